@@ -1,0 +1,39 @@
+#include "DocManager.h"
+
+#include <algorithm>
+
+AcApDocument* AcApDocManager::addDocument(std::unique_ptr<AcApDocument> document) {
+    m_documents.push_back(std::move(document));
+    m_current = m_documents.back().get();
+    return m_current;
+}
+
+void AcApDocManager::setCurDocument(AcApDocument* document) {
+    for (const auto& d : m_documents)
+        if (d.get() == document) m_current = document;
+}
+
+void AcApDocManager::closeDocument(AcApDocument* document) {
+    std::erase_if(m_documents, [document](const auto& d) { return d.get() == document; });
+    if (m_current == document) m_current = m_documents.empty() ? nullptr : m_documents.back().get();
+}
+
+void AcApDocManager::closeAll() {
+    m_current = nullptr;
+    m_documents.clear();
+}
+
+AcApDocManager* acDocManagerPtr() {
+    static AcApDocManager manager;
+    return &manager;
+}
+
+CString CDocument::GetPathName() const {
+    const AcApDocument* doc = acDocManagerPtr()->curDocument();
+    return doc ? CString(doc->fileName()) : CString();
+}
+
+CDocument* acedGetAcadDoc() {
+    static CDocument document;
+    return acDocManagerPtr()->curDocument() ? &document : nullptr;
+}

@@ -1,0 +1,18 @@
+#include "Documents.h"
+
+#include "Console.h"
+#include "Session.h"
+
+AcApDocument* CreateNewDocument() {
+    // The drawing database is attached here once the host has one.
+    return acDocManagerPtr()->addDocument(std::make_unique<AcApDocument>(nullptr, CString()));
+}
+
+AcApDocument* OpenDrawingDocument(const std::wstring& path) {
+    platform::WriteOutput(L"\nOpening drawing files is not available yet: " + path + L" was not opened.\n");
+    return nullptr;
+}
+
+void NotifyDrawingLoaded(AcApDocument* document) {
+    if (document) Session().SendToModules(AcRx::kLoadDwgMsg, document);
+}

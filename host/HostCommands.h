@@ -1,0 +1,14 @@
+#pragma once
+// The host's own commands. A file of host/ adds one with a registration object at namespace
+// scope, e.g.
+//     static HostCommandRegistration s_list(L"LIST", &ListCommand);
+// and RegisterHostCommands() puts all of them in the command stack, group "ACAD", at start.
+// The menu commands (MENULOAD, MENUBAR) come from the host library (Menus.h).
+#include "CommandStack.h"
+
+class HostCommandRegistration {
+public:
+    HostCommandRegistration(const wchar_t* name, AcRxFunctionPtr function);
+};
+
+void RegisterHostCommands();

@@ -1,0 +1,49 @@
+#include "Startup.h"
+
+#include "CommandLoop.h"
+#include "Commands.h"
+#include "Console.h"
+#include "Documents.h"
+#include "HostCommands.h"
+#include "Menus.h"
+#include "ModuleLoader.h"
+#include "Session.h"
+#include "Utf8.h"
+
+int RunInteractiveSession(const SessionOptions& options) {
+    // Input: the script alone when one is given (its end ends the session), else the terminal.
+    if (!options.script.empty()) {
+        auto script = platform::MakeFileSource(options.script);
+        if (!script) {
+            std::fprintf(stderr, "velloria: cannot open script file %s\n", options.script.c_str());
+            return 1;
+        }
+        platform::PushLineSource(std::move(script));
+    } else {
+        platform::PushLineSource(platform::MakeStdinSource());
+    }
+
+    RegisterHostCommands();
+    // Menu groups the user had loaded before.
+    platform::LoadProfileMenus();
+
+    AcApDocument* document = nullptr;
+    if (!options.drawing.empty()) document = OpenDrawingDocument(platform::FromUtf8(options.drawing));
+    if (!document) document = CreateNewDocument();
+
+    HostSession& session = Session();
+    if (auto module = LoadedModule::Load(DefaultModulePath())) {
+        LoadedModule* loaded = module.get();
+        session.Modules().push_back(std::move(module));
+        loaded->Send(AcRx::kInitAppMsg, loaded->AppId());
+    }
+    for (int i = 0; i < acDocManagerPtr()->documentCount(); ++i) NotifyDrawingLoaded(acDocManagerPtr()->document(i));
+
+    RunCommandLoop();
+
+    session.UnloadModules();
+    platform::ClearQueuedExpressions();
+    acDocManagerPtr()->closeAll();
+    platform::WriteOutput(std::string_view("\n"));
+    return 0;
+}

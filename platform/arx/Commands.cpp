@@ -3,6 +3,7 @@
 #include <cstdarg>
 #include <cwctype>
 #include <deque>
+#include <memory>
 #include <optional>
 
 #include "CommandStack.h"
@@ -17,6 +18,29 @@ std::deque<std::wstring>& Queue() {
     static std::deque<std::wstring> queue;
     return queue;
 }
+
+// The answers given with a command. Once the command has returned, its unread answers are
+// dropped: the source reports its end, so the console removes it when it reaches it (a command
+// may have pushed a source of its own, such as a script, above it).
+struct AnswerState {
+    std::vector<std::string> lines;
+    size_t next = 0;
+    bool closed = false;
+    bool alive = true;
+};
+
+class AnswerSource : public platform::LineSource {
+public:
+    explicit AnswerSource(std::shared_ptr<AnswerState> state) : m_state(std::move(state)) {}
+    ~AnswerSource() override { m_state->alive = false; }
+    std::optional<std::string> ReadLine() override {
+        if (m_state->closed || m_state->next >= m_state->lines.size()) return std::nullopt;
+        return m_state->lines[m_state->next++];
+    }
+
+private:
+    std::shared_ptr<AnswerState> m_state;
+};
 
 std::string Number(double value) { return platform::ToUtf8(platform::FormatWide(L"%.16g", value)); }
 
@@ -142,11 +166,18 @@ bool ExecuteCommandWithInput(std::wstring_view name, std::vector<std::string> in
         ReportUnknownCommand(name);
         return false;
     }
+    if (input.empty()) {
+        ExecuteCommand(name);
+        return true;
+    }
     const size_t depth = LineSourceDepth();
-    if (!input.empty()) PushLineSource(MakeLinesSource(std::move(input)));
+    auto answers = std::make_shared<AnswerState>();
+    answers->lines = std::move(input);
+    PushLineSource(std::make_unique<AnswerSource>(answers));
     ExecuteCommand(name);
-    // Arguments the command did not read are dropped, not left for the next command.
-    while (LineSourceDepth() > depth) PopLineSource();
+    // Answers the command did not read are not left for the next command.
+    answers->closed = true;
+    if (answers->alive && LineSourceDepth() == depth + 1) PopLineSource();
     return true;
 }
 

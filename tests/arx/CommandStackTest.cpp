@@ -101,6 +101,19 @@ TEST_F(CommandRun, CommandSPassesItsArgumentsAsAnswers) {
     EXPECT_EQ(platform::ReadPromptedLine(L""), std::optional<std::string>("typed"));
 }
 
+// Like SCRIPT: reads a file name, then pushes lines for the commands that follow.
+void PushLines() {
+    auto name = platform::ReadPromptedLine(L"\nScript: ");
+    platform::PushLineSource(platform::MakeLinesSource({"from " + name.value_or("?")}));
+}
+
+TEST_F(CommandRun, ASourcePushedByTheCommandOutlivesItsAnswers) {
+    acedRegCmds->addCommand(L"TEST", L"_PUSH", L"PUSH", 0, &PushLines);
+    EXPECT_EQ(acedCommandS(RTSTR, L"PUSH", RTSTR, L"s.scr", RTSTR, L"unused", RTNONE), RTNORM);
+    EXPECT_EQ(platform::ReadPromptedLine(L""), std::optional<std::string>("from s.scr"));
+    EXPECT_EQ(platform::ReadPromptedLine(L""), std::optional<std::string>("typed"));
+}
+
 TEST_F(CommandRun, CommandSRefusesWhatCannotBeTyped) {
     EXPECT_EQ(acedCommandS(RTSTR, L"NOSUCH", RTNONE), RTERROR);
     EXPECT_NE(console.Output().find("Unknown command \"NOSUCH\"."), std::string::npos);

@@ -119,22 +119,22 @@ BOOL PathIsRelativeW(LPCWSTR pszPath) {
 BOOL PathRemoveFileSpecW(LPWSTR pszPath) {
     if (!pszPath) return FALSE;
     wchar_t* p = pszPath;
-    wchar_t* spec = p;
+    wchar_t* fileName = p;
     // Skip a leading separator (root) or two (UNC).
-    if (IsSep(*p)) spec = ++p;
-    if (IsSep(*p)) spec = ++p;
+    if (IsSep(*p)) fileName = ++p;
+    if (IsSep(*p)) fileName = ++p;
     while (*p) {
         if (IsSep(*p)) {
-            spec = p;
+            fileName = p;
         } else if (*p == L':') {
-            spec = ++p;
-            if (IsSep(*p)) ++spec;
+            fileName = ++p;
+            if (IsSep(*p)) ++fileName;
             if (!*p) break;
         }
         ++p;
     }
-    if (!*spec) return FALSE;
-    *spec = L'\0';
+    if (!*fileName) return FALSE;
+    *fileName = L'\0';
     return TRUE;
 }
 

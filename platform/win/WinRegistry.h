@@ -15,11 +15,13 @@ struct HKEY__;
 using HKEY = HKEY__*;
 using PHKEY = HKEY*;
 
-inline HKEY const HKEY_CLASSES_ROOT = reinterpret_cast<HKEY>(std::uintptr_t(0x80000000));
-inline HKEY const HKEY_CURRENT_USER = reinterpret_cast<HKEY>(std::uintptr_t(0x80000001));
-inline HKEY const HKEY_LOCAL_MACHINE = reinterpret_cast<HKEY>(std::uintptr_t(0x80000002));
-inline HKEY const HKEY_USERS = reinterpret_cast<HKEY>(std::uintptr_t(0x80000003));
-inline HKEY const HKEY_CURRENT_CONFIG = reinterpret_cast<HKEY>(std::uintptr_t(0x80000005));
+// The predefined roots, as macros like the platform's own, so that they can be used at any
+// point of static initialisation.
+#define HKEY_CLASSES_ROOT (reinterpret_cast<HKEY>(std::uintptr_t(0x80000000)))
+#define HKEY_CURRENT_USER (reinterpret_cast<HKEY>(std::uintptr_t(0x80000001)))
+#define HKEY_LOCAL_MACHINE (reinterpret_cast<HKEY>(std::uintptr_t(0x80000002)))
+#define HKEY_USERS (reinterpret_cast<HKEY>(std::uintptr_t(0x80000003)))
+#define HKEY_CURRENT_CONFIG (reinterpret_cast<HKEY>(std::uintptr_t(0x80000005)))
 
 constexpr REGSAM KEY_QUERY_VALUE = 0x0001;
 constexpr REGSAM KEY_SET_VALUE = 0x0002;

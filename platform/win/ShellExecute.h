@@ -6,7 +6,8 @@
 // (HostPath.h) or the address as it stands. The result is greater than 32 on success, as on
 // Windows. A file that does not exist gives SE_ERR_FNF; with no opener the command line says
 // what could not be opened and SE_ERR_NOASSOC is returned. The shell reports these itself on
-// the command line; callers need not.
+// the command line; callers need not. lpParameters is not passed on: the opener takes only the
+// file or address.
 #include "WinTypes.h"
 
 constexpr int SW_HIDE = 0;

@@ -1,0 +1,70 @@
+#pragma once
+// The Access engine behind a connection: the file's tables (read with libmdb, see
+// MdbReader.h) in an in-memory SQLite database, where the SQL runs. A table is loaded the
+// first time a statement reads it. Results come back whole, with every value typed as the
+// Access column it comes from.
+#include <memory>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "Ado.h"
+#include "ConnectString.h"
+#include "MdbReader.h"
+
+struct sqlite3;
+
+namespace platform::access {
+
+struct ResultColumn {
+    std::wstring name;
+    DataTypeEnum type = adVarWChar;
+    long definedSize = 0;
+    long attributes = 0;
+};
+
+// Rows held in memory (a client cursor): cells row by row.
+struct ResultSet {
+    std::vector<ResultColumn> columns;
+    std::vector<_variant_t> cells;
+    size_t RowCount() const { return columns.empty() ? 0 : cells.size() / columns.size(); }
+};
+
+class Database {
+public:
+    // Throws _com_error when the file is missing, not an Access file, or damaged.
+    static std::shared_ptr<Database> Open(const ConnectTarget& target);
+    ~Database();
+    Database(const Database&) = delete;
+    Database& operator=(const Database&) = delete;
+
+    Route route() const { return m_route; }
+    // Runs one statement; throws _com_error with the engine's wording on failure.
+    ResultSet Query(std::wstring_view sql);
+    // The tables schema: one row per table (TABLE_NAME, TABLE_TYPE ...).
+    ResultSet Tables() const;
+
+private:
+    struct TableState {
+        mdb::Table definition;
+        bool created = false;  // has a table in SQLite (linked tables have none)
+        bool loaded = false;
+    };
+
+    Database() = default;
+    void CreateTables();
+    void Load(TableState& table);
+    TableState* FindTable(std::string_view sqliteName);
+    [[noreturn]] void RaiseSqlError(std::wstring_view sql);
+
+    Route m_route = Route::Odbc;
+    std::wstring m_displayPath;
+    std::string m_hostPath;
+    mdb::Catalog m_catalog;
+    std::vector<TableState> m_tables;
+    std::unordered_map<std::string, size_t> m_byName;  // lower-case ASCII name -> table
+    sqlite3* m_db = nullptr;
+};
+
+}  // namespace platform::access

@@ -346,6 +346,7 @@ void Database::RaiseSqlError(std::wstring_view sql) {
     if (message.rfind("no such column: ", 0) == 0) RaiseMissingParameters(m_route, 1);
     if (message.rfind("ambiguous column name: ", 0) == 0) RaiseAmbiguousField(m_route, after("ambiguous column name: "));
     if (message == "incomplete input") RaiseIncompleteQuery(m_route);
+    if (message.rfind("unrecognized token: ", 0) == 0) RaiseSyntaxError(m_route, after("unrecognized token: "));
     if (message.rfind("near \"", 0) == 0) {
         const size_t close = message.find("\": syntax error");
         if (close != std::string::npos) RaiseSyntaxError(m_route, FromUtf8(message.substr(6, close - 6)));
@@ -397,14 +398,14 @@ ResultSet Database::Query(std::wstring_view sqlText) {
         }
     }
     // Columns of the same name from different tables are told apart as Table.Column.
+    std::vector<bool> duplicate(static_cast<size_t>(count), false);
+    for (int i = 0; i < count; ++i)
+        for (int j = 0; j < count; ++j)
+            if (i != j && platform::CompareNoCase(result.columns[static_cast<size_t>(i)].name, result.columns[static_cast<size_t>(j)].name) == 0)
+                duplicate[static_cast<size_t>(i)] = true;
     for (int i = 0; i < count; ++i) {
-        for (int j = 0; j < count; ++j) {
-            if (i != j && platform::CompareNoCase(result.columns[static_cast<size_t>(i)].name, result.columns[static_cast<size_t>(j)].name) == 0 &&
-                !origins[static_cast<size_t>(i)].empty()) {
-                result.columns[static_cast<size_t>(i)].name = FromUtf8(origins[static_cast<size_t>(i)]) + L"." + result.columns[static_cast<size_t>(i)].name;
-                break;
-            }
-        }
+        const auto k = static_cast<size_t>(i);
+        if (duplicate[k] && !origins[k].empty()) result.columns[k].name = FromUtf8(origins[k]) + L"." + result.columns[k].name;
     }
     for (;;) {
         const int step = sqlite3_step(statement.stmt);

@@ -107,7 +107,10 @@ Status RunContained(const std::function<int(WireWriter&)>& body, std::string& ou
         ::close(fds[0]);
         // libmdb reports trouble on standard error; the parent reports it properly instead.
         const int devnull = ::open("/dev/null", O_WRONLY);
-        if (devnull >= 0) ::dup2(devnull, STDERR_FILENO);
+        if (devnull >= 0) {
+            ::dup2(devnull, STDOUT_FILENO);  // and dumps damaged pages on standard output
+            ::dup2(devnull, STDERR_FILENO);
+        }
         WireWriter writer(fds[1]);
         int code = body(writer);
         if (!writer.Flush()) code = kExitDamaged;

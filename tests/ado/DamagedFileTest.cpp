@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -95,8 +96,10 @@ TEST_P(DamagedFiles, NeitherCrashNorHang) {
     ASSERT_GT(original.size(), 8192u);
     const long pageSize = original[0x14] == 0 ? 2048 : 4096;  // Jet 3 pages are 2 KB
     const auto corpus = MakeCorpus(original, pageSize, 20261208);
+    // The larger file takes every other copy, to keep the suite to seconds.
+    const size_t step = original.size() > 1000000 ? 2 : 1;
     int opened = 0, refused = 0;
-    for (size_t n = 0; n < corpus.size(); ++n) {
+    for (size_t n = 0; n < corpus.size(); n += step) {
         const Damage& damage = corpus[n];
         SCOPED_TRACE(damage.name);
         const std::string path = m_folder + "/copy" + std::to_string(n) + ".mdb";

@@ -4,6 +4,7 @@
 #include <stdlib.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "Ado.h"
 #include "Console.h"
@@ -100,18 +101,25 @@ TEST(FieldValueText, CurrencyGoesThroughTheLocaleFormat) {
     ::setenv("LC_ALL", "C", 1);
     EXPECT_EQ(TextOf(_variant_t(cy)), L"1234.50");  // the C locale's monetary format
 
-    // A real locale, compiled for the test when the system has its sources.
+    // A real monetary format: only that category of German, compiled for the test when the
+    // system has the locale sources.
+    ::unsetenv("LC_ALL");
     char folder[] = "/tmp/velloria-locale-XXXXXX";
     ASSERT_NE(::mkdtemp(folder), nullptr);
-    const std::string command = std::string("localedef -i de_DE -f UTF-8 ") + folder + "/de_DE.UTF-8 >/dev/null 2>&1";
-    if (std::system(command.c_str()) == 0 || std::filesystem::exists(std::string(folder) + "/de_DE.UTF-8")) {
+    const std::string source = std::string(folder) + "/monetary";
+    std::ofstream(source) << "LC_MONETARY\ncopy \"de_DE\"\nEND LC_MONETARY\n";
+    const std::string command = "localedef -c -i " + source + " -f UTF-8 " + folder + "/de_DE.UTF-8 >/dev/null 2>&1";
+    std::system(command.c_str());
+    if (std::filesystem::exists(std::string(folder) + "/de_DE.UTF-8/LC_MONETARY")) {
         ::setenv("LOCPATH", folder, 1);
-        ::setenv("LC_ALL", "de_DE.UTF-8", 1);
+        ::setenv("LC_MONETARY", "de_DE.UTF-8", 1);
         const CString text = TextOf(_variant_t(cy));
         EXPECT_EQ(text, L"1.234,50 €") << text.ToUtf8();
+        cy.int64 = -5000;
+        EXPECT_EQ(TextOf(_variant_t(cy)), L"-0,50 €");
         ::unsetenv("LOCPATH");
+        ::unsetenv("LC_MONETARY");
     }
-    ::unsetenv("LC_ALL");
     std::filesystem::remove_all(folder);
     // Numbers keep the dot whatever the monetary locale.
     EXPECT_EQ(TextOf(_variant_t(2.5)), L"2.5");

@@ -411,15 +411,14 @@ ResultSet Database::Query(std::wstring_view sqlText) {
         const int step = sqlite3_step(statement.stmt);
         if (step == SQLITE_DONE) break;
         if (step != SQLITE_ROW) RaiseSqlError(sqlText);
-        const size_t base = result.cells.size();
-        result.cells.resize(base + static_cast<size_t>(count));
-        for (int i = 0; i < count; ++i) SetVariant(result.cells[base + static_cast<size_t>(i)], statement.stmt, i, plans[static_cast<size_t>(i)]);
+        _variant_t* row = result.AppendRow();
+        for (int i = 0; i < count; ++i) SetVariant(row[i], statement.stmt, i, plans[static_cast<size_t>(i)]);
     }
     for (int i = 0; i < count; ++i) {
         if (plans[static_cast<size_t>(i)].accessType != 0) continue;
         const _variant_t* first = nullptr;
         for (size_t r = 0; r < result.RowCount() && !first; ++r) {
-            const _variant_t& v = result.cells[r * static_cast<size_t>(count) + static_cast<size_t>(i)];
+            const _variant_t& v = result.At(r, static_cast<size_t>(i));
             if (v.vt != VT_NULL) first = &v;
         }
         DescribeComputed(result.columns[static_cast<size_t>(i)], first);
@@ -456,10 +455,11 @@ ResultSet Database::Tables() const {
         return platform::CompareNoCase(a.name, b.name) < 0;
     });
     for (const auto& row : rows) {
+        _variant_t* cells = result.AppendRow();
         for (size_t c = 0; c < result.columns.size(); ++c) {
-            if (c == 2) result.cells.emplace_back(std::wstring_view(row.name));
-            else if (c == 3) result.cells.emplace_back(std::wstring_view(row.type));
-            else result.cells.push_back(_variant_t::Null());
+            if (c == 2) cells[c] = _variant_t(std::wstring_view(row.name));
+            else if (c == 3) cells[c] = _variant_t(std::wstring_view(row.type));
+            else cells[c] = _variant_t::Null();
         }
     }
     return result;

@@ -24,11 +24,25 @@ struct ResultColumn {
     long attributes = 0;
 };
 
-// Rows held in memory (a client cursor): cells row by row.
-struct ResultSet {
+// Rows held in memory (a client cursor): cells row by row, in blocks of rows so that a
+// large result grows without moving what it holds.
+class ResultSet {
+public:
     std::vector<ResultColumn> columns;
-    std::vector<_variant_t> cells;
-    size_t RowCount() const { return columns.empty() ? 0 : cells.size() / columns.size(); }
+
+    size_t RowCount() const { return m_rows; }
+    const _variant_t& At(size_t row, size_t column) const { return m_blocks[row / kBlockRows][(row % kBlockRows) * columns.size() + column]; }
+    _variant_t& At(size_t row, size_t column) { return m_blocks[row / kBlockRows][(row % kBlockRows) * columns.size() + column]; }
+    // Appends a row of empty values and returns its first cell.
+    _variant_t* AppendRow() {
+        if (m_rows % kBlockRows == 0) m_blocks.emplace_back(kBlockRows * columns.size());
+        return &m_blocks.back()[(m_rows++ % kBlockRows) * columns.size()];
+    }
+
+private:
+    static constexpr size_t kBlockRows = 4096;
+    std::vector<std::vector<_variant_t>> m_blocks;
+    size_t m_rows = 0;
 };
 
 class Database {

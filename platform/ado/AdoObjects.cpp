@@ -45,7 +45,7 @@ struct Cursor {
     size_t position = 0;        // index into order; order.size() is past the last row
     bool open = true;
 
-    const _variant_t& Cell(size_t column) const { return rows->cells[order[position] * rows->columns.size() + column]; }
+    const _variant_t& Cell(size_t column) const { return rows->At(order[position], column); }
     bool AtEnd() const { return position >= order.size(); }
 };
 
@@ -279,7 +279,6 @@ void RecordsetObject::PutSort(const _bstr_t& criteria) {
         keys.push_back({found, descending});
     }
     std::iota(cursor.order.begin(), cursor.order.end(), size_t{0});
-    const size_t width = cursor.rows->columns.size();
     auto less = [&](const _variant_t& a, const _variant_t& b) {
         if (a.vt == VT_NULL || b.vt == VT_NULL) return a.vt == VT_NULL && b.vt != VT_NULL;
         if (a.vt == VT_BSTR && b.vt == VT_BSTR) return platform::CompareNoCase(a.bstrVal, b.bstrVal) < 0;
@@ -301,8 +300,8 @@ void RecordsetObject::PutSort(const _bstr_t& criteria) {
     };
     std::stable_sort(cursor.order.begin(), cursor.order.end(), [&](size_t x, size_t y) {
         for (const Key& key : keys) {
-            const _variant_t& a = cursor.rows->cells[x * width + key.column];
-            const _variant_t& b = cursor.rows->cells[y * width + key.column];
+            const _variant_t& a = cursor.rows->At(x, key.column);
+            const _variant_t& b = cursor.rows->At(y, key.column);
             if (less(a, b)) return !key.descending;
             if (less(b, a)) return key.descending;
         }

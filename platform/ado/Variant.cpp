@@ -29,11 +29,6 @@ HRESULT SafeArrayDestroy(SAFEARRAY* array) {
     return S_OK;
 }
 
-void VariantInit(VARIANT* v) {
-    std::memset(v, 0, sizeof(VARIANT));
-    v->vt = VT_EMPTY;
-}
-
 HRESULT VariantClear(VARIANT* v) {
     if (!v) return E_INVALIDARG;
     if (v->vt == VT_BSTR) SysFreeString(v->bstrVal);

@@ -104,7 +104,10 @@ struct VARIANT {
 };
 using VARIANTARG = VARIANT;
 
-void VariantInit(VARIANT* v);
+inline void VariantInit(VARIANT* v) {
+    *v = VARIANT{};
+    v->vt = VT_EMPTY;
+}
 HRESULT VariantClear(VARIANT* v);
 HRESULT VariantCopy(VARIANT* dest, const VARIANT* source);
 

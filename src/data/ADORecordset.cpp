@@ -1,5 +1,7 @@
 #include "data/ADORecordset.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cstdio>
 #include <ctime>
 #include <cwchar>
@@ -122,13 +124,31 @@ bool CADORecordset::GetFieldValue(const _variant_t& index, CString& value, const
 
 namespace {
 
+// Number texts are ASCII: formatted narrow, widened character by character.
+CString Widened(const char* text, size_t length) { return CString(std::wstring(text, text + length)); }
+
 CString Printed(const char* format, ...) {
     char buffer[512];
     va_list args;
     va_start(args, format);
-    std::vsnprintf(buffer, sizeof buffer, format, args);
+    const int length = std::vsnprintf(buffer, sizeof buffer, format, args);
     va_end(args);
-    return CString(buffer);
+    return Widened(buffer, length < 0 ? 0 : std::min(static_cast<size_t>(length), sizeof buffer - 1));
+}
+
+template <class Integer>
+CString Decimal(Integer value) {
+    char buffer[32];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return Widened(buffer, static_cast<size_t>(result.ptr - buffer));
+}
+
+// "%g": six significant digits, exponent form below 1e-4 or from 1e6 on.
+CString General(double value) {
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 6);
+    if (result.ec != std::errc()) return Printed("%g", value);
+    return Widened(buffer, static_cast<size_t>(result.ptr - buffer));
 }
 
 CString DateText(DATE date, const CString& dateFormat) {
@@ -156,25 +176,25 @@ bool CADORecordset::FormatFieldValue(const _variant_t& value, CString& text, con
     switch (value.vt) {
     case VT_EMPTY:
     case VT_NULL: text.Empty(); return true;
-    case VT_I2: text = Printed("%d", value.iVal); return true;
-    case VT_INT: text = Printed("%d", value.intVal); return true;
-    case VT_UI1: text = Printed("%u", static_cast<unsigned>(value.bVal)); return true;
-    case VT_I4: text = Printed("%ld", static_cast<long>(value.lVal)); return true;
-    case VT_UI4: text = Printed("%lu", static_cast<unsigned long>(value.ulVal)); return true;
+    case VT_I2: text = Decimal(static_cast<int>(value.iVal)); return true;
+    case VT_INT: text = Decimal(value.intVal); return true;
+    case VT_UI1: text = Decimal(static_cast<unsigned>(value.bVal)); return true;
+    case VT_I4: text = Decimal(static_cast<long>(value.lVal)); return true;
+    case VT_UI4: text = Decimal(static_cast<unsigned long>(value.ulVal)); return true;
     // Integer types the component may also hand over: written in decimal like the others.
-    case VT_I1: text = Printed("%d", static_cast<int>(static_cast<signed char>(value.cVal))); return true;
-    case VT_UI2: text = Printed("%u", static_cast<unsigned>(value.uiVal)); return true;
-    case VT_UINT: text = Printed("%u", value.uintVal); return true;
-    case VT_I8: text = Printed("%lld", static_cast<long long>(value.llVal)); return true;
-    case VT_UI8: text = Printed("%llu", static_cast<unsigned long long>(value.ullVal)); return true;
-    case VT_R4: text = Printed("%g", static_cast<double>(value.fltVal)); return true;
-    case VT_R8: text = Printed("%g", value.dblVal); return true;
+    case VT_I1: text = Decimal(static_cast<int>(static_cast<signed char>(value.cVal))); return true;
+    case VT_UI2: text = Decimal(static_cast<unsigned>(value.uiVal)); return true;
+    case VT_UINT: text = Decimal(value.uintVal); return true;
+    case VT_I8: text = Decimal(static_cast<long long>(value.llVal)); return true;
+    case VT_UI8: text = Decimal(static_cast<unsigned long long>(value.ullVal)); return true;
+    case VT_R4: text = General(static_cast<double>(value.fltVal)); return true;
+    case VT_R8: text = General(value.dblVal); return true;
     case VT_DECIMAL: {
         const DECIMAL& dec = value.decVal;
         double number = (static_cast<double>(dec.Hi32) * 4294967296.0 + static_cast<double>(dec.Mid32)) * 4294967296.0 + static_cast<double>(dec.Lo32);
         for (int i = 0; i < dec.scale; ++i) number /= 10.0;
         if (dec.sign == DECIMAL_NEG) number = -number;
-        text = Printed("%g", number);
+        text = General(number);
         return true;
     }
     case VT_CY: {

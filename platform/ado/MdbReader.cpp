@@ -1,11 +1,8 @@
 #include "MdbReader.h"
 
-#include <fcntl.h>
-#include <poll.h>
-#include <signal.h>
+#include "ContainedProcess.h"
+
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <atomic>
 #include <cerrno>
@@ -18,128 +15,16 @@ namespace {
 
 std::atomic<long long> g_timeLimitMs{10000};
 
-// ---- the stream between child and parent ------------------------------------------------
-
-class WireWriter {
-public:
-    explicit WireWriter(int fd) : m_fd(fd) { m_buffer.reserve(kChunk + 1024); }
-    void U8(std::uint8_t v) { m_buffer.push_back(static_cast<char>(v)); }
-    void U32(std::uint32_t v) { Raw(&v, sizeof v); }
-    void I64(std::int64_t v) { Raw(&v, sizeof v); }
-    void F64(double v) { Raw(&v, sizeof v); }
-    void Str(std::string_view s) {
-        U32(static_cast<std::uint32_t>(s.size()));
-        Raw(s.data(), s.size());
-    }
-    void Raw(const void* p, size_t n) { m_buffer.append(static_cast<const char*>(p), n); }
-    void MaybeFlush() {
-        if (m_buffer.size() >= kChunk) Flush();
-    }
-    bool Flush() {
-        size_t done = 0;
-        while (done < m_buffer.size()) {
-            const ssize_t n = ::write(m_fd, m_buffer.data() + done, m_buffer.size() - done);
-            if (n < 0 && errno == EINTR) continue;
-            if (n <= 0) return false;
-            done += static_cast<size_t>(n);
-        }
-        m_buffer.clear();
-        return true;
-    }
-
-private:
-    static constexpr size_t kChunk = 64 * 1024;
-    int m_fd;
-    std::string m_buffer;
-};
-
-class WireReader {
-public:
-    explicit WireReader(std::string_view data) : m_data(data) {}
-    bool U8(std::uint8_t& v) { return Raw(&v, 1); }
-    bool U32(std::uint32_t& v) { return Raw(&v, 4); }
-    bool I32(std::int32_t& v) { return Raw(&v, 4); }
-    bool I64(std::int64_t& v) { return Raw(&v, 8); }
-    bool F64(double& v) { return Raw(&v, 8); }
-    bool View(std::string_view& s) {
-        std::uint32_t n;
-        if (!U32(n) || n > m_data.size() - m_pos) return false;
-        s = m_data.substr(m_pos, n);
-        m_pos += n;
-        return true;
-    }
-    bool Str(std::string& s) {
-        std::string_view v;
-        if (!View(v)) return false;
-        s.assign(v);
-        return true;
-    }
-
-private:
-    bool Raw(void* p, size_t n) {
-        if (n > m_data.size() - m_pos) return false;
-        std::memcpy(p, m_data.data() + m_pos, n);
-        m_pos += n;
-        return true;
-    }
-    std::string_view m_data;
-    size_t m_pos = 0;
-};
-
 // Child exit codes.
 constexpr int kExitOk = 0;
 constexpr int kExitNotAccess = 3;
 constexpr int kExitDamaged = 4;
 
-// Runs body in a forked child whose output is collected here. The child is killed when it
-// stays silent for the time limit; a child that dies or exits with an error code reports
-// its status.
-Status RunContained(const std::function<int(WireWriter&)>& body, std::string& output) {
-    int fds[2];
-    if (::pipe2(fds, O_CLOEXEC) != 0) return Status::Damaged;
-    const pid_t pid = ::fork();
-    if (pid < 0) {
-        ::close(fds[0]);
-        ::close(fds[1]);
-        return Status::Damaged;
-    }
-    if (pid == 0) {
-        ::close(fds[0]);
-        // libmdb reports trouble on standard error; the parent reports it properly instead.
-        const int devnull = ::open("/dev/null", O_WRONLY);
-        if (devnull >= 0) {
-            ::dup2(devnull, STDOUT_FILENO);  // and dumps damaged pages on standard output
-            ::dup2(devnull, STDERR_FILENO);
-        }
-        WireWriter writer(fds[1]);
-        int code = body(writer);
-        if (!writer.Flush()) code = kExitDamaged;
-        ::_exit(code);
-    }
-    ::close(fds[1]);
-    output.clear();
-    bool timedOut = false;
-    char buffer[65536];
-    for (;;) {
-        pollfd pfd{fds[0], POLLIN, 0};
-        const int ready = ::poll(&pfd, 1, static_cast<int>(g_timeLimitMs.load()));
-        if (ready < 0 && errno == EINTR) continue;
-        if (ready <= 0) {
-            timedOut = true;
-            break;
-        }
-        const ssize_t n = ::read(fds[0], buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) break;
-        output.append(buffer, static_cast<size_t>(n));
-    }
-    ::close(fds[0]);
-    if (timedOut) ::kill(pid, SIGKILL);
-    int status = 0;
-    while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-    }
-    if (timedOut || !WIFEXITED(status)) return Status::Damaged;
-    switch (WEXITSTATUS(status)) {
+Status RunReader(const std::function<int(wire::Writer&)>& body, std::string& output) {
+    int exitStatus = -1;
+    const ContainedResult result = RunContained(body, std::chrono::milliseconds(g_timeLimitMs.load()), output, exitStatus);
+    if (result != ContainedResult::Ok) return Status::Damaged;
+    switch (exitStatus) {
     case kExitOk: return Status::Ok;
     case kExitNotAccess: return Status::NotAccess;
     default: return Status::Damaged;
@@ -269,7 +154,7 @@ std::int64_t LoadI64(const unsigned char* p) {
 }
 
 // Writes one value: a tag byte and its payload.
-void WriteValue(WireWriter& w, MdbHandle* mdb, const FileLimits& limits, bool jet3, const MdbColumn* col, const MdbField& field,
+void WriteValue(wire::Writer& w, MdbHandle* mdb, const FileLimits& limits, bool jet3, const MdbColumn* col, const MdbField& field,
                 std::string& scratch, std::string& text) {
     const int type = col->col_type;
     if (type == MDB_BOOL) {  // the null bit holds the value: set is Yes
@@ -383,7 +268,7 @@ FileLimits LimitsOf(MdbHandle* mdb, const std::string& path) {
     return limits;
 }
 
-int CatalogChild(const std::string& path, WireWriter& w) {
+int CatalogChild(const std::string& path, wire::Writer& w) {
     MdbHandle* mdb = OpenFile(path);
     if (!mdb) return kExitNotAccess;
     if (!mdb_read_catalog(mdb, MDB_ANY)) return kExitDamaged;
@@ -421,7 +306,7 @@ int CatalogChild(const std::string& path, WireWriter& w) {
     return kExitOk;
 }
 
-int RowsChild(const std::string& path, const std::string& tableName, size_t columnCount, WireWriter& w) {
+int RowsChild(const std::string& path, const std::string& tableName, size_t columnCount, wire::Writer& w) {
     MdbHandle* mdb = OpenFile(path);
     if (!mdb) return kExitNotAccess;
     if (!mdb_read_catalog(mdb, MDB_TABLE)) return kExitDamaged;
@@ -492,9 +377,9 @@ void SetTimeLimit(std::chrono::milliseconds limit) { g_timeLimitMs = limit.count
 Status ReadCatalog(const std::string& path, Catalog& catalog) {
     if (Status s = CheckFile(path); s != Status::Ok) return s;
     std::string output;
-    const Status status = RunContained([&](WireWriter& w) { return CatalogChild(path, w); }, output);
+    const Status status = RunReader([&](wire::Writer& w) { return CatalogChild(path, w); }, output);
     if (status != Status::Ok) return status;
-    WireReader r(output);
+    wire::Reader r(output);
     catalog = Catalog{};
     std::uint8_t jet3;
     std::uint32_t tableCount;
@@ -530,9 +415,9 @@ Status ReadCatalog(const std::string& path, Catalog& catalog) {
 Status ReadRows(const std::string& path, const std::string& tableName, size_t columnCount, const RowCallback& onRow) {
     if (Status s = CheckFile(path); s != Status::Ok) return s;
     std::string output;
-    const Status status = RunContained([&](WireWriter& w) { return RowsChild(path, tableName, columnCount, w); }, output);
+    const Status status = RunReader([&](wire::Writer& w) { return RowsChild(path, tableName, columnCount, w); }, output);
     if (status != Status::Ok) return status;
-    WireReader r(output);
+    wire::Reader r(output);
     std::vector<Value> row(columnCount);
     for (;;) {
         std::uint8_t marker;

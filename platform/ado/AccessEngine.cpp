@@ -8,6 +8,7 @@
 #include <set>
 
 #include "AccessErrors.h"
+#include "AccessSql.h"
 #include "HostPath.h"
 #include "String.h"
 #include "Utf8.h"
@@ -256,6 +257,7 @@ std::shared_ptr<Database> Database::Open(const ConnectTarget& target) {
     }
     if (sqlite3_open_v2(":memory:", &db->m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr) != SQLITE_OK)
         RaiseEngineError(target.route, L"Not enough memory resources are available to complete this operation.");
+    RegisterAccessFunctions(db->m_db);
     db->CreateTables();
     return db;
 }
@@ -355,7 +357,7 @@ void Database::RaiseSqlError(std::wstring_view sql) {
 }
 
 ResultSet Database::Query(std::wstring_view sqlText) {
-    const std::string sql = ToUtf8(sqlText);
+    const std::string sql = TranslateAccessSql(ToUtf8(sqlText));
     if (sql.find_first_not_of(" \t\r\n") == std::string::npos) RaiseNoCommand(m_route);
     AuthorizerState reads;
     StatementGuard statement;

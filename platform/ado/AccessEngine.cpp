@@ -357,7 +357,7 @@ void Database::RaiseSqlError(std::wstring_view sql) {
 }
 
 ResultSet Database::Query(std::wstring_view sqlText) {
-    const std::string sql = TranslateAccessSql(ToUtf8(sqlText));
+    const std::string sql = TranslateAccessSql(ToUtf8(sqlText), m_route == Route::Odbc);
     if (sql.find_first_not_of(" \t\r\n") == std::string::npos) RaiseNoCommand(m_route);
     AuthorizerState reads;
     StatementGuard statement;

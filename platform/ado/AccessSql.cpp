@@ -98,19 +98,24 @@ std::optional<double> ParseDateLiteral(std::string_view s) {
     return date;
 }
 
-std::string TranslateAccessSql(std::string_view sql) {
+std::string TranslateAccessSql(std::string_view sql, bool ansi89Wildcards) {
     std::string out;
     out.reserve(sql.size() + 16);
     size_t i = 0;
+    bool pattern = false;  // the next text literal is a LIKE pattern
     while (i < sql.size()) {
         const char c = sql[i];
-        if (c == '\'') {  // text literal, copied as it stands
+        if (c == '\'') {  // text literal, copied as it stands (a LIKE pattern may be respelled)
             const size_t start = i++;
             while (i < sql.size()) {
                 if (sql[i] == '\'' && i + 1 < sql.size() && sql[i + 1] == '\'') i += 2;
                 else if (sql[i++] == '\'') break;
             }
-            out.append(sql.substr(start, i - start));
+            std::string literal(sql.substr(start, i - start));
+            if (pattern && ansi89Wildcards)
+                for (auto& ch : literal) ch = ch == '*' ? '%' : ch == '?' ? '_' : ch;
+            pattern = false;
+            out += literal;
         } else if (c == '"') {  // Access reads "..." as text
             ++i;
             out += '\'';
@@ -122,11 +127,14 @@ std::string TranslateAccessSql(std::string_view sql) {
                     ++i;
                     break;
                 } else {
-                    if (sql[i] == '\'') out += '\'';
-                    out += sql[i++];
+                    char ch = sql[i++];
+                    if (ch == '\'') out += '\'';
+                    if (pattern && ansi89Wildcards) ch = ch == '*' ? '%' : ch == '?' ? '_' : ch;
+                    out += ch;
                 }
             }
             out += '\'';
+            pattern = false;
         } else if (c == '[' || c == '`') {  // names, copied as they stand
             const char close = c == '[' ? ']' : '`';
             const size_t end = sql.find(close, i + 1);
@@ -158,6 +166,8 @@ std::string TranslateAccessSql(std::string_view sql) {
             const bool call = next < sql.size() && sql[next] == '(';
             // LEFT and RIGHT are join keywords in SQLite: the functions go by other names.
             if (call && (EqualsNoCase(word, "left") || EqualsNoCase(word, "right"))) out += "access_";
+            if (EqualsNoCase(word, "like")) pattern = true;
+            else pattern = false;
             if (!qualified && EqualsNoCase(word, "true")) out += "(-1)";
             else if (!qualified && EqualsNoCase(word, "false")) out += "0";
             else out.append(word);

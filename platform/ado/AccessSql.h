@@ -6,6 +6,7 @@
 //   "text"                                  a text literal, not a name
 //   a & b                                   text concatenation
 //   IIf, Nz, UCase, LCase, Len, Left, Right, Mid
+//   LIKE 'A*'                               through the ODBC driver, * and ? are the wildcards
 #include <optional>
 #include <string>
 #include <string_view>
@@ -14,7 +15,9 @@ struct sqlite3;
 
 namespace platform::access {
 
-std::string TranslateAccessSql(std::string_view sql);
+// ansi89Wildcards: the pattern after LIKE uses * and ? (the ODBC driver's reading) rather
+// than % and _ (the OLE DB provider's).
+std::string TranslateAccessSql(std::string_view sql, bool ansi89Wildcards = false);
 void RegisterAccessFunctions(sqlite3* db);
 
 // The date number of a date literal's text (without the "#"), or none.

@@ -25,6 +25,10 @@ TEST(AccessSql, Rewrites) {
         {"SELECT Left(a, 2), RIGHT (a, 1) FROM t LEFT JOIN u ON t.k = u.k", "SELECT access_Left(a, 2), access_RIGHT (a, 1) FROM t LEFT JOIN u ON t.k = u.k"},
     };
     for (const auto& row : rows) EXPECT_EQ(TranslateAccessSql(row.in), row.out) << row.in;
+    // The ODBC driver's wildcards; other text keeps its * and ?.
+    EXPECT_EQ(TranslateAccessSql("SELECT '*?' FROM t WHERE a LIKE 'C*h?' AND b Like \"x*\"", true),
+              "SELECT '*?' FROM t WHERE a LIKE 'C%h_' AND b Like 'x%'");
+    EXPECT_EQ(TranslateAccessSql("SELECT * FROM t WHERE a LIKE 'C*'", false), "SELECT * FROM t WHERE a LIKE 'C*'");
 }
 
 TEST(AccessSql, DateLiterals) {
@@ -60,6 +64,8 @@ TEST(AccessSql, OnTheRealFile) {
         EXPECT_EQ(query(L"SELECT * FROM Products WHERE Discontinued = True")->GetRecordCount(), 8);
         EXPECT_EQ(query(L"SELECT * FROM Products WHERE Discontinued = False")->GetRecordCount(), 69);
         EXPECT_EQ(query(L"SELECT * FROM Orders WHERE OrderDate = #11/16/1994#")->GetRecordCount(), 2);
+        EXPECT_EQ(query(L"SELECT * FROM Customers WHERE CompanyName LIKE 'B*'")->GetRecordCount(),
+                  query(L"SELECT * FROM Customers WHERE CompanyName LIKE 'B%'")->GetRecordCount());
         EXPECT_EQ(query(L"SELECT * FROM Orders WHERE OrderDate BETWEEN #1994-11-16# AND #1994-11-17#")->GetRecordCount(), 3);
 
         _RecordsetPtr rs = query(L"SELECT FirstName & \" \" & LastName, UCase(City), Len(Country), Left(LastName, 3), Mid(LastName, 2, 3), "

@@ -1,0 +1,470 @@
+#include "AccessEngine.h"
+
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <set>
+
+#include "AccessErrors.h"
+#include "AccessSql.h"
+#include "HostPath.h"
+#include "String.h"
+#include "Utf8.h"
+
+namespace platform::access {
+namespace {
+
+// Declared types of the SQLite copies: the affinity SQLite needs, and the Access type.
+const char* DeclaredType(int accessType) {
+    switch (accessType) {
+    case mdb::kBool: return "INT_BOOL";
+    case mdb::kByte: return "INT_BYTE";
+    case mdb::kInt: return "INT_SHORT";
+    case mdb::kLong: return "INT_LONG";
+    case mdb::kComplex: return "INT_COMPLEX";
+    case mdb::kBigInt: return "INT_BIGINT";
+    case mdb::kMoney: return "REAL_CURRENCY";
+    case mdb::kFloat: return "REAL_SINGLE";
+    case mdb::kDouble: return "DOUBLE";
+    case mdb::kDateTime: return "REAL_DATETIME";
+    case mdb::kNumeric: return "REAL_DECIMAL";
+    case mdb::kMemo: return "TEXT_MEMO";
+    case mdb::kRepId: return "TEXT_GUID";
+    case mdb::kBinary: return "BLOB_BINARY";
+    case mdb::kOle: return "BLOB_OLE";
+    default: return "TEXT";
+    }
+}
+
+std::string Quoted(std::string_view name) {
+    std::string out = "\"";
+    for (char c : name) {
+        if (c == '"') out += '"';
+        out += c;
+    }
+    return out + '"';
+}
+
+std::string LowerAscii(std::string_view s) {
+    std::string out(s);
+    for (auto& c : out)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return out;
+}
+
+// UTF-8 to a BSTR; a malformed byte becomes U+FFFD.
+BSTR Utf8ToBstr(const unsigned char* s, int n) {
+    thread_local std::wstring buffer;
+    buffer.clear();
+    buffer.reserve(static_cast<size_t>(n));
+    for (int i = 0; i < n;) {
+        const unsigned char c = s[i];
+        if (c < 0x80) {
+            buffer.push_back(c);
+            ++i;
+            continue;
+        }
+        const int extra = c >= 0xF8 ? -1 : c >= 0xF0 ? 3 : c >= 0xE0 ? 2 : c >= 0xC0 ? 1 : -1;
+        std::uint32_t cp = extra > 0 ? (c & (0x3Fu >> extra)) : 0;
+        bool ok = extra > 0 && i + extra <= n - 1;
+        for (int k = 1; ok && k <= extra; ++k) {
+            if ((s[i + k] & 0xC0) != 0x80) ok = false;
+            else cp = (cp << 6) | (s[i + k] & 0x3Fu);
+        }
+        if (!ok) {
+            buffer.push_back(0xFFFD);
+            ++i;
+            continue;
+        }
+        buffer.push_back(static_cast<wchar_t>(cp));
+        i += extra + 1;
+    }
+    return SysAllocStringLen(buffer.data(), static_cast<UINT>(buffer.size()));
+}
+
+struct ColumnPlan {
+    int accessType = 0;  // 0: computed, typed by its values
+    int scale = 0;
+};
+
+DECIMAL DecimalFrom(double value, int scale) {
+    DECIMAL dec{};
+    dec.scale = static_cast<BYTE>(std::clamp(scale, 0, 28));
+    double scaled = std::fabs(value) * std::pow(10.0, dec.scale);
+    // 96-bit magnitude from a double: split into 32-bit words.
+    scaled = std::nearbyint(scaled);
+    const double two32 = 4294967296.0;
+    const double hi = std::floor(scaled / (two32 * two32));
+    const double rest = scaled - hi * two32 * two32;
+    dec.Hi32 = static_cast<std::uint32_t>(hi);
+    dec.Mid32 = static_cast<std::uint32_t>(std::floor(rest / two32));
+    dec.Lo32 = static_cast<std::uint32_t>(rest - std::floor(rest / two32) * two32);
+    dec.sign = value < 0 ? DECIMAL_NEG : 0;
+    return dec;
+}
+
+void SetVariant(VARIANT& v, sqlite3_stmt* stmt, int i, const ColumnPlan& plan) {
+    const int storage = sqlite3_column_type(stmt, i);
+    if (storage == SQLITE_NULL) {
+        v.vt = VT_NULL;
+        return;
+    }
+    switch (plan.accessType) {
+    case mdb::kBool:
+        v.vt = VT_BOOL;
+        v.boolVal = sqlite3_column_int64(stmt, i) ? VARIANT_TRUE : VARIANT_FALSE;
+        return;
+    case mdb::kByte:
+        v.vt = VT_UI1;
+        v.bVal = static_cast<BYTE>(sqlite3_column_int(stmt, i));
+        return;
+    case mdb::kInt:
+        v.vt = VT_I2;
+        v.iVal = static_cast<SHORT>(sqlite3_column_int(stmt, i));
+        return;
+    case mdb::kLong:
+    case mdb::kComplex:
+        v.vt = VT_I4;
+        v.lVal = sqlite3_column_int(stmt, i);
+        return;
+    case mdb::kBigInt:
+        v.vt = VT_I8;
+        v.llVal = sqlite3_column_int64(stmt, i);
+        return;
+    case mdb::kMoney:
+        v.vt = VT_CY;
+        v.cyVal.int64 = std::llround(sqlite3_column_double(stmt, i) * 10000.0);
+        return;
+    case mdb::kFloat:
+        v.vt = VT_R4;
+        v.fltVal = static_cast<float>(sqlite3_column_double(stmt, i));
+        return;
+    case mdb::kDouble:
+        v.vt = VT_R8;
+        v.dblVal = sqlite3_column_double(stmt, i);
+        return;
+    case mdb::kDateTime:
+        v.vt = VT_DATE;
+        v.date = sqlite3_column_double(stmt, i);
+        return;
+    case mdb::kNumeric:
+        v.decVal = DecimalFrom(sqlite3_column_double(stmt, i), plan.scale);
+        v.vt = VT_DECIMAL;
+        return;
+    default: break;
+    }
+    // Text and binary columns, and computed values: the value's own type.
+    switch (storage) {
+    case SQLITE_INTEGER: {
+        const sqlite3_int64 n = sqlite3_column_int64(stmt, i);
+        if (n >= INT32_MIN && n <= INT32_MAX) {
+            v.vt = VT_I4;
+            v.lVal = static_cast<LONG>(n);
+        } else {
+            v.vt = VT_I8;
+            v.llVal = n;
+        }
+        return;
+    }
+    case SQLITE_FLOAT:
+        v.vt = VT_R8;
+        v.dblVal = sqlite3_column_double(stmt, i);
+        return;
+    case SQLITE_BLOB: {
+        const int n = sqlite3_column_bytes(stmt, i);
+        const void* data = sqlite3_column_blob(stmt, i);
+        v.parray = SafeArrayCreateVector(VT_UI1, 0, static_cast<ULONG>(n));
+        if (n && data) std::memcpy(v.parray->pvData, data, static_cast<size_t>(n));
+        v.vt = VT_ARRAY | VT_UI1;
+        return;
+    }
+    default: {
+        const unsigned char* text = sqlite3_column_text(stmt, i);
+        v.bstrVal = Utf8ToBstr(text, sqlite3_column_bytes(stmt, i));
+        v.vt = VT_BSTR;
+        return;
+    }
+    }
+}
+
+void Describe(ResultColumn& column, const mdb::Column& source, bool jet3) {
+    long attributes = adFldUpdatable | adFldUnknownUpdatable | adFldIsNullable | adFldMayBeNull;
+    switch (source.type) {
+    case mdb::kBool: column.type = adBoolean; column.definedSize = 2; attributes = adFldUpdatable | adFldUnknownUpdatable; break;
+    case mdb::kByte: column.type = adUnsignedTinyInt; column.definedSize = 1; break;
+    case mdb::kInt: column.type = adSmallInt; column.definedSize = 2; break;
+    case mdb::kLong:
+    case mdb::kComplex: column.type = adInteger; column.definedSize = 4; break;
+    case mdb::kBigInt: column.type = adBigInt; column.definedSize = 8; break;
+    case mdb::kMoney: column.type = adCurrency; column.definedSize = 8; break;
+    case mdb::kFloat: column.type = adSingle; column.definedSize = 4; break;
+    case mdb::kDouble: column.type = adDouble; column.definedSize = 8; break;
+    case mdb::kDateTime: column.type = adDate; column.definedSize = 8; break;
+    case mdb::kNumeric: column.type = adNumeric; column.definedSize = 19; break;
+    case mdb::kRepId: column.type = adGUID; column.definedSize = 16; break;
+    case mdb::kText: column.type = adVarWChar; column.definedSize = jet3 ? source.size : source.size / 2; break;
+    case mdb::kMemo: column.type = adLongVarWChar; column.definedSize = 536870910; attributes |= adFldLong; break;
+    case mdb::kBinary: column.type = adVarBinary; column.definedSize = source.size; break;
+    case mdb::kOle: column.type = adLongVarBinary; column.definedSize = 1073741823; attributes |= adFldLong; break;
+    default: column.type = adVarWChar; column.definedSize = 255; break;
+    }
+    if (source.fixed) attributes |= adFldFixed;
+    column.attributes = attributes;
+}
+
+void DescribeComputed(ResultColumn& column, const _variant_t* firstValue) {
+    column.attributes = adFldIsNullable | adFldMayBeNull;
+    switch (firstValue ? firstValue->vt : static_cast<VARTYPE>(VT_BSTR)) {
+    case VT_I4: column.type = adInteger; column.definedSize = 4; column.attributes |= adFldFixed; break;
+    case VT_I8: column.type = adBigInt; column.definedSize = 8; column.attributes |= adFldFixed; break;
+    case VT_R8: column.type = adDouble; column.definedSize = 8; column.attributes |= adFldFixed; break;
+    case VT_ARRAY | VT_UI1: column.type = adLongVarBinary; column.definedSize = 1073741823; column.attributes |= adFldLong; break;
+    default: column.type = adVarWChar; column.definedSize = 255; break;
+    }
+}
+
+struct AuthorizerState {
+    std::set<std::string> tables;
+};
+
+int CollectTables(void* data, int action, const char* a1, const char*, const char*, const char*) {
+    if (action == SQLITE_READ && a1) static_cast<AuthorizerState*>(data)->tables.insert(a1);
+    return SQLITE_OK;
+}
+
+struct StatementGuard {
+    sqlite3_stmt* stmt = nullptr;
+    ~StatementGuard() {
+        if (stmt) sqlite3_finalize(stmt);
+    }
+};
+
+}  // namespace
+
+std::shared_ptr<Database> Database::Open(const ConnectTarget& target) {
+    std::shared_ptr<Database> db(new Database());
+    db->m_route = target.route;
+    db->m_displayPath = target.database;
+    db->m_hostPath = ToHostPath(target.database);
+    if (target.database.empty()) RaiseFileNotFound(target.route, target.database);
+    switch (mdb::ReadCatalog(db->m_hostPath, db->m_catalog)) {
+    case mdb::Status::Ok: break;
+    case mdb::Status::NotFound: RaiseFileNotFound(target.route, target.database);
+    case mdb::Status::NotAccess: RaiseNotAccessFile(target.route, target.database);
+    case mdb::Status::Damaged: RaiseDamagedFile(target.route, target.database);
+    }
+    if (sqlite3_open_v2(":memory:", &db->m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr) != SQLITE_OK)
+        RaiseEngineError(target.route, L"Not enough memory resources are available to complete this operation.");
+    RegisterAccessFunctions(db->m_db);
+    db->CreateTables();
+    return db;
+}
+
+Database::~Database() {
+    if (m_db) sqlite3_close_v2(m_db);
+}
+
+void Database::CreateTables() {
+    m_tables.reserve(m_catalog.tables.size());
+    for (const auto& table : m_catalog.tables) {
+        TableState state{table};
+        if (table.kind != mdb::TableKind::Linked && !table.columns.empty()) {
+            std::string sql = "CREATE TABLE " + Quoted(table.name) + " (";
+            for (size_t c = 0; c < table.columns.size(); ++c) {
+                if (c) sql += ", ";
+                sql += Quoted(table.columns[c].name) + " " + DeclaredType(table.columns[c].type);
+            }
+            sql += ")";
+            state.created = sqlite3_exec(m_db, sql.c_str(), nullptr, nullptr, nullptr) == SQLITE_OK;
+        }
+        m_byName.emplace(LowerAscii(table.name), m_tables.size());
+        m_tables.push_back(std::move(state));
+    }
+}
+
+Database::TableState* Database::FindTable(std::string_view sqliteName) {
+    const auto it = m_byName.find(LowerAscii(sqliteName));
+    return it == m_byName.end() ? nullptr : &m_tables[it->second];
+}
+
+void Database::Load(TableState& table) {
+    if (table.loaded || !table.created) return;
+    const auto& columns = table.definition.columns;
+    std::string sql = "INSERT INTO " + Quoted(table.definition.name) + " VALUES (";
+    for (size_t c = 0; c < columns.size(); ++c) sql += c ? ",?" : "?";
+    sql += ")";
+    StatementGuard insert;
+    if (sqlite3_prepare_v2(m_db, sql.c_str(), -1, &insert.stmt, nullptr) != SQLITE_OK) RaiseEngineError(m_route, FromUtf8(sqlite3_errmsg(m_db)));
+    sqlite3_exec(m_db, "BEGIN", nullptr, nullptr, nullptr);
+    const mdb::Status status = mdb::ReadRows(m_hostPath, table.definition.name, columns.size(), [&](const std::vector<mdb::Value>& row) {
+        for (size_t c = 0; c < row.size(); ++c) {
+            const int p = static_cast<int>(c) + 1;
+            const mdb::Value& v = row[c];
+            switch (v.kind) {
+            case mdb::Value::Null: sqlite3_bind_null(insert.stmt, p); break;
+            case mdb::Value::Int:
+                if (columns[c].type == mdb::kMoney) sqlite3_bind_double(insert.stmt, p, static_cast<double>(v.i) / 10000.0);
+                else sqlite3_bind_int64(insert.stmt, p, v.i);
+                break;
+            case mdb::Value::Real: sqlite3_bind_double(insert.stmt, p, v.d); break;
+            case mdb::Value::Text: sqlite3_bind_text(insert.stmt, p, v.bytes.data(), static_cast<int>(v.bytes.size()), SQLITE_TRANSIENT); break;
+            case mdb::Value::Blob:
+                if (columns[c].type == mdb::kNumeric && v.bytes.size() == 17) {
+                    // Sign byte, then four little-endian 32-bit words, most significant first.
+                    const auto* b = reinterpret_cast<const unsigned char*>(v.bytes.data());
+                    auto word = [&](int at) { return static_cast<double>(b[at] | (b[at + 1] << 8) | (b[at + 2] << 16) | (static_cast<std::uint32_t>(b[at + 3]) << 24)); };
+                    const double two32 = 4294967296.0;
+                    double magnitude = ((word(1) * two32 + word(5)) * two32 + word(9)) * two32 + word(13);
+                    magnitude /= std::pow(10.0, columns[c].scale);
+                    sqlite3_bind_double(insert.stmt, p, (b[0] & 0x80) ? -magnitude : magnitude);
+                } else {
+                    sqlite3_bind_blob(insert.stmt, p, v.bytes.data(), static_cast<int>(v.bytes.size()), SQLITE_TRANSIENT);
+                }
+                break;
+            }
+        }
+        sqlite3_step(insert.stmt);
+        sqlite3_reset(insert.stmt);
+    });
+    if (status != mdb::Status::Ok) {
+        sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
+        if (status == mdb::Status::NotFound) RaiseFileNotFound(m_route, m_displayPath);
+        RaiseDamagedFile(m_route, m_displayPath);
+    }
+    sqlite3_exec(m_db, "COMMIT", nullptr, nullptr, nullptr);
+    table.loaded = true;
+}
+
+void Database::RaiseSqlError(std::wstring_view sql) {
+    const std::string message = sqlite3_errmsg(m_db);
+    auto after = [&](std::string_view prefix) { return FromUtf8(std::string_view(message).substr(prefix.size())); };
+    if (message.rfind("no such table: ", 0) == 0) {
+        std::wstring name = after("no such table: ");
+        if (name.rfind(L"main.", 0) == 0) name.erase(0, 5);
+        RaiseNoTable(m_route, name);
+    }
+    if (message.rfind("no such column: ", 0) == 0) RaiseMissingParameters(m_route, 1);
+    if (message.rfind("ambiguous column name: ", 0) == 0) RaiseAmbiguousField(m_route, after("ambiguous column name: "));
+    if (message == "incomplete input") RaiseIncompleteQuery(m_route);
+    if (message.rfind("unrecognized token: ", 0) == 0) RaiseSyntaxError(m_route, after("unrecognized token: "));
+    if (message.rfind("near \"", 0) == 0) {
+        const size_t close = message.find("\": syntax error");
+        if (close != std::string::npos) RaiseSyntaxError(m_route, FromUtf8(message.substr(6, close - 6)));
+    }
+    RaiseEngineError(m_route, FromUtf8(message));
+}
+
+ResultSet Database::Query(std::wstring_view sqlText) {
+    const std::string sql = TranslateAccessSql(ToUtf8(sqlText), m_route == Route::Odbc);
+    if (sql.find_first_not_of(" \t\r\n") == std::string::npos) RaiseNoCommand(m_route);
+    AuthorizerState reads;
+    StatementGuard statement;
+    const char* tail = nullptr;
+    sqlite3_set_authorizer(m_db, CollectTables, &reads);
+    const int rc = sqlite3_prepare_v2(m_db, sql.c_str(), static_cast<int>(sql.size()), &statement.stmt, &tail);
+    sqlite3_set_authorizer(m_db, nullptr, nullptr);
+    if (rc != SQLITE_OK) RaiseSqlError(sqlText);
+    if (!statement.stmt) RaiseNoCommand(m_route);
+    if (tail && std::string_view(tail).find_first_not_of(" \t\r\n;") != std::string_view::npos)
+        _com_issue_errorex(DB_E_ERRORSINCOMMAND, m_route == Route::Odbc ? L"Microsoft OLE DB Provider for ODBC Drivers" : L"Microsoft Access Database Engine",
+                           m_route == Route::Odbc ? L"[Microsoft][ODBC Microsoft Access Driver] Characters found after end of SQL statement."
+                                                  : L"Characters found after end of SQL statement.");
+    // The files are opened read-only: statements that would change data are refused.
+    if (!sqlite3_stmt_readonly(statement.stmt)) RaiseEngineError(m_route, L"Operation must use an updateable query.");
+    for (const auto& name : reads.tables)
+        if (TableState* table = FindTable(name)) Load(*table);
+
+    ResultSet result;
+    const int count = sqlite3_column_count(statement.stmt);
+    std::vector<ColumnPlan> plans(static_cast<size_t>(count));
+    std::vector<std::string> origins(static_cast<size_t>(count));
+    result.columns.resize(static_cast<size_t>(count));
+    for (int i = 0; i < count; ++i) {
+        auto& column = result.columns[static_cast<size_t>(i)];
+        column.name = FromUtf8(sqlite3_column_name(statement.stmt, i));
+        const char* tableName = sqlite3_column_table_name(statement.stmt, i);
+        const char* originName = sqlite3_column_origin_name(statement.stmt, i);
+        if (tableName && originName) {
+            if (TableState* table = FindTable(tableName)) {
+                origins[static_cast<size_t>(i)] = table->definition.name;
+                for (const auto& source : table->definition.columns) {
+                    if (LowerAscii(source.name) == LowerAscii(originName)) {
+                        plans[static_cast<size_t>(i)] = {source.type, source.scale};
+                        Describe(column, source, m_catalog.jet3);
+                        break;
+                    }
+                }
+            }
+        }
+    }
+    // Columns of the same name from different tables are told apart as Table.Column.
+    std::vector<bool> duplicate(static_cast<size_t>(count), false);
+    for (int i = 0; i < count; ++i)
+        for (int j = 0; j < count; ++j)
+            if (i != j && platform::CompareNoCase(result.columns[static_cast<size_t>(i)].name, result.columns[static_cast<size_t>(j)].name) == 0)
+                duplicate[static_cast<size_t>(i)] = true;
+    for (int i = 0; i < count; ++i) {
+        const auto k = static_cast<size_t>(i);
+        if (duplicate[k] && !origins[k].empty()) result.columns[k].name = FromUtf8(origins[k]) + L"." + result.columns[k].name;
+    }
+    for (;;) {
+        const int step = sqlite3_step(statement.stmt);
+        if (step == SQLITE_DONE) break;
+        if (step != SQLITE_ROW) RaiseSqlError(sqlText);
+        _variant_t* row = result.AppendRow();
+        for (int i = 0; i < count; ++i) SetVariant(row[i], statement.stmt, i, plans[static_cast<size_t>(i)]);
+    }
+    for (int i = 0; i < count; ++i) {
+        if (plans[static_cast<size_t>(i)].accessType != 0) continue;
+        const _variant_t* first = nullptr;
+        for (size_t r = 0; r < result.RowCount() && !first; ++r) {
+            const _variant_t& v = result.At(r, static_cast<size_t>(i));
+            if (v.vt != VT_NULL) first = &v;
+        }
+        DescribeComputed(result.columns[static_cast<size_t>(i)], first);
+    }
+    return result;
+}
+
+ResultSet Database::Tables() const {
+    static const wchar_t* const kColumns[] = {L"TABLE_CATALOG", L"TABLE_SCHEMA", L"TABLE_NAME", L"TABLE_TYPE", L"TABLE_GUID",
+                                              L"DESCRIPTION", L"TABLE_PROPID", L"DATE_CREATED", L"DATE_MODIFIED"};
+    ResultSet result;
+    for (const wchar_t* name : kColumns) {
+        ResultColumn column;
+        column.name = name;
+        column.type = adVarWChar;
+        column.definedSize = 128;
+        column.attributes = adFldIsNullable | adFldMayBeNull;
+        result.columns.push_back(column);
+    }
+    result.columns[4].type = adGUID;
+    result.columns[6].type = adInteger;
+    result.columns[7].type = result.columns[8].type = adDate;
+    struct Row {
+        std::wstring name, type;
+    };
+    std::vector<Row> rows;
+    for (const auto& table : m_catalog.tables) {
+        const wchar_t* type = table.kind == mdb::TableKind::Linked ? L"LINK" : table.kind == mdb::TableKind::System ? L"SYSTEM TABLE" : L"TABLE";
+        rows.push_back({FromUtf8(table.name), type});
+    }
+    // The provider lists the rowset ordered by type, then name.
+    std::stable_sort(rows.begin(), rows.end(), [](const Row& a, const Row& b) {
+        if (const int t = a.type.compare(b.type)) return t < 0;
+        return platform::CompareNoCase(a.name, b.name) < 0;
+    });
+    for (const auto& row : rows) {
+        _variant_t* cells = result.AppendRow();
+        for (size_t c = 0; c < result.columns.size(); ++c) {
+            if (c == 2) cells[c] = _variant_t(std::wstring_view(row.name));
+            else if (c == 3) cells[c] = _variant_t(std::wstring_view(row.type));
+            else cells[c] = _variant_t::Null();
+        }
+    }
+    return result;
+}
+
+}  // namespace platform::access

@@ -1,0 +1,84 @@
+#pragma once
+// The Access engine behind a connection: the file's tables (read with libmdb, see
+// MdbReader.h) in an in-memory SQLite database, where the SQL runs. A table is loaded the
+// first time a statement reads it. Results come back whole, with every value typed as the
+// Access column it comes from.
+#include <memory>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "Ado.h"
+#include "ConnectString.h"
+#include "MdbReader.h"
+
+struct sqlite3;
+
+namespace platform::access {
+
+struct ResultColumn {
+    std::wstring name;
+    DataTypeEnum type = adVarWChar;
+    long definedSize = 0;
+    long attributes = 0;
+};
+
+// Rows held in memory (a client cursor): cells row by row, in blocks of rows so that a
+// large result grows without moving what it holds.
+class ResultSet {
+public:
+    std::vector<ResultColumn> columns;
+
+    size_t RowCount() const { return m_rows; }
+    const _variant_t& At(size_t row, size_t column) const { return m_blocks[row / kBlockRows][(row % kBlockRows) * columns.size() + column]; }
+    _variant_t& At(size_t row, size_t column) { return m_blocks[row / kBlockRows][(row % kBlockRows) * columns.size() + column]; }
+    // Appends a row of empty values and returns its first cell.
+    _variant_t* AppendRow() {
+        if (m_rows % kBlockRows == 0) m_blocks.emplace_back(kBlockRows * columns.size());
+        return &m_blocks.back()[(m_rows++ % kBlockRows) * columns.size()];
+    }
+
+private:
+    static constexpr size_t kBlockRows = 4096;
+    std::vector<std::vector<_variant_t>> m_blocks;
+    size_t m_rows = 0;
+};
+
+class Database {
+public:
+    // Throws _com_error when the file is missing, not an Access file, or damaged.
+    static std::shared_ptr<Database> Open(const ConnectTarget& target);
+    ~Database();
+    Database(const Database&) = delete;
+    Database& operator=(const Database&) = delete;
+
+    Route route() const { return m_route; }
+    // Runs one statement; throws _com_error with the engine's wording on failure.
+    ResultSet Query(std::wstring_view sql);
+    // The tables schema: one row per table (TABLE_NAME, TABLE_TYPE ...).
+    ResultSet Tables() const;
+
+private:
+    struct TableState {
+        mdb::Table definition;
+        bool created = false;  // has a table in SQLite (linked tables have none)
+        bool loaded = false;
+    };
+
+    Database() = default;
+    void CreateTables();
+    void Load(TableState& table);
+    TableState* FindTable(std::string_view sqliteName);
+    [[noreturn]] void RaiseSqlError(std::wstring_view sql);
+
+    Route m_route = Route::Odbc;
+    std::wstring m_displayPath;
+    std::string m_hostPath;
+    mdb::Catalog m_catalog;
+    std::vector<TableState> m_tables;
+    std::unordered_map<std::string, size_t> m_byName;  // lower-case ASCII name -> table
+    sqlite3* m_db = nullptr;
+};
+
+}  // namespace platform::access

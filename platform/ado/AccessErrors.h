@@ -1,0 +1,29 @@
+#pragma once
+// The errors of the Access engine and of the component in front of it, worded as each route
+// words them (HRESULT, source, description).
+#include <string_view>
+
+#include "ConnectString.h"
+
+namespace platform::access {
+
+[[noreturn]] void RaiseProviderNotFound();
+[[noreturn]] void RaiseNoDriver();
+[[noreturn]] void RaiseFileNotFound(Route route, std::wstring_view path);
+[[noreturn]] void RaiseNotAccessFile(Route route, std::wstring_view path);
+[[noreturn]] void RaiseDamagedFile(Route route, std::wstring_view path);
+[[noreturn]] void RaiseNoTable(Route route, std::wstring_view name);
+[[noreturn]] void RaiseMissingParameters(Route route, int count);
+[[noreturn]] void RaiseSyntaxError(Route route, std::wstring_view near);
+[[noreturn]] void RaiseIncompleteQuery(Route route);
+[[noreturn]] void RaiseNoCommand(Route route);
+[[noreturn]] void RaiseAmbiguousField(Route route, std::wstring_view field);
+[[noreturn]] void RaiseEngineError(Route route, std::wstring_view message);
+
+// ADO's own errors, raised by the named object ("ADODB.Recordset", "ADODB.Field" ...).
+[[noreturn]] void RaiseObjectClosed(const wchar_t* source);
+[[noreturn]] void RaiseItemNotFound(const wchar_t* source);
+[[noreturn]] void RaiseNoCurrentRecord(const wchar_t* source);
+[[noreturn]] void RaiseInvalidConnection(const wchar_t* source);
+
+}  // namespace platform::access

@@ -1,0 +1,145 @@
+#pragma once
+// The data-access component: Connection, Recordset, Fields and Field, with the operations
+// the module calls, in the form the compiler's COM support generates for them (GetState,
+// PutCursorType, GetadoEOF ...). Every failure raises _com_error with the HRESULT, source
+// and description the component records.
+#include "Bstr.h"
+#include "ComBase.h"
+#include "ComError.h"
+#include "ComPtr.h"
+#include "Variant.h"
+
+constexpr CLSID CLSID_Connection = {0x00000514, 0x0000, 0x0010, {0x80, 0x00, 0x00, 0xAA, 0x00, 0x6D, 0x2E, 0xA4}};
+constexpr CLSID CLSID_Recordset = {0x00000535, 0x0000, 0x0010, {0x80, 0x00, 0x00, 0xAA, 0x00, 0x6D, 0x2E, 0xA4}};
+constexpr IID IID__Connection = {0x00000550, 0x0000, 0x0010, {0x80, 0x00, 0x00, 0xAA, 0x00, 0x6D, 0x2E, 0xA4}};
+constexpr IID IID__Recordset = {0x00000556, 0x0000, 0x0010, {0x80, 0x00, 0x00, 0xAA, 0x00, 0x6D, 0x2E, 0xA4}};
+constexpr IID IID_Fields = {0x00000564, 0x0000, 0x0010, {0x80, 0x00, 0x00, 0xAA, 0x00, 0x6D, 0x2E, 0xA4}};
+constexpr IID IID_Field = {0x00000569, 0x0000, 0x0010, {0x80, 0x00, 0x00, 0xAA, 0x00, 0x6D, 0x2E, 0xA4}};
+
+// ADO's own error codes (facility 0x0A), as the component raises them.
+constexpr HRESULT adErrItemNotFound = MakeHresult(0x800A0CC1u);
+constexpr HRESULT adErrNoCurrentRecord = MakeHresult(0x800A0BCDu);
+constexpr HRESULT adErrInvalidArgument = MakeHresult(0x800A0BB9u);
+constexpr HRESULT adErrObjectClosed = MakeHresult(0x800A0E78u);
+constexpr HRESULT adErrObjectOpen = MakeHresult(0x800A0E79u);
+constexpr HRESULT adErrProviderNotFound = MakeHresult(0x800A0E7Au);
+constexpr HRESULT adErrInvalidConnection = MakeHresult(0x800A0E7Du);
+constexpr HRESULT adErrFeatureNotAvailable = MakeHresult(0x800A0CB3u);
+// Provider (OLE DB) codes.
+constexpr HRESULT DB_E_NOCOMMAND = MakeHresult(0x80040E0Cu);
+constexpr HRESULT DB_E_PARAMNOTOPTIONAL = MakeHresult(0x80040E10u);
+constexpr HRESULT DB_E_ERRORSINCOMMAND = MakeHresult(0x80040E14u);
+constexpr HRESULT DB_E_NOTABLE = MakeHresult(0x80040E37u);
+
+enum ObjectStateEnum : long { adStateClosed = 0, adStateOpen = 1 };
+enum CursorTypeEnum : int { adOpenUnspecified = -1, adOpenForwardOnly = 0, adOpenKeyset = 1, adOpenDynamic = 2, adOpenStatic = 3 };
+enum CursorLocationEnum : int { adUseNone = 1, adUseServer = 2, adUseClient = 3 };
+enum LockTypeEnum : int { adLockUnspecified = -1, adLockReadOnly = 1, adLockPessimistic = 2, adLockOptimistic = 3, adLockBatchOptimistic = 4 };
+enum CommandTypeEnum : long { adCmdUnspecified = -1, adCmdText = 1, adCmdTable = 2, adCmdStoredProc = 4, adCmdUnknown = 8, adCmdTableDirect = 512 };
+enum ConnectOptionEnum : long { adConnectUnspecified = -1, adAsyncConnect = 16 };
+enum SchemaEnum : int { adSchemaColumns = 4, adSchemaTables = 20 };
+enum DataTypeEnum : int {
+    adEmpty = 0,
+    adSmallInt = 2,
+    adInteger = 3,
+    adSingle = 4,
+    adDouble = 5,
+    adCurrency = 6,
+    adDate = 7,
+    adBSTR = 8,
+    adBoolean = 11,
+    adVariant = 12,
+    adDecimal = 14,
+    adTinyInt = 16,
+    adUnsignedTinyInt = 17,
+    adBigInt = 20,
+    adGUID = 72,
+    adBinary = 128,
+    adWChar = 130,
+    adNumeric = 131,
+    adVarWChar = 202,
+    adLongVarWChar = 203,
+    adVarBinary = 204,
+    adLongVarBinary = 205,
+};
+enum FieldAttributeEnum : long {
+    adFldMayDefer = 0x2,
+    adFldUpdatable = 0x4,
+    adFldUnknownUpdatable = 0x8,
+    adFldFixed = 0x10,
+    adFldIsNullable = 0x20,
+    adFldMayBeNull = 0x40,
+    adFldLong = 0x80,
+    adFldRowID = 0x100,
+};
+
+class Field : public IUnknown {
+public:
+    virtual _bstr_t GetName() = 0;
+    virtual DataTypeEnum GetType() = 0;
+    virtual long GetDefinedSize() = 0;
+    virtual long GetAttributes() = 0;
+    virtual long GetActualSize() = 0;
+    virtual _variant_t GetValue() = 0;
+};
+
+class Fields : public IUnknown {
+public:
+    virtual long GetCount() = 0;
+    // By position (an integer variant) or by name (a string variant, ignoring case).
+    virtual _com_ptr_t<Field> GetItem(const _variant_t& index) = 0;
+};
+
+class _Recordset;
+
+class _Connection : public IUnknown {
+public:
+    virtual HRESULT Open(const _bstr_t& connectionString, const _bstr_t& userId, const _bstr_t& password, long options) = 0;
+    virtual HRESULT Close() = 0;
+    virtual long GetState() = 0;
+    virtual _bstr_t GetConnectionString() = 0;
+    virtual _com_ptr_t<_Recordset> OpenSchema(SchemaEnum schema, const _variant_t& restrictions, const _variant_t& schemaId) = 0;
+};
+
+class _Recordset : public IUnknown {
+public:
+    virtual void PutCursorType(CursorTypeEnum type) = 0;
+    virtual CursorTypeEnum GetCursorType() = 0;
+    virtual void PutCursorLocation(CursorLocationEnum location) = 0;
+    virtual CursorLocationEnum GetCursorLocation() = 0;
+    // activeConnection: a variant holding the connection object (VT_DISPATCH/VT_UNKNOWN).
+    virtual HRESULT Open(const _variant_t& source, const _variant_t& activeConnection, CursorTypeEnum cursorType, LockTypeEnum lockType,
+                         long options) = 0;
+    virtual HRESULT Close() = 0;
+    virtual long GetState() = 0;
+    virtual VARIANT_BOOL GetadoEOF() = 0;
+    virtual VARIANT_BOOL GetBOF() = 0;
+    virtual long GetRecordCount() = 0;
+    virtual HRESULT MoveFirst() = 0;
+    virtual HRESULT MoveNext() = 0;
+    virtual void PutSort(const _bstr_t& criteria) = 0;
+    virtual _bstr_t GetSort() = 0;
+    virtual _com_ptr_t<Fields> GetFields() = 0;
+};
+
+template <>
+struct ComInterfaceId<_Connection> {
+    static constexpr const IID& value = IID__Connection;
+};
+template <>
+struct ComInterfaceId<_Recordset> {
+    static constexpr const IID& value = IID__Recordset;
+};
+template <>
+struct ComInterfaceId<Fields> {
+    static constexpr const IID& value = IID_Fields;
+};
+template <>
+struct ComInterfaceId<Field> {
+    static constexpr const IID& value = IID_Field;
+};
+
+using _ConnectionPtr = _com_ptr_t<_Connection>;
+using _RecordsetPtr = _com_ptr_t<_Recordset>;
+using FieldsPtr = _com_ptr_t<Fields>;
+using FieldPtr = _com_ptr_t<Field>;

@@ -1,0 +1,322 @@
+#include "AdoObjects.h"
+
+#include <algorithm>
+#include <memory>
+#include <numeric>
+#include <vector>
+
+#include "AccessEngine.h"
+#include "AccessErrors.h"
+#include "String.h"
+
+namespace platform::ado {
+namespace {
+
+using access::ResultSet;
+
+template <class Interface>
+class ComObject : public Interface {
+public:
+    HRESULT QueryInterface(REFIID riid, void** object) override {
+        if (!object) return E_POINTER;
+        if (riid == IID_IUnknown || riid == IID_IDispatch || riid == __uuidof(Interface)) {
+            *object = static_cast<Interface*>(this);
+            AddRef();
+            return S_OK;
+        }
+        *object = nullptr;
+        return E_NOINTERFACE;
+    }
+    ULONG AddRef() override { return m_refs.AddRefImpl(); }
+    ULONG Release() override {
+        const ULONG left = m_refs.ReleaseImpl();
+        if (left == 0) delete this;
+        return left;
+    }
+
+private:
+    ComObjectBase m_refs;
+};
+
+// The rows of one open recordset and the cursor over them; shared with its fields.
+struct Cursor {
+    std::shared_ptr<const ResultSet> rows;
+    std::vector<size_t> order;  // row numbers in the current sort order
+    size_t position = 0;        // index into order; order.size() is past the last row
+    bool open = true;
+
+    const _variant_t& Cell(size_t column) const { return rows->At(order[position], column); }
+    bool AtEnd() const { return position >= order.size(); }
+};
+
+class FieldObject : public ComObject<Field> {
+public:
+    FieldObject(std::shared_ptr<Cursor> cursor, size_t column) : m_cursor(std::move(cursor)), m_column(column) {}
+
+    _bstr_t GetName() override { return _bstr_t(Column().name); }
+    DataTypeEnum GetType() override { return Column().type; }
+    long GetDefinedSize() override { return Column().definedSize; }
+    long GetAttributes() override { return Column().attributes; }
+    long GetActualSize() override {
+        const _variant_t& v = Current();
+        switch (v.vt) {
+        case VT_NULL: return 0;
+        case VT_BSTR: return static_cast<long>(SysStringLen(v.bstrVal) * 2);
+        case VT_ARRAY | VT_UI1: return static_cast<long>(v.parray->rgsabound[0].cElements);
+        default: return Column().definedSize;
+        }
+    }
+    _variant_t GetValue() override { return Current(); }
+
+private:
+    const access::ResultColumn& Column() const {
+        if (!m_cursor->open) access::RaiseObjectClosed(L"ADODB.Field");
+        return m_cursor->rows->columns[m_column];
+    }
+    const _variant_t& Current() const {
+        Column();
+        if (m_cursor->AtEnd()) access::RaiseNoCurrentRecord(L"ADODB.Field");
+        return m_cursor->Cell(m_column);
+    }
+
+    std::shared_ptr<Cursor> m_cursor;
+    size_t m_column;
+};
+
+class FieldsObject : public ComObject<Fields> {
+public:
+    explicit FieldsObject(std::shared_ptr<Cursor> cursor) : m_cursor(std::move(cursor)) {
+        for (size_t c = 0; c < m_cursor->rows->columns.size(); ++c) m_fields.emplace_back(new FieldObject(m_cursor, c), false);
+    }
+    long GetCount() override { return static_cast<long>(m_fields.size()); }
+    FieldPtr GetItem(const _variant_t& index) override {
+        if (!m_cursor->open) access::RaiseObjectClosed(L"ADODB.Fields");
+        long position = -1;
+        switch (index.vt) {
+        case VT_I2: position = index.iVal; break;
+        case VT_I4: position = index.lVal; break;
+        case VT_UI1: position = index.bVal; break;
+        case VT_INT: position = index.intVal; break;
+        case VT_BSTR: {
+            const auto& columns = m_cursor->rows->columns;
+            for (size_t c = 0; c < columns.size() && position < 0; ++c)
+                if (platform::CompareNoCase(columns[c].name, std::wstring_view(index.bstrVal, SysStringLen(index.bstrVal))) == 0)
+                    position = static_cast<long>(c);
+            break;
+        }
+        default: break;
+        }
+        if (position < 0 || position >= static_cast<long>(m_fields.size())) access::RaiseItemNotFound(L"ADODB.Fields");
+        return m_fields[static_cast<size_t>(position)];
+    }
+
+private:
+    std::shared_ptr<Cursor> m_cursor;
+    std::vector<FieldPtr> m_fields;
+};
+
+class ConnectionObject;
+
+class RecordsetObject : public ComObject<_Recordset> {
+public:
+    void PutCursorType(CursorTypeEnum type) override {
+        if (m_cursor) RaiseObjectOpen();
+        m_cursorType = type;
+    }
+    CursorTypeEnum GetCursorType() override { return m_cursorType; }
+    void PutCursorLocation(CursorLocationEnum location) override {
+        if (m_cursor) RaiseObjectOpen();
+        m_location = location;
+    }
+    CursorLocationEnum GetCursorLocation() override { return m_location; }
+
+    HRESULT Open(const _variant_t& source, const _variant_t& activeConnection, CursorTypeEnum cursorType, LockTypeEnum lockType,
+                 long options) override;
+    HRESULT Close() override {
+        if (!m_cursor) access::RaiseObjectClosed(L"ADODB.Recordset");
+        m_cursor->open = false;
+        m_cursor.reset();
+        m_fields = nullptr;
+        m_sort.clear();
+        return S_OK;
+    }
+    long GetState() override { return m_cursor ? adStateOpen : adStateClosed; }
+    VARIANT_BOOL GetadoEOF() override { return Open_().AtEnd() ? VARIANT_TRUE : VARIANT_FALSE; }
+    VARIANT_BOOL GetBOF() override { return Open_().order.empty() ? VARIANT_TRUE : VARIANT_FALSE; }
+    long GetRecordCount() override {
+        const Cursor& cursor = Open_();
+        // A forward-only cursor does not know its count in advance.
+        if (m_cursorType == adOpenForwardOnly && m_location != adUseClient) return -1;
+        return static_cast<long>(cursor.order.size());
+    }
+    HRESULT MoveFirst() override {
+        Open_().position = 0;
+        return S_OK;
+    }
+    HRESULT MoveNext() override {
+        Cursor& cursor = Open_();
+        if (cursor.AtEnd()) access::RaiseNoCurrentRecord(L"ADODB.Recordset");
+        ++cursor.position;
+        return S_OK;
+    }
+    void PutSort(const _bstr_t& criteria) override;
+    _bstr_t GetSort() override { return _bstr_t(m_sort); }
+    FieldsPtr GetFields() override {
+        Open_();
+        return m_fields;
+    }
+
+    // Opens over rows already produced (the schema listing).
+    void OpenOver(ResultSet rows) {
+        m_cursor = std::make_shared<Cursor>();
+        m_cursor->rows = std::make_shared<const ResultSet>(std::move(rows));
+        m_cursor->order.resize(m_cursor->rows->RowCount());
+        std::iota(m_cursor->order.begin(), m_cursor->order.end(), size_t{0});
+        m_fields = FieldsPtr(new FieldsObject(m_cursor), false);
+    }
+
+private:
+    [[noreturn]] static void RaiseObjectOpen() {
+        _com_issue_errorex(adErrObjectOpen, L"ADODB.Recordset", L"Operation is not allowed when the object is open.");
+    }
+    Cursor& Open_() {
+        if (!m_cursor) access::RaiseObjectClosed(L"ADODB.Recordset");
+        return *m_cursor;
+    }
+
+    CursorTypeEnum m_cursorType = adOpenForwardOnly;
+    CursorLocationEnum m_location = adUseServer;
+    std::shared_ptr<Cursor> m_cursor;
+    FieldsPtr m_fields;
+    std::wstring m_sort;
+};
+
+class ConnectionObject : public ComObject<_Connection> {
+public:
+    HRESULT Open(const _bstr_t& connectionString, const _bstr_t& userId, const _bstr_t& password, long options) override {
+        if (m_database)
+            _com_issue_errorex(adErrObjectOpen, L"ADODB.Connection", L"Operation is not allowed when the object is open.");
+        const access::ConnectTarget target = access::ResolveConnectString(connectionString.view());
+        m_database = access::Database::Open(target);
+        m_connectionString.assign(connectionString.view());
+        return S_OK;
+    }
+    HRESULT Close() override {
+        if (!m_database) access::RaiseObjectClosed(L"ADODB.Connection");
+        m_database.reset();
+        return S_OK;
+    }
+    long GetState() override { return m_database ? adStateOpen : adStateClosed; }
+    _bstr_t GetConnectionString() override { return _bstr_t(m_connectionString); }
+    _RecordsetPtr OpenSchema(SchemaEnum schema, const _variant_t& restrictions, const _variant_t& schemaId) override {
+        if (!m_database) access::RaiseObjectClosed(L"ADODB.Connection");
+        if (schema != adSchemaTables)
+            _com_issue_errorex(adErrFeatureNotAvailable, L"ADODB.Connection", L"Object or provider is not capable of performing requested operation.");
+        auto* recordset = new RecordsetObject();
+        recordset->OpenOver(m_database->Tables());
+        return _RecordsetPtr(recordset, false);
+    }
+
+    access::Database& DatabaseOrRaise(const wchar_t* source) {
+        if (!m_database) access::RaiseInvalidConnection(source);
+        return *m_database;
+    }
+
+private:
+    std::shared_ptr<access::Database> m_database;
+    std::wstring m_connectionString;
+};
+
+HRESULT RecordsetObject::Open(const _variant_t& source, const _variant_t& activeConnection, CursorTypeEnum cursorType, LockTypeEnum lockType,
+                              long options) {
+    if (m_cursor) RaiseObjectOpen();
+    ConnectionObject* connection = nullptr;
+    if ((activeConnection.vt == VT_UNKNOWN || activeConnection.vt == VT_DISPATCH) && activeConnection.punkVal) {
+        _Connection* raw = nullptr;
+        if (SUCCEEDED(activeConnection.punkVal->QueryInterface(IID__Connection, reinterpret_cast<void**>(&raw))) && raw) {
+            connection = static_cast<ConnectionObject*>(raw);
+            raw->Release();  // the caller's variant keeps the object alive
+        }
+    }
+    if (!connection) access::RaiseInvalidConnection(L"ADODB.Recordset");
+    access::Database& database = connection->DatabaseOrRaise(L"ADODB.Recordset");
+    if (cursorType != adOpenUnspecified) m_cursorType = cursorType;
+    std::wstring text = source.vt == VT_BSTR && source.bstrVal ? std::wstring(source.bstrVal, SysStringLen(source.bstrVal)) : std::wstring();
+    if ((options & adCmdTable) && !text.empty()) text = L"SELECT * FROM [" + text + L"]";
+    OpenOver(database.Query(text));
+    return S_OK;
+}
+
+// Sort criteria: "Field [ASC|DESC], ..." over the rows in memory; empty restores the
+// original order.
+void RecordsetObject::PutSort(const _bstr_t& criteria) {
+    Cursor& cursor = Open_();
+    std::wstring text(criteria.view());
+    struct Key {
+        size_t column;
+        bool descending;
+    };
+    std::vector<Key> keys;
+    int start = 0;
+    const CString all(text);
+    for (CString part = all.Tokenize(L",", start); start >= 0 && !part.IsEmpty(); part = all.Tokenize(L",", start)) {
+        part.Trim();
+        bool descending = false;
+        const CString upper = CString(part).MakeUpper();
+        if (upper.GetLength() > 5 && upper.Right(5) == L" DESC") {
+            descending = true;
+            part = part.Left(part.GetLength() - 5);
+        } else if (upper.GetLength() > 4 && upper.Right(4) == L" ASC") {
+            part = part.Left(part.GetLength() - 4);
+        }
+        part.Trim();
+        part.Trim(L"[]");
+        const auto& columns = cursor.rows->columns;
+        size_t found = columns.size();
+        for (size_t c = 0; c < columns.size(); ++c)
+            if (platform::CompareNoCase(columns[c].name, part.str()) == 0) found = c;
+        if (found == columns.size()) access::RaiseItemNotFound(L"ADODB.Recordset");
+        keys.push_back({found, descending});
+    }
+    std::iota(cursor.order.begin(), cursor.order.end(), size_t{0});
+    auto less = [&](const _variant_t& a, const _variant_t& b) {
+        if (a.vt == VT_NULL || b.vt == VT_NULL) return a.vt == VT_NULL && b.vt != VT_NULL;
+        if (a.vt == VT_BSTR && b.vt == VT_BSTR) return platform::CompareNoCase(a.bstrVal, b.bstrVal) < 0;
+        auto number = [](const _variant_t& v) -> double {
+            switch (v.vt) {
+            case VT_BOOL: return v.boolVal;
+            case VT_UI1: return v.bVal;
+            case VT_I2: return v.iVal;
+            case VT_I4: return v.lVal;
+            case VT_I8: return static_cast<double>(v.llVal);
+            case VT_R4: return v.fltVal;
+            case VT_R8: return v.dblVal;
+            case VT_DATE: return v.date;
+            case VT_CY: return static_cast<double>(v.cyVal.int64) / 10000.0;
+            default: return 0;
+            }
+        };
+        return number(a) < number(b);
+    };
+    std::stable_sort(cursor.order.begin(), cursor.order.end(), [&](size_t x, size_t y) {
+        for (const Key& key : keys) {
+            const _variant_t& a = cursor.rows->At(x, key.column);
+            const _variant_t& b = cursor.rows->At(y, key.column);
+            if (less(a, b)) return !key.descending;
+            if (less(b, a)) return key.descending;
+        }
+        return false;
+    });
+    cursor.position = 0;
+    m_sort = text;
+}
+
+}  // namespace
+
+IUnknown* CreateComponentObject(REFCLSID clsid) {
+    if (clsid == CLSID_Connection) return new ConnectionObject();
+    if (clsid == CLSID_Recordset) return new RecordsetObject();
+    return nullptr;
+}
+
+}  // namespace platform::ado

@@ -1,0 +1,78 @@
+#pragma once
+// Reading Access files with libmdb, contained. libmdb trusts the pages it reads: a damaged
+// file can make it read out of bounds or follow a page chain for ever. Every read therefore
+// runs in a forked child process that streams its results through a pipe; a child that
+// crashes or stays silent past the time limit is killed and the file reported as damaged.
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace platform::mdb {
+
+// Access column types as the file stores them.
+enum ColumnType : int {
+    kBool = 0x01,
+    kByte = 0x02,
+    kInt = 0x03,
+    kLong = 0x04,
+    kMoney = 0x05,
+    kFloat = 0x06,
+    kDouble = 0x07,
+    kDateTime = 0x08,
+    kBinary = 0x09,
+    kText = 0x0a,
+    kOle = 0x0b,
+    kMemo = 0x0c,
+    kRepId = 0x0f,
+    kNumeric = 0x10,
+    kComplex = 0x12,
+    kBigInt = 0x13,
+};
+
+enum class TableKind { User, System, Linked };
+
+struct Column {
+    std::string name;  // UTF-8
+    int type = 0;
+    int size = 0;      // bytes for fixed columns, the limit for text (bytes)
+    int scale = 0;
+    int precision = 0;
+    bool fixed = false;
+    bool autoNumber = false;
+};
+
+struct Table {
+    std::string name;  // UTF-8
+    TableKind kind = TableKind::User;
+    std::vector<Column> columns;
+};
+
+struct Catalog {
+    bool jet3 = false;
+    std::vector<Table> tables;  // in the file's catalogue order
+};
+
+enum class Status { Ok, NotFound, NotAccess, Damaged };
+
+// One decoded value as the reader hands it over: exact, never through rounded text.
+struct Value {
+    enum Kind : std::uint8_t { Null = 0, Int = 1, Real = 2, Text = 3, Blob = 4 } kind = Null;
+    std::int64_t i = 0;
+    double d = 0;
+    std::string_view bytes;  // Text (UTF-8) or Blob; valid during the callback only
+};
+
+// The longest a child may stay silent before it is taken for hung.
+std::chrono::milliseconds TimeLimit();
+void SetTimeLimit(std::chrono::milliseconds limit);
+
+Status ReadCatalog(const std::string& path, Catalog& catalog);
+
+// Calls onRow once per row with one value per column of the table definition.
+using RowCallback = std::function<void(const std::vector<Value>&)>;
+Status ReadRows(const std::string& path, const std::string& tableName, size_t columnCount, const RowCallback& onRow);
+
+}  // namespace platform::mdb

@@ -1,0 +1,81 @@
+#pragma once
+// The byte stream between a reader process and its parent: little helpers that write and
+// read fixed-size values and length-prefixed strings. Reading is checked: a short or
+// malformed stream reads as false, never past its end.
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdint>
+#include <cstring>
+#include <string>
+#include <string_view>
+
+namespace platform::wire {
+
+class Writer {
+public:
+    explicit Writer(int fd) : m_fd(fd) { m_buffer.reserve(kChunk + 1024); }
+    void U8(std::uint8_t v) { m_buffer.push_back(static_cast<char>(v)); }
+    void U32(std::uint32_t v) { Raw(&v, sizeof v); }
+    void I64(std::int64_t v) { Raw(&v, sizeof v); }
+    void F64(double v) { Raw(&v, sizeof v); }
+    void Str(std::string_view s) {
+        U32(static_cast<std::uint32_t>(s.size()));
+        Raw(s.data(), s.size());
+    }
+    void Raw(const void* p, size_t n) { m_buffer.append(static_cast<const char*>(p), n); }
+    void MaybeFlush() {
+        if (m_buffer.size() >= kChunk) Flush();
+    }
+    bool Flush() {
+        size_t done = 0;
+        while (done < m_buffer.size()) {
+            const ssize_t n = ::write(m_fd, m_buffer.data() + done, m_buffer.size() - done);
+            if (n < 0 && errno == EINTR) continue;
+            if (n <= 0) return false;
+            done += static_cast<size_t>(n);
+        }
+        m_buffer.clear();
+        return true;
+    }
+
+private:
+    static constexpr size_t kChunk = 64 * 1024;
+    int m_fd;
+    std::string m_buffer;
+};
+
+class Reader {
+public:
+    explicit Reader(std::string_view data) : m_data(data) {}
+    bool U8(std::uint8_t& v) { return Raw(&v, 1); }
+    bool U32(std::uint32_t& v) { return Raw(&v, 4); }
+    bool I32(std::int32_t& v) { return Raw(&v, 4); }
+    bool I64(std::int64_t& v) { return Raw(&v, 8); }
+    bool F64(double& v) { return Raw(&v, 8); }
+    bool View(std::string_view& s) {
+        std::uint32_t n;
+        if (!U32(n) || n > m_data.size() - m_pos) return false;
+        s = m_data.substr(m_pos, n);
+        m_pos += n;
+        return true;
+    }
+    bool Str(std::string& s) {
+        std::string_view v;
+        if (!View(v)) return false;
+        s.assign(v);
+        return true;
+    }
+
+private:
+    bool Raw(void* p, size_t n) {
+        if (n > m_data.size() - m_pos) return false;
+        std::memcpy(p, m_data.data() + m_pos, n);
+        m_pos += n;
+        return true;
+    }
+    std::string_view m_data;
+    size_t m_pos = 0;
+};
+
+}  // namespace platform::wire

@@ -1,0 +1,42 @@
+#include "catalogue/DatabasePtrArray.h"
+
+#include "catalogue/Location.h"
+
+CDatabasePtrArray& GetOpenDatabases() {
+    static CDatabasePtrArray databases;
+    return databases;
+}
+
+CMyDatabase* CDatabasePtrArray::FindDatabase(const CString& location) const {
+    for (CMyDatabase* database : *this) {
+        if (database && IsSameLocation(database->m_strDatabase, location)) return database;
+    }
+    return nullptr;
+}
+
+bool CDatabasePtrArray::AddDatabase(const CString& driverName, const CString& location, const CString& user, const CString& password) {
+    if (driverName.IsEmpty() || location.IsEmpty()) return false;
+    if (FindDatabase(location)) return false;
+    auto* database = new CMyDatabase;
+    if (!database->Open(driverName, location, user, password)) {
+        delete database;
+        return false;
+    }
+    Add(database);
+    return true;
+}
+
+void CDatabasePtrArray::GetTableNames(const CString& location, CStringArray& names) const {
+    if (CMyDatabase* database = FindDatabase(location)) database->GetTableNames(names);
+}
+
+void CloseAllDatabases() {
+    CDatabasePtrArray& databases = GetOpenDatabases();
+    for (CMyDatabase* database : databases) {
+        if (!database) continue;
+        database->DeleteTables();
+        database->m_Database.Close();
+        delete database;
+    }
+    databases.RemoveAll();
+}

@@ -1,0 +1,17 @@
+#pragma once
+// The open database list: one per process, shared by every drawing.
+#include "Afx.h"
+#include "catalogue/MyDatabase.h"
+
+class CDatabasePtrArray : public CArray<CMyDatabase*, CMyDatabase*> {
+public:
+    CMyDatabase* FindDatabase(const CString& location) const;
+    bool AddDatabase(const CString& driverName, const CString& location, const CString& user, const CString& password);
+    void GetTableNames(const CString& location, CStringArray& names) const;
+};
+
+// The process-wide list.
+CDatabasePtrArray& GetOpenDatabases();
+
+// Closes and destroys every database of the list; called when the module unloads.
+void CloseAllDatabases();

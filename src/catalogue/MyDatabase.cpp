@@ -1,0 +1,121 @@
+#include "catalogue/MyDatabase.h"
+
+#include "catalogue/ConnectStringTable.h"
+#include "catalogue/Location.h"
+#include "data/ADORecordset.h"
+#include "engine/CellGrid.h"
+#include "engine/TableLink.h"
+
+namespace {
+
+// Calls onRow(type, name) for each row of the tables schema.
+template <class OnRow>
+void WalkSchema(CADORecordset& recordset, OnRow onRow) {
+    recordset.MoveFirst();
+    while (!recordset.IsEof()) {
+        CString type, name;
+        recordset.GetFieldValue(L"TABLE_TYPE", type, L"");
+        recordset.GetFieldValue(L"TABLE_NAME", name, L"");
+        onRow(type, name);
+        recordset.MoveNext();
+    }
+}
+
+}  // namespace
+
+CMyDatabase::~CMyDatabase() { DeleteTables(); }
+
+void CMyDatabase::DeleteTables() {
+    for (CMyDbTable* table : m_arrTables) delete table;
+    m_arrTables.RemoveAll();
+}
+
+CString CMyDatabase::GetConnectString() const {
+    const CString pattern = GetConnectStringTemplate(m_strDriver);
+    if (pattern.IsEmpty()) return CString();
+    const CString location = ResolveRelativePath(GetCurrentDrawingPath(), m_strDatabase);
+    CString connect;
+    connect.Format(pattern, location.GetString(), m_strUser.GetString(), m_strPassword.GetString());
+    return connect;
+}
+
+bool CMyDatabase::Open(const CString& driverName, const CString& location, const CString& user, const CString& password) {
+    m_strDriver = driverName;
+    m_strDatabase = location;
+    m_strUser = user;
+    m_strPassword = password;
+    m_Database.SetConnectionString(GetConnectString());
+    if (!m_Database.Open()) return false;
+
+    CADORecordset recordset(m_Database);
+    if (!recordset.OpenSchema(20, L"")) return true;
+    if (recordset.GetRecordCount() == 0) {
+        recordset.Close();
+        return true;
+    }
+    WalkSchema(recordset, [this](const CString& type, const CString& name) {
+        int kind;
+        if (type.CompareNoCase(L"TABLE") == 0) kind = 0;
+        else if (type.CompareNoCase(L"VIEW") == 0) kind = 1;
+        else return;
+        auto* table = new CMyDbTable;
+        table->m_strName = name;
+        table->m_nKind = kind;
+        table->m_pDatabase = this;
+        m_arrTables.Add(table);
+    });
+    recordset.Close();
+    return true;
+}
+
+void CMyDatabase::GetTableNames(CStringArray& names) {
+    if (!m_Database.IsOpen() && !m_Database.Open()) return;
+    CADORecordset recordset(m_Database);
+    if (!recordset.OpenSchema(20, L"")) return;
+    if (recordset.GetRecordCount() == 0) {
+        recordset.Close();
+        return;
+    }
+    WalkSchema(recordset, [&names](const CString& type, const CString& name) {
+        if (type.CompareNoCase(L"TABLE") == 0 || type.CompareNoCase(L"VIEW") == 0) names.Add(name);
+    });
+    recordset.Close();
+}
+
+bool CMyDatabase::ReadRecords(CTableLink& link, CCellGrid& grid) {
+    if (!m_Database.IsOpen() && !m_Database.Open()) return false;
+    if (link.m_strSQL.IsEmpty() && !link.m_strTable.IsEmpty()) link.m_strSQL.Format(L"SELECT * FROM `%s`", link.m_strTable.GetString());
+
+    CADORecordset recordset(m_Database);
+    if (!recordset.Open(link.m_strSQL)) return false;
+    const LONG records = recordset.GetRecordCount();
+    if (records == 0) return false;
+
+    const int header = link.m_bIncludeHeader ? 1 : 0;
+    const int columns = recordset.GetFieldCount();
+    grid.SetGridSize(static_cast<int>(records) + header, columns);
+    if (header) {
+        for (int i = 0; i < columns; ++i) {
+            if (i < link.m_arrHeadings.GetSize()) {
+                grid.SetCell(0, i, link.m_arrHeadings[i]);
+            } else {
+                CADOFieldInfo info{};
+                recordset.GetFieldInfo(i, &info);
+                grid.SetCell(0, i, CString(info.m_strName));
+            }
+        }
+    }
+    recordset.MoveFirst();
+    CString text;
+    for (int row = header; !recordset.IsEof(); ++row) {
+        for (int i = 0; i < columns; ++i) {
+            if (!recordset.GetFieldValue(i, text, L"")) text.Empty();
+            grid.SetCell(row, i, text);
+        }
+        recordset.MoveNext();
+    }
+    recordset.Close();
+    link.m_nRows = grid.GetRows();
+    link.m_nCols = grid.GetCols();
+    return true;
+}

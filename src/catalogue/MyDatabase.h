@@ -1,0 +1,40 @@
+#pragma once
+// An open database of the catalogue and its tables, views and queries.
+#include "Afx.h"
+#include "data/ADODatabase.h"
+
+class CCellGrid;
+class CMyDatabase;
+class CTableLink;
+
+// A table (kind 0), view (1) or query (2) of one database.
+class CMyDbTable {
+public:
+    CString m_strName;
+    CString m_strSQL;  // empty for a table or view
+    int m_nKind = 0;
+    CMyDatabase* m_pDatabase = nullptr;  // not owned
+};
+
+class CMyDatabase : public CObject {
+public:
+    CMyDatabase() = default;
+    ~CMyDatabase() override;
+
+    // Stores the four texts, opens the connection and reads the tables schema.
+    bool Open(const CString& driverName, const CString& location, const CString& user, const CString& password);
+    CString GetConnectString() const;
+    // Appends the names of the current tables and views, read afresh from the schema.
+    void GetTableNames(CStringArray& names);
+    // The record fetch: the link's table or SQL text into the grid.
+    bool ReadRecords(CTableLink& link, CCellGrid& grid);
+    // Destroys the table, view and query records.
+    void DeleteTables();
+
+    CArray<CMyDbTable*, CMyDbTable*> m_arrTables;
+    CString m_strDriver;
+    CString m_strDatabase;
+    CString m_strUser;
+    CString m_strPassword;
+    CADODatabase m_Database;
+};

@@ -1,0 +1,220 @@
+#include "data/ADORecordset.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstdio>
+#include <ctime>
+#include <cwchar>
+
+#include "Alert.h"
+#include "LocaleCurrency.h"
+#include "data/ADOError.h"
+
+CADORecordset::CADORecordset(CADODatabase& database) {
+    IUnknown* unknown = nullptr;
+    if (SUCCEEDED(::CoCreateInstance(CLSID_Recordset, nullptr, CLSCTX_ALL, IID_IUnknown, reinterpret_cast<void**>(&unknown))) && unknown) {
+        if (SUCCEEDED(::OleRun(unknown))) {
+            _Recordset* recordset = nullptr;
+            if (SUCCEEDED(unknown->QueryInterface(__uuidof(_Recordset), reinterpret_cast<void**>(&recordset))) && recordset)
+                m_pRecordset.Attach(recordset);
+        }
+        unknown->Release();
+    }
+    m_pConnection = database.GetActiveConnection();
+}
+
+CADORecordset::~CADORecordset() {
+    try {
+        Close();
+    } catch (const _com_error&) {
+        // Nothing to report from a destructor; the references are released regardless.
+    }
+    m_pRecordset = nullptr;
+    m_pConnection = nullptr;
+    m_strQuery.Empty();
+    m_strLastError.Empty();
+}
+
+bool CADORecordset::Open(LPCTSTR source) {
+    if (IsOpen()) Close();
+    if (source && *source) m_strQuery = source;
+    m_strQuery.TrimLeft();
+    try {
+        m_pRecordset->PutCursorType(adOpenStatic);
+        m_pRecordset->PutCursorLocation(adUseClient);
+        m_pRecordset->Open(_variant_t(m_strQuery.GetString()), _variant_t(static_cast<IUnknown*>(m_pConnection.GetInterfacePtr())), adOpenStatic,
+                           adLockOptimistic, adCmdText);
+        return m_pRecordset != nullptr && m_pRecordset->GetState() != adStateClosed;
+    } catch (const _com_error& e) {
+        dump_com_error(e);
+        return false;
+    }
+}
+
+bool CADORecordset::OpenSchema(int schema, LPCTSTR schemaId) {
+    try {
+        const _variant_t missing = _variant_t::Missing();
+        const _variant_t id = (schemaId && *schemaId) ? _variant_t(schemaId) : missing;
+        m_pRecordset = m_pConnection->OpenSchema(static_cast<SchemaEnum>(schema), missing, id);
+        return true;
+    } catch (const _com_error& e) {
+        dump_com_error(e);
+        return false;
+    }
+}
+
+void CADORecordset::Close() {
+    if (IsOpen()) {
+        m_pRecordset->PutSort(_bstr_t(L""));
+        m_pRecordset->Close();
+    }
+}
+
+bool CADORecordset::IsOpen() {
+    if (!m_pRecordset || !m_pConnection) return false;
+    if (m_pConnection->GetState() == adStateClosed) return false;
+    return m_pRecordset->GetState() != adStateClosed;
+}
+
+LONG CADORecordset::GetRecordCount() {
+    const LONG count = m_pRecordset->GetRecordCount();
+    if (count != -1) return count;
+    LONG walked = 0;
+    if (m_pRecordset->GetadoEOF() != VARIANT_TRUE) m_pRecordset->MoveFirst();
+    while (m_pRecordset->GetadoEOF() != VARIANT_TRUE) {
+        ++walked;
+        m_pRecordset->MoveNext();
+    }
+    if (walked > 0) m_pRecordset->MoveFirst();
+    return walked;
+}
+
+int CADORecordset::GetFieldCount() { return static_cast<int>(m_pRecordset->GetFields()->GetCount()); }
+
+bool CADORecordset::GetFieldInfo(int index, CADOFieldInfo* info) {
+    FieldPtr field = m_pRecordset->GetFields()->GetItem(_variant_t(static_cast<short>(index)));
+    const _bstr_t name = field->GetName();
+    std::wcsncpy(info->m_strName, name ? static_cast<const wchar_t*>(name) : L"", 64);
+    info->m_strName[64] = 0;
+    info->m_lDefinedSize = field->GetDefinedSize();
+    info->m_nType = static_cast<SHORT>(field->GetType());
+    info->m_lAttributes = field->GetAttributes();
+    if (m_pRecordset->GetadoEOF() != VARIANT_TRUE) info->m_lSize = field->GetActualSize();
+    return true;
+}
+
+bool CADORecordset::GetFieldValue(int index, CString& value, CString dateFormat) {
+    return GetFieldValue(_variant_t(static_cast<short>(index)), value, dateFormat);
+}
+
+bool CADORecordset::GetFieldValue(LPCTSTR name, CString& value, CString dateFormat) {
+    return GetFieldValue(_variant_t(name), value, dateFormat);
+}
+
+bool CADORecordset::GetFieldValue(const _variant_t& index, CString& value, const CString& dateFormat) {
+    _variant_t fieldValue;
+    try {
+        fieldValue = m_pRecordset->GetFields()->GetItem(index)->GetValue();
+    } catch (const _com_error& e) {
+        dump_com_error(e);
+        return false;
+    }
+    return FormatFieldValue(fieldValue, value, dateFormat);
+}
+
+namespace {
+
+// Number texts are ASCII: formatted narrow, widened character by character.
+CString Widened(const char* text, size_t length) { return CString(std::wstring(text, text + length)); }
+
+CString Printed(const char* format, ...) {
+    char buffer[512];
+    va_list args;
+    va_start(args, format);
+    const int length = std::vsnprintf(buffer, sizeof buffer, format, args);
+    va_end(args);
+    return Widened(buffer, length < 0 ? 0 : std::min(static_cast<size_t>(length), sizeof buffer - 1));
+}
+
+template <class Integer>
+CString Decimal(Integer value) {
+    char buffer[32];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return Widened(buffer, static_cast<size_t>(result.ptr - buffer));
+}
+
+// "%g": six significant digits, exponent form below 1e-4 or from 1e6 on.
+CString General(double value) {
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 6);
+    if (result.ec != std::errc()) return Printed("%g", value);
+    return Widened(buffer, static_cast<size_t>(result.ptr - buffer));
+}
+
+CString DateText(DATE date, const CString& dateFormat) {
+    UDATE udate{};
+    if (FAILED(::VarUdateFromDate(date, 0, &udate))) return L"Invalid DateTime";
+    std::tm tm{};
+    tm.tm_year = udate.st.wYear - 1900;
+    tm.tm_mon = udate.st.wMonth - 1;
+    tm.tm_mday = udate.st.wDay;
+    tm.tm_hour = udate.st.wHour;
+    tm.tm_min = udate.st.wMinute;
+    tm.tm_sec = udate.st.wSecond;
+    tm.tm_wday = udate.st.wDayOfWeek;
+    tm.tm_yday = udate.wDayOfYear - 1;
+    tm.tm_isdst = -1;
+    wchar_t buffer[256];
+    const wchar_t* format = dateFormat.IsEmpty() ? L"%Y-%m-%d %H:%M:%S" : dateFormat.GetString();
+    const size_t length = std::wcsftime(buffer, 256, format, &tm);
+    return CString(buffer, static_cast<int>(length));
+}
+
+}  // namespace
+
+bool CADORecordset::FormatFieldValue(const _variant_t& value, CString& text, const CString& dateFormat) {
+    switch (value.vt) {
+    case VT_EMPTY:
+    case VT_NULL: text.Empty(); return true;
+    case VT_I2: text = Decimal(static_cast<int>(value.iVal)); return true;
+    case VT_INT: text = Decimal(value.intVal); return true;
+    case VT_UI1: text = Decimal(static_cast<unsigned>(value.bVal)); return true;
+    case VT_I4: text = Decimal(static_cast<long>(value.lVal)); return true;
+    case VT_UI4: text = Decimal(static_cast<unsigned long>(value.ulVal)); return true;
+    // Integer types the component may also hand over: written in decimal like the others.
+    case VT_I1: text = Decimal(static_cast<int>(static_cast<signed char>(value.cVal))); return true;
+    case VT_UI2: text = Decimal(static_cast<unsigned>(value.uiVal)); return true;
+    case VT_UINT: text = Decimal(value.uintVal); return true;
+    case VT_I8: text = Decimal(static_cast<long long>(value.llVal)); return true;
+    case VT_UI8: text = Decimal(static_cast<unsigned long long>(value.ullVal)); return true;
+    case VT_R4: text = General(static_cast<double>(value.fltVal)); return true;
+    case VT_R8: text = General(value.dblVal); return true;
+    case VT_DECIMAL: {
+        const DECIMAL& dec = value.decVal;
+        double number = (static_cast<double>(dec.Hi32) * 4294967296.0 + static_cast<double>(dec.Mid32)) * 4294967296.0 + static_cast<double>(dec.Lo32);
+        for (int i = 0; i < dec.scale; ++i) number /= 10.0;
+        if (dec.sign == DECIMAL_NEG) number = -number;
+        text = General(number);
+        return true;
+    }
+    case VT_CY: {
+        const CString amount = Printed("%f", static_cast<double>(value.cyVal.int64) / 10000.0);
+        const std::wstring formatted = platform::FormatLocaleCurrency(amount);
+        text = formatted.empty() || formatted.size() > 63 ? amount : CString(formatted);
+        return true;
+    }
+    case VT_DATE: text = DateText(value.date, dateFormat); return true;
+    case VT_BSTR: text = CString(value.bstrVal, static_cast<int>(SysStringLen(value.bstrVal))); return true;
+    case VT_BOOL: text = value.boolVal == VARIANT_TRUE ? L"T" : L"F"; return true;
+    default: return false;
+    }
+}
+
+bool CADORecordset::IsEof() { return m_pRecordset->GetadoEOF() == VARIANT_TRUE; }
+void CADORecordset::MoveFirst() { m_pRecordset->MoveFirst(); }
+void CADORecordset::MoveNext() { m_pRecordset->MoveNext(); }
+
+void CADORecordset::dump_com_error(const _com_error& e) {
+    m_strLastError = L"Query = " + m_strQuery + L"\n" + FormatComErrorBody(L"CADORecordset Error", e);
+    platform::ShowAlert(m_strLastError);
+}

@@ -1,0 +1,52 @@
+#pragma once
+// CADORecordset: a cursor over the rows of a query or of the tables schema, and the one
+// rule by which a field value becomes text (GetFieldValue).
+#include "Afx.h"
+#include "Ado.h"
+#include "data/ADODatabase.h"
+
+struct CADOFieldInfo {
+    wchar_t m_strName[65];  // cut after 64 characters, always terminated
+    SHORT m_nType;
+    LONG m_lSize;
+    LONG m_lDefinedSize;
+    LONG m_lAttributes;
+};
+
+class CADORecordset {
+public:
+    explicit CADORecordset(CADODatabase& database);
+    virtual ~CADORecordset();
+    CADORecordset(const CADORecordset&) = delete;
+    CADORecordset& operator=(const CADORecordset&) = delete;
+
+    bool Open(LPCTSTR source = L"");
+    bool OpenSchema(int schema, LPCTSTR schemaId = L"");
+    void Close();
+    bool IsOpen();
+
+    LONG GetRecordCount();
+    int GetFieldCount();
+    bool GetFieldInfo(int index, CADOFieldInfo* info);
+    bool GetFieldValue(int index, CString& value, CString dateFormat = L"");
+    bool GetFieldValue(LPCTSTR name, CString& value, CString dateFormat = L"");
+
+    bool IsEof();
+    void MoveFirst();
+    void MoveNext();
+
+    CString GetQuery() const { return m_strQuery; }
+    CString GetLastErrorString() const { return m_strLastError; }
+
+    // The text of one value (the rule GetFieldValue applies); false for a type without one.
+    static bool FormatFieldValue(const _variant_t& value, CString& text, const CString& dateFormat);
+
+protected:
+    bool GetFieldValue(const _variant_t& index, CString& value, const CString& dateFormat);
+    void dump_com_error(const _com_error& e);
+
+    _RecordsetPtr m_pRecordset;
+    _ConnectionPtr m_pConnection;
+    CString m_strLastError;
+    CString m_strQuery;
+};

@@ -1,0 +1,320 @@
+// The catalogue over the real files: the open database list, the record fetch into a cell
+// grid, connect strings and database locations, and the preview tool.
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include "Console.h"
+#include "DocManager.h"
+#include "Utf8.h"
+#include "app/PreviewCommand.h"
+#include "catalogue/ConnectStringTable.h"
+#include "catalogue/DatabasePtrArray.h"
+#include "catalogue/Location.h"
+#include "engine/CellGrid.h"
+#include "engine/TableLink.h"
+
+namespace {
+
+const CString kOdbc = L"Microsoft Access Driver (*.mdb, *.accdb)";
+const CString kAce = L"Microsoft.ACE.OLEDB.12.0";
+const CString kData = CString::FromUtf8(VELLORIA_TEST_DATA);
+const CString kNwind = kData + L"/nwind.mdb";
+const CString kSample = kData + L"/ASampleDatabase.accdb";
+
+// A current drawing for the duration of a test.
+class CurrentDrawing {
+public:
+    explicit CurrentDrawing(const CString& path) {
+        m_document = acDocManagerPtr()->addDocument(std::make_unique<AcApDocument>(nullptr, path));
+    }
+    ~CurrentDrawing() { acDocManagerPtr()->closeDocument(m_document); }
+
+private:
+    AcApDocument* m_document;
+};
+
+class Catalogue : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ::setenv("LC_ALL", "C", 1);
+        InitConnectStringTable();
+    }
+    void TearDown() override {
+        CloseAllDatabases();
+        ::unsetenv("LC_ALL");
+    }
+    CMyDatabase* Nwind() {
+        CDatabasePtrArray& list = GetOpenDatabases();
+        list.AddDatabase(kOdbc, kNwind, L"", L"");
+        return list.FindDatabase(kNwind);
+    }
+    platform::ScopedConsole m_console;
+};
+
+}  // namespace
+
+TEST_F(Catalogue, ConnectStringsOfTheTwoDrivers) {
+    CMyDatabase db;
+    db.m_strDriver = kOdbc;
+    db.m_strDatabase = L"C:\\db\\parts.mdb";
+    db.m_strUser = L"admin";
+    EXPECT_EQ(db.GetConnectString(), L"Driver={Microsoft Access Driver (*.mdb, *.accdb)};Dbq=C:\\db\\parts.mdb;Uid=admin;Pwd=;");
+    db.m_strPassword = L"a;b}c";
+    EXPECT_EQ(db.GetConnectString(), L"Driver={Microsoft Access Driver (*.mdb, *.accdb)};Dbq=C:\\db\\parts.mdb;Uid=admin;Pwd=a;b}c;");
+    db.m_strDriver = kAce;
+    EXPECT_EQ(db.GetConnectString(), L"Provider=Microsoft.ACE.OLEDB.12.0;Data Source=C:\\db\\parts.mdb;Persist Security Info=False;");
+    db.m_strDriver = L"Microsoft Access Driver (*.mdb)";
+    EXPECT_EQ(db.GetConnectString(), L"");
+    CStringArray names;
+    GetDriverNames(names);
+    ASSERT_EQ(names.GetSize(), 2);
+    EXPECT_EQ(names[0], kOdbc);
+    EXPECT_EQ(names[1], kAce);
+}
+
+TEST(Location, ResolveAgainstTheDrawingsFolder) {
+    const struct {
+        const wchar_t *base, *location, *resolved;
+    } rows[] = {
+        {L"D:\\proj\\plan.dwg", L"..\\data\\parts.mdb", L"D:\\data\\parts.mdb"},
+        {L"D:\\proj\\plan.dwg", L"parts.mdb", L"D:\\proj\\parts.mdb"},
+        {L"D:\\proj\\plan.dwg", L".\\sub\\.\\parts.mdb", L"D:\\proj\\sub\\parts.mdb"},
+        {L"D:\\proj\\plan.dwg", L"..\\..\\..\\parts.mdb", L"D:\\parts.mdb"},
+        {L"D:\\proj\\plan.dwg", L"C:\\db\\..\\parts.mdb", L"C:\\db\\..\\parts.mdb"},  // absolute: unchanged
+        {L"D:\\proj\\plan.dwg", L"\\share\\parts.mdb", L"\\share\\parts.mdb"},
+        {L"/home/ann/plan.dxf", L"..\\data\\parts.mdb", L"/home/data/parts.mdb"},
+        {L"/home/ann/plan.dxf", L"/srv/parts.mdb", L"/srv/parts.mdb"},
+        {L"", L"parts.mdb", L"parts.mdb"},  // a drawing never saved
+    };
+    for (const auto& row : rows) EXPECT_EQ(ResolveRelativePath(row.base, row.location), CString(row.resolved)) << CString(row.location).ToUtf8();
+    // Past the 260-character limit the location comes back unchanged.
+    const CString deep = CString(L"D:\\") + CString(L'x', 250) + L"\\plan.dwg";
+    EXPECT_EQ(ResolveRelativePath(deep, L"parts-of-a-long-name.mdb"), L"parts-of-a-long-name.mdb");
+}
+
+TEST(Location, MakeRelative) {
+    EXPECT_EQ(MakeRelativePath(L"D:\\proj\\plan.dwg", L"D:\\proj\\parts.mdb"), L".\\parts.mdb");
+    EXPECT_EQ(MakeRelativePath(L"D:\\proj\\plan.dwg", L"D:\\data\\parts.mdb"), L"..\\data\\parts.mdb");
+    EXPECT_EQ(MakeRelativePath(L"d:\\Proj\\plan.dwg", L"D:\\proj\\sub\\parts.mdb"), L".\\sub\\parts.mdb");
+    EXPECT_EQ(MakeRelativePath(L"D:\\proj\\plan.dwg", L"C:\\data\\parts.mdb"), L"C:\\data\\parts.mdb");
+    EXPECT_EQ(MakeRelativePath(L"/home/ann/plan.dxf", L"/home/ann/db/parts.mdb"), L".\\db\\parts.mdb");
+    // Made relative and resolved again, a location comes back as it was.
+    EXPECT_EQ(ResolveRelativePath(L"D:\\proj\\plan.dwg", MakeRelativePath(L"D:\\proj\\plan.dwg", L"D:\\data\\parts.mdb")), L"D:\\data\\parts.mdb");
+}
+
+TEST(Location, SameLocation) {
+    CurrentDrawing drawing(L"D:\\proj\\plan.dwg");
+    EXPECT_TRUE(IsSameLocation(L"D:\\Proj\\Parts.MDB", L"d:\\proj\\parts.mdb"));
+    EXPECT_FALSE(IsSameLocation(L"D:\\proj\\..\\proj\\parts.mdb", L"D:\\proj\\parts.mdb"));
+    EXPECT_FALSE(IsSameLocation(L"D:/proj/parts.mdb", L"D:\\proj\\parts.mdb"));
+    EXPECT_TRUE(IsSameLocation(L"parts.mdb", L"D:\\PROJ\\parts.mdb"));
+    EXPECT_TRUE(IsSameLocation(L"..\\proj\\parts.mdb", L".\\parts.mdb"));
+    CurrentDrawing other(L"E:\\elsewhere\\site.dwg");  // now current
+    EXPECT_FALSE(IsSameLocation(L"parts.mdb", L"D:\\proj\\parts.mdb"));
+}
+
+TEST_F(Catalogue, OpenListsTablesInSchemaOrder) {
+    CDatabasePtrArray& list = GetOpenDatabases();
+    ASSERT_TRUE(list.AddDatabase(kOdbc, kNwind, L"", L""));
+    ASSERT_EQ(list.GetSize(), 1);
+    CMyDatabase* db = list[0];
+    CStringArray names;
+    for (CMyDbTable* table : db->m_arrTables) {
+        EXPECT_EQ(table->m_nKind, 0);
+        EXPECT_EQ(table->m_pDatabase, db);
+        EXPECT_TRUE(table->m_strSQL.IsEmpty());
+        names.Add(table->m_strName);
+    }
+    const wchar_t* expected[] = {L"Categories", L"Customers", L"Employees", L"Order Details", L"Orders", L"Products", L"Shippers", L"Suppliers", L"Umsätze"};
+    ASSERT_EQ(names.GetSize(), 9);
+    for (int i = 0; i < 9; ++i) EXPECT_EQ(names[i], expected[i]);
+
+    // The same file in another letter case is already there; nothing is added.
+    CString upper = kNwind;
+    upper.MakeUpper();
+    EXPECT_EQ(list.FindDatabase(upper), db);
+    EXPECT_FALSE(list.AddDatabase(kOdbc, upper, L"", L""));
+    EXPECT_FALSE(list.AddDatabase(L"", kSample, L"", L""));
+    EXPECT_EQ(list.GetSize(), 1);
+
+    CStringArray appended;
+    appended.Add(L"first");
+    list.GetTableNames(kNwind, appended);
+    ASSERT_EQ(appended.GetSize(), 10);
+    EXPECT_EQ(appended[0], L"first");
+    EXPECT_EQ(appended[4], L"Order Details");
+
+    // A database that cannot be opened is not added; its alert is shown.
+    EXPECT_FALSE(list.AddDatabase(kAce, kData + L"/missing.accdb", L"", L""));
+    EXPECT_EQ(list.GetSize(), 1);
+    EXPECT_NE(m_console.Output().find("Could not find file"), std::string::npos);
+
+    ASSERT_TRUE(list.AddDatabase(kAce, kSample, L"", L""));
+    ASSERT_EQ(list[1]->m_arrTables.GetSize(), 1);
+    EXPECT_EQ(list[1]->m_arrTables[0]->m_strName, L"Asset Items");
+}
+
+TEST_F(Catalogue, ReadRecordsOfATableWithABlankInItsName) {
+    CMyDatabase* db = Nwind();
+    ASSERT_NE(db, nullptr);
+    CTableLink link;
+    link.m_strTable = L"Order Details";
+    link.m_bIncludeHeader = 1;
+    CCellGrid grid;
+    ASSERT_TRUE(db->ReadRecords(link, grid));
+    EXPECT_EQ(link.m_strSQL, L"SELECT * FROM `Order Details`");
+    EXPECT_EQ(grid.GetRows(), 2156);
+    EXPECT_EQ(grid.GetCols(), 5);
+    EXPECT_EQ(link.m_nRows, 2156);
+    EXPECT_EQ(link.m_nCols, 5);
+    EXPECT_EQ(grid.GetCell(0, 0), L"OrderID");
+    EXPECT_EQ(grid.GetCell(0, 4), L"Discount");
+    // The first stored row: 10248, 11, 14.0000, 12, 0.
+    EXPECT_EQ(grid.GetCell(1, 0), L"10248");
+    EXPECT_EQ(grid.GetCell(1, 2), L"14.00");  // currency through the (C) locale format
+    EXPECT_EQ(grid.GetCell(1, 3), L"12");
+    EXPECT_EQ(grid.GetCell(1, 4), L"0");
+}
+
+TEST_F(Catalogue, ReadRecordsOfAQueryWithHeadingsNullsDatesAndBinary) {
+    CMyDatabase* db = Nwind();
+    ASSERT_NE(db, nullptr);
+    CTableLink link;
+    link.m_strTable = L"Not consulted";
+    link.m_strSQL = L"SELECT OrderID, OrderDate, ShipRegion, ShipCity FROM Umsätze WHERE OrderID IN (10330, 10331, 10332) ORDER BY OrderID";
+    link.m_arrHeadings.Add(L"Order");
+    link.m_arrHeadings.Add(L"Date");
+    CCellGrid grid;
+    ASSERT_TRUE(db->ReadRecords(link, grid));
+    EXPECT_EQ(grid.GetRows(), 4);
+    EXPECT_EQ(grid.GetCols(), 4);
+    EXPECT_EQ(grid.GetCell(0, 0), L"Order");
+    EXPECT_EQ(grid.GetCell(0, 1), L"Date");
+    EXPECT_EQ(grid.GetCell(0, 2), L"ShipRegion");
+    EXPECT_EQ(grid.GetCell(0, 3), L"ShipCity");
+    EXPECT_EQ(grid.GetCell(1, 1), L"1994-11-16 00:00:00");
+    EXPECT_EQ(grid.GetCell(1, 2), L"Lara");
+    EXPECT_EQ(grid.GetCell(2, 2), L"");  // NULL
+    EXPECT_EQ(grid.GetCell(3, 2), L"Québec");
+    EXPECT_EQ(grid.GetCell(3, 3), L"Montréal");
+
+    link.m_bIncludeHeader = 0;
+    ASSERT_TRUE(db->ReadRecords(link, grid));
+    EXPECT_EQ(grid.GetRows(), 3);
+    EXPECT_EQ(link.m_nRows, 3);
+    EXPECT_EQ(grid.GetCell(0, 0), L"10330");
+
+    // Binary values give empty cells; text beside them is kept.
+    CTableLink pictures;
+    pictures.m_bIncludeHeader = 0;
+    pictures.m_strSQL = L"SELECT CategoryName, Picture FROM Categories ORDER BY CategoryID";
+    ASSERT_TRUE(db->ReadRecords(pictures, grid));
+    EXPECT_EQ(grid.GetCell(0, 0), L"Beverages");
+    EXPECT_EQ(grid.GetCell(0, 1), L"");
+}
+
+TEST_F(Catalogue, ReadRecordsGroupedAndEmpty) {
+    CMyDatabase* db = Nwind();
+    ASSERT_NE(db, nullptr);
+    CTableLink link;
+    link.m_bIncludeHeader = 1;
+    link.m_strSQL = L"SELECT s.Country, COUNT(*) AS Products, AVG(p.UnitPrice) AS Average FROM Products p JOIN Suppliers s ON p.SupplierID = s.SupplierID "
+                    L"GROUP BY s.Country ORDER BY COUNT(*) DESC, s.Country";
+    CCellGrid grid;
+    ASSERT_TRUE(db->ReadRecords(link, grid));
+    EXPECT_EQ(grid.GetCell(0, 1), L"Products");
+    EXPECT_EQ(grid.GetCell(1, 0), L"USA");
+    EXPECT_EQ(grid.GetCell(1, 1), L"12");
+
+    // No records: false, and the grid and the link's counts stay as they were.
+    CTableLink empty;
+    empty.m_strSQL = L"SELECT * FROM Orders WHERE OrderID < 0";
+    empty.m_nRows = 7;
+    EXPECT_FALSE(db->ReadRecords(empty, grid));
+    EXPECT_EQ(empty.m_nRows, 7);
+    EXPECT_EQ(grid.GetCell(1, 0), L"USA");
+
+    // A backquote in a table name makes invalid SQL, which the recordset reports.
+    CTableLink odd;
+    odd.m_strTable = L"Order`s";
+    EXPECT_FALSE(db->ReadRecords(odd, grid));
+    EXPECT_EQ(odd.m_strSQL, L"SELECT * FROM `Order`s`");
+    EXPECT_NE(m_console.Output().find("Query = SELECT * FROM `Order`s`"), std::string::npos);
+}
+
+TEST_F(Catalogue, RelativeLocationsResolveAgainstTheCurrentDrawing) {
+    CurrentDrawing drawing(kData + L"/plan.dxf");
+    CDatabasePtrArray& list = GetOpenDatabases();
+    ASSERT_TRUE(list.AddDatabase(kAce, L".\\ASampleDatabase.accdb", L"", L""));
+    EXPECT_EQ(list[0]->m_Database.GetConnectionString(),
+              L"Provider=Microsoft.ACE.OLEDB.12.0;Data Source=" + kData + L"/ASampleDatabase.accdb;Persist Security Info=False;");
+    EXPECT_EQ(list.FindDatabase(kSample), list[0]);
+}
+
+namespace {
+
+// Runs the preview tool with its standard output and error captured.
+int RunPreview(std::vector<std::string> args, std::string& out, std::string& err) {
+    std::vector<char*> argv;
+    args.insert(args.begin(), "preview");
+    for (auto& a : args) argv.push_back(a.data());
+    std::fflush(stdout);
+    std::fflush(stderr);
+    char outPath[] = "/tmp/velloria-preview-out-XXXXXX", errPath[] = "/tmp/velloria-preview-err-XXXXXX";
+    const int outFd = ::mkstemp(outPath), errFd = ::mkstemp(errPath);
+    const int savedOut = ::dup(1), savedErr = ::dup(2);
+    ::dup2(outFd, 1);
+    ::dup2(errFd, 2);
+    const int status = velloriaPreview(static_cast<int>(argv.size()), argv.data());
+    std::fflush(stdout);
+    std::fflush(stderr);
+    ::dup2(savedOut, 1);
+    ::dup2(savedErr, 2);
+    ::close(savedOut);
+    ::close(savedErr);
+    auto slurp = [](const char* path) {
+        std::string text;
+        if (FILE* f = std::fopen(path, "rb")) {
+            char buffer[4096];
+            size_t n;
+            while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) text.append(buffer, n);
+            std::fclose(f);
+        }
+        ::unlink(path);
+        return text;
+    };
+    ::close(outFd);
+    ::close(errFd);
+    out = slurp(outPath);
+    err = slurp(errPath);
+    return status;
+}
+
+}  // namespace
+
+TEST_F(Catalogue, PreviewPrintsTheGrid) {
+    std::string out, err;
+    EXPECT_EQ(RunPreview({kNwind.ToUtf8(), "--sql", "SELECT ShipperID, CompanyName FROM Shippers ORDER BY ShipperID", "--header"}, out, err), 0);
+    EXPECT_EQ(out, "ShipperID\tCompanyName\n1\tSpeedy Express\n2\tUnited Package\n3\tFederal Shipping\n");
+    EXPECT_EQ(err, "");
+
+    EXPECT_EQ(RunPreview({kSample.ToUtf8(), "--table", "Asset Items", "--driver", "Microsoft.ACE.OLEDB.12.0"}, out, err), 0);
+    EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), 65);
+
+    EXPECT_NE(RunPreview({kNwind.ToUtf8(), "--table", "Nowhere"}, out, err), 0);
+    EXPECT_EQ(out, "");
+    EXPECT_NE(err.find("cannot find the input table or query 'Nowhere'"), std::string::npos);
+
+    EXPECT_EQ(RunPreview({kNwind.ToUtf8()}, out, err), 2);  // neither --table nor --sql
+    EXPECT_NE(err.find("usage:"), std::string::npos);
+    EXPECT_EQ(RunPreview({kNwind.ToUtf8(), "--table", "Orders", "--driver", "Paradox"}, out, err), 2);
+    EXPECT_NE(RunPreview({(kData + L"/missing.mdb").ToUtf8(), "--table", "Orders"}, out, err), 0);
+    EXPECT_NE(err.find("Could not find file"), std::string::npos);
+}

@@ -11,15 +11,20 @@ size_t EncodedLength(char32_t c) { return c < 0x80 ? 1 : c < 0x800 ? 2 : c < 0x1
 }  // namespace
 
 void CompactText::assign(std::wstring_view text) {
-    delete[] m_block;
-    m_block = nullptr;
+    release();
     if (text.empty()) return;
     size_t n = 0;
     for (wchar_t ch : text) n += EncodedLength(Valid(ch));
-    m_block = new char[sizeof(std::uint32_t) + n];
-    const auto n32 = static_cast<std::uint32_t>(n);
-    std::memcpy(m_block, &n32, sizeof n32);
-    char* out = m_block + sizeof n32;
+    char* out;
+    if (n <= 7) {
+        m_bytes[0] = static_cast<char>((n << 1) | 1);
+        out = m_bytes + 1;
+    } else {
+        m_block = new char[sizeof(std::uint32_t) + n];
+        const auto n32 = static_cast<std::uint32_t>(n);
+        std::memcpy(m_block, &n32, sizeof n32);
+        out = m_block + sizeof n32;
+    }
     for (wchar_t ch : text) {
         const char32_t c = Valid(ch);
         if (c < 0x80) {

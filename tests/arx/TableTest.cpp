@@ -62,7 +62,8 @@ TEST(Table, InsertsAndDeletesWholeRowsAndColumns) {
 TEST(Table, KeepsAnyTextExactly) {
     AcDbTable t;
     Fill(t, 1, 1);
-    const std::wstring samples[] = {L"", L"a", L"Größe € 漢字 \U0001F600", std::wstring(1000, L'z'), L"tab\there\nnewline"};
+    // Up to 7 UTF-8 bytes are kept inline, longer texts on the heap: both sides of the edge.
+    const std::wstring samples[] = {L"", L"a", L"1234567", L"12345678", L"\u00e9\u00e9\u00e9x", L"\u00e9\u00e9\u00e9\u00e9", L"Größe € 漢字 \U0001F600", std::wstring(1000, L'z'), L"tab\there\nnewline"};
     for (const auto& s : samples) {
         t.setTextString(0, 0, s.c_str());
         EXPECT_EQ(Text(t, 0, 0), s);

@@ -39,9 +39,11 @@ bool BuildNewTable(const CCellGrid& grid, const CTableLink& link) {
 
     const int nRows = grid.GetRows();
     const int nCols = grid.GetCols();
+    // Each column's longest text (its length is all that counts, so the grid is read in its
+    // own row order).
     std::vector<int> longest(static_cast<size_t>(nCols), 0);
-    for (int c = 0; c < nCols; ++c)
-        for (int r = 0; r < nRows; ++r) {
+    for (int r = 0; r < nRows; ++r)
+        for (int c = 0; c < nCols; ++c) {
             const int nLength = grid.CellRef(r, c).GetLength();
             if (nLength > longest[static_cast<size_t>(c)]) longest[static_cast<size_t>(c)] = nLength;
         }

@@ -44,7 +44,11 @@ public:
     static constexpr size_t kMaxXDataBytes = 16383;
 
     AcDbObject() = default;
-    ~AcDbObject() override = default;
+    // An object deleted while its drawing still lists it leaves an id that no longer opens
+    // (eUnknownHandle) rather than one that points at freed memory.
+    ~AcDbObject() override {
+        if (m_stub) m_stub->object = nullptr;
+    }
     AcDbObject(const AcDbObject&) = delete;
     AcDbObject& operator=(const AcDbObject&) = delete;
 

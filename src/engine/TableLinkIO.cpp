@@ -26,6 +26,37 @@ bool CheckShort(const wchar_t* pszField, int nValue) {
     return false;
 }
 
+const wchar_t* const kStringApps[6] = {L"Connect_Driver", L"Database", L"Table", L"SQL", L"User", L"Password"};
+
+bool SameItems(const resbuf* a, const resbuf* b) {
+    for (; a && b; a = a->rbnext, b = b->rbnext) {
+        if (a->restype != b->restype) return false;
+        switch (a->restype) {
+        case 1000: case 1001:
+            if (CString(a->resval.rstring) != b->resval.rstring) return false;
+            break;
+        case 1070: if (a->resval.rint != b->resval.rint) return false; break;
+        case 1071: if (a->resval.rlong != b->resval.rlong) return false; break;
+        default: return false;
+        }
+    }
+    return !a && !b;
+}
+
+// Whether the object carries exactly the record just written. The host refuses extended
+// data beyond what one object may carry, so a write can fail after the checks of
+// CanStoreTableLink have passed.
+bool StoredAsWritten(AcDbObject* pObj, const CString (&values)[6], const resbuf* pLayout) {
+    for (int i = 0; i < 6; ++i) {
+        CString strStored;
+        if (!getXdata(pObj, kStringApps[i], strStored) || strStored != values[i]) return false;
+    }
+    resbuf* pStored = pObj->xData(kTableLinkLayoutApp);
+    const bool bSame = SameItems(pStored, pLayout);
+    acutRelRb(pStored);
+    return bSame;
+}
+
 }  // namespace
 
 bool CanStoreTableLink(const CTableLink& link) {
@@ -42,12 +73,14 @@ bool WriteTableLink(const CTableLink& link, AcDbObject* pObj) {
     if (!pObj) return false;
     if (!CanStoreTableLink(link)) return false;
 
-    setXdata(pObj, L"Connect_Driver", link.m_strConnectDriver);
-    setXdata(pObj, L"Database", link.m_strDatabase);
-    setXdata(pObj, L"Table", link.m_strTable);
-    setXdata(pObj, L"SQL", link.m_strSQL);
-    setXdata(pObj, L"User", link.m_strUser);
-    setXdata(pObj, L"Password", link.m_strPassword);
+    // What the seven applications held before, to be put back should the write fail.
+    resbuf* previous[7];
+    for (int i = 0; i < 6; ++i) previous[i] = pObj->xData(kStringApps[i]);
+    previous[6] = pObj->xData(kTableLinkLayoutApp);
+
+    const CString values[6] = {link.m_strConnectDriver, link.m_strDatabase, link.m_strTable,
+                               link.m_strSQL, link.m_strUser, link.m_strPassword};
+    for (int i = 0; i < 6; ++i) setXdata(pObj, kStringApps[i], values[i]);
 
     // The old block is replaced as a whole, never merged with the new one.
     acutRelRb(pObj->xData(kTableLinkLayoutApp));
@@ -67,8 +100,21 @@ bool WriteTableLink(const CTableLink& link, AcDbObject* pObj) {
                                    0);
     pObj->upgradeOpen();
     pObj->setXData(pChain);
+
+    const bool bStored = StoredAsWritten(pObj, values, pChain);
     acutRelRb(pChain);
-    return true;
+    if (!bStored) {
+        // Half a record would link the table to the wrong source: put back what was there.
+        for (int i = 0; i < 7; ++i) {
+            const wchar_t* pszApp = i < 6 ? kStringApps[i] : kTableLinkLayoutApp;
+            resbuf* pRestore = previous[i] ? previous[i] : acutBuildList(1001, pszApp, 0);
+            pObj->setXData(pRestore);
+            if (!previous[i]) acutRelRb(pRestore);
+        }
+        acutPrintf(L"\nThe link could not be stored with the table: the table cannot carry more extended data. Its earlier data was kept.");
+    }
+    for (resbuf* rb : previous) acutRelRb(rb);
+    return bStored;
 }
 
 bool ReadTableLink(CTableLink& link, AcDbObject* pObj) {

@@ -11,8 +11,9 @@ extern const wchar_t* const kTableLinkLayoutApp;
 // Writes the whole record to an object open for write (or for read and upgradable).
 // Refuses, writing nothing and saying why on the command line, a record that cannot be
 // stored faithfully: a string longer than one extended-data string holds, or a start row,
-// start column, header flag or marker outside the 16-bit items. False then, and for a
-// missing object.
+// start column, header flag or marker outside the 16-bit items. A write the host refuses
+// (the object's extended data would grow past its limit) is undone, the earlier data of
+// the seven applications put back. False then, and for a missing object.
 bool WriteTableLink(const CTableLink& link, AcDbObject* pObj);
 // Fills the record from the object; true when the object carries the layout block.
 bool ReadTableLink(CTableLink& link, AcDbObject* pObj);

@@ -64,7 +64,7 @@ inline std::vector<std::wstring> ChainItems(const resbuf* rb) {
     return out;
 }
 
-inline std::vector<std::wstring> XDataOf(AcDbObjectId id, const wchar_t* app) {
+inline std::vector<std::wstring> XDataOf(AcDbObjectId id, const wchar_t* app) {  // null app: all
     AcDbObject* obj = nullptr;
     if (acdbOpenObject(obj, id, AcDb::kForRead) != Acad::eOk) return {L"(cannot open)"};
     platform::ResbufPtr chain(obj->xData(app));

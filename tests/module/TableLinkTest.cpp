@@ -225,3 +225,40 @@ TEST(TableLink, FilterSelectsLinkedTablesAndBlockReferencesOnly) {
     acedSSFree(ss);
     EXPECT_EQ(found, (std::vector<AcDbObjectId>{linked, insert}));
 }
+
+TEST(TableLink, AWriteTheHostRefusesIsUndone) {
+    TestDrawing d;
+    const AcDbObjectId id = NewTable(d);
+    CTableLink old = RoomsLink();
+    ASSERT_TRUE(WriteTableLinkById(old, id));
+    const auto before = XDataOf(id, nullptr);
+
+    // Fill the object's extended data almost to its limit with another application's.
+    d.db->registerApp(L"Big");
+    const std::wstring chunk(250, L'b');
+    resbuf* big = acutBuildList(1001, L"Big", 0);
+    resbuf* tail = big;
+    for (int i = 0; i < 62; ++i) tail = tail->rbnext = acutBuildList(1000, chunk.c_str(), 0);
+    AcDbObject* obj = nullptr;
+    acdbOpenObject(obj, id, AcDb::kForWrite);
+    ASSERT_EQ(obj->setXData(big), Acad::eOk);
+    acutRelRb(big);
+    obj->close();
+
+    CTableLink longer = RoomsLink();
+    longer.m_strSQL = CString(L'q', 250);
+    longer.m_strUser = CString(L'u', 250);
+    longer.m_nStartRow = 5;
+    platform::ScopedConsole console;
+    EXPECT_FALSE(WriteTableLinkById(longer, id));
+    EXPECT_NE(console.Output().find("\nThe link could not be stored with the table"), std::string::npos) << console.Output();
+
+    CTableLink back;
+    ASSERT_TRUE(ReadTableLinkById(back, id));
+    EXPECT_EQ(back.m_strSQL, L"");  // the old record, whole
+    EXPECT_EQ(back.m_strUser, L"");
+    EXPECT_EQ(back.m_nStartRow, 0);
+    EXPECT_EQ(back.m_strTable, L"Rooms");
+    EXPECT_EQ(XDataOf(id, L"Big").size(), 63u);
+    EXPECT_EQ(XDataOf(id, nullptr).size(), before.size() + 63);
+}

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "DbTableStyle.h"
 #include "ListFormat.h"
 #include "ResBuf.h"
 
@@ -279,7 +280,15 @@ void AcDbTable::listDetails(std::wstring& text) const {
     text += L"  Position: " + platform::ListPoint(m_position) + L"\n";
     text += L"  Size: " + std::to_wstring(numRows()) + L" rows x " + std::to_wstring(numColumns()) + L" columns, " +
             ListNumber(width()) + L" wide, " + ListNumber(height()) + L" high\n";
-    if (!m_style.isNull()) text += L"  Table style: #" + m_style.handle().text() + L"\n";
+    if (!m_style.isNull()) {
+        std::wstring name = L"#" + m_style.handle().text();
+        AcDbTableStyle* style = nullptr;
+        if (acdbOpenObject(style, m_style, AcDb::kForRead) == Acad::eOk) {
+            name = style->name();
+            style->close();
+        }
+        text += L"  Table style: " + name + L"\n";
+    }
     if (!m_widths.empty()) {
         text += L"  Column widths:";
         for (double w : m_widths) text += L" " + ListNumber(w);

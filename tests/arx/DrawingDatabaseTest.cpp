@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "DocManager.h"
 #include "DrawingDatabase.h"
 
 namespace {
@@ -196,4 +197,19 @@ TEST(HostServices, WorkingDatabaseFollowsTheOverride) {
     EXPECT_NE(acdbHostApplicationServices()->workingDatabase(), db.get());
     EXPECT_EQ(acdbHostApplicationServices()->releaseMajorVersion(), 22);
     EXPECT_STREQ(acdbHostApplicationServices()->program(), L"acad");
+}
+
+TEST(HostServices, WorkingDatabaseIsTheCurrentDocumentsDrawing) {
+    auto first = platform::NewDrawingDatabase();
+    auto second = platform::NewDrawingDatabase();
+    AcApDocManager* docs = acDocManagerPtr();
+    AcApDocument* a = docs->addDocument(std::make_unique<AcApDocument>(first, CString()));
+    AcApDocument* b = docs->addDocument(std::make_unique<AcApDocument>(second, CString()));
+    EXPECT_EQ(acdbHostApplicationServices()->workingDatabase(), second.get());
+    docs->setCurDocument(a);
+    EXPECT_EQ(acdbHostApplicationServices()->workingDatabase(), first.get());
+    EXPECT_NE(a->transactionManager(), nullptr);
+    docs->closeDocument(a);
+    docs->closeDocument(b);
+    EXPECT_EQ(acdbHostApplicationServices()->workingDatabase(), nullptr);
 }

@@ -177,6 +177,7 @@ TEST(BuildNewTable, EndToEndTheTableIsListedWhereItWasPlacedWithItsLink) {
     EXPECT_NE(list.find("ACAD_TABLE  Layer: \"0\"  Space: Model space  Handle = "), std::string::npos) << list;
     EXPECT_NE(list.find("  Position: X=100.0000 Y=50.0000 Z=0.0000"), std::string::npos) << list;
     EXPECT_NE(list.find("  Size: 3 rows x 2 columns"), std::string::npos) << list;
+    EXPECT_NE(list.find("  Table style: Standard\n"), std::string::npos) << list;
     EXPECT_NE(list.find("  0 | Name    | Area |\n  1 | Kitchen | 12.5 |\n  2 | Hall    | 7    |\n"), std::string::npos) << list;
     EXPECT_NE(list.find("  Xdata \"Database\": (1000) \"..\\data\\plant.mdb\"\n"), std::string::npos) << list;
     EXPECT_NE(list.find("  Xdata \"4E679C82-0FD2-43e8-8D7F-465BF47E479F\": (1070) 1 (1070) 1 (1070) 0 (1070) 0 (1000) \"\" "

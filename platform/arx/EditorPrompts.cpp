@@ -21,7 +21,8 @@ namespace {
 struct Keyword {
     std::wstring local;
     std::wstring global;
-    size_t required;  // characters the abbreviation needs
+    size_t required;       // characters a typed beginning of the keyword needs
+    std::wstring capitals;  // the abbreviation: the keyword's capital letters ("X" of "eXit")
 };
 
 // What acedInitGet set up for the next get call, and the last keyword answered.
@@ -75,7 +76,10 @@ std::vector<Keyword> ParseKeywords(const wchar_t* list) {
         for (size_t k = 0; k < local[i].size(); ++k)
             if (local[i][k] != platform::ToLowerChar(local[i][k])) required = k + 1;
         if (upper == 0 || upper == local[i].size()) required = local[i].size();
-        keywords.push_back(Keyword{local[i], i < global.size() ? global[i] : local[i], required});
+        std::wstring capitals;
+        for (wchar_t ch : local[i])
+            if (ch != platform::ToLowerChar(ch)) capitals.push_back(ch);
+        keywords.push_back(Keyword{local[i], i < global.size() ? global[i] : local[i], required, capitals});
     }
     return keywords;
 }
@@ -88,6 +92,7 @@ std::optional<std::wstring> MatchKeyword(const std::vector<Keyword>& keywords, s
     for (const auto& k : keywords) {
         const std::wstring& name = wantGlobal ? k.global : k.local;
         if (platform::CompareNoCase(answer, name) == 0) return k.global;
+        if (!wantGlobal && !k.capitals.empty() && platform::CompareNoCase(answer, k.capitals) == 0) return k.global;
         if (!wantGlobal && answer.size() >= k.required && answer.size() <= name.size() &&
             platform::CompareNoCase(answer, std::wstring_view(name).substr(0, answer.size())) == 0)
             return k.global;

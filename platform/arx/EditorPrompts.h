@@ -7,8 +7,10 @@
 #include "AdsDefs.h"
 
 // Flags (RSG_*) and keywords for the next acedGet* call only. Keywords are separated by
-// spaces; the capital letters of each are its shortest accepted abbreviation; a "_"
-// introduces the global names returned for the local ones before it.
+// spaces; an answer names one by its capital letters ("x" for "eXit", "lt" for "LType"), by
+// a beginning that reaches its last capital ("lty"), or whole; a keyword in capitals only
+// must be typed whole. A "_" introduces the global names returned for the local ones
+// before it; an answer starting with "_" names a global keyword.
 int acedInitGet(int flags, const wchar_t* keywords);
 // RTNORM with the (global) keyword, RTNONE on an empty answer (re-asked under RSG_NONULL).
 int acedGetKword(const wchar_t* prompt, wchar_t* result, size_t size);

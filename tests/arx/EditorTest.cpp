@@ -126,6 +126,8 @@ TEST(KeywordPrompt, MatchesAbbreviationsWithoutRegardToCase) {
         {"Yes No", "x", nullptr},       {"ON OFF", "on", L"ON"},        {"ON OFF", "o", nullptr},
         {"ON OFF", "of", nullptr},      {"ON OFF", "OFF", L"OFF"},      {"Ja Nein _Yes No", "j", L"Yes"},
         {"Ja Nein _Yes No", "_No", L"No"}, {"LIst", "l", nullptr},      {"LIst", "lis", L"LIst"},
+        {"eXit Undo", "x", L"eXit"},   {"eXit Undo", "ex", L"eXit"},   {"eXit Undo", "e", nullptr},
+        {"LType", "lt", L"LType"},
     };
     for (const auto& c : cases) {
         platform::ScopedConsole console({c.answer});

@@ -99,8 +99,14 @@ Acad::ErrorStatus AcDbBlockTableRecord::appendAcDbEntity(AcDbObjectId& id, AcDbE
     if (const auto es = assertWriteEnabled(); es != Acad::eOk) return es;
     AcDbDatabase* db = database();
     if (!db) return Acad::eNotInDatabase;
-    if (!entity->isNewObject()) return Acad::eAlreadyInDb;
-    if (const auto es = db->addAcDbObject(id, entity); es != Acad::eOk) return es;
+    if (entity->isNewObject()) {
+        if (const auto es = db->addAcDbObject(id, entity); es != Acad::eOk) return es;
+    } else {
+        // Already added under its own handle (drawing files), but owned by no block yet.
+        if (entity->database() != db) return Acad::eWrongDatabase;
+        if (!entity->ownerId().isNull()) return Acad::eAlreadyInDb;
+        id = entity->objectId();
+    }
     entity->setOwnerId(objectId());
     m_entities.push_back(id);
     db->noteAppendedEntity(id);

@@ -65,7 +65,9 @@ public:
     static constexpr const wchar_t* kPaperSpace = L"*Paper_Space";
 
     // Adds a new entity to this block's drawing and to this block; the entity stays open
-    // for write. The block must be in a drawing and open for write.
+    // for write. The block must be in a drawing and open for write. An entity a file reader
+    // already added to the drawing under its own handle (AcDbDatabase::addAcDbObject) and
+    // that no block owns yet is taken as it is.
     Acad::ErrorStatus appendAcDbEntity(AcDbEntity* entity);
     Acad::ErrorStatus appendAcDbEntity(AcDbObjectId& id, AcDbEntity* entity);
     Acad::ErrorStatus newIterator(AcDbBlockTableRecordIterator*& iterator) const;

@@ -96,6 +96,20 @@ TEST(Handles, AreUniqueHexadecimalAndFollowTheSeed) {
     EXPECT_EQ(db.setHandseed(AcDbHandle(0x800)), Acad::eOk);
     EXPECT_EQ(AddLine(db).handle().value(), 0x800u);
 
+    // An entity read from a file keeps its handle when it joins its block.
+    auto* read = new AcDbLine;
+    AcDbObjectId readId;
+    ASSERT_EQ(db.addAcDbObject(readId, read, AcDbHandle(0x2A)), Acad::eOk);
+    AcDbBlockTableRecord* space = nullptr;
+    ASSERT_EQ(acdbOpenObject(space, db.modelSpaceId(), AcDb::kForWrite), Acad::eOk);
+    AcDbObjectId appended;
+    EXPECT_EQ(space->appendAcDbEntity(appended, read), Acad::eOk);
+    EXPECT_EQ(appended, readId);
+    EXPECT_EQ(appended.handle().value(), 0x2Au);
+    EXPECT_EQ(space->appendAcDbEntity(appended, read), Acad::eAlreadyInDb);
+    space->close();
+    read->close();
+
     AcDbObjectId found;
     EXPECT_EQ(db.getAcDbObjectId(found, false, AcDbHandle(0x400)), Acad::eOk);
     EXPECT_EQ(found, placed);

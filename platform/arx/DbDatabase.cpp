@@ -47,7 +47,7 @@ AcDbObjectId AddClosed(AcDbDatabase& db, T* object) {
 
 }  // namespace
 
-AcDbDatabase::AcDbDatabase(bool buildDefault) : m_serial(NextSerial()) {
+AcDbDatabase::AcDbDatabase(bool buildDefault, bool) : m_serial(NextSerial()) {
     LiveDatabases()[m_serial] = this;
     if (buildDefault) buildDefaultDrawing();
 }

@@ -19,7 +19,7 @@ public:
     // An empty database (buildDefaultDrawing false: for a file reader, which creates the
     // tables and dictionaries itself and names them with the setters below), or a new
     // drawing: see platform::NewDrawingDatabase.
-    explicit AcDbDatabase(bool buildDefaultDrawing = true);
+    explicit AcDbDatabase(bool buildDefaultDrawing = true, bool noDocument = false);
     ~AcDbDatabase();
     AcDbDatabase(const AcDbDatabase&) = delete;
     AcDbDatabase& operator=(const AcDbDatabase&) = delete;

@@ -143,6 +143,14 @@ int Interactive(AcDbDatabase* db, const platform::SelectionFilter* filter, ads_n
         } else if ((upper[0] == 'W' || upper[0] == 'C') && upper.size() > 1 && upper[1] == ' ') {
             understood = ParseCorners(line.substr(2), a, c2);
             if (understood) found = InRectangle(db, a, c2, upper[0] == 'C');
+        } else if (upper == "W" || upper == "C") {
+            // The corners asked for one by one.
+            const auto first = platform::ReadPromptedLine(L"Specify first corner: ");
+            if (!first || *first == "^C") return RTCAN;
+            const auto second = platform::ReadPromptedLine(L"Specify opposite corner: ");
+            if (!second || *second == "^C") return RTCAN;
+            understood = platform::ParsePoint(first->c_str(), a) && platform::ParsePoint(second->c_str(), c2);
+            if (understood) found = InRectangle(db, a, c2, upper == "C");
         } else if (platform::ParsePoint(line.c_str(), a)) {
             ads_name picked;
             AcDbObjectId id;

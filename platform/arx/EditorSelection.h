@@ -8,7 +8,8 @@
 #include "ResBuf.h"
 
 // Modes: null or "" asks "Select objects:" until an empty line (ALL, L, a point,
-// W x1,y1 x2,y2, C x1,y1 x2,y2, handles #2A, R to remove and A to add again);
+// W x1,y1 x2,y2, C x1,y1 x2,y2, W or C alone asking for the corners, handles #2A, R to
+// remove and A to add again);
 // "X" the whole drawing (every layout); "L" the last entity; "W"/"C" the window or
 // crossing from pt1 to pt2 (ads_point) in the current space. RTNORM with a new set, RTERROR
 // when nothing was selected (or the filter or mode is invalid), RTCAN on cancel.

@@ -237,6 +237,14 @@ TEST(SelectObjects, AcceptsPointsWindowsHandlesAllAndLastUntilAnEmptyLine) {
         EXPECT_NE(console.Output().find("3 were filtered out."), std::string::npos);
     }
     {
+        platform::ScopedConsole console({"C", "-1,9.5", "60,-25", ""});  // crossing: touched is enough
+        ads_name ss;
+        ASSERT_EQ(acedSSGet(nullptr, nullptr, nullptr, nullptr, ss), RTNORM);
+        EXPECT_EQ(Members(ss), (Ids{d.line, d.table}));
+        acedSSFree(ss);
+        EXPECT_NE(console.Output().find("Specify opposite corner: "), std::string::npos);
+    }
+    {
         platform::ScopedConsole console({"L", ""});
         ads_name ss;
         ASSERT_EQ(acedSSGet(L"", nullptr, nullptr, nullptr, ss), RTNORM);

@@ -1,5 +1,9 @@
 #include "CompactText.h"
 
+#include <cstdlib>
+#include <malloc.h>
+#include <new>
+
 namespace platform {
 
 namespace {
@@ -10,17 +14,30 @@ char32_t Valid(wchar_t ch) {
 size_t EncodedLength(char32_t c) { return c < 0x80 ? 1 : c < 0x800 ? 2 : c < 0x10000 ? 3 : 4; }
 }  // namespace
 
+void CompactText::release() {
+    if (m_word != 0 && !isInline()) std::free(m_block);
+    m_word = 0;
+}
+
 void CompactText::assign(std::wstring_view text) {
-    release();
-    if (text.empty()) return;
     size_t n = 0;
     for (wchar_t ch : text) n += EncodedLength(Valid(ch));
+    // Rewriting a cell with a text of about the same length (a refresh) reuses its block.
+    const bool reuse = m_word != 0 && !isInline() && n > 7 && [&] {
+        const size_t room = malloc_usable_size(m_block) - sizeof(std::uint32_t);
+        return n <= room && room <= 2 * n + 16;
+    }();
+    if (!reuse) release();
+    if (text.empty()) return;
     char* out;
     if (n <= 7) {
         m_bytes[0] = static_cast<char>((n << 1) | 1);
         out = m_bytes + 1;
     } else {
-        m_block = new char[sizeof(std::uint32_t) + n];
+        if (!reuse) {
+            m_block = static_cast<char*>(std::malloc(sizeof(std::uint32_t) + n));
+            if (!m_block) throw std::bad_alloc();
+        }
         const auto n32 = static_cast<std::uint32_t>(n);
         std::memcpy(m_block, &n32, sizeof n32);
         out = m_block + sizeof n32;

@@ -44,10 +44,7 @@ private:
     // Heap blocks are aligned, so a pointer's lowest bit is 0; an inline text sets it, with
     // its length in the other bits of the first byte (little-endian layout).
     bool isInline() const { return (m_bytes[0] & 1) != 0; }
-    void release() {
-        if (m_word != 0 && !isInline()) delete[] m_block;
-        m_word = 0;
-    }
+    void release();
     union {
         char* m_block;
         char m_bytes[8];

@@ -62,8 +62,9 @@ TEST(Table, InsertsAndDeletesWholeRowsAndColumns) {
 TEST(Table, KeepsAnyTextExactly) {
     AcDbTable t;
     Fill(t, 1, 1);
-    // Up to 7 UTF-8 bytes are kept inline, longer texts on the heap: both sides of the edge.
-    const std::wstring samples[] = {L"", L"a", L"1234567", L"12345678", L"\u00e9\u00e9\u00e9x", L"\u00e9\u00e9\u00e9\u00e9", L"Größe € 漢字 \U0001F600", std::wstring(1000, L'z'), L"tab\there\nnewline"};
+    // Up to 7 UTF-8 bytes are kept inline, longer texts on the heap: both sides of the edge,
+    // and a cell rewritten with a text of about the same length (its block is reused).
+    const std::wstring samples[] = {L"", L"a", L"1234567", L"12345678", L"abcdefghijkl", L"0123456789", L"\u00e9\u00e9\u00e9x", L"\u00e9\u00e9\u00e9\u00e9", L"Größe € 漢字 \U0001F600", std::wstring(1000, L'z'), L"tab\there\nnewline"};
     for (const auto& s : samples) {
         t.setTextString(0, 0, s.c_str());
         EXPECT_EQ(Text(t, 0, 0), s);

@@ -273,7 +273,7 @@ int acedEntSel(const wchar_t* prompt, ads_name entity, ads_point point) {
 
 int acedDragGen(const ads_name ss, const wchar_t* prompt, int, int (*callback)(ads_point, ads_matrix), ads_point result) {
     const CallSettings settings;
-    if (!platform::SelectionSetIds(ss)) return RTERROR;
+    if (!platform::IsSelectionSet(ss)) return RTERROR;
     std::string line;
     while (Read(prompt, line) == Answer::Line) {
         if (line.empty()) {

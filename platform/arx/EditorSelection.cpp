@@ -20,8 +20,15 @@
 
 namespace {
 
+// A set holds entity names, not ids: a set that outlives its drawing then names entities
+// that no longer resolve, instead of pointing into freed memory.
+struct Member {
+    std::int64_t name[2];
+    bool operator==(const Member& o) const { return name[0] == o.name[0] && name[1] == o.name[1]; }
+};
+
 struct SetRegistry {
-    std::map<std::int64_t, std::vector<AcDbObjectId>> sets;
+    std::map<std::int64_t, std::vector<Member>> sets;
     std::int64_t next = 1;
 };
 
@@ -30,7 +37,7 @@ SetRegistry& Sets() {
     return registry;
 }
 
-std::vector<AcDbObjectId>* Find(const ads_name ss) {
+std::vector<Member>* Find(const ads_name ss) {
     if (!ss || ss[1] != platform::kSelectionSetTag) return nullptr;
     const auto it = Sets().sets.find(ss[0]);
     return it == Sets().sets.end() ? nullptr : &it->second;
@@ -98,7 +105,7 @@ std::vector<AcDbObjectId> Filtered(const std::vector<AcDbObjectId>& ids, const p
 
 int Finish(std::vector<AcDbObjectId> ids, ads_name ss) {
     if (ids.empty()) return RTERROR;
-    platform::NewSelectionSet(std::move(ids), ss);
+    platform::NewSelectionSet(ids, ss);
     return RTNORM;
 }
 
@@ -201,11 +208,17 @@ int Interactive(AcDbDatabase* db, const platform::SelectionFilter* filter, ads_n
 
 namespace platform {
 
-const std::vector<AcDbObjectId>* SelectionSetIds(const ads_name ss) { return Find(ss); }
+bool IsSelectionSet(const ads_name ss) { return Find(ss) != nullptr; }
 
-void NewSelectionSet(std::vector<AcDbObjectId> ids, ads_name ss) {
+void NewSelectionSet(const std::vector<AcDbObjectId>& ids, ads_name ss) {
+    std::vector<Member> members;
+    members.reserve(ids.size());
+    for (AcDbObjectId id : ids) {
+        Member m{};
+        if (acdbGetAdsName(m.name, id) == Acad::eOk) members.push_back(m);
+    }
     const std::int64_t number = Sets().next++;
-    Sets().sets.emplace(number, std::move(ids));
+    Sets().sets.emplace(number, std::move(members));
     ss[0] = number;
     ss[1] = kSelectionSetTag;
 }
@@ -252,33 +265,34 @@ int acedSSName(const ads_name ss, Adesk::Int32 index, ads_name entity) {
     platform::NameClear(entity);
     const auto* ids = Find(ss);
     if (!ids || index < 0 || static_cast<size_t>(index) >= ids->size()) return RTERROR;
-    return acdbGetAdsName(entity, (*ids)[static_cast<size_t>(index)]) == Acad::eOk ? RTNORM : RTERROR;
+    platform::NameCopy(entity, (*ids)[static_cast<size_t>(index)].name);
+    return RTNORM;
 }
 
 int acedSSAdd(const ads_name entity, const ads_name ss, ads_name result) {
     AcDbObjectId id;
     const bool withEntity = entity && !platform::NameIsNull(entity);
     if (withEntity && acdbGetObjectId(id, entity) != Acad::eOk) return RTERROR;
+    const Member member{{withEntity ? entity[0] : 0, withEntity ? entity[1] : 0}};
     if (!ss || platform::NameIsNull(ss)) {
         std::vector<AcDbObjectId> ids;
         if (withEntity) ids.push_back(id);
-        platform::NewSelectionSet(std::move(ids), result);
+        platform::NewSelectionSet(ids, result);
         return RTNORM;
     }
-    auto* ids = Find(ss);
-    if (!ids) return RTERROR;
-    if (withEntity && std::find(ids->begin(), ids->end(), id) == ids->end()) ids->push_back(id);
+    auto* members = Find(ss);
+    if (!members) return RTERROR;
+    if (withEntity && std::find(members->begin(), members->end(), member) == members->end()) members->push_back(member);
     if (result != ss) platform::NameCopy(result, ss);
     return RTNORM;
 }
 
 int acedSSDel(const ads_name entity, const ads_name ss) {
-    auto* ids = Find(ss);
-    AcDbObjectId id;
-    if (!ids || acdbGetObjectId(id, entity) != Acad::eOk) return RTERROR;
-    const auto it = std::find(ids->begin(), ids->end(), id);
-    if (it == ids->end()) return RTERROR;
-    ids->erase(it);
+    auto* members = Find(ss);
+    if (!members || !entity) return RTERROR;
+    const auto it = std::find(members->begin(), members->end(), Member{{entity[0], entity[1]}});
+    if (it == members->end()) return RTERROR;
+    members->erase(it);
     return RTNORM;
 }
 
@@ -289,15 +303,16 @@ int acedSSFree(const ads_name ss) {
 }
 
 int acedXformSS(const ads_name ss, ads_matrix matrix) {
-    const auto* ids = Find(ss);
-    if (!ids) return RTERROR;
+    const auto* members = Find(ss);
+    if (!members) return RTERROR;
     AcGeMatrix3d m;
     for (int r = 0; r < 4; ++r)
         for (int c = 0; c < 4; ++c) m.entry[r][c] = matrix[r][c];
     int result = RTNORM;
-    for (AcDbObjectId id : *ids) {
+    for (const Member& member : *members) {
+        AcDbObjectId id;
         AcDbEntity* ent = nullptr;
-        if (acdbOpenObject(ent, id, AcDb::kForWrite) != Acad::eOk) {
+        if (acdbGetObjectId(id, member.name) != Acad::eOk || acdbOpenObject(ent, id, AcDb::kForWrite) != Acad::eOk) {
             result = RTERROR;
             continue;
         }

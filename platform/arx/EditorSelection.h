@@ -26,10 +26,10 @@ int acedXformSS(const ads_name ss, ads_matrix matrix);
 
 namespace platform {
 constexpr std::int64_t kSelectionSetTag = -0x5353;
-// The ids of a set; null for a name that is no live set.
-const std::vector<AcDbObjectId>* SelectionSetIds(const ads_name ss);
+// Whether the name is a live set.
+bool IsSelectionSet(const ads_name ss);
 // A new set holding the ids.
-void NewSelectionSet(std::vector<AcDbObjectId> ids, ads_name ss);
+void NewSelectionSet(const std::vector<AcDbObjectId>& ids, ads_name ss);
 // Live sets (a leak check for tests).
 size_t LiveSelectionSets();
 }  // namespace platform

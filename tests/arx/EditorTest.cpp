@@ -291,6 +291,27 @@ TEST(SelectionSets, AddLengthNameFreeAndTransform) {
     Adesk::Int32 n = 0;
     EXPECT_EQ(acedSSLength(ss, &n), RTERROR);
     EXPECT_EQ(acedSSFree(ss), RTERROR);
+    // A set that outlives its drawing names entities that no longer resolve.
+    ads_name kept;
+    {
+        auto gone = platform::NewDrawingDatabase();
+        AcDbBlockTableRecord* space = nullptr;
+        acdbOpenObject(space, gone->modelSpaceId(), AcDb::kForWrite);
+        auto* l = new AcDbLine;
+        space->appendAcDbEntity(l);
+        l->close();
+        space->close();
+        ads_name e;
+        acdbGetAdsName(e, l->objectId());
+        acedSSAdd(e, nullptr, kept);
+    }
+    ads_name stale;
+    EXPECT_EQ(acedSSName(kept, 0, stale), RTNORM);
+    AcDbObjectId staleId;
+    EXPECT_EQ(acdbGetObjectId(staleId, stale), Acad::eInvalidAdsName);
+    EXPECT_EQ(acedXformSS(kept, m), RTERROR);
+    acedSSFree(kept);
+
     ads_name empty;
     ASSERT_EQ(acedSSAdd(nullptr, nullptr, empty), RTNORM);
     EXPECT_EQ(acedSSLength(empty, &n), RTNORM);

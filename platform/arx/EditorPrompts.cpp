@@ -1,5 +1,6 @@
 #include "EditorPrompts.h"
 
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <cwchar>
@@ -152,7 +153,7 @@ bool ParsePoint(const char* text, double point[3]) {
         while (*p == ' ' || *p == '\t') ++p;
         char* end = nullptr;
         const double v = std::strtod(p, &end);
-        if (end == p || count == 3) return false;
+        if (end == p || count == 3 || !std::isfinite(v)) return false;
         values[count++] = v;
         p = end;
         while (*p == ' ' || *p == '\t') ++p;

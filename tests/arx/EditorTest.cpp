@@ -86,7 +86,7 @@ using Ids = std::vector<AcDbObjectId>;
 }  // namespace
 
 TEST(PointPrompt, ReadsPointsAndAsksAgainUntilInputEnds) {
-    platform::ScopedConsole console({"abc", "1, 2", "3,4,5", "", "@1,1", "^C"});
+    platform::ScopedConsole console({"abc", "nan,1", "1,inf", "1,2,", "1,2,3,4", "1, 2", "3,4,5", "", "@1,1", "^C"});
     ads_point p;
     EXPECT_EQ(acedGetPoint(nullptr, L"\nPoint: ", p), RTNORM);
     EXPECT_EQ(p[X], 1);

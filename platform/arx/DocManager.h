@@ -7,6 +7,7 @@
 #include "Afx.h"
 
 class AcDbDatabase;
+class AcTransactionManager;
 
 class AcApDocument {
 public:
@@ -18,6 +19,7 @@ public:
     void setFileName(const CString& fileName) { m_fileName = fileName; }
     AcDbDatabase* database() const { return m_database.get(); }
     std::shared_ptr<AcDbDatabase> sharedDatabase() const { return m_database; }
+    AcTransactionManager* transactionManager() const;  // TransactionManager.h
 
 private:
     std::shared_ptr<AcDbDatabase> m_database;

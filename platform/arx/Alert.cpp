@@ -1,0 +1,31 @@
+#include "Alert.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "AdsDefs.h"
+#include "Console.h"
+
+int acedAlert(const wchar_t* message) {
+    std::vector<std::wstring> lines;
+    std::wstring line;
+    for (const wchar_t* p = message ? message : L""; *p; ++p) {
+        if (*p == L'\r') continue;
+        if (*p == L'\n') {
+            lines.push_back(line);
+            line.clear();
+        } else {
+            line.push_back(*p == L'\t' ? L' ' : *p);
+        }
+    }
+    lines.push_back(line);
+    size_t width = 0;
+    for (const auto& l : lines) width = std::max(width, l.size());
+    const std::wstring rule = L"+" + std::wstring(width + 2, L'-') + L"+\n";
+    std::wstring text = L"\n" + rule;
+    for (const auto& l : lines) text += L"| " + l + std::wstring(width - l.size(), L' ') + L" |\n";
+    text += rule;
+    platform::WriteOutput(std::wstring_view(text));
+    return RTNORM;
+}

@@ -1,0 +1,12 @@
+#pragma once
+// The drawing database's enumerations the module uses.
+namespace AcDb {
+
+enum OpenMode { kForRead = 0, kForWrite = 1, kForNotify = 2 };
+
+// Row kinds of a table style; a style keeps its text height per kind.
+enum RowType { kUnknownRow = 0, kDataRow = 1, kTitleRow = 2, kHeaderRow = 4 };
+
+enum CellType { kUnknownCell = 0, kTextCell = 1, kBlockCell = 2 };
+
+}  // namespace AcDb

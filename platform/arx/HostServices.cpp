@@ -1,0 +1,25 @@
+#include "HostServices.h"
+
+#include "DocManager.h"
+
+AcDbDatabase* AcDbHostApplicationServices::workingDatabase() const {
+    if (m_override) return m_override;
+    const AcApDocument* doc = acDocManagerPtr()->curDocument();
+    return doc ? doc->database() : nullptr;
+}
+
+AcDbHostApplicationServices* acdbHostApplicationServices() {
+    static AcDbHostApplicationServices services;
+    return &services;
+}
+
+namespace platform {
+
+ScopedWorkingDatabase::ScopedWorkingDatabase(AcDbDatabase* database)
+    : m_previous(acdbHostApplicationServices()->workingDatabaseOverride()) {
+    acdbHostApplicationServices()->setWorkingDatabase(database);
+}
+
+ScopedWorkingDatabase::~ScopedWorkingDatabase() { acdbHostApplicationServices()->setWorkingDatabase(m_previous); }
+
+}  // namespace platform

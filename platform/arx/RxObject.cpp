@@ -1,0 +1,6 @@
+#include "RxObject.h"
+
+AcRxClass* AcRxObject::desc() {
+    static AcRxClass cls(L"AcRxObject", nullptr);
+    return &cls;
+}

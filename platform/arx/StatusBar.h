@@ -1,0 +1,18 @@
+#pragma once
+// The status bar's progress meter. On the console it is a bar drawn on standard error, only
+// when standard error is a terminal, and redrawn only when the shown percentage changes, so
+// a million position updates cost a million comparisons.
+#include <functional>
+#include <string_view>
+
+// 0 on success, -1 for an empty range.
+int acedSetStatusBarProgressMeter(const wchar_t* label, int minPos, int maxPos);
+int acedSetStatusBarProgressMeterPos(int pos);
+void acedRestoreStatusBar();
+
+namespace platform {
+// Where the bar is drawn instead of a terminal's standard error (tests); an empty sink
+// returns to the terminal. Returns the previous sink.
+using ProgressSink = std::function<void(std::string_view)>;
+ProgressSink SetProgressSink(ProgressSink sink);
+}  // namespace platform

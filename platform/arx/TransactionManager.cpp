@@ -1,0 +1,10 @@
+#include "TransactionManager.h"
+
+#include "DocManager.h"
+
+AcTransactionManager* acTransactionManagerPtr() {
+    static AcTransactionManager manager;
+    return &manager;
+}
+
+AcTransactionManager* AcApDocument::transactionManager() const { return acTransactionManagerPtr(); }

@@ -1,0 +1,18 @@
+#pragma once
+// The table builder: a grid of cell texts becomes a new table (sized from its style, linked
+// and dragged into place) or refills an existing table from the link's start cell.
+#include "DrawingDatabase.h"
+#include "engine/CellGrid.h"
+#include "engine/TableLink.h"
+
+// With a table open for write: fits its rows (and, where needed, columns) to the grid from
+// the start cell on and overwrites the cells; true. With none: creates, fills, links and
+// drags a new table; false when the table style dictionary or the style cannot be opened,
+// or when the link record could not be stored (nothing is created then); true otherwise,
+// also when the user cancels the insertion point (the table is erased).
+bool BuildTable(const CCellGrid& grid, const CTableLink& link, AcDbTable* pTable);
+
+// Asks for a point and finds the table of the current space under it. False when the
+// prompt was not answered with a point or the drawing has no table; true otherwise, with
+// the table's id (null when no table lies there) and the cell's row and column.
+bool PickStartCell(AcDbObjectId& tableId, int& nRow, int& nCol);

@@ -1,0 +1,125 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "DrawingDatabase.h"
+
+namespace {
+
+std::wstring Text(const AcDbTable& t, int r, int c) {
+    std::wstring s;
+    t.textString(r, c, s);
+    return s;
+}
+
+// A table of rows x cols whose cells read "r,c".
+void Fill(AcDbTable& t, int rows, int cols) {
+    t.setNumRows(rows);
+    t.setNumColumns(cols);
+    for (int r = 0; r < rows; ++r)
+        for (int c = 0; c < cols; ++c) t.setTextString(r, c, (std::to_wstring(r) + L"," + std::to_wstring(c)).c_str());
+}
+
+}  // namespace
+
+TEST(Table, InsertsAndDeletesWholeRowsAndColumns) {
+    AcDbTable t;
+    Fill(t, 4, 3);
+    t.setRowHeight(3, 2.0);
+    ASSERT_EQ(t.insertRows(3, 2.0, 2), Acad::eOk);  // before the last row
+    EXPECT_EQ(t.numRows(), 6);
+    EXPECT_EQ(Text(t, 2, 1), L"2,1");
+    EXPECT_EQ(Text(t, 3, 1), L"");
+    EXPECT_EQ(Text(t, 5, 1), L"3,1");
+    ASSERT_EQ(t.insertRows(6, 1.5, 1), Acad::eOk);  // appending
+    EXPECT_DOUBLE_EQ(t.rowHeight(6), 1.5);
+    EXPECT_EQ(t.insertRows(8, 1.0, 1), Acad::eInvalidIndex);
+    EXPECT_EQ(t.insertRows(-1, 1.0, 1), Acad::eInvalidIndex);
+
+    ASSERT_EQ(t.deleteRows(1, 3), Acad::eOk);
+    EXPECT_EQ(t.numRows(), 4);
+    EXPECT_EQ(Text(t, 0, 0), L"0,0");
+    EXPECT_EQ(Text(t, 1, 0), L"");
+    EXPECT_EQ(Text(t, 2, 0), L"3,0");
+    EXPECT_EQ(t.deleteRows(2, 3), Acad::eInvalidIndex);
+
+    ASSERT_EQ(t.insertColumns(2, 4.0, 2), Acad::eOk);
+    EXPECT_EQ(t.numColumns(), 5);
+    EXPECT_EQ(Text(t, 0, 1), L"0,1");
+    EXPECT_EQ(Text(t, 0, 2), L"");
+    EXPECT_EQ(Text(t, 0, 4), L"0,2");
+    EXPECT_DOUBLE_EQ(t.columnWidth(3), 4.0);
+    ASSERT_EQ(t.deleteColumns(0, 1), Acad::eOk);
+    EXPECT_EQ(Text(t, 0, 0), L"0,1");
+
+    EXPECT_EQ(t.setTextString(9, 0, L"x"), Acad::eInvalidIndex);
+    EXPECT_EQ(t.textString(9, 0), nullptr);
+    wchar_t* copy = t.textString(0, 0);
+    EXPECT_STREQ(copy, L"0,1");
+    acutDelBuffer(copy);
+}
+
+TEST(Table, KeepsAnyTextExactly) {
+    AcDbTable t;
+    Fill(t, 1, 1);
+    // Up to 7 UTF-8 bytes are kept inline, longer texts on the heap: both sides of the edge,
+    // and a cell rewritten with a text of about the same length (its block is reused).
+    const std::wstring samples[] = {L"", L"a", L"1234567", L"12345678", L"abcdefghijkl", L"0123456789", L"\u00e9\u00e9\u00e9x", L"\u00e9\u00e9\u00e9\u00e9", L"Größe € 漢字 \U0001F600", std::wstring(1000, L'z'), L"tab\there\nnewline"};
+    for (const auto& s : samples) {
+        t.setTextString(0, 0, s.c_str());
+        EXPECT_EQ(Text(t, 0, 0), s);
+    }
+}
+
+TEST(Table, TitleRowStartsMergedUntilUnmerged) {
+    AcDbTable t;
+    t.setNumRows(3);
+    t.setNumColumns(4);
+    ASSERT_EQ(t.mergedRanges().size(), 1u);
+    EXPECT_TRUE(t.isMergedCell(0, 3));
+    int r, c;
+    ASSERT_TRUE(t.hitTest({3.5, -0.5, 0}, AcGeVector3d::kZAxis, 0, 0, r, c));
+    EXPECT_EQ(c, 0);  // a merged range answers with its first cell
+    t.unmergeCells(0, 0, 0, 3);
+    EXPECT_TRUE(t.mergedRanges().empty());
+    t.setNumColumns(5);
+    EXPECT_TRUE(t.mergedRanges().empty());
+}
+
+TEST(Table, HitTestFindsTheCellUnderThePointWhereverTheTableIs) {
+    AcDbTable t;
+    Fill(t, 3, 2);
+    t.unmergeCells(0, 0, 0, 1);
+    t.setColumnWidth(0, 10);
+    t.setColumnWidth(1, 20);
+    t.setRowHeight(2.0);
+    EXPECT_DOUBLE_EQ(t.width(), 30);
+    EXPECT_DOUBLE_EQ(t.height(), 6);
+    t.transformBy(AcGeMatrix3d::translation({100, 50, 0}));
+    EXPECT_EQ(t.position(), AcGePoint3d(100, 50, 0));
+
+    struct Case {
+        double x, y;
+        bool hit;
+        int row, col;
+    };
+    const Case cases[] = {
+        {101, 49, true, 0, 0}, {115, 49, true, 0, 1}, {115, 47, true, 1, 1}, {109.9, 44.1, true, 2, 0},
+        {130, 44, true, 2, 1},  // the far corner still belongs to the table
+        {99, 49, false, 0, 0}, {131, 49, false, 0, 0}, {101, 51, false, 0, 0}, {101, 43.9, false, 0, 0},
+    };
+    for (const auto& k : cases) {
+        int row = -1, col = -1;
+        EXPECT_EQ(t.hitTest({k.x, k.y, 0}, AcGeVector3d::kZAxis, 0, 0, row, col), k.hit) << k.x << "," << k.y;
+        if (k.hit) {
+            EXPECT_EQ(row, k.row) << k.x << "," << k.y;
+            EXPECT_EQ(col, k.col) << k.x << "," << k.y;
+        }
+    }
+    int row, col;
+    EXPECT_TRUE(t.hitTest({99.5, 49, 0}, AcGeVector3d::kZAxis, 1, 1, row, col));  // within the aperture
+    AcDbExtents e;
+    t.getGeomExtents(e);
+    EXPECT_EQ(e.minPoint, AcGePoint3d(100, 44, 0));
+    EXPECT_EQ(e.maxPoint, AcGePoint3d(130, 50, 0));
+}

@@ -15,8 +15,10 @@ int acedAlert(const wchar_t* message) {
         if (*p == L'\n') {
             lines.push_back(line);
             line.clear();
+        } else if (*p == L'\t') {
+            line.append(4 - line.size() % 4, L' ');  // tab stops keep the frame straight
         } else {
-            line.push_back(*p == L'\t' ? L' ' : *p);
+            line.push_back(*p);
         }
     }
     lines.push_back(line);

@@ -52,5 +52,5 @@ void CADODatabase::dump_com_error(const _com_error& e) {
     // The password is not shown or kept: the text reaches the screen.
     m_strLastError = L"Connection String = " + HideConnectStringPasswords(m_strConnection) + L"\n" +
                      FormatComErrorBody(L"CADODataBase Error", e);
-    platform::ShowAlert(m_strLastError);
+    acedAlert(m_strLastError);
 }

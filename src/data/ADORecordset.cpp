@@ -216,5 +216,5 @@ void CADORecordset::MoveNext() { m_pRecordset->MoveNext(); }
 
 void CADORecordset::dump_com_error(const _com_error& e) {
     m_strLastError = L"Query = " + m_strQuery + L"\n" + FormatComErrorBody(L"CADORecordset Error", e);
-    platform::ShowAlert(m_strLastError);
+    acedAlert(m_strLastError);
 }

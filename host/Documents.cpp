@@ -1,11 +1,11 @@
 #include "Documents.h"
 
 #include "Console.h"
+#include "DbDatabase.h"
 #include "Session.h"
 
 AcApDocument* CreateNewDocument() {
-    // The drawing database is attached here once the host has one.
-    return acDocManagerPtr()->addDocument(std::make_unique<AcApDocument>(nullptr, CString()));
+    return acDocManagerPtr()->addDocument(std::make_unique<AcApDocument>(platform::NewDrawingDatabase(), CString()));
 }
 
 AcApDocument* OpenDrawingDocument(const std::wstring& path) {

@@ -23,8 +23,6 @@ void OpenWithShell(const wchar_t* target) { ShellExecuteW(nullptr, L"open", targ
 
 void DbTable_Create() { NotAvailableYet(L"DbTable_Create"); }
 void DbTable_Properties() { NotAvailableYet(L"DbTable_Properties"); }
-void DbTable_Update() { NotAvailableYet(L"DbTable_Update"); }
-void DbTable_Auto_Update() { NotAvailableYet(L"DbTable_Auto_Update"); }
 
 void Velo_Help() {
     wchar_t szPath[MAX_PATH] = L"";
@@ -44,8 +42,3 @@ void Velo_Support() { OpenWithShell(kSupportMail); }
 void Velo_Faq() { OpenWithShell(kFaqUrl); }
 void Velo_New() { OpenWithShell(kWhatsNewUrl); }
 void Velo_Demo() { OpenWithShell(kDemoUrl); }
-
-void RefreshLinkedTablesOnOpen() {
-    // The table updater refreshes every linked table of the drawing here (selection mode "X").
-    acutPrintf(L"\nRefreshing linked tables on drawing open is not available yet.");
-}

@@ -1,0 +1,344 @@
+#include "DxfWriter.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <stdexcept>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "Utf8.h"
+
+namespace platform::dxf {
+
+namespace {
+
+// Buffered output to a file descriptor or to a string; one memcpy per line, no allocations.
+class Sink {
+public:
+    explicit Sink(int fd) : m_fd(fd) { m_buf.resize(1 << 20); }
+    explicit Sink(std::string* out) : m_out(out) { m_buf.resize(1 << 16); }
+
+    void Put(std::string_view text) {
+        if (text.size() > m_buf.size() - m_used) {
+            Flush();
+            if (text.size() > m_buf.size()) {
+                Emit(text.data(), text.size());
+                return;
+            }
+        }
+        std::memcpy(m_buf.data() + m_used, text.data(), text.size());
+        m_used += text.size();
+    }
+    void Flush() {
+        Emit(m_buf.data(), m_used);
+        m_used = 0;
+    }
+
+private:
+    void Emit(const char* data, size_t size) {
+        if (m_out) {
+            m_out->append(data, size);
+            return;
+        }
+        while (size > 0) {
+            const ssize_t n = ::write(m_fd, data, size);
+            if (n < 0) {
+                if (errno == EINTR) continue;
+                throw std::runtime_error(std::string("cannot write: ") + std::strerror(errno));
+            }
+            data += n;
+            size -= static_cast<size_t>(n);
+        }
+    }
+
+    int m_fd = -1;
+    std::string* m_out = nullptr;
+    std::string m_buf;
+    size_t m_used = 0;
+};
+
+class Writer {
+public:
+    Writer(Sink& sink, bool utf8) : m_sink(sink), m_utf8(utf8) {}
+
+    void Put(int code, std::string_view value) {
+        m_sink.Put(CodeLine(code));
+        const TagType type = TagTypeOf(code);
+        if ((type == TagType::String || type == TagType::Unknown) && NeedsEscape(value)) {
+            m_sink.Put(Escape(value));
+        } else {
+            m_sink.Put(value);
+        }
+        m_sink.Put("\n");
+    }
+    void Put(const Tag& t) { Put(t.code, t.value); }
+    void Put(const std::vector<Tag>& tags) {
+        for (const Tag& t : tags) Put(t);
+    }
+    void Put(const DxfObject& o) { Put(o.tags); }
+
+private:
+    // Group codes right-aligned in three columns, as CAD programs write them.
+    static std::string_view CodeLine(int code) {
+        struct Table {
+            char text[1077][8];
+            unsigned char size[1077];
+            Table() {
+                for (int c = -5; c <= 1071; ++c) {
+                    const int n = std::snprintf(text[c + 5], 8, "%3d\n", c);
+                    size[c + 5] = static_cast<unsigned char>(n);
+                }
+            }
+        };
+        static const Table table;
+        return std::string_view(table.text[code + 5], table.size[code + 5]);
+    }
+
+    bool NeedsEscape(std::string_view v) const {
+        for (char ch : v) {
+            const auto c = static_cast<unsigned char>(ch);
+            if (c < 0x20 || (c >= 0x80 && !m_utf8)) return true;
+        }
+        return false;
+    }
+
+    // Control characters as ^X (a line end inside a value would break the file); outside UTF-8
+    // files, non-ASCII characters as \U+XXXX.
+    std::string Escape(std::string_view v) const {
+        std::string out;
+        if (m_utf8) {
+            for (char ch : v) {
+                const auto c = static_cast<unsigned char>(ch);
+                if (c < 0x20) {
+                    out += '^';
+                    out += static_cast<char>(c + 0x40);
+                } else {
+                    out += ch;
+                }
+            }
+            return out;
+        }
+        for (wchar_t wc : platform::FromUtf8(v)) {
+            const auto c = static_cast<unsigned long>(wc);
+            if (c < 0x20) {
+                out += '^';
+                out += static_cast<char>(c + 0x40);
+            } else if (c < 0x80) {
+                out += static_cast<char>(c);
+            } else {
+                char buf[32];
+                if (c >= 0x10000) {
+                    const unsigned long u = c - 0x10000;
+                    std::snprintf(buf, sizeof buf, "\\U+%04lX\\U+%04lX", 0xD800 + (u >> 10), 0xDC00 + (u & 0x3FF));
+                } else {
+                    std::snprintf(buf, sizeof buf, "\\U+%04lX", c);
+                }
+                out += buf;
+            }
+        }
+        return out;
+    }
+
+    Sink& m_sink;
+    bool m_utf8;
+};
+
+void WriteSection(Writer& w, std::string_view name) {
+    w.Put(0, "SECTION");
+    w.Put(2, name);
+}
+
+void WriteDocument(const Document& doc, Sink& sink) {
+    Writer w(sink, doc.Version() >= "AC1021");
+    auto has = [&doc](std::string_view name) {
+        for (auto n : doc.sectionOrder)
+            if (n == name) return true;
+        return false;
+    };
+    const bool modern = doc.Version() >= "AC1015";
+    // R2000 and later need every standard section; older drawings keep the ones they had.
+    if (modern || has("HEADER") || !doc.header.empty()) {
+        WriteSection(w, "HEADER");
+        w.Put(doc.header);
+        w.Put(0, "ENDSEC");
+    }
+    if (modern || has("CLASSES") || !doc.classes.empty()) {
+        WriteSection(w, "CLASSES");
+        for (const DxfObject& c : doc.classes) w.Put(c);
+        w.Put(0, "ENDSEC");
+    }
+    if (modern || has("TABLES") || !doc.tables.empty()) {
+        WriteSection(w, "TABLES");
+        for (const SymbolTable& t : doc.tables) {
+            w.Put(t.head);
+            for (const DxfObject& r : t.records) w.Put(r);
+            w.Put(0, "ENDTAB");
+        }
+        w.Put(0, "ENDSEC");
+    }
+    if (modern || has("BLOCKS") || !doc.blocks.empty()) {
+        WriteSection(w, "BLOCKS");
+        for (const Block& b : doc.blocks) {
+            w.Put(b.begin);
+            for (const DxfObject& e : b.entities) w.Put(e);
+            if (b.end.tags.empty())
+                w.Put(0, "ENDBLK");
+            else
+                w.Put(b.end);
+        }
+        w.Put(0, "ENDSEC");
+    }
+    WriteSection(w, "ENTITIES");
+    for (const DxfObject& e : doc.entities) w.Put(e);
+    w.Put(0, "ENDSEC");
+    if (modern || has("OBJECTS") || !doc.objects.empty()) {
+        WriteSection(w, "OBJECTS");
+        for (const DxfObject& o : doc.objects) w.Put(o);
+        w.Put(0, "ENDSEC");
+    }
+    for (const RawSection& s : doc.rawSections) {
+        WriteSection(w, s.name);
+        w.Put(s.tags);
+        w.Put(0, "ENDSEC");
+    }
+    w.Put(0, "EOF");
+    sink.Flush();
+}
+
+void CollectApps(const DxfObject& o, std::vector<std::string_view>& apps) {
+    for (size_t i = o.XDataStart(); i < o.tags.size(); ++i) {
+        if (o.tags[i].code != 1001) continue;
+        bool known = false;
+        for (auto a : apps)
+            if (SameName(a, o.tags[i].value)) known = true;
+        if (!known) apps.push_back(o.tags[i].value);
+    }
+}
+
+bool HasTableEntity(const Document& doc) {
+    for (const DxfObject& e : doc.entities)
+        if (e.Type() == "ACAD_TABLE") return true;
+    for (const Block& b : doc.blocks)
+        for (const DxfObject& e : b.entities)
+            if (e.Type() == "ACAD_TABLE") return true;
+    return false;
+}
+
+// RAII for the temporary file of a save: removed unless the rename went through.
+class TempFile {
+public:
+    explicit TempFile(const std::string& target) : m_path(target + ".XXXXXX") {
+        m_fd = ::mkstemp(m_path.data());
+        if (m_fd < 0) throw std::runtime_error(std::string("cannot create a temporary file: ") + std::strerror(errno));
+    }
+    ~TempFile() {
+        if (m_fd >= 0) ::close(m_fd);
+        if (!m_committed) ::unlink(m_path.c_str());
+    }
+    TempFile(const TempFile&) = delete;
+    TempFile& operator=(const TempFile&) = delete;
+
+    int Fd() const { return m_fd; }
+    void Commit(const std::string& target) {
+        if (::fsync(m_fd) != 0) throw std::runtime_error(std::string("cannot flush: ") + std::strerror(errno));
+        if (::close(m_fd) != 0) {
+            m_fd = -1;
+            throw std::runtime_error(std::string("cannot close: ") + std::strerror(errno));
+        }
+        m_fd = -1;
+        if (::rename(m_path.c_str(), target.c_str()) != 0)
+            throw std::runtime_error(std::string("cannot replace the file: ") + std::strerror(errno));
+        m_committed = true;
+    }
+
+private:
+    std::string m_path;
+    int m_fd = -1;
+    bool m_committed = false;
+};
+
+std::string DirectoryOf(const std::string& path) {
+    const auto slash = path.find_last_of('/');
+    if (slash == std::string::npos) return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+}  // namespace
+
+void PrepareForSave(Document& doc) {
+    if (doc.Version() < "AC1015") {
+        if (const Tag* seed = doc.HeaderValue("$HANDSEED", 5)) {
+            const Handle next = doc.MaxHandle() + 1;
+            if (seed->AsHandle().value_or(0) < next) doc.SetHeaderVar("$HANDSEED", {doc.MakeHandle(5, next)});
+        }
+        return;
+    }
+    doc.SetHeaderVar("$ACADVER", {Tag{1, kOutputVersion}});
+    if (!doc.HeaderValue("$DWGCODEPAGE", 3)) doc.SetHeaderVar("$DWGCODEPAGE", {Tag{3, "ANSI_1252"}});
+
+    std::vector<std::string_view> apps;
+    for (auto* list : {&doc.entities, &doc.objects})
+        for (const DxfObject& o : *list) CollectApps(o, apps);
+    for (const SymbolTable& t : doc.tables)
+        for (const DxfObject& r : t.records) CollectApps(r, apps);
+    for (const Block& b : doc.blocks)
+        for (const DxfObject& e : b.entities) CollectApps(e, apps);
+    for (auto app : apps) doc.EnsureAppId(std::string(app));
+
+    if (HasTableEntity(doc)) {
+        bool present = false;
+        for (const DxfObject& c : doc.classes)
+            if (c.Value(1) == "ACAD_TABLE") present = true;
+        if (!present) {
+            DxfObject c;
+            c.tags = {Tag{0, "CLASS"}, Tag{1, "ACAD_TABLE"}, Tag{2, "AcDbTable"}, Tag{3, "ObjectDBX Classes"},
+                      Tag{90, "1025"}, Tag{91, "0"}, Tag{280, "0"}, Tag{281, "1"}};
+            doc.classes.push_back(std::move(c));
+        }
+    }
+    const Handle next = doc.MaxHandle() + 1;
+    const Tag* seed = doc.HeaderValue("$HANDSEED", 5);
+    if (!seed || seed->AsHandle().value_or(0) < next) doc.SetHeaderVar("$HANDSEED", {doc.MakeHandle(5, next)});
+}
+
+std::string WriteDxfToString(const Document& doc) {
+    std::string out;
+    Sink sink(&out);
+    WriteDocument(doc, sink);
+    return out;
+}
+
+std::optional<DxfError> SaveDxfFile(Document& doc, const std::string& path) {
+    try {
+        PrepareForSave(doc);
+        struct stat st{};
+        mode_t mode = 0;
+        if (::stat(path.c_str(), &st) == 0) {
+            mode = st.st_mode & 07777;
+        } else {
+            const mode_t mask = ::umask(0);
+            ::umask(mask);
+            mode = 0666 & ~mask;
+        }
+        TempFile temp(path);
+        ::fchmod(temp.Fd(), mode);
+        Sink sink(temp.Fd());
+        WriteDocument(doc, sink);
+        temp.Commit(path);
+        // Make the rename itself durable.
+        const int dir = ::open(DirectoryOf(path).c_str(), O_RDONLY | O_DIRECTORY);
+        if (dir >= 0) {
+            ::fsync(dir);
+            ::close(dir);
+        }
+        return std::nullopt;
+    } catch (const std::bad_alloc&) {
+        return DxfError{path, 0, "out of memory"};
+    } catch (const std::exception& e) {
+        return DxfError{path, 0, e.what()};
+    }
+}
+
+}  // namespace platform::dxf

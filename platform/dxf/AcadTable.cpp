@@ -259,7 +259,9 @@ DxfObject AcadTableToObject(const AcadTable& table, Document& doc) {
             AppendChunkedText(t, text, 2);
             t.push_back({94, "0"});
             t.push_back({300, ""});
-            t.push_back({302, text});
+            // The formatted copy is one line; CAD programs read lines up to 2049 bytes and format
+            // the value afresh when the copy is empty.
+            t.push_back({302, text.size() <= kMaxLineBytes ? text : std::string_view()});
         }
         t.push_back({304, "ACVALUE_END"});
         if (!cell.textStyle.empty()) t.push_back(doc.MakeTag(7, cell.textStyle));

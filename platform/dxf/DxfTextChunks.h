@@ -10,6 +10,8 @@
 namespace platform::dxf {
 
 inline constexpr std::size_t kChunkBytes = 250;
+// The longest value line CAD programs read.
+inline constexpr std::size_t kMaxLineBytes = 2049;
 
 // Appends text as chunks of chunkCode followed by the last part under code 1. The views point
 // into text, which must outlive the tags. Chunks never split a UTF-8 sequence.

@@ -1,5 +1,7 @@
 #include "AcadTable.h"
 
+#include <algorithm>
+
 #include "DxfTextChunks.h"
 
 namespace platform::dxf {
@@ -171,7 +173,8 @@ std::optional<AcadTable> ParseAcadTable(const DxfObject& entity, std::string* wh
     }
 
     const size_t expected = static_cast<size_t>(table.rows) * static_cast<size_t>(table.columns);
-    table.cells.reserve(expected);
+    // Counts come from the file: reserve no more than its tags could hold.
+    table.cells.reserve(std::min(expected, (xdata - i) / 8 + 1));
     bool inValue = false;
     size_t cellStart = xdata;
     for (; i < xdata; ++i) {

@@ -29,10 +29,10 @@ void ReadCell(const std::vector<Tag>& tags, size_t begin, size_t end, TableCell&
         }
         if (inValue) {
             if (t.code == 1 || t.code == 2 || t.code == 3) {
-                value.append(t.value);
+                value.append(t.Value());
                 hasValue = true;
             } else if (t.code == 302 || t.code == 303) {
-                formatted.append(t.value);
+                formatted.append(t.Value());
             }
             continue;
         }
@@ -55,10 +55,10 @@ void ReadCell(const std::vector<Tag>& tags, size_t begin, size_t end, TableCell&
             break;
         case 145: cell.rotation = t.DoubleOr(0); break;
         case 1: case 2: case 3:
-            legacy.append(t.value);
+            legacy.append(t.Value());
             hasLegacy = true;
             break;
-        case 7: cell.textStyle = std::string(t.value); break;
+        case 7: cell.textStyle = std::string(t.Value()); break;
         case 140: cell.textHeight = t.DoubleOr(0); break;
         case 170: cell.alignment = IntOf(t); break;
         default: break;
@@ -115,24 +115,24 @@ std::optional<AcadTable> ParseAcadTable(const DxfObject& entity, std::string* wh
     bool ownerSeen = false;
     for (size_t i = 1; i + 1 < blockRef; ++i) {
         const Tag& t = tags[i];
-        if (t.code == 102) depth += (!t.value.empty() && t.value.front() == '{') ? 1 : -1;
+        if (t.code == 102) depth += (!t.Value().empty() && t.Value().front() == '{') ? 1 : -1;
         if (depth == 0 && t.code != 102) {
             if (t.code == 5 || t.code == 310 || t.code == 160 || t.code == 92) continue;
             if (t.code == 330 && !ownerSeen) {
                 ownerSeen = true;
                 continue;
             }
-            if (t.code == 100 && t.value == "AcDbEntity") continue;
+            if (t.code == 100 && t.Value() == "AcDbEntity") continue;
             if (t.code == 8) {
-                table.layer = std::string(t.value);
+                table.layer = std::string(t.Value());
                 continue;
             }
         }
-        table.entityTags.push_back({t.code, std::string(t.value)});
+        table.entityTags.push_back({t.code, std::string(t.Value())});
     }
     for (size_t i = blockRef; i + 1 < data; ++i) {
         const Tag& t = tags[i];
-        if (t.code == 2) table.blockName = std::string(t.value);
+        if (t.code == 2) table.blockName = std::string(t.Value());
         if (t.code >= 10 && t.code <= 30 && t.code % 10 == 0) table.insertion[t.code / 10 - 1] = t.DoubleOr(0);
     }
 
@@ -192,7 +192,7 @@ std::optional<AcadTable> ParseAcadTable(const DxfObject& entity, std::string* wh
         Fail(why, "the number of cells does not match rows times columns");
         return std::nullopt;
     }
-    for (size_t k = xdata; k < tags.size(); ++k) table.xdata.push_back({tags[k].code, std::string(tags[k].value)});
+    for (size_t k = xdata; k < tags.size(); ++k) table.xdata.push_back({tags[k].code, std::string(tags[k].Value())});
     return table;
 }
 
@@ -207,13 +207,13 @@ DxfObject AcadTableToObject(const AcadTable& table, Document& doc) {
     auto& kept = table.entityTags;
     while (k < kept.size() && kept[k].code == 102) {
         do {
-            t.push_back(doc.MakeTag(kept[k].code, kept[k].value));
-        } while (kept[k++].value != "}" && k < kept.size());
+            t.push_back(doc.MakeTag(kept[k].code, kept[k].Value()));
+        } while (kept[k++].Value() != "}" && k < kept.size());
     }
     t.push_back(doc.MakeHandle(330, table.owner));
     t.push_back({100, "AcDbEntity"});
     t.push_back(doc.MakeTag(8, table.layer));
-    for (; k < kept.size(); ++k) t.push_back(doc.MakeTag(kept[k].code, kept[k].value));
+    for (; k < kept.size(); ++k) t.push_back(doc.MakeTag(kept[k].code, kept[k].Value()));
     t.push_back({100, "AcDbBlockReference"});
     t.push_back(doc.MakeTag(2, table.blockName));
     t.push_back(doc.MakeDouble(10, table.insertion[0]));
@@ -271,7 +271,7 @@ DxfObject AcadTableToObject(const AcadTable& table, Document& doc) {
         if (cell.textHeight > 0) t.push_back(doc.MakeDouble(140, cell.textHeight));
         if (cell.alignment > 0) t.push_back(small(170, cell.alignment));
     }
-    for (const OwnedTag& x : table.xdata) t.push_back(doc.MakeTag(x.code, x.value));
+    for (const OwnedTag& x : table.xdata) t.push_back(doc.MakeTag(x.code, x.Value()));
     return o;
 }
 

@@ -14,6 +14,7 @@ namespace platform::dxf {
 struct OwnedTag {
     int code = 0;
     std::string value;
+    std::string_view Value() const { return value; }
     bool operator==(const OwnedTag&) const = default;
 };
 

@@ -28,7 +28,7 @@ Handle DxfObject::Owner() const {
     for (size_t i = 1; i < tags.size(); ++i) {
         const Tag& t = tags[i];
         if (t.code == 102) {
-            depth += (!t.value.empty() && t.value.front() == '{') ? 1 : -1;
+            depth += (!t.Value().empty() && t.Value().front() == '{') ? 1 : -1;
             if (depth < 0) depth = 0;
         } else if (t.code == 330 && depth == 0) {
             return t.AsHandle().value_or(0);
@@ -47,12 +47,12 @@ const Tag* DxfObject::Find(int code) const {
 
 std::string_view DxfObject::Value(int code, std::string_view fallback) const {
     const Tag* t = Find(code);
-    return t ? t->value : fallback;
+    return t ? t->Value() : fallback;
 }
 
 std::size_t DxfObject::SubclassStart(std::string_view name) const {
     for (size_t i = 0; i < tags.size(); ++i)
-        if (tags[i].code == 100 && tags[i].value == name) return i + 1;
+        if (tags[i].code == 100 && tags[i].Value() == name) return i + 1;
     return tags.size();
 }
 
@@ -65,7 +65,7 @@ std::size_t DxfObject::XDataStart() const {
 std::vector<std::string_view> DxfObject::XDataApps() const {
     std::vector<std::string_view> apps;
     for (size_t i = XDataStart(); i < tags.size(); ++i)
-        if (tags[i].code == 1001) apps.push_back(tags[i].value);
+        if (tags[i].code == 1001) apps.push_back(tags[i].Value());
     return apps;
 }
 
@@ -102,12 +102,12 @@ Tag Document::MakeHandle(int code, Handle value) { return MakeTag(code, FormatHa
 
 std::string_view Document::Version() const {
     const Tag* t = HeaderValue("$ACADVER", 1);
-    return t ? TrimBlanks(t->value) : std::string_view("AC1009");
+    return t ? TrimBlanks(t->Value()) : std::string_view("AC1009");
 }
 
 const Tag* Document::HeaderValue(std::string_view name, int code) const {
     for (size_t i = 0; i < header.size(); ++i) {
-        if (header[i].code != 9 || header[i].value != name) continue;
+        if (header[i].code != 9 || header[i].Value() != name) continue;
         for (size_t j = i + 1; j < header.size() && header[j].code != 9; ++j)
             if (code < 0 || header[j].code == code) return &header[j];
         return nullptr;
@@ -117,7 +117,7 @@ const Tag* Document::HeaderValue(std::string_view name, int code) const {
 
 void Document::SetHeaderVar(std::string_view name, const std::vector<Tag>& values) {
     for (size_t i = 0; i < header.size(); ++i) {
-        if (header[i].code != 9 || header[i].value != name) continue;
+        if (header[i].code != 9 || header[i].Value() != name) continue;
         size_t j = i + 1;
         while (j < header.size() && header[j].code != 9) ++j;
         header.erase(header.begin() + static_cast<long>(i + 1), header.begin() + static_cast<long>(j));

@@ -15,7 +15,7 @@ namespace platform::dxf {
 struct DxfObject {
     std::vector<Tag> tags;
 
-    std::string_view Type() const { return tags.empty() ? std::string_view() : tags.front().value; }
+    std::string_view Type() const { return tags.empty() ? std::string_view() : tags.front().Value(); }
     // The object's own handle (code 5, or 105 for DIMSTYLE records); 0 when it has none.
     Handle GetHandle() const;
     // The owner (the 330 outside any 102 group); 0 when none.

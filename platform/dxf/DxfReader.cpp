@@ -1,7 +1,5 @@
 #include "DxfReader.h"
 
-#include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <new>
 
@@ -45,7 +43,7 @@ public:
             throw ParseError{m_line, std::string(why) + " for group code " + std::to_string(tag.code) +
                                          ", found " + Shown(value)};
         }
-        tag.value = value;
+        tag.SetValue(value);
         return true;
     }
 
@@ -105,7 +103,7 @@ public:
                 throw ParseError{m_tokens.CodeLine(), "expected SECTION or EOF, found " + Describe(tag)};
             if (!Pull(tag) || tag.code != 2)
                 throw ParseError{m_tokens.Line(), "a SECTION must be followed by its name (group code 2)"};
-            ReadSection(m_doc.Keep(tag.value));
+            ReadSection(m_doc.Keep(tag.Value()));
         }
         if (!sawAny) throw ParseError{1, "the file is empty"};
         throw ParseError{m_tokens.Line(), "unexpected end of file: EOF marker missing"};
@@ -113,7 +111,7 @@ public:
 
 private:
     static std::string Describe(const Tag& tag) {
-        return "group code " + std::to_string(tag.code) + " " + Shown(tag.value);
+        return "group code " + std::to_string(tag.code) + " " + Shown(tag.Value());
     }
 
     bool Pull(Tag& tag) {
@@ -124,8 +122,8 @@ private:
         }
         if (!m_tokens.Next(tag)) return false;
         if (m_decoder && (tag.Type() == TagType::String || tag.Type() == TagType::Unknown) &&
-            m_decoder->NeedsDecoding(tag.value))
-            tag.value = m_doc.Keep(m_decoder->Decode(tag.value));
+            m_decoder->NeedsDecoding(tag.Value()))
+            tag.SetValue(m_doc.Keep(m_decoder->Decode(tag.Value())));
         return true;
     }
 
@@ -140,16 +138,27 @@ private:
     }
 
     // Reads one group beginning with the code 0 tag first; stops before the next code 0 tag.
+    // Tags gather in a scratch list that keeps its capacity, so each object costs one
+    // allocation of its exact size however many tags it has (memory touched for the first
+    // time is what loading a large drawing mostly spends its time on).
     void ReadObject(const Tag& first, DxfObject& obj, std::string_view section) {
-        obj.tags.clear();
-        obj.tags.push_back(first);
+        m_scratch.clear();
+        m_scratch.push_back(first);
         for (;;) {
             Tag tag = Must(section);
             if (tag.code == 0) {
                 Push(tag);
-                return;
+                break;
             }
-            obj.tags.push_back(tag);
+            m_scratch.push_back(tag);
+        }
+        if (m_scratch.size() > 4096) {
+            // A big object (a large table) takes the scratch list itself instead of a copy.
+            obj.tags.swap(m_scratch);
+            m_scratch = std::vector<Tag>();
+            m_scratch.reserve(4096);
+        } else {
+            obj.tags.assign(m_scratch.begin(), m_scratch.end());
         }
     }
 
@@ -230,7 +239,7 @@ private:
                 }
             utf8 = ascii || platform::IsValidUtf8(m_text);
         }
-        m_decoder = std::make_unique<TextDecoder>(utf8, cp ? TrimBlanks(cp->value) : std::string_view("ANSI_1252"));
+        m_decoder = std::make_unique<TextDecoder>(utf8, cp ? TrimBlanks(cp->Value()) : std::string_view("ANSI_1252"));
     }
 
     void ReadSection(std::string_view name) {
@@ -240,8 +249,8 @@ private:
             ReadRaw(m_doc.header, name);
             StartDecoding();
             for (Tag& t : m_doc.header)
-                if (t.Type() == TagType::String && m_decoder->NeedsDecoding(t.value))
-                    t.value = m_doc.Keep(m_decoder->Decode(t.value));
+                if (t.Type() == TagType::String && m_decoder->NeedsDecoding(t.Value()))
+                    t.SetValue(m_doc.Keep(m_decoder->Decode(t.Value())));
         } else if (name == "CLASSES") {
             ReadObjects(m_doc.classes, name);
         } else if (name == "TABLES") {
@@ -264,6 +273,7 @@ private:
     std::string_view m_text;
     std::optional<Tag> m_pending;
     std::unique_ptr<TextDecoder> m_decoder;
+    std::vector<Tag> m_scratch;
 };
 
 ReadResult Parse(std::unique_ptr<Document> doc, std::string_view text, const std::string& name) {
@@ -302,23 +312,15 @@ ReadResult ReadDxfText(std::string_view text, const std::string& name) {
 
 ReadResult ReadDxfFile(const std::string& path) {
     ReadResult result;
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) {
-        result.error = DxfError{path, 0, std::string("cannot open the file: ") + std::strerror(errno)};
-        return result;
-    }
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(f, &std::fclose);
     try {
-        if (std::fseek(f, 0, SEEK_END) != 0) throw std::runtime_error("cannot read the file");
-        const long size = std::ftell(f);
-        if (size < 0) throw std::runtime_error("cannot read the file");
-        std::fseek(f, 0, SEEK_SET);
-        auto buffer = std::make_unique<char[]>(static_cast<size_t>(size) + 1);
-        const size_t got = std::fread(buffer.get(), 1, static_cast<size_t>(size), f);
-        if (got != static_cast<size_t>(size)) throw std::runtime_error("cannot read the whole file");
         auto doc = std::make_unique<Document>();
-        const std::string_view text = doc->Text().Adopt(std::move(buffer), got);
-        return Parse(std::move(doc), text, path);
+        std::string why;
+        const std::optional<std::string_view> text = doc->Text().MapFile(path, why);
+        if (!text) {
+            result.error = DxfError{path, 0, why};
+            return result;
+        }
+        return Parse(std::move(doc), *text, path);
     } catch (const std::bad_alloc&) {
         result.error = DxfError{path, 0, "out of memory"};
     } catch (const std::exception& e) {

@@ -106,21 +106,21 @@ std::string FormatHandle(Handle handle) {
 
 std::optional<double> Tag::AsDouble() const {
     double d = 0;
-    if (ParseDouble(value, d)) return d;
+    if (ParseDouble(Value(), d)) return d;
     std::int64_t i = 0;
-    if (ParseInteger(value, i)) return static_cast<double>(i);
+    if (ParseInteger(Value(), i)) return static_cast<double>(i);
     return std::nullopt;
 }
 
 std::optional<std::int64_t> Tag::AsInt() const {
     std::int64_t i = 0;
-    if (ParseInteger(value, i)) return i;
+    if (ParseInteger(Value(), i)) return i;
     return std::nullopt;
 }
 
-std::optional<Handle> Tag::AsHandle() const { return ParseHandle(value); }
+std::optional<Handle> Tag::AsHandle() const { return ParseHandle(Value()); }
 
-std::wstring Tag::AsWide() const { return platform::FromUtf8(value); }
+std::wstring Tag::AsWide() const { return platform::FromUtf8(Value()); }
 
 const char* CheckValue(int code, std::string_view value) {
     switch (TagTypeOf(code)) {

@@ -22,11 +22,19 @@ std::string FormatHandle(Handle handle);
 
 struct Tag {
     int code = 0;
-    // UTF-8 text owned by the document (or by a literal); never contains a line end.
-    std::string_view value;
+
+    Tag() = default;
+    constexpr Tag(int c, std::string_view v) : code(c), m_size(static_cast<std::uint32_t>(v.size())), m_data(v.data()) {}
+
+    // UTF-8 text owned by the document (or a literal); never contains a line end.
+    constexpr std::string_view Value() const { return {m_data, m_size}; }
+    void SetValue(std::string_view v) {
+        m_data = v.data();
+        m_size = static_cast<std::uint32_t>(v.size());
+    }
 
     TagType Type() const { return TagTypeOf(code); }
-    bool Is(int c, std::string_view v) const { return code == c && value == v; }
+    bool Is(int c, std::string_view v) const { return code == c && Value() == v; }
 
     std::optional<double> AsDouble() const;
     std::optional<std::int64_t> AsInt() const;  // int16/int32/int64/bool codes
@@ -35,9 +43,14 @@ struct Tag {
 
     double DoubleOr(double fallback) const { return AsDouble().value_or(fallback); }
     std::int64_t IntOr(std::int64_t fallback) const { return AsInt().value_or(fallback); }
+
+private:
+    // Sixteen bytes a tag: a large drawing holds tens of millions of them.
+    std::uint32_t m_size = 0;
+    const char* m_data = nullptr;
 };
 
-inline bool operator==(const Tag& a, const Tag& b) { return a.code == b.code && a.value == b.value; }
+inline bool operator==(const Tag& a, const Tag& b) { return a.code == b.code && a.Value() == b.Value(); }
 
 // Why a value of the given code is not acceptable, or empty when it is. Used by the reader.
 const char* CheckValue(int code, std::string_view value);

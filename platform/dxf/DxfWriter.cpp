@@ -73,7 +73,7 @@ public:
         }
         m_sink.Put("\n");
     }
-    void Put(const Tag& t) { Put(t.code, t.value); }
+    void Put(const Tag& t) { Put(t.code, t.Value()); }
     void Put(const std::vector<Tag>& tags) {
         for (const Tag& t : tags) Put(t);
     }
@@ -212,8 +212,8 @@ void CollectApps(const DxfObject& o, std::vector<std::string_view>& apps) {
         if (o.tags[i].code != 1001) continue;
         bool known = false;
         for (auto a : apps)
-            if (SameName(a, o.tags[i].value)) known = true;
-        if (!known) apps.push_back(o.tags[i].value);
+            if (SameName(a, o.tags[i].Value())) known = true;
+        if (!known) apps.push_back(o.tags[i].Value());
     }
 }
 

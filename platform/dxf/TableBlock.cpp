@@ -11,7 +11,7 @@ namespace {
 // The handle stored under a key of a DICTIONARY object (entries are 3 key, 350/360 handle).
 Handle DictionaryEntry(const DxfObject& dict, std::string_view key) {
     for (size_t i = 0; i + 1 < dict.tags.size(); ++i)
-        if (dict.tags[i].code == 3 && dict.tags[i].value == key &&
+        if (dict.tags[i].code == 3 && dict.tags[i].Value() == key &&
             (dict.tags[i + 1].code == 350 || dict.tags[i + 1].code == 360))
             return dict.tags[i + 1].AsHandle().value_or(0);
     return 0;
@@ -97,7 +97,7 @@ TableStyleInfo ParseTableStyle(const DxfObject& style) {
         const Tag& t = style.tags[i];
         if (t.code == 7) {
             if (++group > 2) break;
-            groups[group]->textStyle = std::string(t.value);
+            groups[group]->textStyle = std::string(t.Value());
             continue;
         }
         if (group < 0) {

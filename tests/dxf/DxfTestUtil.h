@@ -74,7 +74,7 @@ inline std::string Dump(const platform::dxf::Document& doc) {
         for (const auto& t : o.tags) {
             out += std::to_string(t.code);
             out += '=';
-            out.append(t.value);
+            out.append(t.Value());
             out += '\n';
         }
     };

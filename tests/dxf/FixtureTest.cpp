@@ -30,7 +30,7 @@ TEST(DxfFixture, ReadsSectionsHeaderAndTheTable) {
     ASSERT_TRUE(doc);
     EXPECT_EQ(doc->Version(), "AC1027");
     ASSERT_TRUE(doc->HeaderValue("$HANDSEED", 5));
-    EXPECT_EQ(TrimBlanks(doc->HeaderValue("$DWGCODEPAGE", 3)->value), "ANSI_1252");
+    EXPECT_EQ(TrimBlanks(doc->HeaderValue("$DWGCODEPAGE", 3)->Value()), "ANSI_1252");
     EXPECT_EQ(doc->tables.size(), 9u);
     EXPECT_TRUE(doc->FindTable("appid")->FindRecord("ACAD"));
     EXPECT_EQ(doc->FindTable("DIMSTYLE")->records.front().GetHandle(), 0x42u);  // handle under 105
@@ -60,7 +60,7 @@ TEST(DxfFixture, ReadsSectionsHeaderAndTheTable) {
         for (int c = 0; c < 3; ++c) EXPECT_EQ(table->Cell(r, c).text, expected[r - 1][c]) << r << "," << c;
     // The extension dictionary stays with the entity; the stale proxy graphics do not.
     ASSERT_FALSE(table->entityTags.empty());
-    EXPECT_EQ(table->entityTags.front().value, "{ACAD_XDICTIONARY");
+    EXPECT_EQ(table->entityTags.front().Value(), "{ACAD_XDICTIONARY");
     EXPECT_TRUE(std::none_of(table->entityTags.begin(), table->entityTags.end(),
                              [](const OwnedTag& t) { return t.code == 310; }));
 }

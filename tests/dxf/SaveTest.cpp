@@ -98,8 +98,8 @@ TEST(DxfTags, TypesAndTypedAccessors) {
     EXPECT_EQ(FormatHandle(0), "0");
     EXPECT_EQ(FormatHandle(0xABC123), "ABC123");
     Document doc;
-    EXPECT_EQ(doc.MakeDouble(10, 152.0).value, "152.0");
-    EXPECT_EQ(doc.MakeDouble(10, -0.1).value, "-0.1");
-    EXPECT_EQ(doc.MakeDouble(10, 1e20).value, "1e+20");
-    EXPECT_EQ(doc.MakeInt(90, -7).value, "-7");
+    EXPECT_EQ(doc.MakeDouble(10, 152.0).Value(), "152.0");
+    EXPECT_EQ(doc.MakeDouble(10, -0.1).Value(), "-0.1");
+    EXPECT_EQ(doc.MakeDouble(10, 1e20).Value(), "1e+20");
+    EXPECT_EQ(doc.MakeInt(90, -7).Value(), "-7");
 }

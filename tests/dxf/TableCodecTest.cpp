@@ -60,7 +60,7 @@ TEST(AcadTableCodec, TagsReadBackAsTheSameTable) {
     in.entityTags = {{102, "{ACAD_XDICTIONARY"}, {360, "B2"}, {102, "}"}, {62, "3"}};
     const DxfObject o = AcadTableToObject(in, doc);
     // Long texts are chunked, each chunk within the line limit.
-    for (const Tag& t : o.tags) EXPECT_LE(t.value.size(), t.code == 302 ? 2049u : 250u);
+    for (const Tag& t : o.tags) EXPECT_LE(t.Value().size(), t.code == 302 ? 2049u : 250u);
     std::string why;
     const auto out = ParseAcadTable(o, &why);
     ASSERT_TRUE(out) << why;

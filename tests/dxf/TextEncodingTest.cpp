@@ -79,7 +79,7 @@ TEST(DxfText, ControlCharactersNeverBreakALine) {
     ASSERT_TRUE(r);
     Document& doc = *r.document;
     for (Tag& t : doc.entities[0].tags)
-        if (t.code == 1) t.value = doc.Keep("one\ntwo\rthree");
+        if (t.code == 1) t.SetValue(doc.Keep("one\ntwo\rthree"));
     const std::string written = WriteDxfToString(doc);
     EXPECT_NE(written.find("one^Jtwo^Mthree\n"), std::string::npos);
     ReadResult back = ReadDxfText(written, "d.dxf");

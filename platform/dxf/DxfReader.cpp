@@ -54,9 +54,12 @@ private:
     bool NextLine(std::string_view& line) {
         if (m_pos >= m_text.size()) return false;
         const char* start = m_text.data() + m_pos;
-        const void* nl = std::memchr(start, '\n', m_text.size() - m_pos);
-        size_t len = nl ? static_cast<size_t>(static_cast<const char*>(nl) - start) : m_text.size() - m_pos;
-        m_pos += len + (nl ? 1 : 0);
+        const char* end = m_text.data() + m_text.size();
+        // DXF lines are a few bytes long: a plain loop beats a library search call.
+        const char* p = start;
+        while (p != end && *p != '\n') ++p;
+        size_t len = static_cast<size_t>(p - start);
+        m_pos += len + (p != end ? 1 : 0);
         if (len > 0 && start[len - 1] == '\r') --len;
         ++m_line;
         line = std::string_view(start, len);

@@ -7,7 +7,9 @@
 
 namespace platform::dxf {
 
-TagType TagTypeOf(int code) {
+namespace {
+
+TagType ClassifyCode(int code) {
     if (code == 5 || code == 105) return TagType::Handle;
     if (code >= 0 && code <= 9) return TagType::String;
     if (code >= 10 && code <= 59) return TagType::Double;
@@ -42,6 +44,20 @@ TagType TagTypeOf(int code) {
     if (code == 1071) return TagType::Int32;
     if (code < 0) return TagType::String;
     return TagType::Unknown;
+}
+
+}  // namespace
+
+TagType TagTypeOf(int code) {
+    // Looked up for every tag read and written, so the ranges are tabulated once.
+    struct Table {
+        TagType types[1077];
+        Table() {
+            for (int c = -5; c <= 1071; ++c) types[c + 5] = ClassifyCode(c);
+        }
+    };
+    static const Table table;
+    return (code >= -5 && code <= 1071) ? table.types[code + 5] : TagType::Unknown;
 }
 
 std::string_view TrimBlanks(std::string_view text) {

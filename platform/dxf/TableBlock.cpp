@@ -86,6 +86,37 @@ std::string FreeAnonymousName(const Document& doc) {
     }
 }
 
+// Tables written by CAD programs since 2008 carry a copy of their content in newer objects,
+// reached through the entity's extension dictionary (ACAD_XREC_ROUNDTRIP -> XRECORD ->
+// TABLECONTENT, TABLEGEOMETRY). A program that finds the copy uses it instead of the table data,
+// so once we rewrite a table the stale copy goes: the dictionary entry, the record and every
+// object the record owns.
+void DropStaleContentCopy(Document& doc, const AcadTable& table) {
+    Handle xdict = 0;
+    for (size_t i = 0; i + 1 < table.entityTags.size(); ++i)
+        if (table.entityTags[i].code == 102 && table.entityTags[i].value == "{ACAD_XDICTIONARY" &&
+            table.entityTags[i + 1].code == 360)
+            xdict = ParseHandle(table.entityTags[i + 1].value).value_or(0);
+    DxfObject* dict = xdict ? doc.FindObject(xdict) : nullptr;
+    if (!dict || dict->Type() != "DICTIONARY") return;
+    Handle record = 0;
+    auto& tags = dict->tags;
+    for (size_t i = 0; i + 1 < tags.size(); ++i)
+        if (tags[i].code == 3 && tags[i].Value() == "ACAD_XREC_ROUNDTRIP" && (tags[i + 1].code == 360 || tags[i + 1].code == 350)) {
+            record = tags[i + 1].AsHandle().value_or(0);
+            tags.erase(tags.begin() + static_cast<long>(i), tags.begin() + static_cast<long>(i) + 2);
+            break;
+        }
+    if (record == 0) return;
+    std::vector<Handle> doomed{record};
+    for (size_t k = 0; k < doomed.size(); ++k)
+        for (const DxfObject& o : doc.objects)
+            if (o.Owner() == doomed[k] && o.GetHandle() != 0) doomed.push_back(o.GetHandle());
+    std::erase_if(doc.objects, [&doomed](const DxfObject& o) {
+        return std::find(doomed.begin(), doomed.end(), o.GetHandle()) != doomed.end();
+    });
+}
+
 }  // namespace
 
 TableStyleInfo ParseTableStyle(const DxfObject& style) {
@@ -213,6 +244,7 @@ Handle StoreTable(Document& doc, AcadTable& table) {
                 if (Block* b = doc.FindBlock(r.Value(2))) list = &b->entities;
         }
     }
+    DropStaleContentCopy(doc, table);
     DxfObject entity = AcadTableToObject(table, doc);
     for (DxfObject& e : *list)
         if (e.GetHandle() == table.handle) {

@@ -35,7 +35,9 @@ void BuildTableBlock(Document& doc, const AcadTable& table, const TableStyleInfo
 
 // Puts the table into the document: assigns what is missing (handle, owner = model space,
 // table style "Standard", block record and *T name), regenerates the anonymous block and adds
-// or replaces the ACAD_TABLE entity in its owner's entity list. Returns the table's handle.
+// or replaces the ACAD_TABLE entity in its owner's entity list. A stale copy of the content in
+// newer table objects (written by CAD programs since 2008) is removed, so every reader shows
+// the data stored here. Returns the table's handle.
 Handle StoreTable(Document& doc, AcadTable& table);
 
 // Every ACAD_TABLE entity of the document (model space, then blocks), by position.

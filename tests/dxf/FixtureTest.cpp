@@ -153,3 +153,42 @@ for path in sys.argv[1:]:
     EXPECT_NE(before.find("errors=0"), std::string::npos) << before.substr(0, 200);
     EXPECT_NE(after.find("ACAD_TABLE 9C"), std::string::npos);
 }
+
+// Refilling the CAD program's table: the entity keeps its handle, the block shows the new
+// texts, and the newer content copy that would override our data is gone without a trace.
+TEST(DxfFixture, RefilledTableReplacesTheCadProgramsContentCopy) {
+    auto doc = LoadFixture();
+    ASSERT_TRUE(doc);
+    auto table = ParseAcadTable(*FindTableEntities(*doc)[0]);
+    ASSERT_TRUE(table);
+    table->Resize(4, 3, 9.0, 152.0);
+    table->Cell(1, 0).text = "Name";
+    table->Cell(3, 2).text = "refilled";
+    table->xdata = {{1001, "Database"}, {1000, "plant.mdb"}};
+    EXPECT_EQ(StoreTable(*doc, *table), 0x9Cu);
+    EXPECT_FALSE(doc->FindObject(0xB3));  // the round-trip record
+    EXPECT_FALSE(doc->FindObject(0xAF));  // TABLECONTENT
+    EXPECT_FALSE(doc->FindObject(0xB0));  // TABLEGEOMETRY
+    ASSERT_TRUE(doc->FindObject(0xB2));   // the extension dictionary stays, without the entry
+    EXPECT_EQ(doc->FindObject(0xB2)->Find(3), nullptr);
+    EXPECT_EQ(doc->FindBlock("*T1")->entities.size(), 8u + 5u + 4u);  // texts, row and column lines
+
+    if (!dxftest::HaveEzdxf()) GTEST_SKIP() << "python3-ezdxf is not installed";
+    dxftest::ScratchDir dir;
+    const std::string path = dir.File("refilled.dxf");
+    ASSERT_FALSE(SaveDxfFile(*doc, path));
+    const std::string out = dxftest::RunPython(R"PY(
+import sys, ezdxf
+doc = ezdxf.readfile(sys.argv[1])
+audit = doc.audit()
+print('errors', len(audit.errors))
+t = doc.entitydb['9C']
+print('xdata', [tag.value for tag in t.get_xdata('Database')])
+print('texts', sorted(m.text for m in doc.blocks.get('*T1').query('MTEXT')))
+print('contents', len(doc.objects.query('TABLECONTENT')))
+)PY", path);
+    EXPECT_NE(out.find("errors 0"), std::string::npos) << out;
+    EXPECT_NE(out.find("xdata ['plant.mdb']"), std::string::npos) << out;
+    EXPECT_NE(out.find("texts ['2', '3', '4', '5', '6', 'Name', 'Title', 'refilled']"), std::string::npos) << out;
+    EXPECT_NE(out.find("contents 0"), std::string::npos) << out;
+}

@@ -3,11 +3,10 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <fcntl.h>
 #include <stdexcept>
-#include <sys/stat.h>
 #include <unistd.h>
 
+#include "AtomicFile.h"
 #include "Utf8.h"
 
 namespace platform::dxf {
@@ -226,45 +225,6 @@ bool HasTableEntity(const Document& doc) {
     return false;
 }
 
-// RAII for the temporary file of a save: removed unless the rename went through.
-class TempFile {
-public:
-    explicit TempFile(const std::string& target) : m_path(target + ".XXXXXX") {
-        m_fd = ::mkstemp(m_path.data());
-        if (m_fd < 0) throw std::runtime_error(std::string("cannot create a temporary file: ") + std::strerror(errno));
-    }
-    ~TempFile() {
-        if (m_fd >= 0) ::close(m_fd);
-        if (!m_committed) ::unlink(m_path.c_str());
-    }
-    TempFile(const TempFile&) = delete;
-    TempFile& operator=(const TempFile&) = delete;
-
-    int Fd() const { return m_fd; }
-    void Commit(const std::string& target) {
-        if (::fsync(m_fd) != 0) throw std::runtime_error(std::string("cannot flush: ") + std::strerror(errno));
-        if (::close(m_fd) != 0) {
-            m_fd = -1;
-            throw std::runtime_error(std::string("cannot close: ") + std::strerror(errno));
-        }
-        m_fd = -1;
-        if (::rename(m_path.c_str(), target.c_str()) != 0)
-            throw std::runtime_error(std::string("cannot replace the file: ") + std::strerror(errno));
-        m_committed = true;
-    }
-
-private:
-    std::string m_path;
-    int m_fd = -1;
-    bool m_committed = false;
-};
-
-std::string DirectoryOf(const std::string& path) {
-    const auto slash = path.find_last_of('/');
-    if (slash == std::string::npos) return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
 }  // namespace
 
 void PrepareForSave(Document& doc) {
@@ -313,26 +273,10 @@ std::string WriteDxfToString(const Document& doc) {
 std::optional<DxfError> SaveDxfFile(Document& doc, const std::string& path) {
     try {
         PrepareForSave(doc);
-        struct stat st{};
-        mode_t mode = 0;
-        if (::stat(path.c_str(), &st) == 0) {
-            mode = st.st_mode & 07777;
-        } else {
-            const mode_t mask = ::umask(0);
-            ::umask(mask);
-            mode = 0666 & ~mask;
-        }
-        TempFile temp(path);
-        ::fchmod(temp.Fd(), mode);
-        Sink sink(temp.Fd());
+        AtomicFile file(path);
+        Sink sink(file.Fd());
         WriteDocument(doc, sink);
-        temp.Commit(path);
-        // Make the rename itself durable.
-        const int dir = ::open(DirectoryOf(path).c_str(), O_RDONLY | O_DIRECTORY);
-        if (dir >= 0) {
-            ::fsync(dir);
-            ::close(dir);
-        }
+        file.Commit();
         return std::nullopt;
     } catch (const std::bad_alloc&) {
         return DxfError{path, 0, "out of memory"};

@@ -69,6 +69,29 @@ std::vector<std::string_view> DxfObject::XDataApps() const {
     return apps;
 }
 
+std::vector<Tag> DxfObject::XData(std::string_view app) const {
+    std::vector<Tag> items;
+    size_t i = XDataStart();
+    while (i < tags.size() && !(tags[i].code == 1001 && tags[i].Value() == app)) ++i;
+    for (++i; i < tags.size() && tags[i].code != 1001; ++i) items.push_back(tags[i]);
+    return items;
+}
+
+void DxfObject::SetXData(std::string_view app, const std::vector<Tag>& items) {
+    size_t begin = XDataStart();
+    while (begin < tags.size() && !(tags[begin].code == 1001 && tags[begin].Value() == app)) ++begin;
+    if (begin < tags.size()) {
+        size_t end = begin + 1;
+        while (end < tags.size() && tags[end].code != 1001) ++end;
+        tags.erase(tags.begin() + static_cast<long>(begin), tags.begin() + static_cast<long>(end));
+    }
+    if (items.empty()) return;
+    // The application name is stored with the object's other values.
+    const Tag name{1001, app};
+    tags.insert(tags.begin() + static_cast<long>(begin), name);
+    tags.insert(tags.begin() + static_cast<long>(begin) + 1, items.begin(), items.end());
+}
+
 DxfObject* SymbolTable::FindRecord(std::string_view name) {
     for (DxfObject& r : records)
         if (SameName(r.Value(2), name)) return &r;

@@ -28,6 +28,12 @@ struct DxfObject {
     std::size_t XDataStart() const;
     // Names of the applications whose extended data the object carries, in order.
     std::vector<std::string_view> XDataApps() const;
+    // The extended data items of one application (after its 1001 tag); empty when it has none.
+    std::vector<Tag> XData(std::string_view app) const;
+    // Replaces one application's extended data, leaving the others as they are; no items
+    // removes it. The name and item values must live in the document's storage (or be
+    // literals); Document::SetXData keeps the name itself.
+    void SetXData(std::string_view app, const std::vector<Tag>& items);
 };
 
 struct SymbolTable {
@@ -96,6 +102,11 @@ public:
     // A handle no object uses yet: above every handle in the document and $HANDSEED.
     Handle NewHandle();
     Handle MaxHandle() const;
+
+    // DxfObject::SetXData with the application name kept in this document.
+    void SetXData(DxfObject& object, std::string_view app, const std::vector<Tag>& items) {
+        object.SetXData(Keep(app), items);
+    }
 
     // Adds an APPID record for the application unless one exists; true when added.
     bool EnsureAppId(std::string_view name);

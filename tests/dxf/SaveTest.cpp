@@ -103,3 +103,19 @@ TEST(DxfTags, TypesAndTypedAccessors) {
     EXPECT_EQ(doc.MakeDouble(10, 1e20).Value(), "1e+20");
     EXPECT_EQ(doc.MakeInt(90, -7).Value(), "-7");
 }
+
+TEST(DxfXData, OneApplicationIsReplacedOthersStay) {
+    Document doc;
+    DxfObject o;
+    o.tags = {{0, "ACAD_TABLE"}, {5, "2A"}, {1001, "Database"}, {1000, "a.mdb"}, {1001, "Other"}, {1070, "7"}};
+    doc.SetXData(o, std::string("Database"), {doc.MakeTag(1000, "b.mdb")});
+    doc.SetXData(o, "Table", {{1000, "Rooms"}});
+    EXPECT_EQ(o.XDataApps(), (std::vector<std::string_view>{"Database", "Other", "Table"}));
+    ASSERT_EQ(o.XData("Database").size(), 1u);
+    EXPECT_EQ(o.XData("Database")[0].Value(), "b.mdb");
+    EXPECT_EQ(o.XData("Other")[0].Value(), "7");
+    doc.SetXData(o, "Other", {});
+    EXPECT_EQ(o.XDataApps(), (std::vector<std::string_view>{"Database", "Table"}));
+    EXPECT_TRUE(o.XData("Missing").empty());
+    EXPECT_EQ(o.tags.size(), 6u);
+}

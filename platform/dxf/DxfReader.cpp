@@ -249,11 +249,20 @@ private:
         m_doc.sectionOrder.push_back(name);
         if (name != "HEADER" && !m_decoder) StartDecoding();
         if (name == "HEADER") {
+            // The header names the encoding, so the first one is read raw and decoded after.
+            // Tags read once decoding has begun are decoded as they come: decoding twice
+            // would garble them (and grow them without bound over repeated sections).
+            const bool raw = !m_decoder;
+            const size_t first = m_doc.header.size();
             ReadRaw(m_doc.header, name);
-            StartDecoding();
-            for (Tag& t : m_doc.header)
-                if (t.Type() == TagType::String && m_decoder->NeedsDecoding(t.Value()))
-                    t.SetValue(m_doc.Keep(m_decoder->Decode(t.Value())));
+            if (raw) {
+                StartDecoding();
+                for (size_t i = first; i < m_doc.header.size(); ++i) {
+                    Tag& t = m_doc.header[i];
+                    if (t.Type() == TagType::String && m_decoder->NeedsDecoding(t.Value()))
+                        t.SetValue(m_doc.Keep(m_decoder->Decode(t.Value())));
+                }
+            }
         } else if (name == "CLASSES") {
             ReadObjects(m_doc.classes, name);
         } else if (name == "TABLES") {

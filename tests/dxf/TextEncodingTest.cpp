@@ -86,3 +86,21 @@ TEST(DxfText, ControlCharactersNeverBreakALine) {
     ASSERT_TRUE(back) << back.error->Message();
     EXPECT_EQ(back.document->entities.size(), 1u);
 }
+
+// Found by fuzzing: header values were decoded again for every further HEADER section, so
+// they were garbled and grew without bound.
+TEST(DxfText, EveryValueIsDecodedOnceWhateverTheSectionOrder) {
+    std::string dxf;
+    for (int i = 0; i < 40; ++i)
+        dxf += "  0\nSECTION\n  2\nHEADER\n  9\n$ACADVER\n  1\nAC1015\n  9\n$PROJECTNAME\n  1\nGr\xE4""fe\n  0\nENDSEC\n";
+    dxf += "  0\nEOF\n";
+    ReadResult r = ReadDxfText(dxf, "twice.dxf");
+    ASSERT_TRUE(r) << r.error->Message();
+    size_t names = 0;
+    for (const Tag& t : r.document->header)
+        if (t.code == 1 && t.Value() != "AC1015") {
+            EXPECT_EQ(t.Value(), "Gr\xC3\xA4""fe");
+            ++names;
+        }
+    EXPECT_EQ(names, 40u);
+}

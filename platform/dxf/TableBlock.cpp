@@ -21,14 +21,18 @@ struct Grid {
     int rows, cols;
     std::vector<int> cover;  // index of the cell whose (merged) range covers each position
 
+    // A merged range stops where it meets another one, so overlapping spans in a damaged
+    // table cost no more than the cells themselves.
     explicit Grid(const AcadTable& t) : rows(t.rows), cols(t.columns), cover(t.cells.size()) {
         for (size_t i = 0; i < cover.size(); ++i) cover[i] = static_cast<int>(i);
+        auto free = [this](int r, int c) { return At(r, c) == r * cols + c; };
         for (int r = 0; r < rows; ++r)
             for (int c = 0; c < cols; ++c) {
                 const TableCell& cell = t.Cell(r, c);
-                if (cell.merged != 0 || (cell.spanRows == 1 && cell.spanColumns == 1)) continue;
-                for (int rr = r; rr < std::min(rows, r + cell.spanRows); ++rr)
-                    for (int cc = c; cc < std::min(cols, c + cell.spanColumns); ++cc)
+                if (cell.merged != 0 || (cell.spanRows == 1 && cell.spanColumns == 1) || !free(r, c)) continue;
+                const int r2 = r + std::min(cell.spanRows, rows - r), c2 = c + std::min(cell.spanColumns, cols - c);
+                for (int rr = r; rr < r2 && (rr == r || free(rr, c)); ++rr)
+                    for (int cc = c; cc < c2 && ((rr == r && cc == c) || free(rr, cc)); ++cc)
                         cover[static_cast<size_t>(rr * cols + cc)] = r * cols + c;
             }
     }
@@ -166,7 +170,7 @@ void BuildTableBlock(Document& doc, const AcadTable& table, const TableStyleInfo
         for (int c = 0; c < cols; ++c) {
             const TableCell& cell = table.Cell(r, c);
             if (cell.merged != 0 || cell.text.empty()) continue;
-            const int r2 = std::min(rows, r + cell.spanRows), c2 = std::min(cols, c + cell.spanColumns);
+            const int r2 = r + std::min(cell.spanRows, rows - r), c2 = c + std::min(cell.spanColumns, cols - c);
             const double left = xs[static_cast<size_t>(c)], right = xs[static_cast<size_t>(c2)];
             const double top = ys[static_cast<size_t>(r)], bottom = ys[static_cast<size_t>(r2)];
             const int align = (cell.alignment >= 1 && cell.alignment <= 9) ? cell.alignment : rowStyle.alignment;

@@ -199,3 +199,15 @@ for m in block.query('MTEXT'):
     for (const char* text : {"text Rooms", "text Öwner", "text Hall", "text 12.5", "text äbc äbc äb", "text x"})
         EXPECT_NE(out.find(text), std::string::npos) << text << "\n" << out;
 }
+
+// Spans that overlap (only a damaged table has them) cost no more than the cells: the first
+// range wins, and the block is one frame.
+TEST(AcadTableCodec, OverlappingSpansStayCheap) {
+    Document doc;
+    AcadTable t;
+    t.Resize(300, 300, 1.0, 1.0);
+    for (TableCell& c : t.cells) c.spanRows = c.spanColumns = 300;
+    Block block;
+    BuildTableBlock(doc, t, TableStyleInfo{}, block);
+    EXPECT_EQ(block.entities.size(), 4u);
+}

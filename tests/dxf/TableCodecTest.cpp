@@ -211,3 +211,33 @@ TEST(AcadTableCodec, OverlappingSpansStayCheap) {
     BuildTableBlock(doc, t, TableStyleInfo{}, block);
     EXPECT_EQ(block.entities.size(), 4u);
 }
+
+// Tables from R2004 files carry their texts directly in the cell (long ones in 2/3 chunks
+// before the last part under 1), with cell overrides after the text.
+TEST(AcadTableCodec, ReadsTheOlderCellLayout) {
+    const std::string chunk(250, 'a');
+    DxfObject o;
+    o.tags = {{0, "ACAD_TABLE"}, {5, "2B"}, {330, "1F"}, {100, "AcDbEntity"}, {8, "Tables"},
+              {100, "AcDbBlockReference"}, {2, "*T7"}, {10, "1.0"}, {20, "2.0"}, {30, "0.0"},
+              {100, "AcDbTable"}, {280, "0"}, {342, "6B"}, {343, "40"}, {11, "1.0"}, {21, "0.0"}, {31, "0.0"},
+              {90, "22"}, {91, "1"}, {92, "2"}, {93, "0"}, {94, "0"}, {95, "0"}, {96, "0"},
+              {141, "9.0"}, {142, "30.0"}, {142, "40.0"},
+              {171, "1"}, {172, "0"}, {173, "0"}, {174, "0"}, {175, "1"}, {176, "1"}, {178, "0"}, {145, "0.0"},
+              {2, chunk}, {3, chunk}, {1, "end"}, {7, "Bold"}, {140, "3.5"}, {170, "4"},
+              {171, "1"}, {172, "0"}, {173, "0"}, {174, "0"}, {175, "1"}, {176, "1"}, {178, "0"}, {145, "0.0"},
+              {1, "second"},
+              {1001, "Database"}, {1000, "x.mdb"}};
+    std::string why;
+    const auto t = ParseAcadTable(o, &why);
+    ASSERT_TRUE(t) << why;
+    EXPECT_EQ(t->layer, "Tables");
+    EXPECT_EQ(t->blockName, "*T7");
+    EXPECT_EQ(t->columnWidths, (std::vector<double>{30, 40}));
+    EXPECT_EQ(t->Cell(0, 0).text, chunk + chunk + "end");
+    EXPECT_EQ(t->Cell(0, 0).textStyle, "Bold");
+    EXPECT_EQ(t->Cell(0, 0).textHeight, 3.5);
+    EXPECT_EQ(t->Cell(0, 0).alignment, 4);
+    EXPECT_EQ(t->Cell(0, 1).text, "second");
+    ASSERT_EQ(t->xdata.size(), 2u);
+    EXPECT_EQ(t->xdata[1].value, "x.mdb");
+}

@@ -169,8 +169,8 @@ const char* CheckValue(int code, std::string_view value) {
                                                                                : "expected a 64-bit integer";
     }
     case TagType::Handle:
-        // Pointers may be empty (no object); an object's own handle may not.
-        if (TrimBlanks(value).empty()) return (code == 5 || code == 105) ? "empty handle" : nullptr;
+        // Empty means none: pointers to nothing, and R12 writers leave some handles blank.
+        if (TrimBlanks(value).empty()) return nullptr;
         return ParseHandle(value) ? nullptr : "expected a hexadecimal handle";
     case TagType::Binary: {
         const auto t = TrimBlanks(value);

@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <cerrno>
+#include <cstdio>
 #include <iconv.h>
 
 #include "Utf8.h"
@@ -180,6 +181,42 @@ std::string TextDecoder::Decode(std::string_view value) {
     }
     flush(value.size());
     return out;
+}
+
+TextEncoder::TextEncoder(std::string_view dwgCodePage)
+    : m_cd(iconv_open(CodePageCharset(dwgCodePage).c_str(), "WCHAR_T")) {}
+
+TextEncoder::~TextEncoder() {
+    if (m_cd != reinterpret_cast<void*>(-1)) iconv_close(static_cast<iconv_t>(m_cd));
+}
+
+void TextEncoder::Append(std::string& out, char32_t c) {
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+        return;
+    }
+    if (m_cd != reinterpret_cast<void*>(-1) && c < 0x10000) {
+        wchar_t in[1] = {static_cast<wchar_t>(c)};
+        char* src = reinterpret_cast<char*>(in);
+        size_t srcLeft = sizeof in;
+        char buf[8];
+        char* dst = buf;
+        size_t dstLeft = sizeof buf;
+        iconv(static_cast<iconv_t>(m_cd), nullptr, nullptr, nullptr, nullptr);
+        if (iconv(static_cast<iconv_t>(m_cd), &src, &srcLeft, &dst, &dstLeft) != static_cast<size_t>(-1) &&
+            srcLeft == 0) {
+            out.append(buf, static_cast<size_t>(dst - buf));
+            return;
+        }
+    }
+    char esc[32];
+    if (c >= 0x10000) {
+        const unsigned long u = static_cast<unsigned long>(c) - 0x10000;
+        std::snprintf(esc, sizeof esc, "\\U+%04lX\\U+%04lX", 0xD800 + (u >> 10), 0xDC00 + (u & 0x3FF));
+    } else {
+        std::snprintf(esc, sizeof esc, "\\U+%04lX", static_cast<unsigned long>(c));
+    }
+    out += esc;
 }
 
 }  // namespace platform::dxf

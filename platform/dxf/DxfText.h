@@ -34,4 +34,19 @@ private:
     std::map<std::string, std::unique_ptr<Converter>> m_converters;
 };
 
+// Encodes text for files before R2007: characters of the code page as its bytes, all others as
+// \U+XXXX escapes (readers of those versions decode both).
+class TextEncoder {
+public:
+    explicit TextEncoder(std::string_view dwgCodePage);
+    ~TextEncoder();
+    TextEncoder(const TextEncoder&) = delete;
+    TextEncoder& operator=(const TextEncoder&) = delete;
+
+    void Append(std::string& out, char32_t c);
+
+private:
+    void* m_cd;  // iconv_t from wide characters to the code page
+};
+
 }  // namespace platform::dxf

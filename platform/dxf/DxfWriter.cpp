@@ -3,10 +3,12 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <stdexcept>
 #include <unistd.h>
 
 #include "AtomicFile.h"
+#include "DxfText.h"
 #include "Utf8.h"
 
 namespace platform::dxf {
@@ -60,7 +62,9 @@ private:
 
 class Writer {
 public:
-    Writer(Sink& sink, bool utf8) : m_sink(sink), m_utf8(utf8) {}
+    Writer(Sink& sink, bool utf8, std::string_view codePage) : m_sink(sink), m_utf8(utf8) {
+        if (!utf8) m_encoder = std::make_unique<TextEncoder>(codePage);
+    }
 
     void Put(int code, std::string_view value) {
         m_sink.Put(CodeLine(code));
@@ -104,8 +108,8 @@ private:
     }
 
     // Control characters as ^X (a line end inside a value would break the file); outside UTF-8
-    // files, non-ASCII characters as \U+XXXX.
-    std::string Escape(std::string_view v) const {
+    // files, other characters in the drawing's code page or as \U+XXXX.
+    std::string Escape(std::string_view v) {
         std::string out;
         if (m_utf8) {
             for (char ch : v) {
@@ -120,21 +124,12 @@ private:
             return out;
         }
         for (wchar_t wc : platform::FromUtf8(v)) {
-            const auto c = static_cast<unsigned long>(wc);
+            const auto c = static_cast<char32_t>(wc);
             if (c < 0x20) {
                 out += '^';
                 out += static_cast<char>(c + 0x40);
-            } else if (c < 0x80) {
-                out += static_cast<char>(c);
             } else {
-                char buf[32];
-                if (c >= 0x10000) {
-                    const unsigned long u = c - 0x10000;
-                    std::snprintf(buf, sizeof buf, "\\U+%04lX\\U+%04lX", 0xD800 + (u >> 10), 0xDC00 + (u & 0x3FF));
-                } else {
-                    std::snprintf(buf, sizeof buf, "\\U+%04lX", c);
-                }
-                out += buf;
+                m_encoder->Append(out, c);
             }
         }
         return out;
@@ -142,6 +137,7 @@ private:
 
     Sink& m_sink;
     bool m_utf8;
+    std::unique_ptr<TextEncoder> m_encoder;
 };
 
 void WriteSection(Writer& w, std::string_view name) {
@@ -150,7 +146,8 @@ void WriteSection(Writer& w, std::string_view name) {
 }
 
 void WriteDocument(const Document& doc, Sink& sink) {
-    Writer w(sink, doc.Version() >= "AC1021");
+    const Tag* codePage = doc.HeaderValue("$DWGCODEPAGE", 3);
+    Writer w(sink, doc.Version() >= "AC1021", codePage ? TrimBlanks(codePage->Value()) : std::string_view("ANSI_1252"));
     auto has = [&doc](std::string_view name) {
         for (auto n : doc.sectionOrder)
             if (n == name) return true;

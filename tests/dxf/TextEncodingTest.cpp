@@ -65,13 +65,13 @@ TEST(DxfText, WritesUtf8ForModernFilesAndEscapesForOldOnes) {
     EXPECT_NE(written.find("Gr\xC3\xA4""fe"), std::string::npos);
     EXPECT_EQ(TextOf(written), "Gr\xC3\xA4""fe");
 
-    // An R12 file stays R12, its non-ASCII characters as escapes that any reader decodes.
-    ReadResult old = ReadDxfText(Drawing("AC1009", "ANSI_1252", "\xE4\\U+20AC"), "b.dxf");
+    // An R12 file stays R12: characters of its code page as its bytes, others as escapes.
+    ReadResult old = ReadDxfText(Drawing("AC1009", "ANSI_1252", "\xE4\\U+20AC\\U+0434"), "b.dxf");
     ASSERT_TRUE(old);
     PrepareForSave(*old.document);
     const std::string oldWritten = WriteDxfToString(*old.document);
-    EXPECT_NE(oldWritten.find("\\U+00E4\\U+20AC"), std::string::npos);
-    EXPECT_EQ(TextOf(oldWritten), "\xC3\xA4\xE2\x82\xAC");
+    EXPECT_NE(oldWritten.find("\n\xE4\x80\\U+0434\n"), std::string::npos);
+    EXPECT_EQ(TextOf(oldWritten), "\xC3\xA4\xE2\x82\xAC\xD0\xB4");
 }
 
 TEST(DxfText, ControlCharactersNeverBreakALine) {

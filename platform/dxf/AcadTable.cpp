@@ -100,8 +100,6 @@ std::optional<AcadTable> ParseAcadTable(const DxfObject& entity, std::string* wh
         return std::nullopt;
     }
     AcadTable table;
-    table.handle = entity.GetHandle();
-    table.owner = entity.Owner();
     const size_t blockRef = entity.SubclassStart("AcDbBlockReference");
     const size_t data = entity.SubclassStart("AcDbTable");
     const size_t xdata = entity.XDataStart();
@@ -109,27 +107,7 @@ std::optional<AcadTable> ParseAcadTable(const DxfObject& entity, std::string* wh
         Fail(why, "the entity has no table data");
         return std::nullopt;
     }
-
-    // Entity part: keep what we do not regenerate.
-    int depth = 0;
-    bool ownerSeen = false;
-    for (size_t i = 1; i + 1 < blockRef; ++i) {
-        const Tag& t = tags[i];
-        if (t.code == 102) depth += (!t.Value().empty() && t.Value().front() == '{') ? 1 : -1;
-        if (depth == 0 && t.code != 102) {
-            if (t.code == 5 || t.code == 310 || t.code == 160 || t.code == 92) continue;
-            if (t.code == 330 && !ownerSeen) {
-                ownerSeen = true;
-                continue;
-            }
-            if (t.code == 100 && t.Value() == "AcDbEntity") continue;
-            if (t.code == 8) {
-                table.layer = std::string(t.Value());
-                continue;
-            }
-        }
-        table.entityTags.push_back({t.code, std::string(t.Value())});
-    }
+    ReadEntityBase(entity, blockRef, table);
     for (size_t i = blockRef; i + 1 < data; ++i) {
         const Tag& t = tags[i];
         if (t.code == 2) table.blockName = std::string(t.Value());
@@ -192,7 +170,6 @@ std::optional<AcadTable> ParseAcadTable(const DxfObject& entity, std::string* wh
         Fail(why, "the number of cells does not match rows times columns");
         return std::nullopt;
     }
-    for (size_t k = xdata; k < tags.size(); ++k) table.xdata.push_back({tags[k].code, std::string(tags[k].Value())});
     return table;
 }
 
@@ -200,20 +177,7 @@ DxfObject AcadTableToObject(const AcadTable& table, Document& doc) {
     DxfObject o;
     auto& t = o.tags;
     t.reserve(40 + table.cells.size() * 18 + table.xdata.size());
-    t.push_back({0, "ACAD_TABLE"});
-    t.push_back(doc.MakeHandle(5, table.handle));
-    // Groups (extension dictionary, reactors) come before the owner, as CAD programs write them.
-    size_t k = 0;
-    auto& kept = table.entityTags;
-    while (k < kept.size() && kept[k].code == 102) {
-        do {
-            t.push_back(doc.MakeTag(kept[k].code, kept[k].Value()));
-        } while (kept[k++].Value() != "}" && k < kept.size());
-    }
-    t.push_back(doc.MakeHandle(330, table.owner));
-    t.push_back({100, "AcDbEntity"});
-    t.push_back(doc.MakeTag(8, table.layer));
-    for (; k < kept.size(); ++k) t.push_back(doc.MakeTag(kept[k].code, kept[k].Value()));
+    WriteEntityBase(doc, "ACAD_TABLE", table, t);
     t.push_back({100, "AcDbBlockReference"});
     t.push_back(doc.MakeTag(2, table.blockName));
     t.push_back(doc.MakeDouble(10, table.insertion[0]));
@@ -271,7 +235,7 @@ DxfObject AcadTableToObject(const AcadTable& table, Document& doc) {
         if (cell.textHeight > 0) t.push_back(doc.MakeDouble(140, cell.textHeight));
         if (cell.alignment > 0) t.push_back(small(170, cell.alignment));
     }
-    for (const OwnedTag& x : table.xdata) t.push_back(doc.MakeTag(x.code, x.Value()));
+    WriteXData(doc, table, t);
     return o;
 }
 

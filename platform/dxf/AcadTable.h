@@ -7,16 +7,9 @@
 #include <vector>
 
 #include "DxfDocument.h"
+#include "EntityCodec.h"
 
 namespace platform::dxf {
-
-// A tag that owns its value, for data that outlives the document it came from.
-struct OwnedTag {
-    int code = 0;
-    std::string value;
-    std::string_view Value() const { return value; }
-    bool operator==(const OwnedTag&) const = default;
-};
 
 struct TableCell {
     int type = 1;         // 171: 1 text, 2 block
@@ -35,10 +28,7 @@ struct TableCell {
     int alignment = 0;      // 170: 1..9 = top-left .. bottom-right
 };
 
-struct AcadTable {
-    Handle handle = 0;
-    Handle owner = 0;
-    std::string layer = "0";
+struct AcadTable : EntityBase {
     std::string blockName;  // 2: the anonymous *T block that draws the table
     double insertion[3] = {0, 0, 0};
     double direction[3] = {1, 0, 0};  // 11/21/31
@@ -50,10 +40,6 @@ struct AcadTable {
     std::vector<double> rowHeights;    // 141, one per row
     std::vector<double> columnWidths;  // 142, one per column
     std::vector<TableCell> cells;      // rows * columns, row by row
-    // Entity-level tags kept as read (extension dictionary, reactors, color ...), without the
-    // type, handle, owner, layer and the stale proxy graphics; written back unchanged.
-    std::vector<OwnedTag> entityTags;
-    std::vector<OwnedTag> xdata;  // every extended data tag, from the first 1001 on
 
     TableCell& Cell(int row, int column) { return cells[static_cast<size_t>(row * columns + column)]; }
     const TableCell& Cell(int row, int column) const {

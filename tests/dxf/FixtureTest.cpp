@@ -10,6 +10,7 @@
 #include "DxfReader.h"
 #include "DxfTestUtil.h"
 #include "DxfWriter.h"
+#include "EntityCodec.h"
 #include "TableBlock.h"
 
 using namespace platform::dxf;
@@ -191,4 +192,43 @@ print('contents', len(doc.objects.query('TABLECONTENT')))
     EXPECT_NE(out.find("xdata ['plant.mdb']"), std::string::npos) << out;
     EXPECT_NE(out.find("texts ['2', '3', '4', '5', '6', 'Name', 'Title', 'refilled']"), std::string::npos) << out;
     EXPECT_NE(out.find("contents 0"), std::string::npos) << out;
+}
+
+// The CAD program's own texts and lines read through the entity codecs, and come back with
+// every tag they had.
+TEST(DxfFixture, EntityCodecsReadAndKeepTheBlocksEntities) {
+    auto doc = LoadFixture();
+    ASSERT_TRUE(doc);
+    const Block* block = doc->FindBlock("*T1");
+    ASSERT_TRUE(block);
+    const auto title = ParseMText(block->entities[0]);
+    ASSERT_TRUE(title);
+    EXPECT_EQ(title->text, "Title");
+    EXPECT_EQ(title->position[0], 228.0);
+    EXPECT_EQ(title->position[1], -5.5);
+    EXPECT_EQ(title->height, 6.0);
+    EXPECT_EQ(title->width, 453.0);
+    EXPECT_EQ(title->attachment, 5);
+    EXPECT_EQ(title->owner, 0x9Du);
+    const DxfObject* lineObject = nullptr;
+    for (const DxfObject& e : block->entities)
+        if (e.Type() == "LINE") lineObject = lineObject ? lineObject : &e;
+    ASSERT_TRUE(lineObject);
+    const auto line = ParseLine(*lineObject);
+    ASSERT_TRUE(line);
+    EXPECT_EQ(line->end[0], 456.0);
+    EXPECT_FALSE(ParseLine(block->entities[0]));  // an MTEXT is no line
+
+    for (const DxfObject& original : block->entities) {
+        DxfObject again = original.Type() == "LINE" ? LineToObject(*ParseLine(original), *doc)
+                                                    : MTextToObject(*ParseMText(original), *doc);
+        for (const Tag& t : original.tags) {
+            const bool kept = std::any_of(again.tags.begin(), again.tags.end(), [&t](const Tag& u) {
+                if (u.code != t.code) return false;
+                if (t.Type() == TagType::String || t.Type() == TagType::Handle) return u.Value() == t.Value();
+                return u.AsDouble() == t.AsDouble();
+            });
+            EXPECT_TRUE(kept) << original.Type() << " lost " << t.code << " " << t.Value();
+        }
+    }
 }

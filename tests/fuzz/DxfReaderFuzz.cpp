@@ -7,6 +7,7 @@
 #include "AcadTable.h"
 #include "DxfReader.h"
 #include "DxfWriter.h"
+#include "EntityCodec.h"
 #include "TableBlock.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -23,6 +24,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 BuildTableBlock(*r.document, *table, TableStyleInfo{}, block);
             }
         }
+    }
+    for (DxfObject& e : r.document->entities) {
+        if (auto line = ParseLine(e)) e = LineToObject(*line, *r.document);
+        else if (auto insert = ParseInsert(e)) e = InsertToObject(*insert, *r.document);
+        else if (auto mtext = ParseMText(e)) e = MTextToObject(*mtext, *r.document);
     }
     PrepareForSave(*r.document);
     const std::string written = WriteDxfToString(*r.document);

@@ -22,6 +22,7 @@ public:
     explicit Sink(std::string* out) : m_out(out) { m_buf.resize(1 << 16); }
 
     void Put(std::string_view text) {
+        if (text.empty()) return;  // an empty value may have no storage at all
         if (text.size() > m_buf.size() - m_used) {
             Flush();
             if (text.size() > m_buf.size()) {

@@ -1,6 +1,8 @@
 #include "DxfReader.h"
 
+#include <cstdint>
 #include <cstring>
+#include <sys/mman.h>
 #include <new>
 
 #include "DxfText.h"
@@ -48,6 +50,11 @@ public:
     }
 
     std::size_t Line() const { return m_line; }
+    std::size_t RemainingLines() const {
+        size_t n = 0;
+        for (const char* p = m_text.data() + m_pos; p != m_text.data() + m_text.size(); ++p) n += *p == '\n';
+        return n + 1;
+    }
     std::size_t CodeLine() const { return m_codeLine; }
 
 private:
@@ -90,6 +97,14 @@ private:
     size_t m_line = 0;
     size_t m_codeLine = 0;
 };
+
+// Large pages for a large block of tags not yet written: far fewer page faults when it fills.
+void AdviseHugePages(Tag* begin, size_t count) {
+    constexpr uintptr_t kHuge = 2u << 20;
+    const auto first = (reinterpret_cast<uintptr_t>(begin) + kHuge - 1) & ~(kHuge - 1);
+    const auto last = reinterpret_cast<uintptr_t>(begin + count) & ~(kHuge - 1);
+    if (last > first) ::madvise(reinterpret_cast<void*>(first), last - first, MADV_HUGEPAGE);
+}
 
 class Parser {
 public:
@@ -152,6 +167,12 @@ private:
             if (tag.code == 0) {
                 Push(tag);
                 break;
+            }
+            if (m_scratch.size() == m_scratch.capacity() && m_scratch.size() >= (1u << 20)) {
+                // A huge object (a large table): room for every tag the rest of the file can
+                // hold, instead of doubling, which would touch its memory twice over.
+                m_scratch.reserve(m_scratch.size() + m_tokens.RemainingLines() / 2 + 1);
+                AdviseHugePages(m_scratch.data() + m_scratch.size(), m_scratch.capacity() - m_scratch.size());
             }
             m_scratch.push_back(tag);
         }

@@ -5,11 +5,13 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <optional>
 #include <set>
 
 #include "AccessErrors.h"
 #include "AccessSql.h"
 #include "HostPath.h"
+#include "SavedQueries.h"
 #include "String.h"
 #include "Utf8.h"
 
@@ -30,11 +32,11 @@ const char* DeclaredType(int accessType) {
     case mdb::kDouble: return "DOUBLE";
     case mdb::kDateTime: return "REAL_DATETIME";
     case mdb::kNumeric: return "REAL_DECIMAL";
-    case mdb::kMemo: return "TEXT_MEMO";
+    case mdb::kMemo: return "TEXT_MEMO COLLATE access_text";
     case mdb::kRepId: return "TEXT_GUID";
     case mdb::kBinary: return "BLOB_BINARY";
     case mdb::kOle: return "BLOB_OLE";
-    default: return "TEXT";
+    default: return "TEXT COLLATE access_text";
     }
 }
 
@@ -87,6 +89,7 @@ BSTR Utf8ToBstr(const unsigned char* s, int n) {
 struct ColumnPlan {
     int accessType = 0;  // 0: computed, typed by its values
     int scale = 0;
+    ValueType computed = ValueType::Unknown;  // a saved query's column: the type of its expression
 };
 
 DECIMAL DecimalFrom(double value, int scale) {
@@ -155,6 +158,15 @@ void SetVariant(VARIANT& v, sqlite3_stmt* stmt, int i, const ColumnPlan& plan) {
         return;
     default: break;
     }
+    // Computed values carry their Access type as a subtype of the value.
+    const unsigned subtype = sqlite3_value_subtype(sqlite3_column_value(stmt, i));
+    if (plan.accessType == 0 && (storage == SQLITE_INTEGER || storage == SQLITE_FLOAT)) {
+        ColumnPlan typed;
+        if (subtype == kSubtypeCurrency || plan.computed == ValueType::Currency) typed.accessType = mdb::kMoney;
+        else if (subtype == kSubtypeDate || plan.computed == ValueType::Date) typed.accessType = mdb::kDateTime;
+        else if (subtype == kSubtypeBool || plan.computed == ValueType::Bool) typed.accessType = mdb::kBool;
+        if (typed.accessType) return SetVariant(v, stmt, i, typed);
+    }
     // Text and binary columns, and computed values: the value's own type.
     switch (storage) {
     case SQLITE_INTEGER: {
@@ -217,6 +229,9 @@ void Describe(ResultColumn& column, const mdb::Column& source, bool jet3) {
 void DescribeComputed(ResultColumn& column, const _variant_t* firstValue) {
     column.attributes = adFldIsNullable | adFldMayBeNull;
     switch (firstValue ? firstValue->vt : static_cast<VARTYPE>(VT_BSTR)) {
+    case VT_CY: column.type = adCurrency; column.definedSize = 8; column.attributes |= adFldFixed; break;
+    case VT_DATE: column.type = adDate; column.definedSize = 8; column.attributes |= adFldFixed; break;
+    case VT_BOOL: column.type = adBoolean; column.definedSize = 2; column.attributes |= adFldFixed; break;
     case VT_I4: column.type = adInteger; column.definedSize = 4; column.attributes |= adFldFixed; break;
     case VT_I8: column.type = adBigInt; column.definedSize = 8; column.attributes |= adFldFixed; break;
     case VT_R8: column.type = adDouble; column.definedSize = 8; column.attributes |= adFldFixed; break;
@@ -257,8 +272,12 @@ std::shared_ptr<Database> Database::Open(const ConnectTarget& target) {
     }
     if (sqlite3_open_v2(":memory:", &db->m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr) != SQLITE_OK)
         RaiseEngineError(target.route, L"Not enough memory resources are available to complete this operation.");
+    // "..." is a name, never text that SQLite guesses at.
+    sqlite3_db_config(db->m_db, SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
+    sqlite3_db_config(db->m_db, SQLITE_DBCONFIG_DQS_DDL, 0, nullptr);
     RegisterAccessFunctions(db->m_db);
     db->CreateTables();
+    db->CreateViews();
     return db;
 }
 
@@ -282,6 +301,130 @@ void Database::CreateTables() {
         m_byName.emplace(LowerAscii(table.name), m_tables.size());
         m_tables.push_back(std::move(state));
     }
+}
+
+ValueType Database::ColumnType(std::string_view qualifier, std::string_view column) const {
+    auto typeOf = [](int accessType) {
+        switch (accessType) {
+        case mdb::kMoney: return ValueType::Currency;
+        case mdb::kDateTime: return ValueType::Date;
+        case mdb::kBool: return ValueType::Bool;
+        case mdb::kByte: case mdb::kInt: case mdb::kLong: case mdb::kBigInt: case mdb::kComplex: return ValueType::Integer;
+        case mdb::kFloat: case mdb::kDouble: case mdb::kNumeric: return ValueType::Double;
+        case mdb::kText: case mdb::kMemo: return ValueType::Text;
+        default: return ValueType::Unknown;
+        }
+    };
+    const std::string q = LowerAscii(qualifier), c = LowerAscii(column);
+    // Every column of that name in the tables and queries named (or in all, when the name is
+    // an alias or absent): one type when they agree.
+    std::optional<ValueType> found;
+    bool conflict = false;
+    auto consider = [&](ValueType t) {
+        if (found && *found != t) conflict = true;
+        found = t;
+    };
+    bool qualifierKnown = false;
+    for (const auto& table : m_catalog.tables)
+        if (!q.empty() && LowerAscii(table.name) == q) qualifierKnown = true;
+    for (const auto& view : m_views)
+        if (!q.empty() && LowerAscii(view.name) == q) qualifierKnown = true;
+    for (const auto& table : m_catalog.tables) {
+        if (table.kind == mdb::TableKind::System || (qualifierKnown && LowerAscii(table.name) != q)) continue;
+        for (const auto& col : table.columns)
+            if (LowerAscii(col.name) == c) consider(typeOf(col.type));
+    }
+    for (const auto& view : m_views) {
+        if (qualifierKnown && LowerAscii(view.name) != q) continue;
+        for (const auto& [name, type] : view.columns)
+            if (LowerAscii(name) == c) consider(type);
+    }
+    return found && !conflict ? *found : ValueType::Unknown;
+}
+
+Translation Database::Translate(std::string_view sql, bool ansi89) const {
+    const auto resolve = [this](std::string_view q, std::string_view c) { return ColumnType(q, c); };
+    try {
+        return TranslateAccess(sql, ansi89, resolve);
+    } catch (const UndefinedFunction& e) {
+        RaiseEngineError(m_route, L"Undefined function '" + FromUtf8(e.what()) + L"' in expression.");
+    } catch (const UnsupportedSql& e) {
+        RaiseEngineError(m_route, L"The query uses " + FromUtf8(e.what()) + L", which this database engine does not support.");
+    } catch (const SqlSyntaxError& e) {
+        RaiseSyntaxError(m_route, FromUtf8(e.what()));
+    }
+}
+
+void Database::CreateViews() {
+    const mdb::Table* objects = nullptr;
+    const mdb::Table* queries = nullptr;
+    for (const auto& table : m_catalog.tables) {
+        if (table.name == "MSysObjects") objects = &table;
+        if (table.name == "MSysQueries") queries = &table;
+    }
+    if (!objects || !queries) return;
+    auto names = [](const mdb::Table& t) {
+        std::vector<std::string> out;
+        for (const auto& c : t.columns) out.push_back(c.name);
+        return out;
+    };
+    std::vector<SavedQuery> saved;
+    if (!ReadSavedQueries(m_hostPath, names(*objects), names(*queries), saved)) return;  // no saved queries to offer
+    for (const auto& query : saved) {
+        if (!query.isView) continue;
+        ViewState view;
+        view.name = query.name;
+        view.accessSql = query.sql;
+        if (!query.unsupported.empty())
+            view.error = L"The query uses " + FromUtf8(query.unsupported) + L", which this database engine does not support.";
+        m_views.push_back(std::move(view));
+    }
+    // The types of a query's columns may come from the queries it reads: translate again
+    // while they change (a chain of queries needs one round per link).
+    std::vector<std::string> pending(m_views.size());
+    for (int round = 0; round < 4; ++round) {
+        bool changed = false;
+        for (size_t i = 0; i < m_views.size(); ++i) {
+            ViewState& view = m_views[i];
+            if (!view.listed || view.accessSql.empty() || (!view.error.empty() && pending[i].empty())) continue;
+            try {
+                Translation t = Translate(view.accessSql, true);  // saved queries use * and ? in LIKE
+                if (t.columns != view.columns) changed = true;
+                view.columns = std::move(t.columns);
+                pending[i] = std::move(t.sql);
+            } catch (const _com_error& e) {
+                const std::wstring message = e.Description().length() ? std::wstring(static_cast<const wchar_t*>(e.Description())) : L"Syntax error in query.";
+                // A name read from a form is a parameter the user would be asked for.
+                if (message.find(L"reference to a form") != std::wstring::npos) view.listed = false;
+                else if (view.error.empty()) view.error = message;
+            }
+        }
+        if (!changed) break;
+    }
+    // A query may read other queries: create in passes until no more can be made.
+    for (bool progress = true; progress;) {
+        progress = false;
+        for (size_t i = 0; i < m_views.size(); ++i) {
+            ViewState& view = m_views[i];
+            if (view.created || !view.error.empty() || !view.listed) continue;
+            const std::string create = "CREATE VIEW " + Quoted(view.name) + " AS " + pending[i];
+            if (sqlite3_exec(m_db, create.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK) continue;
+            StatementGuard check;
+            const std::string probe = "SELECT * FROM " + Quoted(view.name);
+            if (sqlite3_prepare_v2(m_db, probe.c_str(), -1, &check.stmt, nullptr) != SQLITE_OK) {
+                const std::string message = sqlite3_errmsg(m_db);
+                sqlite3_exec(m_db, ("DROP VIEW " + Quoted(view.name)).c_str(), nullptr, nullptr, nullptr);
+                if (message.rfind("no such table", 0) == 0) continue;  // reads a query not made yet
+                if (message.rfind("no such column", 0) == 0) view.listed = false;  // a name only a parameter could give
+                else view.error = FromUtf8(message);
+                continue;
+            }
+            view.created = progress = true;
+        }
+    }
+    for (auto& view : m_views)
+        if (!view.created && view.error.empty() && view.listed)
+            view.error = L"The query reads a table or query that cannot be found.";
 }
 
 Database::TableState* Database::FindTable(std::string_view sqliteName) {
@@ -343,6 +486,8 @@ void Database::RaiseSqlError(std::wstring_view sql) {
     if (message.rfind("no such table: ", 0) == 0) {
         std::wstring name = after("no such table: ");
         if (name.rfind(L"main.", 0) == 0) name.erase(0, 5);
+        for (const auto& view : m_views)
+            if (!view.error.empty() && platform::CompareNoCase(FromUtf8(view.name), name) == 0) RaiseEngineError(m_route, view.error);
         RaiseNoTable(m_route, name);
     }
     if (message.rfind("no such column: ", 0) == 0) RaiseMissingParameters(m_route, 1);
@@ -357,7 +502,9 @@ void Database::RaiseSqlError(std::wstring_view sql) {
 }
 
 ResultSet Database::Query(std::wstring_view sqlText) {
-    const std::string sql = TranslateAccessSql(ToUtf8(sqlText), m_route == Route::Odbc);
+    if (std::wstring_view(sqlText).find_first_not_of(L" \t\r\n") == std::wstring_view::npos) RaiseNoCommand(m_route);
+    const Translation translation = Translate(ToUtf8(sqlText), m_route == Route::Odbc);
+    const std::string& sql = translation.sql;
     if (sql.find_first_not_of(" \t\r\n") == std::string::npos) RaiseNoCommand(m_route);
     AuthorizerState reads;
     StatementGuard statement;
@@ -397,6 +544,22 @@ ResultSet Database::Query(std::wstring_view sqlText) {
                     }
                 }
             }
+        }
+    }
+    // A computed column: the type of its expression, from the statement itself or from the
+    // saved query it is read through (a sort or a grouping loses the type a value carries).
+    for (int i = 0; i < count; ++i) {
+        auto& plan = plans[static_cast<size_t>(i)];
+        if (plan.accessType != 0) continue;
+        const std::string name = LowerAscii(ToUtf8(result.columns[static_cast<size_t>(i)].name));
+        for (const auto& [columnName, type] : translation.columns)
+            if (LowerAscii(columnName) == name && type != ValueType::Unknown) plan.computed = type;
+        if (plan.computed != ValueType::Unknown) continue;
+        const std::string lowerSql = LowerAscii(sql);
+        for (const auto& view : m_views) {
+            if (!view.created || lowerSql.find(LowerAscii(view.name)) == std::string::npos) continue;
+            for (const auto& [columnName, type] : view.columns)
+                if (LowerAscii(columnName) == name && type != ValueType::Unknown) plan.computed = type;
         }
     }
     // Columns of the same name from different tables are told apart as Table.Column.
@@ -451,6 +614,8 @@ ResultSet Database::Tables() const {
         const wchar_t* type = table.kind == mdb::TableKind::Linked ? L"LINK" : table.kind == mdb::TableKind::System ? L"SYSTEM TABLE" : L"TABLE";
         rows.push_back({FromUtf8(table.name), type});
     }
+    for (const auto& view : m_views)
+        if (view.listed) rows.push_back({FromUtf8(view.name), L"VIEW"});
     // The provider lists the rowset ordered by type, then name.
     std::stable_sort(rows.begin(), rows.end(), [](const Row& a, const Row& b) {
         if (const int t = a.type.compare(b.type)) return t < 0;

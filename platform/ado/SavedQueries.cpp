@@ -180,15 +180,16 @@ bool ReadSavedQueries(const std::string& hostPath, const std::vector<std::string
     };
     std::map<std::int64_t, Object> objects;
     std::vector<std::int64_t> order;  // catalogue order
-    if (mdb::ReadRows(hostPath, "MSysObjects", objectsColumns.size(), [&](const std::vector<mdb::Value>& row) {
-            if (integer(row[static_cast<size_t>(oType)]) != 5) return;
-            const std::int64_t id = integer(row[static_cast<size_t>(oId)]);
-            objects[id] = {text(row[static_cast<size_t>(oName)]), static_cast<int>(integer(row[static_cast<size_t>(oFlags)]))};
-            order.push_back(id);
-        }) != mdb::Status::Ok)
-        return false;
     std::map<std::int64_t, std::vector<QueryRow>> definitions;
-    if (mdb::ReadRows(hostPath, "MSysQueries", queriesColumns.size(), [&](const std::vector<mdb::Value>& row) {
+    const mdb::Status status = mdb::ReadRowsOfTables(
+        hostPath, {{"MSysObjects", objectsColumns.size()}, {"MSysQueries", queriesColumns.size()}}, [&](size_t table, const std::vector<mdb::Value>& row) {
+            if (table == 0) {
+                if (integer(row[static_cast<size_t>(oType)]) != 5) return;
+                const std::int64_t id = integer(row[static_cast<size_t>(oId)]);
+                objects[id] = {text(row[static_cast<size_t>(oName)]), static_cast<int>(integer(row[static_cast<size_t>(oFlags)]))};
+                order.push_back(id);
+                return;
+            }
             QueryRow q;
             q.attribute = static_cast<int>(integer(row[static_cast<size_t>(qAttribute)]));
             q.flag = static_cast<int>(integer(row[static_cast<size_t>(qFlag)]));
@@ -197,8 +198,8 @@ bool ReadSavedQueries(const std::string& hostPath, const std::vector<std::string
             q.expression = text(row[static_cast<size_t>(qExpression)]);
             if (qOrder >= 0) q.order = text(row[static_cast<size_t>(qOrder)]);
             definitions[integer(row[static_cast<size_t>(qId)])].push_back(std::move(q));
-        }) != mdb::Status::Ok)
-        return false;
+        });
+    if (status != mdb::Status::Ok) return false;
     for (std::int64_t id : order) {
         const Object& object = objects[id];
         // "~sq_" queries are the record sources of forms and reports, kept out of sight.

@@ -165,6 +165,7 @@ void SetVariant(VARIANT& v, sqlite3_stmt* stmt, int i, const ColumnPlan& plan) {
         if (subtype == kSubtypeCurrency || plan.computed == ValueType::Currency) typed.accessType = mdb::kMoney;
         else if (subtype == kSubtypeDate || plan.computed == ValueType::Date) typed.accessType = mdb::kDateTime;
         else if (subtype == kSubtypeBool || plan.computed == ValueType::Bool) typed.accessType = mdb::kBool;
+        else if (plan.computed == ValueType::Double) typed.accessType = mdb::kDouble;
         if (typed.accessType) return SetVariant(v, stmt, i, typed);
     }
     // Text and binary columns, and computed values: the value's own type.

@@ -473,7 +473,9 @@ private:
         case Token::Date: {
             char number[40];
             std::snprintf(number, sizeof number, "%.17g", t.date);
-            return {std::string("acc_tag_date(") + number + ")", ValueType::Date, {}};
+            std::string text = number;
+            if (text.find_first_of(".e") == std::string::npos) text += ".0";  // a date number is never an integer
+            return {"acc_tag_date(" + text + ")", ValueType::Date, {}};
         }
         case Token::Open: {
             const std::string inner = Scope(false, nullptr);

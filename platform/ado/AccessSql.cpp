@@ -246,11 +246,14 @@ private:
         std::string out;
         std::string limit;           // TOP n, as SQLite's LIMIT at the end of this SELECT
         bool topPercent = false;
+        bool distinct = false;
+        size_t fromStart = std::string::npos, orderStart = std::string::npos;  // in out, of this SELECT
         size_t selectStart = 0;      // where this scope's SELECT begins in out
         enum Clause { None, Select, From, Where, GroupBy, Having, OrderBy } clause = None;
         bool collateNext = false;    // the next expression is compared: text ignores case
         bool patternNext = false;    // the next expression is a LIKE pattern
         size_t columnIndex = 0;
+        int selects = 0;
         struct Plain {
             std::string name, qualifier;
             size_t column;  // its entry in columns
@@ -293,11 +296,12 @@ private:
                 if (Is(t, "select")) {
                     if (!limit.empty()) throw UnsupportedSql("TOP in a UNION query");
                     selectStart = out.size();
+                    ++selects;
                     append("SELECT");
                     clause = Select;
                     columnIndex = 0;
                     if (Is(Peek(), "distinctrow")) Next();  // unique rows of the sources: they are unique already
-                    else if (Is(Peek(), "distinct")) Next(), append("DISTINCT");
+                    else if (Is(Peek(), "distinct")) Next(), append("DISTINCT"), distinct = true;
                     else if (Is(Peek(), "all")) Next();
                     if (Is(Peek(), "top")) {
                         Next();
@@ -308,11 +312,17 @@ private:
                     }
                     continue;
                 }
-                if (Is(t, "from")) clause = From;
+                if (Is(t, "from")) {
+                    clause = From;
+                    if (fromStart == std::string::npos) fromStart = out.size();
+                }
                 else if (Is(t, "where")) clause = Where;
                 else if (Is(t, "group")) clause = GroupBy;
                 else if (Is(t, "having")) clause = Having;
-                else if (Is(t, "order")) clause = OrderBy;
+                else if (Is(t, "order")) {
+                    clause = OrderBy;
+                    orderStart = out.size();
+                }
                 else if (Is(t, "union")) {
                     if (!limit.empty()) throw UnsupportedSql("TOP in a UNION query");
                     clause = None;
@@ -338,13 +348,13 @@ private:
             }
             // An expression: up to the next boundary.
             Expr e = Expression(0);
-            if (clause == Select && columns && outer) {
+            if (clause == Select && columns && outer && selects == 1) {  // a union takes its names from its first SELECT
                 std::string name = e.name;
                 if (Is(Peek(), "as")) {
                     const Token& alias = Peek(1);
                     if (alias.kind == Token::Name || alias.kind == Token::Word) name = alias.text;
                 }
-                if (name.empty()) name = "Expr100" + std::to_string(columnIndex);
+                if (name.empty()) name = "Expr" + std::to_string(1000 + columnIndex);
                 columns->push_back({name, e.type});
                 const bool star = e.sql == "*" || e.sql.ends_with(".*");
                 if (star) columns->pop_back();
@@ -368,6 +378,15 @@ private:
             collateNext = false;
             append(sql);
         }
+        if (!limit.empty()) {
+            if (topPercent) {
+                // The share of the rows the same SELECT gives, rounded up.
+                const std::string whole = out.substr(selectStart);
+                out += " LIMIT (SELECT (COUNT(*) * " + limit + " + 99) / 100 FROM (" + whole + "))";
+            } else {
+                out += " LIMIT " + TopWithTies(out, limit, distinct, fromStart, orderStart);
+            }
+        }
         for (size_t k = 0; k < plainColumns.size(); ++k) {
             const auto& [name, qualifier, column] = plainColumns[k];
             bool shared = false;
@@ -375,19 +394,48 @@ private:
                 if (j != k && EqualsNoCase(plainColumns[j].name, name)) shared = true;
             if (columns && shared && !qualifier.empty() && column < columns->size()) (*columns)[column].first = qualifier + "." + name;
             const std::string marker = "\x01" + std::to_string(k) + "\x01";
-            const size_t at = out.find(marker);
-            if (at != std::string::npos) out.replace(at, marker.size(), " AS " + QuoteName(shared && !qualifier.empty() ? qualifier + "." + name : name));
-        }
-        if (!limit.empty()) {
-            if (topPercent) {
-                // The share of the rows the same SELECT gives, rounded up.
-                const std::string whole = out.substr(selectStart);
-                out += " LIMIT (SELECT (COUNT(*) * " + limit + " + 99) / 100 FROM (" + whole + "))";
-            } else {
-                out += " LIMIT " + limit;
-            }
+            const std::string alias = " AS " + QuoteName(shared && !qualifier.empty() ? qualifier + "." + name : name);
+            for (size_t at; (at = out.find(marker)) != std::string::npos;) out.replace(at, marker.size(), alias);
         }
         return out;
+    }
+
+    // TOP n keeps the rows tied with the n-th in the ordering: the limit is the number of rows
+    // whose rank is n or better. Without an ordering (or over DISTINCT rows, or ordered by
+    // column position) it is n.
+    static std::string TopWithTies(const std::string& out, const std::string& n, bool distinct, size_t fromStart, size_t orderStart) {
+        if (distinct || fromStart == std::string::npos || orderStart == std::string::npos || orderStart < fromStart) return n;
+        std::string keys = out.substr(orderStart);
+        const size_t by = keys.find("BY");
+        if (by == std::string::npos) return n;
+        keys = keys.substr(by + 2);
+        for (const auto& key : SplitTopLevel(keys))
+            if (key.find_first_not_of(" 0123456789") == std::string::npos || key.find_first_not_of(" 0123456789DESCASC") == std::string::npos) return n;
+        return "(SELECT COUNT(*) FROM (SELECT RANK() OVER (ORDER BY" + keys + ") AS acc_rank " + out.substr(fromStart, orderStart - fromStart) +
+               ") WHERE acc_rank <= " + n + ")";
+    }
+
+    // The items of a list, split at commas outside parentheses and quotes.
+    static std::vector<std::string> SplitTopLevel(const std::string& text) {
+        std::vector<std::string> items(1);
+        int depth = 0;
+        char quote = 0;
+        for (char c : text) {
+            if (quote) {
+                if (c == quote) quote = 0;
+            } else if (c == '\'' || c == '[' || c == '`') {
+                quote = c == '[' ? ']' : c;
+            } else if (c == '(') {
+                ++depth;
+            } else if (c == ')') {
+                --depth;
+            } else if (c == ',' && depth == 0) {
+                items.emplace_back();
+                continue;
+            }
+            items.back() += c;
+        }
+        return items;
     }
 
     SqlSyntaxError RaiseIncomplete() { return SqlSyntaxError(Peek().text); }

@@ -148,6 +148,10 @@ TEST_F(AccessDialect, ClausesReadAsAccessReadsThem) {
         // TOP n and TOP n PERCENT (rounded up), DISTINCTROW.
         {"SELECT TOP 2 ShipperID FROM Shippers ORDER BY ShipperID DESC", {"i:3", "i:2"}},
         {"SELECT TOP 50 PERCENT ShipperID FROM Shippers ORDER BY ShipperID", {"i:1", "i:2"}},
+        {"SELECT TOP 2 ProductName FROM Products WHERE CategoryID = 1 ORDER BY UnitPrice, ProductID",
+         {"s:Guaraná Fantástica", "s:Rhönbräu Klosterbier"}},
+        // Rows tied with the last one come too, as Access gives them.
+        {"SELECT Count(*) FROM (SELECT TOP 1 ProductID FROM Products WHERE UnitPrice < 19 AND CategoryID = 1 ORDER BY UnitPrice DESC)", {"i:4"}},
         {"SELECT DISTINCTROW ShipperID FROM Shippers WHERE ShipperID < 3", {"i:1", "i:2"}},
         // Dates compare as dates.
         {"SELECT Count(*) FROM Orders WHERE OrderDate = #11/16/1994#", {"i:2"}},

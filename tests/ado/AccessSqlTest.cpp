@@ -27,12 +27,21 @@ TEST(AccessSql, Rewrites) {
         {"SELECT 5--3, 7/2, 7\\2, 7 Mod 3, 2^3 FROM t",
          "SELECT (5 - (- 3)) AS [Expr1000] , acc_divide(7, 2) AS [Expr1001] , acc_intdiv(7, 2) AS [Expr1002] , acc_mod(7, 3) AS [Expr1003] , "
          "acc_power(2, 3) AS [Expr1004] FROM t"},
-        {"SELECT TOP 5 a FROM t ORDER BY a", "SELECT a AS [a] FROM t ORDER BY (a) COLLATE access_text LIMIT 5"},
+        {"SELECT TOP 5 a FROM t", "SELECT a AS [a] FROM t LIMIT 5"},
+        // Ordered, TOP keeps the rows tied with the last one.
+        {"SELECT TOP 5 a FROM t WHERE x > 1 ORDER BY a DESC",
+         "SELECT a AS [a] FROM t WHERE x > 1 ORDER BY (a) COLLATE access_text DESC LIMIT (SELECT COUNT(*) FROM (SELECT RANK() OVER "
+         "(ORDER BY (a) COLLATE access_text DESC) AS acc_rank  FROM t WHERE x > 1) WHERE acc_rank <= 5)"},
         {"SELECT TOP 25 PERCENT a FROM t", "SELECT a AS [a] FROM t LIMIT (SELECT (COUNT(*) * 25 + 99) / 100 FROM (SELECT a AS [a] FROM t))"},
         {"SELECT DISTINCTROW a FROM t;", "SELECT a AS [a] FROM t"},
         {"SELECT Left(a, 2), RIGHT (a, 1) FROM t LEFT JOIN u ON t.k = u.k",
          "SELECT acc_left(a, 2) AS [Expr1000] , acc_right(a, 1) AS [Expr1001] FROM t LEFT JOIN u ON t.[k] = (u.[k]) COLLATE access_text"},
         {"SELECT a.x, b.x FROM a, b", "SELECT a.[x] AS [a.x] , b.[x] AS [b.x] FROM a , b"},
+        // A union is named by its first SELECT.
+        {"SELECT a.x FROM a UNION SELECT b.x FROM b", "SELECT a.[x] AS [x] FROM a UNION SELECT b.[x] FROM b"},
+        {"SELECT 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11 FROM t",
+         "SELECT 1 AS [Expr1000] , 2 AS [Expr1001] , 3 AS [Expr1002] , 4 AS [Expr1003] , 5 AS [Expr1004] , 6 AS [Expr1005] , 7 AS [Expr1006] , "
+         "8 AS [Expr1007] , 9 AS [Expr1008] , 10 AS [Expr1009] , 11 AS [Expr1010] FROM t"},
     };
     for (const auto& row : rows) EXPECT_EQ(TranslateAccessSql(row.in), row.out) << row.in;
     // The ODBC driver's wildcards are the function's own; the OLE DB provider's are turned into them.

@@ -22,5 +22,7 @@ struct AccessFunction {
 const AccessFunction* FindAccessFunction(std::string_view name);
 
 void RegisterFunctionsOn(sqlite3* db);
+// The date functions and Format (AccessDateFunctions.cpp).
+void RegisterDateFunctionsOn(sqlite3* db);
 
 }  // namespace platform::access

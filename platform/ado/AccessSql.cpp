@@ -472,9 +472,9 @@ private:
             e.type = ValueType::Text;
             return e;
         }
-        if (EqualsNoCase(op, "mod")) return {"acc_mod(" + a.sql + ", " + b.sql + ")", ValueType::Integer, {}};
-        if (op == "\\") return {"acc_intdiv(" + a.sql + ", " + b.sql + ")", ValueType::Integer, {}};
-        if (op == "^") return {"acc_power(" + a.sql + ", " + b.sql + ")", ValueType::Double, {}};
+        if (EqualsNoCase(op, "mod")) return {"acc_mod(" + a.sql + ", " + b.sql + ")", ValueType::Integer, {}, {}};
+        if (op == "\\") return {"acc_intdiv(" + a.sql + ", " + b.sql + ")", ValueType::Integer, {}, {}};
+        if (op == "^") return {"acc_power(" + a.sql + ", " + b.sql + ")", ValueType::Double, {}, {}};
         if (op == "/") {
             e.type = (a.type == ValueType::Currency && IsNumeric(b.type) && b.type != ValueType::Currency) ? ValueType::Currency : ValueType::Double;
             e.sql = Tagged("acc_divide(" + a.sql + ", " + b.sql + ")", e.type);
@@ -515,27 +515,27 @@ private:
         switch (t.kind) {
         case Token::Number: {
             const bool integer = t.text.find_first_of(".eE") == std::string::npos;
-            return {t.text, integer ? ValueType::Integer : ValueType::Double, {}};
+            return {t.text, integer ? ValueType::Integer : ValueType::Double, {}, {}};
         }
-        case Token::Text: return {QuoteText(t.text), ValueType::Text, {}};
+        case Token::Text: return {QuoteText(t.text), ValueType::Text, {}, {}};
         case Token::Date: {
             char number[40];
             std::snprintf(number, sizeof number, "%.17g", t.date);
             std::string text = number;
             if (text.find_first_of(".e") == std::string::npos) text += ".0";  // a date number is never an integer
-            return {"acc_tag_date(" + text + ")", ValueType::Date, {}};
+            return {"acc_tag_date(" + text + ")", ValueType::Date, {}, {}};
         }
         case Token::Open: {
             const std::string inner = Scope(false, nullptr);
             if (Next().kind != Token::Close) throw SqlSyntaxError("(");
-            return {"(" + inner + ")", ValueType::Unknown, {}};
+            return {"(" + inner + ")", ValueType::Unknown, {}, {}};
         }
         case Token::Name:
         case Token::Word: {
             if (t.kind == Token::Word) {
-                if (EqualsNoCase(t.text, "true") || EqualsNoCase(t.text, "yes")) return {"(-1)", ValueType::Bool, {}};
-                if (EqualsNoCase(t.text, "false") || EqualsNoCase(t.text, "no")) return {"0", ValueType::Bool, {}};
-                if (EqualsNoCase(t.text, "null")) return {"NULL", ValueType::Unknown, {}};
+                if (EqualsNoCase(t.text, "true") || EqualsNoCase(t.text, "yes")) return {"(-1)", ValueType::Bool, {}, {}};
+                if (EqualsNoCase(t.text, "false") || EqualsNoCase(t.text, "no")) return {"0", ValueType::Bool, {}, {}};
+                if (EqualsNoCase(t.text, "null")) return {"NULL", ValueType::Unknown, {}, {}};
                 if (Peek().kind == Token::Open) return Call(t.text);
             }
             // A column, maybe qualified: a.b, [a].[b], a.*
@@ -547,7 +547,7 @@ private:
                 const Token& part = Next();
                 if (part.kind == Token::Op && part.text == "*") {
                     sql += ".*";
-                    return {sql, ValueType::Unknown, {}};
+                    return {sql, ValueType::Unknown, {}, {}};
                 }
                 if (part.kind != Token::Name && part.kind != Token::Word) throw SqlSyntaxError(part.text);
                 qualifier = column;
@@ -559,7 +559,7 @@ private:
             return {sql, type, column, qualifier};
         }
         case Token::Op:
-            if (t.text == "*") return {"*", ValueType::Unknown, {}};
+            if (t.text == "*") return {"*", ValueType::Unknown, {}, {}};
             throw SqlSyntaxError(t.text);
         default: throw SqlSyntaxError(t.text.empty() ? std::string("end of statement") : t.text);
         }
@@ -573,7 +573,7 @@ private:
                 if (Is(Peek(), "distinct")) throw UnsupportedSql("DISTINCT inside " + name + "()");
                 if (Peek().kind == Token::Op && Peek().text == "*") {
                     Next();
-                    args.push_back({"*", ValueType::Unknown, {}});
+                    args.push_back({"*", ValueType::Unknown, {}, {}});
                 } else {
                     // An argument may hold comparisons and the like: a scope of its own.
                     const size_t start = m_pos;
@@ -607,7 +607,7 @@ private:
             if (f->aggregate && (EqualsNoCase(name, "sum") || EqualsNoCase(name, "avg")) && type != ValueType::Currency) type = ValueType::Double;
             sql = Tagged(sql, type);
         }
-        return {sql, type, {}};
+        return {sql, type, {}, {}};
     }
 
     // One argument that is more than an expression (a comparison, a subquery ...).

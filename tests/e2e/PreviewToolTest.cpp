@@ -45,6 +45,13 @@ TEST_F(PreviewTool, PrintsTheGridOfATableWithItsHeader) {
               "3\tFederal Shipping\t(503) 555-9931\n");
 }
 
+TEST_F(PreviewTool, ASavedQueryIsReadLikeATable) {
+    const ToolRun run = Run("'" + std::string(VELLORIA_TEST_DATA) + "/ASampleDatabase.accdb' --table qryCostsSummedByOwner --header");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out.substr(0, run.out.find('\n')), "Owner\tAsset Category\tSumOfCost");
+    EXPECT_NE(run.out.find("\nAdmin & Accounts\tComputer Hardware\t"), std::string::npos) << run.out;
+}
+
 TEST_F(PreviewTool, RunsSqlThroughEitherDriver) {
     const std::string sql = "--sql 'SELECT CompanyName FROM Shippers WHERE ShipperID = 2'";
     ToolRun odbc = Run("'" + nwind + "' " + sql);

@@ -168,6 +168,28 @@ TEST_F(Catalogue, OpenListsTablesInSchemaOrder) {
     EXPECT_EQ(list[1]->m_arrTables[3]->m_nKind, 1);
 }
 
+TEST_F(Catalogue, ReadRecordsOfASavedQuery) {
+    CMyDatabase* db = Nwind();
+    ASSERT_NE(db, nullptr);
+    CTableLink link;
+    link.m_strTable = L"Ten Most Expensive Products";
+    link.m_bIncludeHeader = 1;
+    CCellGrid grid;
+    ASSERT_TRUE(db->ReadRecords(link, grid));
+    EXPECT_EQ(link.m_strSQL, L"SELECT * FROM `Ten Most Expensive Products`");
+    EXPECT_EQ(grid.GetRows(), 11);
+    EXPECT_EQ(grid.GetCols(), 2);
+    EXPECT_EQ(grid.GetCell(0, 0), L"TenMostExpensiveProducts");
+    EXPECT_EQ(grid.GetCell(1, 0), L"Côte de Blaye");
+    // The price is written as the table's own currency column is.
+    CTableLink direct;
+    direct.m_bIncludeHeader = 0;
+    direct.m_strSQL = L"SELECT UnitPrice FROM Products WHERE ProductName = 'côte de blaye'";
+    CCellGrid price;
+    ASSERT_TRUE(db->ReadRecords(direct, price));
+    EXPECT_EQ(grid.GetCell(1, 1).ToUtf8(), price.GetCell(0, 0).ToUtf8());
+}
+
 TEST_F(Catalogue, ReadRecordsOfATableWithABlankInItsName) {
     CMyDatabase* db = Nwind();
     ASSERT_NE(db, nullptr);

@@ -39,6 +39,8 @@ std::unique_ptr<LoadedModule> LoadedModule::Load(const std::string& path) {
     return std::unique_ptr<LoadedModule>(new LoadedModule(handle, entryPoint, path));
 }
 
+void* LoadedModule::Symbol(const char* name) const { return m_handle ? ::dlsym(m_handle, name) : nullptr; }
+
 std::string DefaultModulePath() {
     if (const char* path = std::getenv("VELLORIA_MODULE"); path && *path) return path;
     wchar_t exe[4096];

@@ -7,6 +7,8 @@
 #include "WinRegistry.h"
 #include "app/MenuLoad.h"
 #include "app/VeloCommands.h"
+#include "catalogue/ConnectStringTable.h"
+#include "catalogue/DatabasePtrArray.h"
 #include "support/Registry.h"
 
 HINSTANCE _hdllInstance = nullptr;
@@ -54,7 +56,8 @@ AcRx::AppRetCode CVelloriaApp::On_kInitAppMsg(void* pkt) {
         CRegistry::WriteProfileInt(L"Velloria", L"ActiveMenu", 0);
     }
 
-    // The catalogue fills its connect-string template table here (InitConnectStringTable).
+    // The catalogue's connect-string templates, before any drawing is opened and refreshed.
+    InitConnectStringTable();
 
     return retCode;
 }
@@ -62,7 +65,7 @@ AcRx::AppRetCode CVelloriaApp::On_kInitAppMsg(void* pkt) {
 AcRx::AppRetCode CVelloriaApp::On_kUnloadAppMsg(void* pkt) {
     AcRx::AppRetCode retCode = AcRxArxApp::On_kUnloadAppMsg(pkt);
 
-    // The catalogue closes every open database here (CloseAllDatabases).
+    CloseAllDatabases();
 
     return retCode;
 }

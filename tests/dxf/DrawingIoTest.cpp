@@ -243,3 +243,104 @@ TEST(DrawingIo, UnreadableFileGivesOneErrorWithItsLine) {
 }
 
 }  // namespace
+
+namespace {
+
+// A drawing written by ezdxf with what the database does not model: other entity types,
+// paper space, blocks with attributes, extension dictionaries, other applications' data.
+const char* kMakeDrawing = R"PY(
+import sys, ezdxf
+doc = ezdxf.new('R2018')
+doc.appids.new('OTHER_APP')
+msp = doc.modelspace()
+line = msp.add_line((0, 0), (10, 0))
+line.set_xdata('OTHER_APP', [(1000, 'kept'), (1040, 2.5), (1070, 7), (1010, (1, 2, 3))])
+xd = line.new_extension_dict()
+xd.add_dictionary_var('NOTE', 'line note')
+msp.add_circle((5, 5), 2).set_xdata('OTHER_APP', [(1000, 'circle')])
+msp.add_lwpolyline([(0, 0), (1, 1), (2, 0)])
+msp.add_text('hello', dxfattribs={'height': 0.5})
+msp.add_mtext('multi line')
+blk = doc.blocks.new('PART')
+blk.add_circle((0, 0), 1)
+blk.add_attdef('TAG', (0, 0))
+ref = msp.add_blockref('PART', (20, 20))
+ref.add_attrib('TAG', 'value', (20, 20))
+doc.layouts.get('Layout1').add_line((0, 0), (5, 5))
+doc.rootdict.add_new_dict('MY_DICT')
+doc.saveas(sys.argv[1])
+)PY";
+
+const char* kInventory = R"PY(
+import sys, ezdxf
+for path in sys.argv[1:]:
+    doc = ezdxf.readfile(path)
+    print('FILE errors', len(doc.audit().errors))
+    print('\n'.join(sorted('%s %s %s' % (e.dxftype(), e.dxf.handle, e.dxf.owner) for e in doc.entitydb.values())))
+)PY";
+
+}  // namespace
+
+TEST(DrawingIo, EzdxfDrawingKeepsEverythingThroughLoadChangeAndSave) {
+    if (!dxftest::HaveEzdxf()) GTEST_SKIP() << "ezdxf missing";
+    dxftest::ScratchDir dir;
+    const std::string source = dir.File("ezdxf.dxf");
+    int status = 0;
+    dxftest::RunPython(kMakeDrawing, source, &status);
+    ASSERT_EQ(status, 0);
+
+    LoadedDrawing drawing = LoadDrawing(source);
+    ASSERT_TRUE(drawing) << drawing.error->Message();
+    AcDbDatabase& db = *drawing.database;
+    auto original = Read(source);
+    // Model space and paper space hold the entities of their layouts.
+    {
+        AcDbObjectPointer<AcDbBlockTableRecord> model(db.modelSpaceId(), AcDb::kForRead);
+        EXPECT_EQ(model->entityIds().size(), original->entities.size() - 1);  // all but the paper-space line
+        AcDbObjectPointer<AcDbBlockTableRecord> paper(db.paperSpaceId(), AcDb::kForRead);
+        EXPECT_EQ(paper->entityIds().size(), 1u);
+    }
+    Handle lineHandle = 0, circleHandle = 0;
+    for (const auto& e : original->entities) {
+        if (e.Type() == "LINE" && e.Value(67) != "1") lineHandle = e.GetHandle();
+        if (e.Type() == "CIRCLE") circleHandle = e.GetHandle();
+    }
+    {
+        AcDbObjectPointer<AcDbEntity> circle(IdOf(db, circleHandle), AcDb::kForRead);
+        ASSERT_TRUE(circle);
+        EXPECT_STREQ(circle->entityTypeName(), L"CIRCLE");
+        ASSERT_EQ(circle->xDataApps().size(), 1u);
+        EXPECT_EQ(circle->xDataApps()[0].items[0].text, L"circle");
+    }
+    // A changed line keeps its extension dictionary and the other application's data.
+    {
+        AcDbObjectPointer<AcDbLine> line(IdOf(db, lineHandle), AcDb::kForWrite);
+        ASSERT_TRUE(line);
+        line->setEndPoint(AcGePoint3d(12, 3, 0));
+    }
+    const std::string saved = dir.File("saved.dxf");
+    ASSERT_FALSE(SaveDrawing(db, saved));
+
+    const std::string out = dxftest::RunPython(kInventory, source + " " + saved);
+    const auto second = out.find("FILE", 1);
+    ASSERT_NE(second, std::string::npos) << out;
+    EXPECT_EQ(out.substr(0, second), out.substr(second));
+    EXPECT_EQ(out.substr(0, 14), "FILE errors 0\n") << out.substr(0, 300);
+
+    const std::string check = dxftest::RunPython(R"PY(
+import sys, ezdxf
+doc = ezdxf.readfile(sys.argv[1])
+line = doc.entitydb[sys.argv[2]]
+print(tuple(line.dxf.end), [(t.code, tuple(t.value) if t.code == 1010 else t.value) for t in line.get_xdata('OTHER_APP')], line.get_extension_dict()['NOTE'].value)
+)PY", saved + " " + FormatHandle(lineHandle));
+    EXPECT_EQ(check, "(12.0, 3.0, 0.0) [(1000, 'kept'), (1040, 2.5), (1070, 7), (1010, (1.0, 2.0, 3.0))] line note\n") << check;
+
+    // Items that were not changed are written exactly as read.
+    auto after = Read(saved);
+    const auto a = ItemsByHandle(*original), b = ItemsByHandle(*after);
+    for (const auto& [h, text] : a)
+        if (h != lineHandle) {
+            ASSERT_TRUE(b.count(h)) << std::hex << h;
+            EXPECT_EQ(b.at(h), text) << std::hex << h;
+        }
+}

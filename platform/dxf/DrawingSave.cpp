@@ -110,6 +110,7 @@ public:
     void Run() {
         m_doc.SetHandleFloor(m_db.handseed().value());
         DropErased();
+        BuildIndex();
         for (AcDbObjectId recordId : Records(m_db.blockTableId())) {
             auto* record = AcDbBlockTableRecord::cast(Peek(recordId));
             if (!record) continue;
@@ -120,8 +121,13 @@ public:
             }
         }
         for (AcDbObjectId id : Records(m_db.regAppTableId())) m_doc.EnsureAppId(NameOf(id));
-        if (auto* style = Peek(m_db.tablestyle())) {
-            if (auto* ts = AcDbTableStyle::cast(style)) m_doc.SetHeaderVar("$CTABLESTYLE", {m_doc.MakeTag(7, ToUtf8(ts->name()))});
+        // The current table style, in every version that has table styles (R2005 on, and
+        // whatever is written as R2013).
+        if (auto* style = AcDbTableStyle::cast(Peek(m_db.tablestyle()))) {
+            const Tag* current = m_doc.HeaderValue("$CTABLESTYLE");
+            const bool hasStyles = current || m_doc.Version() > "AC1015";
+            if (hasStyles && (!current || current->Value() != ToUtf8(style->name())))
+                m_doc.SetHeaderVar("$CTABLESTYLE", {m_doc.MakeTag(7, ToUtf8(style->name()))});
         }
         const Handle next = std::max<Handle>(m_db.handseed().value(), m_doc.MaxHandle() + 1);
         m_doc.SetHeaderVar("$HANDSEED", {m_doc.MakeHandle(5, next)});
@@ -162,30 +168,51 @@ private:
             });
     }
 
-    // Where an entity of the given handle stands in the document, if anywhere.
-    std::pair<std::vector<DxfObject>*, size_t> Locate(Handle h) {
-        auto search = [h](std::vector<DxfObject>& list) -> std::ptrdiff_t {
-            for (size_t i = 0; i < list.size(); ++i)
-                if (list[i].GetHandle() == h) return static_cast<std::ptrdiff_t>(i);
-            return -1;
-        };
-        if (auto i = search(m_doc.entities); i >= 0) return {&m_doc.entities, static_cast<size_t>(i)};
-        for (Block& b : m_doc.blocks)
-            if (auto i = search(b.entities); i >= 0) return {&b.entities, static_cast<size_t>(i)};
-        return {nullptr, 0};
+    // Where the entities of the layouts stand: the ENTITIES section ("") or a layout's block,
+    // by name and position. Built once, so storing many changed entities stays linear; block
+    // positions are looked up by name because adding a table's block moves the blocks.
+    struct Place {
+        std::string block;
+        size_t index;
+    };
+
+    static bool IsLayoutBlock(std::string_view name) {
+        return (name.size() >= 12 && SameName(name.substr(0, 12), "*Paper_Space")) || SameName(name, "*Model_Space");
     }
 
-    std::vector<DxfObject>& ListFor(const AcDbBlockTableRecord& record) {
-        const std::string name = ToUtf8(record.getName());
-        if (SameName(name, "*Model_Space")) return m_doc.entities;
-        if (Block* b = m_doc.FindBlock(name)) return b->entities;
-        return m_doc.entities;
+    void BuildIndex() {
+        for (size_t i = 0; i < m_doc.entities.size(); ++i) m_index[m_doc.entities[i].GetHandle()] = {std::string(), i};
+        for (const Block& b : m_doc.blocks)
+            if (IsLayoutBlock(b.Name()))
+                for (size_t i = 0; i < b.entities.size(); ++i) m_index[b.entities[i].GetHandle()] = {std::string(b.Name()), i};
+    }
+
+    std::vector<DxfObject>* List(const std::string& block) {
+        if (block.empty()) return &m_doc.entities;
+        Block* b = m_doc.FindBlock(block);
+        return b ? &b->entities : nullptr;
+    }
+
+    // The entity of the given handle in the document, if it is there.
+    DxfObject* Locate(Handle h) {
+        const auto it = m_index.find(h);
+        if (it == m_index.end()) return nullptr;
+        std::vector<DxfObject>* list = List(it->second.block);
+        return list && it->second.index < list->size() && (*list)[it->second.index].GetHandle() == h ? &(*list)[it->second.index]
+                                                                                                         : nullptr;
     }
 
     void Put(DxfObject object, const AcDbBlockTableRecord& record) {
-        auto [list, index] = Locate(object.GetHandle());
-        if (list) (*list)[index] = std::move(object);
-        else ListFor(record).push_back(std::move(object));
+        const Handle h = object.GetHandle();
+        if (DxfObject* existing = Locate(h)) {
+            *existing = std::move(object);
+            return;
+        }
+        const std::string name = ToUtf8(record.getName());
+        std::string block = SameName(name, "*Model_Space") || !m_doc.FindBlock(name) ? std::string() : name;
+        std::vector<DxfObject>* list = List(block);
+        list->push_back(std::move(object));
+        m_index[h] = {block, list->size() - 1};
     }
 
     void Common(const AcDbEntity& entity, const AcDbBlockTableRecord& record, EntityBase& base) {
@@ -197,9 +224,8 @@ private:
 
     template <class T, class ParseFn>
     T Original(Handle h, ParseFn parse) {
-        auto [list, index] = Locate(h);
-        if (list)
-            if (auto parsed = parse((*list)[index])) return std::move(*parsed);
+        if (const DxfObject* existing = Locate(h))
+            if (auto parsed = parse(*existing)) return std::move(*parsed);
         return T{};
     }
 
@@ -265,6 +291,7 @@ private:
 
     Document& m_doc;
     AcDbDatabase& m_db;
+    std::unordered_map<Handle, Place> m_index;
 };
 
 }  // namespace

@@ -199,3 +199,24 @@ TEST_F(DrawingFiles, AutoUpdateOnOpenRefreshesEveryLinkedTableOnce) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(DrawingFiles, CommittedSampleIsTheGeneratorsAndRefreshesInACopy) {
+    const std::string samples = std::string(VELLORIA_SOURCE_DIR) + "/samples";
+    // The committed drawing is what the generator makes today (stale on purpose).
+    const std::string fresh = dir / "fresh.dxf";
+    ASSERT_EQ(std::system(("'" + bin + "/make_linked_sample' '" + fresh + "' >/dev/null").c_str()), 0);
+    EXPECT_TRUE(ReadFile(fresh) == ReadFile(samples + "/linked-tables.dxf"))
+        << "samples/linked-tables.dxf differs from make_linked_sample's output";
+
+    std::filesystem::create_directories(dir / "clone/samples");
+    std::filesystem::copy_file(samples + "/linked-tables.dxf", dir / "clone/samples/linked-tables.dxf");
+    std::filesystem::copy_file(samples + "/nwind.mdb", dir / "clone/samples/nwind.mdb");
+    ToolRun update = Tool("update '" + (dir / "clone/samples/linked-tables.dxf") + "'");
+    EXPECT_EQ(update.status, 0) << update.out << update.err;
+    EXPECT_TRUE(Has(update.out, "4 linked tables: 4 refreshed, 0 not refreshed")) << update.out;
+    EXPECT_TRUE(Has(TableText(dir / "clone/samples/linked-tables.dxf", "Shippers"), "Federal Shipping"));
+}
+
+}  // namespace

@@ -99,6 +99,11 @@ TEST_F(DrawingFiles, DamagedOrMissingDrawingGivesOneLineAndTheHostCarriesOn) {
     EXPECT_EQ(Count(run.out, "No entities."), 2) << run.out;
     EXPECT_EQ(ReadFile(damaged), text);
 
+    // A save that cannot be written says so once and leaves nothing behind.
+    run = Host("SAVEAS\n" + (dir / "no/such/folder/x.dxf") + "\n");
+    EXPECT_EQ(Count(run.out, dir / "no/such/folder/x.dxf: "), 1) << run.out;
+    EXPECT_FALSE(Has(run.out, "Saved "));
+
     run = Host("OPEN\n" + (dir / "nowhere.dxf") + "\nLIST\n");
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(Count(run.out, dir / "nowhere.dxf: "), 1) << run.out;

@@ -256,8 +256,6 @@ private:
         entity->close();
     }
 
-    AcDbObjectId Record(AcDbObjectId id) const { return id; }
-
     void LoadEntities() {
         const AcDbObjectId model = m_db.modelSpaceId(), paper = m_db.paperSpaceId();
         for (const DxfObject& e : m_doc.entities) {
@@ -272,7 +270,7 @@ private:
             if (name.size() < 12 || !SameName(name.substr(0, 12), "*Paper_Space")) continue;
             const AcDbObjectId id = Named(m_db.blockTableId(), name);
             if (id.isNull()) continue;
-            for (const DxfObject& e : b.entities) LoadEntity(e, Record(id));
+            for (const DxfObject& e : b.entities) LoadEntity(e, id);
         }
     }
 

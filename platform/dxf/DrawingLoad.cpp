@@ -242,8 +242,11 @@ private:
         ResbufPtr chain(XDataTagsToChain(XDataOfTags(source.tags, start)));
         for (const resbuf* rb = chain.get(); rb; rb = rb->rbnext)
             if (rb->restype == 1001 && !m_db.isRegAppRegistered(rb->resval.rstring)) m_db.registerApp(rb->resval.rstring);
-        // Data the database refuses (past its limits) stays in the file's copy of the entity.
-        object->setXData(chain.get());
+        // Data the database refuses (past its limits) is kept as the file had it, and written
+        // back with the entity even when the entity is changed.
+        if (object->setXData(chain.get()) != Acad::eOk)
+            for (size_t i = start; i < source.tags.size(); ++i)
+                object->rawTags().push_back({source.tags[i].code, std::string(source.tags[i].Value())});
     }
 
     void LoadEntity(const DxfObject& source, AcDbObjectId spaceId) {

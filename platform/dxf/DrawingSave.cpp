@@ -22,6 +22,8 @@ namespace platform::dxf {
 
 namespace {
 
+using platform::RawTag;
+
 constexpr double kPi = 3.14159265358979323846;
 
 AcDbObject* Peek(AcDbObjectId id) { return id.stub() ? id.stub()->object : nullptr; }
@@ -220,6 +222,10 @@ private:
         base.owner = record.handle().value();
         base.layer = ToUtf8(entity.layer());
         base.xdata = ObjectXDataTags(entity);
+        // Extended data the database could not hold when the drawing was read.
+        if (base.xdata.empty())
+            for (const RawTag& t : entity.rawTags())
+                if (t.code >= 1000) base.xdata.push_back({t.code, t.value});
     }
 
     template <class T, class ParseFn>

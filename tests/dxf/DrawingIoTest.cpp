@@ -8,6 +8,7 @@
 #include "DbTable.h"
 #include "DrawingIo.h"
 #include "DxfReader.h"
+#include "DxfWriter.h"
 #include "DxfTestUtil.h"
 #include "ResBuf.h"
 
@@ -353,4 +354,30 @@ print(tuple(line.dxf.end), [(t.code, tuple(t.value) if t.code == 1010 else t.val
             ASSERT_TRUE(b.count(h)) << std::hex << h;
             EXPECT_EQ(b.at(h), text) << std::hex << h;
         }
+}
+
+TEST(DrawingIo, ExtendedDataTheDatabaseRefusesSurvivesAChangeOfItsEntity) {
+    dxftest::ScratchDir dir;
+    auto doc = Read(dxftest::Fixture());
+    const std::string longText(300, 'x');  // past the 255 bytes of one string item
+    DxfObject* table = doc->FindObject(0x9C);
+    ASSERT_NE(table, nullptr);
+    doc->SetXData(*table, "LONG_APP", {doc->MakeTag(1000, longText), Tag{1070, "3"}});
+    ASSERT_FALSE(SaveDxfFile(*doc, dir.File("long.dxf")));
+
+    LoadedDrawing drawing = LoadDrawing(dir.File("long.dxf"));
+    ASSERT_TRUE(drawing);
+    {
+        AcDbObjectPointer<AcDbTable> t(IdOf(*drawing.database, 0x9C), AcDb::kForWrite);
+        ASSERT_TRUE(t);
+        EXPECT_TRUE(t->xDataApps().empty());
+        t->setTextString(1, 0, L"changed");
+    }
+    ASSERT_FALSE(SaveDrawing(*drawing.database, dir.File("saved.dxf")));
+    auto saved = Read(dir.File("saved.dxf"));
+    const std::vector<Tag> items = saved->FindObject(0x9C)->XData("LONG_APP");
+    ASSERT_EQ(items.size(), 2u);
+    EXPECT_EQ(items[0].Value(), longText);
+    EXPECT_EQ(items[1].Value(), "3");
+    EXPECT_NE(dxftest::Dump(*saved).find("changed"), std::string::npos);
 }

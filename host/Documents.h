@@ -1,13 +1,20 @@
 #pragma once
-// Creating and opening drawings in the document manager. These are the only places that make
-// documents, so the drawing database can be attached in one spot.
+// Creating, opening and saving drawings in the document manager. These are the only places
+// that make documents, so the drawing database can be attached in one spot.
 #include <string>
 
 #include "DocManager.h"
 
 // A new, unsaved drawing (made current).
 AcApDocument* CreateNewDocument();
-// The drawing file at path (made current); null when it cannot be opened.
-AcApDocument* OpenDrawingDocument(const std::wstring& path);
+// The drawing file at path (made current); null when it cannot be read, after one line
+// "FILE: line N: reason" on the command line (or in *error when given). Nothing is written
+// to the file.
+AcApDocument* OpenDrawingDocument(const std::wstring& path, std::string* error = nullptr);
+// Saves the document's drawing to path (atomically) and makes that the document's file;
+// false after one line naming the file and the reason (or that line in *error).
+bool SaveDrawingDocument(AcApDocument* document, const std::wstring& path, std::string* error = nullptr);
+// The full host path a drawing path names (stored spellings such as "D:\x" included).
+std::string DrawingFilePath(const std::wstring& path);
 // Tells every loaded module that the drawing is now open (kLoadDwgMsg).
 void NotifyDrawingLoaded(AcApDocument* document);

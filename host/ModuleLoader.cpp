@@ -39,7 +39,7 @@ std::unique_ptr<LoadedModule> LoadedModule::Load(const std::string& path) {
     return std::unique_ptr<LoadedModule>(new LoadedModule(handle, entryPoint, path));
 }
 
-void* LoadedModule::Symbol(const char* name) const { return ::dlsym(m_handle, name); }
+void* LoadedModule::Symbol(const char* name) const { return m_handle ? ::dlsym(m_handle, name) : nullptr; }
 
 std::string DefaultModulePath() {
     if (const char* path = std::getenv("VELLORIA_MODULE"); path && *path) return path;

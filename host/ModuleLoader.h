@@ -19,7 +19,7 @@ public:
     // The application's identity towards the dynamic linker (the packet of kInitAppMsg).
     void* AppId() { return this; }
     const std::string& Path() const { return m_path; }
-    // Another symbol the module exports (null when it has none).
+    // An exported function or variable of the module; null when it has none.
     void* Symbol(const char* name) const;
 
 private:

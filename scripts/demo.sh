@@ -23,3 +23,21 @@ echo "=== Second start: the menu group is remembered, the pull-down is inserted 
 echo
 echo "=== Settings kept in $VELLORIA_REGISTRY"
 cat "$VELLORIA_REGISTRY"
+
+echo
+echo "=== Linked tables: samples/linked-tables.dxf holds stale cells; its links name nwind.mdb beside it"
+"$BIN/velloria" links "$ROOT/samples/linked-tables.dxf"
+
+echo
+echo "=== velloria update samples/linked-tables.dxf -o $BUILD/linked-tables-updated.dxf"
+echo "    (the report on standard output; the refresh's own messages on standard error)"
+# Links resolve against the drawing being refreshed; a copy of the database beside the
+# output keeps the refreshed drawing working on its own too.
+cp "$ROOT/samples/nwind.mdb" "$BUILD/nwind.mdb"
+"$BIN/velloria" update "$ROOT/samples/linked-tables.dxf" -o "$BUILD/linked-tables-updated.dxf" 2>&1
+
+echo
+echo "=== The refreshed drawing: its links are unchanged, its tables hold the records"
+"$BIN/velloria" links "$BUILD/linked-tables-updated.dxf"
+printf 'LIST\nQUIT\n' > "$BUILD/demo-list.scr"
+"$BIN/velloria" "$BUILD/linked-tables-updated.dxf" -s "$BUILD/demo-list.scr"

@@ -91,6 +91,7 @@ Acad::ErrorStatus AcDbDatabase::addAcDbObject(AcDbObjectId& id, AcDbObject* obje
     stub->object = object;
     object->m_stub = stub;
     object->m_writer = true;
+    object->m_modified = true;
     if (handle.value() >= m_handseed.value()) m_handseed = AcDbHandle(handle.value() + 1);
     id = AcDbObjectId(stub);
     return Acad::eOk;

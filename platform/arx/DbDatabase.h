@@ -78,6 +78,11 @@ public:
     AcDbObjectId lastEntity() const;
     void noteAppendedEntity(AcDbObjectId id) { m_lastEntity = id; }
 
+    // What the drawing file reader keeps beside the database (the file's own document, for
+    // the parts the database does not model); opaque here, owned with the database.
+    const std::shared_ptr<void>& fileData() const { return m_fileData; }
+    void setFileData(std::shared_ptr<void> data) { m_fileData = std::move(data); }
+
     // A number that names this database in entity names while it exists.
     std::int64_t serial() const { return m_serial; }
     static AcDbDatabase* fromSerial(std::int64_t serial);
@@ -96,6 +101,7 @@ private:
     AcDbObjectId m_modelSpace, m_paperSpace, m_currentSpace;
     AcDbObjectId m_clayer, m_textStyle, m_tableStyle;
     AcDbObjectId m_lastEntity;
+    std::shared_ptr<void> m_fileData;
 };
 
 // Registers an application name in the working database (RTNORM / RTERROR as registerApp).

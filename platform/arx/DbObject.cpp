@@ -32,6 +32,7 @@ Acad::ErrorStatus AcDbObject::upgradeOpen() {
     if (m_readers > 1) return Acad::eHadMultipleReaders;
     m_readers = 0;
     m_writer = true;
+    m_modified = true;
     return Acad::eOk;
 }
 
@@ -60,6 +61,7 @@ Acad::ErrorStatus acdbOpenObject(AcDbObject*& object, AcDbObjectId id, AcDb::Ope
     if (mode == AcDb::kForWrite) {
         if (target->m_readers > 0) return Acad::eWasOpenedForRead;
         target->m_writer = true;
+        target->m_modified = true;
     } else {
         ++target->m_readers;
     }

@@ -63,6 +63,10 @@ public:
     bool isReadEnabled() const { return isNewObject() || m_readers > 0 || m_writer; }
     bool isWriteEnabled() const { return isNewObject() || m_writer; }
     bool isErased() const { return m_stub && m_stub->erased; }
+    // Set whenever the object is opened for write or added to a drawing; a file writer
+    // rewrites only modified objects and clears the flag once the drawing is saved.
+    bool isModified() const { return m_modified; }
+    void setModified(bool modified) { m_modified = modified; }
 
     // Ends one opening. An object that is not in a drawing is left alone (its creator
     // deletes it).
@@ -103,6 +107,7 @@ private:
     AcDbObjectId m_ownerId;
     int m_readers = 0;
     bool m_writer = false;
+    bool m_modified = false;
     std::vector<AcDbXDataApp> m_xdata;
     platform::RawTags m_rawTags;
 };

@@ -2,6 +2,7 @@
 // The document model of a DXF file: its sections, each object an ordered list of tags exactly
 // as read. Only what a writer must know structurally (tables with their records, blocks with
 // their entities) is grouped; everything else stays a flat list, so nothing is lost.
+#include <algorithm>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -102,6 +103,12 @@ public:
     // A handle no object uses yet: above every handle in the document and $HANDSEED.
     Handle NewHandle();
     Handle MaxHandle() const;
+    // New handles start at floor at least (a drawing database that gives out handles of its
+    // own beside this document keeps them apart).
+    void SetHandleFloor(Handle floor) {
+        if (m_nextHandle == 0) m_nextHandle = std::max(NewHandle(), floor);
+        else if (m_nextHandle < floor) m_nextHandle = floor;
+    }
 
     // DxfObject::SetXData with the application name kept in this document.
     void SetXData(DxfObject& object, std::string_view app, const std::vector<Tag>& items) {

@@ -56,6 +56,7 @@ AcRx::AppRetCode CVelloriaApp::On_kInitAppMsg(void* pkt) {
         CRegistry::WriteProfileInt(L"Velloria", L"ActiveMenu", 0);
     }
 
+    // The catalogue's connect-string templates, before any drawing is opened and refreshed.
     InitConnectStringTable();
 
     return retCode;

@@ -1,5 +1,7 @@
 #include "engine/TableUpdater.h"
 
+#include <chrono>
+
 #include "DrawingDatabase.h"
 #include "Editor.h"
 #include "Print.h"
@@ -20,6 +22,16 @@ CMyDatabase* FindOrOpenDatabase(const CTableLink& link) {
     return databases.FindDatabase(link.m_strDatabase);
 }
 
+CTableUpdateObserver* g_pObserver = nullptr;
+
+double Seconds(std::chrono::steady_clock::time_point since) {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - since).count();
+}
+
+void Failed(AcDbObjectId id, const CTableLink& link, const CString& reason) {
+    if (g_pObserver) g_pObserver->OnTableFailed(id, link, reason);
+}
+
 void UpdateOneTable(const ads_name entity) {
     AcDbObjectId id;
     if (acdbGetObjectId(id, entity) != Acad::eOk) return;
@@ -31,19 +43,39 @@ void UpdateOneTable(const ads_name entity) {
     pObj->close();
     if (!linked) return;
 
-    if (link.m_strConnectDriver.IsEmpty() || link.m_strDatabase.IsEmpty()) return;
-    if (link.m_strTable.IsEmpty() && link.m_strSQL.IsEmpty()) return;
+    if (link.m_strConnectDriver.IsEmpty() || link.m_strDatabase.IsEmpty() || (link.m_strTable.IsEmpty() && link.m_strSQL.IsEmpty())) {
+        Failed(id, link, L"the link record names no driver, database, table or query");
+        return;
+    }
 
+    const auto fetchStart = std::chrono::steady_clock::now();
     CMyDatabase* db = FindOrOpenDatabase(link);
-    if (!db) return;
+    if (!db) {
+        Failed(id, link, L"cannot open the database " + link.m_strDatabase);
+        return;
+    }
 
+    // The reader completes the link (a table becomes its query); the report names the stored one.
+    const CTableLink stored = link;
     CCellGrid grid;
-    if (!db->ReadRecords(link, grid)) return;
+    if (!db->ReadRecords(link, grid)) {
+        Failed(id, stored, L"no records could be read from " + (link.m_strSQL.IsEmpty() ? link.m_strTable : link.m_strSQL));
+        return;
+    }
+    const double fetchSeconds = Seconds(fetchStart);
 
+    const auto fillStart = std::chrono::steady_clock::now();
     AcDbTable* pTable = nullptr;
-    if (acdbOpenObject(pTable, id, AcDb::kForWrite) != Acad::eOk) return;
+    if (acdbOpenObject(pTable, id, AcDb::kForWrite) != Acad::eOk) {
+        Failed(id, stored, L"the entity is not a table that can be changed");
+        return;
+    }
+    const int rowsBefore = pTable->numRows(), colsBefore = pTable->numColumns();
     BuildTable(grid, link, pTable);
+    const int rowsAfter = pTable->numRows(), colsAfter = pTable->numColumns();
     pTable->close();
+    if (g_pObserver)
+        g_pObserver->OnTableUpdated(id, stored, rowsBefore, colsBefore, rowsAfter, colsAfter, fetchSeconds, Seconds(fillStart));
 }
 
 }  // namespace
@@ -67,4 +99,10 @@ void UpdateLinkedTables(const wchar_t* mode) {
         if (acedSSName(ss, i, entity) == RTNORM) UpdateOneTable(entity);
     }
     acedSSFree(ss);
+}
+
+CTableUpdateObserver* SetTableUpdateObserver(CTableUpdateObserver* pObserver) {
+    CTableUpdateObserver* previous = g_pObserver;
+    g_pObserver = pObserver;
+    return previous;
 }

@@ -6,3 +6,21 @@
 // stored start cell with a fresh fetch of its table, view or query; a table whose link,
 // database or fetch fails is left as it was and the others still refresh.
 void UpdateLinkedTables(const wchar_t* mode);
+
+#include "DrawingDatabase.h"
+#include "engine/TableLink.h"
+
+// Who wants to know how each table of a refresh fared (the update tool's report). The
+// interactive command has none; the refresh itself prints the same either way.
+struct CTableUpdateObserver {
+    virtual ~CTableUpdateObserver() = default;
+    // The table was refilled: its size before and after, and the seconds spent fetching the
+    // records and filling the table.
+    virtual void OnTableUpdated(AcDbObjectId id, const CTableLink& link, int nRowsBefore, int nColsBefore,
+                                int nRowsAfter, int nColsAfter, double dFetchSeconds, double dFillSeconds) = 0;
+    // The table was left as it was, and why.
+    virtual void OnTableFailed(AcDbObjectId id, const CTableLink& link, const CString& strReason) = 0;
+};
+
+// Sets the observer of later refreshes (null for none); returns the previous one.
+CTableUpdateObserver* SetTableUpdateObserver(CTableUpdateObserver* pObserver);

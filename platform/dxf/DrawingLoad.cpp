@@ -1,0 +1,304 @@
+// Building the drawing database of a DXF document (see DrawingIo.h).
+#include <cmath>
+#include <unordered_map>
+
+#include "AcadTable.h"
+#include "DbDatabase.h"
+#include "DbDictionary.h"
+#include "DbEntities.h"
+#include "DbSymbolTable.h"
+#include "DbTable.h"
+#include "DbTableStyle.h"
+#include "DrawingIo.h"
+#include "DxfReader.h"
+#include "EntityCodec.h"
+#include "ResBuf.h"
+#include "TableBlock.h"
+#include "Utf8.h"
+#include "XDataTags.h"
+
+namespace platform::dxf {
+
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+
+std::wstring Wide(std::string_view text) { return FromUtf8(text); }
+
+class Loader {
+public:
+    Loader(Document& doc, AcDbDatabase& db) : m_doc(doc), m_db(db) {}
+
+    void Run() {
+        Handle seed = m_doc.MaxHandle() + 1;
+        if (const Tag* t = m_doc.HeaderValue("$HANDSEED", 5)) seed = std::max(seed, t->AsHandle().value_or(0));
+        m_db.setHandseed(AcDbHandle(seed));
+        for (const DxfObject& o : m_doc.objects)
+            if (Handle h = o.GetHandle()) m_objects.emplace(h, &o);
+
+        LoadSymbolTables();
+        LoadDictionaries();
+        LoadCurrentSettings();
+        LoadEntities();
+
+        // Loading is not a change: every object counts as written.
+        for (AcDbObjectId id : m_db.objectIds())
+            if (AcDbObject* object = id.stub()->object) object->setModified(false);
+    }
+
+private:
+    // Adds under the file's handle; a handle that is missing or taken gets a new one.
+    AcDbObjectId Add(AcDbObject* object, Handle handle) {
+        AcDbObjectId id;
+        if (handle == 0 || m_db.addAcDbObject(id, object, AcDbHandle(handle)) != Acad::eOk) m_db.addAcDbObject(id, object);
+        return id;
+    }
+
+    // Adds the symbol table and its records (closed) and the records named in extra when the
+    // file has none of that name.
+    template <class TableT, class RecordT>
+    void LoadTable(std::string_view name, void (AcDbDatabase::*setId)(AcDbObjectId), std::initializer_list<const wchar_t*> extra) {
+        auto* table = new TableT;
+        const SymbolTable* source = m_doc.FindTable(name);
+        const AcDbObjectId tableId = Add(table, source ? source->head.GetHandle() : 0);
+        (m_db.*setId)(tableId);
+        if (source) AddRecords<RecordT>(table, source);
+        for (const wchar_t* required : extra)
+            if (!table->has(required)) {
+                auto* record = new RecordT;
+                record->setName(required);
+                Add(record, 0);
+                table->add(record);
+                record->close();
+            }
+        table->close();
+    }
+
+    template <class RecordT>
+    void AddRecords(AcDbSymbolTable* table, const SymbolTable* source) {
+        for (const DxfObject& r : source->records) {
+            const std::string_view recordName = r.Value(2);
+            if (recordName.empty() || table->has(Wide(recordName).c_str())) continue;
+            auto* record = new RecordT;
+            record->setName(Wide(recordName).c_str());
+            Add(record, r.GetHandle());
+            table->add(record);
+            if constexpr (std::is_same_v<RecordT, AcDbTextStyleTableRecord>) {
+                record->setTextSize(r.Find(40) ? r.Find(40)->DoubleOr(0) : 0);
+                if (const Tag* f = r.Find(3)) record->setFileName(Wide(f->Value()).c_str());
+            }
+            m_records.emplace(r.GetHandle(), record->objectId());
+            record->close();
+        }
+    }
+
+    void LoadSymbolTables() {
+        // R12 drawings have no block records: the layouts get records of their own.
+        LoadTable<AcDbBlockTable, AcDbBlockTableRecord>("BLOCK_RECORD", &AcDbDatabase::setBlockTableId,
+                                                        {AcDbBlockTableRecord::kModelSpace, AcDbBlockTableRecord::kPaperSpace});
+        m_db.setModelSpaceId(Named(m_db.blockTableId(), "*Model_Space"));
+        m_db.setPaperSpaceId(Named(m_db.blockTableId(), "*Paper_Space"));
+        m_db.setCurrentSpace(m_db.modelSpaceId());
+        LoadTable<AcDbLayerTable, AcDbLayerTableRecord>("LAYER", &AcDbDatabase::setLayerTableId, {L"0"});
+        LoadTable<AcDbTextStyleTable, AcDbTextStyleTableRecord>("STYLE", &AcDbDatabase::setTextStyleTableId, {});
+        LoadTable<AcDbRegAppTable, AcDbRegAppTableRecord>("APPID", &AcDbDatabase::setRegAppTableId, {L"ACAD"});
+    }
+
+    const DxfObject* Object(Handle h) const {
+        const auto it = m_objects.find(h);
+        return it == m_objects.end() ? nullptr : it->second;
+    }
+
+    // The entries of a DICTIONARY object: 3 key, then 350/360 handle.
+    static std::vector<std::pair<std::string_view, Handle>> Entries(const DxfObject& dict) {
+        std::vector<std::pair<std::string_view, Handle>> out;
+        for (size_t i = 0; i + 1 < dict.tags.size(); ++i)
+            if (dict.tags[i].code == 3 && (dict.tags[i + 1].code == 350 || dict.tags[i + 1].code == 360))
+                out.emplace_back(dict.tags[i].Value(), dict.tags[i + 1].AsHandle().value_or(0));
+        return out;
+    }
+
+    void LoadDictionaries() {
+        auto* named = new AcDbDictionary;
+        const DxfObject* root = !m_doc.objects.empty() && m_doc.objects.front().Type() == "DICTIONARY" ? &m_doc.objects.front() : nullptr;
+        m_db.setNamedObjectsDictionaryId(Add(named, root ? root->GetHandle() : 0));
+        auto* styles = new AcDbDictionary;
+        const DxfObject* styleDict = nullptr;
+        if (root)
+            for (const auto& [key, h] : Entries(*root))
+                if (key == "ACAD_TABLESTYLE") styleDict = Object(h);
+        AcDbObjectId styleDictId;
+        Add(styles, styleDict ? styleDict->GetHandle() : 0);
+        named->setAt(L"ACAD_TABLESTYLE", styles, styleDictId);
+        named->close();
+        m_db.setTableStyleDictionaryId(styleDictId);
+        if (styleDict) LoadTableStyles(styles, *styleDict);
+        styles->close();
+    }
+
+    void LoadTableStyles(AcDbDictionary* styles, const DxfObject& styleDict) {
+        for (const auto& [key, h] : Entries(styleDict)) {
+            const DxfObject* source = Object(h);
+            if (!source || source->Type() != "TABLESTYLE") continue;
+            const TableStyleInfo info = ParseTableStyle(*source);
+            auto* style = new AcDbTableStyle;
+            style->setName(Wide(key).c_str());
+            style->setDescription(Wide(source->Value(3)).c_str());
+            style->setTextHeight(info.data.textHeight, AcDb::kDataRow);
+            style->setTextHeight(info.header.textHeight, AcDb::kHeaderRow);
+            style->setTextHeight(info.title.textHeight, AcDb::kTitleRow);
+            style->setHorzCellMargin(info.horizontalMargin);
+            style->setVertCellMargin(info.verticalMargin);
+            style->suppressTitleRow(info.titleSuppressed);
+            style->suppressHeaderRow(info.headerSuppressed);
+            Add(style, h);
+            AcDbObjectId id;
+            styles->setAt(Wide(key).c_str(), style, id);
+            style->close();
+        }
+    }
+
+    AcDbObjectId Named(AcDbObjectId tableId, std::string_view name) {
+        AcDbObjectId id;
+        if (auto* table = AcDbSymbolTable::cast(tableId.stub() ? tableId.stub()->object : nullptr))
+            table->getAt(Wide(name).c_str(), id);
+        return id;
+    }
+
+    void LoadCurrentSettings() {
+        if (const Tag* t = m_doc.HeaderValue("$CLAYER")) {
+            if (AcDbObjectId id = Named(m_db.layerTableId(), t->Value()); !id.isNull()) m_db.setClayer(id);
+        } else {
+            m_db.setClayer(Named(m_db.layerTableId(), "0"));
+        }
+        if (const Tag* t = m_doc.HeaderValue("$TEXTSTYLE"))
+            if (AcDbObjectId id = Named(m_db.textStyleTableId(), t->Value()); !id.isNull()) m_db.setTextstyle(id);
+        std::string_view current = "Standard";
+        if (const Tag* t = m_doc.HeaderValue("$CTABLESTYLE")) current = t->Value();
+        if (auto* styles = AcDbDictionary::cast(m_db.tableStyleDictionaryId().stub()->object)) {
+            AcDbObjectId id;
+            if (styles->getAt(Wide(current).c_str(), id) == Acad::eOk) m_db.setTablestyle(id);
+        }
+    }
+
+    AcDbObjectId Id(Handle h) const {
+        AcDbObjectId id;
+        if (h) m_db.getAcDbObjectId(id, false, AcDbHandle(h));
+        return id;
+    }
+
+    AcDbEntity* MakeEntity(const DxfObject& source) {
+        const std::string_view type = source.Type();
+        if (type == "ACAD_TABLE") {
+            if (auto parsed = ParseAcadTable(source)) return MakeTable(*parsed);
+        } else if (type == "LINE") {
+            if (auto line = ParseLine(source))
+                return new AcDbLine(AcGePoint3d(line->start[0], line->start[1], line->start[2]),
+                                    AcGePoint3d(line->end[0], line->end[1], line->end[2]));
+        } else if (type == "INSERT") {
+            if (auto insert = ParseInsert(source)) {
+                auto* ref = new AcDbBlockReference(AcGePoint3d(insert->position[0], insert->position[1], insert->position[2]),
+                                                   Named(m_db.blockTableId(), insert->blockName));
+                ref->setRotation(insert->rotation * kPi / 180.0);
+                return ref;
+            }
+        } else if (type == "MTEXT") {
+            if (auto mtext = ParseMText(source)) {
+                auto* text = new AcDbMText;
+                text->setLocation(AcGePoint3d(mtext->position[0], mtext->position[1], mtext->position[2]));
+                text->setContents(Wide(mtext->text).c_str());
+                text->setTextHeight(mtext->height);
+                text->setWidth(mtext->width);
+                return text;
+            }
+        }
+        return new AcDbRawEntity(Wide(type));
+    }
+
+    AcDbTable* MakeTable(const AcadTable& source) {
+        auto* table = new AcDbTable;
+        table->setNumColumns(source.columns);
+        table->setNumRows(source.rows);
+        if (source.rows > 0 && source.columns > 0) table->unmergeCells(0, source.rows - 1, 0, source.columns - 1);
+        for (int r = 0; r < source.rows; ++r) table->setRowHeight(r, source.rowHeights[static_cast<size_t>(r)]);
+        for (int c = 0; c < source.columns; ++c) table->setColumnWidth(c, source.columnWidths[static_cast<size_t>(c)]);
+        for (int r = 0; r < source.rows; ++r)
+            for (int c = 0; c < source.columns; ++c) {
+                const TableCell& cell = source.Cell(r, c);
+                if (!cell.text.empty()) table->setTextString(r, c, Wide(cell.text).c_str());
+                if (!cell.merged && (cell.spanRows > 1 || cell.spanColumns > 1))
+                    table->mergeCells(r, std::min(source.rows, r + cell.spanRows) - 1, c,
+                                      std::min(source.columns, c + cell.spanColumns) - 1);
+            }
+        table->setPosition(AcGePoint3d(source.insertion[0], source.insertion[1], source.insertion[2]));
+        table->setDirection(AcGeVector3d(source.direction[0], source.direction[1], source.direction[2]));
+        if (AcDbObjectId style = Id(source.tableStyle); !style.isNull()) table->setTableStyle(style);
+        return table;
+    }
+
+    void SetXData(AcDbObject* object, const DxfObject& source) {
+        const size_t start = source.XDataStart();
+        if (start >= source.tags.size()) return;
+        ResbufPtr chain(XDataTagsToChain(XDataOfTags(source.tags, start)));
+        for (const resbuf* rb = chain.get(); rb; rb = rb->rbnext)
+            if (rb->restype == 1001 && !m_db.isRegAppRegistered(rb->resval.rstring)) m_db.registerApp(rb->resval.rstring);
+        // Data the database refuses (past its limits) is kept as the file had it, and written
+        // back with the entity even when the entity is changed.
+        if (object->setXData(chain.get()) != Acad::eOk)
+            for (size_t i = start; i < source.tags.size(); ++i)
+                object->rawTags().push_back({source.tags[i].code, std::string(source.tags[i].Value())});
+    }
+
+    void LoadEntity(const DxfObject& source, AcDbObjectId spaceId) {
+        AcDbEntity* entity = MakeEntity(source);
+        Add(entity, source.GetHandle());
+        entity->setLayer(Wide(source.Value(8, "0")).c_str());
+        SetXData(entity, source);
+        AcDbObjectPointer<AcDbBlockTableRecord> space(spaceId, AcDb::kForWrite);
+        if (space) space->appendAcDbEntity(entity);
+        entity->close();
+    }
+
+    void LoadEntities() {
+        const AcDbObjectId model = m_db.modelSpaceId(), paper = m_db.paperSpaceId();
+        for (const DxfObject& e : m_doc.entities) {
+            AcDbObjectId space = e.Value(67) == "1" ? paper : model;
+            if (const auto it = m_records.find(e.Owner()); it != m_records.end() && AcDbBlockTableRecord::cast(it->second.stub()->object))
+                space = it->second;
+            LoadEntity(e, space);
+        }
+        // Entities of the other layouts live in their blocks.
+        for (const Block& b : m_doc.blocks) {
+            const std::string_view name = b.Name();
+            if (name.size() < 12 || !SameName(name.substr(0, 12), "*Paper_Space")) continue;
+            const AcDbObjectId id = Named(m_db.blockTableId(), name);
+            if (id.isNull()) continue;
+            for (const DxfObject& e : b.entities) LoadEntity(e, id);
+        }
+    }
+
+    Document& m_doc;
+    AcDbDatabase& m_db;
+    std::unordered_map<Handle, const DxfObject*> m_objects;
+    std::unordered_map<Handle, AcDbObjectId> m_records;  // symbol table records by file handle
+};
+
+}  // namespace
+
+std::shared_ptr<AcDbDatabase> DatabaseFromDocument(std::unique_ptr<Document> document) {
+    std::shared_ptr<Document> doc(std::move(document));
+    auto db = std::make_shared<AcDbDatabase>(false);
+    Loader(*doc, *db).Run();
+    db->setFileData(doc);
+    return db;
+}
+
+LoadedDrawing LoadDrawing(const std::string& path) {
+    ReadResult read = ReadDxfFile(path);
+    if (!read) return {nullptr, read.error};
+    return {DatabaseFromDocument(std::move(read.document)), std::nullopt};
+}
+
+Document* AttachedDocument(const AcDbDatabase& database) { return static_cast<Document*>(database.fileData().get()); }
+
+}  // namespace platform::dxf

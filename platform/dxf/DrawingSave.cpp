@@ -1,0 +1,320 @@
+// Writing the drawing database into its DXF document and to a file (see DrawingIo.h).
+#include <cmath>
+#include <unordered_map>
+#include <unordered_set>
+
+#include "AcadTable.h"
+#include "DbDatabase.h"
+#include "DbDictionary.h"
+#include "DbEntities.h"
+#include "DbSymbolTable.h"
+#include "DbTable.h"
+#include "DbTableStyle.h"
+#include "DrawingIo.h"
+#include "DxfTemplate.h"
+#include "DxfWriter.h"
+#include "EntityCodec.h"
+#include "TableBlock.h"
+#include "Utf8.h"
+#include "XDataTags.h"
+
+namespace platform::dxf {
+
+namespace {
+
+using platform::RawTag;
+
+constexpr double kPi = 3.14159265358979323846;
+
+AcDbObject* Peek(AcDbObjectId id) { return id.stub() ? id.stub()->object : nullptr; }
+
+std::string NameOf(AcDbObjectId id) {
+    if (auto* record = AcDbSymbolTableRecord::cast(Peek(id))) return ToUtf8(record->getName());
+    return {};
+}
+
+AcDbObjectId RecordId(AcDbObjectId tableId, const wchar_t* name) {
+    AcDbObjectId id;
+    if (auto* table = AcDbSymbolTable::cast(Peek(tableId))) table->getAt(name, id);
+    return id;
+}
+
+// Every handle-valued tag of the document, header included.
+template <class Fn>
+void ForEachHandleTag(Document& doc, Fn&& fn) {
+    auto visit = [&](std::vector<Tag>& tags) {
+        for (Tag& t : tags)
+            if (t.Type() == TagType::Handle) fn(t);
+    };
+    visit(doc.header);
+    for (DxfObject& o : doc.classes) visit(o.tags);
+    for (SymbolTable& t : doc.tables) {
+        visit(t.head.tags);
+        for (DxfObject& r : t.records) visit(r.tags);
+    }
+    for (Block& b : doc.blocks) {
+        visit(b.begin.tags);
+        visit(b.end.tags);
+        for (DxfObject& e : b.entities) visit(e.tags);
+    }
+    for (DxfObject& e : doc.entities) visit(e.tags);
+    for (DxfObject& o : doc.objects) visit(o.tags);
+}
+
+// The document of a new drawing for a database that never had one: the template's records
+// that the database has too (block table, layouts, layer 0, style Standard, application ACAD,
+// the named-object dictionary and the table styles) take the database's handles, and every
+// other handle of the template moves above the database's, so the two never meet.
+std::shared_ptr<Document> TemplateFor(AcDbDatabase& db) {
+    std::shared_ptr<Document> doc(NewDocument());
+    std::unordered_map<Handle, Handle> map;
+    auto pair = [&](Handle from, AcDbObjectId to) {
+        if (from && !to.isNull()) map[from] = to.handle().value();
+    };
+    auto pairTable = [&](std::string_view table, AcDbObjectId tableId, std::initializer_list<const wchar_t*> records) {
+        SymbolTable* t = doc->FindTable(table);
+        if (!t) return;
+        pair(t->head.GetHandle(), tableId);
+        for (const wchar_t* name : records)
+            if (const DxfObject* r = t->FindRecord(ToUtf8(name))) pair(r->GetHandle(), RecordId(tableId, name));
+    };
+    pairTable("BLOCK_RECORD", db.blockTableId(), {AcDbBlockTableRecord::kModelSpace, AcDbBlockTableRecord::kPaperSpace});
+    pairTable("LAYER", db.layerTableId(), {L"0"});
+    pairTable("STYLE", db.textStyleTableId(), {L"Standard"});
+    pairTable("APPID", db.regAppTableId(), {L"ACAD"});
+    if (!doc->objects.empty() && doc->objects.front().Type() == "DICTIONARY") {
+        pair(doc->objects.front().GetHandle(), db.namedObjectsDictionaryId());
+        const Handle standard = FindTableStyle(*doc, "Standard");
+        for (const DxfObject& o : doc->objects)
+            if (o.Type() == "DICTIONARY" && o.GetHandle() != doc->objects.front().GetHandle())
+                for (size_t i = 0; i + 1 < o.tags.size(); ++i)
+                    if (o.tags[i].Is(3, "Standard") && o.tags[i + 1].AsHandle() == standard) pair(o.GetHandle(), db.tableStyleDictionaryId());
+        if (auto* styles = AcDbDictionary::cast(Peek(db.tableStyleDictionaryId()))) {
+            AcDbObjectId id;
+            if (styles->getAt(L"Standard", id) == Acad::eOk) pair(standard, id);
+        }
+    }
+    const Handle offset = db.handseed().value();
+    ForEachHandleTag(*doc, [&](Tag& t) {
+        const Handle h = t.AsHandle().value_or(0);
+        if (h == 0) return;
+        const auto it = map.find(h);
+        t.SetValue(doc->Keep(FormatHandle(it != map.end() ? it->second : h + offset)));
+    });
+    doc->SetHeaderVar("$HANDSEED", {doc->MakeHandle(5, doc->MaxHandle() + 1)});
+    return doc;
+}
+
+class Writer {
+public:
+    Writer(Document& doc, AcDbDatabase& db) : m_doc(doc), m_db(db) {}
+
+    void Run() {
+        m_doc.SetHandleFloor(m_db.handseed().value());
+        DropErased();
+        BuildIndex();
+        for (AcDbObjectId recordId : Records(m_db.blockTableId())) {
+            auto* record = AcDbBlockTableRecord::cast(Peek(recordId));
+            if (!record) continue;
+            for (AcDbObjectId id : record->entityIds()) {
+                AcDbObject* object = Peek(id);
+                if (auto* entity = AcDbEntity::cast(object); entity && !id.isErased() && entity->isModified())
+                    Store(*entity, *record);
+            }
+        }
+        for (AcDbObjectId id : Records(m_db.regAppTableId())) m_doc.EnsureAppId(NameOf(id));
+        // The current table style, in every version that has table styles (R2005 on, and
+        // whatever is written as R2013).
+        if (auto* style = AcDbTableStyle::cast(Peek(m_db.tablestyle()))) {
+            const Tag* current = m_doc.HeaderValue("$CTABLESTYLE");
+            const bool hasStyles = current || m_doc.Version() > "AC1015";
+            if (hasStyles && (!current || current->Value() != ToUtf8(style->name())))
+                m_doc.SetHeaderVar("$CTABLESTYLE", {m_doc.MakeTag(7, ToUtf8(style->name()))});
+        }
+        const Handle next = std::max<Handle>(m_db.handseed().value(), m_doc.MaxHandle() + 1);
+        m_doc.SetHeaderVar("$HANDSEED", {m_doc.MakeHandle(5, next)});
+    }
+
+private:
+    static std::vector<AcDbObjectId> Records(AcDbObjectId tableId) {
+        if (auto* table = AcDbSymbolTable::cast(Peek(tableId))) return table->recordIds();
+        return {};
+    }
+
+    // Erased entities leave the document; an erased table takes its anonymous block along.
+    void DropErased() {
+        std::unordered_set<Handle> erased;
+        for (AcDbObjectId id : m_db.objectIds())
+            if (id.isErased() && AcDbEntity::cast(Peek(id))) erased.insert(id.handle().value());
+        if (erased.empty()) return;
+        std::unordered_set<Handle> tableRecords;
+        std::unordered_set<std::string> tableBlocks;
+        auto drop = [&](std::vector<DxfObject>& list) {
+            std::erase_if(list, [&](const DxfObject& o) {
+                if (!erased.count(o.GetHandle())) return false;
+                if (o.Type() == "ACAD_TABLE") {
+                    if (const Tag* r = o.Find(343)) tableRecords.insert(r->AsHandle().value_or(0));
+                    tableBlocks.insert(std::string(o.Value(2)));
+                }
+                return true;
+            });
+        };
+        drop(m_doc.entities);
+        for (Block& b : m_doc.blocks) drop(b.entities);
+        std::erase_if(m_doc.blocks, [&](const Block& b) {
+            return tableBlocks.count(std::string(b.Name())) || tableRecords.count(b.begin.Owner());
+        });
+        if (SymbolTable* records = m_doc.FindTable("BLOCK_RECORD"))
+            std::erase_if(records->records, [&](const DxfObject& r) {
+                return tableRecords.count(r.GetHandle()) || tableBlocks.count(std::string(r.Value(2)));
+            });
+    }
+
+    // Where the entities of the layouts stand: the ENTITIES section ("") or a layout's block,
+    // by name and position. Built once, so storing many changed entities stays linear; block
+    // positions are looked up by name because adding a table's block moves the blocks.
+    struct Place {
+        std::string block;
+        size_t index;
+    };
+
+    static bool IsLayoutBlock(std::string_view name) {
+        return (name.size() >= 12 && SameName(name.substr(0, 12), "*Paper_Space")) || SameName(name, "*Model_Space");
+    }
+
+    void BuildIndex() {
+        for (size_t i = 0; i < m_doc.entities.size(); ++i) m_index[m_doc.entities[i].GetHandle()] = {std::string(), i};
+        for (const Block& b : m_doc.blocks)
+            if (IsLayoutBlock(b.Name()))
+                for (size_t i = 0; i < b.entities.size(); ++i) m_index[b.entities[i].GetHandle()] = {std::string(b.Name()), i};
+    }
+
+    std::vector<DxfObject>* List(const std::string& block) {
+        if (block.empty()) return &m_doc.entities;
+        Block* b = m_doc.FindBlock(block);
+        return b ? &b->entities : nullptr;
+    }
+
+    // The entity of the given handle in the document, if it is there.
+    DxfObject* Locate(Handle h) {
+        const auto it = m_index.find(h);
+        if (it == m_index.end()) return nullptr;
+        std::vector<DxfObject>* list = List(it->second.block);
+        return list && it->second.index < list->size() && (*list)[it->second.index].GetHandle() == h ? &(*list)[it->second.index]
+                                                                                                         : nullptr;
+    }
+
+    void Put(DxfObject object, const AcDbBlockTableRecord& record) {
+        const Handle h = object.GetHandle();
+        if (DxfObject* existing = Locate(h)) {
+            *existing = std::move(object);
+            return;
+        }
+        const std::string name = ToUtf8(record.getName());
+        std::string block = SameName(name, "*Model_Space") || !m_doc.FindBlock(name) ? std::string() : name;
+        std::vector<DxfObject>* list = List(block);
+        list->push_back(std::move(object));
+        m_index[h] = {block, list->size() - 1};
+    }
+
+    void Common(const AcDbEntity& entity, const AcDbBlockTableRecord& record, EntityBase& base) {
+        base.handle = entity.handle().value();
+        base.owner = record.handle().value();
+        base.layer = ToUtf8(entity.layer());
+        base.xdata = ObjectXDataTags(entity);
+        // Extended data the database could not hold when the drawing was read.
+        if (base.xdata.empty())
+            for (const RawTag& t : entity.rawTags())
+                if (t.code >= 1000) base.xdata.push_back({t.code, t.value});
+    }
+
+    template <class T, class ParseFn>
+    T Original(Handle h, ParseFn parse) {
+        if (const DxfObject* existing = Locate(h))
+            if (auto parsed = parse(*existing)) return std::move(*parsed);
+        return T{};
+    }
+
+    void Store(const AcDbEntity& entity, const AcDbBlockTableRecord& record) {
+        const Handle h = entity.handle().value();
+        if (auto* table = AcDbTable::cast(&entity)) {
+            AcadTable t = Original<AcadTable>(h, [](const DxfObject& o) { return ParseAcadTable(o); });
+            Common(entity, record, t);
+            Fill(*table, t);
+            StoreTable(m_doc, t);
+        } else if (auto* line = AcDbLine::cast(&entity)) {
+            LineEntity l = Original<LineEntity>(h, ParseLine);
+            Common(entity, record, l);
+            const AcGePoint3d s = line->startPoint(), e = line->endPoint();
+            l.start[0] = s.x, l.start[1] = s.y, l.start[2] = s.z;
+            l.end[0] = e.x, l.end[1] = e.y, l.end[2] = e.z;
+            Put(LineToObject(l, m_doc), record);
+        } else if (auto* ref = AcDbBlockReference::cast(&entity)) {
+            InsertEntity i = Original<InsertEntity>(h, ParseInsert);
+            Common(entity, record, i);
+            const AcGePoint3d p = ref->position();
+            i.position[0] = p.x, i.position[1] = p.y, i.position[2] = p.z;
+            i.rotation = ref->rotation() * 180.0 / kPi;
+            i.blockName = NameOf(ref->blockTableRecord());
+            Put(InsertToObject(i, m_doc), record);
+        } else if (auto* mtext = AcDbMText::cast(&entity)) {
+            MTextEntity m = Original<MTextEntity>(h, ParseMText);
+            Common(entity, record, m);
+            const AcGePoint3d p = mtext->location();
+            m.position[0] = p.x, m.position[1] = p.y, m.position[2] = p.z;
+            m.text = ToUtf8(mtext->contents());
+            m.height = mtext->textHeight();
+            m.width = mtext->width();
+            Put(MTextToObject(m, m_doc), record);
+        }
+        // Other entities are the file's own (AcDbRawEntity) and are written as read.
+    }
+
+    void Fill(const AcDbTable& table, AcadTable& t) {
+        const int rows = table.numRows(), cols = table.numColumns();
+        t.Resize(rows, cols, 1.0, 1.0);
+        for (int r = 0; r < rows; ++r) t.rowHeights[static_cast<size_t>(r)] = table.rowHeight(r);
+        for (int c = 0; c < cols; ++c) t.columnWidths[static_cast<size_t>(c)] = table.columnWidth(c);
+        for (int r = 0; r < rows; ++r)
+            for (int c = 0; c < cols; ++c) {
+                TableCell& cell = t.Cell(r, c);
+                cell.text = std::string(table.textUtf8(r, c));
+                cell.merged = 0;
+                cell.spanRows = cell.spanColumns = 1;
+            }
+        for (const AcDbTable::CellRange& m : table.mergedRanges()) {
+            for (int r = m.minRow; r <= m.maxRow; ++r)
+                for (int c = m.minCol; c <= m.maxCol; ++c) t.Cell(r, c).merged = (r != m.minRow || c != m.minCol) ? 1 : 0;
+            t.Cell(m.minRow, m.minCol).spanRows = m.maxRow - m.minRow + 1;
+            t.Cell(m.minRow, m.minCol).spanColumns = m.maxCol - m.minCol + 1;
+        }
+        const AcGePoint3d p = table.position();
+        t.insertion[0] = p.x, t.insertion[1] = p.y, t.insertion[2] = p.z;
+        const AcGeVector3d d = table.direction();
+        t.direction[0] = d.x, t.direction[1] = d.y, t.direction[2] = d.z;
+        if (!table.tableStyle().isNull()) t.tableStyle = table.tableStyle().handle().value();
+    }
+
+    Document& m_doc;
+    AcDbDatabase& m_db;
+    std::unordered_map<Handle, Place> m_index;
+};
+
+}  // namespace
+
+std::optional<DxfError> SaveDrawing(AcDbDatabase& db, const std::string& path) {
+    std::shared_ptr<Document> doc = std::static_pointer_cast<Document>(db.fileData());
+    const bool fresh = !doc;
+    if (fresh) doc = TemplateFor(db);
+    Writer(*doc, db).Run();
+    if (auto error = SaveDxfFile(*doc, path)) return error;
+    // What was written is now what the file holds.
+    for (AcDbObjectId id : db.objectIds())
+        if (AcDbObject* object = Peek(id)) object->setModified(false);
+    const Handle next = doc->MaxHandle() + 1;
+    if (next > db.handseed().value()) db.setHandseed(AcDbHandle(next));
+    if (fresh) db.setFileData(doc);
+    return std::nullopt;
+}
+
+}  // namespace platform::dxf

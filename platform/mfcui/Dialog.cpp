@@ -21,6 +21,20 @@ using namespace platform::ui;
 
 namespace {
 
+// Item views that, like the platform's, choose no current item on their own when they get
+// the focus.
+template <class View>
+class VItemView : public View {
+public:
+    using View::View;
+
+protected:
+    void focusInEvent(QFocusEvent* event) override {
+        QWidget::focusInEvent(event);
+        this->viewport()->update();
+    }
+};
+
 void ReflectChange(QWidget* widget) {
     if (CWnd* wnd = WrapperOf(widget)) wnd->OnReflectedChange();
 }
@@ -78,7 +92,7 @@ QWidget* MakeControl(CDialog* dialog, const DLGITEM& item, QWidget* parent) {
         break;
     }
     case DlgItemKind::ListBox: {
-        auto* list = new QListWidget(parent);
+        auto* list = new VItemView<QListWidget>(parent);
         if (item.style & LBS_NOTIFY) {
             QObject::connect(list, &QListWidget::currentRowChanged, list, [dialog, id] { dialog->DispatchCommand(LBN_SELCHANGE, id); });
             QObject::connect(list, &QListWidget::itemDoubleClicked, list, [dialog, id] { dialog->DispatchCommand(LBN_DBLCLK, id); });
@@ -87,7 +101,7 @@ QWidget* MakeControl(CDialog* dialog, const DLGITEM& item, QWidget* parent) {
         break;
     }
     case DlgItemKind::TreeView: {
-        auto* tree = new QTreeWidget(parent);
+        auto* tree = new VItemView<QTreeWidget>(parent);
         tree->setHeaderHidden(true);
         tree->setColumnCount(1);
         tree->setRootIsDecorated((item.style & TVS_LINESATROOT) != 0);
@@ -103,7 +117,7 @@ QWidget* MakeControl(CDialog* dialog, const DLGITEM& item, QWidget* parent) {
         break;
     }
     case DlgItemKind::ListView: {
-        auto* table = new QTableWidget(parent);
+        auto* table = new VItemView<QTableWidget>(parent);
         table->verticalHeader()->hide();
         table->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         table->horizontalHeader()->setHighlightSections(false);

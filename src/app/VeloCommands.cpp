@@ -119,8 +119,6 @@ void DbTable_Properties() {
     BuildTable(grid, link, pTable);
     pTable->close();
 }
-void DbTable_Update() { NotAvailableYet(L"DbTable_Update"); }
-void DbTable_Auto_Update() { NotAvailableYet(L"DbTable_Auto_Update"); }
 
 void Velo_Help() {
     wchar_t szPath[MAX_PATH] = L"";
@@ -140,8 +138,3 @@ void Velo_Support() { OpenWithShell(kSupportMail); }
 void Velo_Faq() { OpenWithShell(kFaqUrl); }
 void Velo_New() { OpenWithShell(kWhatsNewUrl); }
 void Velo_Demo() { OpenWithShell(kDemoUrl); }
-
-void RefreshLinkedTablesOnOpen() {
-    // The table updater refreshes every linked table of the drawing here (selection mode "X").
-    acutPrintf(L"\nRefreshing linked tables on drawing open is not available yet.");
-}

@@ -1,0 +1,242 @@
+#include "AcadTable.h"
+
+#include <algorithm>
+
+#include "DxfTextChunks.h"
+
+namespace platform::dxf {
+
+namespace {
+
+int IntOf(const Tag& t) { return static_cast<int>(t.IntOr(0)); }
+
+// The tags of one cell: from its 171 up to the next cell's 171 (outside a value block).
+void ReadCell(const std::vector<Tag>& tags, size_t begin, size_t end, TableCell& cell) {
+    bool inValue = false;
+    bool seen[180] = {};
+    bool sawOverride91 = false;
+    std::string legacy, value, formatted;
+    bool hasLegacy = false, hasValue = false;
+    for (size_t i = begin; i < end; ++i) {
+        const Tag& t = tags[i];
+        if (t.code == 301) {
+            inValue = true;
+            continue;
+        }
+        if (t.code == 304) {
+            inValue = false;
+            continue;
+        }
+        if (inValue) {
+            if (t.code == 1 || t.code == 2 || t.code == 3) {
+                value.append(t.Value());
+                hasValue = true;
+            } else if (t.code == 302 || t.code == 303) {
+                formatted.append(t.Value());
+            }
+            continue;
+        }
+        const int c = t.code;
+        if (c >= 171 && c <= 178) {
+            if (seen[c]) continue;
+            seen[c] = true;
+        }
+        switch (c) {
+        case 171: cell.type = IntOf(t); break;
+        case 172: cell.flags = IntOf(t); break;
+        case 173: cell.merged = IntOf(t); break;
+        case 174: cell.autofit = IntOf(t); break;
+        case 175: cell.spanColumns = IntOf(t); break;
+        case 176: cell.spanRows = IntOf(t); break;
+        case 178: cell.virtualEdge = IntOf(t); break;
+        case 91:
+            if (!sawOverride91) cell.overrides = IntOf(t);
+            sawOverride91 = true;
+            break;
+        case 145: cell.rotation = t.DoubleOr(0); break;
+        case 1: case 2: case 3:
+            legacy.append(t.Value());
+            hasLegacy = true;
+            break;
+        case 7: cell.textStyle = std::string(t.Value()); break;
+        case 140: cell.textHeight = t.DoubleOr(0); break;
+        case 170: cell.alignment = IntOf(t); break;
+        default: break;
+        }
+    }
+    if (hasLegacy)
+        cell.text = std::move(legacy);
+    else if (hasValue)
+        cell.text = std::move(value);
+    else
+        cell.text = std::move(formatted);
+    if (cell.spanColumns < 1) cell.spanColumns = 1;
+    if (cell.spanRows < 1) cell.spanRows = 1;
+}
+
+bool Fail(std::string* why, const char* reason) {
+    if (why) *why = reason;
+    return false;
+}
+
+}  // namespace
+
+void AcadTable::Resize(int newRows, int newColumns, double rowHeight, double columnWidth) {
+    std::vector<TableCell> grid(static_cast<size_t>(newRows) * static_cast<size_t>(newColumns));
+    for (int r = 0; r < newRows && r < rows; ++r)
+        for (int c = 0; c < newColumns && c < columns; ++c)
+            grid[static_cast<size_t>(r * newColumns + c)] = std::move(Cell(r, c));
+    cells = std::move(grid);
+    rowHeights.resize(static_cast<size_t>(newRows), rowHeight);
+    columnWidths.resize(static_cast<size_t>(newColumns), columnWidth);
+    rows = newRows;
+    columns = newColumns;
+}
+
+std::optional<AcadTable> ParseAcadTable(const DxfObject& entity, std::string* why) {
+    const auto& tags = entity.tags;
+    if (entity.Type() != "ACAD_TABLE") {
+        Fail(why, "not an ACAD_TABLE entity");
+        return std::nullopt;
+    }
+    AcadTable table;
+    const size_t blockRef = entity.SubclassStart("AcDbBlockReference");
+    const size_t data = entity.SubclassStart("AcDbTable");
+    const size_t xdata = entity.XDataStart();
+    if (blockRef >= tags.size() || data >= tags.size() || data < blockRef) {
+        Fail(why, "the entity has no table data");
+        return std::nullopt;
+    }
+    ReadEntityBase(entity, blockRef, table);
+    for (size_t i = blockRef; i + 1 < data; ++i) {
+        const Tag& t = tags[i];
+        if (t.code == 2) table.blockName = std::string(t.Value());
+        if (t.code >= 10 && t.code <= 30 && t.code % 10 == 0) table.insertion[t.code / 10 - 1] = t.DoubleOr(0);
+    }
+
+    // Table header up to the first row height, then sizes, then cells.
+    size_t i = data;
+    bool rowsSeen = false, colsSeen = false;
+    for (; i < xdata; ++i) {
+        const Tag& t = tags[i];
+        if (t.code == 141 || t.code == 142 || t.code == 171) break;
+        switch (t.code) {
+        case 342: table.tableStyle = t.AsHandle().value_or(0); break;
+        case 343: table.blockRecord = t.AsHandle().value_or(0); break;
+        case 11: table.direction[0] = t.DoubleOr(1); break;
+        case 21: table.direction[1] = t.DoubleOr(0); break;
+        case 31: table.direction[2] = t.DoubleOr(0); break;
+        case 90: table.valueFlags = IntOf(t); break;
+        case 91:
+            if (!rowsSeen) table.rows = IntOf(t);
+            rowsSeen = true;
+            break;
+        case 92:
+            if (!colsSeen) table.columns = IntOf(t);
+            colsSeen = true;
+            break;
+        default: break;
+        }
+    }
+    if (table.rows < 0 || table.columns < 0) {
+        Fail(why, "negative row or column count");
+        return std::nullopt;
+    }
+    for (; i < xdata && (tags[i].code == 141 || tags[i].code == 142); ++i)
+        (tags[i].code == 141 ? table.rowHeights : table.columnWidths).push_back(tags[i].DoubleOr(0));
+    if (table.rowHeights.size() != static_cast<size_t>(table.rows) ||
+        table.columnWidths.size() != static_cast<size_t>(table.columns)) {
+        Fail(why, "row heights or column widths do not match the row and column counts");
+        return std::nullopt;
+    }
+
+    const size_t expected = static_cast<size_t>(table.rows) * static_cast<size_t>(table.columns);
+    // Counts come from the file: reserve no more than its tags could hold.
+    table.cells.reserve(std::min(expected, (xdata - i) / 8 + 1));
+    bool inValue = false;
+    size_t cellStart = xdata;
+    for (; i < xdata; ++i) {
+        const int c = tags[i].code;
+        if (c == 301) inValue = true;
+        if (c == 304) inValue = false;
+        if (c == 171 && !inValue) {
+            if (cellStart < i) ReadCell(tags, cellStart, i, table.cells.emplace_back());
+            cellStart = i;
+            if (table.cells.size() >= expected) break;
+        }
+    }
+    if (cellStart < i) ReadCell(tags, cellStart, i, table.cells.emplace_back());
+    if (table.cells.size() != expected) {
+        Fail(why, "the number of cells does not match rows times columns");
+        return std::nullopt;
+    }
+    return table;
+}
+
+DxfObject AcadTableToObject(const AcadTable& table, Document& doc) {
+    DxfObject o;
+    auto& t = o.tags;
+    t.reserve(40 + table.cells.size() * 18 + table.xdata.size());
+    WriteEntityBase(doc, "ACAD_TABLE", table, t);
+    t.push_back({100, "AcDbBlockReference"});
+    t.push_back(doc.MakeTag(2, table.blockName));
+    t.push_back(doc.MakeDouble(10, table.insertion[0]));
+    t.push_back(doc.MakeDouble(20, table.insertion[1]));
+    t.push_back(doc.MakeDouble(30, table.insertion[2]));
+    t.push_back({100, "AcDbTable"});
+    t.push_back(doc.MakeHandle(342, table.tableStyle));
+    t.push_back(doc.MakeHandle(343, table.blockRecord));
+    t.push_back(doc.MakeDouble(11, table.direction[0]));
+    t.push_back(doc.MakeDouble(21, table.direction[1]));
+    t.push_back(doc.MakeDouble(31, table.direction[2]));
+    t.push_back(doc.MakeInt(90, table.valueFlags));
+    t.push_back(doc.MakeInt(91, table.rows));
+    t.push_back(doc.MakeInt(92, table.columns));
+    for (int code : {93, 94, 95, 96}) t.push_back({code, "0"});
+    for (double h : table.rowHeights) t.push_back(doc.MakeDouble(141, h));
+    for (double w : table.columnWidths) t.push_back(doc.MakeDouble(142, w));
+    auto small = [&doc](int code, int v) -> Tag {
+        static constexpr std::string_view kDigits[] = {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"};
+        if (v >= 0 && v <= 9) return Tag{code, kDigits[v]};
+        return doc.MakeInt(code, v);
+    };
+    for (const TableCell& cell : table.cells) {
+        t.push_back(small(171, cell.type));
+        t.push_back(small(172, cell.flags));
+        t.push_back(small(173, cell.merged));
+        t.push_back(small(174, cell.autofit));
+        t.push_back(small(175, cell.spanColumns));
+        t.push_back(small(176, cell.spanRows));
+        t.push_back(small(91, cell.overrides));
+        t.push_back(small(178, cell.virtualEdge));
+        t.push_back(cell.rotation == 0 ? Tag{145, "0.0"} : doc.MakeDouble(145, cell.rotation));
+        t.push_back({92, "0"});
+        t.push_back({301, "CELL_VALUE"});
+        if (cell.text.empty()) {
+            t.push_back({93, "3"});
+            t.push_back({90, "0"});
+            t.push_back({91, "0"});
+            t.push_back({94, "0"});
+            t.push_back({300, ""});
+            t.push_back({302, ""});
+        } else {
+            const std::string_view text = doc.Keep(ToCellText(cell.text));
+            t.push_back({93, "2"});
+            t.push_back({90, "4"});
+            AppendChunkedText(t, text, 2);
+            t.push_back({94, "0"});
+            t.push_back({300, ""});
+            // The formatted copy is one line; CAD programs read lines up to 2049 bytes and format
+            // the value afresh when the copy is empty.
+            t.push_back({302, text.size() <= kMaxLineBytes ? text : std::string_view()});
+        }
+        t.push_back({304, "ACVALUE_END"});
+        if (!cell.textStyle.empty()) t.push_back(doc.MakeTag(7, cell.textStyle));
+        if (cell.textHeight > 0) t.push_back(doc.MakeDouble(140, cell.textHeight));
+        if (cell.alignment > 0) t.push_back(small(170, cell.alignment));
+    }
+    WriteXData(doc, table, t);
+    return o;
+}
+
+}  // namespace platform::dxf

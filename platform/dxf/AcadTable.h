@@ -1,0 +1,59 @@
+#pragma once
+// The ACAD_TABLE entity as plain data, and its codec: the legacy table data of the DXF
+// reference (rows, columns, heights, widths, one record per cell), which CAD programs still
+// write in every version beside their newer table objects.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "DxfDocument.h"
+#include "EntityCodec.h"
+
+namespace platform::dxf {
+
+struct TableCell {
+    int type = 1;         // 171: 1 text, 2 block
+    int flags = 0;        // 172
+    int merged = 0;       // 173: non-zero when the cell lies inside another cell's merged range
+    int autofit = 0;      // 174
+    int spanColumns = 1;  // 175: columns the cell covers (merged cells)
+    int spanRows = 1;     // 176: rows the cell covers
+    int overrides = 0;    // 91: override flags
+    int virtualEdge = 0;  // 178
+    double rotation = 0;  // 145
+    std::string text;     // UTF-8, MTEXT formatting; long texts were stored in chunks
+    // Cell-level overrides; empty / 0 when the table style applies.
+    std::string textStyle;  // 7
+    double textHeight = 0;  // 140
+    int alignment = 0;      // 170: 1..9 = top-left .. bottom-right
+};
+
+struct AcadTable : EntityBase {
+    std::string blockName;  // 2: the anonymous *T block that draws the table
+    double insertion[3] = {0, 0, 0};
+    double direction[3] = {1, 0, 0};  // 11/21/31
+    Handle tableStyle = 0;             // 342
+    Handle blockRecord = 0;            // 343
+    int valueFlags = 22;               // 90
+    int rows = 0;                      // 91
+    int columns = 0;                   // 92
+    std::vector<double> rowHeights;    // 141, one per row
+    std::vector<double> columnWidths;  // 142, one per column
+    std::vector<TableCell> cells;      // rows * columns, row by row
+
+    TableCell& Cell(int row, int column) { return cells[static_cast<size_t>(row * columns + column)]; }
+    const TableCell& Cell(int row, int column) const {
+        return cells[static_cast<size_t>(row * columns + column)];
+    }
+    // Sizes the grid, keeping cells whose position survives.
+    void Resize(int newRows, int newColumns, double rowHeight, double columnWidth);
+};
+
+// Reads an ACAD_TABLE entity; nothing when the object is not one or its table data is not
+// consistent (cell count, sizes), with the reason in *why.
+std::optional<AcadTable> ParseAcadTable(const DxfObject& entity, std::string* why = nullptr);
+
+// The ACAD_TABLE entity tags of the table (values kept in doc's storage).
+DxfObject AcadTableToObject(const AcadTable& table, Document& doc);
+
+}  // namespace platform::dxf

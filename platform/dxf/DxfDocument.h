@@ -1,0 +1,122 @@
+#pragma once
+// The document model of a DXF file: its sections, each object an ordered list of tags exactly
+// as read. Only what a writer must know structurally (tables with their records, blocks with
+// their entities) is grouped; everything else stays a flat list, so nothing is lost.
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "DxfTag.h"
+#include "TextStore.h"
+
+namespace platform::dxf {
+
+// One group that begins with a code 0 tag: an entity, an object, a table record, a class.
+struct DxfObject {
+    std::vector<Tag> tags;
+
+    std::string_view Type() const { return tags.empty() ? std::string_view() : tags.front().Value(); }
+    // The object's own handle (code 5, or 105 for DIMSTYLE records); 0 when it has none.
+    Handle GetHandle() const;
+    // The owner (the 330 outside any 102 group); 0 when none.
+    Handle Owner() const;
+    const Tag* Find(int code) const;
+    std::string_view Value(int code, std::string_view fallback = {}) const;
+    // Index of the first tag after the subclass marker "100 name", or tags.size() when absent.
+    std::size_t SubclassStart(std::string_view name) const;
+    // Index of the first extended data tag (code 1001), or tags.size() when there is none.
+    std::size_t XDataStart() const;
+    // Names of the applications whose extended data the object carries, in order.
+    std::vector<std::string_view> XDataApps() const;
+    // The extended data items of one application (after its 1001 tag); empty when it has none.
+    std::vector<Tag> XData(std::string_view app) const;
+    // Replaces one application's extended data, leaving the others as they are; no items
+    // removes it. The name and item values must live in the document's storage (or be
+    // literals); Document::SetXData keeps the name itself.
+    void SetXData(std::string_view app, const std::vector<Tag>& items);
+};
+
+struct SymbolTable {
+    DxfObject head;  // 0 TABLE, 2 name, handle, 70 count ...
+    std::vector<DxfObject> records;
+
+    std::string_view Name() const { return head.Value(2); }
+    DxfObject* FindRecord(std::string_view name);
+    const DxfObject* FindRecord(std::string_view name) const;
+};
+
+struct Block {
+    DxfObject begin;  // 0 BLOCK ...
+    std::vector<DxfObject> entities;
+    DxfObject end;  // 0 ENDBLK ...
+
+    std::string_view Name() const { return begin.Value(2); }
+};
+
+// A section this model does not structure (THUMBNAILIMAGE, ACDSDATA, anything unknown).
+struct RawSection {
+    std::string_view name;
+    std::vector<Tag> tags;
+};
+
+class Document {
+public:
+    Document() = default;
+    Document(const Document&) = delete;
+    Document& operator=(const Document&) = delete;
+    Document(Document&&) = default;
+    Document& operator=(Document&&) = default;
+
+    std::vector<Tag> header;  // 9 $NAME followed by its value tags, for every variable
+    std::vector<DxfObject> classes;
+    std::vector<SymbolTable> tables;
+    std::vector<Block> blocks;
+    std::vector<DxfObject> entities;
+    std::vector<DxfObject> objects;
+    std::vector<RawSection> rawSections;
+    // Section names in the order they were read; a writer keeps that order.
+    std::vector<std::string_view> sectionOrder;
+
+    // Copies text into the document's own storage; every tag value added later must live there
+    // (or be a string literal).
+    std::string_view Keep(std::string_view text) { return m_text.Keep(text); }
+    TextStore& Text() { return m_text; }
+
+    Tag MakeTag(int code, std::string_view text) { return Tag{code, Keep(text)}; }
+    Tag MakeInt(int code, long long value);
+    Tag MakeDouble(int code, double value);
+    Tag MakeHandle(int code, Handle value);
+
+    // Header variables. The value tags of a variable are those between its 9 tag and the next.
+    std::string_view Version() const;  // $ACADVER, "AC1009" when absent
+    const Tag* HeaderValue(std::string_view name, int code = -1) const;
+    void SetHeaderVar(std::string_view name, const std::vector<Tag>& values);
+
+    SymbolTable* FindTable(std::string_view name);
+    const SymbolTable* FindTable(std::string_view name) const;
+    Block* FindBlock(std::string_view name);
+    const Block* FindBlock(std::string_view name) const;
+    // Linear search through every object of every section.
+    DxfObject* FindObject(Handle handle);
+
+    // A handle no object uses yet: above every handle in the document and $HANDSEED.
+    Handle NewHandle();
+    Handle MaxHandle() const;
+
+    // DxfObject::SetXData with the application name kept in this document.
+    void SetXData(DxfObject& object, std::string_view app, const std::vector<Tag>& items) {
+        object.SetXData(Keep(app), items);
+    }
+
+    // Adds an APPID record for the application unless one exists; true when added.
+    bool EnsureAppId(std::string_view name);
+
+private:
+    TextStore m_text;
+    Handle m_nextHandle = 0;
+};
+
+// Case-insensitive comparison for names of symbol table records (DXF names ignore case).
+bool SameName(std::string_view a, std::string_view b);
+
+}  // namespace platform::dxf

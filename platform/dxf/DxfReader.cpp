@@ -1,0 +1,365 @@
+#include "DxfReader.h"
+
+#include <cstdint>
+#include <cstring>
+#include <sys/mman.h>
+#include <new>
+
+#include "DxfText.h"
+#include "Utf8.h"
+
+namespace platform::dxf {
+
+namespace {
+
+struct ParseError {
+    std::size_t line;
+    std::string reason;
+};
+
+std::string Shown(std::string_view text) {
+    std::string s(text.substr(0, 40));
+    for (char& c : s)
+        if (static_cast<unsigned char>(c) < 0x20) c = '?';
+    return "'" + s + (text.size() > 40 ? "...'" : "'");
+}
+
+// Splits the buffer into (code, value) pairs, checking each value against its code's type.
+class Tokenizer {
+public:
+    explicit Tokenizer(std::string_view text) : m_text(text) {
+        if (m_text.substr(0, 3) == "\xEF\xBB\xBF") m_pos = 3;
+    }
+
+    // False at the end of the input. The value still carries the file's raw encoding.
+    bool Next(Tag& tag) {
+        std::string_view codeLine;
+        if (!NextLine(codeLine)) return false;
+        m_codeLine = m_line;
+        tag.code = ParseCode(codeLine);
+        std::string_view value;
+        if (!NextLine(value)) {
+            throw ParseError{m_line, "unexpected end of file after group code " + std::to_string(tag.code)};
+        }
+        if (const char* why = CheckValue(tag.code, value)) {
+            throw ParseError{m_line, std::string(why) + " for group code " + std::to_string(tag.code) +
+                                         ", found " + Shown(value)};
+        }
+        tag.SetValue(value);
+        return true;
+    }
+
+    std::size_t Line() const { return m_line; }
+    std::size_t RemainingLines() const {
+        size_t n = 0;
+        for (const char* p = m_text.data() + m_pos; p != m_text.data() + m_text.size(); ++p) n += *p == '\n';
+        return n + 1;
+    }
+    std::size_t CodeLine() const { return m_codeLine; }
+
+private:
+    bool NextLine(std::string_view& line) {
+        if (m_pos >= m_text.size()) return false;
+        const char* start = m_text.data() + m_pos;
+        const char* end = m_text.data() + m_text.size();
+        // DXF lines are a few bytes long: a plain loop beats a library search call.
+        const char* p = start;
+        while (p != end && *p != '\n') ++p;
+        size_t len = static_cast<size_t>(p - start);
+        m_pos += len + (p != end ? 1 : 0);
+        if (len > 0 && start[len - 1] == '\r') --len;
+        ++m_line;
+        line = std::string_view(start, len);
+        return true;
+    }
+
+    int ParseCode(std::string_view line) const {
+        size_t i = 0;
+        while (i < line.size() && line[i] == ' ') ++i;
+        bool negative = false;
+        if (i < line.size() && line[i] == '-') {
+            negative = true;
+            ++i;
+        }
+        const size_t digits = i;
+        int code = 0;
+        while (i < line.size() && line[i] >= '0' && line[i] <= '9' && i - digits < 5) code = code * 10 + (line[i++] - '0');
+        const bool any = i > digits;
+        while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) ++i;
+        if (!any || i != line.size()) throw ParseError{m_line, "expected a group code, found " + Shown(line)};
+        if (negative) code = -code;
+        if (code < -5 || code > 1071) throw ParseError{m_line, "invalid group code " + std::to_string(code)};
+        return code;
+    }
+
+    std::string_view m_text;
+    size_t m_pos = 0;
+    size_t m_line = 0;
+    size_t m_codeLine = 0;
+};
+
+// Large pages for a large block of tags not yet written: far fewer page faults when it fills.
+void AdviseHugePages(Tag* begin, size_t count) {
+    constexpr uintptr_t kHuge = 2u << 20;
+    const auto first = (reinterpret_cast<uintptr_t>(begin) + kHuge - 1) & ~(kHuge - 1);
+    const auto last = reinterpret_cast<uintptr_t>(begin + count) & ~(kHuge - 1);
+    if (last > first) ::madvise(reinterpret_cast<void*>(first), last - first, MADV_HUGEPAGE);
+}
+
+class Parser {
+public:
+    Parser(std::string_view text, Document& doc) : m_tokens(text), m_doc(doc), m_text(text) {}
+
+    void Run() {
+        Tag tag;
+        bool sawAny = false;
+        while (Pull(tag)) {
+            sawAny = true;
+            if (tag.code == 999) continue;  // comments carry nothing a drawing needs
+            if (tag.Is(0, "EOF")) return;
+            if (!tag.Is(0, "SECTION"))
+                throw ParseError{m_tokens.CodeLine(), "expected SECTION or EOF, found " + Describe(tag)};
+            if (!Pull(tag) || tag.code != 2)
+                throw ParseError{m_tokens.Line(), "a SECTION must be followed by its name (group code 2)"};
+            ReadSection(m_doc.Keep(tag.Value()));
+        }
+        if (!sawAny) throw ParseError{1, "the file is empty"};
+        throw ParseError{m_tokens.Line(), "unexpected end of file: EOF marker missing"};
+    }
+
+private:
+    static std::string Describe(const Tag& tag) {
+        return "group code " + std::to_string(tag.code) + " " + Shown(tag.Value());
+    }
+
+    bool Pull(Tag& tag) {
+        if (m_pending) {
+            tag = *m_pending;
+            m_pending.reset();
+            return true;
+        }
+        if (!m_tokens.Next(tag)) return false;
+        if (m_decoder && (tag.Type() == TagType::String || tag.Type() == TagType::Unknown) &&
+            m_decoder->NeedsDecoding(tag.Value()))
+            tag.SetValue(m_doc.Keep(m_decoder->Decode(tag.Value())));
+        return true;
+    }
+
+    void Push(const Tag& tag) { m_pending = tag; }
+
+    Tag Must(std::string_view section) {
+        Tag tag;
+        if (!Pull(tag))
+            throw ParseError{m_tokens.Line(),
+                             "unexpected end of file in section " + std::string(section) + " (ENDSEC missing)"};
+        return tag;
+    }
+
+    // Reads one group beginning with the code 0 tag first; stops before the next code 0 tag.
+    // Tags gather in a scratch list that keeps its capacity, so each object costs one
+    // allocation of its exact size however many tags it has (memory touched for the first
+    // time is what loading a large drawing mostly spends its time on).
+    void ReadObject(const Tag& first, DxfObject& obj, std::string_view section) {
+        m_scratch.clear();
+        m_scratch.push_back(first);
+        for (;;) {
+            Tag tag = Must(section);
+            if (tag.code == 0) {
+                Push(tag);
+                break;
+            }
+            if (m_scratch.size() == m_scratch.capacity() && m_scratch.size() >= (1u << 20)) {
+                // A huge object (a large table): room for every tag the rest of the file can
+                // hold, instead of doubling, which would touch its memory twice over.
+                m_scratch.reserve(m_scratch.size() + m_tokens.RemainingLines() / 2 + 1);
+                AdviseHugePages(m_scratch.data() + m_scratch.size(), m_scratch.capacity() - m_scratch.size());
+            }
+            m_scratch.push_back(tag);
+        }
+        if (m_scratch.size() > 4096) {
+            // A big object (a large table) takes the scratch list itself instead of a copy.
+            obj.tags.swap(m_scratch);
+            m_scratch = std::vector<Tag>();
+            m_scratch.reserve(4096);
+        } else {
+            obj.tags.assign(m_scratch.begin(), m_scratch.end());
+        }
+    }
+
+    void ReadObjects(std::vector<DxfObject>& list, std::string_view section) {
+        for (;;) {
+            Tag tag = Must(section);
+            if (tag.Is(0, "ENDSEC")) return;
+            if (tag.code != 0)
+                throw ParseError{m_tokens.CodeLine(), "expected an object (group code 0), found " + Describe(tag)};
+            list.emplace_back();
+            ReadObject(tag, list.back(), section);
+        }
+    }
+
+    void ReadTables() {
+        for (;;) {
+            Tag tag = Must("TABLES");
+            if (tag.Is(0, "ENDSEC")) return;
+            if (!tag.Is(0, "TABLE"))
+                throw ParseError{m_tokens.CodeLine(), "expected TABLE, found " + Describe(tag)};
+            SymbolTable& table = m_doc.tables.emplace_back();
+            ReadObject(tag, table.head, "TABLES");
+            for (;;) {
+                tag = Must("TABLES");
+                if (tag.Is(0, "ENDTAB")) break;
+                if (tag.Is(0, "ENDSEC") || tag.Is(0, "TABLE"))
+                    throw ParseError{m_tokens.CodeLine(), "table " + Shown(table.Name()) + " has no ENDTAB"};
+                ReadObject(tag, table.records.emplace_back(), "TABLES");
+            }
+            // ENDTAB carries nothing else in any version.
+            tag = Must("TABLES");
+            if (tag.code != 0) throw ParseError{m_tokens.CodeLine(), "unexpected " + Describe(tag) + " after ENDTAB"};
+            Push(tag);
+        }
+    }
+
+    void ReadBlocks() {
+        for (;;) {
+            Tag tag = Must("BLOCKS");
+            if (tag.Is(0, "ENDSEC")) return;
+            if (!tag.Is(0, "BLOCK"))
+                throw ParseError{m_tokens.CodeLine(), "expected BLOCK, found " + Describe(tag)};
+            Block& block = m_doc.blocks.emplace_back();
+            ReadObject(tag, block.begin, "BLOCKS");
+            for (;;) {
+                tag = Must("BLOCKS");
+                if (tag.Is(0, "ENDBLK")) {
+                    ReadObject(tag, block.end, "BLOCKS");
+                    break;
+                }
+                if (tag.Is(0, "ENDSEC") || tag.Is(0, "BLOCK"))
+                    throw ParseError{m_tokens.CodeLine(), "block " + Shown(block.Name()) + " has no ENDBLK"};
+                ReadObject(tag, block.entities.emplace_back(), "BLOCKS");
+            }
+        }
+    }
+
+    void ReadRaw(std::vector<Tag>& tags, std::string_view section) {
+        for (;;) {
+            Tag tag = Must(section);
+            if (tag.Is(0, "ENDSEC")) return;
+            tags.push_back(tag);
+        }
+    }
+
+    void StartDecoding() {
+        const std::string_view version = m_doc.Version();
+        const Tag* cp = m_doc.HeaderValue("$DWGCODEPAGE", 3);
+        // From R2007 on strings are UTF-8. Older files are in their code page, unless the whole
+        // file is valid UTF-8 with non-ASCII bytes: other programs write such files.
+        bool utf8 = version >= "AC1021";
+        if (!utf8) {
+            bool ascii = true;
+            for (char c : m_text)
+                if (static_cast<unsigned char>(c) >= 0x80) {
+                    ascii = false;
+                    break;
+                }
+            utf8 = ascii || platform::IsValidUtf8(m_text);
+        }
+        m_decoder = std::make_unique<TextDecoder>(utf8, cp ? TrimBlanks(cp->Value()) : std::string_view("ANSI_1252"));
+    }
+
+    void ReadSection(std::string_view name) {
+        m_doc.sectionOrder.push_back(name);
+        if (name != "HEADER" && !m_decoder) StartDecoding();
+        if (name == "HEADER") {
+            // The header names the encoding, so the first one is read raw and decoded after.
+            // Tags read once decoding has begun are decoded as they come: decoding twice
+            // would garble them (and grow them without bound over repeated sections).
+            const bool raw = !m_decoder;
+            const size_t first = m_doc.header.size();
+            ReadRaw(m_doc.header, name);
+            if (raw) {
+                StartDecoding();
+                for (size_t i = first; i < m_doc.header.size(); ++i) {
+                    Tag& t = m_doc.header[i];
+                    if (t.Type() == TagType::String && m_decoder->NeedsDecoding(t.Value()))
+                        t.SetValue(m_doc.Keep(m_decoder->Decode(t.Value())));
+                }
+            }
+        } else if (name == "CLASSES") {
+            ReadObjects(m_doc.classes, name);
+        } else if (name == "TABLES") {
+            ReadTables();
+        } else if (name == "BLOCKS") {
+            ReadBlocks();
+        } else if (name == "ENTITIES") {
+            ReadObjects(m_doc.entities, name);
+        } else if (name == "OBJECTS") {
+            ReadObjects(m_doc.objects, name);
+        } else {
+            RawSection& raw = m_doc.rawSections.emplace_back();
+            raw.name = name;
+            ReadRaw(raw.tags, name);
+        }
+    }
+
+    Tokenizer m_tokens;
+    Document& m_doc;
+    std::string_view m_text;
+    std::optional<Tag> m_pending;
+    std::unique_ptr<TextDecoder> m_decoder;
+    std::vector<Tag> m_scratch;
+};
+
+ReadResult Parse(std::unique_ptr<Document> doc, std::string_view text, const std::string& name) {
+    ReadResult result;
+    if (text.substr(0, 18) == "AutoCAD Binary DXF") {
+        result.error = DxfError{name, 0, "binary DXF is not supported; save the drawing as ASCII DXF"};
+        return result;
+    }
+    try {
+        Parser parser(text, *doc);
+        parser.Run();
+        result.document = std::move(doc);
+    } catch (const ParseError& e) {
+        result.error = DxfError{name, e.line, e.reason};
+    } catch (const std::bad_alloc&) {
+        result.error = DxfError{name, 0, "out of memory"};
+    } catch (const std::exception& e) {
+        result.error = DxfError{name, 0, e.what()};
+    }
+    return result;
+}
+
+}  // namespace
+
+ReadResult ReadDxfText(std::string_view text, const std::string& name) {
+    try {
+        auto doc = std::make_unique<Document>();
+        auto copy = std::make_unique<char[]>(text.size() + 1);
+        std::memcpy(copy.get(), text.data(), text.size());
+        const std::string_view kept = doc->Text().Adopt(std::move(copy), text.size());
+        return Parse(std::move(doc), kept, name);
+    } catch (const std::bad_alloc&) {
+        return ReadResult{nullptr, DxfError{name, 0, "out of memory"}};
+    }
+}
+
+ReadResult ReadDxfFile(const std::string& path) {
+    ReadResult result;
+    try {
+        auto doc = std::make_unique<Document>();
+        std::string why;
+        const std::optional<std::string_view> text = doc->Text().MapFile(path, why);
+        if (!text) {
+            result.error = DxfError{path, 0, why};
+            return result;
+        }
+        return Parse(std::move(doc), *text, path);
+    } catch (const std::bad_alloc&) {
+        result.error = DxfError{path, 0, "out of memory"};
+    } catch (const std::exception& e) {
+        result.error = DxfError{path, 0, e.what()};
+    }
+    return result;
+}
+
+}  // namespace platform::dxf

@@ -1,0 +1,286 @@
+#include "DxfWriter.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <stdexcept>
+#include <unistd.h>
+
+#include "AtomicFile.h"
+#include "DxfText.h"
+#include "Utf8.h"
+
+namespace platform::dxf {
+
+namespace {
+
+// Buffered output to a file descriptor or to a string; one memcpy per line, no allocations.
+class Sink {
+public:
+    explicit Sink(int fd) : m_fd(fd) { m_buf.resize(1 << 20); }
+    explicit Sink(std::string* out) : m_out(out) { m_buf.resize(1 << 16); }
+
+    void Put(std::string_view text) {
+        if (text.empty()) return;  // an empty value may have no storage at all
+        if (text.size() > m_buf.size() - m_used) {
+            Flush();
+            if (text.size() > m_buf.size()) {
+                Emit(text.data(), text.size());
+                return;
+            }
+        }
+        std::memcpy(m_buf.data() + m_used, text.data(), text.size());
+        m_used += text.size();
+    }
+    void Flush() {
+        Emit(m_buf.data(), m_used);
+        m_used = 0;
+    }
+
+private:
+    void Emit(const char* data, size_t size) {
+        if (m_out) {
+            m_out->append(data, size);
+            return;
+        }
+        while (size > 0) {
+            const ssize_t n = ::write(m_fd, data, size);
+            if (n < 0) {
+                if (errno == EINTR) continue;
+                throw std::runtime_error(std::string("cannot write: ") + std::strerror(errno));
+            }
+            data += n;
+            size -= static_cast<size_t>(n);
+        }
+    }
+
+    int m_fd = -1;
+    std::string* m_out = nullptr;
+    std::string m_buf;
+    size_t m_used = 0;
+};
+
+class Writer {
+public:
+    Writer(Sink& sink, bool utf8, std::string_view codePage) : m_sink(sink), m_utf8(utf8) {
+        if (!utf8) m_encoder = std::make_unique<TextEncoder>(codePage);
+    }
+
+    void Put(int code, std::string_view value) {
+        m_sink.Put(CodeLine(code));
+        const TagType type = TagTypeOf(code);
+        if ((type == TagType::String || type == TagType::Unknown) && NeedsEscape(value)) {
+            m_sink.Put(Escape(value));
+        } else {
+            m_sink.Put(value);
+        }
+        m_sink.Put("\n");
+    }
+    void Put(const Tag& t) { Put(t.code, t.Value()); }
+    void Put(const std::vector<Tag>& tags) {
+        for (const Tag& t : tags) Put(t);
+    }
+    void Put(const DxfObject& o) { Put(o.tags); }
+
+private:
+    // Group codes right-aligned in three columns, as CAD programs write them.
+    static std::string_view CodeLine(int code) {
+        struct Table {
+            char text[1077][8];
+            unsigned char size[1077];
+            Table() {
+                for (int c = -5; c <= 1071; ++c) {
+                    const int n = std::snprintf(text[c + 5], 8, "%3d\n", c);
+                    size[c + 5] = static_cast<unsigned char>(n);
+                }
+            }
+        };
+        static const Table table;
+        return std::string_view(table.text[code + 5], table.size[code + 5]);
+    }
+
+    bool NeedsEscape(std::string_view v) const {
+        for (char ch : v) {
+            const auto c = static_cast<unsigned char>(ch);
+            if (c < 0x20 || (c >= 0x80 && !m_utf8)) return true;
+        }
+        return false;
+    }
+
+    // Control characters as ^X (a line end inside a value would break the file); outside UTF-8
+    // files, other characters in the drawing's code page or as \U+XXXX.
+    std::string Escape(std::string_view v) {
+        std::string out;
+        if (m_utf8) {
+            for (char ch : v) {
+                const auto c = static_cast<unsigned char>(ch);
+                if (c < 0x20) {
+                    out += '^';
+                    out += static_cast<char>(c + 0x40);
+                } else {
+                    out += ch;
+                }
+            }
+            return out;
+        }
+        for (wchar_t wc : platform::FromUtf8(v)) {
+            const auto c = static_cast<char32_t>(wc);
+            if (c < 0x20) {
+                out += '^';
+                out += static_cast<char>(c + 0x40);
+            } else {
+                m_encoder->Append(out, c);
+            }
+        }
+        return out;
+    }
+
+    Sink& m_sink;
+    bool m_utf8;
+    std::unique_ptr<TextEncoder> m_encoder;
+};
+
+void WriteSection(Writer& w, std::string_view name) {
+    w.Put(0, "SECTION");
+    w.Put(2, name);
+}
+
+void WriteDocument(const Document& doc, Sink& sink) {
+    const Tag* codePage = doc.HeaderValue("$DWGCODEPAGE", 3);
+    Writer w(sink, doc.Version() >= "AC1021", codePage ? TrimBlanks(codePage->Value()) : std::string_view("ANSI_1252"));
+    auto has = [&doc](std::string_view name) {
+        for (auto n : doc.sectionOrder)
+            if (n == name) return true;
+        return false;
+    };
+    const bool modern = doc.Version() >= "AC1015";
+    // R2000 and later need every standard section; older drawings keep the ones they had.
+    if (modern || has("HEADER") || !doc.header.empty()) {
+        WriteSection(w, "HEADER");
+        w.Put(doc.header);
+        w.Put(0, "ENDSEC");
+    }
+    if (modern || has("CLASSES") || !doc.classes.empty()) {
+        WriteSection(w, "CLASSES");
+        for (const DxfObject& c : doc.classes) w.Put(c);
+        w.Put(0, "ENDSEC");
+    }
+    if (modern || has("TABLES") || !doc.tables.empty()) {
+        WriteSection(w, "TABLES");
+        for (const SymbolTable& t : doc.tables) {
+            w.Put(t.head);
+            for (const DxfObject& r : t.records) w.Put(r);
+            w.Put(0, "ENDTAB");
+        }
+        w.Put(0, "ENDSEC");
+    }
+    if (modern || has("BLOCKS") || !doc.blocks.empty()) {
+        WriteSection(w, "BLOCKS");
+        for (const Block& b : doc.blocks) {
+            w.Put(b.begin);
+            for (const DxfObject& e : b.entities) w.Put(e);
+            if (b.end.tags.empty())
+                w.Put(0, "ENDBLK");
+            else
+                w.Put(b.end);
+        }
+        w.Put(0, "ENDSEC");
+    }
+    WriteSection(w, "ENTITIES");
+    for (const DxfObject& e : doc.entities) w.Put(e);
+    w.Put(0, "ENDSEC");
+    if (modern || has("OBJECTS") || !doc.objects.empty()) {
+        WriteSection(w, "OBJECTS");
+        for (const DxfObject& o : doc.objects) w.Put(o);
+        w.Put(0, "ENDSEC");
+    }
+    for (const RawSection& s : doc.rawSections) {
+        WriteSection(w, s.name);
+        w.Put(s.tags);
+        w.Put(0, "ENDSEC");
+    }
+    w.Put(0, "EOF");
+    sink.Flush();
+}
+
+void CollectApps(const DxfObject& o, std::vector<std::string_view>& apps) {
+    for (size_t i = o.XDataStart(); i < o.tags.size(); ++i) {
+        if (o.tags[i].code != 1001) continue;
+        bool known = false;
+        for (auto a : apps)
+            if (SameName(a, o.tags[i].Value())) known = true;
+        if (!known) apps.push_back(o.tags[i].Value());
+    }
+}
+
+bool HasTableEntity(const Document& doc) {
+    for (const DxfObject& e : doc.entities)
+        if (e.Type() == "ACAD_TABLE") return true;
+    for (const Block& b : doc.blocks)
+        for (const DxfObject& e : b.entities)
+            if (e.Type() == "ACAD_TABLE") return true;
+    return false;
+}
+
+}  // namespace
+
+void PrepareForSave(Document& doc) {
+    if (doc.Version() < "AC1015") {
+        if (const Tag* seed = doc.HeaderValue("$HANDSEED", 5)) {
+            const Handle next = doc.MaxHandle() + 1;
+            if (seed->AsHandle().value_or(0) < next) doc.SetHeaderVar("$HANDSEED", {doc.MakeHandle(5, next)});
+        }
+        return;
+    }
+    doc.SetHeaderVar("$ACADVER", {Tag{1, kOutputVersion}});
+    if (!doc.HeaderValue("$DWGCODEPAGE", 3)) doc.SetHeaderVar("$DWGCODEPAGE", {Tag{3, "ANSI_1252"}});
+
+    std::vector<std::string_view> apps;
+    for (auto* list : {&doc.entities, &doc.objects})
+        for (const DxfObject& o : *list) CollectApps(o, apps);
+    for (const SymbolTable& t : doc.tables)
+        for (const DxfObject& r : t.records) CollectApps(r, apps);
+    for (const Block& b : doc.blocks)
+        for (const DxfObject& e : b.entities) CollectApps(e, apps);
+    for (auto app : apps) doc.EnsureAppId(std::string(app));
+
+    if (HasTableEntity(doc)) {
+        bool present = false;
+        for (const DxfObject& c : doc.classes)
+            if (c.Value(1) == "ACAD_TABLE") present = true;
+        if (!present) {
+            DxfObject c;
+            c.tags = {Tag{0, "CLASS"}, Tag{1, "ACAD_TABLE"}, Tag{2, "AcDbTable"}, Tag{3, "ObjectDBX Classes"},
+                      Tag{90, "1025"}, Tag{91, "0"}, Tag{280, "0"}, Tag{281, "1"}};
+            doc.classes.push_back(std::move(c));
+        }
+    }
+    const Handle next = doc.MaxHandle() + 1;
+    const Tag* seed = doc.HeaderValue("$HANDSEED", 5);
+    if (!seed || seed->AsHandle().value_or(0) < next) doc.SetHeaderVar("$HANDSEED", {doc.MakeHandle(5, next)});
+}
+
+std::string WriteDxfToString(const Document& doc) {
+    std::string out;
+    Sink sink(&out);
+    WriteDocument(doc, sink);
+    return out;
+}
+
+std::optional<DxfError> SaveDxfFile(Document& doc, const std::string& path) {
+    try {
+        PrepareForSave(doc);
+        AtomicFile file(path);
+        Sink sink(file.Fd());
+        WriteDocument(doc, sink);
+        file.Commit();
+        return std::nullopt;
+    } catch (const std::bad_alloc&) {
+        return DxfError{path, 0, "out of memory"};
+    } catch (const std::exception& e) {
+        return DxfError{path, 0, e.what()};
+    }
+}
+
+}  // namespace platform::dxf

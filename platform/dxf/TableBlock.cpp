@@ -1,0 +1,272 @@
+#include "TableBlock.h"
+
+#include <algorithm>
+
+#include "DxfTextChunks.h"
+
+namespace platform::dxf {
+
+namespace {
+
+// The handle stored under a key of a DICTIONARY object (entries are 3 key, 350/360 handle).
+Handle DictionaryEntry(const DxfObject& dict, std::string_view key) {
+    for (size_t i = 0; i + 1 < dict.tags.size(); ++i)
+        if (dict.tags[i].code == 3 && dict.tags[i].Value() == key &&
+            (dict.tags[i + 1].code == 350 || dict.tags[i + 1].code == 360))
+            return dict.tags[i + 1].AsHandle().value_or(0);
+    return 0;
+}
+
+struct Grid {
+    int rows, cols;
+    std::vector<int> cover;  // index of the cell whose (merged) range covers each position
+
+    // A merged range stops where it meets another one, so overlapping spans in a damaged
+    // table cost no more than the cells themselves.
+    explicit Grid(const AcadTable& t) : rows(t.rows), cols(t.columns), cover(t.cells.size()) {
+        for (size_t i = 0; i < cover.size(); ++i) cover[i] = static_cast<int>(i);
+        auto free = [this](int r, int c) { return At(r, c) == r * cols + c; };
+        for (int r = 0; r < rows; ++r)
+            for (int c = 0; c < cols; ++c) {
+                const TableCell& cell = t.Cell(r, c);
+                if (cell.merged != 0 || (cell.spanRows == 1 && cell.spanColumns == 1) || !free(r, c)) continue;
+                const int r2 = r + std::min(cell.spanRows, rows - r), c2 = c + std::min(cell.spanColumns, cols - c);
+                for (int rr = r; rr < r2 && (rr == r || free(rr, c)); ++rr)
+                    for (int cc = c; cc < c2 && ((rr == r && cc == c) || free(rr, cc)); ++cc)
+                        cover[static_cast<size_t>(rr * cols + cc)] = r * cols + c;
+            }
+    }
+    int At(int r, int c) const { return cover[static_cast<size_t>(r * cols + c)]; }
+};
+
+class BlockBuilder {
+public:
+    BlockBuilder(Document& doc, Block& block, Handle owner) : m_doc(doc), m_block(block), m_owner(doc.MakeHandle(330, owner)) {}
+
+    void Line(double x1, double y1, double x2, double y2) {
+        DxfObject& o = m_block.entities.emplace_back();
+        o.tags = {{0, "LINE"}, m_doc.MakeHandle(5, m_doc.NewHandle()), m_owner, {100, "AcDbEntity"}, {8, "0"},
+                  {6, "ByBlock"}, {62, "0"}, {370, "-2"}, {100, "AcDbLine"},
+                  m_doc.MakeDouble(10, x1), m_doc.MakeDouble(20, y1), {30, "0.0"},
+                  m_doc.MakeDouble(11, x2), m_doc.MakeDouble(21, y2), {31, "0.0"}};
+    }
+
+    void Text(double x, double y, double height, double width, int attachment, std::string_view style,
+              std::string_view text) {
+        DxfObject& o = m_block.entities.emplace_back();
+        auto& t = o.tags;
+        t.reserve(20);
+        t = {{0, "MTEXT"}, m_doc.MakeHandle(5, m_doc.NewHandle()), m_owner, {100, "AcDbEntity"}, {8, "0"},
+             {62, "0"}, {100, "AcDbMText"}, m_doc.MakeDouble(10, x), m_doc.MakeDouble(20, y), {30, "0.0"},
+             m_doc.MakeDouble(40, height), m_doc.MakeDouble(41, width), {46, "0.0"},
+             m_doc.MakeInt(71, attachment), {72, "5"}};
+        AppendChunkedText(t, m_doc.Keep(ToCellText(text)), 3);
+        t.push_back(m_doc.MakeTag(7, style));
+        t.push_back({73, "1"});
+        t.push_back({44, "1.0"});
+    }
+
+private:
+    Document& m_doc;
+    Block& m_block;
+    Tag m_owner;
+};
+
+DxfObject MakeBlockRecord(Document& doc, Handle handle, Handle tableHandle, std::string_view name, Handle tableRef) {
+    DxfObject rec;
+    rec.tags = {{0, "BLOCK_RECORD"}, doc.MakeHandle(5, handle), doc.MakeHandle(330, tableHandle),
+                {100, "AcDbSymbolTableRecord"}, {100, "AcDbBlockTableRecord"}, doc.MakeTag(2, name), {340, "0"},
+                {102, "{BLKREFS"}, doc.MakeHandle(331, tableRef), {102, "}"}, {70, "0"}, {280, "1"}, {281, "0"}};
+    return rec;
+}
+
+std::string FreeAnonymousName(const Document& doc) {
+    for (int n = 1;; ++n) {
+        std::string name = "*T" + std::to_string(n);
+        if (!doc.FindBlock(name)) {
+            const SymbolTable* records = doc.FindTable("BLOCK_RECORD");
+            if (!records || !records->FindRecord(name)) return name;
+        }
+    }
+}
+
+// Tables written by CAD programs since 2008 carry a copy of their content in newer objects,
+// reached through the entity's extension dictionary (ACAD_XREC_ROUNDTRIP -> XRECORD ->
+// TABLECONTENT, TABLEGEOMETRY). A program that finds the copy uses it instead of the table data,
+// so once we rewrite a table the stale copy goes: the dictionary entry, the record and every
+// object the record owns.
+void DropStaleContentCopy(Document& doc, const AcadTable& table) {
+    Handle xdict = 0;
+    for (size_t i = 0; i + 1 < table.entityTags.size(); ++i)
+        if (table.entityTags[i].code == 102 && table.entityTags[i].value == "{ACAD_XDICTIONARY" &&
+            table.entityTags[i + 1].code == 360)
+            xdict = ParseHandle(table.entityTags[i + 1].value).value_or(0);
+    DxfObject* dict = xdict ? doc.FindObject(xdict) : nullptr;
+    if (!dict || dict->Type() != "DICTIONARY") return;
+    Handle record = 0;
+    auto& tags = dict->tags;
+    for (size_t i = 0; i + 1 < tags.size(); ++i)
+        if (tags[i].code == 3 && tags[i].Value() == "ACAD_XREC_ROUNDTRIP" && (tags[i + 1].code == 360 || tags[i + 1].code == 350)) {
+            record = tags[i + 1].AsHandle().value_or(0);
+            tags.erase(tags.begin() + static_cast<long>(i), tags.begin() + static_cast<long>(i) + 2);
+            break;
+        }
+    if (record == 0) return;
+    std::vector<Handle> doomed{record};
+    for (size_t k = 0; k < doomed.size(); ++k)
+        for (const DxfObject& o : doc.objects)
+            if (o.Owner() == doomed[k] && o.GetHandle() != 0) doomed.push_back(o.GetHandle());
+    std::erase_if(doc.objects, [&doomed](const DxfObject& o) {
+        return std::find(doomed.begin(), doomed.end(), o.GetHandle()) != doomed.end();
+    });
+}
+
+}  // namespace
+
+TableStyleInfo ParseTableStyle(const DxfObject& style) {
+    TableStyleInfo info;
+    const size_t start = style.SubclassStart("AcDbTableStyle");
+    CellStyleInfo* groups[] = {&info.data, &info.title, &info.header};
+    int group = -1;
+    for (size_t i = start; i < style.tags.size() && style.tags[i].code < 1000; ++i) {
+        const Tag& t = style.tags[i];
+        if (t.code == 7) {
+            if (++group > 2) break;
+            groups[group]->textStyle = std::string(t.Value());
+            continue;
+        }
+        if (group < 0) {
+            if (t.code == 40) info.horizontalMargin = t.DoubleOr(info.horizontalMargin);
+            if (t.code == 41) info.verticalMargin = t.DoubleOr(info.verticalMargin);
+            if (t.code == 280) info.titleSuppressed = t.IntOr(0) != 0;
+            if (t.code == 281) info.headerSuppressed = t.IntOr(0) != 0;
+        } else {
+            if (t.code == 140) groups[group]->textHeight = t.DoubleOr(groups[group]->textHeight);
+            if (t.code == 170) groups[group]->alignment = static_cast<int>(t.IntOr(groups[group]->alignment));
+        }
+    }
+    return info;
+}
+
+Handle FindTableStyle(Document& doc, std::string_view name) {
+    if (doc.objects.empty() || doc.objects.front().Type() != "DICTIONARY") return 0;
+    const DxfObject* styles = doc.FindObject(DictionaryEntry(doc.objects.front(), "ACAD_TABLESTYLE"));
+    return styles ? DictionaryEntry(*styles, name) : 0;
+}
+
+void BuildTableBlock(Document& doc, const AcadTable& table, const TableStyleInfo& style, Block& block) {
+    block.entities.clear();
+    BlockBuilder out(doc, block, table.blockRecord);
+    const int rows = table.rows, cols = table.columns;
+    std::vector<double> ys(static_cast<size_t>(rows) + 1, 0.0), xs(static_cast<size_t>(cols) + 1, 0.0);
+    for (int r = 0; r < rows; ++r) ys[static_cast<size_t>(r) + 1] = ys[static_cast<size_t>(r)] - table.rowHeights[static_cast<size_t>(r)];
+    for (int c = 0; c < cols; ++c) xs[static_cast<size_t>(c) + 1] = xs[static_cast<size_t>(c)] + table.columnWidths[static_cast<size_t>(c)];
+
+    const int titleRow = style.titleSuppressed ? -1 : 0;
+    const int headerRow = style.headerSuppressed ? -1 : (style.titleSuppressed ? 0 : 1);
+    const double hm = style.horizontalMargin, vm = style.verticalMargin;
+    for (int r = 0; r < rows; ++r) {
+        const CellStyleInfo& rowStyle = r == titleRow ? style.title : r == headerRow ? style.header : style.data;
+        for (int c = 0; c < cols; ++c) {
+            const TableCell& cell = table.Cell(r, c);
+            if (cell.merged != 0 || cell.text.empty()) continue;
+            const int r2 = r + std::min(cell.spanRows, rows - r), c2 = c + std::min(cell.spanColumns, cols - c);
+            const double left = xs[static_cast<size_t>(c)], right = xs[static_cast<size_t>(c2)];
+            const double top = ys[static_cast<size_t>(r)], bottom = ys[static_cast<size_t>(r2)];
+            const int align = (cell.alignment >= 1 && cell.alignment <= 9) ? cell.alignment : rowStyle.alignment;
+            const int column = (align - 1) % 3, line = (align - 1) / 3;
+            const double x = column == 0 ? left + hm : column == 1 ? (left + right) / 2 : right - hm;
+            const double y = line == 0 ? top - vm : line == 1 ? (top + bottom) / 2 : bottom + vm;
+            const double height = cell.textHeight > 0 ? cell.textHeight : rowStyle.textHeight;
+            const std::string_view textStyle = cell.textStyle.empty() ? rowStyle.textStyle : cell.textStyle;
+            out.Text(x, y, height, std::max(0.0, right - left - 2 * hm), align, textStyle, cell.text);
+        }
+    }
+    if (rows == 0 || cols == 0) return;
+    const Grid grid(table);
+    // Horizontal edges: between rows whose cells differ, joined into runs along each edge.
+    for (int b = 0; b <= rows; ++b) {
+        int runStart = -1;
+        for (int c = 0; c <= cols; ++c) {
+            const bool edge = c < cols && (b == 0 || b == rows || grid.At(b - 1, c) != grid.At(b, c));
+            if (edge && runStart < 0) runStart = c;
+            if (!edge && runStart >= 0) {
+                out.Line(xs[static_cast<size_t>(runStart)], ys[static_cast<size_t>(b)], xs[static_cast<size_t>(c)], ys[static_cast<size_t>(b)]);
+                runStart = -1;
+            }
+        }
+    }
+    for (int v = 0; v <= cols; ++v) {
+        int runStart = -1;
+        for (int r = 0; r <= rows; ++r) {
+            const bool edge = r < rows && (v == 0 || v == cols || grid.At(r, v - 1) != grid.At(r, v));
+            if (edge && runStart < 0) runStart = r;
+            if (!edge && runStart >= 0) {
+                out.Line(xs[static_cast<size_t>(v)], ys[static_cast<size_t>(runStart)], xs[static_cast<size_t>(v)], ys[static_cast<size_t>(r)]);
+                runStart = -1;
+            }
+        }
+    }
+}
+
+Handle StoreTable(Document& doc, AcadTable& table) {
+    SymbolTable* records = doc.FindTable("BLOCK_RECORD");
+    if (table.handle == 0) table.handle = doc.NewHandle();
+    if (table.owner == 0 && records)
+        if (const DxfObject* ms = records->FindRecord("*Model_Space")) table.owner = ms->GetHandle();
+    if (table.tableStyle == 0) table.tableStyle = FindTableStyle(doc, "Standard");
+
+    // The block record and block of the table's graphics.
+    const DxfObject* record = table.blockRecord ? doc.FindObject(table.blockRecord) : nullptr;
+    if (record && record->Type() == "BLOCK_RECORD") {
+        table.blockName = std::string(record->Value(2));
+    } else {
+        if (table.blockName.empty() || doc.FindBlock(table.blockName)) table.blockName = FreeAnonymousName(doc);
+        table.blockRecord = doc.NewHandle();
+        if (records) records->records.push_back(MakeBlockRecord(doc, table.blockRecord, records->head.GetHandle(), table.blockName, table.handle));
+    }
+    Block* block = doc.FindBlock(table.blockName);
+    if (!block) {
+        block = &doc.blocks.emplace_back();
+        block->begin.tags = {{0, "BLOCK"}, doc.MakeHandle(5, doc.NewHandle()), doc.MakeHandle(330, table.blockRecord),
+                             {100, "AcDbEntity"}, {8, "0"}, {100, "AcDbBlockBegin"}, doc.MakeTag(2, table.blockName),
+                             {70, "1"}, {10, "0.0"}, {20, "0.0"}, {30, "0.0"}, doc.MakeTag(3, table.blockName), {1, ""}};
+        block->end.tags = {{0, "ENDBLK"}, doc.MakeHandle(5, doc.NewHandle()), doc.MakeHandle(330, table.blockRecord),
+                           {100, "AcDbEntity"}, {8, "0"}, {100, "AcDbBlockEnd"}};
+    }
+    TableStyleInfo style;
+    if (const DxfObject* s = doc.FindObject(table.tableStyle)) style = ParseTableStyle(*s);
+    BuildTableBlock(doc, table, style, *block);
+
+    // The entity goes where its owner's entities are: model space in the ENTITIES section,
+    // any other block record (paper space layouts) in its block.
+    std::vector<DxfObject>* list = &doc.entities;
+    if (records) {
+        for (const DxfObject& r : records->records) {
+            if (r.GetHandle() != table.owner) continue;
+            if (!SameName(r.Value(2), "*Model_Space"))
+                if (Block* b = doc.FindBlock(r.Value(2))) list = &b->entities;
+        }
+    }
+    DropStaleContentCopy(doc, table);
+    DxfObject entity = AcadTableToObject(table, doc);
+    for (DxfObject& e : *list)
+        if (e.GetHandle() == table.handle) {
+            e = std::move(entity);
+            return table.handle;
+        }
+    list->push_back(std::move(entity));
+    return table.handle;
+}
+
+std::vector<const DxfObject*> FindTableEntities(const Document& doc) {
+    std::vector<const DxfObject*> found;
+    for (const DxfObject& e : doc.entities)
+        if (e.Type() == "ACAD_TABLE") found.push_back(&e);
+    for (const Block& b : doc.blocks)
+        for (const DxfObject& e : b.entities)
+            if (e.Type() == "ACAD_TABLE") found.push_back(&e);
+    return found;
+}
+
+}  // namespace platform::dxf

@@ -1,0 +1,35 @@
+// The refresh commands and the refresh when a drawing is opened.
+#include "AdsDefs.h"
+#include "Editor.h"
+#include "Print.h"
+#include "app/VeloCommands.h"
+#include "engine/TableUpdater.h"
+#include "support/Registry.h"
+
+void DbTable_Update() { UpdateLinkedTables(nullptr); }
+
+void DbTable_Auto_Update() {
+    CRegistry::SetRoot(HKEY_CURRENT_USER, L"Morvane");
+    const int nAutoUpdate = CRegistry::GetProfileInt(L"Velloria", L"AutoUpdate", 0);
+
+    CString strPrompt;
+    strPrompt.Format(L"\nTurn Auto-Update [ON/OFF] when the drawing is opened.<%s>:", nAutoUpdate ? L"ON" : L"OFF");
+
+    wchar_t szAnswer[21] = L"";
+    int rc;
+    do {
+        acedInitGet(RSG_NONULL, L"ON OFF");
+        rc = acedGetKword(strPrompt, szAnswer, _countof(szAnswer));
+        if (rc == RTCAN) return;
+    } while (rc != RTNORM);
+
+    if (CString(szAnswer).CompareNoCase(L"ON") == 0) {
+        CRegistry::WriteProfileInt(L"Velloria", L"AutoUpdate", 1);
+        acutPrintf(L"\nAuto-Update is enabled.");
+    } else {
+        CRegistry::WriteProfileInt(L"Velloria", L"AutoUpdate", 0);
+        acutPrintf(L"\nAuto-Update is disabled.");
+    }
+}
+
+void RefreshLinkedTablesOnOpen() { UpdateLinkedTables(L"X"); }

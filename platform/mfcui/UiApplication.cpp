@@ -4,6 +4,9 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <cstdlib>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "DialogSession.h"
 #include "QtBridge.h"
@@ -26,7 +29,17 @@ bool WantConsole() {
 void EnsureApplication() {
     if (QApplication::instance()) return;
     s_console = WantConsole();
-    if (s_console) ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    if (s_console) {
+        ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        // The toolkit wants a private runtime folder; the one it would pick itself, made quietly.
+        if (!std::getenv("XDG_RUNTIME_DIR")) {
+            const std::string runtime = "/tmp/runtime-" + std::to_string(::getuid());
+            ::mkdir(runtime.c_str(), 0700);
+            struct stat info {};
+            if (::stat(runtime.c_str(), &info) == 0 && info.st_uid == ::getuid() && (info.st_mode & 0077) == 0)
+                ::setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
+        }
+    }
     // The toolkit keeps references to these for its whole life.
     static int argc = 1;
     static char name[] = "velloria";

@@ -39,6 +39,8 @@ std::unique_ptr<LoadedModule> LoadedModule::Load(const std::string& path) {
     return std::unique_ptr<LoadedModule>(new LoadedModule(handle, entryPoint, path));
 }
 
+void* LoadedModule::Symbol(const char* name) const { return ::dlsym(m_handle, name); }
+
 std::string DefaultModulePath() {
     if (const char* path = std::getenv("VELLORIA_MODULE"); path && *path) return path;
     wchar_t exe[4096];

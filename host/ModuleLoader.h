@@ -19,6 +19,8 @@ public:
     // The application's identity towards the dynamic linker (the packet of kInitAppMsg).
     void* AppId() { return this; }
     const std::string& Path() const { return m_path; }
+    // Another symbol the module exports (null when it has none).
+    void* Symbol(const char* name) const;
 
 private:
     LoadedModule(void* handle, AcRxEntryPointFunc entryPoint, std::string path)

@@ -5,16 +5,22 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <optional>
 #include <set>
 
 #include "AccessErrors.h"
 #include "AccessSql.h"
 #include "HostPath.h"
+#include "SqliteText.h"
 #include "String.h"
 #include "Utf8.h"
 
 namespace platform::access {
 namespace {
+
+using sqlite_text::LowerAscii;
+using sqlite_text::Quoted;
+using sqlite_text::StatementGuard;
 
 // Declared types of the SQLite copies: the affinity SQLite needs, and the Access type.
 const char* DeclaredType(int accessType) {
@@ -30,28 +36,12 @@ const char* DeclaredType(int accessType) {
     case mdb::kDouble: return "DOUBLE";
     case mdb::kDateTime: return "REAL_DATETIME";
     case mdb::kNumeric: return "REAL_DECIMAL";
-    case mdb::kMemo: return "TEXT_MEMO";
+    case mdb::kMemo: return "TEXT_MEMO COLLATE access_text";
     case mdb::kRepId: return "TEXT_GUID";
     case mdb::kBinary: return "BLOB_BINARY";
     case mdb::kOle: return "BLOB_OLE";
-    default: return "TEXT";
+    default: return "TEXT COLLATE access_text";
     }
-}
-
-std::string Quoted(std::string_view name) {
-    std::string out = "\"";
-    for (char c : name) {
-        if (c == '"') out += '"';
-        out += c;
-    }
-    return out + '"';
-}
-
-std::string LowerAscii(std::string_view s) {
-    std::string out(s);
-    for (auto& c : out)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return out;
 }
 
 // UTF-8 to a BSTR; a malformed byte becomes U+FFFD.
@@ -87,6 +77,7 @@ BSTR Utf8ToBstr(const unsigned char* s, int n) {
 struct ColumnPlan {
     int accessType = 0;  // 0: computed, typed by its values
     int scale = 0;
+    ValueType computed = ValueType::Unknown;  // a saved query's column: the type of its expression
 };
 
 DECIMAL DecimalFrom(double value, int scale) {
@@ -155,6 +146,16 @@ void SetVariant(VARIANT& v, sqlite3_stmt* stmt, int i, const ColumnPlan& plan) {
         return;
     default: break;
     }
+    // Computed values carry their Access type as a subtype of the value.
+    const unsigned subtype = sqlite3_value_subtype(sqlite3_column_value(stmt, i));
+    if (plan.accessType == 0 && (storage == SQLITE_INTEGER || storage == SQLITE_FLOAT)) {
+        ColumnPlan typed;
+        if (subtype == kSubtypeCurrency || plan.computed == ValueType::Currency) typed.accessType = mdb::kMoney;
+        else if (subtype == kSubtypeDate || plan.computed == ValueType::Date) typed.accessType = mdb::kDateTime;
+        else if (subtype == kSubtypeBool || plan.computed == ValueType::Bool) typed.accessType = mdb::kBool;
+        else if (plan.computed == ValueType::Double) typed.accessType = mdb::kDouble;
+        if (typed.accessType) return SetVariant(v, stmt, i, typed);
+    }
     // Text and binary columns, and computed values: the value's own type.
     switch (storage) {
     case SQLITE_INTEGER: {
@@ -217,6 +218,9 @@ void Describe(ResultColumn& column, const mdb::Column& source, bool jet3) {
 void DescribeComputed(ResultColumn& column, const _variant_t* firstValue) {
     column.attributes = adFldIsNullable | adFldMayBeNull;
     switch (firstValue ? firstValue->vt : static_cast<VARTYPE>(VT_BSTR)) {
+    case VT_CY: column.type = adCurrency; column.definedSize = 8; column.attributes |= adFldFixed; break;
+    case VT_DATE: column.type = adDate; column.definedSize = 8; column.attributes |= adFldFixed; break;
+    case VT_BOOL: column.type = adBoolean; column.definedSize = 2; column.attributes |= adFldFixed; break;
     case VT_I4: column.type = adInteger; column.definedSize = 4; column.attributes |= adFldFixed; break;
     case VT_I8: column.type = adBigInt; column.definedSize = 8; column.attributes |= adFldFixed; break;
     case VT_R8: column.type = adDouble; column.definedSize = 8; column.attributes |= adFldFixed; break;
@@ -234,13 +238,6 @@ int CollectTables(void* data, int action, const char* a1, const char*, const cha
     return SQLITE_OK;
 }
 
-struct StatementGuard {
-    sqlite3_stmt* stmt = nullptr;
-    ~StatementGuard() {
-        if (stmt) sqlite3_finalize(stmt);
-    }
-};
-
 }  // namespace
 
 std::shared_ptr<Database> Database::Open(const ConnectTarget& target) {
@@ -257,8 +254,12 @@ std::shared_ptr<Database> Database::Open(const ConnectTarget& target) {
     }
     if (sqlite3_open_v2(":memory:", &db->m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr) != SQLITE_OK)
         RaiseEngineError(target.route, L"Not enough memory resources are available to complete this operation.");
+    // "..." is a name, never text that SQLite guesses at.
+    sqlite3_db_config(db->m_db, SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
+    sqlite3_db_config(db->m_db, SQLITE_DBCONFIG_DQS_DDL, 0, nullptr);
     RegisterAccessFunctions(db->m_db);
     db->CreateTables();
+    db->CreateViews();
     return db;
 }
 
@@ -343,6 +344,8 @@ void Database::RaiseSqlError(std::wstring_view sql) {
     if (message.rfind("no such table: ", 0) == 0) {
         std::wstring name = after("no such table: ");
         if (name.rfind(L"main.", 0) == 0) name.erase(0, 5);
+        for (const auto& view : m_views)
+            if (!view.error.empty() && platform::CompareNoCase(FromUtf8(view.name), name) == 0) RaiseEngineError(m_route, view.error);
         RaiseNoTable(m_route, name);
     }
     if (message.rfind("no such column: ", 0) == 0) RaiseMissingParameters(m_route, 1);
@@ -357,7 +360,9 @@ void Database::RaiseSqlError(std::wstring_view sql) {
 }
 
 ResultSet Database::Query(std::wstring_view sqlText) {
-    const std::string sql = TranslateAccessSql(ToUtf8(sqlText), m_route == Route::Odbc);
+    if (std::wstring_view(sqlText).find_first_not_of(L" \t\r\n") == std::wstring_view::npos) RaiseNoCommand(m_route);
+    const Translation translation = Translate(ToUtf8(sqlText), m_route == Route::Odbc);
+    const std::string& sql = translation.sql;
     if (sql.find_first_not_of(" \t\r\n") == std::string::npos) RaiseNoCommand(m_route);
     AuthorizerState reads;
     StatementGuard statement;
@@ -397,6 +402,22 @@ ResultSet Database::Query(std::wstring_view sqlText) {
                     }
                 }
             }
+        }
+    }
+    // A computed column: the type of its expression, from the statement itself or from the
+    // saved query it is read through (a sort or a grouping loses the type a value carries).
+    for (int i = 0; i < count; ++i) {
+        auto& plan = plans[static_cast<size_t>(i)];
+        if (plan.accessType != 0) continue;
+        const std::string name = LowerAscii(ToUtf8(result.columns[static_cast<size_t>(i)].name));
+        for (const auto& [columnName, type] : translation.columns)
+            if (LowerAscii(columnName) == name && type != ValueType::Unknown) plan.computed = type;
+        if (plan.computed != ValueType::Unknown) continue;
+        const std::string lowerSql = LowerAscii(sql);
+        for (const auto& view : m_views) {
+            if (!view.created || lowerSql.find(LowerAscii(view.name)) == std::string::npos) continue;
+            for (const auto& [columnName, type] : view.columns)
+                if (LowerAscii(columnName) == name && type != ValueType::Unknown) plan.computed = type;
         }
     }
     // Columns of the same name from different tables are told apart as Table.Column.
@@ -451,6 +472,8 @@ ResultSet Database::Tables() const {
         const wchar_t* type = table.kind == mdb::TableKind::Linked ? L"LINK" : table.kind == mdb::TableKind::System ? L"SYSTEM TABLE" : L"TABLE";
         rows.push_back({FromUtf8(table.name), type});
     }
+    for (const auto& view : m_views)
+        if (view.listed) rows.push_back({FromUtf8(view.name), L"VIEW"});
     // The provider lists the rowset ordered by type, then name.
     std::stable_sort(rows.begin(), rows.end(), [](const Row& a, const Row& b) {
         if (const int t = a.type.compare(b.type)) return t < 0;

@@ -9,6 +9,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "AccessSql.h"
 #include "Ado.h"
 #include "ConnectString.h"
 #include "MdbReader.h"
@@ -66,8 +67,20 @@ private:
         bool loaded = false;
     };
 
+    struct ViewState {
+        std::string name;       // UTF-8
+        std::string accessSql;  // the saved definition
+        std::vector<std::pair<std::string, ValueType>> columns;
+        std::wstring error;     // why it cannot run, when it cannot
+        bool created = false;
+        bool listed = true;     // false: it turned out to need parameters
+    };
+
     Database() = default;
     void CreateTables();
+    void CreateViews();
+    ValueType ColumnType(std::string_view qualifier, std::string_view column) const;
+    Translation Translate(std::string_view sql, bool ansi89) const;
     void Load(TableState& table);
     TableState* FindTable(std::string_view sqliteName);
     [[noreturn]] void RaiseSqlError(std::wstring_view sql);
@@ -78,6 +91,7 @@ private:
     mdb::Catalog m_catalog;
     std::vector<TableState> m_tables;
     std::unordered_map<std::string, size_t> m_byName;  // lower-case ASCII name -> table
+    std::vector<ViewState> m_views;                    // saved select queries, in catalogue order
     sqlite3* m_db = nullptr;
 };
 

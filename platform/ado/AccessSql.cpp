@@ -6,6 +6,9 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <vector>
+
+#include "AccessFunctions.h"
 
 #include "String.h"
 #include "Utf8.h"
@@ -98,170 +101,548 @@ std::optional<double> ParseDateLiteral(std::string_view s) {
     return date;
 }
 
-std::string TranslateAccessSql(std::string_view sql, bool ansi89Wildcards) {
-    std::string out;
-    out.reserve(sql.size() + 16);
-    size_t i = 0;
-    bool pattern = false;  // the next text literal is a LIKE pattern
-    while (i < sql.size()) {
-        const char c = sql[i];
-        if (c == '\'') {  // text literal, copied as it stands (a LIKE pattern may be respelled)
-            const size_t start = i++;
-            while (i < sql.size()) {
-                if (sql[i] == '\'' && i + 1 < sql.size() && sql[i + 1] == '\'') i += 2;
-                else if (sql[i++] == '\'') break;
-            }
-            std::string literal(sql.substr(start, i - start));
-            if (pattern && ansi89Wildcards)
-                for (auto& ch : literal) ch = ch == '*' ? '%' : ch == '?' ? '_' : ch;
-            pattern = false;
-            out += literal;
-        } else if (c == '"') {  // Access reads "..." as text
-            ++i;
-            out += '\'';
-            while (i < sql.size()) {
-                if (sql[i] == '"' && i + 1 < sql.size() && sql[i + 1] == '"') {
-                    out += '"';
-                    i += 2;
-                } else if (sql[i] == '"') {
-                    ++i;
-                    break;
-                } else {
-                    char ch = sql[i++];
-                    if (ch == '\'') out += '\'';
-                    if (pattern && ansi89Wildcards) ch = ch == '*' ? '%' : ch == '?' ? '_' : ch;
-                    out += ch;
-                }
-            }
-            out += '\'';
-            pattern = false;
-        } else if (c == '[' || c == '`') {  // names, copied as they stand
-            const char close = c == '[' ? ']' : '`';
-            const size_t end = sql.find(close, i + 1);
-            const size_t stop = end == std::string_view::npos ? sql.size() : end + 1;
-            out.append(sql.substr(i, stop - i));
-            i = stop;
-        } else if (c == '#') {
-            const size_t end = sql.find('#', i + 1);
-            const auto date = end == std::string_view::npos ? std::nullopt : ParseDateLiteral(sql.substr(i + 1, end - i - 1));
-            if (date) {
-                char number[40];
-                std::snprintf(number, sizeof number, "%.17g", *date);
-                out += number;
-                i = end + 1;
-            } else {
-                out += c;
-                ++i;
-            }
-        } else if (c == '&') {
-            out += "||";
-            ++i;
-        } else if (IsWordChar(c) && (i == 0 || (!IsWordChar(sql[i - 1]) && sql[i - 1] != '.'))) {
-            size_t end = i;
-            while (end < sql.size() && IsWordChar(sql[end])) ++end;
-            const std::string_view word = sql.substr(i, end - i);
-            const bool qualified = end < sql.size() && sql[end] == '.';
-            size_t next = end;
-            while (next < sql.size() && sql[next] == ' ') ++next;
-            const bool call = next < sql.size() && sql[next] == '(';
-            // LEFT and RIGHT are join keywords in SQLite: the functions go by other names.
-            if (call && (EqualsNoCase(word, "left") || EqualsNoCase(word, "right"))) out += "access_";
-            if (EqualsNoCase(word, "like")) pattern = true;
-            else pattern = false;
-            if (!qualified && EqualsNoCase(word, "true")) out += "(-1)";
-            else if (!qualified && EqualsNoCase(word, "false")) out += "0";
-            else out.append(word);
-            i = end;
-        } else {
-            out += c;
-            ++i;
-        }
-    }
-    return out;
-}
 
 namespace {
 
-std::wstring Wide(sqlite3_value* v) {
-    const auto* text = sqlite3_value_text(v);
-    return text ? FromUtf8(std::string_view(reinterpret_cast<const char*>(text), static_cast<size_t>(sqlite3_value_bytes(v)))) : std::wstring();
+struct Token {
+    enum Kind { Word, Name, Text, Number, Date, Op, Open, Close, Comma, End } kind = End;
+    std::string text;  // a word, a name or a text's value, a number, an operator
+    double date = 0;
+};
+
+std::vector<Token> Tokenize(std::string_view s) {
+    std::vector<Token> tokens;
+    size_t i = 0;
+    while (i < s.size()) {
+        const char c = s[i];
+        if (c == ' ' || c == '\t' || c == '\r' || c == '\n') {
+            ++i;
+        } else if (c == '\'' || c == '"') {
+            Token t{Token::Text, {}};
+            ++i;
+            for (;;) {
+                if (i >= s.size()) throw SqlSyntaxError(std::string(s.substr(0, 40)));
+                if (s[i] == c && i + 1 < s.size() && s[i + 1] == c) t.text += c, i += 2;
+                else if (s[i] == c) {
+                    ++i;
+                    break;
+                } else t.text += s[i++];
+            }
+            tokens.push_back(std::move(t));
+        } else if (c == '[' || c == '`') {
+            const char close = c == '[' ? ']' : '`';
+            const size_t end = s.find(close, i + 1);
+            if (end == std::string_view::npos) throw SqlSyntaxError(std::string(s.substr(i, 40)));
+            tokens.push_back({Token::Name, std::string(s.substr(i + 1, end - i - 1))});
+            i = end + 1;
+        } else if (c == '#') {
+            const size_t end = s.find('#', i + 1);
+            const auto date = end == std::string_view::npos ? std::nullopt : ParseDateLiteral(s.substr(i + 1, end - i - 1));
+            if (!date) throw SqlSyntaxError(std::string(s.substr(i, end == std::string_view::npos ? 40 : end - i + 1)));
+            Token t{Token::Date, std::string(s.substr(i, end - i + 1))};
+            t.date = *date;
+            tokens.push_back(std::move(t));
+            i = end + 1;
+        } else if (std::isdigit(static_cast<unsigned char>(c)) || (c == '.' && i + 1 < s.size() && std::isdigit(static_cast<unsigned char>(s[i + 1])))) {
+            size_t end = i;
+            while (end < s.size() && (std::isdigit(static_cast<unsigned char>(s[end])) || s[end] == '.')) ++end;
+            if (end < s.size() && (s[end] == 'e' || s[end] == 'E') && end + 1 < s.size() &&
+                (std::isdigit(static_cast<unsigned char>(s[end + 1])) || s[end + 1] == '-' || s[end + 1] == '+')) {
+                end += 2;
+                while (end < s.size() && std::isdigit(static_cast<unsigned char>(s[end]))) ++end;
+            }
+            tokens.push_back({Token::Number, std::string(s.substr(i, end - i))});
+            i = end;
+        } else if (IsWordChar(c)) {
+            size_t end = i;
+            while (end < s.size() && IsWordChar(s[end])) ++end;
+            tokens.push_back({Token::Word, std::string(s.substr(i, end - i))});
+            i = end;
+        } else if (c == '(') {
+            tokens.push_back({Token::Open, "("}), ++i;
+        } else if (c == ')') {
+            tokens.push_back({Token::Close, ")"}), ++i;
+        } else if (c == ',') {
+            tokens.push_back({Token::Comma, ","}), ++i;
+        } else if ((c == '<' || c == '>') && i + 1 < s.size() && (s[i + 1] == '=' || (c == '<' && s[i + 1] == '>'))) {
+            tokens.push_back({Token::Op, std::string(s.substr(i, 2))}), i += 2;
+        } else if (std::strchr("=<>+-*/\\^&.!;", c)) {
+            tokens.push_back({Token::Op, std::string(1, c)}), ++i;
+        } else {
+            throw SqlSyntaxError(std::string(1, c));
+        }
+    }
+    while (!tokens.empty() && tokens.back().kind == Token::Op && tokens.back().text == ";") tokens.pop_back();
+    tokens.push_back({Token::End, {}});
+    return tokens;
 }
 
-void ResultWide(sqlite3_context* ctx, const std::wstring& text) {
-    const std::string utf8 = ToUtf8(text);
-    sqlite3_result_text(ctx, utf8.data(), static_cast<int>(utf8.size()), SQLITE_TRANSIENT);
-}
+bool Is(const Token& t, const char* word) { return t.kind == Token::Word && EqualsNoCase(t.text, word); }
 
-bool AnyNull(int argc, sqlite3_value** argv) {
-    for (int i = 0; i < argc; ++i)
-        if (sqlite3_value_type(argv[i]) == SQLITE_NULL) return true;
+// Words that end an expression: clause and predicate keywords.
+bool IsBoundaryWord(const Token& t) {
+    static const char* const kWords[] = {"select", "from", "where", "group", "by", "having", "order", "asc", "desc", "and", "or",
+                                         "not", "like", "between", "in", "is", "as", "on", "join", "inner", "left", "right", "outer",
+                                         "union", "all", "distinct", "distinctrow", "exists", "top", "percent", "into", "values",
+                                         "xor", "eqv", "imp", "transform", "pivot", "parameters", "with", "owneraccess", "option",
+                                         "escape", "cross", "full", "natural", "using", "limit"};
+    if (t.kind != Token::Word) return false;
+    for (const char* w : kWords)
+        if (EqualsNoCase(t.text, w)) return true;
     return false;
 }
 
-void IIf(sqlite3_context* ctx, int, sqlite3_value** argv) {
-    const bool condition = sqlite3_value_type(argv[0]) != SQLITE_NULL && sqlite3_value_double(argv[0]) != 0.0;
-    sqlite3_result_value(ctx, argv[condition ? 1 : 2]);
+bool IsComparison(const Token& t) {
+    return t.kind == Token::Op && (t.text == "=" || t.text == "<>" || t.text == "<" || t.text == ">" || t.text == "<=" || t.text == ">=");
 }
 
-void Nz(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
-    if (sqlite3_value_type(argv[0]) != SQLITE_NULL) sqlite3_result_value(ctx, argv[0]);
-    else if (argc > 1) sqlite3_result_value(ctx, argv[1]);
-    else sqlite3_result_text(ctx, "", 0, SQLITE_STATIC);  // in a query Nz gives a zero-length text
+std::string QuoteName(const std::string& name) {
+    if (name.find(']') == std::string::npos) return "[" + name + "]";
+    std::string out = "`";
+    for (char c : name) out += c == '`' ? std::string("``") : std::string(1, c);
+    return out + "`";
 }
 
-template <bool Upper>
-void ChangeCase(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
-    if (AnyNull(argc, argv)) return sqlite3_result_null(ctx);
-    std::wstring text = Wide(argv[0]);
-    for (auto& ch : text) ch = Upper ? ToUpperChar(ch) : ToLowerChar(ch);
-    ResultWide(ctx, text);
+std::string QuoteText(const std::string& text) {
+    std::string out = "'";
+    for (char c : text) out += c == '\'' ? std::string("''") : std::string(1, c);
+    return out + "'";
 }
 
-void Len(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
-    if (AnyNull(argc, argv)) return sqlite3_result_null(ctx);
-    sqlite3_result_int64(ctx, static_cast<sqlite3_int64>(Wide(argv[0]).size()));
+bool IsNumeric(ValueType t) { return t == ValueType::Integer || t == ValueType::Double || t == ValueType::Currency || t == ValueType::Bool; }
+
+struct Expr {
+    std::string sql;
+    ValueType type = ValueType::Unknown;
+    std::string name;       // the column name when the expression is a plain column
+    std::string qualifier;  // and its table or alias, when written
+};
+
+// Wraps an expression so that its value carries its type out of the engine.
+std::string Tagged(const std::string& sql, ValueType type) {
+    if (type == ValueType::Currency) return "acc_tag_currency(" + sql + ")";
+    if (type == ValueType::Date) return "acc_tag_date(" + sql + ")";
+    return sql;
 }
 
-// Left, Right and Mid count characters, Mid from 1.
-void Left(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
-    if (AnyNull(argc, argv)) return sqlite3_result_null(ctx);
-    const std::wstring text = Wide(argv[0]);
-    const auto n = std::max<sqlite3_int64>(0, sqlite3_value_int64(argv[1]));
-    ResultWide(ctx, text.substr(0, static_cast<size_t>(std::min<sqlite3_int64>(n, static_cast<sqlite3_int64>(text.size())))));
-}
+class Translator {
+public:
+    Translator(std::vector<Token> tokens, bool ansi89, const ColumnTypeResolver& resolve)
+        : m_t(std::move(tokens)), m_ansi89(ansi89), m_resolve(resolve) {}
 
-void Right(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
-    if (AnyNull(argc, argv)) return sqlite3_result_null(ctx);
-    const std::wstring text = Wide(argv[0]);
-    const auto n = static_cast<size_t>(std::min<sqlite3_int64>(std::max<sqlite3_int64>(0, sqlite3_value_int64(argv[1])), static_cast<sqlite3_int64>(text.size())));
-    ResultWide(ctx, text.substr(text.size() - n));
-}
+    Translation Run() {
+        Translation result;
+        result.sql = Scope(true, &result.columns);
+        if (Peek().kind != Token::End) throw SqlSyntaxError(Peek().text);
+        return result;
+    }
 
-void Mid(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
-    if (AnyNull(argc, argv)) return sqlite3_result_null(ctx);
-    const std::wstring text = Wide(argv[0]);
-    const sqlite3_int64 start = sqlite3_value_int64(argv[1]);
-    if (start < 1) return sqlite3_result_error(ctx, "Invalid procedure call or argument", -1);
-    if (static_cast<size_t>(start) > text.size()) return sqlite3_result_text(ctx, "", 0, SQLITE_STATIC);
-    size_t count = std::wstring::npos;
-    if (argc > 2) count = static_cast<size_t>(std::max<sqlite3_int64>(0, sqlite3_value_int64(argv[2])));
-    ResultWide(ctx, text.substr(static_cast<size_t>(start - 1), count));
-}
+private:
+    const Token& Peek(size_t ahead = 0) const { return m_t[std::min(m_pos + ahead, m_t.size() - 1)]; }
+    const Token& Next() { return m_t[std::min(m_pos++, m_t.size() - 1)]; }
+
+    // A statement, or the contents of parentheses: up to the closing parenthesis or the end.
+    std::string Scope(bool outer, std::vector<std::pair<std::string, ValueType>>* columns) {
+        std::string out;
+        std::string limit;           // TOP n, as SQLite's LIMIT at the end of this SELECT
+        bool topPercent = false;
+        bool distinct = false;
+        size_t fromStart = std::string::npos, orderStart = std::string::npos;  // in out, of this SELECT
+        size_t selectStart = 0;      // where this scope's SELECT begins in out
+        enum Clause { None, Select, From, Where, GroupBy, Having, OrderBy } clause = None;
+        bool collateNext = false;    // the next expression is compared: text ignores case
+        bool patternNext = false;    // the next expression is a LIKE pattern
+        size_t columnIndex = 0;
+        int selects = 0;
+        struct Plain {
+            std::string name, qualifier;
+            size_t column;  // its entry in columns
+        };
+        std::vector<Plain> plainColumns;
+        auto append = [&](const std::string& text) {
+            if (!out.empty() && out.back() != '(' && text != ")" ) out += ' ';
+            out += text;
+        };
+        for (;;) {
+            const Token& t = Peek();
+            if (t.kind == Token::End || t.kind == Token::Close) break;
+            if (t.kind == Token::Comma) {
+                Next();
+                append(",");
+                continue;
+            }
+            if (IsComparison(t)) {
+                Next();
+                append(t.text);
+                collateNext = true;
+                continue;
+            }
+            const bool call = (Is(t, "left") || Is(t, "right")) && Peek(1).kind == Token::Open;  // the functions, not the joins
+            if (t.kind == Token::Word && IsBoundaryWord(t) && !call) {
+                Next();
+                if (Is(t, "xor") || Is(t, "eqv") || Is(t, "imp")) throw UnsupportedSql("the " + t.text + " operator");
+                if (Is(t, "transform") || Is(t, "pivot")) throw UnsupportedSql("a crosstab query (TRANSFORM ... PIVOT)");
+                if (Is(t, "parameters")) throw UnsupportedSql("a PARAMETERS declaration");
+                if (Is(t, "into") || Is(t, "values")) throw UnsupportedSql("a statement that changes data (" + t.text + ")");
+                if (Is(t, "limit") || Is(t, "using") || Is(t, "natural") || Is(t, "full") || Is(t, "cross") || Is(t, "escape"))
+                    throw SqlSyntaxError(t.text);
+                if (Is(t, "with")) {  // WITH OWNERACCESS OPTION: permissions, nothing to do here
+                    if (Is(Peek(), "owneraccess") && Is(Peek(1), "option")) {
+                        m_pos += 2;
+                        continue;
+                    }
+                    throw SqlSyntaxError(t.text);
+                }
+                if (Is(t, "select")) {
+                    if (!limit.empty()) throw UnsupportedSql("TOP in a UNION query");
+                    selectStart = out.size();
+                    ++selects;
+                    append("SELECT");
+                    clause = Select;
+                    columnIndex = 0;
+                    if (Is(Peek(), "distinctrow")) Next();  // unique rows of the sources: they are unique already
+                    else if (Is(Peek(), "distinct")) Next(), append("DISTINCT"), distinct = true;
+                    else if (Is(Peek(), "all")) Next();
+                    if (Is(Peek(), "top")) {
+                        Next();
+                        const Token& n = Next();
+                        if (n.kind != Token::Number || n.text.find_first_not_of("0123456789") != std::string::npos) throw SqlSyntaxError("TOP " + n.text);
+                        limit = n.text;
+                        if (Is(Peek(), "percent")) Next(), topPercent = true;
+                    }
+                    continue;
+                }
+                if (Is(t, "from")) {
+                    clause = From;
+                    if (fromStart == std::string::npos) fromStart = out.size();
+                }
+                else if (Is(t, "where")) clause = Where;
+                else if (Is(t, "group")) clause = GroupBy;
+                else if (Is(t, "having")) clause = Having;
+                else if (Is(t, "order")) {
+                    clause = OrderBy;
+                    orderStart = out.size();
+                }
+                else if (Is(t, "union")) {
+                    if (!limit.empty()) throw UnsupportedSql("TOP in a UNION query");
+                    clause = None;
+                }
+                if (Is(t, "as")) {  // an alias: a name, never an expression
+                    const Token alias = Next();
+                    if (alias.kind != Token::Name && alias.kind != Token::Word && alias.kind != Token::Text) throw SqlSyntaxError("AS " + alias.text);
+                    append("AS " + QuoteName(alias.text));
+                    continue;
+                }
+                if (Is(t, "like")) patternNext = true;
+                if (Is(t, "between")) collateNext = true;
+                append(t.text);
+                continue;
+            }
+            if (t.kind == Token::Open && Is(Peek(1), "select")) {  // a subquery
+                Next();
+                const std::string inner = Scope(false, nullptr);
+                if (Next().kind != Token::Close) throw RaiseIncomplete();
+                append("(" + inner + ")");
+                collateNext = patternNext = false;
+                continue;
+            }
+            // An expression: up to the next boundary.
+            Expr e = Expression(0);
+            if (clause == Select && columns && outer && selects == 1) {  // a union takes its names from its first SELECT
+                std::string name = e.name;
+                if (Is(Peek(), "as")) {
+                    const Token& alias = Peek(1);
+                    if (alias.kind == Token::Name || alias.kind == Token::Word) name = alias.text;
+                }
+                if (name.empty()) name = "Expr" + std::to_string(1000 + columnIndex);
+                columns->push_back({name, e.type});
+                const bool star = e.sql == "*" || e.sql.ends_with(".*");
+                if (star) columns->pop_back();
+                if (!Is(Peek(), "as") && e.name.empty() && !star) e.sql += " AS " + QuoteName(name);  // Access names computed columns ExprNNNN
+                // A plain column is named after its column, or table.column when two share a
+                // name; the name is given here once the whole list is known.
+                if (!Is(Peek(), "as") && !e.name.empty()) {
+                    plainColumns.push_back({e.name, e.qualifier, columns->size() - 1});
+                    e.sql += "\x01" + std::to_string(plainColumns.size() - 1) + "\x01";
+                }
+            }
+            if (clause == Select) ++columnIndex;
+            std::string sql = e.sql;
+            if (patternNext) {
+                if (!m_ansi89) sql = "acc_like92(" + sql + ")";
+                patternNext = false;
+            } else if (collateNext || clause == OrderBy || clause == GroupBy) {
+                // A text column compares by its own collation already.
+                if (e.type == ValueType::Unknown || (e.type == ValueType::Text && e.name.empty())) sql = "(" + sql + ") COLLATE access_text";
+            }
+            collateNext = false;
+            append(sql);
+        }
+        if (!limit.empty()) {
+            if (topPercent) {
+                // The share of the rows the same SELECT gives, rounded up.
+                const std::string whole = out.substr(selectStart);
+                out += " LIMIT (SELECT (COUNT(*) * " + limit + " + 99) / 100 FROM (" + whole + "))";
+            } else {
+                out += " LIMIT " + TopWithTies(out, limit, distinct, fromStart, orderStart);
+            }
+        }
+        for (size_t k = 0; k < plainColumns.size(); ++k) {
+            const auto& [name, qualifier, column] = plainColumns[k];
+            bool shared = false;
+            for (size_t j = 0; j < plainColumns.size(); ++j)
+                if (j != k && EqualsNoCase(plainColumns[j].name, name)) shared = true;
+            if (columns && shared && !qualifier.empty() && column < columns->size()) (*columns)[column].first = qualifier + "." + name;
+            const std::string marker = "\x01" + std::to_string(k) + "\x01";
+            const std::string alias = " AS " + QuoteName(shared && !qualifier.empty() ? qualifier + "." + name : name);
+            for (size_t at; (at = out.find(marker)) != std::string::npos;) out.replace(at, marker.size(), alias);
+        }
+        return out;
+    }
+
+    // TOP n keeps the rows tied with the n-th in the ordering: the limit is the number of rows
+    // whose rank is n or better. Without an ordering (or over DISTINCT rows, or ordered by
+    // column position) it is n.
+    static std::string TopWithTies(const std::string& out, const std::string& n, bool distinct, size_t fromStart, size_t orderStart) {
+        if (distinct || fromStart == std::string::npos || orderStart == std::string::npos || orderStart < fromStart) return n;
+        std::string keys = out.substr(orderStart);
+        const size_t by = keys.find("BY");
+        if (by == std::string::npos) return n;
+        keys = keys.substr(by + 2);
+        for (const auto& key : SplitTopLevel(keys))
+            if (key.find_first_not_of(" 0123456789") == std::string::npos || key.find_first_not_of(" 0123456789DESCASC") == std::string::npos) return n;
+        return "(SELECT COUNT(*) FROM (SELECT RANK() OVER (ORDER BY" + keys + ") AS acc_rank " + out.substr(fromStart, orderStart - fromStart) +
+               ") WHERE acc_rank <= " + n + ")";
+    }
+
+    // The items of a list, split at commas outside parentheses and quotes.
+    static std::vector<std::string> SplitTopLevel(const std::string& text) {
+        std::vector<std::string> items(1);
+        int depth = 0;
+        char quote = 0;
+        for (char c : text) {
+            if (quote) {
+                if (c == quote) quote = 0;
+            } else if (c == '\'' || c == '[' || c == '`') {
+                quote = c == '[' ? ']' : c;
+            } else if (c == '(') {
+                ++depth;
+            } else if (c == ')') {
+                --depth;
+            } else if (c == ',' && depth == 0) {
+                items.emplace_back();
+                continue;
+            }
+            items.back() += c;
+        }
+        return items;
+    }
+
+    SqlSyntaxError RaiseIncomplete() { return SqlSyntaxError(Peek().text); }
+
+    static int Precedence(const Token& t) {
+        if (t.kind == Token::Op) {
+            if (t.text == "&") return 1;
+            if (t.text == "+" || t.text == "-") return 2;
+            if (t.text == "\\") return 4;
+            if (t.text == "*" || t.text == "/") return 5;
+            if (t.text == "^") return 7;
+        }
+        if (t.kind == Token::Word && EqualsNoCase(t.text, "mod")) return 3;
+        return 0;
+    }
+
+    Expr Expression(int minPrecedence) {
+        Expr left = Unary();
+        for (;;) {
+            const Token& op = Peek();
+            const int p = Precedence(op);
+            if (p == 0 || p <= minPrecedence) return left;
+            const std::string o = op.text;
+            Next();
+            Expr right = Expression(p);
+            left = Binary(o, left, right);
+        }
+    }
+
+    static Expr Binary(const std::string& op, const Expr& a, const Expr& b) {
+        Expr e;
+        if (op == "&") {
+            e.sql = "acc_concat(" + a.sql + ", " + b.sql + ")";
+            e.type = ValueType::Text;
+            return e;
+        }
+        if (EqualsNoCase(op, "mod")) return {"acc_mod(" + a.sql + ", " + b.sql + ")", ValueType::Integer, {}, {}};
+        if (op == "\\") return {"acc_intdiv(" + a.sql + ", " + b.sql + ")", ValueType::Integer, {}, {}};
+        if (op == "^") return {"acc_power(" + a.sql + ", " + b.sql + ")", ValueType::Double, {}, {}};
+        if (op == "/") {
+            e.type = (a.type == ValueType::Currency && IsNumeric(b.type) && b.type != ValueType::Currency) ? ValueType::Currency : ValueType::Double;
+            e.sql = Tagged("acc_divide(" + a.sql + ", " + b.sql + ")", e.type);
+            return e;
+        }
+        // + - *: Currency with a number stays Currency, a date moved by a number stays a date.
+        const bool cy = a.type == ValueType::Currency || b.type == ValueType::Currency;
+        const bool dbl = a.type == ValueType::Double || b.type == ValueType::Double;
+        if (op == "+" || op == "-") {
+            if (a.type == ValueType::Date && b.type == ValueType::Date) e.type = op == "-" ? ValueType::Double : ValueType::Date;
+            else if (a.type == ValueType::Date || b.type == ValueType::Date) e.type = ValueType::Date;
+        }
+        if (e.type == ValueType::Unknown) {
+            if (dbl) e.type = ValueType::Double;
+            else if (cy) e.type = ValueType::Currency;
+            else if (a.type == ValueType::Integer && b.type == ValueType::Integer) e.type = ValueType::Integer;
+            else if (op == "+" && a.type == ValueType::Text && b.type == ValueType::Text) e.type = ValueType::Text;
+        }
+        const std::string call = op == "+" ? "acc_add(" + a.sql + ", " + b.sql + ")" : "(" + a.sql + " " + op + " " + b.sql + ")";
+        e.sql = Tagged(call, e.type);
+        return e;
+    }
+
+    Expr Unary() {
+        const Token& t = Peek();
+        if (t.kind == Token::Op && (t.text == "-" || t.text == "+")) {
+            Next();
+            Expr inner = Expression(6);  // binds below ^ only
+            if (t.text == "-") inner.sql = Tagged("(- " + inner.sql + ")", inner.type);
+            inner.name.clear();
+            return inner;
+        }
+        return Primary();
+    }
+
+    Expr Primary() {
+        const Token t = Next();
+        switch (t.kind) {
+        case Token::Number: {
+            const bool integer = t.text.find_first_of(".eE") == std::string::npos;
+            return {t.text, integer ? ValueType::Integer : ValueType::Double, {}, {}};
+        }
+        case Token::Text: return {QuoteText(t.text), ValueType::Text, {}, {}};
+        case Token::Date: {
+            char number[40];
+            std::snprintf(number, sizeof number, "%.17g", t.date);
+            std::string text = number;
+            if (text.find_first_of(".e") == std::string::npos) text += ".0";  // a date number is never an integer
+            return {"acc_tag_date(" + text + ")", ValueType::Date, {}, {}};
+        }
+        case Token::Open: {
+            const std::string inner = Scope(false, nullptr);
+            if (Next().kind != Token::Close) throw SqlSyntaxError("(");
+            return {"(" + inner + ")", ValueType::Unknown, {}, {}};
+        }
+        case Token::Name:
+        case Token::Word: {
+            if (t.kind == Token::Word) {
+                if (EqualsNoCase(t.text, "true") || EqualsNoCase(t.text, "yes")) return {"(-1)", ValueType::Bool, {}, {}};
+                if (EqualsNoCase(t.text, "false") || EqualsNoCase(t.text, "no")) return {"0", ValueType::Bool, {}, {}};
+                if (EqualsNoCase(t.text, "null")) return {"NULL", ValueType::Unknown, {}, {}};
+                if (Peek().kind == Token::Open) return Call(t.text);
+            }
+            // A column, maybe qualified: a.b, [a].[b], a.*
+            std::string qualifier, column = t.text;
+            std::string sql = t.kind == Token::Name ? QuoteName(t.text) : t.text;
+            if (Peek().kind == Token::Op && Peek().text == "!") throw UnsupportedSql("a reference to a form or control (" + t.text + "!...)");
+            while (Peek().kind == Token::Op && Peek().text == ".") {
+                Next();
+                const Token& part = Next();
+                if (part.kind == Token::Op && part.text == "*") {
+                    sql += ".*";
+                    return {sql, ValueType::Unknown, {}, {}};
+                }
+                if (part.kind != Token::Name && part.kind != Token::Word) throw SqlSyntaxError(part.text);
+                qualifier = column;
+                column = part.text;
+                sql += "." + QuoteName(part.text);
+            }
+            if (t.kind == Token::Name && qualifier.empty()) sql = QuoteName(t.text);
+            const ValueType type = m_resolve ? m_resolve(qualifier, column) : ValueType::Unknown;
+            return {sql, type, column, qualifier};
+        }
+        case Token::Op:
+            if (t.text == "*") return {"*", ValueType::Unknown, {}, {}};
+            throw SqlSyntaxError(t.text);
+        default: throw SqlSyntaxError(t.text.empty() ? std::string("end of statement") : t.text);
+        }
+    }
+
+    Expr Call(const std::string& name) {
+        Next();  // (
+        std::vector<Expr> args;
+        if (Peek().kind != Token::Close) {
+            for (;;) {
+                if (Is(Peek(), "distinct")) throw UnsupportedSql("DISTINCT inside " + name + "()");
+                if (Peek().kind == Token::Op && Peek().text == "*") {
+                    Next();
+                    args.push_back({"*", ValueType::Unknown, {}, {}});
+                } else {
+                    // An argument may hold comparisons and the like: a scope of its own.
+                    const size_t start = m_pos;
+                    Expr e = Expression(0);
+                    if (Peek().kind != Token::Comma && Peek().kind != Token::Close) {
+                        m_pos = start;
+                        e.sql = ScopeUntilComma();
+                        e.type = ValueType::Unknown;
+                    }
+                    args.push_back(e);
+                }
+                if (Peek().kind == Token::Comma) {
+                    Next();
+                    continue;
+                }
+                break;
+            }
+        }
+        if (Next().kind != Token::Close) throw SqlSyntaxError(name + "(");
+        const AccessFunction* f = FindAccessFunction(name);
+        if (!f) throw UndefinedFunction(name);
+        if (static_cast<int>(args.size()) < f->minArgs || static_cast<int>(args.size()) > f->maxArgs)
+            throw SqlSyntaxError(name + "(" + std::to_string(args.size()) + " arguments)");
+        std::string sql = std::string(f->sqliteName) + "(";
+        for (size_t i = 0; i < args.size(); ++i) sql += (i ? ", " : "") + args[i].sql;
+        sql += ")";
+        ValueType type = f->result;
+        if (type == ValueType::Unknown && !args.empty()) {
+            if (EqualsNoCase(name, "iif")) type = args.size() > 2 && args[1].type == args[2].type ? args[1].type : ValueType::Unknown;
+            else type = args[0].type;
+            if (f->aggregate && (EqualsNoCase(name, "sum") || EqualsNoCase(name, "avg")) && type != ValueType::Currency) type = ValueType::Double;
+            sql = Tagged(sql, type);
+        }
+        return {sql, type, {}, {}};
+    }
+
+    // One argument that is more than an expression (a comparison, a subquery ...).
+    std::string ScopeUntilComma() {
+        // Collect this argument's tokens, then translate them on their own.
+        int depth = 0;
+        std::vector<Token> part;
+        while (true) {
+            const Token& t = Peek();
+            if (t.kind == Token::End) break;
+            if (depth == 0 && (t.kind == Token::Comma || t.kind == Token::Close)) break;
+            if (t.kind == Token::Open) ++depth;
+            if (t.kind == Token::Close) --depth;
+            part.push_back(Next());
+        }
+        part.push_back({Token::End, {}});
+        Translator inner(std::move(part), m_ansi89, m_resolve);
+        return inner.Scope(false, nullptr);
+    }
+
+    std::vector<Token> m_t;
+    size_t m_pos = 0;
+    bool m_ansi89;
+    const ColumnTypeResolver& m_resolve;
+};
 
 }  // namespace
 
-void RegisterAccessFunctions(sqlite3* db) {
-    constexpr int flags = SQLITE_UTF8 | SQLITE_DETERMINISTIC;
-    sqlite3_create_function(db, "iif", 3, flags, nullptr, IIf, nullptr, nullptr);
-    sqlite3_create_function(db, "nz", 1, flags, nullptr, Nz, nullptr, nullptr);
-    sqlite3_create_function(db, "nz", 2, flags, nullptr, Nz, nullptr, nullptr);
-    sqlite3_create_function(db, "ucase", 1, flags, nullptr, ChangeCase<true>, nullptr, nullptr);
-    sqlite3_create_function(db, "lcase", 1, flags, nullptr, ChangeCase<false>, nullptr, nullptr);
-    sqlite3_create_function(db, "len", 1, flags, nullptr, Len, nullptr, nullptr);
-    sqlite3_create_function(db, "access_left", 2, flags, nullptr, Left, nullptr, nullptr);
-    sqlite3_create_function(db, "access_right", 2, flags, nullptr, Right, nullptr, nullptr);
-    sqlite3_create_function(db, "mid", 2, flags, nullptr, Mid, nullptr, nullptr);
-    sqlite3_create_function(db, "mid", 3, flags, nullptr, Mid, nullptr, nullptr);
+Translation TranslateAccess(std::string_view sql, bool ansi89Wildcards, const ColumnTypeResolver& resolve) {
+    Translator translator(Tokenize(sql), ansi89Wildcards, resolve);
+    return translator.Run();
 }
+
+std::string TranslateAccessSql(std::string_view sql, bool ansi89Wildcards) { return TranslateAccess(sql, ansi89Wildcards).sql; }
+
+void RegisterAccessFunctions(sqlite3* db) { RegisterFunctionsOn(db); }
 
 }  // namespace platform::access

@@ -1,23 +1,65 @@
 #pragma once
-// Access SQL on SQLite: the statement as the user writes it for Access, rewritten where the
-// two dialects differ in spelling, and the Access functions a query commonly calls.
-//   #1994-11-16#, #11/16/1994 10:30:00 PM#  date literals (become the stored date number)
-//   True, False                             -1 and 0, as Access stores Yes/No
-//   "text"                                  a text literal, not a name
-//   a & b                                   text concatenation
-//   IIf, Nz, UCase, LCase, Len, Left, Right, Mid
-//   LIKE 'A*'                               through the ODBC driver, * and ? are the wildcards
+// Access SQL on SQLite. A statement written for Access is read with its own tokenizer and
+// written out as SQLite SQL that means the same:
+//   [name], `name`              names (never taken for text, whatever they hold)
+//   "text", 'text'              text literals
+//   #1994-11-16#, #11/16/94#    date literals (dates, compared as dates)
+//   True/False/Yes/No           -1 and 0, as Access stores Yes/No
+//   a & b                       text concatenation (Null counts as empty), below + and -
+//   a / b, a \ b, a Mod b, a ^ b  Access arithmetic (/ never divides integers)
+//   TOP n [PERCENT], DISTINCTROW
+//   LIKE 'A*'                   * ? # [a-z] [!a-z] (through the ODBC driver; % and _ through
+//                               the OLE DB provider)
+//   text comparisons, ordering and grouping ignore case (the collation "access_text")
+//   the Access functions (IIf, Nz, Format, DateAdd ... see AccessFunctions.h)
+// A construct without an equivalent raises UnsupportedSql naming it.
+#include <functional>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 struct sqlite3;
 
 namespace platform::access {
 
-// ansi89Wildcards: the pattern after LIKE uses * and ? (the ODBC driver's reading) rather
-// than % and _ (the OLE DB provider's).
+// Static types of expressions: what a computed column hands over.
+enum class ValueType { Unknown, Text, Integer, Double, Currency, Date, Bool };
+
+// The subtypes that carry a type on a value computed by the engine.
+constexpr unsigned kSubtypeCurrency = 'C';
+constexpr unsigned kSubtypeDate = 'D';
+constexpr unsigned kSubtypeBool = 'B';
+
+class UnsupportedSql : public std::runtime_error {
+public:
+    explicit UnsupportedSql(const std::string& what) : std::runtime_error(what) {}
+};
+// Access's wording for a function it does not know: "Undefined function 'X' in expression."
+class UndefinedFunction : public std::runtime_error {
+public:
+    explicit UndefinedFunction(const std::string& name) : std::runtime_error(name) {}
+};
+class SqlSyntaxError : public std::runtime_error {
+public:
+    explicit SqlSyntaxError(const std::string& near) : std::runtime_error(near) {}
+};
+
+// The type of a column named in a statement (qualifier may be empty); Unknown when not known.
+using ColumnTypeResolver = std::function<ValueType(std::string_view qualifier, std::string_view column)>;
+
+struct Translation {
+    std::string sql;
+    // The output columns of the outer SELECT, when it lists them: name and static type.
+    std::vector<std::pair<std::string, ValueType>> columns;
+};
+
+Translation TranslateAccess(std::string_view sql, bool ansi89Wildcards, const ColumnTypeResolver& resolve = {});
+// The SQL text alone.
 std::string TranslateAccessSql(std::string_view sql, bool ansi89Wildcards = false);
+
+// The Access functions, operators and the text collation, on one connection.
 void RegisterAccessFunctions(sqlite3* db);
 
 // The date number of a date literal's text (without the "#"), or none.

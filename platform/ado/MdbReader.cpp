@@ -306,10 +306,7 @@ int CatalogChild(const std::string& path, wire::Writer& w) {
     return kExitOk;
 }
 
-int RowsChild(const std::string& path, const std::string& tableName, size_t columnCount, wire::Writer& w) {
-    MdbHandle* mdb = OpenFile(path);
-    if (!mdb) return kExitNotAccess;
-    if (!mdb_read_catalog(mdb, MDB_TABLE)) return kExitDamaged;
+int TableRows(MdbHandle* mdb, const std::string& path, const std::string& tableName, size_t columnCount, wire::Writer& w) {
     MdbCatalogEntry* found = nullptr;
     for (unsigned i = 0; i < mdb->num_catalog && !found; ++i) {
         auto* entry = static_cast<MdbCatalogEntry*>(g_ptr_array_index(mdb->catalog, i));
@@ -363,6 +360,16 @@ int RowsChild(const std::string& path, const std::string& tableName, size_t colu
     return kExitOk;
 }
 
+// The rows of several tables, one after the other, each ended by 'E'.
+int RowsChild(const std::string& path, const std::vector<std::pair<std::string, size_t>>& tables, wire::Writer& w) {
+    MdbHandle* mdb = OpenFile(path);
+    if (!mdb) return kExitNotAccess;
+    if (!mdb_read_catalog(mdb, MDB_TABLE)) return kExitDamaged;
+    for (const auto& [name, columnCount] : tables)
+        if (const int status = TableRows(mdb, path, name, columnCount, w); status != kExitOk) return status;
+    return kExitOk;
+}
+
 Status CheckFile(const std::string& path) {
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return Status::NotFound;
@@ -413,34 +420,44 @@ Status ReadCatalog(const std::string& path, Catalog& catalog) {
 }
 
 Status ReadRows(const std::string& path, const std::string& tableName, size_t columnCount, const RowCallback& onRow) {
+    return ReadRowsOfTables(path, {{tableName, columnCount}}, [&](size_t, const std::vector<Value>& row) { onRow(row); });
+}
+
+Status ReadRowsOfTables(const std::string& path, const std::vector<std::pair<std::string, size_t>>& tables, const TablesRowCallback& onRow) {
     if (Status s = CheckFile(path); s != Status::Ok) return s;
     std::string output;
-    const Status status = RunReader([&](wire::Writer& w) { return RowsChild(path, tableName, columnCount, w); }, output);
+    const Status status = RunReader([&](wire::Writer& w) { return RowsChild(path, tables, w); }, output);
     if (status != Status::Ok) return status;
     wire::Reader r(output);
-    std::vector<Value> row(columnCount);
-    for (;;) {
-        std::uint8_t marker;
-        if (!r.U8(marker)) return Status::Damaged;
-        if (marker == 'E') return Status::Ok;
-        if (marker != 'R') return Status::Damaged;
-        for (auto& value : row) {
-            std::uint8_t kind;
-            if (!r.U8(kind)) return Status::Damaged;
-            value.kind = static_cast<Value::Kind>(kind);
-            bool ok = true;
-            switch (kind) {
-            case Value::Null: break;
-            case Value::Int: ok = r.I64(value.i); break;
-            case Value::Real: ok = r.F64(value.d); break;
-            case Value::Text:
-            case Value::Blob: ok = r.View(value.bytes); break;
-            default: ok = false;
+    for (size_t t = 0; t < tables.size(); ++t) {
+        std::vector<Value> row(tables[t].second);
+        for (bool more = true; more;) {
+            std::uint8_t marker;
+            if (!r.U8(marker)) return Status::Damaged;
+            if (marker == 'E') {
+                more = false;
+                continue;
             }
-            if (!ok) return Status::Damaged;
+            if (marker != 'R') return Status::Damaged;
+            for (auto& value : row) {
+                std::uint8_t kind;
+                if (!r.U8(kind)) return Status::Damaged;
+                value.kind = static_cast<Value::Kind>(kind);
+                bool ok = true;
+                switch (kind) {
+                case Value::Null: break;
+                case Value::Int: ok = r.I64(value.i); break;
+                case Value::Real: ok = r.F64(value.d); break;
+                case Value::Text:
+                case Value::Blob: ok = r.View(value.bytes); break;
+                default: ok = false;
+                }
+                if (!ok) return Status::Damaged;
+            }
+            onRow(t, row);
         }
-        onRow(row);
     }
+    return Status::Ok;
 }
 
 }  // namespace platform::mdb

@@ -8,6 +8,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace platform::mdb {
@@ -74,5 +75,8 @@ Status ReadCatalog(const std::string& path, Catalog& catalog);
 // Calls onRow once per row with one value per column of the table definition.
 using RowCallback = std::function<void(const std::vector<Value>&)>;
 Status ReadRows(const std::string& path, const std::string& tableName, size_t columnCount, const RowCallback& onRow);
+// The rows of several tables (name, column count) read in one go; onRow gets the table's index.
+using TablesRowCallback = std::function<void(size_t table, const std::vector<Value>&)>;
+Status ReadRowsOfTables(const std::string& path, const std::vector<std::pair<std::string, size_t>>& tables, const TablesRowCallback& onRow);
 
 }  // namespace platform::mdb

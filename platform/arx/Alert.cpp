@@ -22,6 +22,7 @@ int acedAlert(const wchar_t* message) {
         }
     }
     lines.push_back(line);
+    while (lines.size() > 1 && lines.back().empty()) lines.pop_back();  // a text ending in a line feed
     size_t width = 0;
     for (const auto& l : lines) width = std::max(width, l.size());
     const std::wstring rule = L"+" + std::wstring(width + 2, L'-') + L"+\n";

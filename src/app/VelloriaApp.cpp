@@ -8,6 +8,7 @@
 #include "app/MenuLoad.h"
 #include "app/VeloCommands.h"
 #include "catalogue/ConnectStringTable.h"
+#include "catalogue/DatabasePtrArray.h"
 #include "support/Registry.h"
 
 HINSTANCE _hdllInstance = nullptr;
@@ -63,7 +64,7 @@ AcRx::AppRetCode CVelloriaApp::On_kInitAppMsg(void* pkt) {
 AcRx::AppRetCode CVelloriaApp::On_kUnloadAppMsg(void* pkt) {
     AcRx::AppRetCode retCode = AcRxArxApp::On_kUnloadAppMsg(pkt);
 
-    // The catalogue closes every open database here (CloseAllDatabases).
+    CloseAllDatabases();
 
     return retCode;
 }

@@ -14,21 +14,39 @@ TEST(AccessSql, Rewrites) {
         const char *in, *out;
     } rows[] = {
         {"SELECT * FROM Products WHERE Discontinued = True", "SELECT * FROM Products WHERE Discontinued = (-1)"},
-        {"SELECT * FROM t WHERE a = FALSE AND t.True = 1", "SELECT * FROM t WHERE a = 0 AND t.True = 1"},
-        {"SELECT [True], `False`, 'True' FROM t", "SELECT [True], `False`, 'True' FROM t"},
-        {"SELECT a & \" & \" & b FROM t", "SELECT a || ' & ' || b FROM t"},
-        {"SELECT \"it's\" FROM t", "SELECT 'it''s' FROM t"},
-        {"SELECT * FROM t WHERE d >= #1994-11-16#", "SELECT * FROM t WHERE d >= 34654"},
-        {"SELECT * FROM t WHERE d < #11/16/1994 12:00:00 PM#", "SELECT * FROM t WHERE d < 34654.5"},
-        {"SELECT 'a#b#c', [x#y] FROM t", "SELECT 'a#b#c', [x#y] FROM t"},
-        {"SELECT TrueValue, IsFalse FROM t", "SELECT TrueValue, IsFalse FROM t"},
-        {"SELECT Left(a, 2), RIGHT (a, 1) FROM t LEFT JOIN u ON t.k = u.k", "SELECT access_Left(a, 2), access_RIGHT (a, 1) FROM t LEFT JOIN u ON t.k = u.k"},
+        {"SELECT * FROM t WHERE a = No AND t.True = 1", "SELECT * FROM t WHERE a = 0 AND t.[True] = 1"},
+        // Names stay names, whatever they hold; "..." is text.
+        {"SELECT [True], `False`, 'True' FROM t", "SELECT [True] AS [True] , [False] AS [False] , 'True' AS [Expr1002] FROM t"},
+        {"SELECT \"it's\" FROM t", "SELECT 'it''s' AS [Expr1000] FROM t"},
+        {"SELECT 'a#b#c', [x#y] FROM t", "SELECT 'a#b#c' AS [Expr1000] , [x#y] AS [x#y] FROM t"},
+        // & joins below + and -, Null as empty.
+        {"SELECT a & \" & \" & b + 1 AS c FROM t", "SELECT acc_concat(acc_concat(a, ' & '), acc_add(b, 1)) AS [c] FROM t"},
+        // Dates are dates.
+        {"SELECT * FROM t WHERE d < #11/16/1994 12:00:00 PM#", "SELECT * FROM t WHERE d < acc_tag_date(34654.5)"},
+        // Access arithmetic; "--" is two minus signs, never a comment.
+        {"SELECT 5--3, 7/2, 7\\2, 7 Mod 3, 2^3 FROM t",
+         "SELECT (5 - (- 3)) AS [Expr1000] , acc_divide(7, 2) AS [Expr1001] , acc_intdiv(7, 2) AS [Expr1002] , acc_mod(7, 3) AS [Expr1003] , "
+         "acc_power(2, 3) AS [Expr1004] FROM t"},
+        {"SELECT TOP 5 a FROM t", "SELECT a AS [a] FROM t LIMIT 5"},
+        // Ordered, TOP keeps the rows tied with the last one.
+        {"SELECT TOP 5 a FROM t WHERE x > 1 ORDER BY a DESC",
+         "SELECT a AS [a] FROM t WHERE x > 1 ORDER BY (a) COLLATE access_text DESC LIMIT (SELECT COUNT(*) FROM (SELECT RANK() OVER "
+         "(ORDER BY (a) COLLATE access_text DESC) AS acc_rank  FROM t WHERE x > 1) WHERE acc_rank <= 5)"},
+        {"SELECT TOP 25 PERCENT a FROM t", "SELECT a AS [a] FROM t LIMIT (SELECT (COUNT(*) * 25 + 99) / 100 FROM (SELECT a AS [a] FROM t))"},
+        {"SELECT DISTINCTROW a FROM t;", "SELECT a AS [a] FROM t"},
+        {"SELECT Left(a, 2), RIGHT (a, 1) FROM t LEFT JOIN u ON t.k = u.k",
+         "SELECT acc_left(a, 2) AS [Expr1000] , acc_right(a, 1) AS [Expr1001] FROM t LEFT JOIN u ON t.[k] = (u.[k]) COLLATE access_text"},
+        {"SELECT a.x, b.x FROM a, b", "SELECT a.[x] AS [a.x] , b.[x] AS [b.x] FROM a , b"},
+        // A union is named by its first SELECT.
+        {"SELECT a.x FROM a UNION SELECT b.x FROM b", "SELECT a.[x] AS [x] FROM a UNION SELECT b.[x] FROM b"},
+        {"SELECT 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11 FROM t",
+         "SELECT 1 AS [Expr1000] , 2 AS [Expr1001] , 3 AS [Expr1002] , 4 AS [Expr1003] , 5 AS [Expr1004] , 6 AS [Expr1005] , 7 AS [Expr1006] , "
+         "8 AS [Expr1007] , 9 AS [Expr1008] , 10 AS [Expr1009] , 11 AS [Expr1010] FROM t"},
     };
     for (const auto& row : rows) EXPECT_EQ(TranslateAccessSql(row.in), row.out) << row.in;
-    // The ODBC driver's wildcards; other text keeps its * and ?.
-    EXPECT_EQ(TranslateAccessSql("SELECT '*?' FROM t WHERE a LIKE 'C*h?' AND b Like \"x*\"", true),
-              "SELECT '*?' FROM t WHERE a LIKE 'C%h_' AND b Like 'x%'");
-    EXPECT_EQ(TranslateAccessSql("SELECT * FROM t WHERE a LIKE 'C*'", false), "SELECT * FROM t WHERE a LIKE 'C*'");
+    // The ODBC driver's wildcards are the function's own; the OLE DB provider's are turned into them.
+    EXPECT_EQ(TranslateAccessSql("SELECT * FROM t WHERE a LIKE 'C*h?'", true), "SELECT * FROM t WHERE a LIKE 'C*h?'");
+    EXPECT_EQ(TranslateAccessSql("SELECT * FROM t WHERE a LIKE 'C%'", false), "SELECT * FROM t WHERE a LIKE acc_like92('C%')");
 }
 
 TEST(AccessSql, DateLiterals) {
@@ -65,7 +83,9 @@ TEST(AccessSql, OnTheRealFile) {
         EXPECT_EQ(query(L"SELECT * FROM Products WHERE Discontinued = False")->GetRecordCount(), 69);
         EXPECT_EQ(query(L"SELECT * FROM Orders WHERE OrderDate = #11/16/1994#")->GetRecordCount(), 2);
         EXPECT_EQ(query(L"SELECT * FROM Customers WHERE CompanyName LIKE 'B*'")->GetRecordCount(),
-                  query(L"SELECT * FROM Customers WHERE CompanyName LIKE 'B%'")->GetRecordCount());
+                  query(L"SELECT * FROM Customers WHERE Left(CompanyName, 1) = 'b'")->GetRecordCount());
+        // Through the ODBC driver % is a character like any other.
+        EXPECT_EQ(query(L"SELECT * FROM Customers WHERE CompanyName LIKE 'B%'")->GetRecordCount(), 0);
         EXPECT_EQ(query(L"SELECT * FROM Orders WHERE OrderDate BETWEEN #1994-11-16# AND #1994-11-17#")->GetRecordCount(), 3);
 
         _RecordsetPtr rs = query(L"SELECT FirstName & \" \" & LastName, UCase(City), Len(Country), Left(LastName, 3), Mid(LastName, 2, 3), "

@@ -126,15 +126,20 @@ TEST_F(Catalogue, OpenListsTablesInSchemaOrder) {
     ASSERT_EQ(list.GetSize(), 1);
     CMyDatabase* db = list[0];
     CStringArray names;
+    int views = 0;
     for (CMyDbTable* table : db->m_arrTables) {
-        EXPECT_EQ(table->m_nKind, 0);
+        // The tables, then the saved queries that are views.
+        EXPECT_EQ(table->m_nKind, names.GetSize() < 9 ? 0 : 1);
+        views += table->m_nKind == 1;
         EXPECT_EQ(table->m_pDatabase, db);
         EXPECT_TRUE(table->m_strSQL.IsEmpty());
         names.Add(table->m_strName);
     }
     const wchar_t* expected[] = {L"Categories", L"Customers", L"Employees", L"Order Details", L"Orders", L"Products", L"Shippers", L"Suppliers", L"Umsätze"};
-    ASSERT_EQ(names.GetSize(), 9);
+    ASSERT_EQ(names.GetSize(), 9 + 17);
+    EXPECT_EQ(views, 17);
     for (int i = 0; i < 9; ++i) EXPECT_EQ(names[i], expected[i]);
+    EXPECT_EQ(names[9], L"Alphabetical List of Products");
 
     // The same file in another letter case is already there; nothing is added.
     CString upper = kNwind;
@@ -147,7 +152,7 @@ TEST_F(Catalogue, OpenListsTablesInSchemaOrder) {
     CStringArray appended;
     appended.Add(L"first");
     list.GetTableNames(kNwind, appended);
-    ASSERT_EQ(appended.GetSize(), 10);
+    ASSERT_EQ(appended.GetSize(), 1 + 9 + 17);
     EXPECT_EQ(appended[0], L"first");
     EXPECT_EQ(appended[4], L"Order Details");
 
@@ -157,8 +162,32 @@ TEST_F(Catalogue, OpenListsTablesInSchemaOrder) {
     EXPECT_NE(m_console.Output().find("Could not find file"), std::string::npos);
 
     ASSERT_TRUE(list.AddDatabase(kAce, kSample, L"", L""));
-    ASSERT_EQ(list[1]->m_arrTables.GetSize(), 1);
+    ASSERT_EQ(list[1]->m_arrTables.GetSize(), 4);
     EXPECT_EQ(list[1]->m_arrTables[0]->m_strName, L"Asset Items");
+    EXPECT_EQ(list[1]->m_arrTables[1]->m_strName, L"qryComputerHardwareInOwnerOrder");
+    EXPECT_EQ(list[1]->m_arrTables[3]->m_nKind, 1);
+}
+
+TEST_F(Catalogue, ReadRecordsOfASavedQuery) {
+    CMyDatabase* db = Nwind();
+    ASSERT_NE(db, nullptr);
+    CTableLink link;
+    link.m_strTable = L"Ten Most Expensive Products";
+    link.m_bIncludeHeader = 1;
+    CCellGrid grid;
+    ASSERT_TRUE(db->ReadRecords(link, grid));
+    EXPECT_EQ(link.m_strSQL, L"SELECT * FROM `Ten Most Expensive Products`");
+    EXPECT_EQ(grid.GetRows(), 11);
+    EXPECT_EQ(grid.GetCols(), 2);
+    EXPECT_EQ(grid.GetCell(0, 0), L"TenMostExpensiveProducts");
+    EXPECT_EQ(grid.GetCell(1, 0), L"Côte de Blaye");
+    // The price is written as the table's own currency column is.
+    CTableLink direct;
+    direct.m_bIncludeHeader = 0;
+    direct.m_strSQL = L"SELECT UnitPrice FROM Products WHERE ProductName = 'côte de blaye'";
+    CCellGrid price;
+    ASSERT_TRUE(db->ReadRecords(direct, price));
+    EXPECT_EQ(grid.GetCell(1, 1).ToUtf8(), price.GetCell(0, 0).ToUtf8());
 }
 
 TEST_F(Catalogue, ReadRecordsOfATableWithABlankInItsName) {

@@ -10,6 +10,8 @@
 #include "Utf8.h"
 #include "app/MenuLoad.h"
 #include "app/VelloriaApp.h"
+#include "catalogue/ConnectStringTable.h"
+#include "catalogue/DatabasePtrArray.h"
 #include "support/Registry.h"
 #include "testing/TempDir.h"
 
@@ -108,6 +110,19 @@ TEST_F(VelloriaApp, UnloadingRemovesEveryCommand) {
         EXPECT_FALSE(platform::ExecuteCommand(entry.pszCmdGlobalName));
     }
     EXPECT_TRUE(acedRegCmds->groupNames() == std::vector<std::wstring>{L"ACAD"});
+}
+
+TEST_F(VelloriaApp, UnloadingClosesEveryOpenDatabase) {
+    Load();
+    const CString driver = L"Microsoft Access Driver (*.mdb, *.accdb)";
+    ASSERT_FALSE(GetConnectStringTemplate(driver).IsEmpty());
+    CDatabasePtrArray& open = GetOpenDatabases();
+    ASSERT_TRUE(open.AddDatabase(driver, CString::FromUtf8(VELLORIA_TEST_DATA "/nwind.mdb"), L"", L""));
+    ASSERT_TRUE(open.AddDatabase(driver, CString::FromUtf8(VELLORIA_TEST_DATA "/ASampleDatabase.accdb"), L"", L""));
+    ASSERT_EQ(open.GetSize(), 2);
+    Unload();
+    EXPECT_EQ(open.GetSize(), 0);
+    EXPECT_EQ(open.FindDatabase(CString::FromUtf8(VELLORIA_TEST_DATA "/nwind.mdb")), nullptr);
 }
 
 TEST_F(VelloriaApp, FirstLoadQueuesTheMenuLoadingOnce) {

@@ -1,0 +1,38 @@
+// velloria preview: the module's preview tool, run without a drawing or a command line.
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "Console.h"
+#include "ModuleLoader.h"
+#include "Subcommands.h"
+
+namespace {
+
+using PreviewFunc = int (*)(int argc, char** argv);
+
+int RunPreview(const std::vector<std::string>& args) {
+    // Standard output carries the grid alone: a load failure goes to standard error.
+    const platform::OutputSink previous = platform::SetOutputSink([](std::string_view text) { std::fwrite(text.data(), 1, text.size(), stderr); });
+    auto module = LoadedModule::Load(DefaultModulePath());
+    platform::SetOutputSink(previous);
+    if (!module) return 1;  // the loader has named the file and the reason
+    auto preview = reinterpret_cast<PreviewFunc>(module->Symbol("velloriaPreview"));
+    if (!preview) {
+        std::fprintf(stderr, "velloria preview: the module %s exports no velloriaPreview\n", module->Path().c_str());
+        return 1;
+    }
+    std::vector<std::string> storage;
+    storage.reserve(args.size() + 1);
+    storage.emplace_back("preview");
+    storage.insert(storage.end(), args.begin(), args.end());
+    std::vector<char*> argv;
+    for (auto& arg : storage) argv.push_back(arg.data());
+    argv.push_back(nullptr);
+    return preview(static_cast<int>(storage.size()), argv.data());
+}
+
+SubcommandRegistration s_preview("preview", &RunPreview,
+                                 "preview DB (--table T | --sql S) [--header] [--driver NAME] [--user U] [--password P]");
+
+}  // namespace

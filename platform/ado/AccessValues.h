@@ -1,0 +1,46 @@
+#pragma once
+// Values as the Access functions see them (the engine's SQLite values): reading numbers,
+// dates and text with Access's conversions, giving results with their type tags, and the date
+// arithmetic and date text the functions share.
+#include <string>
+
+struct sqlite3_context;
+struct sqlite3_value;
+
+namespace platform::access::values {
+
+bool IsNull(sqlite3_value* v);
+std::wstring Wide(sqlite3_value* v);
+void ResultWide(sqlite3_context* ctx, const std::wstring& text);
+void ResultText(sqlite3_context* ctx, const std::string& utf8);
+// A run-time error of the statement, worded as Access words it ("Type mismatch" ...).
+void Error(sqlite3_context* ctx, const char* message);
+void ResultDate(sqlite3_context* ctx, double date);
+void ResultCurrency(sqlite3_context* ctx, double amount);
+
+// A number from a value; text must read as a number.
+bool Number(sqlite3_value* v, double& out);
+// A date from a value: a date number, or text that reads as a date.
+bool DateOf(sqlite3_value* v, double& out);
+bool ParseDateText(const std::string& text, double& out);
+
+struct Parts {
+    int year, month, day, hour, minute, second, weekday, dayOfYear;
+};
+bool Split(double date, Parts& p);
+// A date from parts, months and days past their range carried over as DateSerial does.
+bool Join(long long year, long long month, long long day, double time, double& out);
+double TimeOf(double date);
+
+// Rounds half to even, as Access's Round, CInt, CLng and CCur do.
+double RoundEven(double x, int places);
+
+std::wstring Folded(std::wstring s);
+// Text of a number as CStr writes it: up to 15 significant digits, no trailing zeros.
+std::string NumberText(double d);
+// A value as text, a date or Yes/No by its tag.
+std::string TextOf(sqlite3_value* v);
+std::string FormatDate(double date, const std::string& pattern);
+std::string GeneralDate(double date);
+
+}  // namespace platform::access::values

@@ -1,0 +1,50 @@
+#pragma once
+// Saved queries of an Access file, rebuilt as Access SQL from their catalogue rows: the
+// objects of type 5 in MSysObjects, and their definitions in MSysQueries, one row per part
+// of the statement:
+//   Attribute 0 / 255  start and end of a definition
+//   1    query type in Flag: 1 select, 2 make-table, 3 append, 4 update, 5 delete,
+//        6 crosstab, 7 data definition, 8 pass-through, 9 union
+//   2    a declared parameter (Name1; Flag its data type)
+//   3    the select predicate in Flag: 1 all fields (*), 2 DISTINCT, 4 owner access,
+//        8 DISTINCTROW, 16 TOP (Name1 = n), 32 PERCENT
+//   4    an external database (IN clause)
+//   5    an input: table or query Name1, alias Name2 (union parts: Expression holds the SQL)
+//   6    an output column: Expression, alias Name1
+//   7    a join: Name1 and Name2 joined ON Expression; Flag 1 inner, 2 left, 3 right
+//   8    the criteria (WHERE)
+//   9    a grouping expression (GROUP BY)
+//   10   the group criteria (HAVING)
+//   11   an ordering expression; Name1 "D" for descending
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace platform::access {
+
+struct QueryRow {
+    int attribute = 0;
+    int flag = 0;
+    std::string name1, name2, expression;  // UTF-8
+    std::string order;                     // the row's ordering key (binary)
+};
+
+struct SavedQuery {
+    std::string name;  // UTF-8
+    std::string sql;   // the definition in Access SQL; empty when it cannot be rebuilt
+    // A select query without parameters: the schema lists it as a view and it can be
+    // selected from like a table.
+    bool isView = false;
+    std::string unsupported;  // what keeps a view from being rebuilt, when something does
+};
+
+// Rebuilds one query from its rows (in any order). objectFlags: the Flags of its
+// MSysObjects row, which tells the type when the definition has no type row.
+SavedQuery BuildSavedQuery(const std::string& name, int objectFlags, std::vector<QueryRow> rows);
+
+// Reads the saved queries of the file through the contained reader; false when the
+// catalogue tables cannot be read (a file without them has no saved queries).
+bool ReadSavedQueries(const std::string& hostPath, const std::vector<std::string>& objectsColumns,
+                      const std::vector<std::string>& queriesColumns, std::vector<SavedQuery>& queries);
+
+}  // namespace platform::access

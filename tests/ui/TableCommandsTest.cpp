@@ -75,6 +75,19 @@ TEST_F(TableCommands, CreatesATableWithHeaderCustomWidthsAndHeadings) {
     EXPECT_EQ(CRegistry::GetProfileInt(L"Velloria", L"Inc Header", 9), 1);
 }
 
+TEST_F(TableCommands, CreatesATableFromAView) {
+    Input(OpenAndSelect("Ten Most Expensive Products", {"click \"Create Table ...\"", "0,0"}));
+    DbTable_Create();
+    std::vector<AcDbObjectId> tables = Tables();
+    ASSERT_EQ(tables.size(), 1u) << Output();
+    Items link = Link(tables[0]);
+    EXPECT_EQ(link[2], L"1000:Ten Most Expensive Products");
+    EXPECT_EQ(link[3], L"1000:");  // a view is linked by its name
+    EXPECT_EQ(link.back(), L"1071:2");
+    EXPECT_EQ(Rows(tables[0]), 11);  // the heading and ten products
+    EXPECT_EQ(Cell(tables[0], 1, 0), L"C\u00f4te de Blaye");
+}
+
 TEST_F(TableCommands, CreatesATableFromANewQueryWithoutHeader) {
     std::vector<std::string> lines = {"click \"Open Database\"", "set Database \"" + Db() + "\"", "click &OK",
                                       "select \"Data Source\" \"" + Db() + "\"", "click \"New Query\"", "set Name Cheap",

@@ -1,5 +1,7 @@
 // DbTable_Create and DbTable_Properties end to end in the process: the dialogs run on the
 // console presenter, the table lands in the drawing with its link record.
+#include <fstream>
+
 #include "UiFixture.h"
 #include "app/VeloCommands.h"
 #include "engine/TableLinkIO.h"
@@ -167,6 +169,15 @@ TEST_F(TableCommands, PropertiesWriteOnlyRealChanges) {
     Input({pick, "set Database /gone/nwind.mdb", "click OK"});
     DbTable_Properties();
     EXPECT_TRUE(Printed("Cannot find the specified database.")) << Output();
+
+    // A file that is there but no database: the edited link stays written, the cells stay.
+    const std::string bad = m_dir / "bad.mdb";
+    { std::ofstream(bad) << "not a database"; }
+    Input({pick, "set Database \"" + bad + "\"", "check \"Update Table\"", "click OK"});
+    DbTable_Properties();
+    EXPECT_TRUE(Printed("\nFailed to open database " + bad + ".")) << Output();
+    EXPECT_EQ(Link(id)[1], L"1000:" + CString::FromUtf8(bad).str());
+    EXPECT_EQ(Cell(id, 1, 0), L"Speedy Express");
     (void)line;
 }
 

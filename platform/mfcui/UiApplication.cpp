@@ -39,6 +39,10 @@ void EnsureApplication() {
             if (::stat(runtime.c_str(), &info) == 0 && info.st_uid == ::getuid() && (info.st_mode & 0077) == 0)
                 ::setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
         }
+    } else if (!std::getenv("QT_QPA_PLATFORM")) {
+        // A display that cannot be reached falls back to the console instead of ending the host.
+        const char* wayland = std::getenv("WAYLAND_DISPLAY");
+        ::setenv("QT_QPA_PLATFORM", wayland && *wayland ? "wayland;xcb;offscreen" : "xcb;wayland;offscreen", 1);
     }
     // The toolkit keeps references to these for its whole life.
     static int argc = 1;
@@ -46,6 +50,7 @@ void EnsureApplication() {
     static char* argv[] = {name, nullptr};
     // Lives until the process ends; the library is never unloaded.
     auto* app = new QApplication(argc, argv);
+    if (QGuiApplication::platformName() == QLatin1String("offscreen")) s_console = true;
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(12);
     app->setFont(font);

@@ -2,6 +2,7 @@
 # make test   set up, build, run every test
 BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+MAKEFLAGS += --no-print-directory
 
 .PHONY: all setup build demo test bench clean
 

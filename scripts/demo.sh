@@ -11,6 +11,8 @@ BIN=$BUILD/bin
 [ -x "$BIN/velloria" ] || { echo "demo: $BIN/velloria is not built (run make build)" >&2; exit 1; }
 
 export VELLORIA_REGISTRY=$BUILD/demo-registry.reg
+# Dialogs print themselves and read their actions from the script, also with a display.
+export VELLORIA_CONSOLE_DIALOGS=1
 rm -f "$VELLORIA_REGISTRY" "$VELLORIA_REGISTRY".lock "$VELLORIA_REGISTRY".damaged-*
 
 echo "=== First start (empty settings): the module queues the loading of its menu"

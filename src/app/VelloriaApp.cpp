@@ -7,6 +7,7 @@
 #include "WinRegistry.h"
 #include "app/MenuLoad.h"
 #include "app/VeloCommands.h"
+#include "catalogue/ConnectStringTable.h"
 #include "support/Registry.h"
 
 HINSTANCE _hdllInstance = nullptr;
@@ -54,7 +55,7 @@ AcRx::AppRetCode CVelloriaApp::On_kInitAppMsg(void* pkt) {
         CRegistry::WriteProfileInt(L"Velloria", L"ActiveMenu", 0);
     }
 
-    // The catalogue fills its connect-string template table here (InitConnectStringTable).
+    InitConnectStringTable();
 
     return retCode;
 }

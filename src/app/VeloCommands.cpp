@@ -5,6 +5,15 @@
 #include "ShellExecute.h"
 #include "ShellPath.h"
 #include "app/VelloriaApp.h"
+#include "ArxUtils/ArxUtils.h"
+#include "Editor.h"
+#include "catalogue/DatabasePtrArray.h"
+#include "engine/CellGrid.h"
+#include "engine/TableBuilder.h"
+#include "engine/TableLinkIO.h"
+#include "ui/DbDialog.h"
+#include "ui/DbPropertyDialog.h"
+#include "ui/Resource.h"
 
 namespace {
 
@@ -21,8 +30,95 @@ void OpenWithShell(const wchar_t* target) { ShellExecuteW(nullptr, L"open", targ
 
 }  // namespace
 
-void DbTable_Create() { NotAvailableYet(L"DbTable_Create"); }
-void DbTable_Properties() { NotAvailableYet(L"DbTable_Properties"); }
+void OpenLinkedDatabases() {
+    resbuf* filter = BuildLinkedTableFilter();
+    ads_name ss = {0, 0};
+    const int result = acedSSGet(L"X", nullptr, nullptr, filter, ss);
+    acutRelRb(filter);
+    if (result != RTNORM) return;
+
+    Adesk::Int32 length = 0;
+    acedSSLength(ss, &length);
+    CDatabasePtrArray& databases = GetOpenDatabases();
+    for (Adesk::Int32 i = 0; i < length; ++i) {
+        ads_name entity;
+        if (acedSSName(ss, i, entity) != RTNORM) continue;
+        CString driver, database, user, password;
+        if (!getXdata(entity, L"Connect_Driver", driver) || !getXdata(entity, L"Database", database) || !getXdata(entity, L"User", user) ||
+            !getXdata(entity, L"Password", password))
+            continue;
+        if (driver.IsEmpty() || database.IsEmpty()) continue;
+        databases.AddDatabase(driver, database, user, password);
+    }
+    acedSSFree(ss);
+}
+
+void DbTable_Create() {
+    OpenLinkedDatabases();
+    CAcModuleResourceOverride resOverride(VelloriaResourceHandle());
+    CDbDialog dlg;
+    dlg.DoModal();
+}
+
+void DbTable_Properties() {
+    ads_name entity;
+    ads_point point;
+    if (acedEntSel(L"\nPlease select a database table:", entity, point) != RTNORM) return;
+    AcDbObjectId id;
+    if (acdbGetObjectId(id, entity) != Acad::eOk) return;
+
+    CTableLink link;
+    if (!ReadTableLinkById(link, id)) {
+        acutPrintf(L"\nFailed to read the information of the database table.");
+        return;
+    }
+
+    CString driver, database, table, sql, user, password;
+    int bUpdateTable = 0;
+    {
+        CAcModuleResourceOverride resOverride(VelloriaResourceHandle());
+        CDbPropertyDialog dlg(link.m_strConnectDriver, link.m_strDatabase, link.m_strTable, link.m_strSQL, link.m_strUser, link.m_strPassword);
+        if (dlg.DoModal() != IDOK) return;
+        driver = dlg.m_strDriver;
+        database = dlg.m_strDatabase;
+        table = dlg.m_strTable;
+        sql = dlg.m_strSQL;
+        user = dlg.m_strUser;
+        password = dlg.m_strPassword;
+        bUpdateTable = dlg.m_bUpdateTable;
+    }
+
+    if (driver.CompareNoCase(link.m_strConnectDriver) == 0 && database.CompareNoCase(link.m_strDatabase) == 0 &&
+        table.CompareNoCase(link.m_strTable) == 0 && sql.CompareNoCase(link.m_strSQL) == 0 && user.CompareNoCase(link.m_strUser) == 0 &&
+        password.CompareNoCase(link.m_strPassword) == 0)
+        return;
+
+    link.m_strConnectDriver = driver;
+    link.m_strDatabase = database;
+    link.m_strTable = table;
+    link.m_strSQL = sql;
+    link.m_strUser = user;
+    link.m_strPassword = password;
+    if (!WriteTableLinkById(link, id)) return;
+    if (!bUpdateTable) return;
+
+    CDatabasePtrArray& databases = GetOpenDatabases();
+    CMyDatabase* pDatabase = databases.FindDatabase(link.m_strDatabase);
+    if (!pDatabase) {
+        databases.AddDatabase(link.m_strConnectDriver, link.m_strDatabase, link.m_strUser, link.m_strPassword);
+        pDatabase = databases.FindDatabase(link.m_strDatabase);
+    }
+    if (!pDatabase) {
+        acutPrintf(L"\nFailed to open database %s.", link.m_strDatabase.GetString());
+        return;
+    }
+    CCellGrid grid;
+    if (!pDatabase->ReadRecords(link, grid)) return;
+    AcDbTable* pTable = nullptr;
+    if (acdbOpenObject(pTable, id, AcDb::kForWrite) != Acad::eOk) return;
+    BuildTable(grid, link, pTable);
+    pTable->close();
+}
 
 void Velo_Help() {
     wchar_t szPath[MAX_PATH] = L"";

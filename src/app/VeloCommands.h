@@ -3,6 +3,8 @@
 // on the command line.
 
 // Group "Velo"
+// Opens, in the open database list, the database of every linked table of the drawing.
+void OpenLinkedDatabases();
 void DbTable_Create();
 void DbTable_Properties();
 void DbTable_Update();

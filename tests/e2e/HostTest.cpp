@@ -28,7 +28,7 @@ protected:
     HostRun RunHost(const std::string& script, const std::map<std::string, std::string>& env = {},
                 const std::string& extraArgs = "") {
         WriteFile(dir / "run.scr", script);
-        std::string command = "env -u VELLORIA_MODULE VELLORIA_REGISTRY='" + registryFile + "' VELLORIA_OPENER=/bin/true";
+        std::string command = "env -u VELLORIA_MODULE VELLORIA_REGISTRY='" + registryFile + "' VELLORIA_OPENER=/bin/true VELLORIA_CONSOLE_DIALOGS=1";
         for (const auto& [name, value] : env) command += " " + name + "='" + value + "'";
         command += " '" + binDir + "/velloria' " + extraArgs + " -s '" + (dir / "run.scr") + "' >'" + (dir / "out.txt") +
                    "' 2>'" + (dir / "err.txt") + "' </dev/null";
@@ -44,7 +44,7 @@ protected:
     std::string InstallCopy(const std::string& menuText) {
         std::string folder = dir / "install";
         std::filesystem::create_directories(folder);
-        for (const char* name : {"velloria", "Velloria.so", "libvelloria_platform.so"})
+        for (const char* name : {"velloria", "Velloria.so", "libvelloria_platform.so", "libvelloria_ui.so"})
             std::filesystem::copy_file(binDir + "/" + name, folder + "/" + name);
         if (!menuText.empty()) WriteFile(folder + "/Velloria.cuix", menuText);
         return folder;
@@ -84,10 +84,11 @@ TEST_F(Host, MenuIsLoadedOnFirstRunAndItsPullDownInsertedOnceAfter) {
 
 TEST_F(Host, RunsCommandsByEitherNameAndReportsUnknownOnes) {
     WriteFile(dir / "inner.scr", "_velo_about\n");
-    HostRun run = RunHost("NoSuchThing\n_DbTable_Create\nSCRIPT " + (dir / "inner.scr") + "\nCOMMANDS Morvane\nQUIT\nNoSuchAfterQuit\n");
+    HostRun run = RunHost("NoSuchThing\n_DbTable_Create\nclick Close\nSCRIPT " + (dir / "inner.scr") + "\nCOMMANDS Morvane\nQUIT\nNoSuchAfterQuit\n");
     EXPECT_EQ(run.status, 0);
     EXPECT_TRUE(Has(run.out, "\nUnknown command \"NoSuchThing\".\n"));
-    EXPECT_TRUE(Has(run.out, "\nDbTable_Create is not available yet."));
+    EXPECT_TRUE(Has(run.out, "\nDialog \"Velloria\"")) << run.out;
+    EXPECT_TRUE(Has(run.out, "\nVelloria> click Close\n"));
     EXPECT_TRUE(Has(run.out, "\nVelo_About is not available yet."));  // from the nested script
     EXPECT_TRUE(Has(run.out, "  Velo_LoadMenu            _Velo_LoadMenu\n"));
     EXPECT_FALSE(Has(run.out, "Velo:\n"));
@@ -100,7 +101,7 @@ TEST_F(Host, AMissingMenuFileIsReportedAndTheCommandsStayAvailable) {
     HostRun run = RunHost("DbTable_Create\n");
     EXPECT_EQ(run.status, 0);
     EXPECT_TRUE(Has(run.out, kFailure)) << run.out;
-    EXPECT_TRUE(Has(run.out, "\nDbTable_Create is not available yet."));
+    EXPECT_TRUE(Has(run.out, "\nDialog \"Velloria\"")) << run.out;  // the end of input closes it
     EXPECT_FALSE(Has(ReadFile(registryFile), "Profile\\Menus]\n\"Velloria\""));
 }
 

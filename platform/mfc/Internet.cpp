@@ -308,6 +308,8 @@ BOOL CHttpFile::ReadString(CString& line) {
 LPTSTR CHttpFile::ReadString(LPTSTR buffer, UINT maxChars) {
     if (!buffer || maxChars == 0) return nullptr;
     buffer[0] = L'\0';
+    // Room for no character would return an empty line for ever.
+    if (maxChars < 2) return nullptr;
     if (!m_bSent || m_nPosition >= m_body.size()) return nullptr;
     size_t count = 0;
     while (count + 1 < maxChars && m_nPosition < m_body.size()) {

@@ -18,15 +18,14 @@ void CLiveUpdateDlg::DeclareMessageMap() {
 BOOL CLiveUpdateDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     // The link takes the place of the static text that names the download page.
-    CWnd* pPlace = GetDlgItem(IDC_LIVEUPDATE_DOWNLOAD);
-    if (pPlace) {
-        RECT rect;
-        pPlace->GetWindowRect(&rect);
+    if (CWnd* pPlace = GetDlgItem(IDC_LIVEUPDATE_DOWNLOAD)) {
+        RECT place;
+        RECT link;
+        pPlace->GetWindowRect(&place);
+        m_link.GetWindowRect(&link);
+        place.bottom = place.top + (link.bottom - link.top);
         pPlace->ShowWindow(SW_HIDE);
-        RECT linkRect;
-        m_link.GetWindowRect(&linkRect);
-        rect.bottom = rect.top + (linkRect.bottom - linkRect.top);
-        m_link.MoveWindow(rect);
+        m_link.MoveWindow(place);
     }
     m_link.SetWindowText(CLiveUpdateCheck::GetDownloadPage());
     m_link.SetURL(CLiveUpdateCheck::GetDownloadPage());

@@ -11,6 +11,7 @@ packages=(
   libcurl4-openssl-dev
   python3 python3-ezdxf
   qt6-base-dev libgl-dev fonts-dejavu-core
+  fp-utils
 )
 
 missing=()

@@ -12,7 +12,9 @@
 #include "engine/TableBuilder.h"
 #include "engine/TableLinkIO.h"
 #include "ui/DbDialog.h"
+#include "ui/AboutDlg.h"
 #include "ui/DbPropertyDialog.h"
+#include "ui/LiveUpdateDlg.h"
 #include "ui/Resource.h"
 
 namespace {
@@ -24,7 +26,6 @@ constexpr const wchar_t* kWhatsNewUrl = L"https://www.morvane.com/velloria/whats
 constexpr const wchar_t* kDemoUrl = L"https://www.morvane.com/velloria/demo";
 constexpr const wchar_t* kSupportMail = L"mailto:support@morvane.com?subject=Velloria";
 
-void NotAvailableYet(const wchar_t* command) { acutPrintf(L"\n%s is not available yet.", command); }
 
 void OpenWithShell(const wchar_t* target) { ShellExecuteW(nullptr, L"open", target, nullptr, nullptr, SW_SHOWNORMAL); }
 
@@ -131,8 +132,17 @@ void Velo_Help() {
     OpenWithShell(strHelpFile);
 }
 
-void Velo_About() { NotAvailableYet(L"Velo_About"); }
-void Velo_Live_Update() { NotAvailableYet(L"Velo_Live_Update"); }
+void Velo_About() {
+    CAcModuleResourceOverride resOverride(VelloriaResourceHandle());
+    CAboutDlg dlg;
+    dlg.DoModal();
+}
+
+void Velo_Live_Update() {
+    CAcModuleResourceOverride resOverride(VelloriaResourceHandle());
+    CLiveUpdateDlg dlg;
+    dlg.DoModal();
+}
 void Velo_Website() { OpenWithShell(kWebsiteUrl); }
 void Velo_Support() { OpenWithShell(kSupportMail); }
 void Velo_Faq() { OpenWithShell(kFaqUrl); }

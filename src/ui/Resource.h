@@ -11,6 +11,8 @@ constexpr const wchar_t* IDD_CONNECTDIALOG = L"81020170-A9BD-4f93-B046-F2F11E2F3
 constexpr const wchar_t* IDD_DBPROPERTYDIALOG = L"B6198222-5A4C-41dd-978F-607D7626E55F";
 constexpr const wchar_t* IDD_QUERYDIALOG = L"9C4AA4F0-2484-41d4-84C9-0F323150D9DB";
 constexpr const wchar_t* IDD_CUSTOMIZEHEADERDIALOG = L"0A0B5511-F179-4397-ADA8-A05F7FF84598";
+constexpr const wchar_t* IDD_LIVEUPDATEDLG = L"50FC3BF2-28F7-46F4-A3C8-B7739A3F67CE";
+constexpr UINT IDD_ABOUTBOX = 100;
 
 // Icons of the data-source tree
 constexpr UINT IDI_DATABASE = 201;
@@ -46,3 +48,6 @@ constexpr int IDC_HEADER_HINT = 143;
 constexpr int IDC_LOAD_FROM_FILE = 136;
 constexpr int IDC_SAVE_TO_FILE = 137;
 constexpr int IDC_LV_EDIT = 3456;
+constexpr int IDC_ABOUT_NAME = 150;
+constexpr int IDC_ABOUT_VERSION = 151;
+constexpr int IDC_ABOUT_COPYRIGHT = 152;

@@ -1,5 +1,6 @@
 // The dialog templates (dialog units) and the tree icons of the module.
 #include "ui/Resource.h"
+#include "ui/LiveUpdateCheck.h"
 
 namespace {
 
@@ -82,6 +83,22 @@ const RESOURCETABLE s_resources{
              {IDC_SAVE_TO_FILE, K::PushButton, L"Save to file", 73, 71, 62, 14},
              {IDOK, K::PushButton, L"OK", 173, 71, 50, 14, BS_DEFPUSHBUTTON},
              {IDCANCEL, K::PushButton, L"Cancel", 230, 71, 50, 14},
+         }},
+        {0, IDD_LIVEUPDATEDLG, L"Check for Update", 188, 95,
+         {
+             {IDC_LIVEUPDATE_STATUS, K::Static, L"Click Check up to see if a new version is available.", 7, 7, 174, 26},
+             {IDC_LIVEUPDATE_DOWNLOAD, K::Static, L"https://www.morvane.com/velloria/download\nto download the new version.", 7, 36, 174, 18},
+             {IDC_LIVEUPDATE_LINK, K::PushButton, L"", 7, 36, 174, 10},
+             {IDC_LIVEUPDATE_DOWNLOAD_TAIL, K::Static, L"to download the new version.", 7, 56, 174, 8},
+             {IDC_LIVEUPDATE_CHECK, K::PushButton, L"&Check up", 74, 74, 50, 14},
+             {IDC_LIVEUPDATE_CLOSE, K::PushButton, L"Close", 131, 74, 50, 14, BS_DEFPUSHBUTTON},
+         }},
+        {IDD_ABOUTBOX, nullptr, L"About Velloria", 188, 70,
+         {
+             {IDC_ABOUT_NAME, K::Static, L"Morvane Velloria", 7, 7, 174, 8},
+             {IDC_ABOUT_VERSION, K::Static, L"", 7, 19, 174, 8},
+             {IDC_ABOUT_COPYRIGHT, K::Static, L"Links Access databases to tables in drawings.", 7, 31, 174, 8},
+             {IDOK, K::PushButton, L"OK", 131, 49, 50, 14, BS_DEFPUSHBUTTON},
          }},
     },
     {

@@ -1,0 +1,11 @@
+#pragma once
+// CAboutDlg: the about box, with the product's name and the module's version.
+#include "Controls.h"
+
+class CAboutDlg : public CDialog {
+public:
+    explicit CAboutDlg(CWnd* pParent = nullptr);
+
+protected:
+    BOOL OnInitDialog() override;
+};

@@ -107,13 +107,13 @@ std::string TreeLines(QTreeWidgetItem* item, int depth, QTreeWidgetItem* current
 std::string DescribeControl(CDialog& dialog, QWidget* w, int id) {
     const QString label = LabelOf(dialog, id);
     std::string head = "\n  [" + std::to_string(id) + "] ";
-    std::string state = w->isEnabled() ? "" : " (disabled)";
+    std::string state = std::string(w->isEnabled() ? "" : " (disabled)") + (w->isHidden() ? " (hidden)" : "");
     if (auto* box = qobject_cast<QCheckBox*>(w)) return head + "check " + Quoted(box->text()) + " = " + (box->isChecked() ? "on" : "off") + state;
     if (auto* button = qobject_cast<QPushButton*>(w)) return head + "button " + Quoted(button->text()) + state;
-    if (auto* text = qobject_cast<QLabel*>(w)) return head + "text " + Quoted(text->text());
+    if (auto* text = qobject_cast<QLabel*>(w)) return head + "text " + Quoted(text->text()) + state;
     if (auto* edit = qobject_cast<QLineEdit*>(w)) {
         const QString shown = edit->echoMode() == QLineEdit::Password ? QString(edit->text().size(), QLatin1Char('*')) : edit->text();
-        return head + "edit " + Quoted(label) + " = " + Quoted(shown) + state + (edit->isVisible() ? "" : " (hidden)");
+        return head + "edit " + Quoted(label) + " = " + Quoted(shown) + state;
     }
     if (auto* edit = qobject_cast<QPlainTextEdit*>(w)) return head + "edit " + Quoted(label) + " = " + Quoted(edit->toPlainText()) + state;
     if (auto* combo = qobject_cast<QComboBox*>(w)) {

@@ -20,10 +20,6 @@ namespace {
 
 using namespace values;
 
-#define NULL_IN_NULL_OUT                                 \
-    for (int k = 0; k < argc; ++k)                       \
-        if (IsNull(argv[k])) return sqlite3_result_null(ctx)
-
 // ---- dates ----------------------------------------------------------------------------
 
 template <int Part>

@@ -64,10 +64,6 @@ void Nz(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     if (const unsigned subtype = sqlite3_value_subtype(chosen)) sqlite3_result_subtype(ctx, subtype);
 }
 
-#define NULL_IN_NULL_OUT                                 \
-    for (int k = 0; k < argc; ++k)                       \
-        if (IsNull(argv[k])) return sqlite3_result_null(ctx)
-
 template <bool Upper>
 void ChangeCase(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     NULL_IN_NULL_OUT;

@@ -44,3 +44,8 @@ std::string FormatDate(double date, const std::string& pattern);
 std::string GeneralDate(double date);
 
 }  // namespace platform::access::values
+
+// Access functions give Null when any argument is Null; the first statement of such a function.
+#define NULL_IN_NULL_OUT                                                    \
+    for (int k = 0; k < argc; ++k)                                          \
+        if (::platform::access::values::IsNull(argv[k])) return sqlite3_result_null(ctx)

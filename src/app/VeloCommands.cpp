@@ -103,12 +103,8 @@ void DbTable_Properties() {
     if (!WriteTableLinkById(link, id)) return;
     if (!bUpdateTable) return;
 
-    CDatabasePtrArray& databases = GetOpenDatabases();
-    CMyDatabase* pDatabase = databases.FindDatabase(link.m_strDatabase);
-    if (!pDatabase) {
-        databases.AddDatabase(link.m_strConnectDriver, link.m_strDatabase, link.m_strUser, link.m_strPassword);
-        pDatabase = databases.FindDatabase(link.m_strDatabase);
-    }
+    CMyDatabase* pDatabase =
+        GetOpenDatabases().FindOrAddDatabase(link.m_strConnectDriver, link.m_strDatabase, link.m_strUser, link.m_strPassword);
     if (!pDatabase) {
         acutPrintf(L"\nFailed to open database %s.", link.m_strDatabase.GetString());
         return;

@@ -40,3 +40,10 @@ void CloseAllDatabases() {
     }
     databases.RemoveAll();
 }
+
+CMyDatabase* CDatabasePtrArray::FindOrAddDatabase(const CString& driverName, const CString& location, const CString& user,
+                                                  const CString& password) {
+    if (CMyDatabase* pDatabase = FindDatabase(location)) return pDatabase;
+    AddDatabase(driverName, location, user, password);
+    return FindDatabase(location);
+}

@@ -7,6 +7,10 @@ class CDatabasePtrArray : public CArray<CMyDatabase*, CMyDatabase*> {
 public:
     CMyDatabase* FindDatabase(const CString& location) const;
     bool AddDatabase(const CString& driverName, const CString& location, const CString& user, const CString& password);
+    // The database at location, opened and added first when it is not in the list; null when
+    // it cannot be opened (the data layer has reported why).
+    CMyDatabase* FindOrAddDatabase(const CString& driverName, const CString& location, const CString& user,
+                                   const CString& password);
     void GetTableNames(const CString& location, CStringArray& names) const;
 };
 

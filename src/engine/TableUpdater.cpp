@@ -12,16 +12,6 @@
 
 namespace {
 
-// The database of a link from the open database list, opened and added when it is not
-// there yet. Null when it cannot be opened (the data layer has reported why).
-CMyDatabase* FindOrOpenDatabase(const CTableLink& link) {
-    CDatabasePtrArray& databases = GetOpenDatabases();
-    if (CMyDatabase* db = databases.FindDatabase(link.m_strDatabase)) return db;
-    if (!databases.AddDatabase(link.m_strConnectDriver, link.m_strDatabase, link.m_strUser, link.m_strPassword))
-        return nullptr;
-    return databases.FindDatabase(link.m_strDatabase);
-}
-
 CTableUpdateObserver* g_pObserver = nullptr;
 
 double Seconds(std::chrono::steady_clock::time_point since) {
@@ -49,7 +39,8 @@ void UpdateOneTable(const ads_name entity) {
     }
 
     const auto fetchStart = std::chrono::steady_clock::now();
-    CMyDatabase* db = FindOrOpenDatabase(link);
+    CMyDatabase* db = GetOpenDatabases().FindOrAddDatabase(link.m_strConnectDriver, link.m_strDatabase, link.m_strUser,
+                                                            link.m_strPassword);
     if (!db) {
         Failed(id, link, L"cannot open the database " + link.m_strDatabase);
         return;

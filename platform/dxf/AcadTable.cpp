@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "DxfTextChunks.h"
+#include "HugePages.h"
 
 namespace platform::dxf {
 
@@ -177,6 +178,7 @@ DxfObject AcadTableToObject(const AcadTable& table, Document& doc) {
     DxfObject o;
     auto& t = o.tags;
     t.reserve(40 + table.cells.size() * 18 + table.xdata.size());
+    if (t.capacity() * sizeof(Tag) >= (4u << 20)) AdviseHugePages(t.data(), t.capacity() * sizeof(Tag));
     WriteEntityBase(doc, "ACAD_TABLE", table, t);
     t.push_back({100, "AcDbBlockReference"});
     t.push_back(doc.MakeTag(2, table.blockName));

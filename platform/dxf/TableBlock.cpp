@@ -265,13 +265,12 @@ Handle StoreTable(Document& doc, AcadTable& table) {
         }
     }
     DropStaleContentCopy(doc, table);
-    DxfObject entity = AcadTableToObject(table, doc);
     for (DxfObject& e : *list)
         if (e.GetHandle() == table.handle) {
-            e = std::move(entity);
+            AcadTableToObject(table, doc, e);
             return table.handle;
         }
-    list->push_back(std::move(entity));
+    AcadTableToObject(table, doc, list->emplace_back());
     return table.handle;
 }
 

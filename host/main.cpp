@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "HeapSetup.h"
 #include "Subcommands.h"
 #include "Startup.h"
 
@@ -18,6 +19,7 @@ void PrintUsage() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    SetUpHeapForLargeDrawings();
     std::setlocale(LC_ALL, "");
     std::setlocale(LC_NUMERIC, "C");
     std::vector<std::string> args(argv + 1, argv + argc);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "DxfTextChunks.h"
+#include "HugePages.h"
 
 namespace platform::dxf {
 
@@ -175,8 +176,15 @@ std::optional<AcadTable> ParseAcadTable(const DxfObject& entity, std::string* wh
 
 DxfObject AcadTableToObject(const AcadTable& table, Document& doc) {
     DxfObject o;
+    AcadTableToObject(table, doc, o);
+    return o;
+}
+
+void AcadTableToObject(const AcadTable& table, Document& doc, DxfObject& o) {
     auto& t = o.tags;
+    t.clear();
     t.reserve(40 + table.cells.size() * 18 + table.xdata.size());
+    if (t.capacity() * sizeof(Tag) >= (4u << 20)) AdviseHugePages(t.data(), t.capacity() * sizeof(Tag));
     WriteEntityBase(doc, "ACAD_TABLE", table, t);
     t.push_back({100, "AcDbBlockReference"});
     t.push_back(doc.MakeTag(2, table.blockName));
@@ -236,7 +244,6 @@ DxfObject AcadTableToObject(const AcadTable& table, Document& doc) {
         if (cell.alignment > 0) t.push_back(small(170, cell.alignment));
     }
     WriteXData(doc, table, t);
-    return o;
 }
 
 }  // namespace platform::dxf

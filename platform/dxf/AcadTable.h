@@ -55,5 +55,7 @@ std::optional<AcadTable> ParseAcadTable(const DxfObject& entity, std::string* wh
 
 // The ACAD_TABLE entity tags of the table (values kept in doc's storage).
 DxfObject AcadTableToObject(const AcadTable& table, Document& doc);
+// The same written over an object's tags, whose storage it reuses (a table rewritten in place).
+void AcadTableToObject(const AcadTable& table, Document& doc, DxfObject& into);
 
 }  // namespace platform::dxf

@@ -278,7 +278,7 @@ private:
         for (int r = 0; r < rows; ++r)
             for (int c = 0; c < cols; ++c) {
                 TableCell& cell = t.Cell(r, c);
-                cell.text = std::string(table.textUtf8(r, c));
+                cell.text.assign(table.textUtf8(r, c));  // in the storage of the text read
                 cell.merged = 0;
                 cell.spanRows = cell.spanColumns = 1;
             }

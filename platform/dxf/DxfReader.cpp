@@ -6,6 +6,7 @@
 #include <new>
 
 #include "DxfText.h"
+#include "HugePages.h"
 #include "Utf8.h"
 
 namespace platform::dxf {
@@ -98,14 +99,6 @@ private:
     size_t m_codeLine = 0;
 };
 
-// Large pages for a large block of tags not yet written: far fewer page faults when it fills.
-void AdviseHugePages(Tag* begin, size_t count) {
-    constexpr uintptr_t kHuge = 2u << 20;
-    const auto first = (reinterpret_cast<uintptr_t>(begin) + kHuge - 1) & ~(kHuge - 1);
-    const auto last = reinterpret_cast<uintptr_t>(begin + count) & ~(kHuge - 1);
-    if (last > first) ::madvise(reinterpret_cast<void*>(first), last - first, MADV_HUGEPAGE);
-}
-
 class Parser {
 public:
     Parser(std::string_view text, Document& doc) : m_tokens(text), m_doc(doc), m_text(text) {}
@@ -172,7 +165,7 @@ private:
                 // A huge object (a large table): room for every tag the rest of the file can
                 // hold, instead of doubling, which would touch its memory twice over.
                 m_scratch.reserve(m_scratch.size() + m_tokens.RemainingLines() / 2 + 1);
-                AdviseHugePages(m_scratch.data() + m_scratch.size(), m_scratch.capacity() - m_scratch.size());
+                AdviseHugePages(m_scratch.data() + m_scratch.size(), (m_scratch.capacity() - m_scratch.size()) * sizeof(Tag));
             }
             m_scratch.push_back(tag);
         }

@@ -41,10 +41,16 @@ struct Grid {
 
 class BlockBuilder {
 public:
-    BlockBuilder(Document& doc, Block& block, Handle owner) : m_doc(doc), m_block(block), m_owner(doc.MakeHandle(330, owner)) {}
+    // The block's previous entities are taken apart for their tag lists: a table rebuilt with
+    // about the same cells then allocates (and frees) next to nothing.
+    BlockBuilder(Document& doc, Block& block, Handle owner)
+        : m_doc(doc), m_block(block), m_owner(doc.MakeHandle(330, owner)), m_spare(std::move(block.entities)) {
+        m_block.entities.clear();
+        m_block.entities.reserve(m_spare.size());
+    }
 
     void Line(double x1, double y1, double x2, double y2) {
-        DxfObject& o = m_block.entities.emplace_back();
+        DxfObject& o = Next();
         o.tags = {{0, "LINE"}, m_doc.MakeHandle(5, m_doc.NewHandle()), m_owner, {100, "AcDbEntity"}, {8, "0"},
                   {6, "ByBlock"}, {62, "0"}, {370, "-2"}, {100, "AcDbLine"},
                   m_doc.MakeDouble(10, x1), m_doc.MakeDouble(20, y1), {30, "0.0"},
@@ -53,7 +59,7 @@ public:
 
     void Text(double x, double y, double height, double width, int attachment, std::string_view style,
               std::string_view text) {
-        DxfObject& o = m_block.entities.emplace_back();
+        DxfObject& o = Next();
         auto& t = o.tags;
         t.reserve(20);
         t = {{0, "MTEXT"}, m_doc.MakeHandle(5, m_doc.NewHandle()), m_owner, {100, "AcDbEntity"}, {8, "0"},
@@ -67,9 +73,20 @@ public:
     }
 
 private:
+    DxfObject& Next() {
+        if (m_used < m_spare.size()) {
+            DxfObject& o = m_block.entities.emplace_back(std::move(m_spare[m_used++]));
+            o.tags.clear();
+            return o;
+        }
+        return m_block.entities.emplace_back();
+    }
+
     Document& m_doc;
     Block& m_block;
     Tag m_owner;
+    std::vector<DxfObject> m_spare;
+    size_t m_used = 0;
 };
 
 DxfObject MakeBlockRecord(Document& doc, Handle handle, Handle tableHandle, std::string_view name, Handle tableRef) {
@@ -155,7 +172,6 @@ Handle FindTableStyle(Document& doc, std::string_view name) {
 }
 
 void BuildTableBlock(Document& doc, const AcadTable& table, const TableStyleInfo& style, Block& block) {
-    block.entities.clear();
     BlockBuilder out(doc, block, table.blockRecord);
     const int rows = table.rows, cols = table.columns;
     std::vector<double> ys(static_cast<size_t>(rows) + 1, 0.0), xs(static_cast<size_t>(cols) + 1, 0.0);
@@ -249,13 +265,12 @@ Handle StoreTable(Document& doc, AcadTable& table) {
         }
     }
     DropStaleContentCopy(doc, table);
-    DxfObject entity = AcadTableToObject(table, doc);
     for (DxfObject& e : *list)
         if (e.GetHandle() == table.handle) {
-            e = std::move(entity);
+            AcadTableToObject(table, doc, e);
             return table.handle;
         }
-    list->push_back(std::move(entity));
+    AcadTableToObject(table, doc, list->emplace_back());
     return table.handle;
 }
 

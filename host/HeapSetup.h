@@ -1,0 +1,3 @@
+#pragma once
+// Sets up the process heap for drawings of tens of megabytes, before anything large is allocated.
+void SetUpHeapForLargeDrawings();

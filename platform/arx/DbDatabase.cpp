@@ -45,6 +45,15 @@ AcDbObjectId AddClosed(AcDbDatabase& db, T* object) {
     return id;
 }
 
+// The status of opening id for read as a T; the object is closed again at once.
+template <class T>
+Acad::ErrorStatus CheckOpensAs(AcDbObjectId id) {
+    T* object = nullptr;
+    const auto es = acdbOpenObject(object, id, AcDb::kForRead);
+    if (es == Acad::eOk) object->close();
+    return es;
+}
+
 }  // namespace
 
 AcDbDatabase::AcDbDatabase(bool buildDefault, bool) : m_serial(NextSerial()) {
@@ -131,25 +140,19 @@ Acad::ErrorStatus AcDbDatabase::setCurrentSpace(AcDbObjectId id) {
 }
 
 Acad::ErrorStatus AcDbDatabase::setTablestyle(AcDbObjectId id) {
-    AcDbTableStyle* style = nullptr;
-    if (const auto es = acdbOpenObject(style, id, AcDb::kForRead); es != Acad::eOk) return es;
-    style->close();
+    if (const auto es = CheckOpensAs<AcDbTableStyle>(id); es != Acad::eOk) return es;
     m_tableStyle = id;
     return Acad::eOk;
 }
 
 Acad::ErrorStatus AcDbDatabase::setClayer(AcDbObjectId id) {
-    AcDbLayerTableRecord* layer = nullptr;
-    if (const auto es = acdbOpenObject(layer, id, AcDb::kForRead); es != Acad::eOk) return es;
-    layer->close();
+    if (const auto es = CheckOpensAs<AcDbLayerTableRecord>(id); es != Acad::eOk) return es;
     m_clayer = id;
     return Acad::eOk;
 }
 
 Acad::ErrorStatus AcDbDatabase::setTextstyle(AcDbObjectId id) {
-    AcDbTextStyleTableRecord* style = nullptr;
-    if (const auto es = acdbOpenObject(style, id, AcDb::kForRead); es != Acad::eOk) return es;
-    style->close();
+    if (const auto es = CheckOpensAs<AcDbTextStyleTableRecord>(id); es != Acad::eOk) return es;
     m_textStyle = id;
     return Acad::eOk;
 }

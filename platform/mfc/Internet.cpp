@@ -1,21 +1,14 @@
 #include "Internet.h"
 
-#include <curl/curl.h>
-
 #include <algorithm>
 #include <cwchar>
-#include <mutex>
 
+#include "CurlLibrary.h"
 #include "Utf8.h"
 
 namespace {
 
 using platform::internet::SessionSettings;
-
-void EnsureCurlInitialised() {
-    static std::once_flag once;
-    std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
-}
 
 DWORD ErrorFromCurl(CURLcode code) {
     switch (code) {
@@ -39,8 +32,11 @@ DWORD ErrorFromCurl(CURLcode code) {
     }
 }
 
+using platform::internet::CurlApi;
+
 struct CurlDeleter {
-    void operator()(CURL* handle) const { curl_easy_cleanup(handle); }
+    const CurlApi* api;
+    void operator()(CURL* handle) const { api->easyCleanup(handle); }
 };
 
 // Receives the body, keeping at most limit bytes; past it the transfer is ended.
@@ -137,7 +133,6 @@ BOOL AfxParseURL(LPCTSTR url, DWORD& serviceType, CString& server, CString& obje
 }
 
 CInternetSession::CInternetSession(LPCTSTR agent) : m_settings(std::make_shared<SessionSettings>()) {
-    EnsureCurlInitialised();
     m_settings->agent = agent && *agent ? platform::ToUtf8(agent) : std::string("Velloria");
 }
 
@@ -210,7 +205,10 @@ CHttpFile::CHttpFile(std::shared_ptr<const SessionSettings> settings, std::strin
 CHttpFile::~CHttpFile() { Close(); }
 
 BOOL CHttpFile::SendRequest(LPCTSTR headers, DWORD headersLength, LPVOID optional, DWORD optionalLength) {
-    std::unique_ptr<CURL, CurlDeleter> curl(curl_easy_init());
+    std::string why;
+    const CurlApi* api = platform::internet::Curl(&why);
+    if (!api) throw new CInternetException(ERROR_INTERNET_INTERNAL_ERROR, CString(platform::FromUtf8(why).c_str()));
+    std::unique_ptr<CURL, CurlDeleter> curl(api->easyInit(), CurlDeleter{api});
     if (!curl) throw new CInternetException(ERROR_INTERNET_INTERNAL_ERROR);
     CURL* h = curl.get();
 
@@ -219,9 +217,10 @@ BOOL CHttpFile::SendRequest(LPCTSTR headers, DWORD headersLength, LPVOID optiona
     char errorText[CURL_ERROR_SIZE] = "";
 
     struct SlistDeleter {
-        void operator()(curl_slist* list) const { curl_slist_free_all(list); }
+        const CurlApi* api;
+        void operator()(curl_slist* list) const { api->slistFreeAll(list); }
     };
-    std::unique_ptr<curl_slist, SlistDeleter> headerList;
+    std::unique_ptr<curl_slist, SlistDeleter> headerList(nullptr, SlistDeleter{api});
     if (headers && *headers) {
         // Extra request headers, one per line.
         std::wstring text(headers);
@@ -231,7 +230,7 @@ BOOL CHttpFile::SendRequest(LPCTSTR headers, DWORD headersLength, LPVOID optiona
             size_t end = text.find_first_of(L"\r\n", start);
             if (end == std::wstring::npos) end = text.size();
             if (end > start) {
-                curl_slist* grown = curl_slist_append(headerList.get(), platform::ToUtf8(text.substr(start, end - start)).c_str());
+                curl_slist* grown = api->slistAppend(headerList.get(), platform::ToUtf8(text.substr(start, end - start)).c_str());
                 if (!grown) throw new CInternetException(ERROR_INTERNET_INTERNAL_ERROR);
                 headerList.release();
                 headerList.reset(grown);
@@ -242,45 +241,45 @@ BOOL CHttpFile::SendRequest(LPCTSTR headers, DWORD headersLength, LPVOID optiona
 
     const long connectMs = m_settings->connectTimeoutMs;
     const long totalMs = std::max(m_settings->receiveTimeoutMs, connectMs);
-    curl_easy_setopt(h, CURLOPT_URL, m_url.c_str());
-    curl_easy_setopt(h, CURLOPT_PROTOCOLS_STR, "http,https");
-    curl_easy_setopt(h, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
-    curl_easy_setopt(h, CURLOPT_FOLLOWLOCATION, 1L);
-    curl_easy_setopt(h, CURLOPT_MAXREDIRS, 5L);
-    curl_easy_setopt(h, CURLOPT_NOSIGNAL, 1L);
-    curl_easy_setopt(h, CURLOPT_CONNECTTIMEOUT_MS, connectMs);
-    curl_easy_setopt(h, CURLOPT_TIMEOUT_MS, totalMs);
+    api->easySetopt(h, CURLOPT_URL, m_url.c_str());
+    api->easySetopt(h, CURLOPT_PROTOCOLS_STR, "http,https");
+    api->easySetopt(h, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
+    api->easySetopt(h, CURLOPT_FOLLOWLOCATION, 1L);
+    api->easySetopt(h, CURLOPT_MAXREDIRS, 5L);
+    api->easySetopt(h, CURLOPT_NOSIGNAL, 1L);
+    api->easySetopt(h, CURLOPT_CONNECTTIMEOUT_MS, connectMs);
+    api->easySetopt(h, CURLOPT_TIMEOUT_MS, totalMs);
     // A stalled transfer ends well before the overall limit when that limit is long.
-    curl_easy_setopt(h, CURLOPT_LOW_SPEED_LIMIT, 1L);
-    curl_easy_setopt(h, CURLOPT_LOW_SPEED_TIME, std::max(1L, std::min(10L, totalMs / 1000)));
-    curl_easy_setopt(h, CURLOPT_USERAGENT, m_settings->agent.c_str());
-    curl_easy_setopt(h, CURLOPT_ERRORBUFFER, errorText);
-    curl_easy_setopt(h, CURLOPT_WRITEFUNCTION, &BodySink::Write);
-    curl_easy_setopt(h, CURLOPT_WRITEDATA, &sink);
-    if (headerList) curl_easy_setopt(h, CURLOPT_HTTPHEADER, headerList.get());
+    api->easySetopt(h, CURLOPT_LOW_SPEED_LIMIT, 1L);
+    api->easySetopt(h, CURLOPT_LOW_SPEED_TIME, std::max(1L, std::min(10L, totalMs / 1000)));
+    api->easySetopt(h, CURLOPT_USERAGENT, m_settings->agent.c_str());
+    api->easySetopt(h, CURLOPT_ERRORBUFFER, errorText);
+    api->easySetopt(h, CURLOPT_WRITEFUNCTION, &BodySink::Write);
+    api->easySetopt(h, CURLOPT_WRITEDATA, &sink);
+    if (headerList) api->easySetopt(h, CURLOPT_HTTPHEADER, headerList.get());
     if (!m_user.empty()) {
-        curl_easy_setopt(h, CURLOPT_USERNAME, m_user.c_str());
-        curl_easy_setopt(h, CURLOPT_PASSWORD, m_password.c_str());
+        api->easySetopt(h, CURLOPT_USERNAME, m_user.c_str());
+        api->easySetopt(h, CURLOPT_PASSWORD, m_password.c_str());
     }
     if (m_verb == "HEAD") {
-        curl_easy_setopt(h, CURLOPT_NOBODY, 1L);
+        api->easySetopt(h, CURLOPT_NOBODY, 1L);
     } else if (m_verb == "POST" || optional) {
-        curl_easy_setopt(h, CURLOPT_POSTFIELDSIZE, static_cast<long>(optional ? optionalLength : 0));
-        curl_easy_setopt(h, CURLOPT_COPYPOSTFIELDS, optional ? static_cast<const char*>(optional) : "");
-        if (m_verb != "POST") curl_easy_setopt(h, CURLOPT_CUSTOMREQUEST, m_verb.c_str());
+        api->easySetopt(h, CURLOPT_POSTFIELDSIZE, static_cast<long>(optional ? optionalLength : 0));
+        api->easySetopt(h, CURLOPT_COPYPOSTFIELDS, optional ? static_cast<const char*>(optional) : "");
+        if (m_verb != "POST") api->easySetopt(h, CURLOPT_CUSTOMREQUEST, m_verb.c_str());
     } else if (m_verb != "GET") {
-        curl_easy_setopt(h, CURLOPT_CUSTOMREQUEST, m_verb.c_str());
+        api->easySetopt(h, CURLOPT_CUSTOMREQUEST, m_verb.c_str());
     }
 
-    const CURLcode result = curl_easy_perform(h);
+    const CURLcode result = api->easyPerform(h);
     if (result != CURLE_OK && !(result == CURLE_WRITE_ERROR && sink.cut)) {
-        CString message(errorText[0] ? errorText : curl_easy_strerror(result));
+        CString message(errorText[0] ? errorText : api->easyStrerror(result));
         throw new CInternetException(ErrorFromCurl(result), message);
     }
     long status = 0;
-    curl_easy_getinfo(h, CURLINFO_RESPONSE_CODE, &status);
+    api->easyGetinfo(h, CURLINFO_RESPONSE_CODE, &status);
     char* effective = nullptr;
-    if (curl_easy_getinfo(h, CURLINFO_EFFECTIVE_URL, &effective) == CURLE_OK && effective) m_url = effective;
+    if (api->easyGetinfo(h, CURLINFO_EFFECTIVE_URL, &effective) == CURLE_OK && effective) m_url = effective;
     m_dwStatus = static_cast<DWORD>(status);
     m_body = platform::FromUtf8(sink.bytes);
     m_nPosition = 0;

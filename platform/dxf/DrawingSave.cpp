@@ -12,6 +12,7 @@
 #include "DbTableStyle.h"
 #include "DrawingIo.h"
 #include "DxfTemplate.h"
+#include "DxfTextChunks.h"
 #include "DxfWriter.h"
 #include "EntityCodec.h"
 #include "TableBlock.h"
@@ -217,15 +218,21 @@ private:
         m_index[h] = {block, list->size() - 1};
     }
 
-    void Common(const AcDbEntity& entity, const AcDbBlockTableRecord& record, EntityBase& base) {
+    // Sets the parts every entity shares; true when any of them differs from what base held.
+    bool Common(const AcDbEntity& entity, const AcDbBlockTableRecord& record, EntityBase& base) {
+        std::vector<OwnedTag> xdata = ObjectXDataTags(entity);
+        // Extended data the database could not hold when the drawing was read.
+        if (xdata.empty())
+            for (const RawTag& t : entity.rawTags())
+                if (t.code >= 1000) xdata.push_back({t.code, t.value});
+        std::string layer = ToUtf8(entity.layer());
+        const bool changed = base.handle != entity.handle().value() || base.owner != record.handle().value() ||
+                             base.layer != layer || base.xdata != xdata;
         base.handle = entity.handle().value();
         base.owner = record.handle().value();
-        base.layer = ToUtf8(entity.layer());
-        base.xdata = ObjectXDataTags(entity);
-        // Extended data the database could not hold when the drawing was read.
-        if (base.xdata.empty())
-            for (const RawTag& t : entity.rawTags())
-                if (t.code >= 1000) base.xdata.push_back({t.code, t.value});
+        base.layer = std::move(layer);
+        base.xdata = std::move(xdata);
+        return changed;
     }
 
     template <class T, class ParseFn>
@@ -238,9 +245,15 @@ private:
     void Store(const AcDbEntity& entity, const AcDbBlockTableRecord& record) {
         const Handle h = entity.handle().value();
         if (auto* table = AcDbTable::cast(&entity)) {
-            AcadTable t = Original<AcadTable>(h, [](const DxfObject& o) { return ParseAcadTable(o); });
-            Common(entity, record, t);
-            Fill(*table, t);
+            const DxfObject* existing = Locate(h);
+            std::optional<AcadTable> original = existing ? ParseAcadTable(*existing) : std::nullopt;
+            const bool read = original.has_value();
+            AcadTable t = read ? std::move(*original) : AcadTable{};
+            const bool changed = Common(entity, record, t) | Fill(*table, t);
+            // A table whose content is what the file holds keeps its entity and its block as
+            // read: same bytes, same handles, and whatever the program that drew the block put
+            // in it. That is most tables of a refresh in which the data did not change.
+            if (read && !changed && m_doc.FindBlock(t.blockName)) return;
             StoreTable(m_doc, t);
         } else if (auto* line = AcDbLine::cast(&entity)) {
             LineEntity l = Original<LineEntity>(h, ParseLine);
@@ -270,29 +283,57 @@ private:
         // Other entities are the file's own (AcDbRawEntity) and are written as read.
     }
 
-    void Fill(const AcDbTable& table, AcadTable& t) {
+    // Sets the table data from the database's table; true when anything differs from what t held.
+    static bool Fill(const AcDbTable& table, AcadTable& t) {
+        bool changed = false;
+        auto set = [&changed](auto& field, auto value) {
+            if (field != value) {
+                field = value;
+                changed = true;
+            }
+        };
         const int rows = table.numRows(), cols = table.numColumns();
-        t.Resize(rows, cols, 1.0, 1.0);
-        for (int r = 0; r < rows; ++r) t.rowHeights[static_cast<size_t>(r)] = table.rowHeight(r);
-        for (int c = 0; c < cols; ++c) t.columnWidths[static_cast<size_t>(c)] = table.columnWidth(c);
+        if (rows != t.rows || cols != t.columns) {
+            t.Resize(rows, cols, 1.0, 1.0);
+            changed = true;
+        }
+        for (int r = 0; r < rows; ++r) set(t.rowHeights[static_cast<size_t>(r)], table.rowHeight(r));
+        for (int c = 0; c < cols; ++c) set(t.columnWidths[static_cast<size_t>(c)], table.columnWidth(c));
+        // Cells inside a merged range are set by the range below; the others are plain cells.
+        const std::vector<AcDbTable::CellRange>& ranges = table.mergedRanges();
+        std::vector<bool> inRange(ranges.empty() ? 0 : t.cells.size());
+        for (const AcDbTable::CellRange& m : ranges)
+            for (int r = m.minRow; r <= m.maxRow; ++r)
+                for (int c = m.minCol; c <= m.maxCol; ++c) inRange[static_cast<size_t>(r * cols + c)] = true;
         for (int r = 0; r < rows; ++r)
             for (int c = 0; c < cols; ++c) {
                 TableCell& cell = t.Cell(r, c);
-                cell.text.assign(table.textUtf8(r, c));  // in the storage of the text read
-                cell.merged = 0;
-                cell.spanRows = cell.spanColumns = 1;
+                // Cells read from the file hold their text as written (line breaks as \P).
+                const std::string_view text = table.textUtf8(r, c);
+                if (text.find_first_of("\r\n") == std::string_view::npos ? cell.text != text : cell.text != ToCellText(text)) {
+                    cell.text.assign(text);
+                    changed = true;
+                }
+                if (!inRange.empty() && inRange[static_cast<size_t>(r * cols + c)]) continue;
+                set(cell.merged, 0);
+                set(cell.spanRows, 1);
+                set(cell.spanColumns, 1);
             }
-        for (const AcDbTable::CellRange& m : table.mergedRanges()) {
+        for (const AcDbTable::CellRange& m : ranges) {
             for (int r = m.minRow; r <= m.maxRow; ++r)
-                for (int c = m.minCol; c <= m.maxCol; ++c) t.Cell(r, c).merged = (r != m.minRow || c != m.minCol) ? 1 : 0;
-            t.Cell(m.minRow, m.minCol).spanRows = m.maxRow - m.minRow + 1;
-            t.Cell(m.minRow, m.minCol).spanColumns = m.maxCol - m.minCol + 1;
+                for (int c = m.minCol; c <= m.maxCol; ++c) set(t.Cell(r, c).merged, (r != m.minRow || c != m.minCol) ? 1 : 0);
+            set(t.Cell(m.minRow, m.minCol).spanRows, m.maxRow - m.minRow + 1);
+            set(t.Cell(m.minRow, m.minCol).spanColumns, m.maxCol - m.minCol + 1);
         }
         const AcGePoint3d p = table.position();
-        t.insertion[0] = p.x, t.insertion[1] = p.y, t.insertion[2] = p.z;
         const AcGeVector3d d = table.direction();
-        t.direction[0] = d.x, t.direction[1] = d.y, t.direction[2] = d.z;
-        if (!table.tableStyle().isNull()) t.tableStyle = table.tableStyle().handle().value();
+        const double position[3] = {p.x, p.y, p.z}, direction[3] = {d.x, d.y, d.z};
+        for (int i = 0; i < 3; ++i) {
+            set(t.insertion[i], position[i]);
+            set(t.direction[i], direction[i]);
+        }
+        if (!table.tableStyle().isNull()) set(t.tableStyle, table.tableStyle().handle().value());
+        return changed;
     }
 
     Document& m_doc;

@@ -159,6 +159,50 @@ for path in sys.argv[1:]:
     EXPECT_EQ(out, "errors 0 1\nerrors 0 0\n");
 }
 
+// A table written with the cells it already holds (a refresh whose data did not change) keeps
+// its entity and block as read: their bytes and handles, and what the program that drew them
+// put there. A real change is still stored, and a text with a line break compares as written.
+TEST(DrawingIo, TableRewrittenWithItsOwnContentKeepsItsEntityAndBlockAsRead) {
+    auto rewriteSame = [](AcDbDatabase& db) {
+        AcDbObjectPointer<AcDbTable> table(IdOf(db, 0x9C), AcDb::kForWrite);
+        ASSERT_TRUE(table);
+        for (int r = 0; r < table->numRows(); ++r) {
+            table->setRowHeight(r, table->rowHeight(r));
+            for (int c = 0; c < table->numColumns(); ++c) {
+                std::wstring text;
+                table->textString(r, c, text);
+                table->setTextString(r, c, text.c_str());
+            }
+        }
+        EXPECT_TRUE(table->isModified());
+    };
+    dxftest::ScratchDir dir;
+    LoadedDrawing drawing = LoadDrawing(dxftest::Fixture());
+    ASSERT_TRUE(drawing);
+    rewriteSame(*drawing.database);
+    ASSERT_FALSE(SaveDrawing(*drawing.database, dir.File("same.dxf")));
+    EXPECT_EQ(ItemsByHandle(*Read(dir.File("same.dxf"))), ItemsByHandle(*Read(dxftest::Fixture())));
+
+    {
+        AcDbObjectPointer<AcDbTable> table(IdOf(*drawing.database, 0x9C), AcDb::kForWrite);
+        table->setTextString(1, 0, L"two\nlines");
+    }
+    ASSERT_FALSE(SaveDrawing(*drawing.database, dir.File("changed.dxf")));
+    const auto changed = ItemsByHandle(*Read(dir.File("changed.dxf")));
+    EXPECT_NE(changed.at(0x9C), ItemsByHandle(*Read(dxftest::Fixture())).at(0x9C));
+    EXPECT_NE(changed.at(0x9C).find("two\\Plines"), std::string::npos);
+
+    LoadedDrawing again = LoadDrawing(dir.File("changed.dxf"));
+    ASSERT_TRUE(again);
+    rewriteSame(*again.database);
+    {
+        AcDbObjectPointer<AcDbTable> table(IdOf(*again.database, 0x9C), AcDb::kForWrite);
+        table->setTextString(1, 0, L"two\nlines");
+    }
+    ASSERT_FALSE(SaveDrawing(*again.database, dir.File("again.dxf")));
+    EXPECT_EQ(ItemsByHandle(*Read(dir.File("again.dxf"))), changed);
+}
+
 // A new drawing built in memory with a linked table: the link record as the module stores it.
 TEST(DrawingIo, NewDrawingWithLinkedTableSavesCompleteAndReloadsTheSame) {
     auto db = platform::NewDrawingDatabase();

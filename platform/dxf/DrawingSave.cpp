@@ -132,7 +132,9 @@ public:
             if (hasStyles && (!current || current->Value() != ToUtf8(style->name())))
                 m_doc.SetHeaderVar("$CTABLESTYLE", {m_doc.MakeTag(7, ToUtf8(style->name()))});
         }
-        const Handle next = std::max<Handle>(m_db.handseed().value(), m_doc.MaxHandle() + 1);
+        // At least the database's seed; writing the file raises it above every handle present.
+        const Tag* seed = m_doc.HeaderValue("$HANDSEED", 5);
+        const Handle next = std::max<Handle>(m_db.handseed().value(), seed ? seed->AsHandle().value_or(0) : 0);
         m_doc.SetHeaderVar("$HANDSEED", {m_doc.MakeHandle(5, next)});
     }
 
@@ -352,7 +354,9 @@ std::optional<DxfError> SaveDrawing(AcDbDatabase& db, const std::string& path) {
     // What was written is now what the file holds.
     for (AcDbObjectId id : db.objectIds())
         if (AcDbObject* object = Peek(id)) object->setModified(false);
-    const Handle next = doc->MaxHandle() + 1;
+    // Writing raised the file's seed above every handle the file holds.
+    const Tag* seed = doc->HeaderValue("$HANDSEED", 5);
+    const Handle next = seed ? seed->AsHandle().value_or(0) : doc->MaxHandle() + 1;
     if (next > db.handseed().value()) db.setHandseed(AcDbHandle(next));
     if (fresh) db.setFileData(doc);
     return std::nullopt;

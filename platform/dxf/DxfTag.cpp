@@ -138,8 +138,38 @@ std::optional<Handle> Tag::AsHandle() const { return ParseHandle(Value()); }
 
 std::wstring Tag::AsWide() const { return platform::FromUtf8(Value()); }
 
+namespace {
+
+// The forms nearly every value takes ("-12", "0.5", "-.25"), accepted without converting them;
+// anything else is checked by conversion.
+bool IsPlainInteger(std::string_view v, size_t maxDigits) {
+    size_t i = !v.empty() && v[0] == '-' ? 1 : 0;
+    if (v.size() == i || v.size() - i > maxDigits) return false;
+    for (; i < v.size(); ++i)
+        if (v[i] < '0' || v[i] > '9') return false;
+    return true;
+}
+
+bool IsPlainDecimal(std::string_view v) {
+    size_t i = !v.empty() && v[0] == '-' ? 1 : 0;
+    if (v.size() - i > 300) return false;  // longer ones may leave the range of a double
+    size_t digits = 0, dots = 0;
+    for (; i < v.size(); ++i) {
+        if (v[i] >= '0' && v[i] <= '9') ++digits;
+        else if (v[i] == '.' && ++dots == 1) continue;
+        else return false;
+    }
+    return digits > 0;
+}
+
+}  // namespace
+
 const char* CheckValue(int code, std::string_view value) {
-    switch (TagTypeOf(code)) {
+    const TagType type = TagTypeOf(code);
+    if (type == TagType::Double && IsPlainDecimal(value)) return nullptr;
+    if ((type == TagType::Int16 || type == TagType::Bool) && IsPlainInteger(value, 4)) return nullptr;
+    if ((type == TagType::Int32 || type == TagType::Int64) && IsPlainInteger(value, 9)) return nullptr;
+    switch (type) {
     case TagType::String:
     case TagType::Unknown:
         return nullptr;

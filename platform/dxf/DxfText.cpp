@@ -118,6 +118,12 @@ TextDecoder::Converter& TextDecoder::ConverterFor(const std::string& charset) {
 }
 
 bool TextDecoder::NeedsDecoding(std::string_view value) const {
+    if (m_utf8) {
+        // Only the \U+ and \M+ escapes change UTF-8 text.
+        for (size_t i = value.find('\\'); i != std::string_view::npos; i = value.find('\\', i + 1))
+            if (i + 2 < value.size() && (value[i + 1] == 'U' || value[i + 1] == 'M') && value[i + 2] == '+') return true;
+        return false;
+    }
     for (size_t i = 0; i < value.size(); ++i) {
         const auto c = static_cast<unsigned char>(value[i]);
         if (c >= 0x80 && !m_utf8) return true;

@@ -71,3 +71,42 @@ TEST(DxfStructure, UnknownSectionsAndThumbnailAreKept) {
     EXPECT_LT(acds, thumb);
     EXPECT_NE(written.find("310\n0A0B0C0D\n  0\nENDSEC\n  0\nEOF\n"), std::string::npos);
 }
+
+// Values are checked against the type of their group code, whichever way they are written.
+TEST(DxfStructure, ValuesAreCheckedAgainstTheTypeOfTheirCode) {
+    struct Case {
+        int code;
+        const char* value;
+        bool ok;
+    } cases[] = {
+        {10, "1", true},       {10, "-1.5", true},      {10, ".5", true},       {10, "-.25", true},
+        {10, "1.", true},      {10, "1e5", true},       {10, "+2", true},       {10, " 2.0 ", true},
+        {10, "1.2.3", false},  {10, "-", false},        {10, ".", false},       {10, "", false},
+        {10, "nan", false},    {10, "1e999", false},    {10, "1,5", false},     {40, "--1", false},
+        {70, "0", true},       {70, "-32768", true},    {70, "65535", true},    {70, "65536", false},
+        {70, "-32769", false}, {70, "12a", false},      {70, "1.0", false},     {290, "1", true},
+        {90, "999999999", true}, {90, "4294967295", true}, {90, "4294967296", false}, {90, "-2147483649", false},
+        {160, "9223372036854775807", true}, {160, "18446744073709551615", true}, {160, "x", false},
+        {5, "1A", true},       {5, "1G", false},        {1, "anything at all", true},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(CheckValue(c.code, c.value) == nullptr, c.ok) << c.code << " '" << c.value << "'";
+}
+
+// Lines of every length around the reader's eight-byte steps, with and without CR, and a file
+// that ends without a line end, read back exactly.
+TEST(DxfStructure, LinesOfEveryLengthReadExactly) {
+    std::string text = "  0\nSECTION\n  2\nENTITIES\n  0\nTEXT\n";
+    std::vector<std::string> values;
+    for (int n = 0; n <= 24; ++n) {
+        values.push_back(std::string(static_cast<size_t>(n), static_cast<char>('a' + n % 26)));
+        text += (n % 2 ? "  1\r\n" : "  1\n") + values.back() + (n % 3 ? "\r\n" : "\n");
+    }
+    text += "  0\nENDSEC\n  0\nEOF";
+    ReadResult r = ReadDxfText(text, "lines.dxf");
+    ASSERT_TRUE(r) << r.error->Message();
+    ASSERT_EQ(r.document->entities.size(), 1u);
+    const std::vector<Tag>& tags = r.document->entities[0].tags;
+    ASSERT_EQ(tags.size(), values.size() + 1);
+    for (size_t i = 0; i < values.size(); ++i) EXPECT_EQ(tags[i + 1].Value(), values[i]) << i;
+}

@@ -23,6 +23,12 @@ void AcApDocManager::closeAll() {
     m_documents.clear();
 }
 
+void AcApDocManager::abandonAll() {
+    m_current = nullptr;
+    for (std::unique_ptr<AcApDocument>& document : m_documents) static_cast<void>(document.release());
+    m_documents.clear();
+}
+
 AcApDocManager* acDocManagerPtr() {
     static AcApDocManager manager;
     return &manager;

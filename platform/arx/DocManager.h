@@ -39,6 +39,9 @@ public:
     // Closes a document; the most recently added remaining one becomes current.
     void closeDocument(AcApDocument* document);
     void closeAll();
+    // Host side, for a process about to end: the documents leave the manager undestroyed.
+    // Taking a large drawing apart piece by piece only to exit costs more than the exit.
+    void abandonAll();
 
 private:
     std::vector<std::unique_ptr<AcApDocument>> m_documents;

@@ -273,7 +273,7 @@ private:
             if (name.size() < 12 || !SameName(name.substr(0, 12), "*Paper_Space")) continue;
             const AcDbObjectId id = Named(m_db.blockTableId(), name);
             if (id.isNull()) continue;
-            for (const DxfObject& e : b.entities) LoadEntity(e, id);
+            for (const DxfObject& e : b.Entities()) LoadEntity(e, id);
         }
     }
 

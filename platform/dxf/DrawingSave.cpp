@@ -56,7 +56,7 @@ void ForEachHandleTag(Document& doc, Fn&& fn) {
     for (Block& b : doc.blocks) {
         visit(b.begin.tags);
         visit(b.end.tags);
-        for (DxfObject& e : b.entities) visit(e.tags);
+        for (DxfObject& e : b.Entities()) visit(e.tags);
     }
     for (DxfObject& e : doc.entities) visit(e.tags);
     for (DxfObject& o : doc.objects) visit(o.tags);
@@ -163,7 +163,9 @@ private:
             });
         };
         drop(m_doc.entities);
-        for (Block& b : m_doc.blocks) drop(b.entities);
+        // Entities of blocks outside the layouts are not the database's: deferred ones stay so.
+        for (Block& b : m_doc.blocks)
+            if (!b.Deferred()) drop(b.Entities());
         std::erase_if(m_doc.blocks, [&](const Block& b) {
             return tableBlocks.count(std::string(b.Name())) || tableRecords.count(b.begin.Owner());
         });
@@ -189,13 +191,13 @@ private:
         for (size_t i = 0; i < m_doc.entities.size(); ++i) m_index[m_doc.entities[i].GetHandle()] = {std::string(), i};
         for (const Block& b : m_doc.blocks)
             if (IsLayoutBlock(b.Name()))
-                for (size_t i = 0; i < b.entities.size(); ++i) m_index[b.entities[i].GetHandle()] = {std::string(b.Name()), i};
+                for (size_t i = 0; i < b.Entities().size(); ++i) m_index[b.Entities()[i].GetHandle()] = {std::string(b.Name()), i};
     }
 
     std::vector<DxfObject>* List(const std::string& block) {
         if (block.empty()) return &m_doc.entities;
         Block* b = m_doc.FindBlock(block);
-        return b ? &b->entities : nullptr;
+        return b ? &b->Entities() : nullptr;
     }
 
     // The entity of the given handle in the document, if it is there.

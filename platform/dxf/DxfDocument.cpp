@@ -5,6 +5,8 @@
 #include <charconv>
 #include <cstdio>
 
+#include "DxfReader.h"
+
 namespace platform::dxf {
 
 bool SameName(std::string_view a, std::string_view b) {
@@ -13,6 +15,19 @@ bool SameName(std::string_view a, std::string_view b) {
         if (std::toupper(static_cast<unsigned char>(a[i])) != std::toupper(static_cast<unsigned char>(b[i])))
             return false;
     return true;
+}
+
+const std::vector<DxfObject>& Block::Entities() const {
+    if (m_deferred) {
+        m_entities = ParseDeferredEntities(m_deferred->text);
+        m_deferred.reset();
+    }
+    return m_entities;
+}
+
+std::vector<DxfObject>& Block::Entities() {
+    static_cast<const Block*>(this)->Entities();
+    return m_entities;
 }
 
 Handle DxfObject::GetHandle() const {
@@ -185,7 +200,9 @@ DxfObject* Document::FindObject(Handle handle) {
     for (Block& b : blocks) {
         if (match(b.begin)) return &b.begin;
         if (match(b.end)) return &b.end;
-        for (DxfObject& e : b.entities)
+        // Deferred entities are parsed only when the handle may be theirs.
+        if (const DeferredEntities* d = b.Deferred(); d && (handle < d->minHandle || handle > d->maxHandle)) continue;
+        for (DxfObject& e : b.Entities())
             if (match(e)) return &e;
     }
     return nullptr;
@@ -203,7 +220,9 @@ Handle Document::MaxHandle() const {
     for (const Block& b : blocks) {
         see(b.begin);
         see(b.end);
-        for (const DxfObject& e : b.entities) see(e);
+        if (const DeferredEntities* d = b.Deferred()) max = std::max(max, d->maxHandle);
+        else
+            for (const DxfObject& e : b.Entities()) see(e);
     }
     return max;
 }

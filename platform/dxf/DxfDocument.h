@@ -3,6 +3,7 @@
 // as read. Only what a writer must know structurally (tables with their records, blocks with
 // their entities) is grouped; everything else stays a flat list, so nothing is lost.
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -46,12 +47,41 @@ struct SymbolTable {
     const DxfObject* FindRecord(std::string_view name) const;
 };
 
+// The entities of a block as read but not parsed yet. A table's anonymous block is nearly always
+// written back untouched, and its texts and lines are most of a large drawing, so the reader
+// checks them and keeps their text, written exactly as the writer would write their tags (so
+// written as is), with what the document must know of them without parsing.
+struct DeferredEntities {
+    std::string_view text;  // from the first entity's group code line up to the ENDBLK line
+    Handle minHandle = 0, maxHandle = 0;
+    bool hasTable = false;                   // an ACAD_TABLE among them
+    std::vector<std::string_view> apps;      // extended data applications named, first use first
+};
+
 struct Block {
     DxfObject begin;  // 0 BLOCK ...
-    std::vector<DxfObject> entities;
-    DxfObject end;  // 0 ENDBLK ...
+    DxfObject end;    // 0 ENDBLK ...
 
     std::string_view Name() const { return begin.Value(2); }
+
+    // The entities, parsed from deferred text on first use.
+    std::vector<DxfObject>& Entities();
+    const std::vector<DxfObject>& Entities() const;
+    // The deferred text of the entities, or null once they are parsed (or never were deferred).
+    const DeferredEntities* Deferred() const { return m_deferred ? &*m_deferred : nullptr; }
+    void Defer(DeferredEntities deferred) {
+        m_entities.clear();
+        m_deferred = std::move(deferred);
+    }
+    // Takes the entities out, leaving none; deferred ones are dropped unparsed.
+    std::vector<DxfObject> TakeEntities() {
+        m_deferred.reset();
+        return std::move(m_entities);
+    }
+
+private:
+    mutable std::vector<DxfObject> m_entities;
+    mutable std::optional<DeferredEntities> m_deferred;
 };
 
 // A section this model does not structure (THUMBNAILIMAGE, ACDSDATA, anything unknown).

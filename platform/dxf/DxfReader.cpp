@@ -1,5 +1,6 @@
 #include "DxfReader.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <sys/mman.h>
@@ -48,10 +49,39 @@ public:
         if (m_text.substr(0, 3) == "\xEF\xBB\xBF") m_pos = 3;
     }
 
+    // Where the last tag stood in the text, and whether the writer would write it the same way
+    // (its group code line aligned as the writer aligns it, no carriage returns, not decoded).
+    struct Source {
+        size_t start = 0;
+        std::string_view codeLine;
+        bool altered = false;  // a line ended in a carriage return, or the value was decoded
+
+        bool AsWritten(int code) const {
+            if (altered) return false;
+            // As "%3d": the code's characters right-aligned in three columns, blanks before.
+            const size_t len = code < 0 ? 2 : code < 10 ? 1 : code < 100 ? 2 : code < 1000 ? 3 : 4;
+            const size_t width = std::max<size_t>(3, len);
+            if (codeLine.size() != width) return false;
+            for (size_t i = 0; i < width - len; ++i)
+                if (codeLine[i] != ' ') return false;
+            return codeLine[width - len] != ' ' && codeLine.back() >= '0' && codeLine.back() <= '9';
+        }
+    };
+
+    // Everything needed to read again from a point.
+    struct State {
+        size_t pos, line, codeLine;
+    };
+    State Save() const { return {m_pos, m_line, m_codeLine}; }
+    void Restore(const State& s) { m_pos = s.pos, m_line = s.line, m_codeLine = s.codeLine; }
+
     // False at the end of the input. The value still carries the file's raw encoding.
     bool Next(Tag& tag) {
+        m_source.start = m_pos;
+        m_crs = 0;
         std::string_view codeLine;
         if (!NextLine(codeLine)) return false;
+        m_source.codeLine = codeLine;
         m_codeLine = m_line;
         tag.code = ParseCode(codeLine);
         std::string_view value;
@@ -63,8 +93,10 @@ public:
                                          ", found " + Shown(value)};
         }
         tag.SetValue(value);
+        m_source.altered = m_crs != 0;
         return true;
     }
+    const Source& LastSource() const { return m_source; }
 
     std::size_t Line() const { return m_line; }
     std::size_t RemainingLines() const {
@@ -82,7 +114,7 @@ private:
         const char* p = FindLineEnd(start, end);
         size_t len = static_cast<size_t>(p - start);
         m_pos += len + (p != end ? 1 : 0);
-        if (len > 0 && start[len - 1] == '\r') --len;
+        if (len > 0 && start[len - 1] == '\r') --len, ++m_crs;
         ++m_line;
         line = std::string_view(start, len);
         return true;
@@ -111,6 +143,8 @@ private:
     size_t m_pos = 0;
     size_t m_line = 0;
     size_t m_codeLine = 0;
+    int m_crs = 0;  // carriage returns ending the lines of the current tag
+    Source m_source;
 };
 
 class Parser {
@@ -143,16 +177,24 @@ private:
         if (m_pending) {
             tag = *m_pending;
             m_pending.reset();
+            m_source = m_pendingSource;
             return true;
         }
         if (!m_tokens.Next(tag)) return false;
+        m_source = m_tokens.LastSource();
         if (m_decoder && (tag.Type() == TagType::String || tag.Type() == TagType::Unknown) &&
-            m_decoder->NeedsDecoding(tag.Value()))
+            m_decoder->NeedsDecoding(tag.Value())) {
             tag.SetValue(m_doc.Keep(m_decoder->Decode(tag.Value())));
+            m_source.altered = true;  // the writer writes what was decoded
+        }
         return true;
     }
 
-    void Push(const Tag& tag) { m_pending = tag; }
+    // Puts back the tag pulled last.
+    void Push(const Tag& tag) {
+        m_pending = tag;
+        m_pendingSource = m_source;
+    }
 
     Tag Must(std::string_view section) {
         Tag tag;
@@ -234,6 +276,7 @@ private:
                 throw ParseError{m_tokens.CodeLine(), "expected BLOCK, found " + Describe(tag)};
             Block& block = m_doc.blocks.emplace_back();
             ReadObject(tag, block.begin, "BLOCKS");
+            if (m_deferBlocks && !IsLayoutBlock(block.Name())) TryDefer(block);
             for (;;) {
                 tag = Must("BLOCKS");
                 if (tag.Is(0, "ENDBLK")) {
@@ -242,9 +285,64 @@ private:
                 }
                 if (tag.Is(0, "ENDSEC") || tag.Is(0, "BLOCK"))
                     throw ParseError{m_tokens.CodeLine(), "block " + Shown(block.Name()) + " has no ENDBLK"};
-                ReadObject(tag, block.entities.emplace_back(), "BLOCKS");
+                ReadObject(tag, block.Entities().emplace_back(), "BLOCKS");
             }
         }
+    }
+
+    static bool IsLayoutBlock(std::string_view name) {
+        return SameName(name, "*Model_Space") || (name.size() >= 12 && SameName(name.substr(0, 12), "*Paper_Space"));
+    }
+
+    // Checks the entities of a block that stays in the file model (entities of layouts become
+    // the database's) and defers them when they are written exactly as the writer would write
+    // them; otherwise reads on from where it began, and they are parsed as usual. Values are
+    // checked either way, so a damaged file gives the same error at the same line.
+    void TryDefer(Block& block) {
+        const Tokenizer::State state = m_tokens.Save();
+        const std::optional<Tag> pending = m_pending;
+        const Tokenizer::Source pendingSource = m_pendingSource;
+        auto giveUp = [&] {
+            m_tokens.Restore(state);
+            m_pending = pending;
+            m_pendingSource = pendingSource;
+        };
+        if (!m_pending) return;
+        DeferredEntities d;
+        const size_t start = m_pendingSource.start;
+        size_t index = 0;  // of the tag within its entity
+        bool handleSeen = false;
+        for (;;) {
+            Tag tag = Must("BLOCKS");
+            if (!m_source.AsWritten(tag.code)) return giveUp();
+            // The writer writes control characters in text as ^X.
+            const TagType type = tag.Type();
+            if ((type == TagType::String || type == TagType::Unknown) &&
+                std::any_of(tag.Value().begin(), tag.Value().end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; }))
+                return giveUp();
+            if (tag.code == 0) {
+                if (tag.Value() == "ENDBLK") {
+                    Push(tag);
+                    break;
+                }
+                if (tag.Value() == "ENDSEC" || tag.Value() == "BLOCK") return giveUp();  // reported as usual
+                if (tag.Value() == "ACAD_TABLE") d.hasTable = true;
+                index = 0;
+                handleSeen = false;
+            } else if (++index <= 3 && !handleSeen && (tag.code == 5 || tag.code == 105)) {
+                // The handle, as DxfObject::GetHandle finds it.
+                handleSeen = true;
+                if (const Handle h = tag.AsHandle().value_or(0)) {
+                    d.minHandle = d.minHandle == 0 ? h : std::min(d.minHandle, h);
+                    d.maxHandle = std::max(d.maxHandle, h);
+                }
+            } else if (tag.code == 1001) {
+                if (std::none_of(d.apps.begin(), d.apps.end(), [&](std::string_view a) { return SameName(a, tag.Value()); }))
+                    d.apps.push_back(tag.Value());
+            }
+        }
+        d.text = m_text.substr(start, m_pendingSource.start - start);
+        if (!d.text.empty()) block.Defer(std::move(d));
     }
 
     void ReadRaw(std::vector<Tag>& tags, std::string_view section) {
@@ -276,6 +374,8 @@ private:
     void ReadSection(std::string_view name) {
         m_doc.sectionOrder.push_back(name);
         if (name != "HEADER" && !m_decoder) StartDecoding();
+        // Drawings written as R2013 whatever their version; older ones keep their own form.
+        m_deferBlocks = m_doc.Version() >= "AC1015";
         if (name == "HEADER") {
             // The header names the encoding, so the first one is read raw and decoded after.
             // Tags read once decoding has begun are decoded as they come: decoding twice
@@ -312,6 +412,8 @@ private:
     Document& m_doc;
     std::string_view m_text;
     std::optional<Tag> m_pending;
+    Tokenizer::Source m_source, m_pendingSource;  // of the tag pulled last, of the pending one
+    bool m_deferBlocks = false;
     std::unique_ptr<TextDecoder> m_decoder;
     std::vector<Tag> m_scratch;
 };
@@ -337,6 +439,27 @@ ReadResult Parse(std::unique_ptr<Document> doc, std::string_view text, const std
 }
 
 }  // namespace
+
+std::vector<DxfObject> ParseDeferredEntities(std::string_view text) {
+    std::vector<DxfObject> entities;
+    std::vector<Tag> tags;
+    auto flush = [&] {
+        if (!tags.empty()) entities.emplace_back().tags.assign(tags.begin(), tags.end());
+        tags.clear();
+    };
+    Tokenizer tokens(text);
+    Tag tag;
+    try {
+        while (tokens.Next(tag)) {
+            if (tag.code == 0) flush();
+            tags.push_back(tag);
+        }
+    } catch (const ParseError&) {
+        // Not reached: the text was checked when it was read.
+    }
+    flush();
+    return entities;
+}
 
 ReadResult ReadDxfText(std::string_view text, const std::string& name) {
     try {

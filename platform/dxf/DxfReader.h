@@ -21,4 +21,7 @@ ReadResult ReadDxfFile(const std::string& path);
 // Reads DXF text held in memory; name is what errors call the file.
 ReadResult ReadDxfText(std::string_view text, const std::string& name);
 
+// The entities of deferred block text (DeferredEntities), which the reader has checked.
+std::vector<DxfObject> ParseDeferredEntities(std::string_view text);
+
 }  // namespace platform::dxf

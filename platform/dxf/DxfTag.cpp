@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 
 #include "Utf8.h"
 
@@ -58,6 +59,19 @@ TagType TagTypeOf(int code) {
     };
     static const Table table;
     return (code >= -5 && code <= 1071) ? table.types[code + 5] : TagType::Unknown;
+}
+
+std::string_view GroupCodeLine(int code) {
+    struct Table {
+        char text[1077][8];
+        unsigned char size[1077];
+        Table() {
+            for (int c = -5; c <= 1071; ++c)
+                size[c + 5] = static_cast<unsigned char>(std::snprintf(text[c + 5], 8, "%3d\n", c));
+        }
+    };
+    static const Table table;
+    return (code >= -5 && code <= 1071) ? std::string_view(table.text[code + 5], table.size[code + 5]) : std::string_view();
 }
 
 std::string_view TrimBlanks(std::string_view text) {

@@ -55,6 +55,9 @@ inline bool operator==(const Tag& a, const Tag& b) { return a.code == b.code && 
 // Why a value of the given code is not acceptable, or empty when it is. Used by the reader.
 const char* CheckValue(int code, std::string_view value);
 
+// A group code line as CAD programs write it: right-aligned in three columns, with its line end.
+std::string_view GroupCodeLine(int code);
+
 // Trims the blanks DXF writers pad numbers with.
 std::string_view TrimBlanks(std::string_view text);
 

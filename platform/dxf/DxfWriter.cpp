@@ -1,5 +1,6 @@
 #include "DxfWriter.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -68,7 +69,7 @@ public:
     }
 
     void Put(int code, std::string_view value) {
-        m_sink.Put(CodeLine(code));
+        m_sink.Put(GroupCodeLine(code));
         const TagType type = TagTypeOf(code);
         if ((type == TagType::String || type == TagType::Unknown) && NeedsEscape(value)) {
             m_sink.Put(Escape(value));
@@ -78,28 +79,15 @@ public:
         m_sink.Put("\n");
     }
     void Put(const Tag& t) { Put(t.code, t.Value()); }
+    // Text already in the form this writer gives it, written as it is.
+    void PutWritten(std::string_view text) { m_sink.Put(text); }
+    bool Utf8() const { return m_utf8; }
     void Put(const std::vector<Tag>& tags) {
         for (const Tag& t : tags) Put(t);
     }
     void Put(const DxfObject& o) { Put(o.tags); }
 
 private:
-    // Group codes right-aligned in three columns, as CAD programs write them.
-    static std::string_view CodeLine(int code) {
-        struct Table {
-            char text[1077][8];
-            unsigned char size[1077];
-            Table() {
-                for (int c = -5; c <= 1071; ++c) {
-                    const int n = std::snprintf(text[c + 5], 8, "%3d\n", c);
-                    size[c + 5] = static_cast<unsigned char>(n);
-                }
-            }
-        };
-        static const Table table;
-        return std::string_view(table.text[code + 5], table.size[code + 5]);
-    }
-
     bool NeedsEscape(std::string_view v) const {
         for (char ch : v) {
             const auto c = static_cast<unsigned char>(ch);
@@ -179,7 +167,11 @@ void WriteDocument(const Document& doc, Sink& sink) {
         WriteSection(w, "BLOCKS");
         for (const Block& b : doc.blocks) {
             w.Put(b.begin);
-            for (const DxfObject& e : b.entities) w.Put(e);
+            // Deferred entities were read in this writer's form (and in UTF-8).
+            if (const DeferredEntities* d = b.Deferred(); d && w.Utf8())
+                w.PutWritten(d->text);
+            else
+                for (const DxfObject& e : b.Entities()) w.Put(e);
             if (b.end.tags.empty())
                 w.Put(0, "ENDBLK");
             else
@@ -217,9 +209,14 @@ void CollectApps(const DxfObject& o, std::vector<std::string_view>& apps) {
 bool HasTableEntity(const Document& doc) {
     for (const DxfObject& e : doc.entities)
         if (e.Type() == "ACAD_TABLE") return true;
-    for (const Block& b : doc.blocks)
-        for (const DxfObject& e : b.entities)
+    for (const Block& b : doc.blocks) {
+        if (const DeferredEntities* d = b.Deferred()) {
+            if (d->hasTable) return true;
+            continue;
+        }
+        for (const DxfObject& e : b.Entities())
             if (e.Type() == "ACAD_TABLE") return true;
+    }
     return false;
 }
 
@@ -241,8 +238,14 @@ void PrepareForSave(Document& doc) {
         for (const DxfObject& o : *list) CollectApps(o, apps);
     for (const SymbolTable& t : doc.tables)
         for (const DxfObject& r : t.records) CollectApps(r, apps);
-    for (const Block& b : doc.blocks)
-        for (const DxfObject& e : b.entities) CollectApps(e, apps);
+    for (const Block& b : doc.blocks) {
+        if (const DeferredEntities* d = b.Deferred()) {
+            for (std::string_view app : d->apps)
+                if (std::none_of(apps.begin(), apps.end(), [&](std::string_view a) { return SameName(a, app); })) apps.push_back(app);
+            continue;
+        }
+        for (const DxfObject& e : b.Entities()) CollectApps(e, apps);
+    }
     for (auto app : apps) doc.EnsureAppId(std::string(app));
 
     if (HasTableEntity(doc)) {

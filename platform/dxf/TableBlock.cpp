@@ -44,9 +44,8 @@ public:
     // The block's previous entities are taken apart for their tag lists: a table rebuilt with
     // about the same cells then allocates (and frees) next to nothing.
     BlockBuilder(Document& doc, Block& block, Handle owner)
-        : m_doc(doc), m_block(block), m_owner(doc.MakeHandle(330, owner)), m_spare(std::move(block.entities)) {
-        m_block.entities.clear();
-        m_block.entities.reserve(m_spare.size());
+        : m_doc(doc), m_block(block), m_owner(doc.MakeHandle(330, owner)), m_spare(block.TakeEntities()) {
+        m_block.Entities().reserve(m_spare.size());
     }
 
     void Line(double x1, double y1, double x2, double y2) {
@@ -75,11 +74,11 @@ public:
 private:
     DxfObject& Next() {
         if (m_used < m_spare.size()) {
-            DxfObject& o = m_block.entities.emplace_back(std::move(m_spare[m_used++]));
+            DxfObject& o = m_block.Entities().emplace_back(std::move(m_spare[m_used++]));
             o.tags.clear();
             return o;
         }
-        return m_block.entities.emplace_back();
+        return m_block.Entities().emplace_back();
     }
 
     Document& m_doc;
@@ -261,7 +260,7 @@ Handle StoreTable(Document& doc, AcadTable& table) {
         for (const DxfObject& r : records->records) {
             if (r.GetHandle() != table.owner) continue;
             if (!SameName(r.Value(2), "*Model_Space"))
-                if (Block* b = doc.FindBlock(r.Value(2))) list = &b->entities;
+                if (Block* b = doc.FindBlock(r.Value(2))) list = &b->Entities();
         }
     }
     DropStaleContentCopy(doc, table);
@@ -278,9 +277,11 @@ std::vector<const DxfObject*> FindTableEntities(const Document& doc) {
     std::vector<const DxfObject*> found;
     for (const DxfObject& e : doc.entities)
         if (e.Type() == "ACAD_TABLE") found.push_back(&e);
-    for (const Block& b : doc.blocks)
-        for (const DxfObject& e : b.entities)
+    for (const Block& b : doc.blocks) {
+        if (const DeferredEntities* d = b.Deferred(); d && !d->hasTable) continue;
+        for (const DxfObject& e : b.Entities())
             if (e.Type() == "ACAD_TABLE") found.push_back(&e);
+    }
     return found;
 }
 

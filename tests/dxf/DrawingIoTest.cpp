@@ -33,7 +33,7 @@ std::map<Handle, std::string> ItemsByHandle(const Document& doc) {
     for (const auto& e : doc.entities) put(e);
     for (const auto& o : doc.objects) put(o);
     for (const auto& b : doc.blocks)
-        for (const auto& e : b.entities) put(e);
+        for (const auto& e : b.Entities()) put(e);
     return out;
 }
 

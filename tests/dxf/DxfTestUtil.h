@@ -85,7 +85,7 @@ inline std::string Dump(const platform::dxf::Document& doc) {
     }
     for (const auto& b : doc.blocks) {
         put(b.begin);
-        for (const auto& e : b.entities) put(e);
+        for (const auto& e : b.Entities()) put(e);
         put(b.end);
     }
     for (const auto& e : doc.entities) put(e);

@@ -102,7 +102,7 @@ TEST(DxfFixture, RegeneratedBlockMatchesTheCadProgramsLayout) {
 
     auto texts = [](const Block& b) {
         std::vector<std::string> out;
-        for (const DxfObject& e : b.entities)
+        for (const DxfObject& e : b.Entities())
             if (e.Type() == "MTEXT") {
                 char buf[200];
                 std::snprintf(buf, sizeof buf, "%s @%g,%g h%g w%g a%lld", std::string(e.Value(1)).c_str(),
@@ -115,7 +115,7 @@ TEST(DxfFixture, RegeneratedBlockMatchesTheCadProgramsLayout) {
     };
     auto lines = [](const Block& b) {
         std::vector<std::array<double, 4>> out;
-        for (const DxfObject& e : b.entities)
+        for (const DxfObject& e : b.Entities())
             if (e.Type() == "LINE") {
                 std::array<double, 4> l{e.Find(10)->DoubleOr(0), e.Find(20)->DoubleOr(0), e.Find(11)->DoubleOr(0),
                                         e.Find(21)->DoubleOr(0)};
@@ -172,7 +172,7 @@ TEST(DxfFixture, RefilledTableReplacesTheCadProgramsContentCopy) {
     EXPECT_FALSE(doc->FindObject(0xB0));  // TABLEGEOMETRY
     ASSERT_TRUE(doc->FindObject(0xB2));   // the extension dictionary stays, without the entry
     EXPECT_EQ(doc->FindObject(0xB2)->Find(3), nullptr);
-    EXPECT_EQ(doc->FindBlock("*T1")->entities.size(), 8u + 5u + 4u);  // texts, row and column lines
+    EXPECT_EQ(doc->FindBlock("*T1")->Entities().size(), 8u + 5u + 4u);  // texts, row and column lines
 
     if (!dxftest::HaveEzdxf()) GTEST_SKIP() << "python3-ezdxf is not installed";
     dxftest::ScratchDir dir;
@@ -201,7 +201,7 @@ TEST(DxfFixture, EntityCodecsReadAndKeepTheBlocksEntities) {
     ASSERT_TRUE(doc);
     const Block* block = doc->FindBlock("*T1");
     ASSERT_TRUE(block);
-    const auto title = ParseMText(block->entities[0]);
+    const auto title = ParseMText(block->Entities()[0]);
     ASSERT_TRUE(title);
     EXPECT_EQ(title->text, "Title");
     EXPECT_EQ(title->position[0], 228.0);
@@ -211,15 +211,15 @@ TEST(DxfFixture, EntityCodecsReadAndKeepTheBlocksEntities) {
     EXPECT_EQ(title->attachment, 5);
     EXPECT_EQ(title->owner, 0x9Du);
     const DxfObject* lineObject = nullptr;
-    for (const DxfObject& e : block->entities)
+    for (const DxfObject& e : block->Entities())
         if (e.Type() == "LINE") lineObject = lineObject ? lineObject : &e;
     ASSERT_TRUE(lineObject);
     const auto line = ParseLine(*lineObject);
     ASSERT_TRUE(line);
     EXPECT_EQ(line->end[0], 456.0);
-    EXPECT_FALSE(ParseLine(block->entities[0]));  // an MTEXT is no line
+    EXPECT_FALSE(ParseLine(block->Entities()[0]));  // an MTEXT is no line
 
-    for (const DxfObject& original : block->entities) {
+    for (const DxfObject& original : block->Entities()) {
         DxfObject again = original.Type() == "LINE" ? LineToObject(*ParseLine(original), *doc)
                                                     : MTextToObject(*ParseMText(original), *doc);
         for (const Tag& t : original.tags) {

@@ -35,7 +35,7 @@ TEST(DxfStructure, R12DrawingReadsAndIsWrittenBackInItsOwnVersion) {
     ASSERT_TRUE(doc.FindTable("LAYER"));
     EXPECT_TRUE(doc.FindTable("LAYER")->FindRecord("walls"));
     ASSERT_EQ(doc.blocks.size(), 1u);
-    EXPECT_EQ(doc.blocks[0].entities.size(), 1u);
+    EXPECT_EQ(doc.blocks[0].Entities().size(), 1u);
     ASSERT_EQ(doc.entities.size(), 5u);  // the polyline, its vertices and SEQEND stay separate groups
     EXPECT_EQ(doc.entities[3].Type(), "SEQEND");
     EXPECT_EQ(doc.entities[0].GetHandle(), 0u);

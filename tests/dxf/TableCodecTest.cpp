@@ -121,14 +121,14 @@ TEST(AcadTableCodec, StoringAgainReplacesTheEntityAndRegeneratesItsBlock) {
     EXPECT_NE(h, 0u);
     EXPECT_EQ(t.blockName, "*T1");
     ASSERT_EQ(doc->entities.size(), 1u);
-    const size_t before = doc->FindBlock("*T1")->entities.size();
+    const size_t before = doc->FindBlock("*T1")->Entities().size();
     t.Resize(6, 3, 9.0, 40.0);
     t.Cell(5, 1).text = "new";
     EXPECT_EQ(StoreTable(*doc, t), h);
     ASSERT_EQ(doc->entities.size(), 1u);
     EXPECT_EQ(doc->blocks.size(), 3u);
     const Block* block = doc->FindBlock("*T1");
-    EXPECT_GT(block->entities.size(), before);
+    EXPECT_GT(block->Entities().size(), before);
     const auto back = ParseAcadTable(doc->entities[0]);
     ASSERT_TRUE(back);
     EXPECT_EQ(back->rows, 6);
@@ -209,7 +209,7 @@ TEST(AcadTableCodec, OverlappingSpansStayCheap) {
     for (TableCell& c : t.cells) c.spanRows = c.spanColumns = 300;
     Block block;
     BuildTableBlock(doc, t, TableStyleInfo{}, block);
-    EXPECT_EQ(block.entities.size(), 4u);
+    EXPECT_EQ(block.Entities().size(), 4u);
 }
 
 // Tables from R2004 files carry their texts directly in the cell (long ones in 2/3 chunks

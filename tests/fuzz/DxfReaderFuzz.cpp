@@ -17,6 +17,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (!r.error) __builtin_trap();  // a failure must always say why
         return 0;
     }
+    {
+        // Block entities kept as read text are written as writing them parsed would write them.
+        ReadResult parsed = ReadDxfText(std::string_view(reinterpret_cast<const char*>(data), size), "fuzz.dxf");
+        if (!parsed) __builtin_trap();
+        for (Block& b : parsed.document->blocks) b.Entities();
+        if (WriteDxfToString(*parsed.document) != WriteDxfToString(*r.document)) __builtin_trap();
+    }
     for (const DxfObject* e : FindTableEntities(*r.document)) {
         if (auto table = ParseAcadTable(*e)) {
             if (table->cells.size() <= 100000) {

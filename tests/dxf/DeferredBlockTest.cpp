@@ -1,0 +1,150 @@
+// Entities of blocks outside the layouts are kept as read text until something needs them: what
+// the document answers, writes and parses from them must be what it would with them parsed.
+#include <gtest/gtest.h>
+
+#include "DxfReader.h"
+#include "DxfTestUtil.h"
+#include "DxfWriter.h"
+#include "TableBlock.h"
+
+using namespace platform::dxf;
+
+namespace {
+
+std::string WithCrlf(const std::string& text) {
+    std::string out;
+    for (char c : text) {
+        if (c == '\n') out += '\r';
+        out += c;
+    }
+    return out;
+}
+
+std::unique_ptr<Document> ReadText(const std::string& text) {
+    ReadResult r = ReadDxfText(text, "test.dxf");
+    EXPECT_TRUE(r) << (r.error ? r.error->Message() : "");
+    return std::move(r.document);
+}
+
+std::string TagsText(const std::vector<DxfObject>& objects) {
+    std::string out;
+    for (const DxfObject& o : objects)
+        for (const Tag& t : o.tags) out += std::to_string(t.code) + "=" + std::string(t.Value()) + "\n";
+    return out;
+}
+
+// A drawing of the given version with one ordinary block, whose entities are given as text.
+std::string DrawingWithBlock(const std::string& version, const std::string& entities) {
+    return "  0\nSECTION\n  2\nHEADER\n  9\n$ACADVER\n  1\n" + version +
+           "\n  0\nENDSEC\n"
+           "  0\nSECTION\n  2\nTABLES\n  0\nTABLE\n  2\nAPPID\n  5\n9\n 70\n     0\n  0\nENDTAB\n  0\nENDSEC\n"
+           "  0\nSECTION\n  2\nBLOCKS\n"
+           "  0\nBLOCK\n  5\n20\n  8\n0\n  2\n*Model_Space\n 70\n     0\n"
+           "  0\nLINE\n  5\n21\n  8\n0\n 10\n0.0\n 20\n0.0\n 30\n0.0\n 11\n1.0\n 21\n1.0\n 31\n0.0\n"
+           "  0\nENDBLK\n  5\n22\n  8\n0\n"
+           "  0\nBLOCK\n  5\n30\n  8\n0\n  2\nDOOR\n 70\n     0\n" +
+           entities +
+           "  0\nENDBLK\n  5\n3F\n  8\n0\n"
+           "  0\nENDSEC\n  0\nSECTION\n  2\nENTITIES\n  0\nENDSEC\n  0\nEOF\n";
+}
+
+const std::string kLine = "  0\nLINE\n  5\n31\n330\n30\n100\nAcDbEntity\n  8\n0\n100\nAcDbLine\n 10\n0.0\n 20\n0.0\n"
+                          " 30\n0.0\n 11\n2.5\n 21\n-1.25\n 31\n0.0\n";
+
+}  // namespace
+
+// The fixture's table block, from a real CAD program, is deferred; parsed later it gives the
+// entities an eager read gives, and written as it is it gives what writing those entities gives.
+TEST(DeferredBlocks, FixtureTableBlockReadsWritesAndParsesAsWhenParsedAtOnce) {
+    const std::string text = dxftest::Slurp(dxftest::Fixture());
+    auto deferred = ReadText(text);
+    auto eager = ReadText(WithCrlf(text));  // carriage returns: parsed at once
+    ASSERT_TRUE(deferred && eager);
+    Block* block = deferred->FindBlock("*T1");
+    ASSERT_NE(block, nullptr);
+    ASSERT_NE(block->Deferred(), nullptr);
+    ASSERT_EQ(eager->FindBlock("*T1")->Deferred(), nullptr);
+    EXPECT_EQ(deferred->FindBlock("*Model_Space")->Deferred(), nullptr);
+
+    EXPECT_EQ(deferred->MaxHandle(), eager->MaxHandle());
+    EXPECT_EQ(FindTableEntities(*deferred).size(), FindTableEntities(*eager).size());
+    EXPECT_EQ(WriteDxfToString(*deferred), WriteDxfToString(*eager));
+    EXPECT_NE(block->Deferred(), nullptr);  // none of that needed the entities
+
+    // A handle of the block is found, which parses it.
+    const Handle inside = eager->FindBlock("*T1")->Entities().front().GetHandle();
+    ASSERT_NE(deferred->FindObject(inside), nullptr);
+    EXPECT_EQ(block->Deferred(), nullptr);
+    EXPECT_EQ(TagsText(block->Entities()), TagsText(eager->FindBlock("*T1")->Entities()));
+}
+
+// Only text the writer would write the same way is deferred; anything else is parsed at once,
+// and either way the block reads and writes the same.
+TEST(DeferredBlocks, OnlyTextWrittenAsTheWriterWritesItIsDeferred) {
+    struct Case {
+        const char* what;
+        std::string text;
+        bool deferred;
+    } cases[] = {
+        {"as written", DrawingWithBlock("AC1027", kLine), true},
+        {"R2000", DrawingWithBlock("AC1015", kLine), true},
+        {"R12 keeps its own form", DrawingWithBlock("AC1009", kLine), false},
+        {"codes aligned left", DrawingWithBlock("AC1027", "0\nLINE\n5\n31\n8\n0\n10\n0.0\n20\n0.0\n"), false},
+        {"code with a leading zero", DrawingWithBlock("AC1027", "  0\nLINE\n  5\n31\n008\n0\n"), false},
+        {"escaped text", DrawingWithBlock("AC1027", "  0\nTEXT\n  5\n31\n  8\n0\n  1\ncaf\\U+00E9\n"), false},
+        {"carriage returns", WithCrlf(DrawingWithBlock("AC1027", kLine)), false},
+        {"no entities", DrawingWithBlock("AC1027", ""), false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        auto doc = ReadText(c.text);
+        auto parsed = ReadText(c.text);
+        ASSERT_TRUE(doc && parsed);
+        const Block* block = doc->FindBlock("DOOR");
+        ASSERT_NE(block, nullptr);
+        EXPECT_EQ(block->Deferred() != nullptr, c.deferred);
+        parsed->FindBlock("DOOR")->Entities();  // parsed before writing
+        EXPECT_EQ(WriteDxfToString(*doc), WriteDxfToString(*parsed));
+        EXPECT_EQ(TagsText(doc->FindBlock("DOOR")->Entities()), TagsText(parsed->FindBlock("DOOR")->Entities()));
+    }
+    auto escaped = ReadText(DrawingWithBlock("AC1027", "  0\nTEXT\n  5\n31\n  8\n0\n  1\ncaf\\U+00E9\n"));
+    EXPECT_EQ(escaped->FindBlock("DOOR")->Entities().front().Value(1), "caf\xC3\xA9");
+}
+
+// What saving needs of deferred entities without parsing them: the highest handle, the
+// applications their extended data names, whether a table is among them.
+TEST(DeferredBlocks, SavingKnowsHandlesApplicationsAndTablesOfDeferredEntities) {
+    const std::string entities = kLine +
+                                 "  0\nLINE\n  5\n7A\n330\n30\n100\nAcDbEntity\n  8\n0\n100\nAcDbLine\n 10\n0.0\n"
+                                 " 20\n0.0\n 30\n0.0\n 11\n1.0\n 21\n1.0\n 31\n0.0\n1001\nSURVEYOR\n1000\npoint 7\n" +
+                                 "  0\nACAD_TABLE\n  5\n40\n330\n30\n100\nAcDbEntity\n  8\n0\n100\nAcDbBlockReference\n"
+                                 "  2\n*T9\n 10\n0.0\n 20\n0.0\n 30\n0.0\n100\nAcDbTable\n 91\n0\n 92\n0\n";
+    auto doc = ReadText(DrawingWithBlock("AC1027", entities));
+    ASSERT_TRUE(doc);
+    ASSERT_NE(doc->FindBlock("DOOR")->Deferred(), nullptr);
+    EXPECT_EQ(doc->MaxHandle(), 0x7Au);
+    EXPECT_EQ(doc->FindObject(0x99), nullptr);  // above every handle of the block
+    EXPECT_NE(doc->FindBlock("DOOR")->Deferred(), nullptr);
+    PrepareForSave(*doc);
+    ASSERT_NE(doc->FindTable("APPID"), nullptr);
+    EXPECT_NE(doc->FindTable("APPID")->FindRecord("SURVEYOR"), nullptr);
+    EXPECT_GT(doc->HeaderValue("$HANDSEED", 5)->AsHandle().value_or(0), 0x7Au);
+    bool tableClass = false;
+    for (const DxfObject& c : doc->classes) tableClass |= c.Value(1) == "ACAD_TABLE";
+    EXPECT_TRUE(tableClass);
+    ASSERT_EQ(FindTableEntities(*doc).size(), 1u);
+    EXPECT_EQ(FindTableEntities(*doc).front()->GetHandle(), 0x40u);
+    EXPECT_EQ(doc->FindObject(0x7A)->Value(1000), "point 7");
+}
+
+// A damaged value inside a block that would be deferred is reported at its own line.
+TEST(DeferredBlocks, DamagedValueInABlockIsReportedAtItsLine) {
+    std::string text = DrawingWithBlock("AC1027", kLine);
+    const size_t at = text.find(" 11\n2.5\n");
+    ASSERT_NE(at, std::string::npos);
+    text.replace(at, 8, " 11\n2,5\n");
+    const size_t line = static_cast<size_t>(std::count(text.begin(), text.begin() + static_cast<long>(at), '\n')) + 2;
+    ReadResult r = ReadDxfText(text, "damaged.dxf");
+    ASSERT_FALSE(r);
+    EXPECT_EQ(r.error->line, line) << r.error->Message();
+}

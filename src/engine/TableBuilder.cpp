@@ -119,6 +119,25 @@ bool RefillTable(const CCellGrid& grid, const CTableLink& link, AcDbTable* pTabl
 
 }  // namespace
 
+bool TableHoldsGrid(const CCellGrid& grid, const CTableLink& link, const AcDbTable* pTable) {
+    const int N = pTable->numRows();
+    const int M = pTable->numColumns();
+    const int s = link.m_nStartRow;
+    const int t = link.m_nStartCol;
+    const int R = grid.GetRows();
+    const int C = grid.GetCols();
+    // The same tests as RefillTable's.
+    if (R != N - s || (t <= M && C > M - t)) return false;
+    std::wstring text;
+    for (int r = 0; r < R; ++r)
+        for (int c = 0; c < C && t + c < M; ++c) {
+            pTable->textString(s + r, t + c, text);
+            const CString& cell = grid.CellRef(r, c);
+            if (text.size() != static_cast<size_t>(cell.GetLength()) || text.compare(cell.GetString()) != 0) return false;
+        }
+    return true;
+}
+
 bool BuildTable(const CCellGrid& grid, const CTableLink& link, AcDbTable* pTable) {
     return pTable ? RefillTable(grid, link, pTable) : BuildNewTable(grid, link);
 }

@@ -12,6 +12,11 @@
 // also when the user cancels the insertion point (the table is erased).
 bool BuildTable(const CCellGrid& grid, const CTableLink& link, AcDbTable* pTable);
 
+// True when refilling the table (open for read at least) from the grid would change nothing:
+// its rows already fit the grid, no column would be added, and every cell the grid covers
+// holds the grid's text.
+bool TableHoldsGrid(const CCellGrid& grid, const CTableLink& link, const AcDbTable* pTable);
+
 // Asks for a point and finds the table of the current space under it. False when the
 // prompt was not answered with a point or the drawing has no table; true otherwise, with
 // the table's id (null when no table lies there) and the cell's row and column.

@@ -57,12 +57,21 @@ void UpdateOneTable(const ads_name entity) {
 
     const auto fillStart = std::chrono::steady_clock::now();
     AcDbTable* pTable = nullptr;
-    if (acdbOpenObject(pTable, id, AcDb::kForWrite) != Acad::eOk) {
+    if (acdbOpenObject(pTable, id, AcDb::kForRead) != Acad::eOk) {
         Failed(id, stored, L"the entity is not a table that can be changed");
         return;
     }
     const int rowsBefore = pTable->numRows(), colsBefore = pTable->numColumns();
-    BuildTable(grid, link, pTable);
+    // A table that already shows the data is left as it is: not modified, so the drawing does
+    // not change (nor is the table rewritten when it is saved).
+    if (!TableHoldsGrid(grid, link, pTable)) {
+        if (pTable->upgradeOpen() != Acad::eOk) {
+            pTable->close();
+            Failed(id, stored, L"the entity is not a table that can be changed");
+            return;
+        }
+        BuildTable(grid, link, pTable);
+    }
     const int rowsAfter = pTable->numRows(), colsAfter = pTable->numColumns();
     pTable->close();
     if (g_pObserver)

@@ -142,6 +142,47 @@ TEST_F(Updater, FillsFromTheStartCellAndKeepsWhatLiesOutsideTheGrid) {
     EXPECT_EQ(Row(id, 5), (Cells{L"old 5,0", L"Federal Shipping", L"(503) 555-9931", L"old 5,3", L"old 5,4"}));
 }
 
+// A refresh that brings nothing new leaves a table unmodified (the drawing does not change);
+// one different cell, or a row too many, and it is refilled.
+TEST_F(Updater, ATableThatAlreadyShowsTheDataIsLeftUnmodified) {
+    const AcDbObjectId plain = LinkedTable(2, 3, Nwind(), L"Shippers", L"");
+    const AcDbObjectId inside = LinkedTable(6, 5, Nwind(), L"", L"SELECT CompanyName, Phone FROM Shippers", 3, 1, false);
+    auto modified = [](AcDbObjectId id) {
+        AcDbTable* t = nullptr;
+        EXPECT_EQ(acdbOpenObject(t, id, AcDb::kForRead), Acad::eOk);
+        const bool m = t->isModified();
+        t->setModified(false);
+        t->close();
+        return m;
+    };
+    UpdateLinkedTables(L"X");
+    EXPECT_TRUE(modified(plain));
+    EXPECT_TRUE(modified(inside));
+    const Cells last = Row(plain, 3);
+
+    UpdateLinkedTables(L"X");
+    EXPECT_FALSE(modified(plain));
+    EXPECT_FALSE(modified(inside));
+    EXPECT_EQ(Row(plain, 3), last);
+
+    {
+        AcDbTable* t = nullptr;
+        ASSERT_EQ(acdbOpenObject(t, plain, AcDb::kForWrite), Acad::eOk);
+        t->setTextString(3, 2, L"stale");
+        t->close();
+        ASSERT_EQ(acdbOpenObject(t, inside, AcDb::kForWrite), Acad::eOk);
+        t->insertRows(6, 1.0, 1);
+        t->close();
+    }
+    modified(plain);  // clears the flags the edits set
+    modified(inside);
+    UpdateLinkedTables(L"X");
+    EXPECT_TRUE(modified(plain));
+    EXPECT_EQ(Row(plain, 3), last);
+    EXPECT_TRUE(modified(inside));
+    EXPECT_EQ(Rows(inside), 6);
+}
+
 TEST_F(Updater, SkipsWhatCannotBeRefreshedAndRefreshesTheRest) {
     const AcDbObjectId noRecords = LinkedTable(2, 2, Nwind(), L"", L"SELECT CompanyName FROM Shippers WHERE ShipperID > 99");
     const AcDbObjectId noSource = LinkedTable(2, 2, Nwind(), L"", L"");

@@ -88,7 +88,10 @@ public:
         if (!NextLine(value)) {
             throw ParseError{m_line, "unexpected end of file after group code " + std::to_string(tag.code)};
         }
-        if (const char* why = CheckValue(tag.code, value)) {
+        const TagType type = TagTypeOf(tag.code);
+        if (type == TagType::String || type == TagType::Unknown) {
+            // Any text goes.
+        } else if (const char* why = CheckValue(tag.code, value)) {
             throw ParseError{m_line, std::string(why) + " for group code " + std::to_string(tag.code) +
                                          ", found " + Shown(value)};
         }
@@ -121,6 +124,16 @@ private:
     }
 
     int ParseCode(std::string_view line) const {
+        // Nearly every code line is three characters, digits right-aligned.
+        if (line.size() == 3) {
+            const auto digit = [](char c) { return c >= '0' && c <= '9'; };
+            const char a = line[0], b = line[1], c = line[2];
+            if (digit(c)) {
+                if (a == ' ' && b == ' ') return c - '0';
+                if (a == ' ' && digit(b)) return (b - '0') * 10 + (c - '0');
+                if (digit(a) && digit(b)) return (a - '0') * 100 + (b - '0') * 10 + (c - '0');
+            }
+        }
         size_t i = 0;
         while (i < line.size() && line[i] == ' ') ++i;
         bool negative = false;

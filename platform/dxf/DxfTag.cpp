@@ -8,59 +8,6 @@
 
 namespace platform::dxf {
 
-namespace {
-
-TagType ClassifyCode(int code) {
-    if (code == 5 || code == 105) return TagType::Handle;
-    if (code >= 0 && code <= 9) return TagType::String;
-    if (code >= 10 && code <= 59) return TagType::Double;
-    if (code >= 60 && code <= 79) return TagType::Int16;
-    if (code >= 90 && code <= 99) return TagType::Int32;
-    if (code == 100 || code == 101 || code == 102) return TagType::String;
-    if (code >= 110 && code <= 149) return TagType::Double;
-    if (code >= 160 && code <= 169) return TagType::Int64;
-    if (code >= 170 && code <= 179) return TagType::Int16;
-    if (code >= 210 && code <= 239) return TagType::Double;
-    if (code >= 270 && code <= 289) return TagType::Int16;
-    if (code >= 290 && code <= 299) return TagType::Bool;
-    if (code >= 300 && code <= 309) return TagType::String;
-    if (code >= 310 && code <= 319) return TagType::Binary;
-    if (code >= 320 && code <= 369) return TagType::Handle;
-    if (code >= 370 && code <= 389) return TagType::Int16;
-    if (code >= 390 && code <= 399) return TagType::Handle;
-    if (code >= 400 && code <= 409) return TagType::Int16;
-    if (code >= 410 && code <= 419) return TagType::String;
-    if (code >= 420 && code <= 429) return TagType::Int32;
-    if (code >= 430 && code <= 439) return TagType::String;
-    if (code >= 440 && code <= 459) return TagType::Int32;
-    if (code >= 460 && code <= 469) return TagType::Double;
-    if (code >= 470 && code <= 479) return TagType::String;
-    if (code >= 480 && code <= 481) return TagType::Handle;
-    if (code == 999) return TagType::String;
-    if (code == 1004) return TagType::Binary;
-    if (code == 1005) return TagType::Handle;
-    if (code >= 1000 && code <= 1009) return TagType::String;
-    if (code >= 1010 && code <= 1059) return TagType::Double;
-    if (code >= 1060 && code <= 1070) return TagType::Int16;
-    if (code == 1071) return TagType::Int32;
-    if (code < 0) return TagType::String;
-    return TagType::Unknown;
-}
-
-}  // namespace
-
-TagType TagTypeOf(int code) {
-    // Looked up for every tag read and written, so the ranges are tabulated once.
-    struct Table {
-        TagType types[1077];
-        Table() {
-            for (int c = -5; c <= 1071; ++c) types[c + 5] = ClassifyCode(c);
-        }
-    };
-    static const Table table;
-    return (code >= -5 && code <= 1071) ? table.types[code + 5] : TagType::Unknown;
-}
-
 std::string_view GroupCodeLine(int code) {
     struct Table {
         char text[1077][8];
@@ -152,38 +99,8 @@ std::optional<Handle> Tag::AsHandle() const { return ParseHandle(Value()); }
 
 std::wstring Tag::AsWide() const { return platform::FromUtf8(Value()); }
 
-namespace {
-
-// The forms nearly every value takes ("-12", "0.5", "-.25"), accepted without converting them;
-// anything else is checked by conversion.
-bool IsPlainInteger(std::string_view v, size_t maxDigits) {
-    size_t i = !v.empty() && v[0] == '-' ? 1 : 0;
-    if (v.size() == i || v.size() - i > maxDigits) return false;
-    for (; i < v.size(); ++i)
-        if (v[i] < '0' || v[i] > '9') return false;
-    return true;
-}
-
-bool IsPlainDecimal(std::string_view v) {
-    size_t i = !v.empty() && v[0] == '-' ? 1 : 0;
-    if (v.size() - i > 300) return false;  // longer ones may leave the range of a double
-    size_t digits = 0, dots = 0;
-    for (; i < v.size(); ++i) {
-        if (v[i] >= '0' && v[i] <= '9') ++digits;
-        else if (v[i] == '.' && ++dots == 1) continue;
-        else return false;
-    }
-    return digits > 0;
-}
-
-}  // namespace
-
-const char* CheckValue(int code, std::string_view value) {
-    const TagType type = TagTypeOf(code);
-    if (type == TagType::Double && IsPlainDecimal(value)) return nullptr;
-    if ((type == TagType::Int16 || type == TagType::Bool) && IsPlainInteger(value, 4)) return nullptr;
-    if ((type == TagType::Int32 || type == TagType::Int64) && IsPlainInteger(value, 9)) return nullptr;
-    switch (type) {
+const char* detail::CheckValueByConverting(int code, std::string_view value) {
+    switch (TagTypeOf(code)) {
     case TagType::String:
     case TagType::Unknown:
         return nullptr;

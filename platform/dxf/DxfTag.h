@@ -10,9 +10,61 @@
 namespace platform::dxf {
 
 // The value type of a group code, from the code ranges of the DXF reference.
-enum class TagType { String, Double, Int16, Int32, Int64, Bool, Handle, Binary, Unknown };
+enum class TagType : unsigned char { String, Double, Int16, Int32, Int64, Bool, Handle, Binary, Unknown };
 
-TagType TagTypeOf(int code);
+namespace detail {
+
+constexpr TagType ClassifyCode(int code) {
+    if (code == 5 || code == 105) return TagType::Handle;
+    if (code >= 0 && code <= 9) return TagType::String;
+    if (code >= 10 && code <= 59) return TagType::Double;
+    if (code >= 60 && code <= 79) return TagType::Int16;
+    if (code >= 90 && code <= 99) return TagType::Int32;
+    if (code == 100 || code == 101 || code == 102) return TagType::String;
+    if (code >= 110 && code <= 149) return TagType::Double;
+    if (code >= 160 && code <= 169) return TagType::Int64;
+    if (code >= 170 && code <= 179) return TagType::Int16;
+    if (code >= 210 && code <= 239) return TagType::Double;
+    if (code >= 270 && code <= 289) return TagType::Int16;
+    if (code >= 290 && code <= 299) return TagType::Bool;
+    if (code >= 300 && code <= 309) return TagType::String;
+    if (code >= 310 && code <= 319) return TagType::Binary;
+    if (code >= 320 && code <= 369) return TagType::Handle;
+    if (code >= 370 && code <= 389) return TagType::Int16;
+    if (code >= 390 && code <= 399) return TagType::Handle;
+    if (code >= 400 && code <= 409) return TagType::Int16;
+    if (code >= 410 && code <= 419) return TagType::String;
+    if (code >= 420 && code <= 429) return TagType::Int32;
+    if (code >= 430 && code <= 439) return TagType::String;
+    if (code >= 440 && code <= 459) return TagType::Int32;
+    if (code >= 460 && code <= 469) return TagType::Double;
+    if (code >= 470 && code <= 479) return TagType::String;
+    if (code >= 480 && code <= 481) return TagType::Handle;
+    if (code == 999) return TagType::String;
+    if (code == 1004) return TagType::Binary;
+    if (code == 1005) return TagType::Handle;
+    if (code >= 1000 && code <= 1009) return TagType::String;
+    if (code >= 1010 && code <= 1059) return TagType::Double;
+    if (code >= 1060 && code <= 1070) return TagType::Int16;
+    if (code == 1071) return TagType::Int32;
+    if (code < 0) return TagType::String;
+    return TagType::Unknown;
+}
+
+// Looked up for every tag read and written, so the ranges are tabulated at compile time.
+struct TagTypeTable {
+    TagType types[1077];
+    constexpr TagTypeTable() : types{} {
+        for (int c = -5; c <= 1071; ++c) types[c + 5] = ClassifyCode(c);
+    }
+};
+inline constexpr TagTypeTable kTagTypes{};
+
+}  // namespace detail
+
+inline TagType TagTypeOf(int code) {
+    return (code >= -5 && code <= 1071) ? detail::kTagTypes.types[code + 5] : TagType::Unknown;
+}
 
 // A handle is a 64-bit number written in hexadecimal; 0 means none.
 using Handle = std::uint64_t;
@@ -52,8 +104,65 @@ private:
 
 inline bool operator==(const Tag& a, const Tag& b) { return a.code == b.code && a.Value() == b.Value(); }
 
-// Why a value of the given code is not acceptable, or empty when it is. Used by the reader.
-const char* CheckValue(int code, std::string_view value);
+namespace detail {
+
+// The forms nearly every number takes ("-12", "    1", "0.5", "-.25"), accepted without converting
+// them; anything else is checked by conversion.
+inline bool IsPlainInteger(std::string_view v, size_t maxDigits) {
+    while (!v.empty() && v[0] == ' ') v.remove_prefix(1);  // integers are often padded
+    size_t i = !v.empty() && v[0] == '-' ? 1 : 0;
+    if (v.size() == i || v.size() - i > maxDigits) return false;
+    for (; i < v.size(); ++i)
+        if (v[i] < '0' || v[i] > '9') return false;
+    return true;
+}
+
+inline bool IsPlainDecimal(std::string_view v) {
+    size_t i = !v.empty() && v[0] == '-' ? 1 : 0;
+    if (v.size() - i > 300) return false;  // longer ones may leave the range of a double
+    size_t digits = 0, dots = 0;
+    for (; i < v.size(); ++i) {
+        if (v[i] >= '0' && v[i] <= '9') ++digits;
+        else if (v[i] != '.' || ++dots > 1) return false;
+    }
+    return digits > 0;
+}
+
+inline bool IsPlainHandle(std::string_view v) {
+    if (v.empty() || v.size() > 16) return false;
+    for (char c : v)
+        if (!((c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f'))) return false;
+    return true;
+}
+
+const char* CheckValueByConverting(int code, std::string_view value);
+
+}  // namespace detail
+
+// Why a value of the given code is not acceptable, or empty when it is. Used by the reader,
+// for every value read.
+[[gnu::always_inline]] inline const char* CheckValue(int code, std::string_view value) {
+    switch (TagTypeOf(code)) {
+    case TagType::String:
+    case TagType::Unknown: return nullptr;
+    case TagType::Double:
+        if (detail::IsPlainDecimal(value)) return nullptr;
+        break;
+    case TagType::Int16:
+    case TagType::Bool:
+        if (detail::IsPlainInteger(value, 4)) return nullptr;
+        break;
+    case TagType::Int32:
+    case TagType::Int64:
+        if (detail::IsPlainInteger(value, 9)) return nullptr;
+        break;
+    case TagType::Handle:
+        if (detail::IsPlainHandle(value)) return nullptr;
+        break;
+    default: break;
+    }
+    return detail::CheckValueByConverting(code, value);
+}
 
 // A group code line as CAD programs write it: right-aligned in three columns, with its line end.
 std::string_view GroupCodeLine(int code);

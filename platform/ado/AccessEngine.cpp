@@ -238,6 +238,15 @@ int CollectTables(void* data, int action, const char* a1, const char*, const cha
     return SQLITE_OK;
 }
 
+// The column names of a table of the catalogue; none when it has no such table.
+std::vector<std::string> ColumnNames(const mdb::Catalog& catalog, std::string_view table) {
+    std::vector<std::string> names;
+    for (const auto& t : catalog.tables)
+        if (t.name == table)
+            for (const auto& c : t.columns) names.push_back(c.name);
+    return names;
+}
+
 }  // namespace
 
 std::shared_ptr<Database> Database::Open(const ConnectTarget& target) {
@@ -246,7 +255,19 @@ std::shared_ptr<Database> Database::Open(const ConnectTarget& target) {
     db->m_displayPath = target.database;
     db->m_hostPath = ToHostPath(target.database);
     if (target.database.empty()) RaiseFileNotFound(target.route, target.database);
-    switch (mdb::ReadCatalog(db->m_hostPath, db->m_catalog)) {
+    // The saved queries' catalogue tables come in the same read as the catalogue; when they do
+    // not read, the file opens without its saved queries.
+    std::optional<SavedQueryCollector> collector;
+    const auto onSystemRow = [&](size_t table, const std::vector<mdb::Value>& row) {
+        if (!collector) collector.emplace(ColumnNames(db->m_catalog, "MSysObjects"), ColumnNames(db->m_catalog, "MSysQueries"));
+        collector->OnRow(table, row);
+    };
+    mdb::Status status = mdb::ReadCatalog(db->m_hostPath, db->m_catalog, {"MSysObjects", "MSysQueries"}, onSystemRow);
+    if (status == mdb::Status::Damaged) {
+        collector.reset();
+        status = mdb::ReadCatalog(db->m_hostPath, db->m_catalog);
+    }
+    switch (status) {
     case mdb::Status::Ok: break;
     case mdb::Status::NotFound: RaiseFileNotFound(target.route, target.database);
     case mdb::Status::NotAccess: RaiseNotAccessFile(target.route, target.database);
@@ -259,7 +280,11 @@ std::shared_ptr<Database> Database::Open(const ConnectTarget& target) {
     sqlite3_db_config(db->m_db, SQLITE_DBCONFIG_DQS_DDL, 0, nullptr);
     RegisterAccessFunctions(db->m_db);
     db->CreateTables();
-    db->CreateViews();
+    std::vector<SavedQuery> saved;
+    if (collector && collector->Usable() && !ColumnNames(db->m_catalog, "MSysObjects").empty() &&
+        !ColumnNames(db->m_catalog, "MSysQueries").empty())
+        saved = collector->TakeQueries();
+    db->CreateViews(saved);
     return db;
 }
 

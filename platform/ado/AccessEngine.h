@@ -13,6 +13,7 @@
 #include "Ado.h"
 #include "ConnectString.h"
 #include "MdbReader.h"
+#include "SavedQueries.h"
 
 struct sqlite3;
 
@@ -78,7 +79,8 @@ private:
 
     Database() = default;
     void CreateTables();
-    void CreateViews();
+    // The saved select queries as views.
+    void CreateViews(const std::vector<SavedQuery>& saved);
     ValueType ColumnType(std::string_view qualifier, std::string_view column) const;
     Translation Translate(std::string_view sql, bool ansi89) const;
     void Load(TableState& table);

@@ -70,21 +70,7 @@ Translation Database::Translate(std::string_view sql, bool ansi89) const {
     }
 }
 
-void Database::CreateViews() {
-    const mdb::Table* objects = nullptr;
-    const mdb::Table* queries = nullptr;
-    for (const auto& table : m_catalog.tables) {
-        if (table.name == "MSysObjects") objects = &table;
-        if (table.name == "MSysQueries") queries = &table;
-    }
-    if (!objects || !queries) return;
-    auto names = [](const mdb::Table& t) {
-        std::vector<std::string> out;
-        for (const auto& c : t.columns) out.push_back(c.name);
-        return out;
-    };
-    std::vector<SavedQuery> saved;
-    if (!ReadSavedQueries(m_hostPath, names(*objects), names(*queries), saved)) return;  // no saved queries to offer
+void Database::CreateViews(const std::vector<SavedQuery>& saved) {
     for (const auto& query : saved) {
         if (!query.isView) continue;
         ViewState view;

@@ -4,6 +4,7 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <cstring>
@@ -268,7 +269,10 @@ FileLimits LimitsOf(MdbHandle* mdb, const std::string& path) {
     return limits;
 }
 
-int CatalogChild(const std::string& path, wire::Writer& w) {
+int TableRows(MdbHandle* mdb, const std::string& path, const std::string& tableName, size_t columnCount, wire::Writer& w);
+
+// The catalogue, then for each named table a 0 (the file has no such table) or a 1 and its rows.
+int CatalogChild(const std::string& path, const std::vector<std::string>& rowsOf, wire::Writer& w) {
     MdbHandle* mdb = OpenFile(path);
     if (!mdb) return kExitNotAccess;
     if (!mdb_read_catalog(mdb, MDB_ANY)) return kExitDamaged;
@@ -303,6 +307,19 @@ int CatalogChild(const std::string& path, wire::Writer& w) {
         w.MaybeFlush();
     }
     w.U8('E');
+    for (const std::string& name : rowsOf) {
+        const auto it = std::find_if(entries.begin(), entries.end(), [&](MdbCatalogEntry* e) {
+            return e->object_type == MDB_TABLE && name == e->object_name;
+        });
+        if (it == entries.end()) {
+            w.U8(0);
+            continue;
+        }
+        MdbTableDef* table = mdb_read_table(*it);
+        if (!table || !mdb_read_columns(table)) return kExitDamaged;
+        w.U8(1);
+        if (const int status = TableRows(mdb, path, name, table->num_cols, w); status != kExitOk) return status;
+    }
     return kExitOk;
 }
 
@@ -370,6 +387,33 @@ int RowsChild(const std::string& path, const std::vector<std::pair<std::string, 
     return kExitOk;
 }
 
+// One table's rows as TableRows wrote them, up to its 'E'; false when they do not read.
+bool ParseRows(wire::Reader& r, size_t table, size_t columnCount, const TablesRowCallback& onRow) {
+    std::vector<Value> row(columnCount);
+    for (;;) {
+        std::uint8_t marker;
+        if (!r.U8(marker)) return false;
+        if (marker == 'E') return true;
+        if (marker != 'R') return false;
+        for (auto& value : row) {
+            std::uint8_t kind;
+            if (!r.U8(kind)) return false;
+            value.kind = static_cast<Value::Kind>(kind);
+            bool ok = true;
+            switch (kind) {
+            case Value::Null: break;
+            case Value::Int: ok = r.I64(value.i); break;
+            case Value::Real: ok = r.F64(value.d); break;
+            case Value::Text:
+            case Value::Blob: ok = r.View(value.bytes); break;
+            default: ok = false;
+            }
+            if (!ok) return false;
+        }
+        if (onRow) onRow(table, row);
+    }
+}
+
 Status CheckFile(const std::string& path) {
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return Status::NotFound;
@@ -381,10 +425,10 @@ Status CheckFile(const std::string& path) {
 std::chrono::milliseconds TimeLimit() { return std::chrono::milliseconds(g_timeLimitMs.load()); }
 void SetTimeLimit(std::chrono::milliseconds limit) { g_timeLimitMs = limit.count() > 0 ? limit.count() : 1; }
 
-Status ReadCatalog(const std::string& path, Catalog& catalog) {
+Status ReadCatalog(const std::string& path, Catalog& catalog, const std::vector<std::string>& rowsOf, const TablesRowCallback& onRow) {
     if (Status s = CheckFile(path); s != Status::Ok) return s;
     std::string output;
-    const Status status = RunReader([&](wire::Writer& w) { return CatalogChild(path, w); }, output);
+    const Status status = RunReader([&](wire::Writer& w) { return CatalogChild(path, rowsOf, w); }, output);
     if (status != Status::Ok) return status;
     wire::Reader r(output);
     catalog = Catalog{};
@@ -416,6 +460,14 @@ Status ReadCatalog(const std::string& path, Catalog& catalog) {
     }
     std::uint8_t end;
     if (!r.U8(end) || end != 'E') return Status::Damaged;
+    for (size_t t = 0; t < rowsOf.size(); ++t) {
+        std::uint8_t present;
+        if (!r.U8(present) || present > 1) return Status::Damaged;
+        if (!present) continue;
+        const auto table = std::find_if(catalog.tables.begin(), catalog.tables.end(),
+                                        [&](const Table& x) { return x.kind != TableKind::Linked && x.name == rowsOf[t]; });
+        if (table == catalog.tables.end() || !ParseRows(r, t, table->columns.size(), onRow)) return Status::Damaged;
+    }
     return Status::Ok;
 }
 
@@ -429,34 +481,8 @@ Status ReadRowsOfTables(const std::string& path, const std::vector<std::pair<std
     const Status status = RunReader([&](wire::Writer& w) { return RowsChild(path, tables, w); }, output);
     if (status != Status::Ok) return status;
     wire::Reader r(output);
-    for (size_t t = 0; t < tables.size(); ++t) {
-        std::vector<Value> row(tables[t].second);
-        for (bool more = true; more;) {
-            std::uint8_t marker;
-            if (!r.U8(marker)) return Status::Damaged;
-            if (marker == 'E') {
-                more = false;
-                continue;
-            }
-            if (marker != 'R') return Status::Damaged;
-            for (auto& value : row) {
-                std::uint8_t kind;
-                if (!r.U8(kind)) return Status::Damaged;
-                value.kind = static_cast<Value::Kind>(kind);
-                bool ok = true;
-                switch (kind) {
-                case Value::Null: break;
-                case Value::Int: ok = r.I64(value.i); break;
-                case Value::Real: ok = r.F64(value.d); break;
-                case Value::Text:
-                case Value::Blob: ok = r.View(value.bytes); break;
-                default: ok = false;
-                }
-                if (!ok) return Status::Damaged;
-            }
-            onRow(t, row);
-        }
-    }
+    for (size_t t = 0; t < tables.size(); ++t)
+        if (!ParseRows(r, t, tables[t].second, onRow)) return Status::Damaged;
     return Status::Ok;
 }
 

@@ -70,13 +70,16 @@ struct Value {
 std::chrono::milliseconds TimeLimit();
 void SetTimeLimit(std::chrono::milliseconds limit);
 
-Status ReadCatalog(const std::string& path, Catalog& catalog);
-
 // Calls onRow once per row with one value per column of the table definition.
 using RowCallback = std::function<void(const std::vector<Value>&)>;
 Status ReadRows(const std::string& path, const std::string& tableName, size_t columnCount, const RowCallback& onRow);
 // The rows of several tables (name, column count) read in one go; onRow gets the table's index.
 using TablesRowCallback = std::function<void(size_t table, const std::vector<Value>&)>;
+
+// The catalogue; with rowsOf, also the rows of those named tables the file holds, in the same
+// read (onRow gets the index of the name, after the catalogue is filled in).
+Status ReadCatalog(const std::string& path, Catalog& catalog, const std::vector<std::string>& rowsOf = {},
+                   const TablesRowCallback& onRow = {});
 Status ReadRowsOfTables(const std::string& path, const std::vector<std::pair<std::string, size_t>>& tables, const TablesRowCallback& onRow);
 
 }  // namespace platform::mdb

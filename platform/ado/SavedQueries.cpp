@@ -157,56 +157,68 @@ SavedQuery BuildSavedQuery(const std::string& name, int objectFlags, std::vector
     return query;
 }
 
-bool ReadSavedQueries(const std::string& hostPath, const std::vector<std::string>& objectsColumns,
-                      const std::vector<std::string>& queriesColumns, std::vector<SavedQuery>& queries) {
-    auto index = [](const std::vector<std::string>& columns, const char* name) {
-        for (size_t i = 0; i < columns.size(); ++i)
-            if (Lower(columns[i]) == Lower(name)) return static_cast<long>(i);
-        return -1L;
-    };
-    const long oId = index(objectsColumns, "Id"), oName = index(objectsColumns, "Name"), oType = index(objectsColumns, "Type"),
-               oFlags = index(objectsColumns, "Flags");
-    const long qId = index(queriesColumns, "ObjectId"), qAttribute = index(queriesColumns, "Attribute"), qFlag = index(queriesColumns, "Flag"),
-               qName1 = index(queriesColumns, "Name1"), qName2 = index(queriesColumns, "Name2"), qExpression = index(queriesColumns, "Expression"),
-               qOrder = index(queriesColumns, "Order");
-    if (oId < 0 || oName < 0 || oType < 0 || oFlags < 0 || qId < 0 || qAttribute < 0 || qFlag < 0 || qName1 < 0 || qName2 < 0 || qExpression < 0)
-        return false;
-    auto integer = [](const mdb::Value& v) { return v.kind == mdb::Value::Int ? v.i : 0; };
-    auto text = [](const mdb::Value& v) { return v.kind == mdb::Value::Text || v.kind == mdb::Value::Blob ? std::string(v.bytes) : std::string(); };
+namespace {
 
-    struct Object {
-        std::string name;
-        int flags;
-    };
-    std::map<std::int64_t, Object> objects;
-    std::vector<std::int64_t> order;  // catalogue order
-    std::map<std::int64_t, std::vector<QueryRow>> definitions;
-    const mdb::Status status = mdb::ReadRowsOfTables(
-        hostPath, {{"MSysObjects", objectsColumns.size()}, {"MSysQueries", queriesColumns.size()}}, [&](size_t table, const std::vector<mdb::Value>& row) {
-            if (table == 0) {
-                if (integer(row[static_cast<size_t>(oType)]) != 5) return;
-                const std::int64_t id = integer(row[static_cast<size_t>(oId)]);
-                objects[id] = {text(row[static_cast<size_t>(oName)]), static_cast<int>(integer(row[static_cast<size_t>(oFlags)]))};
-                order.push_back(id);
-                return;
-            }
-            QueryRow q;
-            q.attribute = static_cast<int>(integer(row[static_cast<size_t>(qAttribute)]));
-            q.flag = static_cast<int>(integer(row[static_cast<size_t>(qFlag)]));
-            q.name1 = text(row[static_cast<size_t>(qName1)]);
-            q.name2 = text(row[static_cast<size_t>(qName2)]);
-            q.expression = text(row[static_cast<size_t>(qExpression)]);
-            if (qOrder >= 0) q.order = text(row[static_cast<size_t>(qOrder)]);
-            definitions[integer(row[static_cast<size_t>(qId)])].push_back(std::move(q));
-        });
-    if (status != mdb::Status::Ok) return false;
-    for (std::int64_t id : order) {
-        const Object& object = objects[id];
+long ColumnIndex(const std::vector<std::string>& columns, const char* name) {
+    for (size_t i = 0; i < columns.size(); ++i)
+        if (Lower(columns[i]) == Lower(name)) return static_cast<long>(i);
+    return -1L;
+}
+
+std::int64_t IntegerOf(const mdb::Value& v) { return v.kind == mdb::Value::Int ? v.i : 0; }
+std::string TextOf(const mdb::Value& v) {
+    return v.kind == mdb::Value::Text || v.kind == mdb::Value::Blob ? std::string(v.bytes) : std::string();
+}
+
+}  // namespace
+
+SavedQueryCollector::SavedQueryCollector(const std::vector<std::string>& objectsColumns, const std::vector<std::string>& queriesColumns)
+    : m_oId(ColumnIndex(objectsColumns, "Id")),
+      m_oName(ColumnIndex(objectsColumns, "Name")),
+      m_oType(ColumnIndex(objectsColumns, "Type")),
+      m_oFlags(ColumnIndex(objectsColumns, "Flags")),
+      m_qId(ColumnIndex(queriesColumns, "ObjectId")),
+      m_qAttribute(ColumnIndex(queriesColumns, "Attribute")),
+      m_qFlag(ColumnIndex(queriesColumns, "Flag")),
+      m_qName1(ColumnIndex(queriesColumns, "Name1")),
+      m_qName2(ColumnIndex(queriesColumns, "Name2")),
+      m_qExpression(ColumnIndex(queriesColumns, "Expression")),
+      m_qOrder(ColumnIndex(queriesColumns, "Order")) {}
+
+bool SavedQueryCollector::Usable() const {
+    return m_oId >= 0 && m_oName >= 0 && m_oType >= 0 && m_oFlags >= 0 && m_qId >= 0 && m_qAttribute >= 0 && m_qFlag >= 0 &&
+           m_qName1 >= 0 && m_qName2 >= 0 && m_qExpression >= 0;
+}
+
+void SavedQueryCollector::OnRow(size_t table, const std::vector<mdb::Value>& row) {
+    if (!Usable()) return;
+    auto at = [&row](long index) -> const mdb::Value& { return row[static_cast<size_t>(index)]; };
+    if (table == 0) {
+        if (IntegerOf(at(m_oType)) != 5) return;
+        const std::int64_t id = IntegerOf(at(m_oId));
+        m_objects[id] = {TextOf(at(m_oName)), static_cast<int>(IntegerOf(at(m_oFlags)))};
+        m_order.push_back(id);
+        return;
+    }
+    QueryRow q;
+    q.attribute = static_cast<int>(IntegerOf(at(m_qAttribute)));
+    q.flag = static_cast<int>(IntegerOf(at(m_qFlag)));
+    q.name1 = TextOf(at(m_qName1));
+    q.name2 = TextOf(at(m_qName2));
+    q.expression = TextOf(at(m_qExpression));
+    if (m_qOrder >= 0) q.order = TextOf(at(m_qOrder));
+    m_definitions[IntegerOf(at(m_qId))].push_back(std::move(q));
+}
+
+std::vector<SavedQuery> SavedQueryCollector::TakeQueries() {
+    std::vector<SavedQuery> queries;
+    for (std::int64_t id : m_order) {
+        const Object& object = m_objects[id];
         // "~sq_" queries are the record sources of forms and reports, kept out of sight.
         if (object.name.empty() || object.name[0] == '~') continue;
-        queries.push_back(BuildSavedQuery(object.name, object.flags, std::move(definitions[id])));
+        queries.push_back(BuildSavedQuery(object.name, object.flags, std::move(m_definitions[id])));
     }
-    return true;
+    return queries;
 }
 
 }  // namespace platform::access

@@ -17,8 +17,11 @@
 //   10   the group criteria (HAVING)
 //   11   an ordering expression; Name1 "D" for descending
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
+
+#include "MdbReader.h"
 
 namespace platform::access {
 
@@ -42,9 +45,27 @@ struct SavedQuery {
 // MSysObjects row, which tells the type when the definition has no type row.
 SavedQuery BuildSavedQuery(const std::string& name, int objectFlags, std::vector<QueryRow> rows);
 
-// Reads the saved queries of the file through the contained reader; false when the
-// catalogue tables cannot be read (a file without them has no saved queries).
-bool ReadSavedQueries(const std::string& hostPath, const std::vector<std::string>& objectsColumns,
-                      const std::vector<std::string>& queriesColumns, std::vector<SavedQuery>& queries);
+// Gathers saved queries from the rows of MSysObjects (table 0) and MSysQueries (table 1), as
+// the reader hands them over, whichever read brings them.
+class SavedQueryCollector {
+public:
+    SavedQueryCollector(const std::vector<std::string>& objectsColumns, const std::vector<std::string>& queriesColumns);
+    // False when the catalogue tables lack a column the queries are rebuilt from.
+    bool Usable() const;
+    void OnRow(size_t table, const std::vector<mdb::Value>& row);
+    // The queries in catalogue order, forms' and reports' own record sources left out.
+    std::vector<SavedQuery> TakeQueries();
+
+private:
+    struct Object {
+        std::string name;
+        int flags = 0;
+    };
+    long m_oId, m_oName, m_oType, m_oFlags;
+    long m_qId, m_qAttribute, m_qFlag, m_qName1, m_qName2, m_qExpression, m_qOrder;
+    std::map<std::int64_t, Object> m_objects;
+    std::vector<std::int64_t> m_order;  // catalogue order
+    std::map<std::int64_t, std::vector<QueryRow>> m_definitions;
+};
 
 }  // namespace platform::access

@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
 #include <memory>
 #include <stdexcept>
 #include <unistd.h>
@@ -53,8 +54,18 @@ private:
             }
             data += n;
             size -= static_cast<size_t>(n);
+            m_written += static_cast<size_t>(n);
+        }
+        // The disk starts on what is written while the rest is still being formatted, so the
+        // flush that ends a save finds little left to do.
+        if (m_written - m_started >= kWritebackStep) {
+            ::sync_file_range(m_fd, static_cast<off_t>(m_started), static_cast<off_t>(m_written - m_started), SYNC_FILE_RANGE_WRITE);
+            m_started = m_written;
         }
     }
+
+    static constexpr size_t kWritebackStep = size_t(4) << 20;
+    size_t m_written = 0, m_started = 0;  // bytes written to the file, and handed to the disk
 
     int m_fd = -1;
     std::string* m_out = nullptr;

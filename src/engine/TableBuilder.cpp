@@ -119,6 +119,25 @@ bool RefillTable(const CCellGrid& grid, const CTableLink& link, AcDbTable* pTabl
 
 }  // namespace
 
+namespace {
+
+// Cell text is multi-line text: a drawing file stores its line breaks as paragraph codes, so
+// a table read from one holds "\P" where the database's text has a line break.
+std::wstring AsParagraphs(std::wstring_view text) {
+    std::wstring out;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == L'\r' || text[i] == L'\n') {
+            if (text[i] == L'\r' && i + 1 < text.size() && text[i + 1] == L'\n') ++i;
+            out += L"\\P";
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
 bool TableHoldsGrid(const CCellGrid& grid, const CTableLink& link, const AcDbTable* pTable) {
     const int N = pTable->numRows();
     const int M = pTable->numColumns();
@@ -132,8 +151,8 @@ bool TableHoldsGrid(const CCellGrid& grid, const CTableLink& link, const AcDbTab
     for (int r = 0; r < R; ++r)
         for (int c = 0; c < C && t + c < M; ++c) {
             pTable->textString(s + r, t + c, text);
-            const CString& cell = grid.CellRef(r, c);
-            if (text.size() != static_cast<size_t>(cell.GetLength()) || text.compare(cell.GetString()) != 0) return false;
+            const std::wstring_view cell(grid.CellRef(r, c).GetString(), static_cast<size_t>(grid.CellRef(r, c).GetLength()));
+            if (text != cell && text != AsParagraphs(cell)) return false;
         }
     return true;
 }

@@ -155,14 +155,26 @@ TEST_F(Updater, ATableThatAlreadyShowsTheDataIsLeftUnmodified) {
         t->close();
         return m;
     };
+    // A text with a line break, held as a drawing file holds it.
+    const AcDbObjectId lines = LinkedTable(1, 1, Nwind(), L"", L"SELECT TOP 1 ShipAddress FROM Orders WHERE ShipAddress LIKE '89 Jefferson*'", 0, 0, false);
     UpdateLinkedTables(L"X");
     EXPECT_TRUE(modified(plain));
     EXPECT_TRUE(modified(inside));
+    EXPECT_TRUE(modified(lines));
+    ASSERT_EQ(Row(lines, 0), (Cells{L"89 Jefferson Way\r\nSuite 2"}));
+    {
+        AcDbTable* t = nullptr;
+        ASSERT_EQ(acdbOpenObject(t, lines, AcDb::kForWrite), Acad::eOk);
+        t->setTextString(0, 0, L"89 Jefferson Way\\PSuite 2");
+        t->close();
+    }
+    modified(lines);
     const Cells last = Row(plain, 3);
 
     UpdateLinkedTables(L"X");
     EXPECT_FALSE(modified(plain));
     EXPECT_FALSE(modified(inside));
+    EXPECT_FALSE(modified(lines));
     EXPECT_EQ(Row(plain, 3), last);
 
     {

@@ -2,24 +2,10 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 
 #include "Utf8.h"
 
 namespace platform::dxf {
-
-std::string_view GroupCodeLine(int code) {
-    struct Table {
-        char text[1077][8];
-        unsigned char size[1077];
-        Table() {
-            for (int c = -5; c <= 1071; ++c)
-                size[c + 5] = static_cast<unsigned char>(std::snprintf(text[c + 5], 8, "%3d\n", c));
-        }
-    };
-    static const Table table;
-    return (code >= -5 && code <= 1071) ? std::string_view(table.text[code + 5], table.size[code + 5]) : std::string_view();
-}
 
 std::string_view TrimBlanks(std::string_view text) {
     size_t b = 0, e = text.size();
@@ -90,6 +76,23 @@ std::optional<double> Tag::AsDouble() const {
 }
 
 std::optional<std::int64_t> Tag::AsInt() const {
+    // Most integers are a few plain digits, perhaps padded: no conversion call for those.
+    std::string_view v = Value();
+    while (!v.empty() && v.front() == ' ') v.remove_prefix(1);
+    const bool negative = !v.empty() && v.front() == '-';
+    if (negative) v.remove_prefix(1);
+    if (!v.empty() && v.size() <= 9) {
+        std::int64_t n = 0;
+        bool digits = true;
+        for (char c : v) {
+            if (c < '0' || c > '9') {
+                digits = false;
+                break;
+            }
+            n = n * 10 + (c - '0');
+        }
+        if (digits) return negative ? -n : n;
+    }
     std::int64_t i = 0;
     if (ParseInteger(Value(), i)) return i;
     return std::nullopt;

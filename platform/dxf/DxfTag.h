@@ -164,8 +164,36 @@ const char* CheckValueByConverting(int code, std::string_view value);
     return detail::CheckValueByConverting(code, value);
 }
 
+namespace detail {
+
+// "%3d\n" for every group code, made at compile time.
+struct GroupCodeLines {
+    char text[1077][8];
+    unsigned char size[1077];
+    constexpr GroupCodeLines() : text{}, size{} {
+        for (int code = -5; code <= 1071; ++code) {
+            char digits[8] = {};
+            int n = 0;
+            for (int v = code < 0 ? -code : code; n == 0 || v != 0; v /= 10) digits[n++] = static_cast<char>('0' + v % 10);
+            if (code < 0) digits[n++] = '-';
+            char* out = text[code + 5];
+            int k = 0;
+            for (int pad = 3 - n; pad > 0; --pad) out[k++] = ' ';
+            while (n > 0) out[k++] = digits[--n];
+            out[k++] = '\n';
+            size[code + 5] = static_cast<unsigned char>(k);
+        }
+    }
+};
+inline constexpr GroupCodeLines kGroupCodeLines{};
+
+}  // namespace detail
+
 // A group code line as CAD programs write it: right-aligned in three columns, with its line end.
-std::string_view GroupCodeLine(int code);
+inline std::string_view GroupCodeLine(int code) {
+    if (code < -5 || code > 1071) return {};
+    return {detail::kGroupCodeLines.text[code + 5], detail::kGroupCodeLines.size[code + 5]};
+}
 
 // Trims the blanks DXF writers pad numbers with.
 std::string_view TrimBlanks(std::string_view text);

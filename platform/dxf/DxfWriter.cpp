@@ -35,6 +35,22 @@ public:
         std::memcpy(m_buf.data() + m_used, text.data(), text.size());
         m_used += text.size();
     }
+    // A group: its code line, the value and a line end, copied in one go when they fit.
+    void PutGroup(std::string_view codeLine, std::string_view value) {
+        const size_t need = codeLine.size() + value.size() + 1;
+        if (need > m_buf.size() - m_used) {
+            Put(codeLine);
+            Put(value);
+            Put("\n");
+            return;
+        }
+        char* out = m_buf.data() + m_used;
+        std::memcpy(out, codeLine.data(), codeLine.size());
+        out += codeLine.size();
+        if (!value.empty()) std::memcpy(out, value.data(), value.size());
+        out[value.size()] = '\n';
+        m_used += need;
+    }
     void Flush() {
         Emit(m_buf.data(), m_used);
         m_used = 0;
@@ -80,14 +96,12 @@ public:
     }
 
     void Put(int code, std::string_view value) {
-        m_sink.Put(GroupCodeLine(code));
         const TagType type = TagTypeOf(code);
         if ((type == TagType::String || type == TagType::Unknown) && NeedsEscape(value)) {
-            m_sink.Put(Escape(value));
+            m_sink.PutGroup(GroupCodeLine(code), Escape(value));
         } else {
-            m_sink.Put(value);
+            m_sink.PutGroup(GroupCodeLine(code), value);
         }
-        m_sink.Put("\n");
     }
     void Put(const Tag& t) { Put(t.code, t.Value()); }
     // Text already in the form this writer gives it, written as it is.

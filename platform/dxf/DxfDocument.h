@@ -48,14 +48,14 @@ struct SymbolTable {
 };
 
 // The entities of a block as read but not parsed yet. A table's anonymous block is nearly always
-// written back untouched, and its texts and lines are most of a large drawing, so the reader
-// checks them and keeps their text, written exactly as the writer would write their tags (so
-// written as is), with what the document must know of them without parsing.
+// written back untouched, and its texts and lines are most of a large drawing. So the reader
+// checks them and, when their text is exactly what the writer would write for their tags, keeps
+// that text (written back as it is) with what the document must know of them without parsing.
 struct DeferredEntities {
     std::string_view text;  // from the first entity's group code line up to the ENDBLK line
-    Handle minHandle = 0, maxHandle = 0;
-    bool hasTable = false;                   // an ACAD_TABLE among them
-    std::vector<std::string_view> apps;      // extended data applications named, first use first
+    Handle minHandle = 0, maxHandle = 0;  // of the entities' own handles
+    bool hasTable = false;                 // an ACAD_TABLE among them
+    std::vector<std::string_view> apps;    // extended data applications named, first use first
 };
 
 struct Block {
@@ -76,7 +76,9 @@ struct Block {
     // Takes the entities out, leaving none; deferred ones are dropped unparsed.
     std::vector<DxfObject> TakeEntities() {
         m_deferred.reset();
-        return std::move(m_entities);
+        std::vector<DxfObject> taken = std::move(m_entities);
+        m_entities.clear();
+        return taken;
     }
 
 private:

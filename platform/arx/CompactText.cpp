@@ -19,29 +19,36 @@ void CompactText::release() {
     m_word = 0;
 }
 
-void CompactText::assign(std::wstring_view text) {
-    size_t n = 0;
-    for (wchar_t ch : text) n += EncodedLength(Valid(ch));
+char* CompactText::prepare(size_t n) {
     // Rewriting a cell with a text of about the same length (a refresh) reuses its block.
     const bool reuse = m_word != 0 && !isInline() && n > 7 && [&] {
         const size_t room = malloc_usable_size(m_block) - sizeof(std::uint32_t);
         return n <= room && room <= 2 * n + 16;
     }();
     if (!reuse) release();
-    if (text.empty()) return;
-    char* out;
+    if (n == 0) return nullptr;
     if (n <= 7) {
         m_bytes[0] = static_cast<char>((n << 1) | 1);
-        out = m_bytes + 1;
-    } else {
-        if (!reuse) {
-            m_block = static_cast<char*>(std::malloc(sizeof(std::uint32_t) + n));
-            if (!m_block) throw std::bad_alloc();
-        }
-        const auto n32 = static_cast<std::uint32_t>(n);
-        std::memcpy(m_block, &n32, sizeof n32);
-        out = m_block + sizeof n32;
+        return m_bytes + 1;
     }
+    if (!reuse) {
+        m_block = static_cast<char*>(std::malloc(sizeof(std::uint32_t) + n));
+        if (!m_block) throw std::bad_alloc();
+    }
+    const auto n32 = static_cast<std::uint32_t>(n);
+    std::memcpy(m_block, &n32, sizeof n32);
+    return m_block + sizeof n32;
+}
+
+void CompactText::assignUtf8(std::string_view utf8) {
+    if (char* out = prepare(utf8.size())) std::memcpy(out, utf8.data(), utf8.size());
+}
+
+void CompactText::assign(std::wstring_view text) {
+    size_t n = 0;
+    for (wchar_t ch : text) n += EncodedLength(Valid(ch));
+    char* out = prepare(n);
+    if (!out) return;
     for (wchar_t ch : text) {
         const char32_t c = Valid(ch);
         if (c < 0x80) {

@@ -28,6 +28,8 @@ public:
     CompactText& operator=(const CompactText&) = delete;
 
     void assign(std::wstring_view text);
+    // The same for text already in UTF-8, which must be valid.
+    void assignUtf8(std::string_view utf8);
     bool empty() const { return m_word == 0; }
     std::string_view utf8() const {
         if (m_word == 0) return {};
@@ -44,6 +46,8 @@ private:
     // Heap blocks are aligned, so a pointer's lowest bit is 0; an inline text sets it, with
     // its length in the other bits of the first byte (little-endian layout).
     bool isInline() const { return (m_bytes[0] & 1) != 0; }
+    // Room for n bytes of text (in place, inline or in a block); null for none.
+    char* prepare(size_t n);
     void release();
     union {
         char* m_block;

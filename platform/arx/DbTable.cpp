@@ -6,6 +6,7 @@
 #include "DbTableStyle.h"
 #include "ListFormat.h"
 #include "ResBuf.h"
+#include "Utf8.h"
 
 ACRX_DEFINE_MEMBERS(AcDbTable, AcDbEntity, L"ACAD_TABLE")
 
@@ -80,6 +81,16 @@ Acad::ErrorStatus AcDbTable::setTextString(int row, int col, const wchar_t* text
     if (const auto es = assertWriteEnabled(); es != Acad::eOk) return es;
     if (!validRow(row) || !validCol(col)) return Acad::eInvalidIndex;
     m_rows[static_cast<size_t>(row)][static_cast<size_t>(col)].assign(text ? std::wstring_view(text) : std::wstring_view());
+    return Acad::eOk;
+}
+
+Acad::ErrorStatus AcDbTable::setTextUtf8(int row, int col, std::string_view text) {
+    if (const auto es = assertWriteEnabled(); es != Acad::eOk) return es;
+    if (!validRow(row) || !validCol(col)) return Acad::eInvalidIndex;
+    platform::CompactText& cell = m_rows[static_cast<size_t>(row)][static_cast<size_t>(col)];
+    // Bytes that are not UTF-8 are replaced as setTextString's conversion replaces them.
+    if (platform::IsValidUtf8(text)) cell.assignUtf8(text);
+    else cell.assign(platform::FromUtf8(text));
     return Acad::eOk;
 }
 

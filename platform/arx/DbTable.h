@@ -34,6 +34,8 @@ public:
     Acad::ErrorStatus setColumnWidth(double width);
 
     Acad::ErrorStatus setTextString(int row, int col, const wchar_t* text);
+    // The same with the text in UTF-8, as drawing files are read.
+    Acad::ErrorStatus setTextUtf8(int row, int col, std::string_view text);
     // A copy of the cell's text the caller frees with acutDelBuffer; null outside the table.
     wchar_t* textString(int row, int col) const;
     Acad::ErrorStatus textString(int row, int col, std::wstring& text) const;

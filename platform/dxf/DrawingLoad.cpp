@@ -225,7 +225,7 @@ private:
         for (int r = 0; r < source.rows; ++r)
             for (int c = 0; c < source.columns; ++c) {
                 const TableCell& cell = source.Cell(r, c);
-                if (!cell.text.empty()) table->setTextString(r, c, Wide(cell.text).c_str());
+                if (!cell.text.empty()) table->setTextUtf8(r, c, cell.text);
                 if (!cell.merged && (cell.spanRows > 1 || cell.spanColumns > 1))
                     table->mergeCells(r, std::min(source.rows, r + cell.spanRows) - 1, c,
                                       std::min(source.columns, c + cell.spanColumns) - 1);

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "DrawingDatabase.h"
+#include "Utf8.h"
 
 namespace {
 
@@ -68,6 +69,14 @@ TEST(Table, KeepsAnyTextExactly) {
     for (const auto& s : samples) {
         t.setTextString(0, 0, s.c_str());
         EXPECT_EQ(Text(t, 0, 0), s);
+        // The same text given in UTF-8, as a drawing file brings it.
+        t.setTextUtf8(0, 0, platform::ToUtf8(s));
+        EXPECT_EQ(Text(t, 0, 0), s);
+    }
+    // Bytes that are not UTF-8 read as the wide conversion reads them.
+    for (const std::string bad : {"a\xFFb", "\xC3", "x\xE2\x82", "\xED\xA0\x80 surrogate", "\xC0\xAF overlong"}) {
+        t.setTextUtf8(0, 0, bad);
+        EXPECT_EQ(Text(t, 0, 0), platform::FromUtf8(bad)) << bad;
     }
 }
 

@@ -1,6 +1,9 @@
 #include "TableBlock.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
+#include <unordered_map>
 
 #include "DxfTextChunks.h"
 
@@ -52,8 +55,8 @@ public:
         DxfObject& o = Next();
         o.tags = {{0, "LINE"}, m_doc.MakeHandle(5, m_doc.NewHandle()), m_owner, {100, "AcDbEntity"}, {8, "0"},
                   {6, "ByBlock"}, {62, "0"}, {370, "-2"}, {100, "AcDbLine"},
-                  m_doc.MakeDouble(10, x1), m_doc.MakeDouble(20, y1), {30, "0.0"},
-                  m_doc.MakeDouble(11, x2), m_doc.MakeDouble(21, y2), {31, "0.0"}};
+                  Number(10, x1), Number(20, y1), {30, "0.0"},
+                  Number(11, x2), Number(21, y2), {31, "0.0"}};
     }
 
     void Text(double x, double y, double height, double width, int attachment, std::string_view style,
@@ -62,8 +65,8 @@ public:
         auto& t = o.tags;
         t.reserve(20);
         t = {{0, "MTEXT"}, m_doc.MakeHandle(5, m_doc.NewHandle()), m_owner, {100, "AcDbEntity"}, {8, "0"},
-             {62, "0"}, {100, "AcDbMText"}, m_doc.MakeDouble(10, x), m_doc.MakeDouble(20, y), {30, "0.0"},
-             m_doc.MakeDouble(40, height), m_doc.MakeDouble(41, width), {46, "0.0"},
+             {62, "0"}, {100, "AcDbMText"}, Number(10, x), Number(20, y), {30, "0.0"},
+             Number(40, height), Number(41, width), {46, "0.0"},
              m_doc.MakeInt(71, attachment), {72, "5"}};
         AppendChunkedText(t, m_doc.Keep(ToCellText(text)), 3);
         t.push_back(m_doc.MakeTag(7, style));
@@ -72,6 +75,14 @@ public:
     }
 
 private:
+    // A grid repeats its coordinates row after row and column after column: each value is
+    // formatted (and its text kept) once. Keyed by the bits, so -0.0 stays apart from 0.0.
+    Tag Number(int code, double value) {
+        const auto [it, added] = m_numbers.try_emplace(std::bit_cast<std::uint64_t>(value));
+        if (added) it->second = m_doc.MakeDouble(code, value).Value();
+        return Tag{code, it->second};
+    }
+
     DxfObject& Next() {
         if (m_used < m_spare.size()) {
             DxfObject& o = m_block.Entities().emplace_back(std::move(m_spare[m_used++]));
@@ -86,6 +97,7 @@ private:
     Tag m_owner;
     std::vector<DxfObject> m_spare;
     size_t m_used = 0;
+    std::unordered_map<std::uint64_t, std::string_view> m_numbers;
 };
 
 DxfObject MakeBlockRecord(Document& doc, Handle handle, Handle tableHandle, std::string_view name, Handle tableRef) {

@@ -60,7 +60,8 @@ int main(int argc, char** argv) {
     // 2. The cross join into a grid.
     CTableLink link;
     link.m_bIncludeHeader = 1;
-    link.m_strSQL = L"SELECT * FROM [Order Details] CROSS JOIN Products";
+    // Access writes a cross join as a list of tables.
+    link.m_strSQL = L"SELECT * FROM [Order Details], Products";
     CCellGrid grid;
     start = std::chrono::steady_clock::now();
     if (!db->ReadRecords(link, grid)) return 1;

@@ -262,11 +262,9 @@ std::shared_ptr<Database> Database::Open(const ConnectTarget& target) {
         if (!collector) collector.emplace(ColumnNames(db->m_catalog, "MSysObjects"), ColumnNames(db->m_catalog, "MSysQueries"));
         collector->OnRow(table, row);
     };
-    mdb::Status status = mdb::ReadCatalog(db->m_hostPath, db->m_catalog, {"MSysObjects", "MSysQueries"}, onSystemRow);
-    if (status == mdb::Status::Damaged) {
-        collector.reset();
-        status = mdb::ReadCatalog(db->m_hostPath, db->m_catalog);
-    }
+    bool savedRowsRead = false;
+    const mdb::Status status = mdb::ReadCatalog(db->m_hostPath, db->m_catalog, {"MSysObjects", "MSysQueries"}, onSystemRow, &savedRowsRead);
+    if (!savedRowsRead) collector.reset();
     switch (status) {
     case mdb::Status::Ok: break;
     case mdb::Status::NotFound: RaiseFileNotFound(target.route, target.database);

@@ -425,11 +425,15 @@ Status CheckFile(const std::string& path) {
 std::chrono::milliseconds TimeLimit() { return std::chrono::milliseconds(g_timeLimitMs.load()); }
 void SetTimeLimit(std::chrono::milliseconds limit) { g_timeLimitMs = limit.count() > 0 ? limit.count() : 1; }
 
-Status ReadCatalog(const std::string& path, Catalog& catalog, const std::vector<std::string>& rowsOf, const TablesRowCallback& onRow) {
+Status ReadCatalog(const std::string& path, Catalog& catalog, const std::vector<std::string>& rowsOf, const TablesRowCallback& onRow,
+                   bool* rowsRead) {
+    if (rowsRead) *rowsRead = false;
     if (Status s = CheckFile(path); s != Status::Ok) return s;
     std::string output;
     const Status status = RunReader([&](wire::Writer& w) { return CatalogChild(path, rowsOf, w); }, output);
-    if (status != Status::Ok) return status;
+    // A reader that failed (or was stopped) after the whole catalogue failed on the rows read
+    // with it, when the caller can do without them: what it wrote of the catalogue counts.
+    if (status != Status::Ok && !(status == Status::Damaged && rowsRead && !rowsOf.empty())) return status;
     wire::Reader r(output);
     catalog = Catalog{};
     std::uint8_t jet3;
@@ -460,15 +464,20 @@ Status ReadCatalog(const std::string& path, Catalog& catalog, const std::vector<
     }
     std::uint8_t end;
     if (!r.U8(end) || end != 'E') return Status::Damaged;
-    for (size_t t = 0; t < rowsOf.size(); ++t) {
+    bool rowsOk = status == Status::Ok;
+    for (size_t t = 0; t < rowsOf.size() && rowsOk; ++t) {
         std::uint8_t present;
-        if (!r.U8(present) || present > 1) return Status::Damaged;
+        if (!r.U8(present) || present > 1) {
+            rowsOk = false;
+            break;
+        }
         if (!present) continue;
         const auto table = std::find_if(catalog.tables.begin(), catalog.tables.end(),
                                         [&](const Table& x) { return x.kind != TableKind::Linked && x.name == rowsOf[t]; });
-        if (table == catalog.tables.end() || !ParseRows(r, t, table->columns.size(), onRow)) return Status::Damaged;
+        rowsOk = table != catalog.tables.end() && ParseRows(r, t, table->columns.size(), onRow);
     }
-    return Status::Ok;
+    if (rowsRead) *rowsRead = rowsOk;
+    return rowsOk || rowsRead ? Status::Ok : Status::Damaged;
 }
 
 Status ReadRows(const std::string& path, const std::string& tableName, size_t columnCount, const RowCallback& onRow) {

@@ -77,9 +77,11 @@ Status ReadRows(const std::string& path, const std::string& tableName, size_t co
 using TablesRowCallback = std::function<void(size_t table, const std::vector<Value>&)>;
 
 // The catalogue; with rowsOf, also the rows of those named tables the file holds, in the same
-// read (onRow gets the index of the name, after the catalogue is filled in).
+// read (onRow gets the index of the name, after the catalogue is filled in). With rowsRead, a
+// catalogue that reads when those rows do not is still Ok, and *rowsRead says whether they did
+// (onRow may have had some of them: the caller drops what it got).
 Status ReadCatalog(const std::string& path, Catalog& catalog, const std::vector<std::string>& rowsOf = {},
-                   const TablesRowCallback& onRow = {});
+                   const TablesRowCallback& onRow = {}, bool* rowsRead = nullptr);
 Status ReadRowsOfTables(const std::string& path, const std::vector<std::pair<std::string, size_t>>& tables, const TablesRowCallback& onRow);
 
 }  // namespace platform::mdb

@@ -17,6 +17,16 @@ bool SameName(std::string_view a, std::string_view b) {
     return true;
 }
 
+std::uint64_t TagsFingerprint(const std::vector<Tag>& tags) {
+    constexpr std::uint64_t kPrime = 0x100000001B3ULL;
+    std::uint64_t h = 0xCBF29CE484222325ULL ^ tags.size();
+    for (const Tag& t : tags) {
+        h = (h ^ reinterpret_cast<std::uintptr_t>(t.Value().data())) * kPrime;
+        h = (h ^ ((static_cast<std::uint64_t>(t.Value().size()) << 16) | static_cast<std::uint16_t>(t.code))) * kPrime;
+    }
+    return h;
+}
+
 const std::vector<DxfObject>& Block::Entities() const {
     if (m_deferred) {
         m_entities = ParseDeferredEntities(m_deferred->text);

@@ -3,9 +3,11 @@
 // as read. Only what a writer must know structurally (tables with their records, blocks with
 // their entities) is grouped; everything else stays a flat list, so nothing is lost.
 #include <algorithm>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "DxfTag.h"
@@ -92,6 +94,16 @@ struct RawSection {
     std::vector<Tag> tags;
 };
 
+// An object read in exactly the form the writer gives its tags, kept so that it can be written
+// back as it was read while its tags stay as they were read (recognised by their count and a
+// fingerprint of their codes and value views: values are never changed in place).
+struct VerbatimText {
+    std::string_view text;
+    std::size_t count = 0;
+    std::uint64_t fingerprint = 0;
+};
+std::uint64_t TagsFingerprint(const std::vector<Tag>& tags);
+
 class Document {
 public:
     Document() = default;
@@ -150,8 +162,22 @@ public:
     // Adds an APPID record for the application unless one exists; true when added.
     bool EnsureAppId(std::string_view name);
 
+    // The reader's record of a large object read in the writer's own form (text in this
+    // document's storage), and that text while the object's tags are still the ones read.
+    void KeepVerbatim(const DxfObject& object, std::string_view text) {
+        m_verbatim[object.tags.data()] = {text, object.tags.size(), TagsFingerprint(object.tags)};
+    }
+    std::string_view VerbatimOf(const DxfObject& object) const {
+        if (m_verbatim.empty()) return {};
+        const auto it = m_verbatim.find(object.tags.data());
+        if (it == m_verbatim.end() || it->second.count != object.tags.size() || it->second.fingerprint != TagsFingerprint(object.tags))
+            return {};
+        return it->second.text;
+    }
+
 private:
     TextStore m_text;
+    std::unordered_map<const Tag*, VerbatimText> m_verbatim;  // by the tag list's storage
     Handle m_nextHandle = 0;
 };
 

@@ -222,6 +222,8 @@ private:
     // allocation of its exact size however many tags it has (memory touched for the first
     // time is what loading a large drawing mostly spends its time on).
     void ReadObject(const Tag& first, DxfObject& obj, std::string_view section) {
+        const size_t start = m_source.start;
+        bool asWritten = m_keepText && AsWritten(first);
         m_scratch.clear();
         m_scratch.push_back(first);
         for (;;) {
@@ -230,6 +232,7 @@ private:
                 Push(tag);
                 break;
             }
+            asWritten = asWritten && AsWritten(tag);
             if (m_scratch.size() == m_scratch.capacity() && m_scratch.size() >= (1u << 20)) {
                 // A huge object (a large table): room for every tag the rest of the file can
                 // hold, instead of doubling, which would touch its memory twice over.
@@ -246,6 +249,18 @@ private:
         } else {
             obj.tags.assign(m_scratch.begin(), m_scratch.end());
         }
+        // A large object (a table's entity) read in the writer's form is written back as read
+        // while its tags stay as read.
+        if (asWritten && obj.tags.size() >= kVerbatimTags) m_doc.KeepVerbatim(obj, m_text.substr(start, m_pendingSource.start - start));
+    }
+
+    // Whether the tag pulled last stands in the text exactly as the writer would write it.
+    bool AsWritten(const Tag& tag) const {
+        if (!m_source.AsWritten(tag.code)) return false;
+        // The writer writes control characters in text as ^X.
+        const TagType type = tag.Type();
+        return (type != TagType::String && type != TagType::Unknown) ||
+               std::none_of(tag.Value().begin(), tag.Value().end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; });
     }
 
     void ReadObjects(std::vector<DxfObject>& list, std::string_view section) {
@@ -289,7 +304,7 @@ private:
                 throw ParseError{m_tokens.CodeLine(), "expected BLOCK, found " + Describe(tag)};
             Block& block = m_doc.blocks.emplace_back();
             ReadObject(tag, block.begin, "BLOCKS");
-            if (m_deferBlocks && !IsLayoutBlock(block.Name())) TryDefer(block);
+            if (m_keepText && !IsLayoutBlock(block.Name())) TryDefer(block);
             for (;;) {
                 tag = Must("BLOCKS");
                 if (tag.Is(0, "ENDBLK")) {
@@ -327,12 +342,7 @@ private:
         bool handleSeen = false;
         for (;;) {
             Tag tag = Must("BLOCKS");
-            if (!m_source.AsWritten(tag.code)) return giveUp();
-            // The writer writes control characters in text as ^X.
-            const TagType type = tag.Type();
-            if ((type == TagType::String || type == TagType::Unknown) &&
-                std::any_of(tag.Value().begin(), tag.Value().end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; }))
-                return giveUp();
+            if (!AsWritten(tag)) return giveUp();
             if (tag.code == 0) {
                 if (tag.Value() == "ENDBLK") {
                     Push(tag);
@@ -387,8 +397,9 @@ private:
     void ReadSection(std::string_view name) {
         m_doc.sectionOrder.push_back(name);
         if (name != "HEADER" && !m_decoder) StartDecoding();
-        // Drawings written as R2013 whatever their version; older ones keep their own form.
-        m_deferBlocks = m_doc.Version() >= "AC1015";
+        // Drawings are written as R2013 whatever their version, so their text in the writer's
+        // form can be written back as it is; older ones keep their own form.
+        m_keepText = m_doc.Version() >= "AC1015";
         if (name == "HEADER") {
             // The header names the encoding, so the first one is read raw and decoded after.
             // Tags read once decoding has begun are decoded as they come: decoding twice
@@ -426,7 +437,8 @@ private:
     std::string_view m_text;
     std::optional<Tag> m_pending;
     Tokenizer::Source m_source, m_pendingSource;  // of the tag pulled last, of the pending one
-    bool m_deferBlocks = false;
+    bool m_keepText = false;
+    static constexpr size_t kVerbatimTags = 256;
     std::unique_ptr<TextDecoder> m_decoder;
     std::vector<Tag> m_scratch;
 };

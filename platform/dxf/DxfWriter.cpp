@@ -91,7 +91,7 @@ private:
 
 class Writer {
 public:
-    Writer(Sink& sink, bool utf8, std::string_view codePage) : m_sink(sink), m_utf8(utf8) {
+    Writer(Sink& sink, const Document& doc, bool utf8, std::string_view codePage) : m_sink(sink), m_doc(doc), m_utf8(utf8) {
         if (!utf8) m_encoder = std::make_unique<TextEncoder>(codePage);
     }
 
@@ -110,7 +110,13 @@ public:
     void Put(const std::vector<Tag>& tags) {
         for (const Tag& t : tags) Put(t);
     }
-    void Put(const DxfObject& o) { Put(o.tags); }
+    void Put(const DxfObject& o) {
+        // Text read in this writer's form (and in UTF-8) goes out as it came in.
+        if (const std::string_view text = m_utf8 ? m_doc.VerbatimOf(o) : std::string_view(); !text.empty())
+            m_sink.Put(text);
+        else
+            Put(o.tags);
+    }
 
 private:
     bool NeedsEscape(std::string_view v) const {
@@ -150,6 +156,7 @@ private:
     }
 
     Sink& m_sink;
+    const Document& m_doc;
     bool m_utf8;
     std::unique_ptr<TextEncoder> m_encoder;
 };
@@ -161,7 +168,7 @@ void WriteSection(Writer& w, std::string_view name) {
 
 void WriteDocument(const Document& doc, Sink& sink) {
     const Tag* codePage = doc.HeaderValue("$DWGCODEPAGE", 3);
-    Writer w(sink, doc.Version() >= "AC1021", codePage ? TrimBlanks(codePage->Value()) : std::string_view("ANSI_1252"));
+    Writer w(sink, doc, doc.Version() >= "AC1021", codePage ? TrimBlanks(codePage->Value()) : std::string_view("ANSI_1252"));
     auto has = [&doc](std::string_view name) {
         for (auto n : doc.sectionOrder)
             if (n == name) return true;

@@ -1,8 +1,11 @@
-// Entities of blocks outside the layouts are kept as read text until something needs them: what
-// the document answers, writes and parses from them must be what it would with them parsed.
+// Text kept as read: entities of blocks outside the layouts until something needs them, and large
+// objects while their tags stay as read. What the document answers, writes and parses from them
+// must be what it would with everything parsed and written anew.
 #include <gtest/gtest.h>
 
+#include "AcadTable.h"
 #include "DxfReader.h"
+#include "DxfTemplate.h"
 #include "DxfTestUtil.h"
 #include "DxfWriter.h"
 #include "TableBlock.h"
@@ -147,4 +150,48 @@ TEST(DeferredBlocks, DamagedValueInABlockIsReportedAtItsLine) {
     ReadResult r = ReadDxfText(text, "damaged.dxf");
     ASSERT_FALSE(r);
     EXPECT_EQ(r.error->line, line) << r.error->Message();
+}
+
+// A large object (a table's entity) read in the writer's form is written back as read while its
+// tags are the ones read; a change to any tag, in place or not, and it is written from its tags.
+TEST(VerbatimObjects, ALargeObjectIsWrittenAsReadUntilItsTagsChange) {
+    auto made = NewDocument();
+    AcadTable table;
+    table.Resize(40, 5, 0.5, 2.0);
+    for (int r = 0; r < 40; ++r)
+        for (int c = 0; c < 5; ++c) table.Cell(r, c).text = std::to_string(r) + "," + std::to_string(c);
+    StoreTable(*made, table);
+    const std::string text = WriteDxfToString(*made);
+
+    auto doc = ReadText(text);
+    auto eager = ReadText(WithCrlf(text));  // carriage returns: nothing kept as read
+    ASSERT_TRUE(doc && eager);
+    ASSERT_EQ(FindTableEntities(*doc).size(), 1u);
+    auto* entity = const_cast<DxfObject*>(FindTableEntities(*doc).front());
+    ASSERT_GE(entity->tags.size(), 256u);
+    EXPECT_FALSE(doc->VerbatimOf(*entity).empty());
+    EXPECT_TRUE(eager->VerbatimOf(*FindTableEntities(*eager).front()).empty());
+    EXPECT_EQ(WriteDxfToString(*doc), WriteDxfToString(*eager));
+
+    // The same value from other storage: no longer the tags read, and written alike.
+    const auto cell = std::find_if(entity->tags.begin(), entity->tags.end(), [](const Tag& t) { return t.Is(1, "17,3"); });
+    ASSERT_NE(cell, entity->tags.end());
+    cell->SetValue(doc->Keep("17,3"));
+    EXPECT_TRUE(doc->VerbatimOf(*entity).empty());
+    EXPECT_EQ(WriteDxfToString(*doc), WriteDxfToString(*eager));
+
+    // Rewritten in place (its tag list reused) with one cell changed: the change is written.
+    auto again = ReadText(text);
+    auto* rewritten = const_cast<DxfObject*>(FindTableEntities(*again).front());
+    auto parsed = ParseAcadTable(*rewritten);
+    ASSERT_TRUE(parsed);
+    parsed->Cell(17, 3).text = "changed";
+    AcadTableToObject(*parsed, *again, *rewritten);
+    EXPECT_TRUE(again->VerbatimOf(*rewritten).empty());
+    auto reread = ReadText(WriteDxfToString(*again));
+    ASSERT_TRUE(reread);
+    const auto written = ParseAcadTable(*FindTableEntities(*reread).front());
+    ASSERT_TRUE(written);
+    EXPECT_EQ(written->Cell(17, 3).text, "changed");
+    EXPECT_EQ(written->Cell(17, 2).text, "17,2");
 }

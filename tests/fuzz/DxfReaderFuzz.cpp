@@ -18,10 +18,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     {
-        // Block entities kept as read text are written as writing them parsed would write them.
+        // Text kept as read (block entities, large objects) is written as writing the parsed
+        // tags would write it: parse every block and give every object a fresh tag list.
         ReadResult parsed = ReadDxfText(std::string_view(reinterpret_cast<const char*>(data), size), "fuzz.dxf");
         if (!parsed) __builtin_trap();
-        for (Block& b : parsed.document->blocks) b.Entities();
+        auto fresh = [](DxfObject& o) { o.tags = std::vector<Tag>(o.tags.begin(), o.tags.end()); };
+        for (Block& b : parsed.document->blocks) {
+            fresh(b.begin);
+            fresh(b.end);
+            for (DxfObject& e : b.Entities()) fresh(e);
+        }
+        for (SymbolTable& t : parsed.document->tables) {
+            fresh(t.head);
+            for (DxfObject& o : t.records) fresh(o);
+        }
+        for (auto* list : {&parsed.document->classes, &parsed.document->entities, &parsed.document->objects})
+            for (DxfObject& o : *list) fresh(o);
         if (WriteDxfToString(*parsed.document) != WriteDxfToString(*r.document)) __builtin_trap();
     }
     for (const DxfObject* e : FindTableEntities(*r.document)) {

@@ -53,19 +53,9 @@ public:
     // (its group code line aligned as the writer aligns it, no carriage returns, not decoded).
     struct Source {
         size_t start = 0;
-        std::string_view codeLine;
-        bool altered = false;  // a line ended in a carriage return, or the value was decoded
-
-        bool AsWritten(int code) const {
-            if (altered) return false;
-            // As "%3d": the code's characters right-aligned in three columns, blanks before.
-            const size_t len = code < 0 ? 2 : code < 10 ? 1 : code < 100 ? 2 : code < 1000 ? 3 : 4;
-            const size_t width = std::max<size_t>(3, len);
-            if (codeLine.size() != width) return false;
-            for (size_t i = 0; i < width - len; ++i)
-                if (codeLine[i] != ' ') return false;
-            return codeLine[width - len] != ' ' && codeLine.back() >= '0' && codeLine.back() <= '9';
-        }
+        // The group code line is as the writer writes it ("%3d"), no line ends in a carriage
+        // return, and the value was not decoded.
+        bool asWritten = false;
     };
 
     // Everything needed to read again from a point.
@@ -81,9 +71,9 @@ public:
         m_crs = 0;
         std::string_view codeLine;
         if (!NextLine(codeLine)) return false;
-        m_source.codeLine = codeLine;
         m_codeLine = m_line;
-        tag.code = ParseCode(codeLine);
+        bool written = false;
+        tag.code = ParseCode(codeLine, written);
         std::string_view value;
         if (!NextLine(value)) {
             throw ParseError{m_line, "unexpected end of file after group code " + std::to_string(tag.code)};
@@ -96,7 +86,7 @@ public:
                                          ", found " + Shown(value)};
         }
         tag.SetValue(value);
-        m_source.altered = m_crs != 0;
+        m_source.asWritten = written && m_crs == 0;
         return true;
     }
     const Source& LastSource() const { return m_source; }
@@ -123,17 +113,32 @@ private:
         return true;
     }
 
-    int ParseCode(std::string_view line) const {
+    // The code of a group code line; written tells whether the line is as the writer writes it.
+    int ParseCode(std::string_view line, bool& written) const {
         // Nearly every code line is three characters, digits right-aligned.
         if (line.size() == 3) {
             const auto digit = [](char c) { return c >= '0' && c <= '9'; };
             const char a = line[0], b = line[1], c = line[2];
             if (digit(c)) {
+                written = true;
                 if (a == ' ' && b == ' ') return c - '0';
-                if (a == ' ' && digit(b)) return (b - '0') * 10 + (c - '0');
-                if (digit(a) && digit(b)) return (a - '0') * 100 + (b - '0') * 10 + (c - '0');
+                if (a == ' ' && digit(b)) {
+                    written = b != '0';
+                    return (b - '0') * 10 + (c - '0');
+                }
+                if (digit(a) && digit(b)) {
+                    written = a != '0';
+                    return (a - '0') * 100 + (b - '0') * 10 + (c - '0');
+                }
+                written = false;
             }
         }
+        const int code = ParseAnyCode(line);
+        written = line == GroupCodeLine(code).substr(0, line.size()) && line.size() + 1 == GroupCodeLine(code).size();
+        return code;
+    }
+
+    int ParseAnyCode(std::string_view line) const {
         size_t i = 0;
         while (i < line.size() && line[i] == ' ') ++i;
         bool negative = false;
@@ -198,7 +203,7 @@ private:
         if (m_decoder && (tag.Type() == TagType::String || tag.Type() == TagType::Unknown) &&
             m_decoder->NeedsDecoding(tag.Value())) {
             tag.SetValue(m_doc.Keep(m_decoder->Decode(tag.Value())));
-            m_source.altered = true;  // the writer writes what was decoded
+            m_source.asWritten = false;  // the writer writes what was decoded
         }
         return true;
     }
@@ -256,7 +261,7 @@ private:
 
     // Whether the tag pulled last stands in the text exactly as the writer would write it.
     bool AsWritten(const Tag& tag) const {
-        if (!m_source.AsWritten(tag.code)) return false;
+        if (!m_source.asWritten) return false;
         // The writer writes control characters in text as ^X.
         const TagType type = tag.Type();
         return (type != TagType::String && type != TagType::Unknown) ||

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <cstdint>
 #include <cstring>
 #include <fcntl.h>
 #include <memory>
@@ -120,7 +121,18 @@ public:
 
 private:
     bool NeedsEscape(std::string_view v) const {
-        for (char ch : v) {
+        size_t i = 0;
+        if (m_utf8) {
+            // Eight bytes at a time: a byte below 0x20 borrows in the subtraction, and only such
+            // a byte (or one above it, after it) leaves its high bit set in the result.
+            constexpr std::uint64_t kSpaces = 0x2020202020202020ULL, kHighs = 0x8080808080808080ULL;
+            for (; i + 8 <= v.size(); i += 8) {
+                std::uint64_t word;
+                std::memcpy(&word, v.data() + i, 8);
+                if ((word - kSpaces) & ~word & kHighs) return true;
+            }
+        }
+        for (char ch : v.substr(i)) {
             const auto c = static_cast<unsigned char>(ch);
             if (c < 0x20 || (c >= 0x80 && !m_utf8)) return true;
         }

@@ -85,6 +85,16 @@ TEST(DxfText, ControlCharactersNeverBreakALine) {
     ReadResult back = ReadDxfText(written, "d.dxf");
     ASSERT_TRUE(back) << back.error->Message();
     EXPECT_EQ(back.document->entities.size(), 1u);
+    // Wherever the control character stands in a longer text; bytes above it stay as they are.
+    for (size_t at = 0; at < 21; ++at) {
+        std::string text = "abcdefghijklmnopqrst\xC3\xA9";
+        text[at] = '\x01';
+        for (Tag& t : doc.entities[0].tags)
+            if (t.code == 1) t.SetValue(doc.Keep(text));
+        std::string expected = text;
+        expected.replace(at, 1, "^A");
+        EXPECT_NE(WriteDxfToString(doc).find("\n" + expected + "\n"), std::string::npos) << at;
+    }
 }
 
 // Found by fuzzing: header values were decoded again for every further HEADER section, so

@@ -283,7 +283,9 @@ int CatalogChild(const std::string& path, const std::vector<std::string>& rowsOf
         if (entry->object_type == MDB_TABLE || entry->object_type == MDB_LINKED_TABLE) entries.push_back(entry);
     }
     w.U32(static_cast<std::uint32_t>(entries.size()));
-    for (MdbCatalogEntry* entry : entries) {
+    std::vector<unsigned> columnCounts(entries.size(), 0);  // of each table, for its rows below
+    for (size_t e = 0; e < entries.size(); ++e) {
+        MdbCatalogEntry* entry = entries[e];
         w.Str(entry->object_name);
         if (entry->object_type == MDB_LINKED_TABLE) {
             w.U8(static_cast<std::uint8_t>(TableKind::Linked));
@@ -294,6 +296,7 @@ int CatalogChild(const std::string& path, const std::vector<std::string>& rowsOf
         MdbTableDef* table = mdb_read_table(entry);
         if (!table || !mdb_read_columns(table)) return kExitDamaged;
         w.U32(table->num_cols);
+        columnCounts[e] = table->num_cols;
         for (unsigned c = 0; c < table->num_cols; ++c) {
             auto* col = static_cast<MdbColumn*>(g_ptr_array_index(table->columns, c));
             w.Str(col->name);
@@ -315,10 +318,9 @@ int CatalogChild(const std::string& path, const std::vector<std::string>& rowsOf
             w.U8(0);
             continue;
         }
-        MdbTableDef* table = mdb_read_table(*it);
-        if (!table || !mdb_read_columns(table)) return kExitDamaged;
         w.U8(1);
-        if (const int status = TableRows(mdb, path, name, table->num_cols, w); status != kExitOk) return status;
+        const size_t columns = columnCounts[static_cast<size_t>(it - entries.begin())];
+        if (const int status = TableRows(mdb, path, name, columns, w); status != kExitOk) return status;
     }
     return kExitOk;
 }

@@ -240,14 +240,14 @@ void WriteDocument(const Document& doc, Sink& sink) {
     sink.Flush();
 }
 
+// Adds an application name unless the list has it already (names ignore case).
+void AddApp(std::vector<std::string_view>& apps, std::string_view app) {
+    if (std::none_of(apps.begin(), apps.end(), [&](std::string_view a) { return SameName(a, app); })) apps.push_back(app);
+}
+
 void CollectApps(const DxfObject& o, std::vector<std::string_view>& apps) {
-    for (size_t i = o.XDataStart(); i < o.tags.size(); ++i) {
-        if (o.tags[i].code != 1001) continue;
-        bool known = false;
-        for (auto a : apps)
-            if (SameName(a, o.tags[i].Value())) known = true;
-        if (!known) apps.push_back(o.tags[i].Value());
-    }
+    for (size_t i = o.XDataStart(); i < o.tags.size(); ++i)
+        if (o.tags[i].code == 1001) AddApp(apps, o.tags[i].Value());
 }
 
 bool HasTableEntity(const Document& doc) {
@@ -284,8 +284,7 @@ void PrepareForSave(Document& doc) {
         for (const DxfObject& r : t.records) CollectApps(r, apps);
     for (const Block& b : doc.blocks) {
         if (const DeferredEntities* d = b.Deferred()) {
-            for (std::string_view app : d->apps)
-                if (std::none_of(apps.begin(), apps.end(), [&](std::string_view a) { return SameName(a, app); })) apps.push_back(app);
+            for (std::string_view app : d->apps) AddApp(apps, app);
             continue;
         }
         for (const DxfObject& e : b.Entities()) CollectApps(e, apps);

@@ -229,15 +229,6 @@ void DescribeComputed(ResultColumn& column, const _variant_t* firstValue) {
     }
 }
 
-struct AuthorizerState {
-    std::set<std::string> tables;
-};
-
-int CollectTables(void* data, int action, const char* a1, const char*, const char*, const char*) {
-    if (action == SQLITE_READ && a1) static_cast<AuthorizerState*>(data)->tables.insert(a1);
-    return SQLITE_OK;
-}
-
 // The column names of a table of the catalogue; none when it has no such table.
 std::vector<std::string> ColumnNames(const mdb::Catalog& catalog, std::string_view table) {
     std::vector<std::string> names;
@@ -277,6 +268,8 @@ std::shared_ptr<Database> Database::Open(const ConnectTarget& target) {
     sqlite3_db_config(db->m_db, SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
     sqlite3_db_config(db->m_db, SQLITE_DBCONFIG_DQS_DDL, 0, nullptr);
     RegisterAccessFunctions(db->m_db);
+    db->m_policy = std::make_unique<ReadOnlyPolicy>(db->m_db);
+    const ReadOnlyPolicy::Trusted building(*db->m_policy);
     db->CreateTables();
     std::vector<SavedQuery> saved;
     if (collector && collector->Usable() && !ColumnNames(db->m_catalog, "MSysObjects").empty() &&
@@ -287,6 +280,7 @@ std::shared_ptr<Database> Database::Open(const ConnectTarget& target) {
 }
 
 Database::~Database() {
+    m_policy.reset();
     if (m_db) sqlite3_close_v2(m_db);
 }
 
@@ -315,6 +309,7 @@ Database::TableState* Database::FindTable(std::string_view sqliteName) {
 
 void Database::Load(TableState& table) {
     if (table.loaded || !table.created) return;
+    const ReadOnlyPolicy::Trusted loading(*m_policy);
     const auto& columns = table.definition.columns;
     std::string sql = "INSERT INTO " + Quoted(table.definition.name) + " VALUES (";
     for (size_t c = 0; c < columns.size(); ++c) sql += c ? ",?" : "?";
@@ -361,6 +356,13 @@ void Database::Load(TableState& table) {
     table.loaded = true;
 }
 
+void Database::RaiseRefused() {
+    // Changes to data are refused in Access's own words: the files are opened read-only.
+    if (m_policy->RefusedAWrite()) RaiseEngineError(m_route, L"Operation must use an updateable query.");
+    RaiseEngineError(m_route, L"The statement was refused: only reading the database's own tables and queries is allowed, and it uses " +
+                                  FromUtf8(m_policy->Refused()) + L".");
+}
+
 void Database::RaiseSqlError(std::wstring_view sql) {
     const std::string message = sqlite3_errmsg(m_db);
     auto after = [&](std::string_view prefix) { return FromUtf8(std::string_view(message).substr(prefix.size())); };
@@ -387,21 +389,21 @@ ResultSet Database::Query(std::wstring_view sqlText) {
     const Translation translation = Translate(ToUtf8(sqlText), m_route == Route::Odbc);
     const std::string& sql = translation.sql;
     if (sql.find_first_not_of(" \t\r\n") == std::string::npos) RaiseNoCommand(m_route);
-    AuthorizerState reads;
     StatementGuard statement;
     const char* tail = nullptr;
-    sqlite3_set_authorizer(m_db, CollectTables, &reads);
+    m_policy->Reset();
     const int rc = sqlite3_prepare_v2(m_db, sql.c_str(), static_cast<int>(sql.size()), &statement.stmt, &tail);
-    sqlite3_set_authorizer(m_db, nullptr, nullptr);
+    if (rc != SQLITE_OK && !m_policy->Refused().empty()) RaiseRefused();
     if (rc != SQLITE_OK) RaiseSqlError(sqlText);
     if (!statement.stmt) RaiseNoCommand(m_route);
     if (tail && std::string_view(tail).find_first_not_of(" \t\r\n;") != std::string_view::npos)
         _com_issue_errorex(DB_E_ERRORSINCOMMAND, m_route == Route::Odbc ? L"Microsoft OLE DB Provider for ODBC Drivers" : L"Microsoft Access Database Engine",
                            m_route == Route::Odbc ? L"[Microsoft][ODBC Microsoft Access Driver] Characters found after end of SQL statement."
                                                   : L"Characters found after end of SQL statement.");
-    // The files are opened read-only: statements that would change data are refused.
+    // The policy refuses every change; this stays as a second line behind it.
     if (!sqlite3_stmt_readonly(statement.stmt)) RaiseEngineError(m_route, L"Operation must use an updateable query.");
-    for (const auto& name : reads.tables)
+    const std::set<std::string> reads = m_policy->TablesRead();
+    for (const auto& name : reads)
         if (TableState* table = FindTable(name)) Load(*table);
 
     ResultSet result;

@@ -13,6 +13,7 @@
 #include "Ado.h"
 #include "ConnectString.h"
 #include "MdbReader.h"
+#include "ReadOnlyPolicy.h"
 #include "SavedQueries.h"
 
 struct sqlite3;
@@ -86,6 +87,7 @@ private:
     void Load(TableState& table);
     TableState* FindTable(std::string_view sqliteName);
     [[noreturn]] void RaiseSqlError(std::wstring_view sql);
+    [[noreturn]] void RaiseRefused();
 
     Route m_route = Route::Odbc;
     std::wstring m_displayPath;
@@ -95,6 +97,7 @@ private:
     std::unordered_map<std::string, size_t> m_byName;  // lower-case ASCII name -> table
     std::vector<ViewState> m_views;                    // saved select queries, in catalogue order
     sqlite3* m_db = nullptr;
+    std::unique_ptr<ReadOnlyPolicy> m_policy;  // installed on m_db for its whole life
 };
 
 }  // namespace platform::access

@@ -1,0 +1,105 @@
+// A link's SQL comes from a drawing anyone may have written: it may only read the database's
+// own tables and queries. Each hostile statement is refused, names what was refused, and
+// leaves nothing behind: no file created, no other database read, no state another statement
+// of the same connection could see.
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include <filesystem>
+#include <string>
+
+#include "Ado.h"
+#include "Utf8.h"
+#include "testing/TempDir.h"
+
+namespace {
+
+const std::wstring kData = platform::FromUtf8(VELLORIA_TEST_DATA);
+const std::wstring kNwind = L"Driver={Microsoft Access Driver (*.mdb, *.accdb)};Dbq=" + kData + L"/nwind.mdb;Uid=;Pwd=;";
+
+class StatementPolicy : public ::testing::Test {
+protected:
+    void SetUp() override {
+        CoInitialize(nullptr);
+        m_connection.CreateInstance(CLSID_Connection);
+        m_connection->Open(_bstr_t(kNwind), _bstr_t(L""), _bstr_t(L""), 0);
+    }
+    void TearDown() override {
+        m_connection = nullptr;
+        CoUninitialize();
+    }
+    // The error the statement raises; empty when it ran.
+    std::string ErrorOf(const std::string& sql) {
+        _RecordsetPtr rs;
+        rs.CreateInstance(CLSID_Recordset);
+        rs->PutCursorLocation(adUseClient);
+        try {
+            rs->Open(_variant_t(platform::FromUtf8(sql).c_str()), _variant_t(static_cast<IUnknown*>(m_connection.GetInterfacePtr())), adOpenStatic,
+                     adLockOptimistic, adCmdText);
+        } catch (const _com_error& e) {
+            return e.Description().length() ? platform::ToUtf8(static_cast<const wchar_t*>(e.Description())) : "(no description)";
+        }
+        return {};
+    }
+    _ConnectionPtr m_connection;
+};
+
+// A SQLite file holding something a stranger's drawing must never carry away.
+void MakeSecretFile(const std::string& path) {
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(path.c_str(), &db), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(db, "CREATE TABLE logins(secret TEXT); INSERT INTO logins VALUES('hunter2');", nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(db);
+}
+
+TEST_F(StatementPolicy, AttachIsRefusedAndCreatesNoFile) {
+    testing_support::TempDir dir;
+    const std::string planted = dir / "planted.db";
+    const std::string error = ErrorOf("ATTACH '" + planted + "' AS x");
+    EXPECT_NE(error.find("ATTACH"), std::string::npos) << error;
+    EXPECT_NE(error.find("refused"), std::string::npos) << error;
+    EXPECT_FALSE(std::filesystem::exists(planted));
+}
+
+TEST_F(StatementPolicy, AnotherSqliteFileCannotBeReadInOneStatementOrTwo) {
+    testing_support::TempDir dir;
+    const std::string secret = dir / "secret.db";
+    MakeSecretFile(secret);
+    EXPECT_FALSE(ErrorOf("ATTACH '" + secret + "' AS x").empty());
+    // Had the first statement been let through, the second would read the file.
+    const std::string read = ErrorOf("SELECT secret FROM x.logins");
+    EXPECT_FALSE(read.empty());
+    EXPECT_EQ(read.find("hunter2"), std::string::npos);
+    EXPECT_FALSE(ErrorOf("SELECT * FROM Shippers WHERE ShipperID IN (SELECT 1 FROM x.logins)").empty());
+}
+
+TEST_F(StatementPolicy, StatementsThatChangeTheConnectionAreRefused) {
+    // Whatever stops them (the translator or the engine's policy), none runs and the
+    // connection reads as before.
+    const char* const statements[] = {
+        "DETACH x",
+        "BEGIN",
+        "SAVEPOINT s",
+        "PRAGMA writable_schema=1",
+        "PRAGMA query_only=0",
+        "CREATE TEMP TABLE t(a)",
+        "CREATE TEMP VIEW v AS SELECT 1",
+        "DROP TABLE Shippers",
+        "INSERT INTO Shippers (CompanyName) VALUES ('x')",
+        "ANALYZE",
+        "VACUUM INTO '/tmp/velloria-vacuum.db'",
+        "SELECT load_extension('/tmp/x')",
+        "SELECT * FROM Shippers; ATTACH 'x' AS y",
+    };
+    for (const char* sql : statements) EXPECT_FALSE(ErrorOf(sql).empty()) << sql;
+    EXPECT_FALSE(std::filesystem::exists("/tmp/velloria-vacuum.db"));
+    EXPECT_EQ(ErrorOf("SELECT CompanyName FROM Shippers"), "");
+}
+
+TEST_F(StatementPolicy, ChangesToDataKeepAccesssWording) {
+    for (const char* sql : {"DELETE FROM Shippers", "UPDATE Shippers SET CompanyName = 'x'"})
+        EXPECT_NE(ErrorOf(sql).find("Operation must use an updateable query."), std::string::npos) << sql;
+    EXPECT_EQ(ErrorOf("SELECT COUNT(*) FROM Shippers"), "");
+}
+
+}  // namespace

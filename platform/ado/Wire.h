@@ -2,13 +2,12 @@
 // The byte stream between a reader process and its parent: little helpers that write and
 // read fixed-size values and length-prefixed strings. Reading is checked: a short or
 // malformed stream reads as false, never past its end.
-#include <unistd.h>
-
-#include <cerrno>
 #include <cstdint>
 #include <cstring>
 #include <string>
 #include <string_view>
+
+#include "posix/FileIo.h"
 
 namespace platform::wire {
 
@@ -28,13 +27,7 @@ public:
         if (m_buffer.size() >= kChunk) Flush();
     }
     bool Flush() {
-        size_t done = 0;
-        while (done < m_buffer.size()) {
-            const ssize_t n = ::write(m_fd, m_buffer.data() + done, m_buffer.size() - done);
-            if (n < 0 && errno == EINTR) continue;
-            if (n <= 0) return false;
-            done += static_cast<size_t>(n);
-        }
+        if (!posix::WriteAll(m_fd, m_buffer)) return false;
         m_buffer.clear();
         return true;
     }

@@ -508,7 +508,7 @@ ReadResult ReadDxfFile(const std::string& path) {
     try {
         auto doc = std::make_unique<Document>();
         std::string why;
-        const std::optional<std::string_view> text = doc->Text().MapFile(path, why);
+        const std::optional<std::string_view> text = doc->Text().ReadFile(path, why);
         if (!text) {
             result.error = DxfError{path, 0, why};
             return result;

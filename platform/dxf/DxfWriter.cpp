@@ -10,7 +10,8 @@
 #include <stdexcept>
 #include <unistd.h>
 
-#include "AtomicFile.h"
+#include "posix/AtomicFile.h"
+#include "posix/FileIo.h"
 #include "DxfText.h"
 #include "Utf8.h"
 
@@ -63,16 +64,8 @@ private:
             m_out->append(data, size);
             return;
         }
-        while (size > 0) {
-            const ssize_t n = ::write(m_fd, data, size);
-            if (n < 0) {
-                if (errno == EINTR) continue;
-                throw std::runtime_error(std::string("cannot write: ") + std::strerror(errno));
-            }
-            data += n;
-            size -= static_cast<size_t>(n);
-            m_written += static_cast<size_t>(n);
-        }
+        if (!posix::WriteAll(m_fd, data, size)) throw std::runtime_error(std::string("cannot write: ") + std::strerror(errno));
+        m_written += size;
         // The disk starts on what is written while the rest is still being formatted, so the
         // flush that ends a save finds little left to do.
         if (m_written - m_started >= kWritebackStep) {
@@ -317,7 +310,7 @@ std::string WriteDxfToString(const Document& doc) {
 std::optional<DxfError> SaveDxfFile(Document& doc, const std::string& path) {
     try {
         PrepareForSave(doc);
-        AtomicFile file(path);
+        posix::AtomicFile file(path);
         Sink sink(file.Fd());
         WriteDocument(doc, sink);
         file.Commit();

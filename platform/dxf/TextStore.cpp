@@ -1,11 +1,8 @@
 #include "TextStore.h"
 
-#include <cerrno>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/mman.h>
-#include <sys/stat.h>
-#include <unistd.h>
+
+#include "posix/FileIo.h"
 
 namespace platform::dxf {
 
@@ -38,37 +35,10 @@ std::string_view TextStore::Adopt(std::unique_ptr<char[]> buffer, std::size_t si
     return kept;
 }
 
-TextStore::Mapping::~Mapping() {
-    if (address) ::munmap(address, size);
-}
-
-std::optional<std::string_view> TextStore::MapFile(const std::string& path, std::string& why) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        why = std::string("cannot open the file: ") + std::strerror(errno);
-        return std::nullopt;
-    }
-    struct stat st{};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        why = "cannot open the file: not a regular file";
-        return std::nullopt;
-    }
-    const auto size = static_cast<std::size_t>(st.st_size);
-    if (size == 0) {
-        ::close(fd);
-        return std::string_view();
-    }
-    // The whole file is read at once, so its pages are brought in up front.
-    void* address = ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd, 0);
-    const int error = errno;
-    ::close(fd);
-    if (address == MAP_FAILED) {
-        why = std::string("cannot read the file: ") + std::strerror(error);
-        return std::nullopt;
-    }
-    m_mappings.emplace_back(address, size);
-    return std::string_view(static_cast<const char*>(address), size);
+std::optional<std::string_view> TextStore::ReadFile(const std::string& path, std::string& why) {
+    posix::FileBytes bytes;
+    if (!posix::ReadRegularFile(path, bytes, why)) return std::nullopt;
+    return Adopt(std::move(bytes.data), bytes.size);
 }
 
 }  // namespace platform::dxf

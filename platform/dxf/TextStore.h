@@ -23,21 +23,12 @@ public:
     std::string_view Keep(std::string_view text);
     // Takes over a whole buffer (text held in memory).
     std::string_view Adopt(std::unique_ptr<char[]> buffer, std::size_t size);
-    // Maps a file read-only for the life of the store; nothing and the reason on failure.
-    std::optional<std::string_view> MapFile(const std::string& path, std::string& why);
+    // Reads a regular file whole into the store; nothing and the reason on failure. The file
+    // is read, not mapped: a file that another program shortens while it is open then reads
+    // as it was, instead of faulting.
+    std::optional<std::string_view> ReadFile(const std::string& path, std::string& why);
 
 private:
-    // A read-only file mapping, unmapped when dropped.
-    struct Mapping {
-        void* address = nullptr;
-        std::size_t size = 0;
-        Mapping(void* a, std::size_t s) : address(a), size(s) {}
-        Mapping(Mapping&& o) noexcept : address(o.address), size(o.size) { o.address = nullptr; }
-        Mapping& operator=(Mapping&&) = delete;
-        ~Mapping();
-    };
-
-    std::vector<Mapping> m_mappings;
     std::vector<std::unique_ptr<char[]>> m_chunks;
     char* m_free = nullptr;
     std::size_t m_left = 0;

@@ -2,6 +2,9 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <set>
+#include <stdexcept>
 #include <cstdlib>
 #include <ctime>
 #include <fcntl.h>
@@ -10,67 +13,40 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "posix/AtomicFile.h"
+#include "posix/FileIo.h"
+
 namespace platform {
 
 namespace {
 
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd = -1) : m_fd(fd) {}
-    ~FileDescriptor() {
-        if (m_fd >= 0) ::close(m_fd);
-    }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    int get() const { return m_fd; }
-    int release() {
-        int fd = m_fd;
-        m_fd = -1;
-        return fd;
-    }
-
-private:
-    int m_fd;
-};
+using posix::FileDescriptor;
 
 // Exclusive flock on "<file>.lock" for the lifetime of the object. Without a folder to hold
 // the lock file (nothing stored yet, read-only access) no lock is needed.
 class RegistryLock {
 public:
     RegistryLock(const std::string& file, bool createFolder) : m_fd(OpenLockFile(file, createFolder)) {
-        if (m_fd.get() >= 0)
-            while (::flock(m_fd.get(), LOCK_EX) != 0 && errno == EINTR) {
+        if (m_fd.Valid())
+            while (::flock(m_fd.Get(), LOCK_EX) != 0 && errno == EINTR) {
             }
     }
     ~RegistryLock() {
-        if (m_fd.get() >= 0) ::flock(m_fd.get(), LOCK_UN);
+        if (m_fd.Valid()) ::flock(m_fd.Get(), LOCK_UN);
     }
 
 private:
-    static int OpenLockFile(const std::string& file, bool createFolder) {
+    static FileDescriptor OpenLockFile(const std::string& file, bool createFolder) {
         auto folder = std::filesystem::path(file).parent_path();
         if (!folder.empty() && createFolder) {
             std::error_code ec;
             std::filesystem::create_directories(folder, ec);
         }
-        return ::open((file + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+        return FileDescriptor(::open((file + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600));
     }
 
     FileDescriptor m_fd;
 };
-
-bool ReadWholeFile(const std::string& path, std::string& bytes) {
-    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (fd.get() < 0) return false;
-    char buf[65536];
-    for (;;) {
-        ssize_t n = ::read(fd.get(), buf, sizeof buf);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) break;
-        bytes.append(buf, static_cast<size_t>(n));
-    }
-    return true;
-}
 
 std::string TimeStamp() {
     std::time_t now = std::time(nullptr);
@@ -93,39 +69,41 @@ void KeepDamagedFile(const std::string& path, const std::string& reason) {
                      path.c_str(), reason.c_str());
 }
 
-// The contents under the held lock; a damaged file is moved aside.
+// Says once per process and path what keeps the settings from being read or written: the
+// commands that use them run many times and need not repeat it.
+void ReportOnce(const std::string& path, const std::string& message) {
+    static std::set<std::string> reported;
+    if (reported.insert(path + '\n' + message).second) std::fprintf(stderr, "velloria: %s\n", message.c_str());
+}
+
+// The contents under the held lock; a damaged file is moved aside. A path that is not a
+// regular file (a folder, a FIFO) reads as empty settings and is never waited on.
 RegistryData Load(const std::string& path) {
-    std::string bytes;
-    if (!ReadWholeFile(path, bytes)) return {};
+    struct stat st{};
+    if (::stat(path.c_str(), &st) != 0) return {};  // nothing stored yet
+    std::string bytes, why;
+    if (!posix::ReadRegularFile(path, bytes, why)) {
+        ReportOnce(path, "the settings file " + path + " cannot be read (" + why + "); the settings start empty.");
+        return {};
+    }
     std::string error;
     if (auto data = RegistryData::Parse(bytes, &error)) return std::move(*data);
     KeepDamagedFile(path, error);
     return {};
 }
 
+// Writes the settings in place of the file, or says why not: a read-only file stays as the
+// user made it, and a folder or a device is never replaced.
 bool WriteAtomically(const std::string& path, const std::string& text) {
-    std::string temp = path + ".tmp-XXXXXX";
-    FileDescriptor fd(::mkstemp(temp.data()));
-    if (fd.get() < 0) return false;
-    ::fchmod(fd.get(), 0600);
-    size_t done = 0;
-    while (done < text.size()) {
-        ssize_t n = ::write(fd.get(), text.data() + done, text.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) break;
-        done += static_cast<size_t>(n);
-    }
-    bool ok = done == text.size() && ::fsync(fd.get()) == 0;
-    ok = ::close(fd.release()) == 0 && ok;
-    if (ok) ok = ::rename(temp.c_str(), path.c_str()) == 0;
-    if (!ok) {
-        ::unlink(temp.c_str());
+    try {
+        posix::AtomicFile file(path, 0600);
+        if (!posix::WriteAll(file.Fd(), text)) throw std::runtime_error(std::string("cannot write: ") + std::strerror(errno));
+        file.Commit();
+        return true;
+    } catch (const std::exception& e) {
+        ReportOnce(path, "the settings file " + path + " cannot be written (" + e.what() + "); the setting is unchanged.");
         return false;
     }
-    auto folder = std::filesystem::path(path).parent_path();
-    FileDescriptor dir(::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (dir.get() >= 0) ::fsync(dir.get());
-    return true;
 }
 
 }  // namespace

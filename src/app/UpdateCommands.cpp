@@ -23,11 +23,16 @@ void DbTable_Auto_Update() {
         if (rc == RTCAN) return;
     } while (rc != RTNORM);
 
-    if (CString(szAnswer).CompareNoCase(L"ON") == 0) {
-        CRegistry::WriteProfileInt(L"Velloria", L"AutoUpdate", 1);
+    // A setting that could not be stored is not reported as set: the next drawing opened
+    // would behave otherwise than the user was told.
+    const bool bOn = CString(szAnswer).CompareNoCase(L"ON") == 0;
+    if (!CRegistry::WriteProfileInt(L"Velloria", L"AutoUpdate", bOn ? 1 : 0)) {
+        acutPrintf(L"\nThe setting could not be stored: Auto-Update stays %s.", nAutoUpdate ? L"ON" : L"OFF");
+        return;
+    }
+    if (bOn) {
         acutPrintf(L"\nAuto-Update is enabled.");
     } else {
-        CRegistry::WriteProfileInt(L"Velloria", L"AutoUpdate", 0);
         acutPrintf(L"\nAuto-Update is disabled.");
     }
 }

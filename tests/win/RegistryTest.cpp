@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -177,6 +178,40 @@ TEST_F(Registry, WritesLeaveNoTemporaryFiles) {
     for (const auto& f : FilesBeside()) {
         auto name = f.filename().string();
         EXPECT_TRUE(name == "registry.reg" || name == "registry.reg.lock") << name;
+    }
+}
+
+TEST_F(Registry, AWriteThatCannotBeStoredFailsAndLeavesTheFileAsItWas) {
+    HKEY key = Create(L"software\\X");
+    ASSERT_EQ(SetDword(key, L"A", 1), ERROR_SUCCESS);
+    RegCloseKey(key);
+    const std::string before = testing_support::ReadFile(file);
+    // A file the user made read-only stays read-only and unchanged.
+    ::chmod(file.c_str(), 0444);
+    key = Create(L"software\\X");
+    EXPECT_NE(SetDword(key, L"A", 2), ERROR_SUCCESS);
+    RegCloseKey(key);
+    EXPECT_EQ(testing_support::ReadFile(file), before);
+    struct stat st{};
+    ASSERT_EQ(::stat(file.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0444u);
+
+    // A folder or a FIFO where the file should be: refused at once, never waited on or replaced.
+    for (const char* kind : {"folder", "fifo"}) {
+        SCOPED_TRACE(kind);
+        const std::string odd = dir / (std::string(kind) + ".reg");
+        if (std::string(kind) == "folder") std::filesystem::create_directory(odd);
+        else ASSERT_EQ(::mkfifo(odd.c_str(), 0600), 0);
+        testing_support::ScopedEnv other{"VELLORIA_REGISTRY", odd};
+        HKEY k = nullptr;
+        DWORD disposition = 0;
+        const LONG created = RegCreateKeyExW(HKEY_CURRENT_USER, L"software\\Y", 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_READ | KEY_WRITE, nullptr, &k, &disposition);
+        if (created == ERROR_SUCCESS) {
+            EXPECT_NE(SetDword(k, L"B", 1), ERROR_SUCCESS);
+            RegCloseKey(k);
+        }
+        ASSERT_EQ(::stat(odd.c_str(), &st), 0);
+        EXPECT_TRUE(std::string(kind) == "folder" ? S_ISDIR(st.st_mode) : S_ISFIFO(st.st_mode));
     }
 }
 

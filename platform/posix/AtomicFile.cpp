@@ -1,0 +1,137 @@
+#include "posix/AtomicFile.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstring>
+#include <stdexcept>
+
+#include "posix/FileIo.h"
+
+namespace platform::posix {
+namespace {
+
+constexpr const char* kTempInfix = ".velloria-save-";
+
+[[noreturn]] void Fail(const std::string& what, int error) { throw std::runtime_error(what + ": " + std::strerror(error)); }
+
+std::string NameOf(const std::string& path) {
+    const auto slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+bool ProcessIsGone(pid_t pid) { return pid > 0 && ::kill(pid, 0) != 0 && errno == ESRCH; }
+
+// Why an existing target cannot be replaced; empty when it can (or does not exist).
+std::string RefusalFor(const std::string& target) {
+    struct stat st{};
+    if (::stat(target.c_str(), &st) != 0) return errno == ENOENT ? std::string() : std::string("cannot examine the file: ") + std::strerror(errno);
+    if (S_ISDIR(st.st_mode)) return "it is a folder";
+    if (!S_ISREG(st.st_mode)) return "it is not a regular file (a device, FIFO or socket is never replaced)";
+    if ((st.st_mode & 0222) == 0) return "the file is read-only";
+    return {};
+}
+
+}  // namespace
+
+std::string ResolveLinks(const std::string& path) {
+    std::string current = path;
+    // The system's own limit of links in a chain; beyond it the path is used as it is and the
+    // save fails where the system says why.
+    for (int hops = 0; hops < 40; ++hops) {
+        char buffer[PATH_MAX];
+        const ssize_t n = ::readlink(current.c_str(), buffer, sizeof buffer - 1);
+        if (n < 0) return current;  // not a link (or gone): this is the file
+        std::string next(buffer, static_cast<size_t>(n));
+        if (next.empty()) return current;
+        if (next[0] != '/') next = FolderOf(current) + "/" + next;
+        current = std::move(next);
+    }
+    return current;
+}
+
+bool CanReplace(const std::string& path, std::string& why) {
+    const std::string target = ResolveLinks(path);
+    why = RefusalFor(target);
+    if (!why.empty()) return false;
+    const std::string folder = FolderOf(target);
+    struct stat st{};
+    if (::stat(folder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) {
+        why = "the folder " + folder + " does not exist";
+        return false;
+    }
+    if (::access(folder.c_str(), W_OK) != 0) {
+        why = "cannot write in the folder " + folder + ": " + std::strerror(errno);
+        return false;
+    }
+    return true;
+}
+
+int RemoveStaleSaves(const std::string& target) {
+    const std::string folder = FolderOf(target);
+    const std::string prefix = NameOf(target) + kTempInfix;
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir) return 0;
+    int removed = 0;
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string name = entry->d_name;
+        if (name.compare(0, prefix.size(), prefix) != 0) continue;
+        // "<pid>-XXXXXX" after the prefix, as mkstemp made it.
+        const std::string rest = name.substr(prefix.size());
+        const auto dash = rest.find('-');
+        if (dash == std::string::npos || dash == 0 || rest.size() != dash + 7) continue;
+        if (rest.find_first_not_of("0123456789") != dash) continue;
+        const pid_t pid = static_cast<pid_t>(std::strtol(rest.substr(0, dash).c_str(), nullptr, 10));
+        if (!ProcessIsGone(pid)) continue;  // a save in progress, perhaps in another process
+        const std::string path = folder + "/" + name;
+        struct stat st{};
+        if (::lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == ::geteuid() && ::unlink(path.c_str()) == 0) ++removed;
+    }
+    ::closedir(dir);
+    return removed;
+}
+
+AtomicFile::AtomicFile(const std::string& target, mode_t newFileMode) : m_target(ResolveLinks(target)) {
+    if (const std::string why = RefusalFor(m_target); !why.empty()) throw std::runtime_error("cannot replace the file: " + why);
+    RemoveStaleSaves(m_target);
+    m_temp = m_target + kTempInfix + std::to_string(::getpid()) + "-XXXXXX";
+    m_fd = FileDescriptor(::mkostemp(m_temp.data(), O_CLOEXEC));
+    if (!m_fd.Valid()) Fail("cannot create a temporary file", errno);
+    // The new file gets the old one's mode and owner, or the usual mode for a new file.
+    struct stat st{};
+    if (::stat(m_target.c_str(), &st) == 0) {
+        ::fchmod(m_fd.Get(), st.st_mode & 07777);
+        if (st.st_uid != ::geteuid() || st.st_gid != ::getegid()) {
+            // Allowed for root, or for a group the user is in; otherwise the file becomes
+            // the user's, as any editor's save would make it.
+            const bool kept = ::fchown(m_fd.Get(), st.st_uid, st.st_gid) == 0 || ::fchown(m_fd.Get(), static_cast<uid_t>(-1), st.st_gid) == 0;
+            if (kept) ::fchmod(m_fd.Get(), st.st_mode & 07777);  // a change of owner clears set-id bits
+        }
+    } else {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        ::fchmod(m_fd.Get(), newFileMode & ~mask);
+    }
+}
+
+AtomicFile::~AtomicFile() {
+    m_fd.Close();
+    if (!m_committed && !m_temp.empty()) ::unlink(m_temp.c_str());
+}
+
+void AtomicFile::Commit() {
+    if (::fsync(m_fd.Get()) != 0) Fail("cannot flush the file", errno);
+    if (!m_fd.Close()) Fail("cannot close the file", errno);
+    // Checked again: the target may have changed since the temporary file was made.
+    if (const std::string why = RefusalFor(m_target); !why.empty()) throw std::runtime_error("cannot replace the file: " + why);
+    if (::rename(m_temp.c_str(), m_target.c_str()) != 0) Fail("cannot replace the file", errno);
+    m_committed = true;
+    SyncFolder(FolderOf(m_target));
+}
+
+}  // namespace platform::posix

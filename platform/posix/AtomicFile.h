@@ -1,0 +1,58 @@
+#pragma once
+// Replaces a file atomically: the new contents go to a temporary file beside the target, are
+// flushed to disk and renamed over it, so a reader (or a crash) sees either the old file or
+// the whole new one. Until Commit the target is untouched.
+//
+// The rules a save keeps:
+//   - a symbolic link is followed: the file it points to is replaced and the link stays;
+//   - the target must be a regular file, or not exist yet: a folder, FIFO, socket or device
+//     is refused, never replaced by a regular file;
+//   - a read-only target (no write permission bit set) is refused, also for root: the user
+//     made it read-only;
+//   - the new file keeps the old one's mode, and its owner and group where the system lets us;
+//   - the temporary file is named "<name>.velloria-save-<pid>-XXXXXX"; one left behind by a
+//     save that was killed (its process is gone) is removed by the next save of that file.
+#include <sys/types.h>
+
+#include <string>
+
+#include "posix/FileDescriptor.h"
+
+namespace platform::posix {
+
+// The path a save of `path` writes: symbolic links followed (a dangling link names the file
+// it would create). The path itself when it is not a link.
+std::string ResolveLinks(const std::string& path);
+
+// Whether a save could replace (or create) `target`, and why not: the checks the save makes
+// before it writes anything, for a caller that wants to know before it does its work.
+bool CanReplace(const std::string& target, std::string& why);
+
+class AtomicFile {
+public:
+    // Checks the target and creates the temporary file; throws std::runtime_error with the
+    // reason (the caller names the file) when it cannot. A new file gets `newFileMode` less the umask.
+    explicit AtomicFile(const std::string& target, mode_t newFileMode = 0666);
+    ~AtomicFile();
+    AtomicFile(const AtomicFile&) = delete;
+    AtomicFile& operator=(const AtomicFile&) = delete;
+
+    int Fd() const { return m_fd.Get(); }
+    // The file that Commit replaces (the target with links followed).
+    const std::string& Target() const { return m_target; }
+    // Flushes, closes and renames over the target; throws std::runtime_error on failure,
+    // leaving the target as it was.
+    void Commit();
+
+private:
+    std::string m_target;
+    std::string m_temp;
+    FileDescriptor m_fd;
+    bool m_committed = false;
+};
+
+// The temporary files of saves of `target` whose process is gone; removes them. Returns how
+// many were removed.
+int RemoveStaleSaves(const std::string& target);
+
+}  // namespace platform::posix

@@ -3,62 +3,24 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <memory>
 #include <string>
 
-#include "DbDatabase.h"
-#include "DbSymbolTable.h"
 #include "Documents.h"
-#include "DrawingIo.h"
 #include "ModuleLoader.h"
-#include "String.h"
 #include "Subcommands.h"
-#include "ToolEntryPoints.h"
+#include "app/ToolEntryPoints.h"
 #include "Utf8.h"
 
 namespace {
 
-// The extended data applications of a link record, as the module stores it.
-constexpr const wchar_t* kLayoutApp = L"4E679C82-0FD2-43e8-8D7F-465BF47E479F";
-
-const AcDbXDataApp* FindApp(const AcDbObject& object, const wchar_t* name) {
-    for (const AcDbXDataApp& app : object.xDataApps())
-        if (platform::CompareNoCase(app.app, name) == 0) return &app;
-    return nullptr;
-}
-
-// The one string of a string application, or "".
-std::string StringApp(const AcDbObject& object, const wchar_t* name) {
-    const AcDbXDataApp* app = FindApp(object, name);
-    return app && !app->items.empty() ? platform::ToUtf8(app->items.front().text) : std::string();
-}
-
-// The report of one linked entity; empty for an entity without a link record.
-std::string DescribeLink(const AcDbEntity& entity) {
-    const AcDbXDataApp* layout = FindApp(entity, kLayoutApp);
-    if (!layout) return {};
-    auto item = [&](size_t index, short code) -> const AcDbXDataItem* {
-        return index < layout->items.size() && layout->items[index].code == code ? &layout->items[index] : nullptr;
-    };
-    auto number = [&](size_t index, short code) {
-        const AcDbXDataItem* i = item(index, code);
-        return i ? std::to_string(i->number) : std::string("?");
-    };
-    auto text = [&](size_t index) {
-        const AcDbXDataItem* i = item(index, 1000);
-        return i ? platform::ToUtf8(i->text) : std::string("?");
-    };
-    std::string out = platform::ToUtf8(entity.handle().text()) + "  " + platform::ToUtf8(entity.entityTypeName()) + "\n";
-    out += "    driver:   " + StringApp(entity, L"Connect_Driver") + "\n";
-    out += "    database: " + StringApp(entity, L"Database") + "\n";
-    const std::string sql = StringApp(entity, L"SQL");
-    if (sql.empty()) out += "    table:    " + StringApp(entity, L"Table") + "\n";
-    else out += "    sql:      " + sql + "\n";
-    if (const std::string user = StringApp(entity, L"User"); !user.empty()) out += "    user:     " + user + "\n";
-    out += "    header:   " + number(1, 1070) + "   start cell: row " + number(2, 1070) + ", column " + number(3, 1070) +
-           "   stored: " + number(6, 1071) + " x " + number(7, 1071) + "\n";
-    out += "    headings: " + text(4) + "\n";
-    out += "    widths:   " + text(5) + "\n";
-    return out;
+// The module and one of its entry points, or a message and null.
+template <class Func>
+Func ModuleEntry(std::unique_ptr<LoadedModule>& module, const char* symbol, const char* tool) {
+    if (!module) module = LoadedModule::Load(DefaultModulePath());
+    auto entry = module ? reinterpret_cast<Func>(module->Symbol(symbol)) : nullptr;
+    if (!entry) std::fprintf(stderr, "velloria %s: the module %s does not offer %s\n", tool, DefaultModulePath().c_str(), symbol);
+    return entry;
 }
 
 int Links(const std::vector<std::string>& args) {
@@ -66,30 +28,24 @@ int Links(const std::vector<std::string>& args) {
         std::fputs("usage: velloria links DRAWING\n", stderr);
         return 2;
     }
-    platform::dxf::LoadedDrawing drawing = platform::dxf::LoadDrawing(DrawingFilePath(platform::FromUtf8(args[0])));
-    if (!drawing) {
-        std::fprintf(stderr, "velloria links: %s\n", drawing.error->Message().c_str());
+    std::string error;
+    AcApDocument* document = OpenDrawingDocument(platform::FromUtf8(args[0]), &error);
+    if (!document) {
+        std::fprintf(stderr, "velloria links: %s\n", error.c_str());
         return 1;
     }
-    AcDbBlockTable* blocks = nullptr;
-    if (drawing.database->getBlockTable(blocks, AcDb::kForRead) != Acad::eOk) return 1;
-    const std::vector<AcDbObjectId> records = blocks->recordIds();
-    blocks->close();
-    int count = 0;
-    for (AcDbObjectId recordId : records) {
-        AcDbObjectPointer<AcDbBlockTableRecord> record(recordId, AcDb::kForRead);
-        if (!record) continue;
-        for (AcDbObjectId id : record->entityIds()) {
-            AcDbObjectPointer<AcDbEntity> entity(id, AcDb::kForRead);
-            if (!entity) continue;
-            const std::string text = DescribeLink(*entity.object());
-            if (text.empty()) continue;
-            std::fputs(text.c_str(), stdout);
-            ++count;
-        }
-    }
-    std::printf("%d linked %s.\n", count, count == 1 ? "entity" : "entities");
-    return 0;
+    std::unique_ptr<LoadedModule> module;
+    auto links = ModuleEntry<VelloriaLinksFunc>(module, kVelloriaLinksSymbol, "links");
+    if (links) links();
+    acDocManagerPtr()->abandonAll();
+    return links ? 0 : 1;
+}
+
+// A whole number from an option's value; false when it is none.
+bool ParseCount(const std::string& text, long long& value) {
+    if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos || text.size() > 12) return false;
+    value = std::stoll(text);
+    return true;
 }
 
 double Since(std::chrono::steady_clock::time_point start) {
@@ -98,15 +54,20 @@ double Since(std::chrono::steady_clock::time_point start) {
 
 int Update(const std::vector<std::string>& args) {
     std::string drawingPath, outPath;
-    bool timing = false;
-    for (size_t i = 0; i < args.size(); ++i) {
+    bool timing = false, usage = false;
+    VelloriaQueryLimits limits;
+    for (size_t i = 0; i < args.size() && !usage; ++i) {
+        long long value = 0;
         if (args[i] == "-o" && i + 1 < args.size()) outPath = args[++i];
         else if (args[i] == "--timing") timing = true;
+        else if (args[i] == "--time-limit" && i + 1 < args.size() && ParseCount(args[i + 1], value) && value <= 1000000)
+            limits.timeLimitSeconds = static_cast<int>(value), ++i;
+        else if (args[i] == "--row-limit" && i + 1 < args.size() && ParseCount(args[i + 1], value)) limits.rowLimit = value, ++i;
         else if (!args[i].empty() && args[i][0] != '-' && drawingPath.empty()) drawingPath = args[i];
-        else drawingPath.clear(), i = args.size();
+        else usage = true;
     }
-    if (drawingPath.empty()) {
-        std::fputs("usage: velloria update DRAWING [-o OUT] [--timing]\n", stderr);
+    if (drawingPath.empty() || usage) {
+        std::fputs("usage: velloria update DRAWING [-o OUT] [--timing] [--time-limit SECONDS] [--row-limit ROWS]\n", stderr);
         return 2;
     }
     const auto openStart = std::chrono::steady_clock::now();
@@ -119,13 +80,14 @@ int Update(const std::vector<std::string>& args) {
     const double openSeconds = Since(openStart);
 
     const auto moduleStart = std::chrono::steady_clock::now();
-    auto module = LoadedModule::Load(DefaultModulePath());
-    auto update = module ? reinterpret_cast<VelloriaUpdateFunc>(module->Symbol(kVelloriaUpdateSymbol)) : nullptr;
-    if (!update) {
-        std::fprintf(stderr, "velloria update: the module %s offers no table update\n", DefaultModulePath().c_str());
+    std::unique_ptr<LoadedModule> module;
+    auto update = ModuleEntry<VelloriaUpdateFunc>(module, kVelloriaUpdateSymbol, "update");
+    auto setLimits = update ? ModuleEntry<VelloriaSetQueryLimitsFunc>(module, kVelloriaSetQueryLimitsSymbol, "update") : nullptr;
+    if (!update || !setLimits) {
         acDocManagerPtr()->closeAll();
         return 1;
     }
+    setLimits(&limits);
     const double moduleSeconds = Since(moduleStart);
     VelloriaUpdateTotals totals;
     const auto updateStart = std::chrono::steady_clock::now();
@@ -155,6 +117,6 @@ int Update(const std::vector<std::string>& args) {
 }
 
 SubcommandRegistration s_links("links", &Links, "links DRAWING");
-SubcommandRegistration s_update("update", &Update, "update DRAWING [-o OUT] [--timing]");
+SubcommandRegistration s_update("update", &Update, "update DRAWING [-o OUT] [--timing] [--time-limit SECONDS] [--row-limit ROWS]");
 
 }  // namespace

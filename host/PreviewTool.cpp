@@ -33,6 +33,6 @@ int RunPreview(const std::vector<std::string>& args) {
 }
 
 SubcommandRegistration s_preview("preview", &RunPreview,
-                                 "preview DB (--table T | --sql S) [--header] [--driver NAME] [--user U] [--password P]");
+                                 "preview DB (--table T | --sql S) [--header] [--driver NAME] [--user U] [--password P] [--time-limit SECONDS] [--row-limit ROWS]");
 
 }  // namespace

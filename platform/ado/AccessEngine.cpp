@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstring>
 #include <optional>
@@ -229,6 +230,41 @@ void DescribeComputed(ResultColumn& column, const _variant_t* firstValue) {
     }
 }
 
+// Stops a statement that runs past its time: SQLite calls the handler every few thousand
+// steps of the statement's program, which then ends with SQLITE_INTERRUPT.
+class StatementClock {
+public:
+    StatementClock(sqlite3* db, long seconds) : m_db(db) {
+        if (seconds <= 0) return;
+        m_deadline = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
+        sqlite3_progress_handler(db, 4000, &StatementClock::Tick, this);
+    }
+    ~StatementClock() { sqlite3_progress_handler(m_db, 0, nullptr, nullptr); }
+    StatementClock(const StatementClock&) = delete;
+    StatementClock& operator=(const StatementClock&) = delete;
+    bool Expired() const { return m_expired; }
+
+private:
+    static int Tick(void* self) {
+        auto* clock = static_cast<StatementClock*>(self);
+        clock->m_expired = std::chrono::steady_clock::now() >= clock->m_deadline;
+        return clock->m_expired ? 1 : 0;
+    }
+    sqlite3* m_db;
+    std::chrono::steady_clock::time_point m_deadline;
+    bool m_expired = false;
+};
+
+// What one row of values holds in memory, roughly: the values and what they point to.
+size_t RowBytes(const _variant_t* row, int count) {
+    size_t bytes = static_cast<size_t>(count) * sizeof(_variant_t);
+    for (int i = 0; i < count; ++i) {
+        if (row[i].vt == VT_BSTR && row[i].bstrVal) bytes += SysStringLen(row[i].bstrVal) * sizeof(wchar_t) + 16;
+        else if (row[i].vt == (VT_ARRAY | VT_UI1) && row[i].parray) bytes += row[i].parray->rgsabound[0].cElements + 32;
+    }
+    return bytes;
+}
+
 // The column names of a table of the catalogue; none when it has no such table.
 std::vector<std::string> ColumnNames(const mdb::Catalog& catalog, std::string_view table) {
     std::vector<std::string> names;
@@ -384,7 +420,15 @@ void Database::RaiseSqlError(std::wstring_view sql) {
     RaiseEngineError(m_route, FromUtf8(message));
 }
 
-ResultSet Database::Query(std::wstring_view sqlText) {
+ResultSet Database::Query(std::wstring_view sqlText, const StatementLimits& limits) {
+    try {
+        return Run(sqlText, limits);
+    } catch (const std::bad_alloc&) {
+        RaiseOutOfMemory(m_route);
+    }
+}
+
+ResultSet Database::Run(std::wstring_view sqlText, const StatementLimits& limits) {
     if (std::wstring_view(sqlText).find_first_not_of(L" \t\r\n") == std::wstring_view::npos) RaiseNoCommand(m_route);
     const Translation translation = Translate(ToUtf8(sqlText), m_route == Route::Odbc);
     const std::string& sql = translation.sql;
@@ -455,12 +499,22 @@ ResultSet Database::Query(std::wstring_view sqlText) {
         const auto k = static_cast<size_t>(i);
         if (duplicate[k] && !origins[k].empty()) result.columns[k].name = FromUtf8(origins[k]) + L"." + result.columns[k].name;
     }
+    // The limits hold from the first row on: loading the file's tables is not the statement's
+    // running time, and is bounded by the file.
+    const StatementClock clock(m_db, limits.seconds);
+    size_t bytes = 0;
     for (;;) {
         const int step = sqlite3_step(statement.stmt);
         if (step == SQLITE_DONE) break;
+        if (step == SQLITE_INTERRUPT && clock.Expired()) RaiseTimeout(m_route, limits.seconds);
         if (step != SQLITE_ROW) RaiseSqlError(sqlText);
+        if (limits.rows > 0 && static_cast<long long>(result.RowCount()) >= limits.rows) RaiseRowLimit(m_route, limits.rows);
         _variant_t* row = result.AppendRow();
         for (int i = 0; i < count; ++i) SetVariant(row[i], statement.stmt, i, plans[static_cast<size_t>(i)]);
+        if (limits.bytes > 0) {
+            bytes += RowBytes(row, count);
+            if (static_cast<long long>(bytes) > limits.bytes) RaiseMemoryLimit(m_route, limits.bytes);
+        }
     }
     for (int i = 0; i < count; ++i) {
         if (plans[static_cast<size_t>(i)].accessType != 0) continue;

@@ -48,6 +48,13 @@ private:
     size_t m_rows = 0;
 };
 
+// What one statement may take: time, and the size of its result. Zero: no limit.
+struct StatementLimits {
+    long seconds = 30;
+    long long rows = 0;
+    long long bytes = 0;
+};
+
 class Database {
 public:
     // Throws _com_error when the file is missing, not an Access file, or damaged.
@@ -57,8 +64,9 @@ public:
     Database& operator=(const Database&) = delete;
 
     Route route() const { return m_route; }
-    // Runs one statement; throws _com_error with the engine's wording on failure.
-    ResultSet Query(std::wstring_view sql);
+    // Runs one statement within the limits; throws _com_error with the engine's wording on
+    // failure, also when a limit is passed.
+    ResultSet Query(std::wstring_view sql, const StatementLimits& limits = {});
     // The tables schema: one row per table (TABLE_NAME, TABLE_TYPE ...).
     ResultSet Tables() const;
 
@@ -88,6 +96,7 @@ private:
     TableState* FindTable(std::string_view sqliteName);
     [[noreturn]] void RaiseSqlError(std::wstring_view sql);
     [[noreturn]] void RaiseRefused();
+    ResultSet Run(std::wstring_view sql, const StatementLimits& limits);
 
     Route m_route = Route::Odbc;
     std::wstring m_displayPath;

@@ -79,6 +79,25 @@ void RaiseAmbiguousField(Route route, std::wstring_view field) {
 
 void RaiseEngineError(Route route, std::wstring_view message) { Raise(route, E_FAIL, message); }
 
+void RaiseTimeout(Route route, long seconds) {
+    Raise(route, DB_E_ABORTLIMITREACHED,
+          L"Query timeout expired: the statement ran longer than its limit of " + std::to_wstring(seconds) + L" seconds and was stopped.");
+}
+
+void RaiseRowLimit(Route route, long long rows) {
+    Raise(route, DB_E_ABORTLIMITREACHED,
+          L"The query returns more than " + std::to_wstring(rows) + L" rows, the limit of one result; no rows were read.");
+}
+
+void RaiseMemoryLimit(Route route, long long bytes) {
+    Raise(route, DB_E_ABORTLIMITREACHED,
+          L"The query's result passes its memory limit of " + std::to_wstring(bytes >> 20) + L" MB; no rows were read.");
+}
+
+void RaiseOutOfMemory(Route route) {
+    Raise(route, E_OUTOFMEMORY, L"Not enough memory resources are available to complete this operation.");
+}
+
 void RaiseObjectClosed(const wchar_t* source) {
     _com_issue_errorex(adErrObjectClosed, source, L"Operation is not allowed when the object is closed.");
 }

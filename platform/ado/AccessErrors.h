@@ -19,6 +19,11 @@ namespace platform::access {
 [[noreturn]] void RaiseNoCommand(Route route);
 [[noreturn]] void RaiseAmbiguousField(Route route, std::wstring_view field);
 [[noreturn]] void RaiseEngineError(Route route, std::wstring_view message);
+// A statement stopped at one of its limits (see StatementLimits).
+[[noreturn]] void RaiseTimeout(Route route, long seconds);
+[[noreturn]] void RaiseRowLimit(Route route, long long rows);
+[[noreturn]] void RaiseMemoryLimit(Route route, long long bytes);
+[[noreturn]] void RaiseOutOfMemory(Route route);
 
 // ADO's own errors, raised by the named object ("ADODB.Recordset", "ADODB.Field" ...).
 [[noreturn]] void RaiseObjectClosed(const wchar_t* source);

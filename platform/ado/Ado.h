@@ -30,6 +30,7 @@ constexpr HRESULT DB_E_NOCOMMAND = MakeHresult(0x80040E0Cu);
 constexpr HRESULT DB_E_PARAMNOTOPTIONAL = MakeHresult(0x80040E10u);
 constexpr HRESULT DB_E_ERRORSINCOMMAND = MakeHresult(0x80040E14u);
 constexpr HRESULT DB_E_NOTABLE = MakeHresult(0x80040E37u);
+constexpr HRESULT DB_E_ABORTLIMITREACHED = MakeHresult(0x80040E31u);
 
 enum ObjectStateEnum : long { adStateClosed = 0, adStateOpen = 1 };
 enum CursorTypeEnum : int { adOpenUnspecified = -1, adOpenForwardOnly = 0, adOpenKeyset = 1, adOpenDynamic = 2, adOpenStatic = 3 };
@@ -99,6 +100,15 @@ public:
     virtual long GetState() = 0;
     virtual _bstr_t GetConnectionString() = 0;
     virtual _com_ptr_t<_Recordset> OpenSchema(SchemaEnum schema, const _variant_t& restrictions, const _variant_t& schemaId) = 0;
+    // Seconds a statement may run before it is stopped with "Query timeout expired"
+    // (DB_E_ABORTLIMITREACHED); 0 waits for ever. ADO's default is 30.
+    virtual void PutCommandTimeout(long seconds) = 0;
+    virtual long GetCommandTimeout() = 0;
+    // Not ADO: the engine's own guards against a runaway result. A statement whose result
+    // passes either fails (DB_E_ABORTLIMITREACHED) instead of being cut short, so no caller
+    // mistakes part of a result for all of it. 0 means no limit (the default).
+    virtual void PutRowLimit(long long rows) = 0;
+    virtual void PutResultMemoryLimit(long long bytes) = 0;
 };
 
 class _Recordset : public IUnknown {

@@ -217,13 +217,23 @@ public:
         return _RecordsetPtr(recordset, false);
     }
 
+    void PutCommandTimeout(long seconds) override {
+        if (seconds < 0) _com_issue_errorex(adErrInvalidArgument, L"ADODB.Connection", L"Arguments are of the wrong type, are out of acceptable range, or are in conflict with one another.");
+        m_limits.seconds = seconds;
+    }
+    long GetCommandTimeout() override { return m_limits.seconds; }
+    void PutRowLimit(long long rows) override { m_limits.rows = std::max(0LL, rows); }
+    void PutResultMemoryLimit(long long bytes) override { m_limits.bytes = std::max(0LL, bytes); }
+
     access::Database& DatabaseOrRaise(const wchar_t* source) {
         if (!m_database) access::RaiseInvalidConnection(source);
         return *m_database;
     }
+    const access::StatementLimits& Limits() const { return m_limits; }
 
 private:
     std::shared_ptr<access::Database> m_database;
+    access::StatementLimits m_limits;
     std::wstring m_connectionString;
 };
 
@@ -243,7 +253,7 @@ HRESULT RecordsetObject::Open(const _variant_t& source, const _variant_t& active
     if (cursorType != adOpenUnspecified) m_cursorType = cursorType;
     std::wstring text = source.vt == VT_BSTR && source.bstrVal ? std::wstring(source.bstrVal, SysStringLen(source.bstrVal)) : std::wstring();
     if ((options & adCmdTable) && !text.empty()) text = L"SELECT * FROM [" + text + L"]";
-    OpenOver(database.Query(text));
+    OpenOver(database.Query(text, connection->Limits()));
     return S_OK;
 }
 

@@ -41,11 +41,22 @@ std::vector<std::pair<std::wstring, std::wstring>> ParseConnectString(std::wstri
         size_t v = eq + 1;
         while (v < text.size() && (text[v] == L' ' || text[v] == L'\t')) ++v;
         std::wstring value;
-        if (v < text.size() && text[v] == L'{') {
-            const size_t close = text.find(L'}', v + 1);
-            const size_t end = close == std::wstring_view::npos ? text.size() : close;
-            value.assign(text.substr(v + 1, end - v - 1));
-            const size_t next = text.find(L';', end);
+        if (v < text.size() && (text[v] == L'{' || text[v] == L'"' || text[v] == L'\'')) {
+            // A value in braces (ODBC) runs to the first "}" that is not doubled, one in quotes
+            // (OLE DB) to the first such quote; either may hold ";".
+            const wchar_t close = text[v] == L'{' ? L'}' : text[v];
+            size_t k = v + 1;
+            for (; k < text.size(); ++k) {
+                if (text[k] != close) {
+                    value += text[k];
+                } else if (k + 1 < text.size() && text[k + 1] == close) {
+                    value += close;
+                    ++k;
+                } else {
+                    break;
+                }
+            }
+            const size_t next = text.find(L';', k);
             i = next == std::wstring_view::npos ? text.size() : next + 1;
         } else {
             const size_t end = text.find(L';', v);

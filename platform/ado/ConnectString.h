@@ -1,6 +1,6 @@
 #pragma once
 // Connect strings: "Key=Value;" pairs, keys without regard to case, a value optionally in
-// braces (which may then hold ";"). Which engine a string names and the file it opens.
+// braces ("}}" for a brace) or in quotes (a doubled quote for a quote), which may then hold ";". Which engine a string names and the file it opens.
 #include <optional>
 #include <string>
 #include <string_view>

@@ -91,6 +91,11 @@ public:
     // text 2 + UTF-8 bytes, binary 1 + bytes, point 24, real 8, 16-bit 2, 32-bit 4.
     static size_t xDataSize(const std::vector<AcDbXDataApp>& apps);
 
+    // The applications whose extended data the file held past the limits above: kept as read
+    // (in rawTags) and written back with the object, but not readable through xData().
+    const std::vector<std::wstring>& unreadXDataApps() const { return m_unreadXDataApps; }
+    void setUnreadXDataApps(std::vector<std::wstring> apps) { m_unreadXDataApps = std::move(apps); }
+
     // What the drawing file held for this object beyond what is modelled (see RawTags.h).
     platform::RawTags& rawTags() { return m_rawTags; }
     const platform::RawTags& rawTags() const { return m_rawTags; }
@@ -109,6 +114,7 @@ private:
     bool m_writer = false;
     bool m_modified = false;
     std::vector<AcDbXDataApp> m_xdata;
+    std::vector<std::wstring> m_unreadXDataApps;
     platform::RawTags m_rawTags;
 };
 

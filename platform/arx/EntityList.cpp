@@ -1,5 +1,7 @@
 #include "EntityList.h"
 
+#include <cwctype>
+
 #include "Console.h"
 #include "DbDatabase.h"
 #include "DbSymbolTable.h"
@@ -21,6 +23,14 @@ std::wstring Item(const AcDbXDataItem& item) {
     return L"(" + std::to_wstring(c) + L") " + value;
 }
 
+// Extended data that an application names as a password is listed masked: listings end up
+// in mails, logs and tickets.
+bool IsSecretApp(const std::wstring& app) {
+    std::wstring lower = app;
+    for (auto& c : lower) c = static_cast<wchar_t>(std::towlower(c));
+    return lower.find(L"password") != std::wstring::npos || lower == L"pwd";
+}
+
 std::wstring SpaceName(const AcDbEntity& ent, AcDbDatabase* db) {
     if (ent.ownerId() == db->modelSpaceId()) return L"Model space";
     if (const auto* block = AcDbBlockTableRecord::cast(ent.ownerId().isNull() ? nullptr : ent.ownerId().stub()->object))
@@ -38,7 +48,10 @@ std::wstring DescribeEntity(AcDbObjectId id) {
     ent->listDetails(text);
     for (const auto& app : ent->xDataApps()) {
         text += L"  Xdata \"" + app.app + L"\":";
-        for (const auto& item : app.items) text += L" " + Item(item);
+        for (const auto& item : app.items) {
+            const bool masked = IsSecretApp(app.app) && item.code >= 1000 && item.code <= 1003 && !item.text.empty();
+            text += L" " + (masked ? L"(" + std::to_wstring(item.code) + L") \"***\"" : Item(item));
+        }
         text += L"\n";
     }
     ent->close();

@@ -244,9 +244,14 @@ private:
             if (rb->restype == 1001 && !m_db.isRegAppRegistered(rb->resval.rstring)) m_db.registerApp(rb->resval.rstring);
         // Data the database refuses (past its limits) is kept as the file had it, and written
         // back with the entity even when the entity is changed.
-        if (object->setXData(chain.get()) != Acad::eOk)
-            for (size_t i = start; i < source.tags.size(); ++i)
+        if (object->setXData(chain.get()) != Acad::eOk) {
+            std::vector<std::wstring> apps;
+            for (size_t i = start; i < source.tags.size(); ++i) {
                 object->rawTags().push_back({source.tags[i].code, std::string(source.tags[i].Value())});
+                if (source.tags[i].code == 1001) apps.push_back(Wide(source.tags[i].Value()));
+            }
+            object->setUnreadXDataApps(std::move(apps));
+        }
     }
 
     void LoadEntity(const DxfObject& source, AcDbObjectId spaceId) {

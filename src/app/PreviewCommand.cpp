@@ -8,13 +8,23 @@
 #include "Console.h"
 #include "catalogue/ConnectStringTable.h"
 #include "catalogue/MyDatabase.h"
+#include "data/QueryLimits.h"
 #include "engine/CellGrid.h"
 #include "engine/TableLink.h"
 
 namespace {
 
 constexpr const char* kUsage =
-    "usage: velloria preview DB (--table T | --sql S) [--header] [--driver NAME] [--user U] [--password P]\n";
+    "usage: velloria preview DB (--table T | --sql S) [--header] [--driver NAME] [--user U] [--password P]\n"
+    "                        [--time-limit SECONDS] [--row-limit ROWS]\n";
+
+// A whole number of at most `most`; false when the text is none.
+bool ParseCount(const char* text, long long most, long long& value) {
+    const std::string_view s(text);
+    if (s.empty() || s.size() > 12 || s.find_first_not_of("0123456789") != std::string_view::npos) return false;
+    value = std::stoll(std::string(s));
+    return value <= most;
+}
 
 int Fail(const std::string& message, int status) {
     std::fprintf(stderr, "velloria preview: %s\n", message.c_str());
@@ -28,6 +38,8 @@ extern "C" int velloriaPreview(int argc, char** argv) {
     CString database, table, sql, user, password;
     CString driver = L"Microsoft Access Driver (*.mdb, *.accdb)";
     bool header = false, haveTable = false, haveSql = false;
+    int timeLimit = -1;
+    long long rowLimit = -1;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
         auto value = [&](CString& target) {
@@ -42,6 +54,15 @@ extern "C" int velloriaPreview(int argc, char** argv) {
         else if (arg == "--driver") ok = value(driver);
         else if (arg == "--user") ok = value(user);
         else if (arg == "--password") ok = value(password);
+        else if (arg == "--time-limit" || arg == "--row-limit") {
+            long long n = 0;
+            ok = i + 1 < argc && ParseCount(argv[i + 1], arg == "--time-limit" ? 1000000 : (1LL << 40), n);
+            if (ok) {
+                ++i;
+                if (arg == "--time-limit") timeLimit = static_cast<int>(n);
+                else rowLimit = n;
+            }
+        }
         else if (arg == "--help" || arg == "-h") {
             std::fputs(kUsage, stdout);
             return 0;
@@ -57,6 +78,7 @@ extern "C" int velloriaPreview(int argc, char** argv) {
         return 2;
     }
     InitConnectStringTable();
+    SetQueryLimitOverrides(timeLimit, rowLimit);
     if (GetConnectStringTemplate(driver).IsEmpty()) return Fail("unknown driver " + driver.ToUtf8(), 2);
 
     // The data layer's alerts belong on standard error here.

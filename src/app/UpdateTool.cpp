@@ -2,10 +2,12 @@
 // table by table.
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "Console.h"
-#include "ToolEntryPoints.h"
+#include "app/ToolEntryPoints.h"
 #include "catalogue/ConnectStringTable.h"
+#include "engine/LinkedEntities.h"
 #include "engine/TableUpdater.h"
 
 namespace {
@@ -54,6 +56,12 @@ extern "C" int velloriaUpdate(VelloriaUpdateTotals* totals) {
     CTableUpdateObserver* before = SetTableUpdateObserver(&report);
     UpdateLinkedTables(L"X");
     SetTableUpdateObserver(before);
+    // Records the linked-table filter cannot see (no "Database" item, or extended data past
+    // the host's limits) are not refreshed either: they are named, never passed over.
+    std::vector<CLinkedEntity> entities;
+    FindLinkedEntities(acdbHostApplicationServices()->workingDatabase(), entities);
+    for (const CLinkedEntity& entity : entities)
+        if (!entity.m_bSelected) report.OnTableFailed(entity.m_id, entity.m_link, entity.m_strDamage);
     platform::SetOutputSink(previous);
     std::fflush(stdout);
     return sum.failed;

@@ -32,3 +32,19 @@ void GetDriverNames(CStringArray& names) {
     std::sort(sorted.begin(), sorted.end());
     for (const auto& name : sorted) names.Add(CString(name));
 }
+
+CString QuoteConnectValue(const CString& pattern, const CString& value) {
+    const std::wstring& text = value.str();
+    const bool odbc = pattern.Left(7).CompareNoCase(L"Driver=") == 0;
+    const bool edgeSpace = !text.empty() && (text.front() == L' ' || text.back() == L' ' || text.front() == L'\t' || text.back() == L'\t');
+    const bool needed = edgeSpace || text.find_first_of(odbc ? L";{}" : L";\"'") != std::wstring::npos;
+    if (!needed) return value;
+    const wchar_t open = odbc ? L'{' : L'"', close = odbc ? L'}' : L'"';
+    std::wstring quoted(1, open);
+    for (wchar_t c : text) {
+        if (c == close) quoted += close;
+        quoted += c;
+    }
+    quoted += close;
+    return CString(quoted);
+}

@@ -12,18 +12,30 @@ constexpr size_t kWorkBuffer = 1024;
 
 }  // namespace
 
-CString ResolveRelativePath(const CString& basePath, const CString& location) {
-    if (!PathIsRelativeW(location)) return location;
+bool TryResolveRelativePath(const CString& basePath, const CString& location, CString& resolved) {
+    if (!PathIsRelativeW(location)) {
+        resolved = location;
+        return true;
+    }
     // The drawing's folder with a trailing separator, then the location appended to it.
     wchar_t work[kWorkBuffer] = {};
     const std::wstring& base = basePath.str();
     base.copy(work, std::min(base.size(), kWorkBuffer - 1));
     PathRemoveFileSpecW(work);
     PathAddBackslashW(work);
-    if (!PathAppendW(work, location)) return location;  // past the path limit
     wchar_t canonical[MAX_PATH] = {};
-    if (!PathCanonicalizeW(canonical, work)) return location;
-    return CString(canonical);
+    if (!PathAppendW(work, location) || !PathCanonicalizeW(canonical, work)) {
+        resolved.Empty();
+        return false;
+    }
+    resolved = canonical;
+    return true;
+}
+
+CString ResolveRelativePath(const CString& basePath, const CString& location) {
+    CString resolved;
+    TryResolveRelativePath(basePath, location, resolved);
+    return resolved;
 }
 
 CString MakeRelativePath(const CString& basePath, const CString& location) {
@@ -39,5 +51,8 @@ CString GetCurrentDrawingPath() {
 
 bool IsSameLocation(const CString& locationA, const CString& locationB) {
     const CString base = GetCurrentDrawingPath();
-    return ResolveRelativePath(base, locationA).CompareNoCase(ResolveRelativePath(base, locationB)) == 0;
+    // A location that cannot be resolved names no file, so it is the same as none.
+    CString resolvedA, resolvedB;
+    if (!TryResolveRelativePath(base, locationA, resolvedA) || !TryResolveRelativePath(base, locationB, resolvedB)) return false;
+    return resolvedA.CompareNoCase(resolvedB) == 0;
 }

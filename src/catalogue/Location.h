@@ -3,8 +3,12 @@
 #include "Afx.h"
 
 // The location resolved against the drawing at basePath (its full file path; empty for a
-// drawing never saved). Absolute locations come back unchanged.
+// drawing never saved). Absolute locations come back unchanged. A relative location that
+// cannot be resolved (the result would pass the 260-character path limit) comes back empty:
+// taken as it stands it would name a file beside the current folder, another database.
 CString ResolveRelativePath(const CString& basePath, const CString& location);
+// The same, false when a relative location cannot be resolved.
+bool TryResolveRelativePath(const CString& basePath, const CString& location, CString& resolved);
 
 // The location relative to the drawing's folder (".\parts.mdb", "..\data\parts.mdb"), or the
 // location unchanged when no relative path exists (another drive).

@@ -1,5 +1,6 @@
 #include "catalogue/MyDatabase.h"
 
+#include "Print.h"
 #include "catalogue/ConnectStringTable.h"
 #include "catalogue/Location.h"
 #include "data/ADORecordset.h"
@@ -35,7 +36,10 @@ CString CMyDatabase::GetConnectString() const {
     if (pattern.IsEmpty()) return CString();
     const CString location = ResolveRelativePath(GetCurrentDrawingPath(), m_strDatabase);
     CString connect;
-    connect.Format(pattern, location.GetString(), m_strUser.GetString(), m_strPassword.GetString());
+    // Each value is quoted as the string's grammar asks, so a password holding ";" can neither
+    // end early nor add a key of its own (and is hidden whole in error reports).
+    connect.Format(pattern, QuoteConnectValue(pattern, location).GetString(), QuoteConnectValue(pattern, m_strUser).GetString(),
+                   QuoteConnectValue(pattern, m_strPassword).GetString());
     return connect;
 }
 
@@ -44,6 +48,12 @@ bool CMyDatabase::Open(const CString& driverName, const CString& location, const
     m_strDatabase = location;
     m_strUser = user;
     m_strPassword = password;
+    CString resolved;
+    if (!TryResolveRelativePath(GetCurrentDrawingPath(), location, resolved)) {
+        acutPrintf(L"\nThe database %s cannot be found: joined to the drawing's folder its path passes the limit of %d characters.",
+                   location.GetString(), MAX_PATH);
+        return false;
+    }
     m_Database.SetConnectionString(GetConnectString());
     if (!m_Database.Open()) return false;
 

@@ -9,6 +9,7 @@
 #include "Alert.h"
 #include "LocaleCurrency.h"
 #include "data/ADOError.h"
+#include "data/QueryLimits.h"
 
 CADORecordset::CADORecordset(CADODatabase& database) {
     IUnknown* unknown = nullptr;
@@ -40,6 +41,12 @@ bool CADORecordset::Open(LPCTSTR source) {
     if (source && *source) m_strQuery = source;
     m_strQuery.TrimLeft();
     try {
+        if (m_pConnection) {
+            const CQueryLimits limits = GetQueryLimits();
+            m_pConnection->PutCommandTimeout(limits.m_nTimeLimitSeconds);
+            m_pConnection->PutRowLimit(limits.m_nRowLimit);
+            m_pConnection->PutResultMemoryLimit(limits.m_nMemoryLimitBytes);
+        }
         m_pRecordset->PutCursorType(adOpenStatic);
         m_pRecordset->PutCursorLocation(adUseClient);
         m_pRecordset->Open(_variant_t(m_strQuery.GetString()), _variant_t(static_cast<IUnknown*>(m_pConnection.GetInterfacePtr())), adOpenStatic,

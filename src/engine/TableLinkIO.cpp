@@ -57,6 +57,20 @@ bool StoredAsWritten(AcDbObject* pObj, const CString (&values)[6], const resbuf*
     return bSame;
 }
 
+// The text of one string application. The record holds one string each, but one string
+// holds at most 255 bytes, and writers of long SQL texts store them as several strings in a
+// row: those are read as one text, in order. An application without data empties the field.
+void ReadStoredString(AcDbObject* pObj, const wchar_t* pszApp, CString& value) {
+    value.Empty();
+    resbuf* pChain = pObj->xData(pszApp);
+    bool bInside = false;  // strings inside a {...} group belong to the group, not the field
+    for (const resbuf* rb = pChain ? pChain->rbnext : nullptr; rb; rb = rb->rbnext) {
+        if (rb->restype == 1002) bInside = !bInside;
+        else if (rb->restype == 1000 && !bInside && rb->resval.rstring) value += rb->resval.rstring;
+    }
+    acutRelRb(pChain);
+}
+
 }  // namespace
 
 bool CanStoreTableLink(const CTableLink& link) {
@@ -119,12 +133,12 @@ bool WriteTableLink(const CTableLink& link, AcDbObject* pObj) {
 
 bool ReadTableLink(CTableLink& link, AcDbObject* pObj) {
     if (!pObj) return false;
-    getXdata(pObj, L"Connect_Driver", link.m_strConnectDriver);
-    getXdata(pObj, L"Database", link.m_strDatabase);
-    getXdata(pObj, L"Table", link.m_strTable);
-    getXdata(pObj, L"SQL", link.m_strSQL);
-    getXdata(pObj, L"User", link.m_strUser);
-    getXdata(pObj, L"Password", link.m_strPassword);
+    ReadStoredString(pObj, L"Connect_Driver", link.m_strConnectDriver);
+    ReadStoredString(pObj, L"Database", link.m_strDatabase);
+    ReadStoredString(pObj, L"Table", link.m_strTable);
+    ReadStoredString(pObj, L"SQL", link.m_strSQL);
+    ReadStoredString(pObj, L"User", link.m_strUser);
+    ReadStoredString(pObj, L"Password", link.m_strPassword);
 
     resbuf* pChain = pObj->xData(kTableLinkLayoutApp);
     if (!pChain) return false;

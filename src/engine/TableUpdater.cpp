@@ -7,6 +7,7 @@
 #include "Print.h"
 #include "catalogue/DatabasePtrArray.h"
 #include "engine/CellGrid.h"
+#include "engine/LinkedEntities.h"
 #include "engine/TableBuilder.h"
 #include "engine/TableLinkIO.h"
 
@@ -31,10 +32,14 @@ void UpdateOneTable(const ads_name entity) {
     if (acdbOpenObject(pObj, id, AcDb::kForRead) != Acad::eOk) return;
     const bool linked = ReadTableLink(link, pObj);
     pObj->close();
-    if (!linked) return;
-
-    if (link.m_strConnectDriver.IsEmpty() || link.m_strDatabase.IsEmpty() || (link.m_strTable.IsEmpty() && link.m_strSQL.IsEmpty())) {
-        Failed(id, link, L"the link record names no driver, database, table or query");
+    // Without its layout block the record is no link (the command passes it over); a tool's
+    // report still names it.
+    if (!linked) {
+        Failed(id, link, L"the link record has no layout block");
+        return;
+    }
+    if (const CString strDamage = CheckLinkRecord(link, -1, -1); !strDamage.IsEmpty()) {
+        Failed(id, link, strDamage);
         return;
     }
 
@@ -62,6 +67,13 @@ void UpdateOneTable(const ads_name entity) {
         return;
     }
     const int rowsBefore = pTable->numRows(), colsBefore = pTable->numColumns();
+    // A start cell outside the table would delete rows before the data (the heading among
+    // them) or write past the columns: such a record is reported, the table left as it is.
+    if (const CString strDamage = CheckLinkRecord(link, rowsBefore, colsBefore); !strDamage.IsEmpty()) {
+        pTable->close();
+        Failed(id, stored, strDamage);
+        return;
+    }
     // A table that already shows the data is left as it is: not modified, so the drawing does
     // not change (nor is the table rewritten when it is saved).
     if (!TableHoldsGrid(grid, link, pTable)) {

@@ -143,13 +143,14 @@ TEST(ComPtr, CallingThroughAnEmptyReferenceRaisesEPointer) {
 }
 
 TEST(ConnectString, PairsBracesAndCase) {
-    const auto pairs = platform::access::ParseConnectString(L"Driver={Microsoft Access Driver (*.mdb, *.accdb)};DBQ=C:\\a;b.mdb ; uid=admin;Pwd={p;w}};x");
-    ASSERT_EQ(pairs.size(), 4u);
+    const auto pairs = platform::access::ParseConnectString(L"Driver={Microsoft Access Driver (*.mdb, *.accdb)};DBQ=C:\\a;b.mdb ; uid=admin;Pwd={p;w}};x};Data Source=\"a;\"\"b\"");
+    ASSERT_EQ(pairs.size(), 5u);
     EXPECT_EQ(pairs[0].second, L"Microsoft Access Driver (*.mdb, *.accdb)");
     EXPECT_EQ(pairs[1].first, L"DBQ");
     EXPECT_EQ(pairs[1].second, L"C:\\a");  // without braces a ";" ends the value
     EXPECT_EQ(pairs[2].second, L"admin");
-    EXPECT_EQ(pairs[3].second, L"p;w");
+    EXPECT_EQ(pairs[3].second, L"p;w};x");  // in braces "}}" is a brace
+    EXPECT_EQ(pairs[4].second, L"a;\"b");  // in quotes a doubled quote is a quote
 
     using platform::access::Route;
     EXPECT_EQ(platform::access::ResolveConnectString(L"Provider=microsoft.ace.oledb.12.0;Data Source=x.accdb;").route, Route::AceOleDb);

@@ -7,9 +7,11 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <map>
 #include <memory>
 #include <string>
 
+#include "ConnectString.h"
 #include "Console.h"
 #include "DocManager.h"
 #include "Utf8.h"
@@ -60,14 +62,42 @@ protected:
 
 }  // namespace
 
+TEST_F(Catalogue, EveryValueOfAConnectStringIsReadBackAsItWasGiven) {
+    const wchar_t* const values[] = {L"plain", L"ab;cd=SECRETTAIL", L"}", L"{x}", L"a}}b", L" edge ", L"say \"hi\"", L"it's", L"=;=", L""};
+    for (const wchar_t* driver : {kOdbc, kAce}) {
+        for (const wchar_t* value : values) {
+            CMyDatabase db;
+            db.m_strDriver = driver;
+            db.m_strDatabase = CString(L"/data/") + value + L".mdb";
+            db.m_strUser = value;
+            db.m_strPassword = value;
+            const auto pairs = platform::access::ParseConnectString(db.GetConnectString().str());
+            std::map<std::wstring, std::wstring> read(pairs.begin(), pairs.end());
+            SCOPED_TRACE(db.GetConnectString().ToUtf8());
+            if (CString(driver) == kOdbc) {
+                EXPECT_EQ(pairs.size(), 4u);
+                EXPECT_EQ(read[L"Uid"], value);
+                EXPECT_EQ(read[L"Pwd"], value);
+                EXPECT_EQ(read[L"Dbq"], db.m_strDatabase.str());
+            } else {
+                EXPECT_EQ(pairs.size(), 3u);
+                EXPECT_EQ(read[L"Data Source"], db.m_strDatabase.str());
+            }
+        }
+    }
+}
+
 TEST_F(Catalogue, ConnectStringsOfTheTwoDrivers) {
     CMyDatabase db;
     db.m_strDriver = kOdbc;
     db.m_strDatabase = L"C:\\db\\parts.mdb";
     db.m_strUser = L"admin";
     EXPECT_EQ(db.GetConnectString(), L"Driver={Microsoft Access Driver (*.mdb, *.accdb)};Dbq=C:\\db\\parts.mdb;Uid=admin;Pwd=;");
+    // A value that would end early or add a key of its own is quoted as the driver reads it.
     db.m_strPassword = L"a;b}c";
-    EXPECT_EQ(db.GetConnectString(), L"Driver={Microsoft Access Driver (*.mdb, *.accdb)};Dbq=C:\\db\\parts.mdb;Uid=admin;Pwd=a;b}c;");
+    EXPECT_EQ(db.GetConnectString(), L"Driver={Microsoft Access Driver (*.mdb, *.accdb)};Dbq=C:\\db\\parts.mdb;Uid=admin;Pwd={a;b}}c};");
+    db.m_strPassword = L"ab;cd=SECRETTAIL";
+    EXPECT_EQ(db.GetConnectString(), L"Driver={Microsoft Access Driver (*.mdb, *.accdb)};Dbq=C:\\db\\parts.mdb;Uid=admin;Pwd={ab;cd=SECRETTAIL};");
     db.m_strDriver = kAce;
     EXPECT_EQ(db.GetConnectString(), L"Provider=Microsoft.ACE.OLEDB.12.0;Data Source=C:\\db\\parts.mdb;Persist Security Info=False;");
     db.m_strDriver = L"Microsoft Access Driver (*.mdb)";
@@ -94,9 +124,15 @@ TEST(Location, ResolveAgainstTheDrawingsFolder) {
         {L"", L"parts.mdb", L"parts.mdb"},  // a drawing never saved
     };
     for (const auto& row : rows) EXPECT_EQ(ResolveRelativePath(row.base, row.location), CString(row.resolved)) << CString(row.location).ToUtf8();
-    // Past the 260-character limit the location comes back unchanged.
+    // Past the 260-character limit nothing is resolved: the location as it stands would name
+    // a file beside the current folder, another database.
     const CString deep = CString(L"D:\\") + CString(L'x', 250) + L"\\plan.dwg";
-    EXPECT_EQ(ResolveRelativePath(deep, L"parts-of-a-long-name.mdb"), L"parts-of-a-long-name.mdb");
+    EXPECT_EQ(ResolveRelativePath(deep, L"parts-of-a-long-name.mdb"), L"");
+    CString resolved = L"unchanged";
+    EXPECT_FALSE(TryResolveRelativePath(deep, L"parts-of-a-long-name.mdb", resolved));
+    EXPECT_EQ(resolved, L"");
+    EXPECT_TRUE(TryResolveRelativePath(L"D:\\proj\\plan.dwg", L"parts.mdb", resolved));
+    EXPECT_EQ(resolved, L"D:\\proj\\parts.mdb");
 }
 
 TEST(Location, MakeRelative) {

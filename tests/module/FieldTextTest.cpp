@@ -140,6 +140,13 @@ TEST(ErrorReport, PasswordsAreHidden) {
               L"Driver={Microsoft Access Driver (*.mdb, *.accdb)};Dbq=C:\\db\\parts.mdb;Uid=admin;Pwd=***;");
     EXPECT_EQ(HideConnectStringPasswords(L"Uid=a;PWD={x;y};Password=z"), L"Uid=a;PWD=***;Password=***");
     EXPECT_EQ(HideConnectStringPasswords(L"Dbq=x.mdb;Pwd=;"), L"Dbq=x.mdb;Pwd=;");  // nothing to hide
+    // Quoted values are hidden whole, however they are quoted, and one that never closes is
+    // hidden to the end.
+    EXPECT_EQ(HideConnectStringPasswords(L"Dbq=x.mdb;Uid=u;Pwd={ab;cd=SECRETTAIL};"), L"Dbq=x.mdb;Uid=u;Pwd=***;");
+    EXPECT_EQ(HideConnectStringPasswords(L"Pwd={a}};b=c};Uid=u"), L"Pwd=***;Uid=u");
+    EXPECT_EQ(HideConnectStringPasswords(L"Password=\"x;\"\"y\";Data Source=a"), L"Password=***;Data Source=a");
+    EXPECT_EQ(HideConnectStringPasswords(L"Uid=u;Pwd={open;never=closed"), L"Uid=u;Pwd=***");
+    EXPECT_EQ(HideConnectStringPasswords(L"Uid=u; pwd = s e c;"), L"Uid=u; pwd = ***;");
     EXPECT_EQ(HideConnectStringPasswords(L"Provider=Microsoft.ACE.OLEDB.12.0;Data Source=C:\\a.mdb;Persist Security Info=False;"),
               L"Provider=Microsoft.ACE.OLEDB.12.0;Data Source=C:\\a.mdb;Persist Security Info=False;");
 }

@@ -1,6 +1,7 @@
 #pragma once
 // Entry points the module exports for the host's tool subcommands (found with dlsym), so the
-// tools run the module's own code without a command line.
+// tools run the module's own code without a command line. The module owns this header: the
+// host includes it and knows nothing of the link record's format.
 
 // What one refresh of a drawing's linked tables did, for the tool's summary.
 struct VelloriaUpdateTotals {
@@ -17,3 +18,20 @@ struct VelloriaUpdateTotals {
 extern "C" int velloriaUpdate(VelloriaUpdateTotals* totals);
 inline constexpr const char* kVelloriaUpdateSymbol = "velloriaUpdate";
 using VelloriaUpdateFunc = int (*)(VelloriaUpdateTotals*);
+
+// Lists every entity of the current drawing that carries a link record (readable or
+// damaged) on standard output, one block of lines each, and a count. Returns the number of
+// damaged records.
+extern "C" int velloriaLinks();
+inline constexpr const char* kVelloriaLinksSymbol = "velloriaLinks";
+using VelloriaLinksFunc = int (*)();
+
+// The limits every statement of later fetches runs under (see data/QueryLimits.h): a value
+// below zero keeps the setting, zero means no limit.
+struct VelloriaQueryLimits {
+    int timeLimitSeconds = -1;
+    long long rowLimit = -1;
+};
+extern "C" void velloriaSetQueryLimits(const VelloriaQueryLimits* limits);
+inline constexpr const char* kVelloriaSetQueryLimitsSymbol = "velloriaSetQueryLimits";
+using VelloriaSetQueryLimitsFunc = void (*)(const VelloriaQueryLimits*);

@@ -1,0 +1,53 @@
+// The module's side of `velloria links`: every entity of the drawing that carries a link
+// record, as the record reads, and what keeps a damaged one from being refreshed.
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "app/ToolEntryPoints.h"
+#include "data/QueryLimits.h"
+#include "engine/LinkedEntities.h"
+#include "support/StringList.h"
+
+namespace {
+
+std::string Utf8(const CString& text) { return text.ToUtf8(); }
+
+std::string Describe(const CLinkedEntity& entity) {
+    const CTableLink& link = entity.m_link;
+    std::string out = CString(entity.m_id.handle().text().c_str()).ToUtf8() + "  " + Utf8(entity.m_strType) + "\n";
+    out += "    driver:   " + Utf8(link.m_strConnectDriver) + "\n";
+    out += "    database: " + Utf8(link.m_strDatabase) + "\n";
+    if (link.m_strSQL.IsEmpty()) out += "    table:    " + Utf8(link.m_strTable) + "\n";
+    else out += "    sql:      " + Utf8(link.m_strSQL) + "\n";
+    // The password is never shown; the user is, as the connect dialog shows it.
+    if (!link.m_strUser.IsEmpty()) out += "    user:     " + Utf8(link.m_strUser) + "\n";
+    out += "    header:   " + std::to_string(link.m_bIncludeHeader) + "   start cell: row " + std::to_string(link.m_nStartRow) +
+           ", column " + std::to_string(link.m_nStartCol) + "   stored: " + std::to_string(link.m_nRows) + " x " +
+           std::to_string(link.m_nCols) + "\n";
+    out += "    headings: " + Utf8(JoinStringList(link.m_arrHeadings)) + "\n";
+    out += "    widths:   " + Utf8(JoinDoubleList(link.m_arrWidths)) + "\n";
+    if (!entity.m_strDamage.IsEmpty()) out += "    damaged:  " + Utf8(entity.m_strDamage) + "\n";
+    return out;
+}
+
+}  // namespace
+
+extern "C" int velloriaLinks() {
+    std::vector<CLinkedEntity> entities;
+    FindLinkedEntities(acdbHostApplicationServices()->workingDatabase(), entities);
+    int damaged = 0;
+    for (const CLinkedEntity& entity : entities) {
+        std::fputs(Describe(entity).c_str(), stdout);
+        if (!entity.m_strDamage.IsEmpty()) ++damaged;
+    }
+    std::printf("%d linked %s", static_cast<int>(entities.size()), entities.size() == 1 ? "entity" : "entities");
+    if (damaged) std::printf(", %d damaged", damaged);
+    std::printf(".\n");
+    std::fflush(stdout);
+    return damaged;
+}
+
+extern "C" void velloriaSetQueryLimits(const VelloriaQueryLimits* limits) {
+    if (limits) SetQueryLimitOverrides(limits->timeLimitSeconds, limits->rowLimit);
+}

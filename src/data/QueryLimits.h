@@ -1,0 +1,24 @@
+#pragma once
+// The limits every statement of the data layer runs under, so that a stranger's drawing (or
+// a slip in a query) cannot hang a refresh or exhaust the machine. A statement past a limit
+// fails that table only, with a message that names the limit.
+//
+// Three settings of section "Velloria", read afresh at each use:
+//   "Query Time Limit"    seconds a statement may run (default 60; 0: no limit)
+//   "Query Row Limit"     rows one result may hold (default 1000000; 0: no limit)
+//   "Query Memory Limit"  megabytes one result may hold (default 1024; 0: no limit)
+// A tool may override the first two for its run (velloria preview/update --time-limit,
+// --row-limit).
+#include "Afx.h"
+
+struct CQueryLimits {
+    int m_nTimeLimitSeconds = 60;
+    long long m_nRowLimit = 1000000;
+    long long m_nMemoryLimitBytes = 1024LL << 20;
+};
+
+// The limits now: the settings, with the tool's overrides where set.
+CQueryLimits GetQueryLimits();
+
+// Overrides for the rest of the process; a value below zero keeps the setting.
+void SetQueryLimitOverrides(int nTimeLimitSeconds, long long nRowLimit);

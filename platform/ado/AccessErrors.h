@@ -12,6 +12,9 @@ namespace platform::access {
 [[noreturn]] void RaiseFileNotFound(Route route, std::wstring_view path);
 [[noreturn]] void RaiseNotAccessFile(Route route, std::wstring_view path);
 [[noreturn]] void RaiseDamagedFile(Route route, std::wstring_view path);
+// A missing or wrong database password; the password itself is never part of the text.
+[[noreturn]] void RaiseInvalidPassword(Route route);
+[[noreturn]] void RaiseEncryptedFile(Route route, std::wstring_view path, std::wstring_view scheme);
 [[noreturn]] void RaiseNoTable(Route route, std::wstring_view name);
 [[noreturn]] void RaiseMissingParameters(Route route, int count);
 [[noreturn]] void RaiseSyntaxError(Route route, std::wstring_view near);

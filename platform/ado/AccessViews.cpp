@@ -24,9 +24,9 @@ ValueType Database::ColumnType(std::string_view qualifier, std::string_view colu
         case mdb::kMoney: return ValueType::Currency;
         case mdb::kDateTime: return ValueType::Date;
         case mdb::kBool: return ValueType::Bool;
-        case mdb::kByte: case mdb::kInt: case mdb::kLong: case mdb::kBigInt: case mdb::kComplex: return ValueType::Integer;
+        case mdb::kByte: case mdb::kInt: case mdb::kLong: case mdb::kBigInt: return ValueType::Integer;
         case mdb::kFloat: case mdb::kDouble: case mdb::kNumeric: return ValueType::Double;
-        case mdb::kText: case mdb::kMemo: return ValueType::Text;
+        case mdb::kText: case mdb::kMemo: case mdb::kComplex: return ValueType::Text;
         default: return ValueType::Unknown;
         }
     };

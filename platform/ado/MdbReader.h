@@ -39,10 +39,11 @@ struct Column {
     std::string name;  // UTF-8
     int type = 0;
     int size = 0;      // bytes for fixed columns, the limit for text (bytes)
-    int scale = 0;
+    int scale = 0;      // of a Decimal column
     int precision = 0;
     bool fixed = false;
     bool autoNumber = false;
+    bool calculated = false;  // type is the type of its result
 };
 
 struct Table {
@@ -64,6 +65,7 @@ struct Value {
     std::int64_t i = 0;
     double d = 0;
     std::string_view bytes;  // Text (UTF-8) or Blob; valid during the callback only
+    // Decimal values come as Real (their scale applied), Currency as Int (ten-thousandths).
 };
 
 // The longest a child may stay silent before it is taken for hung.

@@ -127,6 +127,7 @@ int TableRows(MdbHandle* mdb, const std::string& path, const std::string& tableN
     std::string scratch, text;
     mdb_rewind_table(table);
     long pagesRead = 0;
+    std::uint32_t skipped = 0;  // rows the page lists that do not read: the parent says so
     // Data pages come from the table's usage map; each is visited once at most.
     while (mdb_read_next_dpg(table)) {
         if (++pagesRead > limits.pages) return kExitDamaged;
@@ -135,12 +136,16 @@ int TableRows(MdbHandle* mdb, const std::string& path, const std::string& tableN
         for (int r = 0; r < rows; ++r) {
             int rowStart = 0;
             size_t rowSize = 0;
-            if (mdb_find_row(mdb, r, &rowStart, &rowSize) != 0 || rowSize == 0) continue;
-            if (rowStart & 0x4000) continue;  // deleted
+            if (mdb_find_row(mdb, r, &rowStart, &rowSize) != 0) {
+                ++skipped;
+                continue;
+            }
+            if (rowSize == 0 || (rowStart & 0x4000)) continue;  // deleted
             rowStart &= 0x1FFF;
-            if (rowStart + static_cast<long>(rowSize) > limits.pageSize) continue;
-            const int cracked = mdb_crack_row(table, rowStart, rowSize, fields.data());
-            if (cracked < 0) continue;
+            if (rowStart + static_cast<long>(rowSize) > limits.pageSize || mdb_crack_row(table, rowStart, rowSize, fields.data()) < 0) {
+                ++skipped;
+                continue;
+            }
             for (unsigned c = 0; c < table->num_cols; ++c) slot[c] = -1;
             for (unsigned f = 0; f < table->num_cols; ++f) {
                 const int colnum = fields[f].colnum;
@@ -160,10 +165,12 @@ int TableRows(MdbHandle* mdb, const std::string& path, const std::string& tableN
         w.MaybeFlush();
     }
     w.U8('E');
+    w.U32(skipped);
     return kExitOk;
 }
 
-// The rows of several tables, one after the other, each ended by 'E'.
+// The rows of several tables, one after the other, each ended by 'E' and its count of rows
+// that did not read.
 int RowsChild(const std::string& path, const std::vector<std::pair<std::string, size_t>>& tables, wire::Writer& w) {
     MdbHandle* mdb = OpenFile(path);
     if (!mdb) return kExitNotAccess;
@@ -173,13 +180,19 @@ int RowsChild(const std::string& path, const std::vector<std::pair<std::string, 
     return kExitOk;
 }
 
-// One table's rows as TableRows wrote them, up to its 'E'; false when they do not read.
-bool ParseRows(wire::Reader& r, size_t table, size_t columnCount, const TablesRowCallback& onRow) {
+// One table's rows as TableRows wrote them, up to its 'E' and count of rows that did not
+// read (added to skipped); false when they do not read.
+bool ParseRows(wire::Reader& r, size_t table, size_t columnCount, const TablesRowCallback& onRow, size_t& skipped) {
     std::vector<Value> row(columnCount);
     for (;;) {
         std::uint8_t marker;
         if (!r.U8(marker)) return false;
-        if (marker == 'E') return true;
+        if (marker == 'E') {
+            std::uint32_t count;
+            if (!r.U32(count)) return false;
+            skipped += count;
+            return true;
+        }
         if (marker != 'R') return false;
         for (auto& value : row) {
             std::uint8_t kind;
@@ -262,25 +275,30 @@ Status ReadCatalog(const std::string& path, Catalog& catalog, const std::vector<
         if (!present) continue;
         const auto table = std::find_if(catalog.tables.begin(), catalog.tables.end(),
                                         [&](const Table& x) { return x.kind != TableKind::Linked && x.name == rowsOf[t]; });
-        rowsOk = table != catalog.tables.end() && ParseRows(r, t, table->columns.size(), onRow);
+        size_t skipped = 0;  // a catalogue table with damaged rows counts as not read
+        rowsOk = table != catalog.tables.end() && ParseRows(r, t, table->columns.size(), onRow, skipped) && skipped == 0;
     }
     if (rowsRead) *rowsRead = rowsOk;
     return rowsOk || rowsRead ? Status::Ok : Status::Damaged;
 }
 
-Status ReadRows(const std::string& path, const std::string& tableName, size_t columnCount, const RowCallback& onRow) {
-    return ReadRowsOfTables(path, {{tableName, columnCount}}, [&](size_t, const std::vector<Value>& row) { onRow(row); });
+Status ReadRows(const std::string& path, const std::string& tableName, size_t columnCount, const RowCallback& onRow, size_t* skippedRows) {
+    return ReadRowsOfTables(path, {{tableName, columnCount}}, [&](size_t, const std::vector<Value>& row) { onRow(row); }, skippedRows);
 }
 
-Status ReadRowsOfTables(const std::string& path, const std::vector<std::pair<std::string, size_t>>& tables, const TablesRowCallback& onRow) {
+Status ReadRowsOfTables(const std::string& path, const std::vector<std::pair<std::string, size_t>>& tables, const TablesRowCallback& onRow,
+                        size_t* skippedRows) {
+    if (skippedRows) *skippedRows = 0;
     if (Status s = CheckFile(path); s != Status::Ok) return s;
     std::string output;
     const Status status = RunReader([&](wire::Writer& w) { return RowsChild(path, tables, w); }, output);
     if (status != Status::Ok) return status;
     wire::Reader r(output);
+    size_t skipped = 0;
     for (size_t t = 0; t < tables.size(); ++t)
-        if (!ParseRows(r, t, tables[t].second, onRow)) return Status::Damaged;
-    return Status::Ok;
+        if (!ParseRows(r, t, tables[t].second, onRow, skipped)) return Status::Damaged;
+    if (skippedRows) *skippedRows = skipped;
+    return skipped && !skippedRows ? Status::Damaged : Status::Ok;
 }
 
 }  // namespace platform::mdb

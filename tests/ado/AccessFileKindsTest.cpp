@@ -5,7 +5,11 @@
 #include <string>
 #include <vector>
 
+#include <stdlib.h>
+
 #include "Ado.h"
+#include "CatalogObjects.h"
+#include "HostPath.h"
 #include "Utf8.h"
 
 namespace {
@@ -110,4 +114,17 @@ TEST_F(AccessFileKinds, ComplexColumnsShowTheirValuesAndTheirHiddenTablesAreSyst
     // The values are text: they compare and sort as text.
     EXPECT_EQ(Column(connection, L"SELECT Comment FROM Table1 WHERE Attachments LIKE '*attachment3*'", L"Comment"),
               std::vector<std::wstring>{L"3 Attachments"});
+}
+
+// A linked table's file is found as a link in a drawing finds its database: relative paths from
+// the linking file's folder, "..\" resolved, drive letters through VELLORIA_DRIVE_X.
+TEST(LinkedTableFile, ResolvesAsDrawingLinksDo) {
+    using platform::access::ResolveLinkedFile;
+    EXPECT_EQ(ResolveLinkedFile(L"C:\\proj\\front.mdb", L"Z:\\data\\back.accdb"), L"Z:\\data\\back.accdb");
+    EXPECT_EQ(ResolveLinkedFile(L"C:\\proj\\front.mdb", L"back.accdb"), L"C:\\proj\\back.accdb");
+    EXPECT_EQ(ResolveLinkedFile(L"C:\\proj\\sub\\front.mdb", L"..\\data\\back.accdb"), L"C:\\proj\\data\\back.accdb");
+    EXPECT_EQ(ResolveLinkedFile(L"/srv/proj/front.mdb", L"/srv/data/back.accdb"), L"/srv/data/back.accdb");
+    ::setenv("VELLORIA_DRIVE_Z", "/srv/z", 1);
+    EXPECT_EQ(platform::ToHostPath(ResolveLinkedFile(L"C:\\proj\\front.mdb", L"Z:\\data\\back.accdb")), "/srv/z/data/back.accdb");
+    ::unsetenv("VELLORIA_DRIVE_Z");
 }

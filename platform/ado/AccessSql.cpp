@@ -512,24 +512,7 @@ private:
     }
 
     // The select item ahead, translated on its own.
-    std::string ItemUntilEnd() {
-        int depth = 0;
-        std::vector<Token> part;
-        for (;;) {
-            const Token& t = Peek();
-            if (t.kind == Token::End) break;
-            if (depth == 0 && (t.kind == Token::Comma || t.kind == Token::Close || IsItemEnd(t))) break;
-            if (t.kind == Token::Open) ++depth;
-            if (t.kind == Token::Close) --depth;
-            part.push_back(Next());
-        }
-        part.push_back({Token::End, {}});
-        Translator inner(std::move(part), m_ansi89, m_resolve, m_tables);
-        inner.m_refs = m_refs;
-        const std::string sql = inner.Scope(false, nullptr);
-        m_aggregates = m_aggregates || inner.m_aggregates;
-        return sql;
-    }
+    std::string ItemUntilEnd() { return PartUntil(true); }
 
     // The alias a source of FROM is given, when the next tokens give one.
     std::string SourceAlias(bool subquery) const {
@@ -793,14 +776,17 @@ private:
     }
 
     // One argument that is more than an expression (a comparison, a subquery ...).
-    std::string ScopeUntilComma() {
-        // Collect this argument's tokens, then translate them on their own.
+    std::string ScopeUntilComma() { return PartUntil(false); }
+
+    // The tokens ahead up to a comma or closing parenthesis of this level (or, for a select
+    // item, the clause word that ends it), translated on their own.
+    std::string PartUntil(bool selectItem) {
         int depth = 0;
         std::vector<Token> part;
-        while (true) {
+        for (;;) {
             const Token& t = Peek();
             if (t.kind == Token::End) break;
-            if (depth == 0 && (t.kind == Token::Comma || t.kind == Token::Close)) break;
+            if (depth == 0 && (t.kind == Token::Comma || t.kind == Token::Close || (selectItem && IsItemEnd(t)))) break;
             if (t.kind == Token::Open) ++depth;
             if (t.kind == Token::Close) --depth;
             part.push_back(Next());

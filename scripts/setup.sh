@@ -10,6 +10,7 @@ packages=(
   libsqlite3-dev
   libcurl4-openssl-dev
   python3 python3-ezdxf
+  nodejs npm
   qt6-base-dev libgl-dev fonts-dejavu-core
   fp-utils
 )

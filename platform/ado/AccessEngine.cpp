@@ -10,6 +10,7 @@
 #include <set>
 
 #include "AccessErrors.h"
+#include "AccessHeader.h"
 #include "AccessSql.h"
 #include "HostPath.h"
 #include "SqliteText.h"
@@ -30,7 +31,7 @@ const char* DeclaredType(int accessType) {
     case mdb::kByte: return "INT_BYTE";
     case mdb::kInt: return "INT_SHORT";
     case mdb::kLong: return "INT_LONG";
-    case mdb::kComplex: return "INT_COMPLEX";
+    case mdb::kComplex: return "TEXT_COMPLEX COLLATE access_text";  // the text of its values
     case mdb::kBigInt: return "INT_BIGINT";
     case mdb::kMoney: return "REAL_CURRENCY";
     case mdb::kFloat: return "REAL_SINGLE";
@@ -78,6 +79,7 @@ BSTR Utf8ToBstr(const unsigned char* s, int n) {
 struct ColumnPlan {
     int accessType = 0;  // 0: computed, typed by its values
     int scale = 0;
+    bool calculated = false;  // a calculated column: each Decimal value has a scale of its own
     ValueType computed = ValueType::Unknown;  // a saved query's column: the type of its expression
 };
 
@@ -117,7 +119,6 @@ void SetVariant(VARIANT& v, sqlite3_stmt* stmt, int i, const ColumnPlan& plan) {
         v.iVal = static_cast<SHORT>(sqlite3_column_int(stmt, i));
         return;
     case mdb::kLong:
-    case mdb::kComplex:
         v.vt = VT_I4;
         v.lVal = sqlite3_column_int(stmt, i);
         return;
@@ -141,10 +142,14 @@ void SetVariant(VARIANT& v, sqlite3_stmt* stmt, int i, const ColumnPlan& plan) {
         v.vt = VT_DATE;
         v.date = sqlite3_column_double(stmt, i);
         return;
-    case mdb::kNumeric:
-        v.decVal = DecimalFrom(sqlite3_column_double(stmt, i), plan.scale);
+    case mdb::kNumeric: {
+        const double value = sqlite3_column_double(stmt, i);
+        int scale = plan.scale;
+        if (plan.calculated && value != 0 && std::isfinite(value)) scale = std::clamp(14 - static_cast<int>(std::floor(std::log10(std::fabs(value)))), 0, 28);
+        v.decVal = DecimalFrom(value, scale);
         v.vt = VT_DECIMAL;
         return;
+    }
     default: break;
     }
     // Computed values carry their Access type as a subtype of the value.
@@ -197,8 +202,8 @@ void Describe(ResultColumn& column, const mdb::Column& source, bool jet3) {
     case mdb::kBool: column.type = adBoolean; column.definedSize = 2; attributes = adFldUpdatable | adFldUnknownUpdatable; break;
     case mdb::kByte: column.type = adUnsignedTinyInt; column.definedSize = 1; break;
     case mdb::kInt: column.type = adSmallInt; column.definedSize = 2; break;
-    case mdb::kLong:
-    case mdb::kComplex: column.type = adInteger; column.definedSize = 4; break;
+    case mdb::kLong: column.type = adInteger; column.definedSize = 4; break;
+    case mdb::kComplex: column.type = adVarWChar; column.definedSize = 255; break;
     case mdb::kBigInt: column.type = adBigInt; column.definedSize = 8; break;
     case mdb::kMoney: column.type = adCurrency; column.definedSize = 8; break;
     case mdb::kFloat: column.type = adSingle; column.definedSize = 4; break;
@@ -274,6 +279,15 @@ std::vector<std::string> ColumnNames(const mdb::Catalog& catalog, std::string_vi
     return names;
 }
 
+// The database password, checked as the engine checks it before it reads anything else; a
+// file whose pages are encrypted cannot be read at all.
+void CheckPassword(const ConnectTarget& target, const std::string& hostPath) {
+    const std::optional<FileHeader> header = ReadFileHeader(hostPath);
+    if (!header) return;  // not an Access header: the catalogue read says what it is
+    if (header->encrypted) RaiseEncryptedFile(target.route, target.database, header->encryption);
+    if (!PasswordMatches(*header, target.password)) RaiseInvalidPassword(target.route);
+}
+
 }  // namespace
 
 std::shared_ptr<Database> Database::Open(const ConnectTarget& target) {
@@ -282,16 +296,25 @@ std::shared_ptr<Database> Database::Open(const ConnectTarget& target) {
     db->m_displayPath = target.database;
     db->m_hostPath = ToHostPath(target.database);
     if (target.database.empty()) RaiseFileNotFound(target.route, target.database);
-    // The saved queries' catalogue tables come in the same read as the catalogue; when they do
-    // not read, the file opens without its saved queries.
+    CheckPassword(target, db->m_hostPath);
+    // The catalogue tables behind saved queries, linked tables and complex columns come in the
+    // same read as the catalogue; when they do not read, the file opens without them.
     std::optional<SavedQueryCollector> collector;
+    std::optional<CatalogObjects> objects;
     const auto onSystemRow = [&](size_t table, const std::vector<mdb::Value>& row) {
-        if (!collector) collector.emplace(ColumnNames(db->m_catalog, "MSysObjects"), ColumnNames(db->m_catalog, "MSysQueries"));
-        collector->OnRow(table, row);
+        if (!collector) {
+            const auto objectColumns = ColumnNames(db->m_catalog, "MSysObjects");
+            collector.emplace(objectColumns, ColumnNames(db->m_catalog, "MSysQueries"));
+            objects.emplace(objectColumns, ColumnNames(db->m_catalog, "MSysComplexColumns"));
+        }
+        if (table < 2) collector->OnRow(table, row);
+        if (table == 0) objects->OnObjectRow(row);
+        if (table == 2) objects->OnComplexRow(row);
     };
     bool savedRowsRead = false;
-    const mdb::Status status = mdb::ReadCatalog(db->m_hostPath, db->m_catalog, {"MSysObjects", "MSysQueries"}, onSystemRow, &savedRowsRead);
-    if (!savedRowsRead) collector.reset();
+    const mdb::Status status = mdb::ReadCatalog(db->m_hostPath, db->m_catalog, {"MSysObjects", "MSysQueries", "MSysComplexColumns"}, onSystemRow,
+                                                &savedRowsRead);
+    if (!savedRowsRead) collector.reset(), objects.reset();
     switch (status) {
     case mdb::Status::Ok: break;
     case mdb::Status::NotFound: RaiseFileNotFound(target.route, target.database);
@@ -306,7 +329,7 @@ std::shared_ptr<Database> Database::Open(const ConnectTarget& target) {
     RegisterAccessFunctions(db->m_db);
     db->m_policy = std::make_unique<ReadOnlyPolicy>(db->m_db);
     const ReadOnlyPolicy::Trusted building(*db->m_policy);
-    db->CreateTables();
+    db->CreateTables(objects ? objects->Links() : std::vector<LinkedTable>{}, objects ? objects->ComplexColumns() : std::vector<ComplexColumn>{});
     std::vector<SavedQuery> saved;
     if (collector && collector->Usable() && !ColumnNames(db->m_catalog, "MSysObjects").empty() &&
         !ColumnNames(db->m_catalog, "MSysQueries").empty())
@@ -320,15 +343,29 @@ Database::~Database() {
     if (m_db) sqlite3_close_v2(m_db);
 }
 
-void Database::CreateTables() {
+void Database::CreateTables(const std::vector<LinkedTable>& links, const std::vector<ComplexColumn>& complex) {
     m_tables.reserve(m_catalog.tables.size());
+    std::vector<std::pair<std::string, mdb::Catalog>> linkedCatalogs;  // each linked file is read once
     for (const auto& table : m_catalog.tables) {
-        TableState state{table};
-        if (table.kind != mdb::TableKind::Linked && !table.columns.empty()) {
+        TableState state;
+        state.definition = table;
+        state.sourcePath = m_hostPath;
+        state.sourceName = table.name;
+        if (table.kind == mdb::TableKind::Linked) {
+            const auto link = std::find_if(links.begin(), links.end(), [&](const LinkedTable& l) { return l.name == table.name; });
+            if (link != links.end()) ResolveLink(state, *link, linkedCatalogs);
+            else state.linkStatus = mdb::Status::NotFound;
+        }
+        for (const auto& c : complex)
+            if (c.table == table.name && table.kind != mdb::TableKind::Linked)
+                for (size_t k = 0; k < table.columns.size(); ++k)
+                    if (table.columns[k].name == c.column && table.columns[k].type == mdb::kComplex) state.complex.emplace_back(k, c.flatTable);
+        const auto& columns = state.definition.columns;
+        if (!columns.empty() && state.linkStatus == mdb::Status::Ok && !state.linkedTableMissing) {
             std::string sql = "CREATE TABLE " + Quoted(table.name) + " (";
-            for (size_t c = 0; c < table.columns.size(); ++c) {
+            for (size_t c = 0; c < columns.size(); ++c) {
                 if (c) sql += ", ";
-                sql += Quoted(table.columns[c].name) + " " + DeclaredType(table.columns[c].type);
+                sql += Quoted(columns[c].name) + " " + DeclaredType(columns[c].type);
             }
             sql += ")";
             state.created = sqlite3_exec(m_db, sql.c_str(), nullptr, nullptr, nullptr) == SQLITE_OK;
@@ -336,6 +373,37 @@ void Database::CreateTables() {
         m_byName.emplace(LowerAscii(table.name), m_tables.size());
         m_tables.push_back(std::move(state));
     }
+}
+
+void Database::ResolveLink(TableState& state, const LinkedTable& link, std::vector<std::pair<std::string, mdb::Catalog>>& read) {
+    state.linkedFile = ResolveLinkedFile(m_displayPath, link.database);
+    state.sourcePath = ToHostPath(state.linkedFile);
+    state.sourceName = link.foreignName;
+    auto cached = std::find_if(read.begin(), read.end(), [&](const auto& entry) { return entry.first == state.sourcePath; });
+    if (cached == read.end()) {
+        mdb::Catalog catalog;
+        state.linkStatus = mdb::ReadCatalog(state.sourcePath, catalog);
+        if (state.linkStatus != mdb::Status::Ok) return;
+        cached = read.insert(read.end(), {state.sourcePath, std::move(catalog)});
+    }
+    for (const auto& table : cached->second.tables) {
+        if (table.kind == mdb::TableKind::Linked || LowerAscii(table.name) != LowerAscii(link.foreignName)) continue;
+        state.definition.columns = table.columns;
+        state.sourceName = table.name;
+        return;
+    }
+    state.linkedTableMissing = true;
+}
+
+void Database::RaiseLinkError(const TableState& table) {
+    // The linked file is named as the link stores it, resolved: the user's own path.
+    switch (table.linkStatus) {
+    case mdb::Status::Ok: break;
+    case mdb::Status::NotFound: RaiseFileNotFound(m_route, table.linkedFile.empty() ? FromUtf8(table.definition.name) : table.linkedFile);
+    case mdb::Status::NotAccess: RaiseNotAccessFile(m_route, table.linkedFile);
+    case mdb::Status::Damaged: RaiseDamagedFile(m_route, table.linkedFile);
+    }
+    RaiseNoTable(m_route, FromUtf8(table.sourceName));
 }
 
 Database::TableState* Database::FindTable(std::string_view sqliteName) {
@@ -352,11 +420,36 @@ void Database::Load(TableState& table) {
     sql += ")";
     StatementGuard insert;
     if (sqlite3_prepare_v2(m_db, sql.c_str(), -1, &insert.stmt, nullptr) != SQLITE_OK) RaiseEngineError(m_route, FromUtf8(sqlite3_errmsg(m_db)));
+    // The values of complex columns come from their hidden tables, read first in the same go.
+    std::vector<std::pair<std::string, size_t>> reads;
+    std::vector<ComplexValues> complex(table.complex.size());
+    std::vector<long> complexOf(columns.size(), -1);  // column -> its entry in complex
+    for (size_t k = 0; k < table.complex.size(); ++k) {
+        const auto& [column, flatName] = table.complex[k];
+        const auto flat = std::find_if(m_catalog.tables.begin(), m_catalog.tables.end(), [&](const mdb::Table& t) { return t.name == flatName; });
+        complexOf[column] = static_cast<long>(k);
+        if (flat == m_catalog.tables.end() || !complex[k].Prepare(flat->columns)) continue;
+        reads.emplace_back(flat->name, flat->columns.size());
+    }
+    const size_t own = reads.size();
+    reads.emplace_back(table.sourceName, columns.size());
     sqlite3_exec(m_db, "BEGIN", nullptr, nullptr, nullptr);
-    const mdb::Status status = mdb::ReadRows(m_hostPath, table.definition.name, columns.size(), [&](const std::vector<mdb::Value>& row) {
+    size_t skipped = 0;
+    const mdb::Status status = mdb::ReadRowsOfTables(table.sourcePath, reads, [&](size_t which, const std::vector<mdb::Value>& row) {
+        if (which < own) {
+            for (size_t k = 0; k < complex.size(); ++k)
+                if (table.complex[k].second == reads[which].first) complex[k].OnFlatRow(row);
+            return;
+        }
         for (size_t c = 0; c < row.size(); ++c) {
             const int p = static_cast<int>(c) + 1;
             const mdb::Value& v = row[c];
+            if (complexOf[c] >= 0) {
+                const std::string* text = complex[static_cast<size_t>(complexOf[c])].TextOf(v.kind == mdb::Value::Int ? v.i : -1);
+                if (text) sqlite3_bind_text(insert.stmt, p, text->data(), static_cast<int>(text->size()), SQLITE_TRANSIENT);
+                else sqlite3_bind_null(insert.stmt, p);
+                continue;
+            }
             switch (v.kind) {
             case mdb::Value::Null: sqlite3_bind_null(insert.stmt, p); break;
             case mdb::Value::Int:
@@ -365,28 +458,19 @@ void Database::Load(TableState& table) {
                 break;
             case mdb::Value::Real: sqlite3_bind_double(insert.stmt, p, v.d); break;
             case mdb::Value::Text: sqlite3_bind_text(insert.stmt, p, v.bytes.data(), static_cast<int>(v.bytes.size()), SQLITE_TRANSIENT); break;
-            case mdb::Value::Blob:
-                if (columns[c].type == mdb::kNumeric && v.bytes.size() == 17) {
-                    // Sign byte, then four little-endian 32-bit words, most significant first.
-                    const auto* b = reinterpret_cast<const unsigned char*>(v.bytes.data());
-                    auto word = [&](int at) { return static_cast<double>(b[at] | (b[at + 1] << 8) | (b[at + 2] << 16) | (static_cast<std::uint32_t>(b[at + 3]) << 24)); };
-                    const double two32 = 4294967296.0;
-                    double magnitude = ((word(1) * two32 + word(5)) * two32 + word(9)) * two32 + word(13);
-                    magnitude /= std::pow(10.0, columns[c].scale);
-                    sqlite3_bind_double(insert.stmt, p, (b[0] & 0x80) ? -magnitude : magnitude);
-                } else {
-                    sqlite3_bind_blob(insert.stmt, p, v.bytes.data(), static_cast<int>(v.bytes.size()), SQLITE_TRANSIENT);
-                }
-                break;
+            case mdb::Value::Blob: sqlite3_bind_blob(insert.stmt, p, v.bytes.data(), static_cast<int>(v.bytes.size()), SQLITE_TRANSIENT); break;
             }
         }
         sqlite3_step(insert.stmt);
         sqlite3_reset(insert.stmt);
-    });
-    if (status != mdb::Status::Ok) {
+    }, &skipped);
+    if (status != mdb::Status::Ok || skipped) {
         sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
-        if (status == mdb::Status::NotFound) RaiseFileNotFound(m_route, m_displayPath);
-        RaiseDamagedFile(m_route, m_displayPath);
+        const std::wstring file = table.linkedFile.empty() ? m_displayPath : table.linkedFile;
+        if (status == mdb::Status::NotFound) RaiseFileNotFound(m_route, file);
+        // Rows of a damaged page are not left out quietly: a table without them is not the table.
+        if (status == mdb::Status::Ok) RaiseDamagedRows(m_route, file, FromUtf8(table.definition.name), skipped);
+        RaiseDamagedFile(m_route, file);
     }
     sqlite3_exec(m_db, "COMMIT", nullptr, nullptr, nullptr);
     table.loaded = true;
@@ -407,6 +491,7 @@ void Database::RaiseSqlError(std::wstring_view sql) {
         if (name.rfind(L"main.", 0) == 0) name.erase(0, 5);
         for (const auto& view : m_views)
             if (!view.error.empty() && platform::CompareNoCase(FromUtf8(view.name), name) == 0) RaiseEngineError(m_route, view.error);
+        if (const TableState* table = FindTable(ToUtf8(name)); table && table->definition.kind == mdb::TableKind::Linked) RaiseLinkError(*table);
         RaiseNoTable(m_route, name);
     }
     if (message.rfind("no such column: ", 0) == 0) RaiseMissingParameters(m_route, 1);
@@ -465,7 +550,7 @@ ResultSet Database::Run(std::wstring_view sqlText, const StatementLimits& limits
                 origins[static_cast<size_t>(i)] = table->definition.name;
                 for (const auto& source : table->definition.columns) {
                     if (LowerAscii(source.name) == LowerAscii(originName)) {
-                        plans[static_cast<size_t>(i)] = {source.type, source.scale};
+                        plans[static_cast<size_t>(i)] = {source.type, source.scale, source.calculated};
                         Describe(column, source, m_catalog.jet3);
                         break;
                     }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "AccessSql.h"
+#include "CatalogObjects.h"
 #include "Ado.h"
 #include "ConnectString.h"
 #include "MdbReader.h"
@@ -72,9 +73,17 @@ public:
 
 private:
     struct TableState {
-        mdb::Table definition;
-        bool created = false;  // has a table in SQLite (linked tables have none)
+        mdb::Table definition;  // a linked table: the definition of the table it links to
+        bool created = false;   // has a table in SQLite (a linked table only once its file was read)
         bool loaded = false;
+        // Where the rows are: this file, or the file of a linked table.
+        std::string sourcePath;   // host path
+        std::string sourceName;   // UTF-8, the table's name there
+        std::wstring linkedFile;  // a linked table: its file as stored, for messages
+        mdb::Status linkStatus = mdb::Status::Ok;  // a linked table whose file does not read
+        bool linkedTableMissing = false;           // its file has no such table
+        // Complex columns: the column and the hidden table of its values.
+        std::vector<std::pair<size_t, std::string>> complex;
     };
 
     struct ViewState {
@@ -87,7 +96,10 @@ private:
     };
 
     Database() = default;
-    void CreateTables();
+    void CreateTables(const std::vector<LinkedTable>& links, const std::vector<ComplexColumn>& complex);
+    // A linked table's definition, from the file it links to.
+    void ResolveLink(TableState& state, const LinkedTable& link, std::vector<std::pair<std::string, mdb::Catalog>>& read);
+    [[noreturn]] void RaiseLinkError(const TableState& table);
     // The saved select queries as views.
     void CreateViews(const std::vector<SavedQuery>& saved);
     ValueType ColumnType(std::string_view qualifier, std::string_view column) const;

@@ -53,6 +53,20 @@ void RaiseDamagedFile(Route route, std::wstring_view path) {
     Raise(route, E_FAIL, L"The database '" + std::wstring(path) + L"' needs to be repaired or isn't a database file.");
 }
 
+void RaiseDamagedRows(Route route, std::wstring_view path, std::wstring_view table, size_t rows) {
+    Raise(route, E_FAIL,
+          L"The table '" + std::wstring(table) + L"' cannot be read whole: " + std::to_wstring(rows) + L" of its rows " + (rows == 1 ? L"lies" : L"lie") +
+              L" on damaged pages. The database '" + std::wstring(path) + L"' needs to be repaired.");
+}
+
+void RaiseInvalidPassword(Route route) { Raise(route, route == Route::Odbc ? E_FAIL : DB_SEC_E_AUTH_FAILED, L"Not a valid password."); }
+
+void RaiseEncryptedFile(Route route, std::wstring_view path, std::wstring_view scheme) {
+    Raise(route, E_FAIL,
+          L"The database '" + std::wstring(path) + L"' is encrypted with a password (" + std::wstring(scheme) +
+              L"); this kind of encryption is not supported.");
+}
+
 void RaiseNoTable(Route route, std::wstring_view name) {
     Raise(route, DB_E_NOTABLE,
           std::wstring(L"The ") + EngineName(route) + L" cannot find the input table or query '" + std::wstring(name) +

@@ -12,6 +12,11 @@ namespace platform::access {
 [[noreturn]] void RaiseFileNotFound(Route route, std::wstring_view path);
 [[noreturn]] void RaiseNotAccessFile(Route route, std::wstring_view path);
 [[noreturn]] void RaiseDamagedFile(Route route, std::wstring_view path);
+// Rows of a table that damaged pages keep from being read.
+[[noreturn]] void RaiseDamagedRows(Route route, std::wstring_view path, std::wstring_view table, size_t rows);
+// A missing or wrong database password; the password itself is never part of the text.
+[[noreturn]] void RaiseInvalidPassword(Route route);
+[[noreturn]] void RaiseEncryptedFile(Route route, std::wstring_view path, std::wstring_view scheme);
 [[noreturn]] void RaiseNoTable(Route route, std::wstring_view name);
 [[noreturn]] void RaiseMissingParameters(Route route, int count);
 [[noreturn]] void RaiseSyntaxError(Route route, std::wstring_view near);

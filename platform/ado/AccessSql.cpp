@@ -4,6 +4,7 @@
 
 #include <cctype>
 #include <cstdio>
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -225,10 +226,21 @@ std::string Tagged(const std::string& sql, ValueType type) {
     return sql;
 }
 
+struct ColumnRef {
+    std::string qualifier, column;  // column "*" for all columns
+};
+using ColumnRefs = std::vector<ColumnRef>;
+
+struct Source {
+    std::string name;   // a table or query of FROM; empty for a subquery
+    std::string alias;
+    bool table = false;  // a table of the file (its rows have an identity)
+};
+
 class Translator {
 public:
-    Translator(std::vector<Token> tokens, bool ansi89, const ColumnTypeResolver& resolve)
-        : m_t(std::move(tokens)), m_ansi89(ansi89), m_resolve(resolve) {}
+    Translator(std::vector<Token> tokens, bool ansi89, const ColumnTypeResolver& resolve, const TableColumnLookup& tables)
+        : m_t(std::move(tokens)), m_ansi89(ansi89), m_resolve(resolve), m_tables(tables) {}
 
     Translation Run() {
         Translation result;
@@ -259,6 +271,16 @@ private:
             size_t column;  // its entry in columns
         };
         std::vector<Plain> plainColumns;
+        bool itemStart = false;              // at the start of an item of the select list
+        std::vector<std::string> itemSql;    // each item of the select list, without its name
+        bool distinctRow = false;
+        std::vector<ColumnRef> selectRefs;   // the columns the select list reads
+        std::vector<Source> sources;         // the tables and queries of FROM
+        bool expectSource = false;
+        const bool aggregatesBefore = m_aggregates;
+        m_aggregates = false;
+        bool grouped = false;
+        ColumnRefs* const outerRefs = m_refs;
         auto append = [&](const std::string& text) {
             if (!out.empty() && out.back() != '(' && text != ")" ) out += ' ';
             out += text;
@@ -269,7 +291,24 @@ private:
             if (t.kind == Token::Comma) {
                 Next();
                 append(",");
+                itemStart = clause == Select;
+                expectSource = clause == From;
                 continue;
+            }
+            if (clause == Select && itemStart) {
+                itemStart = false;
+                if (!IsSimpleItem()) {
+                    // A truth value (a comparison, Not, And ...): Access gives -1 for True.
+                    const std::string sql = "(- (" + ItemUntilEnd() + "))";
+                    itemSql.push_back(sql);
+                    std::string name = "Expr" + std::to_string(1000 + columnIndex);
+                    const bool named = Is(Peek(), "as") && (Peek(1).kind == Token::Name || Peek(1).kind == Token::Word);
+                    if (named) name = Peek(1).text;
+                    if (columns && outer && selects == 1) columns->push_back({name, ValueType::Bool});
+                    append(named ? sql : sql + " AS " + QuoteName(name));
+                    ++columnIndex;
+                    continue;
+                }
             }
             if (IsComparison(t)) {
                 Next();
@@ -300,7 +339,7 @@ private:
                     append("SELECT");
                     clause = Select;
                     columnIndex = 0;
-                    if (Is(Peek(), "distinctrow")) Next();  // unique rows of the sources: they are unique already
+                    if (Is(Peek(), "distinctrow")) Next(), distinctRow = true;
                     else if (Is(Peek(), "distinct")) Next(), append("DISTINCT"), distinct = true;
                     else if (Is(Peek(), "all")) Next();
                     if (Is(Peek(), "top")) {
@@ -310,14 +349,19 @@ private:
                         limit = n.text;
                         if (Is(Peek(), "percent")) Next(), topPercent = true;
                     }
+                    itemStart = true;
+                    m_refs = &selectRefs;
                     continue;
                 }
                 if (Is(t, "from")) {
                     clause = From;
                     if (fromStart == std::string::npos) fromStart = out.size();
+                    m_refs = outerRefs;
+                    expectSource = true;
                 }
+                if (clause == From && Is(t, "join")) expectSource = true;
                 else if (Is(t, "where")) clause = Where;
-                else if (Is(t, "group")) clause = GroupBy;
+                else if (Is(t, "group")) clause = GroupBy, grouped = true;
                 else if (Is(t, "having")) clause = Having;
                 else if (Is(t, "order")) {
                     clause = OrderBy;
@@ -339,6 +383,10 @@ private:
                 continue;
             }
             if (t.kind == Token::Open && Is(Peek(1), "select")) {  // a subquery
+                if (clause == From && expectSource) {
+                    expectSource = false;
+                    sources.push_back({"", SourceAlias(true), false});
+                }
                 Next();
                 const std::string inner = Scope(false, nullptr);
                 if (Next().kind != Token::Close) throw RaiseIncomplete();
@@ -348,6 +396,12 @@ private:
             }
             // An expression: up to the next boundary.
             Expr e = Expression(0);
+            if (clause == From && expectSource) {
+                expectSource = false;
+                const std::string table = e.qualifier.empty() ? e.name : std::string();
+                sources.push_back({table, SourceAlias(false), !table.empty() && m_tables && m_tables(table, {})});
+            }
+            if (clause == Select) itemSql.push_back(e.sql);
             if (clause == Select && columns && outer && selects == 1) {  // a union takes its names from its first SELECT
                 std::string name = e.name;
                 if (Is(Peek(), "as")) {
@@ -378,13 +432,16 @@ private:
             collateNext = false;
             append(sql);
         }
+        m_refs = outerRefs;
+        if (distinctRow && selects == 1 && !grouped && !m_aggregates) DistinctRow(out, sources, selectRefs, orderStart);
+        m_aggregates = m_aggregates || aggregatesBefore;
         if (!limit.empty()) {
             if (topPercent) {
                 // The share of the rows the same SELECT gives, rounded up.
                 const std::string whole = out.substr(selectStart);
                 out += " LIMIT (SELECT (COUNT(*) * " + limit + " + 99) / 100 FROM (" + whole + "))";
             } else {
-                out += " LIMIT " + TopWithTies(out, limit, distinct, fromStart, orderStart);
+                out += " LIMIT " + TopWithTies(out, limit, distinct, fromStart, orderStart, itemSql);
             }
         }
         for (size_t k = 0; k < plainColumns.size(); ++k) {
@@ -401,18 +458,114 @@ private:
     }
 
     // TOP n keeps the rows tied with the n-th in the ordering: the limit is the number of rows
-    // whose rank is n or better. Without an ordering (or over DISTINCT rows, or ordered by
-    // column position) it is n.
-    static std::string TopWithTies(const std::string& out, const std::string& n, bool distinct, size_t fromStart, size_t orderStart) {
+    // whose rank is n or better. Without an ordering, or over DISTINCT rows, it is n. An
+    // ordering by column position ranks by that item of the select list.
+    static std::string TopWithTies(const std::string& out, const std::string& n, bool distinct, size_t fromStart, size_t orderStart,
+                                   const std::vector<std::string>& items) {
         if (distinct || fromStart == std::string::npos || orderStart == std::string::npos || orderStart < fromStart) return n;
         std::string keys = out.substr(orderStart);
         const size_t by = keys.find("BY");
         if (by == std::string::npos) return n;
         keys = keys.substr(by + 2);
-        for (const auto& key : SplitTopLevel(keys))
-            if (key.find_first_not_of(" 0123456789") == std::string::npos || key.find_first_not_of(" 0123456789DESCASC") == std::string::npos) return n;
-        return "(SELECT COUNT(*) FROM (SELECT RANK() OVER (ORDER BY" + keys + ") AS acc_rank " + out.substr(fromStart, orderStart - fromStart) +
+        std::string ranked;
+        for (const auto& key : SplitTopLevel(keys)) {
+            std::string k = key;
+            const size_t first = k.find_first_not_of(' ');
+            if (first != std::string::npos && std::isdigit(static_cast<unsigned char>(k[first]))) {
+                size_t end = first;
+                while (end < k.size() && std::isdigit(static_cast<unsigned char>(k[end]))) ++end;
+                const size_t position = std::stoul(k.substr(first, end - first));
+                if (position < 1 || position > items.size()) return n;
+                k = " (" + items[position - 1] + ")" + k.substr(end);
+            }
+            ranked += (ranked.empty() ? "" : ",") + k;
+        }
+        return "(SELECT COUNT(*) FROM (SELECT RANK() OVER (ORDER BY" + ranked + ") AS acc_rank " + out.substr(fromStart, orderStart - fromStart) +
                ") WHERE acc_rank <= " + n + ")";
+    }
+
+    // Whether the select item ahead is one expression (and not a truth value made of
+    // comparisons, Not, And, Like ...).
+    bool IsSimpleItem() const {
+        int depth = 0;
+        for (size_t k = m_pos; k < m_t.size(); ++k) {
+            const Token& t = m_t[k];
+            if (t.kind == Token::End) break;
+            if (t.kind == Token::Open) ++depth;
+            if (t.kind == Token::Close && depth-- == 0) break;
+            if (depth > 0) continue;
+            if (t.kind == Token::Comma || IsItemEnd(t)) break;
+            if (Is(t, "join")) return true;  // tables joined in parentheses, not a value
+            if (IsComparison(t)) return false;
+            static const char* const kTruth[] = {"not", "and", "or", "like", "between", "in", "is", "exists", "xor", "eqv", "imp"};
+            for (const char* w : kTruth)
+                if (Is(t, w)) return false;
+        }
+        return true;
+    }
+
+    static bool IsItemEnd(const Token& t) {
+        static const char* const kEnds[] = {"from", "as", "into", "where", "group", "having", "order", "union"};
+        for (const char* w : kEnds)
+            if (Is(t, w)) return true;
+        return false;
+    }
+
+    // The select item ahead, translated on its own.
+    std::string ItemUntilEnd() { return PartUntil(true); }
+
+    // The alias a source of FROM is given, when the next tokens give one.
+    std::string SourceAlias(bool subquery) const {
+        size_t k = m_pos;
+        if (subquery) {  // past the parenthesised query
+            int depth = 0;
+            for (; k < m_t.size() && m_t[k].kind != Token::End; ++k) {
+                if (m_t[k].kind == Token::Open) ++depth;
+                if (m_t[k].kind == Token::Close && --depth == 0) {
+                    ++k;
+                    break;
+                }
+            }
+        }
+        if (k < m_t.size() && Is(m_t[k], "as")) ++k;
+        if (k < m_t.size() && (m_t[k].kind == Token::Name || (m_t[k].kind == Token::Word && !IsBoundaryWord(m_t[k])))) return m_t[k].text;
+        return {};
+    }
+
+    // SELECT DISTINCTROW: one row for each distinct combination of the rows of the tables
+    // whose fields it selects; a plain SELECT when every table of FROM gives fields.
+    void DistinctRow(std::string& out, const std::vector<Source>& sources, const std::vector<ColumnRef>& refs, size_t& orderStart) const {
+        std::vector<bool> gives(sources.size(), false);
+        auto sourceOf = [&](const std::string& qualifier) -> long {
+            for (size_t i = 0; i < sources.size(); ++i)
+                if (EqualsNoCase(sources[i].alias.empty() ? sources[i].name : sources[i].alias, qualifier)) return static_cast<long>(i);
+            return -1;
+        };
+        for (const auto& ref : refs) {
+            if (ref.column == "*" && ref.qualifier.empty()) return;  // every table gives fields
+            if (!ref.qualifier.empty()) {
+                const long i = sourceOf(ref.qualifier);
+                if (i < 0) return;  // a table of joins in parentheses: not followed here
+                gives[static_cast<size_t>(i)] = true;
+                continue;
+            }
+            bool found = false;
+            for (size_t i = 0; i < sources.size(); ++i)
+                if (sources[i].table && m_tables(sources[i].name, ref.column)) gives[i] = found = true;
+            if (!found) return;  // a column of a query or subquery: its rows have no identity here
+        }
+        std::string keys;
+        for (size_t i = 0; i < sources.size(); ++i) {
+            if (!gives[i]) continue;
+            if (!sources[i].table) return;
+            keys += (keys.empty() ? "" : ", ") + QuoteName(sources[i].alias.empty() ? sources[i].name : sources[i].alias) + ".rowid";
+        }
+        if (keys.empty() || std::find(gives.begin(), gives.end(), false) == gives.end()) return;
+        // The other columns of a group are the same rows' values: SQLite takes them as they are.
+        const std::string group = " GROUP BY " + keys;
+        const size_t at = orderStart == std::string::npos ? out.size() : orderStart;
+        out.insert(at, group);
+        if (orderStart != std::string::npos) orderStart += group.size();
     }
 
     // The items of a list, split at commas outside parentheses and quotes.
@@ -526,8 +679,11 @@ private:
             return {"acc_tag_date(" + text + ")", ValueType::Date, {}, {}};
         }
         case Token::Open: {
+            // A truth value in parentheses is -1 for True, as Access computes with it.
+            const bool truth = !IsSimpleItem();
             const std::string inner = Scope(false, nullptr);
             if (Next().kind != Token::Close) throw SqlSyntaxError("(");
+            if (truth) return {"(- (" + inner + "))", ValueType::Bool, {}, {}};
             return {"(" + inner + ")", ValueType::Unknown, {}, {}};
         }
         case Token::Name:
@@ -547,6 +703,7 @@ private:
                 const Token& part = Next();
                 if (part.kind == Token::Op && part.text == "*") {
                     sql += ".*";
+                    if (m_refs) m_refs->push_back({column, "*"});
                     return {sql, ValueType::Unknown, {}, {}};
                 }
                 if (part.kind != Token::Name && part.kind != Token::Word) throw SqlSyntaxError(part.text);
@@ -556,10 +713,14 @@ private:
             }
             if (t.kind == Token::Name && qualifier.empty()) sql = QuoteName(t.text);
             const ValueType type = m_resolve ? m_resolve(qualifier, column) : ValueType::Unknown;
+            if (m_refs) m_refs->push_back({qualifier, column});
             return {sql, type, column, qualifier};
         }
         case Token::Op:
-            if (t.text == "*") return {"*", ValueType::Unknown, {}, {}};
+            if (t.text == "*") {
+                if (m_refs) m_refs->push_back({{}, "*"});
+                return {"*", ValueType::Unknown, {}, {}};
+            }
             throw SqlSyntaxError(t.text);
         default: throw SqlSyntaxError(t.text.empty() ? std::string("end of statement") : t.text);
         }
@@ -575,13 +736,16 @@ private:
                     Next();
                     args.push_back({"*", ValueType::Unknown, {}, {}});
                 } else {
-                    // An argument may hold comparisons and the like: a scope of its own.
+                    // An argument may hold comparisons and the like: a scope of its own, a truth
+                    // value -1 for True.
                     const size_t start = m_pos;
+                    const bool truth = !IsSimpleItem();
                     Expr e = Expression(0);
                     if (Peek().kind != Token::Comma && Peek().kind != Token::Close) {
                         m_pos = start;
                         e.sql = ScopeUntilComma();
                         e.type = ValueType::Unknown;
+                        if (truth) e.sql = "(- (" + e.sql + "))", e.type = ValueType::Bool;
                     }
                     args.push_back(e);
                 }
@@ -595,6 +759,7 @@ private:
         if (Next().kind != Token::Close) throw SqlSyntaxError(name + "(");
         const AccessFunction* f = FindAccessFunction(name);
         if (!f) throw UndefinedFunction(name);
+        if (f->aggregate) m_aggregates = true;
         if (static_cast<int>(args.size()) < f->minArgs || static_cast<int>(args.size()) > f->maxArgs)
             throw SqlSyntaxError(name + "(" + std::to_string(args.size()) + " arguments)");
         std::string sql = std::string(f->sqliteName) + "(";
@@ -611,33 +776,42 @@ private:
     }
 
     // One argument that is more than an expression (a comparison, a subquery ...).
-    std::string ScopeUntilComma() {
-        // Collect this argument's tokens, then translate them on their own.
+    std::string ScopeUntilComma() { return PartUntil(false); }
+
+    // The tokens ahead up to a comma or closing parenthesis of this level (or, for a select
+    // item, the clause word that ends it), translated on their own.
+    std::string PartUntil(bool selectItem) {
         int depth = 0;
         std::vector<Token> part;
-        while (true) {
+        for (;;) {
             const Token& t = Peek();
             if (t.kind == Token::End) break;
-            if (depth == 0 && (t.kind == Token::Comma || t.kind == Token::Close)) break;
+            if (depth == 0 && (t.kind == Token::Comma || t.kind == Token::Close || (selectItem && IsItemEnd(t)))) break;
             if (t.kind == Token::Open) ++depth;
             if (t.kind == Token::Close) --depth;
             part.push_back(Next());
         }
         part.push_back({Token::End, {}});
-        Translator inner(std::move(part), m_ansi89, m_resolve);
-        return inner.Scope(false, nullptr);
+        Translator inner(std::move(part), m_ansi89, m_resolve, m_tables);
+        inner.m_refs = m_refs;
+        const std::string sql = inner.Scope(false, nullptr);
+        m_aggregates = m_aggregates || inner.m_aggregates;
+        return sql;
     }
 
     std::vector<Token> m_t;
     size_t m_pos = 0;
     bool m_ansi89;
     const ColumnTypeResolver& m_resolve;
+    const TableColumnLookup& m_tables;
+    ColumnRefs* m_refs = nullptr;  // where the columns an expression reads are noted
+    bool m_aggregates = false;     // an aggregate function was seen in the current SELECT
 };
 
 }  // namespace
 
-Translation TranslateAccess(std::string_view sql, bool ansi89Wildcards, const ColumnTypeResolver& resolve) {
-    Translator translator(Tokenize(sql), ansi89Wildcards, resolve);
+Translation TranslateAccess(std::string_view sql, bool ansi89Wildcards, const ColumnTypeResolver& resolve, const TableColumnLookup& tables) {
+    Translator translator(Tokenize(sql), ansi89Wildcards, resolve, tables);
     return translator.Run();
 }
 

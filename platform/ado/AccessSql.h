@@ -7,7 +7,9 @@
 //   True/False/Yes/No           -1 and 0, as Access stores Yes/No
 //   a & b                       text concatenation (Null counts as empty), below + and -
 //   a / b, a \ b, a Mod b, a ^ b  Access arithmetic (/ never divides integers)
-//   TOP n [PERCENT], DISTINCTROW
+//   TOP n [PERCENT]             with the rows tied with the n-th
+//   DISTINCTROW                 distinct rows of the tables whose fields are selected
+//   truth values                -1 for True in the select list, as Access gives them
 //   LIKE 'A*'                   * ? # [a-z] [!a-z] (through the ODBC driver; % and _ through
 //                               the OLE DB provider)
 //   text comparisons, ordering and grouping ignore case (the collation "access_text")
@@ -49,13 +51,18 @@ public:
 // The type of a column named in a statement (qualifier may be empty); Unknown when not known.
 using ColumnTypeResolver = std::function<ValueType(std::string_view qualifier, std::string_view column)>;
 
+// Whether a table of the file (not a query) has a column of that name; with an empty column,
+// whether the name is a table of the file at all.
+using TableColumnLookup = std::function<bool(std::string_view table, std::string_view column)>;
+
 struct Translation {
     std::string sql;
     // The output columns of the outer SELECT, when it lists them: name and static type.
     std::vector<std::pair<std::string, ValueType>> columns;
 };
 
-Translation TranslateAccess(std::string_view sql, bool ansi89Wildcards, const ColumnTypeResolver& resolve = {});
+Translation TranslateAccess(std::string_view sql, bool ansi89Wildcards, const ColumnTypeResolver& resolve = {},
+                            const TableColumnLookup& tables = {});
 // The SQL text alone.
 std::string TranslateAccessSql(std::string_view sql, bool ansi89Wildcards = false);
 

@@ -24,9 +24,9 @@ ValueType Database::ColumnType(std::string_view qualifier, std::string_view colu
         case mdb::kMoney: return ValueType::Currency;
         case mdb::kDateTime: return ValueType::Date;
         case mdb::kBool: return ValueType::Bool;
-        case mdb::kByte: case mdb::kInt: case mdb::kLong: case mdb::kBigInt: case mdb::kComplex: return ValueType::Integer;
+        case mdb::kByte: case mdb::kInt: case mdb::kLong: case mdb::kBigInt: return ValueType::Integer;
         case mdb::kFloat: case mdb::kDouble: case mdb::kNumeric: return ValueType::Double;
-        case mdb::kText: case mdb::kMemo: return ValueType::Text;
+        case mdb::kText: case mdb::kMemo: case mdb::kComplex: return ValueType::Text;
         default: return ValueType::Unknown;
         }
     };
@@ -59,8 +59,18 @@ ValueType Database::ColumnType(std::string_view qualifier, std::string_view colu
 
 Translation Database::Translate(std::string_view sql, bool ansi89) const {
     const auto resolve = [this](std::string_view q, std::string_view c) { return ColumnType(q, c); };
+    const auto tables = [this](std::string_view table, std::string_view column) {
+        const std::string t = LowerAscii(table), c = LowerAscii(column);
+        for (const auto& state : m_tables) {
+            if (!state.created || LowerAscii(state.definition.name) != t) continue;
+            if (c.empty()) return true;
+            for (const auto& col : state.definition.columns)
+                if (LowerAscii(col.name) == c) return true;
+        }
+        return false;
+    };
     try {
-        return TranslateAccess(sql, ansi89, resolve);
+        return TranslateAccess(sql, ansi89, resolve, tables);
     } catch (const UndefinedFunction& e) {
         RaiseEngineError(m_route, L"Undefined function '" + FromUtf8(e.what()) + L"' in expression.");
     } catch (const UnsupportedSql& e) {

@@ -31,6 +31,7 @@ constexpr HRESULT DB_E_PARAMNOTOPTIONAL = MakeHresult(0x80040E10u);
 constexpr HRESULT DB_E_ERRORSINCOMMAND = MakeHresult(0x80040E14u);
 constexpr HRESULT DB_E_NOTABLE = MakeHresult(0x80040E37u);
 constexpr HRESULT DB_E_ABORTLIMITREACHED = MakeHresult(0x80040E31u);
+constexpr HRESULT DB_SEC_E_AUTH_FAILED = MakeHresult(0x80040E4Du);
 
 enum ObjectStateEnum : long { adStateClosed = 0, adStateOpen = 1 };
 enum CursorTypeEnum : int { adOpenUnspecified = -1, adOpenForwardOnly = 0, adOpenKeyset = 1, adOpenDynamic = 2, adOpenStatic = 3 };

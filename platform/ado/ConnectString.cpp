@@ -82,6 +82,7 @@ ConnectTarget ResolveConnectString(std::wstring_view text) {
             RaiseProviderNotFound();
         const std::wstring* source = Find(pairs, L"Data Source");
         target.database = source ? *source : std::wstring();
+        if (const std::wstring* password = Find(pairs, L"Jet OLEDB:Database Password")) target.password = *password;
         return target;
     }
     // No provider: the OLE DB provider for ODBC drivers, which needs a driver it knows.
@@ -91,6 +92,7 @@ ConnectTarget ResolveConnectString(std::wstring_view text) {
     const std::wstring* dbq = Find(pairs, L"Dbq");
     if (!dbq) dbq = Find(pairs, L"DBQ");
     target.database = dbq ? *dbq : std::wstring();
+    if (const std::wstring* password = Find(pairs, L"Pwd")) target.password = *password;
     return target;
 }
 

@@ -18,6 +18,7 @@ enum class Route { Odbc, AceOleDb, JetOleDb };
 struct ConnectTarget {
     Route route = Route::Odbc;
     std::wstring database;  // the file as written in the string
+    std::wstring password;  // the database password: Pwd (ODBC) or Jet OLEDB:Database Password
 };
 
 // The target a string names; throws _com_error as the component does when it names no

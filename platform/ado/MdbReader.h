@@ -39,10 +39,11 @@ struct Column {
     std::string name;  // UTF-8
     int type = 0;
     int size = 0;      // bytes for fixed columns, the limit for text (bytes)
-    int scale = 0;
+    int scale = 0;      // of a Decimal column
     int precision = 0;
     bool fixed = false;
     bool autoNumber = false;
+    bool calculated = false;  // type is the type of its result
 };
 
 struct Table {
@@ -64,15 +65,19 @@ struct Value {
     std::int64_t i = 0;
     double d = 0;
     std::string_view bytes;  // Text (UTF-8) or Blob; valid during the callback only
+    // Decimal values come as Real (their scale applied), Currency as Int (ten-thousandths).
 };
 
 // The longest a child may stay silent before it is taken for hung.
 std::chrono::milliseconds TimeLimit();
 void SetTimeLimit(std::chrono::milliseconds limit);
 
-// Calls onRow once per row with one value per column of the table definition.
+// Calls onRow once per row with one value per column of the table definition. Rows that a
+// damaged page lists but that do not read are counted in *skippedRows; without it, any such
+// row makes the read Damaged.
 using RowCallback = std::function<void(const std::vector<Value>&)>;
-Status ReadRows(const std::string& path, const std::string& tableName, size_t columnCount, const RowCallback& onRow);
+Status ReadRows(const std::string& path, const std::string& tableName, size_t columnCount, const RowCallback& onRow,
+                size_t* skippedRows = nullptr);
 // The rows of several tables (name, column count) read in one go; onRow gets the table's index.
 using TablesRowCallback = std::function<void(size_t table, const std::vector<Value>&)>;
 
@@ -82,6 +87,7 @@ using TablesRowCallback = std::function<void(size_t table, const std::vector<Val
 // (onRow may have had some of them: the caller drops what it got).
 Status ReadCatalog(const std::string& path, Catalog& catalog, const std::vector<std::string>& rowsOf = {},
                    const TablesRowCallback& onRow = {}, bool* rowsRead = nullptr);
-Status ReadRowsOfTables(const std::string& path, const std::vector<std::pair<std::string, size_t>>& tables, const TablesRowCallback& onRow);
+Status ReadRowsOfTables(const std::string& path, const std::vector<std::pair<std::string, size_t>>& tables, const TablesRowCallback& onRow,
+                        size_t* skippedRows = nullptr);
 
 }  // namespace platform::mdb

@@ -4,6 +4,7 @@
 #include <map>
 #include <set>
 
+#include "CatalogObjects.h"
 #include "MdbReader.h"
 
 namespace platform::access {
@@ -156,21 +157,6 @@ SavedQuery BuildSavedQuery(const std::string& name, int objectFlags, std::vector
     query.sql = sql + ";";
     return query;
 }
-
-namespace {
-
-long ColumnIndex(const std::vector<std::string>& columns, const char* name) {
-    for (size_t i = 0; i < columns.size(); ++i)
-        if (Lower(columns[i]) == Lower(name)) return static_cast<long>(i);
-    return -1L;
-}
-
-std::int64_t IntegerOf(const mdb::Value& v) { return v.kind == mdb::Value::Int ? v.i : 0; }
-std::string TextOf(const mdb::Value& v) {
-    return v.kind == mdb::Value::Text || v.kind == mdb::Value::Blob ? std::string(v.bytes) : std::string();
-}
-
-}  // namespace
 
 SavedQueryCollector::SavedQueryCollector(const std::vector<std::string>& objectsColumns, const std::vector<std::string>& queriesColumns)
     : m_oId(ColumnIndex(objectsColumns, "Id")),

@@ -85,6 +85,9 @@ TEST_F(AccessDialect, ExpressionsGiveAccessValuesWithAccessTypes) {
         // Literals and names.
         {"'a', \"b\", [CompanyName], `Phone`", {"s:a", "s:b", "s:Speedy Express", "s:(503) 555-9831"}},
         {"True, False, Yes, No", {"b:True", "b:False", "b:True", "b:False"}},
+        // Truth values are -1 for True wherever they are computed with.
+        {"1 < 2, Not (1 < 2), [ShipperID] = 1 And True AS Both, (1 < 2) * 5, CLng(2 > 1), IIf(2 > 1, 'y', 'n')",
+         {"b:True", "b:False", "b:True", "i:-5", "i:-1", "s:y"}},
         {"#8/5/1995#, #1995-08-05 13:30:00#", {"date:1995-08-05", "date:1995-08-05 13:30:00"}},
         // Operators.
         {"7 / 2, 7 \\ 2, 7 Mod 3, 2 ^ 10, 5--3", {"d:3.5", "i:3", "i:1", "d:1024", "i:8"}},
@@ -152,7 +155,11 @@ TEST_F(AccessDialect, ClausesReadAsAccessReadsThem) {
          {"s:Guaraná Fantástica", "s:Rhönbräu Klosterbier"}},
         // Rows tied with the last one come too, as Access gives them.
         {"SELECT Count(*) FROM (SELECT TOP 1 ProductID FROM Products WHERE UnitPrice < 19 AND CategoryID = 1 ORDER BY UnitPrice DESC)", {"i:4"}},
+        {"SELECT Count(*) FROM (SELECT TOP 1 ProductID, UnitPrice FROM Products WHERE UnitPrice < 19 AND CategoryID = 1 ORDER BY 2 DESC)", {"i:4"}},
         {"SELECT DISTINCTROW ShipperID FROM Shippers WHERE ShipperID < 3", {"i:1", "i:2"}},
+        // DISTINCTROW: one row per row of the tables whose fields are selected.
+        {"SELECT DISTINCTROW s.CompanyName FROM Shippers AS s INNER JOIN Orders AS o ON s.ShipperID = o.ShipVia ORDER BY s.CompanyName",
+         {"s:Federal Shipping", "s:Speedy Express", "s:United Package"}},
         // Dates compare as dates.
         {"SELECT Count(*) FROM Orders WHERE OrderDate = #11/16/1994#", {"i:2"}},
         {"SELECT Count(*) FROM Orders WHERE OrderDate BETWEEN #1994-11-16# AND #11/17/94#", {"i:3"}},

@@ -139,3 +139,45 @@ TEST_P(DamagedFiles, NeitherCrashNorHang) {
 }
 
 INSTANTIATE_TEST_SUITE_P(AccessFiles, DamagedFiles, ::testing::Values("ASampleDatabase.accdb", "nwind.mdb"));
+
+// A data page whose row table points one row outside the page: the table's other rows still
+// read, but the table is reported as damaged with the count instead of coming back short.
+TEST_F(DamagedFiles, RowsOfADamagedPageAreCountedNotDropped) {
+    std::string bytes = ReadFile(std::string(VELLORIA_TEST_DATA) + "/nwind.mdb");
+    const bool jet3 = bytes.at(0x14) == 0;  // this copy of Northwind is a Jet 3 file
+    const size_t kPage = jet3 ? 2048 : 4096, kRowCountAt = jet3 ? 0x08 : 0x0C;
+    const size_t found = bytes.find("Maria Anders");  // a contact of Customers only, in compressed text
+    ASSERT_NE(found, std::string::npos);
+    const size_t page = found / kPage * kPage;
+    ASSERT_EQ(bytes[page], 0x01);  // a data page
+    auto u16 = [&](size_t at) { return static_cast<unsigned>(static_cast<unsigned char>(bytes[at]) | (static_cast<unsigned char>(bytes[at + 1]) << 8)); };
+    const unsigned rows = u16(page + kRowCountAt);
+    ASSERT_GE(rows, 3u);
+    // Row 2 starts past the end of row 1: the row table is inconsistent for that row alone.
+    const unsigned previous = u16(page + kRowCountAt + 2 + 2) & 0x1FFF;
+    const unsigned bad = previous + 1;
+    bytes[page + kRowCountAt + 2 + 4] = static_cast<char>(bad & 0xFF);
+    bytes[page + kRowCountAt + 2 + 5] = static_cast<char>(bad >> 8);
+    const std::string path = m_folder + "/one-bad-row.mdb";
+    std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+
+    _ConnectionPtr connection;
+    connection.CreateInstance(CLSID_Connection);
+    connection->Open(_bstr_t(L"Provider=Microsoft.ACE.OLEDB.12.0;Data Source=" + platform::FromUtf8(path) + L";"), _bstr_t(L""), _bstr_t(L""), 0);
+    auto count = [&](const wchar_t* sql) {
+        _RecordsetPtr rs;
+        rs.CreateInstance(CLSID_Recordset);
+        rs->PutCursorLocation(adUseClient);
+        rs->Open(_variant_t(sql), _variant_t(static_cast<IUnknown*>(connection.GetInterfacePtr())), adOpenStatic, adLockOptimistic, adCmdText);
+        return rs->GetRecordCount();
+    };
+    EXPECT_EQ(count(L"SELECT * FROM Orders"), 830);
+    try {
+        count(L"SELECT * FROM Customers");
+        ADD_FAILURE() << "the table read without its damaged row";
+    } catch (const _com_error& e) {
+        EXPECT_EQ(e.Error(), E_FAIL);
+        EXPECT_EQ(std::wstring(e.Description()), L"The table 'Customers' cannot be read whole: 1 of its rows lies on damaged pages. The database '" +
+                                                     platform::FromUtf8(path) + L"' needs to be repaired.");
+    }
+}

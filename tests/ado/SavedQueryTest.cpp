@@ -175,9 +175,21 @@ TEST_F(SavedQueries, JoinsAndQueriesOnQueriesMatchTheTables) {
     EXPECT_EQ(Rows(Query(nwind, L"SELECT * FROM [Products by Category]")),
               Rows(Query(nwind, L"SELECT c.CategoryName, p.ProductName, p.QuantityPerUnit, p.UnitsInStock, p.Discontinued "
                                 L"FROM Categories c, Products p WHERE c.CategoryID = p.CategoryID AND p.Discontinued = 0 ORDER BY 1, 2")));
-    // A right join of customers to orders: one row per order of 1995.
-    EXPECT_EQ(Query(nwind, L"SELECT * FROM [Quarterly Orders]")->GetRecordCount(),
-              Query(nwind, L"SELECT * FROM Orders WHERE OrderDate BETWEEN #1/1/1995# AND #12/31/1995#")->GetRecordCount());
+    // DISTINCTROW over a right join of customers to orders, selecting customers' fields only:
+    // one row per customer with orders in 1995, not one per order.
+    const _RecordsetPtr quarterly = Query(nwind, L"SELECT * FROM [Quarterly Orders]");
+    EXPECT_EQ(quarterly->GetRecordCount(), 84);
+    std::vector<std::wstring> names;
+    for (long c = 0; c < quarterly->GetFields()->GetCount(); ++c) names.push_back(static_cast<const wchar_t*>(quarterly->GetFields()->GetItem(_variant_t(c))->GetName()));
+    EXPECT_EQ(names, (std::vector<std::wstring>{L"CustomerID", L"CompanyName", L"City", L"Country"}));
+    EXPECT_EQ(Rows(quarterly), Rows(Query(nwind, L"SELECT DISTINCT Customers.CustomerID, CompanyName, City, Country FROM Customers RIGHT JOIN Orders "
+                                                L"ON Customers.CustomerID = Orders.CustomerID WHERE OrderDate BETWEEN #1/1/1995# AND #12/31/1995# "
+                                                L"ORDER BY Customers.CustomerID")));
+    // Where every table gives fields, DISTINCTROW is a plain SELECT: the joined rows stay.
+    EXPECT_EQ(Query(nwind, L"SELECT DISTINCTROW Customers.CustomerID, Orders.OrderID FROM Customers INNER JOIN Orders ON Customers.CustomerID = "
+                           L"Orders.CustomerID")->GetRecordCount(), 830);
+    EXPECT_EQ(Query(nwind, L"SELECT DISTINCTROW c.Country FROM Customers AS c INNER JOIN Orders AS o ON c.CustomerID = o.CustomerID")->GetRecordCount(),
+              89);
     // Sales by Category reads Order Details Extended, itself a query; its sums stay currency.
     _RecordsetPtr rs = Query(nwind, L"SELECT ProductSales FROM [Sales by Category] WHERE ProductName = 'Chai'");
     ASSERT_EQ(rs->GetRecordCount(), 1);

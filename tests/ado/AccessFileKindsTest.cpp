@@ -1,0 +1,130 @@
+// Access files of the kinds Access itself guards or hides: database passwords, encrypted ACE
+// files, the hidden tables behind complex columns, and the types complex columns show.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include <stdlib.h>
+
+#include "Ado.h"
+#include "CatalogObjects.h"
+#include "HostPath.h"
+#include "Utf8.h"
+
+namespace {
+
+const std::wstring kCorpus = platform::FromUtf8(VELLORIA_TEST_DATA) + L"/access-corpus/";
+
+std::wstring Odbc(const std::wstring& file, const std::wstring& password) {
+    return L"Driver={Microsoft Access Driver (*.mdb, *.accdb)};Dbq=" + kCorpus + file + L";Uid=;Pwd=" + password + L";";
+}
+
+std::wstring Ace(const std::wstring& file, const std::wstring& password) {
+    return L"Provider=Microsoft.ACE.OLEDB.12.0;Data Source=" + kCorpus + file + L";Jet OLEDB:Database Password=" + password + L";";
+}
+
+class AccessFileKinds : public ::testing::Test {
+protected:
+    void SetUp() override { CoInitialize(nullptr); }
+    void TearDown() override { CoUninitialize(); }
+
+    // Opens a connection; error gets the description of the error raised, or stays empty.
+    static _ConnectionPtr Open(const std::wstring& connect, std::wstring& error) {
+        _ConnectionPtr connection;
+        EXPECT_EQ(connection.CreateInstance(CLSID_Connection), S_OK);
+        error.clear();
+        try {
+            connection->Open(_bstr_t(connect.c_str()), _bstr_t(L""), _bstr_t(L""), 0);
+        } catch (const _com_error& e) {
+            error = static_cast<const wchar_t*>(e.Description());
+        }
+        return connection;
+    }
+    static std::wstring OpenError(const std::wstring& connect) {
+        std::wstring error;
+        Open(connect, error);
+        return error;
+    }
+    static std::wstring TextOf(const _variant_t& v) { return v.vt == VT_BSTR ? std::wstring(v.bstrVal, SysStringLen(v.bstrVal)) : L""; }
+    static std::vector<std::wstring> Column(const _ConnectionPtr& connection, const std::wstring& sql, const wchar_t* name) {
+        _RecordsetPtr rs;
+        EXPECT_EQ(rs.CreateInstance(CLSID_Recordset), S_OK);
+        rs->PutCursorLocation(adUseClient);
+        rs->Open(_variant_t(sql.c_str()), _variant_t(static_cast<IUnknown*>(connection.GetInterfacePtr())), adOpenStatic, adLockOptimistic, adCmdText);
+        std::vector<std::wstring> values;
+        for (; rs->GetadoEOF() != VARIANT_TRUE; rs->MoveNext()) {
+            const _variant_t v = rs->GetFields()->GetItem(_variant_t(name))->GetValue();
+            values.push_back(v.vt == VT_BSTR ? std::wstring(v.bstrVal, SysStringLen(v.bstrVal)) : v.vt == VT_NULL ? L"<null>" : L"<" + std::to_wstring(v.vt) + L">");
+        }
+        return values;
+    }
+};
+
+}  // namespace
+
+TEST_F(AccessFileKinds, AJet4DatabasePasswordIsCheckedAsAccessChecksIt) {
+    for (const std::wstring file : {L"password_V2000_with-password.mdb", L"password_V2003_with-password.mdb"}) {
+        SCOPED_TRACE(platform::ToUtf8(file));
+        EXPECT_EQ(OpenError(Odbc(file, L"")), L"[Microsoft][ODBC Microsoft Access Driver] Not a valid password.");
+        // Letter case counts; the password given is never part of the message.
+        const std::wstring wrong = OpenError(Odbc(file, L"Password"));
+        EXPECT_EQ(wrong, L"[Microsoft][ODBC Microsoft Access Driver] Not a valid password.");
+        EXPECT_EQ(OpenError(Ace(file, L"secret-guess")), L"Not a valid password.");
+        std::wstring error;
+        const _ConnectionPtr connection = Open(Odbc(file, L"password"), error);
+        ASSERT_EQ(error, L"");
+        EXPECT_EQ(Column(connection, L"SELECT Data FROM Table1 ORDER BY ID", L"Data"), (std::vector<std::wstring>{L"One", L"Two", L"Three"}));
+        ASSERT_EQ(OpenError(Ace(file, L"password")), L"");
+    }
+    // A database without a password opens with any.
+    EXPECT_EQ(OpenError(Odbc(L"password_V2000_no-password.mdb", L"whatever")), L"");
+    EXPECT_EQ(OpenError(Odbc(L"password_V1997_no-password.mdb", L"")), L"");
+}
+
+TEST_F(AccessFileKinds, AnEncryptedAceFileSaysSoAndThatItsEncryptionIsNotSupported) {
+    for (const std::wstring file : {L"password_V2010_with-password.accdb", L"encryption_office-agile-4.2.accdb", L"encryption_office-agile-4.4.accdb"}) {
+        SCOPED_TRACE(platform::ToUtf8(file));
+        for (const std::wstring password : {L"", L"password"}) {
+            const std::wstring error = OpenError(Odbc(file, password));
+            EXPECT_NE(error.find(L"'" + kCorpus + file + L"' is encrypted with a password"), std::wstring::npos) << platform::ToUtf8(error);
+            EXPECT_NE(error.find(L"this kind of encryption is not supported"), std::wstring::npos);
+            EXPECT_EQ(error.find(L"repaired"), std::wstring::npos);
+        }
+    }
+    EXPECT_EQ(OpenError(Odbc(L"password_V2010_no-password.accdb", L"")), L"");
+}
+
+TEST_F(AccessFileKinds, ComplexColumnsShowTheirValuesAndTheirHiddenTablesAreSystemTables) {
+    std::wstring error;
+    const _ConnectionPtr connection = Open(Odbc(L"data_V2016_attachments.accdb", L""), error);
+    ASSERT_EQ(error, L"");
+    _RecordsetPtr schema = connection->OpenSchema(adSchemaTables, _variant_t(DISP_E_PARAMNOTFOUND, VT_ERROR), _variant_t(DISP_E_PARAMNOTFOUND, VT_ERROR));
+    std::vector<std::wstring> tables, flat;
+    for (; schema->GetadoEOF() != VARIANT_TRUE; schema->MoveNext()) {
+        const std::wstring name = TextOf(schema->GetFields()->GetItem(_variant_t(L"TABLE_NAME"))->GetValue());
+        const std::wstring type = TextOf(schema->GetFields()->GetItem(_variant_t(L"TABLE_TYPE"))->GetValue());
+        if (type == L"TABLE") tables.push_back(name);
+        if (name.rfind(L"f_", 0) == 0) flat.push_back(type);
+    }
+    EXPECT_EQ(tables, std::vector<std::wstring>{L"Table1"});
+    EXPECT_EQ(flat, (std::vector<std::wstring>{L"SYSTEM TABLE", L"SYSTEM TABLE"}));
+    EXPECT_EQ(Column(connection, L"SELECT Attachments FROM Table1 ORDER BY ID", L"Attachments"),
+              (std::vector<std::wstring>{L"<null>", L"attachment1.txt", L"attachment1.txt, attachment2.txt, attachment3.txt"}));
+    // The values are text: they compare and sort as text.
+    EXPECT_EQ(Column(connection, L"SELECT Comment FROM Table1 WHERE Attachments LIKE '*attachment3*'", L"Comment"),
+              std::vector<std::wstring>{L"3 Attachments"});
+}
+
+// A linked table's file is found as a link in a drawing finds its database: relative paths from
+// the linking file's folder, "..\" resolved, drive letters through VELLORIA_DRIVE_X.
+TEST(LinkedTableFile, ResolvesAsDrawingLinksDo) {
+    using platform::access::ResolveLinkedFile;
+    EXPECT_EQ(ResolveLinkedFile(L"C:\\proj\\front.mdb", L"Z:\\data\\back.accdb"), L"Z:\\data\\back.accdb");
+    EXPECT_EQ(ResolveLinkedFile(L"C:\\proj\\front.mdb", L"back.accdb"), L"C:\\proj\\back.accdb");
+    EXPECT_EQ(ResolveLinkedFile(L"C:\\proj\\sub\\front.mdb", L"..\\data\\back.accdb"), L"C:\\proj\\data\\back.accdb");
+    EXPECT_EQ(ResolveLinkedFile(L"/srv/proj/front.mdb", L"/srv/data/back.accdb"), L"/srv/data/back.accdb");
+    ::setenv("VELLORIA_DRIVE_Z", "/srv/z", 1);
+    EXPECT_EQ(platform::ToHostPath(ResolveLinkedFile(L"C:\\proj\\front.mdb", L"Z:\\data\\back.accdb")), "/srv/z/data/back.accdb");
+    ::unsetenv("VELLORIA_DRIVE_Z");
+}

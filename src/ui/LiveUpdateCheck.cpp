@@ -12,7 +12,6 @@
 namespace {
 
 constexpr const wchar_t* kUpdateListPath = L"updatelist/checkforupdate.txt";
-constexpr UINT kLongestLine = 259;
 
 std::vector<CString> SplitVersion(const CString& strVersion) {
     std::vector<CString> parts;
@@ -84,9 +83,10 @@ void CLiveUpdateCheck::OnLinkClicked() {
 }
 
 CString CLiveUpdateCheck::ReadVersionText(CHttpFile& file, const CString& strKey) {
-    wchar_t szLine[kLongestLine + 1];
-    while (file.ReadString(szLine, kLongestLine + 1)) {
-        CString strLine(szLine);
+    // Whole lines, however long (the response itself is bounded by the internet layer): read
+    // in pieces of a fixed size, a key that straddles two pieces would go unseen.
+    CString strLine;
+    while (file.ReadString(strLine)) {
         strLine.MakeLower();
         const int nKey = strLine.Find(strKey);
         if (nKey < 0) continue;

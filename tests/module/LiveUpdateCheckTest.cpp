@@ -84,6 +84,8 @@ TEST_F(LiveUpdateCheck, AnswersOfTheServer) {
         {"empty version", 200, "acad*22*velloria:\n", kCurrent, false},
         {"not found", 404, "acad*22*velloria:9.0.0.0\n", "Network connection failed: 404.", false},
         {"server error", 500, "", "Network connection failed: 500.", false},
+        {"key after 250 characters of its line", 200, std::string(250, '#') + " acad*22*velloria:2.8.0.0\n", NewVersion("2.8.0.0"), true},
+        {"key across where a short read would split it", 200, std::string(255, '#') + "acad*22*velloria:2.8.0.0\n", NewVersion("2.8.0.0"), true},
         {"line of 100000 characters", 200, longLine + "\nacad*22*velloria:2.9.0.0\n", NewVersion("2.9.0.0"), true},
         {"binary junk", 200, junk + "\nacad*22*velloria:3.1.0.0\n", NewVersion("3.1.0.0"), true},
         {"binary junk only", 200, junk, kCurrent, false},

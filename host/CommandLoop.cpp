@@ -1,7 +1,10 @@
 #include "CommandLoop.h"
 
+#include <cstdio>
+
 #include "Commands.h"
 #include "Console.h"
+#include "Documents.h"
 #include "Session.h"
 #include "Utf8.h"
 
@@ -22,13 +25,40 @@ void RunCommandLine(const std::string& line) {
     platform::ExecuteCommandWithInput(platform::FromUtf8(name), std::move(input));
 }
 
+namespace {
+
+// Whether the session may end at the end of its input. A person at a terminal (who typed
+// ^D) is offered to save each changed drawing, as QUIT does, and a second ^D in a row ends
+// the session regardless; a script or a pipe cannot be asked, so what it leaves unsaved is
+// named instead of being saved or lost in silence.
+bool MayEndAtEndOfInput(bool endedBefore) {
+    if (platform::InputIsInteractive() && !endedBefore) {
+        for (int i = 0; i < acDocManagerPtr()->documentCount(); ++i)
+            if (!OfferToSave(acDocManagerPtr()->document(i))) return false;
+        return true;
+    }
+    for (const std::wstring& name : UnsavedDrawings()) {
+        platform::WriteOutput(L"\n" + name + L" has changes that were not saved.\n");
+        std::fprintf(stderr, "velloria: %s has changes that were not saved.\n", platform::ToUtf8(name).c_str());
+    }
+    return true;
+}
+
+}  // namespace
+
 void RunCommandLoop() {
+    bool endedBefore = false;
     while (!Session().QuitRequested()) {
         // Expressions queued by applications run when the host next waits for input.
         platform::RunQueuedExpressions();
         if (Session().QuitRequested()) break;
         auto line = platform::ReadPromptedLine(L"\nCommand: ");
-        if (!line) break;
+        if (!line) {
+            if (MayEndAtEndOfInput(endedBefore)) break;
+            endedBefore = true;
+            continue;
+        }
+        endedBefore = false;
         if (*line == "^C") {
             platform::WriteOutput(std::string_view("*Cancel*\n"));
             continue;

@@ -5,12 +5,18 @@
 #include "Console.h"
 #include "DbDatabase.h"
 #include "DrawingIo.h"
+#include "EditorPrompts.h"
+#include "FileCommands.h"
 #include "HostPath.h"
 #include "Session.h"
 #include "Utf8.h"
 
 AcApDocument* CreateNewDocument() {
-    return acDocManagerPtr()->addDocument(std::make_unique<AcApDocument>(platform::NewDrawingDatabase(), CString()));
+    // New drawings are named as CAD programs name them until they are saved.
+    static int s_created = 0;
+    auto document = std::make_unique<AcApDocument>(platform::NewDrawingDatabase(), CString());
+    document->setDocTitle(CString(L"Drawing" + std::to_wstring(++s_created) + L".dxf"));
+    return acDocManagerPtr()->addDocument(std::move(document));
 }
 
 std::string DrawingFilePath(const std::wstring& path) {
@@ -45,4 +51,38 @@ bool SaveDrawingDocument(AcApDocument* document, const std::wstring& path, std::
 
 void NotifyDrawingLoaded(AcApDocument* document) {
     if (document) Session().SendToModules(AcRx::kLoadDwgMsg, document);
+}
+
+bool OfferToSave(AcApDocument* document) {
+    if (!document || !document->database() || !document->database()->hasUnsavedChanges()) return true;
+    const std::wstring prompt = L"\nSave changes to " + std::wstring(document->docTitle()) + L"? [Yes/No/Cancel] <Yes>: ";
+    for (;;) {
+        wchar_t answer[16] = L"";
+        acedInitGet(0, L"Yes No Cancel");
+        const int rc = acedGetKword(prompt.c_str(), answer);
+        if (rc == RTCAN) {
+            platform::WriteOutput(std::string_view("*Cancel*\n"));
+            return false;
+        }
+        if (rc != RTNORM && rc != RTNONE) continue;
+        const std::wstring choice = rc == RTNONE ? L"Yes" : answer;
+        if (choice == L"No") return true;
+        if (choice == L"Cancel") return false;
+        return SaveDocumentAsked(document);
+    }
+}
+
+void CloseDocument(AcApDocument* document) {
+    if (!document) return;
+    Session().SendToModules(AcRx::kUnloadDwgMsg, document);
+    acDocManagerPtr()->closeDocument(document);
+}
+
+std::vector<std::wstring> UnsavedDrawings() {
+    std::vector<std::wstring> names;
+    for (int i = 0; i < acDocManagerPtr()->documentCount(); ++i) {
+        const AcApDocument* document = acDocManagerPtr()->document(i);
+        if (document->database() && document->database()->hasUnsavedChanges()) names.emplace_back(document->docTitle());
+    }
+    return names;
 }

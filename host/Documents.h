@@ -2,6 +2,7 @@
 // Creating, opening and saving drawings in the document manager. These are the only places
 // that make documents, so the drawing database can be attached in one spot.
 #include <string>
+#include <vector>
 
 #include "DocManager.h"
 
@@ -18,3 +19,13 @@ bool SaveDrawingDocument(AcApDocument* document, const std::wstring& path, std::
 std::string DrawingFilePath(const std::wstring& path);
 // Tells every loaded module that the drawing is now open (kLoadDwgMsg).
 void NotifyDrawingLoaded(AcApDocument* document);
+
+// For a drawing with unsaved changes, asks "Save changes to NAME? [Yes/No/Cancel] <Yes>:"
+// and saves on Yes (asking for a name when it has none). True when the drawing may be closed:
+// unchanged, saved, or the user said No; false on Cancel, at the end of input, or when the
+// save failed (the drawing then stays open, unchanged).
+bool OfferToSave(AcApDocument* document);
+// Closes a document the user has let go of: modules hear kUnloadDwgMsg first.
+void CloseDocument(AcApDocument* document);
+// The names of the open drawings that have unsaved changes.
+std::vector<std::wstring> UnsavedDrawings();

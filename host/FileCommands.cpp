@@ -3,6 +3,7 @@
 
 #include "Console.h"
 #include "Documents.h"
+#include "FileCommands.h"
 #include "HostCommands.h"
 #include "Utf8.h"
 
@@ -30,18 +31,38 @@ bool HasDxfExtension(const std::wstring& path) {
     return tail == L".dxf";
 }
 
+// The console holds one drawing at a time, as a CAD program's console does: OPEN and NEW
+// replace it, after offering to save its changes. A drawing that fails to load replaces
+// nothing.
+void ReplaceCurrent(AcApDocument* replacement) {
+    AcApDocument* previous = nullptr;
+    for (int i = 0; i < acDocManagerPtr()->documentCount(); ++i)
+        if (acDocManagerPtr()->document(i) != replacement) previous = acDocManagerPtr()->document(i);
+    if (previous) CloseDocument(previous);
+    acDocManagerPtr()->setCurDocument(replacement);
+    NotifyDrawingLoaded(replacement);
+}
+
 void OpenCommand() {
     auto name = AskFileName(L"\nEnter name of drawing to open: ");
     if (!name) return;
-    if (AcApDocument* document = OpenDrawingDocument(*name)) NotifyDrawingLoaded(document);
+    if (!OfferToSave(acDocManagerPtr()->curDocument())) return;
+    if (AcApDocument* document = OpenDrawingDocument(*name)) ReplaceCurrent(document);
 }
 
-void SaveAs(AcApDocument* document) {
+void NewCommand() {
+    if (!OfferToSave(acDocManagerPtr()->curDocument())) return;
+    ReplaceCurrent(CreateNewDocument());
+}
+
+void SaveAs(AcApDocument* document, bool* saved = nullptr) {
     auto name = AskFileName(L"\nEnter name of drawing to save: ");
     if (!name) return;
     if (!HasDxfExtension(*name)) *name += L".dxf";
-    if (SaveDrawingDocument(document, *name))
+    if (SaveDrawingDocument(document, *name)) {
         platform::WriteOutput(L"\nSaved " + std::wstring(document->fileName()) + L".\n");
+        if (saved) *saved = true;
+    }
 }
 
 void SaveAsCommand() {
@@ -51,20 +72,25 @@ void SaveAsCommand() {
 }
 
 // SAVE and QSAVE: to the drawing's own file; a drawing never saved asks for a name.
-void SaveCommand() {
-    AcApDocument* document = acDocManagerPtr()->curDocument();
-    if (!document) return;
-    const std::wstring path = document->fileName();
-    if (path.empty()) {
-        SaveAs(document);
-        return;
-    }
-    if (SaveDrawingDocument(document, path)) platform::WriteOutput(L"\nSaved " + path + L".\n");
-}
+void SaveCommand() { SaveDocumentAsked(acDocManagerPtr()->curDocument()); }
 
+HostCommandRegistration s_new(L"NEW", &NewCommand);
 HostCommandRegistration s_open(L"OPEN", &OpenCommand);
 HostCommandRegistration s_save(L"SAVE", &SaveCommand);
 HostCommandRegistration s_qsave(L"QSAVE", &SaveCommand);
 HostCommandRegistration s_saveas(L"SAVEAS", &SaveAsCommand);
 
 }  // namespace
+
+bool SaveDocumentAsked(AcApDocument* document) {
+    if (!document) return false;
+    const std::wstring path = document->fileName();
+    if (path.empty()) {
+        bool saved = false;
+        SaveAs(document, &saved);
+        return saved;
+    }
+    if (!SaveDrawingDocument(document, path)) return false;
+    platform::WriteOutput(L"\nSaved " + path + L".\n");
+    return true;
+}

@@ -31,9 +31,13 @@ std::wstring TrimmedAnswer(const std::string& answer) {
     return text;
 }
 
-void NewCommand() { NotifyDrawingLoaded(CreateNewDocument()); }
-
-void QuitCommand() { Session().RequestQuit(); }
+// QUIT: offers to save every drawing with changes; Cancel (or a failed save) keeps the
+// session going.
+void QuitCommand() {
+    for (int i = 0; i < acDocManagerPtr()->documentCount(); ++i)
+        if (!OfferToSave(acDocManagerPtr()->document(i))) return;
+    Session().RequestQuit();
+}
 
 void ScriptCommand() {
     auto answer = platform::ReadPromptedLine(L"\nEnter script file name: ");
@@ -75,7 +79,6 @@ void CommandsCommand() {
     platform::WriteOutput(text);
 }
 
-HostCommandRegistration s_new(L"NEW", &NewCommand);
 HostCommandRegistration s_quit(L"QUIT", &QuitCommand);
 HostCommandRegistration s_script(L"SCRIPT", &ScriptCommand);
 HostCommandRegistration s_commands(L"COMMANDS", &CommandsCommand);

@@ -1,5 +1,7 @@
 #include "Startup.h"
 
+#include <cstdio>
+
 #include "CommandLoop.h"
 #include "Commands.h"
 #include "Console.h"
@@ -23,13 +25,23 @@ int RunInteractiveSession(const SessionOptions& options) {
         platform::PushLineSource(platform::MakeStdinSource());
     }
 
+    // A drawing named on the command line that cannot be opened ends the session before it
+    // starts: an empty drawing in its place could be saved over it.
+    AcApDocument* document = nullptr;
+    if (!options.drawing.empty()) {
+        std::string error;
+        document = OpenDrawingDocument(platform::FromUtf8(options.drawing), &error);
+        if (!document) {
+            std::fprintf(stderr, "velloria: %s\n", error.c_str());
+            return 1;
+        }
+    }
+    if (!document) document = CreateNewDocument();
+
+    platform::InstallInterruptHandler();
     RegisterHostCommands();
     // Menu groups the user had loaded before.
     platform::LoadProfileMenus();
-
-    AcApDocument* document = nullptr;
-    if (!options.drawing.empty()) document = OpenDrawingDocument(platform::FromUtf8(options.drawing));
-    if (!document) document = CreateNewDocument();
 
     HostSession& session = Session();
     if (auto module = LoadedModule::Load(DefaultModulePath())) {

@@ -1,8 +1,11 @@
 #include "Console.h"
 
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
+#include <signal.h>
 #include <unistd.h>
 
 #include "Utf8.h"
@@ -25,6 +28,50 @@ public:
 private:
     std::istream& m_in;
     bool m_echo;
+};
+
+// Standard input read with read(2), so that a signal interrupts the wait for a line and a
+// terminal's end of input does not end it for good (std::cin would keep its end-of-file).
+class DescriptorSource : public LineSource {
+public:
+    DescriptorSource(int fd, bool terminal) : m_fd(fd), m_terminal(terminal) {}
+    std::optional<std::string> ReadLine() override {
+        for (;;) {
+            const size_t newline = m_buffer.find('\n');
+            if (newline != std::string::npos) return Take(newline, newline + 1);
+            if (m_ended) return m_buffer.empty() ? std::nullopt : std::optional<std::string>(Take(m_buffer.size(), m_buffer.size()));
+            char chunk[4096];
+            const ssize_t n = ::read(m_fd, chunk, sizeof chunk);
+            if (n < 0 && errno == EINTR) {
+                if (!TakeInterrupt()) continue;
+                m_buffer.clear();  // the terminal drops the line being typed, and so do we
+                return std::string("^C");
+            }
+            if (n > 0) {
+                m_buffer.append(chunk, static_cast<size_t>(n));
+                continue;
+            }
+            // The end of input: a last line without its line end is still a line. A terminal
+            // can be read again after ^D; a file or a pipe cannot.
+            if (!m_buffer.empty()) return Take(m_buffer.size(), m_buffer.size());
+            if (!m_terminal) m_ended = true;
+            return std::nullopt;
+        }
+    }
+    bool EchoInput() const override { return !m_terminal; }
+    bool Interactive() const override { return m_terminal; }
+
+private:
+    std::string Take(size_t length, size_t consumed) {
+        std::string line = m_buffer.substr(0, length);
+        m_buffer.erase(0, consumed);
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        return line;
+    }
+    int m_fd;
+    bool m_terminal;
+    bool m_ended = false;
+    std::string m_buffer;
 };
 
 class FileSource : public LineSource {
@@ -60,10 +107,40 @@ ConsoleState& State() {
     return state;
 }
 
+volatile std::sig_atomic_t g_interrupted = 0;
+
+void OnInterrupt(int) { g_interrupted = 1; }
+
+// A line of Escape characters (and blanks) is the Escape key pressed at a prompt.
+bool IsEscape(const std::string& line) {
+    return line.find('\x1b') != std::string::npos && line.find_first_not_of("\x1b \t") == std::string::npos;
+}
+
 }  // namespace
 
 std::unique_ptr<LineSource> MakeStdinSource() {
-    return std::make_unique<StreamSource>(std::cin, !isatty(STDIN_FILENO));
+    return std::make_unique<DescriptorSource>(STDIN_FILENO, StdinIsTerminal());
+}
+
+bool StdinIsTerminal() { return ::isatty(STDIN_FILENO) == 1; }
+
+void InstallInterruptHandler() {
+    struct sigaction action{};
+    action.sa_handler = &OnInterrupt;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = 0;  // no SA_RESTART: the read waiting for a line returns
+    ::sigaction(SIGINT, &action, nullptr);
+}
+
+bool TakeInterrupt() {
+    if (!g_interrupted) return false;
+    g_interrupted = 0;
+    return true;
+}
+
+bool InputIsInteractive() {
+    const auto& sources = State().sources;
+    return !sources.empty() && sources.front()->Interactive();
 }
 
 std::unique_ptr<LineSource> MakeFileSource(const std::string& path) {
@@ -89,10 +166,17 @@ size_t LineSourceDepth() { return State().sources.size(); }
 std::optional<std::string> ReadPromptedLine(std::wstring_view prompt) {
     auto& sources = State().sources;
     WriteOutput(prompt);
+    // A ^C pressed while a command was busy cancels it at its next prompt.
+    if (TakeInterrupt()) {
+        WriteOutput(std::string_view("\n"));
+        return std::string("^C");
+    }
     while (!sources.empty()) {
         auto line = sources.back()->ReadLine();
         if (line) {
             if (sources.back()->EchoInput()) WriteOutput(*line + "\n");
+            else if (*line == "^C") WriteOutput(std::string_view("\n"));  // the terminal showed the ^C
+            if (IsEscape(*line)) return std::string("^C");
             return line;
         }
         if (sources.size() == 1) break;

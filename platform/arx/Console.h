@@ -20,10 +20,27 @@ public:
     // Whether an answer read from this source is echoed after its prompt, so that the
     // transcript of a script reads like a typed session.
     virtual bool EchoInput() const { return true; }
+    // Whether a person answers from this source (a terminal), who can be asked a question
+    // after the end of input was typed.
+    virtual bool Interactive() const { return false; }
 };
 
-// Lines from a stream such as standard input; echoes unless the stream is a terminal.
+// Lines of standard input; echoes unless it is a terminal. On a terminal the end of input
+// (^D) ends one read only: the terminal can still be read after it, so ^D in a dialog
+// cancels the dialog without ending the session. A ^C (SIGINT, see InstallInterruptHandler)
+// while a line is read gives the line "^C".
 std::unique_ptr<LineSource> MakeStdinSource();
+// Whether standard input is a terminal someone types at (a prompt can then be answered
+// after the end of input was typed).
+bool StdinIsTerminal();
+
+// ^C cancels the current prompt, command or dialog, never the process: SIGINT only sets a
+// flag that the next read of a line (or a long operation asking acedUsrBrk) takes.
+void InstallInterruptHandler();
+// Takes a pending interrupt: true once for each ^C.
+bool TakeInterrupt();
+// Whether the bottom source (what is left when every script has ended) is a terminal.
+bool InputIsInteractive();
 // Lines of a text file; nullptr when it cannot be opened.
 std::unique_ptr<LineSource> MakeFileSource(const std::string& path);
 // Lines given in memory (tests, queued input).
@@ -35,7 +52,9 @@ size_t LineSourceDepth();
 
 // Prints the prompt, then reads one line from the top source. A source that has ended is
 // removed and the read goes on in the source below it, unless it was the bottom one: then
-// nullopt (end of input). A line "^C" is returned as is; callers treat it as cancel.
+// nullopt (end of input). A line "^C" is returned as is; callers treat it as cancel. So are
+// an interrupt (pending or arriving while the line is read) and a line of Escape characters:
+// both read as "^C".
 std::optional<std::string> ReadPromptedLine(std::wstring_view prompt);
 
 // Command-line output, UTF-8.

@@ -101,6 +101,7 @@ Acad::ErrorStatus AcDbDatabase::addAcDbObject(AcDbObjectId& id, AcDbObject* obje
     object->m_stub = stub;
     object->m_writer = true;
     object->m_modified = true;
+    noteChange();
     if (handle.value() >= m_handseed.value()) m_handseed = AcDbHandle(handle.value() + 1);
     id = AcDbObjectId(stub);
     return Acad::eOk;
@@ -225,5 +226,9 @@ int acdbRegApp(const wchar_t* appName) {
 }
 
 namespace platform {
-std::shared_ptr<AcDbDatabase> NewDrawingDatabase() { return std::make_shared<AcDbDatabase>(true); }
+std::shared_ptr<AcDbDatabase> NewDrawingDatabase() {
+    auto db = std::make_shared<AcDbDatabase>(true);
+    db->markSaved();  // a new drawing nobody has touched has nothing to save
+    return db;
+}
 }  // namespace platform

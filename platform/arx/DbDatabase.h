@@ -34,6 +34,13 @@ public:
     AcDbHandle handseed() const { return m_handseed; }
     // eInvalidInput when the seed is not above every handle in use.
     Acad::ErrorStatus setHandseed(AcDbHandle seed);
+    // Whether anything changed since the drawing was made, loaded or last saved: an object
+    // added, or opened for write (which erasing and every change need). Opening for write
+    // counts even when nothing is then changed, as a CAD program's modified flag does.
+    bool hasUnsavedChanges() const { return m_changes != m_savedChanges; }
+    void noteChange() { ++m_changes; }
+    // The drawing now matches its file (after loading or saving).
+    void markSaved() { m_savedChanges = m_changes; }
     // Ids of every object in the order of their handles (erased ones included).
     std::vector<AcDbObjectId> objectIds() const;
     size_t numObjects() const { return m_stubs.size(); }
@@ -95,6 +102,7 @@ private:
     std::unordered_map<std::uint64_t, AcDbStub*> m_byHandle;
     AcDbHandle m_handseed{1};
     std::int64_t m_serial;
+    std::uint64_t m_changes = 0, m_savedChanges = 0;
 
     AcDbObjectId m_blockTable, m_layerTable, m_textStyleTable, m_regAppTable;
     AcDbObjectId m_namedObjects, m_tableStyleDictionary;

@@ -33,6 +33,7 @@ Acad::ErrorStatus AcDbObject::upgradeOpen() {
     m_readers = 0;
     m_writer = true;
     m_modified = true;
+    if (AcDbDatabase* db = database()) db->noteChange();
     return Acad::eOk;
 }
 
@@ -62,6 +63,7 @@ Acad::ErrorStatus acdbOpenObject(AcDbObject*& object, AcDbObjectId id, AcDb::Ope
         if (target->m_readers > 0) return Acad::eWasOpenedForRead;
         target->m_writer = true;
         target->m_modified = true;
+        if (stub->database) stub->database->noteChange();
     } else {
         ++target->m_readers;
     }

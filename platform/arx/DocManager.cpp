@@ -2,6 +2,13 @@
 
 #include <algorithm>
 
+CString AcApDocument::docTitle() const {
+    const std::wstring path = m_fileName.str();
+    if (path.empty()) return m_title;
+    const size_t slash = path.find_last_of(L"/\\");
+    return CString(slash == std::wstring::npos ? path : path.substr(slash + 1));
+}
+
 AcApDocument* AcApDocManager::addDocument(std::unique_ptr<AcApDocument> document) {
     m_documents.push_back(std::move(document));
     m_current = m_documents.back().get();

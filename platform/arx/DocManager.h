@@ -17,6 +17,10 @@ public:
     // Full path of the drawing file; empty for a drawing never saved.
     const wchar_t* fileName() const { return m_fileName; }
     void setFileName(const CString& fileName) { m_fileName = fileName; }
+    // The name the drawing is shown by: its file's name, or for a drawing never saved the
+    // name the host gave it ("Drawing1.dxf").
+    CString docTitle() const;
+    void setDocTitle(const CString& title) { m_title = title; }
     AcDbDatabase* database() const { return m_database.get(); }
     std::shared_ptr<AcDbDatabase> sharedDatabase() const { return m_database; }
     AcTransactionManager* transactionManager() const;  // TransactionManager.h
@@ -24,6 +28,7 @@ public:
 private:
     std::shared_ptr<AcDbDatabase> m_database;
     CString m_fileName;
+    CString m_title;
 };
 
 class AcApDocManager {

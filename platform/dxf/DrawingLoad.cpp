@@ -44,6 +44,7 @@ public:
         // Loading is not a change: every object counts as written.
         for (AcDbObjectId id : m_db.objectIds())
             if (AcDbObject* object = id.stub()->object) object->setModified(false);
+        m_db.markSaved();
     }
 
 private:

@@ -356,6 +356,7 @@ std::optional<DxfError> SaveDrawing(AcDbDatabase& db, const std::string& path) {
     // What was written is now what the file holds.
     for (AcDbObjectId id : db.objectIds())
         if (AcDbObject* object = Peek(id)) object->setModified(false);
+    db.markSaved();
     // Writing raised the file's seed above every handle the file holds.
     const Tag* seed = doc->HeaderValue("$HANDSEED", 5);
     const Handle next = seed ? seed->AsHandle().value_or(0) : doc->MaxHandle() + 1;

@@ -93,11 +93,22 @@ TEST_F(DrawingFiles, DamagedOrMissingDrawingGivesOneLineAndTheHostCarriesOn) {
     const std::string damaged = dir / "damaged.dxf";
     WriteFile(damaged, text);
 
-    ToolRun run = Host("LIST\nOPEN\n" + damaged + "\nLIST\nSAVE\n" + (dir / "new.dxf") + "\n", damaged);
+    // Named on the command line, it ends the session before it starts: no empty drawing
+    // takes its place, so nothing can be saved over it (nor a file named by the next line).
+    ToolRun run = Host("QSAVE\nQUIT\n" + damaged + "\n", damaged);
+    EXPECT_EQ(run.status, 1) << run.out;
+    EXPECT_EQ(Count(run.err, damaged + ": line "), 1) << run.err;
+    EXPECT_FALSE(Has(run.out, "Command:")) << run.out;
+    EXPECT_EQ(ReadFile(damaged), text);
+    EXPECT_FALSE(std::filesystem::exists(dir / "QUIT.dxf"));
+
+    // Opened in a session, it is named and the drawing that was open stays.
+    run = Host("LIST\nOPEN\n" + damaged + "\nLIST\nSAVE\n" + (dir / "new.dxf") + "\n");
     EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(Count(run.out, damaged + ": line "), 2) << run.out;
+    EXPECT_EQ(Count(run.out, damaged + ": line "), 1) << run.out;
     EXPECT_EQ(Count(run.out, "No entities."), 2) << run.out;
     EXPECT_EQ(ReadFile(damaged), text);
+    EXPECT_TRUE(platform::dxf::LoadDrawing(dir / "new.dxf"));
 
     // A save that cannot be written says so once and leaves nothing behind.
     run = Host("SAVEAS\n" + (dir / "no/such/folder/x.dxf") + "\n");

@@ -149,7 +149,7 @@ TEST(DrawingIo, ChangedTableIsStoredWithItsBlockOthersStayAndErasedLeave) {
     EXPECT_EQ(erased->FindTable("BLOCK_RECORD")->FindRecord(blockName), nullptr);
     EXPECT_NE(erased->FindObject(lineId.handle().value()), nullptr);
 
-    if (!dxftest::HaveEzdxf()) return;
+    ASSERT_EQ(dxftest::EzdxfMissing(), "");
     const std::string out = dxftest::RunPython(R"PY(
 import sys, ezdxf
 for path in sys.argv[1:]:
@@ -265,7 +265,7 @@ TEST(DrawingIo, NewDrawingWithLinkedTableSavesCompleteAndReloadsTheSame) {
     // A later save of the reloaded drawing keeps the handles apart.
     EXPECT_GT(again.database->handseed().value(), tableId.handle().value());
 
-    if (!dxftest::HaveEzdxf()) return;
+    ASSERT_EQ(dxftest::EzdxfMissing(), "");
     const std::string out = dxftest::RunPython(R"PY(
 import sys, ezdxf
 doc = ezdxf.readfile(sys.argv[1])
@@ -337,7 +337,7 @@ for path in sys.argv[1:]:
 }  // namespace
 
 TEST(DrawingIo, EzdxfDrawingKeepsEverythingThroughLoadChangeAndSave) {
-    if (!dxftest::HaveEzdxf()) GTEST_SKIP() << "ezdxf missing";
+    ASSERT_EQ(dxftest::EzdxfMissing(), "");
     dxftest::ScratchDir dir;
     const std::string source = dir.File("ezdxf.dxf");
     int status = 0;

@@ -43,9 +43,24 @@ private:
     std::string m_path;
 };
 
-inline bool HaveEzdxf() {
-    static const bool have = std::system("/usr/bin/python3 -c 'import ezdxf' >/dev/null 2>&1") == 0;
-    return have;
+// Why ezdxf cannot be used, or "" when it can. The setup script installs it, so a test that
+// needs it fails with this reason instead of skipping: a skip would claim a pass it had not
+// checked. The import is tried twice, as a loaded machine may fail to start a process once.
+inline std::string EzdxfMissing() {
+    static const std::string reason = [] {
+        std::string out;
+        for (int attempt = 0; attempt < 2; ++attempt) {
+            out.clear();
+            if (FILE* p = ::popen("/usr/bin/python3 -c 'import ezdxf; print(ezdxf.__version__)' 2>&1", "r")) {
+                char buf[512];
+                size_t n;
+                while ((n = std::fread(buf, 1, sizeof buf, p)) > 0) out.append(buf, n);
+                if (::pclose(p) == 0) return std::string();
+            }
+        }
+        return "python3-ezdxf (installed by scripts/setup.sh) cannot be imported: " + out;
+    }();
+    return reason;
 }
 
 // Runs a Python script with /usr/bin/python3 (ezdxf available) and returns its standard output;

@@ -141,7 +141,7 @@ TEST(AcadTableCodec, StoringAgainReplacesTheEntityAndRegeneratesItsBlock) {
 }
 
 TEST(NewDrawing, TemplateAloneAuditsClean) {
-    if (!dxftest::HaveEzdxf()) GTEST_SKIP() << "python3-ezdxf is not installed";
+    ASSERT_EQ(dxftest::EzdxfMissing(), "");
     auto doc = NewDocument();
     ASSERT_TRUE(doc);
     dxftest::ScratchDir dir;
@@ -161,7 +161,7 @@ print('tablestyle', 'Standard' in doc.rootdict['ACAD_TABLESTYLE'])
 }
 
 TEST(NewDrawing, LinkedTableIsFoundByEzdxfWithItsDataAndBlock) {
-    if (!dxftest::HaveEzdxf()) GTEST_SKIP() << "python3-ezdxf is not installed";
+    ASSERT_EQ(dxftest::EzdxfMissing(), "");
     auto doc = NewDocument();
     ASSERT_TRUE(doc);
     AcadTable t = SampleTable();

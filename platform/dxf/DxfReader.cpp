@@ -82,8 +82,13 @@ public:
         if (type == TagType::String || type == TagType::Unknown) {
             // Any text goes.
         } else if (const char* why = CheckValue(tag.code, value)) {
-            throw ParseError{m_line, std::string(why) + " for group code " + std::to_string(tag.code) +
-                                         ", found " + Shown(value)};
+            // A name where a pointer to an object belongs (LibreCAD's library writes a
+            // dimension style's text style by name) is kept as read and written back as it
+            // was, as ezdxf and CAD programs take it; it points to nothing here. An object's
+            // own handle must still be a handle.
+            const bool pointer = type == TagType::Handle && tag.code != 5 && tag.code != 105;
+            if (!pointer)
+                throw ParseError{m_line, std::string(why) + " for group code " + std::to_string(tag.code) + ", found " + Shown(value)};
         }
         tag.SetValue(value);
         m_source.asWritten = written && m_crs == 0;

@@ -9,6 +9,7 @@
 #include "FileCommands.h"
 #include "HostPath.h"
 #include "Session.h"
+#include "StatusBar.h"
 #include "Utf8.h"
 
 AcApDocument* CreateNewDocument() {
@@ -26,9 +27,34 @@ std::string DrawingFilePath(const std::wstring& path) {
     return (ec ? host : full).lexically_normal().string();
 }
 
+namespace {
+
+// The status bar's meter over a read or a write of a drawing (shown on a terminal once it
+// has taken half a second).
+class DrawingMeter {
+public:
+    explicit DrawingMeter(const std::wstring& label) { acedSetStatusBarProgressMeter(label.c_str(), 0, 100); }
+    ~DrawingMeter() { acedRestoreStatusBar(); }
+    DrawingMeter(const DrawingMeter&) = delete;
+    DrawingMeter& operator=(const DrawingMeter&) = delete;
+    platform::dxf::Progress Progress() const {
+        return [](double fraction) { acedSetStatusBarProgressMeterPos(static_cast<int>(fraction * 100)); };
+    }
+};
+
+std::wstring BaseName(const std::string& file) {
+    const size_t slash = file.find_last_of('/');
+    return platform::FromUtf8(slash == std::string::npos ? file : file.substr(slash + 1));
+}
+
+}  // namespace
+
 AcApDocument* OpenDrawingDocument(const std::wstring& path, std::string* error) {
     const std::string file = DrawingFilePath(path);
-    platform::dxf::LoadedDrawing drawing = platform::dxf::LoadDrawing(file);
+    platform::dxf::LoadedDrawing drawing = [&] {
+        const DrawingMeter meter(L"Opening " + BaseName(file));
+        return platform::dxf::LoadDrawing(file, meter.Progress());
+    }();
     if (!drawing) {
         if (error) *error = drawing.error->Message();
         else platform::WriteOutput("\n" + drawing.error->Message() + "\n");
@@ -40,7 +66,12 @@ AcApDocument* OpenDrawingDocument(const std::wstring& path, std::string* error) 
 bool SaveDrawingDocument(AcApDocument* document, const std::wstring& path, std::string* error) {
     if (!document || !document->database()) return false;
     const std::string file = DrawingFilePath(path);
-    if (auto failure = platform::dxf::SaveDrawing(*document->database(), file)) {
+    std::optional<platform::dxf::DxfError> failure;
+    {
+        const DrawingMeter meter(L"Saving " + BaseName(file));
+        failure = platform::dxf::SaveDrawing(*document->database(), file, meter.Progress());
+    }
+    if (failure) {
         if (error) *error = failure->Message();
         else platform::WriteOutput("\n" + failure->Message() + "\n");
         return false;

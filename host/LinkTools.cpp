@@ -7,9 +7,11 @@
 #include <string>
 
 #include "Documents.h"
+#include "DbDatabase.h"
 #include "ModuleLoader.h"
 #include "Subcommands.h"
 #include "app/ToolEntryPoints.h"
+#include "posix/AtomicFile.h"
 #include "Utf8.h"
 
 namespace {
@@ -70,6 +72,14 @@ int Update(const std::vector<std::string>& args) {
         std::fputs("usage: velloria update DRAWING [-o OUT] [--timing] [--time-limit SECONDS] [--row-limit ROWS]\n", stderr);
         return 2;
     }
+    // Whether the result can be written is known before any work is done: a refresh whose
+    // save then fails would report tables as refreshed that nobody will see.
+    const std::wstring target = platform::FromUtf8(outPath.empty() ? drawingPath : outPath);
+    std::string why;
+    if (!platform::posix::CanReplace(DrawingFilePath(target), why)) {
+        std::fprintf(stderr, "velloria update: cannot write %s: %s\n", DrawingFilePath(target).c_str(), why.c_str());
+        return 1;
+    }
     const auto openStart = std::chrono::steady_clock::now();
     std::string error;
     AcApDocument* document = OpenDrawingDocument(platform::FromUtf8(drawingPath), &error);
@@ -94,20 +104,24 @@ int Update(const std::vector<std::string>& args) {
     update(&totals);
     const double updateSeconds = Since(updateStart);
 
+    // In place, a drawing nothing changed in is left alone; an output file is always written.
     const auto saveStart = std::chrono::steady_clock::now();
-    const std::wstring target = platform::FromUtf8(outPath.empty() ? drawingPath : outPath);
-    const bool saved = SaveDrawingDocument(document, target, &error);
+    const bool changed = document->database()->hasUnsavedChanges();
+    const bool save = changed || !outPath.empty();
+    const bool saved = save && SaveDrawingDocument(document, target, &error);
     const double saveSeconds = Since(saveStart);
     const auto closeStart = std::chrono::steady_clock::now();
     // The process ends next, and the system takes the drawing's memory back at once.
     acDocManagerPtr()->abandonAll();
     const double closeSeconds = Since(closeStart);
-    if (!saved) {
+    const std::string outcome = saved ? "saved " + DrawingFilePath(target) : save ? "not saved" : "not saved: nothing changed";
+    std::printf("%d linked tables: %d refreshed, %d not refreshed; %s\n", totals.tables, totals.refreshed, totals.failed,
+                outcome.c_str());
+    std::fflush(stdout);
+    if (save && !saved) {
         std::fprintf(stderr, "velloria update: %s\n", error.c_str());
         return 1;
     }
-    std::printf("%d linked tables: %d refreshed, %d not refreshed; saved %s\n", totals.tables, totals.refreshed,
-                totals.failed, DrawingFilePath(target).c_str());
     if (timing)
         std::printf("times: open %.3f s, fetch %.3f s, fill %.3f s, other %.3f s, save %.3f s, module %.3f s, close %.3f s\n",
                     openSeconds, totals.fetchSeconds, totals.fillSeconds,

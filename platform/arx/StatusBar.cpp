@@ -1,5 +1,6 @@
 #include "StatusBar.h"
 
+#include <chrono>
 #include <cstdio>
 #include <string>
 #include <unistd.h>
@@ -8,8 +9,13 @@
 
 namespace {
 
+// On a terminal the bar appears only once the work has taken half a second: a quick step
+// shows nothing, and a pipe or a CI log never gets one.
+constexpr std::chrono::milliseconds kTerminalDelay(500);
+
 struct Meter {
     bool active = false;
+    std::chrono::steady_clock::time_point started;
     std::string label;
     int minPos = 0, maxPos = 0;
     int shown = -1;  // percentage last drawn
@@ -50,7 +56,8 @@ int acedSetStatusBarProgressMeter(const wchar_t* label, int minPos, int maxPos) 
     m.minPos = minPos;
     m.maxPos = maxPos;
     m.shown = -1;
-    if (Visible()) {
+    m.started = std::chrono::steady_clock::now();
+    if (m.sink) {
         m.shown = 0;
         Draw(0);
     }
@@ -64,7 +71,12 @@ int acedSetStatusBarProgressMeterPos(int pos) {
     long long done = static_cast<long long>(pos) - m.minPos;
     if (done < 0) done = 0;
     const int percent = span <= 0 ? 100 : static_cast<int>(std::min<long long>(100, done * 100 / span));
-    if (percent != m.shown && m.shown >= 0) {
+    if (m.shown < 0) {
+        // Not drawn yet: on a terminal once the delay has passed.
+        if (m.sink || !Visible() || std::chrono::steady_clock::now() - m.started < kTerminalDelay) return 0;
+        m.shown = percent;
+        Draw(percent);
+    } else if (percent != m.shown) {
         m.shown = percent;
         Draw(percent);
     }

@@ -1,7 +1,8 @@
 #pragma once
 // The status bar's progress meter. On the console it is a bar drawn on standard error, only
-// when standard error is a terminal, and redrawn only when the shown percentage changes, so
-// a million position updates cost a million comparisons.
+// when standard error is a terminal and the work has gone on for half a second, and redrawn
+// only when the shown percentage changes, so a million position updates cost a million
+// comparisons.
 #include <functional>
 #include <string_view>
 

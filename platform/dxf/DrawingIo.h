@@ -15,6 +15,7 @@
 
 #include "DxfDocument.h"
 #include "DxfError.h"
+#include "Progress.h"
 
 class AcDbDatabase;
 
@@ -28,14 +29,14 @@ struct LoadedDrawing {
 
 // Reads the file and builds its database; a file that cannot be read gives the reader's one
 // error ("FILE: line N: reason") and no database.
-LoadedDrawing LoadDrawing(const std::string& path);
+LoadedDrawing LoadDrawing(const std::string& path, const Progress& progress = {});
 // Builds the database of a document held in memory (the database keeps the document).
 std::shared_ptr<AcDbDatabase> DatabaseFromDocument(std::unique_ptr<Document> document);
 
 // Writes the database to path atomically. A database that was not loaded from a file (a new
 // drawing) is written on the document of a new drawing, its own records standing for the
 // template's. Afterwards the written document is attached and nothing counts as modified.
-std::optional<DxfError> SaveDrawing(AcDbDatabase& database, const std::string& path);
+std::optional<DxfError> SaveDrawing(AcDbDatabase& database, const std::string& path, const Progress& progress = {});
 
 // The document the database was loaded from or last saved to; null for a database that
 // never was.

@@ -299,10 +299,15 @@ std::shared_ptr<AcDbDatabase> DatabaseFromDocument(std::unique_ptr<Document> doc
     return db;
 }
 
-LoadedDrawing LoadDrawing(const std::string& path) {
-    ReadResult read = ReadDxfFile(path);
+LoadedDrawing LoadDrawing(const std::string& path, const Progress& progress) {
+    // Reading the text is most of the time; building the database the rest.
+    const Progress reading = progress ? Progress([&](double f) { progress(0.9 * f); }) : Progress();
+    ReadResult read = ReadDxfFile(path, reading);
     if (!read) return {nullptr, read.error};
-    return {DatabaseFromDocument(std::move(read.document)), std::nullopt};
+    if (progress) progress(0.9);
+    LoadedDrawing loaded{DatabaseFromDocument(std::move(read.document)), std::nullopt};
+    if (progress) progress(1.0);
+    return loaded;
 }
 
 Document* AttachedDocument(const AcDbDatabase& database) { return static_cast<Document*>(database.fileData().get()); }

@@ -347,12 +347,12 @@ private:
 
 }  // namespace
 
-std::optional<DxfError> SaveDrawing(AcDbDatabase& db, const std::string& path) {
+std::optional<DxfError> SaveDrawing(AcDbDatabase& db, const std::string& path, const Progress& progress) {
     std::shared_ptr<Document> doc = std::static_pointer_cast<Document>(db.fileData());
     const bool fresh = !doc;
     if (fresh) doc = TemplateFor(db);
     Writer(*doc, db).Run();
-    if (auto error = SaveDxfFile(*doc, path)) return error;
+    if (auto error = SaveDxfFile(*doc, path, progress)) return error;
     // What was written is now what the file holds.
     for (AcDbObjectId id : db.objectIds())
         if (AcDbObject* object = Peek(id)) object->setModified(false);

@@ -172,7 +172,8 @@ private:
 
 class Parser {
 public:
-    Parser(std::string_view text, Document& doc) : m_tokens(text), m_doc(doc), m_text(text) {}
+    Parser(std::string_view text, Document& doc, const Progress* progress = nullptr)
+        : m_tokens(text), m_doc(doc), m_text(text), m_progress(progress && *progress ? progress : nullptr) {}
 
     void Run() {
         Tag tag;
@@ -233,6 +234,7 @@ private:
     // time is what loading a large drawing mostly spends its time on).
     void ReadObject(const Tag& first, DxfObject& obj, std::string_view section) {
         const size_t start = m_source.start;
+        if (m_progress && (++m_objectsRead & 4095) == 0 && !m_text.empty()) (*m_progress)(static_cast<double>(start) / m_text.size());
         bool asWritten = m_keepText && AsWritten(first);
         m_scratch.clear();
         m_scratch.push_back(first);
@@ -445,6 +447,8 @@ private:
     Tokenizer m_tokens;
     Document& m_doc;
     std::string_view m_text;
+    const Progress* m_progress = nullptr;
+    size_t m_objectsRead = 0;
     std::optional<Tag> m_pending;
     Tokenizer::Source m_source, m_pendingSource;  // of the tag pulled last, of the pending one
     bool m_keepText = false;
@@ -453,14 +457,14 @@ private:
     std::vector<Tag> m_scratch;
 };
 
-ReadResult Parse(std::unique_ptr<Document> doc, std::string_view text, const std::string& name) {
+ReadResult Parse(std::unique_ptr<Document> doc, std::string_view text, const std::string& name, const Progress* progress = nullptr) {
     ReadResult result;
     if (text.substr(0, 18) == "AutoCAD Binary DXF") {
         result.error = DxfError{name, 0, "binary DXF is not supported; save the drawing as ASCII DXF"};
         return result;
     }
     try {
-        Parser parser(text, *doc);
+        Parser parser(text, *doc, progress);
         parser.Run();
         result.document = std::move(doc);
     } catch (const ParseError& e) {
@@ -508,7 +512,7 @@ ReadResult ReadDxfText(std::string_view text, const std::string& name) {
     }
 }
 
-ReadResult ReadDxfFile(const std::string& path) {
+ReadResult ReadDxfFile(const std::string& path, const Progress& progress) {
     ReadResult result;
     try {
         auto doc = std::make_unique<Document>();
@@ -518,7 +522,7 @@ ReadResult ReadDxfFile(const std::string& path) {
             result.error = DxfError{path, 0, why};
             return result;
         }
-        return Parse(std::move(doc), *text, path);
+        return Parse(std::move(doc), *text, path, &progress);
     } catch (const std::bad_alloc&) {
         result.error = DxfError{path, 0, "out of memory"};
     } catch (const std::exception& e) {

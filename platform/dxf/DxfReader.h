@@ -7,6 +7,7 @@
 
 #include "DxfDocument.h"
 #include "DxfError.h"
+#include "Progress.h"
 
 namespace platform::dxf {
 
@@ -17,7 +18,7 @@ struct ReadResult {
     explicit operator bool() const { return document != nullptr; }
 };
 
-ReadResult ReadDxfFile(const std::string& path);
+ReadResult ReadDxfFile(const std::string& path, const Progress& progress = {});
 // Reads DXF text held in memory; name is what errors call the file.
 ReadResult ReadDxfText(std::string_view text, const std::string& name);
 

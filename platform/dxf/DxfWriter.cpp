@@ -171,7 +171,13 @@ void WriteSection(Writer& w, std::string_view name) {
     w.Put(2, name);
 }
 
-void WriteDocument(const Document& doc, Sink& sink) {
+void WriteDocument(const Document& doc, Sink& sink, const Progress& progress = {}) {
+    // Progress counts the entities and objects written, where a large drawing's time goes.
+    size_t done = 0;
+    const size_t total = doc.entities.size() + doc.objects.size();
+    auto step = [&] {
+        if (progress && (++done & 4095) == 0 && total) progress(static_cast<double>(done) / total);
+    };
     const Tag* codePage = doc.HeaderValue("$DWGCODEPAGE", 3);
     Writer w(sink, doc, doc.Version() >= "AC1021", codePage ? TrimBlanks(codePage->Value()) : std::string_view("ANSI_1252"));
     auto has = [&doc](std::string_view name) {
@@ -217,11 +223,17 @@ void WriteDocument(const Document& doc, Sink& sink) {
         w.Put(0, "ENDSEC");
     }
     WriteSection(w, "ENTITIES");
-    for (const DxfObject& e : doc.entities) w.Put(e);
+    for (const DxfObject& e : doc.entities) {
+        w.Put(e);
+        step();
+    }
     w.Put(0, "ENDSEC");
     if (modern || has("OBJECTS") || !doc.objects.empty()) {
         WriteSection(w, "OBJECTS");
-        for (const DxfObject& o : doc.objects) w.Put(o);
+        for (const DxfObject& o : doc.objects) {
+            w.Put(o);
+            step();
+        }
         w.Put(0, "ENDSEC");
     }
     for (const RawSection& s : doc.rawSections) {
@@ -307,12 +319,12 @@ std::string WriteDxfToString(const Document& doc) {
     return out;
 }
 
-std::optional<DxfError> SaveDxfFile(Document& doc, const std::string& path) {
+std::optional<DxfError> SaveDxfFile(Document& doc, const std::string& path, const Progress& progress) {
     try {
         PrepareForSave(doc);
         posix::AtomicFile file(path);
         Sink sink(file.Fd());
-        WriteDocument(doc, sink);
+        WriteDocument(doc, sink, progress);
         file.Commit();
         return std::nullopt;
     } catch (const std::bad_alloc&) {

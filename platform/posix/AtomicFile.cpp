@@ -8,6 +8,7 @@
 
 #include <cerrno>
 #include <climits>
+#include <cstdlib>
 #include <cstring>
 #include <stdexcept>
 
@@ -99,9 +100,15 @@ int RemoveStaleSaves(const std::string& target) {
 AtomicFile::AtomicFile(const std::string& target, mode_t newFileMode) : m_target(ResolveLinks(target)) {
     if (const std::string why = RefusalFor(m_target); !why.empty()) throw std::runtime_error("cannot replace the file: " + why);
     RemoveStaleSaves(m_target);
-    m_temp = m_target + kTempInfix + std::to_string(::getpid()) + "-XXXXXX";
-    m_fd = FileDescriptor(::mkostemp(m_temp.data(), O_CLOEXEC));
-    if (!m_fd.Valid()) Fail("cannot create a temporary file", errno);
+    // An unnamed file in the target's folder where the system offers one: a save killed
+    // while writing then leaves nothing behind. It is named only for the rename, at the end.
+    m_fd = FileDescriptor(::open(FolderOf(m_target).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600));
+    if (m_fd.Valid() && ::access("/proc/self/fd", X_OK) != 0) m_fd = FileDescriptor();  // it could not be named
+    if (!m_fd.Valid()) {
+        m_temp = TempName();
+        m_fd = FileDescriptor(::mkostemp(m_temp.data(), O_CLOEXEC));
+        if (!m_fd.Valid()) Fail("cannot create a temporary file", errno);
+    }
     // The new file gets the old one's mode and owner, or the usual mode for a new file.
     struct stat st{};
     if (::stat(m_target.c_str(), &st) == 0) {
@@ -124,8 +131,22 @@ AtomicFile::~AtomicFile() {
     if (!m_committed && !m_temp.empty()) ::unlink(m_temp.c_str());
 }
 
+std::string AtomicFile::TempName() const { return m_target + kTempInfix + std::to_string(::getpid()) + "-XXXXXX"; }
+
 void AtomicFile::Commit() {
     if (::fsync(m_fd.Get()) != 0) Fail("cannot flush the file", errno);
+    if (m_temp.empty()) {
+        // The unnamed file gets its name now, through its descriptor's entry in /proc.
+        const std::string self = "/proc/self/fd/" + std::to_string(m_fd.Get());
+        for (int attempt = 0; m_temp.empty(); ++attempt) {
+            std::string name = TempName();
+            // mkstemp's pattern filled by hand: the name must not exist yet for linkat.
+            static const char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+            for (size_t i = name.size() - 6; i < name.size(); ++i) name[i] = kLetters[static_cast<size_t>(std::rand()) % 36];
+            if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0) m_temp = std::move(name);
+            else if (errno != EEXIST || attempt > 100) Fail("cannot name the new file", errno);
+        }
+    }
     if (!m_fd.Close()) Fail("cannot close the file", errno);
     // Checked again: the target may have changed since the temporary file was made.
     if (const std::string why = RefusalFor(m_target); !why.empty()) throw std::runtime_error("cannot replace the file: " + why);

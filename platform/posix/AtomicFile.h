@@ -10,8 +10,11 @@
 //   - a read-only target (no write permission bit set) is refused, also for root: the user
 //     made it read-only;
 //   - the new file keeps the old one's mode, and its owner and group where the system lets us;
-//   - the temporary file is named "<name>.velloria-save-<pid>-XXXXXX"; one left behind by a
-//     save that was killed (its process is gone) is removed by the next save of that file.
+//   - the new file is written unnamed (O_TMPFILE) where the file system allows, so a save
+//     killed while writing leaves nothing; it is named "<name>.velloria-save-<pid>-XXXXXX"
+//     just before the rename (and from the start where unnamed files are not offered). One
+//     left behind by a save that was killed (its process is gone) is removed by the next save
+//     of that file.
 #include <sys/types.h>
 
 #include <string>
@@ -45,8 +48,10 @@ public:
     void Commit();
 
 private:
+    std::string TempName() const;
+
     std::string m_target;
-    std::string m_temp;
+    std::string m_temp;  // empty while the new file has no name
     FileDescriptor m_fd;
     bool m_committed = false;
 };

@@ -1,11 +1,14 @@
 #include "engine/TableUpdater.h"
 
 #include <chrono>
+#include <vector>
 
 #include "DrawingDatabase.h"
 #include "Editor.h"
 #include "Print.h"
+#include "StatusBar.h"
 #include "catalogue/DatabasePtrArray.h"
+#include "catalogue/Location.h"
 #include "engine/CellGrid.h"
 #include "engine/LinkedEntities.h"
 #include "engine/TableBuilder.h"
@@ -23,7 +26,18 @@ void Failed(AcDbObjectId id, const CTableLink& link, const CString& reason) {
     if (g_pObserver) g_pObserver->OnTableFailed(id, link, reason);
 }
 
-void UpdateOneTable(const ads_name entity) {
+// The databases that failed to open during one refresh: the data layer has reported each
+// once, and the tables that name it after are skipped without asking (and reporting) again.
+struct CRefreshRun {
+    std::vector<CString> m_failedDatabases;
+    bool HasFailed(const CString& location) const {
+        for (const CString& failed : m_failedDatabases)
+            if (IsSameLocation(failed, location)) return true;
+        return false;
+    }
+};
+
+void UpdateOneTable(const ads_name entity, CRefreshRun& run) {
     AcDbObjectId id;
     if (acdbGetObjectId(id, entity) != Acad::eOk) return;
 
@@ -44,9 +58,14 @@ void UpdateOneTable(const ads_name entity) {
     }
 
     const auto fetchStart = std::chrono::steady_clock::now();
+    if (run.HasFailed(link.m_strDatabase)) {
+        Failed(id, link, L"cannot open the database " + link.m_strDatabase + L" (reported above)");
+        return;
+    }
     CMyDatabase* db = GetOpenDatabases().FindOrAddDatabase(link.m_strConnectDriver, link.m_strDatabase, link.m_strUser,
                                                             link.m_strPassword);
     if (!db) {
+        run.m_failedDatabases.push_back(link.m_strDatabase);
         Failed(id, link, L"cannot open the database " + link.m_strDatabase);
         return;
     }
@@ -106,10 +125,15 @@ void UpdateLinkedTables(const wchar_t* mode) {
     }
 
     acutPrintf(L"\nPreparing for table update...\n");
+    CRefreshRun run;
+    // The status bar's meter (shown on a terminal when the refresh takes a while).
+    acedSetStatusBarProgressMeter(L"Updating tables", 0, length);
     for (Adesk::Int32 i = 0; i < length; ++i) {
         ads_name entity = {0, 0};
-        if (acedSSName(ss, i, entity) == RTNORM) UpdateOneTable(entity);
+        if (acedSSName(ss, i, entity) == RTNORM) UpdateOneTable(entity, run);
+        acedSetStatusBarProgressMeterPos(i + 1);
     }
+    acedRestoreStatusBar();
     acedSSFree(ss);
 }
 

@@ -120,6 +120,12 @@ TEST(DxfDamaged, CorpusOfDamagedFixtureCopies) {
             auto broken = lines;
             broken[n + 1] = bad;
             ReadResult r = ReadDxfText(Join(broken), "damaged.dxf");
+            if (type == TagType::Handle && code != 5 && code != 105) {
+                // A pointer holding something else is kept as read, as other readers keep it.
+                ASSERT_TRUE(r) << "value " << bad << " at line " << n + 2 << ": " << r.error->Message();
+                EXPECT_NE(WriteDxfToString(*r.document).find("\n" + std::string(bad) + "\n"), std::string::npos);
+                continue;
+            }
             ASSERT_FALSE(r) << "value " << bad << " at line " << n + 2;
             EXPECT_EQ(r.error->line, n + 2) << r.error->Message();
             ++replaced;

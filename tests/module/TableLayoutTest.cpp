@@ -60,19 +60,12 @@ bool CreateLinkedTable(AcDbDatabase& db) {
     link.m_arrWidths.Add(0);
     link.m_arrWidths.Add(12 * h);  // narrower than the long texts
     platform::ScopedConsole console({"0,0"});
-    const size_t before = [&] {
-        AcDbBlockTableRecord* model = nullptr;
-        acdbOpenObject(model, db.modelSpaceId(), AcDb::kForRead);
-        const size_t n = model->entityIds().size();
-        model->close();
-        return n;
-    }();
+    const AcDbObjectId last = db.lastEntity();
     if (!BuildTable(SampleGrid(), link, nullptr)) return false;
-    AcDbBlockTableRecord* model = nullptr;
-    acdbOpenObject(model, db.modelSpaceId(), AcDb::kForRead);
-    const bool added = model->entityIds().size() == before + 1;
-    model->close();
-    return added;
+    AcDbTable* table = nullptr;
+    if (db.lastEntity() == last || acdbOpenObject(table, db.lastEntity(), AcDb::kForRead) != Acad::eOk) return false;
+    table->close();
+    return true;
 }
 
 struct Checked {

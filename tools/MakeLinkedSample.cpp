@@ -103,9 +103,9 @@ int main(int argc, char** argv) {
              L"SELECT Products.ProductName, Categories.CategoryName, Products.UnitPrice FROM Products INNER JOIN "
              L"Categories ON Products.CategoryID = Categories.CategoryID WHERE Products.UnitPrice > 40 ORDER BY "
              L"Products.UnitPrice DESC",
-             true, {}, {}, 3, 3, "30,0"},
+             true, {}, {}, 3, 3, "9,0"},
             // Headings and widths of its own.
-            {L"./nwind.mdb", L"", L"SELECT CategoryID, CategoryName, Description FROM Categories", true, {L"No.", L"Category", L"What it holds"}, {0.8, 2.5, 7.0}, 2, 3, "70,0"},
+            {L"./nwind.mdb", L"", L"SELECT CategoryID, CategoryName, Description FROM Categories", true, {L"No.", L"Category", L"What it holds"}, {0.8, 2.5, 7.0}, 2, 3, "16,0"},
         };
     }
     int status = 0;
@@ -120,7 +120,7 @@ int main(int argc, char** argv) {
         // A larger table of its own, whose data block starts at row 2, column 1: the link fills
         // the employees' names in there and leaves the first rows and column alone.
         SampleTable frame{L"nwind.mdb", L"", L"SELECT FirstName, LastName, City FROM Employees ORDER BY LastName", false,
-                          {}, {}, 6, 4, "0,-40"};
+                          {}, {}, 6, 4, "0,-9"};
         CCellGrid grid;
         grid.SetGridSize(6, 4);
         const wchar_t* heads[] = {L"Staff", L"First name", L"Last name", L"City"};
@@ -141,13 +141,13 @@ int main(int argc, char** argv) {
         if (!table || !WriteTableLink(link, table.object())) status = 1;
     }
     if (missing) {
-        SampleTable moved{L"archive\\nwind-2019.mdb", L"Shippers", L"", true, {}, {}, 2, 3, "110,0"};
+        SampleTable moved{L"archive\\nwind-2019.mdb", L"Shippers", L"", true, {}, {}, 2, 3, "28,0"};
         Create(moved, StaleGrid(2, 3, moved), LinkOf(moved));
     }
     // Something that is not a table, to show it is left alone.
     {
         AcDbObjectPointer<AcDbBlockTableRecord> model(db->modelSpaceId(), AcDb::kForWrite);
-        auto* line = new AcDbLine(AcGePoint3d(-5, 5, 0), AcGePoint3d(150, 5, 0));
+        auto* line = new AcDbLine(AcGePoint3d(-1, 1, 0), AcGePoint3d(27, 1, 0));
         model->appendAcDbEntity(line);
         line->close();
     }

@@ -210,8 +210,7 @@ void AcDbDatabase::buildDefaultDrawing() {
     if (acdbOpenObject(named, m_namedObjects, AcDb::kForWrite) == Acad::eOk) {
         auto* styles = new AcDbDictionary;
         named->setAt(L"ACAD_TABLESTYLE", styles, m_tableStyleDictionary);
-        auto* standard = new AcDbTableStyle;
-        standard->setName(L"Standard");
+        auto* standard = platform::NewStandardTableStyle(m_measurement);
         standard->setTextStyle(m_textStyle);
         styles->setAt(L"Standard", standard, m_tableStyle);
         standard->close();

@@ -57,6 +57,9 @@ public:
     AcDbObjectId clayer() const { return m_clayer; }
     AcDbObjectId textstyle() const { return m_textStyle; }
     AcDbObjectId tablestyle() const { return m_tableStyle; }
+    // The drawing's units: what its defaults (a table style made for it) are sized for.
+    AcDb::MeasurementValue measurement() const { return m_measurement; }
+    void setMeasurement(AcDb::MeasurementValue units) { m_measurement = units; }
     Acad::ErrorStatus setCurrentSpace(AcDbObjectId id);
     Acad::ErrorStatus setTablestyle(AcDbObjectId id);
     Acad::ErrorStatus setClayer(AcDbObjectId id);
@@ -109,6 +112,7 @@ private:
     AcDbObjectId m_modelSpace, m_paperSpace, m_currentSpace;
     AcDbObjectId m_clayer, m_textStyle, m_tableStyle;
     AcDbObjectId m_lastEntity;
+    AcDb::MeasurementValue m_measurement = AcDb::kEnglish;
     std::shared_ptr<void> m_fileData;
 };
 
@@ -116,8 +120,8 @@ private:
 int acdbRegApp(const wchar_t* appName);
 
 namespace platform {
-// A new drawing: model space "*Model_Space", one layout "*Paper_Space", layer "0", text
-// style "Standard", the application "ACAD", the named-object dictionary with
+// A new drawing in imperial units: model space "*Model_Space", one layout "*Paper_Space",
+// layer "0", text style "Standard", the application "ACAD", the named-object dictionary with
 // "ACAD_TABLESTYLE" holding "Standard" (the current table style); model space current.
 std::shared_ptr<AcDbDatabase> NewDrawingDatabase();
 }  // namespace platform

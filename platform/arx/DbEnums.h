@@ -9,4 +9,13 @@ enum RowType { kUnknownRow = 0, kDataRow = 1, kTitleRow = 2, kHeaderRow = 4 };
 
 enum CellType { kUnknownCell = 0, kTextCell = 1, kBlockCell = 2 };
 
+enum CellAlignment {
+    kTopLeft = 1, kTopCenter = 2, kTopRight = 3,
+    kMiddleLeft = 4, kMiddleCenter = 5, kMiddleRight = 6,
+    kBottomLeft = 7, kBottomCenter = 8, kBottomRight = 9
+};
+
+// The drawing's units ($MEASUREMENT): what a new drawing's defaults are sized for.
+enum MeasurementValue { kEnglish = 0, kMetric = 1 };
+
 }  // namespace AcDb

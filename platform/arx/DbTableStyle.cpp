@@ -37,6 +37,23 @@ Acad::ErrorStatus AcDbTableStyle::setTextHeight(double height, int rowTypes) {
     return Acad::eOk;
 }
 
+AcDb::CellAlignment AcDbTableStyle::alignment(AcDb::RowType rowType) const {
+    switch (rowType) {
+    case AcDb::kTitleRow: return m_titleAlignment;
+    case AcDb::kHeaderRow: return m_headerAlignment;
+    default: return m_dataAlignment;
+    }
+}
+
+Acad::ErrorStatus AcDbTableStyle::setAlignment(AcDb::CellAlignment align, int rowTypes) {
+    if (const auto es = assertWriteEnabled(); es != Acad::eOk) return es;
+    if (align < AcDb::kTopLeft || align > AcDb::kBottomRight) return Acad::eInvalidInput;
+    if (rowTypes & AcDb::kTitleRow) m_titleAlignment = align;
+    if (rowTypes & AcDb::kHeaderRow) m_headerAlignment = align;
+    if (rowTypes & AcDb::kDataRow) m_dataAlignment = align;
+    return Acad::eOk;
+}
+
 Acad::ErrorStatus AcDbTableStyle::setHorzCellMargin(double margin) {
     if (const auto es = assertWriteEnabled(); es != Acad::eOk) return es;
     if (margin < 0) return Acad::eInvalidInput;
@@ -68,3 +85,19 @@ Acad::ErrorStatus AcDbTableStyle::setTextStyle(AcDbObjectId id) {
     m_textStyle = id;
     return Acad::eOk;
 }
+
+namespace platform {
+
+AcDbTableStyle* NewStandardTableStyle(AcDb::MeasurementValue units) {
+    auto* style = new AcDbTableStyle;
+    style->setName(L"Standard");
+    if (units == AcDb::kMetric) {
+        style->setTextHeight(4.5, AcDb::kDataRow | AcDb::kHeaderRow);
+        style->setTextHeight(6.0, AcDb::kTitleRow);
+        style->setHorzCellMargin(1.5);
+        style->setVertCellMargin(1.5);
+    }
+    return style;
+}
+
+}  // namespace platform

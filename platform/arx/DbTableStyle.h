@@ -1,8 +1,9 @@
 #pragma once
-// Table styles: text heights per row kind and the cell margins that new tables are sized
-// from. A new drawing's "Standard" style has the imperial defaults of a drawing started
-// from the host's default template: text height 0.25 for the title row, 0.18 for headers
-// and data, cell margins 0.06.
+// Table styles: text heights and alignments per row kind and the cell margins that tables are
+// sized and drawn from. A default style has the imperial values of a drawing started from the
+// host's default template: text height 0.25 for the title row, 0.18 for headers and data, cell
+// margins 0.06; metric drawings use the metric template's 6.0, 4.5 and 1.5
+// (platform::NewStandardTableStyle).
 #include <string>
 
 #include "DbObject.h"
@@ -22,6 +23,9 @@ public:
     double textHeight(AcDb::RowType rowType = AcDb::kDataRow) const;
     // Sets the height of every kind named in rowTypes (a mask of AcDb::RowType values).
     Acad::ErrorStatus setTextHeight(double height, int rowTypes = AcDb::kDataRow | AcDb::kHeaderRow | AcDb::kTitleRow);
+    // Alignment of a row kind's cells.
+    AcDb::CellAlignment alignment(AcDb::RowType rowType = AcDb::kDataRow) const;
+    Acad::ErrorStatus setAlignment(AcDb::CellAlignment align, int rowTypes = AcDb::kDataRow | AcDb::kHeaderRow | AcDb::kTitleRow);
     double horzCellMargin() const { return m_horzMargin; }
     double vertCellMargin() const { return m_vertMargin; }
     Acad::ErrorStatus setHorzCellMargin(double margin);
@@ -39,9 +43,17 @@ private:
     double m_titleHeight = 0.25;
     double m_headerHeight = 0.18;
     double m_dataHeight = 0.18;
+    AcDb::CellAlignment m_titleAlignment = AcDb::kMiddleCenter;
+    AcDb::CellAlignment m_headerAlignment = AcDb::kMiddleCenter;
+    AcDb::CellAlignment m_dataAlignment = AcDb::kTopCenter;
     double m_horzMargin = 0.06;
     double m_vertMargin = 0.06;
     bool m_titleSuppressed = false;
     bool m_headerSuppressed = false;
     AcDbObjectId m_textStyle;
 };
+
+namespace platform {
+// A new "Standard" table style (not in a database yet) with the defaults for the units.
+AcDbTableStyle* NewStandardTableStyle(AcDb::MeasurementValue units);
+}  // namespace platform

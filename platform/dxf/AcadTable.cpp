@@ -62,6 +62,8 @@ void ReadCell(const std::vector<Tag>& tags, size_t begin, size_t end, TableCell&
         case 7: cell.textStyle = std::string(t.Value()); break;
         case 140: cell.textHeight = t.DoubleOr(0); break;
         case 170: cell.alignment = IntOf(t); break;
+        case 340: cell.block = t.AsHandle().value_or(0); break;
+        case 144: cell.blockScale = t.DoubleOr(1); break;
         default: break;
         }
     }
@@ -78,6 +80,95 @@ void ReadCell(const std::vector<Tag>& tags, size_t begin, size_t end, TableCell&
 bool Fail(std::string* why, const char* reason) {
     if (why) *why = reason;
     return false;
+}
+
+// Whether a cell's tags are exactly what this writer writes for the fields read from them, so
+// that writing the fields gives the same bytes and the tags need not be kept: the writer's
+// codes in its order, and every number in its form.
+bool InWriterForm(const std::vector<Tag>& tags, size_t begin, size_t end, const TableCell& cell) {
+    static constexpr int kHead[] = {171, 172, 173, 174, 175, 176, 91, 178, 145, 92, 301, 93, 90};
+    constexpr size_t kHeadSize = sizeof kHead / sizeof kHead[0];
+    if (end - begin < kHeadSize + 5) return false;
+    for (size_t k = 0; k < kHeadSize; ++k) {
+        const Tag& t = tags[begin + k];
+        if (t.code != kHead[k]) return false;
+        const std::string_view v = t.Value();
+        if (t.code == 145) {
+            if (cell.rotation == 0 && v != "0.0") return false;
+        } else if (t.code != 301 && (v.empty() || v.front() == ' ' || v.back() == ' ')) {
+            return false;
+        }
+    }
+    size_t i = begin + kHeadSize;
+    if (cell.text.empty()) {
+        static constexpr int kEmpty[] = {91, 94, 300, 302, 304};
+        for (int code : kEmpty)
+            if (i >= end || tags[i++].code != code) return false;
+    } else {
+        size_t textBytes = 0;
+        while (i < end && (tags[i].code == 2 || tags[i].code == 3)) textBytes += tags[i++].Value().size();
+        if (i >= end || tags[i].code != 1) return false;
+        textBytes += tags[i++].Value().size();
+        static constexpr int kRest[] = {94, 300, 302, 304};
+        for (int code : kRest)
+            if (i >= end || tags[i++].code != code) return false;
+        // The formatted copy is the text itself, or empty when too long for a line.
+        const std::string_view copy = tags[i - 2].Value();
+        if (!(copy.size() == textBytes && textBytes <= kMaxLineBytes) && !(copy.empty() && textBytes > kMaxLineBytes)) return false;
+    }
+    for (int code : {7, 140, 170})
+        if (i < end && tags[i].code == code) ++i;
+    return i == end;
+}
+
+// Where the overrides of the whole table begin among the last cell's tags: the first of the
+// table-level codes outside a value (cells hold none of them); end when there are none.
+size_t TailStart(const std::vector<Tag>& tags, size_t begin, size_t end) {
+    bool inValue = false;
+    for (size_t i = begin; i < end; ++i) {
+        const int c = tags[i].code;
+        if (c == 301) inValue = true;
+        else if (c == 304) inValue = false;
+        else if (!inValue && (c == 70 || c == 40 || c == 41 || c == 280 || c == 281)) return i;
+    }
+    return end;
+}
+
+void ReadCellRecord(const std::vector<Tag>& tags, size_t begin, size_t end, TableCell& cell) {
+    ReadCell(tags, begin, end, cell);
+    if (!InWriterForm(tags, begin, end, cell)) cell.record.assign(tags.begin() + static_cast<long>(begin), tags.begin() + static_cast<long>(end));
+}
+
+bool SameFields(const TableCell& a, const TableCell& b) {
+    return a.type == b.type && a.flags == b.flags && a.merged == b.merged && a.autofit == b.autofit &&
+           a.spanColumns == b.spanColumns && a.spanRows == b.spanRows && a.overrides == b.overrides &&
+           a.virtualEdge == b.virtualEdge && a.rotation == b.rotation && a.text == b.text && a.textStyle == b.textStyle &&
+           a.textHeight == b.textHeight && a.alignment == b.alignment && a.block == b.block && a.blockScale == b.blockScale;
+}
+
+// The tags of a kept record that are formatting (colours, borders, fields of other programs),
+// not what the writer writes from the fields: everything but the cell's structure, its text
+// and value, its modelled overrides and, in a cell that no longer holds a block, the block.
+void AppendFormatting(const std::vector<Tag>& record, const TableCell& cell, std::vector<Tag>& out) {
+    bool inValue = false, seen91 = false;
+    for (size_t i = 0; i < record.size(); ++i) {
+        const Tag& t = record[i];
+        const int c = t.code;
+        if (c == 301) inValue = true;
+        const bool value = inValue;
+        if (c == 304) inValue = false;
+        if (value) continue;
+        if ((c >= 171 && c <= 176) || c == 178 || c == 145 || c == 1 || c == 2 || c == 3 || c == 7 || c == 140 ||
+            c == 170 || c == 344 || c == 340 || c == 144)
+            continue;
+        if (c == 91 && !seen91) {
+            seen91 = true;
+            continue;
+        }
+        if (c == 92 && i + 1 < record.size() && record[i + 1].code == 301) continue;
+        if (cell.type != 2 && (c == 179 || c == 331 || c == 300)) continue;
+        out.push_back(t);
+    }
 }
 
 }  // namespace
@@ -154,19 +245,23 @@ std::optional<AcadTable> ParseAcadTable(const DxfObject& entity, std::string* wh
     const size_t expected = static_cast<size_t>(table.rows) * static_cast<size_t>(table.columns);
     // Counts come from the file: reserve no more than its tags could hold.
     table.cells.reserve(std::min(expected, (xdata - i) / 8 + 1));
-    bool inValue = false;
+    bool inValue = false, extra = false;
     size_t cellStart = xdata;
     for (; i < xdata; ++i) {
         const int c = tags[i].code;
         if (c == 301) inValue = true;
         if (c == 304) inValue = false;
         if (c == 171 && !inValue) {
-            if (cellStart < i) ReadCell(tags, cellStart, i, table.cells.emplace_back());
+            if (cellStart < i) ReadCellRecord(tags, cellStart, i, table.cells.emplace_back());
             cellStart = i;
-            if (table.cells.size() >= expected) break;
+            if ((extra = table.cells.size() >= expected)) break;
         }
     }
-    if (cellStart < i) ReadCell(tags, cellStart, i, table.cells.emplace_back());
+    if (!extra && cellStart < xdata) {
+        const size_t tail = TailStart(tags, cellStart, xdata);
+        ReadCellRecord(tags, cellStart, tail, table.cells.emplace_back());
+        table.tail.assign(tags.begin() + static_cast<long>(tail), tags.begin() + static_cast<long>(xdata));
+    }
     if (table.cells.size() != expected) {
         Fail(why, "the number of cells does not match rows times columns");
         return std::nullopt;
@@ -209,6 +304,14 @@ void AcadTableToObject(const AcadTable& table, Document& doc, DxfObject& o) {
         return doc.MakeInt(code, v);
     };
     for (const TableCell& cell : table.cells) {
+        if (!cell.record.empty()) {
+            TableCell read;
+            ReadCell(cell.record, 0, cell.record.size(), read);
+            if (SameFields(read, cell)) {
+                t.insert(t.end(), cell.record.begin(), cell.record.end());
+                continue;
+            }
+        }
         t.push_back(small(171, cell.type));
         t.push_back(small(172, cell.flags));
         t.push_back(small(173, cell.merged));
@@ -239,10 +342,16 @@ void AcadTableToObject(const AcadTable& table, Document& doc, DxfObject& o) {
             t.push_back({302, text.size() <= kMaxLineBytes ? text : std::string_view()});
         }
         t.push_back({304, "ACVALUE_END"});
+        if (!cell.record.empty()) AppendFormatting(cell.record, cell, t);
+        if (cell.type == 2 && cell.block != 0) {
+            t.push_back(doc.MakeHandle(340, cell.block));
+            t.push_back(doc.MakeDouble(144, cell.blockScale));
+        }
         if (!cell.textStyle.empty()) t.push_back(doc.MakeTag(7, cell.textStyle));
         if (cell.textHeight > 0) t.push_back(doc.MakeDouble(140, cell.textHeight));
         if (cell.alignment > 0) t.push_back(small(170, cell.alignment));
     }
+    t.insert(t.end(), table.tail.begin(), table.tail.end());
     WriteXData(doc, table, t);
 }
 

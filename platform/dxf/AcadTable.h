@@ -26,6 +26,14 @@ struct TableCell {
     std::string textStyle;  // 7
     double textHeight = 0;  // 140
     int alignment = 0;      // 170: 1..9 = top-left .. bottom-right
+    // A block cell's block (340, its BLOCK_RECORD) and scale (144).
+    Handle block = 0;
+    double blockScale = 1;
+    // The cell's tags as read when they are not in this writer's own form (a CAD program's
+    // cell, with formatting this model does not hold). Written back as read while the fields
+    // above are still what the tags say; when they are not, the cell is written anew with
+    // the formatting tags of the record kept.
+    std::vector<Tag> record;
 };
 
 struct AcadTable : EntityBase {
@@ -40,6 +48,9 @@ struct AcadTable : EntityBase {
     std::vector<double> rowHeights;    // 141, one per row
     std::vector<double> columnWidths;  // 142, one per column
     std::vector<TableCell> cells;      // rows * columns, row by row
+    // Tags after the last cell as read: the overrides of the table as a whole (margins, row
+    // kinds' text styles, heights, colours, borders), written back after the cells.
+    std::vector<Tag> tail;
 
     TableCell& Cell(int row, int column) { return cells[static_cast<size_t>(row * columns + column)]; }
     const TableCell& Cell(int row, int column) const {

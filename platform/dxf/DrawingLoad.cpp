@@ -35,15 +35,22 @@ public:
         m_db.setHandseed(AcDbHandle(seed));
         for (const DxfObject& o : m_doc.objects)
             if (Handle h = o.GetHandle()) m_objects.emplace(h, &o);
+        if (const Tag* units = m_doc.HeaderValue("$MEASUREMENT", 70))
+            m_db.setMeasurement(units->IntOr(0) == 1 ? AcDb::kMetric : AcDb::kEnglish);
 
         LoadSymbolTables();
         LoadDictionaries();
         LoadCurrentSettings();
         LoadEntities();
 
-        // Loading is not a change: every object counts as written.
+        // Loading is not a change: every object counts as written, but for what the drawing
+        // was given because it had none (the file gets those when the drawing is saved).
         for (AcDbObjectId id : m_db.objectIds())
             if (AcDbObject* object = id.stub()->object) object->setModified(false);
+        for (AcDbObjectId id : m_made)
+            if (AcDbObject* object = id.stub()->object) object->setModified(true);
+        // What the host made up on loading (a missing "Standard" table style) is written with
+        // the drawing, but is no change of the user's to offer to save.
         m_db.markSaved();
     }
 
@@ -134,6 +141,17 @@ private:
         named->close();
         m_db.setTableStyleDictionaryId(styleDictId);
         if (styleDict) LoadTableStyles(styles, *styleDict);
+        // A drawing without a table style gets "Standard" for its units, as a CAD program gives
+        // it one when it opens the drawing.
+        if (styles->numEntries() == 0) {
+            AcDbTableStyle* standard = platform::NewStandardTableStyle(m_db.measurement());
+            standard->setTextStyle(Named(m_db.textStyleTableId(), "Standard"));
+            AcDbObjectId id;
+            styles->setAt(L"Standard", standard, id);
+            standard->close();
+            m_made.push_back(id);
+            if (!styleDict) m_made.push_back(styleDictId);
+        }
         styles->close();
     }
 
@@ -148,6 +166,9 @@ private:
             style->setTextHeight(info.data.textHeight, AcDb::kDataRow);
             style->setTextHeight(info.header.textHeight, AcDb::kHeaderRow);
             style->setTextHeight(info.title.textHeight, AcDb::kTitleRow);
+            style->setAlignment(Alignment(info.data.alignment), AcDb::kDataRow);
+            style->setAlignment(Alignment(info.header.alignment), AcDb::kHeaderRow);
+            style->setAlignment(Alignment(info.title.alignment), AcDb::kTitleRow);
             style->setHorzCellMargin(info.horizontalMargin);
             style->setVertCellMargin(info.verticalMargin);
             style->suppressTitleRow(info.titleSuppressed);
@@ -157,6 +178,10 @@ private:
             styles->setAt(Wide(key).c_str(), style, id);
             style->close();
         }
+    }
+
+    static AcDb::CellAlignment Alignment(int value) {
+        return value >= AcDb::kTopLeft && value <= AcDb::kBottomRight ? static_cast<AcDb::CellAlignment>(value) : AcDb::kTopCenter;
     }
 
     AcDbObjectId Named(AcDbObjectId tableId, std::string_view name) {
@@ -227,6 +252,10 @@ private:
             for (int c = 0; c < source.columns; ++c) {
                 const TableCell& cell = source.Cell(r, c);
                 if (!cell.text.empty()) table->setTextUtf8(r, c, cell.text);
+                if (cell.type == 2) table->setCellType(r, c, AcDb::kBlockCell);
+                if (cell.textHeight > 0) table->setTextHeight(r, c, cell.textHeight);
+                if (cell.alignment >= 1 && cell.alignment <= 9)
+                    table->setAlignment(r, c, static_cast<AcDb::CellAlignment>(cell.alignment));
                 if (!cell.merged && (cell.spanRows > 1 || cell.spanColumns > 1))
                     table->mergeCells(r, std::min(source.rows, r + cell.spanRows) - 1, c,
                                       std::min(source.columns, c + cell.spanColumns) - 1);
@@ -234,6 +263,7 @@ private:
         table->setPosition(AcGePoint3d(source.insertion[0], source.insertion[1], source.insertion[2]));
         table->setDirection(AcGeVector3d(source.direction[0], source.direction[1], source.direction[2]));
         if (AcDbObjectId style = Id(source.tableStyle); !style.isNull()) table->setTableStyle(style);
+        table->setFileOrigin();
         return table;
     }
 
@@ -287,6 +317,7 @@ private:
     AcDbDatabase& m_db;
     std::unordered_map<Handle, const DxfObject*> m_objects;
     std::unordered_map<Handle, AcDbObjectId> m_records;  // symbol table records by file handle
+    std::vector<AcDbObjectId> m_made;                    // objects the file lacked
 };
 
 }  // namespace

@@ -16,6 +16,7 @@
 #include "DxfWriter.h"
 #include "EntityCodec.h"
 #include "TableBlock.h"
+#include "TableStyleStore.h"
 #include "Utf8.h"
 #include "XDataTags.h"
 
@@ -103,6 +104,7 @@ std::shared_ptr<Document> TemplateFor(AcDbDatabase& db) {
         t.SetValue(doc->Keep(FormatHandle(it != map.end() ? it->second : h + offset)));
     });
     doc->SetHeaderVar("$HANDSEED", {doc->MakeHandle(5, doc->MaxHandle() + 1)});
+    doc->SetHeaderVar("$MEASUREMENT", {doc->MakeInt(70, db.measurement() == AcDb::kMetric ? 1 : 0)});
     return doc;
 }
 
@@ -114,6 +116,8 @@ public:
         m_doc.SetHandleFloor(m_db.handseed().value());
         DropErased();
         BuildIndex();
+        // Styles first: tables are drawn from the styles the file holds.
+        StoreStyles();
         for (AcDbObjectId recordId : Records(m_db.blockTableId())) {
             auto* record = AcDbBlockTableRecord::cast(Peek(recordId));
             if (!record) continue;
@@ -139,6 +143,34 @@ public:
     }
 
 private:
+    static TableStyleInfo InfoOf(const AcDbTableStyle& style) {
+        TableStyleInfo info;
+        info.horizontalMargin = style.horzCellMargin();
+        info.verticalMargin = style.vertCellMargin();
+        info.titleSuppressed = style.isTitleSuppressed();
+        info.headerSuppressed = style.isHeaderSuppressed();
+        const std::string textStyle = NameOf(style.textStyle());
+        for (auto [kind, cell] : {std::pair{AcDb::kDataRow, &info.data}, {AcDb::kTitleRow, &info.title}, {AcDb::kHeaderRow, &info.header}}) {
+            cell->textHeight = style.textHeight(kind);
+            cell->alignment = style.alignment(kind);
+            if (!textStyle.empty()) cell->textStyle = textStyle;
+        }
+        return info;
+    }
+
+    // Table styles made or changed since the file was read go into it.
+    void StoreStyles() {
+        auto* styles = AcDbDictionary::cast(Peek(m_db.tableStyleDictionaryId()));
+        if (!styles) return;
+        std::unique_ptr<AcDbDictionaryIterator> it(styles->newIterator());
+        for (; !it->done(); it->next()) {
+            auto* style = AcDbTableStyle::cast(Peek(it->objectId()));
+            if (!style || it->objectId().isErased() || !style->isModified()) continue;
+            StoreTableStyle(m_doc, m_db.tableStyleDictionaryId().handle().value(), it->objectId().handle().value(),
+                            ToUtf8(it->name()), InfoOf(*style));
+        }
+    }
+
     static std::vector<AcDbObjectId> Records(AcDbObjectId tableId) {
         if (auto* table = AcDbSymbolTable::cast(Peek(tableId))) return table->recordIds();
         return {};
@@ -259,6 +291,8 @@ private:
             // in it. That is most tables of a refresh in which the data did not change.
             if (read && !changed && m_doc.FindBlock(t.blockName)) return;
             StoreTable(m_doc, t);
+            // The file's cells now stand where the table's do.
+            const_cast<AcDbTable*>(table)->setFileOrigin();
         } else if (auto* line = AcDbLine::cast(&entity)) {
             LineEntity l = Original<LineEntity>(h, ParseLine);
             Common(entity, record, l);
@@ -297,12 +331,38 @@ private:
             }
         };
         const int rows = table.numRows(), cols = table.numColumns();
-        if (rows != t.rows || cols != t.columns) {
-            t.Resize(rows, cols, 1.0, 1.0);
-            changed = true;
+        // Each cell starts from what the file holds of it, found where its row and column stood
+        // when the table was read: inserting or deleting rows moves cells with their formatting.
+        std::vector<TableCell> cells(static_cast<size_t>(rows) * static_cast<size_t>(cols));
+        for (int r = 0; r < rows; ++r) {
+            const int fr = table.fileRow(r);
+            for (int c = 0; c < cols; ++c) {
+                const int fc = table.fileColumn(c);
+                if (fr >= 0 && fc >= 0 && fr < t.rows && fc < t.columns) {
+                    cells[static_cast<size_t>(r * cols + c)] = std::move(t.Cell(fr, fc));
+                    changed |= fr != r || fc != c;
+                } else {
+                    changed = true;
+                }
+            }
         }
+        changed |= rows != t.rows || cols != t.columns;
+        t.cells = std::move(cells);
+        t.rows = rows;
+        t.columns = cols;
+        t.rowHeights.resize(static_cast<size_t>(rows), 1.0);
+        t.columnWidths.resize(static_cast<size_t>(cols), 1.0);
         for (int r = 0; r < rows; ++r) set(t.rowHeights[static_cast<size_t>(r)], table.rowHeight(r));
         for (int c = 0; c < cols; ++c) set(t.columnWidths[static_cast<size_t>(c)], table.columnWidth(c));
+        // A cell that was given a text holds text, and no longer its block.
+        for (int r = 0; r < rows; ++r)
+            for (int c = 0; c < cols; ++c)
+                if (TableCell& cell = t.Cell(r, c); cell.type == 2 && table.cellType(r, c) == AcDb::kTextCell) {
+                    cell.type = 1;
+                    cell.block = 0;
+                    cell.blockScale = 1;
+                    changed = true;
+                }
         // Cells inside a merged range are set by the range below; the others are plain cells.
         const std::vector<AcDbTable::CellRange>& ranges = table.mergedRanges();
         std::vector<bool> inRange(ranges.empty() ? 0 : t.cells.size());

@@ -9,8 +9,8 @@ namespace platform::dxf {
 namespace {
 
 // A complete drawing with nothing drawn: the tables, blocks and objects every CAD program
-// expects (metric units, one layout, table style "Standard" with a title, header and data
-// cell style). One "code value" pair a line, expanded to DXF text and read by the same reader
+// expects (imperial units as the drawing database's new drawing has them, one layout, table
+// style "Standard" with a title, header and data cell style). One "code value" pair a line, expanded to DXF text and read by the same reader
 // as every file.
 constexpr std::string_view kNewDrawing = R"DXF(0 SECTION
 2 HEADER
@@ -36,10 +36,10 @@ constexpr std::string_view kNewDrawing = R"DXF(0 SECTION
 10 0.0
 20 0.0
 9 $LIMMAX
-10 420.0
-20 297.0
+10 12.0
+20 9.0
 9 $TEXTSIZE
-40 2.5
+40 0.2
 9 $TEXTSTYLE
 7 Standard
 9 $CLAYER
@@ -53,9 +53,9 @@ constexpr std::string_view kNewDrawing = R"DXF(0 SECTION
 9 $LUPREC
 70 4
 9 $INSUNITS
-70 4
-9 $MEASUREMENT
 70 1
+9 $MEASUREMENT
+70 0
 9 $HANDSEED
 5 100
 0 ENDSEC
@@ -121,8 +121,8 @@ constexpr std::string_view kNewDrawing = R"DXF(0 SECTION
 20 0.0
 11 1.0
 21 1.0
-12 210.0
-22 148.5
+12 6.0
+22 4.5
 13 0.0
 23 0.0
 14 10.0
@@ -135,7 +135,7 @@ constexpr std::string_view kNewDrawing = R"DXF(0 SECTION
 17 0.0
 27 0.0
 37 0.0
-40 297.0
+40 9.0
 41 1.5
 42 50.0
 43 0.0
@@ -226,7 +226,7 @@ constexpr std::string_view kNewDrawing = R"DXF(0 SECTION
 41 1.0
 50 0.0
 71 0
-42 2.5
+42 0.2
 3 txt
 4 
 0 ENDTAB
@@ -554,8 +554,8 @@ constexpr std::string_view kNewDrawing = R"DXF(0 SECTION
 71 1
 10 0.0
 20 0.0
-11 420.0
-21 297.0
+11 12.0
+21 9.0
 12 0.0
 22 0.0
 32 0.0
@@ -587,12 +587,12 @@ constexpr std::string_view kNewDrawing = R"DXF(0 SECTION
 3 Standard
 70 0
 71 0
-40 1.5
-41 1.5
+40 0.06
+41 0.06
 280 0
 281 0
 7 Standard
-140 4.5
+140 0.18
 170 2
 62 0
 63 257
@@ -619,7 +619,7 @@ constexpr std::string_view kNewDrawing = R"DXF(0 SECTION
 289 1
 69 0
 7 Standard
-140 6.0
+140 0.25
 170 5
 62 0
 63 257
@@ -646,7 +646,7 @@ constexpr std::string_view kNewDrawing = R"DXF(0 SECTION
 289 1
 69 0
 7 Standard
-140 4.5
+140 0.18
 170 5
 62 0
 63 257

@@ -6,8 +6,11 @@
 #include <unordered_map>
 
 #include "DxfTextChunks.h"
+#include "TextMeasure.h"
 
 namespace platform::dxf {
+
+using platform::BreakLongWords;
 
 namespace {
 
@@ -72,6 +75,17 @@ public:
         t.push_back(m_doc.MakeTag(7, style));
         t.push_back({73, "1"});
         t.push_back({44, "1.0"});
+    }
+
+    void Insert(std::string_view block, double x, double y, double scale) {
+        DxfObject& o = Next();
+        o.tags = {{0, "INSERT"}, m_doc.MakeHandle(5, m_doc.NewHandle()), m_owner, {100, "AcDbEntity"}, {8, "0"},
+                  {100, "AcDbBlockReference"}, m_doc.MakeTag(2, block), Number(10, x), Number(20, y), {30, "0.0"}};
+        if (scale != 1) {
+            o.tags.push_back(m_doc.MakeDouble(41, scale));
+            o.tags.push_back(m_doc.MakeDouble(42, scale));
+            o.tags.push_back(m_doc.MakeDouble(43, scale));
+        }
     }
 
 private:
@@ -196,7 +210,7 @@ void BuildTableBlock(Document& doc, const AcadTable& table, const TableStyleInfo
         const CellStyleInfo& rowStyle = r == titleRow ? style.title : r == headerRow ? style.header : style.data;
         for (int c = 0; c < cols; ++c) {
             const TableCell& cell = table.Cell(r, c);
-            if (cell.merged != 0 || cell.text.empty()) continue;
+            if (cell.merged != 0 || (cell.text.empty() && cell.type != 2)) continue;
             const int r2 = r + std::min(cell.spanRows, rows - r), c2 = c + std::min(cell.spanColumns, cols - c);
             const double left = xs[static_cast<size_t>(c)], right = xs[static_cast<size_t>(c2)];
             const double top = ys[static_cast<size_t>(r)], bottom = ys[static_cast<size_t>(r2)];
@@ -205,8 +219,15 @@ void BuildTableBlock(Document& doc, const AcadTable& table, const TableStyleInfo
             const double x = column == 0 ? left + hm : column == 1 ? (left + right) / 2 : right - hm;
             const double y = line == 0 ? top - vm : line == 1 ? (top + bottom) / 2 : bottom + vm;
             const double height = cell.textHeight > 0 ? cell.textHeight : rowStyle.textHeight;
+            if (cell.type == 2) {
+                // A block cell shows its block at the cell's alignment point.
+                const DxfObject* record = cell.block ? doc.FindObject(cell.block) : nullptr;
+                if (record && record->Type() == "BLOCK_RECORD") out.Insert(record->Value(2), x, y, cell.blockScale);
+                continue;
+            }
             const std::string_view textStyle = cell.textStyle.empty() ? rowStyle.textStyle : cell.textStyle;
-            out.Text(x, y, height, std::max(0.0, right - left - 2 * hm), align, textStyle, cell.text);
+            const double width = std::max(0.0, right - left - 2 * hm);
+            out.Text(x, y, height, width, align, textStyle, BreakLongWords(cell.text, height, width));
         }
     }
     if (rows == 0 || cols == 0) return;

@@ -132,3 +132,89 @@ TEST(Table, HitTestFindsTheCellUnderThePointWhereverTheTableIs) {
     EXPECT_EQ(e.minPoint, AcGePoint3d(100, 44, 0));
     EXPECT_EQ(e.maxPoint, AcGePoint3d(130, 50, 0));
 }
+
+// A row is as high as it was set, or as its tallest cell needs: the lines its text wraps into
+// at the column width less the margins, at the height of the cell's row kind or its own.
+TEST(Table, RowsGrowToTheirTallestCell) {
+    AcDbDatabase db;
+    AcDbObjectId styleId;
+    {
+        AcDbDictionary* styles = nullptr;
+        ASSERT_EQ(db.getTableStyleDictionary(styles, AcDb::kForWrite), Acad::eOk);
+        auto* style = new AcDbTableStyle;
+        style->setName(L"Tall");
+        style->setTextHeight(1.0, AcDb::kDataRow);
+        style->setTextHeight(2.0, AcDb::kHeaderRow);
+        style->setTextHeight(3.0, AcDb::kTitleRow);
+        style->setHorzCellMargin(0.5);
+        style->setVertCellMargin(0.25);
+        styles->setAt(L"Tall", style, styleId);
+        style->close();
+        styles->close();
+    }
+    AcDbTable t;
+    t.setTableStyle(styleId);
+    t.setNumColumns(2);
+    t.setNumRows(5);
+    t.unmergeCells(0, 0, 0, 1);
+    t.setRowHeight(0.5);
+    t.setColumnWidth(21);  // 20 for the text
+    const double line = 4.0 / 3, pitch = 5.0 / 3;
+    EXPECT_EQ(t.rowType(0), AcDb::kTitleRow);
+    EXPECT_EQ(t.rowType(1), AcDb::kHeaderRow);
+    EXPECT_EQ(t.rowType(2), AcDb::kDataRow);
+    t.setTextString(0, 0, L"Title");
+    t.setTextString(1, 1, L"Heading");
+    t.setTextString(2, 0, L"one");
+    t.setTextString(3, 0, L"first\nsecond\\Pthird");                   // three paragraphs
+    t.setTextString(4, 1, L"words words words words words words words");  // about 30 wide at 1.0
+    EXPECT_DOUBLE_EQ(t.rowHeight(0), 3 * line + 0.5);
+    EXPECT_DOUBLE_EQ(t.rowHeight(1), 2 * line + 0.5);
+    EXPECT_DOUBLE_EQ(t.rowHeight(2), 1 * line + 0.5);
+    EXPECT_DOUBLE_EQ(t.rowHeight(3), line + 2 * pitch + 0.5);
+    EXPECT_DOUBLE_EQ(t.rowHeight(4), line + pitch + 0.5);  // wraps once
+    // A height of its own counts instead of the row kind's; a set height above the need stays.
+    t.setTextHeight(2, 0, 2.5);
+    EXPECT_DOUBLE_EQ(t.rowHeight(2), 2.5 * line + 0.5);
+    t.setRowHeight(2, 10);
+    EXPECT_DOUBLE_EQ(t.rowHeight(2), 10);
+    EXPECT_DOUBLE_EQ(t.minimumRowHeight(2), 2.5 * line + 0.5);
+    // A wider column wraps less; the table's height follows its rows.
+    t.setColumnWidth(1, 60);
+    EXPECT_DOUBLE_EQ(t.rowHeight(4), line + 0.5);
+    double sum = 0;
+    for (int r = 0; r < t.numRows(); ++r) sum += t.rowHeight(r);
+    EXPECT_DOUBLE_EQ(t.height(), sum);
+    // A merged range is as wide as its columns: the long text fits on one line across both.
+    t.setColumnWidth(1, 21);
+    t.setTextString(4, 0, L"words words words words words words words");
+    t.setTextString(4, 1, L"");
+    ASSERT_EQ(t.mergeCells(4, 4, 0, 1), Acad::eOk);
+    EXPECT_DOUBLE_EQ(t.rowHeight(4), line + 0.5);
+}
+
+// Cell formatting moves with its row and column; giving a block cell a text makes it a text
+// cell; rows and columns remember where they stood when the table was read.
+TEST(Table, FormatsAndFileOriginsMoveWithTheirCells) {
+    AcDbTable t;
+    Fill(t, 4, 3);
+    t.setFileOrigin();
+    ASSERT_EQ(t.setCellType(2, 2, AcDb::kBlockCell), Acad::eOk);
+    ASSERT_EQ(t.setAlignment(1, 0, AcDb::kBottomRight), Acad::eOk);
+    EXPECT_EQ(t.alignment(0, 0), AcDb::kMiddleCenter);  // the title row's, in the default style
+    t.insertRows(1, 1.0, 2);
+    t.insertColumns(0, 1.0);
+    EXPECT_EQ(t.cellType(4, 3), AcDb::kBlockCell);
+    EXPECT_EQ(t.alignment(3, 1), AcDb::kBottomRight);
+    EXPECT_EQ(t.fileRow(4), 2);
+    EXPECT_EQ(t.fileRow(1), -1);
+    EXPECT_EQ(t.fileColumn(0), -1);
+    EXPECT_EQ(t.fileColumn(3), 2);
+    t.deleteRows(0, 2);
+    EXPECT_EQ(t.fileRow(0), -1);
+    EXPECT_EQ(t.fileRow(2), 2);
+    EXPECT_EQ(t.cellType(2, 3), AcDb::kBlockCell);
+    t.setTextString(2, 3, L"now text");
+    EXPECT_EQ(t.cellType(2, 3), AcDb::kTextCell);
+    EXPECT_EQ(t.cellType(9, 0), AcDb::kUnknownCell);
+}

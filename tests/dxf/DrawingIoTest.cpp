@@ -11,6 +11,7 @@
 #include "DxfWriter.h"
 #include "DxfTestUtil.h"
 #include "ResBuf.h"
+#include "TableBlock.h"
 
 namespace {
 
@@ -379,7 +380,20 @@ TEST(DrawingIo, EzdxfDrawingKeepsEverythingThroughLoadChangeAndSave) {
     const std::string out = dxftest::RunPython(kInventory, source + " " + saved);
     const auto second = out.find("FILE", 1);
     ASSERT_NE(second, std::string::npos) << out;
-    EXPECT_EQ(out.substr(0, second), out.substr(second));
+    // The drawing had no table style and gains "Standard" in its (empty) style dictionary;
+    // ezdxf gives the sequence end it adds on reading the next free handle, which differs.
+    auto inventory = [](std::string text, std::string* style) {
+        std::string kept;
+        for (size_t pos = 0, end; pos < text.size(); pos = end + 1) {
+            end = text.find('\n', pos);
+            const std::string line = text.substr(pos, end - pos);
+            if (line.rfind("TABLESTYLE ", 0) == 0 && style) *style = line;
+            else if (line.rfind("SEQEND ", 0) != 0) kept += line + "\n";
+        }
+        return kept;
+    };
+    std::string style;
+    EXPECT_EQ(inventory(out.substr(0, second), nullptr), inventory(out.substr(second), &style));
     EXPECT_EQ(out.substr(0, 14), "FILE errors 0\n") << out.substr(0, 300);
 
     const std::string check = dxftest::RunPython(R"PY(
@@ -393,10 +407,14 @@ print(tuple(line.dxf.end), [(t.code, tuple(t.value) if t.code == 1010 else t.val
     // Items that were not changed are written exactly as read.
     auto after = Read(saved);
     const auto a = ItemsByHandle(*original), b = ItemsByHandle(*after);
+    const Handle styleHandle = FindTableStyle(*after, "Standard");
+    ASSERT_NE(styleHandle, 0u);
+    EXPECT_EQ(style.substr(0, style.rfind(' ')), "TABLESTYLE " + FormatHandle(styleHandle));
+    const Handle styles = after->FindObject(styleHandle)->Owner();
     for (const auto& [h, text] : a)
         if (h != lineHandle) {
             ASSERT_TRUE(b.count(h)) << std::hex << h;
-            EXPECT_EQ(b.at(h), text) << std::hex << h;
+            EXPECT_EQ(b.at(h), h == styles ? text + "3=Standard\n350=" + FormatHandle(styleHandle) + "\n" : text) << std::hex << h;
         }
 }
 

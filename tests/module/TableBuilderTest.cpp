@@ -89,7 +89,9 @@ TEST(BuildNewTable, SizesColumnsAndRowsFromTheStyle) {
     EXPECT_DOUBLE_EQ(t->columnWidth(2), (4 + 3) * 2.5 + 1.2);     // 1e-5: automatic too
     EXPECT_DOUBLE_EQ(t->columnWidth(3), 26.2);                    // (7 + 3) x 2.5 + 1.2
     EXPECT_DOUBLE_EQ(t->columnWidth(4), 3 * 2.5 + 1.2);           // empty column
-    for (int r = 0; r < 3; ++r) EXPECT_DOUBLE_EQ(t->rowHeight(r), 3.7);
+    // Each row is set 2 x 0.6 + 2.5 = 3.7 high, and drawn as high as its line of text needs
+    // with the margins (a line takes 4/3 of the text height), as a CAD program draws it.
+    for (int r = 0; r < 3; ++r) EXPECT_DOUBLE_EQ(t->rowHeight(r), 2.5 * 4 / 3 + 1.2);
     EXPECT_EQ(Cell(t, 0, 0), L"Name");
     EXPECT_EQ(Cell(t, 2, 3), L"Bedroom");
     EXPECT_TRUE(t->mergedRanges().empty());  // the title row was split into cells

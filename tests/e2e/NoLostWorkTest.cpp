@@ -1,0 +1,255 @@
+// The host as a person uses it, on a terminal and through scripts: ^C and Escape cancel what
+// is going on and never the program; nothing changed is lost without a question; a drawing
+// that did not load is never written over; saves go through links; the update tool tells the
+// truth about what it saved.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+
+#include <filesystem>
+#include <string>
+
+#include "DrawingIo.h"
+#include "testing/PseudoTerminal.h"
+#include "testing/TempDir.h"
+
+namespace {
+
+using testing_support::PseudoTerminal;
+using testing_support::ReadFile;
+using testing_support::WriteFile;
+
+struct HostRun {
+    int status = -1;
+    std::string out, err;
+};
+
+bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+int Count(const std::string& text, const std::string& part) {
+    int n = 0;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + part.size())) ++n;
+    return n;
+}
+
+class NoLostWork : public ::testing::Test {
+protected:
+    testing_support::TempDir dir;
+    const std::string bin = VELLORIA_BIN_DIR;
+
+    void SetUp() override {
+        std::filesystem::copy_file(std::string(VELLORIA_TEST_DATA) + "/nwind.mdb", dir / "nwind.mdb");
+        std::filesystem::copy_file(std::string(VELLORIA_TEST_DATA) + "/acad_table_simple.dxf", dir / "plan.dxf");
+    }
+    std::vector<std::string> Environment() const {
+        return {"VELLORIA_REGISTRY=" + (dir / "registry.reg"), "VELLORIA_CONSOLE_DIALOGS=1", "QT_QPA_PLATFORM=offscreen",
+                "VELLORIA_OPENER=/bin/true", "VELLORIA_MODULE=" + bin + "/Velloria.so"};
+    }
+    // The host on a terminal, in the test's folder.
+    std::unique_ptr<PseudoTerminal> Terminal(const std::vector<std::string>& args = {}) {
+        std::vector<std::string> argv{bin + "/velloria"};
+        argv.insert(argv.end(), args.begin(), args.end());
+        auto terminal = std::make_unique<PseudoTerminal>(argv, Environment(), dir.path().string());
+        EXPECT_TRUE(terminal->Started());
+        return terminal;
+    }
+    HostRun Shell(const std::string& args, const std::string& input = "/dev/null") {
+        std::string env;
+        for (const std::string& e : Environment()) env += "'" + e + "' ";
+        const std::string command = "cd '" + dir.path().string() + "' && env " + env + "timeout 60 '" + bin + "/velloria' " + args +
+                                    " >'" + (dir / "out.txt") + "' 2>'" + (dir / "err.txt") + "' <" + input;
+        HostRun run;
+        const int raw = std::system(command.c_str());
+        run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        run.out = ReadFile(dir / "out.txt");
+        run.err = ReadFile(dir / "err.txt");
+        return run;
+    }
+    HostRun Script(const std::string& lines, const std::string& drawing = "") {
+        WriteFile(dir / "run.scr", lines);
+        return Shell((drawing.empty() ? "" : "'" + drawing + "' ") + "-s run.scr");
+    }
+};
+
+// Lines that open the main dialog, open the sample database and choose its Shippers table.
+const std::string kChooseShippers =
+    "DbTable_Create\nclick \"Open Database\"\nset Database nwind.mdb\nclick &OK\nselect \"Data Source\" nwind.mdb/Shippers\n";
+
+TEST_F(NoLostWork, CtrlCAndEscapeCancelThePromptAndNeverTheProgram) {
+    auto t = Terminal();
+    ASSERT_TRUE(t->WaitFor("Command: ")) << t->Transcript();
+    t->Type("\x03");  // at the command prompt: ignored, with its word
+    ASSERT_TRUE(t->WaitFor("*Cancel*")) << t->Transcript();
+    ASSERT_TRUE(t->WaitFor("Command: "));
+    t->Type("\x1b\r");  // Escape, then Enter
+    ASSERT_TRUE(t->WaitFor("*Cancel*")) << t->Transcript();
+
+    // Inside a dialog, and inside a dialog opened from a dialog: each ^C cancels one.
+    t->Type("DbTable_Create\r");
+    ASSERT_TRUE(t->WaitFor("Velloria> ")) << t->Transcript();
+    t->Type("click \"Open Database\"\r");
+    ASSERT_TRUE(t->WaitFor("Database> ")) << t->Transcript();
+    t->Type("\x03");
+    ASSERT_TRUE(t->WaitFor("Velloria> ")) << t->Transcript();
+    t->Type("\x03");
+    ASSERT_TRUE(t->WaitFor("Command: ")) << t->Transcript();
+
+    // ^D in a dialog ends the dialog, not the session: the terminal is still there.
+    t->Type("DbTable_Create\r");
+    ASSERT_TRUE(t->WaitFor("Velloria> "));
+    t->Type("\x04");
+    ASSERT_TRUE(t->WaitFor("Command: ")) << t->Transcript();
+
+    // A point prompt and a selection prompt.
+    t->Type("DbTable_Create\rclick \"Open Database\"\rset Database nwind.mdb\rclick &OK\rselect \"Data Source\" nwind.mdb/Shippers\r"
+            "click \"Create Table ...\"\r");
+    ASSERT_TRUE(t->WaitFor("Specify insertion point: ")) << t->Transcript();
+    t->Type("\x03");
+    ASSERT_TRUE(t->WaitFor("Command: ")) << t->Transcript();
+    t->Type("DbTable_Update\r");
+    ASSERT_TRUE(t->WaitFor("Select objects: ")) << t->Transcript();
+    t->Type("\x03");
+    ASSERT_TRUE(t->WaitFor("Command: ")) << t->Transcript();
+
+    // QUIT asks about the changes; Cancel keeps the session, No ends it.
+    t->Type("QUIT\r");
+    ASSERT_TRUE(t->WaitFor("Save changes to Drawing1.dxf? [Yes/No/Cancel] <Yes>: ")) << t->Transcript();
+    t->Type("c\r");
+    ASSERT_TRUE(t->WaitFor("Command: ")) << t->Transcript();
+    t->Type("QUIT\r");
+    ASSERT_TRUE(t->WaitFor("Save changes to Drawing1.dxf?"));
+    t->Type("no\r");
+    EXPECT_EQ(t->Wait(), 0) << t->Transcript();
+    EXPECT_FALSE(Has(t->Transcript(), "Saved "));
+}
+
+TEST_F(NoLostWork, TheEndOfInputAtATerminalOffersToSaveAndASecondEndLeaves) {
+    auto t = Terminal({"plan.dxf"});
+    ASSERT_TRUE(t->WaitFor("Command: "));
+    t->Type(kChooseShippers.substr(0, kChooseShippers.size() - 1) + "\rclick \"Create Table ...\"\r10,10\r");
+    ASSERT_TRUE(t->WaitFor("Command: ")) << t->Transcript();
+    const std::string before = ReadFile(dir / "plan.dxf");
+    t->Type("\x04");
+    ASSERT_TRUE(t->WaitFor("Save changes to plan.dxf? [Yes/No/Cancel] <Yes>: ")) << t->Transcript();
+    t->Type("\x04");  // no answer: the session goes on
+    ASSERT_TRUE(t->WaitFor("Command: ")) << t->Transcript();
+    t->Type("\x04");
+    EXPECT_EQ(t->Wait(), 0) << t->Transcript();
+    EXPECT_TRUE(Has(t->Transcript(), "plan.dxf has changes that were not saved.")) << t->Transcript();
+    EXPECT_EQ(ReadFile(dir / "plan.dxf"), before);
+}
+
+TEST_F(NoLostWork, ScriptsAnswerTheQuestionAndTheirEndNamesWhatWasNotSaved) {
+    const std::string before = ReadFile(dir / "plan.dxf");
+    const std::string create = kChooseShippers + "click \"Create Table ...\"\n10,10\n";
+
+    // Unchanged: QUIT asks nothing.
+    HostRun run = Script("LIST\nQUIT\n", "plan.dxf");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_FALSE(Has(run.out, "Save changes")) << run.out;
+
+    // Changed and left at the end of the script: named, not saved.
+    run = Script(create, "plan.dxf");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(Has(run.err, "plan.dxf has changes that were not saved.")) << run.err;
+    EXPECT_EQ(ReadFile(dir / "plan.dxf"), before);
+
+    // QUIT, answered Yes: saved.
+    run = Script(create + "QUIT\nYes\n", "plan.dxf");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(Has(run.out, "Save changes to plan.dxf? [Yes/No/Cancel] <Yes>: Yes")) << run.out;
+    EXPECT_TRUE(Has(run.out, "Saved ")) << run.out;
+    EXPECT_NE(ReadFile(dir / "plan.dxf"), before);
+
+    // OPEN over a changed drawing: Cancel keeps it, No lets it go for the other drawing.
+    WriteFile(dir / "plan.dxf", before);
+    std::filesystem::copy_file(dir / "plan.dxf", dir / "other.dxf");
+    run = Script(create + "OPEN\nother.dxf\nCancel\nOPEN\nother.dxf\nNo\nLIST\nQUIT\n", "plan.dxf");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(Count(run.out, "Save changes to plan.dxf?"), 2) << run.out;
+    EXPECT_FALSE(Has(run.err, "not saved")) << run.err;
+    EXPECT_EQ(ReadFile(dir / "plan.dxf"), before);
+}
+
+TEST_F(NoLostWork, ADrawingThatDoesNotLoadIsNeverWrittenOver) {
+    const std::string original = ReadFile(dir / "plan.dxf");
+    // Damaged copies: cut short, a line lost, a number turned to words, a section unclosed.
+    std::vector<std::string> damaged = {original.substr(0, original.size() / 2), original.substr(0, original.size() - 10),
+                                        original.substr(original.find('\n') + 1)};
+    std::string words = original;
+    words.replace(words.find("\n 10\n") + 5, 1, "ten");
+    damaged.push_back(words);
+    std::string unclosed = original;
+    unclosed.erase(unclosed.rfind("ENDSEC"));
+    damaged.push_back(unclosed);
+    for (size_t i = 0; i < damaged.size(); ++i) {
+        SCOPED_TRACE("damaged copy " + std::to_string(i));
+        const std::string name = "damaged" + std::to_string(i) + ".dxf";
+        WriteFile(dir / name, damaged[i]);
+        const HostRun run = Script("QSAVE\nQUIT\n" + name + "\nSAVEAS\n" + name + "\n", name);
+        EXPECT_EQ(run.status, 1) << run.out << run.err;
+        EXPECT_TRUE(Has(run.err, name + ": ")) << run.err;
+        EXPECT_EQ(ReadFile(dir / name), damaged[i]);
+        EXPECT_FALSE(std::filesystem::exists(dir / "QUIT.dxf"));
+    }
+    // Neither a missing drawing nor a mistyped subcommand becomes a new drawing.
+    HostRun run = Shell("missing.dxf -s /dev/null");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(Has(run.err, "missing.dxf")) << run.err;
+    EXPECT_FALSE(std::filesystem::exists(dir / "missing.dxf"));
+    run = Shell("help");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_TRUE(Has(run.err, "velloria update")) << run.err;
+    EXPECT_FALSE(std::filesystem::exists(dir / "help.dxf"));
+}
+
+TEST_F(NoLostWork, SavingThroughALinkWritesTheFileItPointsTo) {
+    std::filesystem::create_directory(dir.path() / "real");
+    std::filesystem::rename(dir / "plan.dxf", dir / "real/plan.dxf");
+    ::chmod((dir / "real/plan.dxf").c_str(), 0640);
+    std::filesystem::create_symlink("real/plan.dxf", dir.path() / "plan.dxf");
+    const std::string before = ReadFile(dir / "real/plan.dxf");
+    const HostRun run = Script(kChooseShippers + "click \"Create Table ...\"\n10,10\nQSAVE\n", "plan.dxf");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.path() / "plan.dxf"));
+    EXPECT_NE(ReadFile(dir / "real/plan.dxf"), before);
+    EXPECT_TRUE(Has(ReadFile(dir / "real/plan.dxf"), "Speedy Express"));
+    struct stat st{};
+    ASSERT_EQ(::stat((dir / "real/plan.dxf").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+}
+
+TEST_F(NoLostWork, TheUpdateToolSaysWhatItSavedAndNamesAFailingDatabaseOnce) {
+    // Three tables of a database that is not there, one of one that is.
+    const std::string drawing = dir / "linked.dxf";
+    ASSERT_EQ(std::system(("'" + bin + "/make_linked_sample' '" + drawing + "' >/dev/null").c_str()), 0);
+    std::string text = ReadFile(drawing);
+    size_t at = 0;
+    for (int i = 0; i < 3; ++i) {
+        const std::string item = "\n1001\nDatabase\n1000\n";
+        at = text.find(item, at);
+        ASSERT_NE(at, std::string::npos);
+        at += item.size();
+        text.replace(at, text.find('\n', at) - at, "gone.mdb");
+    }
+    WriteFile(drawing, text);
+    HostRun run = Shell("update linked.dxf -o out.dxf");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(Count(run.err, "Connection String = "), 1) << run.err;
+    EXPECT_EQ(Count(run.out, "not refreshed: cannot open the database gone.mdb"), 3) << run.out;
+    EXPECT_TRUE(Has(run.out, "; saved ")) << run.out;
+
+    // An output that cannot be written is known before anything is refreshed.
+    run = Shell("update linked.dxf -o no/such/folder/out.dxf");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_FALSE(Has(run.out, " -> ")) << run.out;
+    EXPECT_TRUE(Has(run.err, "does not exist")) << run.err;
+
+    // In place, a refresh that changes nothing leaves the file alone, and says so.
+    run = Shell("update out.dxf");
+    const std::string settled = ReadFile(dir / "out.dxf");
+    run = Shell("update out.dxf");
+    EXPECT_TRUE(Has(run.out, "; not saved: nothing changed")) << run.out;
+    EXPECT_EQ(ReadFile(dir / "out.dxf"), settled);
+}
+
+}  // namespace

@@ -126,6 +126,10 @@ public:
     // (or be a string literal).
     std::string_view Keep(std::string_view text) { return m_text.Keep(text); }
     TextStore& Text() { return m_text; }
+    // The size of the file the document was read from (0 when it was not): what a save of it
+    // will roughly write, for a progress meter.
+    std::size_t SourceSize() const { return m_sourceSize; }
+    void SetSourceSize(std::size_t bytes) { m_sourceSize = bytes; }
 
     Tag MakeTag(int code, std::string_view text) { return Tag{code, Keep(text)}; }
     Tag MakeInt(int code, long long value);
@@ -177,6 +181,7 @@ public:
 
 private:
     TextStore m_text;
+    std::size_t m_sourceSize = 0;
     std::unordered_map<const Tag*, VerbatimText> m_verbatim;  // by the tag list's storage
     Handle m_nextHandle = 0;
 };

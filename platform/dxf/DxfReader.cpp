@@ -522,6 +522,7 @@ ReadResult ReadDxfFile(const std::string& path, const Progress& progress) {
             result.error = DxfError{path, 0, why};
             return result;
         }
+        doc->SetSourceSize(text->size());
         return Parse(std::move(doc), *text, path, &progress);
     } catch (const std::bad_alloc&) {
         result.error = DxfError{path, 0, "out of memory"};

@@ -23,6 +23,11 @@ namespace {
 class Sink {
 public:
     explicit Sink(int fd) : m_fd(fd) { m_buf.resize(1 << 20); }
+    // Progress as the share of `expected` bytes written (a drawing's own file size).
+    void ReportProgress(const Progress& progress, size_t expected) {
+        m_progress = progress ? &progress : nullptr;
+        m_expected = expected;
+    }
     explicit Sink(std::string* out) : m_out(out) { m_buf.resize(1 << 16); }
 
     void Put(std::string_view text) {
@@ -66,6 +71,7 @@ private:
         }
         if (!posix::WriteAll(m_fd, data, size)) throw std::runtime_error(std::string("cannot write: ") + std::strerror(errno));
         m_written += size;
+        if (m_progress && m_expected) (*m_progress)(std::min(0.99, static_cast<double>(m_written) / m_expected));
         // The disk starts on what is written while the rest is still being formatted, so the
         // flush that ends a save finds little left to do.
         if (m_written - m_started >= kWritebackStep) {
@@ -76,6 +82,8 @@ private:
 
     static constexpr size_t kWritebackStep = size_t(4) << 20;
     size_t m_written = 0, m_started = 0;  // bytes written to the file, and handed to the disk
+    const Progress* m_progress = nullptr;  // told the share of m_expected written so far
+    size_t m_expected = 0;
 
     int m_fd = -1;
     std::string* m_out = nullptr;
@@ -324,7 +332,10 @@ std::optional<DxfError> SaveDxfFile(Document& doc, const std::string& path, cons
         PrepareForSave(doc);
         posix::AtomicFile file(path);
         Sink sink(file.Fd());
-        WriteDocument(doc, sink, progress);
+        // A drawing read from a file writes about as much as it read: progress by bytes. A new
+        // one counts the objects written.
+        sink.ReportProgress(progress, doc.SourceSize());
+        WriteDocument(doc, sink, doc.SourceSize() ? Progress() : progress);
         file.Commit();
         return std::nullopt;
     } catch (const std::bad_alloc&) {

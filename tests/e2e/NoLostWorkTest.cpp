@@ -93,6 +93,25 @@ TEST_F(NoLostWork, CtrlCAndEscapeCancelThePromptAndNeverTheProgram) {
     t->Type("\x03");
     ASSERT_TRUE(t->WaitFor("Command: ")) << t->Transcript();
 
+    // Each dialog the main dialog opens, and the update check.
+    t->Type("DbTable_Create\rclick \"Open Database\"\rset Database nwind.mdb\rclick &OK\r");
+    ASSERT_TRUE(t->WaitFor("Velloria> "));
+    for (const auto& [action, title] : std::vector<std::pair<std::string, std::string>>{
+             {"select \"Data Source\" nwind.mdb\rclick \"New Query\"", "Query"},
+             {"select \"Data Source\" nwind.mdb/Shippers\rclick \"Customize Column Width\"", "Customize Column Width"},
+             {"click \"Customize Column Heading\"", "Customize Column Heading"}}) {
+        t->Type(action + "\r");
+        ASSERT_TRUE(t->WaitFor(title + "> ")) << title << "\n" << t->Transcript();
+        t->Type("\x03");
+        ASSERT_TRUE(t->WaitFor("Velloria> ")) << title << "\n" << t->Transcript();
+    }
+    t->Type("\x03");
+    ASSERT_TRUE(t->WaitFor("Command: "));
+    t->Type("Velo_Live_Update\r");
+    ASSERT_TRUE(t->WaitFor("Check for Update> ")) << t->Transcript();
+    t->Type("\x03");
+    ASSERT_TRUE(t->WaitFor("Command: ")) << t->Transcript();
+
     // ^D in a dialog ends the dialog, not the session: the terminal is still there.
     t->Type("DbTable_Create\r");
     ASSERT_TRUE(t->WaitFor("Velloria> "));

@@ -90,6 +90,11 @@ public:
 
     // What the drawing file reader keeps beside the database (the file's own document, for
     // the parts the database does not model); opaque here, owned with the database.
+    // The version of the file the drawing was read from (the version a new drawing is saved
+    // in for one never read). Files before R2000 have no table entities, table styles or
+    // objects: a drawing read from one is written back in its own version.
+    AcDb::AcDbDwgVersion originalFileVersion() const { return m_fileVersion; }
+    void setOriginalFileVersion(AcDb::AcDbDwgVersion version) { m_fileVersion = version; }
     const std::shared_ptr<void>& fileData() const { return m_fileData; }
     void setFileData(std::shared_ptr<void> data) { m_fileData = std::move(data); }
 
@@ -114,6 +119,7 @@ private:
     AcDbObjectId m_lastEntity;
     AcDb::MeasurementValue m_measurement = AcDb::kEnglish;
     std::shared_ptr<void> m_fileData;
+    AcDb::AcDbDwgVersion m_fileVersion = AcDb::kDHL_CURRENT;
 };
 
 // Registers an application name in the working database (RTNORM / RTERROR as registerApp).

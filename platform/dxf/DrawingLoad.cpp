@@ -325,6 +325,10 @@ private:
 std::shared_ptr<AcDbDatabase> DatabaseFromDocument(std::unique_ptr<Document> document) {
     std::shared_ptr<Document> doc(std::move(document));
     auto db = std::make_shared<AcDbDatabase>(false);
+    // "AC1009" and the like; a file without $ACADVER is R12 or older.
+    const std::string_view version = doc->Version();
+    const int number = version.size() == 6 && version.substr(0, 2) == "AC" ? std::atoi(std::string(version.substr(2)).c_str()) : 1009;
+    db->setOriginalFileVersion(static_cast<AcDb::AcDbDwgVersion>(number));
     Loader(*doc, *db).Run();
     db->setFileData(doc);
     return db;

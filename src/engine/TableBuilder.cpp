@@ -11,6 +11,14 @@ namespace {
 
 bool BuildNewTable(const CCellGrid& grid, const CTableLink& link) {
     AcDbDatabase* pDb = acdbHostApplicationServices()->workingDatabase();
+    // A drawing read from an R12 (or older) file is written back in that version, which has
+    // no table entities: a table made here would not be saved. Say so, and make none.
+    if (pDb && pDb->originalFileVersion() < AcDb::kDHL_1015) {
+        acutPrintf(L"\nThis drawing is a DXF file of a version before R2000 (AC%d), which cannot hold tables: "
+                   L"the table was not created.",
+                   static_cast<int>(pDb->originalFileVersion()));
+        return false;
+    }
     AcDbDictionary* pDict = nullptr;
     if (!pDb || pDb->getTableStyleDictionary(pDict, AcDb::kForRead) != Acad::eOk) {
         acutPrintf(L"\nFailed to open the table style dictionary.");

@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "Console.h"
+#include "editor/Console.h"
 #include "catalogue/ConnectStringTable.h"
 #include "catalogue/DatabasePtrArray.h"
 #include "engine/CellGrid.h"

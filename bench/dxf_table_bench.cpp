@@ -10,11 +10,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "AcadTable.h"
-#include "DxfReader.h"
-#include "DxfTemplate.h"
-#include "DxfWriter.h"
-#include "TableBlock.h"
+#include "dxf/AcadTable.h"
+#include "dxf/DxfReader.h"
+#include "dxf/DxfTemplate.h"
+#include "dxf/DxfWriter.h"
+#include "dxf/TableBlock.h"
 
 using namespace platform::dxf;
 

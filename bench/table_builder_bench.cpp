@@ -12,9 +12,9 @@
 #include <cstdlib>
 #include <string>
 
-#include "Console.h"
-#include "DrawingDatabase.h"
-#include "StatusBar.h"
+#include "editor/Console.h"
+#include "db/DrawingDatabase.h"
+#include "editor/StatusBar.h"
 #include "engine/TableBuilder.h"
 
 namespace {

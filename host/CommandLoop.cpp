@@ -2,11 +2,11 @@
 
 #include <cstdio>
 
-#include "Commands.h"
-#include "Console.h"
+#include "editor/Commands.h"
+#include "editor/Console.h"
 #include "Documents.h"
 #include "Session.h"
-#include "Utf8.h"
+#include "text/Utf8.h"
 
 void RunCommandLine(const std::string& line) {
     size_t start = line.find_first_not_of(" \t");

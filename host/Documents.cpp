@@ -2,15 +2,15 @@
 
 #include <filesystem>
 
-#include "Console.h"
-#include "DbDatabase.h"
-#include "DrawingIo.h"
-#include "EditorPrompts.h"
+#include "editor/Console.h"
+#include "db/DbDatabase.h"
+#include "dxf/DrawingIo.h"
+#include "editor/EditorPrompts.h"
 #include "FileCommands.h"
-#include "HostPath.h"
+#include "win/HostPath.h"
 #include "Session.h"
-#include "StatusBar.h"
-#include "Utf8.h"
+#include "editor/StatusBar.h"
+#include "text/Utf8.h"
 
 AcApDocument* CreateNewDocument() {
     // New drawings are named as CAD programs name them until they are saved.

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "DocManager.h"
+#include "runtime/DocManager.h"
 
 // A new, unsaved drawing (made current).
 AcApDocument* CreateNewDocument();

@@ -1,7 +1,7 @@
 // Host commands that show or change the current drawing as a whole.
-#include "Console.h"
-#include "DocManager.h"
-#include "EntityList.h"
+#include "editor/Console.h"
+#include "runtime/DocManager.h"
+#include "editor/EntityList.h"
 #include "HostCommands.h"
 
 namespace {

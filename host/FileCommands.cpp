@@ -1,11 +1,11 @@
 // OPEN, SAVE, QSAVE and SAVEAS: drawings as DXF files.
 #include <cwctype>
 
-#include "Console.h"
+#include "editor/Console.h"
 #include "Documents.h"
 #include "FileCommands.h"
 #include "HostCommands.h"
-#include "Utf8.h"
+#include "text/Utf8.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 // Saving a drawing as SAVE does, for the commands that must save before they go on.
-#include "DocManager.h"
+#include "runtime/DocManager.h"
 
 // Saves the document to its own file, asking for a name when it was never saved; true when
 // it was saved ("Saved NAME." on the command line).

@@ -3,13 +3,13 @@
 #include <string>
 #include <vector>
 
-#include "Console.h"
+#include "editor/Console.h"
 #include "Documents.h"
-#include "HostPath.h"
-#include "Menus.h"
+#include "win/HostPath.h"
+#include "runtime/Menus.h"
 #include "Session.h"
-#include "String.h"
-#include "Utf8.h"
+#include "mfc/String.h"
+#include "text/Utf8.h"
 
 namespace {
 

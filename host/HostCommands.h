@@ -4,7 +4,7 @@
 //     static HostCommandRegistration s_list(L"LIST", &ListCommand);
 // and RegisterHostCommands() puts all of them in the command stack, group "ACAD", at start.
 // The menu commands (MENULOAD, MENUBAR) come from the host library (Menus.h).
-#include "CommandStack.h"
+#include "editor/CommandStack.h"
 
 class HostCommandRegistration {
 public:

@@ -7,12 +7,12 @@
 #include <string>
 
 #include "Documents.h"
-#include "DbDatabase.h"
+#include "db/DbDatabase.h"
 #include "ModuleLoader.h"
 #include "Subcommands.h"
 #include "app/ToolEntryPoints.h"
 #include "posix/AtomicFile.h"
-#include "Utf8.h"
+#include "text/Utf8.h"
 
 namespace {
 

@@ -4,10 +4,10 @@
 #include <dlfcn.h>
 #include <filesystem>
 
-#include "Console.h"
-#include "ModuleFile.h"
-#include "SysRegistry.h"
-#include "Utf8.h"
+#include "editor/Console.h"
+#include "win/ModuleFile.h"
+#include "db/SysRegistry.h"
+#include "text/Utf8.h"
 
 LoadedModule::~LoadedModule() {
     if (AcRxDynamicLinker* linker = acrxDynamicLinker) linker->forgetApplication(AppId());

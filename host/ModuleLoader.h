@@ -3,7 +3,7 @@
 #include <memory>
 #include <string>
 
-#include "RxApp.h"
+#include "runtime/RxApp.h"
 
 class LoadedModule {
 public:

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "Console.h"
+#include "editor/Console.h"
 #include "ModuleLoader.h"
 #include "Subcommands.h"
 

@@ -3,14 +3,14 @@
 #include <cstdio>
 
 #include "CommandLoop.h"
-#include "Commands.h"
-#include "Console.h"
+#include "editor/Commands.h"
+#include "editor/Console.h"
 #include "Documents.h"
 #include "HostCommands.h"
-#include "Menus.h"
+#include "runtime/Menus.h"
 #include "ModuleLoader.h"
 #include "Session.h"
-#include "Utf8.h"
+#include "text/Utf8.h"
 
 int RunInteractiveSession(const SessionOptions& options) {
     // Input: the script alone when one is given (its end ends the session), else the terminal.

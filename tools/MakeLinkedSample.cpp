@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "Console.h"
-#include "DrawingDatabase.h"
-#include "DrawingIo.h"
-#include "HostServices.h"
+#include "editor/Console.h"
+#include "db/DrawingDatabase.h"
+#include "dxf/DrawingIo.h"
+#include "db/HostServices.h"
 #include "engine/CellGrid.h"
 #include "engine/TableBuilder.h"
 #include "engine/TableLink.h"

@@ -3,11 +3,12 @@
 // the module calls, in the form the compiler's COM support generates for them (GetState,
 // PutCursorType, GetadoEOF ...). Every failure raises _com_error with the HRESULT, source
 // and description the component records.
-#include "Bstr.h"
-#include "ComBase.h"
-#include "ComError.h"
-#include "ComPtr.h"
-#include "Variant.h"
+#include "com/Bstr.h"
+#include "com/ComBase.h"
+#include "com/ComError.h"
+#include "com/ComPtr.h"
+#include "com/Variant.h"
+#include "access/AdoTypes.h"
 
 constexpr CLSID CLSID_Connection = {0x00000514, 0x0000, 0x0010, {0x80, 0x00, 0x00, 0xAA, 0x00, 0x6D, 0x2E, 0xA4}};
 constexpr CLSID CLSID_Recordset = {0x00000535, 0x0000, 0x0010, {0x80, 0x00, 0x00, 0xAA, 0x00, 0x6D, 0x2E, 0xA4}};
@@ -16,23 +17,6 @@ constexpr IID IID__Recordset = {0x00000556, 0x0000, 0x0010, {0x80, 0x00, 0x00, 0
 constexpr IID IID_Fields = {0x00000564, 0x0000, 0x0010, {0x80, 0x00, 0x00, 0xAA, 0x00, 0x6D, 0x2E, 0xA4}};
 constexpr IID IID_Field = {0x00000569, 0x0000, 0x0010, {0x80, 0x00, 0x00, 0xAA, 0x00, 0x6D, 0x2E, 0xA4}};
 
-// ADO's own error codes (facility 0x0A), as the component raises them.
-constexpr HRESULT adErrItemNotFound = MakeHresult(0x800A0CC1u);
-constexpr HRESULT adErrNoCurrentRecord = MakeHresult(0x800A0BCDu);
-constexpr HRESULT adErrInvalidArgument = MakeHresult(0x800A0BB9u);
-constexpr HRESULT adErrObjectClosed = MakeHresult(0x800A0E78u);
-constexpr HRESULT adErrObjectOpen = MakeHresult(0x800A0E79u);
-constexpr HRESULT adErrProviderNotFound = MakeHresult(0x800A0E7Au);
-constexpr HRESULT adErrInvalidConnection = MakeHresult(0x800A0E7Du);
-constexpr HRESULT adErrFeatureNotAvailable = MakeHresult(0x800A0CB3u);
-// Provider (OLE DB) codes.
-constexpr HRESULT DB_E_NOCOMMAND = MakeHresult(0x80040E0Cu);
-constexpr HRESULT DB_E_PARAMNOTOPTIONAL = MakeHresult(0x80040E10u);
-constexpr HRESULT DB_E_ERRORSINCOMMAND = MakeHresult(0x80040E14u);
-constexpr HRESULT DB_E_NOTABLE = MakeHresult(0x80040E37u);
-constexpr HRESULT DB_E_ABORTLIMITREACHED = MakeHresult(0x80040E31u);
-constexpr HRESULT DB_SEC_E_AUTH_FAILED = MakeHresult(0x80040E4Du);
-
 enum ObjectStateEnum : long { adStateClosed = 0, adStateOpen = 1 };
 enum CursorTypeEnum : int { adOpenUnspecified = -1, adOpenForwardOnly = 0, adOpenKeyset = 1, adOpenDynamic = 2, adOpenStatic = 3 };
 enum CursorLocationEnum : int { adUseNone = 1, adUseServer = 2, adUseClient = 3 };
@@ -40,41 +24,6 @@ enum LockTypeEnum : int { adLockUnspecified = -1, adLockReadOnly = 1, adLockPess
 enum CommandTypeEnum : long { adCmdUnspecified = -1, adCmdText = 1, adCmdTable = 2, adCmdStoredProc = 4, adCmdUnknown = 8, adCmdTableDirect = 512 };
 enum ConnectOptionEnum : long { adConnectUnspecified = -1, adAsyncConnect = 16 };
 enum SchemaEnum : int { adSchemaColumns = 4, adSchemaTables = 20 };
-enum DataTypeEnum : int {
-    adEmpty = 0,
-    adSmallInt = 2,
-    adInteger = 3,
-    adSingle = 4,
-    adDouble = 5,
-    adCurrency = 6,
-    adDate = 7,
-    adBSTR = 8,
-    adBoolean = 11,
-    adVariant = 12,
-    adDecimal = 14,
-    adTinyInt = 16,
-    adUnsignedTinyInt = 17,
-    adBigInt = 20,
-    adGUID = 72,
-    adBinary = 128,
-    adWChar = 130,
-    adNumeric = 131,
-    adVarWChar = 202,
-    adLongVarWChar = 203,
-    adVarBinary = 204,
-    adLongVarBinary = 205,
-};
-enum FieldAttributeEnum : long {
-    adFldMayDefer = 0x2,
-    adFldUpdatable = 0x4,
-    adFldUnknownUpdatable = 0x8,
-    adFldFixed = 0x10,
-    adFldIsNullable = 0x20,
-    adFldMayBeNull = 0x40,
-    adFldLong = 0x80,
-    adFldRowID = 0x100,
-};
-
 class Field : public IUnknown {
 public:
     virtual _bstr_t GetName() = 0;

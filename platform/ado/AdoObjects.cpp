@@ -1,13 +1,13 @@
-#include "AdoObjects.h"
+#include "ado/Ado.h"
 
 #include <algorithm>
 #include <memory>
 #include <numeric>
 #include <vector>
 
-#include "AccessEngine.h"
-#include "AccessErrors.h"
-#include "String.h"
+#include "access/AccessEngine.h"
+#include "access/AccessErrors.h"
+#include "mfc/String.h"
 
 namespace platform::ado {
 namespace {
@@ -323,10 +323,8 @@ void RecordsetObject::PutSort(const _bstr_t& criteria) {
 
 }  // namespace
 
-IUnknown* CreateComponentObject(REFCLSID clsid) {
-    if (clsid == CLSID_Connection) return new ConnectionObject();
-    if (clsid == CLSID_Recordset) return new RecordsetObject();
-    return nullptr;
-}
+// The component's two creatable classes, registered when the library loads.
+const bool s_registered = platform::RegisterClassFactory(CLSID_Connection, [] () -> IUnknown* { return new ConnectionObject(); }) &&
+                          platform::RegisterClassFactory(CLSID_Recordset, [] () -> IUnknown* { return new RecordsetObject(); });
 
 }  // namespace platform::ado

@@ -1,9 +1,9 @@
-#include "AcadTable.h"
+#include "dxf/AcadTable.h"
 
 #include <algorithm>
 
-#include "DxfTextChunks.h"
-#include "HugePages.h"
+#include "dxf/DxfTextChunks.h"
+#include "dxf/HugePages.h"
 
 namespace platform::dxf {
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "DxfDocument.h"
-#include "EntityCodec.h"
+#include "dxf/DxfDocument.h"
+#include "dxf/EntityCodec.h"
 
 namespace platform::dxf {
 

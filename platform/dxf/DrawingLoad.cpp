@@ -2,20 +2,20 @@
 #include <cmath>
 #include <unordered_map>
 
-#include "AcadTable.h"
-#include "DbDatabase.h"
-#include "DbDictionary.h"
-#include "DbEntities.h"
-#include "DbSymbolTable.h"
-#include "DbTable.h"
-#include "DbTableStyle.h"
-#include "DrawingIo.h"
-#include "DxfReader.h"
-#include "EntityCodec.h"
-#include "ResBuf.h"
-#include "TableBlock.h"
-#include "Utf8.h"
-#include "XDataTags.h"
+#include "dxf/AcadTable.h"
+#include "db/DbDatabase.h"
+#include "db/DbDictionary.h"
+#include "db/DbEntities.h"
+#include "db/DbSymbolTable.h"
+#include "db/DbTable.h"
+#include "db/DbTableStyle.h"
+#include "dxf/DrawingIo.h"
+#include "dxf/DxfReader.h"
+#include "dxf/EntityCodec.h"
+#include "db/ResBuf.h"
+#include "dxf/TableBlock.h"
+#include "text/Utf8.h"
+#include "dxf/XDataTags.h"
 
 namespace platform::dxf {
 

@@ -3,22 +3,22 @@
 #include <unordered_map>
 #include <unordered_set>
 
-#include "AcadTable.h"
-#include "DbDatabase.h"
-#include "DbDictionary.h"
-#include "DbEntities.h"
-#include "DbSymbolTable.h"
-#include "DbTable.h"
-#include "DbTableStyle.h"
-#include "DrawingIo.h"
-#include "DxfTemplate.h"
-#include "DxfTextChunks.h"
-#include "DxfWriter.h"
-#include "EntityCodec.h"
-#include "TableBlock.h"
-#include "TableStyleStore.h"
-#include "Utf8.h"
-#include "XDataTags.h"
+#include "dxf/AcadTable.h"
+#include "db/DbDatabase.h"
+#include "db/DbDictionary.h"
+#include "db/DbEntities.h"
+#include "db/DbSymbolTable.h"
+#include "db/DbTable.h"
+#include "db/DbTableStyle.h"
+#include "dxf/DrawingIo.h"
+#include "dxf/DxfTemplate.h"
+#include "dxf/DxfTextChunks.h"
+#include "dxf/DxfWriter.h"
+#include "dxf/EntityCodec.h"
+#include "dxf/TableBlock.h"
+#include "dxf/TableStyleStore.h"
+#include "text/Utf8.h"
+#include "dxf/XDataTags.h"
 
 namespace platform::dxf {
 

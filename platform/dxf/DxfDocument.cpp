@@ -1,11 +1,11 @@
-#include "DxfDocument.h"
+#include "dxf/DxfDocument.h"
 
 #include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cstdio>
 
-#include "DxfReader.h"
+#include "dxf/DxfReader.h"
 
 namespace platform::dxf {
 

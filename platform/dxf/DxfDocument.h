@@ -10,8 +10,8 @@
 #include <unordered_map>
 #include <vector>
 
-#include "DxfTag.h"
-#include "TextStore.h"
+#include "dxf/DxfTag.h"
+#include "dxf/TextStore.h"
 
 namespace platform::dxf {
 

@@ -1,4 +1,4 @@
-#include "DxfReader.h"
+#include "dxf/DxfReader.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -6,9 +6,9 @@
 #include <sys/mman.h>
 #include <new>
 
-#include "DxfText.h"
-#include "HugePages.h"
-#include "Utf8.h"
+#include "dxf/DxfText.h"
+#include "dxf/HugePages.h"
+#include "text/Utf8.h"
 
 namespace platform::dxf {
 

@@ -5,9 +5,9 @@
 #include <optional>
 #include <string>
 
-#include "DxfDocument.h"
-#include "DxfError.h"
-#include "Progress.h"
+#include "dxf/DxfDocument.h"
+#include "dxf/DxfError.h"
+#include "dxf/Progress.h"
 
 namespace platform::dxf {
 

@@ -1,9 +1,9 @@
-#include "DxfTag.h"
+#include "dxf/DxfTag.h"
 
 #include <charconv>
 #include <cmath>
 
-#include "Utf8.h"
+#include "text/Utf8.h"
 
 namespace platform::dxf {
 

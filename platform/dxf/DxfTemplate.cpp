@@ -1,8 +1,8 @@
-#include "DxfTemplate.h"
+#include "dxf/DxfTemplate.h"
 
 #include <string>
 
-#include "DxfReader.h"
+#include "dxf/DxfReader.h"
 
 namespace platform::dxf {
 

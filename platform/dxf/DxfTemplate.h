@@ -3,7 +3,7 @@
 // everywhere and passes ezdxf's audit.
 #include <memory>
 
-#include "DxfDocument.h"
+#include "dxf/DxfDocument.h"
 
 namespace platform::dxf {
 

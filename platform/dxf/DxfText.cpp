@@ -1,11 +1,11 @@
-#include "DxfText.h"
+#include "dxf/DxfText.h"
 
 #include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <iconv.h>
 
-#include "Utf8.h"
+#include "text/Utf8.h"
 
 namespace platform::dxf {
 

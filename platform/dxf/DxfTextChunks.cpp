@@ -1,4 +1,4 @@
-#include "DxfTextChunks.h"
+#include "dxf/DxfTextChunks.h"
 
 namespace platform::dxf {
 

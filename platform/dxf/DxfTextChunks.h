@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "DxfTag.h"
+#include "dxf/DxfTag.h"
 
 namespace platform::dxf {
 

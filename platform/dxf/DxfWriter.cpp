@@ -1,4 +1,4 @@
-#include "DxfWriter.h"
+#include "dxf/DxfWriter.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -12,8 +12,8 @@
 
 #include "posix/AtomicFile.h"
 #include "posix/FileIo.h"
-#include "DxfText.h"
-#include "Utf8.h"
+#include "dxf/DxfText.h"
+#include "text/Utf8.h"
 
 namespace platform::dxf {
 

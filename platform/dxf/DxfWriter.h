@@ -10,9 +10,9 @@
 #include <optional>
 #include <string>
 
-#include "DxfDocument.h"
-#include "DxfError.h"
-#include "Progress.h"
+#include "dxf/DxfDocument.h"
+#include "dxf/DxfError.h"
+#include "dxf/Progress.h"
 
 namespace platform::dxf {
 

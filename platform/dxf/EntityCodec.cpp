@@ -1,6 +1,6 @@
-#include "EntityCodec.h"
+#include "dxf/EntityCodec.h"
 
-#include "DxfTextChunks.h"
+#include "dxf/DxfTextChunks.h"
 
 namespace platform::dxf {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "DxfDocument.h"
+#include "dxf/DxfDocument.h"
 
 namespace platform::dxf {
 

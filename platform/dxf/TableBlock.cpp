@@ -1,12 +1,12 @@
-#include "TableBlock.h"
+#include "dxf/TableBlock.h"
 
 #include <algorithm>
 #include <bit>
 #include <cstdint>
 #include <unordered_map>
 
-#include "DxfTextChunks.h"
-#include "TextMeasure.h"
+#include "dxf/DxfTextChunks.h"
+#include "db/TextMeasure.h"
 
 namespace platform::dxf {
 

@@ -5,7 +5,7 @@
 // table regenerates that block every time.
 #include <string>
 
-#include "AcadTable.h"
+#include "dxf/AcadTable.h"
 
 namespace platform::dxf {
 

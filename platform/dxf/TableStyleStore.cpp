@@ -1,6 +1,6 @@
-#include "TableStyleStore.h"
+#include "dxf/TableStyleStore.h"
 
-#include "DxfTemplate.h"
+#include "dxf/DxfTemplate.h"
 
 namespace platform::dxf {
 

@@ -4,7 +4,7 @@
 // has none (as a CAD program gives every drawing a "Standard" table style).
 #include <string_view>
 
-#include "TableBlock.h"
+#include "dxf/TableBlock.h"
 
 namespace platform::dxf {
 

@@ -1,4 +1,4 @@
-#include "TextStore.h"
+#include "dxf/TextStore.h"
 
 #include <cstring>
 

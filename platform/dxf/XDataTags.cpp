@@ -1,11 +1,11 @@
-#include "XDataTags.h"
+#include "dxf/XDataTags.h"
 
 #include <charconv>
 #include <cstring>
 
-#include "DbObject.h"
-#include "ResBuf.h"
-#include "Utf8.h"
+#include "db/DbObject.h"
+#include "db/ResBuf.h"
+#include "text/Utf8.h"
 
 namespace platform::dxf {
 

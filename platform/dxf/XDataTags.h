@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "DxfDocument.h"
-#include "EntityCodec.h"
+#include "dxf/DxfDocument.h"
+#include "dxf/EntityCodec.h"
 
 struct resbuf;
 class AcDbObject;

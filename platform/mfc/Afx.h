@@ -1,6 +1,6 @@
 #pragma once
 // The framework classes the module uses, in one include.
-#include "Array.h"
-#include "Object.h"
-#include "String.h"
-#include "WinTypes.h"
+#include "mfc/Array.h"
+#include "mfc/Object.h"
+#include "mfc/String.h"
+#include "win/WinTypes.h"

@@ -4,8 +4,8 @@
 #include <stdexcept>
 #include <vector>
 
-#include "Object.h"
-#include "String.h"
+#include "mfc/Object.h"
+#include "mfc/String.h"
 
 
 template <class TYPE, class ARG_TYPE = const TYPE&>

@@ -1,4 +1,4 @@
-#include "CurlLibrary.h"
+#include "mfc/CurlLibrary.h"
 
 #include <dlfcn.h>
 

@@ -1,4 +1,4 @@
-#include "Exception.h"
+#include "mfc/Exception.h"
 
 BOOL CException::GetErrorMessage(LPTSTR buffer, UINT maxChars, UINT* helpContext) const {
     if (helpContext) *helpContext = 0;

@@ -1,8 +1,8 @@
 #pragma once
 // The framework's exception root. Framework exceptions are thrown as pointers to heap objects
 // (throw new ...); whoever catches one calls Delete() when done with it.
-#include "Object.h"
-#include "WinTypes.h"
+#include "mfc/Object.h"
+#include "win/WinTypes.h"
 
 class CException : public CObject {
 public:

@@ -1,10 +1,10 @@
-#include "Internet.h"
+#include "mfc/Internet.h"
 
 #include <algorithm>
 #include <cwchar>
 
-#include "CurlLibrary.h"
-#include "Utf8.h"
+#include "mfc/CurlLibrary.h"
+#include "text/Utf8.h"
 
 namespace {
 

@@ -19,9 +19,9 @@
 #include <memory>
 #include <string>
 
-#include "Exception.h"
-#include "String.h"
-#include "WinTypes.h"
+#include "mfc/Exception.h"
+#include "mfc/String.h"
+#include "win/WinTypes.h"
 
 using INTERNET_PORT = WORD;
 using DWORD_PTR = std::uintptr_t;

@@ -5,7 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "WinTypes.h"
+#include "text/TextCase.h"
+#include "win/WinTypes.h"
 
 class CString {
 public:
@@ -105,10 +106,4 @@ private:
 
 using CStringW = CString;
 
-// Case mapping and case-insensitive comparison of wide text, independent of the process
-// locale (which stays "C" for number formatting).
-namespace platform {
-wchar_t ToLowerChar(wchar_t ch);
-wchar_t ToUpperChar(wchar_t ch);
-int CompareNoCase(std::wstring_view a, std::wstring_view b);
-}  // namespace platform
+

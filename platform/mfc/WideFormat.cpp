@@ -1,4 +1,4 @@
-#include "WideFormat.h"
+#include "mfc/WideFormat.h"
 
 #include <cwchar>
 #include <cwctype>

@@ -1,5 +1,5 @@
 #pragma once
-#include "Wnd.h"
+#include "mfcui/Wnd.h"
 
 // Text measuring in a window's font.
 class CClientDC {

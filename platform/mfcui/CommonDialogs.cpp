@@ -7,10 +7,10 @@
 #include <QMenu>
 #include <QMessageBox>
 
-#include "Console.h"
-#include "Controls.h"
-#include "DialogSession.h"
-#include "QtBridge.h"
+#include "editor/Console.h"
+#include "mfcui/Controls.h"
+#include "mfcui/DialogSession.h"
+#include "mfcui/QtBridge.h"
 
 using namespace platform::ui;
 

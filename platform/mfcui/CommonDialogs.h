@@ -1,6 +1,6 @@
 #pragma once
 // The platform's common dialogs: file open and save, and message boxes.
-#include "Wnd.h"
+#include "mfcui/Wnd.h"
 
 // The platform's file-open and file-save dialogs. Filter: "Text|*.txt|All|*.*||".
 constexpr DWORD OFN_READONLY = 0x00000001;

@@ -14,9 +14,9 @@
 #include <QTableWidget>
 #include <QTreeWidget>
 
-#include "Console.h"
-#include "DialogSession.h"
-#include "QtBridge.h"
+#include "editor/Console.h"
+#include "mfcui/DialogSession.h"
+#include "mfcui/QtBridge.h"
 
 namespace platform::ui {
 namespace {

@@ -7,8 +7,8 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 
-#include "Controls.h"
-#include "QtBridge.h"
+#include "mfcui/Controls.h"
+#include "mfcui/QtBridge.h"
 
 using namespace platform::ui;
 

@@ -1,10 +1,10 @@
 #pragma once
 // The common controls of dialogs: buttons, edits, combo boxes, list boxes, the tree view,
 // the report-style list view and the image list.
-#include "ClientDC.h"
-#include "CommonDialogs.h"
-#include "Menu.h"
-#include "Dialog.h"
+#include "mfcui/ClientDC.h"
+#include "mfcui/CommonDialogs.h"
+#include "mfcui/Menu.h"
+#include "mfcui/Dialog.h"
 
 class CButton : public CWnd {
 public:

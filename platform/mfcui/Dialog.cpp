@@ -13,9 +13,9 @@
 #include <QTableWidget>
 #include <QTreeWidget>
 
-#include "Controls.h"
-#include "DialogSession.h"
-#include "QtBridge.h"
+#include "mfcui/Controls.h"
+#include "mfcui/DialogSession.h"
+#include "mfcui/QtBridge.h"
 
 using namespace platform::ui;
 

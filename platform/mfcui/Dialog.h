@@ -6,8 +6,8 @@
 #include <memory>
 #include <vector>
 
-#include "DialogResource.h"
-#include "Wnd.h"
+#include "mfcui/DialogResource.h"
+#include "mfcui/Wnd.h"
 
 class CDialog;
 

@@ -6,7 +6,7 @@
 #include <initializer_list>
 #include <vector>
 
-#include "UiTypes.h"
+#include "mfcui/UiTypes.h"
 
 enum class DlgItemKind { Static, GroupBox, PushButton, CheckBox, Edit, ComboBox, ListBox, TreeView, ListView };
 

@@ -20,7 +20,7 @@
 // quoted when it has spaces: click "Open Database". End of input or "^C" cancels the dialog.
 #include <string>
 
-#include "Dialog.h"
+#include "mfcui/Dialog.h"
 
 namespace platform::ui {
 

@@ -1,4 +1,4 @@
-#include "LinkCtrl.h"
+#include "mfcui/LinkCtrl.h"
 
 #include <QFontMetrics>
 #include <QPushButton>

@@ -2,7 +2,7 @@
 // CMFCLinkCtrl: a push button drawn as a web link (link colour, underlined, no frame, hand
 // cursor). Its clicks reach the dialog as BN_CLICKED like any button's; the dialog opens the
 // address (GetURL) with the shell.
-#include "Controls.h"
+#include "mfcui/Controls.h"
 
 class CMFCLinkCtrl : public CButton {
 public:

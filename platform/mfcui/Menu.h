@@ -1,7 +1,7 @@
 #pragma once
 #include <vector>
 
-#include "Wnd.h"
+#include "mfcui/Wnd.h"
 
 // A pop-up menu. Commands chosen reach the owner window's OnCommand.
 constexpr UINT MF_STRING = 0x0000;

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "Dialog.h"
+#include "mfcui/Dialog.h"
 
 namespace platform::ui {
 

@@ -1,7 +1,7 @@
 // The resource tables of the loaded modules and the handle that is current.
 #include <map>
 
-#include "DialogResource.h"
+#include "mfcui/DialogResource.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "DialogSession.h"
-#include "QtBridge.h"
+#include "mfcui/DialogSession.h"
+#include "mfcui/QtBridge.h"
 
 namespace platform::ui {
 namespace {

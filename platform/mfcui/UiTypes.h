@@ -1,8 +1,8 @@
 #pragma once
 // The window types, messages, notifications and styles the dialogs and controls are written
 // against, with their Windows values.
-#include "Afx.h"
-#include "ShellExecute.h"  // SW_HIDE, SW_SHOW
+#include "mfc/Afx.h"
+#include "runtime/ShellExecute.h"  // SW_HIDE, SW_SHOW
 
 struct RECT {
     LONG left = 0, top = 0, right = 0, bottom = 0;

@@ -6,8 +6,8 @@
 #include <QTableWidget>
 #include <QTreeWidget>
 
-#include "Controls.h"
-#include "QtBridge.h"
+#include "mfcui/Controls.h"
+#include "mfcui/QtBridge.h"
 
 using namespace platform::ui;
 

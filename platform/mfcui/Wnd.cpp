@@ -12,9 +12,9 @@
 #include <QPlainTextEdit>
 #include <QStyle>
 
-#include "Controls.h"
-#include "DialogSession.h"
-#include "QtBridge.h"
+#include "mfcui/Controls.h"
+#include "mfcui/DialogSession.h"
+#include "mfcui/QtBridge.h"
 
 using namespace platform::ui;
 

@@ -3,7 +3,7 @@
 // to their wrappers by member exchange (DDX_Control) or created as children (Create).
 #include <vector>
 
-#include "UiTypes.h"
+#include "mfcui/UiTypes.h"
 
 class QWidget;
 class CDialog;

@@ -1,8 +1,8 @@
-#include "HostPath.h"
+#include "win/HostPath.h"
 
 #include <cstdlib>
 
-#include "Utf8.h"
+#include "text/Utf8.h"
 
 namespace platform {
 

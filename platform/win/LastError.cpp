@@ -1,4 +1,4 @@
-#include "LastError.h"
+#include "win/LastError.h"
 
 namespace {
 thread_local DWORD t_lastError = 0;

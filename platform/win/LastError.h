@@ -1,6 +1,6 @@
 #pragma once
 // The calling thread's last error, as the Windows functions that report through it set it.
-#include "WinTypes.h"
+#include "win/WinTypes.h"
 
 constexpr LONG ERROR_INSUFFICIENT_BUFFER = 122;
 constexpr LONG ERROR_FILENAME_EXCED_RANGE = 206;

@@ -1,4 +1,4 @@
-#include "ModuleFile.h"
+#include "win/ModuleFile.h"
 
 #include <climits>
 #include <cstdlib>
@@ -6,8 +6,8 @@
 #include <string>
 #include <unistd.h>
 
-#include "LastError.h"
-#include "Utf8.h"
+#include "win/LastError.h"
+#include "text/Utf8.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
-#include "RegistryData.h"
+#include "win/RegistryData.h"
 
 #include <cctype>
 #include <cstdio>
 #include <cstring>
 
-#include "String.h"
-#include "Utf8.h"
-#include "WinRegistry.h"
+#include "text/TextCase.h"
+#include "text/Utf8.h"
+#include "win/WinRegistry.h"
 
 namespace platform {
 

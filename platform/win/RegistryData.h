@@ -14,7 +14,7 @@
 #include <string_view>
 #include <vector>
 
-#include "WinTypes.h"
+#include "win/WinTypes.h"
 
 namespace platform {
 

@@ -1,4 +1,4 @@
-#include "RegistryStore.h"
+#include "win/RegistryStore.h"
 
 #include <cerrno>
 #include <cstdio>

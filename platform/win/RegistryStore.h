@@ -10,8 +10,8 @@
 #include <functional>
 #include <string>
 
-#include "RegistryData.h"
-#include "WinTypes.h"
+#include "win/RegistryData.h"
+#include "win/WinTypes.h"
 
 namespace platform {
 

@@ -1,12 +1,12 @@
-#include "ShellPath.h"
+#include "win/ShellPath.h"
 
 #include <string>
 #include <sys/stat.h>
 #include <vector>
 
-#include "HostPath.h"
-#include "LastError.h"
-#include "String.h"
+#include "win/HostPath.h"
+#include "win/LastError.h"
+#include "text/TextCase.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 // that are also opened on Windows; every file access here turns "\" into "/" (HostPath.h).
 //
 // Case: components are compared without regard to case, as on Windows.
-#include "WinTypes.h"
+#include "win/WinTypes.h"
 
 constexpr DWORD FILE_ATTRIBUTE_DIRECTORY = 0x10;
 constexpr DWORD FILE_ATTRIBUTE_NORMAL = 0x80;

@@ -1,11 +1,11 @@
-#include "WinRegistry.h"
+#include "win/WinRegistry.h"
 
 #include <cstring>
 #include <mutex>
 #include <set>
 #include <string>
 
-#include "RegistryStore.h"
+#include "win/RegistryStore.h"
 
 // An open key: its full path ("HKEY_CURRENT_USER\software\...") and the access it was opened with.
 struct HKEY__ {

@@ -9,7 +9,7 @@
 // 8 bytes and does not fit a 4-byte DWORD buffer.
 #include <cstdint>
 
-#include "WinTypes.h"
+#include "win/WinTypes.h"
 
 struct HKEY__;
 using HKEY = HKEY__*;

@@ -1,6 +1,6 @@
 #include "ArxUtils/ArxUtils.h"
 
-#include "Print.h"
+#include "editor/Print.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 // Drawing utilities shared by the table builder, the link record, the table commands and
 // the main data dialog: adding entities to the current space and dragging them into place,
 // one string of extended data per application name, and the drawing's table style names.
-#include "Afx.h"
-#include "DrawingDatabase.h"
-#include "Editor.h"
+#include "mfc/Afx.h"
+#include "db/DrawingDatabase.h"
+#include "editor/Editor.h"
 
 // Appends a new entity to the current space of the database (the working database when
 // none is given). The entity stays open; the caller closes it on success, deletes it on

@@ -1,10 +1,10 @@
 #include "app/MenuLoad.h"
 
-#include "Commands.h"
-#include "Menus.h"
-#include "ModuleFile.h"
-#include "Print.h"
-#include "ShellPath.h"
+#include "editor/Commands.h"
+#include "runtime/Menus.h"
+#include "win/ModuleFile.h"
+#include "editor/Print.h"
+#include "win/ShellPath.h"
 #include "app/VelloriaApp.h"
 
 void Velo_LoadMenu() {

@@ -1,6 +1,6 @@
 #pragma once
 // The menu group "Velloria": loading its customisation file and inserting its pull-down.
-#include "Afx.h"
+#include "mfc/Afx.h"
 
 // The command Velo_LoadMenu: loads the menu file beside the module and inserts the pull-down.
 void Velo_LoadMenu();

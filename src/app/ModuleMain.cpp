@@ -1,5 +1,5 @@
 // The module's attach and detach, and the entry points the host calls.
-#include "RxApp.h"
+#include "runtime/RxApp.h"
 #include "app/VelloriaApp.h"
 
 namespace {

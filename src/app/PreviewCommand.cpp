@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "Console.h"
+#include "editor/Console.h"
 #include "catalogue/ConnectStringTable.h"
 #include "catalogue/MyDatabase.h"
 #include "data/QueryLimits.h"

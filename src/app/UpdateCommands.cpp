@@ -1,7 +1,7 @@
 // The refresh commands and the refresh when a drawing is opened.
-#include "AdsDefs.h"
-#include "Editor.h"
-#include "Print.h"
+#include "db/AdsDefs.h"
+#include "editor/Editor.h"
+#include "editor/Print.h"
 #include "app/VeloCommands.h"
 #include "engine/TableUpdater.h"
 #include "support/Registry.h"

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "Console.h"
+#include "editor/Console.h"
 #include "app/ToolEntryPoints.h"
 #include "catalogue/ConnectStringTable.h"
 #include "engine/LinkedEntities.h"

@@ -2,9 +2,9 @@
 
 #include <iterator>
 
-#include "Commands.h"
-#include "Menus.h"
-#include "WinRegistry.h"
+#include "editor/Commands.h"
+#include "runtime/Menus.h"
+#include "win/WinRegistry.h"
 #include "app/MenuLoad.h"
 #include "app/VeloCommands.h"
 #include "catalogue/ConnectStringTable.h"

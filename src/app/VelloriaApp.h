@@ -2,8 +2,8 @@
 // The application object: the module's one instance of the host's application class. It
 // registers the command set on load, loads or inserts the "Velloria" menu, and removes the
 // commands again on unload.
-#include "Afx.h"
-#include "RxApp.h"
+#include "mfc/Afx.h"
+#include "runtime/RxApp.h"
 
 class CVelloriaApp : public AcRxArxApp {
 public:

@@ -1,7 +1,7 @@
 #pragma once
 // The driver table: driver name -> connect string template ("%s" for the resolved location,
 // the user and the password, in that order).
-#include "Afx.h"
+#include "mfc/Afx.h"
 
 // Fills the table with the two drivers (adding or overwriting); called when the module loads.
 void InitConnectStringTable();

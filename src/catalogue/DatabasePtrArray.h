@@ -1,6 +1,6 @@
 #pragma once
 // The open database list: one per process, shared by every drawing.
-#include "Afx.h"
+#include "mfc/Afx.h"
 #include "catalogue/MyDatabase.h"
 
 class CDatabasePtrArray : public CArray<CMyDatabase*, CMyDatabase*> {

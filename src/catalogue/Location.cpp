@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <string>
 
-#include "DocManager.h"
-#include "ShellPath.h"
+#include "runtime/DocManager.h"
+#include "win/ShellPath.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 // Database locations: a path absolute, or relative to the folder of the current drawing.
-#include "Afx.h"
+#include "mfc/Afx.h"
 
 // The location resolved against the drawing at basePath (its full file path; empty for a
 // drawing never saved). Absolute locations come back unchanged. A relative location that

@@ -1,6 +1,6 @@
 #include "catalogue/MyDatabase.h"
 
-#include "Print.h"
+#include "editor/Print.h"
 #include "catalogue/ConnectStringTable.h"
 #include "catalogue/Location.h"
 #include "data/ADORecordset.h"

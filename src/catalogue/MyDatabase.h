@@ -1,6 +1,6 @@
 #pragma once
 // An open database of the catalogue and its tables, views and queries.
-#include "Afx.h"
+#include "mfc/Afx.h"
 #include "data/ADODatabase.h"
 
 class CCellGrid;

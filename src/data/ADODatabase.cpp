@@ -1,6 +1,6 @@
 #include "data/ADODatabase.h"
 
-#include "Alert.h"
+#include "editor/Alert.h"
 #include "data/ADOError.h"
 
 CADODatabase::CADODatabase() {

@@ -1,7 +1,7 @@
 #pragma once
 // CADODatabase: one connection to one database.
-#include "Afx.h"
-#include "Ado.h"
+#include "mfc/Afx.h"
+#include "ado/Ado.h"
 
 class CADODatabase {
 public:

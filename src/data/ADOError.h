@@ -1,7 +1,7 @@
 #pragma once
 // The one error report of the data access layer.
-#include "Afx.h"
-#include "Ado.h"
+#include "mfc/Afx.h"
+#include "ado/Ado.h"
 
 // "<header>\n\tCode = ...\n\tCode meaning = ...\n\tSource = ...\n\tDescription = ...\n"
 CString FormatComErrorBody(const wchar_t* header, const _com_error& e);

@@ -6,8 +6,8 @@
 #include <ctime>
 #include <cwchar>
 
-#include "Alert.h"
-#include "LocaleCurrency.h"
+#include "editor/Alert.h"
+#include "win/LocaleCurrency.h"
 #include "data/ADOError.h"
 #include "data/QueryLimits.h"
 

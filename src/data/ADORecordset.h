@@ -1,8 +1,8 @@
 #pragma once
 // CADORecordset: a cursor over the rows of a query or of the tables schema, and the one
 // rule by which a field value becomes text (GetFieldValue).
-#include "Afx.h"
-#include "Ado.h"
+#include "mfc/Afx.h"
+#include "ado/Ado.h"
 #include "data/ADODatabase.h"
 
 struct CADOFieldInfo {

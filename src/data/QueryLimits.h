@@ -9,7 +9,7 @@
 //   "Query Memory Limit"  megabytes one result may hold (default 1024; 0: no limit)
 // A tool may override the first two for its run (velloria preview/update --time-limit,
 // --row-limit).
-#include "Afx.h"
+#include "mfc/Afx.h"
 
 struct CQueryLimits {
     int m_nTimeLimitSeconds = 60;

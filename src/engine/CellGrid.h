@@ -3,7 +3,7 @@
 // When a link includes the header, row 0 holds the column headings.
 #include <stdexcept>
 
-#include "Afx.h"
+#include "mfc/Afx.h"
 
 class CCellGrid : public CStringArray {
 public:

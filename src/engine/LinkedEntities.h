@@ -5,7 +5,7 @@
 // extended data past the host's limits) so that none is passed over in silence.
 #include <vector>
 
-#include "DrawingDatabase.h"
+#include "db/DrawingDatabase.h"
 #include "engine/TableLink.h"
 
 struct CLinkedEntity {

@@ -3,8 +3,9 @@
 #include <vector>
 
 #include "ArxUtils/ArxUtils.h"
-#include "DocManager.h"
-#include "Print.h"
+#include "runtime/DocManager.h"
+#include "runtime/TransactionManager.h"
+#include "editor/Print.h"
 #include "engine/TableLinkIO.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
 // The table builder: a grid of cell texts becomes a new table (sized from its style, linked
 // and dragged into place) or refills an existing table from the link's start cell.
-#include "DrawingDatabase.h"
+#include "db/DrawingDatabase.h"
 #include "engine/CellGrid.h"
 #include "engine/TableLink.h"
 

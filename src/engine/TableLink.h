@@ -2,7 +2,7 @@
 // CTableLink: the link of one table to its data source, as stored on the table entity.
 // Fields in declaration order; every stored application name and item order is binding,
 // since drawings written by one build are read by another.
-#include "Afx.h"
+#include "mfc/Afx.h"
 
 class CTableLink {
 public:

@@ -1,7 +1,7 @@
 #include "engine/TableLinkIO.h"
 
 #include "ArxUtils/ArxUtils.h"
-#include "Print.h"
+#include "editor/Print.h"
 #include "support/StringList.h"
 
 const wchar_t* const kTableLinkLayoutApp = L"4E679C82-0FD2-43e8-8D7F-465BF47E479F";

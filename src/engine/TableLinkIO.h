@@ -1,7 +1,7 @@
 #pragma once
 // Moving a link record between memory and a table entity's extended data, and the filter
 // that finds linked entities.
-#include "DrawingDatabase.h"
+#include "db/DrawingDatabase.h"
 #include "engine/TableLink.h"
 
 // The application name of the layout block (marker, header flag, start cell, headings,

@@ -3,10 +3,10 @@
 #include <chrono>
 #include <vector>
 
-#include "DrawingDatabase.h"
-#include "Editor.h"
-#include "Print.h"
-#include "StatusBar.h"
+#include "db/DrawingDatabase.h"
+#include "editor/Editor.h"
+#include "editor/Print.h"
+#include "editor/StatusBar.h"
 #include "catalogue/DatabasePtrArray.h"
 #include "catalogue/Location.h"
 #include "engine/CellGrid.h"

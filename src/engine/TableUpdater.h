@@ -7,7 +7,7 @@
 // database or fetch fails is left as it was and the others still refresh.
 void UpdateLinkedTables(const wchar_t* mode);
 
-#include "DrawingDatabase.h"
+#include "db/DrawingDatabase.h"
 #include "engine/TableLink.h"
 
 // Who wants to know how each table of a refresh fared (the update tool's report). The

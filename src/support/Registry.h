@@ -2,8 +2,8 @@
 // The settings store: the module's per-user integer settings in the registry, under
 // root\software\<company>\<section>. Every operation is static; nothing is cached, so each
 // read and write opens the key path afresh and closes what it opened.
-#include "Afx.h"
-#include "WinRegistry.h"
+#include "mfc/Afx.h"
+#include "win/WinRegistry.h"
 
 class CRegistry {
 public:

@@ -1,6 +1,6 @@
 #pragma once
 // Comma-separated lists: how column headings and widths are stored and exchanged.
-#include "Afx.h"
+#include "mfc/Afx.h"
 
 // Splits a string into tokens at any of a set of delimiter characters. Tokens are never
 // empty and never trimmed.

@@ -1,6 +1,6 @@
 #pragma once
 // CAboutDlg: the about box, with the product's name and the module's version.
-#include "Controls.h"
+#include "mfcui/Controls.h"
 
 class CAboutDlg : public CDialog {
 public:

@@ -1,6 +1,6 @@
 #include "ui/ConnectDialog.h"
 
-#include "ShellPath.h"
+#include "win/ShellPath.h"
 #include "catalogue/ConnectStringTable.h"
 #include "catalogue/Location.h"
 #include "support/Registry.h"

@@ -1,7 +1,7 @@
 #pragma once
 // CConnectDialog: which database to open and how (driver, file, relative path, user and
 // password). The caller reads the members after OK.
-#include "Controls.h"
+#include "mfcui/Controls.h"
 
 class CConnectDialog : public CDialog {
 public:

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <fstream>
 
-#include "HostPath.h"
+#include "win/HostPath.h"
 #include "support/StringList.h"
 #include "ui/Resource.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 // CCustomizeHeaderDialog: one value per column (a width or a heading), typed into a one-row
 // grid or loaded from a column list file, handed back on OK.
-#include "Controls.h"
+#include "mfcui/Controls.h"
 #include "ui/EditListCtrl.h"
 
 class CCustomizeHeaderDialog : public CDialog {

@@ -2,8 +2,8 @@
 
 #include <cwchar>
 
-#include "DrawingDatabase.h"
-#include "Print.h"
+#include "db/DrawingDatabase.h"
+#include "editor/Print.h"
 #include "ArxUtils/ArxUtils.h"
 #include "catalogue/DatabasePtrArray.h"
 #include "data/ADORecordset.h"

@@ -2,7 +2,7 @@
 // CDbDialog: the main data dialog. It shows the open databases as a tree of tables, views and
 // queries, previews the selected one, and creates a table (or fills an existing one) from
 // the preview.
-#include "Controls.h"
+#include "mfcui/Controls.h"
 #include "catalogue/MyDatabase.h"
 
 class CCellGrid;

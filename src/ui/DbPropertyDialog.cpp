@@ -1,6 +1,6 @@
 #include "ui/DbPropertyDialog.h"
 
-#include "ShellPath.h"
+#include "win/ShellPath.h"
 #include "catalogue/ConnectStringTable.h"
 #include "catalogue/DatabasePtrArray.h"
 #include "catalogue/Location.h"

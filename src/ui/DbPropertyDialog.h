@@ -1,7 +1,7 @@
 #pragma once
 // CDbPropertyDialog: shows and edits the data-source link of one linked table. The caller
 // reads driver name, database, table name, SQL, user, password and "Update Table" after OK.
-#include "Controls.h"
+#include "mfcui/Controls.h"
 
 class CDbPropertyDialog : public CDialog {
 public:

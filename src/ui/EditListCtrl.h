@@ -1,7 +1,7 @@
 #pragma once
 // CEditListCtrl: a report-style list whose cells are edited in place by CLvEdit, a single-line
 // edit box laid over the double-clicked cell, with its own clipboard context menu.
-#include "Controls.h"
+#include "mfcui/Controls.h"
 
 class CLvEdit : public CEdit {
 public:

@@ -4,9 +4,9 @@
 #include <memory>
 #include <vector>
 
-#include "HostServices.h"
-#include "Internet.h"
-#include "ShellExecute.h"
+#include "db/HostServices.h"
+#include "mfc/Internet.h"
+#include "runtime/ShellExecute.h"
 #include "support/Version.h"
 
 namespace {

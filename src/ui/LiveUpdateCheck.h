@@ -5,7 +5,7 @@
 //
 // Everything the check shows goes through CLiveUpdateControls, which the dialog implements
 // over its controls by id; the check itself knows no widgets.
-#include "Afx.h"
+#include "mfc/Afx.h"
 
 // Control ids of the update check dialog.
 constexpr int IDC_LIVEUPDATE_CLOSE = 1;           // "Close", the default button

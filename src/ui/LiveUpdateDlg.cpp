@@ -1,6 +1,6 @@
 #include "ui/LiveUpdateDlg.h"
 
-#include "DialogSession.h"
+#include "mfcui/DialogSession.h"
 #include "ui/Resource.h"
 
 CLiveUpdateDlg::CLiveUpdateDlg(CWnd* pParent) : CDialog(IDD_LIVEUPDATEDLG, pParent), m_check(*this) {}

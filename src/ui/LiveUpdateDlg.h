@@ -2,8 +2,8 @@
 // CLiveUpdateDlg: the "Check for Update" dialog. "Check up" runs the update check
 // (CLiveUpdateCheck), which writes its progress and result to the status line; a newer version
 // shows a link to the download page.
-#include "Controls.h"
-#include "LinkCtrl.h"
+#include "mfcui/Controls.h"
+#include "mfcui/LinkCtrl.h"
 #include "ui/LiveUpdateCheck.h"
 
 class CLiveUpdateDlg : public CDialog, private CLiveUpdateControls {

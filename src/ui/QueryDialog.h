@@ -1,7 +1,7 @@
 #pragma once
 // CQueryDialog: a named SQL query against one open database, with its tables, views and
 // their fields at hand for insertion at the caret.
-#include "Controls.h"
+#include "mfcui/Controls.h"
 #include "catalogue/MyDatabase.h"
 
 class CQueryDialog : public CDialog {

@@ -1,6 +1,6 @@
 #pragma once
 // The module's resources: dialog templates, icons and control ids.
-#include "DialogResource.h"
+#include "mfcui/DialogResource.h"
 
 // The module's resource handle (its resources registered on first use).
 HINSTANCE VelloriaResourceHandle();

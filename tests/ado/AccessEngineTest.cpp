@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "Ado.h"
-#include "Utf8.h"
+#include "ado/Ado.h"
+#include "text/Utf8.h"
 
 namespace {
 

@@ -7,10 +7,10 @@
 
 #include <stdlib.h>
 
-#include "Ado.h"
-#include "CatalogObjects.h"
-#include "HostPath.h"
-#include "Utf8.h"
+#include "ado/Ado.h"
+#include "access/CatalogObjects.h"
+#include "win/HostPath.h"
+#include "text/Utf8.h"
 
 namespace {
 

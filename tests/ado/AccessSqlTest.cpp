@@ -2,9 +2,9 @@
 // Access functions, on their own and over the real file.
 #include <gtest/gtest.h>
 
-#include "AccessSql.h"
-#include "Ado.h"
-#include "Utf8.h"
+#include "access/AccessSql.h"
+#include "ado/Ado.h"
+#include "text/Utf8.h"
 
 using platform::access::ParseDateLiteral;
 using platform::access::TranslateAccessSql;

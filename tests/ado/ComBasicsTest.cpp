@@ -4,9 +4,9 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "Ado.h"
-#include "ConnectString.h"
-#include "HostPath.h"
+#include "ado/Ado.h"
+#include "access/ConnectString.h"
+#include "win/HostPath.h"
 
 TEST(ComError, ErrorMessageUsesSystemTextThenFallBacks) {
     struct Row {

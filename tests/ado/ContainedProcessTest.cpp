@@ -5,7 +5,7 @@
 #include <csignal>
 #include <chrono>
 
-#include "ContainedProcess.h"
+#include "access/ContainedProcess.h"
 
 using platform::ContainedResult;
 using platform::RunContained;

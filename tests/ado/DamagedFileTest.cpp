@@ -16,9 +16,9 @@
 #include <string>
 #include <vector>
 
-#include "Ado.h"
-#include "MdbReader.h"
-#include "Utf8.h"
+#include "ado/Ado.h"
+#include "access/MdbReader.h"
+#include "text/Utf8.h"
 
 namespace {
 

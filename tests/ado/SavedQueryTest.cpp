@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "Ado.h"
-#include "SavedQueries.h"
-#include "Utf8.h"
+#include "ado/Ado.h"
+#include "access/SavedQueries.h"
+#include "text/Utf8.h"
 
 using platform::access::BuildSavedQuery;
 using platform::access::QueryRow;

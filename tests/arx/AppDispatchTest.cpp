@@ -2,9 +2,9 @@
 
 #include <vector>
 
-#include "CommandStack.h"
-#include "LispFunctions.h"
-#include "RxApp.h"
+#include "editor/CommandStack.h"
+#include "editor/LispFunctions.h"
+#include "runtime/RxApp.h"
 
 namespace {
 

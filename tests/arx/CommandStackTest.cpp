@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "CommandStack.h"
-#include "Commands.h"
-#include "Console.h"
+#include "editor/CommandStack.h"
+#include "editor/Commands.h"
+#include "editor/Console.h"
 
 namespace {
 

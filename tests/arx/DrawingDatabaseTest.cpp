@@ -1,7 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "DocManager.h"
-#include "DrawingDatabase.h"
+#include "runtime/DocManager.h"
+#include "runtime/TransactionManager.h"
+#include "db/DrawingDatabase.h"
 
 namespace {
 

@@ -3,11 +3,11 @@
 #include <string>
 #include <vector>
 
-#include "Console.h"
-#include "DrawingDatabase.h"
-#include "Editor.h"
-#include "EntityList.h"
-#include "Utf8.h"
+#include "editor/Console.h"
+#include "db/DrawingDatabase.h"
+#include "editor/Editor.h"
+#include "editor/EntityList.h"
+#include "text/Utf8.h"
 
 #include <cstring>
 

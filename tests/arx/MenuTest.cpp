@@ -2,12 +2,12 @@
 
 #include <cstring>
 
-#include "CommandStack.h"
-#include "Commands.h"
-#include "Utf8.h"
-#include "Console.h"
-#include "Menus.h"
-#include "WinRegistry.h"
+#include "editor/CommandStack.h"
+#include "editor/Commands.h"
+#include "text/Utf8.h"
+#include "editor/Console.h"
+#include "runtime/Menus.h"
+#include "win/WinRegistry.h"
 #include "testing/TempDir.h"
 
 namespace {

@@ -1,9 +1,9 @@
 // The modified flag a file writer relies on to write unchanged objects as they were read.
 #include <gtest/gtest.h>
 
-#include "DbDatabase.h"
-#include "DbEntities.h"
-#include "DbSymbolTable.h"
+#include "db/DbDatabase.h"
+#include "db/DbEntities.h"
+#include "db/DbSymbolTable.h"
 
 TEST(ModifiedFlag, SetByAddingAndOpeningForWriteNotByReading) {
     auto db = platform::NewDrawingDatabase();

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "DrawingDatabase.h"
-#include "Utf8.h"
+#include "db/DrawingDatabase.h"
+#include "text/Utf8.h"
 
 namespace {
 

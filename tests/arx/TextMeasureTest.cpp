@@ -2,7 +2,7 @@
 // paragraph breaks of cell texts.
 #include <gtest/gtest.h>
 
-#include "TextMeasure.h"
+#include "db/TextMeasure.h"
 
 using platform::BreakLongWords;
 using platform::TextWidth;

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "DrawingDatabase.h"
+#include "db/DrawingDatabase.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 
 #include <filesystem>
 
-#include "DrawingIo.h"
-#include "DxfReader.h"
+#include "dxf/DrawingIo.h"
+#include "dxf/DxfReader.h"
 #include "DxfTestUtil.h"
 
 using namespace platform::dxf;

@@ -6,11 +6,11 @@
 #include <sstream>
 #include <vector>
 
-#include "AcadTable.h"
-#include "DxfReader.h"
+#include "dxf/AcadTable.h"
+#include "dxf/DxfReader.h"
 #include "DxfTestUtil.h"
-#include "DxfWriter.h"
-#include "TableBlock.h"
+#include "dxf/DxfWriter.h"
+#include "dxf/TableBlock.h"
 
 using namespace platform::dxf;
 

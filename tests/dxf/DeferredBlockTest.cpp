@@ -3,12 +3,12 @@
 // must be what it would with everything parsed and written anew.
 #include <gtest/gtest.h>
 
-#include "AcadTable.h"
-#include "DxfReader.h"
-#include "DxfTemplate.h"
+#include "dxf/AcadTable.h"
+#include "dxf/DxfReader.h"
+#include "dxf/DxfTemplate.h"
 #include "DxfTestUtil.h"
-#include "DxfWriter.h"
-#include "TableBlock.h"
+#include "dxf/DxfWriter.h"
+#include "dxf/TableBlock.h"
 
 using namespace platform::dxf;
 

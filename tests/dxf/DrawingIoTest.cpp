@@ -1,17 +1,17 @@
 // Drawing files and the drawing database: load, change, save, reload.
 #include <gtest/gtest.h>
 
-#include "AcadTable.h"
-#include "DbDatabase.h"
-#include "DbEntities.h"
-#include "DbSymbolTable.h"
-#include "DbTable.h"
-#include "DrawingIo.h"
-#include "DxfReader.h"
-#include "DxfWriter.h"
+#include "dxf/AcadTable.h"
+#include "db/DbDatabase.h"
+#include "db/DbEntities.h"
+#include "db/DbSymbolTable.h"
+#include "db/DbTable.h"
+#include "dxf/DrawingIo.h"
+#include "dxf/DxfReader.h"
+#include "dxf/DxfWriter.h"
 #include "DxfTestUtil.h"
-#include "ResBuf.h"
-#include "TableBlock.h"
+#include "db/ResBuf.h"
+#include "dxf/TableBlock.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <sstream>
 #include <string>
 
-#include "DxfDocument.h"
+#include "dxf/DxfDocument.h"
 
 namespace dxftest {
 

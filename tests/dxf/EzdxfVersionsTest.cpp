@@ -3,10 +3,10 @@
 // same entities, layers, texts and extended data, and a clean audit.
 #include <gtest/gtest.h>
 
-#include "DxfReader.h"
+#include "dxf/DxfReader.h"
 #include "DxfTestUtil.h"
-#include "DxfWriter.h"
-#include "EntityCodec.h"
+#include "dxf/DxfWriter.h"
+#include "dxf/EntityCodec.h"
 
 using namespace platform::dxf;
 

@@ -6,12 +6,12 @@
 #include <array>
 #include <cmath>
 
-#include "AcadTable.h"
-#include "DxfReader.h"
+#include "dxf/AcadTable.h"
+#include "dxf/DxfReader.h"
 #include "DxfTestUtil.h"
-#include "DxfWriter.h"
-#include "EntityCodec.h"
-#include "TableBlock.h"
+#include "dxf/DxfWriter.h"
+#include "dxf/EntityCodec.h"
+#include "dxf/TableBlock.h"
 
 using namespace platform::dxf;
 using dxftest::Fixture;

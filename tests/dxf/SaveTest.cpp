@@ -5,10 +5,10 @@
 #include <filesystem>
 #include <sys/stat.h>
 
-#include "DxfReader.h"
-#include "DxfTemplate.h"
+#include "dxf/DxfReader.h"
+#include "dxf/DxfTemplate.h"
 #include "DxfTestUtil.h"
-#include "DxfWriter.h"
+#include "dxf/DxfWriter.h"
 
 using namespace platform::dxf;
 namespace fs = std::filesystem;

@@ -2,8 +2,8 @@
 // not know, comments; all come back as they were.
 #include <gtest/gtest.h>
 
-#include "DxfReader.h"
-#include "DxfWriter.h"
+#include "dxf/DxfReader.h"
+#include "dxf/DxfWriter.h"
 
 using namespace platform::dxf;
 

@@ -1,12 +1,12 @@
 // The ACAD_TABLE codec on its own, and a new drawing holding a linked table, checked by ezdxf.
 #include <gtest/gtest.h>
 
-#include "AcadTable.h"
-#include "DxfReader.h"
-#include "DxfTemplate.h"
+#include "dxf/AcadTable.h"
+#include "dxf/DxfReader.h"
+#include "dxf/DxfTemplate.h"
 #include "DxfTestUtil.h"
-#include "DxfWriter.h"
-#include "TableBlock.h"
+#include "dxf/DxfWriter.h"
+#include "dxf/TableBlock.h"
 
 using namespace platform::dxf;
 

@@ -2,8 +2,8 @@
 // byte order marks and CRLF line ends; and they are written so they read back the same.
 #include <gtest/gtest.h>
 
-#include "DxfReader.h"
-#include "DxfWriter.h"
+#include "dxf/DxfReader.h"
+#include "dxf/DxfWriter.h"
 
 using namespace platform::dxf;
 

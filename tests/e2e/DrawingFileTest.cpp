@@ -7,12 +7,12 @@
 #include <map>
 #include <string>
 
-#include "DbDatabase.h"
-#include "DbTable.h"
-#include "DrawingIo.h"
-#include "DxfReader.h"
-#include "ResBuf.h"
-#include "Utf8.h"
+#include "db/DbDatabase.h"
+#include "db/DbTable.h"
+#include "dxf/DrawingIo.h"
+#include "dxf/DxfReader.h"
+#include "db/ResBuf.h"
+#include "text/Utf8.h"
 #include "testing/TempDir.h"
 
 namespace {

@@ -9,7 +9,7 @@
 #include <filesystem>
 #include <string>
 
-#include "DrawingIo.h"
+#include "dxf/DrawingIo.h"
 #include "testing/PseudoTerminal.h"
 #include "testing/TempDir.h"
 

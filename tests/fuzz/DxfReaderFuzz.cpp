@@ -4,11 +4,11 @@
 #include <cstdint>
 #include <string_view>
 
-#include "AcadTable.h"
-#include "DxfReader.h"
-#include "DxfWriter.h"
-#include "EntityCodec.h"
-#include "TableBlock.h"
+#include "dxf/AcadTable.h"
+#include "dxf/DxfReader.h"
+#include "dxf/DxfWriter.h"
+#include "dxf/EntityCodec.h"
+#include "dxf/TableBlock.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace platform::dxf;

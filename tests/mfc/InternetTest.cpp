@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "Internet.h"
+#include "mfc/Internet.h"
 #include "testing/LocalHttpServer.h"
 #include "testing/TempDir.h"
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "Afx.h"
-#include "Utf8.h"
-#include "WideFormat.h"
+#include "mfc/Afx.h"
+#include "text/Utf8.h"
+#include "mfc/WideFormat.h"
 
 TEST(CStringFormat, WideArgumentsFollowWindowsConventions) {
     CString s;

@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "Console.h"
-#include "Utf8.h"
+#include "editor/Console.h"
+#include "text/Utf8.h"
 #include "catalogue/ConnectStringTable.h"
 #include "catalogue/DatabasePtrArray.h"
 #include "engine/CellGrid.h"

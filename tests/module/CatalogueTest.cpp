@@ -11,10 +11,10 @@
 #include <memory>
 #include <string>
 
-#include "ConnectString.h"
-#include "Console.h"
-#include "DocManager.h"
-#include "Utf8.h"
+#include "access/ConnectString.h"
+#include "editor/Console.h"
+#include "runtime/DocManager.h"
+#include "text/Utf8.h"
 #include "app/PreviewCommand.h"
 #include "catalogue/ConnectStringTable.h"
 #include "catalogue/DatabasePtrArray.h"

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "Console.h"
-#include "DrawingDatabase.h"
-#include "Editor.h"
+#include "editor/Console.h"
+#include "db/DrawingDatabase.h"
+#include "editor/Editor.h"
 
 struct TestDrawing {
     std::shared_ptr<AcDbDatabase> db = platform::NewDrawingDatabase();

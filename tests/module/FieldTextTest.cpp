@@ -6,9 +6,9 @@
 #include <filesystem>
 #include <fstream>
 
-#include "Ado.h"
-#include "Console.h"
-#include "Utf8.h"
+#include "ado/Ado.h"
+#include "editor/Console.h"
+#include "text/Utf8.h"
 #include "data/ADODatabase.h"
 #include "data/ADOError.h"
 #include "data/ADORecordset.h"

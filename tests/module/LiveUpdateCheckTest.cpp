@@ -3,7 +3,7 @@
 #include <chrono>
 #include <map>
 
-#include "Utf8.h"
+#include "text/Utf8.h"
 #include "testing/LocalHttpServer.h"
 #include "testing/TempDir.h"
 #include "ui/LiveUpdateCheck.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "RegistryData.h"
+#include "win/RegistryData.h"
 #include "support/Registry.h"
 #include "testing/TempDir.h"
 

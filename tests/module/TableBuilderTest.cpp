@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "DrawingFixture.h"
-#include "EntityList.h"
+#include "editor/EntityList.h"
 #include "engine/TableBuilder.h"
 #include "engine/TableLinkIO.h"
 

@@ -11,11 +11,11 @@
 
 #include "../dxf/DxfTestUtil.h"
 #include "DrawingFixture.h"
-#include "AcadTable.h"
-#include "DrawingIo.h"
-#include "DxfReader.h"
-#include "DxfWriter.h"
-#include "TableBlock.h"
+#include "dxf/AcadTable.h"
+#include "dxf/DrawingIo.h"
+#include "dxf/DxfReader.h"
+#include "dxf/DxfWriter.h"
+#include "dxf/TableBlock.h"
 #include "engine/TableBuilder.h"
 #include "engine/TableLink.h"
 

@@ -5,9 +5,9 @@
 #include <filesystem>
 #include <stdlib.h>
 
-#include "DocManager.h"
+#include "runtime/DocManager.h"
 #include "DrawingFixture.h"
-#include "Utf8.h"
+#include "text/Utf8.h"
 #include "app/VeloCommands.h"
 #include "app/VelloriaApp.h"
 #include "catalogue/ConnectStringTable.h"

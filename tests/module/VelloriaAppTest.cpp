@@ -2,12 +2,12 @@
 
 #include <cstdio>
 
-#include "CommandStack.h"
-#include "Commands.h"
-#include "Console.h"
-#include "Menus.h"
-#include "ModuleFile.h"
-#include "Utf8.h"
+#include "editor/CommandStack.h"
+#include "editor/Commands.h"
+#include "editor/Console.h"
+#include "runtime/Menus.h"
+#include "win/ModuleFile.h"
+#include "text/Utf8.h"
 #include "app/MenuLoad.h"
 #include "app/VelloriaApp.h"
 #include "catalogue/ConnectStringTable.h"

@@ -5,12 +5,12 @@
 #include <filesystem>
 #include <string>
 
-#include "Console.h"
-#include "DialogSession.h"
-#include "DocManager.h"
-#include "DrawingDatabase.h"
-#include "Editor.h"
-#include "WinRegistry.h"
+#include "editor/Console.h"
+#include "mfcui/DialogSession.h"
+#include "runtime/DocManager.h"
+#include "db/DrawingDatabase.h"
+#include "editor/Editor.h"
+#include "win/WinRegistry.h"
 #include "catalogue/ConnectStringTable.h"
 #include "catalogue/DatabasePtrArray.h"
 #include "support/Registry.h"

@@ -8,8 +8,8 @@
 #include <filesystem>
 #include <string>
 
-#include "Ado.h"
-#include "Utf8.h"
+#include "ado/Ado.h"
+#include "text/Utf8.h"
 #include "testing/TempDir.h"
 
 namespace {

@@ -11,8 +11,8 @@
 #include <filesystem>
 #include <string>
 
-#include "DrawingIo.h"
-#include "ResBuf.h"
+#include "dxf/DrawingIo.h"
+#include "db/ResBuf.h"
 #include "security/LinkedDrawing.h"
 #include "testing/TempDir.h"
 

@@ -1,6 +1,6 @@
 // The framework's dialog part: templates found only in the current resources, member
 // exchange whose failed validation keeps the dialog open, the presenter's end of input.
-#include "Controls.h"
+#include "mfcui/Controls.h"
 #include "UiFixture.h"
 
 using namespace ui_test;

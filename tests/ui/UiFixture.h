@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "Console.h"
-#include "DialogSession.h"
-#include "DocManager.h"
-#include "WinRegistry.h"
+#include "editor/Console.h"
+#include "mfcui/DialogSession.h"
+#include "runtime/DocManager.h"
+#include "win/WinRegistry.h"
 #include "catalogue/ConnectStringTable.h"
 #include "catalogue/DatabasePtrArray.h"
 #include "support/Registry.h"

@@ -2,11 +2,11 @@
 
 #include <string>
 
-#include "LastError.h"
-#include "ModuleFile.h"
-#include "ShellExecute.h"
-#include "ShellPath.h"
-#include "Console.h"
+#include "win/LastError.h"
+#include "win/ModuleFile.h"
+#include "runtime/ShellExecute.h"
+#include "win/ShellPath.h"
+#include "editor/Console.h"
 #include "testing/TempDir.h"
 
 namespace {

@@ -3,9 +3,9 @@
 
 #include <string>
 
-#include "HostPath.h"
-#include "ShellPath.h"
-#include "String.h"
+#include "win/HostPath.h"
+#include "win/ShellPath.h"
+#include "mfc/String.h"
 #include "testing/TempDir.h"
 
 namespace {

@@ -7,9 +7,9 @@
 #include <cstring>
 #include <string>
 
-#include "RegistryData.h"
-#include "RegistryStore.h"
-#include "WinRegistry.h"
+#include "win/RegistryData.h"
+#include "win/RegistryStore.h"
+#include "win/WinRegistry.h"
 #include "testing/TempDir.h"
 
 namespace {

@@ -1,0 +1,657 @@
+#include "access/AccessEngine.h"
+
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstring>
+#include <optional>
+#include <set>
+
+#include "access/AccessErrors.h"
+#include "access/AccessHeader.h"
+#include "access/AccessSql.h"
+#include "win/HostPath.h"
+#include "access/SqliteText.h"
+#include "mfc/String.h"
+#include "text/Utf8.h"
+
+namespace platform::access {
+namespace {
+
+using sqlite_text::LowerAscii;
+using sqlite_text::Quoted;
+using sqlite_text::StatementGuard;
+
+// Declared types of the SQLite copies: the affinity SQLite needs, and the Access type.
+const char* DeclaredType(int accessType) {
+    switch (accessType) {
+    case mdb::kBool: return "INT_BOOL";
+    case mdb::kByte: return "INT_BYTE";
+    case mdb::kInt: return "INT_SHORT";
+    case mdb::kLong: return "INT_LONG";
+    case mdb::kComplex: return "TEXT_COMPLEX COLLATE access_text";  // the text of its values
+    case mdb::kBigInt: return "INT_BIGINT";
+    case mdb::kMoney: return "REAL_CURRENCY";
+    case mdb::kFloat: return "REAL_SINGLE";
+    case mdb::kDouble: return "DOUBLE";
+    case mdb::kDateTime: return "REAL_DATETIME";
+    case mdb::kNumeric: return "REAL_DECIMAL";
+    case mdb::kMemo: return "TEXT_MEMO COLLATE access_text";
+    case mdb::kRepId: return "TEXT_GUID";
+    case mdb::kBinary: return "BLOB_BINARY";
+    case mdb::kOle: return "BLOB_OLE";
+    default: return "TEXT COLLATE access_text";
+    }
+}
+
+// UTF-8 to a BSTR; a malformed byte becomes U+FFFD.
+BSTR Utf8ToBstr(const unsigned char* s, int n) {
+    thread_local std::wstring buffer;
+    buffer.clear();
+    buffer.reserve(static_cast<size_t>(n));
+    for (int i = 0; i < n;) {
+        const unsigned char c = s[i];
+        if (c < 0x80) {
+            buffer.push_back(c);
+            ++i;
+            continue;
+        }
+        const int extra = c >= 0xF8 ? -1 : c >= 0xF0 ? 3 : c >= 0xE0 ? 2 : c >= 0xC0 ? 1 : -1;
+        std::uint32_t cp = extra > 0 ? (c & (0x3Fu >> extra)) : 0;
+        bool ok = extra > 0 && i + extra <= n - 1;
+        for (int k = 1; ok && k <= extra; ++k) {
+            if ((s[i + k] & 0xC0) != 0x80) ok = false;
+            else cp = (cp << 6) | (s[i + k] & 0x3Fu);
+        }
+        if (!ok) {
+            buffer.push_back(0xFFFD);
+            ++i;
+            continue;
+        }
+        buffer.push_back(static_cast<wchar_t>(cp));
+        i += extra + 1;
+    }
+    return SysAllocStringLen(buffer.data(), static_cast<UINT>(buffer.size()));
+}
+
+struct ColumnPlan {
+    int accessType = 0;  // 0: computed, typed by its values
+    int scale = 0;
+    bool calculated = false;  // a calculated column: each Decimal value has a scale of its own
+    ValueType computed = ValueType::Unknown;  // a saved query's column: the type of its expression
+};
+
+DECIMAL DecimalFrom(double value, int scale) {
+    DECIMAL dec{};
+    dec.scale = static_cast<BYTE>(std::clamp(scale, 0, 28));
+    double scaled = std::fabs(value) * std::pow(10.0, dec.scale);
+    // 96-bit magnitude from a double: split into 32-bit words.
+    scaled = std::nearbyint(scaled);
+    const double two32 = 4294967296.0;
+    const double hi = std::floor(scaled / (two32 * two32));
+    const double rest = scaled - hi * two32 * two32;
+    dec.Hi32 = static_cast<std::uint32_t>(hi);
+    dec.Mid32 = static_cast<std::uint32_t>(std::floor(rest / two32));
+    dec.Lo32 = static_cast<std::uint32_t>(rest - std::floor(rest / two32) * two32);
+    dec.sign = value < 0 ? DECIMAL_NEG : 0;
+    return dec;
+}
+
+void SetVariant(VARIANT& v, sqlite3_stmt* stmt, int i, const ColumnPlan& plan) {
+    const int storage = sqlite3_column_type(stmt, i);
+    if (storage == SQLITE_NULL) {
+        v.vt = VT_NULL;
+        return;
+    }
+    switch (plan.accessType) {
+    case mdb::kBool:
+        v.vt = VT_BOOL;
+        v.boolVal = sqlite3_column_int64(stmt, i) ? VARIANT_TRUE : VARIANT_FALSE;
+        return;
+    case mdb::kByte:
+        v.vt = VT_UI1;
+        v.bVal = static_cast<BYTE>(sqlite3_column_int(stmt, i));
+        return;
+    case mdb::kInt:
+        v.vt = VT_I2;
+        v.iVal = static_cast<SHORT>(sqlite3_column_int(stmt, i));
+        return;
+    case mdb::kLong:
+        v.vt = VT_I4;
+        v.lVal = sqlite3_column_int(stmt, i);
+        return;
+    case mdb::kBigInt:
+        v.vt = VT_I8;
+        v.llVal = sqlite3_column_int64(stmt, i);
+        return;
+    case mdb::kMoney:
+        v.vt = VT_CY;
+        v.cyVal.int64 = std::llround(sqlite3_column_double(stmt, i) * 10000.0);
+        return;
+    case mdb::kFloat:
+        v.vt = VT_R4;
+        v.fltVal = static_cast<float>(sqlite3_column_double(stmt, i));
+        return;
+    case mdb::kDouble:
+        v.vt = VT_R8;
+        v.dblVal = sqlite3_column_double(stmt, i);
+        return;
+    case mdb::kDateTime:
+        v.vt = VT_DATE;
+        v.date = sqlite3_column_double(stmt, i);
+        return;
+    case mdb::kNumeric: {
+        const double value = sqlite3_column_double(stmt, i);
+        int scale = plan.scale;
+        if (plan.calculated && value != 0 && std::isfinite(value)) scale = std::clamp(14 - static_cast<int>(std::floor(std::log10(std::fabs(value)))), 0, 28);
+        v.decVal = DecimalFrom(value, scale);
+        v.vt = VT_DECIMAL;
+        return;
+    }
+    default: break;
+    }
+    // Computed values carry their Access type as a subtype of the value.
+    const unsigned subtype = sqlite3_value_subtype(sqlite3_column_value(stmt, i));
+    if (plan.accessType == 0 && (storage == SQLITE_INTEGER || storage == SQLITE_FLOAT)) {
+        ColumnPlan typed;
+        if (subtype == kSubtypeCurrency || plan.computed == ValueType::Currency) typed.accessType = mdb::kMoney;
+        else if (subtype == kSubtypeDate || plan.computed == ValueType::Date) typed.accessType = mdb::kDateTime;
+        else if (subtype == kSubtypeBool || plan.computed == ValueType::Bool) typed.accessType = mdb::kBool;
+        else if (plan.computed == ValueType::Double) typed.accessType = mdb::kDouble;
+        if (typed.accessType) return SetVariant(v, stmt, i, typed);
+    }
+    // Text and binary columns, and computed values: the value's own type.
+    switch (storage) {
+    case SQLITE_INTEGER: {
+        const sqlite3_int64 n = sqlite3_column_int64(stmt, i);
+        if (n >= INT32_MIN && n <= INT32_MAX) {
+            v.vt = VT_I4;
+            v.lVal = static_cast<LONG>(n);
+        } else {
+            v.vt = VT_I8;
+            v.llVal = n;
+        }
+        return;
+    }
+    case SQLITE_FLOAT:
+        v.vt = VT_R8;
+        v.dblVal = sqlite3_column_double(stmt, i);
+        return;
+    case SQLITE_BLOB: {
+        const int n = sqlite3_column_bytes(stmt, i);
+        const void* data = sqlite3_column_blob(stmt, i);
+        v.parray = SafeArrayCreateVector(VT_UI1, 0, static_cast<ULONG>(n));
+        if (n && data) std::memcpy(v.parray->pvData, data, static_cast<size_t>(n));
+        v.vt = VT_ARRAY | VT_UI1;
+        return;
+    }
+    default: {
+        const unsigned char* text = sqlite3_column_text(stmt, i);
+        v.bstrVal = Utf8ToBstr(text, sqlite3_column_bytes(stmt, i));
+        v.vt = VT_BSTR;
+        return;
+    }
+    }
+}
+
+void Describe(ResultColumn& column, const mdb::Column& source, bool jet3) {
+    long attributes = adFldUpdatable | adFldUnknownUpdatable | adFldIsNullable | adFldMayBeNull;
+    switch (source.type) {
+    case mdb::kBool: column.type = adBoolean; column.definedSize = 2; attributes = adFldUpdatable | adFldUnknownUpdatable; break;
+    case mdb::kByte: column.type = adUnsignedTinyInt; column.definedSize = 1; break;
+    case mdb::kInt: column.type = adSmallInt; column.definedSize = 2; break;
+    case mdb::kLong: column.type = adInteger; column.definedSize = 4; break;
+    case mdb::kComplex: column.type = adVarWChar; column.definedSize = 255; break;
+    case mdb::kBigInt: column.type = adBigInt; column.definedSize = 8; break;
+    case mdb::kMoney: column.type = adCurrency; column.definedSize = 8; break;
+    case mdb::kFloat: column.type = adSingle; column.definedSize = 4; break;
+    case mdb::kDouble: column.type = adDouble; column.definedSize = 8; break;
+    case mdb::kDateTime: column.type = adDate; column.definedSize = 8; break;
+    case mdb::kNumeric: column.type = adNumeric; column.definedSize = 19; break;
+    case mdb::kRepId: column.type = adGUID; column.definedSize = 16; break;
+    case mdb::kText: column.type = adVarWChar; column.definedSize = jet3 ? source.size : source.size / 2; break;
+    case mdb::kMemo: column.type = adLongVarWChar; column.definedSize = 536870910; attributes |= adFldLong; break;
+    case mdb::kBinary: column.type = adVarBinary; column.definedSize = source.size; break;
+    case mdb::kOle: column.type = adLongVarBinary; column.definedSize = 1073741823; attributes |= adFldLong; break;
+    default: column.type = adVarWChar; column.definedSize = 255; break;
+    }
+    if (source.fixed) attributes |= adFldFixed;
+    column.attributes = attributes;
+}
+
+void DescribeComputed(ResultColumn& column, const _variant_t* firstValue) {
+    column.attributes = adFldIsNullable | adFldMayBeNull;
+    switch (firstValue ? firstValue->vt : static_cast<VARTYPE>(VT_BSTR)) {
+    case VT_CY: column.type = adCurrency; column.definedSize = 8; column.attributes |= adFldFixed; break;
+    case VT_DATE: column.type = adDate; column.definedSize = 8; column.attributes |= adFldFixed; break;
+    case VT_BOOL: column.type = adBoolean; column.definedSize = 2; column.attributes |= adFldFixed; break;
+    case VT_I4: column.type = adInteger; column.definedSize = 4; column.attributes |= adFldFixed; break;
+    case VT_I8: column.type = adBigInt; column.definedSize = 8; column.attributes |= adFldFixed; break;
+    case VT_R8: column.type = adDouble; column.definedSize = 8; column.attributes |= adFldFixed; break;
+    case VT_ARRAY | VT_UI1: column.type = adLongVarBinary; column.definedSize = 1073741823; column.attributes |= adFldLong; break;
+    default: column.type = adVarWChar; column.definedSize = 255; break;
+    }
+}
+
+// Stops a statement that runs past its time: SQLite calls the handler every few thousand
+// steps of the statement's program, which then ends with SQLITE_INTERRUPT.
+class StatementClock {
+public:
+    StatementClock(sqlite3* db, long seconds) : m_db(db) {
+        if (seconds <= 0) return;
+        m_deadline = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
+        sqlite3_progress_handler(db, 4000, &StatementClock::Tick, this);
+    }
+    ~StatementClock() { sqlite3_progress_handler(m_db, 0, nullptr, nullptr); }
+    StatementClock(const StatementClock&) = delete;
+    StatementClock& operator=(const StatementClock&) = delete;
+    bool Expired() const { return m_expired; }
+
+private:
+    static int Tick(void* self) {
+        auto* clock = static_cast<StatementClock*>(self);
+        clock->m_expired = std::chrono::steady_clock::now() >= clock->m_deadline;
+        return clock->m_expired ? 1 : 0;
+    }
+    sqlite3* m_db;
+    std::chrono::steady_clock::time_point m_deadline;
+    bool m_expired = false;
+};
+
+// What one row of values holds in memory, roughly: the values and what they point to.
+size_t RowBytes(const _variant_t* row, int count) {
+    size_t bytes = static_cast<size_t>(count) * sizeof(_variant_t);
+    for (int i = 0; i < count; ++i) {
+        if (row[i].vt == VT_BSTR && row[i].bstrVal) bytes += SysStringLen(row[i].bstrVal) * sizeof(wchar_t) + 16;
+        else if (row[i].vt == (VT_ARRAY | VT_UI1) && row[i].parray) bytes += row[i].parray->rgsabound[0].cElements + 32;
+    }
+    return bytes;
+}
+
+// The column names of a table of the catalogue; none when it has no such table.
+std::vector<std::string> ColumnNames(const mdb::Catalog& catalog, std::string_view table) {
+    std::vector<std::string> names;
+    for (const auto& t : catalog.tables)
+        if (t.name == table)
+            for (const auto& c : t.columns) names.push_back(c.name);
+    return names;
+}
+
+// The database password, checked as the engine checks it before it reads anything else; a
+// file whose pages are encrypted cannot be read at all.
+void CheckPassword(const ConnectTarget& target, const std::string& hostPath) {
+    const std::optional<FileHeader> header = ReadFileHeader(hostPath);
+    if (!header) return;  // not an Access header: the catalogue read says what it is
+    if (header->encrypted) RaiseEncryptedFile(target.route, target.database, header->encryption);
+    if (!PasswordMatches(*header, target.password)) RaiseInvalidPassword(target.route);
+}
+
+}  // namespace
+
+std::shared_ptr<Database> Database::Open(const ConnectTarget& target) {
+    std::shared_ptr<Database> db(new Database());
+    db->m_route = target.route;
+    db->m_displayPath = target.database;
+    db->m_hostPath = ToHostPath(target.database);
+    if (target.database.empty()) RaiseFileNotFound(target.route, target.database);
+    CheckPassword(target, db->m_hostPath);
+    // The catalogue tables behind saved queries, linked tables and complex columns come in the
+    // same read as the catalogue; when they do not read, the file opens without them.
+    std::optional<SavedQueryCollector> collector;
+    std::optional<CatalogObjects> objects;
+    const auto onSystemRow = [&](size_t table, const std::vector<mdb::Value>& row) {
+        if (!collector) {
+            const auto objectColumns = ColumnNames(db->m_catalog, "MSysObjects");
+            collector.emplace(objectColumns, ColumnNames(db->m_catalog, "MSysQueries"));
+            objects.emplace(objectColumns, ColumnNames(db->m_catalog, "MSysComplexColumns"));
+        }
+        if (table < 2) collector->OnRow(table, row);
+        if (table == 0) objects->OnObjectRow(row);
+        if (table == 2) objects->OnComplexRow(row);
+    };
+    bool savedRowsRead = false;
+    const mdb::Status status = mdb::ReadCatalog(db->m_hostPath, db->m_catalog, {"MSysObjects", "MSysQueries", "MSysComplexColumns"}, onSystemRow,
+                                                &savedRowsRead);
+    if (!savedRowsRead) collector.reset(), objects.reset();
+    switch (status) {
+    case mdb::Status::Ok: break;
+    case mdb::Status::NotFound: RaiseFileNotFound(target.route, target.database);
+    case mdb::Status::NotAccess: RaiseNotAccessFile(target.route, target.database);
+    case mdb::Status::Damaged: RaiseDamagedFile(target.route, target.database);
+    }
+    if (sqlite3_open_v2(":memory:", &db->m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr) != SQLITE_OK)
+        RaiseEngineError(target.route, L"Not enough memory resources are available to complete this operation.");
+    // "..." is a name, never text that SQLite guesses at.
+    sqlite3_db_config(db->m_db, SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
+    sqlite3_db_config(db->m_db, SQLITE_DBCONFIG_DQS_DDL, 0, nullptr);
+    RegisterAccessFunctions(db->m_db);
+    db->m_policy = std::make_unique<ReadOnlyPolicy>(db->m_db);
+    const ReadOnlyPolicy::Trusted building(*db->m_policy);
+    db->CreateTables(objects ? objects->Links() : std::vector<LinkedTable>{}, objects ? objects->ComplexColumns() : std::vector<ComplexColumn>{});
+    std::vector<SavedQuery> saved;
+    if (collector && collector->Usable() && !ColumnNames(db->m_catalog, "MSysObjects").empty() &&
+        !ColumnNames(db->m_catalog, "MSysQueries").empty())
+        saved = collector->TakeQueries();
+    db->CreateViews(saved);
+    return db;
+}
+
+Database::~Database() {
+    m_policy.reset();
+    if (m_db) sqlite3_close_v2(m_db);
+}
+
+void Database::CreateTables(const std::vector<LinkedTable>& links, const std::vector<ComplexColumn>& complex) {
+    m_tables.reserve(m_catalog.tables.size());
+    std::vector<std::pair<std::string, mdb::Catalog>> linkedCatalogs;  // each linked file is read once
+    for (const auto& table : m_catalog.tables) {
+        TableState state;
+        state.definition = table;
+        state.sourcePath = m_hostPath;
+        state.sourceName = table.name;
+        if (table.kind == mdb::TableKind::Linked) {
+            const auto link = std::find_if(links.begin(), links.end(), [&](const LinkedTable& l) { return l.name == table.name; });
+            if (link != links.end()) ResolveLink(state, *link, linkedCatalogs);
+            else state.linkStatus = mdb::Status::NotFound;
+        }
+        for (const auto& c : complex)
+            if (c.table == table.name && table.kind != mdb::TableKind::Linked)
+                for (size_t k = 0; k < table.columns.size(); ++k)
+                    if (table.columns[k].name == c.column && table.columns[k].type == mdb::kComplex) state.complex.emplace_back(k, c.flatTable);
+        const auto& columns = state.definition.columns;
+        if (!columns.empty() && state.linkStatus == mdb::Status::Ok && !state.linkedTableMissing) {
+            std::string sql = "CREATE TABLE " + Quoted(table.name) + " (";
+            for (size_t c = 0; c < columns.size(); ++c) {
+                if (c) sql += ", ";
+                sql += Quoted(columns[c].name) + " " + DeclaredType(columns[c].type);
+            }
+            sql += ")";
+            state.created = sqlite3_exec(m_db, sql.c_str(), nullptr, nullptr, nullptr) == SQLITE_OK;
+        }
+        m_byName.emplace(LowerAscii(table.name), m_tables.size());
+        m_tables.push_back(std::move(state));
+    }
+}
+
+void Database::ResolveLink(TableState& state, const LinkedTable& link, std::vector<std::pair<std::string, mdb::Catalog>>& read) {
+    state.linkedFile = ResolveLinkedFile(m_displayPath, link.database);
+    state.sourcePath = ToHostPath(state.linkedFile);
+    state.sourceName = link.foreignName;
+    auto cached = std::find_if(read.begin(), read.end(), [&](const auto& entry) { return entry.first == state.sourcePath; });
+    if (cached == read.end()) {
+        mdb::Catalog catalog;
+        state.linkStatus = mdb::ReadCatalog(state.sourcePath, catalog);
+        if (state.linkStatus != mdb::Status::Ok) return;
+        cached = read.insert(read.end(), {state.sourcePath, std::move(catalog)});
+    }
+    for (const auto& table : cached->second.tables) {
+        if (table.kind == mdb::TableKind::Linked || LowerAscii(table.name) != LowerAscii(link.foreignName)) continue;
+        state.definition.columns = table.columns;
+        state.sourceName = table.name;
+        return;
+    }
+    state.linkedTableMissing = true;
+}
+
+void Database::RaiseLinkError(const TableState& table) {
+    // The linked file is named as the link stores it, resolved: the user's own path.
+    switch (table.linkStatus) {
+    case mdb::Status::Ok: break;
+    case mdb::Status::NotFound: RaiseFileNotFound(m_route, table.linkedFile.empty() ? FromUtf8(table.definition.name) : table.linkedFile);
+    case mdb::Status::NotAccess: RaiseNotAccessFile(m_route, table.linkedFile);
+    case mdb::Status::Damaged: RaiseDamagedFile(m_route, table.linkedFile);
+    }
+    RaiseNoTable(m_route, FromUtf8(table.sourceName));
+}
+
+Database::TableState* Database::FindTable(std::string_view sqliteName) {
+    const auto it = m_byName.find(LowerAscii(sqliteName));
+    return it == m_byName.end() ? nullptr : &m_tables[it->second];
+}
+
+void Database::Load(TableState& table) {
+    if (table.loaded || !table.created) return;
+    const ReadOnlyPolicy::Trusted loading(*m_policy);
+    const auto& columns = table.definition.columns;
+    std::string sql = "INSERT INTO " + Quoted(table.definition.name) + " VALUES (";
+    for (size_t c = 0; c < columns.size(); ++c) sql += c ? ",?" : "?";
+    sql += ")";
+    StatementGuard insert;
+    if (sqlite3_prepare_v2(m_db, sql.c_str(), -1, &insert.stmt, nullptr) != SQLITE_OK) RaiseEngineError(m_route, FromUtf8(sqlite3_errmsg(m_db)));
+    // The values of complex columns come from their hidden tables, read first in the same go.
+    std::vector<std::pair<std::string, size_t>> reads;
+    std::vector<ComplexValues> complex(table.complex.size());
+    std::vector<long> complexOf(columns.size(), -1);  // column -> its entry in complex
+    for (size_t k = 0; k < table.complex.size(); ++k) {
+        const auto& [column, flatName] = table.complex[k];
+        const auto flat = std::find_if(m_catalog.tables.begin(), m_catalog.tables.end(), [&](const mdb::Table& t) { return t.name == flatName; });
+        complexOf[column] = static_cast<long>(k);
+        if (flat == m_catalog.tables.end() || !complex[k].Prepare(flat->columns)) continue;
+        reads.emplace_back(flat->name, flat->columns.size());
+    }
+    const size_t own = reads.size();
+    reads.emplace_back(table.sourceName, columns.size());
+    sqlite3_exec(m_db, "BEGIN", nullptr, nullptr, nullptr);
+    size_t skipped = 0;
+    const mdb::Status status = mdb::ReadRowsOfTables(table.sourcePath, reads, [&](size_t which, const std::vector<mdb::Value>& row) {
+        if (which < own) {
+            for (size_t k = 0; k < complex.size(); ++k)
+                if (table.complex[k].second == reads[which].first) complex[k].OnFlatRow(row);
+            return;
+        }
+        for (size_t c = 0; c < row.size(); ++c) {
+            const int p = static_cast<int>(c) + 1;
+            const mdb::Value& v = row[c];
+            if (complexOf[c] >= 0) {
+                const std::string* text = complex[static_cast<size_t>(complexOf[c])].TextOf(v.kind == mdb::Value::Int ? v.i : -1);
+                if (text) sqlite3_bind_text(insert.stmt, p, text->data(), static_cast<int>(text->size()), SQLITE_TRANSIENT);
+                else sqlite3_bind_null(insert.stmt, p);
+                continue;
+            }
+            switch (v.kind) {
+            case mdb::Value::Null: sqlite3_bind_null(insert.stmt, p); break;
+            case mdb::Value::Int:
+                if (columns[c].type == mdb::kMoney) sqlite3_bind_double(insert.stmt, p, static_cast<double>(v.i) / 10000.0);
+                else sqlite3_bind_int64(insert.stmt, p, v.i);
+                break;
+            case mdb::Value::Real: sqlite3_bind_double(insert.stmt, p, v.d); break;
+            case mdb::Value::Text: sqlite3_bind_text(insert.stmt, p, v.bytes.data(), static_cast<int>(v.bytes.size()), SQLITE_TRANSIENT); break;
+            case mdb::Value::Blob: sqlite3_bind_blob(insert.stmt, p, v.bytes.data(), static_cast<int>(v.bytes.size()), SQLITE_TRANSIENT); break;
+            }
+        }
+        sqlite3_step(insert.stmt);
+        sqlite3_reset(insert.stmt);
+    }, &skipped);
+    if (status != mdb::Status::Ok || skipped) {
+        sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
+        const std::wstring file = table.linkedFile.empty() ? m_displayPath : table.linkedFile;
+        if (status == mdb::Status::NotFound) RaiseFileNotFound(m_route, file);
+        // Rows of a damaged page are not left out quietly: a table without them is not the table.
+        if (status == mdb::Status::Ok) RaiseDamagedRows(m_route, file, FromUtf8(table.definition.name), skipped);
+        RaiseDamagedFile(m_route, file);
+    }
+    sqlite3_exec(m_db, "COMMIT", nullptr, nullptr, nullptr);
+    table.loaded = true;
+}
+
+void Database::RaiseRefused() {
+    // Changes to data are refused in Access's own words: the files are opened read-only.
+    if (m_policy->RefusedAWrite()) RaiseEngineError(m_route, L"Operation must use an updateable query.");
+    RaiseEngineError(m_route, L"The statement was refused: only reading the database's own tables and queries is allowed, and it uses " +
+                                  FromUtf8(m_policy->Refused()) + L".");
+}
+
+void Database::RaiseSqlError(std::wstring_view sql) {
+    const std::string message = sqlite3_errmsg(m_db);
+    auto after = [&](std::string_view prefix) { return FromUtf8(std::string_view(message).substr(prefix.size())); };
+    if (message.rfind("no such table: ", 0) == 0) {
+        std::wstring name = after("no such table: ");
+        if (name.rfind(L"main.", 0) == 0) name.erase(0, 5);
+        for (const auto& view : m_views)
+            if (!view.error.empty() && platform::CompareNoCase(FromUtf8(view.name), name) == 0) RaiseEngineError(m_route, view.error);
+        if (const TableState* table = FindTable(ToUtf8(name)); table && table->definition.kind == mdb::TableKind::Linked) RaiseLinkError(*table);
+        RaiseNoTable(m_route, name);
+    }
+    if (message.rfind("no such column: ", 0) == 0) RaiseMissingParameters(m_route, 1);
+    if (message.rfind("ambiguous column name: ", 0) == 0) RaiseAmbiguousField(m_route, after("ambiguous column name: "));
+    if (message == "incomplete input") RaiseIncompleteQuery(m_route);
+    if (message.rfind("unrecognized token: ", 0) == 0) RaiseSyntaxError(m_route, after("unrecognized token: "));
+    if (message.rfind("near \"", 0) == 0) {
+        const size_t close = message.find("\": syntax error");
+        if (close != std::string::npos) RaiseSyntaxError(m_route, FromUtf8(message.substr(6, close - 6)));
+    }
+    RaiseEngineError(m_route, FromUtf8(message));
+}
+
+ResultSet Database::Query(std::wstring_view sqlText, const StatementLimits& limits) {
+    try {
+        return Run(sqlText, limits);
+    } catch (const std::bad_alloc&) {
+        RaiseOutOfMemory(m_route);
+    }
+}
+
+ResultSet Database::Run(std::wstring_view sqlText, const StatementLimits& limits) {
+    if (std::wstring_view(sqlText).find_first_not_of(L" \t\r\n") == std::wstring_view::npos) RaiseNoCommand(m_route);
+    const Translation translation = Translate(ToUtf8(sqlText), m_route == Route::Odbc);
+    const std::string& sql = translation.sql;
+    if (sql.find_first_not_of(" \t\r\n") == std::string::npos) RaiseNoCommand(m_route);
+    StatementGuard statement;
+    const char* tail = nullptr;
+    m_policy->Reset();
+    const int rc = sqlite3_prepare_v2(m_db, sql.c_str(), static_cast<int>(sql.size()), &statement.stmt, &tail);
+    if (rc != SQLITE_OK && !m_policy->Refused().empty()) RaiseRefused();
+    if (rc != SQLITE_OK) RaiseSqlError(sqlText);
+    if (!statement.stmt) RaiseNoCommand(m_route);
+    if (tail && std::string_view(tail).find_first_not_of(" \t\r\n;") != std::string_view::npos)
+        _com_issue_errorex(DB_E_ERRORSINCOMMAND, m_route == Route::Odbc ? L"Microsoft OLE DB Provider for ODBC Drivers" : L"Microsoft Access Database Engine",
+                           m_route == Route::Odbc ? L"[Microsoft][ODBC Microsoft Access Driver] Characters found after end of SQL statement."
+                                                  : L"Characters found after end of SQL statement.");
+    // The policy refuses every change; this stays as a second line behind it.
+    if (!sqlite3_stmt_readonly(statement.stmt)) RaiseEngineError(m_route, L"Operation must use an updateable query.");
+    const std::set<std::string> reads = m_policy->TablesRead();
+    for (const auto& name : reads)
+        if (TableState* table = FindTable(name)) Load(*table);
+
+    ResultSet result;
+    const int count = sqlite3_column_count(statement.stmt);
+    std::vector<ColumnPlan> plans(static_cast<size_t>(count));
+    std::vector<std::string> origins(static_cast<size_t>(count));
+    result.columns.resize(static_cast<size_t>(count));
+    for (int i = 0; i < count; ++i) {
+        auto& column = result.columns[static_cast<size_t>(i)];
+        column.name = FromUtf8(sqlite3_column_name(statement.stmt, i));
+        const char* tableName = sqlite3_column_table_name(statement.stmt, i);
+        const char* originName = sqlite3_column_origin_name(statement.stmt, i);
+        if (tableName && originName) {
+            if (TableState* table = FindTable(tableName)) {
+                origins[static_cast<size_t>(i)] = table->definition.name;
+                for (const auto& source : table->definition.columns) {
+                    if (LowerAscii(source.name) == LowerAscii(originName)) {
+                        plans[static_cast<size_t>(i)] = {source.type, source.scale, source.calculated};
+                        Describe(column, source, m_catalog.jet3);
+                        break;
+                    }
+                }
+            }
+        }
+    }
+    // A computed column: the type of its expression, from the statement itself or from the
+    // saved query it is read through (a sort or a grouping loses the type a value carries).
+    for (int i = 0; i < count; ++i) {
+        auto& plan = plans[static_cast<size_t>(i)];
+        if (plan.accessType != 0) continue;
+        const std::string name = LowerAscii(ToUtf8(result.columns[static_cast<size_t>(i)].name));
+        for (const auto& [columnName, type] : translation.columns)
+            if (LowerAscii(columnName) == name && type != ValueType::Unknown) plan.computed = type;
+        if (plan.computed != ValueType::Unknown) continue;
+        const std::string lowerSql = LowerAscii(sql);
+        for (const auto& view : m_views) {
+            if (!view.created || lowerSql.find(LowerAscii(view.name)) == std::string::npos) continue;
+            for (const auto& [columnName, type] : view.columns)
+                if (LowerAscii(columnName) == name && type != ValueType::Unknown) plan.computed = type;
+        }
+    }
+    // Columns of the same name from different tables are told apart as Table.Column.
+    std::vector<bool> duplicate(static_cast<size_t>(count), false);
+    for (int i = 0; i < count; ++i)
+        for (int j = 0; j < count; ++j)
+            if (i != j && platform::CompareNoCase(result.columns[static_cast<size_t>(i)].name, result.columns[static_cast<size_t>(j)].name) == 0)
+                duplicate[static_cast<size_t>(i)] = true;
+    for (int i = 0; i < count; ++i) {
+        const auto k = static_cast<size_t>(i);
+        if (duplicate[k] && !origins[k].empty()) result.columns[k].name = FromUtf8(origins[k]) + L"." + result.columns[k].name;
+    }
+    // The limits hold from the first row on: loading the file's tables is not the statement's
+    // running time, and is bounded by the file.
+    const StatementClock clock(m_db, limits.seconds);
+    size_t bytes = 0;
+    for (;;) {
+        const int step = sqlite3_step(statement.stmt);
+        if (step == SQLITE_DONE) break;
+        if (step == SQLITE_INTERRUPT && clock.Expired()) RaiseTimeout(m_route, limits.seconds);
+        if (step != SQLITE_ROW) RaiseSqlError(sqlText);
+        if (limits.rows > 0 && static_cast<long long>(result.RowCount()) >= limits.rows) RaiseRowLimit(m_route, limits.rows);
+        _variant_t* row = result.AppendRow();
+        for (int i = 0; i < count; ++i) SetVariant(row[i], statement.stmt, i, plans[static_cast<size_t>(i)]);
+        if (limits.bytes > 0) {
+            bytes += RowBytes(row, count);
+            if (static_cast<long long>(bytes) > limits.bytes) RaiseMemoryLimit(m_route, limits.bytes);
+        }
+    }
+    for (int i = 0; i < count; ++i) {
+        if (plans[static_cast<size_t>(i)].accessType != 0) continue;
+        const _variant_t* first = nullptr;
+        for (size_t r = 0; r < result.RowCount() && !first; ++r) {
+            const _variant_t& v = result.At(r, static_cast<size_t>(i));
+            if (v.vt != VT_NULL) first = &v;
+        }
+        DescribeComputed(result.columns[static_cast<size_t>(i)], first);
+    }
+    return result;
+}
+
+ResultSet Database::Tables() const {
+    static const wchar_t* const kColumns[] = {L"TABLE_CATALOG", L"TABLE_SCHEMA", L"TABLE_NAME", L"TABLE_TYPE", L"TABLE_GUID",
+                                              L"DESCRIPTION", L"TABLE_PROPID", L"DATE_CREATED", L"DATE_MODIFIED"};
+    ResultSet result;
+    for (const wchar_t* name : kColumns) {
+        ResultColumn column;
+        column.name = name;
+        column.type = adVarWChar;
+        column.definedSize = 128;
+        column.attributes = adFldIsNullable | adFldMayBeNull;
+        result.columns.push_back(column);
+    }
+    result.columns[4].type = adGUID;
+    result.columns[6].type = adInteger;
+    result.columns[7].type = result.columns[8].type = adDate;
+    struct Row {
+        std::wstring name, type;
+    };
+    std::vector<Row> rows;
+    for (const auto& table : m_catalog.tables) {
+        const wchar_t* type = table.kind == mdb::TableKind::Linked ? L"LINK" : table.kind == mdb::TableKind::System ? L"SYSTEM TABLE" : L"TABLE";
+        rows.push_back({FromUtf8(table.name), type});
+    }
+    for (const auto& view : m_views)
+        if (view.listed) rows.push_back({FromUtf8(view.name), L"VIEW"});
+    // The provider lists the rowset ordered by type, then name.
+    std::stable_sort(rows.begin(), rows.end(), [](const Row& a, const Row& b) {
+        if (const int t = a.type.compare(b.type)) return t < 0;
+        return platform::CompareNoCase(a.name, b.name) < 0;
+    });
+    for (const auto& row : rows) {
+        _variant_t* cells = result.AppendRow();
+        for (size_t c = 0; c < result.columns.size(); ++c) {
+            if (c == 2) cells[c] = _variant_t(std::wstring_view(row.name));
+            else if (c == 3) cells[c] = _variant_t(std::wstring_view(row.type));
+            else cells[c] = _variant_t::Null();
+        }
+    }
+    return result;
+}
+
+}  // namespace platform::access

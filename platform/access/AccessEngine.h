@@ -1,0 +1,127 @@
+#pragma once
+// The Access engine behind a connection: the file's tables (read with libmdb, see
+// MdbReader.h) in an in-memory SQLite database, where the SQL runs. A table is loaded the
+// first time a statement reads it. Results come back whole, with every value typed as the
+// Access column it comes from.
+#include <memory>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "access/AccessSql.h"
+#include "access/CatalogObjects.h"
+#include "access/AdoTypes.h"
+#include "com/Bstr.h"
+#include "com/ComError.h"
+#include "com/Variant.h"
+#include "access/ConnectString.h"
+#include "access/MdbReader.h"
+#include "access/ReadOnlyPolicy.h"
+#include "access/SavedQueries.h"
+
+struct sqlite3;
+
+namespace platform::access {
+
+struct ResultColumn {
+    std::wstring name;
+    DataTypeEnum type = adVarWChar;
+    long definedSize = 0;
+    long attributes = 0;
+};
+
+// Rows held in memory (a client cursor): cells row by row, in blocks of rows so that a
+// large result grows without moving what it holds.
+class ResultSet {
+public:
+    std::vector<ResultColumn> columns;
+
+    size_t RowCount() const { return m_rows; }
+    const _variant_t& At(size_t row, size_t column) const { return m_blocks[row / kBlockRows][(row % kBlockRows) * columns.size() + column]; }
+    _variant_t& At(size_t row, size_t column) { return m_blocks[row / kBlockRows][(row % kBlockRows) * columns.size() + column]; }
+    // Appends a row of empty values and returns its first cell.
+    _variant_t* AppendRow() {
+        if (m_rows % kBlockRows == 0) m_blocks.emplace_back(kBlockRows * columns.size());
+        return &m_blocks.back()[(m_rows++ % kBlockRows) * columns.size()];
+    }
+
+private:
+    static constexpr size_t kBlockRows = 4096;
+    std::vector<std::vector<_variant_t>> m_blocks;
+    size_t m_rows = 0;
+};
+
+// What one statement may take: time, and the size of its result. Zero: no limit.
+struct StatementLimits {
+    long seconds = 30;
+    long long rows = 0;
+    long long bytes = 0;
+};
+
+class Database {
+public:
+    // Throws _com_error when the file is missing, not an Access file, or damaged.
+    static std::shared_ptr<Database> Open(const ConnectTarget& target);
+    ~Database();
+    Database(const Database&) = delete;
+    Database& operator=(const Database&) = delete;
+
+    Route route() const { return m_route; }
+    // Runs one statement within the limits; throws _com_error with the engine's wording on
+    // failure, also when a limit is passed.
+    ResultSet Query(std::wstring_view sql, const StatementLimits& limits = {});
+    // The tables schema: one row per table (TABLE_NAME, TABLE_TYPE ...).
+    ResultSet Tables() const;
+
+private:
+    struct TableState {
+        mdb::Table definition;  // a linked table: the definition of the table it links to
+        bool created = false;   // has a table in SQLite (a linked table only once its file was read)
+        bool loaded = false;
+        // Where the rows are: this file, or the file of a linked table.
+        std::string sourcePath;   // host path
+        std::string sourceName;   // UTF-8, the table's name there
+        std::wstring linkedFile;  // a linked table: its file as stored, for messages
+        mdb::Status linkStatus = mdb::Status::Ok;  // a linked table whose file does not read
+        bool linkedTableMissing = false;           // its file has no such table
+        // Complex columns: the column and the hidden table of its values.
+        std::vector<std::pair<size_t, std::string>> complex;
+    };
+
+    struct ViewState {
+        std::string name;       // UTF-8
+        std::string accessSql;  // the saved definition
+        std::vector<std::pair<std::string, ValueType>> columns;
+        std::wstring error;     // why it cannot run, when it cannot
+        bool created = false;
+        bool listed = true;     // false: it turned out to need parameters
+    };
+
+    Database() = default;
+    void CreateTables(const std::vector<LinkedTable>& links, const std::vector<ComplexColumn>& complex);
+    // A linked table's definition, from the file it links to.
+    void ResolveLink(TableState& state, const LinkedTable& link, std::vector<std::pair<std::string, mdb::Catalog>>& read);
+    [[noreturn]] void RaiseLinkError(const TableState& table);
+    // The saved select queries as views.
+    void CreateViews(const std::vector<SavedQuery>& saved);
+    ValueType ColumnType(std::string_view qualifier, std::string_view column) const;
+    Translation Translate(std::string_view sql, bool ansi89) const;
+    void Load(TableState& table);
+    TableState* FindTable(std::string_view sqliteName);
+    [[noreturn]] void RaiseSqlError(std::wstring_view sql);
+    [[noreturn]] void RaiseRefused();
+    ResultSet Run(std::wstring_view sql, const StatementLimits& limits);
+
+    Route m_route = Route::Odbc;
+    std::wstring m_displayPath;
+    std::string m_hostPath;
+    mdb::Catalog m_catalog;
+    std::vector<TableState> m_tables;
+    std::unordered_map<std::string, size_t> m_byName;  // lower-case ASCII name -> table
+    std::vector<ViewState> m_views;                    // saved select queries, in catalogue order
+    sqlite3* m_db = nullptr;
+    std::unique_ptr<ReadOnlyPolicy> m_policy;  // installed on m_db for its whole life
+};
+
+}  // namespace platform::access

@@ -1,0 +1,39 @@
+#pragma once
+// The errors of the Access engine and of the component in front of it, worded as each route
+// words them (HRESULT, source, description).
+#include <string_view>
+
+#include "access/ConnectString.h"
+
+namespace platform::access {
+
+[[noreturn]] void RaiseProviderNotFound();
+[[noreturn]] void RaiseNoDriver();
+[[noreturn]] void RaiseFileNotFound(Route route, std::wstring_view path);
+[[noreturn]] void RaiseNotAccessFile(Route route, std::wstring_view path);
+[[noreturn]] void RaiseDamagedFile(Route route, std::wstring_view path);
+// Rows of a table that damaged pages keep from being read.
+[[noreturn]] void RaiseDamagedRows(Route route, std::wstring_view path, std::wstring_view table, size_t rows);
+// A missing or wrong database password; the password itself is never part of the text.
+[[noreturn]] void RaiseInvalidPassword(Route route);
+[[noreturn]] void RaiseEncryptedFile(Route route, std::wstring_view path, std::wstring_view scheme);
+[[noreturn]] void RaiseNoTable(Route route, std::wstring_view name);
+[[noreturn]] void RaiseMissingParameters(Route route, int count);
+[[noreturn]] void RaiseSyntaxError(Route route, std::wstring_view near);
+[[noreturn]] void RaiseIncompleteQuery(Route route);
+[[noreturn]] void RaiseNoCommand(Route route);
+[[noreturn]] void RaiseAmbiguousField(Route route, std::wstring_view field);
+[[noreturn]] void RaiseEngineError(Route route, std::wstring_view message);
+// A statement stopped at one of its limits (see StatementLimits).
+[[noreturn]] void RaiseTimeout(Route route, long seconds);
+[[noreturn]] void RaiseRowLimit(Route route, long long rows);
+[[noreturn]] void RaiseMemoryLimit(Route route, long long bytes);
+[[noreturn]] void RaiseOutOfMemory(Route route);
+
+// ADO's own errors, raised by the named object ("ADODB.Recordset", "ADODB.Field" ...).
+[[noreturn]] void RaiseObjectClosed(const wchar_t* source);
+[[noreturn]] void RaiseItemNotFound(const wchar_t* source);
+[[noreturn]] void RaiseNoCurrentRecord(const wchar_t* source);
+[[noreturn]] void RaiseInvalidConnection(const wchar_t* source);
+
+}  // namespace platform::access

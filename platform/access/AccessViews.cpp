@@ -1,0 +1,141 @@
+// The saved select queries of a file as SQLite views, and the types of the columns a
+// statement names (from the tables, and from the queries' own expressions).
+#include "access/AccessEngine.h"
+
+#include <sqlite3.h>
+
+#include <optional>
+
+#include "access/AccessErrors.h"
+#include "access/SavedQueries.h"
+#include "access/SqliteText.h"
+#include "mfc/String.h"
+#include "text/Utf8.h"
+
+namespace platform::access {
+
+using sqlite_text::LowerAscii;
+using sqlite_text::Quoted;
+using sqlite_text::StatementGuard;
+
+ValueType Database::ColumnType(std::string_view qualifier, std::string_view column) const {
+    auto typeOf = [](int accessType) {
+        switch (accessType) {
+        case mdb::kMoney: return ValueType::Currency;
+        case mdb::kDateTime: return ValueType::Date;
+        case mdb::kBool: return ValueType::Bool;
+        case mdb::kByte: case mdb::kInt: case mdb::kLong: case mdb::kBigInt: return ValueType::Integer;
+        case mdb::kFloat: case mdb::kDouble: case mdb::kNumeric: return ValueType::Double;
+        case mdb::kText: case mdb::kMemo: case mdb::kComplex: return ValueType::Text;
+        default: return ValueType::Unknown;
+        }
+    };
+    const std::string q = LowerAscii(qualifier), c = LowerAscii(column);
+    // Every column of that name in the tables and queries named (or in all, when the name is
+    // an alias or absent): one type when they agree.
+    std::optional<ValueType> found;
+    bool conflict = false;
+    auto consider = [&](ValueType t) {
+        if (found && *found != t) conflict = true;
+        found = t;
+    };
+    bool qualifierKnown = false;
+    for (const auto& table : m_catalog.tables)
+        if (!q.empty() && LowerAscii(table.name) == q) qualifierKnown = true;
+    for (const auto& view : m_views)
+        if (!q.empty() && LowerAscii(view.name) == q) qualifierKnown = true;
+    for (const auto& table : m_catalog.tables) {
+        if (table.kind == mdb::TableKind::System || (qualifierKnown && LowerAscii(table.name) != q)) continue;
+        for (const auto& col : table.columns)
+            if (LowerAscii(col.name) == c) consider(typeOf(col.type));
+    }
+    for (const auto& view : m_views) {
+        if (qualifierKnown && LowerAscii(view.name) != q) continue;
+        for (const auto& [name, type] : view.columns)
+            if (LowerAscii(name) == c) consider(type);
+    }
+    return found && !conflict ? *found : ValueType::Unknown;
+}
+
+Translation Database::Translate(std::string_view sql, bool ansi89) const {
+    const auto resolve = [this](std::string_view q, std::string_view c) { return ColumnType(q, c); };
+    const auto tables = [this](std::string_view table, std::string_view column) {
+        const std::string t = LowerAscii(table), c = LowerAscii(column);
+        for (const auto& state : m_tables) {
+            if (!state.created || LowerAscii(state.definition.name) != t) continue;
+            if (c.empty()) return true;
+            for (const auto& col : state.definition.columns)
+                if (LowerAscii(col.name) == c) return true;
+        }
+        return false;
+    };
+    try {
+        return TranslateAccess(sql, ansi89, resolve, tables);
+    } catch (const UndefinedFunction& e) {
+        RaiseEngineError(m_route, L"Undefined function '" + FromUtf8(e.what()) + L"' in expression.");
+    } catch (const UnsupportedSql& e) {
+        RaiseEngineError(m_route, L"The query uses " + FromUtf8(e.what()) + L", which this database engine does not support.");
+    } catch (const SqlSyntaxError& e) {
+        RaiseSyntaxError(m_route, FromUtf8(e.what()));
+    }
+}
+
+void Database::CreateViews(const std::vector<SavedQuery>& saved) {
+    for (const auto& query : saved) {
+        if (!query.isView) continue;
+        ViewState view;
+        view.name = query.name;
+        view.accessSql = query.sql;
+        if (!query.unsupported.empty())
+            view.error = L"The query uses " + FromUtf8(query.unsupported) + L", which this database engine does not support.";
+        m_views.push_back(std::move(view));
+    }
+    // The types of a query's columns may come from the queries it reads: translate again
+    // while they change (a chain of queries needs one round per link).
+    std::vector<std::string> pending(m_views.size());
+    for (int round = 0; round < 4; ++round) {
+        bool changed = false;
+        for (size_t i = 0; i < m_views.size(); ++i) {
+            ViewState& view = m_views[i];
+            if (!view.listed || view.accessSql.empty() || (!view.error.empty() && pending[i].empty())) continue;
+            try {
+                Translation t = Translate(view.accessSql, true);  // saved queries use * and ? in LIKE
+                if (t.columns != view.columns) changed = true;
+                view.columns = std::move(t.columns);
+                pending[i] = std::move(t.sql);
+            } catch (const _com_error& e) {
+                const std::wstring message = e.Description().length() ? std::wstring(static_cast<const wchar_t*>(e.Description())) : L"Syntax error in query.";
+                // A name read from a form is a parameter the user would be asked for.
+                if (message.find(L"reference to a form") != std::wstring::npos) view.listed = false;
+                else if (view.error.empty()) view.error = message;
+            }
+        }
+        if (!changed) break;
+    }
+    // A query may read other queries: create in passes until no more can be made.
+    for (bool progress = true; progress;) {
+        progress = false;
+        for (size_t i = 0; i < m_views.size(); ++i) {
+            ViewState& view = m_views[i];
+            if (view.created || !view.error.empty() || !view.listed) continue;
+            const std::string create = "CREATE VIEW " + Quoted(view.name) + " AS " + pending[i];
+            if (sqlite3_exec(m_db, create.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK) continue;
+            StatementGuard check;
+            const std::string probe = "SELECT * FROM " + Quoted(view.name);
+            if (sqlite3_prepare_v2(m_db, probe.c_str(), -1, &check.stmt, nullptr) != SQLITE_OK) {
+                const std::string message = sqlite3_errmsg(m_db);
+                sqlite3_exec(m_db, ("DROP VIEW " + Quoted(view.name)).c_str(), nullptr, nullptr, nullptr);
+                if (message.rfind("no such table", 0) == 0) continue;  // reads a query not made yet
+                if (message.rfind("no such column", 0) == 0) view.listed = false;  // a name only a parameter could give
+                else view.error = FromUtf8(message);
+                continue;
+            }
+            view.created = progress = true;
+        }
+    }
+    for (auto& view : m_views)
+        if (!view.created && view.error.empty() && view.listed)
+            view.error = L"The query reads a table or query that cannot be found.";
+}
+
+}  // namespace platform::access

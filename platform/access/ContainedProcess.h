@@ -1,0 +1,20 @@
+#pragma once
+// Work that may crash or loop for ever, run in a forked child process. The child writes its
+// results to a pipe; the parent collects them. A child that stays silent for the time limit
+// is killed.
+#include <chrono>
+#include <functional>
+#include <string>
+
+#include "access/Wire.h"
+
+namespace platform {
+
+enum class ContainedResult { Ok, Failed, Killed };
+
+// Runs body in a child; its return value is the child's exit status (0 for success). The
+// child's standard output and error go to /dev/null.
+ContainedResult RunContained(const std::function<int(wire::Writer&)>& body, std::chrono::milliseconds silenceLimit, std::string& output,
+                             int& exitStatus);
+
+}  // namespace platform

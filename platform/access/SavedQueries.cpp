@@ -1,0 +1,210 @@
+#include "access/SavedQueries.h"
+
+#include <algorithm>
+#include <map>
+#include <set>
+
+#include "access/CatalogObjects.h"
+#include "access/MdbReader.h"
+
+namespace platform::access {
+namespace {
+
+enum QueryType { kSelect = 1, kMakeTable = 2, kAppend = 3, kUpdate = 4, kDelete = 5, kCrosstab = 6, kDdl = 7, kPassThrough = 8, kUnion = 9 };
+
+std::string Lower(std::string s) {
+    for (auto& c : s)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return s;
+}
+
+std::string Bracketed(const std::string& name) { return "[" + name + "]"; }
+
+// One entry of the FROM list: a table, or the joins that have merged several.
+struct FromItem {
+    std::set<std::string> names;  // lower-case table names and aliases it covers
+    std::string text;             // a table (with its alias), when not a join
+    std::string left, right, kind;
+    std::vector<std::string> on;
+
+    std::string Text() const {
+        if (kind.empty()) return text;
+        std::string conditions;
+        for (size_t i = 0; i < on.size(); ++i) conditions += (i ? " AND " : "") + on[i];
+        return "(" + left + " " + kind + " JOIN " + right + " ON " + conditions + ")";
+    }
+};
+
+int TypeFromObjectFlags(int flags) {
+    switch (flags & 0xF0) {
+    case 0x00: return kSelect;
+    case 0x10: return kCrosstab;
+    case 0x20: return kDelete;
+    case 0x30: return kUpdate;
+    case 0x40: return kAppend;
+    case 0x50: return kMakeTable;
+    case 0x60: return kDdl;
+    case 0x70: return kPassThrough;
+    case 0x80: return kUnion;
+    default: return 0;
+    }
+}
+
+}  // namespace
+
+SavedQuery BuildSavedQuery(const std::string& name, int objectFlags, std::vector<QueryRow> rows) {
+    SavedQuery query;
+    query.name = name;
+    std::stable_sort(rows.begin(), rows.end(), [](const QueryRow& a, const QueryRow& b) {
+        if (a.attribute != b.attribute) return a.attribute < b.attribute;
+        return a.order < b.order;
+    });
+    int type = 0, predicate = 0;
+    std::string top;
+    bool parameters = false, external = false;
+    std::vector<FromItem> from;
+    std::vector<std::string> columns, groups, orders;
+    std::string where, having;
+    struct Join {
+        std::string a, b, on;
+        int flag;
+    };
+    std::vector<Join> joins;
+    for (const QueryRow& row : rows) {
+        switch (row.attribute) {
+        case 1: type = row.flag; break;
+        case 2: parameters = true; break;
+        case 3:
+            predicate = row.flag;
+            top = row.name1;
+            break;
+        case 4: external = true; break;
+        case 5: {
+            FromItem item;
+            item.text = Bracketed(row.name1);
+            item.names.insert(Lower(row.name1));
+            if (!row.name2.empty()) {
+                item.text += " AS " + Bracketed(row.name2);
+                item.names = {Lower(row.name2)};
+            }
+            from.push_back(std::move(item));
+            break;
+        }
+        case 6: columns.push_back(row.name1.empty() ? row.expression : row.expression + " AS " + Bracketed(row.name1)); break;
+        case 7: joins.push_back({Lower(row.name1), Lower(row.name2), row.expression, row.flag}); break;
+        case 8: where = row.expression; break;
+        case 9: groups.push_back(row.expression); break;
+        case 10: having = row.expression; break;
+        case 11: orders.push_back(row.expression + (row.name1 == "D" ? " DESC" : "")); break;
+        default: break;
+        }
+    }
+    if (type == 0) type = TypeFromObjectFlags(objectFlags);
+    if (type != kSelect || parameters) return query;  // not a view; the rest is not rebuilt
+    query.isView = true;
+    if (external) query.unsupported = "a query on an external database (IN clause)";
+
+    // Joins in their order: each merges the two entries that hold its tables, or adds its
+    // condition to the join that already holds both.
+    for (const Join& join : joins) {
+        auto holding = [&](const std::string& n) {
+            for (size_t i = 0; i < from.size(); ++i)
+                if (from[i].names.count(n)) return static_cast<long>(i);
+            return -1L;
+        };
+        const long i = holding(join.a), j = holding(join.b);
+        if (i < 0 || j < 0) {
+            query.unsupported = "a join on a table the query does not read";
+            continue;
+        }
+        if (i == j) {
+            if (from[static_cast<size_t>(i)].kind.empty()) query.unsupported = "a join of a table with itself";
+            else from[static_cast<size_t>(i)].on.push_back(join.on);
+            continue;
+        }
+        FromItem merged;
+        merged.left = from[static_cast<size_t>(i)].Text();
+        merged.right = from[static_cast<size_t>(j)].Text();
+        merged.kind = join.flag == 2 ? "LEFT" : join.flag == 3 ? "RIGHT" : "INNER";
+        merged.on.push_back(join.on);
+        merged.names = from[static_cast<size_t>(i)].names;
+        merged.names.insert(from[static_cast<size_t>(j)].names.begin(), from[static_cast<size_t>(j)].names.end());
+        const size_t keep = static_cast<size_t>(std::min(i, j)), drop = static_cast<size_t>(std::max(i, j));
+        from[keep] = std::move(merged);
+        from.erase(from.begin() + static_cast<long>(drop));
+    }
+
+    std::string sql = "SELECT ";
+    if (predicate & 0x08) sql += "DISTINCTROW ";
+    else if (predicate & 0x02) sql += "DISTINCT ";
+    if (predicate & 0x10) sql += "TOP " + top + ((predicate & 0x20) ? " PERCENT " : " ");
+    std::string list = (predicate & 0x01) || columns.empty() ? "*" : "";
+    for (const auto& column : columns) list += (list.empty() ? "" : ", ") + column;
+    sql += list;
+    if (!from.empty()) {
+        sql += "\r\nFROM ";
+        for (size_t i = 0; i < from.size(); ++i) {
+            std::string item = from[i].Text();
+            // The outermost join needs no parentheses of its own.
+            if (!from[i].kind.empty()) item = item.substr(1, item.size() - 2);
+            sql += (i ? ", " : "") + item;
+        }
+    }
+    if (!where.empty()) sql += "\r\nWHERE " + where;
+    for (size_t i = 0; i < groups.size(); ++i) sql += (i ? ", " : "\r\nGROUP BY ") + groups[i];
+    if (!having.empty()) sql += "\r\nHAVING " + having;
+    for (size_t i = 0; i < orders.size(); ++i) sql += (i ? ", " : "\r\nORDER BY ") + orders[i];
+    query.sql = sql + ";";
+    return query;
+}
+
+SavedQueryCollector::SavedQueryCollector(const std::vector<std::string>& objectsColumns, const std::vector<std::string>& queriesColumns)
+    : m_oId(ColumnIndex(objectsColumns, "Id")),
+      m_oName(ColumnIndex(objectsColumns, "Name")),
+      m_oType(ColumnIndex(objectsColumns, "Type")),
+      m_oFlags(ColumnIndex(objectsColumns, "Flags")),
+      m_qId(ColumnIndex(queriesColumns, "ObjectId")),
+      m_qAttribute(ColumnIndex(queriesColumns, "Attribute")),
+      m_qFlag(ColumnIndex(queriesColumns, "Flag")),
+      m_qName1(ColumnIndex(queriesColumns, "Name1")),
+      m_qName2(ColumnIndex(queriesColumns, "Name2")),
+      m_qExpression(ColumnIndex(queriesColumns, "Expression")),
+      m_qOrder(ColumnIndex(queriesColumns, "Order")) {}
+
+bool SavedQueryCollector::Usable() const {
+    return m_oId >= 0 && m_oName >= 0 && m_oType >= 0 && m_oFlags >= 0 && m_qId >= 0 && m_qAttribute >= 0 && m_qFlag >= 0 &&
+           m_qName1 >= 0 && m_qName2 >= 0 && m_qExpression >= 0;
+}
+
+void SavedQueryCollector::OnRow(size_t table, const std::vector<mdb::Value>& row) {
+    if (!Usable()) return;
+    auto at = [&row](long index) -> const mdb::Value& { return row[static_cast<size_t>(index)]; };
+    if (table == 0) {
+        if (IntegerOf(at(m_oType)) != 5) return;
+        const std::int64_t id = IntegerOf(at(m_oId));
+        m_objects[id] = {TextOf(at(m_oName)), static_cast<int>(IntegerOf(at(m_oFlags)))};
+        m_order.push_back(id);
+        return;
+    }
+    QueryRow q;
+    q.attribute = static_cast<int>(IntegerOf(at(m_qAttribute)));
+    q.flag = static_cast<int>(IntegerOf(at(m_qFlag)));
+    q.name1 = TextOf(at(m_qName1));
+    q.name2 = TextOf(at(m_qName2));
+    q.expression = TextOf(at(m_qExpression));
+    if (m_qOrder >= 0) q.order = TextOf(at(m_qOrder));
+    m_definitions[IntegerOf(at(m_qId))].push_back(std::move(q));
+}
+
+std::vector<SavedQuery> SavedQueryCollector::TakeQueries() {
+    std::vector<SavedQuery> queries;
+    for (std::int64_t id : m_order) {
+        const Object& object = m_objects[id];
+        // "~sq_" queries are the record sources of forms and reports, kept out of sight.
+        if (object.name.empty() || object.name[0] == '~') continue;
+        queries.push_back(BuildSavedQuery(object.name, object.flags, std::move(m_definitions[id])));
+    }
+    return queries;
+}
+
+}  // namespace platform::access

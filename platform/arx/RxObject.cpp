@@ -1,6 +1,0 @@
-#include "RxObject.h"
-
-AcRxClass* AcRxObject::desc() {
-    static AcRxClass cls(L"AcRxObject", nullptr);
-    return &cls;
-}

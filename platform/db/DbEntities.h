@@ -1,0 +1,120 @@
+#pragma once
+// The simple entities: lines, block references, single-line and multi-line text, and the
+// stand-in for any entity a drawing file holds that this host does not model.
+#include <string>
+
+#include "db/DbEntity.h"
+
+class AcDbLine : public AcDbEntity {
+public:
+    ACRX_DECLARE_MEMBERS(AcDbLine)
+    AcDbLine() = default;
+    AcDbLine(const AcGePoint3d& start, const AcGePoint3d& end) : m_start(start), m_end(end) {}
+    AcGePoint3d startPoint() const { return m_start; }
+    AcGePoint3d endPoint() const { return m_end; }
+    Acad::ErrorStatus setStartPoint(const AcGePoint3d& p);
+    Acad::ErrorStatus setEndPoint(const AcGePoint3d& p);
+
+    Acad::ErrorStatus transformBy(const AcGeMatrix3d& xform) override;
+    Acad::ErrorStatus getGeomExtents(AcDbExtents& extents) const override;
+    // Within the aperture of the segment (in plan).
+    bool isPickedAt(const AcGePoint3d& point, double aperture) const override;
+    void listDetails(std::wstring& text) const override;
+
+private:
+    AcGePoint3d m_start, m_end;
+};
+
+class AcDbBlockReference : public AcDbEntity {
+public:
+    ACRX_DECLARE_MEMBERS(AcDbBlockReference)
+    AcDbBlockReference() = default;
+    AcDbBlockReference(const AcGePoint3d& position, AcDbObjectId block) : m_position(position), m_block(block) {}
+    AcGePoint3d position() const { return m_position; }
+    Acad::ErrorStatus setPosition(const AcGePoint3d& p);
+    AcDbObjectId blockTableRecord() const { return m_block; }
+    Acad::ErrorStatus setBlockTableRecord(AcDbObjectId id);
+    double rotation() const { return m_rotation; }
+    Acad::ErrorStatus setRotation(double angle);
+
+    Acad::ErrorStatus transformBy(const AcGeMatrix3d& xform) override;
+    Acad::ErrorStatus getGeomExtents(AcDbExtents& extents) const override;
+    void listDetails(std::wstring& text) const override;
+
+private:
+    AcGePoint3d m_position;
+    AcDbObjectId m_block;
+    double m_rotation = 0;
+};
+
+class AcDbText : public AcDbEntity {
+public:
+    ACRX_DECLARE_MEMBERS(AcDbText)
+    AcDbText() = default;
+    AcDbText(const AcGePoint3d& position, const wchar_t* text, double height = 0.2)
+        : m_position(position), m_text(text ? text : L""), m_height(height) {}
+    AcGePoint3d position() const { return m_position; }
+    Acad::ErrorStatus setPosition(const AcGePoint3d& p);
+    const wchar_t* textString() const { return m_text.c_str(); }
+    Acad::ErrorStatus setTextString(const wchar_t* text);
+    double height() const { return m_height; }
+    Acad::ErrorStatus setHeight(double h);
+
+    Acad::ErrorStatus transformBy(const AcGeMatrix3d& xform) override;
+    // Estimated from the character count (glyph width about the height).
+    Acad::ErrorStatus getGeomExtents(AcDbExtents& extents) const override;
+    void listDetails(std::wstring& text) const override;
+
+private:
+    AcGePoint3d m_position;
+    std::wstring m_text;
+    double m_height = 0.2;
+};
+
+class AcDbMText : public AcDbEntity {
+public:
+    ACRX_DECLARE_MEMBERS(AcDbMText)
+    AcGePoint3d location() const { return m_location; }
+    Acad::ErrorStatus setLocation(const AcGePoint3d& p);
+    const wchar_t* contents() const { return m_contents.c_str(); }
+    Acad::ErrorStatus setContents(const wchar_t* text);
+    double textHeight() const { return m_height; }
+    Acad::ErrorStatus setTextHeight(double h);
+    double width() const { return m_width; }
+    Acad::ErrorStatus setWidth(double w);
+
+    Acad::ErrorStatus transformBy(const AcGeMatrix3d& xform) override;
+    Acad::ErrorStatus getGeomExtents(AcDbExtents& extents) const override;
+    void listDetails(std::wstring& text) const override;
+
+private:
+    AcGePoint3d m_location;
+    std::wstring m_contents;
+    double m_height = 0.2;
+    double m_width = 0;
+};
+
+// An entity of a type this host does not model, kept as it was read (its tags in
+// rawTags()) so that saving writes it back unchanged. It can be selected, erased and
+// listed but not moved.
+class AcDbRawEntity : public AcDbEntity {
+public:
+    ACRX_DECLARE_MEMBERS(AcDbRawEntity)
+    explicit AcDbRawEntity(std::wstring typeName = L"") : m_typeName(std::move(typeName)) {}
+    const wchar_t* entityTypeName() const override { return m_typeName.c_str(); }
+    void setEntityTypeName(std::wstring name) { m_typeName = std::move(name); }
+
+private:
+    std::wstring m_typeName;
+};
+
+// The same for non-graphical objects.
+class AcDbRawObject : public AcDbObject {
+public:
+    ACRX_DECLARE_MEMBERS(AcDbRawObject)
+    explicit AcDbRawObject(std::wstring typeName = L"") : m_typeName(std::move(typeName)) {}
+    const wchar_t* objectTypeName() const { return m_typeName.c_str(); }
+
+private:
+    std::wstring m_typeName;
+};

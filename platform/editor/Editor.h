@@ -1,0 +1,8 @@
+#pragma once
+// The editor: prompts, entity names, selection sets, the progress meter and alerts.
+#include "db/AdsDefs.h"
+#include "editor/Alert.h"
+#include "editor/EditorPrompts.h"
+#include "editor/EditorSelection.h"
+#include "editor/EntityNames.h"
+#include "editor/StatusBar.h"

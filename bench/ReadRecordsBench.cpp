@@ -11,8 +11,8 @@
 #include "editor/Console.h"
 #include "catalogue/ConnectStringTable.h"
 #include "catalogue/DatabasePtrArray.h"
-#include "engine/CellGrid.h"
-#include "engine/TableLink.h"
+#include "types/CellGrid.h"
+#include "types/TableLink.h"
 
 namespace {
 

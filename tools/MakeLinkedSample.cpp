@@ -14,9 +14,9 @@
 #include "db/DrawingDatabase.h"
 #include "dxf/DrawingIo.h"
 #include "db/HostServices.h"
-#include "engine/CellGrid.h"
+#include "types/CellGrid.h"
 #include "engine/TableBuilder.h"
-#include "engine/TableLink.h"
+#include "types/TableLink.h"
 #include "engine/TableLinkIO.h"
 
 namespace {

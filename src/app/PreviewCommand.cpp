@@ -9,8 +9,8 @@
 #include "catalogue/ConnectStringTable.h"
 #include "catalogue/MyDatabase.h"
 #include "data/QueryLimits.h"
-#include "engine/CellGrid.h"
-#include "engine/TableLink.h"
+#include "types/CellGrid.h"
+#include "types/TableLink.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include "ArxUtils/ArxUtils.h"
 #include "editor/Editor.h"
 #include "catalogue/DatabasePtrArray.h"
-#include "engine/CellGrid.h"
+#include "types/CellGrid.h"
 #include "engine/TableBuilder.h"
 #include "engine/TableLinkIO.h"
 #include "ui/DbDialog.h"

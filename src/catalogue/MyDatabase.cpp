@@ -4,8 +4,8 @@
 #include "catalogue/ConnectStringTable.h"
 #include "catalogue/Location.h"
 #include "data/ADORecordset.h"
-#include "engine/CellGrid.h"
-#include "engine/TableLink.h"
+#include "types/CellGrid.h"
+#include "types/TableLink.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "db/DrawingDatabase.h"
-#include "engine/TableLink.h"
+#include "types/TableLink.h"
 
 struct CLinkedEntity {
     AcDbObjectId m_id;

@@ -2,8 +2,8 @@
 // The table builder: a grid of cell texts becomes a new table (sized from its style, linked
 // and dragged into place) or refills an existing table from the link's start cell.
 #include "db/DrawingDatabase.h"
-#include "engine/CellGrid.h"
-#include "engine/TableLink.h"
+#include "types/CellGrid.h"
+#include "types/TableLink.h"
 
 // With a table open for write: fits its rows (and, where needed, columns) to the grid from
 // the start cell on and overwrites the cells; true. With none: creates, fills, links and

@@ -2,7 +2,7 @@
 // Moving a link record between memory and a table entity's extended data, and the filter
 // that finds linked entities.
 #include "db/DrawingDatabase.h"
-#include "engine/TableLink.h"
+#include "types/TableLink.h"
 
 // The application name of the layout block (marker, header flag, start cell, headings,
 // widths, rows, columns).

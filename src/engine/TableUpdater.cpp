@@ -9,7 +9,7 @@
 #include "editor/StatusBar.h"
 #include "catalogue/DatabasePtrArray.h"
 #include "catalogue/Location.h"
-#include "engine/CellGrid.h"
+#include "types/CellGrid.h"
 #include "engine/LinkedEntities.h"
 #include "engine/TableBuilder.h"
 #include "engine/TableLinkIO.h"

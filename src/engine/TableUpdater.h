@@ -8,7 +8,7 @@
 void UpdateLinkedTables(const wchar_t* mode);
 
 #include "db/DrawingDatabase.h"
-#include "engine/TableLink.h"
+#include "types/TableLink.h"
 
 // Who wants to know how each table of a refresh fared (the update tool's report). The
 // interactive command has none; the refresh itself prints the same either way.

@@ -16,8 +16,8 @@
 #include "text/Utf8.h"
 #include "catalogue/ConnectStringTable.h"
 #include "catalogue/DatabasePtrArray.h"
-#include "engine/CellGrid.h"
-#include "engine/TableLink.h"
+#include "types/CellGrid.h"
+#include "types/TableLink.h"
 
 namespace {
 

@@ -17,7 +17,7 @@
 #include "dxf/DxfWriter.h"
 #include "dxf/TableBlock.h"
 #include "engine/TableBuilder.h"
-#include "engine/TableLink.h"
+#include "types/TableLink.h"
 
 namespace {
 

@@ -8,9 +8,9 @@
 #include "editor/Console.h"
 #include "db/DrawingDatabase.h"
 #include "dxf/DrawingIo.h"
-#include "engine/CellGrid.h"
+#include "types/CellGrid.h"
 #include "engine/TableBuilder.h"
-#include "engine/TableLink.h"
+#include "types/TableLink.h"
 #include "engine/TableLinkIO.h"
 
 namespace security_test {

@@ -1,7 +1,7 @@
 // The main data dialog on its real widgets: the enabling rule, the preview, its messages,
 // queries, width and heading customisation, and the grid it hands to the table builder.
 #include "UiFixture.h"
-#include "engine/CellGrid.h"
+#include "types/CellGrid.h"
 #include "ui/DbDialog.h"
 
 using namespace ui_test;

@@ -10,7 +10,6 @@ packages=(
   libsqlite3-dev
   libcurl4-openssl-dev
   python3 python3-ezdxf python3-matplotlib
-  nodejs npm
   qt6-base-dev libgl-dev fonts-dejavu-core
   fp-utils
 )

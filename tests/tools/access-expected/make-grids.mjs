@@ -3,6 +3,9 @@
 //
 //   cd tests/tools/access-expected && npm ci && node make-grids.mjs
 //
+// It needs Node.js with npm (the machines have them; Debian's nodejs and npm packages
+// otherwise). The tests compare against the committed grids and need neither.
+//
 // For every file of tests/data/access-corpus it writes tests/data/access-expected/FILE.grid:
 // each user table (as the reader lists its normal tables, less MSys tables) with its column names and every
 // cell as the text a table cell gets from a field value: "T"/"F" for Yes/No, integers in

@@ -91,7 +91,10 @@ FileDescriptor OpenRegularFile(const std::string& path, std::string& why) {
     return fd;
 }
 
-bool ReadRegularFile(const std::string& path, FileBytes& out, std::string& why) {
+namespace {
+
+template <class Bytes>
+bool ReadRegular(const std::string& path, Bytes& out, std::string& why) {
     FileDescriptor fd = OpenRegularFile(path, why);
     if (!fd.Valid()) return false;
     if (!ReadAll(fd.Get(), out)) {
@@ -101,15 +104,13 @@ bool ReadRegularFile(const std::string& path, FileBytes& out, std::string& why) 
     return true;
 }
 
+}  // namespace
+
+bool ReadRegularFile(const std::string& path, FileBytes& out, std::string& why) { return ReadRegular(path, out, why); }
+
 bool ReadRegularFile(const std::string& path, std::string& out, std::string& why) {
     out.clear();
-    FileDescriptor fd = OpenRegularFile(path, why);
-    if (!fd.Valid()) return false;
-    if (!ReadAll(fd.Get(), out)) {
-        why = std::string("cannot read the file: ") + std::strerror(errno);
-        return false;
-    }
-    return true;
+    return ReadRegular(path, out, why);
 }
 
 std::string FolderOf(const std::string& path) {

@@ -11,7 +11,8 @@ packages=(
   libcurl4-openssl-dev
   python3 python3-ezdxf
   nodejs npm
-  qt6-base-dev libgl-dev fonts-dejavu-core
+  qt6-base-dev qt6-svg-dev libgl-dev fonts-dejavu-core
+  poppler-utils
   fp-utils
 )
 

@@ -47,6 +47,41 @@ void EntityDrawer::DrawMText(const EntityTags& t, const Props& p, const Context&
     if (!(base.height > 0)) base.height = 2.5;
     base.width = entityStyle.width;
     base.oblique = entityStyle.oblique;
+    const int attachment = std::clamp(static_cast<int>(t.Int(71, 1)), 1, 9);
+    const int columnType = static_cast<int>(t.Int(75));
+    const int columnCount = static_cast<int>(t.Int(76, 1));
+    const bool columns = (columnType == 1 || columnType == 2) && t.Double(48) > 0;
+    const double referenceWidth = columns ? t.Double(48) : t.Double(41);
+
+    // The text's own axes: the direction vector, or the rotation, in the plane of its extrusion.
+    const Vec3 extrusion = t.Extrusion().Normalized();
+    Vec3 xAxis = t.Has(11) ? t.Point(11) : Vec3{};
+    if (xAxis.Length() == 0) {
+        const Matrix ocs = OcsMatrix(extrusion);
+        const double r = Radians(t.Double(50));
+        xAxis = ocs.ApplyVector({std::cos(r), std::sin(r), 0});
+    }
+    xAxis = xAxis.Normalized();
+    const Vec3 yAxis = extrusion.Cross(xAxis).Normalized();
+    const Context local = ctx.Within(Matrix{xAxis, yAxis, extrusion, t.Point(10)});
+    const int h = (attachment - 1) % 3;  // 0 left, 1 centre, 2 right
+    const int v = (attachment - 1) / 3;  // 0 top, 1 middle, 2 bottom
+
+    // Plain text on one line (most table cells) needs no parsing and no layout.
+    if (!columns && contents.find_first_of("\\{}^%\t\n") == std::string::npos) {
+        const QString text = QString::fromUtf8(contents.data(), static_cast<qsizetype>(contents.size()));
+        const FontFace& face = fonts.Face(base.family, base.bold, base.italic);
+        const double k = base.height / face.CapHeight();
+        const double width = face.Advance(text) * k * base.width;
+        if (!(referenceWidth > 0) || width <= referenceWidth * 1.0001) {
+            const double x = h == 0 ? 0 : h == 1 ? -width / 2 : -width;
+            const double y = v == 0 ? -base.height : v == 1 ? -base.height / 2 : 0;
+            const double slant = std::tan(Radians(base.oblique));
+            EmitText(text, face, QTransform(k * base.width, 0, -k * slant, -k, x, y), 0, p.color, local);
+            return;
+        }
+    }
+
     std::vector<MTextRun> runs = ParseMText(contents, base);
     // A font named by \f maps to its DejaVu face.
     for (MTextRun& run : runs)
@@ -59,11 +94,6 @@ void EntityDrawer::DrawMText(const EntityTags& t, const Props& p, const Context&
             run.style.italic = run.style.italic || mapped.italic;
         }
 
-    const int attachment = std::clamp(static_cast<int>(t.Int(71, 1)), 1, 9);
-    const int columnType = static_cast<int>(t.Int(75));
-    const int columnCount = static_cast<int>(t.Int(76, 1));
-    const bool columns = (columnType == 1 || columnType == 2) && t.Double(48) > 0;
-    const double referenceWidth = columns ? t.Double(48) : t.Double(41);
     const double gutter = t.Double(49);
     const double definedHeight = t.Double(46);
     double spacing = t.Double(44, 1);
@@ -144,23 +174,10 @@ void EntityDrawer::DrawMText(const EntityTags& t, const Props& p, const Context&
     double blockWidth = referenceWidth;
     if (!(blockWidth > 0))
         for (const Line& line : lines) blockWidth = std::max(blockWidth, line.width);
-    const int h = (attachment - 1) % 3;  // 0 left, 1 centre, 2 right
-    const int v = (attachment - 1) / 3;  // 0 top, 1 middle, 2 bottom
     const double height = -bottom;
     const double dy = v == 0 ? 0 : v == 1 ? height / 2 : height;
     const double left = h == 0 ? 0 : h == 1 ? -blockWidth / 2 : -blockWidth;
 
-    // The text's own axes: the direction vector, or the rotation, in the plane of its extrusion.
-    const Vec3 extrusion = t.Extrusion().Normalized();
-    Vec3 xAxis = t.Has(11) ? t.Point(11) : Vec3{};
-    if (xAxis.Length() == 0) {
-        const Matrix ocs = OcsMatrix(extrusion);
-        const double r = Radians(t.Double(50));
-        xAxis = ocs.ApplyVector({std::cos(r), std::sin(r), 0});
-    }
-    xAxis = xAxis.Normalized();
-    const Vec3 yAxis = extrusion.Cross(xAxis).Normalized();
-    const Context local = ctx.Within(Matrix{xAxis, yAxis, extrusion, t.Point(10)});
 
     for (size_t i = 0; i < lines.size(); ++i) {
         const Line& line = lines[i];

@@ -112,7 +112,7 @@ void Drawing::IndexTables() {
             style.generation = static_cast<int>(t.Int(71));
             m_styles.emplace(NameKey(t.String(2)), std::move(style));
         }
-    if (const auto it = m_styles.find("STANDARD"); it != m_styles.end()) m_standard = it->second;
+    if (const auto it = m_styles.find(std::string_view("Standard")); it != m_styles.end()) m_standard = it->second;
 }
 
 void Drawing::IndexBlocks() {
@@ -180,22 +180,22 @@ void Drawing::IndexLayouts() {
 }
 
 const LayerInfo* Drawing::FindLayer(std::string_view name) const {
-    const auto it = m_layers.find(NameKey(name));
+    const auto it = m_layers.find(name);
     return it == m_layers.end() ? nullptr : &it->second;
 }
 
 const LinetypeInfo* Drawing::FindLinetype(std::string_view name) const {
-    const auto it = m_linetypes.find(NameKey(name));
+    const auto it = m_linetypes.find(name);
     return it == m_linetypes.end() ? nullptr : &it->second;
 }
 
 const TextStyleInfo& Drawing::TextStyle(std::string_view name) const {
-    const auto it = m_styles.find(NameKey(name));
+    const auto it = m_styles.find(name);
     return it == m_styles.end() ? m_standard : it->second;
 }
 
 const dxf::Block* Drawing::FindBlock(std::string_view name) const {
-    const auto it = m_blocks.find(NameKey(name));
+    const auto it = m_blocks.find(name);
     return it == m_blocks.end() ? nullptr : it->second;
 }
 

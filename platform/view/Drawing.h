@@ -52,6 +52,22 @@ struct Layout {
     std::vector<const dxf::DxfObject*> entities;  // in drawing order
 };
 
+// Names that DXF compares without regard to case, looked up without making a string.
+struct NameHash {
+    using is_transparent = void;
+    size_t operator()(std::string_view name) const {
+        size_t h = 14695981039346656037ull;
+        for (char c : name) h = (h ^ static_cast<unsigned char>(c >= 'a' && c <= 'z' ? c - 32 : c)) * 1099511628211ull;
+        return h;
+    }
+};
+struct NameEqual {
+    using is_transparent = void;
+    bool operator()(std::string_view a, std::string_view b) const { return dxf::SameName(a, b); }
+};
+template <class T>
+using NameMap = std::unordered_map<std::string, T, NameHash, NameEqual>;
+
 class Drawing {
 public:
     explicit Drawing(std::shared_ptr<const dxf::Document> document);
@@ -83,10 +99,10 @@ private:
     void IndexLayouts();
 
     std::shared_ptr<const dxf::Document> m_document;
-    std::unordered_map<std::string, LayerInfo> m_layers;  // by upper-case name
-    std::unordered_map<std::string, LinetypeInfo> m_linetypes;
-    std::unordered_map<std::string, TextStyleInfo> m_styles;
-    std::unordered_map<std::string, const dxf::Block*> m_blocks;
+    NameMap<LayerInfo> m_layers;
+    NameMap<LinetypeInfo> m_linetypes;
+    NameMap<TextStyleInfo> m_styles;
+    NameMap<const dxf::Block*> m_blocks;
     std::unordered_map<dxf::Handle, const dxf::Block*> m_blockRecords;
     std::vector<Layout> m_layouts;
     TextStyleInfo m_standard;

@@ -34,11 +34,13 @@ double FontFace::Advance(QStringView text) const {
 }
 
 const FontFace& Fonts::Face(const std::string& family, bool bold, bool italic) {
+    if (m_last && bold == m_lastBold && italic == m_lastItalic && family == m_lastFamily) return *m_last;
     std::string key = family;
     key += bold ? "|b" : "|";
     key += italic ? "i" : "";
     auto& face = m_faces[key];
     if (!face) face = std::make_unique<FontFace>(family, bold, italic);
+    m_last = face.get(), m_lastFamily = family, m_lastBold = bold, m_lastItalic = italic;
     return *face;
 }
 

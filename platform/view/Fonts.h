@@ -41,6 +41,10 @@ public:
 
 private:
     std::unordered_map<std::string, std::unique_ptr<FontFace>> m_faces;
+    // Texts come in runs of one face: the last one asked for.
+    std::string m_lastFamily;
+    bool m_lastBold = false, m_lastItalic = false;
+    const FontFace* m_last = nullptr;
 };
 
 }  // namespace platform::view

@@ -169,12 +169,15 @@ TEST_F(PlotTool, UpdateRefreshesAndPlotsTheSheetInOneRun) {
 TEST_F(PlotTool, ThePlotCommandPlotsTheCurrentDrawingWithItsUnsavedChanges) {
     // A new drawing, a table created from the database, plotted before any save.
     std::filesystem::copy_file(data + "/nwind.mdb", dir / "nwind.mdb");
-    const std::string script = "PLOT\nsheet.png\n\nPLOT\nother.png\nNoSuchLayout\nQUIT\n";
-    const ToolRun run = Run("'" + data + "/acad_table_simple.dxf' -s /dev/stdin", script);
+    const std::string db = dir / "nwind.mdb";
+    const std::string script = "DbTable_Create\nclick \"Open Database\"\nset Database " + db + "\nclick &OK\nselect \"Data Source\" " + db +
+                               "/Shippers\nclick \"Create Table ...\"\n2,3\nPLOT\nsheet.pdf\n\nPLOT\nother.png\nNoSuchLayout\nQUIT\nN\n";
+    const ToolRun run = Run("-s /dev/stdin", script);
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_TRUE(Has(run.out, "Plotted Model to ")) << run.out;
     EXPECT_TRUE(Has(run.out, "Not plotted: the drawing has no layout \"NoSuchLayout\"")) << run.out;
-    EXPECT_TRUE(Exists("sheet.png"));
+    const std::string text = PdfText(dir / "sheet.pdf");
+    EXPECT_TRUE(Has(text, "Speedy") && Has(text, "Express") && Has(text, "CompanyName")) << text;
     EXPECT_FALSE(Exists("other.png"));
 }
 

@@ -1,10 +1,11 @@
 # make demo   set up, build, run the host on the bundled sample
 # make test   set up, build, run every test
+# make pictures  the README's plot of the refreshed sample and the gallery of plots
 BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 MAKEFLAGS += --no-print-directory
 
-.PHONY: all setup build demo test bench clean
+.PHONY: all setup build demo test bench pictures clean
 
 all: build
 
@@ -20,6 +21,10 @@ demo: build
 
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+pictures: build
+	@bash scripts/plot_sample.sh $(BUILD)
+	@cmake --build $(BUILD) --target gallery
 
 bench: build
 	@for b in $(BUILD)/bench/*; do [ -x "$$b" ] && "$$b"; done

@@ -9,6 +9,7 @@
 #include "Documents.h"
 #include "db/DbDatabase.h"
 #include "ModuleLoader.h"
+#include "PlotTool.h"
 #include "Subcommands.h"
 #include "app/ToolEntryPoints.h"
 #include "posix/AtomicFile.h"
@@ -55,12 +56,13 @@ double Since(std::chrono::steady_clock::time_point start) {
 }
 
 int Update(const std::vector<std::string>& args) {
-    std::string drawingPath, outPath;
+    std::string drawingPath, outPath, plotPath;
     bool timing = false, usage = false;
     VelloriaQueryLimits limits;
     for (size_t i = 0; i < args.size() && !usage; ++i) {
         long long value = 0;
         if (args[i] == "-o" && i + 1 < args.size()) outPath = args[++i];
+        else if (args[i] == "--plot" && i + 1 < args.size()) plotPath = args[++i];
         else if (args[i] == "--timing") timing = true;
         else if (args[i] == "--time-limit" && i + 1 < args.size() && ParseCount(args[i + 1], value) && value <= 1000000)
             limits.timeLimitSeconds = static_cast<int>(value), ++i;
@@ -68,8 +70,8 @@ int Update(const std::vector<std::string>& args) {
         else if (!args[i].empty() && args[i][0] != '-' && drawingPath.empty()) drawingPath = args[i];
         else usage = true;
     }
-    if (drawingPath.empty() || usage) {
-        std::fputs("usage: velloria update DRAWING [-o OUT] [--timing] [--time-limit SECONDS] [--row-limit ROWS]\n", stderr);
+    if (drawingPath.empty() || usage || (!plotPath.empty() && !IsPlotFileName(plotPath))) {
+        std::fputs("usage: velloria update DRAWING [-o OUT] [--plot OUT.pdf] [--timing] [--time-limit SECONDS] [--row-limit ROWS]\n", stderr);
         return 2;
     }
     // Whether the result can be written is known before any work is done: a refresh whose
@@ -110,6 +112,9 @@ int Update(const std::vector<std::string>& args) {
     const bool save = changed || !outPath.empty();
     const bool saved = save && SaveDrawingDocument(document, target, &error);
     const double saveSeconds = Since(saveStart);
+    // The nightly job's sheet: the drawing as saved (or as it was, when nothing changed).
+    std::string plotted, plotError;
+    const bool plotFailed = (saved || !save) && !plotPath.empty() && !PlotDocument(document, plotPath, &plotted, &plotError);
     const auto closeStart = std::chrono::steady_clock::now();
     // The process ends next, and the system takes the drawing's memory back at once.
     acDocManagerPtr()->abandonAll();
@@ -122,15 +127,17 @@ int Update(const std::vector<std::string>& args) {
         std::fprintf(stderr, "velloria update: %s\n", error.c_str());
         return 1;
     }
+    if (!plotted.empty()) std::printf("%s\n", plotted.c_str());
+    if (plotFailed) std::fprintf(stderr, "velloria update: not plotted: %s\n", plotError.c_str());
     if (timing)
         std::printf("times: open %.3f s, fetch %.3f s, fill %.3f s, other %.3f s, save %.3f s, module %.3f s, close %.3f s\n",
                     openSeconds, totals.fetchSeconds, totals.fillSeconds,
                     std::max(0.0, updateSeconds - totals.fetchSeconds - totals.fillSeconds), saveSeconds, moduleSeconds,
                     closeSeconds);
-    return totals.failed == 0 ? 0 : 1;
+    return totals.failed == 0 && !plotFailed ? 0 : 1;
 }
 
 SubcommandRegistration s_links("links", &Links, "links DRAWING");
-SubcommandRegistration s_update("update", &Update, "update DRAWING [-o OUT] [--timing] [--time-limit SECONDS] [--row-limit ROWS]");
+SubcommandRegistration s_update("update", &Update, "update DRAWING [-o OUT] [--plot OUT.pdf] [--timing] [--time-limit SECONDS] [--row-limit ROWS]");
 
 }  // namespace

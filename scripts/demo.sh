@@ -71,6 +71,11 @@ echo "    (the report on standard output; the refresh's own messages on standard
 "$BIN/velloria" update "$ROOT/samples/linked-tables.dxf" -o "$BUILD/linked-tables-updated.dxf" 2>&1
 
 echo
+echo "=== velloria plot: the refreshed drawing as a sheet (PDF, text as text) and a picture"
+"$BIN/velloria" plot "$BUILD/linked-tables-updated.dxf" -o "$BUILD/linked-tables-updated.pdf"
+"$BIN/velloria" plot "$BUILD/linked-tables-updated.dxf" -o "$BUILD/linked-tables-updated.png" --size 1600x900
+
+echo
 echo "=== The refreshed drawing: its links are unchanged, its tables hold the records"
 "$BIN/velloria" links "$BUILD/linked-tables-updated.dxf"
 printf 'LIST\nQUIT\n' > "$BUILD/demo-list.scr"

@@ -10,7 +10,8 @@ packages=(
   libsqlite3-dev
   libcurl4-openssl-dev
   python3 python3-ezdxf python3-matplotlib
-  qt6-base-dev libgl-dev fonts-dejavu-core
+  qt6-base-dev qt6-svg-dev libgl-dev fonts-dejavu-core
+  poppler-utils
   fp-utils
 )
 

@@ -38,6 +38,11 @@ std::shared_ptr<AcDbDatabase> DatabaseFromDocument(std::unique_ptr<Document> doc
 // template's. Afterwards the written document is attached and nothing counts as modified.
 std::optional<DxfError> SaveDrawing(AcDbDatabase& database, const std::string& path, const Progress& progress = {});
 
+// The document a save would write now, without writing a file: the attached document brought up
+// to date with the database (as saving does), or for a database never loaded or saved, a
+// document made for it and not attached. Nothing counts as saved afterwards.
+std::shared_ptr<Document> CurrentDocument(AcDbDatabase& database);
+
 // The document the database was loaded from or last saved to; null for a database that
 // never was.
 Document* AttachedDocument(const AcDbDatabase& database);

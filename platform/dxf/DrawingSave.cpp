@@ -407,11 +407,18 @@ private:
 
 }  // namespace
 
-std::optional<DxfError> SaveDrawing(AcDbDatabase& db, const std::string& path, const Progress& progress) {
+std::shared_ptr<Document> CurrentDocument(AcDbDatabase& db) {
     std::shared_ptr<Document> doc = std::static_pointer_cast<Document>(db.fileData());
-    const bool fresh = !doc;
-    if (fresh) doc = TemplateFor(db);
+    if (!doc) doc = TemplateFor(db);
     Writer(*doc, db).Run();
+    // Handles the document gave out (a new table's block) are not the database's to give again.
+    if (const Handle next = doc->MaxHandle() + 1; next > db.handseed().value()) db.setHandseed(AcDbHandle(next));
+    return doc;
+}
+
+std::optional<DxfError> SaveDrawing(AcDbDatabase& db, const std::string& path, const Progress& progress) {
+    const bool fresh = !db.fileData();
+    std::shared_ptr<Document> doc = CurrentDocument(db);
     if (auto error = SaveDxfFile(*doc, path, progress)) return error;
     // What was written is now what the file holds.
     for (AcDbObjectId id : db.objectIds())

@@ -10,40 +10,25 @@
 
 #include "mfcui/DialogSession.h"
 #include "mfcui/QtBridge.h"
+#include "posix/ToolkitEnvironment.h"
 
 namespace platform::ui {
 namespace {
 
 bool s_console = false;
-
-bool WantConsole() {
-    const char* forced = std::getenv("VELLORIA_CONSOLE_DIALOGS");
-    if (forced && *forced && std::string(forced) != "0") return true;
-    const char* x11 = std::getenv("DISPLAY");
-    const char* wayland = std::getenv("WAYLAND_DISPLAY");
-    return !(x11 && *x11) && !(wayland && *wayland);
-}
+bool s_decided = false;
 
 }  // namespace
 
 void EnsureApplication() {
-    if (QApplication::instance()) return;
-    s_console = WantConsole();
-    if (s_console) {
-        ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
-        // The toolkit wants a private runtime folder; the one it would pick itself, made quietly.
-        if (!std::getenv("XDG_RUNTIME_DIR")) {
-            const std::string runtime = "/tmp/runtime-" + std::to_string(::getuid());
-            ::mkdir(runtime.c_str(), 0700);
-            struct stat info {};
-            if (::stat(runtime.c_str(), &info) == 0 && info.st_uid == ::getuid() && (info.st_mode & 0077) == 0)
-                ::setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
-        }
-    } else if (!std::getenv("QT_QPA_PLATFORM")) {
-        // A display that cannot be reached falls back to the console instead of ending the host.
-        const char* wayland = std::getenv("WAYLAND_DISPLAY");
-        ::setenv("QT_QPA_PLATFORM", wayland && *wayland ? "wayland;xcb;offscreen" : "xcb;wayland;offscreen", 1);
+    if (QApplication::instance()) {
+        // Made by another part of the process (the renderer of a plot): its platform decides.
+        if (!s_decided) s_console = QGuiApplication::platformName() == QLatin1String("offscreen");
+        s_decided = true;
+        return;
     }
+    s_decided = true;
+    s_console = platform::posix::PrepareToolkitEnvironment();
     // The toolkit keeps references to these for its whole life.
     static int argc = 1;
     static char name[] = "velloria";

@@ -1,0 +1,141 @@
+// Plotting beside loading, and beside ezdxf's drawing add-on. Prints its figures; asserts nothing.
+//
+//   plot_bench [--rows N] [--entities N] [--no-ezdxf]
+//
+// 1. The 100,000 x 10 table drawing of dxf_table_bench (made by running it with --keep): its
+//    load time, then plots of it to PNG and to PDF. Goal: a plot takes at most as long as the load.
+// 2. A drawing of 100,000 lines and texts: read and plotted to a PNG of 4000 x 3000 pixels, and
+//    the same by ezdxf (read, drawn with matplotlib, saved) in the same run. Goal: 50 times faster.
+//    ezdxf needs more than twenty minutes for 100,000 here; --entities 10000 takes about 1.5.
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <random>
+#include <string>
+#include <unistd.h>
+
+#include "dxf/DxfReader.h"
+#include "view/GuiApplication.h"
+#include "view/Plot.h"
+
+using namespace platform;
+
+namespace {
+
+double Now() { return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count(); }
+
+std::string BinDir() {
+    char buf[4096];
+    const ssize_t n = ::readlink("/proc/self/exe", buf, sizeof buf - 1);
+    std::string self = n > 0 ? std::string(buf, static_cast<size_t>(n)) : std::string("./plot_bench");
+    return self.substr(0, self.rfind('/'));
+}
+
+// Read and plot; returns the seconds of each, or negative after a message.
+bool ReadAndPlot(const std::string& file, const std::string& out, const view::PlotSettings& settings, double& read, double& plot,
+                 size_t* drawn = nullptr) {
+    double t0 = Now();
+    dxf::ReadResult r = dxf::ReadDxfFile(file);
+    read = Now() - t0;
+    if (!r) {
+        std::fprintf(stderr, "%s\n", r.error->Message().c_str());
+        return false;
+    }
+    t0 = Now();
+    const view::Drawing drawing(std::shared_ptr<const dxf::Document>(std::move(r.document)));
+    const view::PlotResult result = view::PlotDrawing(drawing, settings, out);
+    plot = Now() - t0;
+    if (!result.ok) {
+        std::fprintf(stderr, "%s\n", result.error.c_str());
+        return false;
+    }
+    if (drawn) *drawn = result.stats.drawn;
+    return true;
+}
+
+void TableBench(int rows) {
+    const std::string file = "/tmp/velloria_plot_bench_table.dxf";
+    const std::string make = BinDir() + "/dxf_table_bench " + std::to_string(rows) + " --no-ezdxf --keep " + file + " >/dev/null";
+    if (std::system(make.c_str()) != 0) {
+        std::fprintf(stderr, "dxf_table_bench did not make the drawing\n");
+        return;
+    }
+    std::printf("Table drawing of dxf_table_bench: %d x 10 cells\n", rows);
+    view::PlotSettings settings;
+    double read = 0, png = 0, pdf = 0, again = 0;
+    if (!ReadAndPlot(file, "/tmp/velloria_plot_bench_table.png", settings, read, png)) return;
+    if (!ReadAndPlot(file, "/tmp/velloria_plot_bench_table.pdf", settings, again, pdf)) return;
+    std::printf("  load                   %8.3f s\n", std::min(read, again));
+    std::printf("  plot to PNG            %8.3f s  (%.2f x the load)\n", png, png / std::min(read, again));
+    std::printf("  plot to PDF            %8.3f s  (%.2f x the load)\n", pdf, pdf / std::min(read, again));
+    std::printf("  goal: a plot takes at most as long as the load\n");
+    ::unlink(file.c_str());
+}
+
+void LinesAndTexts(int entities, bool ezdxf) {
+    const std::string file = "/tmp/velloria_plot_bench_lines.dxf";
+    {
+        std::ofstream out(file);
+        std::mt19937 random(7);
+        std::uniform_real_distribution<double> x(0, 4000), y(0, 3000), d(-20, 20);
+        out << "0\nSECTION\n2\nENTITIES\n";
+        char buf[256];
+        for (int i = 0; i < entities; ++i) {
+            const double px = x(random), py = y(random);
+            if (i % 2 == 0)
+                std::snprintf(buf, sizeof buf, "0\nLINE\n8\n0\n62\n%d\n10\n%.3f\n20\n%.3f\n30\n0\n11\n%.3f\n21\n%.3f\n31\n0\n", 1 + i % 7, px,
+                              py, px + d(random), py + d(random));
+            else
+                std::snprintf(buf, sizeof buf, "0\nTEXT\n8\n0\n10\n%.3f\n20\n%.3f\n30\n0\n40\n3\n1\nText %d\n", px, py, i);
+            out << buf;
+        }
+        out << "0\nENDSEC\n0\nEOF\n";
+    }
+    view::PlotSettings settings;
+    settings.width = 4000, settings.height = 3000;
+    double read = 0, plot = 0;
+    size_t drawn = 0;
+    if (!ReadAndPlot(file, "/tmp/velloria_plot_bench_lines.png", settings, read, plot, &drawn)) return;
+    const double ours = read + plot;
+    std::printf("Drawing of %d lines and texts, to PNG at 4000 x 3000\n", entities);
+    std::printf("  velloria: read %.3f s + plot %.3f s = %8.3f s  %10.0f entities/s\n", read, plot, ours, drawn / ours);
+    if (ezdxf) {
+        const std::string cmd =
+            "/usr/bin/python3 -c \"import logging,sys,time; logging.disable(logging.WARNING); import matplotlib; matplotlib.use('agg'); "
+            "import ezdxf; from ezdxf.addons.drawing import matplotlib as m; t=time.perf_counter(); d=ezdxf.readfile(sys.argv[1]); "
+            "m.qsave(d.modelspace(), '/tmp/velloria_plot_bench_lines.ezdxf.png', bg='#FFFFFF', dpi=100, size_inches=(40, 30)); "
+            "print(time.perf_counter()-t)\" " + file + " 2>/dev/null";
+        double tEz = 0;
+        if (FILE* p = ::popen(cmd.c_str(), "r")) {
+            if (std::fscanf(p, "%lf", &tEz) != 1) tEz = 0;
+            ::pclose(p);
+        }
+        if (tEz > 0) {
+            std::printf("  ezdxf:    read, draw and save        %8.3f s  %10.0f entities/s\n", tEz, entities / tEz);
+            std::printf("  velloria is %.1f times faster (goal: at least 50)\n", tEz / ours);
+        } else {
+            std::printf("  ezdxf: not available\n");
+        }
+    }
+    ::unlink(file.c_str());
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    int rows = 100000, entities = 100000;
+    bool ezdxf = true;
+    for (int i = 1; i < argc; ++i) {
+        if (!std::strcmp(argv[i], "--no-ezdxf")) ezdxf = false;
+        else if (!std::strcmp(argv[i], "--rows") && i + 1 < argc) rows = std::atoi(argv[++i]);
+        else if (!std::strcmp(argv[i], "--entities") && i + 1 < argc) entities = std::atoi(argv[++i]);
+    }
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);  // each figure as soon as it is known
+    ::setenv("VELLORIA_CONSOLE_DIALOGS", "1", 1);
+    view::EnsureGuiApplication();
+    TableBench(rows);
+    LinesAndTexts(entities, ezdxf);
+    return 0;
+}

@@ -1,0 +1,145 @@
+// `velloria plot DRAWING -o OUT [--layout NAME] [--size WxH | --dpi N] [--background white|black]`
+// and the command PLOT: a layout's extents onto a sheet, as PDF, SVG or PNG.
+#include "PlotTool.h"
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "editor/Console.h"
+#include "db/DbDatabase.h"
+#include "Documents.h"
+#include "dxf/DxfReader.h"
+#include "HostCommands.h"
+#include "view/Plot.h"
+#include "Subcommands.h"
+#include "text/Utf8.h"
+
+namespace {
+
+using platform::view::PlotResult;
+using platform::view::PlotSettings;
+
+const char kUsage[] = "plot DRAWING -o OUT [--layout NAME] [--size WxH | --dpi N] [--background white|black]";
+
+// "plotted Model to OUT (1587 x 1123 pixels, 120 entities; not drawn: MESH 1)"
+std::string Summary(const PlotResult& result, const std::string& layout, const std::string& out) {
+    std::string text = "plotted " + (layout.empty() ? std::string("Model") : layout) + " to " + out + " (" +
+                       std::to_string(result.width) + " x " + std::to_string(result.height) + " pixels, " +
+                       std::to_string(result.stats.drawn) + " entities";
+    if (!result.stats.skipped.empty()) {
+        text += "; not drawn:";
+        for (const auto& [type, count] : result.stats.skipped) text += " " + type + " " + std::to_string(count) + ",";
+        text.pop_back();
+    }
+    return text + ")";
+}
+
+bool ParseSize(const std::string& text, int& width, int& height) {
+    const size_t x = text.find_first_of("xX");
+    if (x == std::string::npos || x == 0 || x + 1 >= text.size()) return false;
+    const std::string w = text.substr(0, x), h = text.substr(x + 1);
+    if (w.find_first_not_of("0123456789") != std::string::npos || h.find_first_not_of("0123456789") != std::string::npos ||
+        w.size() > 6 || h.size() > 6)
+        return false;
+    width = std::stoi(w), height = std::stoi(h);
+    return width > 0 && height > 0;
+}
+
+int Plot(const std::vector<std::string>& args) {
+    std::string drawingPath, outPath;
+    PlotSettings settings;
+    bool usage = false, sized = false, resolved = false;
+    for (size_t i = 0; i < args.size() && !usage; ++i) {
+        const std::string& a = args[i];
+        const bool hasValue = i + 1 < args.size();
+        if (a == "-o" && hasValue) outPath = args[++i];
+        else if (a == "--layout" && hasValue && !args[i + 1].empty()) settings.layout = args[++i];
+        else if (a == "--size" && hasValue && !resolved) usage = !ParseSize(args[++i], settings.width, settings.height), sized = true;
+        else if (a == "--dpi" && hasValue && !sized) {
+            const std::string& v = args[++i];
+            usage = v.empty() || v.size() > 5 || v.find_first_not_of("0123456789") != std::string::npos || std::stoi(v) < 1;
+            if (!usage) settings.dpi = std::stoi(v);
+            resolved = true;
+        } else if (a == "--background" && hasValue && (args[i + 1] == "white" || args[i + 1] == "black"))
+            settings.background = args[++i] == "white" ? QColor(Qt::white) : QColor(Qt::black);
+        else if (!a.empty() && a[0] != '-' && drawingPath.empty()) drawingPath = a;
+        else usage = true;
+    }
+    if (usage || drawingPath.empty() || outPath.empty()) {
+        std::fprintf(stderr, "usage: velloria %s\n", kUsage);
+        return 2;
+    }
+    if (!platform::view::IsPlotFileName(outPath)) {
+        std::fprintf(stderr, "velloria plot: %s: the plot file's name must end in .pdf, .svg or .png\n", outPath.c_str());
+        return 2;
+    }
+    // The plot needs the file's document only, not a drawing database built from it.
+    platform::dxf::ReadResult read = platform::dxf::ReadDxfFile(DrawingFilePath(platform::FromUtf8(drawingPath)));
+    if (!read) {
+        std::fprintf(stderr, "velloria plot: %s\n", read.error->Message().c_str());
+        return 1;
+    }
+    const platform::view::Drawing drawing(std::shared_ptr<const platform::dxf::Document>(std::move(read.document)));
+    const std::string target = DrawingFilePath(platform::FromUtf8(outPath));
+    const PlotResult result = platform::view::PlotDrawing(drawing, settings, target);
+    if (!result.ok) {
+        std::fprintf(stderr, "velloria plot: %s\n", result.error.c_str());
+        return 1;
+    }
+    std::printf("%s\n", Summary(result, settings.layout, target).c_str());
+    if (!result.note.empty()) std::fprintf(stderr, "velloria plot: %s\n", result.note.c_str());
+    return 0;
+}
+
+// PLOT: the current drawing, to a file named at the prompt, one layout.
+void PlotCommand() {
+    AcApDocument* document = acDocManagerPtr()->curDocument();
+    if (!document || !document->database()) return;
+    auto name = platform::ReadPromptedLine(L"\nEnter plot file name (.pdf, .svg or .png): ");
+    if (!name || *name == "^C") {
+        platform::WriteOutput(std::string_view("*Cancel*\n"));
+        return;
+    }
+    std::string file = *name;
+    while (!file.empty() && std::isspace(static_cast<unsigned char>(file.back()))) file.pop_back();
+    while (!file.empty() && std::isspace(static_cast<unsigned char>(file.front()))) file.erase(file.begin());
+    if (file.size() >= 2 && file.front() == '"' && file.back() == '"') file = file.substr(1, file.size() - 2);
+    if (file.empty()) return;
+    auto layout = platform::ReadPromptedLine(L"\nEnter layout name <Model>: ");
+    if (!layout || *layout == "^C") {
+        platform::WriteOutput(std::string_view("*Cancel*\n"));
+        return;
+    }
+    PlotSettings settings;
+    settings.layout = *layout;
+    while (!settings.layout.empty() && std::isspace(static_cast<unsigned char>(settings.layout.back()))) settings.layout.pop_back();
+    const std::string target = DrawingFilePath(platform::FromUtf8(file));
+    const PlotResult result = platform::view::PlotDatabase(*document->database(), settings, target);
+    if (result.ok) platform::WriteOutput("\nP" + Summary(result, settings.layout, target).substr(1) + ".\n" +
+                                         (result.note.empty() ? std::string() : "Note: " + result.note + ".\n"));
+    else platform::WriteOutput("\nNot plotted: " + result.error + ".\n");
+}
+
+SubcommandRegistration s_plot("plot", &Plot, kUsage);
+HostCommandRegistration s_plotCommand(L"PLOT", &PlotCommand);
+
+}  // namespace
+
+bool IsPlotFileName(const std::string& path) { return platform::view::IsPlotFileName(path); }
+
+bool PlotDocument(AcApDocument* document, const std::string& path, std::string* summary, std::string* error) {
+    if (!document || !document->database()) return false;
+    if (!platform::view::IsPlotFileName(path)) {
+        if (error) *error = path + ": the plot file's name must end in .pdf, .svg or .png";
+        return false;
+    }
+    const std::string target = DrawingFilePath(platform::FromUtf8(path));
+    const PlotResult result = platform::view::PlotDatabase(*document->database(), PlotSettings{}, target);
+    if (!result.ok) {
+        if (error) *error = result.error;
+        return false;
+    }
+    if (summary) *summary = Summary(result, "", target) + (result.note.empty() ? "" : "; " + result.note);
+    return true;
+}

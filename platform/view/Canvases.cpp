@@ -1,0 +1,177 @@
+#include "view/Canvases.h"
+
+#include <cmath>
+
+namespace platform::view {
+
+PainterCanvas::PainterCanvas(QPainter& painter, const QTransform& worldToDevice, const Box& visible, const RenderOptions& options)
+    : m_painter(painter), m_toDevice(worldToDevice), m_visible(visible), m_options(options) {
+    const double scale = std::sqrt(std::abs(worldToDevice.determinant()));
+    m_pixel = scale > 0 ? 1 / scale : 1;
+    m_device = worldToDevice.mapRect(QRectF(visible.x0, visible.y0, visible.Width(), visible.Height()));
+    const double margin = std::max(m_device.width(), m_device.height()) + 64;
+    m_safe = m_device.adjusted(-margin, -margin, margin, margin);
+    m_painter.save();
+    m_painter.setRenderHint(QPainter::Antialiasing, true);
+    m_painter.setRenderHint(QPainter::TextAntialiasing, true);
+    m_painter.setBrush(Qt::NoBrush);
+    m_painter.setTransform(QTransform());
+}
+
+PainterCanvas::~PainterCanvas() { m_painter.restore(); }
+
+void PainterCanvas::Use(const Pen& pen) {
+    if (pen.color == m_penColor && pen.width == m_penWidth) return;
+    m_penColor = pen.color;
+    m_penWidth = pen.width;
+    QPen qpen(pen.color);
+    qpen.setWidthF(pen.width);
+    qpen.setCosmetic(true);
+    qpen.setCapStyle(Qt::RoundCap);
+    qpen.setJoinStyle(Qt::RoundJoin);
+    m_painter.setPen(qpen);
+}
+
+namespace {
+
+// Liang-Barsky: the part of a to b inside the rectangle, or false.
+bool ClipSegment(const QRectF& r, QPointF& a, QPointF& b) {
+    double t0 = 0, t1 = 1;
+    const double dx = b.x() - a.x(), dy = b.y() - a.y();
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {a.x() - r.left(), r.right() - a.x(), a.y() - r.top(), r.bottom() - a.y()};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] < 0) return false;
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0) t0 = std::max(t0, t);
+        else t1 = std::min(t1, t);
+        if (t0 > t1) return false;
+    }
+    const QPointF start = a;
+    a = start + QPointF(dx * t0, dy * t0);
+    b = start + QPointF(dx * t1, dy * t1);
+    return true;
+}
+
+}  // namespace
+
+void PainterCanvas::DrawDevicePolyline(const QPointF* points, int count, bool closed) {
+    bool inside = true;
+    for (int i = 0; i < count && inside; ++i) inside = m_safe.contains(points[i]);
+    if (inside) {
+        if (closed && count > 2) m_painter.drawPolygon(points, count);
+        else m_painter.drawPolyline(points, count);
+        return;
+    }
+    // Far outside the device the painter's fixed-point arithmetic fails: clip first.
+    std::vector<QPointF> piece;
+    const int segments = closed ? count : count - 1;
+    for (int i = 0; i < segments; ++i) {
+        QPointF a = points[i], b = points[(i + 1) % count];
+        if (!ClipSegment(m_safe, a, b)) continue;
+        if (piece.empty() || piece.back() != a) {
+            if (piece.size() >= 2) m_painter.drawPolyline(piece.data(), static_cast<int>(piece.size()));
+            piece.assign({a});
+        }
+        piece.push_back(b);
+    }
+    if (piece.size() >= 2) m_painter.drawPolyline(piece.data(), static_cast<int>(piece.size()));
+}
+
+void PainterCanvas::Polyline(const QPointF* points, int count, bool closed, const Pen& pen) {
+    if (count <= 0) return;
+    m_scratch.resize(static_cast<size_t>(count));
+    double x0 = 1e300, y0 = 1e300, x1 = -1e300, y1 = -1e300;
+    for (int i = 0; i < count; ++i) {
+        const QPointF d = m_toDevice.map(points[i]);
+        m_scratch[static_cast<size_t>(i)] = d;
+        x0 = std::min(x0, d.x()), y0 = std::min(y0, d.y()), x1 = std::max(x1, d.x()), y1 = std::max(y1, d.y());
+    }
+    if (!(x1 >= m_device.left() - 4 && x0 <= m_device.right() + 4 && y1 >= m_device.top() - 4 && y0 <= m_device.bottom() + 4))
+        return;
+    Use(pen);
+    if (count == 1 || (x1 - x0 < 0.5 && y1 - y0 < 0.5 && count > 1)) {
+        // A point, or a polyline smaller than a pixel: one dot.
+        const QPointF c((x0 + x1) / 2, (y0 + y1) / 2);
+        const QPointF dot[2]{c, c + QPointF(0.5, 0)};
+        m_painter.drawPolyline(dot, 2);
+        return;
+    }
+    DrawDevicePolyline(m_scratch.data(), count, closed);
+}
+
+void PainterCanvas::Fill(const QPainterPath& area, const QColor& color) {
+    const QRectF bounds = m_toDevice.mapRect(area.boundingRect());
+    if (!bounds.intersects(m_device.adjusted(-4, -4, 4, 4))) return;
+    m_painter.setTransform(m_toDevice);
+    m_painter.fillPath(area, color);
+    m_painter.setTransform(QTransform());
+}
+
+void PainterCanvas::Text(const QString& text, const QFont& font, const QRectF& box, const QTransform& toWorld, const QColor& color) {
+    const QTransform toDevice = toWorld * m_toDevice;
+    const QRectF bounds = toDevice.mapRect(box);
+    if (!bounds.intersects(m_device)) return;
+    const double scale = std::sqrt(std::abs(toDevice.determinant()));
+    if (!m_options.vectorDevice && box.height() * scale < m_options.greekingPixels) {
+        // Too small to read: a faint bar where the text stands.
+        QColor faint = color;
+        faint.setAlphaF(0.5);
+        QPainterPath bar;
+        bar.addPolygon(toDevice.map(QPolygonF(QRectF(box.left(), -box.height() * 0.5, box.width(), box.height() * 0.5))));
+        m_painter.fillPath(bar, faint);
+        return;
+    }
+    m_painter.setTransform(toDevice);
+    m_painter.setFont(font);
+    m_penWidth = -1;
+    m_painter.setPen(color);
+    m_painter.drawText(QPointF(0, 0), text);
+    m_painter.setTransform(QTransform());
+}
+
+void PainterCanvas::PushClip(const QPainterPath& area) {
+    m_painter.save();
+    m_painter.setTransform(m_toDevice);
+    m_painter.setClipPath(area, Qt::IntersectClip);
+    m_painter.setTransform(QTransform());
+}
+
+void PainterCanvas::PopClip() {
+    m_painter.restore();
+    m_penWidth = -1;
+}
+
+void ExtentsCanvas::Polyline(const QPointF* points, int count, bool, const Pen&) {
+    if (m_clipDepth > 0) return;
+    for (int i = 0; i < count; ++i) box.Add(points[i].x(), points[i].y());
+}
+
+void ExtentsCanvas::Fill(const QPainterPath& area, const QColor&) {
+    if (m_clipDepth > 0) return;
+    const QRectF r = area.boundingRect();
+    box.Add(r.left(), r.top());
+    box.Add(r.right(), r.bottom());
+}
+
+void ExtentsCanvas::Text(const QString&, const QFont&, const QRectF& b, const QTransform& toWorld, const QColor&) {
+    if (m_clipDepth > 0) return;
+    for (const QPointF& c : {b.topLeft(), b.topRight(), b.bottomLeft(), b.bottomRight()}) {
+        const QPointF w = toWorld.map(c);
+        box.Add(w.x(), w.y());
+    }
+}
+
+void ExtentsCanvas::PushClip(const QPainterPath& area) {
+    if (m_clipDepth++ > 0) return;
+    const QRectF r = area.boundingRect();
+    box.Add(r.left(), r.top());
+    box.Add(r.right(), r.bottom());
+}
+
+void ExtentsCanvas::PopClip() { --m_clipDepth; }
+
+}  // namespace platform::view

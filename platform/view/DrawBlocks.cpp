@@ -1,0 +1,104 @@
+// Entities that draw other entities: block references (with their attributes and arrays),
+// the blocks of dimensions and tables, and the viewports of a layout, which show model space.
+#include <algorithm>
+#include <cmath>
+
+#include "view/EntityDrawer.h"
+
+namespace platform::view {
+
+namespace {
+
+constexpr int kMaxNesting = 32;
+
+}  // namespace
+
+void EntityDrawer::DrawBlock(const dxf::Block& block, const Matrix& placement, const Props& p, const Context& ctx,
+                             const LayerInfo* layer) {
+    if (ctx.depth >= kMaxNesting) return;
+    std::vector<const dxf::Block*> path;
+    std::vector<const dxf::Block*>& blocks = ctx.path ? *ctx.path : path;
+    // A block that holds a reference to itself, directly or not, is drawn once.
+    if (std::find(blocks.begin(), blocks.end(), &block) != blocks.end()) return;
+    Context inner = ctx.Within(placement * Matrix::Translation(-drawing.BlockBase(block)));
+    inner.byBlock = p;
+    inner.blockLayer = layer;
+    inner.depth = ctx.depth + 1;
+    inner.path = &blocks;
+    blocks.push_back(&block);
+    DrawRange(EntityRange(block.Entities()), inner);
+    blocks.pop_back();
+}
+
+void EntityDrawer::DrawInsert(const EntityRange& range, size_t i, size_t end, const Props& p, const Context& ctx) {
+    const EntityTags t(range[i]);
+    const dxf::Block* block = drawing.FindBlock(t.String(2));
+    if (!block) return;
+    const Matrix ocs = OcsMatrix(t.Extrusion());
+    const Vec3 at = t.Point(10);
+    const double sx = t.Double(41, 1), sy = t.Double(42, 1), sz = t.Double(43, 1);
+    const double rotation = Radians(t.Double(50));
+    const int columns = std::clamp(static_cast<int>(t.Int(70, 1)), 1, 10000);
+    const int rows = std::clamp(static_cast<int>(t.Int(71, 1)), 1, 10000);
+    const double columnSpacing = t.Double(44), rowSpacing = t.Double(45);
+    const int copies = columns * rows > 100000 ? 1 : columns * rows;
+    for (int k = 0; k < copies; ++k) {
+        const int r = k / columns, c = k % columns;
+        const Matrix place = ocs * Matrix::Translation(at) * Matrix::RotationZ(rotation) *
+                             Matrix::Translation({c * columnSpacing, r * rowSpacing, 0}) * Matrix::Scaling(sx, sy, sz);
+        DrawBlock(*block, place, p, ctx, p.layer);
+    }
+    // Attributes stand where they are, in the reference's own coordinates.
+    Context attributes = ctx;
+    attributes.byBlock = p;
+    for (size_t a = i + 1; a < end; ++a) {
+        if (range[a].Type() != "ATTRIB") continue;
+        const EntityTags at(range[a]);
+        Props ap;
+        if (Resolve(at, attributes, ap)) DrawText(at, ap, attributes);
+    }
+}
+
+void EntityDrawer::DrawViewport(const EntityTags& t, const Props& p, const Context& ctx) {
+    // Viewports draw only in a layout, and the first (id 1) is the layout's own view.
+    if (m_inViewport || !m_model || ctx.depth > 0) return;
+    const std::int64_t id = t.Int(69, 2);
+    if (id == 1) return;
+    const Vec3 center = t.Point(10);
+    const double width = t.Double(40), height = t.Double(41);
+    if (!(width > 0) || !(height > 0)) return;
+    const std::vector<QPointF> frame{{center.x - width / 2, center.y - height / 2}, {center.x + width / 2, center.y - height / 2},
+                                     {center.x + width / 2, center.y + height / 2}, {center.x - width / 2, center.y + height / 2}};
+    // A viewport that is off (status 0 or below) shows neither its frame's content nor itself.
+    if (t.Int(68, 1) <= 0) return;
+    std::vector<QPointF> outline = frame;
+    StrokeWorld(outline, true, p, 1);
+    const double viewHeight = t.Double(45);
+    if (!(viewHeight > 0)) return;
+    const Vec3 direction = t.Point(16, {0, 0, 1});
+    if (std::abs(direction.x) > 1e-9 || std::abs(direction.y) > 1e-9) return;  // only plan views
+    const double scale = height / viewHeight;
+    const Vec3 viewCenter = t.Point(12), target = t.Point(17);
+    const double twist = Radians(t.Double(51));
+    // Model to paper: about the target, turned by the twist, the view centre onto the frame's.
+    const Matrix toPaper = Matrix::Translation(center) * Matrix::Scaling(scale, scale, scale) *
+                           Matrix::Translation({-viewCenter.x, -viewCenter.y, 0}) * Matrix::RotationZ(twist) *
+                           Matrix::Translation({-target.x, -target.y, -target.z});
+    std::unordered_set<dxf::Handle> frozen;
+    for (size_t i = t.Find(331); i < t.End(); i = t.Find(331, i + 1)) frozen.insert(t[i].AsHandle().value_or(0));
+    QPainterPath clip;
+    clip.addPolygon(QPolygonF(QVector<QPointF>(frame.begin(), frame.end())));
+    clip.closeSubpath();
+    canvas.PushClip(clip);
+    Context inner = TopContext();
+    inner.m = ctx.m * toPaper;
+    inner.frozen = &frozen;
+    std::vector<const dxf::Block*> path;
+    inner.path = &path;
+    m_inViewport = true;
+    DrawRange(EntityRange(m_model->entities), inner);
+    m_inViewport = false;
+    canvas.PopClip();
+}
+
+}  // namespace platform::view

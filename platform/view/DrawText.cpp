@@ -1,0 +1,84 @@
+// Single-line text: TEXT, the attributes of block references (ATTRIB) and attribute
+// definitions drawn in a layout (ATTDEF, which shows its tag).
+#include <cmath>
+
+#include "view/EntityDrawer.h"
+#include "view/TextCodes.h"
+
+namespace platform::view {
+
+void EntityDrawer::EmitText(const QString& text, const FontFace& face, const QTransform& toEntity, double elevation,
+                            const QColor& color, const Context& ctx) {
+    if (text.isEmpty()) return;
+    const Vec3 o = ctx.m.Apply({toEntity.dx(), toEntity.dy(), elevation});
+    const Vec3 ex = ctx.m.ApplyVector({toEntity.m11(), toEntity.m12(), 0});
+    const Vec3 ey = ctx.m.ApplyVector({toEntity.m21(), toEntity.m22(), 0});
+    const QTransform toWorld(ex.x, ex.y, ey.x, ey.y, o.x, o.y);
+    const QRectF box(0, -face.Ascent(), face.Advance(text), face.Ascent() + face.Descent());
+    canvas.Text(text, face.Font(), box, toWorld, color);
+}
+
+void EntityDrawer::DrawText(const EntityTags& t, const Props& p, const Context& ctx) {
+    const std::string_view type = t.Type();
+    const bool definition = type == "ATTDEF";
+    // Definitions belong to their block and show only where they are drawn on their own.
+    if (definition && ctx.depth > 0) return;
+    if ((type == "ATTRIB" || definition) && (t.Int(70) & 1)) return;
+    const QString text = DecodeTextCodes(definition ? t.String(2) : t.String(1));
+    if (text.isEmpty()) return;
+    const TextStyleInfo& style = drawing.TextStyle(t.String(7, "Standard"));
+    double height = t.Double(40, 0);
+    if (!(height > 0)) height = style.height > 0 ? style.height : 2.5;
+    double widthFactor = t.Has(41) ? t.Double(41, 1) : style.width;
+    if (!(widthFactor > 0)) widthFactor = 1;
+    const double oblique = Radians(t.Has(51) ? t.Double(51) : style.oblique);
+    double rotation = Radians(t.Double(50));
+    const int generation = static_cast<int>(t.Int(71, style.generation));
+    const int horizontal = static_cast<int>(t.Int(72));
+    const int vertical = static_cast<int>(t.Int(type == "TEXT" ? 73 : 74));
+    const Vec3 first = t.Point(10);
+    const Vec3 second = t.Point(11, first);
+    Vec3 anchor = (horizontal == 0 && vertical == 0) ? first : second;
+
+    const FontFace& face = fonts.Face(style.family, style.bold, style.italic);
+    double k = height / face.CapHeight();  // entity units per font unit
+    const double advance = face.Advance(text);
+    double width = advance * k * widthFactor;
+    double x0 = 0, y0 = 0;
+    if ((horizontal == 3 || horizontal == 5) && advance > 0) {
+        // Aligned and fit: the text runs from the first point to the second; aligned keeps its
+        // proportions, fit keeps its height.
+        const Vec3 d = second - first;
+        const double length = std::hypot(d.x, d.y);
+        if (length > 0) {
+            rotation = std::atan2(d.y, d.x);
+            if (horizontal == 3) {
+                k = length / (advance * widthFactor);
+                height = k * face.CapHeight();
+            } else {
+                widthFactor = length / (advance * k);
+            }
+            width = length;
+        }
+        anchor = first;
+    } else {
+        if (horizontal == 1 || horizontal == 4) x0 = -width / 2;
+        else if (horizontal == 2) x0 = -width;
+    }
+    if (horizontal == 4 && vertical == 0) y0 = -height / 2;
+    else if (vertical == 1) y0 = face.Descent() * k;
+    else if (vertical == 2) y0 = -height / 2;
+    else if (vertical == 3) y0 = -height;
+    if (horizontal == 3 || horizontal == 5) y0 = 0;
+
+    const double sx = (generation & 2) ? -1 : 1, sy = (generation & 4) ? -1 : 1;
+    // Font units (y down) to the text's own axes, then turned and placed in the entity's plane.
+    const QTransform glyphs(k * widthFactor * sx, 0, -k * std::tan(oblique) * sx, -k * sy, x0 * sx, y0 * sy);
+    QTransform place;
+    place.translate(anchor.x, anchor.y);
+    place.rotateRadians(rotation);
+    const Context local = ctx.Within(OcsMatrix(t.Extrusion()));
+    EmitText(text, face, glyphs * place, anchor.z, p.color, local);
+}
+
+}  // namespace platform::view

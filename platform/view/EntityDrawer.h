@@ -1,0 +1,127 @@
+#pragma once
+// The renderer's traversal (internal): each entity's tags become the canvas's primitives, in
+// world coordinates, with its colour, line type and line weight resolved. Block references,
+// dimensions, tables and viewports draw other entities through a context that says where
+// (the transformation) and on whose behalf (what ByBlock and layer 0 mean there).
+#include <QPointF>
+#include <string_view>
+#include <unordered_set>
+#include <vector>
+
+#include "view/Canvas.h"
+#include "view/Drawing.h"
+#include "view/EntityTags.h"
+#include "view/Fonts.h"
+#include "view/Renderer.h"
+
+namespace platform::view {
+
+// An entity's resolved appearance.
+struct Props {
+    QColor color;
+    const LinetypeInfo* linetype = nullptr;  // null: continuous
+    double linetypeScale = 1;
+    int lineweight = 25;  // 1/100 mm
+    const LayerInfo* layer = nullptr;
+};
+
+struct Context {
+    Matrix m;  // the entity's coordinates to the world
+    Props byBlock;
+    const LayerInfo* blockLayer = nullptr;  // the layer that entities on layer 0 take
+    int depth = 0;
+    const std::unordered_set<dxf::Handle>* frozen = nullptr;  // layers a viewport freezes
+    std::vector<const dxf::Block*>* path = nullptr;           // blocks being drawn, against cycles
+
+    // The same context for coordinates that `local` maps into this one's.
+    Context Within(const Matrix& local) const {
+        Context c = *this;
+        c.m = m * local;
+        return c;
+    }
+};
+
+// A list of entities in drawing order: a layout's (pointers) or a block's (objects).
+class EntityRange {
+public:
+    explicit EntityRange(const std::vector<const dxf::DxfObject*>& list) : m_pointers(list.data()), m_size(list.size()) {}
+    explicit EntityRange(const std::vector<dxf::DxfObject>& list) : m_objects(list.data()), m_size(list.size()) {}
+    size_t size() const { return m_size; }
+    const dxf::DxfObject& operator[](size_t i) const { return m_pointers ? *m_pointers[i] : m_objects[i]; }
+
+private:
+    const dxf::DxfObject* const* m_pointers = nullptr;
+    const dxf::DxfObject* m_objects = nullptr;
+    size_t m_size = 0;
+};
+
+class EntityDrawer {
+public:
+    EntityDrawer(const Drawing& drawing, const RenderOptions& options, Fonts& fonts, Canvas& canvas, RenderStats& stats);
+
+    Context TopContext() const;
+    void DrawLayout(const Layout& layout);
+    // Draws the entity at i of the range (with the vertices or attributes that follow it) and
+    // returns the index after what it drew.
+    size_t DrawAt(const EntityRange& range, size_t i, const Context& ctx);
+    void DrawRange(const EntityRange& range, const Context& ctx);
+
+    // Parts used by the entity drawers of every file.
+    bool Resolve(const EntityTags& tags, const Context& ctx, Props& props) const;
+    QColor ColorOf(const DrawingColor& color, const Context& ctx, const LayerInfo* layer) const;
+    QColor Foreground() const { return m_foreground; }
+    // Tolerance for curves in the entity's own units.
+    double Tolerance(const Context& ctx) const;
+    static QPointF Plan(const Matrix& m, const Vec3& p) {
+        const Vec3 w = m.Apply(p);
+        return {w.x, w.y};
+    }
+    // Strokes the points (entity coordinates) with the entity's line type and weight.
+    void Stroke(const std::vector<Vec3>& points, bool closed, const Props& props, const Context& ctx);
+    void StrokeWorld(std::vector<QPointF>& points, bool closed, const Props& props, double patternScale);
+    void FillWorld(const std::vector<QPointF>& ring, const QColor& color);
+    Pen PenOf(const Props& props) const;
+
+    const Drawing& drawing;
+    const RenderOptions& options;
+    Fonts& fonts;
+    Canvas& canvas;
+    RenderStats& stats;
+
+private:
+    void DrawEntity(const EntityRange& range, size_t i, size_t end, const Context& ctx);
+    void Skip(std::string_view type);
+
+    // Entity kinds (one file each for the larger ones).
+    void DrawLine(const EntityTags& t, const Props& p, const Context& ctx);
+    void DrawConstructionLine(const EntityTags& t, const Props& p, const Context& ctx, bool ray);
+    void DrawCircle(const EntityTags& t, const Props& p, const Context& ctx, bool arc);
+    void DrawEllipse(const EntityTags& t, const Props& p, const Context& ctx);
+    void DrawLwPolyline(const EntityTags& t, const Props& p, const Context& ctx);
+    void DrawPolyline(const EntityRange& range, size_t i, size_t end, const Props& p, const Context& ctx);
+    void DrawSpline(const EntityTags& t, const Props& p, const Context& ctx);
+    void DrawPoint(const EntityTags& t, const Props& p, const Context& ctx);
+    void DrawSolid(const EntityTags& t, const Props& p, const Context& ctx);
+    void Draw3dFace(const EntityTags& t, const Props& p, const Context& ctx);
+    void DrawImageFrame(const EntityTags& t, const Props& p, const Context& ctx, bool wipeout);
+    void DrawLeader(const EntityTags& t, const Props& p, const Context& ctx);
+    void DrawHatch(const EntityTags& t, const Props& p, const Context& ctx);
+    void DrawText(const EntityTags& t, const Props& p, const Context& ctx);
+    void DrawMText(const EntityTags& t, const Props& p, const Context& ctx);
+    // One run of text: font units mapped by toEntity into the entity's coordinates.
+    void EmitText(const QString& text, const FontFace& face, const QTransform& toEntity, double elevation, const QColor& color,
+                  const Context& ctx);
+    void DrawInsert(const EntityRange& range, size_t i, size_t end, const Props& p, const Context& ctx);
+    // A dimension's or table's block, placed by a transformation.
+    void DrawBlock(const dxf::Block& block, const Matrix& placement, const Props& p, const Context& ctx,
+                   const LayerInfo* layer);
+    void DrawViewport(const EntityTags& t, const Props& p, const Context& ctx);
+    // A wide polyline as filled quadrilaterals: its points (entity coordinates) with the width at each.
+    void FillWide(const std::vector<Vec3>& points, const std::vector<double>& widths, const Props& p, const Context& ctx);
+
+    QColor m_foreground;
+    const Layout* m_model = nullptr;
+    bool m_inViewport = false;
+};
+
+}  // namespace platform::view

@@ -1,0 +1,74 @@
+#pragma once
+// Reading an entity's values by group code. An entity's own codes lie between its type and its
+// extended data (or an embedded object); codes repeated across subclasses are looked up after a subclass marker.
+#include <cstdint>
+#include <string_view>
+
+#include "dxf/DxfDocument.h"
+#include "view/Geometry3.h"
+
+namespace platform::view {
+
+class EntityTags {
+public:
+    explicit EntityTags(const dxf::DxfObject& object) : m_tags(object.tags), m_end(object.XDataStart()) {
+        // An embedded object (101) repeats the entity's codes with other meanings.
+        for (size_t i = 0; i < m_end; ++i)
+            if (m_tags[i].code == 101) m_end = i;
+    }
+
+    std::string_view Type() const { return m_tags.empty() ? std::string_view() : m_tags.front().Value(); }
+    size_t End() const { return m_end; }
+    const dxf::Tag& operator[](size_t i) const { return m_tags[i]; }
+
+    // Index of the first tag with the code at or after start (End() when there is none).
+    size_t Find(int code, size_t start = 0) const {
+        for (size_t i = start; i < m_end; ++i)
+            if (m_tags[i].code == code) return i;
+        return m_end;
+    }
+    bool Has(int code, size_t start = 0) const { return Find(code, start) < m_end; }
+    // Index of the first tag after the subclass marker; 0 when there is none (files before
+    // R13 have no markers).
+    size_t After(std::string_view subclass) const {
+        for (size_t i = 0; i < m_end; ++i)
+            if (m_tags[i].code == 100 && m_tags[i].Value() == subclass) return i + 1;
+        return 0;
+    }
+
+    double Double(int code, double fallback = 0, size_t start = 0) const {
+        const size_t i = Find(code, start);
+        return i < m_end ? Finite(m_tags[i].DoubleOr(fallback), fallback) : fallback;
+    }
+    std::int64_t Int(int code, std::int64_t fallback = 0, size_t start = 0) const {
+        const size_t i = Find(code, start);
+        return i < m_end ? m_tags[i].IntOr(fallback) : fallback;
+    }
+    std::string_view String(int code, std::string_view fallback = {}, size_t start = 0) const {
+        const size_t i = Find(code, start);
+        return i < m_end ? m_tags[i].Value() : fallback;
+    }
+    // The point of codes c, c + 10, c + 20 (the Y and Z that follow their X).
+    Vec3 Point(int code, Vec3 fallback = {}, size_t start = 0) const {
+        const size_t i = Find(code, start);
+        return i < m_end ? PointAt(i) : fallback;
+    }
+    // The point whose X is the tag at i.
+    Vec3 PointAt(size_t i) const {
+        const int code = m_tags[i].code;
+        Vec3 p{Finite(m_tags[i].DoubleOr(0), 0), 0, 0};
+        size_t j = i + 1;
+        if (j < m_end && m_tags[j].code == code + 10) p.y = Finite(m_tags[j++].DoubleOr(0), 0);
+        if (j < m_end && m_tags[j].code == code + 20) p.z = Finite(m_tags[j].DoubleOr(0), 0);
+        return p;
+    }
+    Vec3 Extrusion() const { return Point(210, {0, 0, 1}); }
+
+private:
+    static double Finite(double v, double fallback) { return std::isfinite(v) ? v : fallback; }
+
+    const std::vector<dxf::Tag>& m_tags;
+    size_t m_end;
+};
+
+}  // namespace platform::view

@@ -1,0 +1,50 @@
+#pragma once
+// The faces text is drawn in: the DejaVu family at one reference size, scaled to each text's
+// height. Advances come from the face's glyphs without kerning, so a run measured here is as
+// wide as the run the painter draws.
+#include <QFont>
+#include <QFontMetricsF>
+#include <QString>
+#include <array>
+#include <memory>
+#include <string>
+#include <unordered_map>
+
+namespace platform::view {
+
+class FontFace {
+public:
+    FontFace(const std::string& family, bool bold, bool italic);
+
+    const QFont& Font() const { return m_font; }
+    // In font units (pixels of the reference size).
+    double CapHeight() const { return m_capHeight; }
+    double Ascent() const { return m_ascent; }
+    double Descent() const { return m_descent; }
+    double Advance(QStringView text) const;
+
+    static constexpr int kReferencePixels = 100;
+
+private:
+    double CharAdvance(char16_t c) const;
+
+    QFont m_font;
+    double m_capHeight = 72, m_ascent = 93, m_descent = 24;
+    std::array<double, 128> m_ascii{};
+    mutable std::unordered_map<char16_t, double> m_other;
+    std::unique_ptr<QFontMetricsF> m_metrics;
+};
+
+class Fonts {
+public:
+    const FontFace& Face(const std::string& family, bool bold, bool italic);
+
+private:
+    std::unordered_map<std::string, std::unique_ptr<FontFace>> m_faces;
+    // Texts come in runs of one face: the last one asked for.
+    std::string m_lastFamily;
+    bool m_lastBold = false, m_lastItalic = false;
+    const FontFace* m_last = nullptr;
+};
+
+}  // namespace platform::view

@@ -1,0 +1,214 @@
+#include "view/Plot.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSvgGenerator>
+#include <cerrno>
+#include <cmath>
+#include <cstring>
+#include <stdexcept>
+
+#include "dxf/DrawingIo.h"
+#include "view/GuiApplication.h"
+#include "posix/AtomicFile.h"
+#include "posix/FileIo.h"
+
+namespace platform::view {
+
+namespace {
+
+enum class Format { None, Pdf, Svg, Png };
+
+Format FormatOf(const std::string& path) {
+    const size_t dot = path.rfind('.');
+    if (dot == std::string::npos || path.find('/', dot) != std::string::npos) return Format::None;
+    std::string ext = path.substr(dot + 1);
+    for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (ext == "pdf") return Format::Pdf;
+    if (ext == "svg") return Format::Svg;
+    if (ext == "png") return Format::Png;
+    return Format::None;
+}
+
+constexpr int kMaxSide = 16384;
+constexpr double kMaxPixels = 160e6;
+constexpr double kDefaultDpi = 96;
+constexpr double kA3LongSideInches = 420 / 25.4;
+
+// Extents of a single point or a line along an axis get room around them.
+Box Widened(Box box) {
+    const double w = box.Width(), h = box.Height();
+    const double size = std::max(w, h);
+    const double pad = size > 0 ? size * 0.05 : std::max(1.0, std::max(std::abs(box.x0), std::abs(box.y0)) * 1e-9);
+    if (w < size * 1e-3 || size == 0) box.x0 -= pad, box.x1 += pad;
+    if (h < size * 1e-3 || size == 0) box.y0 -= pad, box.y1 += pad;
+    return box;
+}
+
+std::string LayoutNames(const Drawing& drawing) {
+    std::string names;
+    for (const Layout& l : drawing.Layouts()) names += (names.empty() ? "" : ", ") + l.name;
+    return names;
+}
+
+void Paint(QPainter& painter, Renderer& renderer, const Layout& layout, const Box& extents, const QRectF& page,
+           const QColor& background) {
+    painter.fillRect(page, background);
+    // A margin of two hundredths of the sheet on every side.
+    const double margin = std::min(page.width(), page.height()) * 0.02;
+    const QRectF target = page.adjusted(margin, margin, -margin, -margin);
+    const QTransform toDevice = Renderer::FitTransform(extents, target);
+    // What the device shows, in world coordinates: the whole sheet.
+    const QRectF seen = toDevice.inverted().mapRect(page);
+    renderer.Draw(painter, layout, Box::Of(seen.left(), seen.top(), seen.right(), seen.bottom()), toDevice);
+}
+
+}  // namespace
+
+bool IsPlotFileName(const std::string& path) { return FormatOf(path) != Format::None; }
+
+void SheetSize(const Box& extents, const PlotSettings& settings, int& width, int& height) {
+    if (settings.width > 0 && settings.height > 0) {
+        width = settings.width, height = settings.height;
+        return;
+    }
+    const double dpi = settings.dpi > 0 ? settings.dpi : kDefaultDpi;
+    const double longSide = kA3LongSideInches * dpi;
+    // The short side follows the drawing's proportions, but never less than an eighth.
+    double ratio = extents.Empty() || extents.Width() <= 0 || extents.Height() <= 0
+                       ? 297.0 / 420.0
+                       : std::min(extents.Width(), extents.Height()) / std::max(extents.Width(), extents.Height());
+    ratio = std::clamp(ratio, 0.125, 1.0);
+    const bool wide = extents.Empty() || extents.Width() >= extents.Height();
+    width = static_cast<int>(std::lround(wide ? longSide : longSide * ratio));
+    height = static_cast<int>(std::lround(wide ? longSide * ratio : longSide));
+}
+
+namespace {
+
+// What every plot does before it draws: the layout, the extents and the sheet. False with the
+// reason in result.error.
+bool Prepare(const Drawing& drawing, const PlotSettings& settings, Renderer& renderer, const Layout*& layout, Box& extents,
+             PlotResult& result) {
+    layout = settings.layout.empty() ? &drawing.Layouts().front() : drawing.FindLayout(settings.layout);
+    if (!layout) {
+        result.error = "the drawing has no layout \"" + settings.layout + "\" (its layouts: " + LayoutNames(drawing) + ")";
+        return false;
+    }
+    result.extents = renderer.Extents(*layout);
+    // A layout that draws nothing gives an empty sheet, and says so.
+    if (result.extents.Empty()) {
+        result.note = "layout \"" + layout->name + "\" draws nothing";
+        if (renderer.Stats().SkippedCount() > 0) result.note += " this plotter can show";
+        result.note += "; the sheet is empty";
+    }
+    extents = result.extents.Empty() ? Box::Of(0, 0, 420, 297) : Widened(result.extents);
+    SheetSize(extents, settings, result.width, result.height);
+    if (result.width <= 0 || result.height <= 0 || result.width > kMaxSide || result.height > kMaxSide ||
+        static_cast<double>(result.width) * result.height > kMaxPixels) {
+        result.error = "a sheet of " + std::to_string(result.width) + " x " + std::to_string(result.height) +
+                       " pixels is too large (at most " + std::to_string(kMaxSide) + " a side)";
+        return false;
+    }
+    return true;
+}
+
+RenderOptions OptionsFor(const PlotSettings& settings, bool vector) {
+    RenderOptions options;
+    options.background = settings.background;
+    options.dpi = settings.dpi > 0 ? settings.dpi : kDefaultDpi;
+    options.vectorDevice = vector;
+    return options;
+}
+
+}  // namespace
+
+QImage PlotImage(const Drawing& drawing, const PlotSettings& settings, PlotResult& result) {
+    EnsureGuiApplication();
+    Renderer renderer(drawing, OptionsFor(settings, false));
+    const Layout* layout = nullptr;
+    Box extents;
+    if (!Prepare(drawing, settings, renderer, layout, extents, result)) return {};
+    QImage image(result.width, result.height, QImage::Format_RGB32);
+    {
+        QPainter painter(&image);
+        Paint(painter, renderer, *layout, extents, QRectF(0, 0, result.width, result.height), settings.background);
+    }
+    result.stats = renderer.Stats();
+    result.ok = true;
+    return image;
+}
+
+PlotResult PlotDrawing(const Drawing& drawing, const PlotSettings& settings, const std::string& path) {
+    PlotResult result;
+    const Format format = FormatOf(path);
+    if (format == Format::None) {
+        result.error = path + ": the plot file's name must end in .pdf, .svg or .png";
+        return result;
+    }
+    std::string why;
+    if (!posix::CanReplace(path, why)) {
+        result.error = path + ": " + why;
+        return result;
+    }
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (format == Format::Png) {
+        const QImage image = PlotImage(drawing, settings, result);
+        if (!result.ok) return result;
+        result.ok = false;
+        if (!image.save(&buffer, "PNG")) {
+            result.error = path + ": the picture could not be encoded";
+            return result;
+        }
+    } else {
+        EnsureGuiApplication();
+        const RenderOptions options = OptionsFor(settings, true);
+        Renderer renderer(drawing, options);
+        const Layout* layout = nullptr;
+        Box extents;
+        if (!Prepare(drawing, settings, renderer, layout, extents, result)) return result;
+        const QRectF page(0, 0, result.width, result.height);
+        if (format == Format::Pdf) {
+            QPdfWriter writer(&buffer);
+            writer.setResolution(static_cast<int>(std::lround(options.dpi)));
+            writer.setPageSize(QPageSize(QSizeF(result.width / options.dpi * 72, result.height / options.dpi * 72), QPageSize::Point));
+            writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+            writer.setCreator(QStringLiteral("Velloria"));
+            QPainter painter(&writer);
+            Paint(painter, renderer, *layout, extents, QRectF(0, 0, writer.width(), writer.height()), settings.background);
+        } else {
+            QSvgGenerator svg;
+            svg.setOutputDevice(&buffer);
+            svg.setSize(QSize(result.width, result.height));
+            svg.setViewBox(QRect(0, 0, result.width, result.height));
+            svg.setResolution(static_cast<int>(std::lround(options.dpi)));
+            QPainter painter(&svg);
+            Paint(painter, renderer, *layout, extents, page, settings.background);
+        }
+        result.stats = renderer.Stats();
+    }
+    buffer.close();
+    try {
+        posix::AtomicFile file(path);
+        if (!posix::WriteAll(file.Fd(), bytes.constData(), static_cast<size_t>(bytes.size())))
+            throw std::runtime_error(std::strerror(errno));
+        file.Commit();
+    } catch (const std::exception& e) {
+        result.error = path + ": " + e.what();
+        return result;
+    }
+    result.ok = true;
+    return result;
+}
+
+PlotResult PlotDatabase(AcDbDatabase& database, const PlotSettings& settings, const std::string& path) {
+    const Drawing drawing(dxf::CurrentDocument(database));
+    return PlotDrawing(drawing, settings, path);
+}
+
+}  // namespace platform::view

@@ -1,0 +1,79 @@
+#pragma once
+// Draws a layout of a drawing through a QPainter: any rectangle of its world (model space) or
+// paper (a layout) onto any device -- an image, a PDF or SVG page, a widget. The same traversal
+// measures: the extents of a layout, and of each of its entities for a spatial index.
+#include <QColor>
+#include <QRectF>
+#include <QTransform>
+#include <cstddef>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "view/Drawing.h"
+#include "view/Geometry3.h"
+
+class QPainter;
+
+namespace platform::view {
+
+class Fonts;
+
+struct RenderOptions {
+    QColor background = Qt::white;
+    // Device pixels per inch, for line weights (given in millimetres).
+    double dpi = 96;
+    // Layers that are not to be plotted (and Defpoints) are left out, as a plot leaves them.
+    bool plotting = true;
+    // Text smaller than this many device pixels is drawn as a faint bar (never on vector devices).
+    double greekingPixels = 1.5;
+    bool vectorDevice = false;
+};
+
+// What a traversal met: entities drawn, and entities of types the renderer does not draw, by type.
+struct RenderStats {
+    std::size_t drawn = 0;
+    std::map<std::string, std::size_t> skipped;
+    std::size_t SkippedCount() const;
+};
+
+struct EntityExtent {
+    const dxf::DxfObject* entity = nullptr;
+    dxf::Handle handle = 0;
+    Box box;
+};
+
+class Renderer {
+public:
+    Renderer(const Drawing& drawing, RenderOptions options = {});
+    ~Renderer();
+    Renderer(const Renderer&) = delete;
+    Renderer& operator=(const Renderer&) = delete;
+
+    // The transformation that shows the world rectangle `view` in the device rectangle
+    // `target` at one scale for both axes, centred, Y up.
+    static QTransform FitTransform(const Box& view, const QRectF& target);
+
+    // Draws what of the layout lies in `view` (world or paper coordinates) through
+    // worldToDevice; the painter's clip, if any, stays.
+    void Draw(QPainter& painter, const Layout& layout, const Box& view, const QTransform& worldToDevice);
+
+    // The extents of what the layout draws (empty when it draws nothing).
+    Box Extents(const Layout& layout);
+    // One extent per top-level entity that draws anything (a polyline with its vertices, a
+    // block reference with its attributes counting as one).
+    std::vector<EntityExtent> EntityExtents(const Layout& layout);
+
+    // Of the last Draw or Extents call.
+    const RenderStats& Stats() const { return m_stats; }
+    const Drawing& Source() const { return m_drawing; }
+
+private:
+    const Drawing& m_drawing;
+    RenderOptions m_options;
+    std::unique_ptr<Fonts> m_fonts;
+    RenderStats m_stats;
+};
+
+}  // namespace platform::view

@@ -1,0 +1,101 @@
+// Every drawing of the corpus drawn by this renderer and by ezdxf's drawing add-on (an
+// independent renderer, run here in one process for all of them): both pictures cropped to
+// what they draw, scaled to one size, their strokes thickened a little, and the drawn pixels
+// compared as intersection over union. Each drawing has its threshold; one that needs a low
+// one says why. Model space only: ezdxf 0.18 draws a layout's viewports without clipping them,
+// so its pictures of sheets are no reference (the gallery shows them; the renderer's own tests
+// check viewports against their geometry).
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <cstdio>
+#include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "dxf/DxfReader.h"
+#include "PictureComparison.h"
+#include "view/Plot.h"
+#include "ViewTestUtil.h"
+#include "testing/TempDir.h"
+
+namespace {
+
+constexpr int kWidth = 800, kHeight = 600;
+using viewtest::IntersectionOverUnion;
+
+struct Case {
+    std::string file;    // under tests/data
+    std::string layout;  // "Model" or a paper layout
+    double threshold;
+    const char* reason;  // why the threshold is below the usual one, or null
+};
+
+// ezdxf's picture is no reference for the drawing (the reason says why): this renderer's
+// picture is only checked to be made.
+constexpr double kNoReference = -1;
+
+const std::vector<Case>& Cases() {
+    static const std::vector<Case> cases = {
+#include "ComparisonCases.inc"
+    };
+    return cases;
+}
+
+std::string Stem(const Case& c) {
+    std::string name = std::filesystem::path(c.file).stem().string();
+    if (c.layout != "Model") name += "." + c.layout;
+    return name;
+}
+
+TEST(EzdxfComparison, EveryCorpusDrawingLooksLikeEzdxfsPicture) {
+    viewtest::UseOffscreenToolkit();
+    testing_support::TempDir dir;
+    std::string listing;
+    for (const Case& c : Cases())
+        listing += std::string(VELLORIA_TEST_DATA) + "/" + c.file + "\t" + (dir / (Stem(c) + ".ezdxf.png")) + "\t" + c.layout + "\n";
+    testing_support::WriteFile(dir / "list.txt", listing);
+    // ezdxf draws while this renderer does.
+    const std::string command = "/usr/bin/python3 '" + std::string(VELLORIA_VIEW_TESTS) + "/ezdxf_render.py' '" + (dir / "list.txt") + "' " +
+                                std::to_string(kWidth) + " " + std::to_string(kHeight) + " 2>&1";
+    FILE* ezdxf = ::popen(command.c_str(), "r");
+    ASSERT_NE(ezdxf, nullptr);
+    std::map<std::string, QImage> ours;
+    for (const Case& c : Cases()) {
+        platform::dxf::ReadResult read = platform::dxf::ReadDxfFile(std::string(VELLORIA_TEST_DATA) + "/" + c.file);
+        if (!read) {
+            ADD_FAILURE() << c.file << ": " << read.error->Message();
+            continue;
+        }
+        const platform::view::Drawing drawing(std::shared_ptr<const platform::dxf::Document>(std::move(read.document)));
+        platform::view::PlotSettings settings;
+        settings.layout = c.layout;
+        settings.width = kWidth, settings.height = kHeight;
+        platform::view::PlotResult result;
+        ours[Stem(c)] = platform::view::PlotImage(drawing, settings, result);
+        EXPECT_TRUE(result.ok) << c.file << ": " << result.error;
+    }
+    std::string report;
+    char line[4096];
+    while (std::fgets(line, sizeof line, ezdxf)) report += line;
+    const int status = ::pclose(ezdxf);
+    ASSERT_EQ(status, 0) << "ezdxf (python3-ezdxf, installed by scripts/setup.sh) did not run:\n" << report;
+    for (const Case& c : Cases()) {
+        const QImage theirs(QString::fromStdString(dir / (Stem(c) + ".ezdxf.png")));
+        if (theirs.isNull()) {
+            ADD_FAILURE() << c.file << ": ezdxf made no picture\n" << report;
+            continue;
+        }
+        if (c.threshold == kNoReference) {
+            std::printf("%-50s %-10s not compared: %s\n", c.file.c_str(), c.layout.c_str(), c.reason);
+            EXPECT_FALSE(ours[Stem(c)].isNull()) << c.file;
+            continue;
+        }
+        const double iou = IntersectionOverUnion(ours[Stem(c)], theirs);
+        std::printf("%-50s %-10s IoU %.3f (threshold %.2f)\n", c.file.c_str(), c.layout.c_str(), iou, c.threshold);
+        EXPECT_GE(iou, c.threshold) << c.file << " " << c.layout << (c.reason ? std::string(": ") + c.reason : std::string());
+    }
+}
+
+}  // namespace

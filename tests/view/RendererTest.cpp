@@ -1,0 +1,196 @@
+// The renderer draws what a drawing's tags say, where they say it: pictures of small drawings
+// read at the pixels where their geometry must (or must not) be.
+#include <gtest/gtest.h>
+
+#include "ViewTestUtil.h"
+
+namespace {
+
+using platform::view::Drawing;
+using viewtest::DxfText;
+using viewtest::Inked;
+using viewtest::InkAt;
+using viewtest::Parse;
+using viewtest::Picture;
+
+class Renderer : public ::testing::Test {
+protected:
+    void SetUp() override { viewtest::UseOffscreenToolkit(); }
+    // World (0,0)-(100,100) on 200 x 200 pixels: world x at pixel 2x, world y at 200 - 2y.
+    static int Px(double x) { return static_cast<int>(x * 2); }
+    static int Py(double y) { return static_cast<int>(200 - y * 2); }
+};
+
+std::string Line(double x0, double y0, double x1, double y1, const std::string& layer = "0", const std::string& extra = "") {
+    return "8\n" + layer + "\n" + extra + "10\n" + std::to_string(x0) + "\n20\n" + std::to_string(y0) + "\n30\n0\n11\n" +
+           std::to_string(x1) + "\n21\n" + std::to_string(y1) + "\n31\n0\n";
+}
+
+TEST_F(Renderer, LayersThatAreOffOrFrozenAreNotDrawnAndColoursComeFromTheLayerOrTheEntity) {
+    DxfText dxf;
+    dxf.Layer("RED", 1).Layer("OFF", -3).Layer("FROZEN", 5, 1);
+    dxf.Entity("LINE", Line(10, 20, 90, 20, "RED"));                 // by layer: red
+    dxf.Entity("LINE", Line(10, 40, 90, 40, "RED", "62\n3\n"));      // its own colour: green
+    dxf.Entity("LINE", Line(10, 60, 90, 60, "OFF"));
+    dxf.Entity("LINE", Line(10, 80, 90, 80, "FROZEN"));
+    const Drawing drawing(Parse(dxf.Text()));
+    const QImage image = Picture(drawing, 0, 0, 100, 100);
+    EXPECT_TRUE(viewtest::SameHue(InkAt(image, Px(50), Py(20)), QColor(255, 0, 0)));
+    EXPECT_TRUE(viewtest::SameHue(InkAt(image, Px(50), Py(40)), QColor(0, 255, 0)));
+    EXPECT_FALSE(Inked(image, Px(50), Py(60), 3));
+    EXPECT_FALSE(Inked(image, Px(50), Py(80), 3));
+}
+
+TEST_F(Renderer, BlockReferencesPlaceTheirBlockAndLendItTheirColourAndLayer) {
+    DxfText dxf;
+    dxf.Layer("BLUE", 5);
+    // A unit line from the block's base point (5, 0): by block, and on layer 0 (takes the reference's layer).
+    dxf.Block("B", "0\nLINE\n" + Line(5, 0, 6, 0, "0", "62\n0\n") + "0\nLINE\n" + Line(5, 0, 5, 1, "0"), 5, 0);
+    // At (20, 20), scaled by 40, turned a quarter: the first line runs up, the second to the left.
+    dxf.Entity("INSERT", "8\nBLUE\n62\n1\n2\nB\n10\n20\n20\n20\n30\n0\n41\n40\n42\n40\n43\n1\n50\n90\n");
+    const Drawing drawing(Parse(dxf.Text()));
+    const QImage image = Picture(drawing, 0, 0, 100, 100);
+    EXPECT_TRUE(viewtest::SameHue(InkAt(image, Px(20), Py(40)), QColor(255, 0, 0))) << "by block: the reference's red";
+    EXPECT_TRUE(viewtest::SameHue(InkAt(image, Px(0.5), Py(20)), QColor(0, 0, 255))) << "layer 0 inside: the reference's layer, blue";
+    EXPECT_FALSE(Inked(image, Px(40), Py(20), 3));
+}
+
+TEST_F(Renderer, ArraysOfABlockReferenceDrawEachCopyAndACycleOfBlocksEnds) {
+    DxfText dxf;
+    dxf.Block("DOT", "0\nLINE\n" + Line(0, 0, 2, 0));
+    dxf.Block("SELF", "0\nLINE\n" + Line(0, 0, 1, 1) + "0\nINSERT\n8\n0\n2\nSELF\n10\n1\n20\n1\n30\n0\n");
+    dxf.Entity("INSERT", "8\n0\n2\nDOT\n10\n10\n20\n10\n30\n0\n70\n3\n71\n2\n44\n30\n45\n50\n");
+    dxf.Entity("INSERT", "8\n0\n2\nSELF\n10\n90\n20\n90\n30\n0\n");
+    const Drawing drawing(Parse(dxf.Text()));
+    const QImage image = Picture(drawing, 0, 0, 100, 100);
+    for (int r = 0; r < 2; ++r)
+        for (int c = 0; c < 3; ++c) EXPECT_TRUE(Inked(image, Px(11 + 30 * c), Py(10 + 50 * r))) << r << "," << c;
+    EXPECT_TRUE(Inked(image, Px(90.5), Py(90.5)));
+}
+
+TEST_F(Renderer, BulgesMakeArcsAndWidthsFillTheSegment) {
+    DxfText dxf;
+    // A half circle below the chord from (20, 50) to (80, 50): bulge -1 turns clockwise... seen
+    // from the start, so it passes (50, 80) for +1 and (50, 20) for -1.
+    dxf.Entity("LWPOLYLINE", "8\n0\n90\n2\n70\n0\n10\n20\n20\n50\n42\n1\n10\n80\n20\n50\n");
+    dxf.Entity("LWPOLYLINE", "8\n0\n90\n2\n70\n0\n43\n6\n10\n10\n20\n90\n10\n90\n20\n90\n");
+    const Drawing drawing(Parse(dxf.Text()));
+    const QImage image = Picture(drawing, 0, 0, 100, 100);
+    EXPECT_TRUE(Inked(image, Px(50), Py(20)));
+    EXPECT_FALSE(Inked(image, Px(50), Py(80), 2));
+    EXPECT_FALSE(Inked(image, Px(50), Py(50), 2)) << "no chord";
+    EXPECT_TRUE(Inked(image, Px(50), Py(92), 0)) << "the width of 6 covers 2 units above the centre line";
+}
+
+TEST_F(Renderer, LineTypesDrawDashesWithGaps) {
+    DxfText dxf;
+    dxf.Linetype("DASHED", "49\n10\n74\n0\n49\n-10\n74\n0\n", 2, 20);
+    dxf.Layer("D", 7, 0, "DASHED");
+    dxf.Entity("LINE", Line(0, 50, 100, 50, "D"));
+    const Drawing drawing(Parse(dxf.Text()));
+    const QImage image = Picture(drawing, 0, 0, 100, 100);
+    EXPECT_TRUE(Inked(image, Px(5), Py(50), 0));
+    EXPECT_FALSE(Inked(image, Px(15), Py(50), 1));
+    EXPECT_TRUE(Inked(image, Px(25), Py(50), 0));
+}
+
+TEST_F(Renderer, SolidHatchesFillInsideTheirBoundaryAndLeaveTheirHoles) {
+    const std::string square = "92\n3\n72\n0\n73\n1\n93\n4\n10\n10\n20\n10\n10\n90\n20\n10\n10\n90\n20\n90\n10\n10\n20\n90\n97\n0\n";
+    const std::string hole = "92\n16\n93\n4\n72\n1\n10\n40\n20\n40\n11\n60\n21\n40\n72\n1\n10\n60\n20\n40\n11\n60\n21\n60\n"
+                             "72\n1\n10\n60\n20\n60\n11\n40\n21\n60\n72\n1\n10\n40\n20\n60\n11\n40\n21\n40\n97\n0\n";
+    DxfText dxf;
+    dxf.Entity("HATCH", "8\n0\n62\n1\n10\n0\n20\n0\n30\n0\n210\n0\n220\n0\n230\n1\n2\nSOLID\n70\n1\n71\n0\n91\n2\n" + square + hole +
+                            "75\n0\n76\n1\n98\n0\n");
+    const Drawing drawing(Parse(dxf.Text()));
+    const QImage image = Picture(drawing, 0, 0, 100, 100);
+    EXPECT_TRUE(viewtest::SameHue(InkAt(image, Px(20), Py(20), 0), QColor(255, 0, 0)));
+    EXPECT_FALSE(Inked(image, Px(50), Py(50), 2));
+    EXPECT_FALSE(Inked(image, Px(95), Py(95), 2));
+}
+
+TEST_F(Renderer, ConstructionLinesCrossTheViewButHaveNoExtents) {
+    DxfText dxf;
+    dxf.Entity("XLINE", "8\n0\n100\nAcDbXline\n10\n50\n20\n50\n30\n0\n11\n1\n21\n0\n31\n0\n");
+    dxf.Entity("LINE", Line(40, 40, 60, 60));
+    const Drawing drawing(Parse(dxf.Text()));
+    const QImage image = Picture(drawing, 0, 0, 100, 100);
+    EXPECT_TRUE(Inked(image, 1, Py(50), 1));
+    EXPECT_TRUE(Inked(image, 198, Py(50), 1));
+    platform::view::Renderer renderer(drawing);
+    const platform::view::Box box = renderer.Extents(*drawing.FindLayout("Model"));
+    EXPECT_DOUBLE_EQ(box.x0, 40);
+    EXPECT_DOUBLE_EQ(box.x1, 60);
+}
+
+TEST_F(Renderer, ExtentsOfEachEntityCountAPolylineWithItsVerticesAsOne) {
+    DxfText dxf;
+    dxf.Entity("LINE", Line(0, 0, 10, 5));
+    dxf.Entity("POLYLINE", "8\n0\n66\n1\n70\n1\n10\n0\n20\n0\n30\n0\n");
+    dxf.Entity("VERTEX", "8\n0\n10\n20\n20\n20\n30\n0\n");
+    dxf.Entity("VERTEX", "8\n0\n10\n30\n20\n20\n30\n0\n");
+    dxf.Entity("VERTEX", "8\n0\n10\n30\n20\n40\n30\n0\n");
+    dxf.Entity("SEQEND", "8\n0\n");
+    dxf.Entity("TEXT", "8\n0\n10\n50\n20\n50\n30\n0\n40\n2\n1\nHello\n");
+    dxf.Entity("MESHLIKE", "8\n0\n");
+    const Drawing drawing(Parse(dxf.Text()));
+    platform::view::Renderer renderer(drawing);
+    const auto extents = renderer.EntityExtents(*drawing.FindLayout("Model"));
+    ASSERT_EQ(extents.size(), 3u);
+    EXPECT_EQ(extents[1].box.x0, 20);
+    EXPECT_EQ(extents[1].box.y1, 40);
+    // Text: from its insertion point, about as wide as five characters of its height.
+    EXPECT_NEAR(extents[2].box.x0, 50, 1e-9);
+    EXPECT_GT(extents[2].box.x1, 50 + 5 * 2 * 0.6);
+    EXPECT_LT(extents[2].box.x1, 50 + 5 * 2 * 1.2);
+    EXPECT_GT(extents[2].box.y1, 52);
+    EXPECT_EQ(renderer.Stats().skipped.at("MESHLIKE"), 1u);
+}
+
+TEST_F(Renderer, TextIsPlacedByItsAlignmentPoint) {
+    DxfText dxf;
+    // Right-aligned at (90, 50), and centred on the middle at (50, 20).
+    dxf.Entity("TEXT", "8\n0\n10\n0\n20\n0\n30\n0\n40\n5\n1\nRIGHT\n72\n2\n11\n90\n21\n50\n31\n0\n");
+    dxf.Entity("TEXT", "8\n0\n10\n0\n20\n0\n30\n0\n40\n5\n1\nMID\n72\n4\n11\n50\n21\n20\n31\n0\n");
+    const Drawing drawing(Parse(dxf.Text()));
+    platform::view::Renderer renderer(drawing);
+    const auto extents = renderer.EntityExtents(*drawing.FindLayout("Model"));
+    ASSERT_EQ(extents.size(), 2u);
+    EXPECT_NEAR(extents[0].box.x1, 90, 0.01);
+    EXPECT_LT(extents[0].box.x0, 80);
+    EXPECT_NEAR((extents[1].box.x0 + extents[1].box.x1) / 2, 50, 0.01);
+    const QImage image = Picture(drawing, 0, 0, 100, 100);
+    EXPECT_TRUE(Inked(image, Px(87), Py(51.5), 2));
+    EXPECT_FALSE(Inked(image, Px(93), Py(51.5), 2));
+}
+
+TEST_F(Renderer, MultiLineTextWrapsAtItsWidthAndBreaksAtParagraphs) {
+    DxfText dxf;
+    // Top left at (10, 90), 3 high, wrapped at 40: "aaaa bbbb cccc" does not fit on one line.
+    dxf.Entity("MTEXT", "8\n0\n10\n10\n20\n90\n30\n0\n40\n3\n41\n40\n71\n1\n1\naaaa bbbb cccc dddd\\Peeee\n");
+    const Drawing drawing(Parse(dxf.Text()));
+    platform::view::Renderer renderer(drawing);
+    const auto extents = renderer.EntityExtents(*drawing.FindLayout("Model"));
+    ASSERT_EQ(extents.size(), 1u);
+    EXPECT_LE(extents[0].box.x1, 10 + 40 + 0.01);
+    EXPECT_NEAR(extents[0].box.y1, 90, 1.5);
+    // At least three lines of 5/3 the height.
+    EXPECT_LT(extents[0].box.y0, 90 - 3 - 2 * 5.0);
+}
+
+TEST_F(Renderer, AViewportShowsModelSpaceInItsFrameAtItsScale) {
+    // Paper space: a viewport 40 x 40 at (50, 50) showing model (0,0)-(10,10) centred on (5,5).
+    const std::string text =
+        "0\nSECTION\n2\nENTITIES\n"
+        "0\nLINE\n8\n0\n10\n0\n20\n5\n30\n0\n11\n10\n21\n5\n31\n0\n"
+        "0\nVIEWPORT\n8\n0\n67\n1\n10\n50\n20\n50\n30\n0\n40\n40\n41\n40\n68\n1\n69\n2\n12\n5\n22\n5\n45\n10\n"
+        "0\nENDSEC\n0\nEOF\n";
+    const Drawing drawing(Parse(text));
+    ASSERT_EQ(drawing.Layouts().size(), 2u);
+    const QImage image = Picture(drawing, 0, 0, 100, 100, 200, 200, drawing.Layouts()[1].name);
+    // The model line y = 5 appears across the frame at paper y = 50; the frame's edges show.
+    EXPECT_TRUE(Inked(image, Px(50), Py(50), 1));
+    EXPECT_TRUE(Inked(image, Px(30), Py(60), 1));
+    EXPECT_FALSE(Inked(image, Px(20), Py(50), 2)) << "outside the frame the model is clipped";
+}
+
+}  // namespace

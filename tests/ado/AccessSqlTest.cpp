@@ -39,6 +39,12 @@ TEST(AccessSql, Rewrites) {
         {"SELECT a.x, b.x FROM a, b", "SELECT a.[x] AS [a.x] , b.[x] AS [b.x] FROM a , b"},
         // A union is named by its first SELECT.
         {"SELECT a.x FROM a UNION SELECT b.x FROM b", "SELECT a.[x] AS [x] FROM a UNION SELECT b.[x] FROM b"},
+        // The names of a select list are the same in the copy that counts its rows for PERCENT,
+        // and are given where the list ends, also without FROM.
+        {"SELECT TOP 10 PERCENT t.x, u.x FROM t, u ORDER BY 1",
+         "SELECT t.[x] AS [t.x] , u.[x] AS [u.x] FROM t , u ORDER BY 1 LIMIT (SELECT (COUNT(*) * 10 + 99) / 100 FROM (SELECT t.[x] AS [t.x] , u.[x] "
+         "AS [u.x] FROM t , u ORDER BY 1))"},
+        {"SELECT x, (y) WHERE x = 1", "SELECT x AS [x] , (y) AS [Expr1001] WHERE x = 1"},
         {"SELECT 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11 FROM t",
          "SELECT 1 AS [Expr1000] , 2 AS [Expr1001] , 3 AS [Expr1002] , 4 AS [Expr1003] , 5 AS [Expr1004] , 6 AS [Expr1005] , 7 AS [Expr1006] , "
          "8 AS [Expr1007] , 9 AS [Expr1008] , 10 AS [Expr1009] , 11 AS [Expr1010] FROM t"},

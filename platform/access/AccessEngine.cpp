@@ -18,6 +18,14 @@
 #include "text/Utf8.h"
 
 namespace platform::access {
+
+struct ColumnPlan {
+    int accessType = 0;  // 0: computed, typed by its values
+    int scale = 0;
+    bool calculated = false;  // a calculated column: each Decimal value has a scale of its own
+    ValueType computed = ValueType::Unknown;  // a saved query's column: the type of its expression
+};
+
 namespace {
 
 using sqlite_text::LowerAscii;
@@ -76,13 +84,6 @@ BSTR Utf8ToBstr(const unsigned char* s, int n) {
     return SysAllocStringLen(buffer.data(), static_cast<UINT>(buffer.size()));
 }
 
-struct ColumnPlan {
-    int accessType = 0;  // 0: computed, typed by its values
-    int scale = 0;
-    bool calculated = false;  // a calculated column: each Decimal value has a scale of its own
-    ValueType computed = ValueType::Unknown;  // a saved query's column: the type of its expression
-};
-
 DECIMAL DecimalFrom(double value, int scale) {
     DECIMAL dec{};
     dec.scale = static_cast<BYTE>(std::clamp(scale, 0, 28));
@@ -99,70 +100,70 @@ DECIMAL DecimalFrom(double value, int scale) {
     return dec;
 }
 
-void SetVariant(VARIANT& v, sqlite3_stmt* stmt, int i, const ColumnPlan& plan) {
-    const int storage = sqlite3_column_type(stmt, i);
-    if (storage == SQLITE_NULL) {
-        v.vt = VT_NULL;
-        return;
-    }
+// A value of a column of the file, as the column's Access type holds it; false for the types
+// that hold values of their own type (text, binary, and computed values).
+bool SetAsColumnType(VARIANT& v, sqlite3_stmt* stmt, int i, const ColumnPlan& plan) {
     switch (plan.accessType) {
     case mdb::kBool:
         v.vt = VT_BOOL;
         v.boolVal = sqlite3_column_int64(stmt, i) ? VARIANT_TRUE : VARIANT_FALSE;
-        return;
+        return true;
     case mdb::kByte:
         v.vt = VT_UI1;
         v.bVal = static_cast<BYTE>(sqlite3_column_int(stmt, i));
-        return;
+        return true;
     case mdb::kInt:
         v.vt = VT_I2;
         v.iVal = static_cast<SHORT>(sqlite3_column_int(stmt, i));
-        return;
+        return true;
     case mdb::kLong:
         v.vt = VT_I4;
         v.lVal = sqlite3_column_int(stmt, i);
-        return;
+        return true;
     case mdb::kBigInt:
         v.vt = VT_I8;
         v.llVal = sqlite3_column_int64(stmt, i);
-        return;
+        return true;
     case mdb::kMoney:
         v.vt = VT_CY;
         v.cyVal.int64 = std::llround(sqlite3_column_double(stmt, i) * 10000.0);
-        return;
+        return true;
     case mdb::kFloat:
         v.vt = VT_R4;
         v.fltVal = static_cast<float>(sqlite3_column_double(stmt, i));
-        return;
+        return true;
     case mdb::kDouble:
         v.vt = VT_R8;
         v.dblVal = sqlite3_column_double(stmt, i);
-        return;
+        return true;
     case mdb::kDateTime:
         v.vt = VT_DATE;
         v.date = sqlite3_column_double(stmt, i);
-        return;
+        return true;
     case mdb::kNumeric: {
         const double value = sqlite3_column_double(stmt, i);
         int scale = plan.scale;
         if (plan.calculated && value != 0 && std::isfinite(value)) scale = std::clamp(14 - static_cast<int>(std::floor(std::log10(std::fabs(value)))), 0, 28);
         v.decVal = DecimalFrom(value, scale);
         v.vt = VT_DECIMAL;
-        return;
+        return true;
     }
-    default: break;
+    default: return false;
     }
-    // Computed values carry their Access type as a subtype of the value.
-    const unsigned subtype = sqlite3_value_subtype(sqlite3_column_value(stmt, i));
-    if (plan.accessType == 0 && (storage == SQLITE_INTEGER || storage == SQLITE_FLOAT)) {
-        ColumnPlan typed;
-        if (subtype == kSubtypeCurrency || plan.computed == ValueType::Currency) typed.accessType = mdb::kMoney;
-        else if (subtype == kSubtypeDate || plan.computed == ValueType::Date) typed.accessType = mdb::kDateTime;
-        else if (subtype == kSubtypeBool || plan.computed == ValueType::Bool) typed.accessType = mdb::kBool;
-        else if (plan.computed == ValueType::Double) typed.accessType = mdb::kDouble;
-        if (typed.accessType) return SetVariant(v, stmt, i, typed);
-    }
-    // Text and binary columns, and computed values: the value's own type.
+}
+
+// The Access type of a computed number: the subtype its value carries, or else the type of
+// its expression; 0 when neither gives one.
+int ComputedAccessType(unsigned subtype, ValueType computed) {
+    if (subtype == kSubtypeCurrency || computed == ValueType::Currency) return mdb::kMoney;
+    if (subtype == kSubtypeDate || computed == ValueType::Date) return mdb::kDateTime;
+    if (subtype == kSubtypeBool || computed == ValueType::Bool) return mdb::kBool;
+    if (computed == ValueType::Double) return mdb::kDouble;
+    return 0;
+}
+
+// A value as SQLite stores it: integers that fit in 32 bits as Long, text as a BSTR.
+void SetAsStoredValue(VARIANT& v, sqlite3_stmt* stmt, int i, int storage) {
     switch (storage) {
     case SQLITE_INTEGER: {
         const sqlite3_int64 n = sqlite3_column_int64(stmt, i);
@@ -194,6 +195,23 @@ void SetVariant(VARIANT& v, sqlite3_stmt* stmt, int i, const ColumnPlan& plan) {
         return;
     }
     }
+}
+
+void SetVariant(VARIANT& v, sqlite3_stmt* stmt, int i, const ColumnPlan& plan) {
+    const int storage = sqlite3_column_type(stmt, i);
+    if (storage == SQLITE_NULL) {
+        v.vt = VT_NULL;
+        return;
+    }
+    if (SetAsColumnType(v, stmt, i, plan)) return;
+    // Computed values carry their Access type as a subtype of the value.
+    if (plan.accessType == 0 && (storage == SQLITE_INTEGER || storage == SQLITE_FLOAT)) {
+        ColumnPlan typed;
+        typed.accessType = ComputedAccessType(sqlite3_value_subtype(sqlite3_column_value(stmt, i)), plan.computed);
+        if (typed.accessType && SetAsColumnType(v, stmt, i, typed)) return;
+    }
+    // Text and binary columns, and computed values: the value's own type.
+    SetAsStoredValue(v, stmt, i, storage);
 }
 
 void Describe(ResultColumn& column, const mdb::Column& source, bool jet3) {
@@ -516,101 +534,117 @@ ResultSet Database::Query(std::wstring_view sqlText, const StatementLimits& limi
 ResultSet Database::Run(std::wstring_view sqlText, const StatementLimits& limits) {
     if (std::wstring_view(sqlText).find_first_not_of(L" \t\r\n") == std::wstring_view::npos) RaiseNoCommand(m_route);
     const Translation translation = Translate(ToUtf8(sqlText), m_route == Route::Odbc);
-    const std::string& sql = translation.sql;
-    if (sql.find_first_not_of(" \t\r\n") == std::string::npos) RaiseNoCommand(m_route);
+    if (translation.sql.find_first_not_of(" \t\r\n") == std::string::npos) RaiseNoCommand(m_route);
     StatementGuard statement;
+    Prepare(sqlText, translation.sql, statement.stmt);
+    const std::set<std::string> reads = m_policy->TablesRead();
+    for (const auto& name : reads)
+        if (TableState* table = FindTable(name)) Load(*table);
+    ResultSet result;
+    const std::vector<ColumnPlan> plans = DescribeColumns(statement.stmt, translation, result);
+    FetchRows(statement.stmt, plans, sqlText, limits, result);
+    // A computed column is described by its first value that is not Null.
+    for (size_t i = 0; i < plans.size(); ++i) {
+        if (plans[i].accessType != 0) continue;
+        const _variant_t* first = nullptr;
+        for (size_t r = 0; r < result.RowCount() && !first; ++r) {
+            const _variant_t& v = result.At(r, i);
+            if (v.vt != VT_NULL) first = &v;
+        }
+        DescribeComputed(result.columns[i], first);
+    }
+    return result;
+}
+
+void Database::Prepare(std::wstring_view sqlText, const std::string& sql, sqlite3_stmt*& stmt) {
     const char* tail = nullptr;
     m_policy->Reset();
-    const int rc = sqlite3_prepare_v2(m_db, sql.c_str(), static_cast<int>(sql.size()), &statement.stmt, &tail);
+    const int rc = sqlite3_prepare_v2(m_db, sql.c_str(), static_cast<int>(sql.size()), &stmt, &tail);
     if (rc != SQLITE_OK && !m_policy->Refused().empty()) RaiseRefused();
     if (rc != SQLITE_OK) RaiseSqlError(sqlText);
-    if (!statement.stmt) RaiseNoCommand(m_route);
+    if (!stmt) RaiseNoCommand(m_route);
     if (tail && std::string_view(tail).find_first_not_of(" \t\r\n;") != std::string_view::npos)
         _com_issue_errorex(DB_E_ERRORSINCOMMAND, m_route == Route::Odbc ? L"Microsoft OLE DB Provider for ODBC Drivers" : L"Microsoft Access Database Engine",
                            m_route == Route::Odbc ? L"[Microsoft][ODBC Microsoft Access Driver] Characters found after end of SQL statement."
                                                   : L"Characters found after end of SQL statement.");
     // The policy refuses every change; this stays as a second line behind it.
-    if (!sqlite3_stmt_readonly(statement.stmt)) RaiseEngineError(m_route, L"Operation must use an updateable query.");
-    const std::set<std::string> reads = m_policy->TablesRead();
-    for (const auto& name : reads)
-        if (TableState* table = FindTable(name)) Load(*table);
+    if (!sqlite3_stmt_readonly(stmt)) RaiseEngineError(m_route, L"Operation must use an updateable query.");
+}
 
-    ResultSet result;
-    const int count = sqlite3_column_count(statement.stmt);
+std::vector<ColumnPlan> Database::DescribeColumns(sqlite3_stmt* stmt, const Translation& translation, ResultSet& result) {
+    const int count = sqlite3_column_count(stmt);
     std::vector<ColumnPlan> plans(static_cast<size_t>(count));
-    std::vector<std::string> origins(static_cast<size_t>(count));
+    std::vector<std::string> origins(static_cast<size_t>(count));  // the table of a column of the file
     result.columns.resize(static_cast<size_t>(count));
     for (int i = 0; i < count; ++i) {
-        auto& column = result.columns[static_cast<size_t>(i)];
-        column.name = FromUtf8(sqlite3_column_name(statement.stmt, i));
-        const char* tableName = sqlite3_column_table_name(statement.stmt, i);
-        const char* originName = sqlite3_column_origin_name(statement.stmt, i);
-        if (tableName && originName) {
-            if (TableState* table = FindTable(tableName)) {
-                origins[static_cast<size_t>(i)] = table->definition.name;
-                for (const auto& source : table->definition.columns) {
-                    if (LowerAscii(source.name) == LowerAscii(originName)) {
-                        plans[static_cast<size_t>(i)] = {source.type, source.scale, source.calculated};
-                        Describe(column, source, m_catalog.jet3);
-                        break;
-                    }
-                }
-            }
-        }
+        const auto k = static_cast<size_t>(i);
+        result.columns[k].name = FromUtf8(sqlite3_column_name(stmt, i));
+        DescribeOrigin(stmt, i, result.columns[k], plans[k], origins[k]);
     }
     // A computed column: the type of its expression, from the statement itself or from the
     // saved query it is read through (a sort or a grouping loses the type a value carries).
-    for (int i = 0; i < count; ++i) {
-        auto& plan = plans[static_cast<size_t>(i)];
-        if (plan.accessType != 0) continue;
-        const std::string name = LowerAscii(ToUtf8(result.columns[static_cast<size_t>(i)].name));
-        for (const auto& [columnName, type] : translation.columns)
-            if (LowerAscii(columnName) == name && type != ValueType::Unknown) plan.computed = type;
-        if (plan.computed != ValueType::Unknown) continue;
-        const std::string lowerSql = LowerAscii(sql);
-        for (const auto& view : m_views) {
-            if (!view.created || lowerSql.find(LowerAscii(view.name)) == std::string::npos) continue;
-            for (const auto& [columnName, type] : view.columns)
-                if (LowerAscii(columnName) == name && type != ValueType::Unknown) plan.computed = type;
+    const std::string lowerSql = LowerAscii(translation.sql);
+    for (size_t k = 0; k < plans.size(); ++k)
+        if (plans[k].accessType == 0) plans[k].computed = ComputedType(LowerAscii(ToUtf8(result.columns[k].name)), translation, lowerSql);
+    // Columns of the same name from different tables are told apart as Table.Column.
+    std::vector<bool> duplicate(plans.size(), false);
+    for (size_t i = 0; i < plans.size(); ++i)
+        for (size_t j = 0; j < plans.size(); ++j)
+            if (i != j && platform::CompareNoCase(result.columns[i].name, result.columns[j].name) == 0) duplicate[i] = true;
+    for (size_t k = 0; k < plans.size(); ++k)
+        if (duplicate[k] && !origins[k].empty()) result.columns[k].name = FromUtf8(origins[k]) + L"." + result.columns[k].name;
+    return plans;
+}
+
+void Database::DescribeOrigin(sqlite3_stmt* stmt, int i, ResultColumn& column, ColumnPlan& plan, std::string& origin) {
+    const char* tableName = sqlite3_column_table_name(stmt, i);
+    const char* originName = sqlite3_column_origin_name(stmt, i);
+    if (!tableName || !originName) return;
+    TableState* table = FindTable(tableName);
+    if (!table) return;
+    origin = table->definition.name;
+    for (const auto& source : table->definition.columns) {
+        if (LowerAscii(source.name) == LowerAscii(originName)) {
+            plan = {source.type, source.scale, source.calculated};
+            Describe(column, source, m_catalog.jet3);
+            return;
         }
     }
-    // Columns of the same name from different tables are told apart as Table.Column.
-    std::vector<bool> duplicate(static_cast<size_t>(count), false);
-    for (int i = 0; i < count; ++i)
-        for (int j = 0; j < count; ++j)
-            if (i != j && platform::CompareNoCase(result.columns[static_cast<size_t>(i)].name, result.columns[static_cast<size_t>(j)].name) == 0)
-                duplicate[static_cast<size_t>(i)] = true;
-    for (int i = 0; i < count; ++i) {
-        const auto k = static_cast<size_t>(i);
-        if (duplicate[k] && !origins[k].empty()) result.columns[k].name = FromUtf8(origins[k]) + L"." + result.columns[k].name;
+}
+
+ValueType Database::ComputedType(const std::string& lowerName, const Translation& translation, const std::string& lowerSql) const {
+    ValueType computed = ValueType::Unknown;
+    for (const auto& [columnName, type] : translation.columns)
+        if (LowerAscii(columnName) == lowerName && type != ValueType::Unknown) computed = type;
+    if (computed != ValueType::Unknown) return computed;
+    for (const auto& view : m_views) {
+        if (!view.created || lowerSql.find(LowerAscii(view.name)) == std::string::npos) continue;
+        for (const auto& [columnName, type] : view.columns)
+            if (LowerAscii(columnName) == lowerName && type != ValueType::Unknown) computed = type;
     }
+    return computed;
+}
+
+void Database::FetchRows(sqlite3_stmt* stmt, const std::vector<ColumnPlan>& plans, std::wstring_view sqlText, const StatementLimits& limits,
+                         ResultSet& result) {
+    const int count = static_cast<int>(plans.size());
     // The limits hold from the first row on: loading the file's tables is not the statement's
     // running time, and is bounded by the file.
     const StatementClock clock(m_db, limits.seconds);
     size_t bytes = 0;
     for (;;) {
-        const int step = sqlite3_step(statement.stmt);
+        const int step = sqlite3_step(stmt);
         if (step == SQLITE_DONE) break;
         if (step == SQLITE_INTERRUPT && clock.Expired()) RaiseTimeout(m_route, limits.seconds);
         if (step != SQLITE_ROW) RaiseSqlError(sqlText);
         if (limits.rows > 0 && static_cast<long long>(result.RowCount()) >= limits.rows) RaiseRowLimit(m_route, limits.rows);
         _variant_t* row = result.AppendRow();
-        for (int i = 0; i < count; ++i) SetVariant(row[i], statement.stmt, i, plans[static_cast<size_t>(i)]);
+        for (int i = 0; i < count; ++i) SetVariant(row[i], stmt, i, plans[static_cast<size_t>(i)]);
         if (limits.bytes > 0) {
             bytes += RowBytes(row, count);
             if (static_cast<long long>(bytes) > limits.bytes) RaiseMemoryLimit(m_route, limits.bytes);
         }
     }
-    for (int i = 0; i < count; ++i) {
-        if (plans[static_cast<size_t>(i)].accessType != 0) continue;
-        const _variant_t* first = nullptr;
-        for (size_t r = 0; r < result.RowCount() && !first; ++r) {
-            const _variant_t& v = result.At(r, static_cast<size_t>(i));
-            if (v.vt != VT_NULL) first = &v;
-        }
-        DescribeComputed(result.columns[static_cast<size_t>(i)], first);
-    }
-    return result;
 }
 
 ResultSet Database::Tables() const {

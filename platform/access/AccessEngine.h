@@ -21,8 +21,11 @@
 #include "access/SavedQueries.h"
 
 struct sqlite3;
+struct sqlite3_stmt;
 
 namespace platform::access {
+
+struct ColumnPlan;  // how the values of a result column are typed (AccessEngine.cpp)
 
 struct ResultColumn {
     std::wstring name;
@@ -112,6 +115,15 @@ private:
     [[noreturn]] void RaiseSqlError(std::wstring_view sql);
     [[noreturn]] void RaiseRefused();
     ResultSet Run(std::wstring_view sql, const StatementLimits& limits);
+    // The steps of a statement, in order: prepared (refused when it changes anything), its
+    // columns described, its rows fetched within the limits.
+    void Prepare(std::wstring_view sqlText, const std::string& sql, sqlite3_stmt*& stmt);
+    std::vector<ColumnPlan> DescribeColumns(sqlite3_stmt* stmt, const Translation& translation, ResultSet& result);
+    // A column read from a table of the file: its Access type and table.
+    void DescribeOrigin(sqlite3_stmt* stmt, int i, ResultColumn& column, ColumnPlan& plan, std::string& origin);
+    ValueType ComputedType(const std::string& lowerName, const Translation& translation, const std::string& lowerSql) const;
+    void FetchRows(sqlite3_stmt* stmt, const std::vector<ColumnPlan>& plans, std::wstring_view sqlText, const StatementLimits& limits,
+                   ResultSet& result);
 
     Route m_route = Route::Odbc;
     std::wstring m_displayPath;

@@ -206,144 +206,163 @@ ColumnCoding CodingOf(const MdbColumn* col) {
     return coding;
 }
 
-// Writes one value: a tag byte and its payload.
-void WriteValue(wire::Writer& w, MdbHandle* mdb, const FileLimits& limits, bool jet3, const ColumnCoding& coding, const MdbField& field,
-                std::string& scratch, std::string& text) {
-    const int type = coding.type;
-    if (type == MDB_BOOL && !coding.calculated) {  // the null bit holds the value: set is Yes
-        w.U8(Value::Int);
-        w.I64(field.is_null ? 0 : -1);
-        return;
-    }
-    const int start = field.start;
-    const int size = field.siz;
-    if (field.is_null || start < 0 || size < 0 || start + size > limits.pageSize) {
-        w.U8(Value::Null);
-        return;
-    }
-    const unsigned char* p = mdb->pg_buf + start;
-    size_t n = static_cast<size_t>(size);
-    if (coding.calculated) {
-        // The last computed value, of the result type, after the calculation's own header; a
-        // long result is a long value holding that same form.
-        if (type == MDB_MEMO) {
-            if (!ReadLongValue(mdb, limits, start, size, scratch)) return w.U8(Value::Null);
-            p = reinterpret_cast<const unsigned char*>(scratch.data());
-            n = scratch.size();
+namespace {
+
+// Writes the values of one row's fields; the buffers are reused from value to value.
+class ValueWriter {
+public:
+    ValueWriter(wire::Writer& w, MdbHandle* mdb, const FileLimits& limits, bool jet3, std::string& scratch, std::string& text)
+        : m_w(w), m_mdb(mdb), m_limits(limits), m_jet3(jet3), m_scratch(scratch), m_text(text) {}
+
+    void Write(const ColumnCoding& coding, const MdbField& field) {
+        if (coding.type == MDB_BOOL && !coding.calculated) {  // the null bit holds the value: set is Yes
+            Int(field.is_null ? 0 : -1);
+            return;
         }
-        if (n < kCalcDataAt) return w.U8(Value::Null);
+        const int start = field.start;
+        const int size = field.siz;
+        if (field.is_null || start < 0 || size < 0 || start + size > m_limits.pageSize) {
+            Null();
+            return;
+        }
+        const unsigned char* p = m_mdb->pg_buf + start;
+        size_t n = static_cast<size_t>(size);
+        if (coding.calculated && Calculated(coding.type, p, n, start, size)) return;
+        if (!Stored(coding, p, n, start, size)) Null();
+    }
+
+private:
+    // Each writes a tagged value, and is true: the value is written.
+    bool Null() {
+        m_w.U8(Value::Null);
+        return true;
+    }
+    bool Int(std::int64_t v) {
+        m_w.U8(Value::Int);
+        m_w.I64(v);
+        return true;
+    }
+    bool Real(double v) {
+        m_w.U8(Value::Real);
+        m_w.F64(v);
+        return true;
+    }
+    bool Text(const unsigned char* p, size_t n) {
+        DecodeText(m_jet3, p, n, m_text);
+        m_w.U8(Value::Text);
+        m_w.Str(m_text);
+        return true;
+    }
+    bool Text(std::string_view utf8) {
+        m_w.U8(Value::Text);
+        m_w.Str(utf8);
+        return true;
+    }
+    bool Blob(std::string_view bytes) {
+        m_w.U8(Value::Blob);
+        m_w.Str(bytes);
+        return true;
+    }
+    // The long value (memo or OLE) whose reference is at start, into m_scratch.
+    bool Long(int start, int size) { return ReadLongValue(m_mdb, m_limits, start, size, m_scratch); }
+
+    // A calculated column: the last computed value, of the result type, after the
+    // calculation's own header; a long result is a long value holding that same form. True
+    // when written; false leaves p and n on a fixed-size result, read as its type reads.
+    bool Calculated(int type, const unsigned char*& p, size_t& n, int start, int size) {
+        if (type == MDB_MEMO) {
+            if (!Long(start, size)) return Null();
+            p = reinterpret_cast<const unsigned char*>(m_scratch.data());
+            n = m_scratch.size();
+        }
+        if (n < kCalcDataAt) return Null();
         const std::uint32_t length = static_cast<std::uint32_t>(p[kCalcLengthAt] | (p[kCalcLengthAt + 1] << 8) | (p[kCalcLengthAt + 2] << 16)) |
                                      (static_cast<std::uint32_t>(p[kCalcLengthAt + 3]) << 24);
         p += kCalcDataAt;
         n = std::min<size_t>(n - kCalcDataAt, length);
-        if (n == 0) return w.U8(Value::Null);
+        if (n == 0) return Null();
         switch (type) {
-        case MDB_BOOL:
-            w.U8(Value::Int);
-            w.I64(p[0] ? -1 : 0);
-            return;
+        case MDB_BOOL: return Int(p[0] ? -1 : 0);
         case MDB_TEXT:
-        case MDB_MEMO:
-            DecodeText(jet3, p, n, text);
-            w.U8(Value::Text);
-            w.Str(text);
-            return;
+        case MDB_MEMO: return Text(p, n);
         case MDB_NUMERIC: {
             double d;
-            if (!CalculatedDecimal(p, n, d)) return w.U8(Value::Null);
-            w.U8(Value::Real);
-            w.F64(d);
-            return;
+            if (!CalculatedDecimal(p, n, d)) return Null();
+            return Real(d);
         }
-        default: break;  // fixed-size results read as their type does
+        default: return false;
         }
     }
-    auto needs = [&](size_t k) { return n >= k; };
-    switch (type) {
-    case MDB_BYTE:
-        if (!needs(1)) break;
-        w.U8(Value::Int);
-        w.I64(p[0]);
-        return;
-    case MDB_INT:
-        if (!needs(2)) break;
-        w.U8(Value::Int);
-        w.I64(static_cast<std::int16_t>(p[0] | (p[1] << 8)));
-        return;
-    case MDB_LONGINT:
-    case MDB_COMPLEX: {
-        if (!needs(4)) break;
-        std::int32_t v;
-        std::memcpy(&v, p, 4);
-        w.U8(Value::Int);
-        w.I64(v);
-        return;
+
+    // A value as its column's type stores it, in the n bytes at p (a long value: referenced
+    // from the row at start); false when those do not hold one.
+    bool Stored(const ColumnCoding& coding, const unsigned char* p, size_t n, int start, int size) {
+        switch (coding.type) {
+        case MDB_BYTE:
+            if (n < 1) return false;
+            return Int(p[0]);
+        case MDB_INT:
+            if (n < 2) return false;
+            return Int(static_cast<std::int16_t>(p[0] | (p[1] << 8)));
+        case MDB_LONGINT:
+        case MDB_COMPLEX: {
+            if (n < 4) return false;
+            std::int32_t v;
+            std::memcpy(&v, p, 4);
+            return Int(v);
+        }
+        case kBigInt:
+        case MDB_MONEY:  // the 64-bit count of ten-thousandths, kept as that integer
+            if (n < 8) return false;
+            return Int(LoadI64(p));
+        case MDB_FLOAT: {
+            if (n < 4) return false;
+            float f;
+            std::memcpy(&f, p, 4);
+            return Real(f);
+        }
+        case MDB_DOUBLE:
+        case MDB_DATETIME: {
+            if (n < 8) return false;
+            double d;
+            std::memcpy(&d, p, 8);
+            return Real(d);
+        }
+        case MDB_TEXT: return Text(p, n);
+        case MDB_MEMO:
+            if (!Long(start, size)) return false;
+            return Text(reinterpret_cast<const unsigned char*>(m_scratch.data()), m_scratch.size());
+        case MDB_OLE:
+            if (!Long(start, size)) return false;
+            return Blob(m_scratch);
+        case MDB_BINARY: return Blob(std::string_view(reinterpret_cast<const char*>(p), n));
+        case MDB_REPID:
+            if (n < 16) return false;
+            return Text(GuidText(p));
+        case MDB_NUMERIC: {
+            // Precision, scale (in the column), sign byte, then four 32-bit words, the most
+            // significant first; computed in double precision as the value is handed over.
+            if (n < 17) return false;
+            const double magnitude = DecimalMagnitude(p + 1, 4) / std::pow(10.0, std::clamp(coding.scale, 0, 28));
+            return Real((p[0] & 0x80) ? -magnitude : magnitude);
+        }
+        default: return false;
+        }
     }
-    case kBigInt:
-        if (!needs(8)) break;
-        w.U8(Value::Int);
-        w.I64(LoadI64(p));
-        return;
-    case MDB_MONEY:  // the 64-bit count of ten-thousandths, kept as that integer
-        if (!needs(8)) break;
-        w.U8(Value::Int);
-        w.I64(LoadI64(p));
-        return;
-    case MDB_FLOAT: {
-        if (!needs(4)) break;
-        float f;
-        std::memcpy(&f, p, 4);
-        w.U8(Value::Real);
-        w.F64(f);
-        return;
-    }
-    case MDB_DOUBLE:
-    case MDB_DATETIME: {
-        if (!needs(8)) break;
-        double d;
-        std::memcpy(&d, p, 8);
-        w.U8(Value::Real);
-        w.F64(d);
-        return;
-    }
-    case MDB_TEXT:
-        DecodeText(jet3, p, n, text);
-        w.U8(Value::Text);
-        w.Str(text);
-        return;
-    case MDB_MEMO:
-        if (!ReadLongValue(mdb, limits, start, size, scratch)) break;
-        DecodeText(jet3, reinterpret_cast<const unsigned char*>(scratch.data()), scratch.size(), text);
-        w.U8(Value::Text);
-        w.Str(text);
-        return;
-    case MDB_OLE:
-        if (!ReadLongValue(mdb, limits, start, size, scratch)) break;
-        w.U8(Value::Blob);
-        w.Str(scratch);
-        return;
-    case MDB_BINARY:
-        w.U8(Value::Blob);
-        w.Str(std::string_view(reinterpret_cast<const char*>(p), n));
-        return;
-    case MDB_REPID:
-        if (!needs(16)) break;
-        w.U8(Value::Text);
-        w.Str(GuidText(p));
-        return;
-    case MDB_NUMERIC: {
-        // Precision, scale (in the column), sign byte, then four 32-bit words, the most
-        // significant first; computed in double precision as the value is handed over.
-        if (!needs(17)) break;
-        const double magnitude = DecimalMagnitude(p + 1, 4) / std::pow(10.0, std::clamp(coding.scale, 0, 28));
-        w.U8(Value::Real);
-        w.F64((p[0] & 0x80) ? -magnitude : magnitude);
-        return;
-    }
-    default:
-        break;
-    }
-    w.U8(Value::Null);
+
+    wire::Writer& m_w;
+    MdbHandle* m_mdb;
+    const FileLimits& m_limits;
+    bool m_jet3;
+    std::string& m_scratch;
+    std::string& m_text;
+};
+
+}  // namespace
+
+void WriteValue(wire::Writer& w, MdbHandle* mdb, const FileLimits& limits, bool jet3, const ColumnCoding& coding, const MdbField& field,
+                std::string& scratch, std::string& text) {
+    ValueWriter(w, mdb, limits, jet3, scratch, text).Write(coding, field);
 }
 
 }  // namespace platform::mdb::decode

@@ -39,106 +39,121 @@ void ReflectChange(QWidget* widget) {
     if (CWnd* wnd = WrapperOf(widget)) wnd->OnReflectedChange();
 }
 
-QWidget* MakeControl(CDialog* dialog, const DLGITEM& item, QWidget* parent) {
+// The controls of a dialog template, one kind each: each sends its notifications to the
+// dialog as the platform's control would.
+QWidget* MakePushButton(CDialog* dialog, const DLGITEM& item, QWidget* parent) {
     const int id = item.nID;
-    const QString text = ToQ(item.text);
-    QWidget* widget = nullptr;
+    auto* button = new QPushButton(ToQ(item.text), parent);
+    button->setAutoDefault(false);
+    button->setDefault((item.style & BS_DEFPUSHBUTTON) != 0);
+    QObject::connect(button, &QPushButton::clicked, button, [dialog, id] { dialog->DispatchCommand(BN_CLICKED, id); });
+    return button;
+}
+
+QWidget* MakeCheckBox(CDialog* dialog, const DLGITEM& item, QWidget* parent) {
+    const int id = item.nID;
+    auto* box = new QCheckBox(ToQ(item.text), parent);
+    QObject::connect(box, &QCheckBox::clicked, box, [dialog, id] { dialog->DispatchCommand(BN_CLICKED, id); });
+    return box;
+}
+
+QWidget* MakeEdit(CDialog* dialog, const DLGITEM& item, QWidget* parent) {
+    const int id = item.nID;
+    if (item.style & ES_MULTILINE) {
+        auto* edit = new QPlainTextEdit(parent);
+        edit->setVerticalScrollBarPolicy((item.style & WS_VSCROLL) ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAsNeeded);
+        QObject::connect(edit, &QPlainTextEdit::textChanged, edit, [dialog, id, edit] {
+            ReflectChange(edit);
+            dialog->DispatchCommand(EN_CHANGE, id);
+        });
+        return edit;
+    }
+    auto* edit = new QLineEdit(parent);
+    if (item.style & ES_PASSWORD) edit->setEchoMode(QLineEdit::Password);
+    QObject::connect(edit, &QLineEdit::textChanged, edit, [dialog, id, edit] {
+        ReflectChange(edit);
+        dialog->DispatchCommand(EN_CHANGE, id);
+    });
+    return edit;
+}
+
+QWidget* MakeComboBox(CDialog* dialog, const DLGITEM& item, QWidget* parent) {
+    const int id = item.nID;
+    auto* combo = new QComboBox(parent);
+    combo->setEditable((item.style & CBS_DROPDOWNLIST) == CBS_DROPDOWN);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    QObject::connect(combo, &QComboBox::currentIndexChanged, combo, [dialog, id] { dialog->DispatchCommand(CBN_SELCHANGE, id); });
+    return combo;
+}
+
+QWidget* MakeListBox(CDialog* dialog, const DLGITEM& item, QWidget* parent) {
+    const int id = item.nID;
+    auto* list = new VItemView<QListWidget>(parent);
+    if (item.style & LBS_NOTIFY) {
+        QObject::connect(list, &QListWidget::currentRowChanged, list, [dialog, id] { dialog->DispatchCommand(LBN_SELCHANGE, id); });
+        QObject::connect(list, &QListWidget::itemDoubleClicked, list, [dialog, id] { dialog->DispatchCommand(LBN_DBLCLK, id); });
+    }
+    return list;
+}
+
+QWidget* MakeTreeView(CDialog* dialog, const DLGITEM& item, QWidget* parent) {
+    const int id = item.nID;
+    auto* tree = new VItemView<QTreeWidget>(parent);
+    tree->setHeaderHidden(true);
+    tree->setColumnCount(1);
+    tree->setRootIsDecorated((item.style & TVS_LINESATROOT) != 0);
+    tree->setIconSize(QSize(16, 16));
+    QObject::connect(tree, &QTreeWidget::currentItemChanged, tree, [dialog, id, tree](QTreeWidgetItem* current, QTreeWidgetItem* previous) {
+        NMTREEVIEW nm;
+        nm.hdr = NMHDR{tree, static_cast<UINT_PTR>(id), TVN_SELCHANGED};
+        nm.itemOld.hItem = reinterpret_cast<HTREEITEM>(previous);
+        nm.itemNew.hItem = reinterpret_cast<HTREEITEM>(current);
+        dialog->DispatchNotify(&nm.hdr);
+    });
+    return tree;
+}
+
+QWidget* MakeListView(CDialog* dialog, const DLGITEM& item, QWidget* parent) {
+    const int id = item.nID;
+    auto* table = new VItemView<QTableWidget>(parent);
+    table->verticalHeader()->hide();
+    table->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    table->horizontalHeader()->setHighlightSections(false);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionMode(QAbstractItemView::SingleSelection);
+    table->setSelectionBehavior(QAbstractItemView::SelectItems);
+    table->setShowGrid(false);
+    table->setWordWrap(false);
+    table->verticalHeader()->setDefaultSectionSize(QFontMetrics(table->font()).height() + 4);
+    QObject::connect(table, &QTableWidget::cellDoubleClicked, table, [dialog, id, table](int row, int column) {
+        NMITEMACTIVATE nm;
+        nm.hdr = NMHDR{table, static_cast<UINT_PTR>(id), NM_DBLCLK};
+        nm.iItem = row;
+        nm.iSubItem = column;
+        dialog->DispatchNotify(&nm.hdr);
+    });
+    return table;
+}
+
+QWidget* MakeWidget(CDialog* dialog, const DLGITEM& item, QWidget* parent) {
     switch (item.kind) {
-    case DlgItemKind::Static:
-        widget = new QLabel(text, parent);
-        break;
-    case DlgItemKind::GroupBox:
-        widget = new QGroupBox(text, parent);
-        break;
-    case DlgItemKind::PushButton: {
-        auto* button = new QPushButton(text, parent);
-        button->setAutoDefault(false);
-        button->setDefault((item.style & BS_DEFPUSHBUTTON) != 0);
-        QObject::connect(button, &QPushButton::clicked, button, [dialog, id] { dialog->DispatchCommand(BN_CLICKED, id); });
-        widget = button;
-        break;
+    case DlgItemKind::Static: return new QLabel(ToQ(item.text), parent);
+    case DlgItemKind::GroupBox: return new QGroupBox(ToQ(item.text), parent);
+    case DlgItemKind::PushButton: return MakePushButton(dialog, item, parent);
+    case DlgItemKind::CheckBox: return MakeCheckBox(dialog, item, parent);
+    case DlgItemKind::Edit: return MakeEdit(dialog, item, parent);
+    case DlgItemKind::ComboBox: return MakeComboBox(dialog, item, parent);
+    case DlgItemKind::ListBox: return MakeListBox(dialog, item, parent);
+    case DlgItemKind::TreeView: return MakeTreeView(dialog, item, parent);
+    case DlgItemKind::ListView: return MakeListView(dialog, item, parent);
     }
-    case DlgItemKind::CheckBox: {
-        auto* box = new QCheckBox(text, parent);
-        QObject::connect(box, &QCheckBox::clicked, box, [dialog, id] { dialog->DispatchCommand(BN_CLICKED, id); });
-        widget = box;
-        break;
-    }
-    case DlgItemKind::Edit:
-        if (item.style & ES_MULTILINE) {
-            auto* edit = new QPlainTextEdit(parent);
-            edit->setVerticalScrollBarPolicy((item.style & WS_VSCROLL) ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAsNeeded);
-            QObject::connect(edit, &QPlainTextEdit::textChanged, edit, [dialog, id, edit] {
-                ReflectChange(edit);
-                dialog->DispatchCommand(EN_CHANGE, id);
-            });
-            widget = edit;
-        } else {
-            auto* edit = new QLineEdit(parent);
-            if (item.style & ES_PASSWORD) edit->setEchoMode(QLineEdit::Password);
-            QObject::connect(edit, &QLineEdit::textChanged, edit, [dialog, id, edit] {
-                ReflectChange(edit);
-                dialog->DispatchCommand(EN_CHANGE, id);
-            });
-            widget = edit;
-        }
-        break;
-    case DlgItemKind::ComboBox: {
-        auto* combo = new QComboBox(parent);
-        combo->setEditable((item.style & CBS_DROPDOWNLIST) == CBS_DROPDOWN);
-        combo->setInsertPolicy(QComboBox::NoInsert);
-        QObject::connect(combo, &QComboBox::currentIndexChanged, combo, [dialog, id] { dialog->DispatchCommand(CBN_SELCHANGE, id); });
-        widget = combo;
-        break;
-    }
-    case DlgItemKind::ListBox: {
-        auto* list = new VItemView<QListWidget>(parent);
-        if (item.style & LBS_NOTIFY) {
-            QObject::connect(list, &QListWidget::currentRowChanged, list, [dialog, id] { dialog->DispatchCommand(LBN_SELCHANGE, id); });
-            QObject::connect(list, &QListWidget::itemDoubleClicked, list, [dialog, id] { dialog->DispatchCommand(LBN_DBLCLK, id); });
-        }
-        widget = list;
-        break;
-    }
-    case DlgItemKind::TreeView: {
-        auto* tree = new VItemView<QTreeWidget>(parent);
-        tree->setHeaderHidden(true);
-        tree->setColumnCount(1);
-        tree->setRootIsDecorated((item.style & TVS_LINESATROOT) != 0);
-        tree->setIconSize(QSize(16, 16));
-        QObject::connect(tree, &QTreeWidget::currentItemChanged, tree, [dialog, id, tree](QTreeWidgetItem* current, QTreeWidgetItem* previous) {
-            NMTREEVIEW nm;
-            nm.hdr = NMHDR{tree, static_cast<UINT_PTR>(id), TVN_SELCHANGED};
-            nm.itemOld.hItem = reinterpret_cast<HTREEITEM>(previous);
-            nm.itemNew.hItem = reinterpret_cast<HTREEITEM>(current);
-            dialog->DispatchNotify(&nm.hdr);
-        });
-        widget = tree;
-        break;
-    }
-    case DlgItemKind::ListView: {
-        auto* table = new VItemView<QTableWidget>(parent);
-        table->verticalHeader()->hide();
-        table->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        table->horizontalHeader()->setHighlightSections(false);
-        table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-        table->setSelectionMode(QAbstractItemView::SingleSelection);
-        table->setSelectionBehavior(QAbstractItemView::SelectItems);
-        table->setShowGrid(false);
-        table->setWordWrap(false);
-        table->verticalHeader()->setDefaultSectionSize(QFontMetrics(table->font()).height() + 4);
-        QObject::connect(table, &QTableWidget::cellDoubleClicked, table, [dialog, id, table](int row, int column) {
-            NMITEMACTIVATE nm;
-            nm.hdr = NMHDR{table, static_cast<UINT_PTR>(id), NM_DBLCLK};
-            nm.iItem = row;
-            nm.iSubItem = column;
-            dialog->DispatchNotify(&nm.hdr);
-        });
-        widget = table;
-        break;
-    }
-    }
-    widget->setProperty(kCtlIdProperty, id);
+    return nullptr;
+}
+
+// A control of the template, placed where the template puts it (in dialog units).
+QWidget* MakeControl(CDialog* dialog, const DLGITEM& item, QWidget* parent) {
+    QWidget* widget = MakeWidget(dialog, item, parent);
+    widget->setProperty(kCtlIdProperty, item.nID);
     widget->setGeometry(DluToPixelsX(item.x), DluToPixelsY(item.y), DluToPixelsX(item.cx), DluToPixelsY(item.cy));
     if (item.kind == DlgItemKind::ComboBox) widget->resize(widget->width(), widget->sizeHint().height());
     if (item.style & WS_DISABLED) widget->setEnabled(false);

@@ -193,7 +193,7 @@ int UpdateMany(const std::vector<std::string>& args) {
         const bool changed = document->database()->hasUnsavedChanges();
         const bool save = !options.dryRun && (changed || !options.out.empty());
         const bool saved = save && SaveDrawingDocument(document, target, &error);
-        acDocManagerPtr()->abandonAll();
+        acDocManagerPtr()->closeAll();
         nextDrawing();
         result.outcome = options.dryRun ? (changed ? "not saved: dry run" : "not saved: dry run, nothing would change")
                          : saved        ? "saved " + DrawingFilePath(target)
@@ -298,7 +298,7 @@ int CheckMany(const std::vector<std::string>& args) {
         VelloriaCheckTotals totals;
         if (!json) std::printf("%s:\n", drawing.c_str());
         check(&options, &totals);
-        acDocManagerPtr()->abandonAll();
+        acDocManagerPtr()->closeAll();
         nextDrawing();
         if (!json)
             std::printf("%s: %s: %d ok, %d broken, %d would change\n", drawing.c_str(),
@@ -394,7 +394,7 @@ int Relink(const std::vector<std::string>& args) {
             outcome = "not saved";
             result.failed = true;
         }
-        acDocManagerPtr()->abandonAll();
+        acDocManagerPtr()->closeAll();
         std::printf("%s: %s: %s\n", drawing.c_str(), Plural(totals.tables, "linked table", "linked tables").c_str(), outcome.c_str());
         result.counts = {totals.tables, totals.matched, totals.refused};
         return result;

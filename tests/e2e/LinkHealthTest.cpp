@@ -381,3 +381,27 @@ TEST_F(LinkHealth, ADrawingThatFailsInARunLeavesTheOthersRefreshedAndItselfUntou
 }
 
 }  // namespace
+
+namespace {
+
+// One worker keeps the databases it opened for the drawings after, but a relative path of the
+// next drawing is that drawing's own: the same text beside another drawing names another file.
+TEST_F(LinkHealth, ADatabaseKeptOpenServesOnlyTheDrawingsThatNameItsFile) {
+    fs::create_directories(dir / "x");
+    fs::create_directories(dir / "y");
+    fs::copy_file(dir / "proj/nwind.mdb", dir / "x/nwind.mdb");
+    WriteFile(dir / "x/plan.dxf", sample);
+    WriteFile(dir / "y/plan.dxf", sample);  // its database is not beside it
+    ToolRun run = Tool("links --check x/plan.dxf y/plan.dxf -j 1");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(Has(run.out, "x/plan.dxf: 4 linked tables: 4 ok, 0 broken")) << run.out;
+    EXPECT_TRUE(Has(run.out, "y/plan.dxf: 4 linked tables: 0 ok, 4 broken")) << run.out;
+
+    run = Tool("update x/plan.dxf y/plan.dxf -j 1");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(Has(run.out, "y/plan.dxf: 4 linked tables: 0 refreshed, 4 not refreshed; not saved: nothing changed")) << run.out;
+    EXPECT_EQ(ReadFile(dir / "y/plan.dxf"), sample);
+    EXPECT_NE(ReadFile(dir / "x/plan.dxf"), sample);
+}
+
+}  // namespace

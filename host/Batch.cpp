@@ -80,7 +80,7 @@ std::string Encode(const DrawingOutcome& o) {
         out.append(reinterpret_cast<const char*>(&n), sizeof n);
         out += s;
     };
-    add(std::string(1, o.failed ? '1' : '0') + (o.changed ? '1' : '0'));
+    add(std::string(1, o.failed ? '1' : '0') + (o.changed ? '1' : '0') + (o.unprocessed ? '1' : '0'));
     std::string counts;
     for (long long c : o.counts) counts.append(reinterpret_cast<const char*>(&c), sizeof c);
     add(counts);
@@ -102,9 +102,10 @@ bool Decode(const std::string& in, DrawingOutcome& o) {
         return true;
     };
     std::string flags, counts;
-    if (!next(flags) || flags.size() != 2 || !next(counts) || !next(o.outcome) || !next(o.out) || !next(o.err)) return false;
+    if (!next(flags) || flags.size() != 3 || !next(counts) || !next(o.outcome) || !next(o.out) || !next(o.err)) return false;
     o.failed = flags[0] == '1';
     o.changed = flags[1] == '1';
+    o.unprocessed = flags[2] == '1';
     o.counts.resize(counts.size() / sizeof(long long));
     std::memcpy(o.counts.data(), counts.data(), o.counts.size() * sizeof(long long));
     return true;
@@ -294,7 +295,7 @@ void RunOverDrawings(const std::vector<std::string>& drawings, int jobs,
             const uint64_t index = next;
             if (worker.pid < 0 && !Start(worker, workers, drawings, work)) {
                 DrawingOutcome o;
-                o.failed = true;
+                o.failed = o.unprocessed = true;
                 o.outcome = "not processed";
                 o.err = "velloria: " + drawings[index] + ": no process could be started for it: " + std::strerror(errno) + "\n";
                 ++next;
@@ -345,7 +346,7 @@ void RunOverDrawings(const std::vector<std::string>& drawings, int jobs,
                 worker.pid = -1;
                 worker.current.reset();
                 outcome = DrawingOutcome{};
-                outcome.failed = true;
+                outcome.failed = outcome.unprocessed = true;
                 outcome.outcome = "not processed: the process ended";
                 outcome.err = "velloria: " + drawings[index] + ": the process working on it ended with " + HowItEnded(status) +
                               "; the drawing was not changed\n";

@@ -17,6 +17,7 @@ bool CollectDrawings(const std::vector<std::string>& names, bool recursive, cons
 struct DrawingOutcome {
     bool failed = false;        // the drawing, or a table of it, could not be processed
     bool changed = false;       // saved with changes
+    bool unprocessed = false;   // the drawing itself could not be read, written or finished
     std::vector<long long> counts;  // the tool's own figures, summed for the total
     std::string outcome;        // a short word for the report ("saved", "not saved: dry run" ...)
     std::string out, err;       // what it printed

@@ -171,7 +171,7 @@ int UpdateMany(const std::vector<std::string>& args) {
         if (!options.dryRun && !platform::posix::CanReplace(DrawingFilePath(target), error)) {
             std::fprintf(stderr, "velloria update: cannot write %s: %s\n", DrawingFilePath(target).c_str(), error.c_str());
             std::printf("%s: not refreshed: cannot write %s\n", drawing.c_str(), DrawingFilePath(target).c_str());
-            result.failed = true;
+            result.failed = result.unprocessed = true;
             result.outcome = "not refreshed: the drawing cannot be written";
             return result;
         }
@@ -179,7 +179,7 @@ int UpdateMany(const std::vector<std::string>& args) {
         if (!document) {
             std::fprintf(stderr, "velloria update: %s\n", error.c_str());
             std::printf("%s: not refreshed: the drawing cannot be read\n", drawing.c_str());
-            result.failed = true;
+            result.failed = result.unprocessed = true;
             result.outcome = "not refreshed: the drawing cannot be read";
             return result;
         }
@@ -207,6 +207,7 @@ int UpdateMany(const std::vector<std::string>& args) {
         std::printf("; %s\n", result.outcome.c_str());
         if (save && !saved) std::fprintf(stderr, "velloria update: %s\n", error.c_str());
         result.failed = totals.failed > 0 || (save && !saved) || changes.reportFailed;
+        result.unprocessed = save && !saved;
         result.changed = saved && changed;
         result.counts = {totals.tables, totals.refreshed, totals.failed, changes.tablesChanged, changes.cellsChanged,
                          changes.rowsAdded, changes.rowsRemoved};
@@ -215,25 +216,28 @@ int UpdateMany(const std::vector<std::string>& args) {
     };
 
     std::vector<DrawingOutcome> outcomes(drawings.size());
-    long long failed = 0, saved = 0, sums[kUpdateCounts] = {};
+    long long unprocessed = 0, partly = 0, saved = 0, sums[kUpdateCounts] = {};
+    bool anyFailed = false;
     RunOverDrawings(drawings, Jobs(many), work, [&](size_t index, const DrawingOutcome& outcome) {
         Print(outcome);
-        if (outcome.failed) ++failed;
+        anyFailed = anyFailed || outcome.failed;
+        if (outcome.unprocessed) ++unprocessed;
+        else if (outcome.failed) ++partly;
         if (outcome.changed) ++saved;
         for (size_t k = 0; k < outcome.counts.size() && k < kUpdateCounts; ++k) sums[k] += outcome.counts[k];
         outcomes[index].outcome = outcome.outcome;
         outcomes[index].counts = outcome.counts;
     });
-    int status = failed ? 1 : 0;
-    if (drawings.size() > 1 || !options.report.empty())
-        std::printf("%s: %lld failed, %lld saved; %s: %lld refreshed, %lld not refreshed%s\n",
-                    Plural(static_cast<long long>(drawings.size()), "drawing", "drawings").c_str(), failed, saved,
-                    Plural(sums[kTables], "linked table", "linked tables").c_str(), sums[kRefreshed], sums[kFailedTables],
-                    options.dryRun || !fragments.empty()
-                        ? ("; " + Plural(sums[kChangedTables], "table", "tables") + " with " + Plural(sums[kCells], "cell", "cells") +
-                           (options.dryRun ? " that would change" : " changed"))
-                              .c_str()
-                        : "");
+    int status = anyFailed ? 1 : 0;
+    if (drawings.size() > 1) {
+        const long long total = static_cast<long long>(drawings.size());
+        std::printf("%s: %lld saved, %lld not processed, %lld with tables not refreshed; %s: %lld refreshed, %lld not refreshed",
+                    Plural(total, "drawing", "drawings").c_str(), saved, unprocessed, partly,
+                    Plural(sums[kTables], "linked table", "linked tables").c_str(), sums[kRefreshed], sums[kFailedTables]);
+        if (options.dryRun || !fragments.empty())
+            std::printf("; %s %s", Plural(sums[kCells], "cell", "cells").c_str(), options.dryRun ? "would change" : "changed");
+        std::printf("\n");
+    }
     if (!options.report.empty()) {
         std::vector<std::string> fragmentNames(drawings.size());
         std::vector<VelloriaReportPart> parts;
@@ -287,7 +291,7 @@ int CheckMany(const std::vector<std::string>& args) {
         std::string error;
         AcApDocument* document = OpenDrawingDocument(platform::FromUtf8(drawing), &error);
         if (!document) {
-            result.failed = true;
+            result.failed = result.unprocessed = true;
             if (json) std::printf("{\"drawing\":%s,\"error\":%s}\n", JsonQuote(drawing).c_str(), JsonQuote(error).c_str());
             else std::printf("%s: cannot be checked: %s\n", drawing.c_str(), error.c_str());
             return result;
@@ -311,9 +315,7 @@ int CheckMany(const std::vector<std::string>& args) {
     RunOverDrawings(drawings, Jobs(many), work, [&](size_t, const DrawingOutcome& outcome) {
         Print(outcome);
         if (outcome.failed) ++failedDrawings;
-        if (outcome.failed && outcome.counts.size() == kCheckCounts && outcome.counts[kCheckTables] == 0 &&
-            outcome.counts[kCheckBroken] == 0)
-            ++unreadable;
+        if (outcome.unprocessed) ++unreadable;
         for (size_t k = 0; k < outcome.counts.size() && k < kCheckCounts; ++k) sums[k] += outcome.counts[k];
     });
     if (json)

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "BatchTools.h"
 #include "Documents.h"
 #include "db/DbDatabase.h"
 #include "ModuleLoader.h"
@@ -27,6 +28,7 @@ Func ModuleEntry(std::unique_ptr<LoadedModule>& module, const char* symbol, cons
 }
 
 int Links(const std::vector<std::string>& args) {
+    if (WantsLinkCheck(args)) return RunLinkCheck(args);
     if (args.size() != 1 || args[0].empty() || args[0][0] == '-') {
         std::fputs("usage: velloria links DRAWING\n", stderr);
         return 2;
@@ -56,6 +58,7 @@ double Since(std::chrono::steady_clock::time_point start) {
 }
 
 int Update(const std::vector<std::string>& args) {
+    if (WantsUpdateMany(args)) return RunUpdateMany(args);
     std::string drawingPath, outPath, plotPath;
     bool timing = false, usage = false;
     VelloriaQueryLimits limits;
@@ -137,7 +140,8 @@ int Update(const std::vector<std::string>& args) {
     return totals.failed == 0 && !plotFailed ? 0 : 1;
 }
 
-SubcommandRegistration s_links("links", &Links, "links DRAWING");
-SubcommandRegistration s_update("update", &Update, "update DRAWING [-o OUT] [--plot OUT.pdf] [--timing] [--time-limit SECONDS] [--row-limit ROWS]");
+SubcommandRegistration s_links("links", &Links, "links DRAWING | links --check DRAWING|FOLDER... [-r] [--from-list FILE|-] [-j N] [--format text|json]");
+SubcommandRegistration s_update("update", &Update, "update DRAWING [-o OUT] [--plot OUT.pdf] [--timing] [--time-limit SECONDS] [--row-limit ROWS]\n"
+                                                   "       velloria update DRAWING|FOLDER... [-r] [--from-list FILE|-] [-j N] [--dry-run] [--report FILE.json|FILE.html]");
 
 }  // namespace

@@ -47,3 +47,19 @@ CMyDatabase* CDatabasePtrArray::FindOrAddDatabase(const CString& driverName, con
     AddDatabase(driverName, location, user, password);
     return FindDatabase(location);
 }
+
+void CDatabasePtrArray::KeepForNextDrawing() {
+    for (INT_PTR i = GetSize() - 1; i >= 0; --i) {
+        CMyDatabase* database = GetAt(i);
+        if (database && database->FileUnchanged()) {
+            database->m_strDatabase = database->m_strOpenedLocation;
+            continue;
+        }
+        if (database) {
+            database->DeleteTables();
+            database->m_Database.Close();
+            delete database;
+        }
+        RemoveAt(i);
+    }
+}

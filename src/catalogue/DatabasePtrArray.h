@@ -12,6 +12,11 @@ public:
     CMyDatabase* FindOrAddDatabase(const CString& driverName, const CString& location, const CString& user,
                                    const CString& password);
     void GetTableNames(const CString& location, CStringArray& names) const;
+    // Between two drawings of one run of a tool: every open database whose file is unchanged
+    // stays open for the next drawing, pinned to the file it was opened from, so that the next
+    // drawing's relative paths are matched against that file rather than against the text the
+    // first drawing stored. One whose file changed or is gone is closed, to be read afresh.
+    void KeepForNextDrawing();
 };
 
 // The process-wide list.

@@ -1,13 +1,27 @@
 #include "catalogue/MyDatabase.h"
 
+#include <sys/stat.h>
+
 #include "editor/Print.h"
 #include "catalogue/ConnectStringTable.h"
 #include "catalogue/Location.h"
 #include "data/ADORecordset.h"
 #include "types/CellGrid.h"
 #include "types/TableLink.h"
+#include "win/HostPath.h"
 
 namespace {
+
+bool StampOf(const CString& location, CMyDatabase::CFileStamp& stamp) {
+    struct stat st {};
+    if (::stat(platform::ToHostPath(location.str()).c_str(), &st) != 0) return false;
+    stamp.m_dev = st.st_dev;
+    stamp.m_ino = st.st_ino;
+    stamp.m_size = static_cast<unsigned long long>(st.st_size);
+    stamp.m_mtimeSec = st.st_mtim.tv_sec;
+    stamp.m_mtimeNsec = st.st_mtim.tv_nsec;
+    return true;
+}
 
 // Calls onRow(type, name) for each row of the tables schema.
 template <class OnRow>
@@ -54,6 +68,9 @@ bool CMyDatabase::Open(const CString& driverName, const CString& location, const
                    location.GetString(), MAX_PATH);
         return false;
     }
+    m_strOpenedLocation = resolved;
+    // Taken before the file is read, so that a change made while it is read counts as one.
+    m_bStamped = StampOf(resolved, m_stamp);
     m_Database.SetConnectionString(GetConnectString());
     if (!m_Database.Open()) return false;
 
@@ -76,6 +93,11 @@ bool CMyDatabase::Open(const CString& driverName, const CString& location, const
     });
     recordset.Close();
     return true;
+}
+
+bool CMyDatabase::FileUnchanged() const {
+    CFileStamp now;
+    return m_bStamped && StampOf(m_strOpenedLocation, now) && now == m_stamp;
 }
 
 void CMyDatabase::GetTableNames(CStringArray& names) {

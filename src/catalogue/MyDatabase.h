@@ -31,7 +31,18 @@ public:
     // Destroys the table, view and query records.
     void DeleteTables();
 
+    // Whether the file this database was opened from is still the one it read: the same file,
+    // size and time of its last change. False when it was never opened or the file is gone.
+    bool FileUnchanged() const;
+
     CArray<CMyDbTable*, CMyDbTable*> m_arrTables;
+    CString m_strOpenedLocation;  // the location resolved when it was opened
+    struct CFileStamp {
+        unsigned long long m_dev = 0, m_ino = 0, m_size = 0;
+        long long m_mtimeSec = 0, m_mtimeNsec = 0;
+        bool operator==(const CFileStamp&) const = default;
+    } m_stamp;
+    bool m_bStamped = false;
     CString m_strDriver;
     CString m_strDatabase;
     CString m_strUser;

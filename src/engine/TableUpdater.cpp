@@ -1,6 +1,7 @@
 #include "engine/TableUpdater.h"
 
 #include <chrono>
+#include <utility>
 #include <vector>
 
 #include "db/DrawingDatabase.h"
@@ -101,7 +102,11 @@ void UpdateOneTable(const ads_name entity, CRefreshRun& run) {
             Failed(id, stored, L"the entity is not a table that can be changed");
             return;
         }
+        const bool bCompare = g_pObserver && g_pObserver->WantsChanges();
+        CTableTexts before;
+        if (bCompare) before = ReadTableTexts(pTable);
         BuildTable(grid, link, pTable);
+        if (bCompare) g_pObserver->OnTableChanged(id, stored, CompareTableTexts(std::move(before), ReadTableTexts(pTable)));
     }
     const int rowsAfter = pTable->numRows(), colsAfter = pTable->numColumns();
     pTable->close();

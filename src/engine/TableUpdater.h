@@ -8,6 +8,7 @@
 void UpdateLinkedTables(const wchar_t* mode);
 
 #include "db/DrawingDatabase.h"
+#include "engine/TableChanges.h"
 #include "types/TableLink.h"
 
 // Who wants to know how each table of a refresh fared (the update tool's report). The
@@ -20,6 +21,11 @@ struct CTableUpdateObserver {
                                 int nRowsAfter, int nColsAfter, double dFetchSeconds, double dFillSeconds) = 0;
     // The table was left as it was, and why.
     virtual void OnTableFailed(AcDbObjectId id, const CTableLink& link, const CString& strReason) = 0;
+    // Whether the refresh should compare each refilled table's cell texts before and after
+    // (reading every cell twice) and report them through OnTableChanged.
+    virtual bool WantsChanges() const { return false; }
+    // Before OnTableUpdated of a table whose cells were rewritten, when WantsChanges.
+    virtual void OnTableChanged(AcDbObjectId /*id*/, const CTableLink& /*link*/, const CTableChanges& /*changes*/) {}
 };
 
 // Sets the observer of later refreshes (null for none); returns the previous one.

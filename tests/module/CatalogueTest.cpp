@@ -383,3 +383,32 @@ TEST_F(Catalogue, PreviewPrintsTheGrid) {
     EXPECT_NE(RunPreview({(kData + L"/missing.mdb").ToUtf8(), "--table", "Orders"}, out, err), 0);
     EXPECT_NE(err.find("Could not find file"), std::string::npos);
 }
+
+// Between the drawings of one run a database stays open while its file is the one it read,
+// and answers for the file it was opened from, not for the text the first drawing stored.
+TEST_F(Catalogue, ADatabaseIsKeptForTheNextDrawingWhileItsFileIsUnchanged) {
+    char pattern[] = "/tmp/velloria-keep-XXXXXX";
+    ASSERT_TRUE(::mkdtemp(pattern));
+    const std::string folder = pattern;
+    ASSERT_EQ(std::system(("cp '" + platform::ToUtf8(kNwind.str()) + "' '" + folder + "/nwind.mdb' && mkdir '" + folder + "/other'").c_str()), 0);
+    CDatabasePtrArray& list = GetOpenDatabases();
+    {
+        CurrentDrawing first(CString::FromUtf8(folder + "/a.dxf"));
+        ASSERT_TRUE(list.AddDatabase(kOdbc, L"nwind.mdb", L"", L""));
+    }
+    CMyDatabase* kept = list[0];
+    list.KeepForNextDrawing();
+    ASSERT_EQ(list.GetSize(), 1);
+    EXPECT_EQ(list[0], kept);
+    {
+        // The same text beside a drawing of another folder names another file.
+        CurrentDrawing second(CString::FromUtf8(folder + "/other/b.dxf"));
+        EXPECT_EQ(list.FindDatabase(L"nwind.mdb"), nullptr);
+        EXPECT_EQ(list.FindDatabase(L"..\\nwind.mdb"), kept);
+    }
+    // A file written since it was read is read afresh.
+    ASSERT_EQ(std::system(("touch -d '2001-01-01' '" + folder + "/nwind.mdb'").c_str()), 0);
+    list.KeepForNextDrawing();
+    EXPECT_EQ(list.GetSize(), 0);
+    std::system(("rm -rf '" + folder + "'").c_str());
+}

@@ -1,0 +1,447 @@
+// The tools over many drawings: `velloria update` with a dry run, a change report or several
+// drawings, `velloria links --check` and `velloria relink`. Each drawing is processed in a
+// worker process (see Batch.h); a drawing is saved atomically, and only when everything the
+// tool had to do to it succeeded, so a failure never leaves a drawing half changed.
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "Batch.h"
+#include "BatchTools.h"
+#include "Documents.h"
+#include "ModuleLoader.h"
+#include "Subcommands.h"
+#include "app/ToolEntryPoints.h"
+#include "db/DbDatabase.h"
+#include "posix/AtomicFile.h"
+#include "text/Utf8.h"
+
+namespace {
+
+// The options every tool over many drawings takes.
+struct ManyDrawings {
+    std::vector<std::string> names, lists;
+    bool recursive = false;
+    int jobs = 0;  // 0: the default
+};
+
+bool ParseNumber(const std::string& text, long long& value) {
+    if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos || text.size() > 12) return false;
+    value = std::stoll(text);
+    return true;
+}
+
+// Takes args[i] (and its value) when it is one of the common options or a drawing; false when it
+// is neither (the caller's own option, or a mistake).
+bool TakeCommon(const std::vector<std::string>& args, size_t& i, ManyDrawings& many, bool& usage) {
+    long long value = 0;
+    const std::string& a = args[i];
+    if (a == "-r" || a == "--recursive") many.recursive = true;
+    else if (a == "--from-list" && i + 1 < args.size()) many.lists.push_back(args[++i]);
+    else if (a == "-j" && i + 1 < args.size()) {
+        if (!ParseNumber(args[++i], value) || value < 1 || value > 1024) usage = true;
+        else many.jobs = static_cast<int>(value);
+    } else if (a.rfind("-j", 0) == 0 && a.size() > 2 && ParseNumber(a.substr(2), value) && value >= 1 && value <= 1024)
+        many.jobs = static_cast<int>(value);
+    else if (!a.empty() && a[0] != '-') many.names.push_back(a);
+    else return false;
+    return true;
+}
+
+bool Collect(const char* tool, const ManyDrawings& many, std::vector<std::string>& drawings) {
+    std::string error;
+    if (!CollectDrawings(many.names, many.recursive, many.lists, drawings, error)) {
+        std::fprintf(stderr, "velloria %s: %s\n", tool, error.c_str());
+        return false;
+    }
+    return true;
+}
+
+int Jobs(const ManyDrawings& many) { return many.jobs > 0 ? many.jobs : DefaultJobs(); }
+
+// The module, loaded once before the workers start (they inherit it).
+struct Module {
+    std::unique_ptr<LoadedModule> loaded;
+    template <class Func>
+    Func Entry(const char* symbol, const char* tool) {
+        if (!loaded) loaded = LoadedModule::Load(DefaultModulePath());
+        auto entry = loaded ? reinterpret_cast<Func>(loaded->Symbol(symbol)) : nullptr;
+        if (!entry)
+            std::fprintf(stderr, "velloria %s: the module %s does not offer %s\n", tool, DefaultModulePath().c_str(), symbol);
+        return entry;
+    }
+};
+
+void Print(const DrawingOutcome& outcome) {
+    std::fwrite(outcome.out.data(), 1, outcome.out.size(), stdout);
+    std::fflush(stdout);
+    std::fwrite(outcome.err.data(), 1, outcome.err.size(), stderr);
+    std::fflush(stderr);
+}
+
+std::string JsonQuote(const std::string& text) {
+    std::string out = "\"";
+    for (const char ch : text) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (c == '"' || c == '\\') out += '\\', out += ch;
+        else if (c < 0x20) {
+            char buf[8];
+            std::snprintf(buf, sizeof buf, "\\u%04x", c);
+            out += buf;
+        } else out += ch;
+    }
+    return out + "\"";
+}
+
+std::string Plural(long long n, const char* one, const char* many) { return std::to_string(n) + " " + (n == 1 ? one : many); }
+
+// ---- update ----
+
+struct UpdateOptions {
+    bool dryRun = false;
+    std::string report, out;
+    VelloriaQueryLimits limits;
+};
+
+enum UpdateCount { kTables, kRefreshed, kFailedTables, kChangedTables, kCells, kRowsAdded, kRowsRemoved, kUpdateCounts };
+
+int UpdateMany(const std::vector<std::string>& args) {
+    ManyDrawings many;
+    UpdateOptions options;
+    bool usage = false;
+    for (size_t i = 0; i < args.size() && !usage; ++i) {
+        long long value = 0;
+        if (TakeCommon(args, i, many, usage)) continue;
+        if (args[i] == "--dry-run") options.dryRun = true;
+        else if (args[i] == "--report" && i + 1 < args.size()) options.report = args[++i];
+        else if (args[i] == "-o" && i + 1 < args.size()) options.out = args[++i];
+        else if (args[i] == "--time-limit" && i + 1 < args.size() && ParseNumber(args[i + 1], value) && value <= 1000000)
+            options.limits.timeLimitSeconds = static_cast<int>(value), ++i;
+        else if (args[i] == "--row-limit" && i + 1 < args.size() && ParseNumber(args[i + 1], value)) options.limits.rowLimit = value, ++i;
+        else usage = true;
+    }
+    std::vector<std::string> drawings;
+    if (usage || (many.names.empty() && many.lists.empty())) {
+        std::fputs("usage: velloria update DRAWING|FOLDER... [-r] [--from-list FILE|-] [-j N] [--dry-run] [--report FILE.json|FILE.html]\n"
+                    "                      [-o OUT] [--time-limit SECONDS] [--row-limit ROWS]\n",
+                    stderr);
+        return 2;
+    }
+    if (!Collect("update", many, drawings)) return 1;
+    if (!options.out.empty() && drawings.size() != 1) {
+        std::fputs("velloria update: -o takes one drawing\n", stderr);
+        return 2;
+    }
+    // The report is written at the end; whether it can be is known before any work is done.
+    std::string why;
+    if (!options.report.empty() && !platform::posix::CanReplace(options.report, why)) {
+        std::fprintf(stderr, "velloria update: cannot write %s: %s\n", options.report.c_str(), why.c_str());
+        return 1;
+    }
+    Module module;
+    auto update = module.Entry<VelloriaUpdateWithOptionsFunc>(kVelloriaUpdateWithOptionsSymbol, "update");
+    auto setLimits = module.Entry<VelloriaSetQueryLimitsFunc>(kVelloriaSetQueryLimitsSymbol, "update");
+    auto nextDrawing = module.Entry<VelloriaNextDrawingFunc>(kVelloriaNextDrawingSymbol, "update");
+    auto writeReport = module.Entry<VelloriaWriteChangeReportFunc>(kVelloriaWriteChangeReportSymbol, "update");
+    if (!update || !setLimits || !nextDrawing || !writeReport) return 1;
+    setLimits(&options.limits);
+
+    // The drawings' parts of the report, written by the workers.
+    std::string fragments;
+    if (!options.report.empty()) {
+        char pattern[] = "/tmp/velloria-report-XXXXXX";
+        if (!::mkdtemp(pattern)) {
+            std::fprintf(stderr, "velloria update: no folder for the report's parts\n");
+            return 1;
+        }
+        fragments = pattern;
+    }
+    auto fragmentOf = [&](size_t index) { return fragments + "/" + std::to_string(index); };
+
+    auto work = [&](size_t index, const std::string& drawing) {
+        DrawingOutcome result;
+        result.counts.assign(kUpdateCounts, 0);
+        const std::wstring target = platform::FromUtf8(options.out.empty() ? drawing : options.out);
+        std::string error;
+        if (!options.dryRun && !platform::posix::CanReplace(DrawingFilePath(target), error)) {
+            std::fprintf(stderr, "velloria update: cannot write %s: %s\n", DrawingFilePath(target).c_str(), error.c_str());
+            std::printf("%s: not refreshed: cannot write %s\n", drawing.c_str(), DrawingFilePath(target).c_str());
+            result.failed = result.unprocessed = true;
+            result.outcome = "not refreshed: the drawing cannot be written";
+            return result;
+        }
+        AcApDocument* document = OpenDrawingDocument(platform::FromUtf8(drawing), &error);
+        if (!document) {
+            std::fprintf(stderr, "velloria update: %s\n", error.c_str());
+            std::printf("%s: not refreshed: the drawing cannot be read\n", drawing.c_str());
+            result.failed = result.unprocessed = true;
+            result.outcome = "not refreshed: the drawing cannot be read";
+            return result;
+        }
+        VelloriaUpdateOptions moduleOptions;
+        moduleOptions.listChanges = options.dryRun ? 1 : 0;
+        const std::string fragment = fragmentOf(index);
+        moduleOptions.reportFragment = fragments.empty() ? nullptr : fragment.c_str();
+        VelloriaUpdateTotals totals;
+        VelloriaChangeTotals changes;
+        update(&moduleOptions, &totals, &changes);
+        const bool changed = document->database()->hasUnsavedChanges();
+        const bool save = !options.dryRun && (changed || !options.out.empty());
+        const bool saved = save && SaveDrawingDocument(document, target, &error);
+        acDocManagerPtr()->closeAll();
+        nextDrawing();
+        result.outcome = options.dryRun ? (changed ? "not saved: dry run" : "not saved: dry run, nothing would change")
+                         : saved        ? "saved " + DrawingFilePath(target)
+                         : save         ? "not saved"
+                                        : "not saved: nothing changed";
+        std::printf("%s: %d linked tables: %d refreshed, %d not refreshed", drawing.c_str(), totals.tables, totals.refreshed,
+                    totals.failed);
+        if (options.dryRun || !fragments.empty())
+            std::printf(" (%s, %s)", Plural(changes.tablesChanged, "table changed", "tables changed").c_str(),
+                        Plural(changes.cellsChanged, "cell", "cells").c_str());
+        std::printf("; %s\n", result.outcome.c_str());
+        if (save && !saved) std::fprintf(stderr, "velloria update: %s\n", error.c_str());
+        result.failed = totals.failed > 0 || (save && !saved) || changes.reportFailed;
+        result.unprocessed = save && !saved;
+        result.changed = saved && changed;
+        result.counts = {totals.tables, totals.refreshed, totals.failed, changes.tablesChanged, changes.cellsChanged,
+                         changes.rowsAdded, changes.rowsRemoved};
+        if (changes.reportFailed) result.outcome += "; its report could not be written";
+        return result;
+    };
+
+    std::vector<DrawingOutcome> outcomes(drawings.size());
+    long long unprocessed = 0, partly = 0, saved = 0, sums[kUpdateCounts] = {};
+    bool anyFailed = false;
+    RunOverDrawings(drawings, Jobs(many), work, [&](size_t index, const DrawingOutcome& outcome) {
+        Print(outcome);
+        anyFailed = anyFailed || outcome.failed;
+        if (outcome.unprocessed) ++unprocessed;
+        else if (outcome.failed) ++partly;
+        if (outcome.changed) ++saved;
+        for (size_t k = 0; k < outcome.counts.size() && k < kUpdateCounts; ++k) sums[k] += outcome.counts[k];
+        outcomes[index].outcome = outcome.outcome;
+        outcomes[index].counts = outcome.counts;
+    });
+    int status = anyFailed ? 1 : 0;
+    if (drawings.size() > 1) {
+        const long long total = static_cast<long long>(drawings.size());
+        std::printf("%s: %lld saved, %lld not processed, %lld with tables not refreshed; %s: %lld refreshed, %lld not refreshed",
+                    Plural(total, "drawing", "drawings").c_str(), saved, unprocessed, partly,
+                    Plural(sums[kTables], "linked table", "linked tables").c_str(), sums[kRefreshed], sums[kFailedTables]);
+        if (options.dryRun || !fragments.empty())
+            std::printf("; %s %s", Plural(sums[kCells], "cell", "cells").c_str(), options.dryRun ? "would change" : "changed");
+        std::printf("\n");
+    }
+    if (!options.report.empty()) {
+        std::vector<std::string> fragmentNames(drawings.size());
+        std::vector<VelloriaReportPart> parts;
+        for (size_t i = 0; i < drawings.size(); ++i) {
+            fragmentNames[i] = fragmentOf(i);
+            const bool has = std::filesystem::exists(fragmentNames[i] + ".json");
+            parts.push_back({drawings[i].c_str(), outcomes[i].outcome.c_str(), has ? fragmentNames[i].c_str() : nullptr});
+        }
+        char error[512] = "";
+        if (writeReport(options.report.c_str(), parts.data(), static_cast<int>(parts.size()), error, sizeof error) != 0) {
+            std::fprintf(stderr, "velloria update: the report %s was not written: %s\n", options.report.c_str(), error);
+            status = 1;
+        } else {
+            std::printf("report written to %s\n", options.report.c_str());
+        }
+        std::error_code ec;
+        std::filesystem::remove_all(fragments, ec);
+    }
+    std::fflush(stdout);
+    return status;
+}
+
+// ---- links --check ----
+
+enum CheckCount { kCheckTables, kCheckOk, kCheckBroken, kCheckStale, kCheckCounts };
+
+int CheckMany(const std::vector<std::string>& args) {
+    ManyDrawings many;
+    bool usage = false, json = false;
+    for (size_t i = 0; i < args.size() && !usage; ++i) {
+        if (TakeCommon(args, i, many, usage)) continue;
+        if (args[i] == "--check") continue;
+        if (args[i] == "--format" && i + 1 < args.size() && (args[i + 1] == "json" || args[i + 1] == "text")) json = args[++i] == "json";
+        else if (args[i] == "--format=json" || args[i] == "--format=text") json = args[i] == "--format=json";
+        else usage = true;
+    }
+    if (usage || (many.names.empty() && many.lists.empty())) {
+        std::fputs("usage: velloria links --check DRAWING|FOLDER... [-r] [--from-list FILE|-] [-j N] [--format text|json]\n", stderr);
+        return 2;
+    }
+    std::vector<std::string> drawings;
+    if (!Collect("links", many, drawings)) return 1;
+    Module module;
+    auto check = module.Entry<VelloriaCheckLinksFunc>(kVelloriaCheckLinksSymbol, "links");
+    auto nextDrawing = module.Entry<VelloriaNextDrawingFunc>(kVelloriaNextDrawingSymbol, "links");
+    if (!check || !nextDrawing) return 1;
+
+    auto work = [&](size_t, const std::string& drawing) {
+        DrawingOutcome result;
+        result.counts.assign(kCheckCounts, 0);
+        std::string error;
+        AcApDocument* document = OpenDrawingDocument(platform::FromUtf8(drawing), &error);
+        if (!document) {
+            result.failed = result.unprocessed = true;
+            if (json) std::printf("{\"drawing\":%s,\"error\":%s}\n", JsonQuote(drawing).c_str(), JsonQuote(error).c_str());
+            else std::printf("%s: cannot be checked: %s\n", drawing.c_str(), error.c_str());
+            return result;
+        }
+        VelloriaCheckOptions options;
+        options.json = json ? 1 : 0;
+        options.drawing = drawing.c_str();
+        VelloriaCheckTotals totals;
+        if (!json) std::printf("%s:\n", drawing.c_str());
+        check(&options, &totals);
+        acDocManagerPtr()->closeAll();
+        nextDrawing();
+        if (!json)
+            std::printf("%s: %s: %d ok, %d broken, %d would change\n", drawing.c_str(),
+                        Plural(totals.tables, "linked table", "linked tables").c_str(), totals.ok, totals.broken, totals.stale);
+        result.failed = totals.broken > 0;
+        result.counts = {totals.tables, totals.ok, totals.broken, totals.stale};
+        return result;
+    };
+    long long failedDrawings = 0, unreadable = 0, sums[kCheckCounts] = {};
+    RunOverDrawings(drawings, Jobs(many), work, [&](size_t, const DrawingOutcome& outcome) {
+        Print(outcome);
+        if (outcome.failed) ++failedDrawings;
+        if (outcome.unprocessed) ++unreadable;
+        for (size_t k = 0; k < outcome.counts.size() && k < kCheckCounts; ++k) sums[k] += outcome.counts[k];
+    });
+    if (json)
+        std::printf("{\"total\":{\"drawings\":%zu,\"unreadable\":%lld,\"with_broken_links\":%lld,\"linked\":%lld,\"ok\":%lld,"
+                    "\"broken\":%lld,\"would_change\":%lld}}\n",
+                    drawings.size(), unreadable, failedDrawings - unreadable, sums[kCheckTables], sums[kCheckOk],
+                    sums[kCheckBroken], sums[kCheckStale]);
+    else if (drawings.size() > 1)
+        std::printf("%s (%lld unreadable, %lld with broken links): %s: %lld ok, %lld broken, %lld would change\n",
+                    Plural(static_cast<long long>(drawings.size()), "drawing", "drawings").c_str(), unreadable,
+                    failedDrawings - unreadable, Plural(sums[kCheckTables], "linked table", "linked tables").c_str(),
+                    sums[kCheckOk], sums[kCheckBroken], sums[kCheckStale]);
+    std::fflush(stdout);
+    return failedDrawings ? 1 : 0;
+}
+
+// ---- relink ----
+
+int Relink(const std::vector<std::string>& args) {
+    ManyDrawings many;
+    bool usage = false, dryRun = false;
+    std::string from, to;
+    bool haveFrom = false, haveTo = false;
+    for (size_t i = 0; i < args.size() && !usage; ++i) {
+        if (args[i] == "--from" && i + 1 < args.size()) from = args[++i], haveFrom = true;
+        else if (args[i] == "--to" && i + 1 < args.size()) to = args[++i], haveTo = true;
+        else if (args[i] == "--dry-run") dryRun = true;
+        else if (!TakeCommon(args, i, many, usage)) usage = true;
+    }
+    if (usage || !haveFrom || !haveTo || from.empty() || to.empty() || (many.names.empty() && many.lists.empty())) {
+        std::fputs("usage: velloria relink DRAWING|FOLDER... --from OLD --to NEW [--dry-run] [-r] [--from-list FILE|-] [-j N]\n", stderr);
+        return 2;
+    }
+    std::vector<std::string> drawings;
+    if (!Collect("relink", many, drawings)) return 1;
+    Module module;
+    auto relink = module.Entry<VelloriaRelinkFunc>(kVelloriaRelinkSymbol, "relink");
+    if (!relink) return 1;
+
+    enum { kLinks, kMatched, kRefused, kCounts };
+    auto work = [&](size_t, const std::string& drawing) {
+        DrawingOutcome result;
+        result.counts.assign(kCounts, 0);
+        const std::wstring path = platform::FromUtf8(drawing);
+        std::string error;
+        if (!dryRun && !platform::posix::CanReplace(DrawingFilePath(path), error)) {
+            std::printf("%s: not re-pointed: cannot write %s: %s\n", drawing.c_str(), DrawingFilePath(path).c_str(), error.c_str());
+            result.failed = true;
+            return result;
+        }
+        AcApDocument* document = OpenDrawingDocument(path, &error);
+        if (!document) {
+            std::fprintf(stderr, "velloria relink: %s\n", error.c_str());
+            std::printf("%s: not re-pointed: the drawing cannot be read\n", drawing.c_str());
+            result.failed = true;
+            return result;
+        }
+        std::printf("%s:\n", drawing.c_str());
+        VelloriaRelinkOptions options;
+        options.from = from.c_str();
+        options.to = to.c_str();
+        options.dryRun = dryRun ? 1 : 0;
+        VelloriaRelinkTotals totals;
+        const int rc = relink(&options, &totals);
+        std::string outcome;
+        if (rc != 0) {
+            outcome = "nothing changed: " + Plural(totals.refused, "link", "links") + " cannot be re-pointed";
+            result.failed = true;
+        } else if (totals.matched == 0) {
+            outcome = "no link starts with " + from;
+        } else if (dryRun) {
+            outcome = Plural(totals.matched, "link", "links") + " would be re-pointed; dry run, not saved";
+        } else if (SaveDrawingDocument(document, path, &error)) {
+            outcome = Plural(totals.matched, "link", "links") + " re-pointed; saved " + DrawingFilePath(path);
+            result.changed = true;
+        } else {
+            std::fprintf(stderr, "velloria relink: %s\n", error.c_str());
+            outcome = "not saved";
+            result.failed = true;
+        }
+        acDocManagerPtr()->closeAll();
+        std::printf("%s: %s: %s\n", drawing.c_str(), Plural(totals.tables, "linked table", "linked tables").c_str(), outcome.c_str());
+        result.counts = {totals.tables, totals.matched, totals.refused};
+        return result;
+    };
+    long long failed = 0, changed = 0, sums[kCounts] = {};
+    RunOverDrawings(drawings, Jobs(many), work, [&](size_t, const DrawingOutcome& outcome) {
+        Print(outcome);
+        if (outcome.failed) ++failed;
+        if (outcome.changed) ++changed;
+        for (size_t k = 0; k < outcome.counts.size() && k < kCounts; ++k) sums[k] += outcome.counts[k];
+    });
+    if (drawings.size() > 1)
+        std::printf("%s: %lld failed, %lld saved; %s, %lld starting with %s, %lld refused\n",
+                    Plural(static_cast<long long>(drawings.size()), "drawing", "drawings").c_str(), failed, changed,
+                    Plural(sums[kLinks], "linked table", "linked tables").c_str(), sums[kMatched], from.c_str(), sums[kRefused]);
+    std::fflush(stdout);
+    return failed ? 1 : 0;
+}
+
+SubcommandRegistration s_relink("relink", &Relink, "relink DRAWING|FOLDER... --from OLD --to NEW [--dry-run] [-r] [--from-list FILE|-] [-j N]");
+
+}  // namespace
+
+bool WantsUpdateMany(const std::vector<std::string>& args) {
+    int drawings = 0;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "--dry-run" || a == "--report" || a == "-r" || a == "--recursive" || a == "--from-list" || a.rfind("-j", 0) == 0)
+            return true;
+        if (a == "-o" || a == "--plot" || a == "--time-limit" || a == "--row-limit") ++i;
+        else if (!a.empty() && a[0] != '-') {
+            ++drawings;
+            std::error_code ec;
+            if (std::filesystem::is_directory(a, ec)) return true;
+        }
+    }
+    return drawings > 1;
+}
+
+int RunUpdateMany(const std::vector<std::string>& args) { return UpdateMany(args); }
+
+bool WantsLinkCheck(const std::vector<std::string>& args) {
+    for (const std::string& a : args)
+        if (a == "--check") return true;
+    return false;
+}
+
+int RunLinkCheck(const std::vector<std::string>& args) { return CheckMany(args); }

@@ -294,7 +294,6 @@ TEST_F(LinkHealth, TheReportListsExactlyTheCellsARefreshChanges) {
     const std::string report = ReadFile(dir / "report.json");
 
     // The cells the refresh changed, compared position by position, and the rows it added or removed.
-    using Change = std::tuple<std::string, int, int, std::string, std::string>;  // drawing, row, column, old, new
     std::set<std::tuple<std::string, std::string, int, int, std::string, std::string>> expected, reported;
     std::map<std::pair<std::string, std::string>, std::pair<size_t, size_t>> rowsExpected, rowsReported;
     auto diff = [&](const std::string& name, const std::map<std::string, Cells>& b, const std::map<std::string, Cells>& a) {

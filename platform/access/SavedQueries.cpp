@@ -50,35 +50,36 @@ int TypeFromObjectFlags(int flags) {
     }
 }
 
-}  // namespace
-
-SavedQuery BuildSavedQuery(const std::string& name, int objectFlags, std::vector<QueryRow> rows) {
-    SavedQuery query;
-    query.name = name;
-    std::stable_sort(rows.begin(), rows.end(), [](const QueryRow& a, const QueryRow& b) {
-        if (a.attribute != b.attribute) return a.attribute < b.attribute;
-        return a.order < b.order;
-    });
+// The parts of a definition, as its rows give them.
+struct QueryParts {
+    struct Join {
+        std::string a, b, on;
+        int flag;
+    };
     int type = 0, predicate = 0;
     std::string top;
     bool parameters = false, external = false;
     std::vector<FromItem> from;
     std::vector<std::string> columns, groups, orders;
     std::string where, having;
-    struct Join {
-        std::string a, b, on;
-        int flag;
-    };
     std::vector<Join> joins;
+};
+
+QueryParts ReadParts(std::vector<QueryRow> rows) {
+    std::stable_sort(rows.begin(), rows.end(), [](const QueryRow& a, const QueryRow& b) {
+        if (a.attribute != b.attribute) return a.attribute < b.attribute;
+        return a.order < b.order;
+    });
+    QueryParts parts;
     for (const QueryRow& row : rows) {
         switch (row.attribute) {
-        case 1: type = row.flag; break;
-        case 2: parameters = true; break;
+        case 1: parts.type = row.flag; break;
+        case 2: parts.parameters = true; break;
         case 3:
-            predicate = row.flag;
-            top = row.name1;
+            parts.predicate = row.flag;
+            parts.top = row.name1;
             break;
-        case 4: external = true; break;
+        case 4: parts.external = true; break;
         case 5: {
             FromItem item;
             item.text = Bracketed(row.name1);
@@ -87,26 +88,25 @@ SavedQuery BuildSavedQuery(const std::string& name, int objectFlags, std::vector
                 item.text += " AS " + Bracketed(row.name2);
                 item.names = {Lower(row.name2)};
             }
-            from.push_back(std::move(item));
+            parts.from.push_back(std::move(item));
             break;
         }
-        case 6: columns.push_back(row.name1.empty() ? row.expression : row.expression + " AS " + Bracketed(row.name1)); break;
-        case 7: joins.push_back({Lower(row.name1), Lower(row.name2), row.expression, row.flag}); break;
-        case 8: where = row.expression; break;
-        case 9: groups.push_back(row.expression); break;
-        case 10: having = row.expression; break;
-        case 11: orders.push_back(row.expression + (row.name1 == "D" ? " DESC" : "")); break;
+        case 6: parts.columns.push_back(row.name1.empty() ? row.expression : row.expression + " AS " + Bracketed(row.name1)); break;
+        case 7: parts.joins.push_back({Lower(row.name1), Lower(row.name2), row.expression, row.flag}); break;
+        case 8: parts.where = row.expression; break;
+        case 9: parts.groups.push_back(row.expression); break;
+        case 10: parts.having = row.expression; break;
+        case 11: parts.orders.push_back(row.expression + (row.name1 == "D" ? " DESC" : "")); break;
         default: break;
         }
     }
-    if (type == 0) type = TypeFromObjectFlags(objectFlags);
-    if (type != kSelect || parameters) return query;  // not a view; the rest is not rebuilt
-    query.isView = true;
-    if (external) query.unsupported = "a query on an external database (IN clause)";
+    return parts;
+}
 
-    // Joins in their order: each merges the two entries that hold its tables, or adds its
-    // condition to the join that already holds both.
-    for (const Join& join : joins) {
+// Joins in their order: each merges the two entries that hold its tables, or adds its
+// condition to the join that already holds both. unsupported: why one cannot be.
+void MergeJoins(std::vector<FromItem>& from, const std::vector<QueryParts::Join>& joins, std::string& unsupported) {
+    for (const auto& join : joins) {
         auto holding = [&](const std::string& n) {
             for (size_t i = 0; i < from.size(); ++i)
                 if (from[i].names.count(n)) return static_cast<long>(i);
@@ -114,11 +114,11 @@ SavedQuery BuildSavedQuery(const std::string& name, int objectFlags, std::vector
         };
         const long i = holding(join.a), j = holding(join.b);
         if (i < 0 || j < 0) {
-            query.unsupported = "a join on a table the query does not read";
+            unsupported = "a join on a table the query does not read";
             continue;
         }
         if (i == j) {
-            if (from[static_cast<size_t>(i)].kind.empty()) query.unsupported = "a join of a table with itself";
+            if (from[static_cast<size_t>(i)].kind.empty()) unsupported = "a join of a table with itself";
             else from[static_cast<size_t>(i)].on.push_back(join.on);
             continue;
         }
@@ -133,28 +133,46 @@ SavedQuery BuildSavedQuery(const std::string& name, int objectFlags, std::vector
         from[keep] = std::move(merged);
         from.erase(from.begin() + static_cast<long>(drop));
     }
+}
 
+// The SELECT statement of the parts, its joins merged, as Access writes it.
+std::string WriteSelect(const QueryParts& parts) {
+    const int predicate = parts.predicate;
     std::string sql = "SELECT ";
     if (predicate & 0x08) sql += "DISTINCTROW ";
     else if (predicate & 0x02) sql += "DISTINCT ";
-    if (predicate & 0x10) sql += "TOP " + top + ((predicate & 0x20) ? " PERCENT " : " ");
-    std::string list = (predicate & 0x01) || columns.empty() ? "*" : "";
-    for (const auto& column : columns) list += (list.empty() ? "" : ", ") + column;
+    if (predicate & 0x10) sql += "TOP " + parts.top + ((predicate & 0x20) ? " PERCENT " : " ");
+    std::string list = (predicate & 0x01) || parts.columns.empty() ? "*" : "";
+    for (const auto& column : parts.columns) list += (list.empty() ? "" : ", ") + column;
     sql += list;
-    if (!from.empty()) {
+    if (!parts.from.empty()) {
         sql += "\r\nFROM ";
-        for (size_t i = 0; i < from.size(); ++i) {
-            std::string item = from[i].Text();
+        for (size_t i = 0; i < parts.from.size(); ++i) {
+            std::string item = parts.from[i].Text();
             // The outermost join needs no parentheses of its own.
-            if (!from[i].kind.empty()) item = item.substr(1, item.size() - 2);
+            if (!parts.from[i].kind.empty()) item = item.substr(1, item.size() - 2);
             sql += (i ? ", " : "") + item;
         }
     }
-    if (!where.empty()) sql += "\r\nWHERE " + where;
-    for (size_t i = 0; i < groups.size(); ++i) sql += (i ? ", " : "\r\nGROUP BY ") + groups[i];
-    if (!having.empty()) sql += "\r\nHAVING " + having;
-    for (size_t i = 0; i < orders.size(); ++i) sql += (i ? ", " : "\r\nORDER BY ") + orders[i];
-    query.sql = sql + ";";
+    if (!parts.where.empty()) sql += "\r\nWHERE " + parts.where;
+    for (size_t i = 0; i < parts.groups.size(); ++i) sql += (i ? ", " : "\r\nGROUP BY ") + parts.groups[i];
+    if (!parts.having.empty()) sql += "\r\nHAVING " + parts.having;
+    for (size_t i = 0; i < parts.orders.size(); ++i) sql += (i ? ", " : "\r\nORDER BY ") + parts.orders[i];
+    return sql + ";";
+}
+
+}  // namespace
+
+SavedQuery BuildSavedQuery(const std::string& name, int objectFlags, std::vector<QueryRow> rows) {
+    SavedQuery query;
+    query.name = name;
+    QueryParts parts = ReadParts(std::move(rows));
+    if (parts.type == 0) parts.type = TypeFromObjectFlags(objectFlags);
+    if (parts.type != kSelect || parts.parameters) return query;  // not a view; the rest is not rebuilt
+    query.isView = true;
+    if (parts.external) query.unsupported = "a query on an external database (IN clause)";
+    MergeJoins(parts.from, parts.joins, query.unsupported);
+    query.sql = WriteSelect(parts);
     return query;
 }
 

@@ -335,6 +335,14 @@ int CheckMany(const std::vector<std::string>& args) {
 // ---- relink ----
 
 int Relink(const std::vector<std::string>& args) {
+    static const char* kUsage = "usage: velloria relink DRAWING|FOLDER... --from OLD --to NEW [--dry-run] [-r] [--from-list FILE|-] [-j N]\n";
+    for (const std::string& a : args)
+        if (a == "-h" || a == "--help") {
+            std::fputs(kUsage, stdout);
+            std::fputs("Re-points every link whose database path starts with OLD (compared as Windows compares\n"
+                       "paths) to NEW; a relative path stays relative. Prints each change.\n", stdout);
+            return 0;
+        }
     ManyDrawings many;
     bool usage = false, dryRun = false;
     std::string from, to;
@@ -346,7 +354,7 @@ int Relink(const std::vector<std::string>& args) {
         else if (!TakeCommon(args, i, many, usage)) usage = true;
     }
     if (usage || !haveFrom || !haveTo || from.empty() || to.empty() || (many.names.empty() && many.lists.empty())) {
-        std::fputs("usage: velloria relink DRAWING|FOLDER... --from OLD --to NEW [--dry-run] [-r] [--from-list FILE|-] [-j N]\n", stderr);
+        std::fputs(kUsage, stderr);
         return 2;
     }
     std::vector<std::string> drawings;
@@ -416,7 +424,7 @@ int Relink(const std::vector<std::string>& args) {
     return failed ? 1 : 0;
 }
 
-SubcommandRegistration s_relink("relink", &Relink, "relink DRAWING|FOLDER... --from OLD --to NEW [--dry-run] [-r] [--from-list FILE|-] [-j N]");
+SubcommandRegistration s_relink("relink", &Relink, "re-point the links of drawings from one database path to another");
 
 }  // namespace
 

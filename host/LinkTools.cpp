@@ -14,6 +14,7 @@
 #include "Subcommands.h"
 #include "app/ToolEntryPoints.h"
 #include "posix/AtomicFile.h"
+#include "text/CommandLineOptions.h"
 #include "text/Utf8.h"
 
 namespace {
@@ -29,28 +30,25 @@ Func ModuleEntry(std::unique_ptr<LoadedModule>& module, const char* symbol, cons
 
 int Links(const std::vector<std::string>& args) {
     if (WantsLinkCheck(args)) return RunLinkCheck(args);
-    if (args.size() != 1 || args[0].empty() || args[0][0] == '-') {
-        std::fputs("usage: velloria links DRAWING\n", stderr);
-        return 2;
-    }
+    std::string drawing, format = "text";
+    platform::OptionParser parser("velloria links", "Every linked table of the drawing: handle, driver, database, table or SQL, header flag,\n"
+                                                    "start cell, stored size, headings and widths. The password is never shown.");
+    parser.Positional("DRAWING", drawing);
+    parser.Choice("--format", {"text", "json"}, format, "text (the default) or json, an array of objects for scripts");
+    parser.SetEpilogue("Exit status: 0, also when some records are damaged (listed with a damaged: line);\n"
+                       "1 when the drawing cannot be read; 2 for wrong arguments.");
+    if (const int status = parser.Parse(args); status >= 0) return status;
     std::string error;
-    AcApDocument* document = OpenDrawingDocument(platform::FromUtf8(args[0]), &error);
+    AcApDocument* document = OpenDrawingDocument(platform::FromUtf8(drawing), &error);
     if (!document) {
         std::fprintf(stderr, "velloria links: %s\n", error.c_str());
         return 1;
     }
     std::unique_ptr<LoadedModule> module;
-    auto links = ModuleEntry<VelloriaLinksFunc>(module, kVelloriaLinksSymbol, "links");
-    if (links) links();
+    auto links = ModuleEntry<VelloriaLinksAsFunc>(module, kVelloriaLinksAsSymbol, "links");
+    if (links) links(format == "json" ? kVelloriaFormatJson : kVelloriaFormatText);
     acDocManagerPtr()->abandonAll();
     return links ? 0 : 1;
-}
-
-// A whole number from an option's value; false when it is none.
-bool ParseCount(const std::string& text, long long& value) {
-    if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos || text.size() > 12) return false;
-    value = std::stoll(text);
-    return true;
 }
 
 double Since(std::chrono::steady_clock::time_point start) {
@@ -60,23 +58,23 @@ double Since(std::chrono::steady_clock::time_point start) {
 int Update(const std::vector<std::string>& args) {
     if (WantsUpdateMany(args)) return RunUpdateMany(args);
     std::string drawingPath, outPath, plotPath;
-    bool timing = false, usage = false;
+    bool timing = false;
     VelloriaQueryLimits limits;
-    for (size_t i = 0; i < args.size() && !usage; ++i) {
-        long long value = 0;
-        if (args[i] == "-o" && i + 1 < args.size()) outPath = args[++i];
-        else if (args[i] == "--plot" && i + 1 < args.size()) plotPath = args[++i];
-        else if (args[i] == "--timing") timing = true;
-        else if (args[i] == "--time-limit" && i + 1 < args.size() && ParseCount(args[i + 1], value) && value <= 1000000)
-            limits.timeLimitSeconds = static_cast<int>(value), ++i;
-        else if (args[i] == "--row-limit" && i + 1 < args.size() && ParseCount(args[i + 1], value)) limits.rowLimit = value, ++i;
-        else if (!args[i].empty() && args[i][0] != '-' && drawingPath.empty()) drawingPath = args[i];
-        else usage = true;
-    }
-    if (drawingPath.empty() || usage || (!plotPath.empty() && !IsPlotFileName(plotPath))) {
-        std::fputs("usage: velloria update DRAWING [-o OUT] [--plot OUT.pdf] [--timing] [--time-limit SECONDS] [--row-limit ROWS]\n", stderr);
-        return 2;
-    }
+    long long timeLimit = -1, rowLimit = -1;
+    platform::OptionParser parser("velloria update", "Refreshes every linked table of the drawing, as DbTable_Update with ALL does, and saves it:\n"
+                                                     "to OUT, or in place when a table changed. One line per table and a summary.");
+    parser.Positional("DRAWING", drawingPath);
+    parser.Text("-o, --output", "OUT", outPath, "save the refreshed drawing to OUT (always written)");
+    parser.Text("--plot", "SHEET.pdf", plotPath, "plot the saved drawing to SHEET (.pdf, .svg or .png)");
+    parser.Flag("--timing", timing, "add a line with the time spent in each step");
+    parser.Count("--time-limit", "SECONDS", 1000000, timeLimit, "the time limit of each statement (0: none)");
+    parser.Count("--row-limit", "ROWS", 1LL << 40, rowLimit, "the row limit of each statement (0: none)");
+    parser.Rule([&] { return plotPath.empty() || IsPlotFileName(plotPath) ? "" : "the plot file's name must end in .pdf, .svg or .png"; });
+    parser.SetEpilogue("Exit status: 0 when every linked table was refreshed; 1 when one could not be (the others\n"
+                       "are refreshed and saved) or the drawing cannot be read or written; 2 for wrong arguments.");
+    if (const int status = parser.Parse(args); status >= 0) return status;
+    if (timeLimit >= 0) limits.timeLimitSeconds = static_cast<int>(timeLimit);
+    if (rowLimit >= 0) limits.rowLimit = rowLimit;
     // Whether the result can be written is known before any work is done: a refresh whose
     // save then fails would report tables as refreshed that nobody will see.
     const std::wstring target = platform::FromUtf8(outPath.empty() ? drawingPath : outPath);
@@ -140,8 +138,7 @@ int Update(const std::vector<std::string>& args) {
     return totals.failed == 0 && !plotFailed ? 0 : 1;
 }
 
-SubcommandRegistration s_links("links", &Links, "links DRAWING | links --check DRAWING|FOLDER... [-r] [--from-list FILE|-] [-j N] [--format text|json]");
-SubcommandRegistration s_update("update", &Update, "update DRAWING [-o OUT] [--plot OUT.pdf] [--timing] [--time-limit SECONDS] [--row-limit ROWS]\n"
-                                                   "       velloria update DRAWING|FOLDER... [-r] [--from-list FILE|-] [-j N] [--dry-run] [--report FILE.json|FILE.html]");
+SubcommandRegistration s_links("links", &Links, "the linked tables of a drawing and their link records; --check: the health of every link");
+SubcommandRegistration s_update("update", &Update, "refresh a drawing's linked tables and save it; many drawings, a dry run, a change report");
 
 }  // namespace

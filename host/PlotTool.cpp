@@ -13,6 +13,7 @@
 #include "HostCommands.h"
 #include "view/Plot.h"
 #include "Subcommands.h"
+#include "text/CommandLineOptions.h"
 #include "text/Utf8.h"
 
 namespace {
@@ -47,29 +48,27 @@ bool ParseSize(const std::string& text, int& width, int& height) {
 }
 
 int Plot(const std::vector<std::string>& args) {
-    std::string drawingPath, outPath;
+    std::string drawingPath, outPath, size, background;
+    long long dpi = -1;
     PlotSettings settings;
-    bool usage = false, sized = false, resolved = false;
-    for (size_t i = 0; i < args.size() && !usage; ++i) {
-        const std::string& a = args[i];
-        const bool hasValue = i + 1 < args.size();
-        if (a == "-o" && hasValue) outPath = args[++i];
-        else if (a == "--layout" && hasValue && !args[i + 1].empty()) settings.layout = args[++i];
-        else if (a == "--size" && hasValue && !resolved) usage = !ParseSize(args[++i], settings.width, settings.height), sized = true;
-        else if (a == "--dpi" && hasValue && !sized) {
-            const std::string& v = args[++i];
-            usage = v.empty() || v.size() > 5 || v.find_first_not_of("0123456789") != std::string::npos || std::stoi(v) < 1;
-            if (!usage) settings.dpi = std::stoi(v);
-            resolved = true;
-        } else if (a == "--background" && hasValue && (args[i + 1] == "white" || args[i + 1] == "black"))
-            settings.background = args[++i] == "white" ? QColor(Qt::white) : QColor(Qt::black);
-        else if (!a.empty() && a[0] != '-' && drawingPath.empty()) drawingPath = a;
-        else usage = true;
-    }
-    if (usage || drawingPath.empty() || outPath.empty()) {
-        std::fprintf(stderr, "usage: velloria %s\n", kUsage);
-        return 2;
-    }
+    platform::OptionParser parser("velloria plot", "Draws a layout's extents (model space unless --layout names a paper space layout) onto a\n"
+                                                   "sheet and writes it by the file name's extension: .pdf, .svg or .png.");
+    parser.SetSynopsis(std::string(kUsage).substr(sizeof "plot"));
+    parser.Positional("DRAWING", drawingPath);
+    parser.Text("-o, --output", "OUT", outPath, "the plot file (.pdf, .svg or .png)");
+    parser.Value("--layout", "NAME", "a paper space layout (default: model space)", [&](const std::string& v) { return !v.empty() && (settings.layout = v, true); });
+    parser.Text("--size", "WxH", size, "the sheet in pixels");
+    parser.Count("--dpi", "N", 99999, dpi, "the resolution (default 96)");
+    parser.Choice("--background", {"white", "black"}, background, "the sheet's colour");
+    parser.Rule([&] { return outPath.empty() ? "missing -o OUT" : ""; });
+    parser.Rule([&] { return !size.empty() && dpi >= 0 ? "give either --size or --dpi" : ""; });
+    parser.Rule([&] { return size.empty() || ParseSize(size, settings.width, settings.height) ? "" : "--size takes WIDTHxHEIGHT in pixels"; });
+    parser.Rule([&] { return dpi != 0 ? "" : "--dpi takes a resolution of 1 or more"; });
+    parser.SetEpilogue("Exit status: 1, with one line on standard error, for a drawing that cannot be read, a layout\n"
+                       "that does not exist or a file that cannot be written; 2 for wrong arguments.");
+    if (const int status = parser.Parse(args); status >= 0) return status;
+    if (dpi > 0) settings.dpi = static_cast<int>(dpi);
+    if (!background.empty()) settings.background = background == "white" ? QColor(Qt::white) : QColor(Qt::black);
     if (!platform::view::IsPlotFileName(outPath)) {
         std::fprintf(stderr, "velloria plot: %s: the plot file's name must end in .pdf, .svg or .png\n", outPath.c_str());
         return 2;
@@ -121,7 +120,7 @@ void PlotCommand() {
     else platform::WriteOutput("\nNot plotted: " + result.error + ".\n");
 }
 
-SubcommandRegistration s_plot("plot", &Plot, kUsage);
+SubcommandRegistration s_plot("plot", &Plot, "a layout of a drawing to PDF, SVG or PNG");
 HostCommandRegistration s_plotCommand(L"PLOT", &PlotCommand);
 
 }  // namespace

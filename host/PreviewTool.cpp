@@ -11,6 +11,7 @@ namespace {
 
 using PreviewFunc = int (*)(int argc, char** argv);
 
+// The module parses the options (and prints --help), so the page is the module's own.
 int RunPreview(const std::vector<std::string>& args) {
     // Standard output carries the grid alone: a load failure goes to standard error.
     const platform::OutputSink previous = platform::SetOutputSink([](std::string_view text) { std::fwrite(text.data(), 1, text.size(), stderr); });
@@ -32,7 +33,6 @@ int RunPreview(const std::vector<std::string>& args) {
     return preview(static_cast<int>(storage.size()), argv.data());
 }
 
-SubcommandRegistration s_preview("preview", &RunPreview,
-                                 "preview DB (--table T | --sql S) [--header] [--driver NAME] [--user U] [--password P] [--time-limit SECONDS] [--row-limit ROWS]");
+SubcommandRegistration s_preview("preview", &RunPreview, "the cell grid a refresh would write from a table, query or SQL");
 
 }  // namespace

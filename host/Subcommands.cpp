@@ -1,5 +1,7 @@
 #include "Subcommands.h"
 
+#include <algorithm>
+
 namespace {
 
 std::vector<Subcommand>& Table() {
@@ -9,8 +11,8 @@ std::vector<Subcommand>& Table() {
 
 }  // namespace
 
-SubcommandRegistration::SubcommandRegistration(const char* name, SubcommandMain run, const char* usage) {
-    Table().push_back({name, run, usage});
+SubcommandRegistration::SubcommandRegistration(const char* name, SubcommandMain run, const char* summary) {
+    Table().push_back({name, run, summary});
 }
 
 const Subcommand* FindSubcommand(const std::string& name) {
@@ -19,4 +21,8 @@ const Subcommand* FindSubcommand(const std::string& name) {
     return nullptr;
 }
 
-const std::vector<Subcommand>& Subcommands() { return Table(); }
+std::vector<Subcommand> Subcommands() {
+    std::vector<Subcommand> sorted = Table();
+    std::sort(sorted.begin(), sorted.end(), [](const Subcommand& a, const Subcommand& b) { return a.name < b.name; });
+    return sorted;
+}

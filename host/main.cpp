@@ -10,13 +10,11 @@
 #include "HeapSetup.h"
 #include "Subcommands.h"
 #include "Startup.h"
+#include "support/Version.h"
+#include "text/CommandLineOptions.h"
+#include "text/Utf8.h"
 
 namespace {
-
-void PrintUsage(FILE* to) {
-    std::fprintf(to, "usage: velloria [DRAWING] [-s SCRIPT]\n");
-    for (const auto& s : Subcommands()) std::fprintf(to, "       velloria %s\n", s.usage.c_str());
-}
 
 // Whether an argument names a drawing: a file that is there, or a name that can only be one
 // (a path, or a name ending in .dxf). Any other word is a mistyped subcommand, never a new
@@ -30,6 +28,58 @@ bool NamesADrawing(const std::string& arg) {
     return tail == ".dxf";
 }
 
+std::string SubcommandList() {
+    std::string text = "subcommands:\n";
+    size_t width = 4;
+    for (const Subcommand& s : Subcommands()) width = std::max(width, s.name.size());
+    for (const Subcommand& s : Subcommands()) text += "  " + s.name + std::string(width - s.name.size() + 3, ' ') + s.summary + "\n";
+    text += "  help" + std::string(width + 3 - 4, ' ') + "this page, or a subcommand's (help SUBCOMMAND)\n";
+    return text;
+}
+
+std::string SubcommandNames() {
+    std::string names;
+    for (const Subcommand& s : Subcommands()) names += (names.empty() ? "" : ", ") + s.name;
+    return names + ", help";
+}
+
+// The host's own options, declared like every tool's.
+struct HostArguments {
+    SessionOptions session;
+    bool version = false;
+    platform::OptionParser parser{"velloria", "The console CAD host: a command line over one drawing, with the Velloria module\n"
+                                              "loaded. The subcommands run its tools without a command line."};
+    HostArguments() {
+        parser.SetSynopsis("[DRAWING] [-s SCRIPT]\n       velloria SUBCOMMAND [ARGS...]\n       velloria help [SUBCOMMAND]");
+        parser.Positional("DRAWING", session.drawing, false);
+        parser.Text("-s, --script", "SCRIPT", session.script, "run the lines of SCRIPT, then end (status 0)");
+        parser.Flag("-V, --version", version, "print the version and exit");
+        parser.SetEpilogue(SubcommandList() + "\nSee velloria(1) for the commands of the command line.");
+        parser.SetErrorHint("The subcommands: " + SubcommandNames() + " (velloria help SUBCOMMAND for one).");
+    }
+};
+
+int UsageError(const std::string& message) {
+    HostArguments arguments;
+    std::fprintf(stderr, "velloria: %s\n%s\nThe subcommands: %s (velloria help SUBCOMMAND for one).\n", message.c_str(),
+                 arguments.parser.Usage().c_str(), SubcommandNames().c_str());
+    return 2;
+}
+
+// velloria help [SUBCOMMAND]: the page `SUBCOMMAND --help` prints, on standard output.
+int Help(const std::vector<std::string>& args) {
+    if (args.empty()) {
+        HostArguments arguments;
+        std::fputs(arguments.parser.Help().c_str(), stdout);
+        return 0;
+    }
+    if (args.size() > 1) return UsageError("help takes one subcommand");
+    if (args[0] == "help") return Help({});
+    const Subcommand* tool = FindSubcommand(args[0]);
+    if (!tool) return UsageError("no subcommand " + args[0]);
+    return tool->run({"--help"});
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -39,25 +89,20 @@ int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
 
     if (!args.empty()) {
+        if (args.front() == "help") return Help(std::vector<std::string>(args.begin() + 1, args.end()));
         if (const Subcommand* tool = FindSubcommand(args.front()))
             return tool->run(std::vector<std::string>(args.begin() + 1, args.end()));
     }
-
-    SessionOptions options;
-    for (size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "-s" && i + 1 < args.size()) {
-            options.script = args[++i];
-        } else if (args[i] == "-h" || args[i] == "--help") {
-            PrintUsage(stdout);
-            return 0;
-        } else if (!args[i].empty() && args[i][0] != '-' && options.drawing.empty() && NamesADrawing(args[i])) {
-            options.drawing = args[i];
-        } else {
-            if (!args[i].empty() && args[i][0] != '-' && !NamesADrawing(args[i]))
-                std::fprintf(stderr, "velloria: %s is neither a subcommand nor a drawing\n", args[i].c_str());
-            PrintUsage(stderr);
-            return 2;
-        }
+    for (const std::string& arg : args) {
+        if (arg == "--") break;
+        if (!arg.empty() && arg[0] != '-' && !NamesADrawing(arg)) return UsageError(arg + " is neither a subcommand nor a drawing");
+        if (arg == "-s" || arg == "--script") break;  // the script's name may be any word
     }
-    return RunInteractiveSession(options);
+    HostArguments arguments;
+    if (const int status = arguments.parser.Parse(args); status >= 0) return status;
+    if (arguments.version) {
+        std::printf("velloria %s\n", platform::ToUtf8(VELLORIA_VERSION).c_str());
+        return 0;
+    }
+    return RunInteractiveSession(arguments.session);
 }

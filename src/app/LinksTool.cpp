@@ -8,6 +8,7 @@
 #include "data/QueryLimits.h"
 #include "engine/LinkedEntities.h"
 #include "support/StringList.h"
+#include "text/JsonText.h"
 
 namespace {
 
@@ -31,7 +32,48 @@ std::string Describe(const CLinkedEntity& entity) {
     return out;
 }
 
+std::string Json(const CString& text) { return platform::JsonQuoted(text.ToUtf8()); }
+
+// One object of the JSON form; the same items as the text form, the password never.
+std::string DescribeJson(const CLinkedEntity& entity) {
+    const CTableLink& link = entity.m_link;
+    std::string out = "{\"handle\": " + Json(CString(entity.m_id.handle().text().c_str())) + ", \"type\": " + Json(entity.m_strType);
+    out += ", \"driver\": " + Json(link.m_strConnectDriver) + ", \"database\": " + Json(link.m_strDatabase);
+    if (link.m_strSQL.IsEmpty()) out += ", \"table\": " + Json(link.m_strTable);
+    else out += ", \"sql\": " + Json(link.m_strSQL);
+    out += ", \"user\": " + Json(link.m_strUser);
+    out += ", \"header\": " + std::string(link.m_bIncludeHeader ? "true" : "false");
+    out += ", \"startRow\": " + std::to_string(link.m_nStartRow) + ", \"startColumn\": " + std::to_string(link.m_nStartCol);
+    out += ", \"rows\": " + std::to_string(link.m_nRows) + ", \"columns\": " + std::to_string(link.m_nCols);
+    out += ", \"headings\": [";
+    for (INT_PTR i = 0; i < link.m_arrHeadings.GetSize(); ++i) out += (i ? ", " : "") + Json(link.m_arrHeadings[i]);
+    out += "], \"widths\": [";
+    for (INT_PTR i = 0; i < link.m_arrWidths.GetSize(); ++i) {
+        char number[32];
+        std::snprintf(number, sizeof number, "%g", link.m_arrWidths[i]);
+        out += (i ? ", " : "") + std::string(number);
+    }
+    out += "], \"damaged\": " + (entity.m_strDamage.IsEmpty() ? std::string("null") : Json(entity.m_strDamage)) + "}";
+    return out;
+}
+
 }  // namespace
+
+extern "C" int velloriaLinksAs(int format) {
+    if (format != kVelloriaFormatJson) return velloriaLinks();
+    std::vector<CLinkedEntity> entities;
+    FindLinkedEntities(acdbHostApplicationServices()->workingDatabase(), entities);
+    int damaged = 0;
+    std::string out = "[";
+    for (size_t i = 0; i < entities.size(); ++i) {
+        out += (i ? ",\n " : "\n ") + DescribeJson(entities[i]);
+        if (!entities[i].m_strDamage.IsEmpty()) ++damaged;
+    }
+    out += entities.empty() ? "]\n" : "\n]\n";
+    std::fputs(out.c_str(), stdout);
+    std::fflush(stdout);
+    return damaged;
+}
 
 extern "C" int velloriaLinks() {
     std::vector<CLinkedEntity> entities;

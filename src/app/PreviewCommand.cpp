@@ -3,107 +3,26 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <memory>
 #include <string_view>
 
 #include "editor/Console.h"
 #include "catalogue/ConnectStringTable.h"
 #include "catalogue/MyDatabase.h"
+#include "data/ADORecordset.h"
 #include "data/QueryLimits.h"
+#include "text/CommandLineOptions.h"
 #include "types/CellGrid.h"
 #include "types/TableLink.h"
 
 namespace {
-
-constexpr const char* kUsage =
-    "usage: velloria preview DB (--table T | --sql S) [--header] [--driver NAME] [--user U] [--password P]\n"
-    "                        [--time-limit SECONDS] [--row-limit ROWS]\n";
-
-// A whole number of at most `most`; false when the text is none.
-bool ParseCount(const char* text, long long most, long long& value) {
-    const std::string_view s(text);
-    if (s.empty() || s.size() > 12 || s.find_first_not_of("0123456789") != std::string_view::npos) return false;
-    value = std::stoll(std::string(s));
-    return value <= most;
-}
 
 int Fail(const std::string& message, int status) {
     std::fprintf(stderr, "velloria preview: %s\n", message.c_str());
     return status;
 }
 
-}  // namespace
-
-extern "C" int velloriaPreview(int argc, char** argv) {
-    // argv[0] may be the subcommand's own name; the database is the first plain argument.
-    CString database, table, sql, user, password;
-    CString driver = L"Microsoft Access Driver (*.mdb, *.accdb)";
-    bool header = false, haveTable = false, haveSql = false;
-    int timeLimit = -1;
-    long long rowLimit = -1;
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view arg = argv[i];
-        auto value = [&](CString& target) {
-            if (i + 1 >= argc) return false;
-            target = CString::FromUtf8(argv[++i]);
-            return true;
-        };
-        bool ok = true;
-        if (arg == "--table") ok = value(table), haveTable = true;
-        else if (arg == "--sql") ok = value(sql), haveSql = true;
-        else if (arg == "--header") header = true;
-        else if (arg == "--driver") ok = value(driver);
-        else if (arg == "--user") ok = value(user);
-        else if (arg == "--password") ok = value(password);
-        else if (arg == "--time-limit" || arg == "--row-limit") {
-            long long n = 0;
-            ok = i + 1 < argc && ParseCount(argv[i + 1], arg == "--time-limit" ? 1000000 : (1LL << 40), n);
-            if (ok) {
-                ++i;
-                if (arg == "--time-limit") timeLimit = static_cast<int>(n);
-                else rowLimit = n;
-            }
-        }
-        else if (arg == "--help" || arg == "-h") {
-            std::fputs(kUsage, stdout);
-            return 0;
-        } else if (!arg.empty() && arg[0] != '-' && database.IsEmpty()) database = CString::FromUtf8(arg);
-        else ok = false;
-        if (!ok) {
-            std::fputs(kUsage, stderr);
-            return 2;
-        }
-    }
-    if (database.IsEmpty() || haveTable == haveSql) {
-        std::fputs(kUsage, stderr);
-        return 2;
-    }
-    InitConnectStringTable();
-    SetQueryLimitOverrides(timeLimit, rowLimit);
-    if (GetConnectStringTemplate(driver).IsEmpty()) return Fail("unknown driver " + driver.ToUtf8(), 2);
-
-    // The data layer's alerts belong on standard error here.
-    const platform::OutputSink previous = platform::SetOutputSink([](std::string_view text) { std::fwrite(text.data(), 1, text.size(), stderr); });
-    CTableLink link;
-    link.m_bIncludeHeader = header ? 1 : 0;
-    link.m_strDatabase = database;
-    link.m_strConnectDriver = driver;
-    link.m_strUser = user;
-    link.m_strPassword = password;
-    link.m_strTable = table;
-    link.m_strSQL = sql;
-    CCellGrid grid;
-    bool read = false;
-    {
-        CMyDatabase db;
-        if (db.Open(driver, database, user, password)) read = db.ReadRecords(link, grid);
-        else {
-            platform::SetOutputSink(previous);
-            return Fail("failed to open database " + database.ToUtf8(), 1);
-        }
-    }
-    platform::SetOutputSink(previous);
-    if (!read) return Fail("no records", 1);
-
+void WriteGrid(const CCellGrid& grid) {
     std::string out;
     for (int r = 0; r < grid.GetRows(); ++r) {
         for (int c = 0; c < grid.GetCols(); ++c) {
@@ -118,5 +37,91 @@ extern "C" int velloriaPreview(int argc, char** argv) {
     }
     std::fwrite(out.data(), 1, out.size(), stdout);
     std::fflush(stdout);
+}
+
+// The headings of a query that ran and found nothing; false when it does not run.
+bool ReadEmptyResult(CMyDatabase& db, const CTableLink& link, std::string& headings) {
+    CADORecordset recordset(db.m_Database);
+    if (!recordset.Open(link.m_strSQL) || recordset.GetRecordCount() != 0) return false;
+    for (int i = 0; i < recordset.GetFieldCount(); ++i) {
+        CADOFieldInfo info{};
+        recordset.GetFieldInfo(i, &info);
+        headings += (i ? "\t" : "") + CString(info.m_strName).ToUtf8();
+    }
+    recordset.Close();
+    return true;
+}
+
+}  // namespace
+
+extern "C" int velloriaPreview(int argc, char** argv) {
+    // argv[0] may be the subcommand's own name; the database is the first plain argument.
+    std::string database, table, sql, user, password;
+    std::string driver = "Microsoft Access Driver (*.mdb, *.accdb)";
+    bool header = false, haveTable = false, haveSql = false;
+    long long timeLimit = -1, rowLimit = -1;
+    platform::OptionParser parser("velloria preview", "The cell grid a refresh would write from a table, saved query or SQL statement of DB:\n"
+                                                      "one row a line, cells separated by tabs.");
+    parser.SetSynopsis("DB (--table T | --sql S) [--header] [--driver NAME] [--user U] [--password P]\n"
+                       "                        [--time-limit SECONDS] [--row-limit ROWS]");
+    parser.Positional("DB", database);
+    parser.Value("--table", "T", "a table or saved query of the file", [&](const std::string& v) { return table = v, haveTable = true; });
+    parser.Value("--sql", "S", "an SQL statement in Access's dialect", [&](const std::string& v) { return sql = v, haveSql = true; });
+    parser.Flag("--header", header, "the first row holds the column names");
+    parser.Text("--driver", "NAME", driver, "the driver or provider (default: the Access ODBC driver)");
+    parser.Text("--user", "U", user, "the user name");
+    parser.Text("--password", "P", password, "the database password");
+    parser.Count("--time-limit", "SECONDS", 1000000, timeLimit, "the statement's time limit (0: none)");
+    parser.Count("--row-limit", "ROWS", 1LL << 40, rowLimit, "the statement's row limit (0: none)");
+    parser.Rule([&] { return haveTable == haveSql ? std::string("give either --table or --sql") : std::string(); });
+    parser.SetEpilogue("A query that finds no records prints nothing (with --header: the header row) and exits 0.\n"
+                       "Exit status: 1 when the database cannot be opened or the query fails; 2 for wrong arguments.");
+    if (const int status = parser.Parse(argc, argv); status >= 0) return status;
+
+    InitConnectStringTable();
+    SetQueryLimitOverrides(static_cast<int>(timeLimit), rowLimit);
+    const CString driverName = CString::FromUtf8(driver);
+    if (GetConnectStringTemplate(driverName).IsEmpty()) return Fail("unknown driver " + driver, 2);
+
+    // The data layer's alerts belong on standard error here; whether it said anything decides
+    // whether a failure still needs a line of its own.
+    auto reported = std::make_shared<bool>(false);
+    const platform::OutputSink previous = platform::SetOutputSink([reported](std::string_view text) {
+        *reported = true;
+        std::fwrite(text.data(), 1, text.size(), stderr);
+    });
+    CTableLink link;
+    link.m_bIncludeHeader = header ? 1 : 0;
+    link.m_strDatabase = CString::FromUtf8(database);
+    link.m_strConnectDriver = driverName;
+    link.m_strUser = CString::FromUtf8(user);
+    link.m_strPassword = CString::FromUtf8(password);
+    link.m_strTable = CString::FromUtf8(table);
+    link.m_strSQL = CString::FromUtf8(sql);
+    CCellGrid grid;
+    bool read = false, empty = false;
+    std::string headings;
+    {
+        CMyDatabase db;
+        if (!db.Open(link.m_strConnectDriver, link.m_strDatabase, link.m_strUser, link.m_strPassword)) {
+            platform::SetOutputSink(previous);
+            return Fail("failed to open database " + database, 1);
+        }
+        read = db.ReadRecords(link, grid);
+        // The fetch does not tell "no records" from a failure; a failed statement has already
+        // been reported, so the second look is kept quiet.
+        if (!read && !*reported) {
+            platform::SetOutputSink([](std::string_view) {});
+            empty = ReadEmptyResult(db, link, headings);
+        }
+    }
+    platform::SetOutputSink(previous);
+    if (empty) {
+        if (header) std::printf("%s\n", headings.c_str());
+        std::fflush(stdout);
+        return 0;
+    }
+    if (!read) return *reported ? 1 : Fail("the query failed", 1);
+    WriteGrid(grid);
     return 0;
 }

@@ -114,3 +114,31 @@ struct VelloriaRelinkTotals {
 extern "C" int velloriaRelink(const VelloriaRelinkOptions* options, VelloriaRelinkTotals* totals);
 inline constexpr const char* kVelloriaRelinkSymbol = "velloriaRelink";
 using VelloriaRelinkFunc = int (*)(const VelloriaRelinkOptions*, VelloriaRelinkTotals*);
+
+// The output forms of the listing tools.
+inline constexpr int kVelloriaFormatText = 0;
+inline constexpr int kVelloriaFormatJson = 1;
+
+// velloriaLinks in one of the forms: the text above, or a JSON array of one object per
+// linked entity (handle, type, driver, database, table or sql, user, header, startRow,
+// startColumn, rows, columns, headings, widths, damaged). Returns the number of damaged records.
+extern "C" int velloriaLinksAs(int format);
+inline constexpr const char* kVelloriaLinksAsSymbol = "velloriaLinksAs";
+using VelloriaLinksAsFunc = int (*)(int);
+
+// What `velloria tables` asks of a database: UTF-8 texts, null for the default.
+struct VelloriaTablesRequest {
+    const char* database = nullptr;
+    const char* driver = nullptr;  // null: the Access ODBC driver
+    const char* user = nullptr;
+    const char* password = nullptr;
+    bool columns = false;  // each table's columns with their Access types too
+    int format = kVelloriaFormatText;
+};
+
+// Lists every table, view and linked table of the database with its type and row count on
+// standard output; errors on standard error. Returns the exit status: 0, 1 when the database
+// cannot be opened (or a count failed: that table shows "?"), 2 for an unknown driver.
+extern "C" int velloriaTables(const VelloriaTablesRequest* request);
+inline constexpr const char* kVelloriaTablesSymbol = "velloriaTables";
+using VelloriaTablesFunc = int (*)(const VelloriaTablesRequest*);

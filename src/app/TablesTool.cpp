@@ -1,0 +1,155 @@
+// The module's side of `velloria tables`: what a database holds, as the data dialog's source
+// tree would show it, with row counts, for people who pick a source before they link it.
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "editor/Console.h"
+#include "app/ToolEntryPoints.h"
+#include "catalogue/ConnectStringTable.h"
+#include "catalogue/MyDatabase.h"
+#include "data/ADORecordset.h"
+#include "text/JsonText.h"
+
+namespace {
+
+struct CTableColumn {
+    std::string m_strName;
+    std::string m_strType;
+};
+
+struct CTableEntry {
+    std::string m_strName;
+    std::string m_strType;  // TABLE, VIEW or LINK
+    long long m_nRows = -1;  // -1: could not be counted
+    std::vector<CTableColumn> m_columns;
+};
+
+// The type a field has in Access's own table designer.
+std::string AccessTypeName(const CADOFieldInfo& info) {
+    switch (info.m_nType) {
+        case adWChar:
+        case adVarWChar: return "Text(" + std::to_string(info.m_lDefinedSize) + ")";
+        case adLongVarWChar: return "Memo";
+        case adUnsignedTinyInt: return "Byte";
+        case adSmallInt: return "Integer";
+        case adInteger: return "Long Integer";
+        case adBigInt: return "Large Number";
+        case adSingle: return "Single";
+        case adDouble: return "Double";
+        case adCurrency: return "Currency";
+        case adDate: return "Date/Time";
+        case adBoolean: return "Yes/No";
+        case adGUID: return "Replication ID";
+        case adNumeric:
+        case adDecimal: return "Decimal";
+        case adLongVarBinary: return "OLE Object";
+        case adBinary:
+        case adVarBinary: return "Binary";
+        default: return "type " + std::to_string(info.m_nType);
+    }
+}
+
+std::string Bracketed(const CString& name) { return "[" + name.ToUtf8() + "]"; }
+
+void CountRows(CADODatabase& database, const CString& name, CTableEntry& entry) {
+    CADORecordset recordset(database);
+    if (!recordset.Open(CString::FromUtf8("SELECT Count(*) FROM " + Bracketed(name)))) return;
+    CString count;
+    if (!recordset.IsEof() && recordset.GetFieldValue(0, count)) entry.m_nRows = std::stoll("0" + count.ToUtf8());
+    recordset.Close();
+}
+
+void ReadColumns(CADODatabase& database, const CString& name, CTableEntry& entry) {
+    CADORecordset recordset(database);
+    if (!recordset.Open(CString::FromUtf8("SELECT * FROM " + Bracketed(name) + " WHERE False"))) return;
+    for (int i = 0; i < recordset.GetFieldCount(); ++i) {
+        CADOFieldInfo info{};
+        if (recordset.GetFieldInfo(i, &info)) entry.m_columns.push_back({CString(info.m_strName).ToUtf8(), AccessTypeName(info)});
+    }
+    recordset.Close();
+}
+
+std::string Rows(const CTableEntry& entry) { return entry.m_nRows < 0 ? "?" : std::to_string(entry.m_nRows); }
+
+std::string AsText(const std::vector<CTableEntry>& entries, bool columns) {
+    std::string out;
+    for (const CTableEntry& entry : entries) {
+        out += entry.m_strName + "\t" + entry.m_strType + "\t" + Rows(entry) + "\n";
+        if (columns)
+            for (const CTableColumn& column : entry.m_columns) out += "    " + column.m_strName + "\t" + column.m_strType + "\n";
+    }
+    return out;
+}
+
+std::string AsJson(const std::vector<CTableEntry>& entries, bool columns) {
+    std::string out = "[";
+    for (size_t i = 0; i < entries.size(); ++i) {
+        const CTableEntry& entry = entries[i];
+        out += (i ? ",\n " : "\n ") + std::string("{\"name\": ") + platform::JsonQuoted(entry.m_strName) +
+               ", \"type\": " + platform::JsonQuoted(entry.m_strType) + ", \"rows\": " + (entry.m_nRows < 0 ? "null" : Rows(entry));
+        if (columns) {
+            out += ", \"columns\": [";
+            for (size_t c = 0; c < entry.m_columns.size(); ++c)
+                out += (c ? ", " : "") + std::string("{\"name\": ") + platform::JsonQuoted(entry.m_columns[c].m_strName) +
+                       ", \"type\": " + platform::JsonQuoted(entry.m_columns[c].m_strType) + "}";
+            out += "]";
+        }
+        out += "}";
+    }
+    return out + (entries.empty() ? "]\n" : "\n]\n");
+}
+
+CString Text(const char* text) { return text ? CString::FromUtf8(text) : CString(); }
+
+}  // namespace
+
+extern "C" int velloriaTables(const VelloriaTablesRequest* request) {
+    if (!request || !request->database) return 2;
+    InitConnectStringTable();
+    const CString driver = request->driver ? Text(request->driver) : CString(L"Microsoft Access Driver (*.mdb, *.accdb)");
+    if (GetConnectStringTemplate(driver).IsEmpty()) {
+        std::fprintf(stderr, "velloria tables: unknown driver %s\n", driver.ToUtf8().c_str());
+        return 2;
+    }
+    // Standard output carries the list alone; the data layer's alerts go to standard error.
+    const platform::OutputSink previous =
+        platform::SetOutputSink([](std::string_view text) { std::fwrite(text.data(), 1, text.size(), stderr); });
+    std::vector<CTableEntry> entries;
+    bool failed = false;
+    {
+        CMyDatabase db;
+        if (!db.Open(driver, Text(request->database), Text(request->user), Text(request->password))) {
+            platform::SetOutputSink(previous);
+            std::fprintf(stderr, "velloria tables: failed to open database %s\n", request->database);
+            return 1;
+        }
+        std::vector<std::pair<CString, CString>> listed;
+        {
+            CADORecordset schema(db.m_Database);
+            if (schema.OpenSchema(20, L"") && schema.GetRecordCount() > 0) {
+                for (schema.MoveFirst(); !schema.IsEof(); schema.MoveNext()) {
+                    CString type, name;
+                    schema.GetFieldValue(L"TABLE_TYPE", type, L"");
+                    schema.GetFieldValue(L"TABLE_NAME", name, L"");
+                    if (type == L"TABLE" || type == L"VIEW" || type == L"LINK") listed.emplace_back(name, type);
+                }
+                schema.Close();
+            }
+        }
+        for (const auto& [name, type] : listed) {
+            CTableEntry entry;
+            entry.m_strName = name.ToUtf8();
+            entry.m_strType = type.ToUtf8();
+            CountRows(db.m_Database, name, entry);
+            if (entry.m_nRows < 0) failed = true;
+            if (request->columns) ReadColumns(db.m_Database, name, entry);
+            entries.push_back(std::move(entry));
+        }
+    }
+    platform::SetOutputSink(previous);
+    const std::string out = request->format == kVelloriaFormatJson ? AsJson(entries, request->columns) : AsText(entries, request->columns);
+    std::fwrite(out.data(), 1, out.size(), stdout);
+    std::fflush(stdout);
+    return failed ? 1 : 0;
+}

@@ -2,6 +2,8 @@
 # make test   set up, build, run every test
 # make pictures  the README's plot of the refreshed sample and the gallery of plots
 BUILD ?= build
+# Extra cmake options, e.g. CMAKE_FLAGS=-DVELLORIA_WERROR=ON (as CI builds).
+CMAKE_FLAGS ?=
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 MAKEFLAGS += --no-print-directory
 
@@ -13,7 +15,7 @@ setup:
 	@bash scripts/setup.sh
 
 build: setup
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS) >/dev/null
 	@cmake --build $(BUILD) -j $(JOBS)
 
 demo: build

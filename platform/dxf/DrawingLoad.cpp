@@ -11,7 +11,7 @@
 #include "db/DbTableStyle.h"
 #include "dxf/DrawingIo.h"
 #include "dxf/DxfReader.h"
-#include "dxf/EntityCodec.h"
+#include "dxf/EntityCodecs.h"
 #include "db/ResBuf.h"
 #include "dxf/TableBlock.h"
 #include "text/Utf8.h"
@@ -21,11 +21,9 @@ namespace platform::dxf {
 
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
-
 std::wstring Wide(std::string_view text) { return FromUtf8(text); }
 
-class Loader {
+class Loader : public EntityLoadContext {
 public:
     Loader(Document& doc, AcDbDatabase& db) : m_doc(doc), m_db(db) {}
 
@@ -214,58 +212,13 @@ private:
     }
 
     AcDbEntity* MakeEntity(const DxfObject& source) {
-        const std::string_view type = source.Type();
-        if (type == "ACAD_TABLE") {
-            if (auto parsed = ParseAcadTable(source)) return MakeTable(*parsed);
-        } else if (type == "LINE") {
-            if (auto line = ParseLine(source))
-                return new AcDbLine(AcGePoint3d(line->start[0], line->start[1], line->start[2]),
-                                    AcGePoint3d(line->end[0], line->end[1], line->end[2]));
-        } else if (type == "INSERT") {
-            if (auto insert = ParseInsert(source)) {
-                auto* ref = new AcDbBlockReference(AcGePoint3d(insert->position[0], insert->position[1], insert->position[2]),
-                                                   Named(m_db.blockTableId(), insert->blockName));
-                ref->setRotation(insert->rotation * kPi / 180.0);
-                return ref;
-            }
-        } else if (type == "MTEXT") {
-            if (auto mtext = ParseMText(source)) {
-                auto* text = new AcDbMText;
-                text->setLocation(AcGePoint3d(mtext->position[0], mtext->position[1], mtext->position[2]));
-                text->setContents(Wide(mtext->text).c_str());
-                text->setTextHeight(mtext->height);
-                text->setWidth(mtext->width);
-                return text;
-            }
-        }
-        return new AcDbRawEntity(Wide(type));
+        if (const EntityCodec* codec = CodecOfType(source.Type()))
+            if (AcDbEntity* entity = codec->load(source, *this)) return entity;
+        return new AcDbRawEntity(Wide(source.Type()));
     }
 
-    AcDbTable* MakeTable(const AcadTable& source) {
-        auto* table = new AcDbTable;
-        table->setNumColumns(source.columns);
-        table->setNumRows(source.rows);
-        if (source.rows > 0 && source.columns > 0) table->unmergeCells(0, source.rows - 1, 0, source.columns - 1);
-        for (int r = 0; r < source.rows; ++r) table->setRowHeight(r, source.rowHeights[static_cast<size_t>(r)]);
-        for (int c = 0; c < source.columns; ++c) table->setColumnWidth(c, source.columnWidths[static_cast<size_t>(c)]);
-        for (int r = 0; r < source.rows; ++r)
-            for (int c = 0; c < source.columns; ++c) {
-                const TableCell& cell = source.Cell(r, c);
-                if (!cell.text.empty()) table->setTextUtf8(r, c, cell.text);
-                if (cell.type == 2) table->setCellType(r, c, AcDb::kBlockCell);
-                if (cell.textHeight > 0) table->setTextHeight(r, c, cell.textHeight);
-                if (cell.alignment >= 1 && cell.alignment <= 9)
-                    table->setAlignment(r, c, static_cast<AcDb::CellAlignment>(cell.alignment));
-                if (!cell.merged && (cell.spanRows > 1 || cell.spanColumns > 1))
-                    table->mergeCells(r, std::min(source.rows, r + cell.spanRows) - 1, c,
-                                      std::min(source.columns, c + cell.spanColumns) - 1);
-            }
-        table->setPosition(AcGePoint3d(source.insertion[0], source.insertion[1], source.insertion[2]));
-        table->setDirection(AcGeVector3d(source.direction[0], source.direction[1], source.direction[2]));
-        if (AcDbObjectId style = Id(source.tableStyle); !style.isNull()) table->setTableStyle(style);
-        table->setFileOrigin();
-        return table;
-    }
+    AcDbObjectId BlockNamed(std::string_view name) override { return Named(m_db.blockTableId(), name); }
+    AcDbObjectId ObjectOf(Handle h) override { return Id(h); }
 
     void SetXData(AcDbObject* object, const DxfObject& source) {
         const size_t start = source.XDataStart();

@@ -15,6 +15,7 @@
 #include "dxf/DxfTextChunks.h"
 #include "dxf/DxfWriter.h"
 #include "dxf/EntityCodec.h"
+#include "dxf/EntityCodecs.h"
 #include "dxf/TableBlock.h"
 #include "dxf/TableStyleStore.h"
 #include "text/Utf8.h"
@@ -25,8 +26,6 @@ namespace platform::dxf {
 namespace {
 
 using platform::RawTag;
-
-constexpr double kPi = 3.14159265358979323846;
 
 AcDbObject* Peek(AcDbObjectId id) { return id.stub() ? id.stub()->object : nullptr; }
 
@@ -271,133 +270,28 @@ private:
         return changed;
     }
 
-    template <class T, class ParseFn>
-    T Original(Handle h, ParseFn parse) {
-        if (const DxfObject* existing = Locate(h))
-            if (auto parsed = parse(*existing)) return std::move(*parsed);
-        return T{};
-    }
+    // The document as seen by the codec of one entity.
+    class Slot : public EntitySaveContext {
+    public:
+        Slot(Writer& writer, const AcDbEntity& entity, const AcDbBlockTableRecord& record)
+            : m_writer(writer), m_entity(entity), m_record(record) {}
+        Document& Doc() override { return m_writer.m_doc; }
+        const DxfObject* Original() override { return m_writer.Locate(m_entity.handle().value()); }
+        bool Common(EntityBase& base) override { return m_writer.Common(m_entity, m_record, base); }
+        void Put(DxfObject object) override { m_writer.Put(std::move(object), m_record); }
 
+    private:
+        Writer& m_writer;
+        const AcDbEntity& m_entity;
+        const AcDbBlockTableRecord& m_record;
+    };
+
+    // Other entities are the file's own (AcDbRawEntity) and are written as read.
     void Store(const AcDbEntity& entity, const AcDbBlockTableRecord& record) {
-        const Handle h = entity.handle().value();
-        if (auto* table = AcDbTable::cast(&entity)) {
-            const DxfObject* existing = Locate(h);
-            std::optional<AcadTable> original = existing ? ParseAcadTable(*existing) : std::nullopt;
-            const bool read = original.has_value();
-            AcadTable t = read ? std::move(*original) : AcadTable{};
-            const bool changed = Common(entity, record, t) | Fill(*table, t);
-            // A table whose content is what the file holds keeps its entity and its block as
-            // read: same bytes, same handles, and whatever the program that drew the block put
-            // in it. That is most tables of a refresh in which the data did not change.
-            if (read && !changed && m_doc.FindBlock(t.blockName)) return;
-            StoreTable(m_doc, t);
-            // The file's cells now stand where the table's do.
-            const_cast<AcDbTable*>(table)->setFileOrigin();
-        } else if (auto* line = AcDbLine::cast(&entity)) {
-            LineEntity l = Original<LineEntity>(h, ParseLine);
-            Common(entity, record, l);
-            const AcGePoint3d s = line->startPoint(), e = line->endPoint();
-            l.start[0] = s.x, l.start[1] = s.y, l.start[2] = s.z;
-            l.end[0] = e.x, l.end[1] = e.y, l.end[2] = e.z;
-            Put(LineToObject(l, m_doc), record);
-        } else if (auto* ref = AcDbBlockReference::cast(&entity)) {
-            InsertEntity i = Original<InsertEntity>(h, ParseInsert);
-            Common(entity, record, i);
-            const AcGePoint3d p = ref->position();
-            i.position[0] = p.x, i.position[1] = p.y, i.position[2] = p.z;
-            i.rotation = ref->rotation() * 180.0 / kPi;
-            i.blockName = NameOf(ref->blockTableRecord());
-            Put(InsertToObject(i, m_doc), record);
-        } else if (auto* mtext = AcDbMText::cast(&entity)) {
-            MTextEntity m = Original<MTextEntity>(h, ParseMText);
-            Common(entity, record, m);
-            const AcGePoint3d p = mtext->location();
-            m.position[0] = p.x, m.position[1] = p.y, m.position[2] = p.z;
-            m.text = ToUtf8(mtext->contents());
-            m.height = mtext->textHeight();
-            m.width = mtext->width();
-            Put(MTextToObject(m, m_doc), record);
+        if (const EntityCodec* codec = CodecOf(entity)) {
+            Slot slot(*this, entity, record);
+            codec->save(entity, slot);
         }
-        // Other entities are the file's own (AcDbRawEntity) and are written as read.
-    }
-
-    // Sets the table data from the database's table; true when anything differs from what t held.
-    static bool Fill(const AcDbTable& table, AcadTable& t) {
-        bool changed = false;
-        auto set = [&changed](auto& field, auto value) {
-            if (field != value) {
-                field = value;
-                changed = true;
-            }
-        };
-        const int rows = table.numRows(), cols = table.numColumns();
-        // Each cell starts from what the file holds of it, found where its row and column stood
-        // when the table was read: inserting or deleting rows moves cells with their formatting.
-        std::vector<TableCell> cells(static_cast<size_t>(rows) * static_cast<size_t>(cols));
-        for (int r = 0; r < rows; ++r) {
-            const int fr = table.fileRow(r);
-            for (int c = 0; c < cols; ++c) {
-                const int fc = table.fileColumn(c);
-                if (fr >= 0 && fc >= 0 && fr < t.rows && fc < t.columns) {
-                    cells[static_cast<size_t>(r * cols + c)] = std::move(t.Cell(fr, fc));
-                    changed |= fr != r || fc != c;
-                } else {
-                    changed = true;
-                }
-            }
-        }
-        changed |= rows != t.rows || cols != t.columns;
-        t.cells = std::move(cells);
-        t.rows = rows;
-        t.columns = cols;
-        t.rowHeights.resize(static_cast<size_t>(rows), 1.0);
-        t.columnWidths.resize(static_cast<size_t>(cols), 1.0);
-        for (int r = 0; r < rows; ++r) set(t.rowHeights[static_cast<size_t>(r)], table.rowHeight(r));
-        for (int c = 0; c < cols; ++c) set(t.columnWidths[static_cast<size_t>(c)], table.columnWidth(c));
-        // A cell that was given a text holds text, and no longer its block.
-        for (int r = 0; r < rows; ++r)
-            for (int c = 0; c < cols; ++c)
-                if (TableCell& cell = t.Cell(r, c); cell.type == 2 && table.cellType(r, c) == AcDb::kTextCell) {
-                    cell.type = 1;
-                    cell.block = 0;
-                    cell.blockScale = 1;
-                    changed = true;
-                }
-        // Cells inside a merged range are set by the range below; the others are plain cells.
-        const std::vector<AcDbTable::CellRange>& ranges = table.mergedRanges();
-        std::vector<bool> inRange(ranges.empty() ? 0 : t.cells.size());
-        for (const AcDbTable::CellRange& m : ranges)
-            for (int r = m.minRow; r <= m.maxRow; ++r)
-                for (int c = m.minCol; c <= m.maxCol; ++c) inRange[static_cast<size_t>(r * cols + c)] = true;
-        for (int r = 0; r < rows; ++r)
-            for (int c = 0; c < cols; ++c) {
-                TableCell& cell = t.Cell(r, c);
-                // Cells read from the file hold their text as written (line breaks as \P).
-                const std::string_view text = table.textUtf8(r, c);
-                if (text.find_first_of("\r\n") == std::string_view::npos ? cell.text != text : cell.text != ToCellText(text)) {
-                    cell.text.assign(text);
-                    changed = true;
-                }
-                if (!inRange.empty() && inRange[static_cast<size_t>(r * cols + c)]) continue;
-                set(cell.merged, 0);
-                set(cell.spanRows, 1);
-                set(cell.spanColumns, 1);
-            }
-        for (const AcDbTable::CellRange& m : ranges) {
-            for (int r = m.minRow; r <= m.maxRow; ++r)
-                for (int c = m.minCol; c <= m.maxCol; ++c) set(t.Cell(r, c).merged, (r != m.minRow || c != m.minCol) ? 1 : 0);
-            set(t.Cell(m.minRow, m.minCol).spanRows, m.maxRow - m.minRow + 1);
-            set(t.Cell(m.minRow, m.minCol).spanColumns, m.maxCol - m.minCol + 1);
-        }
-        const AcGePoint3d p = table.position();
-        const AcGeVector3d d = table.direction();
-        const double position[3] = {p.x, p.y, p.z}, direction[3] = {d.x, d.y, d.z};
-        for (int i = 0; i < 3; ++i) {
-            set(t.insertion[i], position[i]);
-            set(t.direction[i], direction[i]);
-        }
-        if (!table.tableStyle().isNull()) set(t.tableStyle, table.tableStyle().handle().value());
-        return changed;
     }
 
     Document& m_doc;

@@ -2,6 +2,8 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
+
 #include "editor/Print.h"
 #include "catalogue/ConnectStringTable.h"
 #include "catalogue/Location.h"
@@ -114,39 +116,54 @@ void CMyDatabase::GetTableNames(CStringArray& names) {
     recordset.Close();
 }
 
-bool CMyDatabase::ReadRecords(CTableLink& link, CCellGrid& grid) {
+bool CMyDatabase::FetchRecords(const CString& sql, CCellGrid& fetched) {
+    fetched.SetGridSize(0, 0);
     if (!m_Database.IsOpen() && !m_Database.Open()) return false;
-    if (link.m_strSQL.IsEmpty() && !link.m_strTable.IsEmpty()) link.m_strSQL.Format(L"SELECT * FROM `%s`", link.m_strTable.GetString());
-
     CADORecordset recordset(m_Database);
-    if (!recordset.Open(link.m_strSQL)) return false;
-    const LONG records = recordset.GetRecordCount();
-    if (records == 0) return false;
-
-    const int header = link.m_bIncludeHeader ? 1 : 0;
+    if (!recordset.Open(sql)) return false;
     const int columns = recordset.GetFieldCount();
-    grid.SetGridSize(static_cast<int>(records) + header, columns);
-    if (header) {
-        for (int i = 0; i < columns; ++i) {
-            if (i < link.m_arrHeadings.GetSize()) {
-                grid.SetCell(0, i, link.m_arrHeadings[i]);
-            } else {
-                CADOFieldInfo info{};
-                recordset.GetFieldInfo(i, &info);
-                grid.SetCell(0, i, CString(info.m_strName));
-            }
-        }
+    const LONG records = columns > 0 ? std::max<LONG>(recordset.GetRecordCount(), 0) : 0;
+    fetched.SetGridSize(static_cast<int>(records) + 1, columns);
+    for (int i = 0; i < columns; ++i) {
+        CADOFieldInfo info{};
+        recordset.GetFieldInfo(i, &info);
+        fetched.SetCell(0, i, CString(info.m_strName));
     }
-    recordset.MoveFirst();
-    CString text;
-    for (int row = header; !recordset.IsEof(); ++row) {
-        for (int i = 0; i < columns; ++i) {
-            if (!recordset.GetFieldValue(i, text, L"")) text.Empty();
-            grid.SetCell(row, i, text);
+    if (records > 0) {
+        recordset.MoveFirst();
+        CString text;
+        for (int row = 1; row <= records && !recordset.IsEof(); ++row) {
+            for (int i = 0; i < columns; ++i) {
+                if (!recordset.GetFieldValue(i, text, L"")) text.Empty();
+                fetched.SetCell(row, i, text);
+            }
+            recordset.MoveNext();
         }
-        recordset.MoveNext();
     }
     recordset.Close();
+    return true;
+}
+
+void ShapeLinkedGrid(const CTableLink& link, const CCellGrid& fetched, CCellGrid& grid) {
+    const int columns = fetched.GetCols();
+    const int records = std::max(fetched.GetRows() - 1, 0);
+    const int header = link.m_bIncludeHeader ? 1 : 0;
+    grid.SetGridSize(records + header, columns);
+    if (header) {
+        for (int i = 0; i < columns; ++i)
+            grid.SetCell(0, i, i < link.m_arrHeadings.GetSize() ? link.m_arrHeadings[i] : fetched.CellRef(0, i));
+    }
+    for (int row = 0; row < records; ++row)
+        for (int i = 0; i < columns; ++i) grid.SetCell(row + header, i, fetched.CellRef(row + 1, i));
+}
+
+bool CMyDatabase::ReadRecords(CTableLink& link, CCellGrid& grid) {
+    // A database that cannot be opened leaves the link as it was, for the report to name.
+    if (!m_Database.IsOpen() && !m_Database.Open()) return false;
+    if (link.m_strSQL.IsEmpty() && !link.m_strTable.IsEmpty()) link.m_strSQL.Format(L"SELECT * FROM `%s`", link.m_strTable.GetString());
+    CCellGrid fetched;
+    if (!FetchRecords(link.m_strSQL, fetched) || fetched.GetRows() <= 1) return false;
+    ShapeLinkedGrid(link, fetched, grid);
     link.m_nRows = grid.GetRows();
     link.m_nCols = grid.GetCols();
     return true;

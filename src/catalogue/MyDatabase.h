@@ -26,7 +26,12 @@ public:
     CString GetConnectString() const;
     // Appends the names of the current tables and views, read afresh from the schema.
     void GetTableNames(CStringArray& names);
-    // The record fetch: the link's table or SQL text into the grid.
+    // The one record fetch, behind the dialog's preview, a new table and a refresh alike: row 0
+    // the field names, then one row a record, each value as text by the recordset's rule.
+    // False when the SQL text cannot be run.
+    bool FetchRecords(const CString& sql, CCellGrid& fetched);
+    // A refresh: the link's table or SQL text fetched and shaped as the link shows it; false
+    // when nothing could be read (no records either).
     bool ReadRecords(CTableLink& link, CCellGrid& grid);
     // Destroys the table, view and query records.
     void DeleteTables();
@@ -49,3 +54,8 @@ public:
     CString m_strPassword;
     CADODatabase m_Database;
 };
+
+// The grid a linked table shows of fetched records (FetchRecords): the heading row when the
+// link includes it (the link's own headings where it has them, else the field names), then
+// the records. A new table and a refreshed one are both shaped here, so they cannot differ.
+void ShapeLinkedGrid(const CTableLink& link, const CCellGrid& fetched, CCellGrid& grid);

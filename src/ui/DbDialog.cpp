@@ -7,7 +7,6 @@
 #include "ArxUtils/ArxUtils.h"
 #include "catalogue/DatabasePtrArray.h"
 #include "data/ADORecordset.h"
-#include "types/CellGrid.h"
 #include "engine/TableBuilder.h"
 #include "types/TableLink.h"
 #include "engine/TableLinkIO.h"
@@ -146,6 +145,7 @@ void CDbDialog::ClearPreview() {
     }
     m_arrHeadings.RemoveAll();
     m_arrWidths.RemoveAll();
+    m_fetched.SetGridSize(0, 0);
 }
 
 void CDbDialog::OnSelChangedTree(NMHDR* pNMHDR, LRESULT* pResult) {
@@ -167,29 +167,18 @@ void CDbDialog::PreviewItem(HTREEITEM hItem) {
     else if (pTable->m_nKind == 2 && !pTable->m_strSQL.IsEmpty()) sql = pTable->m_strSQL;
     else return;
 
-    CADORecordset recordset(pTable->m_pDatabase->m_Database);
-    if (!recordset.Open(sql)) return;
-    const int fields = recordset.GetFieldCount();
+    // The preview shows what a new table will hold: the fetch a refresh makes.
+    if (!pTable->m_pDatabase->FetchRecords(sql, m_fetched)) return;
+    const int fields = m_fetched.GetCols();
     for (int i = 0; i < fields; ++i) {
-        CADOFieldInfo info{};
-        recordset.GetFieldInfo(i, &info);
-        m_listData.InsertColumn(i, info.m_strName, LVCFMT_LEFT, 80);
-        m_arrHeadings.Add(info.m_strName);
+        m_listData.InsertColumn(i, m_fetched.CellRef(0, i), LVCFMT_LEFT, 80);
+        m_arrHeadings.Add(m_fetched.CellRef(0, i));
     }
-    if (fields > 0 && recordset.GetRecordCount() > 0) {
-        recordset.MoveFirst();
-        for (int row = 0; !recordset.IsEof(); ++row) {
-            CString text;
-            if (!recordset.GetFieldValue(0, text)) text.Empty();
-            m_listData.InsertItem(row, text);
-            for (int j = 1; j < fields; ++j) {
-                if (!recordset.GetFieldValue(j, text)) text.Empty();
-                m_listData.SetItemText(row, j, text);
-            }
-            recordset.MoveNext();
-        }
+    if (fields == 0) return;
+    for (int row = 1; row < m_fetched.GetRows(); ++row) {
+        m_listData.InsertItem(row - 1, m_fetched.CellRef(row, 0));
+        for (int j = 1; j < fields; ++j) m_listData.SetItemText(row - 1, j, m_fetched.CellRef(row, j));
     }
-    recordset.Close();
 }
 
 void CDbDialog::OnOpenDatabase() {
@@ -318,16 +307,10 @@ void CDbDialog::OnInsertIntoExisting() {
 }
 
 void CDbDialog::BuildCellGrid(CCellGrid& grid) const {
-    const int columns = m_listData.GetColumnCount();
-    const int records = m_listData.GetItemCount();
-    const int header = m_bIncludeHeader ? 1 : 0;
-    grid.SetGridSize(records + header, columns);
-    if (header) {
-        for (int c = 0; c < columns && c < m_arrHeadings.GetSize(); ++c) grid.SetCell(0, c, m_arrHeadings[c]);
-    }
-    for (int r = 0; r < records; ++r) {
-        for (int c = 0; c < columns; ++c) grid.SetCell(r + header, c, m_listData.GetItemText(r, c));
-    }
+    CTableLink link;
+    link.m_bIncludeHeader = m_bIncludeHeader;
+    link.m_arrHeadings.Copy(m_arrHeadings);
+    ShapeLinkedGrid(link, m_fetched, grid);
 }
 
 void CDbDialog::OnCreateTable() {
@@ -364,7 +347,7 @@ void CDbDialog::CreateTableFromPreview(CMyDbTable* pTable) {
     link.m_arrWidths.Copy(m_arrWidths);
 
     CCellGrid grid;
-    BuildCellGrid(grid);
+    ShapeLinkedGrid(link, m_fetched, grid);
     link.m_nRows = grid.GetRows();
     link.m_nCols = grid.GetCols();
     // A grid without columns or rows would make an empty table: nothing is created.

@@ -4,8 +4,8 @@
 // the preview.
 #include "mfcui/Controls.h"
 #include "catalogue/MyDatabase.h"
+#include "types/CellGrid.h"
 
-class CCellGrid;
 class CTableLink;
 
 class CDbDialog : public CAcUiDialog {
@@ -24,7 +24,7 @@ public:
 
     // Adds a database and its tables and views to the tree; false when it cannot be opened.
     bool ShowDatabase(CMyDatabase* pDatabase);
-    // The grid of the preview, the headings first when the header is included.
+    // The grid a new table gets of the preview, the headings first when the header is included.
     void BuildCellGrid(CCellGrid& grid) const;
 
 protected:
@@ -46,4 +46,6 @@ private:
     void PreviewItem(HTREEITEM hItem);
     void SetHeaderText(int nCol, const CString& text);
     void CreateTableFromPreview(CMyDbTable* pTable);
+
+    CCellGrid m_fetched;  // the preview's records as fetched, field names in row 0
 };

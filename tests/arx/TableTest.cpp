@@ -74,7 +74,7 @@ TEST(Table, KeepsAnyTextExactly) {
         EXPECT_EQ(Text(t, 0, 0), s);
     }
     // Bytes that are not UTF-8 read as the wide conversion reads them.
-    for (const std::string bad : {"a\xFFb", "\xC3", "x\xE2\x82", "\xED\xA0\x80 surrogate", "\xC0\xAF overlong"}) {
+    for (const std::string bad : {"a\xFF" "b", "\xC3", "x\xE2\x82", "\xED\xA0\x80 surrogate", "\xC0\xAF overlong"}) {
         t.setTextUtf8(0, 0, bad);
         EXPECT_EQ(Text(t, 0, 0), platform::FromUtf8(bad)) << bad;
     }

@@ -307,8 +307,11 @@ TEST(TableLayout, FillingPartOfATableKeepsWhatItDoesNotWrite) {
     // Above the data block, and to its right, every cell is as the CAD program wrote it: the
     // title, the merged range, the block cell, the formatted cell.
     for (int r = 0; r < 8; ++r)
-        for (int c = 0; c < 5; ++c)
-            if (r < 6 || c >= 3) EXPECT_EQ(written[static_cast<size_t>(r * 5 + c)], original[static_cast<size_t>(r * 5 + c)]) << r << "," << c;
+        for (int c = 0; c < 5; ++c) {
+            if (r < 6 || c >= 3) {
+                EXPECT_EQ(written[static_cast<size_t>(r * 5 + c)], original[static_cast<size_t>(r * 5 + c)]) << r << "," << c;
+            }
+        }
     EXPECT_EQ(after.Cell(2, 0).spanRows, 2);
     EXPECT_EQ(after.Cell(2, 0).spanColumns, 2);
     EXPECT_EQ(after.Cell(4, 4).type, 2);

@@ -17,12 +17,12 @@ namespace security_test {
 
 struct LinkSpec {
     std::wstring database = L"nwind.mdb";
-    std::wstring table;
-    std::wstring sql;
-    std::wstring user, password;
+    std::wstring table{};  // every member has an initializer, so a spec names only what it sets
+    std::wstring sql{};
+    std::wstring user{}, password{};
     int rows = 2, cols = 3;  // the table's stale size
     // Changes made to the table after its record was written (damage, odd records).
-    std::function<void(AcDbTable&)> tamper;
+    std::function<void(AcDbTable&)> tamper{};
 };
 
 // Writes a drawing holding one linked table per spec; false when something failed.

@@ -232,7 +232,7 @@ TEST_F(StrangerDrawing, RecordsThatCannotBeRefreshedAsWrittenAreNamedAndChangeNo
 TEST_F(StrangerDrawing, WhatIsNotARegularFileIsRefusedAtOnceAndNeverReplaced) {
     const std::string fifo = dir / "fifo.dxf";
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    for (const std::string args : {"update '" + fifo + "'", "links '" + fifo + "'", "'" + fifo + "' -s /dev/null"}) {
+    for (const std::string& args : {"update '" + fifo + "'", "links '" + fifo + "'", "'" + fifo + "' -s /dev/null"}) {
         const ToolRun run = Velloria(args);
         EXPECT_NE(run.status, 124) << args << ": waited on the FIFO";
         EXPECT_TRUE(Has(run.All(), "FIFO")) << args << "\n" << run.All();

@@ -15,9 +15,9 @@
 
 namespace security_test {
 
-struct LinkSpec {
+struct LinkDef {
     std::wstring database = L"nwind.mdb";
-    std::wstring table{};  // every member has an initializer, so a spec names only what it sets
+    std::wstring table{};  // every member has an initializer, so a definition names only what it sets
     std::wstring sql{};
     std::wstring user{}, password{};
     int rows = 2, cols = 3;  // the table's stale size
@@ -25,35 +25,35 @@ struct LinkSpec {
     std::function<void(AcDbTable&)> tamper{};
 };
 
-// Writes a drawing holding one linked table per spec; false when something failed.
-inline bool MakeLinkedDrawing(const std::string& path, const std::vector<LinkSpec>& specs) {
+// Writes a drawing holding one linked table per definition; false when something failed.
+inline bool MakeLinkedDrawing(const std::string& path, const std::vector<LinkDef>& defs) {
     auto db = platform::NewDrawingDatabase();
     platform::ScopedWorkingDatabase working(db.get());
     int x = 0;
-    for (const LinkSpec& spec : specs) {
+    for (const LinkDef& def : defs) {
         CTableLink link;
         link.m_strConnectDriver = L"Microsoft Access Driver (*.mdb, *.accdb)";
-        link.m_strDatabase = spec.database.c_str();
-        link.m_strTable = spec.table.c_str();
-        link.m_strSQL = spec.sql.c_str();
-        link.m_strUser = spec.user.c_str();
-        link.m_strPassword = spec.password.c_str();
+        link.m_strDatabase = def.database.c_str();
+        link.m_strTable = def.table.c_str();
+        link.m_strSQL = def.sql.c_str();
+        link.m_strUser = def.user.c_str();
+        link.m_strPassword = def.password.c_str();
         link.m_strTableStyle = L"Standard";
-        link.m_nRows = spec.rows;
-        link.m_nCols = spec.cols;
+        link.m_nRows = def.rows;
+        link.m_nCols = def.cols;
         CCellGrid grid;
-        grid.SetGridSize(spec.rows, spec.cols);
-        for (int r = 0; r < spec.rows; ++r)
-            for (int c = 0; c < spec.cols; ++c) grid.SetCell(r, c, L"old");
+        grid.SetGridSize(def.rows, def.cols);
+        for (int r = 0; r < def.rows; ++r)
+            for (int c = 0; c < def.cols; ++c) grid.SetCell(r, c, L"old");
         {
             platform::ScopedConsole console({std::to_string(x) + ",0"});
             if (!BuildTable(grid, link, nullptr)) return false;
         }
         x += 50;
-        if (spec.tamper) {
+        if (def.tamper) {
             AcDbObjectPointer<AcDbTable> table(db->lastEntity(), AcDb::kForWrite);
             if (!table) return false;
-            spec.tamper(*table.object());
+            def.tamper(*table.object());
         }
     }
     return !platform::dxf::SaveDrawing(*db, path);

@@ -18,7 +18,7 @@
 
 namespace {
 
-using security_test::LinkSpec;
+using security_test::LinkDef;
 using security_test::MakeLinkedDrawing;
 using testing_support::ReadFile;
 using testing_support::WriteFile;
@@ -64,9 +64,9 @@ protected:
                        "\"AutoUpdate\"=dword:00000001\n");
         return reg;
     }
-    std::string Drawing(const std::vector<LinkSpec>& specs, const std::string& name = "stranger.dxf") {
+    std::string Drawing(const std::vector<LinkDef>& defs, const std::string& name = "stranger.dxf") {
         const std::string path = dir / name;
-        EXPECT_TRUE(MakeLinkedDrawing(path, specs));
+        EXPECT_TRUE(MakeLinkedDrawing(path, defs));
         return path;
     }
     void MakeSecretFile(const std::string& path) {

@@ -13,6 +13,7 @@
 #include "db/DbSymbolTable.h"
 #include "db/DbTable.h"
 #include "editor/Console.h"
+#include "editor/EntityList.h"
 #include "text/CommandLineOptions.h"
 #include "text/JsonText.h"
 #include "text/TextCase.h"
@@ -64,15 +65,7 @@ struct TableCells {
 
 // Every table entity of model space and the paper space layouts, in drawing order.
 std::vector<TableCells> ReadTables(AcDbDatabase* db) {
-    std::vector<AcDbObjectId> spaces{db->modelSpaceId()};
-    AcDbBlockTable* blocks = nullptr;
-    if (db->getBlockTable(blocks, AcDb::kForRead) == Acad::eOk) {
-        for (AcDbObjectId id : blocks->recordIds()) {
-            const auto* block = AcDbBlockTableRecord::cast(id.stub()->object);
-            if (id != db->modelSpaceId() && block && block->isLayout()) spaces.push_back(id);
-        }
-        blocks->close();
-    }
+    const std::vector<AcDbObjectId> spaces = platform::LayoutSpaces(db);
     std::vector<TableCells> found;
     for (AcDbObjectId spaceId : spaces) {
         AcDbBlockTableRecord* space = nullptr;

@@ -58,8 +58,7 @@ std::wstring DescribeEntity(AcDbObjectId id) {
     return text;
 }
 
-int ListEntities(AcDbDatabase* db) {
-    if (!db) return 0;
+std::vector<AcDbObjectId> LayoutSpaces(AcDbDatabase* db) {
     std::vector<AcDbObjectId> spaces{db->modelSpaceId()};
     AcDbBlockTable* table = nullptr;
     if (db->getBlockTable(table, AcDb::kForRead) == Acad::eOk) {
@@ -69,6 +68,12 @@ int ListEntities(AcDbDatabase* db) {
         }
         table->close();
     }
+    return spaces;
+}
+
+int ListEntities(AcDbDatabase* db) {
+    if (!db) return 0;
+    const std::vector<AcDbObjectId> spaces = LayoutSpaces(db);
     int listed = 0;
     for (AcDbObjectId spaceId : spaces) {
         AcDbBlockTableRecord* space = nullptr;

@@ -3,12 +3,15 @@
 // space and handle, its geometry (a table: position, size, widths and its cells as aligned
 // text) and its extended data item by item (a table's link record among them).
 #include <string>
+#include <vector>
 
 #include "db/DbObjectId.h"
 
 class AcDbDatabase;
 
 namespace platform {
+// Model space, then the block of each paper-space layout, in the block table's order.
+std::vector<AcDbObjectId> LayoutSpaces(AcDbDatabase* database);
 // The report of one entity; empty for an id that is no entity.
 std::wstring DescribeEntity(AcDbObjectId id);
 // Writes the report of every entity (model space first, then each layout) to the command

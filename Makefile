@@ -1,13 +1,15 @@
 # make demo   set up, build, run the host on the bundled sample
 # make test   set up, build, run every test
+# make install  build, then install under PREFIX (default /usr/local; DESTDIR is honoured)
 # make pictures  the README's plot of the refreshed sample and the gallery of plots
 BUILD ?= build
 # Extra cmake options, e.g. CMAKE_FLAGS=-DVELLORIA_WERROR=ON (as CI builds).
 CMAKE_FLAGS ?=
+PREFIX ?= /usr/local
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 MAKEFLAGS += --no-print-directory
 
-.PHONY: all setup build demo test bench pictures clean
+.PHONY: all setup build demo test install bench pictures clean
 
 all: build
 
@@ -23,6 +25,9 @@ demo: build
 
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+install: build
+	@cmake --install $(BUILD) --prefix $(PREFIX)
 
 pictures: build
 	@bash scripts/plot_sample.sh $(BUILD)

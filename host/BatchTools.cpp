@@ -19,39 +19,10 @@
 #include "app/ToolEntryPoints.h"
 #include "db/DbDatabase.h"
 #include "posix/AtomicFile.h"
+#include "text/JsonText.h"
 #include "text/Utf8.h"
 
 namespace {
-
-// The options every tool over many drawings takes.
-struct ManyDrawings {
-    std::vector<std::string> names, lists;
-    bool recursive = false;
-    int jobs = 0;  // 0: the default
-};
-
-bool ParseNumber(const std::string& text, long long& value) {
-    if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos || text.size() > 12) return false;
-    value = std::stoll(text);
-    return true;
-}
-
-// Takes args[i] (and its value) when it is one of the common options or a drawing; false when it
-// is neither (the caller's own option, or a mistake).
-bool TakeCommon(const std::vector<std::string>& args, size_t& i, ManyDrawings& many, bool& usage) {
-    long long value = 0;
-    const std::string& a = args[i];
-    if (a == "-r" || a == "--recursive") many.recursive = true;
-    else if (a == "--from-list" && i + 1 < args.size()) many.lists.push_back(args[++i]);
-    else if (a == "-j" && i + 1 < args.size()) {
-        if (!ParseNumber(args[++i], value) || value < 1 || value > 1024) usage = true;
-        else many.jobs = static_cast<int>(value);
-    } else if (a.rfind("-j", 0) == 0 && a.size() > 2 && ParseNumber(a.substr(2), value) && value >= 1 && value <= 1024)
-        many.jobs = static_cast<int>(value);
-    else if (!a.empty() && a[0] != '-') many.names.push_back(a);
-    else return false;
-    return true;
-}
 
 bool Collect(const char* tool, const ManyDrawings& many, std::vector<std::string>& drawings) {
     std::string error;
@@ -62,7 +33,7 @@ bool Collect(const char* tool, const ManyDrawings& many, std::vector<std::string
     return true;
 }
 
-int Jobs(const ManyDrawings& many) { return many.jobs > 0 ? many.jobs : DefaultJobs(); }
+int Jobs(const ManyDrawings& many) { return many.jobs > 0 ? static_cast<int>(many.jobs) : DefaultJobs(); }
 
 // The module, loaded once before the workers start (they inherit it).
 struct Module {
@@ -84,54 +55,16 @@ void Print(const DrawingOutcome& outcome) {
     std::fflush(stderr);
 }
 
-std::string JsonQuote(const std::string& text) {
-    std::string out = "\"";
-    for (const char ch : text) {
-        const auto c = static_cast<unsigned char>(ch);
-        if (c == '"' || c == '\\') out += '\\', out += ch;
-        else if (c < 0x20) {
-            char buf[8];
-            std::snprintf(buf, sizeof buf, "\\u%04x", c);
-            out += buf;
-        } else out += ch;
-    }
-    return out + "\"";
-}
-
 std::string Plural(long long n, const char* one, const char* many) { return std::to_string(n) + " " + (n == 1 ? one : many); }
 
 // ---- update ----
 
-struct UpdateOptions {
-    bool dryRun = false;
-    std::string report, out;
-    VelloriaQueryLimits limits;
-};
-
 enum UpdateCount { kTables, kRefreshed, kFailedTables, kChangedTables, kCells, kRowsAdded, kRowsRemoved, kUpdateCounts };
 
-int UpdateMany(const std::vector<std::string>& args) {
-    ManyDrawings many;
-    UpdateOptions options;
-    bool usage = false;
-    for (size_t i = 0; i < args.size() && !usage; ++i) {
-        long long value = 0;
-        if (TakeCommon(args, i, many, usage)) continue;
-        if (args[i] == "--dry-run") options.dryRun = true;
-        else if (args[i] == "--report" && i + 1 < args.size()) options.report = args[++i];
-        else if (args[i] == "-o" && i + 1 < args.size()) options.out = args[++i];
-        else if (args[i] == "--time-limit" && i + 1 < args.size() && ParseNumber(args[i + 1], value) && value <= 1000000)
-            options.limits.timeLimitSeconds = static_cast<int>(value), ++i;
-        else if (args[i] == "--row-limit" && i + 1 < args.size() && ParseNumber(args[i + 1], value)) options.limits.rowLimit = value, ++i;
-        else usage = true;
-    }
+}  // namespace
+
+int UpdateMany(const ManyDrawings& many, const UpdateManyOptions& options) {
     std::vector<std::string> drawings;
-    if (usage || (many.names.empty() && many.lists.empty())) {
-        std::fputs("usage: velloria update DRAWING|FOLDER... [-r] [--from-list FILE|-] [-j N] [--dry-run] [--report FILE.json|FILE.html]\n"
-                    "                      [-o OUT] [--time-limit SECONDS] [--row-limit ROWS]\n",
-                    stderr);
-        return 2;
-    }
     if (!Collect("update", many, drawings)) return 1;
     if (!options.out.empty() && drawings.size() != 1) {
         std::fputs("velloria update: -o takes one drawing\n", stderr);
@@ -262,22 +195,11 @@ int UpdateMany(const std::vector<std::string>& args) {
 
 // ---- links --check ----
 
+namespace {
 enum CheckCount { kCheckTables, kCheckOk, kCheckBroken, kCheckStale, kCheckCounts };
+}  // namespace
 
-int CheckMany(const std::vector<std::string>& args) {
-    ManyDrawings many;
-    bool usage = false, json = false;
-    for (size_t i = 0; i < args.size() && !usage; ++i) {
-        if (TakeCommon(args, i, many, usage)) continue;
-        if (args[i] == "--check") continue;
-        if (args[i] == "--format" && i + 1 < args.size() && (args[i + 1] == "json" || args[i + 1] == "text")) json = args[++i] == "json";
-        else if (args[i] == "--format=json" || args[i] == "--format=text") json = args[i] == "--format=json";
-        else usage = true;
-    }
-    if (usage || (many.names.empty() && many.lists.empty())) {
-        std::fputs("usage: velloria links --check DRAWING|FOLDER... [-r] [--from-list FILE|-] [-j N] [--format text|json]\n", stderr);
-        return 2;
-    }
+int CheckLinks(const ManyDrawings& many, bool json) {
     std::vector<std::string> drawings;
     if (!Collect("links", many, drawings)) return 1;
     Module module;
@@ -292,7 +214,7 @@ int CheckMany(const std::vector<std::string>& args) {
         AcApDocument* document = OpenDrawingDocument(platform::FromUtf8(drawing), &error);
         if (!document) {
             result.failed = result.unprocessed = true;
-            if (json) std::printf("{\"drawing\":%s,\"error\":%s}\n", JsonQuote(drawing).c_str(), JsonQuote(error).c_str());
+            if (json) std::printf("{\"drawing\":%s,\"error\":%s}\n", platform::JsonQuoted(drawing).c_str(), platform::JsonQuoted(error).c_str());
             else std::printf("%s: cannot be checked: %s\n", drawing.c_str(), error.c_str());
             return result;
         }
@@ -334,29 +256,24 @@ int CheckMany(const std::vector<std::string>& args) {
 
 // ---- relink ----
 
+namespace {
+
 int Relink(const std::vector<std::string>& args) {
-    static const char* kUsage = "usage: velloria relink DRAWING|FOLDER... --from OLD --to NEW [--dry-run] [-r] [--from-list FILE|-] [-j N]\n";
-    for (const std::string& a : args)
-        if (a == "-h" || a == "--help") {
-            std::fputs(kUsage, stdout);
-            std::fputs("Re-points every link whose database path starts with OLD (compared as Windows compares\n"
-                       "paths) to NEW; a relative path stays relative. Prints each change.\n", stdout);
-            return 0;
-        }
     ManyDrawings many;
-    bool usage = false, dryRun = false;
+    bool dryRun = false;
     std::string from, to;
-    bool haveFrom = false, haveTo = false;
-    for (size_t i = 0; i < args.size() && !usage; ++i) {
-        if (args[i] == "--from" && i + 1 < args.size()) from = args[++i], haveFrom = true;
-        else if (args[i] == "--to" && i + 1 < args.size()) to = args[++i], haveTo = true;
-        else if (args[i] == "--dry-run") dryRun = true;
-        else if (!TakeCommon(args, i, many, usage)) usage = true;
-    }
-    if (usage || !haveFrom || !haveTo || from.empty() || to.empty() || (many.names.empty() && many.lists.empty())) {
-        std::fputs(kUsage, stderr);
-        return 2;
-    }
+    platform::OptionParser parser("velloria relink", "Re-points every link whose database path starts with OLD (compared as Windows compares\n"
+                                                     "paths: case and slash insensitive) to NEW; a relative path stays relative to the\n"
+                                                     "drawing. Prints each change. A drawing with a link that cannot be re-pointed (an\n"
+                                                     "item of its record would pass 255 bytes) is left unchanged.");
+    parser.SetSynopsis("DRAWING|FOLDER... --from OLD --to NEW [--dry-run] [-r] [--from-list FILE|-] [-j N]");
+    DeclareManyDrawings(parser, many);
+    parser.Text("--from", "OLD", from, "the path, or the start of the paths, to re-point");
+    parser.Text("--to", "NEW", to, "what OLD is replaced with");
+    parser.Flag("--dry-run", dryRun, "print the changes, save nothing");
+    parser.Rule([&] { return from.empty() || to.empty() ? "--from OLD and --to NEW are both needed" : ""; });
+    parser.SetEpilogue("Exit status: 0; 1 when a drawing cannot be read, re-pointed or saved; 2 for wrong arguments.");
+    if (const int status = parser.Parse(args); status >= 0) return status;
     std::vector<std::string> drawings;
     if (!Collect("relink", many, drawings)) return 1;
     Module module;
@@ -428,28 +345,21 @@ SubcommandRegistration s_relink("relink", &Relink, "re-point the links of drawin
 
 }  // namespace
 
-bool WantsUpdateMany(const std::vector<std::string>& args) {
-    int drawings = 0;
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (a == "--dry-run" || a == "--report" || a == "-r" || a == "--recursive" || a == "--from-list" || a.rfind("-j", 0) == 0)
-            return true;
-        if (a == "-o" || a == "--plot" || a == "--time-limit" || a == "--row-limit") ++i;
-        else if (!a.empty() && a[0] != '-') {
-            ++drawings;
-            std::error_code ec;
-            if (std::filesystem::is_directory(a, ec)) return true;
-        }
-    }
-    return drawings > 1;
+bool ManyDrawings::IsMany() const {
+    if (names.size() != 1 || !lists.empty() || recursive) return true;
+    std::error_code ec;
+    return std::filesystem::is_directory(names.front(), ec);
 }
 
-int RunUpdateMany(const std::vector<std::string>& args) { return UpdateMany(args); }
-
-bool WantsLinkCheck(const std::vector<std::string>& args) {
-    for (const std::string& a : args)
-        if (a == "--check") return true;
-    return false;
+void DeclareManyDrawings(platform::OptionParser& parser, ManyDrawings& many) {
+    parser.Positionals("DRAWING|FOLDER", many.names);
+    parser.Flag("-r, --recursive", many.recursive, "the drawings of a folder's subfolders as well");
+    parser.Value("--from-list", "FILE|-", "the drawings (and folders) named in FILE, one a line; - reads standard input",
+                 [&many](const std::string& file) {
+                     many.lists.push_back(file);
+                     return true;
+                 });
+    parser.Count("-j, --jobs", "N", 1024, many.jobs, "N drawings at a time (default: one a core)");
+    parser.Rule([&many] { return many.Empty() ? "missing DRAWING|FOLDER (or --from-list)" : ""; });
+    parser.Rule([&many] { return many.jobs == 0 ? "-j takes 1 to 1024" : ""; });
 }
-
-int RunLinkCheck(const std::vector<std::string>& args) { return CheckMany(args); }

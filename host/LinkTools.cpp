@@ -29,15 +29,26 @@ Func ModuleEntry(std::unique_ptr<LoadedModule>& module, const char* symbol, cons
 }
 
 int Links(const std::vector<std::string>& args) {
-    if (WantsLinkCheck(args)) return RunLinkCheck(args);
-    std::string drawing, format = "text";
+    ManyDrawings many;
+    std::string format = "text";
+    bool check = false;
     platform::OptionParser parser("velloria links", "Every linked table of the drawing: handle, driver, database, table or SQL, header flag,\n"
-                                                    "start cell, stored size, headings and widths. The password is never shown.");
-    parser.Positional("DRAWING", drawing);
-    parser.Choice("--format", {"text", "json"}, format, "text (the default) or json, an array of objects for scripts");
+                                                    "start cell, stored size, headings and widths. The password is never shown.\n"
+                                                    "With --check, for each linked table of each drawing: does the database open, does the\n"
+                                                    "table or view exist or the SQL run, how many rows and columns a refresh would write and\n"
+                                                    "whether any cell would change; one line a table and a summary.");
+    parser.SetSynopsis("DRAWING [--format text|json]\n       velloria links --check DRAWING|FOLDER... [-r] [--from-list FILE|-] [-j N] [--format text|json]");
+    parser.Flag("--check", check, "check the links of one or more drawings (or folders) instead of listing them");
+    DeclareManyDrawings(parser, many);
+    parser.Choice("--format", {"text", "json"}, format, "text (the default) or json, for scripts");
+    parser.Rule([&] { return check || !many.IsMany() ? "" : "several drawings, folders, -r and --from-list go with --check"; });
+    parser.Rule([&] { return check || many.jobs < 0 ? "" : "-j goes with --check"; });
     parser.SetEpilogue("Exit status: 0, also when some records are damaged (listed with a damaged: line);\n"
-                       "1 when the drawing cannot be read; 2 for wrong arguments.");
+                       "1 when the drawing cannot be read, or with --check when any link is broken;\n"
+                       "2 for wrong arguments.");
     if (const int status = parser.Parse(args); status >= 0) return status;
+    if (check) return CheckLinks(many, format == "json");
+    const std::string& drawing = many.names.front();
     std::string error;
     AcApDocument* document = OpenDrawingDocument(platform::FromUtf8(drawing), &error);
     if (!document) {
@@ -56,23 +67,44 @@ double Since(std::chrono::steady_clock::time_point start) {
 }
 
 int Update(const std::vector<std::string>& args) {
-    if (WantsUpdateMany(args)) return RunUpdateMany(args);
-    std::string drawingPath, outPath, plotPath;
+    ManyDrawings many;
+    UpdateManyOptions batch;
+    std::string outPath, plotPath;
     bool timing = false;
     VelloriaQueryLimits limits;
     long long timeLimit = -1, rowLimit = -1;
-    platform::OptionParser parser("velloria update", "Refreshes every linked table of the drawing, as DbTable_Update with ALL does, and saves it:\n"
-                                                     "to OUT, or in place when a table changed. One line per table and a summary.");
-    parser.Positional("DRAWING", drawingPath);
-    parser.Text("-o, --output", "OUT", outPath, "save the refreshed drawing to OUT (always written)");
-    parser.Text("--plot", "SHEET.pdf", plotPath, "plot the saved drawing to SHEET (.pdf, .svg or .png)");
-    parser.Flag("--timing", timing, "add a line with the time spent in each step");
+    platform::OptionParser parser("velloria update", "Refreshes every linked table of the drawings, as DbTable_Update with ALL does, and saves\n"
+                                                     "each: to OUT, or in place when a table changed. One line per table and a summary;\n"
+                                                     "with several drawings, a folder or a list, a line per drawing and a total.");
+    parser.SetSynopsis("DRAWING|FOLDER... [-r] [--from-list FILE|-] [-j N] [-o OUT] [--dry-run] [--report FILE.json|FILE.html]\n"
+                       "                       [--plot SHEET.pdf] [--timing] [--time-limit SECONDS] [--row-limit ROWS]");
+    DeclareManyDrawings(parser, many);
+    parser.Text("-o, --output", "OUT", outPath, "save the refreshed drawing to OUT (always written; one drawing)");
+    parser.Flag("--dry-run", batch.dryRun, "save nothing; print how many cells of which tables a refresh would change");
+    parser.Text("--report", "FILE.json|FILE.html", batch.report, "write every changed cell, added and removed row to FILE");
+    parser.Text("--plot", "SHEET.pdf", plotPath, "plot the saved drawing to SHEET (.pdf, .svg or .png; one drawing)");
+    parser.Flag("--timing", timing, "add a line with the time spent in each step (one drawing)");
     parser.Count("--time-limit", "SECONDS", 1000000, timeLimit, "the time limit of each statement (0: none)");
     parser.Count("--row-limit", "ROWS", 1LL << 40, rowLimit, "the row limit of each statement (0: none)");
     parser.Rule([&] { return plotPath.empty() || IsPlotFileName(plotPath) ? "" : "the plot file's name must end in .pdf, .svg or .png"; });
+    parser.Rule([&] {
+        if (!many.IsMany() && !batch.dryRun && batch.report.empty() && many.jobs < 0) return std::string();
+        if (!plotPath.empty()) return std::string("--plot takes one drawing, without --dry-run or --report");
+        if (timing) return std::string("--timing takes one drawing, without --dry-run or --report");
+        if (!outPath.empty() && many.IsMany()) return std::string("-o takes one drawing");
+        return std::string();
+    });
     parser.SetEpilogue("Exit status: 0 when every linked table was refreshed; 1 when one could not be (the others\n"
-                       "are refreshed and saved) or the drawing cannot be read or written; 2 for wrong arguments.");
+                       "are refreshed and saved) or a drawing cannot be read or written; 2 for wrong arguments.\n"
+                       "A failure in one drawing of many never stops or changes the others.");
     if (const int status = parser.Parse(args); status >= 0) return status;
+    if (many.IsMany() || batch.dryRun || !batch.report.empty() || many.jobs >= 0) {
+        batch.out = outPath;
+        if (timeLimit >= 0) batch.limits.timeLimitSeconds = static_cast<int>(timeLimit);
+        if (rowLimit >= 0) batch.limits.rowLimit = rowLimit;
+        return UpdateMany(many, batch);
+    }
+    const std::string& drawingPath = many.names.front();
     if (timeLimit >= 0) limits.timeLimitSeconds = static_cast<int>(timeLimit);
     if (rowLimit >= 0) limits.rowLimit = rowLimit;
     // Whether the result can be written is known before any work is done: a refresh whose

@@ -74,7 +74,7 @@ int Help(const std::vector<std::string>& args) {
         return 0;
     }
     if (args.size() > 1) return UsageError("help takes one subcommand");
-    if (args[0] == "help") return Help({});
+    if (args[0] == "help" || args[0] == "-h" || args[0] == "--help") return Help({});
     const Subcommand* tool = FindSubcommand(args[0]);
     if (!tool) return UsageError("no subcommand " + args[0]);
     return tool->run({"--help"});

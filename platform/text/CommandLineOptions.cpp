@@ -131,6 +131,16 @@ int OptionParser::Parse(const std::vector<std::string>& args) {
                 inlineValue = true;
             }
             const Option* option = Find(name);
+            // A short option's value may follow it at once, as getopt allows ("-j4").
+            if (!option && arg[1] != '-' && arg.size() > 2) {
+                const Option* shortOption = Find(arg.substr(0, 2));
+                if (shortOption && !shortOption->flag) {
+                    option = shortOption;
+                    name = arg.substr(0, 2);
+                    value = arg.substr(2);
+                    inlineValue = true;
+                }
+            }
             if (!option) return Fail("unknown option " + name);
             if (option->flag) {
                 if (inlineValue) return Fail(name + " takes no value");

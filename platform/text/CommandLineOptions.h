@@ -9,7 +9,7 @@
 //     parser.Choice("--format", {"tsv", "csv", "json"}, format, "the output format (tsv)");
 //     if (const int status = parser.Parse(args); status >= 0) return status;
 //
-// Conventions: "--name VALUE" and "--name=VALUE"; "--" ends the options; -h and --help print
+// Conventions: "--name VALUE", "--name=VALUE" and "-nVALUE"; "--" ends the options; -h and --help print
 // the help page on standard output (status 0); anything else not declared is a usage error:
 // one line naming it, the usage line and where to find more on standard error (status 2).
 #include <functional>

@@ -128,6 +128,39 @@ TEST_F(Tools, VersionHelpAndUsageErrorsFollowOneConvention) {
     EXPECT_EQ(badChoice.status, 2);
     EXPECT_TRUE(Has(badChoice.err, "'xml' is not a value of --format (text|json)")) << badChoice.err;
     EXPECT_EQ(Velloria("preview " + Quote(data + "/nwind.mdb") + " --table Shippers --sql 'SELECT 1'").status, 2);
+    EXPECT_EQ(Velloria("help --help").out, help.out);
+}
+
+// The options over many drawings are declared once with the others: they are on the help pages,
+// take the usual forms, and the ones that make sense for one drawing only are refused with many.
+TEST_F(Tools, OptionsOverManyDrawingsAreDeclaredLikeTheOthers) {
+    for (const std::string sub : {"update", "links", "relink"}) {
+        const std::string page = Velloria(sub + " --help").out;
+        for (const char* option : {"--from-list FILE|-", "-r, --recursive", "-j, --jobs N"}) EXPECT_TRUE(Has(page, option)) << sub << page;
+    }
+    EXPECT_TRUE(Has(Velloria("update --help").out, "--dry-run"));
+    EXPECT_TRUE(Has(Velloria("links --help").out, "--check"));
+
+    struct Refused {
+        const char* args;
+        const char* message;
+    };
+    for (const Refused& r : {Refused{"update a.dxf b.dxf --plot s.pdf", "--plot takes one drawing"},
+                             Refused{"update a.dxf --dry-run --timing", "--timing takes one drawing"},
+                             Refused{"update a.dxf b.dxf -o c.dxf", "-o takes one drawing"},
+                             Refused{"update a.dxf -j0", "-j takes 1 to 1024"},
+                             Refused{"update -r", "missing DRAWING|FOLDER"},
+                             Refused{"links a.dxf b.dxf", "go with --check"},
+                             Refused{"links a.dxf -j 2", "-j goes with --check"},
+                             Refused{"relink a.dxf --from C:/old", "--from OLD and --to NEW are both needed"}}) {
+        const ToolRun run = Velloria(r.args);
+        EXPECT_EQ(run.status, 2) << r.args;
+        EXPECT_TRUE(Has(run.err, r.message)) << r.args << ": " << run.err;
+    }
+    // An attached short value is read as getopt reads it: -j2 is -j 2, and a missing drawing is
+    // then the drawing's failure (status 1), not a usage error.
+    const ToolRun attached = Velloria("links --check no-such.dxf -j2");
+    EXPECT_EQ(attached.status, 1) << attached.err;
 }
 
 TEST_F(Tools, TablesListsTablesAndViewsWithTheRowCountsMdbExportFinds) {

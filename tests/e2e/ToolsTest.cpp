@@ -32,7 +32,7 @@ std::string Quote(const std::string& s) {
     return out + "'";
 }
 
-const std::vector<std::string> kSubcommands{"cells", "links", "plot", "preview", "tables", "update"};
+const std::vector<std::string> kSubcommands{"cells", "links", "plot", "preview", "relink", "tables", "update"};
 
 class Tools : public ::testing::Test {
 protected:
@@ -298,6 +298,34 @@ TEST_F(Tools, APreviewThatFindsNoRecordsIsNoError) {
     EXPECT_FALSE(Has(failing.err, "no records")) << failing.err;
     const std::string query = "Query = SELECT * FROM NoSuchTable";
     EXPECT_EQ(failing.err.find(query), failing.err.rfind(query)) << failing.err;
+}
+
+// `make install`'s tree: the command in bin/ runs from its own folder's module and help, the
+// manual page is there, and the bash completion completes subcommands and their options from the
+// installed program's help pages.
+TEST_F(Tools, TheInstalledTreeRunsAndCompletes) {
+    const std::string prefix = dir / "inst";
+    const ToolRun install = Shell("cmake --install " + Quote(std::string(VELLORIA_BIN_DIR) + "/..") + " --prefix " + Quote(prefix));
+    ASSERT_EQ(install.status, 0) << install.err;
+    const ToolRun version = Shell("inst/bin/velloria --version");
+    EXPECT_EQ(version.out, "velloria 2.7.1.0\n") << version.err;
+    const ToolRun tables = Shell("inst/bin/velloria tables " + Quote(data + "/nwind.mdb"));
+    EXPECT_EQ(tables.status, 0) << tables.err;
+    EXPECT_TRUE(Has(tables.out, "Shippers\tTABLE\t3\n")) << tables.out;
+    EXPECT_TRUE(std::filesystem::exists(dir / "inst/share/man/man1/velloria.1"));
+
+    auto complete = [&](const std::string& words) {
+        const ToolRun run = Shell("bash -c " + Quote("PATH=$PWD/inst/bin:$PATH; source inst/share/bash-completion/completions/velloria; "
+                                                     "COMP_WORDS=(" + words + "); COMP_CWORD=$((${#COMP_WORDS[@]} - 1)); "
+                                                     "_velloria; printf '%s\\n' \"${COMPREPLY[@]}\""));
+        EXPECT_EQ(run.status, 0) << run.err;
+        return run.out;
+    };
+    EXPECT_EQ(complete("velloria up"), "update\n");
+    EXPECT_EQ(complete("velloria help re"), "relink\n");
+    EXPECT_EQ(complete("velloria update --dr"), "--dry-run\n");
+    EXPECT_TRUE(Has(complete("velloria links --"), "--check\n"));
+    EXPECT_EQ(complete("velloria cells x.dxf --format j"), "json\n");
 }
 
 }  // namespace

@@ -23,8 +23,9 @@ std::string Source(const CTableLink& link) {
     return link.m_strDatabase.ToUtf8() + " " + source;
 }
 
-// How many changed cells a table's line lists; the report has them all.
+// How many changed cells, and added or removed rows, a table's lines list; the report has them all.
 constexpr size_t kListedCells = 20;
+constexpr int kListedRows = 5;
 
 std::string Shown(const std::string& text) { return "\"" + text + "\""; }
 
@@ -84,10 +85,13 @@ private:
         }
         if (changes.m_changed.size() > kListedCells)
             std::printf("    ... and %zu more changed cells\n", changes.m_changed.size() - kListedCells);
-        for (int r = changes.m_before.m_nRows; r < changes.m_after.m_nRows && r < changes.m_before.m_nRows + 5; ++r)
-            std::printf("    row %d added: %s\n", r, JoinRow(changes.m_after, r).c_str());
-        for (int r = changes.m_after.m_nRows; r < changes.m_before.m_nRows && r < changes.m_after.m_nRows + 5; ++r)
-            std::printf("    row %d removed: %s\n", r, JoinRow(changes.m_before, r).c_str());
+        ListRows(changes.m_after, changes.m_before.m_nRows, changes.m_after.m_nRows, "added");
+        ListRows(changes.m_before, changes.m_after.m_nRows, changes.m_before.m_nRows, "removed");
+    }
+    // The first rows from..to of the texts; the count of the others, never dropped silently.
+    static void ListRows(const CTableTexts& texts, int from, int to, const char* what) {
+        for (int r = from; r < to && r < from + kListedRows; ++r) std::printf("    row %d %s: %s\n", r, what, JoinRow(texts, r).c_str());
+        if (to - from > kListedRows) std::printf("    ... and %d more rows %s\n", to - from - kListedRows, what);
     }
     static std::string JoinRow(const CTableTexts& texts, int row) {
         std::string out;

@@ -129,10 +129,6 @@ Status ReadCatalog(const std::string& path, Catalog& catalog, const std::vector<
     return rowsOk || rowsRead ? Status::Ok : Status::Damaged;
 }
 
-Status ReadRows(const std::string& path, const std::string& tableName, size_t columnCount, const RowCallback& onRow, size_t* skippedRows) {
-    return ReadRowsOfTables(path, {{tableName, columnCount}}, [&](size_t, const std::vector<Value>& row) { onRow(row); }, skippedRows);
-}
-
 Status ReadRowsOfTables(const std::string& path, const std::vector<std::pair<std::string, size_t>>& tables, const TablesRowCallback& onRow,
                         size_t* skippedRows) {
     if (skippedRows) *skippedRows = 0;

@@ -72,13 +72,9 @@ struct Value {
 std::chrono::milliseconds TimeLimit();
 void SetTimeLimit(std::chrono::milliseconds limit);
 
-// Calls onRow once per row with one value per column of the table definition. Rows that a
-// damaged page lists but that do not read are counted in *skippedRows; without it, any such
-// row makes the read Damaged.
-using RowCallback = std::function<void(const std::vector<Value>&)>;
-Status ReadRows(const std::string& path, const std::string& tableName, size_t columnCount, const RowCallback& onRow,
-                size_t* skippedRows = nullptr);
-// The rows of several tables (name, column count) read in one go; onRow gets the table's index.
+// The rows of several tables (name, column count) read in one go; onRow gets the table's index
+// and one value per column of the table definition. Rows that a damaged page lists but that do
+// not read are counted in *skippedRows; without it, any such row makes the read Damaged.
 using TablesRowCallback = std::function<void(size_t table, const std::vector<Value>&)>;
 
 // The catalogue; with rowsOf, also the rows of those named tables the file holds, in the same

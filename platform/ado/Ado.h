@@ -53,7 +53,6 @@ public:
     // Seconds a statement may run before it is stopped with "Query timeout expired"
     // (DB_E_ABORTLIMITREACHED); 0 waits for ever. ADO's default is 30.
     virtual void PutCommandTimeout(long seconds) = 0;
-    virtual long GetCommandTimeout() = 0;
     // Not ADO: the engine's own guards against a runaway result. A statement whose result
     // passes either fails (DB_E_ABORTLIMITREACHED) instead of being cut short, so no caller
     // mistakes part of a result for all of it. 0 means no limit (the default).
@@ -64,21 +63,17 @@ public:
 class _Recordset : public IUnknown {
 public:
     virtual void PutCursorType(CursorTypeEnum type) = 0;
-    virtual CursorTypeEnum GetCursorType() = 0;
     virtual void PutCursorLocation(CursorLocationEnum location) = 0;
-    virtual CursorLocationEnum GetCursorLocation() = 0;
     // activeConnection: a variant holding the connection object (VT_DISPATCH/VT_UNKNOWN).
     virtual HRESULT Open(const _variant_t& source, const _variant_t& activeConnection, CursorTypeEnum cursorType, LockTypeEnum lockType,
                          long options) = 0;
     virtual HRESULT Close() = 0;
     virtual long GetState() = 0;
     virtual VARIANT_BOOL GetadoEOF() = 0;
-    virtual VARIANT_BOOL GetBOF() = 0;
     virtual long GetRecordCount() = 0;
     virtual HRESULT MoveFirst() = 0;
     virtual HRESULT MoveNext() = 0;
     virtual void PutSort(const _bstr_t& criteria) = 0;
-    virtual _bstr_t GetSort() = 0;
     virtual _com_ptr_t<Fields> GetFields() = 0;
 };
 

@@ -123,12 +123,10 @@ public:
         if (m_cursor) RaiseObjectOpen();
         m_cursorType = type;
     }
-    CursorTypeEnum GetCursorType() override { return m_cursorType; }
     void PutCursorLocation(CursorLocationEnum location) override {
         if (m_cursor) RaiseObjectOpen();
         m_location = location;
     }
-    CursorLocationEnum GetCursorLocation() override { return m_location; }
 
     HRESULT Open(const _variant_t& source, const _variant_t& activeConnection, CursorTypeEnum cursorType, LockTypeEnum lockType,
                  long options) override;
@@ -137,12 +135,10 @@ public:
         m_cursor->open = false;
         m_cursor.reset();
         m_fields = nullptr;
-        m_sort.clear();
         return S_OK;
     }
     long GetState() override { return m_cursor ? adStateOpen : adStateClosed; }
     VARIANT_BOOL GetadoEOF() override { return Open_().AtEnd() ? VARIANT_TRUE : VARIANT_FALSE; }
-    VARIANT_BOOL GetBOF() override { return Open_().order.empty() ? VARIANT_TRUE : VARIANT_FALSE; }
     long GetRecordCount() override {
         const Cursor& cursor = Open_();
         // A forward-only cursor does not know its count in advance.
@@ -160,7 +156,6 @@ public:
         return S_OK;
     }
     void PutSort(const _bstr_t& criteria) override;
-    _bstr_t GetSort() override { return _bstr_t(m_sort); }
     FieldsPtr GetFields() override {
         Open_();
         return m_fields;
@@ -188,7 +183,6 @@ private:
     CursorLocationEnum m_location = adUseServer;
     std::shared_ptr<Cursor> m_cursor;
     FieldsPtr m_fields;
-    std::wstring m_sort;
 };
 
 class ConnectionObject : public ComObject<_Connection> {
@@ -221,7 +215,6 @@ public:
         if (seconds < 0) _com_issue_errorex(adErrInvalidArgument, L"ADODB.Connection", L"Arguments are of the wrong type, are out of acceptable range, or are in conflict with one another.");
         m_limits.seconds = seconds;
     }
-    long GetCommandTimeout() override { return m_limits.seconds; }
     void PutRowLimit(long long rows) override { m_limits.rows = std::max(0LL, rows); }
     void PutResultMemoryLimit(long long bytes) override { m_limits.bytes = std::max(0LL, bytes); }
 
@@ -318,7 +311,6 @@ void RecordsetObject::PutSort(const _bstr_t& criteria) {
         return false;
     });
     cursor.position = 0;
-    m_sort = text;
 }
 
 }  // namespace

@@ -28,7 +28,6 @@ bool IsRegistered(REFCLSID clsid) {
 }  // namespace
 
 HRESULT CoInitialize(LPVOID) { return ++t_initCount == 1 ? S_OK : S_FALSE; }
-HRESULT CoInitializeEx(LPVOID reserved, DWORD) { return CoInitialize(reserved); }
 
 void CoUninitialize() {
     if (t_initCount > 0) --t_initCount;

@@ -79,7 +79,6 @@ struct ComInterfaceId<IUnknown> {
 #define __uuidof(I) (ComInterfaceId<I>::value)
 
 HRESULT CoInitialize(LPVOID reserved);
-HRESULT CoInitializeEx(LPVOID reserved, DWORD coInit);
 void CoUninitialize();
 HRESULT CoCreateInstance(REFCLSID clsid, LPUNKNOWN outer, DWORD context, REFIID iid, LPVOID* object);
 HRESULT OleRun(LPUNKNOWN object);

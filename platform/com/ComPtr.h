@@ -57,7 +57,6 @@ public:
         Release();
         m_p = p;
     }
-    I* Detach() { return std::exchange(m_p, nullptr); }
     I* GetInterfacePtr() const { return m_p; }
     I** operator&() {
         Release();

@@ -162,10 +162,6 @@ Acad::ErrorStatus AcDbDatabase::getBlockTable(AcDbBlockTable*& table, AcDb::Open
     return acdbOpenObject(table, m_blockTable, mode);
 }
 
-Acad::ErrorStatus AcDbDatabase::getNamedObjectsDictionary(AcDbDictionary*& dict, AcDb::OpenMode mode) const {
-    return acdbOpenObject(dict, m_namedObjects, mode);
-}
-
 Acad::ErrorStatus AcDbDatabase::getTableStyleDictionary(AcDbDictionary*& dict, AcDb::OpenMode mode) const {
     return acdbOpenObject(dict, m_tableStyleDictionary, mode);
 }

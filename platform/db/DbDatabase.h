@@ -43,7 +43,6 @@ public:
     void markSaved() { m_savedChanges = m_changes; }
     // Ids of every object in the order of their handles (erased ones included).
     std::vector<AcDbObjectId> objectIds() const;
-    size_t numObjects() const { return m_stubs.size(); }
 
     AcDbObjectId blockTableId() const { return m_blockTable; }
     AcDbObjectId layerTableId() const { return m_layerTable; }
@@ -75,7 +74,6 @@ public:
     void setPaperSpaceId(AcDbObjectId id) { m_paperSpace = id; }
 
     Acad::ErrorStatus getBlockTable(AcDbBlockTable*& table, AcDb::OpenMode mode) const;
-    Acad::ErrorStatus getNamedObjectsDictionary(AcDbDictionary*& dict, AcDb::OpenMode mode) const;
     Acad::ErrorStatus getTableStyleDictionary(AcDbDictionary*& dict, AcDb::OpenMode mode) const;
 
     // Registered applications (extended data owners).

@@ -7,7 +7,6 @@
 
 ACRX_DEFINE_MEMBERS(AcDbLine, AcDbEntity, L"LINE")
 ACRX_DEFINE_MEMBERS(AcDbBlockReference, AcDbEntity, L"INSERT")
-ACRX_DEFINE_MEMBERS(AcDbText, AcDbEntity, L"TEXT")
 ACRX_DEFINE_MEMBERS(AcDbMText, AcDbEntity, L"MTEXT")
 ACRX_DEFINE_MEMBERS(AcDbRawEntity, AcDbEntity, L"")
 ACRX_DEFINE_MEMBERS(AcDbRawObject, AcDbObject, L"")
@@ -50,7 +49,6 @@ void AcDbLine::listDetails(std::wstring& text) const {
 }
 
 Acad::ErrorStatus AcDbBlockReference::setPosition(const AcGePoint3d& p) { WRITE_GUARD; m_position = p; return Acad::eOk; }
-Acad::ErrorStatus AcDbBlockReference::setBlockTableRecord(AcDbObjectId id) { WRITE_GUARD; m_block = id; return Acad::eOk; }
 Acad::ErrorStatus AcDbBlockReference::setRotation(double angle) { WRITE_GUARD; m_rotation = angle; return Acad::eOk; }
 
 Acad::ErrorStatus AcDbBlockReference::transformBy(const AcGeMatrix3d& xform) {
@@ -71,34 +69,6 @@ Acad::ErrorStatus AcDbBlockReference::getGeomExtents(AcDbExtents& extents) const
 void AcDbBlockReference::listDetails(std::wstring& text) const {
     text += L"  At point: " + ListPoint(m_position) + L"\n";
     if (!m_block.isNull()) text += L"  Block: #" + m_block.handle().text() + L"\n";
-}
-
-Acad::ErrorStatus AcDbText::setPosition(const AcGePoint3d& p) { WRITE_GUARD; m_position = p; return Acad::eOk; }
-Acad::ErrorStatus AcDbText::setTextString(const wchar_t* t) { WRITE_GUARD; m_text = t ? t : L""; return Acad::eOk; }
-Acad::ErrorStatus AcDbText::setHeight(double h) {
-    WRITE_GUARD;
-    if (!(h > 0)) return Acad::eInvalidInput;
-    m_height = h;
-    return Acad::eOk;
-}
-
-Acad::ErrorStatus AcDbText::transformBy(const AcGeMatrix3d& xform) {
-    WRITE_GUARD;
-    m_position = xform.apply(m_position);
-    return Acad::eOk;
-}
-
-Acad::ErrorStatus AcDbText::getGeomExtents(AcDbExtents& extents) const {
-    extents = AcDbExtents();
-    extents.addPoint(m_position);
-    extents.addPoint(m_position + AcGeVector3d(m_height * static_cast<double>(m_text.size()), m_height, 0));
-    return Acad::eOk;
-}
-
-void AcDbText::listDetails(std::wstring& text) const {
-    text += L"  Start point: " + ListPoint(m_position) + L"\n";
-    text += L"  Height: " + ListNumber(m_height) + L"\n";
-    text += L"  Text: " + m_text + L"\n";
 }
 
 Acad::ErrorStatus AcDbMText::setLocation(const AcGePoint3d& p) { WRITE_GUARD; m_location = p; return Acad::eOk; }

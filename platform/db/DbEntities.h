@@ -1,5 +1,5 @@
 #pragma once
-// The simple entities: lines, block references, single-line and multi-line text, and the
+// The simple entities: lines, block references, multi-line text, and the
 // stand-in for any entity a drawing file holds that this host does not model.
 #include <string>
 
@@ -33,7 +33,6 @@ public:
     AcGePoint3d position() const { return m_position; }
     Acad::ErrorStatus setPosition(const AcGePoint3d& p);
     AcDbObjectId blockTableRecord() const { return m_block; }
-    Acad::ErrorStatus setBlockTableRecord(AcDbObjectId id);
     double rotation() const { return m_rotation; }
     Acad::ErrorStatus setRotation(double angle);
 
@@ -45,30 +44,6 @@ private:
     AcGePoint3d m_position;
     AcDbObjectId m_block;
     double m_rotation = 0;
-};
-
-class AcDbText : public AcDbEntity {
-public:
-    ACRX_DECLARE_MEMBERS(AcDbText)
-    AcDbText() = default;
-    AcDbText(const AcGePoint3d& position, const wchar_t* text, double height = 0.2)
-        : m_position(position), m_text(text ? text : L""), m_height(height) {}
-    AcGePoint3d position() const { return m_position; }
-    Acad::ErrorStatus setPosition(const AcGePoint3d& p);
-    const wchar_t* textString() const { return m_text.c_str(); }
-    Acad::ErrorStatus setTextString(const wchar_t* text);
-    double height() const { return m_height; }
-    Acad::ErrorStatus setHeight(double h);
-
-    Acad::ErrorStatus transformBy(const AcGeMatrix3d& xform) override;
-    // Estimated from the character count (glyph width about the height).
-    Acad::ErrorStatus getGeomExtents(AcDbExtents& extents) const override;
-    void listDetails(std::wstring& text) const override;
-
-private:
-    AcGePoint3d m_position;
-    std::wstring m_text;
-    double m_height = 0.2;
 };
 
 class AcDbMText : public AcDbEntity {
@@ -102,7 +77,6 @@ public:
     ACRX_DECLARE_MEMBERS(AcDbRawEntity)
     explicit AcDbRawEntity(std::wstring typeName = L"") : m_typeName(std::move(typeName)) {}
     const wchar_t* entityTypeName() const override { return m_typeName.c_str(); }
-    void setEntityTypeName(std::wstring name) { m_typeName = std::move(name); }
 
 private:
     std::wstring m_typeName;

@@ -9,12 +9,6 @@ Acad::ErrorStatus AcDbEntity::setLayer(const wchar_t* name) {
     return Acad::eOk;
 }
 
-Acad::ErrorStatus AcDbEntity::setColorIndex(short color) {
-    if (const auto es = assertWriteEnabled(); es != Acad::eOk) return es;
-    m_color = color;
-    return Acad::eOk;
-}
-
 Acad::ErrorStatus AcDbEntity::transformBy(const AcGeMatrix3d&) { return Acad::eNotApplicable; }
 
 Acad::ErrorStatus AcDbEntity::getGeomExtents(AcDbExtents&) const { return Acad::eInvalidExtents; }

@@ -12,8 +12,6 @@ public:
     AcDbObjectId blockId() const { return ownerId(); }
     const wchar_t* layer() const { return m_layer.c_str(); }
     Acad::ErrorStatus setLayer(const wchar_t* name);
-    short colorIndex() const { return m_color; }
-    Acad::ErrorStatus setColorIndex(short color);
 
     // The entity type name that selection filters (group 0) and drawing files use.
     virtual const wchar_t* entityTypeName() const { return isA()->dxfName(); }
@@ -27,5 +25,4 @@ public:
 
 private:
     std::wstring m_layer = L"0";
-    short m_color = 256;  // by layer
 };

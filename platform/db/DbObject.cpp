@@ -37,13 +37,6 @@ Acad::ErrorStatus AcDbObject::upgradeOpen() {
     return Acad::eOk;
 }
 
-Acad::ErrorStatus AcDbObject::downgradeOpen() {
-    if (isNewObject() || !m_writer) return Acad::eNotOpenForWrite;
-    m_writer = false;
-    m_readers = 1;
-    return Acad::eOk;
-}
-
 Acad::ErrorStatus AcDbObject::erase(bool erasing) {
     if (const auto es = assertWriteEnabled(); es != Acad::eOk) return es;
     if (isNewObject()) return Acad::eNotInDatabase;

@@ -56,11 +56,9 @@ public:
     AcDbObjectId ownerId() const { return m_ownerId; }
     Acad::ErrorStatus setOwnerId(AcDbObjectId owner);
     AcDbDatabase* database() const { return m_stub ? m_stub->database : nullptr; }
-    void getAcDbHandle(AcDbHandle& handle) const { handle = m_stub ? m_stub->handle : AcDbHandle(); }
     AcDbHandle handle() const { return m_stub ? m_stub->handle : AcDbHandle(); }
 
     bool isNewObject() const { return m_stub == nullptr; }
-    bool isReadEnabled() const { return isNewObject() || m_readers > 0 || m_writer; }
     bool isWriteEnabled() const { return isNewObject() || m_writer; }
     bool isErased() const { return m_stub && m_stub->erased; }
     // Set whenever the object is opened for write or added to a drawing; a file writer
@@ -74,7 +72,6 @@ public:
     // From read to write: only the sole reader may upgrade (eHadMultipleReaders otherwise);
     // eWasOpenedForWrite when already open for write.
     Acad::ErrorStatus upgradeOpen();
-    Acad::ErrorStatus downgradeOpen();
     // Marks the object erased (or not); it must be open for write.
     Acad::ErrorStatus erase(bool erasing = true);
 
@@ -136,10 +133,6 @@ Acad::ErrorStatus acdbOpenObject(T*& object, AcDbObjectId id, AcDb::OpenMode mod
         return Acad::eNotThatKindOfClass;
     }
     return Acad::eOk;
-}
-
-inline Acad::ErrorStatus acdbOpenAcDbObject(AcDbObject*& object, AcDbObjectId id, AcDb::OpenMode mode, bool openErased = false) {
-    return acdbOpenObject(object, id, mode, openErased);
 }
 
 // Opens an object for the lifetime of the holder and closes it after.

@@ -27,10 +27,3 @@ std::wstring AcDbHandle::text() const {
     std::swprintf(buffer, 24, L"%llX", static_cast<unsigned long long>(m_value));
     return buffer;
 }
-
-bool AcDbHandle::getIntoAsciiBuffer(wchar_t* buffer, size_t size) const {
-    const std::wstring t = text();
-    if (!buffer || size <= t.size()) return false;
-    std::wmemcpy(buffer, t.c_str(), t.size() + 1);
-    return true;
-}

@@ -20,7 +20,6 @@ public:
     operator std::uint64_t() const { return m_value; }
     // Upper-case hexadecimal without leading zeros ("2A").
     std::wstring text() const;
-    bool getIntoAsciiBuffer(wchar_t* buffer, size_t size) const;
     AcDbHandle& operator++() { ++m_value; return *this; }
     auto operator<=>(const AcDbHandle&) const = default;
 

@@ -76,18 +76,6 @@ Acad::ErrorStatus AcDbSymbolTable::add(AcDbObjectId& id, AcDbSymbolTableRecord* 
     return Acad::eOk;
 }
 
-Acad::ErrorStatus AcDbBlockTableRecordIterator::getEntityId(AcDbObjectId& id) const {
-    if (done()) return Acad::eInvalidIndex;
-    id = m_ids[m_pos];
-    return Acad::eOk;
-}
-
-Acad::ErrorStatus AcDbBlockTableRecordIterator::getEntity(AcDbEntity*& entity, AcDb::OpenMode mode, bool openErased) const {
-    entity = nullptr;
-    if (done()) return Acad::eInvalidIndex;
-    return acdbOpenObject(entity, m_ids[m_pos], mode, openErased);
-}
-
 Acad::ErrorStatus AcDbBlockTableRecord::appendAcDbEntity(AcDbEntity* entity) {
     AcDbObjectId id;
     return appendAcDbEntity(id, entity);
@@ -110,11 +98,6 @@ Acad::ErrorStatus AcDbBlockTableRecord::appendAcDbEntity(AcDbObjectId& id, AcDbE
     entity->setOwnerId(objectId());
     m_entities.push_back(id);
     db->noteAppendedEntity(id);
-    return Acad::eOk;
-}
-
-Acad::ErrorStatus AcDbBlockTableRecord::newIterator(AcDbBlockTableRecordIterator*& iterator) const {
-    iterator = new AcDbBlockTableRecordIterator(m_entities);
     return Acad::eOk;
 }
 

@@ -37,27 +37,6 @@ private:
     std::unordered_map<std::wstring, size_t> m_index;  // folded name -> position
 };
 
-class AcDbBlockTableRecord;
-
-// Walks the entities of a block in the order they were appended, skipping erased ones.
-class AcDbBlockTableRecordIterator {
-public:
-    void start() { m_pos = 0; skipErased(); }
-    bool done() const { return m_pos >= m_ids.size(); }
-    void step() { ++m_pos; skipErased(); }
-    Acad::ErrorStatus getEntityId(AcDbObjectId& id) const;
-    Acad::ErrorStatus getEntity(AcDbEntity*& entity, AcDb::OpenMode mode, bool openErased = false) const;
-
-private:
-    friend class AcDbBlockTableRecord;
-    explicit AcDbBlockTableRecordIterator(std::vector<AcDbObjectId> ids) : m_ids(std::move(ids)) { start(); }
-    void skipErased() {
-        while (m_pos < m_ids.size() && m_ids[m_pos].isErased()) ++m_pos;
-    }
-    std::vector<AcDbObjectId> m_ids;
-    size_t m_pos = 0;
-};
-
 class AcDbBlockTableRecord : public AcDbSymbolTableRecord {
 public:
     ACRX_DECLARE_MEMBERS(AcDbBlockTableRecord)
@@ -70,7 +49,6 @@ public:
     // that no block owns yet is taken as it is.
     Acad::ErrorStatus appendAcDbEntity(AcDbEntity* entity);
     Acad::ErrorStatus appendAcDbEntity(AcDbObjectId& id, AcDbEntity* entity);
-    Acad::ErrorStatus newIterator(AcDbBlockTableRecordIterator*& iterator) const;
     // Every entity appended, erased ones included.
     const std::vector<AcDbObjectId>& entityIds() const { return m_entities; }
     bool isLayout() const;

@@ -9,7 +9,6 @@ public:
     static const AcGeVector3d kXAxis, kYAxis, kZAxis;
 
     double length() const { return std::sqrt(x * x + y * y + z * z); }
-    double dotProduct(const AcGeVector3d& v) const { return x * v.x + y * v.y + z * v.z; }
     AcGeVector3d operator+(const AcGeVector3d& v) const { return {x + v.x, y + v.y, z + v.z}; }
     AcGeVector3d operator-(const AcGeVector3d& v) const { return {x - v.x, y - v.y, z - v.z}; }
     AcGeVector3d operator*(double s) const { return {x * s, y * s, z * s}; }
@@ -29,8 +28,6 @@ public:
     AcGePoint3d operator-(const AcGeVector3d& v) const { return {x - v.x, y - v.y, z - v.z}; }
     AcGeVector3d operator-(const AcGePoint3d& p) const { return {x - p.x, y - p.y, z - p.z}; }
     bool operator==(const AcGePoint3d& p) const { return x == p.x && y == p.y && z == p.z; }
-    bool isEqualTo(const AcGePoint3d& p, double tol = 1e-10) const { return distanceTo(p) <= tol; }
-    AcGeVector3d asVector() const { return {x, y, z}; }
 
     double x = 0, y = 0, z = 0;
 };

@@ -50,11 +50,6 @@ bool AcRxDynamicLinker::unlockApplication(void* appId) {
     return true;
 }
 
-bool AcRxDynamicLinker::lockApplication(void* appId) {
-    m_unlocked[appId] = false;
-    return true;
-}
-
 bool AcRxDynamicLinker::isApplicationLocked(void* appId) const {
     auto it = m_unlocked.find(appId);
     return it == m_unlocked.end() || !it->second;

@@ -38,7 +38,6 @@ class AcRxDynamicLinker : public AcRxRegistryEntry {
 public:
     static AcRxDynamicLinker* cast(AcRxRegistryEntry* entry) { return dynamic_cast<AcRxDynamicLinker*>(entry); }
     bool unlockApplication(void* appId);
-    bool lockApplication(void* appId);
     bool isApplicationLocked(void* appId) const;
     bool registerAppMDIAware(void* appId);
     bool isAppMDIAware(void* appId) const;

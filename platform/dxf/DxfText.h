@@ -27,7 +27,6 @@ public:
 private:
     class Converter;
     Converter& ConverterFor(const std::string& charset);
-    void AppendEscaped(std::string& out, std::string_view value);
 
     bool m_utf8;
     std::string m_charset;

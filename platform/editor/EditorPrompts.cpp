@@ -304,11 +304,6 @@ int acdbUcs2Wcs(const ads_point from, ads_point to, bool) {
     return RTNORM;
 }
 
-int acdbWcs2Ucs(const ads_point from, ads_point to, bool) {
-    for (int i = 0; i < 3; ++i) to[i] = from[i];
-    return RTNORM;
-}
-
 int acedRedraw(const ads_name entity, int mode) {
     if (mode < 0 || mode > 4) return RTERROR;
     if (!entity || platform::NameIsNull(entity)) return RTNORM;

@@ -38,7 +38,6 @@ int acedDragGen(const ads_name ss, const wchar_t* prompt, int cursor, int (*call
                 ads_point result);
 // The user coordinate system is the world's on this host: the point or vector is copied.
 int acdbUcs2Wcs(const ads_point from, ads_point to, bool isVector);
-int acdbWcs2Ucs(const ads_point from, ads_point to, bool isVector);
 // Redraws (1), hides (2), highlights (3) or unhighlights (4) an entity, or the whole
 // drawing for a null name; nothing is drawn on the console. RTNORM, RTERROR for a name that
 // addresses no entity or an unknown mode.

@@ -287,15 +287,6 @@ int acedSSAdd(const ads_name entity, const ads_name ss, ads_name result) {
     return RTNORM;
 }
 
-int acedSSDel(const ads_name entity, const ads_name ss) {
-    auto* members = Find(ss);
-    if (!members || !entity) return RTERROR;
-    const auto it = std::find(members->begin(), members->end(), Member{{entity[0], entity[1]}});
-    if (it == members->end()) return RTERROR;
-    members->erase(it);
-    return RTNORM;
-}
-
 int acedSSFree(const ads_name ss) {
     if (!Find(ss)) return RTERROR;
     Sets().sets.erase(ss[0]);

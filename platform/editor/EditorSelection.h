@@ -19,7 +19,6 @@ int acedSSName(const ads_name ss, Adesk::Int32 index, ads_name entity);
 // With no set: a new set, holding the entity if one is given. With a set: adds the entity
 // to it (result names the same set). RTERROR for an invalid name.
 int acedSSAdd(const ads_name entity, const ads_name ss, ads_name result);
-int acedSSDel(const ads_name entity, const ads_name ss);
 int acedSSFree(const ads_name ss);
 // Transforms every entity of the set; RTERROR when one could not be transformed.
 int acedXformSS(const ads_name ss, ads_matrix matrix);

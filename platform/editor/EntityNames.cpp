@@ -34,12 +34,3 @@ int acdbEntDel(const ads_name entity) {
     ent->close();
     return es == Acad::eOk ? RTNORM : RTERROR;
 }
-
-int acdbEntLast(ads_name result) {
-    platform::NameClear(result);
-    AcDbDatabase* db = acdbHostApplicationServices()->workingDatabase();
-    if (!db) return RTERROR;
-    const AcDbObjectId last = db->lastEntity();
-    if (last.isNull()) return RTERROR;
-    return acdbGetAdsName(result, last) == Acad::eOk ? RTNORM : RTERROR;
-}

@@ -11,8 +11,6 @@ Acad::ErrorStatus acdbGetAdsName(ads_name name, AcDbObjectId id);
 // Erases the entity, or brings an erased one back. RTNORM, or RTERROR for a name that
 // addresses no entity or an entity open elsewhere.
 int acdbEntDel(const ads_name entity);
-// The last entity appended to the working database. RTNORM or RTERROR.
-int acdbEntLast(ads_name result);
 
 namespace platform {
 inline void NameCopy(ads_name to, const ads_name from) {

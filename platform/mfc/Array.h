@@ -16,7 +16,6 @@ public:
     INT_PTR GetSize() const { return static_cast<INT_PTR>(m_items.size()); }
     INT_PTR GetCount() const { return GetSize(); }
     bool IsEmpty() const { return m_items.empty(); }
-    INT_PTR GetUpperBound() const { return GetSize() - 1; }
 
     // Growing by one element at a time stays amortised constant, unlike the framework's
     // default growth of a few elements.
@@ -25,16 +24,12 @@ public:
         m_items.resize(static_cast<size_t>(newSize));
     }
     void RemoveAll() { m_items.clear(); }
-    void FreeExtra() { m_items.shrink_to_fit(); }
 
     const TYPE& GetAt(INT_PTR index) const { return m_items.at(Checked(index)); }
     TYPE& GetAt(INT_PTR index) { return m_items.at(Checked(index)); }
-    void SetAt(INT_PTR index, ARG_TYPE value) { m_items.at(Checked(index)) = value; }
     TYPE& ElementAt(INT_PTR index) { return m_items.at(Checked(index)); }
     const TYPE& operator[](INT_PTR index) const { return GetAt(index); }
     TYPE& operator[](INT_PTR index) { return GetAt(index); }
-    const TYPE* GetData() const { return m_items.data(); }
-    TYPE* GetData() { return m_items.data(); }
 
     void SetAtGrow(INT_PTR index, ARG_TYPE value) {
         if (index < 0) throw std::out_of_range("CArray::SetAtGrow: negative index");

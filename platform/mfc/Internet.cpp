@@ -162,15 +162,6 @@ BOOL CInternetSession::SetOption(DWORD option, DWORD value) {
     }
 }
 
-BOOL CInternetSession::QueryOption(DWORD option, DWORD& value) const {
-    switch (option) {
-    case INTERNET_OPTION_CONNECT_TIMEOUT: value = static_cast<DWORD>(m_settings->connectTimeoutMs); return TRUE;
-    case INTERNET_OPTION_RECEIVE_TIMEOUT: value = static_cast<DWORD>(m_settings->receiveTimeoutMs); return TRUE;
-    case INTERNET_OPTION_MAX_BODY_SIZE: value = static_cast<DWORD>(m_settings->maxBodyBytes); return TRUE;
-    default: return FALSE;
-    }
-}
-
 CHttpConnection::CHttpConnection(std::shared_ptr<const SessionSettings> settings, CString server, INTERNET_PORT port,
                                  bool secure, CString userName, CString password)
     : m_settings(std::move(settings)),
@@ -278,8 +269,6 @@ BOOL CHttpFile::SendRequest(LPCTSTR headers, DWORD headersLength, LPVOID optiona
     }
     long status = 0;
     api->easyGetinfo(h, CURLINFO_RESPONSE_CODE, &status);
-    char* effective = nullptr;
-    if (api->easyGetinfo(h, CURLINFO_EFFECTIVE_URL, &effective) == CURLE_OK && effective) m_url = effective;
     m_dwStatus = static_cast<DWORD>(status);
     m_body = platform::FromUtf8(sink.bytes);
     m_nPosition = 0;
@@ -319,8 +308,6 @@ LPTSTR CHttpFile::ReadString(LPTSTR buffer, UINT maxChars) {
     buffer[count] = L'\0';
     return buffer;
 }
-
-CString CHttpFile::GetFileURL() const { return CString::FromUtf8(m_url); }
 
 void CHttpFile::Close() {
     m_body.clear();

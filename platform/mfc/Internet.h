@@ -108,7 +108,6 @@ public:
                                        LPCTSTR userName = nullptr, LPCTSTR password = nullptr);
 
     BOOL SetOption(DWORD option, DWORD value);
-    BOOL QueryOption(DWORD option, DWORD& value) const;
     void Close() {}
 
 private:
@@ -128,7 +127,6 @@ public:
     CHttpFile* OpenRequest(LPCTSTR verb, LPCTSTR objectName, LPCTSTR referer = nullptr, DWORD_PTR context = 1,
                            LPCTSTR* acceptTypes = nullptr, LPCTSTR version = nullptr,
                            DWORD flags = INTERNET_FLAG_EXISTING_CONNECT);
-    const CString& GetServerName() const { return m_strServer; }
     void Close() {}
 
 private:
@@ -159,8 +157,6 @@ public:
     // when it fits, always terminated. Null at the end of the response.
     LPTSTR ReadString(LPTSTR buffer, UINT maxChars);
 
-    // The URL the request went to (after redirections, once sent).
-    CString GetFileURL() const;
     void Close();
 
 private:

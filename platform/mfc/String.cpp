@@ -58,12 +58,6 @@ int CString::ReverseFind(wchar_t ch) const {
     return pos == std::wstring::npos ? -1 : static_cast<int>(pos);
 }
 
-int CString::FindOneOf(const wchar_t* chars) const {
-    if (!chars) return -1;
-    const size_t pos = m_text.find_first_of(chars);
-    return pos == std::wstring::npos ? -1 : static_cast<int>(pos);
-}
-
 CString& CString::Trim() { return TrimRight().TrimLeft(); }
 CString& CString::Trim(wchar_t target) { return TrimRight(target).TrimLeft(target); }
 CString& CString::Trim(const wchar_t* targets) { return TrimRight(targets).TrimLeft(targets); }
@@ -118,17 +112,6 @@ CString& CString::MakeLower() {
 CString& CString::MakeUpper() {
     for (auto& ch : m_text) ch = platform::ToUpperChar(ch);
     return *this;
-}
-
-CString& CString::MakeReverse() {
-    std::wstring r(m_text.rbegin(), m_text.rend());
-    m_text.swap(r);
-    return *this;
-}
-
-int CString::Compare(const wchar_t* other) const {
-    const int c = m_text.compare(other ? other : L"");
-    return c < 0 ? -1 : (c > 0 ? 1 : 0);
 }
 
 int CString::CompareNoCase(const wchar_t* other) const {
@@ -207,16 +190,6 @@ CString CString::Tokenize(const wchar_t* delimiters, int& start) const {
     return CString(m_text.substr(from, to - from));
 }
 
-CString CString::SpanIncluding(const wchar_t* chars) const {
-    const size_t n = m_text.find_first_not_of(chars ? chars : L"");
-    return CString(m_text.substr(0, n));
-}
-
-CString CString::SpanExcluding(const wchar_t* chars) const {
-    const size_t n = m_text.find_first_of(chars ? chars : L"");
-    return CString(m_text.substr(0, n));
-}
-
 void CString::Format(const wchar_t* format, ...) {
     va_list args;
     va_start(args, format);
@@ -240,11 +213,6 @@ wchar_t* CString::GetBuffer(int minLength) {
         // The caller writes a terminated string; mark the unused part empty.
         std::fill(m_text.begin() + static_cast<std::ptrdiff_t>(keep), m_text.end(), L'\0');
     }
-    return m_text.data();
-}
-
-wchar_t* CString::GetBufferSetLength(int length) {
-    m_text.resize(static_cast<size_t>(length < 0 ? 0 : length));
     return m_text.data();
 }
 

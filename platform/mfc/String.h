@@ -27,7 +27,6 @@ public:
     bool IsEmpty() const { return m_text.empty(); }
     void Empty() { m_text.clear(); }
     wchar_t GetAt(int index) const { return m_text.at(static_cast<size_t>(index)); }
-    void SetAt(int index, wchar_t ch) { m_text.at(static_cast<size_t>(index)) = ch; }
     wchar_t operator[](int index) const { return GetAt(index); }
     operator const wchar_t*() const { return m_text.c_str(); }
     const wchar_t* GetString() const { return m_text.c_str(); }
@@ -41,7 +40,6 @@ public:
     int Find(wchar_t ch, int start = 0) const;
     int Find(const wchar_t* sub, int start = 0) const;
     int ReverseFind(wchar_t ch) const;
-    int FindOneOf(const wchar_t* chars) const;
 
     CString& Trim();
     CString& Trim(wchar_t target);
@@ -55,9 +53,7 @@ public:
 
     CString& MakeLower();
     CString& MakeUpper();
-    CString& MakeReverse();
 
-    int Compare(const wchar_t* other) const;
     int CompareNoCase(const wchar_t* other) const;
 
     int Replace(wchar_t oldCh, wchar_t newCh);
@@ -68,8 +64,6 @@ public:
     int Delete(int index, int count = 1);
 
     CString Tokenize(const wchar_t* delimiters, int& start) const;
-    CString SpanIncluding(const wchar_t* chars) const;
-    CString SpanExcluding(const wchar_t* chars) const;
 
     // Windows printf conventions: "%s" takes a wide string (see WideFormat.h).
     void Format(const wchar_t* format, ...);
@@ -78,7 +72,6 @@ public:
 
     // Raw buffer access for code written against fixed character buffers.
     wchar_t* GetBuffer(int minLength = 0);
-    wchar_t* GetBufferSetLength(int length);
     void ReleaseBuffer(int newLength = -1);
 
     CString& operator=(const wchar_t* text) { m_text = text ? text : L""; return *this; }

@@ -67,9 +67,6 @@ INT_PTR CFileDialog::DoModal() {
     return IDOK;
 }
 
-CString CFileDialog::GetFileName() const { return FromQ(QFileInfo(ToQ(m_strPathName)).fileName()); }
-CString CFileDialog::GetFileExt() const { return FromQ(QFileInfo(ToQ(m_strPathName)).suffix()); }
-
 // The host program's name.
 LPCWSTR AfxGetAppName() { return L"velloria"; }
 
@@ -112,22 +109,6 @@ BOOL CMenu::DestroyMenu() {
     m_items.clear();
     m_bCreated = false;
     return was;
-}
-
-UINT CMenu::GetMenuState(UINT nID, UINT nFlags) const {
-    if (nFlags & MF_BYPOSITION) return nID < m_items.size() ? m_items[nID].flags : static_cast<UINT>(-1);
-    for (const Item& item : m_items) {
-        if (item.id == nID && !(item.flags & MF_SEPARATOR)) return item.flags;
-    }
-    return static_cast<UINT>(-1);
-}
-
-CString CMenu::GetMenuString(UINT nIDItem, UINT nFlags) const {
-    if (nFlags & MF_BYPOSITION) return nIDItem < m_items.size() ? m_items[nIDItem].text : CString();
-    for (const Item& item : m_items) {
-        if (item.id == nIDItem) return item.text;
-    }
-    return CString();
 }
 
 BOOL CMenu::TrackPopupMenu(UINT, int x, int y, CWnd* pWnd) {

@@ -14,8 +14,6 @@ public:
                 DWORD dwFlags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, LPCTSTR lpszFilter = nullptr, CWnd* pParentWnd = nullptr);
     INT_PTR DoModal();
     CString GetPathName() const { return m_strPathName; }
-    CString GetFileName() const;
-    CString GetFileExt() const;
 
 private:
     BOOL m_bOpenFileDialog;

@@ -29,10 +29,6 @@ int CButton::GetCheck() const {
     return box && box->isChecked() ? BST_CHECKED : BST_UNCHECKED;
 }
 
-void CButton::SetCheck(int nCheck) {
-    if (auto* box = qobject_cast<QAbstractButton*>(m_pWidget)) box->setChecked(nCheck == BST_CHECKED);
-}
-
 // CEdit: a single-line edit is a QLineEdit, a multi-line one a QPlainTextEdit.
 
 BOOL CEdit::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID) {
@@ -116,13 +112,6 @@ void CEdit::Paste() {
 void CEdit::Clear() {
     if (auto* e = qobject_cast<QLineEdit*>(m_pWidget)) e->del();
     else if (auto* e = qobject_cast<QPlainTextEdit*>(m_pWidget)) e->textCursor().removeSelectedText();
-}
-
-void CEdit::SetReadOnly(BOOL bReadOnly) {
-    if (bReadOnly) m_dwStyle |= ES_READONLY;
-    else m_dwStyle &= ~ES_READONLY;
-    if (auto* e = qobject_cast<QLineEdit*>(m_pWidget)) e->setReadOnly(bReadOnly);
-    else if (auto* e = qobject_cast<QPlainTextEdit*>(m_pWidget)) e->setReadOnly(bReadOnly);
 }
 
 LRESULT CEdit::DefWindowProc(UINT message, WPARAM, LPARAM) {
@@ -214,11 +203,6 @@ int CComboBox::SelectString(int nStartAfter, LPCTSTR lpszString) {
     const int found = FindString(nStartAfter, lpszString);
     if (found != CB_ERR) SetCurSel(found);
     return found;
-}
-
-void CComboBox::GetLBText(int nIndex, CString& rString) const {
-    auto* combo = qobject_cast<QComboBox*>(m_pWidget);
-    rString = combo && nIndex >= 0 && nIndex < combo->count() ? FromQ(combo->itemText(nIndex)) : CString();
 }
 
 void CComboBox::ResetContent() {

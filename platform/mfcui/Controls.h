@@ -9,7 +9,6 @@
 class CButton : public CWnd {
 public:
     int GetCheck() const;
-    void SetCheck(int nCheck);
 };
 
 class CStatic : public CWnd {};
@@ -28,7 +27,6 @@ public:
     void Copy();
     void Paste();
     void Clear();
-    void SetReadOnly(BOOL bReadOnly = TRUE);
     LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 };
 
@@ -41,7 +39,6 @@ public:
     int SelectString(int nStartAfter, LPCTSTR lpszString);  // first entry beginning with it, any case
     int FindString(int nStartAfter, LPCTSTR lpszString) const;
     int FindStringExact(int nIndexStart, LPCTSTR lpszFind) const;
-    void GetLBText(int nIndex, CString& rString) const;
     void ResetContent();
 };
 
@@ -94,7 +91,6 @@ public:
     BOOL SetItemData(HTREEITEM hItem, DWORD_PTR dwData);
     DWORD_PTR GetItemData(HTREEITEM hItem) const;
     CString GetItemText(HTREEITEM hItem) const;
-    BOOL GetItemImage(HTREEITEM hItem, int& nImage, int& nSelectedImage) const;
     BOOL Expand(HTREEITEM hItem, UINT nCode);
     BOOL IsExpanded(HTREEITEM hItem) const;
     HTREEITEM GetRootItem() const;
@@ -156,7 +152,6 @@ public:
     BOOL DeleteColumn(int nCol);
     BOOL SetColumn(int nCol, const LVCOLUMN* pColumn);
     BOOL GetColumn(int nCol, LVCOLUMN* pColumn) const;
-    int GetColumnWidth(int nCol) const;
     CHeaderCtrl* GetHeaderCtrl() { return &m_header; }
     int InsertItem(int nItem, LPCTSTR lpszItem);
     BOOL SetItemText(int nItem, int nSubItem, LPCTSTR lpszText);

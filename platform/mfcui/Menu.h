@@ -20,9 +20,6 @@ public:
     BOOL AppendMenu(UINT nFlags, UINT_PTR nIDNewItem = 0, LPCTSTR lpszNewItem = nullptr);
     BOOL TrackPopupMenu(UINT nFlags, int x, int y, CWnd* pWnd);
     BOOL DestroyMenu();
-    int GetMenuItemCount() const { return static_cast<int>(m_items.size()); }
-    UINT GetMenuState(UINT nID, UINT nFlags) const;
-    CString GetMenuString(UINT nIDItem, UINT nFlags) const;
 
     struct Item {
         UINT flags;

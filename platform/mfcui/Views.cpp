@@ -102,12 +102,6 @@ BOOL CTreeCtrl::SetItemData(HTREEITEM hItem, DWORD_PTR dwData) {
 DWORD_PTR CTreeCtrl::GetItemData(HTREEITEM hItem) const { return hItem ? static_cast<DWORD_PTR>(Item(hItem)->data(0, kDataRole).toULongLong()) : 0; }
 CString CTreeCtrl::GetItemText(HTREEITEM hItem) const { return hItem ? FromQ(Item(hItem)->text(0)) : CString(); }
 
-BOOL CTreeCtrl::GetItemImage(HTREEITEM hItem, int& nImage, int& nSelectedImage) const {
-    if (!hItem) return FALSE;
-    nImage = nSelectedImage = Item(hItem)->data(0, kImageRole).toInt();
-    return TRUE;
-}
-
 BOOL CTreeCtrl::Expand(HTREEITEM hItem, UINT nCode) {
     if (!hItem) return FALSE;
     Item(hItem)->setExpanded(nCode == TVE_EXPAND);
@@ -212,11 +206,6 @@ BOOL CListCtrl::GetColumn(int nCol, LVCOLUMN* pColumn) const {
         pColumn->pszText[n] = L'\0';
     }
     return TRUE;
-}
-
-int CListCtrl::GetColumnWidth(int nCol) const {
-    auto* table = qobject_cast<QTableWidget*>(m_pWidget);
-    return table ? table->columnWidth(nCol) : 0;
 }
 
 int CListCtrl::GetColumnCount() const {

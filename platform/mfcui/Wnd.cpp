@@ -156,8 +156,6 @@ CWnd* CWnd::SetFocus() {
     return nullptr;
 }
 
-BOOL CWnd::HasFocus() const { return m_pWidget && m_pWidget->hasFocus(); }
-
 void CWnd::MoveWindow(const RECT& rect, BOOL) {
     if (m_pWidget) m_pWidget->setGeometry(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
 }
@@ -189,15 +187,6 @@ const CFont* CWnd::GetFont() const {
     m_font.m_strFamily = FromQ(m_pWidget->font().family());
     m_font.m_nPointSize = m_pWidget->font().pixelSize();
     return &m_font;
-}
-
-BOOL CWnd::DestroyWindow() {
-    if (!m_pWidget) return FALSE;
-    QWidget* widget = m_pWidget;
-    DetachWidget();
-    widget->deleteLater();
-    widget->hide();
-    return TRUE;
 }
 
 LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) { return DefWindowProc(message, wParam, lParam); }

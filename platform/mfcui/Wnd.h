@@ -24,7 +24,6 @@ public:
 
     HWND GetSafeHwnd() const { return m_hWnd; }
     QWidget* GetWidget() const { return m_pWidget; }
-    int GetDlgCtrlID() const { return m_nID; }
     CWnd* GetParent() const { return m_pParent; }
     CDialog* GetOwningDialog() const { return m_pDialog; }
     CWnd* GetDlgItem(int nID) const;
@@ -36,21 +35,15 @@ public:
     void SetWindowText(LPCTSTR lpszString);
     void GetWindowText(CString& rString) const;
     CString GetWindowText() const;
-    int GetWindowTextLength() const { return GetWindowText().GetLength(); }
     CWnd* SetFocus();
-    BOOL HasFocus() const;
     void MoveWindow(const RECT& rect, BOOL bRepaint = TRUE);
     void GetClientRect(RECT* lpRect) const;
     void GetWindowRect(RECT* lpRect) const;  // in the parent's client coordinates
     void SetFont(const CFont* pFont, BOOL bRedraw = TRUE);
     const CFont* GetFont() const;
     DWORD GetStyle() const { return m_dwStyle; }
-    BOOL DestroyWindow();
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
     int MessageBox(LPCTSTR lpszText, LPCTSTR lpszCaption = nullptr, UINT nType = 0);
-
-    // Creates this window as a child widget of pParent (kinds: see the derived classes).
-    BOOL CreateChild(int kind, DWORD dwStyle, const RECT& rect, CWnd* pParent, UINT nID);
 
     // Hooks the framework calls for events of this window's widget.
     // True when the key was handled here (it then goes no further).

@@ -41,8 +41,6 @@ public:
     AtomicFile& operator=(const AtomicFile&) = delete;
 
     int Fd() const { return m_fd.Get(); }
-    // The file that Commit replaces (the target with links followed).
-    const std::string& Target() const { return m_target; }
     // Flushes, closes and renames over the target; throws std::runtime_error on failure,
     // leaving the target as it was.
     void Commit();

@@ -22,7 +22,6 @@ public:
     CString docTitle() const;
     void setDocTitle(const CString& title) { m_title = title; }
     AcDbDatabase* database() const { return m_database.get(); }
-    std::shared_ptr<AcDbDatabase> sharedDatabase() const { return m_database; }
     AcTransactionManager* transactionManager() const;  // TransactionManager.h
 
 private:
@@ -34,7 +33,6 @@ private:
 class AcApDocManager {
 public:
     AcApDocument* curDocument() const { return m_current; }
-    AcApDocument* mdiActiveDocument() const { return m_current; }
     int documentCount() const { return static_cast<int>(m_documents.size()); }
     AcApDocument* document(int index) const { return m_documents.at(static_cast<size_t>(index)).get(); }
 

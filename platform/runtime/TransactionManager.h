@@ -5,12 +5,7 @@
 // ever pending.
 class AcTransactionManager {
 public:
-    void flushGraphics() { ++m_flushes; }
-    // How often graphics were flushed (tests).
-    long flushCount() const { return m_flushes; }
-
-private:
-    long m_flushes = 0;
+    void flushGraphics() {}
 };
 
 AcTransactionManager* acTransactionManagerPtr();

@@ -69,7 +69,6 @@ public:
     // Parts used by the entity drawers of every file.
     bool Resolve(const EntityTags& tags, const Context& ctx, Props& props) const;
     QColor ColorOf(const DrawingColor& color, const Context& ctx, const LayerInfo* layer) const;
-    QColor Foreground() const { return m_foreground; }
     // Tolerance for curves in the entity's own units.
     double Tolerance(const Context& ctx) const;
     static QPointF Plan(const Matrix& m, const Vec3& p) {

@@ -26,7 +26,6 @@ struct Vec3 {
         const double l = Length();
         return l > 0 ? Vec3{x / l, y / l, z / l} : Vec3{0, 0, 0};
     }
-    bool IsFinite() const { return std::isfinite(x) && std::isfinite(y) && std::isfinite(z); }
 };
 
 // p' = X * p.x + Y * p.y + Z * p.z + T.
@@ -44,8 +43,6 @@ struct Matrix {
     double PlanScale() const {
         return (std::hypot(X.x, X.y) + std::hypot(Y.x, Y.y)) / 2;
     }
-    // Whether the plan image is mirrored (the drawn X and Y axes change their turn).
-    bool Mirrors() const { return X.x * Y.y - X.y * Y.x < 0; }
 
     static Matrix Translation(const Vec3& t) { return {{1, 0, 0}, {0, 1, 0}, {0, 0, 1}, t}; }
     static Matrix Scaling(double sx, double sy, double sz) { return {{sx, 0, 0}, {0, sy, 0}, {0, 0, sz}, {}}; }
@@ -88,7 +85,6 @@ struct Box {
     }
     double Width() const { return Empty() ? 0 : x1 - x0; }
     double Height() const { return Empty() ? 0 : y1 - y0; }
-    bool Intersects(const Box& o) const { return !Empty() && !o.Empty() && x0 <= o.x1 && o.x0 <= x1 && y0 <= o.y1 && o.y0 <= y1; }
     bool Contains(double x, double y) const { return x >= x0 && x <= x1 && y >= y0 && y <= y1; }
     Box Grown(double d) const { return Empty() ? *this : Box{x0 - d, y0 - d, x1 + d, y1 + d}; }
 };

@@ -25,6 +25,22 @@ constexpr int kLoneEscapeMilliseconds = 40;
 class ReadlineEditor;
 // Readline calls back through plain functions; they reach the editor reading a line here.
 ReadlineEditor* g_reading = nullptr;
+bool g_terminalPrepared = false;
+
+// The terminal stays in readline's mode from the first prompt to the end of the session, also
+// while a command runs: keys typed ahead then reach the next prompt as keys (in the
+// terminal's own line mode a ^D typed ahead would be taken as the end of a read and lost).
+void PrepareOnce(int meta) {
+    if (g_terminalPrepared) return;
+    rl_prep_terminal(meta);
+    g_terminalPrepared = true;
+}
+void KeepPrepared() {}
+void RestoreTerminal() {
+    if (!g_terminalPrepared) return;
+    rl_deprep_terminal();
+    g_terminalPrepared = false;
+}
 
 class ReadlineEditor : public platform::LineSource {
 public:
@@ -40,6 +56,9 @@ public:
         rl_variable_bind("enable-bracketed-paste", "off");
         rl_variable_bind("completion-ignore-case", "on");
         rl_getc_function = &NextKey;
+        rl_prep_term_function = &PrepareOnce;
+        rl_deprep_term_function = &KeepPrepared;
+        std::atexit(&RestoreTerminal);
         rl_attempted_completion_function = &Complete;
         using_history();
         stifle_history(kHistoryLines);
@@ -50,6 +69,7 @@ public:
     }
     ~ReadlineEditor() override {
         if (g_reading == this) g_reading = nullptr;
+        RestoreTerminal();
     }
 
     std::optional<std::string> ReadLine() override { return ReadLineAfter({}); }

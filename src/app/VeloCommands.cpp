@@ -2,6 +2,7 @@
 
 #include "win/ModuleFile.h"
 #include "editor/Print.h"
+#include "runtime/HtmlHelp.h"
 #include "runtime/ShellExecute.h"
 #include "win/ShellPath.h"
 #include "app/VelloriaApp.h"
@@ -156,8 +157,8 @@ void Velo_Help() {
     PathAddBackslashW(szPath);
     CString strHelpFile(szPath);
     strHelpFile += L"Velloria.chm";
-    // A missing file is reported by the shell.
-    OpenWithShell(strHelpFile);
+    // The help viewer says what it could not show.
+    HtmlHelpW(nullptr, strHelpFile, HH_DISPLAY_TOPIC, 0);
 }
 
 void Velo_About() {

@@ -4,7 +4,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fcntl.h>
+#include <fstream>
+#include <map>
 #include <optional>
 #include <poll.h>
 #include <unistd.h>
@@ -17,7 +18,7 @@
 
 namespace {
 
-constexpr int kHistoryLines = 1000;
+constexpr size_t kHistoryLines = 1000;
 // An Escape not followed by another key within this time is the Escape key, not the start of
 // an arrow key's sequence.
 constexpr int kLoneEscapeMilliseconds = 40;
@@ -44,7 +45,8 @@ void RestoreTerminal() {
 
 class ReadlineEditor : public platform::LineSource {
 public:
-    ReadlineEditor(CompletionWords words, std::string historyFile) : m_words(std::move(words)), m_historyFile(std::move(historyFile)) {
+    ReadlineEditor(CompletionWords words, std::string historyFile, std::string savedPrompt)
+        : m_words(std::move(words)), m_historyFile(std::move(historyFile)), m_savedPrompt(std::move(savedPrompt)) {
         rl_readline_name = "velloria";
         // ^C is the host's (InstallInterruptHandler): it interrupts the wait for a key.
         rl_catch_signals = 0;
@@ -61,11 +63,7 @@ public:
         std::atexit(&RestoreTerminal);
         rl_attempted_completion_function = &Complete;
         using_history();
-        stifle_history(kHistoryLines);
-        if (!m_historyFile.empty()) {
-            history_truncate_file(m_historyFile.c_str(), kHistoryLines);
-            read_history(m_historyFile.c_str());
-        }
+        if (!m_historyFile.empty()) LoadHistory();
     }
     ~ReadlineEditor() override {
         if (g_reading == this) g_reading = nullptr;
@@ -83,6 +81,10 @@ public:
         m_interrupted = false;
         m_line.reset();
         g_reading = this;
+        // Each prompt recalls its own lines: the Up arrow at the command prompt brings back
+        // commands, not the answers given to them.
+        clear_history();
+        for (const std::string& line : m_histories[m_prompt]) add_history(line.c_str());
         rl_resize_terminal();
         rl_callback_handler_install(m_prompt.c_str(), &TakeLine);
         while (!m_done) {
@@ -165,13 +167,32 @@ private:
 
     void Remember(const std::string& line) {
         if (line.find_first_not_of(" \t") == std::string::npos) return;
-        if (HIST_ENTRY* last = history_get(history_base + history_length - 1); last && line == last->line) return;
-        add_history(line.c_str());
-        if (m_historyFile.empty()) return;
-        // append_history adds to a file that is there only.
-        const int fd = ::open(m_historyFile.c_str(), O_WRONLY | O_CREAT | O_APPEND, 0600);
-        if (fd >= 0) ::close(fd);
-        append_history(1, m_historyFile.c_str());
+        std::vector<std::string>& lines = m_histories[m_prompt];
+        if (!lines.empty() && lines.back() == line) return;
+        lines.push_back(line);
+        if (lines.size() > kHistoryLines) lines.erase(lines.begin());
+        if (m_historyFile.empty() || m_prompt != m_savedPrompt) return;
+        std::ofstream(m_historyFile, std::ios::app) << line << "\n";
+    }
+
+    // The saved lines of the command prompt, the last kHistoryLines of them; a file grown to
+    // twice that is cut back.
+    void LoadHistory() {
+        std::vector<std::string> lines;
+        {
+            std::ifstream file(m_historyFile);
+            for (std::string line; std::getline(file, line);)
+                if (!line.empty()) lines.push_back(line);
+        }
+        if (lines.size() > kHistoryLines) {
+            const bool cut = lines.size() > 2 * kHistoryLines;
+            lines.erase(lines.begin(), lines.end() - kHistoryLines);
+            if (cut) {
+                std::ofstream file(m_historyFile, std::ios::trunc);
+                for (const std::string& line : lines) file << line << "\n";
+            }
+        }
+        m_histories[m_savedPrompt] = std::move(lines);
     }
 
     static char** Complete(const char* text, int start, int) {
@@ -198,6 +219,8 @@ private:
 
     CompletionWords m_words;
     std::string m_historyFile;
+    std::string m_savedPrompt;
+    std::map<std::string, std::vector<std::string>> m_histories;
     std::string m_prompt;
     std::string m_keys;
     bool m_done = false;
@@ -209,6 +232,6 @@ private:
 
 }  // namespace
 
-std::unique_ptr<platform::LineSource> MakeLineEditor(CompletionWords words, std::string historyFile) {
-    return std::make_unique<ReadlineEditor>(std::move(words), std::move(historyFile));
+std::unique_ptr<platform::LineSource> MakeLineEditor(CompletionWords words, std::string historyFile, std::string savedPrompt) {
+    return std::make_unique<ReadlineEditor>(std::move(words), std::move(historyFile), std::move(savedPrompt));
 }

@@ -14,6 +14,7 @@
 // The words Tab completes at a prompt (the prompt's last line); none for most prompts.
 using CompletionWords = std::function<std::vector<std::string>(std::string_view prompt)>;
 
-// Reads standard input, which must be a terminal. Lines typed are kept for recall, and
-// appended to historyFile when it is not empty (its last 1000 lines are recalled at start).
-std::unique_ptr<platform::LineSource> MakeLineEditor(CompletionWords words, std::string historyFile);
+// Reads standard input, which must be a terminal. The lines typed at each prompt are kept for
+// recall at that prompt; those of savedPrompt are also appended to historyFile when it is not
+// empty, and its last 1000 lines are recalled from the start.
+std::unique_ptr<platform::LineSource> MakeLineEditor(CompletionWords words, std::string historyFile, std::string savedPrompt);

@@ -17,9 +17,11 @@
 
 namespace {
 
+constexpr const char* kCommandPrompt = "Command: ";
+
 // Tab completes the names of the commands at the command prompt.
 std::vector<std::string> CompletionsAt(std::string_view prompt) {
-    if (prompt != "Command: ") return {};
+    if (prompt != kCommandPrompt) return {};
     return CommandNames();
 }
 
@@ -43,7 +45,7 @@ int RunInteractiveSession(const SessionOptions& options) {
         }
         platform::PushLineSource(std::move(script));
     } else if (platform::StdinIsTerminal()) {
-        platform::PushLineSource(MakeLineEditor(&CompletionsAt, HistoryFilePath()));
+        platform::PushLineSource(MakeLineEditor(&CompletionsAt, HistoryFilePath(), kCommandPrompt));
     } else {
         platform::PushLineSource(platform::MakeStdinSource());
     }

@@ -8,6 +8,9 @@
 #include <map>
 #include <optional>
 #include <poll.h>
+#include <pthread.h>
+#include <signal.h>
+#include <time.h>
 #include <unistd.h>
 
 #include <readline/history.h>
@@ -108,9 +111,22 @@ private:
 
     // Waits for keys (milliseconds, -1 without limit) and adds them to the pending ones.
     Input Wait(int milliseconds) {
+        // ^C is taken with SIGINT blocked, and unblocked only inside the wait itself, so that
+        // one arriving while a key was being handled is not left pending through the wait.
+        sigset_t interrupt, previous;
+        sigemptyset(&interrupt);
+        sigaddset(&interrupt, SIGINT);
+        ::pthread_sigmask(SIG_BLOCK, &interrupt, &previous);
+        if (platform::TakeInterrupt()) {
+            ::pthread_sigmask(SIG_SETMASK, &previous, nullptr);
+            return Input::Interrupted;
+        }
         struct pollfd p{STDIN_FILENO, POLLIN, 0};
-        const int ready = ::poll(&p, 1, milliseconds);
-        if (ready < 0 && errno == EINTR) return platform::TakeInterrupt() ? Input::Interrupted : Input::Timeout;
+        struct timespec limit{milliseconds / 1000, (milliseconds % 1000) * 1000000L};
+        const int ready = ::ppoll(&p, 1, milliseconds < 0 ? nullptr : &limit, &previous);
+        const int waitError = errno;
+        ::pthread_sigmask(SIG_SETMASK, &previous, nullptr);
+        if (ready < 0 && waitError == EINTR) return platform::TakeInterrupt() ? Input::Interrupted : Input::Timeout;
         if (ready == 0) return Input::Timeout;
         char chunk[4096];
         const ssize_t n = ::read(STDIN_FILENO, chunk, sizeof chunk);

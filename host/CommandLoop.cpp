@@ -5,6 +5,7 @@
 #include "editor/Commands.h"
 #include "editor/Console.h"
 #include "Documents.h"
+#include "HelpCommand.h"
 #include "Session.h"
 #include "text/Utf8.h"
 
@@ -21,6 +22,11 @@ void RunCommandLine(const std::string& line) {
             while (!rest.empty() && (rest.back() == ' ' || rest.back() == '\t')) rest.pop_back();
             input.push_back(rest);
         }
+    }
+    // HELP asks nothing: alone it lists the commands, with a name it shows that one's page.
+    if (IsHelpCommand(name)) {
+        ShowHelp(input.empty() ? std::string() : input.front());
+        return;
     }
     platform::ExecuteCommandWithInput(platform::FromUtf8(name), std::move(input));
 }

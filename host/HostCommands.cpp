@@ -1,5 +1,6 @@
 #include "HostCommands.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -95,4 +96,16 @@ void RegisterHostCommands() {
     if (!stack) return;
     for (const auto& entry : Registered())
         stack->addCommand(L"ACAD", entry.name, entry.name, ACRX_CMD_MODAL, entry.function);
+}
+
+std::vector<std::string> CommandNames() {
+    std::vector<std::wstring> names;
+    if (AcEdCommandStack* stack = acedRegCmds)
+        for (const AcEdCommand* c : stack->commands()) names.emplace_back(c->localName());
+    std::sort(names.begin(), names.end(), [](const std::wstring& a, const std::wstring& b) { return platform::CompareNoCase(a, b) < 0; });
+    names.erase(std::unique(names.begin(), names.end(), [](const std::wstring& a, const std::wstring& b) { return platform::CompareNoCase(a, b) == 0; }),
+                names.end());
+    std::vector<std::string> utf8;
+    for (const std::wstring& name : names) utf8.push_back(platform::ToUtf8(name));
+    return utf8;
 }

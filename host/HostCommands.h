@@ -4,6 +4,9 @@
 //     static HostCommandRegistration s_list(L"LIST", &ListCommand);
 // and RegisterHostCommands() puts all of them in the command stack, group "ACAD", at start.
 // The menu commands (MENULOAD, MENUBAR) come from the host library (Menus.h).
+#include <string>
+#include <vector>
+
 #include "editor/CommandStack.h"
 
 class HostCommandRegistration {
@@ -12,3 +15,7 @@ public:
 };
 
 void RegisterHostCommands();
+
+// The names a user types for the registered commands (the host's and the modules'), sorted,
+// each once.
+std::vector<std::string> CommandNames();

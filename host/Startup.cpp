@@ -1,16 +1,39 @@
 #include "Startup.h"
 
 #include <cstdio>
+#include <filesystem>
 
 #include "CommandLoop.h"
 #include "editor/Commands.h"
 #include "editor/Console.h"
 #include "Documents.h"
 #include "HostCommands.h"
+#include "LineEditor.h"
 #include "runtime/Menus.h"
 #include "ModuleLoader.h"
 #include "Session.h"
 #include "text/Utf8.h"
+#include "win/RegistryStore.h"
+
+namespace {
+
+constexpr const char* kCommandPrompt = "Command: ";
+
+// Tab completes the names of the commands at the command prompt.
+std::vector<std::string> CompletionsAt(std::string_view prompt) {
+    if (prompt != kCommandPrompt) return {};
+    return CommandNames();
+}
+
+// The lines typed at the terminal are kept beside the user's settings.
+std::string HistoryFilePath() {
+    const std::filesystem::path folder = std::filesystem::path(platform::RegistryFilePath()).parent_path();
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    return error ? std::string() : (folder / "history").string();
+}
+
+}  // namespace
 
 int RunInteractiveSession(const SessionOptions& options) {
     // Input: the script alone when one is given (its end ends the session), else the terminal.
@@ -21,6 +44,8 @@ int RunInteractiveSession(const SessionOptions& options) {
             return 1;
         }
         platform::PushLineSource(std::move(script));
+    } else if (platform::StdinIsTerminal()) {
+        platform::PushLineSource(MakeLineEditor(&CompletionsAt, HistoryFilePath(), kCommandPrompt));
     } else {
         platform::PushLineSource(platform::MakeStdinSource());
     }

@@ -53,6 +53,7 @@ click "Create Table ..."
 2,3
 QSAVE
 LIST
+
 QUIT
 SCRIPT
 "$BIN/velloria" -s "$BUILD/demo-create.scr"
@@ -78,5 +79,5 @@ echo "=== velloria plot: the refreshed drawing as a sheet (PDF, text as text) an
 echo
 echo "=== The refreshed drawing: its links are unchanged, its tables hold the records"
 "$BIN/velloria" links "$BUILD/linked-tables-updated.dxf"
-printf 'LIST\nQUIT\n' > "$BUILD/demo-list.scr"
+printf 'LIST\n\nQUIT\n' > "$BUILD/demo-list.scr"
 "$BIN/velloria" "$BUILD/linked-tables-updated.dxf" -s "$BUILD/demo-list.scr"

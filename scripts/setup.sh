@@ -12,6 +12,7 @@ packages=(
   python3 python3-ezdxf python3-matplotlib
   qt6-base-dev qt6-svg-dev libgl-dev fonts-dejavu-core
   poppler-utils
+  libreadline-dev
   fp-utils
   libreadline-dev
 )

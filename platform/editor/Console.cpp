@@ -165,16 +165,33 @@ size_t LineSourceDepth() { return State().sources.size(); }
 
 std::optional<std::string> ReadPromptedLine(std::wstring_view prompt) {
     auto& sources = State().sources;
-    WriteOutput(prompt);
+    const std::string text = ToUtf8(prompt);
+    const size_t lastLine = text.rfind('\n') + 1;  // 0 when the prompt is one line
+    WriteOutput(std::string_view(text).substr(0, lastLine));
+    const std::string tail = text.substr(lastLine);
+    bool tailShown = false;
+    auto showTail = [&] {
+        if (!tailShown) WriteOutput(std::string_view(tail));
+        tailShown = true;
+    };
     // A ^C pressed while a command was busy cancels it at its next prompt.
     if (TakeInterrupt()) {
+        showTail();
         WriteOutput(std::string_view("\n"));
         return std::string("^C");
     }
     while (!sources.empty()) {
-        auto line = sources.back()->ReadLine();
+        LineSource& source = *sources.back();
+        std::optional<std::string> line;
+        if (source.ShowsPrompt() && !tailShown) {
+            line = source.ReadLineAfter(tail);
+            tailShown = true;
+        } else {
+            showTail();
+            line = source.ReadLine();
+        }
         if (line) {
-            if (sources.back()->EchoInput()) WriteOutput(*line + "\n");
+            if (source.EchoInput()) WriteOutput(*line + "\n");
             else if (*line == "^C") WriteOutput(std::string_view("\n"));  // the terminal showed the ^C
             if (IsEscape(*line)) return std::string("^C");
             return line;
@@ -182,6 +199,7 @@ std::optional<std::string> ReadPromptedLine(std::wstring_view prompt) {
         if (sources.size() == 1) break;
         sources.pop_back();
     }
+    showTail();
     WriteOutput(std::string_view("\n"));
     return std::nullopt;
 }

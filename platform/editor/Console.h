@@ -23,6 +23,11 @@ public:
     // Whether a person answers from this source (a terminal), who can be asked a question
     // after the end of input was typed.
     virtual bool Interactive() const { return false; }
+    // Whether the source shows the prompt itself: a line editor redraws it as the line is
+    // edited. Such a source is read with ReadLineAfter, given the prompt's last line (what
+    // comes before its last line end is written as output first).
+    virtual bool ShowsPrompt() const { return false; }
+    virtual std::optional<std::string> ReadLineAfter(std::string_view prompt) { return ReadLine(); }
 };
 
 // Lines of standard input; echoes unless it is a terminal. On a terminal the end of input

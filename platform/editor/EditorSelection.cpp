@@ -5,7 +5,9 @@
 #include <map>
 #include <memory>
 #include <sstream>
+#include <optional>
 #include <string>
+#include <utility>
 
 #include "editor/Console.h"
 #include "db/DbDatabase.h"
@@ -119,12 +121,12 @@ bool ParseCorners(const std::string& rest, double a[3], double b[3]) {
     return platform::ParsePoint(first.c_str(), a) && platform::ParsePoint(second.c_str(), b);
 }
 
-// The interactive selection: answers until an empty line.
-int Interactive(AcDbDatabase* db, const platform::SelectionFilter* filter, ads_name ss) {
+// The interactive selection: answers until an empty line; the first may be given already.
+int Interactive(AcDbDatabase* db, const platform::SelectionFilter* filter, ads_name ss, std::optional<std::string> given = std::nullopt) {
     std::vector<AcDbObjectId> chosen;
     bool removing = false;
     while (true) {
-        const auto read = platform::ReadPromptedLine(removing ? L"Remove objects: " : L"Select objects: ");
+        const auto read = given ? std::exchange(given, std::nullopt) : platform::ReadPromptedLine(removing ? L"Remove objects: " : L"Select objects: ");
         if (!read) return RTCAN;
         std::string line = *read;
         const size_t b = line.find_first_not_of(" \t");
@@ -224,6 +226,13 @@ void NewSelectionSet(const std::vector<AcDbObjectId>& ids, ads_name ss) {
 }
 
 size_t LiveSelectionSets() { return Sets().sets.size(); }
+
+int SelectObjectsAfter(const std::string& firstAnswer, ads_name ss) {
+    NameClear(ss);
+    AcDbDatabase* db = acdbHostApplicationServices()->workingDatabase();
+    if (!db) return RTERROR;
+    return Interactive(db, nullptr, ss, firstAnswer);
+}
 
 }  // namespace platform
 

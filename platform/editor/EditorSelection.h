@@ -1,6 +1,7 @@
 #pragma once
 // Selection sets. A set is named by an ads_name whose second number is kSelectionSetTag;
 // it lives until acedSSFree.
+#include <string>
 #include <vector>
 
 #include "db/AdsDefs.h"
@@ -29,6 +30,9 @@ constexpr std::int64_t kSelectionSetTag = -0x5353;
 bool IsSelectionSet(const ads_name ss);
 // A new set holding the ids.
 void NewSelectionSet(const std::vector<AcDbObjectId>& ids, ads_name ss);
+// The interactive selection of "Select objects:" with its first answer already read (a
+// command that looked at it first); goes on asking until an empty line. As acedSSGet.
+int SelectObjectsAfter(const std::string& firstAnswer, ads_name ss);
 // Live sets (a leak check for tests).
 size_t LiveSelectionSets();
 }  // namespace platform

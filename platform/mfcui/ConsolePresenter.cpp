@@ -224,112 +224,219 @@ void SendKey(CDialog& dialog, int key) {
     QApplication::sendEvent(target, &press);
 }
 
+// Each control of the dialog with the text that shows it, in the template's order, then the
+// visible controls made while the dialog runs (an in-place editor).
+std::vector<std::pair<int, std::string>> ControlDescriptions(CDialog& dialog) {
+    std::vector<std::pair<int, std::string>> controls;
+    QWidget* window = dialog.GetWidget();
+    if (!window) return controls;
+    std::vector<int> shown;
+    if (const DLGTEMPLATEDESC* t = dialog.GetTemplate()) {
+        for (const DLGITEM& item : t->items) {
+            if (item.nID == IDC_STATIC || item.kind == DlgItemKind::GroupBox) continue;
+            if (QWidget* w = dialog.FindControlWidget(item.nID)) controls.emplace_back(item.nID, DescribeControl(dialog, w, item.nID));
+            shown.push_back(item.nID);
+        }
+    }
+    for (QWidget* child : window->findChildren<QWidget*>()) {
+        const int id = WidgetId(child);
+        if (id > 0 && child->isVisible() && std::find(shown.begin(), shown.end(), id) == shown.end())
+            controls.emplace_back(id, DescribeControl(dialog, child, id));
+    }
+    return controls;
+}
+
+// The text after the first `count` words of an action line, as typed; a text that is one
+// quoted word loses its quotes ("a b" and a b give the same text).
+std::string RestAfter(const std::string& line, size_t count) {
+    size_t at = 0;
+    for (size_t word = 0; word < count; ++word) {
+        at = line.find_first_not_of(" \t", at);
+        if (at == std::string::npos) return {};
+        bool quoted = false;
+        for (; at < line.size() && (quoted || (line[at] != ' ' && line[at] != '\t')); ++at)
+            if (line[at] == '"') quoted = !quoted;
+    }
+    const size_t start = line.find_first_not_of(" \t", at);
+    if (start == std::string::npos) return {};
+    std::string rest = line.substr(start, line.find_last_not_of(" \t") - start + 1);
+    if (rest.size() >= 2 && rest.front() == '"' && rest.back() == '"' && rest.find('"', 1) == rest.size() - 1) rest = rest.substr(1, rest.size() - 2);
+    return rest;
+}
+
+struct ActionInput {
+    CDialog& dialog;
+    const std::string& line;
+    const std::vector<std::string>& words;
+    QWidget* control;  // the control named by the second word, for the actions that take one
+    QString Value() const { return QString::fromStdString(RestAfter(line, 2)); }
+};
+
+struct Action {
+    const char* verb;
+    const char* usage;
+    const char* summary;
+    bool needsControl;
+    bool (*perform)(const ActionInput& input, std::string& error);
+};
+
+bool ShowAction(const ActionInput& in, std::string&) {
+    WriteOutput(DescribeDialog(in.dialog));
+    return true;
+}
+
+bool HelpAction(const ActionInput&, std::string&);
+
+bool KeyAction(const ActionInput& in, std::string& error) {
+    if (in.words.size() < 2) return error = "key Enter|Escape", false;
+    const QString key = QString::fromStdString(in.words[1]).toLower();
+    if (key == QLatin1String("enter") || key == QLatin1String("return")) SendKey(in.dialog, Qt::Key_Return);
+    else if (key == QLatin1String("escape") || key == QLatin1String("esc")) SendKey(in.dialog, Qt::Key_Escape);
+    else return error = "unknown key " + in.words[1] + " (Enter or Escape)", false;
+    return true;
+}
+
+bool MenuAction(const ActionInput& in, std::string& error) {
+    if (in.words.size() < 2) return error = "menu ENTRY", false;
+    QWidget* focus = QApplication::focusWidget();
+    CWnd* wnd = focus ? WrapperOf(focus) : nullptr;
+    if (!wnd) return error = "no edit box with a context menu has the focus", false;
+    PendingMenuChoice() = RestAfter(in.line, 1);
+    const QPoint at = focus->mapToGlobal(QPoint(focus->width() / 2, focus->height() / 2));
+    const BOOL shown = wnd->OnContextMenu(wnd, CPoint(at.x(), at.y()));
+    PendingMenuChoice().reset();
+    if (!shown) return error = "this control has no context menu of its own", false;
+    return true;
+}
+
+bool ClickAction(const ActionInput& in, std::string& error) {
+    auto* button = qobject_cast<QAbstractButton*>(in.control);
+    if (!button) return error = "not a button", false;
+    // As a mouse click does, the button takes the focus first.
+    if (button->focusPolicy() != Qt::NoFocus) button->setFocus(Qt::MouseFocusReason);
+    button->click();
+    return true;
+}
+
+bool CheckAction(const ActionInput& in, std::string& error) {
+    auto* box = qobject_cast<QCheckBox*>(in.control);
+    if (!box) return error = "not a check box", false;
+    const QString value = in.Value();
+    const bool wanted = value.isEmpty() || value.compare(QLatin1String("on"), Qt::CaseInsensitive) == 0 || value == QLatin1String("1");
+    if (box->isChecked() != wanted) box->click();
+    return true;
+}
+
+// Selects an entry, then prints every other control the choice changed (a preview, a list
+// of fields), so that the transcript of a script shows what happened.
+bool SelectAction(const ActionInput& in, std::string& error) {
+    const auto before = ControlDescriptions(in.dialog);
+    if (!Select(in.control, in.Value(), error)) return false;
+    ProcessEvents();
+    const int selected = WidgetId(in.control);
+    std::string changed;
+    for (const auto& [id, description] : ControlDescriptions(in.dialog)) {
+        if (id == selected) continue;
+        const auto old = std::find_if(before.begin(), before.end(), [id = id](const auto& control) { return control.first == id; });
+        if (old == before.end() || old->second != description) changed += description;
+    }
+    if (!changed.empty()) WriteOutput("\nChanged:" + changed);
+    return true;
+}
+
+bool SetAction(const ActionInput& in, std::string& error) {
+    const QString value = in.Value();
+    if (auto* edit = qobject_cast<QLineEdit*>(in.control)) edit->setText(value);
+    else if (auto* edit = qobject_cast<QPlainTextEdit*>(in.control)) edit->setPlainText(value);
+    else if (auto* combo = qobject_cast<QComboBox*>(in.control); combo && combo->isEditable()) combo->lineEdit()->setText(value);
+    else return SelectAction(in, error);
+    return true;
+}
+
+bool FocusAction(const ActionInput& in, std::string&) {
+    in.control->window()->activateWindow();
+    in.control->setFocus(Qt::MouseFocusReason);
+    return true;
+}
+
+bool DoubleClickAction(const ActionInput& in, std::string& error) {
+    auto* table = qobject_cast<QTableWidget*>(in.control);
+    if (!table) return error = "not a grid", false;
+    bool ok = false;
+    const int row = in.words.size() > 2 ? QString::fromStdString(in.words[2]).toInt(&ok) : 0;
+    if (!ok) return error = "dblclick CTL ROW [COL]", false;
+    const int col = in.words.size() > 3 ? QString::fromStdString(in.words[3]).toInt() : 0;
+    table->setFocus(Qt::MouseFocusReason);
+    if (row >= 0 && row < table->rowCount() && col >= 0 && col < table->columnCount()) {
+        table->setCurrentCell(row, col);
+        emit table->cellDoubleClicked(row, col);
+    } else {
+        // Below the last row: the list reports a double click on no item.
+        NMITEMACTIVATE nm;
+        nm.hdr = NMHDR{table, static_cast<UINT_PTR>(WidgetId(table)), NM_DBLCLK};
+        nm.iItem = -1;
+        nm.iSubItem = col;
+        in.dialog.DispatchNotify(&nm.hdr);
+    }
+    return true;
+}
+
+constexpr Action kActions[] = {
+    {"show", "show", "print the dialog and its controls", false, &ShowAction},
+    {"click", "click CTL", "click a button", true, &ClickAction},
+    {"check", "check CTL [on|off]", "tick or clear a check box", true, &CheckAction},
+    {"set", "set CTL TEXT", "type TEXT (the rest of the line, quotes optional) into an edit box, or choose the entry TEXT", true, &SetAction},
+    {"select", "select CTL ENTRY", "choose an entry of a list, tree or combo box (#N by position, a row of a grid)", true, &SelectAction},
+    {"dblclick", "dblclick CTL ROW [COL]", "double-click a cell of a grid", true, &DoubleClickAction},
+    {"focus", "focus CTL", "give a control the focus", true, &FocusAction},
+    {"menu", "menu ENTRY", "choose an entry of the focused edit box's context menu", false, &MenuAction},
+    {"key", "key Enter|Escape", "press Enter or Escape", false, &KeyAction},
+    {"help", "help", "this list (also ?)", false, &HelpAction},
+};
+
+bool HelpAction(const ActionInput&, std::string&) {
+    std::string text = "\nActions (CTL is a control's label or [number]; quote words with spaces):";
+    for (const Action& action : kActions) {
+        std::string usage = action.usage;
+        usage.resize(std::max<size_t>(usage.size() + 2, 24), ' ');
+        text += "\n  " + usage + action.summary;
+    }
+    text += "\n  ^C or Escape            cancel the dialog";
+    WriteOutput(text);
+    return true;
+}
+
+const Action* FindAction(const std::string& word) {
+    const QString verb = QString::fromStdString(word).toLower();
+    if (verb == QLatin1String("?")) return FindAction("help");
+    for (const Action& action : kActions)
+        if (verb == QLatin1String(action.verb)) return &action;
+    return nullptr;
+}
+
 }  // namespace
 
 std::string DescribeDialog(CDialog& dialog) {
     QWidget* window = dialog.GetWidget();
     if (!window) return {};
     std::string text = "\nDialog " + Quoted(window->windowTitle());
-    std::vector<int> shown;
-    if (const DLGTEMPLATEDESC* t = dialog.GetTemplate()) {
-        for (const DLGITEM& item : t->items) {
-            if (item.nID == IDC_STATIC || item.kind == DlgItemKind::GroupBox) continue;
-            if (QWidget* w = dialog.FindControlWidget(item.nID)) text += DescribeControl(dialog, w, item.nID);
-            shown.push_back(item.nID);
-        }
-    }
-    // Controls made while the dialog runs (an in-place editor), when visible.
-    for (QWidget* child : window->findChildren<QWidget*>()) {
-        const int id = WidgetId(child);
-        if (id > 0 && child->isVisible() && std::find(shown.begin(), shown.end(), id) == shown.end()) text += DescribeControl(dialog, child, id);
-    }
+    for (const auto& [id, description] : ControlDescriptions(dialog)) text += description;
     return text;
 }
 
 bool PerformAction(CDialog& dialog, const std::string& line, std::string& error) {
     const std::vector<std::string> words = Words(line);
     if (words.empty()) return true;
-    const QString verb = QString::fromStdString(words[0]).toLower();
-    if (verb == QLatin1String("show")) {
-        WriteOutput(DescribeDialog(dialog));
-        return true;
+    const Action* action = FindAction(words[0]);
+    if (!action) return error = "unknown action " + words[0] + " (help lists the actions)", false;
+    ActionInput input{dialog, line, words, nullptr};
+    if (action->needsControl) {
+        if (words.size() < 2) return error = "name a control: " + std::string(action->usage), false;
+        input.control = FindControl(dialog, words[1]);
+        if (!input.control) return error = "no control " + words[1], false;
+        if (!input.control->isEnabled()) return error = "control " + words[1] + " is disabled", false;
     }
-    if (verb == QLatin1String("key")) {
-        if (words.size() < 2) return error = "key Enter|Escape", false;
-        const QString key = QString::fromStdString(words[1]).toLower();
-        if (key == QLatin1String("enter") || key == QLatin1String("return")) SendKey(dialog, Qt::Key_Return);
-        else if (key == QLatin1String("escape") || key == QLatin1String("esc")) SendKey(dialog, Qt::Key_Escape);
-        else return error = "unknown key", false;
-        return true;
-    }
-    if (verb == QLatin1String("menu")) {
-        if (words.size() < 2) return error = "menu ENTRY", false;
-        QWidget* focus = QApplication::focusWidget();
-        CWnd* wnd = focus ? WrapperOf(focus) : nullptr;
-        if (!wnd) return error = "no edit box with a context menu has the focus", false;
-        PendingMenuChoice() = words[1];
-        const QPoint at = focus->mapToGlobal(QPoint(focus->width() / 2, focus->height() / 2));
-        const BOOL shown = wnd->OnContextMenu(wnd, CPoint(at.x(), at.y()));
-        PendingMenuChoice().reset();
-        if (!shown) return error = "this control has no context menu of its own", false;
-        return true;
-    }
-    if (words.size() < 2) return error = "name a control", false;
-    QWidget* w = FindControl(dialog, words[1]);
-    if (!w) return error = "no control " + words[1], false;
-    if (!w->isEnabled()) return error = "control " + words[1] + " is disabled", false;
-    const QString value = words.size() > 2 ? QString::fromStdString(words[2]) : QString();
-
-    if (verb == QLatin1String("click")) {
-        auto* button = qobject_cast<QAbstractButton*>(w);
-        if (!button) return error = "not a button", false;
-        // As a mouse click does, the button takes the focus first.
-        if (button->focusPolicy() != Qt::NoFocus) button->setFocus(Qt::MouseFocusReason);
-        button->click();
-        return true;
-    }
-    if (verb == QLatin1String("check")) {
-        auto* box = qobject_cast<QCheckBox*>(w);
-        if (!box) return error = "not a check box", false;
-        const bool wanted = value.isEmpty() || value.compare(QLatin1String("on"), Qt::CaseInsensitive) == 0 || value == QLatin1String("1");
-        if (box->isChecked() != wanted) box->click();
-        return true;
-    }
-    if (verb == QLatin1String("set")) {
-        if (auto* edit = qobject_cast<QLineEdit*>(w)) edit->setText(value);
-        else if (auto* edit = qobject_cast<QPlainTextEdit*>(w)) edit->setPlainText(value);
-        else if (auto* combo = qobject_cast<QComboBox*>(w); combo && combo->isEditable()) combo->lineEdit()->setText(value);
-        else return Select(w, value, error);
-        return true;
-    }
-    if (verb == QLatin1String("select")) return Select(w, value, error);
-    if (verb == QLatin1String("focus")) {
-        w->window()->activateWindow();
-        w->setFocus(Qt::MouseFocusReason);
-        return true;
-    }
-    if (verb == QLatin1String("dblclick")) {
-        auto* table = qobject_cast<QTableWidget*>(w);
-        if (!table) return error = "not a grid", false;
-        bool ok = false;
-        const int row = value.toInt(&ok);
-        if (!ok) return error = "dblclick CTL ROW [COL]", false;
-        const int col = words.size() > 3 ? QString::fromStdString(words[3]).toInt() : 0;
-        table->setFocus(Qt::MouseFocusReason);
-        if (row >= 0 && row < table->rowCount() && col >= 0 && col < table->columnCount()) {
-            table->setCurrentCell(row, col);
-            emit table->cellDoubleClicked(row, col);
-        } else {
-            // Below the last row: the list reports a double click on no item.
-            NMITEMACTIVATE nm;
-            nm.hdr = NMHDR{table, static_cast<UINT_PTR>(WidgetId(table)), NM_DBLCLK};
-            nm.iItem = -1;
-            nm.iSubItem = col;
-            dialog.DispatchNotify(&nm.hdr);
-        }
-        return true;
-    }
-    return error = "unknown action " + words[0], false;
+    return action->perform(input, error);
 }
 
 void RunConsoleDialog(CDialog& dialog) {

@@ -90,7 +90,9 @@ QWidget* MakeListBox(CDialog* dialog, const DLGITEM& item, QWidget* parent) {
     const int id = item.nID;
     auto* list = new VItemView<QListWidget>(parent);
     if (item.style & LBS_NOTIFY) {
-        QObject::connect(list, &QListWidget::currentRowChanged, list, [dialog, id] { dialog->DispatchCommand(LBN_SELCHANGE, id); });
+        // The selection, not the current row: a click makes the row current before it selects it,
+        // and the handler asks for the selected row (GetCurSel).
+        QObject::connect(list, &QListWidget::itemSelectionChanged, list, [dialog, id] { dialog->DispatchCommand(LBN_SELCHANGE, id); });
         QObject::connect(list, &QListWidget::itemDoubleClicked, list, [dialog, id] { dialog->DispatchCommand(LBN_DBLCLK, id); });
     }
     return list;

@@ -2,6 +2,7 @@
 
 #include "win/ModuleFile.h"
 #include "editor/Print.h"
+#include "runtime/HtmlHelp.h"
 #include "runtime/ShellExecute.h"
 #include "win/ShellPath.h"
 #include "app/VelloriaApp.h"
@@ -10,6 +11,7 @@
 #include "catalogue/DatabasePtrArray.h"
 #include "types/CellGrid.h"
 #include "engine/TableBuilder.h"
+#include "engine/LinkLayoutFit.h"
 #include "engine/TableLinkIO.h"
 #include "ui/DbDialog.h"
 #include "ui/AboutDlg.h"
@@ -28,6 +30,30 @@ constexpr const wchar_t* kSupportMail = L"mailto:support@morvane.com?subject=Vel
 
 
 void OpenWithShell(const wchar_t* target) { ShellExecuteW(nullptr, L"open", target, nullptr, nullptr, SW_SHOWNORMAL); }
+
+// The names of the columns a link's source gives; false when they cannot be read.
+bool readSourceColumns(CMyDatabase* pDatabase, const CTableLink& link, CStringArray& columns) {
+    if (!pDatabase || (!pDatabase->m_Database.IsOpen() && !pDatabase->m_Database.Open())) return false;
+    CString sql = link.m_strSQL;
+    if (sql.IsEmpty() && !link.m_strTable.IsEmpty()) sql.Format(L"SELECT * FROM `%s`", link.m_strTable.GetString());
+    CCellGrid fetched;
+    if (sql.IsEmpty() || !pDatabase->FetchRecords(sql, fetched) || fetched.GetRows() < 1) return false;
+    for (int c = 0; c < fetched.GetCols(); ++c) columns.Add(fetched.GetCell(0, c));
+    return true;
+}
+
+// After the link was given another source: its headings and widths that do not fit the new
+// columns are cleared, with a note. A source that cannot be read leaves them as they are.
+void fitLayoutToNewSource(CTableLink& link, const CTableLink& oldSource) {
+    if (link.m_arrHeadings.IsEmpty() && link.m_arrWidths.IsEmpty()) return;
+    CStringArray oldColumns, newColumns;
+    const bool bOldKnown = readSourceColumns(GetOpenDatabases().FindDatabase(oldSource.m_strDatabase), oldSource, oldColumns);
+    CMyDatabase* pDatabase =
+        GetOpenDatabases().FindOrAddDatabase(link.m_strConnectDriver, link.m_strDatabase, link.m_strUser, link.m_strPassword);
+    if (!readSourceColumns(pDatabase, link, newColumns)) return;
+    const CString note = FitLayoutToColumns(link, bOldKnown ? &oldColumns : nullptr, newColumns);
+    if (!note.IsEmpty()) acutPrintf(L"%s", note.GetString());
+}
 
 }  // namespace
 
@@ -94,12 +120,19 @@ void DbTable_Properties() {
         password.CompareNoCase(link.m_strPassword) == 0)
         return;
 
+    CTableLink oldSource;
+    oldSource.m_strDatabase = link.m_strDatabase;
+    oldSource.m_strTable = link.m_strTable;
+    oldSource.m_strSQL = link.m_strSQL;
+    const bool bSourceChanged = database.CompareNoCase(link.m_strDatabase) != 0 || table.CompareNoCase(link.m_strTable) != 0 ||
+                                sql.CompareNoCase(link.m_strSQL) != 0;
     link.m_strConnectDriver = driver;
     link.m_strDatabase = database;
     link.m_strTable = table;
     link.m_strSQL = sql;
     link.m_strUser = user;
     link.m_strPassword = password;
+    if (bSourceChanged) fitLayoutToNewSource(link, oldSource);
     if (!WriteTableLinkById(link, id)) return;
     if (!bUpdateTable) return;
 
@@ -124,8 +157,8 @@ void Velo_Help() {
     PathAddBackslashW(szPath);
     CString strHelpFile(szPath);
     strHelpFile += L"Velloria.chm";
-    // A missing file is reported by the shell.
-    OpenWithShell(strHelpFile);
+    // The help viewer says what it could not show.
+    HtmlHelpW(nullptr, strHelpFile, HH_DISPLAY_TOPIC, 0);
 }
 
 void Velo_About() {

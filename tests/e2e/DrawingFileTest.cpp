@@ -68,7 +68,7 @@ protected:
 std::string Fixture() { return std::string(VELLORIA_TEST_DATA) + "/acad_table_simple.dxf"; }
 
 TEST_F(DrawingFiles, OpenListSaveAsAndTheCopyReloads) {
-    ToolRun run = Host("LIST\nSAVEAS\n" + (dir / "copy") + "\nQSAVE\n", Fixture());
+    ToolRun run = Host("LIST\n\nSAVEAS\n" + (dir / "copy") + "\nQSAVE\n", Fixture());
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_TRUE(Has(run.out, "ACAD_TABLE")) << run.out;
     EXPECT_TRUE(Has(run.out, "Saved " + (dir / "copy.dxf"))) << run.out;
@@ -103,7 +103,7 @@ TEST_F(DrawingFiles, DamagedOrMissingDrawingGivesOneLineAndTheHostCarriesOn) {
     EXPECT_FALSE(std::filesystem::exists(dir / "QUIT.dxf"));
 
     // Opened in a session, it is named and the drawing that was open stays.
-    run = Host("LIST\nOPEN\n" + damaged + "\nLIST\nSAVE\n" + (dir / "new.dxf") + "\n");
+    run = Host("LIST\n\nOPEN\n" + damaged + "\nLIST\n\nSAVE\n" + (dir / "new.dxf") + "\n");
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(Count(run.out, damaged + ": line "), 1) << run.out;
     EXPECT_EQ(Count(run.out, "No entities."), 2) << run.out;
@@ -115,7 +115,7 @@ TEST_F(DrawingFiles, DamagedOrMissingDrawingGivesOneLineAndTheHostCarriesOn) {
     EXPECT_EQ(Count(run.out, dir / "no/such/folder/x.dxf: "), 1) << run.out;
     EXPECT_FALSE(Has(run.out, "Saved "));
 
-    run = Host("OPEN\n" + (dir / "nowhere.dxf") + "\nLIST\n");
+    run = Host("OPEN\n" + (dir / "nowhere.dxf") + "\nLIST\n\n");
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(Count(run.out, dir / "nowhere.dxf: "), 1) << run.out;
     EXPECT_FALSE(std::filesystem::exists(dir / "nowhere.dxf"));
@@ -202,14 +202,14 @@ TEST_F(DrawingFiles, AutoUpdateOnOpenRefreshesEveryLinkedTableOnce) {
     const std::string on = dir / "on.reg";
     WriteFile(on, "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\software\\Morvane\\Velloria]\n"
                   "\"AutoUpdate\"=dword:00000001\n");
-    ToolRun run = Host("LIST\n", sample, on);
+    ToolRun run = Host("LIST\n\n", sample, on);
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(Count(run.out, "\nPreparing for table update...\n"), 1) << run.out;
     EXPECT_TRUE(Has(run.out, "Speedy Express")) << run.out;
     EXPECT_TRUE(Has(run.out, "Beverages")) << run.out;
     EXPECT_FALSE(Has(run.out, "old 1.0")) << run.out;
 
-    ToolRun off = Host("LIST\n", sample);
+    ToolRun off = Host("LIST\n\n", sample);
     EXPECT_EQ(Count(off.out, "Preparing for table update"), 0);
     EXPECT_TRUE(Has(off.out, "old 1.0"));
 }

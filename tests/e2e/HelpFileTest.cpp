@@ -48,4 +48,37 @@ TEST(HelpFile, VeloHelpOpensTheFileBesideTheModule) {
               std::filesystem::canonical(VELLORIA_BIN_DIR "/Velloria.chm"));
 }
 
+// Without a CHM viewer the HTML pages go to a browser, and the command line names it; with
+// no browser either it says why and where the pages are.
+TEST(HelpFile, VeloHelpWithoutAViewerOpensThePagesInABrowser) {
+    testing_support::TempDir dir;
+    const std::string record = dir / "opened.txt";
+    const std::string browser = dir / "browser.sh";
+    testing_support::WriteFile(browser, "#!/bin/sh\nprintf '%s' \"$1\" > " + record + ".tmp && /bin/mv " + record + ".tmp " + record + "\n");
+    std::filesystem::permissions(browser, std::filesystem::perms::owner_all);
+    std::filesystem::create_directory(dir.path() / "empty");
+    testing_support::WriteFile(dir / "run.scr", "Velo_Help\n");
+    auto run = [&](const std::string& env) {
+        const std::string command = "env -u VELLORIA_MODULE -u VELLORIA_OPENER PATH='" + (dir / "empty") + "' VELLORIA_REGISTRY='" +
+                                    (dir / "registry.reg") + "' " + env + " '" VELLORIA_BIN_DIR "/velloria' -s '" + (dir / "run.scr") +
+                                    "' >'" + (dir / "out.txt") + "' 2>&1 </dev/null";
+        const int raw = std::system(command.c_str());
+        EXPECT_TRUE(WIFEXITED(raw) && WEXITSTATUS(raw) == 0);
+        return testing_support::ReadFile(dir / "out.txt");
+    };
+    const std::string pages = std::filesystem::canonical(VELLORIA_BIN_DIR "/help/index.html").string();
+
+    std::string out = run("BROWSER='missing-browser:" + browser + " %s'");
+    EXPECT_NE(out.find("No CHM viewer was found; the help pages "), std::string::npos) << out;
+    EXPECT_NE(out.find(" were given to " + browser + "."), std::string::npos) << out;
+    for (int i = 0; i < 200 && !std::filesystem::exists(record); ++i) ::usleep(10000);
+    EXPECT_EQ(std::filesystem::canonical(testing_support::ReadFile(record)).string(), pages);
+
+    out = run("BROWSER=");
+    EXPECT_NE(out.find("Cannot show the help: no CHM viewer (xchm, kchmviewer, chmsee) and no web browser was found ($BROWSER is not set"),
+              std::string::npos)
+        << out;
+    EXPECT_NE(out.find("index.html."), std::string::npos) << out;
+}
+
 }  // namespace

@@ -157,7 +157,7 @@ TEST_F(Host, ADialogScriptCreatesALinkedTable) {
     const std::string db = dir / "nwind.mdb";
     std::filesystem::copy_file(VELLORIA_TEST_DATA "/nwind.mdb", db);
     HostRun run = RunHost("DbTable_Create\nclick \"Open Database\"\nset Database " + db + "\nclick &OK\nselect \"Data Source\" " + db +
-                          "/Shippers\ncheck \"Include Header\" off\nclick \"Create Table ...\"\n5,5\nLIST\nDbTable_Properties\n5,5\n");
+                          "/Shippers\ncheck \"Include Header\" off\nclick \"Create Table ...\"\n5,5\nLIST\n\nDbTable_Properties\n5,5\n");
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_TRUE(Has(run.out, "  Size: 3 rows x 3 columns")) << run.out;
     EXPECT_TRUE(Has(run.out, "  Xdata \"Table\": (1000) \"Shippers\"\n"));

@@ -162,7 +162,7 @@ TEST_F(NoLostWork, ScriptsAnswerTheQuestionAndTheirEndNamesWhatWasNotSaved) {
     const std::string create = kChooseShippers + "click \"Create Table ...\"\n10,10\n";
 
     // Unchanged: QUIT asks nothing.
-    HostRun run = Script("LIST\nQUIT\n", "plan.dxf");
+    HostRun run = Script("LIST\n\nQUIT\n", "plan.dxf");
     EXPECT_EQ(run.status, 0);
     EXPECT_FALSE(Has(run.out, "Save changes")) << run.out;
 
@@ -182,7 +182,7 @@ TEST_F(NoLostWork, ScriptsAnswerTheQuestionAndTheirEndNamesWhatWasNotSaved) {
     // OPEN over a changed drawing: Cancel keeps it, No lets it go for the other drawing.
     WriteFile(dir / "plan.dxf", before);
     std::filesystem::copy_file(dir / "plan.dxf", dir / "other.dxf");
-    run = Script(create + "OPEN\nother.dxf\nCancel\nOPEN\nother.dxf\nNo\nLIST\nQUIT\n", "plan.dxf");
+    run = Script(create + "OPEN\nother.dxf\nCancel\nOPEN\nother.dxf\nNo\nLIST\n\nQUIT\n", "plan.dxf");
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(Count(run.out, "Save changes to plan.dxf?"), 2) << run.out;
     EXPECT_FALSE(Has(run.err, "not saved")) << run.err;

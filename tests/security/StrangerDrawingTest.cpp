@@ -147,8 +147,8 @@ TEST_F(StrangerDrawing, NoPasswordAppearsInAnythingTheProgramPrints) {
     std::string printed;
     printed += Velloria("update '" + drawing + "'").All();
     printed += Velloria("links '" + drawing + "'").All();
-    printed += Script("LIST\nDbTable_Update\nALL\n\n", drawing).All();
-    printed += Script("LIST\n", drawing, AutoUpdateOn()).All();
+    printed += Script("LIST\n\nDbTable_Update\nALL\n\n", drawing).All();
+    printed += Script("LIST\n\n", drawing, AutoUpdateOn()).All();
     printed += Velloria("preview missing.mdb --table Shippers --user u --password '" + password + "'").All();
     printed += Velloria("preview nwind.mdb --sql 'SELECT nothing FROM Nowhere' --password '" + password + "'").All();
     EXPECT_TRUE(Has(printed, "Connection String = ")) << printed;  // the reports that would show it did run

@@ -1,4 +1,8 @@
 // The connect, link properties and query dialogs on their real widgets.
+#include <QApplication>
+#include <QListWidget>
+#include <QMouseEvent>
+
 #include "UiFixture.h"
 #include "ui/ConnectDialog.h"
 #include "ui/DbPropertyDialog.h"
@@ -180,6 +184,39 @@ TEST_F(QueryDialogTest, NamesGoInAtTheCaretAsOneUndoableEdit) {
     EXPECT_EQ(dlg.GetResult(), IDOK);
     EXPECT_EQ(dlg.m_strName, L"Phones");
     EXPECT_EQ(dlg.m_strSQL, L"SELECT Phone FROM x");
+}
+
+// A mouse click on a table shows its fields, and a click on another table replaces them.
+TEST_F(QueryDialogTest, AClickOnATableShowsItsFields) {
+    CQueryDialog dlg(OpenNwind());
+    ASSERT_TRUE(dlg.Create());
+    auto* list = qobject_cast<QListWidget*>(dlg.m_lbTables.GetWidget());
+    ASSERT_NE(list, nullptr);
+    dlg.GetWidget()->show();
+    auto click = [&](const wchar_t* name) {
+        const int row = dlg.m_lbTables.FindStringExact(-1, name);
+        ASSERT_NE(row, LB_ERR);
+        list->scrollToItem(list->item(row));
+        const QPoint at = list->visualItemRect(list->item(row)).center();
+        for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+            QMouseEvent event(type, at, list->viewport()->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(list->viewport(), &event);
+        }
+        platform::ui::ProcessEvents();
+    };
+    auto fields = [&] {
+        std::vector<std::string> names;
+        for (int i = 0; i < dlg.m_lbFields.GetCount(); ++i) {
+            CString name;
+            dlg.m_lbFields.GetText(i, name);
+            names.push_back(name.ToUtf8());
+        }
+        return names;
+    };
+    click(L"Shippers");
+    EXPECT_EQ(fields(), (std::vector<std::string>{"CompanyName", "Phone", "ShipperID"}));
+    click(L"Categories");
+    EXPECT_EQ(fields(), (std::vector<std::string>{"CategoryID", "CategoryName", "Description", "Picture"}));
 }
 
 }  // namespace

@@ -181,4 +181,50 @@ TEST_F(TableCommands, PropertiesWriteOnlyRealChanges) {
     (void)line;
 }
 
+// Another source keeps only the custom headings and widths that still fit its columns.
+TEST_F(TableCommands, AnotherSourceClearsTheHeadingsAndWidthsThatNoLongerFit) {
+    Input(OpenAndSelect("Shippers", {"click \"Create Table ...\"", "0,0"}));
+    DbTable_Create();
+    ASSERT_EQ(Tables().size(), 1u);
+    const AcDbObjectId id = Tables()[0];
+    const std::string pick = "#" + CString(id.handle().text()).ToUtf8();
+    auto customize = [&] {
+        CTableLink link;
+        ASSERT_TRUE(ReadTableLinkById(link, id));
+        link.m_arrHeadings.RemoveAll();
+        for (const wchar_t* heading : {L"No.", L"Carrier", L"Telephone"}) link.m_arrHeadings.Add(heading);
+        link.m_arrWidths.RemoveAll();
+        for (double width : {1.0, 4.0, 2.5}) link.m_arrWidths.Add(width);
+        ASSERT_TRUE(WriteTableLinkById(link, id));
+    };
+    auto layout = [&] {
+        CTableLink link;
+        EXPECT_TRUE(ReadTableLinkById(link, id));
+        return std::make_pair(link.m_arrHeadings.GetSize(), link.m_arrWidths.GetSize());
+    };
+
+    // The same columns from an SQL text: both stay, and nothing is said.
+    customize();
+    Input({pick, "set SQL SELECT * FROM Shippers", "check \"Update Table\"", "click OK"});
+    DbTable_Properties();
+    EXPECT_EQ(layout(), std::make_pair(INT_PTR{3}, INT_PTR{3}));
+    EXPECT_EQ(Cell(id, 0, 1), L"Carrier");
+    EXPECT_FALSE(Printed("other columns")) << Output();
+
+    // As many columns, but others: the headings go, the widths stay.
+    Input({pick, "set SQL SELECT Phone, CompanyName, ShipperID FROM Shippers", "check \"Update Table\"", "click OK"});
+    DbTable_Properties();
+    EXPECT_EQ(layout(), std::make_pair(INT_PTR{0}, INT_PTR{3}));
+    EXPECT_TRUE(Printed("\nThe new source has other columns: the table's custom column headings were cleared.")) << Output();
+    EXPECT_EQ(Cell(id, 0, 0), L"Phone");
+
+    // Another table with more columns: both go.
+    customize();
+    Input({pick, "set SQL \"\"", "set Table/View Categories", "check \"Update Table\"", "click OK"});
+    DbTable_Properties();
+    EXPECT_EQ(layout(), std::make_pair(INT_PTR{0}, INT_PTR{0}));
+    EXPECT_TRUE(Printed("the table's custom column headings and widths were cleared.")) << Output();
+    EXPECT_EQ(Cell(id, 0, 1), L"CategoryName");
+}
+
 }  // namespace

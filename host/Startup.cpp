@@ -10,10 +10,13 @@
 #include "runtime/Menus.h"
 #include "ModuleLoader.h"
 #include "Session.h"
+#include "WindowHost.h"
 #include "text/Utf8.h"
 
 int RunInteractiveSession(const SessionOptions& options) {
-    // Input: the script alone when one is given (its end ends the session), else the terminal.
+    // Input: the script alone when one is given (its end ends the session), else the window
+    // or the terminal.
+    std::unique_ptr<WindowHost> window;
     if (!options.script.empty()) {
         auto script = platform::MakeFileSource(options.script);
         if (!script) {
@@ -21,7 +24,7 @@ int RunInteractiveSession(const SessionOptions& options) {
             return 1;
         }
         platform::PushLineSource(std::move(script));
-    } else {
+    } else if (!options.window || !(window = WindowHost::Open())) {
         platform::PushLineSource(platform::MakeStdinSource());
     }
 
@@ -54,6 +57,7 @@ int RunInteractiveSession(const SessionOptions& options) {
     RunCommandLoop();
 
     session.UnloadModules();
+    window.reset();
     platform::ClearQueuedExpressions();
     acDocManagerPtr()->closeAll();
     platform::WriteOutput(std::string_view("\n"));

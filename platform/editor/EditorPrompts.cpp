@@ -219,10 +219,12 @@ int acedGetKword(const wchar_t* prompt, wchar_t* result, size_t size) {
     return RTCAN;
 }
 
-int acedGetPoint(const ads_point base, const wchar_t* prompt, ads_point result) {
+namespace {
+
+int GetPoint(platform::PromptKind kind, const ads_point base, const wchar_t* prompt, ads_point result) {
     const CallSettings settings;
     platform::PromptRequest request;
-    request.kind = platform::PromptKind::Point;
+    request.kind = kind;
     if (base) {
         request.hasBase = true;
         for (int i = 0; i < 3; ++i) request.base[i] = base[i];
@@ -247,6 +249,16 @@ int acedGetPoint(const ads_point base, const wchar_t* prompt, ads_point result) 
         Say(L"\nInvalid point.\n");
     }
     return RTCAN;
+}
+
+}  // namespace
+
+int acedGetPoint(const ads_point base, const wchar_t* prompt, ads_point result) {
+    return GetPoint(platform::PromptKind::Point, base, prompt, result);
+}
+
+int acedGetCorner(const ads_point base, const wchar_t* prompt, ads_point result) {
+    return GetPoint(platform::PromptKind::Corner, base, prompt, result);
 }
 
 int acedEntSel(const wchar_t* prompt, ads_name entity, ads_point point) {

@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -26,10 +27,17 @@ const QColor kBackground(255, 255, 255);
 const QColor kHighlight(0, 120, 215);
 const QColor kDragged(200, 60, 0);
 
-std::string Number(double v) {
-    char buffer[32];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, v);
-    return std::string(buffer, result.ptr);
+// Decimals enough for a hundredth of a pixel, without trailing zeros.
+std::string Number(double v, double scale) {
+    const int decimals = std::clamp(static_cast<int>(std::ceil(std::log10(100 * scale))), 0, 12);
+    char buffer[400];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::fixed, decimals);
+    std::string text(buffer, result.ptr);
+    if (text.find('.') != std::string::npos) {
+        while (text.back() == '0') text.pop_back();
+        if (text.back() == '.') text.pop_back();
+    }
+    return text == "-0" ? "0" : text;
 }
 
 bool TakesPoint(PromptKind kind) { return kind == PromptKind::Point || kind == PromptKind::Corner || kind == PromptKind::Drag; }
@@ -57,7 +65,7 @@ QTransform PlaneTransform(const ads_matrix m) { return QTransform(m[0][0], m[1][
 
 }  // namespace
 
-std::string PointText(QPointF world) { return Number(world.x()) + "," + Number(world.y()); }
+std::string PointText(QPointF world, double scale) { return Number(world.x(), scale) + "," + Number(world.y(), scale); }
 
 DrawingView::DrawingView(QWidget* parent) : QWidget(parent) {
     setMouseTracking(true);
@@ -314,11 +322,11 @@ void DrawingView::ClickAt(QPointF device) {
     const PromptKind kind = platform::CurrentPrompt().kind;
     const QPointF world = ToWorld(device);
     if (TakesPoint(kind)) {
-        Answer(PointText(world));
+        Answer(PointText(world, View().Scale()));
     } else if (kind == PromptKind::Entity || kind == PromptKind::Selection) {
         const platform::dxf::Handle hit = Picker().PickAt(m_database, world.x(), world.y(), Aperture());
         // A miss answers with the point, which picks nothing, as a typed point would.
-        Answer(hit ? "#" + platform::ToUtf8(AcDbHandle(hit).text()) : PointText(world));
+        Answer(hit ? "#" + platform::ToUtf8(AcDbHandle(hit).text()) : PointText(world, View().Scale()));
     }
 }
 
@@ -327,7 +335,7 @@ void DrawingView::SelectBox(QPointF from, QPointF to) {
     const bool crossing = to.x() < from.x();
     const auto found = Picker().InBox(platform::view::Box::Of(a.x(), a.y(), b.x(), b.y()), crossing);
     if (found.empty()) {
-        Answer(std::string(crossing ? "C " : "W ") + PointText(a) + " " + PointText(b));
+        Answer(std::string(crossing ? "C " : "W ") + PointText(a, View().Scale()) + " " + PointText(b, View().Scale()));
         return;
     }
     std::string line;

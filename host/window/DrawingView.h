@@ -104,7 +104,7 @@ private:
     std::function<void(QPointF)> m_cursor;
 };
 
-// "x,y" that reads back as the same doubles.
-std::string PointText(QPointF world);
+// "x,y" as a click at the scale (pixels per unit) gives it: to a hundredth of a pixel.
+std::string PointText(QPointF world, double scale);
 
 }  // namespace window

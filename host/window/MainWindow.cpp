@@ -76,6 +76,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     dock->setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
     dock->setWidget(m_commandLine);
     addDockWidget(Qt::BottomDockWidgetArea, dock);
+    resizeDocks({dock}, {160}, Qt::Vertical);
 
     m_coordinates = new QLabel(this);
     m_coordinates->setMinimumWidth(260);

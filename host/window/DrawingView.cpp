@@ -93,6 +93,9 @@ void DrawingView::SetDrawing(std::shared_ptr<const platform::view::Drawing> draw
         options.plotting = false;
         m_renderer = std::make_unique<platform::view::Renderer>(*m_drawing, options);
     }
+    m_indexes.clear();
+    m_indexes.resize(layouts);
+    m_extents.assign(layouts, std::nullopt);
     m_pickers.clear();
     m_pickers.resize(layouts);
     if (m_layout >= static_cast<int>(layouts)) m_layout = 0;
@@ -118,10 +121,21 @@ const EntityPicker& DrawingView::Picker() {
     return *picker;
 }
 
+const SpatialIndex& DrawingView::Index() {
+    auto& index = m_indexes.at(static_cast<size_t>(m_layout));
+    if (!index) index = std::make_unique<SpatialIndex>(*CurrentLayout(), Picker().Extents());
+    return *index;
+}
+
+const platform::view::Box& DrawingView::LayoutExtents() {
+    auto& extents = m_extents.at(static_cast<size_t>(m_layout));
+    if (!extents) extents = m_renderer->Extents(*CurrentLayout());
+    return *extents;
+}
+
 void DrawingView::ZoomExtents() {
-    const platform::view::Layout* layout = CurrentLayout();
-    if (!layout) return;
-    m_views[static_cast<size_t>(m_layout)].Fit(m_renderer->Extents(*layout), size());
+    if (!CurrentLayout()) return;
+    m_views[static_cast<size_t>(m_layout)].Fit(LayoutExtents(), size());
     m_fitted[static_cast<size_t>(m_layout)] = true;
     Invalidate();
 }
@@ -185,8 +199,12 @@ void DrawingView::RenderCache() {
         painter.setRenderHint(QPainter::Antialiasing);
         const QTransform toDevice = View().WorldToDevice(size());
         const platform::view::Box seen = View().Visible(size());
-        if (m_dragged.empty()) m_renderer->Draw(painter, *layout, seen, toDevice);
-        else m_renderer->Draw(painter, Subset(m_dragged, false), seen, toDevice);
+        const platform::view::Box& all = LayoutExtents();
+        const bool whole = seen.x0 <= all.x0 && seen.y0 <= all.y0 && seen.x1 >= all.x1 && seen.y1 >= all.y1;
+        if (!m_dragged.empty()) m_renderer->Draw(painter, Subset(m_dragged, false), seen, toDevice);
+        else if (whole) m_renderer->Draw(painter, *layout, seen, toDevice);
+        // A view of part of the layout draws only what the index finds there.
+        else m_renderer->Draw(painter, Index().Query(seen), seen, toDevice);
     }
     m_cacheValid = true;
     m_redrawMs = static_cast<double>(timer.nsecsElapsed()) / 1e6;

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "EntityPicker.h"
+#include "SpatialIndex.h"
 #include "ViewState.h"
 #include "view/Drawing.h"
 #include "view/Renderer.h"
@@ -69,6 +70,8 @@ protected:
 private:
     const platform::view::Layout* CurrentLayout() const;
     const EntityPicker& Picker();
+    const SpatialIndex& Index();
+    const platform::view::Box& LayoutExtents();
     void Invalidate();
     void RenderCache();
     // The layout's entities whose handles are in the set (or not in it).
@@ -85,6 +88,8 @@ private:
     std::vector<ViewState> m_views;
     std::vector<bool> m_fitted;
     std::vector<std::unique_ptr<EntityPicker>> m_pickers;
+    std::vector<std::unique_ptr<SpatialIndex>> m_indexes;
+    std::vector<std::optional<platform::view::Box>> m_extents;
     int m_layout = 0;
 
     QImage m_cache;

@@ -1,5 +1,6 @@
 // The view of the window: layouts as tabs, zoom and pan by the mouse and by commands, and the
 // point a click gives a prompt.
+#include <QPainter>
 #include <QProgressBar>
 #include <QTabBar>
 #include <cmath>
@@ -151,6 +152,42 @@ TEST_F(WindowTest, TheStatusBarShowsTheCursorsWorldCoordinates) {
     Move(QPoint(40, 60));
     const QPointF at = View().ToWorld(QPoint(40, 60));
     EXPECT_EQ(window->CoordinatesText(), QString::asprintf("%.4f, %.4f", at.x(), at.y()));
+}
+
+}  // namespace window_test
+
+namespace window_test {
+
+// A zoomed view draws what its index finds; the picture must be the one a pass over every
+// entity of the layout gives.
+TEST_F(WindowTest, AZoomedViewDrawsWhatAPassOverTheWholeLayoutDraws) {
+    for (const char* name : {"dxf-corpus/hatches_1.dxf", "dxf-corpus/multi_insert_with_attribs.dxf", "acad_table_simple.dxf"}) {
+        SCOPED_TRACE(name);
+        acDocManagerPtr()->closeAll();
+        Open(std::string(VELLORIA_TEST_DATA) + "/" + name);
+        for (const QPoint at : {QPoint(200, 150), QPoint(500, 300)}) {
+            View().ZoomAt(at, 5);
+            View().RedrawNow();
+            QImage reference(View().size(), QImage::Format_RGB32);
+            reference.fill(Qt::white);
+            {
+                QPainter painter(&reference);
+                painter.setRenderHint(QPainter::Antialiasing);
+                platform::view::RenderOptions options;
+                options.plotting = false;
+                platform::view::Renderer renderer(*View().Drawing(), options);
+                const window::ViewState& state = View().View();
+                renderer.Draw(painter, View().Drawing()->Layouts()[0], state.Visible(View().size()), state.WorldToDevice(View().size()));
+            }
+            const QImage shown = View().grab().toImage().convertToFormat(QImage::Format_RGB32);
+            ASSERT_EQ(shown.size(), reference.size());
+            int differing = 0;
+            for (int y = 0; y < shown.height(); ++y)
+                for (int x = 0; x < shown.width(); ++x) differing += shown.pixel(x, y) != reference.pixel(x, y);
+            EXPECT_EQ(differing, 0);
+            View().ZoomAt(at, 1.0 / 5);
+        }
+    }
 }
 
 }  // namespace window_test

@@ -13,6 +13,7 @@ packages=(
   qt6-base-dev qt6-svg-dev libgl-dev fonts-dejavu-core
   poppler-utils
   fp-utils
+  xvfb xdotool
 )
 
 missing=()

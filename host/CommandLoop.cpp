@@ -1,9 +1,11 @@
 #include "CommandLoop.h"
 
 #include <cstdio>
+#include <optional>
 
 #include "editor/Commands.h"
 #include "editor/Console.h"
+#include "editor/PromptInput.h"
 #include "Documents.h"
 #include "HelpCommand.h"
 #include "Session.h"
@@ -58,7 +60,11 @@ void RunCommandLoop() {
         // Expressions queued by applications run when the host next waits for input.
         platform::RunQueuedExpressions();
         if (Session().QuitRequested()) break;
-        auto line = platform::ReadPromptedLine(L"\nCommand: ");
+        std::optional<std::string> line;
+        {
+            const platform::ScopedPrompt waiting(platform::PromptKind::Command);
+            line = platform::ReadPromptedLine(L"\nCommand: ");
+        }
         if (!line) {
             if (MayEndAtEndOfInput(endedBefore)) break;
             endedBefore = true;

@@ -84,8 +84,26 @@ void NotifyDrawingLoaded(AcApDocument* document) {
     if (document) Session().SendToModules(AcRx::kLoadDwgMsg, document);
 }
 
+namespace {
+
+SaveQuestion& Question() {
+    static SaveQuestion question;
+    return question;
+}
+
+}  // namespace
+
+void SetSaveQuestion(SaveQuestion question) { Question() = std::move(question); }
+
 bool OfferToSave(AcApDocument* document) {
     if (!document || !document->database() || !document->database()->hasUnsavedChanges()) return true;
+    if (Question()) {
+        switch (Question()(std::wstring(document->docTitle()))) {
+        case SaveAnswer::No: return true;
+        case SaveAnswer::Cancel: return false;
+        case SaveAnswer::Yes: return SaveDocumentAsked(document);
+        }
+    }
     const std::wstring prompt = L"\nSave changes to " + std::wstring(document->docTitle()) + L"? [Yes/No/Cancel] <Yes>: ";
     for (;;) {
         wchar_t answer[16] = L"";

@@ -1,6 +1,7 @@
 #pragma once
 // Creating, opening and saving drawings in the document manager. These are the only places
 // that make documents, so the drawing database can be attached in one spot.
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,11 @@ void NotifyDrawingLoaded(AcApDocument* document);
 // unchanged, saved, or the user said No; false on Cancel, at the end of input, or when the
 // save failed (the drawing then stays open, unchanged).
 bool OfferToSave(AcApDocument* document);
+// How a window asks the question of OfferToSave instead of the command line: the drawing's
+// name in, the answer out. An empty function returns to the command line.
+enum class SaveAnswer { Yes, No, Cancel };
+using SaveQuestion = std::function<SaveAnswer(const std::wstring& name)>;
+void SetSaveQuestion(SaveQuestion question);
 // Closes a document the user has let go of: modules hear kUnloadDwgMsg first.
 void CloseDocument(AcApDocument* document);
 // The names of the open drawings that have unsaved changes.

@@ -12,6 +12,7 @@
 #include "runtime/Menus.h"
 #include "ModuleLoader.h"
 #include "Session.h"
+#include "WindowHost.h"
 #include "text/Utf8.h"
 #include "win/RegistryStore.h"
 
@@ -36,7 +37,9 @@ std::string HistoryFilePath() {
 }  // namespace
 
 int RunInteractiveSession(const SessionOptions& options) {
-    // Input: the script alone when one is given (its end ends the session), else the terminal.
+    // Input: the script alone when one is given (its end ends the session), else the window
+    // or the terminal.
+    std::unique_ptr<WindowHost> window;
     if (!options.script.empty()) {
         auto script = platform::MakeFileSource(options.script);
         if (!script) {
@@ -44,6 +47,8 @@ int RunInteractiveSession(const SessionOptions& options) {
             return 1;
         }
         platform::PushLineSource(std::move(script));
+    } else if (options.window && (window = WindowHost::Open())) {
+        // The window's command line gives the lines.
     } else if (platform::StdinIsTerminal()) {
         platform::PushLineSource(MakeLineEditor(&CompletionsAt, HistoryFilePath(), kCommandPrompt));
     } else {
@@ -79,6 +84,7 @@ int RunInteractiveSession(const SessionOptions& options) {
     RunCommandLoop();
 
     session.UnloadModules();
+    window.reset();
     platform::ClearQueuedExpressions();
     acDocManagerPtr()->closeAll();
     platform::WriteOutput(std::string_view("\n"));

@@ -1,4 +1,4 @@
-// velloria [DRAWING] [-s SCRIPT]    the console CAD host
+// velloria [DRAWING] [-s SCRIPT] [--console]   the CAD host: a window, or the console
 // velloria SUBCOMMAND args...        a tool (see Subcommands.h)
 #include <cctype>
 #include <clocale>
@@ -10,6 +10,7 @@
 #include "HeapSetup.h"
 #include "Subcommands.h"
 #include "Startup.h"
+#include "WindowHost.h"
 #include "support/Version.h"
 #include "text/CommandLineOptions.h"
 #include "text/Utf8.h"
@@ -47,12 +48,15 @@ std::string SubcommandNames() {
 struct HostArguments {
     SessionOptions session;
     bool version = false;
-    platform::OptionParser parser{"velloria", "The console CAD host: a command line over one drawing, with the Velloria module\n"
+    bool console = false;
+    platform::OptionParser parser{"velloria", "The CAD host: a drawing window with a command line (the console for a script, without\n"
+                                              "a display, or with --console) over one drawing, with the Velloria module\n"
                                               "loaded. The subcommands run its tools without a command line."};
     HostArguments() {
-        parser.SetSynopsis("[DRAWING] [-s SCRIPT]\n       velloria SUBCOMMAND [ARGS...]\n       velloria help [SUBCOMMAND]");
+        parser.SetSynopsis("[DRAWING] [-s SCRIPT] [--console]\n       velloria SUBCOMMAND [ARGS...]\n       velloria help [SUBCOMMAND]");
         parser.Positional("DRAWING", session.drawing, false);
         parser.Text("-s, --script", "SCRIPT", session.script, "run the lines of SCRIPT, then end (status 0)");
+        parser.Flag("--console", console, "the command line on the terminal, even where a display could show the window");
         parser.Flag("-V, --version", version, "print the version and exit");
         parser.SetEpilogue(SubcommandList() + "\nSee velloria(1) for the commands of the command line.");
         parser.SetErrorHint("The subcommands: " + SubcommandNames() + " (velloria help SUBCOMMAND for one).");
@@ -104,5 +108,6 @@ int main(int argc, char** argv) {
         std::printf("velloria %s\n", platform::ToUtf8(VELLORIA_VERSION).c_str());
         return 0;
     }
+    arguments.session.window = arguments.session.script.empty() && WindowWanted(arguments.console);
     return RunInteractiveSession(arguments.session);
 }

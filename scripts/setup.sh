@@ -14,7 +14,7 @@ packages=(
   poppler-utils
   libreadline-dev
   fp-utils
-  libreadline-dev
+  xvfb xdotool
 )
 
 missing=()

@@ -39,6 +39,8 @@ public:
     // counts even when nothing is then changed, as a CAD program's modified flag does.
     bool hasUnsavedChanges() const { return m_changes != m_savedChanges; }
     void noteChange() { ++m_changes; }
+    // Grows with every change; a view compares it to know when to draw the drawing again.
+    std::uint64_t changeCount() const { return m_changes; }
     // The drawing now matches its file (after loading or saving).
     void markSaved() { m_savedChanges = m_changes; }
     // Ids of every object in the order of their handles (erased ones included).

@@ -13,6 +13,7 @@
 #include "db/DbSymbolTable.h"
 #include "editor/EditorSelection.h"
 #include "editor/EntityNames.h"
+#include "editor/PromptInput.h"
 #include "db/HostServices.h"
 #include "mfc/String.h"
 #include "text/Utf8.h"
@@ -218,8 +219,17 @@ int acedGetKword(const wchar_t* prompt, wchar_t* result, size_t size) {
     return RTCAN;
 }
 
-int acedGetPoint(const ads_point base, const wchar_t* prompt, ads_point result) {
+namespace {
+
+int GetPoint(platform::PromptKind kind, const ads_point base, const wchar_t* prompt, ads_point result) {
     const CallSettings settings;
+    platform::PromptRequest request;
+    request.kind = kind;
+    if (base) {
+        request.hasBase = true;
+        for (int i = 0; i < 3; ++i) request.base[i] = base[i];
+    }
+    const platform::ScopedPrompt reading(request);
     std::string line;
     while (Read(prompt, line) == Answer::Line) {
         if (line.empty()) {
@@ -241,8 +251,19 @@ int acedGetPoint(const ads_point base, const wchar_t* prompt, ads_point result) 
     return RTCAN;
 }
 
+}  // namespace
+
+int acedGetPoint(const ads_point base, const wchar_t* prompt, ads_point result) {
+    return GetPoint(platform::PromptKind::Point, base, prompt, result);
+}
+
+int acedGetCorner(const ads_point base, const wchar_t* prompt, ads_point result) {
+    return GetPoint(platform::PromptKind::Corner, base, prompt, result);
+}
+
 int acedEntSel(const wchar_t* prompt, ads_name entity, ads_point point) {
     const CallSettings settings;
+    const platform::ScopedPrompt reading(platform::PromptKind::Entity);
     platform::NameClear(entity);
     std::string line;
     while (Read(prompt ? prompt : L"\nSelect object: ", line) == Answer::Line) {
@@ -275,6 +296,11 @@ int acedEntSel(const wchar_t* prompt, ads_name entity, ads_point point) {
 int acedDragGen(const ads_name ss, const wchar_t* prompt, int, int (*callback)(ads_point, ads_matrix), ads_point result) {
     const CallSettings settings;
     if (!platform::IsSelectionSet(ss)) return RTERROR;
+    platform::PromptRequest request;
+    request.kind = platform::PromptKind::Drag;
+    platform::NameCopy(request.dragSet, ss);
+    request.dragCallback = callback;
+    const platform::ScopedPrompt reading(request);
     std::string line;
     while (Read(prompt, line) == Answer::Line) {
         if (line.empty()) {

@@ -27,6 +27,8 @@ int acedGetInput(wchar_t (&result)[N]) {
 // A point "x,y" or "x,y,z" (or "@dx,dy[,dz]" relative to the base point). RTNORM, RTNONE on
 // an empty answer, RTKWORD for a keyword of acedInitGet, RTCAN.
 int acedGetPoint(const ads_point base, const wchar_t* prompt, ads_point result);
+// The opposite corner of a rectangle from base: read as acedGetPoint reads a point.
+int acedGetCorner(const ads_point base, const wchar_t* prompt, ads_point result);
 // An entity picked by a point (the topmost entity of the current space under it) or by a
 // handle "#2A". RTNORM, RTERROR when the answer is empty or the point hits nothing,
 // RTKWORD, RTCAN.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <map>
+#include <optional>
 #include <memory>
 #include <sstream>
 #include <optional>
@@ -14,6 +15,7 @@
 #include "db/DbSymbolTable.h"
 #include "editor/EditorPrompts.h"
 #include "editor/EntityNames.h"
+#include "editor/PromptInput.h"
 #include "db/HostServices.h"
 #include "editor/SelectionFilter.h"
 #include "mfc/String.h"
@@ -125,6 +127,10 @@ bool ParseCorners(const std::string& rest, double a[3], double b[3]) {
 int Interactive(AcDbDatabase* db, const platform::SelectionFilter* filter, ads_name ss, std::optional<std::string> given = std::nullopt) {
     std::vector<AcDbObjectId> chosen;
     bool removing = false;
+    platform::PromptRequest request;
+    request.kind = platform::PromptKind::Selection;
+    request.chosen = &chosen;
+    const platform::ScopedPrompt selecting(request);
     while (true) {
         const auto read = given ? std::exchange(given, std::nullopt) : platform::ReadPromptedLine(removing ? L"Remove objects: " : L"Select objects: ");
         if (!read) return RTCAN;
@@ -154,9 +160,19 @@ int Interactive(AcDbDatabase* db, const platform::SelectionFilter* filter, ads_n
             if (understood) found = InRectangle(db, a, c2, upper[0] == 'C');
         } else if (upper == "W" || upper == "C") {
             // The corners asked for one by one.
-            const auto first = platform::ReadPromptedLine(L"Specify first corner: ");
+            std::optional<std::string> first, second;
+            {
+                const platform::ScopedPrompt corner(platform::PromptKind::Point);
+                first = platform::ReadPromptedLine(L"Specify first corner: ");
+            }
             if (!first || *first == "^C") return RTCAN;
-            const auto second = platform::ReadPromptedLine(L"Specify opposite corner: ");
+            {
+                platform::PromptRequest opposite;
+                opposite.kind = platform::PromptKind::Corner;
+                opposite.hasBase = platform::ParsePoint(first->c_str(), opposite.base);
+                const platform::ScopedPrompt corner(opposite);
+                second = platform::ReadPromptedLine(L"Specify opposite corner: ");
+            }
             if (!second || *second == "^C") return RTCAN;
             understood = platform::ParsePoint(first->c_str(), a) && platform::ParsePoint(second->c_str(), c2);
             if (understood) found = InRectangle(db, a, c2, upper == "C");

@@ -20,6 +20,7 @@ struct Meter {
     int minPos = 0, maxPos = 0;
     int shown = -1;  // percentage last drawn
     platform::ProgressSink sink;
+    platform::ProgressDisplay* display = nullptr;
 };
 
 Meter& State() {
@@ -57,7 +58,10 @@ int acedSetStatusBarProgressMeter(const wchar_t* label, int minPos, int maxPos) 
     m.maxPos = maxPos;
     m.shown = -1;
     m.started = std::chrono::steady_clock::now();
-    if (m.sink) {
+    if (m.display) {
+        m.shown = 0;
+        m.display->Started(m.label);
+    } else if (m.sink) {
         m.shown = 0;
         Draw(0);
     }
@@ -71,7 +75,9 @@ int acedSetStatusBarProgressMeterPos(int pos) {
     long long done = static_cast<long long>(pos) - m.minPos;
     if (done < 0) done = 0;
     const int percent = span <= 0 ? 100 : static_cast<int>(std::min<long long>(100, done * 100 / span));
-    if (m.shown < 0) {
+    if (m.display) {
+        if (percent != m.shown) m.display->Moved(m.shown = percent);
+    } else if (m.shown < 0) {
         // Not drawn yet: on a terminal once the delay has passed.
         if (m.sink || !Visible() || std::chrono::steady_clock::now() - m.started < kTerminalDelay) return 0;
         m.shown = percent;
@@ -85,7 +91,8 @@ int acedSetStatusBarProgressMeterPos(int pos) {
 
 void acedRestoreStatusBar() {
     Meter& m = State();
-    if (m.active && m.shown >= 0) Emit("\r\033[K");
+    if (m.active && m.display) m.display->Ended();
+    else if (m.active && m.shown >= 0) Emit("\r\033[K");
     m.active = false;
     m.shown = -1;
 }
@@ -94,6 +101,12 @@ namespace platform {
 ProgressSink SetProgressSink(ProgressSink sink) {
     ProgressSink previous = std::move(State().sink);
     State().sink = std::move(sink);
+    return previous;
+}
+
+ProgressDisplay* SetProgressDisplay(ProgressDisplay* display) {
+    ProgressDisplay* previous = State().display;
+    State().display = display;
     return previous;
 }
 }  // namespace platform

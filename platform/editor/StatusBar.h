@@ -16,4 +16,16 @@ namespace platform {
 // returns to the terminal. Returns the previous sink.
 using ProgressSink = std::function<void(std::string_view)>;
 ProgressSink SetProgressSink(ProgressSink sink);
+
+// A window's meter: told when the work starts, each new percentage, and the end. While one is
+// set it replaces the bar on the terminal and the sink.
+class ProgressDisplay {
+public:
+    virtual ~ProgressDisplay() = default;
+    virtual void Started(std::string_view label) = 0;
+    virtual void Moved(int percent) = 0;
+    virtual void Ended() = 0;
+};
+// Returns the previous display; null returns to the terminal.
+ProgressDisplay* SetProgressDisplay(ProgressDisplay* display);
 }  // namespace platform

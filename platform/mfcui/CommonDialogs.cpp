@@ -55,7 +55,7 @@ INT_PTR CFileDialog::DoModal() {
         chosen = QString::fromStdString(*line).trimmed();
         if (chosen.isEmpty()) return IDCANCEL;
     } else {
-        QWidget* parent = m_pParentWnd ? m_pParentWnd->GetWidget() : nullptr;
+        QWidget* parent = m_pParentWnd && m_pParentWnd->GetWidget() ? m_pParentWnd->GetWidget() : OwnerWindow();
         const QString filter = ToolkitFilter(m_strFilter);
         chosen = m_bOpenFileDialog ? QFileDialog::getOpenFileName(parent, QString(), ToQ(m_strFileName), filter)
                                    : QFileDialog::getSaveFileName(parent, QString(), ToQ(m_strFileName), filter);
@@ -80,7 +80,7 @@ int MessageBoxW(HWND hWnd, LPCWSTR lpText, LPCWSTR lpCaption, UINT uType) {
         platform::WriteOutput(text);
         return IDOK;
     }
-    QMessageBox box(QMessageBox::NoIcon, ToQ(caption), ToQ(lpText), QMessageBox::Ok, static_cast<QWidget*>(hWnd));
+    QMessageBox box(QMessageBox::NoIcon, ToQ(caption), ToQ(lpText), QMessageBox::Ok, hWnd ? static_cast<QWidget*>(hWnd) : OwnerWindow());
     if (icon == MB_ICONINFORMATION) box.setIcon(QMessageBox::Information);
     else if (icon == MB_ICONWARNING) box.setIcon(QMessageBox::Warning);
     else if (icon == MB_ICONERROR) box.setIcon(QMessageBox::Critical);

@@ -170,6 +170,11 @@ struct ValidationFailed {};
 
 void VDialogWidget::reject() { m_owner->DispatchCommand(BN_CLICKED, IDCANCEL); }
 
+void VDialogWidget::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    if (m_layout) m_layout->Apply(size());
+}
+
 void VDialogWidget::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
     case Qt::Key_Return:
@@ -196,12 +201,25 @@ bool CDialog::BuildWindow(CWnd* pParentWnd) {
     m_pTemplate = AfxFindDialogTemplate(AfxGetResourceHandle(), m_nIDTemplate, m_strTemplateName.IsEmpty() ? nullptr : m_strTemplateName.GetString());
     if (!m_pTemplate) return false;
     EnsureApplication();
-    QWidget* parent = pParentWnd && pParentWnd->GetWidget() ? pParentWnd->GetWidget()->window() : nullptr;
+    QWidget* parent = pParentWnd && pParentWnd->GetWidget() ? pParentWnd->GetWidget()->window() : OwnerWindow();
     auto* window = new VDialogWidget(this, parent);
     window->setWindowTitle(ToQ(m_pTemplate->title));
-    window->setFixedSize(DluToPixelsX(m_pTemplate->cx), DluToPixelsY(m_pTemplate->cy));
+    const QSize designed(DluToPixelsX(m_pTemplate->cx), DluToPixelsY(m_pTemplate->cy));
+    const bool resizable = (m_pTemplate->style & WS_THICKFRAME) != 0;
+    if (resizable) {
+        window->setMinimumSize(designed);
+        window->resize(designed);
+        window->setSizeGripEnabled(true);
+    } else {
+        window->setFixedSize(designed);
+    }
     AttachWidget(window, 0, 0, pParentWnd, this);
-    for (const DLGITEM& item : m_pTemplate->items) MakeControl(this, item, window);
+    std::vector<std::pair<QWidget*, DLGITEM>> controls;
+    for (const DLGITEM& item : m_pTemplate->items) controls.emplace_back(MakeControl(this, item, window), item);
+    if (resizable) {
+        window->m_layout.emplace();
+        window->m_layout->Anchor(controls, designed);
+    }
     m_bEnded = FALSE;
     m_nResult = -1;
     m_commands.clear();

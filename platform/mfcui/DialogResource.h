@@ -24,6 +24,7 @@ struct DLGTEMPLATEDESC {
     const wchar_t* title;
     short cx, cy;           // dialog units
     std::vector<DLGITEM> items;
+    DWORD style = 0;        // WS_THICKFRAME: the user may resize the dialog (DialogResize.h)
 };
 
 // A 16 x 16 icon drawn as text: one character per pixel, '.' transparent, other characters

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "mfcui/Dialog.h"
+#include "mfcui/DialogResize.h"
 
 namespace platform::ui {
 
@@ -28,6 +29,10 @@ std::optional<std::string>& PendingMenuChoice();
 // The wrapper a widget is attached to, if any.
 CWnd* WrapperOf(QWidget* widget);
 
+// The window a dialog without an owner opens over, modal to it: the dialog in front, else the
+// application's main window; null when there is neither (or dialogs go to the console).
+QWidget* OwnerWindow();
+
 }  // namespace platform::ui
 
 // Forwards a widget's events to the wrapper's hooks.
@@ -45,7 +50,10 @@ public:
     VDialogWidget(CDialog* owner, QWidget* parent) : QDialog(parent), m_owner(owner) {}
     void reject() override;
     CDialog* m_owner;
+    // Set for a template that may be resized.
+    std::optional<platform::ui::DialogLayout> m_layout;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 };

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFont>
 #include <QFontMetrics>
+#include <QMainWindow>
 #include <cstdlib>
 #include <string>
 #include <sys/stat.h>
@@ -44,6 +45,14 @@ void EnsureApplication() {
 bool ConsoleDialogs() {
     EnsureApplication();
     return s_console;
+}
+
+QWidget* OwnerWindow() {
+    if (ConsoleDialogs()) return nullptr;
+    if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (widget->isVisible() && qobject_cast<QMainWindow*>(widget)) return widget;
+    return nullptr;
 }
 
 void ProcessEvents() {

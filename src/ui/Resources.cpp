@@ -25,7 +25,8 @@ const RESOURCETABLE s_resources{
              {IDC_CHECK_130, K::CheckBox, L"Insert the data into an existing table", 144, 246, 170, 10, BS_AUTOCHECKBOX},
              {IDC_CREATE_TABLE, K::PushButton, L"Create Table ...", 284, 254, 58, 14},
              {IDCANCEL, K::PushButton, L"Close", 346, 254, 52, 14},
-         }},
+         },
+         WS_THICKFRAME},
         {0, IDD_CONNECTDIALOG, L"Database", 236, 113,
          {
              {IDC_STATIC, K::Static, L"Connect String:", 7, 9, 56, 8},

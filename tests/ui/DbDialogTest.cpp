@@ -179,3 +179,37 @@ TEST_F(DbDialogTest, ShowingADatabaseAgainReusesItsRecordsAndCloseRemovesIt) {
 }
 
 }  // namespace
+
+TEST_F(DbDialogTest, ResizingGrowsTheListsAndKeepsTheButtonsAtTheirEdges) {
+    CDbDialog dlg;
+    ASSERT_TRUE(dlg.Create());
+    auto rectOf = [&](int id) {
+        RECT r;
+        dlg.GetDlgItem(id)->GetWindowRect(&r);
+        return r;
+    };
+    RECT client;
+    dlg.GetClientRect(&client);
+    const RECT list = rectOf(IDC_LIST_DATA), tree = rectOf(IDC_TREE_DATASOURCE), open = rectOf(IDC_OPEN_DATABASE),
+               close = rectOf(IDCANCEL);
+    RECT frame;
+    dlg.GetWindowRect(&frame);
+    dlg.MoveWindow(RECT{frame.left, frame.top, frame.right + 300, frame.bottom + 120});
+    platform::ui::ProcessEvents();
+    RECT grown;
+    dlg.GetClientRect(&grown);
+    ASSERT_EQ(grown.right - client.right, 300);
+    ASSERT_EQ(grown.bottom - client.bottom, 120);
+    // The data view takes the new width and height, the tree the height only.
+    const RECT list2 = rectOf(IDC_LIST_DATA), tree2 = rectOf(IDC_TREE_DATASOURCE);
+    EXPECT_EQ(list2.right - list.right, 300);
+    EXPECT_EQ(list2.bottom - list.bottom, 120);
+    EXPECT_EQ(list2.left, list.left);
+    EXPECT_EQ(tree2.right, tree.right);
+    EXPECT_EQ(tree2.bottom - tree.bottom, 120);
+    // The buttons below follow the bottom edge; those at the right, the right edge too.
+    EXPECT_EQ(rectOf(IDC_OPEN_DATABASE).top - open.top, 120);
+    EXPECT_EQ(rectOf(IDC_OPEN_DATABASE).left, open.left);
+    EXPECT_EQ(rectOf(IDCANCEL).left - close.left, 300);
+    EXPECT_EQ(rectOf(IDCANCEL).top - close.top, 120);
+}

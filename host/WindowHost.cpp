@@ -1,0 +1,60 @@
+#include "WindowHost.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "Documents.h"
+#include "MainWindow.h"
+#include "view/GuiApplication.h"
+
+namespace {
+
+bool Set(const char* name) {
+    const char* value = std::getenv(name);
+    return value && *value;
+}
+
+bool OffscreenAsked() {
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    return platform && std::string(platform) == "offscreen";
+}
+
+}  // namespace
+
+bool WindowWanted(bool consoleAsked) {
+    if (consoleAsked) return false;
+    if (Set("VELLORIA_CONSOLE_DIALOGS") && std::string(std::getenv("VELLORIA_CONSOLE_DIALOGS")) != "0") return false;
+    return OffscreenAsked() || Set("DISPLAY") || Set("WAYLAND_DISPLAY");
+}
+
+std::unique_ptr<WindowHost> WindowHost::Open() {
+    const bool offscreen = OffscreenAsked();
+    platform::view::EnsureGuiApplication();
+    // A display that could not be reached leaves the toolkit offscreen: nobody would see the
+    // window, so the console takes over.
+    if (QGuiApplication::platformName() == QLatin1String("offscreen") && !offscreen) {
+        std::fputs("velloria: the display cannot be opened; the console is used instead\n", stderr);
+        return nullptr;
+    }
+    QApplication::setQuitOnLastWindowClosed(false);
+    std::unique_ptr<WindowHost> host(new WindowHost);
+    host->m_window = std::make_unique<window::MainWindow>();
+    host->m_window->Attach();
+    host->m_window->show();
+    window::MainWindow* shown = host->m_window.get();
+    SetSaveQuestion([shown](const std::wstring& name) {
+        const auto answer = QMessageBox::question(shown, QStringLiteral("Velloria"),
+                                                  QStringLiteral("Save changes to %1?").arg(QString::fromStdWString(name)),
+                                                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+        return answer == QMessageBox::Yes ? SaveAnswer::Yes : answer == QMessageBox::No ? SaveAnswer::No : SaveAnswer::Cancel;
+    });
+    return host;
+}
+
+WindowHost::~WindowHost() {
+    SetSaveQuestion({});
+    m_window->Detach();
+}

@@ -1,0 +1,29 @@
+#pragma once
+// The host as a desktop program: the main window is the command line of the session, and
+// the question whether to save a changed drawing is asked in a message box over it.
+#include <memory>
+
+namespace window {
+class MainWindow;
+}
+
+// Whether `velloria` without a script opens its window: a display is there (or the offscreen
+// platform was asked for by QT_QPA_PLATFORM), and neither --console nor
+// VELLORIA_CONSOLE_DIALOGS asks for the console.
+bool WindowWanted(bool consoleAsked);
+
+class WindowHost {
+public:
+    // The window, shown and attached; null when no display could be opened after all (the
+    // session then runs on the console).
+    static std::unique_ptr<WindowHost> Open();
+    ~WindowHost();
+    WindowHost(const WindowHost&) = delete;
+    WindowHost& operator=(const WindowHost&) = delete;
+
+    window::MainWindow& Window() { return *m_window; }
+
+private:
+    WindowHost() = default;
+    std::unique_ptr<window::MainWindow> m_window;
+};

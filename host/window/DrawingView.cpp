@@ -82,6 +82,7 @@ void DrawingView::SetDrawing(std::shared_ptr<const platform::view::Drawing> draw
     if (!keepViews || m_views.size() != layouts) {
         m_views.assign(layouts, ViewState());
         m_fitted.assign(layouts, false);
+        m_shown.assign(layouts, false);
         m_layout = 0;
     }
     m_renderer.reset();
@@ -99,7 +100,7 @@ void DrawingView::SetDrawing(std::shared_ptr<const platform::view::Drawing> draw
     m_pickers.clear();
     m_pickers.resize(layouts);
     if (m_layout >= static_cast<int>(layouts)) m_layout = 0;
-    if (layouts && !m_fitted[static_cast<size_t>(m_layout)]) ZoomExtents();
+    if (layouts && !m_shown[static_cast<size_t>(m_layout)]) ZoomExtents();
     Invalidate();
 }
 
@@ -111,7 +112,9 @@ const platform::view::Layout* DrawingView::CurrentLayout() const {
 void DrawingView::ShowLayout(int index) {
     if (!m_drawing || index < 0 || index >= static_cast<int>(m_drawing->Layouts().size())) return;
     m_layout = index;
-    if (!m_fitted[static_cast<size_t>(index)]) ZoomExtents();
+    // A layout shown for the first time shows its extents; one fitted before is fitted again
+    // (the view may have changed size since); one the user zoomed keeps its view.
+    if (!m_shown[static_cast<size_t>(index)] || m_fitted[static_cast<size_t>(index)]) ZoomExtents();
     Invalidate();
 }
 
@@ -137,24 +140,28 @@ void DrawingView::ZoomExtents() {
     if (!CurrentLayout()) return;
     m_views[static_cast<size_t>(m_layout)].Fit(LayoutExtents(), size());
     m_fitted[static_cast<size_t>(m_layout)] = true;
+    m_shown[static_cast<size_t>(m_layout)] = true;
     Invalidate();
 }
 
 void DrawingView::ZoomWindow(QPointF a, QPointF b) {
     if (!CurrentLayout()) return;
     m_views[static_cast<size_t>(m_layout)].Fit(platform::view::Box::Of(a.x(), a.y(), b.x(), b.y()), size());
+    m_fitted[static_cast<size_t>(m_layout)] = false;
     Invalidate();
 }
 
 void DrawingView::ZoomAt(QPointF device, double factor) {
     if (!CurrentLayout()) return;
     m_views[static_cast<size_t>(m_layout)].ZoomAt(device, size(), factor);
+    m_fitted[static_cast<size_t>(m_layout)] = false;
     Invalidate();
 }
 
 void DrawingView::PanBy(QPointF delta) {
     if (!CurrentLayout()) return;
     m_views[static_cast<size_t>(m_layout)].PanBy(delta);
+    m_fitted[static_cast<size_t>(m_layout)] = false;
     Invalidate();
 }
 
@@ -265,9 +272,7 @@ void DrawingView::paintEvent(QPaintEvent*) {
 }
 
 void DrawingView::resizeEvent(QResizeEvent*) {
-    // Fitted views stay fitted; a view the user zoomed keeps its centre and scale.
-    for (size_t i = 0; i < m_fitted.size(); ++i)
-        if (m_fitted[i] && static_cast<int>(i) != m_layout) m_fitted[i] = false;
+    // A fitted view stays fitted; a view the user zoomed keeps its centre and scale.
     if (CurrentLayout() && m_fitted[static_cast<size_t>(m_layout)]) ZoomExtents();
     Invalidate();
 }
@@ -275,7 +280,6 @@ void DrawingView::resizeEvent(QResizeEvent*) {
 void DrawingView::wheelEvent(QWheelEvent* event) {
     const double notches = event->angleDelta().y() / 120.0;
     if (notches == 0) return;
-    m_fitted[static_cast<size_t>(m_layout)] = false;
     ZoomAt(event->position(), std::pow(kWheelStep, notches));
     event->accept();
 }
@@ -304,7 +308,6 @@ void DrawingView::mouseMoveEvent(QMouseEvent* event) {
     m_mouse = event->position();
     if (m_cursor && CurrentLayout()) m_cursor(ToWorld(m_mouse));
     if (m_panFrom) {
-        m_fitted[static_cast<size_t>(m_layout)] = false;
         PanBy(m_mouse - *m_panFrom);
         m_panFrom = m_mouse;
         return;

@@ -86,7 +86,8 @@ private:
     std::unique_ptr<platform::view::Renderer> m_renderer;
     AcDbDatabase* m_database = nullptr;
     std::vector<ViewState> m_views;
-    std::vector<bool> m_fitted;
+    std::vector<bool> m_fitted;  // showing the layout's extents: fitted again when resized
+    std::vector<bool> m_shown;   // the view was set once
     std::vector<std::unique_ptr<EntityPicker>> m_pickers;
     std::vector<std::unique_ptr<SpatialIndex>> m_indexes;
     std::vector<std::optional<platform::view::Box>> m_extents;

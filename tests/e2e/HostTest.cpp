@@ -151,6 +151,25 @@ TEST_F(Host, HostErrorsGiveANonZeroStatus) {
     EXPECT_TRUE(WIFEXITED(raw) && WEXITSTATUS(raw) == 2);
 }
 
+// HELP lists every command with its line and prints a page as text; LIST lists handles at
+// once, everything for Enter alone, and goes on asking after another selection.
+TEST_F(Host, HelpListsTheCommandsAndListTakesASelection) {
+    const std::string drawing = std::string(VELLORIA_TEST_DATA) + "/acad_table_simple.dxf";
+    HostRun run = RunHost("HELP\nhelp dbtable_update\nHELP NOSUCH\nLIST #9C\nLIST #FFFF\nLIST\n\nLIST\nALL\n\n", {}, "'" + drawing + "'");
+    EXPECT_EQ(run.status, 0) << run.err;
+    for (const std::string line : {"\n  DbTable_Create       create a table from a database\n", "\n  LIST                 the selected entities",
+                                    "\n  HELP                 ", "\n  ?                    "})
+        EXPECT_TRUE(Has(run.out, line)) << line << run.out;
+    EXPECT_TRUE(Has(run.out, "\nDbTable_Update: refresh linked tables\n\n")) << run.out;  // the page's heading, then its text
+    EXPECT_FALSE(Has(run.out, "<p>")) << run.out;
+    EXPECT_TRUE(Has(run.out, "\nNo command NOSUCH. HELP lists the commands.")) << run.out;
+    EXPECT_TRUE(Has(run.out, "\nNo entity has the handle FFFF.")) << run.out;
+    size_t listed = 0;
+    for (size_t at = run.out.find("Handle = 9C"); at != std::string::npos; at = run.out.find("Handle = 9C", at + 1)) ++listed;
+    EXPECT_EQ(listed, 3u) << run.out;  // by handle, for Enter alone, and after ALL
+    EXPECT_TRUE(Has(run.out, "Select objects <all>: ALL\n1 found, 1 total\nSelect objects: \n")) << run.out;
+}
+
 }  // namespace
 
 TEST_F(Host, ADialogScriptCreatesALinkedTable) {

@@ -38,8 +38,15 @@ TEST_F(WindowTest, ShowsEachLayoutOfACorpusDrawingInItsOwnTab) {
     }();
     tabs->setCurrentIndex(1);
     Wheel(QPoint(100, 100), 3);
+    const double zoomed = View().View().Scale();
     tabs->setCurrentIndex(0);
     EXPECT_DOUBLE_EQ(View().View().Scale(), model.Scale());
+    // A smaller window fits the model again, and leaves the zoomed paper as the user left it.
+    window->resize(700, 500);
+    QApplication::processEvents();
+    EXPECT_LT(View().View().Scale(), model.Scale());
+    tabs->setCurrentIndex(1);
+    EXPECT_DOUBLE_EQ(View().View().Scale(), zoomed);
 }
 
 TEST_F(WindowTest, WheelZoomsAroundTheCursorAndTheMiddleButtonPans) {

@@ -195,6 +195,70 @@ CHttpFile::CHttpFile(std::shared_ptr<const SessionSettings> settings, std::strin
 
 CHttpFile::~CHttpFile() { Close(); }
 
+namespace {
+
+struct SlistDeleter {
+    const CurlApi* api;
+    void operator()(curl_slist* list) const { api->slistFreeAll(list); }
+};
+using HeaderList = std::unique_ptr<curl_slist, SlistDeleter>;
+
+// Extra request headers, one per line (the first headersLength characters when that is a
+// length, as WinINet reads it).
+HeaderList RequestHeaders(const CurlApi* api, LPCTSTR headers, DWORD headersLength) {
+    HeaderList headerList(nullptr, SlistDeleter{api});
+    if (!headers || !*headers) return headerList;
+    std::wstring text(headers);
+    if (headersLength != 0 && headersLength != static_cast<DWORD>(-1) && headersLength < text.size()) text.resize(headersLength);
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find_first_of(L"\r\n", start);
+        if (end == std::wstring::npos) end = text.size();
+        if (end > start) {
+            curl_slist* grown = api->slistAppend(headerList.get(), platform::ToUtf8(text.substr(start, end - start)).c_str());
+            if (!grown) throw new CInternetException(ERROR_INTERNET_INTERNAL_ERROR);
+            headerList.release();
+            headerList.reset(grown);
+        }
+        start = end + 1;
+    }
+    return headerList;
+}
+
+// Where the request goes and how long it may take: http and https only, redirections
+// followed, the session's time limits and user agent.
+void SetTransferOptions(const CurlApi* api, CURL* h, const platform::internet::SessionSettings& settings, const std::string& url) {
+    const long connectMs = settings.connectTimeoutMs;
+    const long totalMs = std::max(settings.receiveTimeoutMs, connectMs);
+    api->easySetopt(h, CURLOPT_URL, url.c_str());
+    api->easySetopt(h, CURLOPT_PROTOCOLS_STR, "http,https");
+    api->easySetopt(h, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
+    api->easySetopt(h, CURLOPT_FOLLOWLOCATION, 1L);
+    api->easySetopt(h, CURLOPT_MAXREDIRS, 5L);
+    api->easySetopt(h, CURLOPT_NOSIGNAL, 1L);
+    api->easySetopt(h, CURLOPT_CONNECTTIMEOUT_MS, connectMs);
+    api->easySetopt(h, CURLOPT_TIMEOUT_MS, totalMs);
+    // A stalled transfer ends well before the overall limit when that limit is long.
+    api->easySetopt(h, CURLOPT_LOW_SPEED_LIMIT, 1L);
+    api->easySetopt(h, CURLOPT_LOW_SPEED_TIME, std::max(1L, std::min(10L, totalMs / 1000)));
+    api->easySetopt(h, CURLOPT_USERAGENT, settings.agent.c_str());
+}
+
+// The verb, and the body a POST (or any verb given optional data) sends.
+void SetVerbAndBody(const CurlApi* api, CURL* h, const std::string& verb, LPVOID optional, DWORD optionalLength) {
+    if (verb == "HEAD") {
+        api->easySetopt(h, CURLOPT_NOBODY, 1L);
+    } else if (verb == "POST" || optional) {
+        api->easySetopt(h, CURLOPT_POSTFIELDSIZE, static_cast<long>(optional ? optionalLength : 0));
+        api->easySetopt(h, CURLOPT_COPYPOSTFIELDS, optional ? static_cast<const char*>(optional) : "");
+        if (verb != "POST") api->easySetopt(h, CURLOPT_CUSTOMREQUEST, verb.c_str());
+    } else if (verb != "GET") {
+        api->easySetopt(h, CURLOPT_CUSTOMREQUEST, verb.c_str());
+    }
+}
+
+}  // namespace
+
 BOOL CHttpFile::SendRequest(LPCTSTR headers, DWORD headersLength, LPVOID optional, DWORD optionalLength) {
     std::string why;
     const CurlApi* api = platform::internet::Curl(&why);
@@ -206,44 +270,9 @@ BOOL CHttpFile::SendRequest(LPCTSTR headers, DWORD headersLength, LPVOID optiona
     BodySink sink;
     sink.limit = m_settings->maxBodyBytes;
     char errorText[CURL_ERROR_SIZE] = "";
+    const HeaderList headerList = RequestHeaders(api, headers, headersLength);
 
-    struct SlistDeleter {
-        const CurlApi* api;
-        void operator()(curl_slist* list) const { api->slistFreeAll(list); }
-    };
-    std::unique_ptr<curl_slist, SlistDeleter> headerList(nullptr, SlistDeleter{api});
-    if (headers && *headers) {
-        // Extra request headers, one per line.
-        std::wstring text(headers);
-        if (headersLength != 0 && headersLength != static_cast<DWORD>(-1) && headersLength < text.size()) text.resize(headersLength);
-        size_t start = 0;
-        while (start < text.size()) {
-            size_t end = text.find_first_of(L"\r\n", start);
-            if (end == std::wstring::npos) end = text.size();
-            if (end > start) {
-                curl_slist* grown = api->slistAppend(headerList.get(), platform::ToUtf8(text.substr(start, end - start)).c_str());
-                if (!grown) throw new CInternetException(ERROR_INTERNET_INTERNAL_ERROR);
-                headerList.release();
-                headerList.reset(grown);
-            }
-            start = end + 1;
-        }
-    }
-
-    const long connectMs = m_settings->connectTimeoutMs;
-    const long totalMs = std::max(m_settings->receiveTimeoutMs, connectMs);
-    api->easySetopt(h, CURLOPT_URL, m_url.c_str());
-    api->easySetopt(h, CURLOPT_PROTOCOLS_STR, "http,https");
-    api->easySetopt(h, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
-    api->easySetopt(h, CURLOPT_FOLLOWLOCATION, 1L);
-    api->easySetopt(h, CURLOPT_MAXREDIRS, 5L);
-    api->easySetopt(h, CURLOPT_NOSIGNAL, 1L);
-    api->easySetopt(h, CURLOPT_CONNECTTIMEOUT_MS, connectMs);
-    api->easySetopt(h, CURLOPT_TIMEOUT_MS, totalMs);
-    // A stalled transfer ends well before the overall limit when that limit is long.
-    api->easySetopt(h, CURLOPT_LOW_SPEED_LIMIT, 1L);
-    api->easySetopt(h, CURLOPT_LOW_SPEED_TIME, std::max(1L, std::min(10L, totalMs / 1000)));
-    api->easySetopt(h, CURLOPT_USERAGENT, m_settings->agent.c_str());
+    SetTransferOptions(api, h, *m_settings, m_url);
     api->easySetopt(h, CURLOPT_ERRORBUFFER, errorText);
     api->easySetopt(h, CURLOPT_WRITEFUNCTION, &BodySink::Write);
     api->easySetopt(h, CURLOPT_WRITEDATA, &sink);
@@ -252,15 +281,7 @@ BOOL CHttpFile::SendRequest(LPCTSTR headers, DWORD headersLength, LPVOID optiona
         api->easySetopt(h, CURLOPT_USERNAME, m_user.c_str());
         api->easySetopt(h, CURLOPT_PASSWORD, m_password.c_str());
     }
-    if (m_verb == "HEAD") {
-        api->easySetopt(h, CURLOPT_NOBODY, 1L);
-    } else if (m_verb == "POST" || optional) {
-        api->easySetopt(h, CURLOPT_POSTFIELDSIZE, static_cast<long>(optional ? optionalLength : 0));
-        api->easySetopt(h, CURLOPT_COPYPOSTFIELDS, optional ? static_cast<const char*>(optional) : "");
-        if (m_verb != "POST") api->easySetopt(h, CURLOPT_CUSTOMREQUEST, m_verb.c_str());
-    } else if (m_verb != "GET") {
-        api->easySetopt(h, CURLOPT_CUSTOMREQUEST, m_verb.c_str());
-    }
+    SetVerbAndBody(api, h, m_verb, optional, optionalLength);
 
     const CURLcode result = api->easyPerform(h);
     if (result != CURLE_OK && !(result == CURLE_WRITE_ERROR && sink.cut)) {

@@ -153,6 +153,91 @@ struct PatternLine {
     std::vector<double> dashes;
 };
 
+// The pattern lines, as the file stores them (scaled and turned already), from group 78 on.
+std::vector<PatternLine> ReadPatternLines(const EntityTags& t, size_t from) {
+    std::vector<PatternLine> lines;
+    const size_t i = t.Find(78, from);
+    if (i >= t.End()) return lines;
+    Cursor pc(t, i);
+    const std::int64_t count = pc.Int(78);
+    for (std::int64_t k = 0; k < count && pc.Ok(); ++k) {
+        PatternLine line;
+        line.angle = Radians(pc.Double(53));
+        line.base = {pc.Double(43), pc.Double(44), 0};
+        line.offset = {pc.Double(45), pc.Double(46), 0};
+        const std::int64_t dashes = pc.Int(79);
+        for (std::int64_t d = 0; d < dashes && pc.Ok(); ++d) line.dashes.push_back(pc.Double(49));
+        if (pc.Ok()) lines.push_back(std::move(line));
+    }
+    return lines;
+}
+
+// The odd-even area of the boundary rings, in plan.
+QPainterPath AreaOf(const std::vector<Ring>& rings, const Matrix& m) {
+    QPainterPath area;
+    area.setFillRule(Qt::OddEvenFill);
+    for (const Ring& ring : rings) {
+        area.moveTo(EntityDrawer::Plan(m, ring[0]));
+        for (size_t k = 1; k < ring.size(); ++k) area.lineTo(EntityDrawer::Plan(m, ring[k]));
+        area.closeSubpath();
+    }
+    return area;
+}
+
+// One pattern line's family of parallel lines over the boundary's box (the caller clips to
+// the area), dashed as the pattern says.
+void DrawPatternLine(Canvas& canvas, const Matrix& m, const PatternLine& line, const Box& box, const QPainterPath& area,
+                     const Pen& pen, const QColor& color) {
+    const double pixel = canvas.PixelSize();
+    const double scale = m.PlanScale();
+    const Vec3 d{std::cos(line.angle), std::sin(line.angle), 0}, n{-d.y, d.x, 0};
+    const double spacing = line.offset.Dot(n);
+    if (std::abs(spacing) < 1e-12) return;
+    // Lines too close for the device to tell apart look like a fill.
+    if (pixel > 0 && std::abs(spacing) * scale < pixel * 1.2) {
+        QColor faint = color;
+        faint.setAlphaF(0.4);
+        canvas.Fill(area, faint);
+        return;
+    }
+    double kmin = 1e300, kmax = -1e300;
+    const Vec3 corners[4]{{box.x0, box.y0, 0}, {box.x1, box.y0, 0}, {box.x1, box.y1, 0}, {box.x0, box.y1, 0}};
+    for (const Vec3& corner : corners) {
+        const double k = (corner - line.base).Dot(n) / spacing;
+        kmin = std::min(kmin, k), kmax = std::max(kmax, k);
+    }
+    if (kmax - kmin > 20000) return;
+    double length = 0;
+    for (double dash : line.dashes) length += std::abs(dash);
+    for (long k = static_cast<long>(std::floor(kmin)); k <= static_cast<long>(std::ceil(kmax)); ++k) {
+        const Vec3 origin = line.base + line.offset * static_cast<double>(k);
+        double smin = 1e300, smax = -1e300;
+        for (const Vec3& corner : corners) {
+            const double s = (corner - origin).Dot(d);
+            smin = std::min(smin, s), smax = std::max(smax, s);
+        }
+        auto segment = [&](double s0, double s1) {
+            const QPointF seg[2]{EntityDrawer::Plan(m, origin + d * s0), EntityDrawer::Plan(m, origin + d * s1)};
+            canvas.Polyline(seg, 2, false, pen);
+        };
+        if (line.dashes.empty() || length <= 0 || (pixel > 0 && length * scale < pixel * 3) || (smax - smin) / length > 5000) {
+            segment(smin, smax);
+            continue;
+        }
+        // The pattern repeats from the line's origin.
+        double s = std::floor(smin / length) * length;
+        while (s < smax) {
+            for (double dash : line.dashes) {
+                const double len = std::abs(dash);
+                if (dash > 0 && s + len > smin) segment(std::max(s, smin), std::min(s + len, smax));
+                else if (dash == 0 && s >= smin) segment(s, s + (pixel > 0 ? pixel * 0.5 / scale : 0));
+                s += len;
+                if (s >= smax) break;
+            }
+        }
+    }
+}
+
 }  // namespace
 
 void EntityDrawer::DrawHatch(const EntityTags& t, const Props& p, const Context& ctx) {
@@ -167,87 +252,18 @@ void EntityDrawer::DrawHatch(const EntityTags& t, const Props& p, const Context&
     const std::vector<Ring> rings = ReadBoundaries(c, Tolerance(local));
     if (rings.empty()) return;
 
-    QPainterPath area;
-    area.setFillRule(Qt::OddEvenFill);
-    for (const Ring& ring : rings) {
-        area.moveTo(Plan(local.m, ring[0]));
-        for (size_t k = 1; k < ring.size(); ++k) area.lineTo(Plan(local.m, ring[k]));
-        area.closeSubpath();
-    }
+    const QPainterPath area = AreaOf(rings, local.m);
     if (solid || t.Int(450) != 0) {
         canvas.Fill(area, p.color);
         return;
     }
-    // Pattern lines, as the file stores them (scaled and turned already).
-    std::vector<PatternLine> lines;
-    if (const size_t i = t.Find(78, c.At()); i < t.End()) {
-        Cursor pc(t, i);
-        const std::int64_t count = pc.Int(78);
-        for (std::int64_t k = 0; k < count && pc.Ok(); ++k) {
-            PatternLine line;
-            line.angle = Radians(pc.Double(53));
-            line.base = {pc.Double(43), pc.Double(44), 0};
-            line.offset = {pc.Double(45), pc.Double(46), 0};
-            const std::int64_t dashes = pc.Int(79);
-            for (std::int64_t d = 0; d < dashes && pc.Ok(); ++d) line.dashes.push_back(pc.Double(49));
-            if (pc.Ok()) lines.push_back(std::move(line));
-        }
-    }
+    const std::vector<PatternLine> lines = ReadPatternLines(t, c.At());
     Box box;
     for (const Ring& ring : rings)
         for (const Vec3& v : ring) box.Add(v.x, v.y);
-    const double pixel = canvas.PixelSize();
-    const double scale = local.m.PlanScale();
     canvas.PushClip(area);
     const Pen pen = PenOf(p);
-    for (const PatternLine& line : lines) {
-        const Vec3 d{std::cos(line.angle), std::sin(line.angle), 0}, n{-d.y, d.x, 0};
-        const double spacing = line.offset.Dot(n);
-        if (std::abs(spacing) < 1e-12) continue;
-        // Lines too close for the device to tell apart look like a fill.
-        if (pixel > 0 && std::abs(spacing) * scale < pixel * 1.2) {
-            QColor faint = p.color;
-            faint.setAlphaF(0.4);
-            canvas.Fill(area, faint);
-            continue;
-        }
-        double kmin = 1e300, kmax = -1e300;
-        const Vec3 corners[4]{{box.x0, box.y0, 0}, {box.x1, box.y0, 0}, {box.x1, box.y1, 0}, {box.x0, box.y1, 0}};
-        for (const Vec3& corner : corners) {
-            const double k = (corner - line.base).Dot(n) / spacing;
-            kmin = std::min(kmin, k), kmax = std::max(kmax, k);
-        }
-        if (kmax - kmin > 20000) continue;
-        double length = 0;
-        for (double dash : line.dashes) length += std::abs(dash);
-        for (long k = static_cast<long>(std::floor(kmin)); k <= static_cast<long>(std::ceil(kmax)); ++k) {
-            const Vec3 origin = line.base + line.offset * static_cast<double>(k);
-            double smin = 1e300, smax = -1e300;
-            for (const Vec3& corner : corners) {
-                const double s = (corner - origin).Dot(d);
-                smin = std::min(smin, s), smax = std::max(smax, s);
-            }
-            auto segment = [&](double s0, double s1) {
-                const QPointF seg[2]{Plan(local.m, origin + d * s0), Plan(local.m, origin + d * s1)};
-                canvas.Polyline(seg, 2, false, pen);
-            };
-            if (line.dashes.empty() || length <= 0 || (pixel > 0 && length * scale < pixel * 3) || (smax - smin) / length > 5000) {
-                segment(smin, smax);
-                continue;
-            }
-            // The pattern repeats from the line's origin.
-            double s = std::floor(smin / length) * length;
-            while (s < smax) {
-                for (double dash : line.dashes) {
-                    const double len = std::abs(dash);
-                    if (dash > 0 && s + len > smin) segment(std::max(s, smin), std::min(s + len, smax));
-                    else if (dash == 0 && s >= smin) segment(s, s + (pixel > 0 ? pixel * 0.5 / scale : 0));
-                    s += len;
-                    if (s >= smax) break;
-                }
-            }
-        }
-    }
+    for (const PatternLine& line : lines) DrawPatternLine(canvas, local.m, line, box, area, pen, p.color);
     canvas.PopClip();
 }
 

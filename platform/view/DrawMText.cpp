@@ -31,59 +31,8 @@ bool SameLook(const MTextRun& a, const MTextRun& b) {
            x.rgb == y.rgb && x.underline == y.underline && x.overline == y.overline && x.strike == y.strike;
 }
 
-}  // namespace
-
-void EntityDrawer::DrawMText(const EntityTags& t, const Props& p, const Context& ctx) {
-    // The contents: the 3 chunks in order, then the 1.
-    std::string contents;
-    for (size_t i = t.Find(3); i < t.End(); i = t.Find(3, i + 1)) contents.append(t[i].Value());
-    contents.append(t.String(1));
-    if (contents.empty()) return;
-
-    const TextStyleInfo& entityStyle = drawing.TextStyle(t.String(7, "Standard"));
-    MTextStyle base;
-    base.family = entityStyle.family, base.bold = entityStyle.bold, base.italic = entityStyle.italic;
-    base.height = t.Double(40, entityStyle.height > 0 ? entityStyle.height : 2.5);
-    if (!(base.height > 0)) base.height = 2.5;
-    base.width = entityStyle.width;
-    base.oblique = entityStyle.oblique;
-    const int attachment = std::clamp(static_cast<int>(t.Int(71, 1)), 1, 9);
-    const int columnType = static_cast<int>(t.Int(75));
-    const int columnCount = static_cast<int>(t.Int(76, 1));
-    const bool columns = (columnType == 1 || columnType == 2) && t.Double(48) > 0;
-    const double referenceWidth = columns ? t.Double(48) : t.Double(41);
-
-    // The text's own axes: the direction vector, or the rotation, in the plane of its extrusion.
-    const Vec3 extrusion = t.Extrusion().Normalized();
-    Vec3 xAxis = t.Has(11) ? t.Point(11) : Vec3{};
-    if (xAxis.Length() == 0) {
-        const Matrix ocs = OcsMatrix(extrusion);
-        const double r = Radians(t.Double(50));
-        xAxis = ocs.ApplyVector({std::cos(r), std::sin(r), 0});
-    }
-    xAxis = xAxis.Normalized();
-    const Vec3 yAxis = extrusion.Cross(xAxis).Normalized();
-    const Context local = ctx.Within(Matrix{xAxis, yAxis, extrusion, t.Point(10)});
-    const int h = (attachment - 1) % 3;  // 0 left, 1 centre, 2 right
-    const int v = (attachment - 1) / 3;  // 0 top, 1 middle, 2 bottom
-
-    // Plain text on one line (most table cells) needs no parsing and no layout.
-    if (!columns && contents.find_first_of("\\{}^%\t\n") == std::string::npos) {
-        const QString text = QString::fromUtf8(contents.data(), static_cast<qsizetype>(contents.size()));
-        const FontFace& face = fonts.Face(base.family, base.bold, base.italic);
-        const double k = base.height / face.CapHeight();
-        const double width = face.Advance(text) * k * base.width;
-        if (!(referenceWidth > 0) || width <= referenceWidth * 1.0001) {
-            const double x = h == 0 ? 0 : h == 1 ? -width / 2 : -width;
-            const double y = v == 0 ? -base.height : v == 1 ? -base.height / 2 : 0;
-            const double slant = std::tan(Radians(base.oblique));
-            EmitText(text, face, QTransform(k * base.width, 0, -k * slant, -k, x, y), 0, p.color, local);
-            return;
-        }
-    }
-
-    std::vector<MTextRun> runs = ParseMText(contents, base);
-    // A font named by \f maps to its DejaVu face.
+// A font named by \f maps to its DejaVu face.
+void MapRunFonts(std::vector<MTextRun>& runs, const MTextStyle& base) {
     for (MTextRun& run : runs)
         if (run.style.family != base.family || run.style.bold != base.bold || run.style.italic != base.italic) {
             if (run.style.family.rfind("DejaVu", 0) == 0) continue;
@@ -93,13 +42,11 @@ void EntityDrawer::DrawMText(const EntityTags& t, const Props& p, const Context&
             run.style.bold = run.style.bold || mapped.bold;
             run.style.italic = run.style.italic || mapped.italic;
         }
+}
 
-    const double gutter = t.Double(49);
-    const double definedHeight = t.Double(46);
-    double spacing = t.Double(44, 1);
-    if (!(spacing > 0)) spacing = 1;
-
-    // Lines.
+// The runs broken into lines: at paragraph and column breaks, and before a run that would
+// pass the reference width (when there is one).
+std::vector<Line> LayOutLines(const std::vector<MTextRun>& runs, Fonts& fonts, double referenceWidth, double baseHeight) {
     std::vector<Line> lines(1);
     auto newLine = [&](bool columnBreak) {
         lines.back().columnBreak = columnBreak;
@@ -140,14 +87,30 @@ void EntityDrawer::DrawMText(const EntityTags& t, const Props& p, const Context&
     for (Line& line : lines) {
         while (!line.pieces.empty() && line.pieces.back().run->kind == MTextRun::Space) line.pieces.pop_back();
         line.width = line.pieces.empty() ? 0 : line.pieces.back().x + line.pieces.back().width;
-        if (line.height == 0) line.height = base.height;
+        if (line.height == 0) line.height = baseHeight;
     }
+    return lines;
+}
 
-    // Baselines, flowing into columns where the text has them.
+// Where the lines go: each line's column offset and baseline, and the lowest baseline.
+struct Placement {
+    std::vector<std::pair<double, double>> place;  // column offset, baseline
+    double bottom = 0;
+};
+
+// Baselines, flowing into columns where the text has them (their heights in the 50s after
+// the 75, else the defined height 46).
+Placement PlaceLines(const EntityTags& t, const std::vector<Line>& lines, bool columns, double referenceWidth) {
+    const int columnCount = static_cast<int>(t.Int(76, 1));
+    const double gutter = t.Double(49);
+    const double definedHeight = t.Double(46);
+    double spacing = t.Double(44, 1);
+    if (!(spacing > 0)) spacing = 1;
     std::vector<double> heights;
     for (size_t i = t.Find(50, t.Find(75)); columns && i < t.End(); i = t.Find(50, i + 1)) heights.push_back(t[i].DoubleOr(0));
-    std::vector<std::pair<double, double>> place(lines.size());  // column offset, baseline
-    double baseline = 0, column = 0, bottom = 0;
+    Placement out;
+    out.place.resize(lines.size());
+    double baseline = 0, column = 0;
     int columnIndex = 0;
     for (size_t i = 0; i < lines.size(); ++i) {
         const double step = i == 0 || baseline == 0 ? lines[i].height : lines[i].height * spacing * 5.0 / 3.0;
@@ -163,21 +126,106 @@ void EntityDrawer::DrawMText(const EntityTags& t, const Props& p, const Context&
             }
         }
         baseline = next;
-        place[i] = {column, baseline};
-        bottom = std::min(bottom, baseline);
+        out.place[i] = {column, baseline};
+        out.bottom = std::min(out.bottom, baseline);
         if (columns && lines[i].columnBreak && columnIndex + 1 < columnCount) {
             column += referenceWidth + gutter;
             ++columnIndex;
             baseline = 0;
         }
     }
+    return out;
+}
+
+// The text of the piece at k and of the pieces after it that look alike, spaces included,
+// to go out as one run; k is left at the last piece taken and end at its right edge.
+QString MergedText(const Line& line, size_t& k, double& end) {
+    const Piece& piece = line.pieces[k];
+    const MTextRun& run = *piece.run;
+    QString text = run.text;
+    end = piece.x + piece.width;
+    while (k + 1 < line.pieces.size()) {
+        const Piece& nextPiece = line.pieces[k + 1];
+        if (nextPiece.run->kind == MTextRun::Text || nextPiece.run->kind == MTextRun::Space) {
+            if (!SameLook(run, *nextPiece.run)) break;
+            text += nextPiece.run->kind == MTextRun::Space ? QStringLiteral(" ") : nextPiece.run->text;
+            end = nextPiece.x + nextPiece.width;
+            ++k;
+        } else {
+            break;
+        }
+    }
+    return text;
+}
+
+// Glyphs of the run's font units at (px, py), s drawing units a font unit, slanted by its
+// obliquing angle.
+QTransform Glyphs(const MTextRun& run, double px, double py, double s) {
+    const double slant = std::tan(Radians(run.style.oblique));
+    return QTransform(s * run.style.width, 0, -s * slant, -s, px, py);
+}
+
+}  // namespace
+
+void EntityDrawer::DrawMText(const EntityTags& t, const Props& p, const Context& ctx) {
+    // The contents: the 3 chunks in order, then the 1.
+    std::string contents;
+    for (size_t i = t.Find(3); i < t.End(); i = t.Find(3, i + 1)) contents.append(t[i].Value());
+    contents.append(t.String(1));
+    if (contents.empty()) return;
+
+    const TextStyleInfo& entityStyle = drawing.TextStyle(t.String(7, "Standard"));
+    MTextStyle base;
+    base.family = entityStyle.family, base.bold = entityStyle.bold, base.italic = entityStyle.italic;
+    base.height = t.Double(40, entityStyle.height > 0 ? entityStyle.height : 2.5);
+    if (!(base.height > 0)) base.height = 2.5;
+    base.width = entityStyle.width;
+    base.oblique = entityStyle.oblique;
+    const int attachment = std::clamp(static_cast<int>(t.Int(71, 1)), 1, 9);
+    const int columnType = static_cast<int>(t.Int(75));
+    const bool columns = (columnType == 1 || columnType == 2) && t.Double(48) > 0;
+    const double referenceWidth = columns ? t.Double(48) : t.Double(41);
+
+    // The text's own axes: the direction vector, or the rotation, in the plane of its extrusion.
+    const Vec3 extrusion = t.Extrusion().Normalized();
+    Vec3 xAxis = t.Has(11) ? t.Point(11) : Vec3{};
+    if (xAxis.Length() == 0) {
+        const Matrix ocs = OcsMatrix(extrusion);
+        const double r = Radians(t.Double(50));
+        xAxis = ocs.ApplyVector({std::cos(r), std::sin(r), 0});
+    }
+    xAxis = xAxis.Normalized();
+    const Vec3 yAxis = extrusion.Cross(xAxis).Normalized();
+    const Context local = ctx.Within(Matrix{xAxis, yAxis, extrusion, t.Point(10)});
+    const int h = (attachment - 1) % 3;  // 0 left, 1 centre, 2 right
+    const int v = (attachment - 1) / 3;  // 0 top, 1 middle, 2 bottom
+
+    // Plain text on one line (most table cells) needs no parsing and no layout.
+    if (!columns && contents.find_first_of("\\{}^%\t\n") == std::string::npos) {
+        const QString text = QString::fromUtf8(contents.data(), static_cast<qsizetype>(contents.size()));
+        const FontFace& face = fonts.Face(base.family, base.bold, base.italic);
+        const double k = base.height / face.CapHeight();
+        const double width = face.Advance(text) * k * base.width;
+        if (!(referenceWidth > 0) || width <= referenceWidth * 1.0001) {
+            const double x = h == 0 ? 0 : h == 1 ? -width / 2 : -width;
+            const double y = v == 0 ? -base.height : v == 1 ? -base.height / 2 : 0;
+            const double slant = std::tan(Radians(base.oblique));
+            EmitText(text, face, QTransform(k * base.width, 0, -k * slant, -k, x, y), 0, p.color, local);
+            return;
+        }
+    }
+
+    std::vector<MTextRun> runs = ParseMText(contents, base);
+    MapRunFonts(runs, base);
+    const std::vector<Line> lines = LayOutLines(runs, fonts, referenceWidth, base.height);
+    const Placement placement = PlaceLines(t, lines, columns, referenceWidth);
+    const std::vector<std::pair<double, double>>& place = placement.place;
     double blockWidth = referenceWidth;
     if (!(blockWidth > 0))
         for (const Line& line : lines) blockWidth = std::max(blockWidth, line.width);
-    const double height = -bottom;
+    const double height = -placement.bottom;
     const double dy = v == 0 ? 0 : v == 1 ? height / 2 : height;
     const double left = h == 0 ? 0 : h == 1 ? -blockWidth / 2 : -blockWidth;
-
 
     for (size_t i = 0; i < lines.size(); ++i) {
         const Line& line = lines[i];
@@ -191,49 +239,43 @@ void EntityDrawer::DrawMText(const EntityTags& t, const Props& p, const Context&
             const QColor color = run.style.hasColor
                                      ? ColorOf(DrawingColor{run.style.aci, run.style.trueColor, run.style.rgb}, ctx, p.layer)
                                      : p.color;
-            const double scale = Scale(run, *piece.face);
-            const double slant = std::tan(Radians(run.style.oblique));
-            auto glyphs = [&](double px, double py, double s) {
-                return QTransform(s * run.style.width, 0, -s * slant, -s, px, py);
-            };
             if (run.kind == MTextRun::Stack) {
-                const double s = scale * 0.7, hgt = run.style.height;
-                if (run.stackKind == '^') {
-                    EmitText(run.text, *piece.face, glyphs(lineX + piece.x, y + hgt * 0.6, s), 0, color, local);
-                    EmitText(run.lower, *piece.face, glyphs(lineX + piece.x, y - hgt * 0.35, s), 0, color, local);
-                } else {
-                    EmitText(run.text, *piece.face, glyphs(lineX + piece.x, y + hgt * 0.45, s), 0, color, local);
-                    EmitText(run.lower, *piece.face, glyphs(lineX + piece.x, y - hgt * 0.45, s), 0, color, local);
-                    Props bar = p;
-                    bar.color = color;
-                    Stroke({{lineX + piece.x, y + hgt * 0.3, 0}, {lineX + piece.x + piece.width, y + hgt * 0.3, 0}}, false, bar, local);
-                }
+                DrawMTextStack(run, *piece.face, lineX + piece.x, y, piece.width, color, p, local);
                 continue;
             }
             if (run.kind != MTextRun::Text) continue;
             // Runs that look alike go out as one, spaces included.
-            QString text = run.text;
-            double end = piece.x + piece.width;
-            while (k + 1 < line.pieces.size()) {
-                const Piece& nextPiece = line.pieces[k + 1];
-                if (nextPiece.run->kind == MTextRun::Text || nextPiece.run->kind == MTextRun::Space) {
-                    if (!SameLook(run, *nextPiece.run)) break;
-                    text += nextPiece.run->kind == MTextRun::Space ? QStringLiteral(" ") : nextPiece.run->text;
-                    end = nextPiece.x + nextPiece.width;
-                    ++k;
-                } else {
-                    break;
-                }
-            }
-            EmitText(text, *piece.face, glyphs(lineX + piece.x, y, scale), 0, color, local);
-            const double hgt = run.style.height;
-            Props rule = p;
-            rule.color = color;
-            if (run.style.underline) Stroke({{lineX + piece.x, y - hgt * 0.2, 0}, {lineX + end, y - hgt * 0.2, 0}}, false, rule, local);
-            if (run.style.overline) Stroke({{lineX + piece.x, y + hgt * 1.2, 0}, {lineX + end, y + hgt * 1.2, 0}}, false, rule, local);
-            if (run.style.strike) Stroke({{lineX + piece.x, y + hgt * 0.5, 0}, {lineX + end, y + hgt * 0.5, 0}}, false, rule, local);
+            double end = 0;
+            const QString text = MergedText(line, k, end);
+            EmitText(text, *piece.face, Glyphs(run, lineX + piece.x, y, Scale(run, *piece.face)), 0, color, local);
+            DrawMTextRules(run, lineX + piece.x, lineX + end, y, color, p, local);
         }
     }
+}
+
+void EntityDrawer::DrawMTextStack(const MTextRun& run, const FontFace& face, double x, double y, double width, const QColor& color,
+                                  const Props& p, const Context& local) {
+    const double s = Scale(run, face) * 0.7, hgt = run.style.height;
+    if (run.stackKind == '^') {
+        EmitText(run.text, face, Glyphs(run, x, y + hgt * 0.6, s), 0, color, local);
+        EmitText(run.lower, face, Glyphs(run, x, y - hgt * 0.35, s), 0, color, local);
+    } else {
+        EmitText(run.text, face, Glyphs(run, x, y + hgt * 0.45, s), 0, color, local);
+        EmitText(run.lower, face, Glyphs(run, x, y - hgt * 0.45, s), 0, color, local);
+        Props bar = p;
+        bar.color = color;
+        Stroke({{x, y + hgt * 0.3, 0}, {x + width, y + hgt * 0.3, 0}}, false, bar, local);
+    }
+}
+
+void EntityDrawer::DrawMTextRules(const MTextRun& run, double x0, double x1, double y, const QColor& color, const Props& p,
+                                  const Context& local) {
+    const double hgt = run.style.height;
+    Props rule = p;
+    rule.color = color;
+    if (run.style.underline) Stroke({{x0, y - hgt * 0.2, 0}, {x1, y - hgt * 0.2, 0}}, false, rule, local);
+    if (run.style.overline) Stroke({{x0, y + hgt * 1.2, 0}, {x1, y + hgt * 1.2, 0}}, false, rule, local);
+    if (run.style.strike) Stroke({{x0, y + hgt * 0.5, 0}, {x1, y + hgt * 0.5, 0}}, false, rule, local);
 }
 
 }  // namespace platform::view

@@ -17,6 +17,8 @@
 namespace platform::view {
 
 // An entity's resolved appearance.
+struct MTextRun;
+
 struct Props {
     QColor color;
     const LinetypeInfo* linetype = nullptr;  // null: continuous
@@ -107,6 +109,12 @@ private:
     void DrawHatch(const EntityTags& t, const Props& p, const Context& ctx);
     void DrawText(const EntityTags& t, const Props& p, const Context& ctx);
     void DrawMText(const EntityTags& t, const Props& p, const Context& ctx);
+    // Parts of DrawMText: a stacked fraction at (x, y) of the given width, and the rules under,
+    // over and through a run of text from x0 to x1 on the baseline y.
+    void DrawMTextStack(const MTextRun& run, const FontFace& face, double x, double y, double width, const QColor& color,
+                        const Props& p, const Context& local);
+    void DrawMTextRules(const MTextRun& run, double x0, double x1, double y, const QColor& color, const Props& p,
+                        const Context& local);
     // One run of text: font units mapped by toEntity into the entity's coordinates.
     void EmitText(const QString& text, const FontFace& face, const QTransform& toEntity, double elevation, const QColor& color,
                   const Context& ctx);

@@ -75,60 +75,10 @@ private:
         case 'o': s.overline = false, ChangeStyle(s); break;
         case 'K': s.strike = true, ChangeStyle(s); break;
         case 'k': s.strike = false, ChangeStyle(s); break;
-        case 'H': {
-            std::string_view arg = Argument();
-            const bool relative = !arg.empty() && (arg.back() == 'x' || arg.back() == 'X');
-            if (relative) arg.remove_suffix(1);
-            const double v = Number(arg, 0);
-            if (v > 0) s.height = relative ? s.height * v : v;
-            ChangeStyle(s);
-            break;
-        }
-        case 'W': {
-            std::string_view arg = Argument();
-            if (!arg.empty() && (arg.back() == 'x' || arg.back() == 'X')) arg.remove_suffix(1);
-            const double v = Number(arg, 0);
-            if (v > 0) s.width = v;
-            ChangeStyle(s);
-            break;
-        }
+        case 'H': case 'W': case 'T': SizeCode(c, s); break;
         case 'Q': s.oblique = Number(Argument(), 0), ChangeStyle(s); break;
-        case 'T': {
-            std::string_view arg = Argument();
-            if (!arg.empty() && (arg.back() == 'x' || arg.back() == 'X')) arg.remove_suffix(1);
-            const double v = Number(arg, 1);
-            if (v > 0) s.tracking = v;
-            ChangeStyle(s);
-            break;
-        }
-        case 'C': {
-            const int aci = static_cast<int>(Number(Argument(), 256));
-            s.hasColor = aci != 256, s.trueColor = false, s.aci = aci;
-            ChangeStyle(s);
-            break;
-        }
-        case 'c': {
-            const double v = Number(Argument(), 0);
-            // Written as a number whose low three bytes are blue, green, red.
-            const unsigned bgr = static_cast<unsigned>(v) & 0xFFFFFF;
-            s.hasColor = true, s.trueColor = true;
-            s.rgb = ((bgr & 0xFF) << 16) | (bgr & 0xFF00) | ((bgr >> 16) & 0xFF);
-            ChangeStyle(s);
-            break;
-        }
-        case 'f': case 'F': {
-            const std::string_view arg = Argument();
-            const size_t bar = arg.find('|');
-            std::string name(arg.substr(0, bar));
-            s.family = name;
-            s.bold = s.italic = false;
-            for (size_t at = bar; at != std::string_view::npos && at + 2 < arg.size() + 1; at = arg.find('|', at + 1)) {
-                if (arg.compare(at, 3, "|b1") == 0) s.bold = true;
-                if (arg.compare(at, 3, "|i1") == 0) s.italic = true;
-            }
-            ChangeStyle(s);
-            break;
-        }
+        case 'C': case 'c': ColorCode(c, s); break;
+        case 'f': case 'F': FontCode(s); break;
         case 'S': Stack(); break;
         case 'A': Argument(); break;
         case 'p': Paragraph(Argument()); break;
@@ -143,16 +93,62 @@ private:
             break;
         }
         case 'X': break;
-        default:
-            // A letter code we do not know takes an argument up to ';' only when one follows.
-            if (std::isalpha(static_cast<unsigned char>(c))) {
-                const size_t semi = m_text.find(';', m_i);
-                const size_t space = m_text.find_first_of(" \\{}", m_i);
-                if (semi != std::string_view::npos && (space == std::string_view::npos || semi < space)) m_i = semi + 1;
-            } else {
-                m_pending += QChar::fromLatin1(c);
-            }
-            break;
+        default: UnknownCode(c); break;
+        }
+    }
+
+    // \H (the height, absolute or with a trailing x relative), \W (the width factor) and \T
+    // (the tracking); a value that is not positive keeps the current one.
+    void SizeCode(char c, MTextStyle s) {
+        std::string_view arg = Argument();
+        const bool relative = !arg.empty() && (arg.back() == 'x' || arg.back() == 'X');
+        if (relative) arg.remove_suffix(1);
+        const double v = Number(arg, c == 'T' ? 1 : 0);
+        if (v > 0) {
+            if (c == 'H') s.height = relative ? s.height * v : v;
+            else if (c == 'W') s.width = v;
+            else s.tracking = v;
+        }
+        ChangeStyle(s);
+    }
+
+    // \C: a colour index (256: by layer); \c: a true colour.
+    void ColorCode(char c, MTextStyle s) {
+        if (c == 'C') {
+            const int aci = static_cast<int>(Number(Argument(), 256));
+            s.hasColor = aci != 256, s.trueColor = false, s.aci = aci;
+        } else {
+            const double v = Number(Argument(), 0);
+            // Written as a number whose low three bytes are blue, green, red.
+            const unsigned bgr = static_cast<unsigned>(v) & 0xFFFFFF;
+            s.hasColor = true, s.trueColor = true;
+            s.rgb = ((bgr & 0xFF) << 16) | (bgr & 0xFF00) | ((bgr >> 16) & 0xFF);
+        }
+        ChangeStyle(s);
+    }
+
+    // \fFamily|b1|i1|...; the font family and whether it is bold or italic.
+    void FontCode(MTextStyle s) {
+        const std::string_view arg = Argument();
+        const size_t bar = arg.find('|');
+        std::string name(arg.substr(0, bar));
+        s.family = name;
+        s.bold = s.italic = false;
+        for (size_t at = bar; at != std::string_view::npos && at + 2 < arg.size() + 1; at = arg.find('|', at + 1)) {
+            if (arg.compare(at, 3, "|b1") == 0) s.bold = true;
+            if (arg.compare(at, 3, "|i1") == 0) s.italic = true;
+        }
+        ChangeStyle(s);
+    }
+
+    void UnknownCode(char c) {
+        // A letter code we do not know takes an argument up to ';' only when one follows.
+        if (std::isalpha(static_cast<unsigned char>(c))) {
+            const size_t semi = m_text.find(';', m_i);
+            const size_t space = m_text.find_first_of(" \\{}", m_i);
+            if (semi != std::string_view::npos && (space == std::string_view::npos || semi < space)) m_i = semi + 1;
+        } else {
+            m_pending += QChar::fromLatin1(c);
         }
     }
 

@@ -52,36 +52,61 @@ bool ReadEmptyResult(CMyDatabase& db, const CTableLink& link, std::string& headi
     return true;
 }
 
-}  // namespace
-
-extern "C" int velloriaPreview(int argc, char** argv) {
-    // argv[0] may be the subcommand's own name; the database is the first plain argument.
+// The subcommand's arguments.
+struct CPreviewArgs {
     std::string database, table, sql, user, password;
     std::string driver = "Microsoft Access Driver (*.mdb, *.accdb)";
-    bool header = false, haveTable = false, haveSql = false;
+    bool header = false;
     long long timeLimit = -1, rowLimit = -1;
+};
+
+// Reads the arguments; -1 to go on, else the exit status (help printed, or wrong arguments).
+int ParsePreviewArgs(int argc, char** argv, CPreviewArgs& args) {
+    bool haveTable = false, haveSql = false;
     platform::OptionParser parser("velloria preview", "The cell grid a refresh would write from a table, saved query or SQL statement of DB:\n"
                                                       "one row a line, cells separated by tabs.");
     parser.SetSynopsis("DB (--table T | --sql S) [--header] [--driver NAME] [--user U] [--password P]\n"
                        "                        [--time-limit SECONDS] [--row-limit ROWS]");
-    parser.Positional("DB", database);
-    parser.Value("--table", "T", "a table or saved query of the file", [&](const std::string& v) { return table = v, haveTable = true; });
-    parser.Value("--sql", "S", "an SQL statement in Access's dialect", [&](const std::string& v) { return sql = v, haveSql = true; });
-    parser.Flag("--header", header, "the first row holds the column names");
-    parser.Text("--driver", "NAME", driver, "the driver or provider (default: the Access ODBC driver)");
-    parser.Text("--user", "U", user, "the user name");
-    parser.Text("--password", "P", password, "the database password");
-    parser.Count("--time-limit", "SECONDS", 1000000, timeLimit, "the statement's time limit (0: none)");
-    parser.Count("--row-limit", "ROWS", 1LL << 40, rowLimit, "the statement's row limit (0: none)");
+    parser.Positional("DB", args.database);
+    parser.Value("--table", "T", "a table or saved query of the file", [&](const std::string& v) { return args.table = v, haveTable = true; });
+    parser.Value("--sql", "S", "an SQL statement in Access's dialect", [&](const std::string& v) { return args.sql = v, haveSql = true; });
+    parser.Flag("--header", args.header, "the first row holds the column names");
+    parser.Text("--driver", "NAME", args.driver, "the driver or provider (default: the Access ODBC driver)");
+    parser.Text("--user", "U", args.user, "the user name");
+    parser.Text("--password", "P", args.password, "the database password");
+    parser.Count("--time-limit", "SECONDS", 1000000, args.timeLimit, "the statement's time limit (0: none)");
+    parser.Count("--row-limit", "ROWS", 1LL << 40, args.rowLimit, "the statement's row limit (0: none)");
     parser.Rule([&] { return haveTable == haveSql ? std::string("give either --table or --sql") : std::string(); });
     parser.SetEpilogue("A query that finds no records prints nothing (with --header: the header row) and exits 0.\n"
                        "Exit status: 1 when the database cannot be opened or the query fails; 2 for wrong arguments.");
-    if (const int status = parser.Parse(argc, argv); status >= 0) return status;
+    const int status = parser.Parse(argc, argv);
+    return status >= 0 ? status : -1;
+}
+
+// The link a refresh of such a table would hold.
+CTableLink PreviewLink(const CPreviewArgs& args, const CString& driverName) {
+    CTableLink link;
+    link.m_bIncludeHeader = args.header ? 1 : 0;
+    link.m_strDatabase = CString::FromUtf8(args.database);
+    link.m_strConnectDriver = driverName;
+    link.m_strUser = CString::FromUtf8(args.user);
+    link.m_strPassword = CString::FromUtf8(args.password);
+    link.m_strTable = CString::FromUtf8(args.table);
+    link.m_strSQL = CString::FromUtf8(args.sql);
+    return link;
+}
+
+}  // namespace
+
+extern "C" int velloriaPreview(int argc, char** argv) {
+    // argv[0] may be the subcommand's own name; the database is the first plain argument.
+    CPreviewArgs args;
+    if (const int status = ParsePreviewArgs(argc, argv, args); status >= 0) return status;
 
     InitConnectStringTable();
-    SetQueryLimitOverrides(static_cast<int>(timeLimit), rowLimit);
-    const CString driverName = CString::FromUtf8(driver);
-    if (GetConnectStringTemplate(driverName).IsEmpty()) return Fail("unknown driver " + driver, 2);
+    SetQueryLimitOverrides(static_cast<int>(args.timeLimit), args.rowLimit);
+    const CString driverName = CString::FromUtf8(args.driver);
+    if (GetConnectStringTemplate(driverName).IsEmpty()) return Fail("unknown driver " + args.driver, 2);
 
     // The data layer's alerts belong on standard error here; whether it said anything decides
     // whether a failure still needs a line of its own.
@@ -90,14 +115,7 @@ extern "C" int velloriaPreview(int argc, char** argv) {
         *reported = true;
         std::fwrite(text.data(), 1, text.size(), stderr);
     });
-    CTableLink link;
-    link.m_bIncludeHeader = header ? 1 : 0;
-    link.m_strDatabase = CString::FromUtf8(database);
-    link.m_strConnectDriver = driverName;
-    link.m_strUser = CString::FromUtf8(user);
-    link.m_strPassword = CString::FromUtf8(password);
-    link.m_strTable = CString::FromUtf8(table);
-    link.m_strSQL = CString::FromUtf8(sql);
+    CTableLink link = PreviewLink(args, driverName);
     CCellGrid grid;
     bool read = false, empty = false;
     std::string headings;
@@ -105,7 +123,7 @@ extern "C" int velloriaPreview(int argc, char** argv) {
         CMyDatabase db;
         if (!db.Open(link.m_strConnectDriver, link.m_strDatabase, link.m_strUser, link.m_strPassword)) {
             platform::SetOutputSink(previous);
-            return Fail("failed to open database " + database, 1);
+            return Fail("failed to open database " + args.database, 1);
         }
         read = db.ReadRecords(link, grid);
         // The fetch does not tell "no records" from a failure; a failed statement has already
@@ -117,7 +135,7 @@ extern "C" int velloriaPreview(int argc, char** argv) {
     }
     platform::SetOutputSink(previous);
     if (empty) {
-        if (header) std::printf("%s\n", headings.c_str());
+        if (args.header) std::printf("%s\n", headings.c_str());
         std::fflush(stdout);
         return 0;
     }

@@ -10,7 +10,17 @@
 
 namespace {
 
-bool BuildNewTable(const CCellGrid& grid, const CTableLink& link) {
+// What a new table takes from its style: the data rows' text height and the cell margins.
+struct CStyleMetrics {
+    AcDbObjectId m_styleId;
+    double m_dTextHeight = 0;
+    double m_dHorzMargin = 0;
+    double m_dVertMargin = 0;
+};
+
+// Opens the link's table style in the working drawing; false, with the reason printed, when
+// the drawing cannot hold tables or the style cannot be opened.
+bool ReadStyleMetrics(const CTableLink& link, CStyleMetrics& metrics) {
     AcDbDatabase* pDb = acdbHostApplicationServices()->workingDatabase();
     // A drawing read from an R12 (or older) file is written back in that version, which has
     // no table entities: a table made here would not be saved. Say so, and make none.
@@ -25,20 +35,83 @@ bool BuildNewTable(const CCellGrid& grid, const CTableLink& link) {
         acutPrintf(L"\nFailed to open the table style dictionary.");
         return false;
     }
-    AcDbObjectId styleId;
     AcDbTableStyle* pStyle = nullptr;
-    if (pDict->getAt(link.m_strTableStyle, styleId) != Acad::eOk ||
-        acdbOpenObject(pStyle, styleId, AcDb::kForRead) != Acad::eOk) {
+    if (pDict->getAt(link.m_strTableStyle, metrics.m_styleId) != Acad::eOk ||
+        acdbOpenObject(pStyle, metrics.m_styleId, AcDb::kForRead) != Acad::eOk) {
         acutPrintf(L"\nFaield to open the table style. %s", link.m_strTableStyle.GetString());
         pDict->close();
         return false;
     }
     pDict->close();
-    const double dTextHeight = pStyle->textHeight(AcDb::kDataRow);
-    const double dHorzMargin = pStyle->horzCellMargin();
-    const double dVertMargin = pStyle->vertCellMargin();
+    metrics.m_dTextHeight = pStyle->textHeight(AcDb::kDataRow);
+    metrics.m_dHorzMargin = pStyle->horzCellMargin();
+    metrics.m_dVertMargin = pStyle->vertCellMargin();
     pStyle->close();
+    return true;
+}
 
+// Each column's width: the link's own where it has one, else room for the column's longest
+// text (its length is all that counts, so the grid is read in its own row order).
+std::vector<double> ColumnWidths(const CCellGrid& grid, const CTableLink& link, const CStyleMetrics& metrics) {
+    const int nRows = grid.GetRows();
+    const int nCols = grid.GetCols();
+    std::vector<int> longest(static_cast<size_t>(nCols), 0);
+    for (int r = 0; r < nRows; ++r)
+        for (int c = 0; c < nCols; ++c) {
+            const int nLength = grid.CellRef(r, c).GetLength();
+            if (nLength > longest[static_cast<size_t>(c)]) longest[static_cast<size_t>(c)] = nLength;
+        }
+    std::vector<double> widths(static_cast<size_t>(nCols));
+    for (int c = 0; c < nCols; ++c) {
+        if (c < link.m_arrWidths.GetSize() && link.m_arrWidths[c] > 1e-5)
+            widths[static_cast<size_t>(c)] = link.m_arrWidths[c];
+        else
+            widths[static_cast<size_t>(c)] = (longest[static_cast<size_t>(c)] + 3) * metrics.m_dTextHeight + 2 * metrics.m_dHorzMargin;
+    }
+    return widths;
+}
+
+// A new table of the grid's size in the style, every cell filled, with a progress meter.
+AcDbTable* MakeFilledTable(const CCellGrid& grid, const CTableLink& link, const CStyleMetrics& metrics) {
+    const int nRows = grid.GetRows();
+    const int nCols = grid.GetCols();
+    const std::vector<double> widths = ColumnWidths(grid, link, metrics);
+
+    AcDbTable* pTable = new AcDbTable;
+    pTable->setTableStyle(metrics.m_styleId);
+    pTable->setNumRows(nRows);
+    pTable->setNumColumns(nCols);
+    pTable->unmergeCells(0, 0, 0, nCols - 1);
+
+    acedSetStatusBarProgressMeter(L"Creating AutoCAD Table...", 0, nRows * nCols);
+    const double dRowHeight = 2 * metrics.m_dVertMargin + metrics.m_dTextHeight;
+    int nWritten = 0;
+    for (int r = 0; r < nRows; ++r) {
+        pTable->setRowHeight(r, dRowHeight);
+        for (int c = 0; c < nCols; ++c) {
+            if (r == 0) pTable->setColumnWidth(c, widths[static_cast<size_t>(c)]);
+            pTable->setTextString(r, c, grid.CellRef(r, c));
+            acedSetStatusBarProgressMeterPos(nWritten++);
+        }
+    }
+    acedRestoreStatusBar();
+    return pTable;
+}
+
+// Lets the user drag the new table (closed, in the drawing) to its insertion point.
+void DragIntoPlace(AcDbObjectId tableId) {
+    ads_name ename;
+    if (acdbGetAdsName(ename, tableId) != Acad::eOk) return;
+    if (AcApDocument* pDoc = acDocManager->curDocument()) pDoc->transactionManager()->flushGraphics();
+    acedRedraw(ename, 2);
+    ads_name ss;
+    acedSSAdd(ename, nullptr, ss);
+    dragSelectionSet(ss, L"\nSpecify insertion point: ", AcGePoint3d(0, 0, 0));
+}
+
+bool BuildNewTable(const CCellGrid& grid, const CTableLink& link) {
+    CStyleMetrics metrics;
+    if (!ReadStyleMetrics(link, metrics)) return false;
     // A link that cannot be stored would leave a table that cannot be refreshed, or one
     // refreshed from the wrong source: build nothing.
     if (!CanStoreTableLink(link)) {
@@ -46,43 +119,7 @@ bool BuildNewTable(const CCellGrid& grid, const CTableLink& link) {
         return false;
     }
 
-    const int nRows = grid.GetRows();
-    const int nCols = grid.GetCols();
-    // Each column's longest text (its length is all that counts, so the grid is read in its
-    // own row order).
-    std::vector<int> longest(static_cast<size_t>(nCols), 0);
-    for (int r = 0; r < nRows; ++r)
-        for (int c = 0; c < nCols; ++c) {
-            const int nLength = grid.CellRef(r, c).GetLength();
-            if (nLength > longest[static_cast<size_t>(c)]) longest[static_cast<size_t>(c)] = nLength;
-        }
-
-    AcDbTable* pTable = new AcDbTable;
-    pTable->setTableStyle(styleId);
-    pTable->setNumRows(nRows);
-    pTable->setNumColumns(nCols);
-    pTable->unmergeCells(0, 0, 0, nCols - 1);
-
-    acedSetStatusBarProgressMeter(L"Creating AutoCAD Table...", 0, nRows * nCols);
-    const double dRowHeight = 2 * dVertMargin + dTextHeight;
-    int nWritten = 0;
-    for (int r = 0; r < nRows; ++r) {
-        pTable->setRowHeight(r, dRowHeight);
-        for (int c = 0; c < nCols; ++c) {
-            if (r == 0) {
-                double dWidth;
-                if (c < link.m_arrWidths.GetSize() && link.m_arrWidths[c] > 1e-5)
-                    dWidth = link.m_arrWidths[c];
-                else
-                    dWidth = (longest[static_cast<size_t>(c)] + 3) * dTextHeight + 2 * dHorzMargin;
-                pTable->setColumnWidth(c, dWidth);
-            }
-            pTable->setTextString(r, c, grid.CellRef(r, c));
-            acedSetStatusBarProgressMeterPos(nWritten++);
-        }
-    }
-    acedRestoreStatusBar();
-
+    AcDbTable* pTable = MakeFilledTable(grid, link, metrics);
     if (addToCurrentSpace(pTable) != Acad::eOk) {
         delete pTable;
         return true;
@@ -96,14 +133,7 @@ bool BuildNewTable(const CCellGrid& grid, const CTableLink& link) {
     }
     const AcDbObjectId tableId = pTable->objectId();
     pTable->close();
-
-    ads_name ename;
-    if (acdbGetAdsName(ename, tableId) != Acad::eOk) return true;
-    if (AcApDocument* pDoc = acDocManager->curDocument()) pDoc->transactionManager()->flushGraphics();
-    acedRedraw(ename, 2);
-    ads_name ss;
-    acedSSAdd(ename, nullptr, ss);
-    dragSelectionSet(ss, L"\nSpecify insertion point: ", AcGePoint3d(0, 0, 0));
+    DragIntoPlace(tableId);
     return true;
 }
 

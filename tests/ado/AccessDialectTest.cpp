@@ -74,6 +74,12 @@ protected:
     _ConnectionPtr m_connection;
 };
 
+// Where the expected values come from. The data is the Northwind sample (nwind.mdb): its rows,
+// sums and counts agree with what an independent reader, mdb-export of mdbtools, reads from the
+// file. What Access makes of them follows Microsoft's documentation of Access SQL and of the
+// VBA functions: True is -1, CInt and Round round half to even, DateAdd keeps to the month's
+// last day, Format's named formats in the US English locale, TOP keeps ties, LIKE's * ? # [!].
+
 // One row: the expressions are computed on Shippers' first row.
 const char* const kOne = " FROM Shippers WHERE ShipperID = 1";
 
@@ -178,6 +184,9 @@ TEST_F(AccessDialect, ClausesReadAsAccessReadsThem) {
     }
 }
 
+// The messages in Access's words (the undefined function, the syntax error, division by zero,
+// overflow) are those Microsoft documents for the Access ODBC driver and Jet; the others are
+// this engine's own, naming the construction it does not run.
 TEST_F(AccessDialect, WhatCannotBeRunIsNamed) {
     const struct {
         const char *sql, *error;

@@ -9,6 +9,10 @@
 using platform::access::ParseDateLiteral;
 using platform::access::TranslateAccessSql;
 
+// The SQLite text the translator makes: these rows are this engine's own design (the acc_
+// functions, the access_text collation), not values from outside. Only the names of computed
+// columns (Expr1000 on) are Access's, as its query designer numbers them; the results that
+// must match Access are in AccessDialectTest.cpp.
 TEST(AccessSql, Rewrites) {
     const struct {
         const char *in, *out;
@@ -55,6 +59,8 @@ TEST(AccessSql, Rewrites) {
     EXPECT_EQ(TranslateAccessSql("SELECT * FROM t WHERE a LIKE 'C%'", false), "SELECT * FROM t WHERE a LIKE acc_like92('C%')");
 }
 
+// Access dates are days since 1899-12-30 with the time as the fraction (Microsoft's
+// documentation of the Date type); 45356 is 2024-03-05 by that count.
 TEST(AccessSql, DateLiterals) {
     EXPECT_EQ(ParseDateLiteral("1899-12-30"), 0.0);
     EXPECT_EQ(ParseDateLiteral("2024-03-05 14:07:09"), 45356.0 + (14 * 3600 + 7 * 60 + 9) / 86400.0);

@@ -76,6 +76,8 @@ TEST(DxfSave, BookkeepingCoversHandlesApplicationsAndClasses) {
 }
 
 TEST(DxfTags, TypesAndTypedAccessors) {
+    // The types by group code ranges, from the DXF Reference's table of group code value
+    // types; 200 lies in no range it lists.
     struct Row {
         int code;
         TagType type;

@@ -127,6 +127,12 @@ std::vector<MenuBarEntry> MenuBar() { return State().bar; }
 
 const MenuGroup* FindMenuGroup(std::wstring_view name) { return FindGroup(name); }
 
+std::vector<std::wstring> LoadedMenuGroups() {
+    std::vector<std::wstring> names;
+    for (const auto& g : State().groups) names.push_back(g.name);
+    return names;
+}
+
 bool LoadMenuFile(std::wstring_view path, std::wstring* error) {
     auto group = ReadMenuFile(path, error);
     if (!group) return false;
@@ -139,6 +145,17 @@ bool LoadMenuFile(std::wstring_view path, std::wstring* error) {
     auto& groups = State().groups;
     for (size_t i = 0; i + 1 < groups.size(); ++i)
         if (Same(groups[i].name, name)) std::rotate(groups.begin() + i, groups.begin() + i + 1, groups.end());
+    return true;
+}
+
+bool UnloadMenuGroup(std::wstring_view name) {
+    auto& state = State();
+    MenuGroup* group = FindGroup(name);
+    if (!group) return false;
+    std::wstring stored = group->name;
+    std::erase_if(state.bar, [&](const MenuBarEntry& e) { return Same(e.group, stored); });
+    std::erase_if(state.groups, [&](const MenuGroup& g) { return Same(g.name, stored); });
+    ForgetInProfile(stored);
     return true;
 }
 

@@ -42,11 +42,14 @@ void ResetMenuBar(const std::vector<std::wstring>& titles = StandardPullDowns())
 std::vector<MenuBarEntry> MenuBar();
 
 const MenuGroup* FindMenuGroup(std::wstring_view name);
+std::vector<std::wstring> LoadedMenuGroups();
 
 // Loads a menu file (any stored path form; see HostPath.h) and remembers it in the profile.
 // A group already loaded is replaced. False with *error set when the file cannot be read or
 // is not a valid menu file: the group is then not loaded.
 bool LoadMenuFile(std::wstring_view path, std::wstring* error = nullptr);
+// Unloads a group and forgets it in the profile; its pull-downs leave the menu bar.
+bool UnloadMenuGroup(std::wstring_view name);
 // Forgets every loaded group in this session only (tests); the profile is left as it is.
 void ClearLoadedMenuGroups();
 // Loads the menu files the profile names (host start). A file that cannot be loaded any more

@@ -85,6 +85,7 @@ struct Box {
     }
     double Width() const { return Empty() ? 0 : x1 - x0; }
     double Height() const { return Empty() ? 0 : y1 - y0; }
+    bool Intersects(const Box& o) const { return !Empty() && !o.Empty() && x0 <= o.x1 && o.x0 <= x1 && y0 <= o.y1 && o.y0 <= y1; }
     bool Contains(double x, double y) const { return x >= x0 && x <= x1 && y >= y0 && y <= y1; }
     Box Grown(double d) const { return Empty() ? *this : Box{x0 - d, y0 - d, x1 + d, y1 + d}; }
 };

@@ -61,80 +61,109 @@ std::string Plural(long long n, const char* one, const char* many) { return std:
 
 enum UpdateCount { kTables, kRefreshed, kFailedTables, kChangedTables, kCells, kRowsAdded, kRowsRemoved, kUpdateCounts };
 
-}  // namespace
-
-int UpdateMany(const ManyDrawings& many, const UpdateManyOptions& options) {
-    std::vector<std::string> drawings;
-    if (!Collect("update", many, drawings)) return 1;
-    if (!options.out.empty() && drawings.size() != 1) {
-        std::fputs("velloria update: -o takes one drawing\n", stderr);
-        return 2;
+// One `velloria update` run over many drawings: checked and set up before any drawing is
+// touched, each drawing refreshed in a worker, the outcomes added up in the parent, then the
+// total and the change report.
+class BatchUpdate {
+public:
+    explicit BatchUpdate(const UpdateManyOptions& options) : m_options(options) {}
+    ~BatchUpdate() {
+        std::error_code ec;
+        if (!m_fragments.empty()) std::filesystem::remove_all(m_fragments, ec);
     }
-    // The report is written at the end; whether it can be is known before any work is done.
-    std::string why;
-    if (!options.report.empty() && !platform::posix::CanReplace(options.report, why)) {
-        std::fprintf(stderr, "velloria update: cannot write %s: %s\n", options.report.c_str(), why.c_str());
-        return 1;
-    }
-    Module module;
-    auto update = module.Entry<VelloriaUpdateWithOptionsFunc>(kVelloriaUpdateWithOptionsSymbol, "update");
-    auto setLimits = module.Entry<VelloriaSetQueryLimitsFunc>(kVelloriaSetQueryLimitsSymbol, "update");
-    auto nextDrawing = module.Entry<VelloriaNextDrawingFunc>(kVelloriaNextDrawingSymbol, "update");
-    auto writeReport = module.Entry<VelloriaWriteChangeReportFunc>(kVelloriaWriteChangeReportSymbol, "update");
-    if (!update || !setLimits || !nextDrawing || !writeReport) return 1;
-    setLimits(&options.limits);
 
-    // The drawings' parts of the report, written by the workers.
-    std::string fragments;
-    if (!options.report.empty()) {
-        char pattern[] = "/tmp/velloria-report-XXXXXX";
-        if (!::mkdtemp(pattern)) {
-            std::fprintf(stderr, "velloria update: no folder for the report's parts\n");
+    // The exit status to return at once, or -1 when the run can go on.
+    int Prepare(const ManyDrawings& many) {
+        if (!Collect("update", many, m_drawings)) return 1;
+        if (!m_options.out.empty() && m_drawings.size() != 1) {
+            std::fputs("velloria update: -o takes one drawing\n", stderr);
+            return 2;
+        }
+        // The report is written at the end; whether it can be is known before any work is done.
+        std::string why;
+        if (!m_options.report.empty() && !platform::posix::CanReplace(m_options.report, why)) {
+            std::fprintf(stderr, "velloria update: cannot write %s: %s\n", m_options.report.c_str(), why.c_str());
             return 1;
         }
-        fragments = pattern;
+        m_update = m_module.Entry<VelloriaUpdateWithOptionsFunc>(kVelloriaUpdateWithOptionsSymbol, "update");
+        auto setLimits = m_module.Entry<VelloriaSetQueryLimitsFunc>(kVelloriaSetQueryLimitsSymbol, "update");
+        m_nextDrawing = m_module.Entry<VelloriaNextDrawingFunc>(kVelloriaNextDrawingSymbol, "update");
+        m_writeReport = m_module.Entry<VelloriaWriteChangeReportFunc>(kVelloriaWriteChangeReportSymbol, "update");
+        if (!m_update || !setLimits || !m_nextDrawing || !m_writeReport) return 1;
+        setLimits(&m_options.limits);
+        // The drawings' parts of the report, written by the workers.
+        if (!m_options.report.empty()) {
+            char pattern[] = "/tmp/velloria-report-XXXXXX";
+            if (!::mkdtemp(pattern)) {
+                std::fprintf(stderr, "velloria update: no folder for the report's parts\n");
+                return 1;
+            }
+            m_fragments = pattern;
+        }
+        m_outcomes.resize(m_drawings.size());
+        return -1;
     }
-    auto fragmentOf = [&](size_t index) { return fragments + "/" + std::to_string(index); };
 
-    auto work = [&](size_t index, const std::string& drawing) {
+    int Run(int jobs) {
+        RunOverDrawings(
+            m_drawings, jobs, [this](size_t index, const std::string& drawing) { return UpdateDrawing(index, drawing); },
+            [this](size_t index, const DrawingOutcome& outcome) { Tally(index, outcome); });
+        if (m_drawings.size() > 1) PrintTotal();
+        const bool reported = m_options.report.empty() || WriteReport();
+        std::fflush(stdout);
+        return m_anyFailed || !reported ? 1 : 0;
+    }
+
+private:
+    std::string FragmentOf(size_t index) const { return m_fragments + "/" + std::to_string(index); }
+    bool Counting() const { return m_options.dryRun || !m_fragments.empty(); }
+
+    static DrawingOutcome NotRefreshed(const std::string& drawing, const std::string& why) {
         DrawingOutcome result;
         result.counts.assign(kUpdateCounts, 0);
-        const std::wstring target = platform::FromUtf8(options.out.empty() ? drawing : options.out);
+        std::printf("%s: not refreshed: %s\n", drawing.c_str(), why.c_str());
+        result.failed = result.unprocessed = true;
+        return result;
+    }
+
+    // In a worker: refresh one drawing and save it when that is what was asked.
+    DrawingOutcome UpdateDrawing(size_t index, const std::string& drawing) {
+        const std::wstring target = platform::FromUtf8(m_options.out.empty() ? drawing : m_options.out);
         std::string error;
-        if (!options.dryRun && !platform::posix::CanReplace(DrawingFilePath(target), error)) {
+        if (!m_options.dryRun && !platform::posix::CanReplace(DrawingFilePath(target), error)) {
             std::fprintf(stderr, "velloria update: cannot write %s: %s\n", DrawingFilePath(target).c_str(), error.c_str());
-            std::printf("%s: not refreshed: cannot write %s\n", drawing.c_str(), DrawingFilePath(target).c_str());
-            result.failed = result.unprocessed = true;
+            DrawingOutcome result = NotRefreshed(drawing, "cannot write " + DrawingFilePath(target));
             result.outcome = "not refreshed: the drawing cannot be written";
             return result;
         }
         AcApDocument* document = OpenDrawingDocument(platform::FromUtf8(drawing), &error);
         if (!document) {
             std::fprintf(stderr, "velloria update: %s\n", error.c_str());
-            std::printf("%s: not refreshed: the drawing cannot be read\n", drawing.c_str());
-            result.failed = result.unprocessed = true;
+            DrawingOutcome result = NotRefreshed(drawing, "the drawing cannot be read");
             result.outcome = "not refreshed: the drawing cannot be read";
             return result;
         }
         VelloriaUpdateOptions moduleOptions;
-        moduleOptions.listChanges = options.dryRun ? 1 : 0;
-        const std::string fragment = fragmentOf(index);
-        moduleOptions.reportFragment = fragments.empty() ? nullptr : fragment.c_str();
+        moduleOptions.listChanges = m_options.dryRun ? 1 : 0;
+        const std::string fragment = FragmentOf(index);
+        moduleOptions.reportFragment = m_fragments.empty() ? nullptr : fragment.c_str();
         VelloriaUpdateTotals totals;
         VelloriaChangeTotals changes;
-        update(&moduleOptions, &totals, &changes);
+        m_update(&moduleOptions, &totals, &changes);
         const bool changed = document->database()->hasUnsavedChanges();
-        const bool save = !options.dryRun && (changed || !options.out.empty());
+        const bool save = !m_options.dryRun && (changed || !m_options.out.empty());
         const bool saved = save && SaveDrawingDocument(document, target, &error);
         acDocManagerPtr()->closeAll();
-        nextDrawing();
-        result.outcome = options.dryRun ? (changed ? "not saved: dry run" : "not saved: dry run, nothing would change")
-                         : saved        ? "saved " + DrawingFilePath(target)
-                         : save         ? "not saved"
-                                        : "not saved: nothing changed";
+        m_nextDrawing();
+
+        DrawingOutcome result;
+        result.outcome = m_options.dryRun ? (changed ? "not saved: dry run" : "not saved: dry run, nothing would change")
+                         : saved          ? "saved " + DrawingFilePath(target)
+                         : save           ? "not saved"
+                                          : "not saved: nothing changed";
         std::printf("%s: %d linked tables: %d refreshed, %d not refreshed", drawing.c_str(), totals.tables, totals.refreshed,
                     totals.failed);
-        if (options.dryRun || !fragments.empty())
+        if (Counting())
             std::printf(" (%s, %s)", Plural(changes.tablesChanged, "table changed", "tables changed").c_str(),
                         Plural(changes.cellsChanged, "cell", "cells").c_str());
         std::printf("; %s\n", result.outcome.c_str());
@@ -146,51 +175,66 @@ int UpdateMany(const ManyDrawings& many, const UpdateManyOptions& options) {
                          changes.rowsAdded, changes.rowsRemoved};
         if (changes.reportFailed) result.outcome += "; its report could not be written";
         return result;
-    };
+    }
 
-    std::vector<DrawingOutcome> outcomes(drawings.size());
-    long long unprocessed = 0, partly = 0, saved = 0, sums[kUpdateCounts] = {};
-    bool anyFailed = false;
-    RunOverDrawings(drawings, Jobs(many), work, [&](size_t index, const DrawingOutcome& outcome) {
+    // In the parent, in the order of the list.
+    void Tally(size_t index, const DrawingOutcome& outcome) {
         Print(outcome);
-        anyFailed = anyFailed || outcome.failed;
-        if (outcome.unprocessed) ++unprocessed;
-        else if (outcome.failed) ++partly;
-        if (outcome.changed) ++saved;
-        for (size_t k = 0; k < outcome.counts.size() && k < kUpdateCounts; ++k) sums[k] += outcome.counts[k];
-        outcomes[index].outcome = outcome.outcome;
-        outcomes[index].counts = outcome.counts;
-    });
-    int status = anyFailed ? 1 : 0;
-    if (drawings.size() > 1) {
-        const long long total = static_cast<long long>(drawings.size());
+        m_anyFailed = m_anyFailed || outcome.failed;
+        if (outcome.unprocessed) ++m_unprocessed;
+        else if (outcome.failed) ++m_partly;
+        if (outcome.changed) ++m_saved;
+        for (size_t k = 0; k < outcome.counts.size() && k < kUpdateCounts; ++k) m_sums[k] += outcome.counts[k];
+        m_outcomes[index].outcome = outcome.outcome;
+        m_outcomes[index].counts = outcome.counts;
+    }
+
+    void PrintTotal() const {
+        const long long total = static_cast<long long>(m_drawings.size());
         std::printf("%s: %lld saved, %lld not processed, %lld with tables not refreshed; %s: %lld refreshed, %lld not refreshed",
-                    Plural(total, "drawing", "drawings").c_str(), saved, unprocessed, partly,
-                    Plural(sums[kTables], "linked table", "linked tables").c_str(), sums[kRefreshed], sums[kFailedTables]);
-        if (options.dryRun || !fragments.empty())
-            std::printf("; %s %s", Plural(sums[kCells], "cell", "cells").c_str(), options.dryRun ? "would change" : "changed");
+                    Plural(total, "drawing", "drawings").c_str(), m_saved, m_unprocessed, m_partly,
+                    Plural(m_sums[kTables], "linked table", "linked tables").c_str(), m_sums[kRefreshed], m_sums[kFailedTables]);
+        if (Counting())
+            std::printf("; %s %s", Plural(m_sums[kCells], "cell", "cells").c_str(), m_options.dryRun ? "would change" : "changed");
         std::printf("\n");
     }
-    if (!options.report.empty()) {
-        std::vector<std::string> fragmentNames(drawings.size());
+
+    // The workers' parts joined into the one report.
+    bool WriteReport() const {
+        std::vector<std::string> fragmentNames(m_drawings.size());
         std::vector<VelloriaReportPart> parts;
-        for (size_t i = 0; i < drawings.size(); ++i) {
-            fragmentNames[i] = fragmentOf(i);
+        for (size_t i = 0; i < m_drawings.size(); ++i) {
+            fragmentNames[i] = FragmentOf(i);
             const bool has = std::filesystem::exists(fragmentNames[i] + ".json");
-            parts.push_back({drawings[i].c_str(), outcomes[i].outcome.c_str(), has ? fragmentNames[i].c_str() : nullptr});
+            parts.push_back({m_drawings[i].c_str(), m_outcomes[i].outcome.c_str(), has ? fragmentNames[i].c_str() : nullptr});
         }
         char error[512] = "";
-        if (writeReport(options.report.c_str(), parts.data(), static_cast<int>(parts.size()), error, sizeof error) != 0) {
-            std::fprintf(stderr, "velloria update: the report %s was not written: %s\n", options.report.c_str(), error);
-            status = 1;
-        } else {
-            std::printf("report written to %s\n", options.report.c_str());
+        if (m_writeReport(m_options.report.c_str(), parts.data(), static_cast<int>(parts.size()), error, sizeof error) != 0) {
+            std::fprintf(stderr, "velloria update: the report %s was not written: %s\n", m_options.report.c_str(), error);
+            return false;
         }
-        std::error_code ec;
-        std::filesystem::remove_all(fragments, ec);
+        std::printf("report written to %s\n", m_options.report.c_str());
+        return true;
     }
-    std::fflush(stdout);
-    return status;
+
+    const UpdateManyOptions& m_options;
+    Module m_module;
+    VelloriaUpdateWithOptionsFunc m_update = nullptr;
+    VelloriaNextDrawingFunc m_nextDrawing = nullptr;
+    VelloriaWriteChangeReportFunc m_writeReport = nullptr;
+    std::vector<std::string> m_drawings;
+    std::string m_fragments;
+    std::vector<DrawingOutcome> m_outcomes;
+    long long m_unprocessed = 0, m_partly = 0, m_saved = 0, m_sums[kUpdateCounts] = {};
+    bool m_anyFailed = false;
+};
+
+}  // namespace
+
+int UpdateMany(const ManyDrawings& many, const UpdateManyOptions& options) {
+    BatchUpdate batch(options);
+    if (const int status = batch.Prepare(many); status >= 0) return status;
+    return batch.Run(Jobs(many));
 }
 
 // ---- links --check ----

@@ -19,6 +19,8 @@
 #include <optional>
 #include <thread>
 
+#include "posix/FileIo.h"
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -40,37 +42,15 @@ bool ReadList(std::istream& in, std::vector<std::string>& drawings) {
 }
 
 // Messages between the parent and a worker: a length-prefixed string each.
-bool WriteAll(int fd, const void* data, size_t size) {
-    const char* p = static_cast<const char*>(data);
-    while (size > 0) {
-        const ssize_t n = ::write(fd, p, size);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        p += n;
-        size -= static_cast<size_t>(n);
-    }
-    return true;
-}
-bool ReadAll(int fd, void* data, size_t size) {
-    char* p = static_cast<char*>(data);
-    while (size > 0) {
-        const ssize_t n = ::read(fd, p, size);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        p += n;
-        size -= static_cast<size_t>(n);
-    }
-    return true;
-}
 bool Send(int fd, const std::string& text) {
     const uint64_t size = text.size();
-    return WriteAll(fd, &size, sizeof size) && WriteAll(fd, text.data(), text.size());
+    return platform::posix::WriteAll(fd, &size, sizeof size) && platform::posix::WriteAll(fd, text.data(), text.size());
 }
 bool Receive(int fd, std::string& text) {
     uint64_t size = 0;
-    if (!ReadAll(fd, &size, sizeof size) || size > (1ull << 34)) return false;
+    if (!platform::posix::ReadExactly(fd, &size, sizeof size) || size > (1ull << 34)) return false;
     text.resize(size);
-    return ReadAll(fd, text.data(), size);
+    return platform::posix::ReadExactly(fd, text.data(), size);
 }
 
 std::string Encode(const DrawingOutcome& o) {
@@ -161,7 +141,7 @@ struct Worker {
     Capture capture;
     for (;;) {
         uint64_t index = 0;
-        if (!ReadAll(commands, &index, sizeof index) || index >= drawings.size()) break;
+        if (!platform::posix::ReadExactly(commands, &index, sizeof index) || index >= drawings.size()) break;
         capture.Begin();
         DrawingOutcome outcome = work(index, drawings[index]);
         capture.End(outcome.out, outcome.err);
@@ -302,7 +282,7 @@ void RunOverDrawings(const std::vector<std::string>& drawings, int jobs,
                 finish(index, std::move(o));
                 continue;
             }
-            if (!WriteAll(worker.toWorker, &index, sizeof index)) {
+            if (!platform::posix::WriteAll(worker.toWorker, &index, sizeof index)) {
                 Stop(worker);
                 int status = 0;
                 ::waitpid(worker.pid, &status, 0);

@@ -67,6 +67,24 @@ bool ReadAll(int fd, std::string& out) {
     }
 }
 
+bool ReadExactly(int fd, void* data, std::size_t size) {
+    char* p = static_cast<char*>(data);
+    while (size > 0) {
+        const ssize_t n = ::read(fd, p, size);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        if (n == 0) {
+            errno = 0;
+            return false;
+        }
+        p += n;
+        size -= static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
 FileDescriptor OpenRegularFile(const std::string& path, std::string& why) {
     // O_NONBLOCK: opening a FIFO for reading would otherwise wait for a writer.
     FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));

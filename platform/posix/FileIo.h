@@ -32,6 +32,10 @@ struct FileBytes {
 bool ReadAll(int fd, FileBytes& out);
 bool ReadAll(int fd, std::string& out);
 
+// Reads exactly size bytes (from a pipe or a socket, across short reads); false (errno set, or
+// 0 at an early end) when fewer come.
+bool ReadExactly(int fd, void* data, std::size_t size);
+
 // Opens a regular file for reading. Refuses, with the reason in `why`, a path that does not
 // exist, cannot be opened, or is a folder, FIFO, socket or device.
 FileDescriptor OpenRegularFile(const std::string& path, std::string& why);

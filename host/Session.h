@@ -15,6 +15,8 @@ public:
 
     bool QuitRequested() const { return m_quit; }
     void RequestQuit() { m_quit = true; }
+    // A session starts without the request of one run before it in the same process.
+    void ClearQuit() { m_quit = false; }
 
 private:
     std::vector<std::unique_ptr<LoadedModule>> m_modules;

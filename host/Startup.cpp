@@ -37,6 +37,7 @@ std::string HistoryFilePath() {
 }  // namespace
 
 int RunInteractiveSession(const SessionOptions& options) {
+    Session().ClearQuit();
     // Input: the script alone when one is given (its end ends the session), else the window
     // or the terminal.
     std::unique_ptr<WindowHost> window;

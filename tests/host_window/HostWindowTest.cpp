@@ -4,6 +4,8 @@
 
 #include <QApplication>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QMouseEvent>
 #include <QTest>
 #include <QTimer>
@@ -19,6 +21,8 @@
 #include "MainWindow.h"
 #include "Startup.h"
 #include "db/DbDatabase.h"
+#include "db/DbEntities.h"
+#include "db/HostServices.h"
 #include "db/DbSymbolTable.h"
 #include "db/DbTable.h"
 #include "dxf/DrawingIo.h"
@@ -142,4 +146,57 @@ TEST(HostWindow, ATableCreatedFromTheMenuIsPlacedWhereTheUserClicks) {
     ASSERT_GT(std::abs(placed.x()) + std::abs(placed.y()), 100 * pixel);  // not where the table was made
     EXPECT_NEAR(shippers->position().x, placed.x(), pixel / 100);
     EXPECT_NEAR(shippers->position().y, placed.y(), pixel / 100);
+}
+
+// A drawing with changes asks before it is closed, in a message box over the window: Cancel keeps
+// the session going, No ends it and leaves the file as it was.
+TEST(HostWindow, QuitOverAChangedDrawingAsksInAMessageBox) {
+    testing_support::TempDir dir;
+    const std::string plan = dir / "plan.dxf";
+    std::filesystem::copy_file(VELLORIA_TEST_DATA "/acad_table_simple.dxf", plan);
+    const auto before = std::filesystem::last_write_time(plan);
+    const auto size = std::filesystem::file_size(plan);
+    ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    ::setenv("VELLORIA_REGISTRY", (dir / "registry.reg").c_str(), 1);
+    platform::view::EnsureGuiApplication();
+
+    std::vector<QString> asked;
+    std::vector<QMessageBox::StandardButton> answers{QMessageBox::Cancel, QMessageBox::No};
+    QTimer answerer;
+    answerer.setInterval(5);
+    QObject::connect(&answerer, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || answers.empty()) return;
+        asked.push_back(box->text());
+        EXPECT_EQ(box->parentWidget(), FindWindow());
+        box->button(answers.front())->click();
+        answers.erase(answers.begin());
+    });
+    answerer.start();
+
+    User user;
+    user.When(PromptKind::Command, [&](window::MainWindow& main) {
+        AcDbBlockTableRecord* space = nullptr;
+        ASSERT_EQ(acdbOpenObject(space, acdbHostApplicationServices()->workingDatabase()->modelSpaceId(), AcDb::kForWrite), Acad::eOk);
+        AcDbObjectId id;
+        auto* line = new AcDbLine(AcGePoint3d(0, 0, 0), AcGePoint3d(5, 5, 0));
+        EXPECT_EQ(space->appendAcDbEntity(id, line), Acad::eOk);
+        line->close();
+        space->close();
+        Type(main, "QUIT");  // Cancel: back at the command prompt
+    });
+    user.When(PromptKind::Command, [&](window::MainWindow& main) { Type(main, "QUIT"); });  // No: the session ends
+    user.Start();
+
+    SessionOptions options;
+    options.drawing = plan;
+    options.window = true;
+    ASSERT_EQ(RunInteractiveSession(options), 0);
+    EXPECT_TRUE(user.Done());
+    EXPECT_TRUE(answers.empty());
+    ASSERT_EQ(asked.size(), 2u);
+    EXPECT_EQ(asked[0], QStringLiteral("Save changes to plan.dxf?"));
+    EXPECT_EQ(asked[1], asked[0]);
+    EXPECT_EQ(std::filesystem::last_write_time(plan), before);
+    EXPECT_EQ(std::filesystem::file_size(plan), size);
 }

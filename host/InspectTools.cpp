@@ -65,26 +65,18 @@ struct TableCells {
 
 // Every table entity of model space and the paper space layouts, in drawing order.
 std::vector<TableCells> ReadTables(AcDbDatabase* db) {
-    const std::vector<AcDbObjectId> spaces = platform::LayoutSpaces(db);
     std::vector<TableCells> found;
-    for (AcDbObjectId spaceId : spaces) {
-        AcDbBlockTableRecord* space = nullptr;
-        if (acdbOpenObject(space, spaceId, AcDb::kForRead) != Acad::eOk) continue;
-        const std::vector<AcDbObjectId> ids = space->entityIds();
-        space->close();
-        for (AcDbObjectId id : ids) {
-            if (id.isErased()) continue;
-            AcDbTable* table = nullptr;
-            if (acdbOpenObject(table, id, AcDb::kForRead) != Acad::eOk) continue;
-            TableCells t;
-            t.handle = platform::ToUtf8(id.handle().text());
-            t.rows = table->numRows();
-            t.columns = table->numColumns();
-            for (int r = 0; r < t.rows; ++r)
-                for (int c = 0; c < t.columns; ++c) t.cells.emplace_back(table->textUtf8(r, c));
-            table->close();
-            found.push_back(std::move(t));
-        }
+    for (AcDbObjectId id : platform::LayoutEntities(db)) {
+        AcDbTable* table = nullptr;
+        if (acdbOpenObject(table, id, AcDb::kForRead) != Acad::eOk) continue;
+        TableCells t;
+        t.handle = platform::ToUtf8(id.handle().text());
+        t.rows = table->numRows();
+        t.columns = table->numColumns();
+        for (int r = 0; r < t.rows; ++r)
+            for (int c = 0; c < t.columns; ++c) t.cells.emplace_back(table->textUtf8(r, c));
+        table->close();
+        found.push_back(std::move(t));
     }
     return found;
 }

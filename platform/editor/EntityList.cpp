@@ -58,7 +58,7 @@ std::wstring DescribeEntity(AcDbObjectId id) {
     return text;
 }
 
-std::vector<AcDbObjectId> LayoutSpaces(AcDbDatabase* db) {
+std::vector<AcDbObjectId> LayoutEntities(AcDbDatabase* db) {
     std::vector<AcDbObjectId> spaces{db->modelSpaceId()};
     AcDbBlockTable* table = nullptr;
     if (db->getBlockTable(table, AcDb::kForRead) == Acad::eOk) {
@@ -68,25 +68,25 @@ std::vector<AcDbObjectId> LayoutSpaces(AcDbDatabase* db) {
         }
         table->close();
     }
-    return spaces;
+    std::vector<AcDbObjectId> entities;
+    for (AcDbObjectId spaceId : spaces) {
+        AcDbBlockTableRecord* space = nullptr;
+        if (acdbOpenObject(space, spaceId, AcDb::kForRead) != Acad::eOk) continue;
+        for (AcDbObjectId id : space->entityIds())
+            if (!id.isErased()) entities.push_back(id);
+        space->close();
+    }
+    return entities;
 }
 
 int ListEntities(AcDbDatabase* db) {
     if (!db) return 0;
-    const std::vector<AcDbObjectId> spaces = LayoutSpaces(db);
     int listed = 0;
-    for (AcDbObjectId spaceId : spaces) {
-        AcDbBlockTableRecord* space = nullptr;
-        if (acdbOpenObject(space, spaceId, AcDb::kForRead) != Acad::eOk) continue;
-        const std::vector<AcDbObjectId> ids = space->entityIds();
-        space->close();
-        for (AcDbObjectId id : ids) {
-            if (id.isErased()) continue;
-            const std::wstring text = DescribeEntity(id);
-            if (text.empty()) continue;
-            WriteOutput(std::wstring_view(L"\n" + text));
-            ++listed;
-        }
+    for (AcDbObjectId id : LayoutEntities(db)) {
+        const std::wstring text = DescribeEntity(id);
+        if (text.empty()) continue;
+        WriteOutput(std::wstring_view(L"\n" + text));
+        ++listed;
     }
     if (listed == 0) WriteOutput(std::string_view("\nNo entities.\n"));
     return listed;

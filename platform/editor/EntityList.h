@@ -10,8 +10,9 @@
 class AcDbDatabase;
 
 namespace platform {
-// Model space, then the block of each paper-space layout, in the block table's order.
-std::vector<AcDbObjectId> LayoutSpaces(AcDbDatabase* database);
+// The entities of model space, then of each paper-space layout's block (in the block table's
+// order), each space in drawing order; erased ones left out.
+std::vector<AcDbObjectId> LayoutEntities(AcDbDatabase* database);
 // The report of one entity; empty for an id that is no entity.
 std::wstring DescribeEntity(AcDbObjectId id);
 // Writes the report of every entity (model space first, then each layout) to the command

@@ -20,20 +20,17 @@
 #include "dxf/DrawingIo.h"
 #include "text/Utf8.h"
 #include "testing/TempDir.h"
+#include "testing/ToolRun.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
+using testing_support::Has;
 using testing_support::ReadFile;
+using testing_support::ToolRun;
 using testing_support::WriteFile;
 
-struct ToolRun {
-    int status = -1;
-    std::string out, err;
-};
-
-bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
 std::string Replaced(std::string text, const std::string& from, const std::string& to) {
     size_t n = 0;
@@ -161,15 +158,10 @@ protected:
         WriteFile(dir / "proj/unmapped.dxf", Replaced(sample, "1000\nnwind.mdb\n", "1000\nQ:\\data\\nwind.mdb\n"));
     }
     ToolRun Tool(const std::string& args, const std::string& input = "/dev/null") {
-        const std::string command = "cd '" + dir.path().string() + "' && env -u VELLORIA_DRIVE_Q VELLORIA_REGISTRY='" + (dir / "r.reg") +
-                                    "' VELLORIA_MODULE='" + bin + "/Velloria.so' timeout 120 '" + bin + "/velloria' " + args + " >'" +
-                                    (dir / "out.txt") + "' 2>'" + (dir / "err.txt") + "' <" + input;
-        ToolRun run;
-        const int raw = std::system(command.c_str());
-        run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        run.out = ReadFile(dir / "out.txt");
-        run.err = ReadFile(dir / "err.txt");
-        return run;
+        return testing_support::RunIn(dir.path(),
+                                      "env -u VELLORIA_DRIVE_Q VELLORIA_REGISTRY='" + (dir / "r.reg") + "' VELLORIA_MODULE='" + bin +
+                                          "/Velloria.so' timeout 120 '" + bin + "/velloria' " + args,
+                                      input);
     }
     std::map<std::string, std::string> Files() {
         std::map<std::string, std::string> files;

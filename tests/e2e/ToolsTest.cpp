@@ -13,18 +13,15 @@
 #include <vector>
 
 #include "testing/TempDir.h"
+#include "testing/ToolRun.h"
 
 namespace {
 
+using testing_support::Has;
 using testing_support::ReadFile;
+using testing_support::ToolRun;
 using testing_support::WriteFile;
 
-struct ToolRun {
-    int status = -1;
-    std::string out, err;
-};
-
-bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
 std::string Quote(const std::string& s) {
     std::string out = "'";
@@ -39,16 +36,7 @@ protected:
     testing_support::TempDir dir;
     const std::string data = VELLORIA_TEST_DATA;
 
-    ToolRun Shell(const std::string& command) {
-        const int raw = std::system(("cd " + Quote(dir.path().string()) + " && (" + command + ") >" + Quote(dir / "out.txt") + " 2>" +
-                                     Quote(dir / "err.txt") + " </dev/null")
-                                        .c_str());
-        ToolRun run;
-        run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        run.out = ReadFile(dir / "out.txt");
-        run.err = ReadFile(dir / "err.txt");
-        return run;
-    }
+    ToolRun Shell(const std::string& command) { return testing_support::RunIn(dir.path(), command); }
     ToolRun Velloria(const std::string& args) {
         return Shell("env -u VELLORIA_MODULE VELLORIA_REGISTRY=" + Quote(dir / "registry.reg") + " timeout 120 " +
                      Quote(std::string(VELLORIA_BIN_DIR) + "/velloria") + " " + args);

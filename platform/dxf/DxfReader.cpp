@@ -96,6 +96,54 @@ public:
     }
     const Source& LastSource() const { return m_source; }
 
+    // Reads on while each tag takes the form nearly every tag of a drawing takes (its code
+    // right-aligned in three columns, a value its code accepts, text the decoder leaves as it
+    // is) and take(tag, asWritten) accepts it; stops before the first tag that does not, which
+    // Next then reads as usual, errors included. A third of the work of Next a tag.
+    template <class Plain, class Take>
+    void ReadPlain(const Plain& plainText, Take&& take) {
+        const char* const begin = m_text.data();
+        const char* const end = begin + m_text.size();
+        const char* p = begin + m_pos;
+        size_t lines = 0;
+        const auto digit = [](char c) { return c >= '0' && c <= '9'; };
+        while (end - p >= 5) {
+            const char a = p[0], b = p[1], c = p[2];
+            const char* valueStart = p + 4;
+            bool written = true;
+            if (p[3] == '\r' && p[4] == '\n') {
+                ++valueStart;
+                written = false;
+            } else if (p[3] != '\n') {
+                break;
+            }
+            int code;
+            if (!digit(c)) break;
+            if (a == ' ' && b == ' ') code = c - '0';
+            else if (a == ' ' && digit(b) && b != '0') code = (b - '0') * 10 + (c - '0');
+            else if (digit(a) && a != '0' && digit(b)) code = (a - '0') * 100 + (b - '0') * 10 + (c - '0');
+            else break;
+            if (valueStart >= end) break;
+            const char* q = FindLineEnd(valueStart, end);
+            if (q == end) break;  // a last line without its line end: Next reads it
+            size_t len = static_cast<size_t>(q - valueStart);
+            if (len > 0 && valueStart[len - 1] == '\r') --len, written = false;
+            const std::string_view value(valueStart, len);
+            const TagType type = TagTypeOf(code);
+            if (type == TagType::String || type == TagType::Unknown) {
+                if (!plainText(value)) break;
+            } else if (CheckValue(code, value)) {
+                break;
+            }
+            if (!take(Tag(code, value), written)) break;
+            m_codeLine = m_line + lines + 1;
+            lines += 2;
+            p = q + 1;
+        }
+        m_pos = static_cast<size_t>(p - begin);
+        m_line += lines;
+    }
+
     std::size_t Line() const { return m_line; }
     std::size_t RemainingLines() const {
         size_t n = 0;
@@ -220,6 +268,11 @@ private:
         m_pendingSource = m_source;
     }
 
+    // Text values the reader keeps as they stand (see Pull).
+    auto PlainText() const {
+        return [decoder = m_decoder.get()](std::string_view value) { return !decoder || !decoder->NeedsDecoding(value); };
+    }
+
     Tag Must(std::string_view section) {
         Tag tag;
         if (!Pull(tag))
@@ -238,13 +291,7 @@ private:
         bool asWritten = m_keepText && AsWritten(first);
         m_scratch.clear();
         m_scratch.push_back(first);
-        for (;;) {
-            Tag tag = Must(section);
-            if (tag.code == 0) {
-                Push(tag);
-                break;
-            }
-            asWritten = asWritten && AsWritten(tag);
+        const auto add = [&](const Tag& tag) {
             if (m_scratch.size() == m_scratch.capacity() && m_scratch.size() >= (1u << 20)) {
                 // A huge object (a large table): room for every tag the rest of the file can
                 // hold, instead of doubling, which would touch its memory twice over.
@@ -252,6 +299,23 @@ private:
                 AdviseHugePages(m_scratch.data() + m_scratch.size(), (m_scratch.capacity() - m_scratch.size()) * sizeof(Tag));
             }
             m_scratch.push_back(tag);
+        };
+        for (;;) {
+            if (!m_pending) {
+                m_tokens.ReadPlain(PlainText(), [&](const Tag& tag, bool written) {
+                    if (tag.code == 0) return false;
+                    asWritten = asWritten && written && PlainControls(tag);
+                    add(tag);
+                    return true;
+                });
+            }
+            Tag tag = Must(section);
+            if (tag.code == 0) {
+                Push(tag);
+                break;
+            }
+            asWritten = asWritten && AsWritten(tag);
+            add(tag);
         }
         if (m_scratch.size() > 4096) {
             // A big object (a large table) takes the scratch list itself instead of a copy.
@@ -267,13 +331,15 @@ private:
     }
 
     // Whether the tag pulled last stands in the text exactly as the writer would write it.
-    bool AsWritten(const Tag& tag) const {
-        if (!m_source.asWritten) return false;
-        // The writer writes control characters in text as ^X.
+    bool AsWritten(const Tag& tag) const { return m_source.asWritten && PlainControls(tag); }
+
+    // The writer writes control characters in text as ^X.
+    static bool PlainControls(const Tag& tag) {
         const TagType type = tag.Type();
         return (type != TagType::String && type != TagType::Unknown) ||
                std::none_of(tag.Value().begin(), tag.Value().end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; });
     }
+
 
     void ReadObjects(std::vector<DxfObject>& list, std::string_view section) {
         for (;;) {
@@ -352,15 +418,9 @@ private:
         const size_t start = m_pendingSource.start;
         size_t index = 0;  // of the tag within its entity
         bool handleSeen = false;
-        for (;;) {
-            Tag tag = Must("BLOCKS");
-            if (!AsWritten(tag)) return giveUp();
+        // Notes what one tag (not ENDBLK, ENDSEC or BLOCK) tells of the block's entities.
+        const auto note = [&](const Tag& tag) {
             if (tag.code == 0) {
-                if (tag.Value() == "ENDBLK") {
-                    Push(tag);
-                    break;
-                }
-                if (tag.Value() == "ENDSEC" || tag.Value() == "BLOCK") return giveUp();  // reported as usual
                 if (tag.Value() == "ACAD_TABLE") d.hasTable = true;
                 index = 0;
                 handleSeen = false;
@@ -375,6 +435,26 @@ private:
                 if (std::none_of(d.apps.begin(), d.apps.end(), [&](std::string_view a) { return SameName(a, tag.Value()); }))
                     d.apps.push_back(tag.Value());
             }
+        };
+        for (;;) {
+            if (!m_pending) {
+                m_tokens.ReadPlain(PlainText(), [&](const Tag& tag, bool written) {
+                    if (!written || !PlainControls(tag)) return false;
+                    if (tag.code == 0 && (tag.Value() == "ENDBLK" || tag.Value() == "ENDSEC" || tag.Value() == "BLOCK")) return false;
+                    note(tag);
+                    return true;
+                });
+            }
+            Tag tag = Must("BLOCKS");
+            if (!AsWritten(tag)) return giveUp();
+            if (tag.code == 0) {
+                if (tag.Value() == "ENDBLK") {
+                    Push(tag);
+                    break;
+                }
+                if (tag.Value() == "ENDSEC" || tag.Value() == "BLOCK") return giveUp();  // reported as usual
+            }
+            note(tag);
         }
         d.text = m_text.substr(start, m_pendingSource.start - start);
         if (!d.text.empty()) block.Defer(std::move(d));

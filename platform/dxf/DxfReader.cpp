@@ -99,7 +99,7 @@ public:
     // Reads on while each tag takes the form nearly every tag of a drawing takes (its code
     // right-aligned in three columns, a value its code accepts, text the decoder leaves as it
     // is) and take(tag, asWritten) accepts it; stops before the first tag that does not, which
-    // Next then reads as usual, errors included. A third of the work of Next a tag.
+    // Next then reads as usual, errors included.
     template <class Plain, class Take>
     void ReadPlain(const Plain& plainText, Take&& take) {
         const char* const begin = m_text.data();

@@ -96,12 +96,33 @@ public:
     }
     const Source& LastSource() const { return m_source; }
 
+    // How a text value stands: as the writer writes it, with a control character (which the
+    // writer writes as ^X), or in need of decoding (escapes; any byte past ASCII in a file of a
+    // code page). One pass over its bytes.
+    enum class TextForm { Written, Controls, Decode };
+    static TextForm FormOf(std::string_view value, bool utf8) {
+        TextForm form = TextForm::Written;
+        const auto* p = reinterpret_cast<const unsigned char*>(value.data());
+        const auto* const end = p + value.size();
+        for (; p != end; ++p) {
+            const unsigned char c = *p;
+            if (c < 0x20) {
+                form = TextForm::Controls;
+            } else if (c == '\\') {
+                if (end - p > 2 && (p[1] == 'U' || p[1] == 'M') && p[2] == '+') return TextForm::Decode;
+            } else if (c >= 0x80 && !utf8) {
+                return TextForm::Decode;
+            }
+        }
+        return form;
+    }
+
     // Reads on while each tag takes the form nearly every tag of a drawing takes (its code
     // right-aligned in three columns, a value its code accepts, text the decoder leaves as it
     // is) and take(tag, asWritten) accepts it; stops before the first tag that does not, which
-    // Next then reads as usual, errors included.
-    template <class Plain, class Take>
-    void ReadPlain(const Plain& plainText, Take&& take) {
+    // Next then reads as usual, errors included. utf8: the file's text is UTF-8.
+    template <class Take>
+    void ReadPlain(bool utf8, Take&& take) {
         const char* const begin = m_text.data();
         const char* const end = begin + m_text.size();
         const char* p = begin + m_pos;
@@ -131,7 +152,9 @@ public:
             const std::string_view value(valueStart, len);
             const TagType type = TagTypeOf(code);
             if (type == TagType::String || type == TagType::Unknown) {
-                if (!plainText(value)) break;
+                const TextForm form = FormOf(value, utf8);
+                if (form == TextForm::Decode) break;
+                if (form == TextForm::Controls) written = false;
             } else if (CheckValue(code, value)) {
                 break;
             }
@@ -268,10 +291,9 @@ private:
         m_pendingSource = m_source;
     }
 
-    // Text values the reader keeps as they stand (see Pull).
-    auto PlainText() const {
-        return [decoder = m_decoder.get()](std::string_view value) { return !decoder || !decoder->NeedsDecoding(value); };
-    }
+    // Whether text read on is UTF-8 as it stands (see Pull: text is decoded only once decoding
+    // has begun).
+    bool TextIsUtf8() const { return !m_decoder || m_decoder->Utf8(); }
 
     Tag Must(std::string_view section) {
         Tag tag;
@@ -302,9 +324,9 @@ private:
         };
         for (;;) {
             if (!m_pending) {
-                m_tokens.ReadPlain(PlainText(), [&](const Tag& tag, bool written) {
+                m_tokens.ReadPlain(TextIsUtf8(), [&](const Tag& tag, bool written) {
                     if (tag.code == 0) return false;
-                    asWritten = asWritten && written && PlainControls(tag);
+                    asWritten = asWritten && written;
                     add(tag);
                     return true;
                 });
@@ -438,8 +460,8 @@ private:
         };
         for (;;) {
             if (!m_pending) {
-                m_tokens.ReadPlain(PlainText(), [&](const Tag& tag, bool written) {
-                    if (!written || !PlainControls(tag)) return false;
+                m_tokens.ReadPlain(TextIsUtf8(), [&](const Tag& tag, bool written) {
+                    if (!written) return false;
                     if (tag.code == 0 && (tag.Value() == "ENDBLK" || tag.Value() == "ENDSEC" || tag.Value() == "BLOCK")) return false;
                     note(tag);
                     return true;

@@ -5,6 +5,9 @@
 #include <cstring>
 #include <sys/mman.h>
 #include <new>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "dxf/DxfText.h"
 #include "dxf/HugePages.h"
@@ -27,8 +30,17 @@ std::string Shown(std::string_view text) {
 }
 
 // The first '\n' from p on, or end. DXF lines are a few bytes long, too short for a library
-// search call to pay off: eight bytes are tested at a time instead.
+// search call to pay off: sixteen or eight bytes are tested at a time instead.
 const char* FindLineEnd(const char* p, const char* end) {
+#if defined(__SSE2__)
+    // Sixteen at a time where the processor can: most lines end within the first sixteen.
+    const __m128i newline = _mm_set1_epi8('\n');
+    while (end - p >= 16) {
+        const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+        if (const int mask = _mm_movemask_epi8(_mm_cmpeq_epi8(chunk, newline))) return p + __builtin_ctz(static_cast<unsigned>(mask));
+        p += 16;
+    }
+#endif
     constexpr std::uint64_t kOnes = 0x0101010101010101ULL, kHighs = 0x8080808080808080ULL;
     while (end - p >= 8) {
         std::uint64_t word;

@@ -89,7 +89,24 @@ struct Tag {
     bool Is(int c, std::string_view v) const { return code == c && Value() == v; }
 
     std::optional<double> AsDouble() const;
-    std::optional<std::int64_t> AsInt() const;  // int16/int32/int64/bool codes
+    // int16/int32/int64/bool codes. Most integers are a few plain digits, perhaps padded: those
+    // are read here, without a call (a table reads millions).
+    std::optional<std::int64_t> AsInt() const {
+        const char* p = m_data;
+        const char* const end = m_data + m_size;
+        while (p != end && *p == ' ') ++p;
+        const bool negative = p != end && *p == '-';
+        if (negative) ++p;
+        if (p != end && end - p <= 9) {
+            std::int64_t n = 0;
+            for (; p != end; ++p) {
+                if (*p < '0' || *p > '9') return AsIntByConverting();
+                n = n * 10 + (*p - '0');
+            }
+            return negative ? -n : n;
+        }
+        return AsIntByConverting();
+    }
     std::optional<Handle> AsHandle() const;
     std::wstring AsWide() const;  // string values as wide text
 
@@ -97,6 +114,8 @@ struct Tag {
     std::int64_t IntOr(std::int64_t fallback) const { return AsInt().value_or(fallback); }
 
 private:
+    std::optional<std::int64_t> AsIntByConverting() const;
+
     // Sixteen bytes a tag: a large drawing holds tens of millions of them.
     std::uint32_t m_size = 0;
     const char* m_data = nullptr;

@@ -453,7 +453,7 @@ private:
         size_t index = 0;  // of the tag within its entity
         bool handleSeen = false;
         // Notes what one tag (not ENDBLK, ENDSEC or BLOCK) tells of the block's entities.
-        const auto note = [&](const Tag& tag) {
+        const auto note = [&](const Tag& tag) __attribute__((always_inline)) {
             if (tag.code == 0) {
                 if (tag.Value() == "ACAD_TABLE") d.hasTable = true;
                 index = 0;

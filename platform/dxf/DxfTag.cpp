@@ -67,7 +67,7 @@ std::string FormatHandle(Handle handle) {
     return out;
 }
 
-std::optional<double> Tag::AsDouble() const {
+std::optional<double> Tag::AsDoubleByConverting() const {
     double d = 0;
     if (ParseDouble(Value(), d)) return d;
     std::int64_t i = 0;

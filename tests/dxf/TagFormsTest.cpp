@@ -4,8 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <charconv>
+#include <cstring>
+#include <random>
 
 #include "dxf/DxfReader.h"
+#include "dxf/DxfTag.h"
 
 using namespace platform::dxf;
 
@@ -69,5 +73,36 @@ TEST(TagForms, DamagedValueAfterPlainTagsIsReportedAtItsLine) {
         ASSERT_FALSE(r);
         EXPECT_EQ(r.error->line, line) << r.error->Message();
         EXPECT_NE(r.error->Message().find("expected a number"), std::string::npos) << r.error->Message();
+    }
+}
+
+// Numbers read without a conversion call are the numbers the standard conversion reads, to the
+// last bit; forms outside the quick path still read.
+TEST(TagForms, NumbersReadAsTheStandardConversionReadsThem) {
+    std::mt19937_64 random(20261209);
+    std::vector<std::string> texts = {"0.0", "-0.0", ".5", "5.", "0.1", "-2.675", "123456789012345", "0.000000000000001",
+                                      "99999999999999.9", "1234567890123456", "1e-05", "  7.25", "+3.5", "12.5.1"};
+    for (int i = 0; i < 20000; ++i) {
+        const int digits = 1 + static_cast<int>(random() % 15), point = static_cast<int>(random() % (digits + 1));
+        std::string t = random() % 2 ? "-" : "";
+        for (int d = 0; d < digits; ++d) {
+            if (d == point) t += '.';
+            t += static_cast<char>('0' + random() % 10);
+        }
+        texts.push_back(t);
+    }
+    for (const std::string& text : texts) {
+        SCOPED_TRACE(text);
+        const std::optional<double> read = Tag(10, text).AsDouble();
+        const std::string_view trimmed = TrimBlanks(text);
+        const std::string_view unsigned_ = !trimmed.empty() && trimmed[0] == '+' ? trimmed.substr(1) : trimmed;
+        double expected = 0;
+        const auto [end, ec] = std::from_chars(unsigned_.data(), unsigned_.data() + unsigned_.size(), expected);
+        if (ec != std::errc() || end != unsigned_.data() + unsigned_.size()) {
+            EXPECT_FALSE(read.has_value());
+            continue;
+        }
+        ASSERT_TRUE(read.has_value());
+        EXPECT_EQ(std::memcmp(&*read, &expected, sizeof expected), 0) << *read << " != " << expected;
     }
 }

@@ -113,6 +113,17 @@ public:
     // code page). One pass over its bytes.
     enum class TextForm { Written, Controls, Decode };
     static TextForm FormOf(std::string_view value, bool utf8) {
+        // Eight bytes at a time first: nearly every text holds none of the bytes that matter.
+        constexpr std::uint64_t kOnes = 0x0101010101010101ULL, kHighs = 0x8080808080808080ULL;
+        bool plain = true;
+        for (size_t i = 0; i < value.size() && plain; i += 8) {
+            std::uint64_t word = kOnes * ' ';  // blanks past the end change nothing
+            std::memcpy(&word, value.data() + i, std::min<size_t>(8, value.size() - i));
+            const std::uint64_t backslash = word ^ (kOnes * '\\');
+            const std::uint64_t special = (word & kHighs) | ((word - kOnes * 0x20) & ~word & kHighs) | ((backslash - kOnes) & ~backslash & kHighs);
+            plain = special == 0;
+        }
+        if (plain) return TextForm::Written;
         TextForm form = TextForm::Written;
         const auto* p = reinterpret_cast<const unsigned char*>(value.data());
         const auto* const end = p + value.size();

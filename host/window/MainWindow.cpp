@@ -245,9 +245,12 @@ void MainWindow::Refresh() {
 
 void MainWindow::ShowDrawing(Page& page) {
     AcDbDatabase* database = page.document ? page.document->database() : nullptr;
-    if (database != page.database || (database && database->changeCount() != page.changes)) {
-        const bool same = database == page.database;
+    // The serial tells a drawing from one made later at the same address.
+    const std::int64_t serial = database ? database->serial() : 0;
+    const bool same = database == page.database && serial == page.serial;
+    if (!same || (database && database->changeCount() != page.changes)) {
         page.database = database;
+        page.serial = serial;
         page.changes = database ? database->changeCount() : 0;
         std::shared_ptr<const platform::view::Drawing> drawing;
         if (database) drawing = std::make_shared<platform::view::Drawing>(platform::dxf::CurrentDocument(*database));

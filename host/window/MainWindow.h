@@ -71,6 +71,7 @@ private:
         DrawingView* view = nullptr;
         QTabBar* layouts = nullptr;
         AcDbDatabase* database = nullptr;
+        std::int64_t serial = 0;
         std::uint64_t changes = 0;
         bool updatingTabs = false;
     };

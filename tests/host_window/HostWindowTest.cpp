@@ -291,6 +291,17 @@ TEST(HostWindow, EachDrawingHasItsTabAndTheActiveTabIsTheCurrentDocument) {
         EXPECT_EQ(main.DocumentTabs()->currentIndex(), 2);
         EXPECT_EQ(main.DocumentTabs()->tabText(2).left(7), QStringLiteral("Drawing"));
         EXPECT_EQ(acDocManagerPtr()->documentCount(), 3);
+        Type(main, "PAN");
+    });
+    // A running command keeps its drawing: the tab chosen meanwhile is refused.
+    user.When(PromptKind::Point, [&](window::MainWindow& main) {
+        AcApDocument* running = acDocManagerPtr()->curDocument();
+        main.DocumentTabs()->setCurrentIndex(0);
+        EXPECT_EQ(main.DocumentTabs()->currentIndex(), 2);
+        EXPECT_EQ(acDocManagerPtr()->curDocument(), running);
+        QTest::keyClick(main.Commands()->Input(), Qt::Key_Escape);
+    });
+    user.When(PromptKind::Command, [&](window::MainWindow& main) {
         // Opening a drawing open already shows its tab.
         Type(main, "OPEN");
         Type(main, plan);

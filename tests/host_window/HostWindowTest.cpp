@@ -388,6 +388,11 @@ TEST(HostWindow, ATableCreatedOnALayoutTabGoesIntoThatLayout) {
         EXPECT_EQ(main.LayoutTabs()->currentIndex(), 1);
         Type(main, "SAVEAS");
         Type(main, saved);
+    });
+    user.When(PromptKind::Command, [&](window::MainWindow& main) {
+        // The tab is named after the file the drawing now has.
+        EXPECT_EQ(TabNames(*main.DocumentTabs()), std::vector<std::string>{"saved.dxf"});
+        EXPECT_EQ(main.windowTitle(), QStringLiteral("Velloria - saved.dxf"));
         Type(main, "QUIT");
     });
     user.Start();

@@ -249,6 +249,7 @@ void MainWindow::ShowDrawing(Page& page) {
     const std::int64_t serial = database ? database->serial() : 0;
     const bool same = database == page.database && serial == page.serial;
     if (!same || (database && database->changeCount() != page.changes)) {
+        if (!same && database) OpenInSavedSpace(*database);
         page.database = database;
         page.serial = serial;
         page.changes = database ? database->changeCount() : 0;
@@ -258,6 +259,18 @@ void MainWindow::ShowDrawing(Page& page) {
         RebuildLayoutTabs(page);
     }
     FollowCurrentSpace(page);
+}
+
+void MainWindow::OpenInSavedSpace(AcDbDatabase& database) {
+    // A drawing saved in paper space ($TILEMODE 0) opens in its active layout, *Paper_Space, as
+    // in a CAD program. Only the window does this: the console and the tools keep adding to
+    // model space, as they always have. Read from the file's own header, before the view's
+    // document is brought up to date with the database (which writes the space back).
+    const platform::dxf::Document* file = platform::dxf::AttachedDocument(database);
+    const platform::dxf::Tag* tile = file ? file->HeaderValue("$TILEMODE") : nullptr;
+    if (!tile || tile->IntOr(1) != 0) return;
+    if (database.currentSpaceId() == database.modelSpaceId() && !database.paperSpaceId().isNull())
+        database.setCurrentSpace(database.paperSpaceId());
 }
 
 namespace {
@@ -294,6 +307,14 @@ void MainWindow::FollowCurrentSpace(Page& page) {
 
 void MainWindow::LayoutChosen(Page& page, int index) {
     if (page.updatingTabs) return;
+    if (!AtCommandPrompt()) {
+        // What the running command adds goes to the space it started in, shown meanwhile.
+        page.updatingTabs = true;
+        page.layouts->setCurrentIndex(page.view->LayoutIndex());
+        page.updatingTabs = false;
+        m_commandLine->Write("\nFinish or cancel the command before changing layouts.\n");
+        return;
+    }
     page.view->ShowLayout(index);
     const platform::view::Drawing* drawing = page.view->Drawing();
     if (!drawing || !page.database || index < 0 || index >= static_cast<int>(drawing->Layouts().size())) return;

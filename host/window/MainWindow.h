@@ -38,7 +38,8 @@ public:
     void Attach();
     void Detach();
 
-    // The current drawing's view and layout tabs.
+    // The current drawing's view and layout tabs. A layout tab chosen at the command prompt
+    // makes its space the drawing's current space, where new entities go.
     DrawingView* View() const;
     QTabBar* LayoutTabs() const;
     // A tab per open drawing, in the document manager's order; the active one is the current
@@ -82,6 +83,7 @@ private:
     void ShowDrawing(Page& page);
     void RebuildLayoutTabs(Page& page);
     void FollowCurrentSpace(Page& page);
+    static void OpenInSavedSpace(AcDbDatabase& database);
     void LayoutChosen(Page& page, int index);
     void DocumentChosen(int index);
     void CloseRequested(int index);

@@ -105,9 +105,6 @@ private:
         m_db.setModelSpaceId(Named(m_db.blockTableId(), "*Model_Space"));
         m_db.setPaperSpaceId(Named(m_db.blockTableId(), "*Paper_Space"));
         m_db.setCurrentSpace(m_db.modelSpaceId());
-        // A drawing saved in a layout ($TILEMODE 0) opens in its active layout, *Paper_Space.
-        if (const Tag* tile = m_doc.HeaderValue("$TILEMODE"); tile && tile->IntOr(1) == 0 && !m_db.paperSpaceId().isNull())
-            m_db.setCurrentSpace(m_db.paperSpaceId());
         LoadTable<AcDbLayerTable, AcDbLayerTableRecord>("LAYER", &AcDbDatabase::setLayerTableId, {L"0"});
         LoadTable<AcDbTextStyleTable, AcDbTextStyleTableRecord>("STYLE", &AcDbDatabase::setTextStyleTableId, {});
         LoadTable<AcDbRegAppTable, AcDbRegAppTableRecord>("APPID", &AcDbDatabase::setRegAppTableId, {L"ACAD"});

@@ -293,12 +293,16 @@ TEST(HostWindow, EachDrawingHasItsTabAndTheActiveTabIsTheCurrentDocument) {
         EXPECT_EQ(acDocManagerPtr()->documentCount(), 3);
         Type(main, "PAN");
     });
-    // A running command keeps its drawing: the tab chosen meanwhile is refused.
+    // A running command keeps its drawing and its space: a tab chosen meanwhile is refused.
     user.When(PromptKind::Point, [&](window::MainWindow& main) {
         AcApDocument* running = acDocManagerPtr()->curDocument();
         main.DocumentTabs()->setCurrentIndex(0);
         EXPECT_EQ(main.DocumentTabs()->currentIndex(), 2);
         EXPECT_EQ(acDocManagerPtr()->curDocument(), running);
+        // And its space: the layout tab stays.
+        main.LayoutTabs()->setCurrentIndex(1);
+        EXPECT_EQ(main.LayoutTabs()->currentIndex(), 0);
+        EXPECT_EQ(running->database()->currentSpaceId(), running->database()->modelSpaceId());
         QTest::keyClick(main.Commands()->Input(), Qt::Key_Escape);
     });
     user.When(PromptKind::Command, [&](window::MainWindow& main) {
@@ -358,8 +362,8 @@ TEST(HostWindow, EachDrawingHasItsTabAndTheActiveTabIsTheCurrentDocument) {
     EXPECT_EQ(std::filesystem::file_size(plan), size);
 }
 
-// A table created with a layout's tab chosen goes into that layout, and the drawing saved
-// then opens in it.
+// A table created with a layout's tab chosen goes into that layout, and the drawing saved then
+// says it was left in paper space.
 TEST(HostWindow, ATableCreatedOnALayoutTabGoesIntoThatLayout) {
     testing_support::TempDir dir;
     const std::string db = dir / "nwind.mdb", plan = dir / "plan.dxf", saved = dir / "saved.dxf";
@@ -384,6 +388,11 @@ TEST(HostWindow, ATableCreatedOnALayoutTabGoesIntoThatLayout) {
         EXPECT_EQ(main.LayoutTabs()->currentIndex(), 1);
         Type(main, "SAVEAS");
         Type(main, saved);
+    });
+    user.When(PromptKind::Command, [&](window::MainWindow& main) {
+        // The tab is named after the file the drawing now has.
+        EXPECT_EQ(TabNames(*main.DocumentTabs()), std::vector<std::string>{"saved.dxf"});
+        EXPECT_EQ(main.windowTitle(), QStringLiteral("Velloria - saved.dxf"));
         Type(main, "QUIT");
     });
     user.Start();
@@ -415,5 +424,8 @@ TEST(HostWindow, ATableCreatedOnALayoutTabGoesIntoThatLayout) {
     ASSERT_EQ(inPaper.size(), 1u);
     EXPECT_NEAR(inPaper[0]->position().x, placed.x(), pixel / 100);
     EXPECT_NEAR(inPaper[0]->position().y, placed.y(), pixel / 100);
-    EXPECT_EQ(loaded.database->currentSpaceId(), loaded.database->paperSpaceId());
+    // The file says it was left in paper space.
+    const platform::dxf::Tag* tile = platform::dxf::AttachedDocument(*loaded.database)->HeaderValue("$TILEMODE");
+    ASSERT_NE(tile, nullptr);
+    EXPECT_EQ(tile->IntOr(-1), 0);
 }

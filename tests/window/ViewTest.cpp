@@ -87,40 +87,50 @@ std::wstring SpaceHolding(AcDbDatabase& database, AcDbHandle handle) {
 }  // namespace
 
 // Choosing a layout's tab makes its space the database's current one, where commands add their
-// entities; the saved drawing opens in model space or in its active layout as it was left.
+// entities; the saved drawing opens in the window in model space or in its active layout, as
+// it was left.
 TEST_F(WindowTest, ALayoutTabMakesItsSpaceCurrentForNewEntities) {
     Open(std::string(VELLORIA_TEST_DATA) + "/dxf-corpus/VP4.dxf");
+    AcDbDatabase* database = database_;
     const auto& layouts = View().Drawing()->Layouts();
     ASSERT_GE(layouts.size(), 3u);
     QTabBar* tabs = window->LayoutTabs();
-    ASSERT_EQ(database_->currentSpaceId(), database_->modelSpaceId());
+    ASSERT_EQ(database->currentSpaceId(), database->modelSpaceId());
     EXPECT_EQ(tabs->currentIndex(), 0);
 
     testing_support::TempDir folder;
     struct Case {
         int tab;
-        std::wstring space;     // where the entity goes
-        bool opensInPaper;      // the space the saved drawing opens in
+        std::wstring space;  // where the entity goes
+        int tileMode;        // what the file says: 1 model space, 0 paper space
     };
-    for (const Case& c : {Case{2, L"*Paper_Space0", true}, Case{1, L"*Paper_Space", true}, Case{0, L"*Model_Space", false}}) {
+    for (const Case& c : {Case{2, L"*Paper_Space0", 0}, Case{1, L"*Paper_Space", 0}, Case{0, L"*Model_Space", 1}}) {
         SCOPED_TRACE(c.tab);
         tabs->setCurrentIndex(c.tab);
         EXPECT_EQ(View().LayoutIndex(), c.tab);
-        EXPECT_EQ(NameOfSpace(database_->currentSpaceId()), c.space);
-        const AcDbObjectId line = AddToCurrentSpace(*database_);
+        EXPECT_EQ(NameOfSpace(database->currentSpaceId()), c.space);
+        const AcDbObjectId line = AddToCurrentSpace(*database);
         const std::string file = folder / ("tab" + std::to_string(c.tab) + ".dxf");
-        ASSERT_FALSE(platform::dxf::SaveDrawing(*database_, file).has_value());
+        ASSERT_FALSE(platform::dxf::SaveDrawing(*database, file).has_value());
         auto loaded = platform::dxf::LoadDrawing(file);
         ASSERT_TRUE(loaded) << file;
         EXPECT_EQ(SpaceHolding(*loaded.database, line.handle()), c.space);
-        // A file states model space or paper space; the active layout is *Paper_Space's.
-        EXPECT_EQ(loaded.database->currentSpaceId(), c.opensInPaper ? loaded.database->paperSpaceId() : loaded.database->modelSpaceId());
+        const platform::dxf::Tag* tile = platform::dxf::AttachedDocument(*loaded.database)->HeaderValue("$TILEMODE");
+        EXPECT_EQ(tile ? tile->IntOr(-1) : -1, c.tileMode);
     }
     // The tabs follow the database: a space made current elsewhere is shown at the next refresh.
-    database_->setCurrentSpace(database_->paperSpaceId());
+    database->setCurrentSpace(database->paperSpaceId());
     window->Refresh();
     EXPECT_EQ(tabs->currentIndex(), 1);
     EXPECT_EQ(View().LayoutIndex(), 1);
+
+    // Opened again, a drawing left in paper space shows its active layout, which is current.
+    Open(folder / "tab1.dxf");
+    EXPECT_EQ(window->LayoutTabs()->currentIndex(), 1);
+    EXPECT_EQ(database_->currentSpaceId(), database_->paperSpaceId());
+    Open(folder / "tab0.dxf");
+    EXPECT_EQ(window->LayoutTabs()->currentIndex(), 0);
+    EXPECT_EQ(database_->currentSpaceId(), database_->modelSpaceId());
 }
 
 TEST_F(WindowTest, WheelZoomsAroundTheCursorAndTheMiddleButtonPans) {

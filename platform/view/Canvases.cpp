@@ -117,12 +117,18 @@ void PainterCanvas::Text(const QString& text, const QFont& font, const QRectF& b
     if (!bounds.intersects(m_device)) return;
     const double scale = std::sqrt(std::abs(toDevice.determinant()));
     if (!m_options.vectorDevice && box.height() * scale < m_options.greekingPixels) {
-        // Too small to read: a faint bar where the text stands.
+        // Too small to read: a faint bar where the text stands, and nothing where even that
+        // would not show.
+        if (box.height() * scale < m_options.invisiblePixels) return;
         QColor faint = color;
         faint.setAlphaF(0.5);
-        QPainterPath bar;
-        bar.addPolygon(toDevice.map(QPolygonF(QRectF(box.left(), -box.height() * 0.5, box.width(), box.height() * 0.5))));
-        m_painter.fillPath(bar, faint);
+        const QPointF bar[4] = {toDevice.map(QPointF(box.left(), -box.height() * 0.5)), toDevice.map(QPointF(box.right(), -box.height() * 0.5)),
+                                toDevice.map(QPointF(box.right(), 0)), toDevice.map(QPointF(box.left(), 0))};
+        m_painter.setPen(Qt::NoPen);
+        m_penWidth = -1;
+        m_painter.setBrush(faint);
+        m_painter.drawPolygon(bar, 4);
+        m_painter.setBrush(Qt::NoBrush);
         return;
     }
     m_painter.setTransform(toDevice);

@@ -202,9 +202,10 @@ void EntityDrawer::DrawMText(const EntityTags& t, const Props& p, const Context&
 
     // Plain text on one line (most table cells) needs no parsing and no layout.
     if (!columns && contents.find_first_of("\\{}^%\t\n") == std::string::npos) {
-        const QString text = QString::fromUtf8(contents.data(), static_cast<qsizetype>(contents.size()));
         const FontFace& face = fonts.Face(base.family, base.bold, base.italic);
         const double k = base.height / face.CapHeight();
+        if (TooSmallToShow(face, k, base.width, local)) return;
+        const QString text = QString::fromUtf8(contents.data(), static_cast<qsizetype>(contents.size()));
         const double width = face.Advance(text) * k * base.width;
         if (!(referenceWidth > 0) || width <= referenceWidth * 1.0001) {
             const double x = h == 0 ? 0 : h == 1 ? -width / 2 : -width;

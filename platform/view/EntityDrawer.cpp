@@ -102,11 +102,36 @@ void EntityDrawer::DrawEntity(const EntityRange& range, size_t i, size_t end, co
         const Vec3 direction = t.Point(11, {1, 0, 0}, t.After("AcDbTable"));
         const Matrix place = Matrix::Translation(t.Point(10, {}, ref)) *
                              Matrix::RotationZ(std::atan2(direction.y, direction.x));
+        // Measuring, the table's grid is its extent: its cells' contents lie within it, and a
+        // large table's block need not be read (nor its texts laid out) to know where it ends.
+        if (!(canvas.PixelSize() > 0) && MeasureTableGrid(t, ctx.Within(place * Matrix::Translation(-drawing.BlockBase(*block)))))
+            return void(++stats.drawn);
         DrawBlock(*block, place, p, ctx, p.layer);
     } else {
         return Skip(type);
     }
     ++stats.drawn;
+}
+
+bool EntityDrawer::MeasureTableGrid(const EntityTags& t, const Context& ctx) {
+    // The row heights (141) and column widths (142) follow the table's row and column counts.
+    size_t i = t.After("AcDbTable");
+    if (i == 0) return false;
+    while (i < t.End() && t[i].code != 141 && t[i].code != 142) ++i;
+    double height = 0, width = 0;
+    int rows = 0, columns = 0;
+    for (; i < t.End() && (t[i].code == 141 || t[i].code == 142); ++i) {
+        const double v = t[i].DoubleOr(0);
+        if (!std::isfinite(v) || v < 0) return false;
+        if (t[i].code == 141) height += v, ++rows;
+        else width += v, ++columns;
+    }
+    if (rows == 0 || columns == 0) return false;
+    // The block's origin is the table's top left corner; rows go down.
+    const QPointF corners[4] = {Plan(ctx.m, {0, 0, 0}), Plan(ctx.m, {width, 0, 0}), Plan(ctx.m, {width, -height, 0}),
+                                Plan(ctx.m, {0, -height, 0})};
+    canvas.Polyline(corners, 4, true, Pen{});
+    return true;
 }
 
 bool EntityDrawer::Resolve(const EntityTags& t, const Context& ctx, Props& p) const {

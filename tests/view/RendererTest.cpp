@@ -3,6 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "ViewTestUtil.h"
+#include "dxf/AcadTable.h"
+#include "dxf/DxfTemplate.h"
+#include "dxf/DxfWriter.h"
+#include "dxf/TableBlock.h"
 
 namespace {
 
@@ -175,6 +179,49 @@ TEST_F(Renderer, MultiLineTextWrapsAtItsWidthAndBreaksAtParagraphs) {
     EXPECT_NEAR(extents[0].box.y1, 90, 1.5);
     // At least three lines of 5/3 the height.
     EXPECT_LT(extents[0].box.y0, 90 - 3 - 2 * 5.0);
+}
+
+TEST_F(Renderer, ATableMeasuresByItsGridWithoutReadingItsBlock) {
+    // Three rows of 10 under the insertion point (100, 200), two columns of 30 to its right.
+    auto made = platform::dxf::NewDocument();
+    platform::dxf::AcadTable table;
+    table.Resize(3, 2, 10, 30);
+    table.insertion[0] = 100, table.insertion[1] = 200;
+    for (int r = 0; r < 3; ++r)
+        for (int c = 0; c < 2; ++c) table.Cell(r, c).text = "cell " + std::to_string(r) + "." + std::to_string(c);
+    platform::dxf::StoreTable(*made, table);
+    platform::dxf::PrepareForSave(*made);
+    const auto document = Parse(platform::dxf::WriteDxfToString(*made));
+    const platform::dxf::Block* block = nullptr;
+    for (const platform::dxf::Block& b : document->blocks)
+        if (b.Name().substr(0, 2) == "*T") block = &b;
+    ASSERT_NE(block, nullptr);
+    ASSERT_NE(block->Deferred(), nullptr) << "the reader keeps a table's block unread";
+    const Drawing drawing(document);
+    platform::view::Renderer renderer(drawing);
+    const platform::view::Box box = renderer.Extents(*drawing.FindLayout("Model"));
+    EXPECT_NEAR(box.x0, 100, 1e-9);
+    EXPECT_NEAR(box.x1, 160, 1e-9);
+    EXPECT_NEAR(box.y0, 170, 1e-9);
+    EXPECT_NEAR(box.y1, 200, 1e-9);
+    EXPECT_NE(block->Deferred(), nullptr) << "measuring read the table's block";
+    // Drawn, the block's lines stand on the grid.
+    const QImage image = Picture(drawing, 90, 160, 170, 210, 160, 100);
+    EXPECT_TRUE(Inked(image, 20, 20, 1)) << "top left corner";
+    EXPECT_TRUE(Inked(image, 140, 80, 1)) << "bottom right corner";
+}
+
+TEST_F(Renderer, TextTooSmallToReadIsABarAndTooSmallForThatNothing) {
+    // 2 pixels a unit: text 0.4 high is under a pixel (a bar), 0.02 high a twenty-fifth of one.
+    DxfText dxf;
+    dxf.Entity("TEXT", "8\n0\n10\n10\n20\n60\n30\n0\n40\n0.4\n1\nWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWW\n");
+    dxf.Entity("TEXT", "8\n0\n10\n10\n20\n30\n30\n0\n40\n0.02\n1\nWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWW\n");
+    dxf.Entity("MTEXT", "8\n0\n10\n10\n20\n20\n30\n0\n40\n0.02\n71\n7\n1\nWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWW\n");
+    const Drawing drawing(Parse(dxf.Text()));
+    const QImage image = Picture(drawing, 0, 0, 100, 100);
+    EXPECT_TRUE(Inked(image, Px(12), Py(60), 1));
+    EXPECT_FALSE(Inked(image, Px(10.5), Py(30), 2));
+    EXPECT_FALSE(Inked(image, Px(10.5), Py(20), 2));
 }
 
 TEST_F(Renderer, AViewportShowsModelSpaceInItsFrameAtItsScale) {

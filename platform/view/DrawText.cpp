@@ -15,7 +15,7 @@ void EntityDrawer::EmitText(const QString& text, const FontFace& face, const QTr
     const Vec3 ey = ctx.m.ApplyVector({toEntity.m21(), toEntity.m22(), 0});
     const QTransform toWorld(ex.x, ex.y, ey.x, ey.y, o.x, o.y);
     const QRectF box(0, -face.Ascent(), face.Advance(text), face.Ascent() + face.Descent());
-    canvas.Text(text, face.Font(), box, toWorld, color);
+    canvas.Text(text, face, box, toWorld, color);
 }
 
 bool EntityDrawer::TooSmallToShow(const FontFace& face, double k, double widthFactor, const Context& ctx) const {

@@ -18,11 +18,11 @@ void EntityDrawer::EmitText(const QString& text, const FontFace& face, const QTr
     canvas.Text(text, face, box, toWorld, color);
 }
 
-bool EntityDrawer::TooSmallToShow(const FontFace& face, double k, double widthFactor, const Context& ctx) const {
+bool EntityDrawer::TooSmallToShow(const FontFace& face, double k, double widthFactor, double planScale) const {
     const double pixel = canvas.PixelSize();
     if (options.vectorDevice || !(pixel > 0)) return false;
     // At most the height the canvas finds for the text's glyphs (the root of their area's scale).
-    const double most = (face.Ascent() + face.Descent()) * std::abs(k) * std::sqrt(std::max(1.0, std::abs(widthFactor))) * ctx.m.PlanScale();
+    const double most = (face.Ascent() + face.Descent()) * std::abs(k) * std::sqrt(std::max(1.0, std::abs(widthFactor))) * planScale;
     return most < options.invisiblePixels * pixel;
 }
 
@@ -44,7 +44,7 @@ void EntityDrawer::DrawText(const EntityTags& t, const Props& p, const Context& 
     double k = height / face.CapHeight();  // entity units per font unit
     const Context local = ctx.Within(OcsMatrix(t.Extrusion()));
     // Aligned and fit text take their size from their length: only the others are known small.
-    if (horizontal != 3 && horizontal != 5 && TooSmallToShow(face, k, widthFactor, local)) return;
+    if (horizontal != 3 && horizontal != 5 && TooSmallToShow(face, k, widthFactor, local.m.PlanScale())) return;
     const QString text = DecodeTextCodes(raw);
     if (text.isEmpty()) return;
     const double oblique = Radians(t.Has(51) ? t.Double(51) : style.oblique);

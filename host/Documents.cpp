@@ -121,6 +121,28 @@ bool OfferToSave(AcApDocument* document) {
     }
 }
 
+namespace {
+
+bool& InTabs() {
+    static bool tabs = false;
+    return tabs;
+}
+
+}  // namespace
+
+void SetDrawingsInTabs(bool tabs) { InTabs() = tabs; }
+bool DrawingsInTabs() { return InTabs(); }
+
+AcApDocument* FindOpenDocument(const std::wstring& path) {
+    const std::string file = DrawingFilePath(path);
+    for (int i = 0; i < acDocManagerPtr()->documentCount(); ++i) {
+        AcApDocument* document = acDocManagerPtr()->document(i);
+        const std::wstring name = document->fileName();
+        if (!name.empty() && DrawingFilePath(name) == file) return document;
+    }
+    return nullptr;
+}
+
 void CloseDocument(AcApDocument* document) {
     if (!document) return;
     Session().SendToModules(AcRx::kUnloadDwgMsg, document);

@@ -31,6 +31,12 @@ bool OfferToSave(AcApDocument* document);
 enum class SaveAnswer { Yes, No, Cancel };
 using SaveQuestion = std::function<SaveAnswer(const std::wstring& name)>;
 void SetSaveQuestion(SaveQuestion question);
+// Whether the session holds several drawings at once, each in its tab of the window (OPEN and
+// NEW add one), or one at a time as on the console (OPEN and NEW replace it).
+void SetDrawingsInTabs(bool tabs);
+bool DrawingsInTabs();
+// The open document of the drawing file at path, or null.
+AcApDocument* FindOpenDocument(const std::wstring& path);
 // Closes a document the user has let go of: modules hear kUnloadDwgMsg first.
 void CloseDocument(AcApDocument* document);
 // The names of the open drawings that have unsaved changes.

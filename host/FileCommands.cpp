@@ -43,14 +43,34 @@ void ReplaceCurrent(AcApDocument* replacement) {
     NotifyDrawingLoaded(replacement);
 }
 
+// In the window each drawing has its tab: OPEN and NEW add one and leave the others open.
+void AddCurrent(AcApDocument* added) {
+    acDocManagerPtr()->setCurDocument(added);
+    NotifyDrawingLoaded(added);
+}
+
 void OpenCommand() {
     auto name = AskFileName(L"\nEnter name of drawing to open: ");
     if (!name) return;
+    if (DrawingsInTabs()) {
+        // A drawing open already is shown, not read a second time beside its changes.
+        if (AcApDocument* open = FindOpenDocument(*name)) {
+            acDocManagerPtr()->setCurDocument(open);
+            platform::WriteOutput(L"\n" + std::wstring(open->docTitle()) + L" is open already.\n");
+            return;
+        }
+        if (AcApDocument* document = OpenDrawingDocument(*name)) AddCurrent(document);
+        return;
+    }
     if (!OfferToSave(acDocManagerPtr()->curDocument())) return;
     if (AcApDocument* document = OpenDrawingDocument(*name)) ReplaceCurrent(document);
 }
 
 void NewCommand() {
+    if (DrawingsInTabs()) {
+        AddCurrent(CreateNewDocument());
+        return;
+    }
     if (!OfferToSave(acDocManagerPtr()->curDocument())) return;
     ReplaceCurrent(CreateNewDocument());
 }

@@ -8,6 +8,7 @@
 
 #include "Documents.h"
 #include "MainWindow.h"
+#include "editor/CommandStack.h"
 #include "view/GuiApplication.h"
 
 namespace {
@@ -20,6 +21,15 @@ bool Set(const char* name) {
 bool OffscreenAsked() {
     const char* platform = std::getenv("QT_QPA_PLATFORM");
     return platform && std::string(platform) == "offscreen";
+}
+
+// CLOSE: closes the current drawing's tab, after offering to save its changes. The window
+// always shows a drawing: closing the last one leaves a new one.
+void CloseCommand() {
+    AcApDocument* document = acDocManagerPtr()->curDocument();
+    if (!document || !OfferToSave(document)) return;
+    CloseDocument(document);
+    if (acDocManagerPtr()->documentCount() == 0) NotifyDrawingLoaded(CreateNewDocument());
 }
 
 }  // namespace
@@ -40,6 +50,8 @@ std::unique_ptr<WindowHost> WindowHost::Open() {
         return nullptr;
     }
     QApplication::setQuitOnLastWindowClosed(false);
+    SetDrawingsInTabs(true);
+    if (AcEdCommandStack* stack = acedRegCmds) stack->addCommand(L"ACAD", L"CLOSE", L"CLOSE", ACRX_CMD_MODAL, &CloseCommand);
     std::unique_ptr<WindowHost> host(new WindowHost);
     host->m_window = std::make_unique<window::MainWindow>();
     host->m_window->Attach();
@@ -56,5 +68,7 @@ std::unique_ptr<WindowHost> WindowHost::Open() {
 
 WindowHost::~WindowHost() {
     SetSaveQuestion({});
+    SetDrawingsInTabs(false);
+    if (AcEdCommandStack* stack = acedRegCmds) stack->removeCmd(L"ACAD", L"CLOSE");
     m_window->Detach();
 }

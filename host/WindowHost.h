@@ -1,6 +1,7 @@
 #pragma once
-// The host as a desktop program: the main window is the command line of the session, and
-// the question whether to save a changed drawing is asked in a message box over it.
+// The host as a desktop program: the main window is the command line of the session, each
+// open drawing has its tab there (OPEN and NEW add one, CLOSE closes the current one), and the
+// question whether to save a changed drawing is asked in a message box over it.
 #include <memory>
 
 namespace window {

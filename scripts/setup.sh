@@ -14,7 +14,7 @@ packages=(
   poppler-utils
   libreadline-dev
   fp-utils
-  xvfb xdotool
+  xvfb xdotool imagemagick
 )
 
 missing=()

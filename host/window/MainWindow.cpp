@@ -5,9 +5,11 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QProgressBar>
+#include <QStackedWidget>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "CommandLine.h"
 #include "DrawingView.h"
@@ -15,6 +17,7 @@
 #include "db/DbDatabase.h"
 #include "dxf/DrawingIo.h"
 #include "editor/CommandStack.h"
+#include "editor/PromptInput.h"
 #include "runtime/DocManager.h"
 #include "text/Utf8.h"
 
@@ -62,15 +65,18 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    m_view = new DrawingView(central);
-    m_tabs = new QTabBar(central);
-    m_tabs->setShape(QTabBar::RoundedSouth);
-    m_tabs->setExpanding(false);
-    layout->addWidget(m_view, 1);
-    layout->addWidget(m_tabs);
+    m_documentTabs = new QTabBar(central);
+    m_documentTabs->setObjectName(QStringLiteral("Drawings"));
+    m_documentTabs->setDocumentMode(true);
+    m_documentTabs->setExpanding(false);
+    m_documentTabs->setTabsClosable(true);
+    m_pages = new QStackedWidget(central);
+    layout->addWidget(m_documentTabs);
+    layout->addWidget(m_pages, 1);
     setCentralWidget(central);
 
     m_commandLine = new CommandLine(this);
+    m_current = &NewPage();
     auto* dock = new QDockWidget(QStringLiteral("Command Line"), this);
     dock->setObjectName(QStringLiteral("CommandLine"));
     dock->setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
@@ -90,16 +96,36 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     statusBar()->addPermanentWidget(m_progressLabel);
     statusBar()->addPermanentWidget(m_progress);
 
-    m_view->SetAnswerHandler([this](const std::string& line) { m_input.Submit(line); });
-    m_view->SetCursorHandler([this](QPointF world) {
-        m_coordinates->setText(QString::asprintf("%.4f, %.4f", world.x(), world.y()));
-    });
     m_commandLine->SetSubmitHandler([this](const std::string& line) { m_input.Submit(line); });
-    QObject::connect(m_tabs, &QTabBar::currentChanged, m_view, [this](int index) {
-        if (!m_updatingTabs) m_view->ShowLayout(index);
-    });
+    QObject::connect(m_documentTabs, &QTabBar::currentChanged, this, [this](int index) { DocumentChosen(index); });
+    QObject::connect(m_documentTabs, &QTabBar::tabCloseRequested, this, [this](int index) { CloseRequested(index); });
     m_input.SetBeforeWait([this] { Refresh(); });
     resize(1100, 780);
+}
+
+MainWindow::Page& MainWindow::NewPage() {
+    auto page = std::make_unique<Page>();
+    Page* raw = page.get();
+    page->widget = new QWidget(m_pages);
+    auto* layout = new QVBoxLayout(page->widget);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    page->view = new DrawingView(page->widget);
+    page->layouts = new QTabBar(page->widget);
+    page->layouts->setShape(QTabBar::RoundedSouth);
+    page->layouts->setExpanding(false);
+    layout->addWidget(page->view, 1);
+    layout->addWidget(page->layouts);
+    m_pages->addWidget(page->widget);
+    // Keys typed over the drawing go to the command line, as in a CAD program.
+    page->view->setFocusProxy(m_commandLine);
+    page->view->SetAnswerHandler([this](const std::string& line) { m_input.Submit(line); });
+    page->view->SetCursorHandler([this](QPointF world) {
+        m_coordinates->setText(QString::asprintf("%.4f, %.4f", world.x(), world.y()));
+    });
+    QObject::connect(page->layouts, &QTabBar::currentChanged, page->view, [this, raw](int index) { LayoutChosen(*raw, index); });
+    m_pageList.push_back(std::move(page));
+    return *raw;
 }
 
 MainWindow::~MainWindow() { Detach(); }
@@ -125,18 +151,81 @@ void MainWindow::Detach() {
 
 QString MainWindow::CoordinatesText() const { return m_coordinates->text(); }
 
-void MainWindow::Refresh() {
-    AcApDocument* document = acDocManagerPtr()->curDocument();
-    AcDbDatabase* database = document ? document->database() : nullptr;
-    if (database != m_database || (database && database->changeCount() != m_changes)) {
-        const bool same = database == m_database;
-        m_database = database;
-        m_changes = database ? database->changeCount() : 0;
-        std::shared_ptr<const platform::view::Drawing> drawing;
-        if (database) drawing = std::make_shared<platform::view::Drawing>(platform::dxf::CurrentDocument(*database));
-        m_view->SetDrawing(std::move(drawing), database, same);
-        RebuildTabs();
+DrawingView* MainWindow::View() const { return Current().view; }
+QTabBar* MainWindow::LayoutTabs() const { return Current().layouts; }
+MainWindow::Page& MainWindow::Current() const { return *m_current; }
+
+bool MainWindow::AtCommandPrompt() const {
+    // Between prompts nothing reads the window's input but the window itself (a modal dialog
+    // keeps the user out of it); a prompt other than "Command: " belongs to a running command.
+    return !m_input.Waiting() || platform::CurrentPrompt().kind == platform::PromptKind::Command;
+}
+
+void MainWindow::SyncPages() {
+    AcApDocManager* manager = acDocManagerPtr();
+    std::vector<AcApDocument*> documents;
+    for (int i = 0; i < manager->documentCount(); ++i) documents.push_back(manager->document(i));
+    auto open = [&](AcApDocument* d) { return std::find(documents.begin(), documents.end(), d) != documents.end(); };
+
+    // The pages of closed drawings go; one page always stays for the view to be there.
+    std::vector<std::unique_ptr<Page>> pages;
+    std::vector<std::unique_ptr<Page>> spare;
+    for (std::unique_ptr<Page>& page : m_pageList) {
+        if (page->document && open(page->document)) pages.push_back(std::move(page));
+        else spare.push_back(std::move(page));
     }
+    for (AcApDocument* document : documents) {
+        if (std::any_of(pages.begin(), pages.end(), [&](const auto& p) { return p->document == document; })) continue;
+        if (spare.empty()) {
+            m_pageList.clear();
+            NewPage();
+            spare.push_back(std::move(m_pageList.back()));
+        }
+        std::unique_ptr<Page> page = std::move(spare.back());
+        spare.pop_back();
+        page->document = document;
+        page->database = nullptr;
+        pages.push_back(std::move(page));
+    }
+    std::sort(pages.begin(), pages.end(), [&](const auto& a, const auto& b) {
+        return std::find(documents.begin(), documents.end(), a->document) < std::find(documents.begin(), documents.end(), b->document);
+    });
+    if (pages.empty() && !spare.empty()) {
+        pages.push_back(std::move(spare.back()));
+        spare.pop_back();
+        pages.back()->document = nullptr;
+    }
+    for (std::unique_ptr<Page>& page : spare) {
+        m_pages->removeWidget(page->widget);
+        page->widget->hide();
+        page->widget->deleteLater();
+    }
+    m_pageList = std::move(pages);
+
+    m_current = m_pageList.front().get();
+    for (const auto& page : m_pageList)
+        if (page->document && page->document == manager->curDocument()) m_current = page.get();
+
+    m_updatingDocuments = true;
+    const int named = static_cast<int>(documents.size());
+    while (m_documentTabs->count() > named) m_documentTabs->removeTab(m_documentTabs->count() - 1);
+    while (m_documentTabs->count() < named) m_documentTabs->addTab(QString());
+    for (int i = 0; i < named; ++i) {
+        const AcApDocument* document = m_pageList[static_cast<size_t>(i)]->document;
+        m_documentTabs->setTabText(i, ToQ(std::wstring(document->docTitle())));
+        m_documentTabs->setTabToolTip(i, ToQ(document->fileName()));
+        if (m_pageList[static_cast<size_t>(i)].get() == m_current) m_documentTabs->setCurrentIndex(i);
+    }
+    m_updatingDocuments = false;
+    m_pages->setCurrentWidget(m_current->widget);
+}
+
+void MainWindow::Refresh() {
+    SyncPages();
+    Page& page = Current();
+    ShowDrawing(page);
+    AcApDocument* document = page.document;
+    AcDbDatabase* database = page.database;
     const QString title = document ? ToQ(std::wstring(document->docTitle())) : QString();
     const bool modified = database && database->hasUnsavedChanges();
     setWindowTitle(QStringLiteral("Velloria") + (title.isEmpty() ? QString() : QStringLiteral(" - ") + title) +
@@ -151,16 +240,101 @@ void MainWindow::Refresh() {
             m_commandLine->SetCommandNames(names);
         }
     }
-    m_view->FollowPrompt();
+    page.view->FollowPrompt();
 }
 
-void MainWindow::RebuildTabs() {
-    m_updatingTabs = true;
-    while (m_tabs->count() > 0) m_tabs->removeTab(0);
-    if (const platform::view::Drawing* drawing = m_view->Drawing())
-        for (const platform::view::Layout& layout : drawing->Layouts()) m_tabs->addTab(QString::fromStdString(layout.name));
-    m_tabs->setCurrentIndex(m_view->LayoutIndex());
-    m_updatingTabs = false;
+void MainWindow::ShowDrawing(Page& page) {
+    AcDbDatabase* database = page.document ? page.document->database() : nullptr;
+    // The serial tells a drawing from one made later at the same address.
+    const std::int64_t serial = database ? database->serial() : 0;
+    const bool same = database == page.database && serial == page.serial;
+    if (!same || (database && database->changeCount() != page.changes)) {
+        page.database = database;
+        page.serial = serial;
+        page.changes = database ? database->changeCount() : 0;
+        std::shared_ptr<const platform::view::Drawing> drawing;
+        if (database) drawing = std::make_shared<platform::view::Drawing>(platform::dxf::CurrentDocument(*database));
+        page.view->SetDrawing(std::move(drawing), database, same);
+        RebuildLayoutTabs(page);
+    }
+    FollowCurrentSpace(page);
+}
+
+namespace {
+
+// The space of the drawing database a layout of the view shows; null when it is not there.
+AcDbObjectId SpaceOf(AcDbDatabase& database, const platform::view::Layout& layout) {
+    if (!layout.paper) return database.modelSpaceId();
+    if (!layout.record) return database.paperSpaceId();  // R12: the one paper space
+    AcDbObjectId id;
+    if (database.getAcDbObjectId(id, false, AcDbHandle(layout.record)) != Acad::eOk) return AcDbObjectId();
+    return id;
+}
+
+}  // namespace
+
+void MainWindow::FollowCurrentSpace(Page& page) {
+    // The layout tab shows the database's current space: where new entities go.
+    const platform::view::Drawing* drawing = page.view->Drawing();
+    if (!drawing || !page.database) return;
+    const auto& layouts = drawing->Layouts();
+    const int shown = page.view->LayoutIndex();
+    if (shown >= 0 && shown < static_cast<int>(layouts.size()) &&
+        SpaceOf(*page.database, layouts[static_cast<size_t>(shown)]) == page.database->currentSpaceId())
+        return;
+    for (size_t i = 0; i < layouts.size(); ++i) {
+        if (SpaceOf(*page.database, layouts[i]) != page.database->currentSpaceId()) continue;
+        page.view->ShowLayout(static_cast<int>(i));
+        page.updatingTabs = true;
+        page.layouts->setCurrentIndex(static_cast<int>(i));
+        page.updatingTabs = false;
+        return;
+    }
+}
+
+void MainWindow::LayoutChosen(Page& page, int index) {
+    if (page.updatingTabs) return;
+    page.view->ShowLayout(index);
+    const platform::view::Drawing* drawing = page.view->Drawing();
+    if (!drawing || !page.database || index < 0 || index >= static_cast<int>(drawing->Layouts().size())) return;
+    const AcDbObjectId space = SpaceOf(*page.database, drawing->Layouts()[static_cast<size_t>(index)]);
+    if (!space.isNull() && space != page.database->currentSpaceId()) page.database->setCurrentSpace(space);
+}
+
+void MainWindow::DocumentChosen(int index) {
+    if (m_updatingDocuments || index < 0 || index >= static_cast<int>(m_pageList.size())) return;
+    Page& page = *m_pageList[static_cast<size_t>(index)];
+    if (!page.document || &page == m_current) return;
+    if (!AtCommandPrompt()) {
+        // The running command works on its drawing to the end.
+        m_updatingDocuments = true;
+        for (size_t i = 0; i < m_pageList.size(); ++i)
+            if (m_pageList[i].get() == m_current) m_documentTabs->setCurrentIndex(static_cast<int>(i));
+        m_updatingDocuments = false;
+        m_commandLine->Write("\nFinish or cancel the command before changing drawings.\n");
+        return;
+    }
+    acDocManagerPtr()->setCurDocument(page.document);
+    Refresh();
+}
+
+void MainWindow::CloseRequested(int index) {
+    if (index < 0 || index >= static_cast<int>(m_pageList.size()) || !m_pageList[static_cast<size_t>(index)]->document) return;
+    if (m_pageList[static_cast<size_t>(index)].get() != m_current) {
+        DocumentChosen(index);
+        if (m_pageList[static_cast<size_t>(index)].get() != m_current) return;
+    }
+    // CLOSE asks about the changes; Cancel keeps the drawing open.
+    m_input.SubmitAtCommand("_CLOSE");
+}
+
+void MainWindow::RebuildLayoutTabs(Page& page) {
+    page.updatingTabs = true;
+    while (page.layouts->count() > 0) page.layouts->removeTab(0);
+    if (const platform::view::Drawing* drawing = page.view->Drawing())
+        for (const platform::view::Layout& layout : drawing->Layouts()) page.layouts->addTab(QString::fromStdString(layout.name));
+    page.layouts->setCurrentIndex(page.view->LayoutIndex());
+    page.updatingTabs = false;
 }
 
 void MainWindow::RebuildMenus() {

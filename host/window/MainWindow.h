@@ -1,6 +1,6 @@
 #pragma once
-// The host's main window: the drawing view with a tab per layout, the command line docked
-// below it, a status bar with the cursor's coordinates and the progress meter, and the menu
+// The host's main window: a tab per open drawing, each with its drawing view and a tab per
+// layout, the command line docked below them, a status bar with the cursor's coordinates and the progress meter, and the menu
 // bar of the loaded menus' pull-downs. While attached it is the command line of the process:
 // prompts read the lines entered, menu macros and mouse answers from it, and what commands
 // print goes to it.
@@ -16,9 +16,11 @@
 #include "runtime/Menus.h"
 #include "WindowInput.h"
 
+class AcApDocument;
 class AcDbDatabase;
 class QLabel;
 class QProgressBar;
+class QStackedWidget;
 class QTabBar;
 
 namespace window {
@@ -36,9 +38,14 @@ public:
     void Attach();
     void Detach();
 
-    DrawingView* View() const { return m_view; }
+    // The current drawing's view and layout tabs.
+    DrawingView* View() const;
+    QTabBar* LayoutTabs() const;
+    // A tab per open drawing, in the document manager's order; the active one is the current
+    // document. A tab chosen at the command prompt makes its drawing current; its close button
+    // closes the drawing with the command CLOSE (which asks to save its changes).
+    QTabBar* DocumentTabs() const { return m_documentTabs; }
     CommandLine* Commands() const { return m_commandLine; }
-    QTabBar* LayoutTabs() const { return m_tabs; }
     WindowInput& Input() { return m_input; }
 
     // Brings the window up to date with the current drawing, the menus and the prompt being
@@ -57,12 +64,36 @@ private:
     void Moved(int percent) override;
     void Ended() override;
 
+    // One open drawing: its view, its layout tabs, and what the view last showed of it.
+    struct Page {
+        AcApDocument* document = nullptr;
+        QWidget* widget = nullptr;
+        DrawingView* view = nullptr;
+        QTabBar* layouts = nullptr;
+        AcDbDatabase* database = nullptr;
+        std::int64_t serial = 0;
+        std::uint64_t changes = 0;
+        bool updatingTabs = false;
+    };
+
+    Page& NewPage();
+    Page& Current() const;
+    void SyncPages();
+    void ShowDrawing(Page& page);
+    void RebuildLayoutTabs(Page& page);
+    void FollowCurrentSpace(Page& page);
+    void LayoutChosen(Page& page, int index);
+    void DocumentChosen(int index);
+    void CloseRequested(int index);
+    bool AtCommandPrompt() const;
     void RebuildMenus();
-    void RebuildTabs();
 
     WindowInput m_input;
-    DrawingView* m_view;
-    QTabBar* m_tabs;
+    QTabBar* m_documentTabs;
+    QStackedWidget* m_pages;
+    std::vector<std::unique_ptr<Page>> m_pageList;
+    Page* m_current = nullptr;
+    bool m_updatingDocuments = false;
     CommandLine* m_commandLine;
     QLabel* m_coordinates;
     QLabel* m_progressLabel;
@@ -72,12 +103,9 @@ private:
     platform::OutputSink m_previousSink;
     platform::ProgressDisplay* m_previousDisplay = nullptr;
 
-    AcDbDatabase* m_database = nullptr;
-    std::uint64_t m_changes = 0;
     std::vector<platform::MenuBarEntry> m_menuBar;
     std::vector<std::wstring> m_menuGroups;
     size_t m_commandCount = 0;
-    bool m_updatingTabs = false;
 };
 
 }  // namespace window

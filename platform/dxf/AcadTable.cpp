@@ -12,12 +12,32 @@ namespace {
 int IntOf(const Tag& t) { return static_cast<int>(t.IntOr(0)); }
 
 // The tags of one cell: from its 171 up to the next cell's 171 (outside a value block).
+// Text that comes in chunks, nearly always one: kept as a view of it until a second comes.
+class ChunkedText {
+public:
+    void Append(std::string_view chunk) {
+        if (!m_any) {
+            m_first = chunk;
+            m_any = true;
+            return;
+        }
+        if (m_joined.empty()) m_joined.assign(m_first);
+        m_joined.append(chunk);
+    }
+    bool Any() const { return m_any; }
+    std::string Take() { return m_joined.empty() ? std::string(m_first) : std::move(m_joined); }
+
+private:
+    std::string_view m_first;
+    std::string m_joined;
+    bool m_any = false;
+};
+
 void ReadCell(const std::vector<Tag>& tags, size_t begin, size_t end, TableCell& cell) {
     bool inValue = false;
-    bool seen[180] = {};
+    unsigned seen = 0;  // of the codes 171 to 178, the first of each counts
     bool sawOverride91 = false;
-    std::string legacy, value, formatted;
-    bool hasLegacy = false, hasValue = false;
+    ChunkedText legacy, value, formatted;
     for (size_t i = begin; i < end; ++i) {
         const Tag& t = tags[i];
         if (t.code == 301) {
@@ -30,17 +50,17 @@ void ReadCell(const std::vector<Tag>& tags, size_t begin, size_t end, TableCell&
         }
         if (inValue) {
             if (t.code == 1 || t.code == 2 || t.code == 3) {
-                value.append(t.Value());
-                hasValue = true;
+                value.Append(t.Value());
             } else if (t.code == 302 || t.code == 303) {
-                formatted.append(t.Value());
+                formatted.Append(t.Value());
             }
             continue;
         }
         const int c = t.code;
         if (c >= 171 && c <= 178) {
-            if (seen[c]) continue;
-            seen[c] = true;
+            const unsigned bit = 1u << (c - 171);
+            if (seen & bit) continue;
+            seen |= bit;
         }
         switch (c) {
         case 171: cell.type = IntOf(t); break;
@@ -55,10 +75,7 @@ void ReadCell(const std::vector<Tag>& tags, size_t begin, size_t end, TableCell&
             sawOverride91 = true;
             break;
         case 145: cell.rotation = t.DoubleOr(0); break;
-        case 1: case 2: case 3:
-            legacy.append(t.Value());
-            hasLegacy = true;
-            break;
+        case 1: case 2: case 3: legacy.Append(t.Value()); break;
         case 7: cell.textStyle = std::string(t.Value()); break;
         case 140: cell.textHeight = t.DoubleOr(0); break;
         case 170: cell.alignment = IntOf(t); break;
@@ -67,12 +84,12 @@ void ReadCell(const std::vector<Tag>& tags, size_t begin, size_t end, TableCell&
         default: break;
         }
     }
-    if (hasLegacy)
-        cell.text = std::move(legacy);
-    else if (hasValue)
-        cell.text = std::move(value);
+    if (legacy.Any())
+        cell.text = legacy.Take();
+    else if (value.Any())
+        cell.text = value.Take();
     else
-        cell.text = std::move(formatted);
+        cell.text = formatted.Take();
     if (cell.spanColumns < 1) cell.spanColumns = 1;
     if (cell.spanRows < 1) cell.spanRows = 1;
 }

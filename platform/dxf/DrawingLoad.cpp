@@ -105,6 +105,9 @@ private:
         m_db.setModelSpaceId(Named(m_db.blockTableId(), "*Model_Space"));
         m_db.setPaperSpaceId(Named(m_db.blockTableId(), "*Paper_Space"));
         m_db.setCurrentSpace(m_db.modelSpaceId());
+        // A drawing saved in a layout ($TILEMODE 0) opens in its active layout, *Paper_Space.
+        if (const Tag* tile = m_doc.HeaderValue("$TILEMODE"); tile && tile->IntOr(1) == 0 && !m_db.paperSpaceId().isNull())
+            m_db.setCurrentSpace(m_db.paperSpaceId());
         LoadTable<AcDbLayerTable, AcDbLayerTableRecord>("LAYER", &AcDbDatabase::setLayerTableId, {L"0"});
         LoadTable<AcDbTextStyleTable, AcDbTextStyleTableRecord>("STYLE", &AcDbDatabase::setTextStyleTableId, {});
         LoadTable<AcDbRegAppTable, AcDbRegAppTableRecord>("APPID", &AcDbDatabase::setRegAppTableId, {L"ACAD"});
@@ -238,6 +241,16 @@ private:
         }
     }
 
+    // Whether the entity says it stands in paper space (67), which it says among the values
+    // every entity has: those before its own subclass (a table's entity has millions after).
+    static bool InPaperSpace(const DxfObject& e) {
+        for (const Tag& t : e.tags) {
+            if (t.code == 67) return t.IntOr(0) == 1;  // often padded, as integers are
+            if (t.code == 100 && t.Value() != "AcDbEntity") return false;
+        }
+        return false;
+    }
+
     void LoadEntity(const DxfObject& source, AcDbObjectId spaceId) {
         AcDbEntity* entity = MakeEntity(source);
         Add(entity, source.GetHandle());
@@ -251,7 +264,7 @@ private:
     void LoadEntities() {
         const AcDbObjectId model = m_db.modelSpaceId(), paper = m_db.paperSpaceId();
         for (const DxfObject& e : m_doc.entities) {
-            AcDbObjectId space = e.Value(67) == "1" ? paper : model;
+            AcDbObjectId space = InPaperSpace(e) ? paper : model;
             if (const auto it = m_records.find(e.Owner()); it != m_records.end() && AcDbBlockTableRecord::cast(it->second.stub()->object))
                 space = it->second;
             LoadEntity(e, space);

@@ -135,6 +135,12 @@ public:
             if (hasStyles && (!current || current->Value() != ToUtf8(style->name())))
                 m_doc.SetHeaderVar("$CTABLESTYLE", {m_doc.MakeTag(7, ToUtf8(style->name()))});
         }
+        // Which space the drawing was left in: model space ($TILEMODE 1) or a layout (0), so
+        // that it opens there again. A file that never said is left silent while it is in
+        // model space.
+        const bool paper = !m_db.currentSpaceId().isNull() && m_db.currentSpaceId() != m_db.modelSpaceId();
+        const Tag* tile = m_doc.HeaderValue("$TILEMODE");
+        if (tile ? (tile->IntOr(1) == 0) != paper : paper) m_doc.SetHeaderVar("$TILEMODE", {m_doc.MakeInt(70, paper ? 0 : 1)});
         // At least the database's seed; writing the file raises it above every handle present.
         const Tag* seed = m_doc.HeaderValue("$HANDSEED", 5);
         const Handle next = std::max<Handle>(m_db.handseed().value(), seed ? seed->AsHandle().value_or(0) : 0);

@@ -5,6 +5,9 @@
 #include <cstring>
 #include <sys/mman.h>
 #include <new>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "dxf/DxfText.h"
 #include "dxf/HugePages.h"
@@ -27,8 +30,17 @@ std::string Shown(std::string_view text) {
 }
 
 // The first '\n' from p on, or end. DXF lines are a few bytes long, too short for a library
-// search call to pay off: eight bytes are tested at a time instead.
+// search call to pay off: sixteen or eight bytes are tested at a time instead.
 const char* FindLineEnd(const char* p, const char* end) {
+#if defined(__SSE2__)
+    // Sixteen at a time where the processor can: most lines end within the first sixteen.
+    const __m128i newline = _mm_set1_epi8('\n');
+    while (end - p >= 16) {
+        const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+        if (const int mask = _mm_movemask_epi8(_mm_cmpeq_epi8(chunk, newline))) return p + __builtin_ctz(static_cast<unsigned>(mask));
+        p += 16;
+    }
+#endif
     constexpr std::uint64_t kOnes = 0x0101010101010101ULL, kHighs = 0x8080808080808080ULL;
     while (end - p >= 8) {
         std::uint64_t word;
@@ -95,6 +107,88 @@ public:
         return true;
     }
     const Source& LastSource() const { return m_source; }
+
+    // How a text value stands: as the writer writes it, with a control character (which the
+    // writer writes as ^X), or in need of decoding (escapes; any byte past ASCII in a file of a
+    // code page). One pass over its bytes.
+    enum class TextForm { Written, Controls, Decode };
+    static TextForm FormOf(std::string_view value, bool utf8) {
+        // Eight bytes at a time first: nearly every text holds none of the bytes that matter.
+        constexpr std::uint64_t kOnes = 0x0101010101010101ULL, kHighs = 0x8080808080808080ULL;
+        bool plain = true;
+        for (size_t i = 0; i < value.size() && plain; i += 8) {
+            std::uint64_t word = kOnes * ' ';  // blanks past the end change nothing
+            std::memcpy(&word, value.data() + i, std::min<size_t>(8, value.size() - i));
+            const std::uint64_t backslash = word ^ (kOnes * '\\');
+            const std::uint64_t special = (word & kHighs) | ((word - kOnes * 0x20) & ~word & kHighs) | ((backslash - kOnes) & ~backslash & kHighs);
+            plain = special == 0;
+        }
+        if (plain) return TextForm::Written;
+        TextForm form = TextForm::Written;
+        const auto* p = reinterpret_cast<const unsigned char*>(value.data());
+        const auto* const end = p + value.size();
+        for (; p != end; ++p) {
+            const unsigned char c = *p;
+            if (c < 0x20) {
+                form = TextForm::Controls;
+            } else if (c == '\\') {
+                if (end - p > 2 && (p[1] == 'U' || p[1] == 'M') && p[2] == '+') return TextForm::Decode;
+            } else if (c >= 0x80 && !utf8) {
+                return TextForm::Decode;
+            }
+        }
+        return form;
+    }
+
+    // Reads on while each tag takes the form nearly every tag of a drawing takes (its code
+    // right-aligned in three columns, a value its code accepts, text the decoder leaves as it
+    // is) and take(tag, asWritten) accepts it; stops before the first tag that does not, which
+    // Next then reads as usual, errors included. utf8: the file's text is UTF-8.
+    template <class Take>
+    void ReadPlain(bool utf8, Take&& take) {
+        const char* const begin = m_text.data();
+        const char* const end = begin + m_text.size();
+        const char* p = begin + m_pos;
+        size_t lines = 0;
+        const auto digit = [](char c) { return c >= '0' && c <= '9'; };
+        while (end - p >= 5) {
+            const char a = p[0], b = p[1], c = p[2];
+            const char* valueStart = p + 4;
+            bool written = true;
+            if (p[3] == '\r' && p[4] == '\n') {
+                ++valueStart;
+                written = false;
+            } else if (p[3] != '\n') {
+                break;
+            }
+            int code;
+            if (!digit(c)) break;
+            if (a == ' ' && b == ' ') code = c - '0';
+            else if (a == ' ' && digit(b) && b != '0') code = (b - '0') * 10 + (c - '0');
+            else if (digit(a) && a != '0' && digit(b)) code = (a - '0') * 100 + (b - '0') * 10 + (c - '0');
+            else break;
+            if (valueStart >= end) break;
+            const char* q = FindLineEnd(valueStart, end);
+            if (q == end) break;  // a last line without its line end: Next reads it
+            size_t len = static_cast<size_t>(q - valueStart);
+            if (len > 0 && valueStart[len - 1] == '\r') --len, written = false;
+            const std::string_view value(valueStart, len);
+            const TagType type = TagTypeOf(code);
+            if (type == TagType::String || type == TagType::Unknown) {
+                const TextForm form = FormOf(value, utf8);
+                if (form == TextForm::Decode) break;
+                if (form == TextForm::Controls) written = false;
+            } else if (CheckValue(code, value)) {
+                break;
+            }
+            if (!take(Tag(code, value), written)) break;
+            m_codeLine = m_line + lines + 1;
+            lines += 2;
+            p = q + 1;
+        }
+        m_pos = static_cast<size_t>(p - begin);
+        m_line += lines;
+    }
 
     std::size_t Line() const { return m_line; }
     std::size_t RemainingLines() const {
@@ -220,6 +314,10 @@ private:
         m_pendingSource = m_source;
     }
 
+    // Whether text read on is UTF-8 as it stands (see Pull: text is decoded only once decoding
+    // has begun).
+    bool TextIsUtf8() const { return !m_decoder || m_decoder->Utf8(); }
+
     Tag Must(std::string_view section) {
         Tag tag;
         if (!Pull(tag))
@@ -238,13 +336,7 @@ private:
         bool asWritten = m_keepText && AsWritten(first);
         m_scratch.clear();
         m_scratch.push_back(first);
-        for (;;) {
-            Tag tag = Must(section);
-            if (tag.code == 0) {
-                Push(tag);
-                break;
-            }
-            asWritten = asWritten && AsWritten(tag);
+        const auto add = [&](const Tag& tag) {
             if (m_scratch.size() == m_scratch.capacity() && m_scratch.size() >= (1u << 20)) {
                 // A huge object (a large table): room for every tag the rest of the file can
                 // hold, instead of doubling, which would touch its memory twice over.
@@ -252,6 +344,23 @@ private:
                 AdviseHugePages(m_scratch.data() + m_scratch.size(), (m_scratch.capacity() - m_scratch.size()) * sizeof(Tag));
             }
             m_scratch.push_back(tag);
+        };
+        for (;;) {
+            if (!m_pending) {
+                m_tokens.ReadPlain(TextIsUtf8(), [&](const Tag& tag, bool written) {
+                    if (tag.code == 0) return false;
+                    asWritten = asWritten && written;
+                    add(tag);
+                    return true;
+                });
+            }
+            Tag tag = Must(section);
+            if (tag.code == 0) {
+                Push(tag);
+                break;
+            }
+            asWritten = asWritten && AsWritten(tag);
+            add(tag);
         }
         if (m_scratch.size() > 4096) {
             // A big object (a large table) takes the scratch list itself instead of a copy.
@@ -267,13 +376,15 @@ private:
     }
 
     // Whether the tag pulled last stands in the text exactly as the writer would write it.
-    bool AsWritten(const Tag& tag) const {
-        if (!m_source.asWritten) return false;
-        // The writer writes control characters in text as ^X.
+    bool AsWritten(const Tag& tag) const { return m_source.asWritten && PlainControls(tag); }
+
+    // The writer writes control characters in text as ^X.
+    static bool PlainControls(const Tag& tag) {
         const TagType type = tag.Type();
         return (type != TagType::String && type != TagType::Unknown) ||
                std::none_of(tag.Value().begin(), tag.Value().end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; });
     }
+
 
     void ReadObjects(std::vector<DxfObject>& list, std::string_view section) {
         for (;;) {
@@ -352,15 +463,9 @@ private:
         const size_t start = m_pendingSource.start;
         size_t index = 0;  // of the tag within its entity
         bool handleSeen = false;
-        for (;;) {
-            Tag tag = Must("BLOCKS");
-            if (!AsWritten(tag)) return giveUp();
+        // Notes what one tag (not ENDBLK, ENDSEC or BLOCK) tells of the block's entities.
+        const auto note = [&](const Tag& tag) __attribute__((always_inline)) {
             if (tag.code == 0) {
-                if (tag.Value() == "ENDBLK") {
-                    Push(tag);
-                    break;
-                }
-                if (tag.Value() == "ENDSEC" || tag.Value() == "BLOCK") return giveUp();  // reported as usual
                 if (tag.Value() == "ACAD_TABLE") d.hasTable = true;
                 index = 0;
                 handleSeen = false;
@@ -375,6 +480,26 @@ private:
                 if (std::none_of(d.apps.begin(), d.apps.end(), [&](std::string_view a) { return SameName(a, tag.Value()); }))
                     d.apps.push_back(tag.Value());
             }
+        };
+        for (;;) {
+            if (!m_pending) {
+                m_tokens.ReadPlain(TextIsUtf8(), [&](const Tag& tag, bool written) {
+                    if (!written) return false;
+                    if (tag.code == 0 && (tag.Value() == "ENDBLK" || tag.Value() == "ENDSEC" || tag.Value() == "BLOCK")) return false;
+                    note(tag);
+                    return true;
+                });
+            }
+            Tag tag = Must("BLOCKS");
+            if (!AsWritten(tag)) return giveUp();
+            if (tag.code == 0) {
+                if (tag.Value() == "ENDBLK") {
+                    Push(tag);
+                    break;
+                }
+                if (tag.Value() == "ENDSEC" || tag.Value() == "BLOCK") return giveUp();  // reported as usual
+            }
+            note(tag);
         }
         d.text = m_text.substr(start, m_pendingSource.start - start);
         if (!d.text.empty()) block.Defer(std::move(d));

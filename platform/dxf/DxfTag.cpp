@@ -67,7 +67,7 @@ std::string FormatHandle(Handle handle) {
     return out;
 }
 
-std::optional<double> Tag::AsDouble() const {
+std::optional<double> Tag::AsDoubleByConverting() const {
     double d = 0;
     if (ParseDouble(Value(), d)) return d;
     std::int64_t i = 0;
@@ -75,24 +75,7 @@ std::optional<double> Tag::AsDouble() const {
     return std::nullopt;
 }
 
-std::optional<std::int64_t> Tag::AsInt() const {
-    // Most integers are a few plain digits, perhaps padded: no conversion call for those.
-    std::string_view v = Value();
-    while (!v.empty() && v.front() == ' ') v.remove_prefix(1);
-    const bool negative = !v.empty() && v.front() == '-';
-    if (negative) v.remove_prefix(1);
-    if (!v.empty() && v.size() <= 9) {
-        std::int64_t n = 0;
-        bool digits = true;
-        for (char c : v) {
-            if (c < '0' || c > '9') {
-                digits = false;
-                break;
-            }
-            n = n * 10 + (c - '0');
-        }
-        if (digits) return negative ? -n : n;
-    }
+std::optional<std::int64_t> Tag::AsIntByConverting() const {
     std::int64_t i = 0;
     if (ParseInteger(Value(), i)) return i;
     return std::nullopt;

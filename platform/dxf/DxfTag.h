@@ -88,8 +88,52 @@ struct Tag {
     TagType Type() const { return TagTypeOf(code); }
     bool Is(int c, std::string_view v) const { return code == c && Value() == v; }
 
-    std::optional<double> AsDouble() const;
-    std::optional<std::int64_t> AsInt() const;  // int16/int32/int64/bool codes
+    // Plain decimals of up to 15 digits ("0.0", "-12.5", most of a drawing's numbers) are read
+    // here: the digits as an integer, divided by a power of ten, both exact, so the one rounding
+    // is the one a conversion makes. Others are converted.
+    std::optional<double> AsDouble() const {
+        static constexpr double kPowers[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+        const char* p = m_data;
+        const char* const end = m_data + m_size;
+        const bool negative = p != end && *p == '-';
+        if (negative) ++p;
+        std::uint64_t digits = 0;
+        int count = 0, fraction = -1;
+        for (; p != end; ++p) {
+            if (*p >= '0' && *p <= '9') {
+                digits = digits * 10 + static_cast<std::uint64_t>(*p - '0');
+                ++count;
+                if (fraction >= 0) ++fraction;
+            } else if (*p == '.' && fraction < 0) {
+                fraction = 0;
+            } else {
+                return AsDoubleByConverting();
+            }
+            if (count > 15) return AsDoubleByConverting();
+        }
+        if (count == 0) return AsDoubleByConverting();
+        double v = static_cast<double>(digits);
+        if (fraction > 0) v /= kPowers[fraction];
+        return negative ? -v : v;
+    }
+    // int16/int32/int64/bool codes. Most integers are a few plain digits, perhaps padded: those
+    // are read here, without a call (a table reads millions).
+    std::optional<std::int64_t> AsInt() const {
+        const char* p = m_data;
+        const char* const end = m_data + m_size;
+        while (p != end && *p == ' ') ++p;
+        const bool negative = p != end && *p == '-';
+        if (negative) ++p;
+        if (p != end && end - p <= 9) {
+            std::int64_t n = 0;
+            for (; p != end; ++p) {
+                if (*p < '0' || *p > '9') return AsIntByConverting();
+                n = n * 10 + (*p - '0');
+            }
+            return negative ? -n : n;
+        }
+        return AsIntByConverting();
+    }
     std::optional<Handle> AsHandle() const;
     std::wstring AsWide() const;  // string values as wide text
 
@@ -97,6 +141,9 @@ struct Tag {
     std::int64_t IntOr(std::int64_t fallback) const { return AsInt().value_or(fallback); }
 
 private:
+    std::optional<std::int64_t> AsIntByConverting() const;
+    std::optional<double> AsDoubleByConverting() const;
+
     // Sixteen bytes a tag: a large drawing holds tens of millions of them.
     std::uint32_t m_size = 0;
     const char* m_data = nullptr;

@@ -22,6 +22,7 @@ public:
 
     // True when the value needs Decode (non-ASCII bytes in a code-page file, or escapes).
     bool NeedsDecoding(std::string_view value) const;
+    bool Utf8() const { return m_utf8; }
     std::string Decode(std::string_view value);
 
 private:

@@ -289,6 +289,33 @@ void EntityDrawer::Draw3dFace(const EntityTags& t, const Props& p, const Context
         if (!(hidden & (1 << e))) Stroke({v[e], v[(e + 1) % 4]}, false, p, ctx);
 }
 
+void EntityDrawer::DrawMesh(const EntityTags& t, const Props& p, const Context& ctx) {
+    // The base mesh, as the drawing stores it: its faces' edges (a smoothed mesh is drawn
+    // unsmoothed).
+    const size_t own = t.After("AcDbSubDMesh");
+    const size_t count = t.Find(92, own);
+    std::vector<Vec3> vertices;
+    size_t i = count + 1;
+    const auto total = static_cast<size_t>(std::max<std::int64_t>(count < t.End() ? t[count].IntOr(0) : 0, 0));
+    for (; i < t.End() && (vertices.size() < total || t[i].code != 10); ++i) {
+        if (t[i].code == 10) vertices.push_back(t.PointAt(i));
+        else if (t[i].code != 20 && t[i].code != 30) break;
+    }
+    const size_t faces = t.Find(93, i);
+    if (faces >= t.End()) return;
+    const auto size = static_cast<size_t>(std::max<std::int64_t>(t[faces].IntOr(0), 0));
+    std::vector<std::int64_t> list;
+    for (size_t k = faces + 1; k < t.End() && t[k].code == 90 && list.size() < size; ++k) list.push_back(t[k].IntOr(-1));
+    for (size_t k = 0; k < list.size();) {
+        const auto n = static_cast<size_t>(std::max<std::int64_t>(list[k], 0));
+        std::vector<Vec3> face;
+        for (size_t v = k + 1; v <= k + n && v < list.size(); ++v)
+            if (list[v] >= 0 && static_cast<size_t>(list[v]) < vertices.size()) face.push_back(vertices[static_cast<size_t>(list[v])]);
+        if (face.size() >= 2) Stroke(face, true, p, ctx);
+        k += n + 1;
+    }
+}
+
 void EntityDrawer::DrawImageFrame(const EntityTags& t, const Props& p, const Context& ctx, bool wipeout) {
     const Vec3 origin = t.Point(10), u = t.Point(11, {1, 0, 0}), v = t.Point(12, {0, 1, 0});
     const Vec3 size = t.Point(13, {1, 1, 0});

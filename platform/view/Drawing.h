@@ -50,6 +50,7 @@ struct Layout {
     bool paper = false;
     int tabOrder = 0;
     std::vector<const dxf::DxfObject*> entities;  // in drawing order
+    dxf::Handle record = 0;  // the block record of its space; 0 when the file has none (R12)
 };
 
 // Names that DXF compares without regard to case, looked up without making a string.

@@ -85,6 +85,8 @@ void EntityDrawer::DrawEntity(const EntityRange& range, size_t i, size_t end, co
     else if (type == "XLINE") DrawConstructionLine(t, p, ctx, false);
     else if (type == "RAY") DrawConstructionLine(t, p, ctx, true);
     else if (type == "LEADER") DrawLeader(t, p, ctx);
+    else if (type == "MULTILEADER" || type == "MLEADER") DrawMultiLeader(t, p, ctx);
+    else if (type == "MESH") DrawMesh(t, p, ctx);
     else if (type == "IMAGE") DrawImageFrame(t, p, ctx, false);
     else if (type == "WIPEOUT") DrawImageFrame(t, p, ctx, true);
     else if (type == "VIEWPORT") DrawViewport(t, p, ctx);

@@ -106,6 +106,8 @@ private:
     void Draw3dFace(const EntityTags& t, const Props& p, const Context& ctx);
     void DrawImageFrame(const EntityTags& t, const Props& p, const Context& ctx, bool wipeout);
     void DrawLeader(const EntityTags& t, const Props& p, const Context& ctx);
+    void DrawMultiLeader(const EntityTags& t, const Props& p, const Context& ctx);
+    void DrawMesh(const EntityTags& t, const Props& p, const Context& ctx);
     void DrawHatch(const EntityTags& t, const Props& p, const Context& ctx);
     void DrawText(const EntityTags& t, const Props& p, const Context& ctx);
     void DrawMText(const EntityTags& t, const Props& p, const Context& ctx);

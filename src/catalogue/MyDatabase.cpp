@@ -157,13 +157,41 @@ void ShapeLinkedGrid(const CTableLink& link, const CCellGrid& fetched, CCellGrid
         for (int i = 0; i < columns; ++i) grid.SetCell(row + header, i, fetched.CellRef(row + 1, i));
 }
 
+const CCellGrid* CMyDatabase::FetchWholeTable(const CString& name, const CString& sql) {
+    const bool bTable = std::any_of(m_arrTables.begin(), m_arrTables.end(), [&](const CMyDbTable* table) {
+        return table && table->m_nKind == 0 && table->m_strName.CompareNoCase(name) == 0;
+    });
+    if (!bTable) return nullptr;
+    CString key = name;
+    key.MakeLower();
+    const auto found = m_fetchedTables.find(key.GetString());
+    if (found != m_fetchedTables.end()) return &found->second;
+    CCellGrid fetched;
+    if (!FetchRecords(sql, fetched) || !FileUnchanged()) return nullptr;
+    return &(m_fetchedTables[key.GetString()] = std::move(fetched));
+}
+
+void CMyDatabase::ReopenIfFileChanged() {
+    if (!m_bStamped || FileUnchanged()) return;
+    m_fetchedTables.clear();
+    m_Database.Close();
+    m_bStamped = StampOf(m_strOpenedLocation, m_stamp);
+}
+
 bool CMyDatabase::ReadRecords(CTableLink& link, CCellGrid& grid) {
+    ReopenIfFileChanged();
     // A database that cannot be opened leaves the link as it was, for the report to name.
     if (!m_Database.IsOpen() && !m_Database.Open()) return false;
-    if (link.m_strSQL.IsEmpty() && !link.m_strTable.IsEmpty()) link.m_strSQL.Format(L"SELECT * FROM `%s`", link.m_strTable.GetString());
-    CCellGrid fetched;
-    if (!FetchRecords(link.m_strSQL, fetched) || fetched.GetRows() <= 1) return false;
-    ShapeLinkedGrid(link, fetched, grid);
+    const bool bWholeTable = link.m_strSQL.IsEmpty() && !link.m_strTable.IsEmpty();
+    if (bWholeTable) link.m_strSQL.Format(L"SELECT * FROM `%s`", link.m_strTable.GetString());
+    CCellGrid fresh;
+    const CCellGrid* fetched = bWholeTable ? FetchWholeTable(link.m_strTable, link.m_strSQL) : nullptr;
+    if (!fetched) {
+        if (!FetchRecords(link.m_strSQL, fresh)) return false;
+        fetched = &fresh;
+    }
+    if (fetched->GetRows() <= 1) return false;
+    ShapeLinkedGrid(link, *fetched, grid);
     link.m_nRows = grid.GetRows();
     link.m_nCols = grid.GetCols();
     return true;

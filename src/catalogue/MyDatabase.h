@@ -1,9 +1,12 @@
 #pragma once
 // An open database of the catalogue and its tables, views and queries.
+#include <map>
+#include <string>
+
 #include "mfc/Afx.h"
 #include "data/ADODatabase.h"
+#include "types/CellGrid.h"
 
-class CCellGrid;
 class CMyDatabase;
 class CTableLink;
 
@@ -53,6 +56,16 @@ public:
     CString m_strUser;
     CString m_strPassword;
     CADODatabase m_Database;
+
+private:
+    // The records of whole tables read since the file was opened, by the table's name in lower
+    // case: a batch refreshes many drawings' links to the same tables, and each is used again
+    // only while the file is unchanged. Views and the caller's own SQL are read every time,
+    // for they may call functions such as Now().
+    const CCellGrid* FetchWholeTable(const CString& name, const CString& sql);
+    // A file written since it was opened is opened again, so a refresh reads what it holds now.
+    void ReopenIfFileChanged();
+    std::map<std::wstring, CCellGrid> m_fetchedTables;
 };
 
 // The grid a linked table shows of fetched records (FetchRecords): the heading row when the

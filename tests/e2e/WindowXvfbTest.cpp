@@ -1,17 +1,26 @@
 // The host's window on a real X server (Xvfb), driven by xdotool as a user would: keys typed
 // into the command line, the File menu opened with the mouse, a drawing saved, the session
-// ended from the menu.
+// ended from the menu; a table created from the Velloria pull-down through its dialogs, placed
+// by a click and saved, with a screenshot of the screen.
 #include <gtest/gtest.h>
 
 #include <signal.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
+#include <iostream>
+#include <optional>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <string>
 #include <thread>
 
+#include "db/DbDatabase.h"
+#include "db/DbSymbolTable.h"
+#include "db/DbTable.h"
+#include "dxf/DrawingIo.h"
 #include "testing/TempDir.h"
 
 namespace {
@@ -59,6 +68,33 @@ public:
     std::string display;
     int pid = 0;
 };
+
+// A top-level window of the host's on the X server, found by its name.
+struct XWindow {
+    std::string id;
+    int x = 0, y = 0, width = 0, height = 0;
+};
+
+std::optional<XWindow> FindXWindow(const std::string& xdotool, const std::string& folder, const std::string& name) {
+    const std::string out = folder + "/geometry.txt";
+    if (std::system(("timeout 15 " + xdotool + "search --sync --onlyvisible --name '" + name + "' getwindowgeometry --shell %@ >'" + out + "' 2>/dev/null").c_str()) != 0)
+        return std::nullopt;
+    std::istringstream in(testing_support::ReadFile(out));
+    XWindow window;
+    for (std::string line; std::getline(in, line);) {
+        const size_t eq = line.find('=');
+        if (eq == std::string::npos) continue;
+        const std::string key = line.substr(0, eq), value = line.substr(eq + 1);
+        if (key == "WINDOW") window.id = value;
+        else if (key == "X") window.x = std::atoi(value.c_str());
+        else if (key == "Y") window.y = std::atoi(value.c_str());
+        else if (key == "WIDTH") window.width = std::atoi(value.c_str());
+        else if (key == "HEIGHT") window.height = std::atoi(value.c_str());
+        if (key == "SCREEN") break;  // the first window found
+    }
+    if (window.id.empty()) return std::nullopt;
+    return window;
+}
 
 }  // namespace
 
@@ -109,4 +145,104 @@ TEST(WindowOnX, TheMenuAndTheCommandLineAnswerTheMouseAndTheKeyboard) {
     EXPECT_TRUE(WaitFor([&] { return !Alive(host) && std::filesystem::exists(dir / "status"); }, 20s));
     if (Alive(host)) ::kill(host, SIGTERM);
     EXPECT_EQ(testing_support::ReadFile(dir / "status"), "0\n") << testing_support::ReadFile(dir / "err.txt");
+}
+
+// The dialogs are laid out in dialog units: a control's place is its template's rectangle
+// scaled by the dialog's size in pixels over its size in units.
+TEST(WindowOnX, ATableIsCreatedFromTheMenuThroughItsDialogsAndPlacedByAClick) {
+    ASSERT_TRUE(OnPath("Xvfb")) << "Xvfb is not installed (scripts/setup.sh installs it)";
+    ASSERT_TRUE(OnPath("xdotool")) << "xdotool is not installed (scripts/setup.sh installs it)";
+    ASSERT_TRUE(OnPath("import")) << "ImageMagick's import is not installed (scripts/setup.sh installs it)";
+    testing_support::TempDir dir;
+    XServer server(dir.path().string());
+    if (server.display.empty()) GTEST_SKIP() << "Xvfb cannot start here:\n" << testing_support::ReadFile(dir / "xvfb.log");
+    std::filesystem::copy_file(VELLORIA_TEST_DATA "/acad_table_simple.dxf", dir / "plan.dxf");
+    std::filesystem::copy_file(VELLORIA_TEST_DATA "/nwind.mdb", dir / "nwind.mdb");
+
+    const std::string env = "cd '" + dir.path().string() + "' && env -u QT_QPA_PLATFORM -u VELLORIA_CONSOLE_DIALOGS -u WAYLAND_DISPLAY DISPLAY=" +
+                            server.display + " VELLORIA_REGISTRY='" + (dir / "registry.reg") + "' VELLORIA_OPENER=/bin/true VELLORIA_MODULE='" +
+                            VELLORIA_BIN_DIR "/Velloria.so' ";
+    std::system(("(" + env + "'" VELLORIA_BIN_DIR "/velloria' plan.dxf >out.txt 2>err.txt </dev/null; echo $? >status) & echo $! >'" + (dir / "host.pid") +
+                 "'").c_str());
+    const int host = ReadPid(dir / "host.pid");
+    const std::string xdotool = "env DISPLAY=" + server.display + " xdotool ";
+    auto run = [&](const std::string& args) { return std::system((xdotool + args + " >>'" + (dir / "xdotool.log") + "' 2>&1").c_str()); };
+    const std::string folder = dir.path().string();
+    struct HostGuard {
+        int pid;
+        ~HostGuard() {
+            if (Alive(pid)) ::kill(pid, SIGTERM);
+        }
+    } guard{host};
+
+    const auto main = FindXWindow(xdotool, folder, "^Velloria - plan.dxf");
+    ASSERT_TRUE(main) << testing_support::ReadFile(dir / "err.txt");
+    // Velloria > Create Table from Database... ("C"); the pull-down stands after File, View and
+    // Tools, at its place for the setup's fonts (DejaVu Sans).
+    run("mousemove --window " + main->id + " 298 9 click 1");
+    std::this_thread::sleep_for(300ms);
+    run("key c");
+    const auto dialog = FindXWindow(xdotool, folder, "^Velloria$");
+    ASSERT_TRUE(dialog) << "the table dialog did not come up\n" << testing_support::ReadFile(dir / "out.txt");
+    // The main dialog's template: 405 x 275 units.
+    auto clickIn = [&](const XWindow& w, double unitsWide, double unitsHigh, double ux, double uy) {
+        const int px = static_cast<int>(ux * w.width / unitsWide), py = static_cast<int>(uy * w.height / unitsHigh);
+        run("mousemove --window " + w.id + " " + std::to_string(px) + " " + std::to_string(py) + " click 1");
+        std::this_thread::sleep_for(300ms);
+    };
+    clickIn(*dialog, 405, 275, 7 + 32, 196 + 7);  // Open Database
+    const auto connect = FindXWindow(xdotool, folder, "^Database$");
+    ASSERT_TRUE(connect) << "the database dialog did not come up";
+    clickIn(*connect, 236, 113, 64 + 72, 25 + 6);  // the Database field
+    run("type --delay 10 '" + (dir / "nwind.mdb") + "'");
+    clickIn(*connect, 236, 113, 122 + 25, 92 + 7);  // OK
+    std::this_thread::sleep_for(700ms);
+    // The tree shows the database's tables: the first row is the database, then the tables; the
+    // keys of a name choose it.
+    clickIn(*dialog, 405, 275, 60, 17 + 5);
+    run("type --delay 20 Shippers");
+    std::this_thread::sleep_for(500ms);
+    clickIn(*dialog, 405, 275, 144 + 5, 233 + 5);   // Include Header: off
+    clickIn(*dialog, 405, 275, 284 + 29, 254 + 7);  // Create Table ...
+    // The table follows the cursor until the click that places it.
+    run("mousemove --window " + main->id + " " + std::to_string(main->width / 3) + " " + std::to_string(main->height / 2));
+    std::this_thread::sleep_for(200ms);
+    run("mousemove --window " + main->id + " " + std::to_string(main->width / 3 + 10) + " " + std::to_string(main->height / 2 + 10));
+    std::this_thread::sleep_for(300ms);
+    run("click 1");
+    std::this_thread::sleep_for(500ms);
+
+    // What the user sees now, beside the build's other outputs.
+    const std::filesystem::path shot = std::filesystem::path(VELLORIA_BIN_DIR).parent_path() / "tests" / "window-xvfb.png";
+    std::filesystem::create_directories(shot.parent_path());
+    EXPECT_EQ(std::system(("env DISPLAY=" + server.display + " import -window root '" + shot.string() + "'").c_str()), 0);
+    EXPECT_GT(std::filesystem::exists(shot) ? std::filesystem::file_size(shot) : 0u, 1000u);
+    std::cout << "screenshot: " << shot.string() << "\n";
+
+    run("type --delay 15 SAVEAS");
+    run("key Return");
+    run("type --delay 15 table.dxf");
+    run("key Return");
+    ASSERT_TRUE(WaitFor([&] { return std::filesystem::exists(dir / "table.dxf"); }, 10s))
+        << testing_support::ReadFile(dir / "out.txt") << testing_support::ReadFile(dir / "err.txt");
+    run("type --delay 15 QUIT");
+    run("key Return");
+    EXPECT_TRUE(WaitFor([&] { return !Alive(host) && std::filesystem::exists(dir / "status"); }, 20s));
+    EXPECT_EQ(testing_support::ReadFile(dir / "status"), "0\n") << testing_support::ReadFile(dir / "err.txt");
+
+    auto saved = platform::dxf::LoadDrawing(dir / "table.dxf");
+    ASSERT_TRUE(saved);
+    AcDbBlockTableRecord* space = nullptr;
+    ASSERT_EQ(acdbOpenObject(space, saved.database->modelSpaceId(), AcDb::kForRead), Acad::eOk);
+    // The second column of each table of three rows and columns (the plan has one of its own).
+    std::vector<std::vector<std::wstring>> columns;
+    for (AcDbObjectId id : space->entityIds())
+        if (const auto* table = AcDbTable::cast(id.stub()->object); table && table->numColumns() == 3 && table->numRows() == 3) {
+            std::vector<std::wstring>& column = columns.emplace_back();
+            for (int row = 0; row < 3; ++row) table->textString(row, 1, column.emplace_back());
+        }
+    space->close();
+    // The shippers without a header row: their names.
+    const std::vector<std::wstring> shippers{L"Speedy Express", L"United Package", L"Federal Shipping"};
+    EXPECT_EQ(std::count(columns.begin(), columns.end(), shippers), 1);
 }

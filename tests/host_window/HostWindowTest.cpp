@@ -2,10 +2,12 @@
 // created from the Velloria pull-down, placed by a click, and the drawing saved.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTabBar>
 #include <QMouseEvent>
 #include <QTest>
 #include <QTimer>
@@ -27,6 +29,7 @@
 #include "db/DbTable.h"
 #include "dxf/DrawingIo.h"
 #include "editor/PromptInput.h"
+#include "runtime/DocManager.h"
 #include "testing/TempDir.h"
 #include "view/GuiApplication.h"
 
@@ -79,6 +82,34 @@ void Click(window::DrawingView& view, QPoint at) {
     }
 }
 
+// The table of Shippers created from the Velloria pull-down, its dialogs answered and the
+// table placed by a click in the view: where the click was goes to placed, a pixel's size in
+// drawing units to pixel.
+void CreateShippersTable(User& user, const std::string& db, bool& menuFound, QPointF& placed, double& pixel) {
+    user.When(PromptKind::Command, [&menuFound](window::MainWindow& main) {
+        for (QAction* top : main.menuBar()->actions())
+            if (top->text() == QStringLiteral("&Velloria"))
+                for (QAction* item : top->menu()->actions())
+                    if (item->text() == QStringLiteral("&Create Table from Database...")) {
+                        menuFound = true;
+                        item->trigger();
+                    }
+        if (!menuFound) Type(main, "_QUIT");
+    });
+    // The dialogs read their actions from the command line on the offscreen platform.
+    user.When(PromptKind::Text, [db](window::MainWindow& main) {
+        for (const std::string& line : std::vector<std::string>{"click \"Open Database\"", "set Database " + db, "click &OK", "select \"Data Source\" " + db + "/Shippers",
+                                        "check \"Include Header\" off", "click \"Create Table ...\""})
+            Type(main, line);
+    });
+    user.When(PromptKind::Drag, [&placed, &pixel](window::MainWindow& main) {
+        const QPoint at(main.View()->width() / 3, main.View()->height() / 2);
+        placed = main.View()->ToWorld(at);
+        pixel = 1 / main.View()->View().Scale();
+        Click(*main.View(), at);
+    });
+}
+
 }  // namespace
 
 TEST(HostWindow, ATableCreatedFromTheMenuIsPlacedWhereTheUserClicks) {
@@ -96,28 +127,7 @@ TEST(HostWindow, ATableCreatedFromTheMenuIsPlacedWhereTheUserClicks) {
     bool menuFound = false;
     QPointF placed;
     double pixel = 0;
-    user.When(PromptKind::Command, [&](window::MainWindow& main) {
-        for (QAction* top : main.menuBar()->actions())
-            if (top->text() == QStringLiteral("&Velloria"))
-                for (QAction* item : top->menu()->actions())
-                    if (item->text() == QStringLiteral("&Create Table from Database...")) {
-                        menuFound = true;
-                        item->trigger();
-                    }
-        if (!menuFound) Type(main, "_QUIT");
-    });
-    // The dialogs read their actions from the command line on the offscreen platform.
-    user.When(PromptKind::Text, [&](window::MainWindow& main) {
-        for (const std::string& line : std::vector<std::string>{"click \"Open Database\"", "set Database " + db, "click &OK", "select \"Data Source\" " + db + "/Shippers",
-                                        "check \"Include Header\" off", "click \"Create Table ...\""})
-            Type(main, line);
-    });
-    user.When(PromptKind::Drag, [&](window::MainWindow& main) {
-        const QPoint at(main.View()->width() / 3, main.View()->height() / 2);
-        placed = main.View()->ToWorld(at);
-        pixel = 1 / main.View()->View().Scale();
-        Click(*main.View(), at);
-    });
+    CreateShippersTable(user, db, menuFound, placed, pixel);
     user.When(PromptKind::Command, [&](window::MainWindow& main) {
         Type(main, "SAVEAS");
         Type(main, saved);
@@ -199,4 +209,211 @@ TEST(HostWindow, QuitOverAChangedDrawingAsksInAMessageBox) {
     EXPECT_EQ(asked[1], asked[0]);
     EXPECT_EQ(std::filesystem::last_write_time(plan), before);
     EXPECT_EQ(std::filesystem::file_size(plan), size);
+}
+
+namespace {
+
+// Answers the message boxes that come up, in order, and keeps their questions.
+class MessageBoxAnswers {
+public:
+    explicit MessageBoxAnswers(std::vector<QMessageBox::StandardButton> answers) : m_answers(std::move(answers)) {
+        m_timer.setInterval(5);
+        QObject::connect(&m_timer, &QTimer::timeout, [this] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box || m_answers.empty()) return;
+            asked.push_back(box->text().toStdString());
+            box->button(m_answers.front())->click();
+            m_answers.erase(m_answers.begin());
+        });
+        m_timer.start();
+    }
+    bool Done() const { return m_answers.empty(); }
+    std::vector<std::string> asked;
+
+private:
+    std::vector<QMessageBox::StandardButton> m_answers;
+    QTimer m_timer;
+};
+
+std::vector<std::string> TabNames(const QTabBar& tabs) {
+    std::vector<std::string> names;
+    for (int i = 0; i < tabs.count(); ++i) names.push_back(tabs.tabText(i).toStdString());
+    return names;
+}
+
+void CloseTab(QTabBar& tabs, int index) {
+    for (QTabBar::ButtonPosition side : {QTabBar::RightSide, QTabBar::LeftSide})
+        if (auto* button = qobject_cast<QAbstractButton*>(tabs.tabButton(index, side))) {
+            button->click();
+            return;
+        }
+    ADD_FAILURE() << "tab " << index << " has no close button";
+}
+
+std::wstring CurrentFileName() {
+    const AcApDocument* document = acDocManagerPtr()->curDocument();
+    const std::wstring path = document ? document->fileName() : L"";
+    return path.substr(path.find_last_of(L'/') + 1);
+}
+
+}  // namespace
+
+// OPEN and NEW add a tab each; the active tab is the current document the commands work on; a
+// tab's close button closes its drawing, asking first when it has changes.
+TEST(HostWindow, EachDrawingHasItsTabAndTheActiveTabIsTheCurrentDocument) {
+    testing_support::TempDir dir;
+    const std::string plan = dir / "plan.dxf", other = dir / "other.dxf";
+    std::filesystem::copy_file(VELLORIA_TEST_DATA "/acad_table_simple.dxf", plan);
+    std::filesystem::copy_file(VELLORIA_TEST_DATA "/dxf-corpus/VP4.dxf", other);
+    const auto size = std::filesystem::file_size(plan);
+    ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    ::setenv("VELLORIA_REGISTRY", (dir / "registry.reg").c_str(), 1);
+    platform::view::EnsureGuiApplication();
+    MessageBoxAnswers boxes({QMessageBox::Cancel, QMessageBox::No});
+
+    User user;
+    user.When(PromptKind::Command, [&](window::MainWindow& main) {
+        EXPECT_EQ(TabNames(*main.DocumentTabs()), std::vector<std::string>{"plan.dxf"});
+        Type(main, "OPEN");
+        Type(main, other);
+    });
+    user.When(PromptKind::Command, [&](window::MainWindow& main) {
+        EXPECT_EQ(TabNames(*main.DocumentTabs()), (std::vector<std::string>{"plan.dxf", "other.dxf"}));
+        EXPECT_EQ(main.DocumentTabs()->currentIndex(), 1);
+        EXPECT_EQ(CurrentFileName(), L"other.dxf");
+        // Each drawing has its layout tabs: the one chosen here stays chosen for this drawing.
+        ASSERT_EQ(main.LayoutTabs()->count(), 3);
+        main.LayoutTabs()->setCurrentIndex(2);
+        Type(main, "NEW");
+    });
+    user.When(PromptKind::Command, [&](window::MainWindow& main) {
+        ASSERT_EQ(main.DocumentTabs()->count(), 3);
+        EXPECT_EQ(main.DocumentTabs()->currentIndex(), 2);
+        EXPECT_EQ(main.DocumentTabs()->tabText(2).left(7), QStringLiteral("Drawing"));
+        EXPECT_EQ(acDocManagerPtr()->documentCount(), 3);
+        Type(main, "PAN");
+    });
+    // A running command keeps its drawing: the tab chosen meanwhile is refused.
+    user.When(PromptKind::Point, [&](window::MainWindow& main) {
+        AcApDocument* running = acDocManagerPtr()->curDocument();
+        main.DocumentTabs()->setCurrentIndex(0);
+        EXPECT_EQ(main.DocumentTabs()->currentIndex(), 2);
+        EXPECT_EQ(acDocManagerPtr()->curDocument(), running);
+        QTest::keyClick(main.Commands()->Input(), Qt::Key_Escape);
+    });
+    user.When(PromptKind::Command, [&](window::MainWindow& main) {
+        // Opening a drawing open already shows its tab.
+        Type(main, "OPEN");
+        Type(main, plan);
+    });
+    user.When(PromptKind::Command, [&](window::MainWindow& main) {
+        EXPECT_EQ(main.DocumentTabs()->count(), 3);
+        EXPECT_EQ(main.DocumentTabs()->currentIndex(), 0);
+        EXPECT_EQ(CurrentFileName(), L"plan.dxf");
+        EXPECT_EQ(main.LayoutTabs()->currentIndex(), 0);
+        // Choosing a tab makes its drawing current: the working database is the one changed.
+        main.DocumentTabs()->setCurrentIndex(1);
+        EXPECT_EQ(CurrentFileName(), L"other.dxf");
+        EXPECT_EQ(main.LayoutTabs()->currentIndex(), 2);
+        main.DocumentTabs()->setCurrentIndex(0);
+        AcDbDatabase* database = acdbHostApplicationServices()->workingDatabase();
+        ASSERT_EQ(database, acDocManagerPtr()->document(0)->database());
+        AcDbBlockTableRecord* space = nullptr;
+        ASSERT_EQ(acdbOpenObject(space, database->modelSpaceId(), AcDb::kForWrite), Acad::eOk);
+        auto* line = new AcDbLine(AcGePoint3d(0, 0, 0), AcGePoint3d(5, 5, 0));
+        EXPECT_EQ(space->appendAcDbEntity(line), Acad::eOk);
+        line->close();
+        space->close();
+        CloseTab(*main.DocumentTabs(), 0);  // Cancel: the drawing stays
+    });
+    user.When(PromptKind::Command, [&](window::MainWindow& main) {
+        EXPECT_EQ(main.DocumentTabs()->count(), 3);
+        EXPECT_EQ(boxes.asked, std::vector<std::string>{"Save changes to plan.dxf?"});
+        // The unchanged drawing of another tab closes without a question.
+        CloseTab(*main.DocumentTabs(), 1);
+    });
+    user.When(PromptKind::Command, [&](window::MainWindow& main) {
+        EXPECT_EQ(TabNames(*main.DocumentTabs()).size(), 2u);
+        EXPECT_EQ(main.DocumentTabs()->tabText(0), QStringLiteral("plan.dxf"));
+        EXPECT_EQ(acDocManagerPtr()->documentCount(), 2);
+        EXPECT_EQ(boxes.asked.size(), 1u);
+        main.DocumentTabs()->setCurrentIndex(0);
+        Type(main, "CLOSE");  // No: closed, the file as it was
+    });
+    user.When(PromptKind::Command, [&](window::MainWindow& main) {
+        ASSERT_EQ(main.DocumentTabs()->count(), 1);
+        EXPECT_EQ(main.DocumentTabs()->tabText(0).left(7), QStringLiteral("Drawing"));
+        EXPECT_EQ(acDocManagerPtr()->documentCount(), 1);
+        Type(main, "QUIT");
+    });
+    user.Start();
+
+    SessionOptions options;
+    options.drawing = plan;
+    options.window = true;
+    ASSERT_EQ(RunInteractiveSession(options), 0);
+    EXPECT_TRUE(user.Done());
+    EXPECT_TRUE(boxes.Done());
+    EXPECT_EQ(boxes.asked, (std::vector<std::string>{"Save changes to plan.dxf?", "Save changes to plan.dxf?"}));
+    EXPECT_EQ(std::filesystem::file_size(plan), size);
+}
+
+// A table created with a layout's tab chosen goes into that layout, and the drawing saved
+// then opens in it.
+TEST(HostWindow, ATableCreatedOnALayoutTabGoesIntoThatLayout) {
+    testing_support::TempDir dir;
+    const std::string db = dir / "nwind.mdb", plan = dir / "plan.dxf", saved = dir / "saved.dxf";
+    std::filesystem::copy_file(VELLORIA_TEST_DATA "/nwind.mdb", db);
+    std::filesystem::copy_file(VELLORIA_TEST_DATA "/acad_table_simple.dxf", plan);
+    ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    ::setenv("VELLORIA_MODULE", VELLORIA_BIN_DIR "/Velloria.so", 1);
+    ::setenv("VELLORIA_OPENER", "/bin/true", 1);
+    ::setenv("VELLORIA_REGISTRY", (dir / "registry.reg").c_str(), 1);
+    platform::view::EnsureGuiApplication();
+
+    User user;
+    user.When(PromptKind::Command, [&](window::MainWindow& main) {
+        ASSERT_EQ(main.LayoutTabs()->count(), 3);
+        main.LayoutTabs()->setCurrentIndex(1);
+    });
+    bool menuFound = false;
+    QPointF placed;
+    double pixel = 0;
+    CreateShippersTable(user, db, menuFound, placed, pixel);
+    user.When(PromptKind::Command, [&](window::MainWindow& main) {
+        EXPECT_EQ(main.LayoutTabs()->currentIndex(), 1);
+        Type(main, "SAVEAS");
+        Type(main, saved);
+        Type(main, "QUIT");
+    });
+    user.Start();
+
+    SessionOptions options;
+    options.drawing = plan;
+    options.window = true;
+    ASSERT_EQ(RunInteractiveSession(options), 0);
+    EXPECT_TRUE(menuFound);
+    EXPECT_TRUE(user.Done());
+
+    auto loaded = platform::dxf::LoadDrawing(saved);
+    ASSERT_TRUE(loaded) << saved;
+    auto tables = [&](AcDbObjectId spaceId) {
+        AcDbBlockTableRecord* space = nullptr;
+        EXPECT_EQ(acdbOpenObject(space, spaceId, AcDb::kForRead), Acad::eOk);
+        std::vector<const AcDbTable*> found;
+        if (!space) return found;
+        for (AcDbObjectId id : space->entityIds())
+            if (const auto* table = AcDbTable::cast(id.stub()->object); table && table->numRows() == 3 && table->numColumns() == 3)
+                found.push_back(table);
+        space->close();
+        return found;
+    };
+    auto original = platform::dxf::LoadDrawing(plan);
+    ASSERT_TRUE(original);
+    EXPECT_EQ(tables(loaded.database->modelSpaceId()).size(), tables(original.database->modelSpaceId()).size());
+    const auto inPaper = tables(loaded.database->paperSpaceId());
+    ASSERT_EQ(inPaper.size(), 1u);
+    EXPECT_NEAR(inPaper[0]->position().x, placed.x(), pixel / 100);
+    EXPECT_NEAR(inPaper[0]->position().y, placed.y(), pixel / 100);
+    EXPECT_EQ(loaded.database->currentSpaceId(), loaded.database->paperSpaceId());
 }

@@ -412,3 +412,43 @@ TEST_F(Catalogue, ADatabaseIsKeptForTheNextDrawingWhileItsFileIsUnchanged) {
     EXPECT_EQ(list.GetSize(), 0);
     std::system(("rm -rf '" + folder + "'").c_str());
 }
+
+// A whole table read once is shaped from the same records for every link to it while the file
+// is unchanged; a file replaced since is read afresh, and so is the caller's own SQL.
+TEST_F(Catalogue, RecordsOfAWholeTableAreReadAgainOnlyWhenTheFileChanged) {
+    char pattern[] = "/tmp/velloria-records-XXXXXX";
+    ASSERT_TRUE(::mkdtemp(pattern));
+    const std::string folder = pattern, corpus = platform::ToUtf8(kData.str()) + "/access-corpus/";
+    const CString file = CString::FromUtf8(folder + "/db.mdb");
+    ASSERT_EQ(std::system(("cp '" + corpus + "data_V2000_test.mdb' '" + folder + "/db.mdb'").c_str()), 0);
+    CDatabasePtrArray& list = GetOpenDatabases();
+    ASSERT_TRUE(list.AddDatabase(kOdbc, file, L"", L""));
+    CMyDatabase* db = list.FindDatabase(file);
+    ASSERT_NE(db, nullptr);
+    const auto read = [&](int header, const CString& sql = CString()) {
+        CTableLink link;
+        link.m_strTable = L"Table1";
+        link.m_strSQL = sql;
+        link.m_bIncludeHeader = header;
+        CCellGrid grid;
+        EXPECT_TRUE(db->ReadRecords(link, grid));
+        return grid;
+    };
+    const CCellGrid first = read(1), headless = read(0);
+    ASSERT_GT(first.GetRows(), 1);
+    EXPECT_EQ(first.GetCell(0, 0), L"A");
+    EXPECT_EQ(first.GetCell(1, 0), L"abcdefg");
+    ASSERT_EQ(headless.GetRows(), first.GetRows() - 1);
+    EXPECT_EQ(headless.GetCell(0, 1), L"hijklmnop");
+    EXPECT_EQ(read(1).GetCell(1, 1), L"hijklmnop");
+
+    // Another file in its place, with a table of the same name (ID, Data).
+    ASSERT_EQ(std::system(("cp '" + corpus + "password_V2000_no-password.mdb' '" + folder + "/db.mdb'").c_str()), 0);
+    const CCellGrid replaced = read(1);
+    ASSERT_GE(replaced.GetRows(), 2);
+    EXPECT_EQ(replaced.GetCols(), 2);
+    EXPECT_EQ(replaced.GetCell(0, 1), L"Data");
+    EXPECT_EQ(replaced.GetCell(1, 1), L"One");
+    EXPECT_EQ(read(1, L"SELECT Data FROM Table1 WHERE ID = 2").GetCell(1, 0), L"Two");
+    std::system(("rm -rf '" + folder + "'").c_str());
+}

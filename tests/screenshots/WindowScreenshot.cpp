@@ -1,5 +1,5 @@
 // A picture of the main window for people: the sample drawing with the Velloria pull-down in
-// the menu bar, a crossing selection under way. `cmake --build build --target
+// the menu bar, a crossing selection under way, a second drawing open in the next tab. `cmake --build build --target
 // window_screenshot` writes docs/screenshots/window.png.
 #include <QApplication>
 #include <QMouseEvent>
@@ -54,6 +54,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "window_screenshot: the sample drawing cannot be read\n");
         return 1;
     }
+    // A second drawing open beside it, in its own tab.
+    auto other = platform::dxf::LoadDrawing(VELLORIA_SOURCE_DIR "/tests/data/acad_table_simple.dxf");
+    if (other) acDocManagerPtr()->addDocument(std::make_unique<AcApDocument>(other.database, CString(L"plan.dxf")));
     acDocManagerPtr()->addDocument(std::make_unique<AcApDocument>(loaded.database, CString(L"linked-tables.dxf")));
     // The module's pull-down, where the module puts it: before the last two of the host's.
     std::wstring error;

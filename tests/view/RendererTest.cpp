@@ -282,3 +282,40 @@ TEST_F(Renderer, AViewportShowsModelSpaceInItsFrameAtItsScale) {
 }
 
 }  // namespace
+
+// A multileader draws its leader to the landing, the dogleg, the arrowhead and its text from
+// its context data, in the leader line's own colour; a mesh draws the edges of its faces, and a
+// face naming a vertex the mesh does not have loses only that corner.
+TEST_F(Renderer, MultileadersAndMeshesDrawFromTheirStoredGeometry) {
+    DxfText dxf;
+    dxf.Entity("MULTILEADER",
+               "8\n0\n100\nAcDbMLeader\n300\nCONTEXT_DATA{\n40\n1\n10\n60\n20\n50\n30\n0\n41\n5\n140\n4\n"
+               "290\n1\n304\nNOTE\n12\n62\n22\n56\n32\n0\n13\n1\n23\n0\n33\n0\n43\n0\n171\n1\n296\n0\n"
+               "302\nLEADER{\n290\n1\n291\n1\n10\n50\n20\n50\n30\n0\n11\n1\n21\n0\n31\n0\n40\n10\n"
+               "304\nLEADER_LINE{\n10\n10\n20\n10\n30\n0\n305\n}\n303\n}\n301\n}\n"
+               "170\n1\n91\n-1023475712\n290\n1\n291\n1\n172\n2\n");
+    dxf.Entity("MESH", "8\n0\n100\nAcDbSubDMesh\n71\n2\n72\n0\n91\n0\n92\n4\n10\n20\n20\n70\n30\n0\n10\n40\n20\n70\n30\n0\n"
+                       "10\n40\n20\n90\n30\n0\n10\n20\n20\n90\n30\n0\n93\n9\n90\n4\n90\n0\n90\n1\n90\n2\n90\n3\n"
+                       "90\n3\n90\n0\n90\n1\n90\n9\n");
+    const Drawing drawing(Parse(dxf.Text()));
+    platform::view::Renderer renderer(drawing);
+    const auto extents = renderer.EntityExtents(*drawing.FindLayout("Model"));
+    ASSERT_EQ(extents.size(), 2u);
+    EXPECT_NEAR(extents[0].box.x0, 10, 1);
+    EXPECT_NEAR(extents[0].box.y0, 10, 1);
+    EXPECT_GT(extents[0].box.x1, 66) << "the text after the dogleg";
+    EXPECT_NEAR(extents[1].box.x0, 20, 0.01);
+    EXPECT_NEAR(extents[1].box.y1, 90, 0.01);
+
+    const QImage image = Picture(drawing, 0, 0, 100, 100);
+    EXPECT_TRUE(viewtest::SameHue(InkAt(image, Px(30), Py(30)), QColor(255, 0, 0))) << "the leader, red";
+    EXPECT_TRUE(viewtest::SameHue(InkAt(image, Px(56), Py(50)), QColor(255, 0, 0))) << "the dogleg";
+    EXPECT_TRUE(Inked(image, Px(11.5), Py(12), 1)) << "the arrowhead at the first vertex";
+    EXPECT_TRUE(Inked(image, Px(65), Py(53.5), 3)) << "the text";
+    EXPECT_FALSE(Inked(image, Px(30), Py(60), 3));
+    EXPECT_TRUE(Inked(image, Px(30), Py(70), 1));
+    EXPECT_TRUE(Inked(image, Px(40), Py(80), 1));
+    EXPECT_TRUE(Inked(image, Px(30), Py(90), 1));
+    EXPECT_FALSE(Inked(image, Px(30), Py(80), 3)) << "inside the face";
+    EXPECT_TRUE(renderer.Stats().skipped.empty());
+}

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "WindowFixture.h"
+#include "testing/TempDir.h"
 #include "editor/Commands.h"
 #include "editor/EditorPrompts.h"
 #include "editor/StatusBar.h"
@@ -47,6 +48,79 @@ TEST_F(WindowTest, ShowsEachLayoutOfACorpusDrawingInItsOwnTab) {
     EXPECT_LT(View().View().Scale(), model.Scale());
     tabs->setCurrentIndex(1);
     EXPECT_DOUBLE_EQ(View().View().Scale(), zoomed);
+}
+
+namespace {
+
+std::wstring NameOfSpace(AcDbObjectId id) {
+    AcDbBlockTableRecord* record = nullptr;
+    if (acdbOpenObject(record, id, AcDb::kForRead) != Acad::eOk) return L"?";
+    std::wstring name = record->getName();
+    record->close();
+    return name;
+}
+
+// Adds a line where the commands add entities: the database's current space.
+AcDbObjectId AddToCurrentSpace(AcDbDatabase& database) {
+    AcDbBlockTableRecord* space = nullptr;
+    EXPECT_EQ(acdbOpenObject(space, database.currentSpaceId(), AcDb::kForWrite), Acad::eOk);
+    if (!space) return {};
+    AcDbObjectId id;
+    auto* line = new AcDbLine(AcGePoint3d(1, 1, 0), AcGePoint3d(4, 2, 0));
+    EXPECT_EQ(space->appendAcDbEntity(id, line), Acad::eOk);
+    line->close();
+    space->close();
+    return id;
+}
+
+// The name of the space that holds the entity of the handle in a drawing read back.
+std::wstring SpaceHolding(AcDbDatabase& database, AcDbHandle handle) {
+    AcDbObjectId id;
+    if (database.getAcDbObjectId(id, false, handle) != Acad::eOk) return L"(missing)";
+    AcDbEntity* entity = nullptr;
+    if (acdbOpenObject(entity, id, AcDb::kForRead) != Acad::eOk) return L"(not an entity)";
+    const AcDbObjectId owner = entity->ownerId();
+    entity->close();
+    return NameOfSpace(owner);
+}
+
+}  // namespace
+
+// Choosing a layout's tab makes its space the database's current one, where commands add their
+// entities; the saved drawing opens in model space or in its active layout as it was left.
+TEST_F(WindowTest, ALayoutTabMakesItsSpaceCurrentForNewEntities) {
+    Open(std::string(VELLORIA_TEST_DATA) + "/dxf-corpus/VP4.dxf");
+    const auto& layouts = View().Drawing()->Layouts();
+    ASSERT_GE(layouts.size(), 3u);
+    QTabBar* tabs = window->LayoutTabs();
+    ASSERT_EQ(database_->currentSpaceId(), database_->modelSpaceId());
+    EXPECT_EQ(tabs->currentIndex(), 0);
+
+    testing_support::TempDir folder;
+    struct Case {
+        int tab;
+        std::wstring space;     // where the entity goes
+        bool opensInPaper;      // the space the saved drawing opens in
+    };
+    for (const Case& c : {Case{2, L"*Paper_Space0", true}, Case{1, L"*Paper_Space", true}, Case{0, L"*Model_Space", false}}) {
+        SCOPED_TRACE(c.tab);
+        tabs->setCurrentIndex(c.tab);
+        EXPECT_EQ(View().LayoutIndex(), c.tab);
+        EXPECT_EQ(NameOfSpace(database_->currentSpaceId()), c.space);
+        const AcDbObjectId line = AddToCurrentSpace(*database_);
+        const std::string file = folder / ("tab" + std::to_string(c.tab) + ".dxf");
+        ASSERT_FALSE(platform::dxf::SaveDrawing(*database_, file).has_value());
+        auto loaded = platform::dxf::LoadDrawing(file);
+        ASSERT_TRUE(loaded) << file;
+        EXPECT_EQ(SpaceHolding(*loaded.database, line.handle()), c.space);
+        // A file states model space or paper space; the active layout is *Paper_Space's.
+        EXPECT_EQ(loaded.database->currentSpaceId(), c.opensInPaper ? loaded.database->paperSpaceId() : loaded.database->modelSpaceId());
+    }
+    // The tabs follow the database: a space made current elsewhere is shown at the next refresh.
+    database_->setCurrentSpace(database_->paperSpaceId());
+    window->Refresh();
+    EXPECT_EQ(tabs->currentIndex(), 1);
+    EXPECT_EQ(View().LayoutIndex(), 1);
 }
 
 TEST_F(WindowTest, WheelZoomsAroundTheCursorAndTheMiddleButtonPans) {

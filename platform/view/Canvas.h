@@ -13,6 +13,8 @@
 
 namespace platform::view {
 
+class FontFace;
+
 struct Pen {
     QColor color;
     double width = 0;  // device pixels; 0 for the thinnest line the device draws
@@ -33,7 +35,7 @@ public:
     // The text laid out from its origin on the baseline, in the font's own units (x to the
     // right, y down), and mapped into the world by toWorld. The box is the run's advance and the
     // font's ascent and descent, in the same units.
-    virtual void Text(const QString& text, const QFont& font, const QRectF& box, const QTransform& toWorld,
+    virtual void Text(const QString& text, const FontFace& face, const QRectF& box, const QTransform& toWorld,
                       const QColor& color) = 0;
     // Nested clips (a viewport's frame, a hatch's boundary); each Push is matched by a Pop.
     virtual void PushClip(const QPainterPath& area) = 0;

@@ -1,6 +1,10 @@
 #include "view/Canvases.h"
 
+#include <QGlyphRun>
+#include <QPaintEngine>
 #include <cmath>
+
+#include "view/Fonts.h"
 
 namespace platform::view {
 
@@ -16,9 +20,13 @@ PainterCanvas::PainterCanvas(QPainter& painter, const QTransform& worldToDevice,
     m_painter.setRenderHint(QPainter::TextAntialiasing, true);
     m_painter.setBrush(Qt::NoBrush);
     m_painter.setTransform(QTransform());
+    m_glyphRuns = painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Pdf;
 }
 
-PainterCanvas::~PainterCanvas() { m_painter.restore(); }
+PainterCanvas::~PainterCanvas() {
+    FlushGlyphRun();
+    m_painter.restore();
+}
 
 void PainterCanvas::Use(const Pen& pen) {
     if (pen.color == m_penColor && pen.width == m_penWidth) return;
@@ -92,6 +100,7 @@ void PainterCanvas::Polyline(const QPointF* points, int count, bool closed, cons
     }
     if (!(x1 >= m_device.left() - 4 && x0 <= m_device.right() + 4 && y1 >= m_device.top() - 4 && y0 <= m_device.bottom() + 4))
         return;
+    FlushGlyphRun();
     Use(pen);
     if (count == 1 || (x1 - x0 < 0.5 && y1 - y0 < 0.5 && count > 1)) {
         // A point, or a polyline smaller than a pixel: one dot.
@@ -106,34 +115,82 @@ void PainterCanvas::Polyline(const QPointF* points, int count, bool closed, cons
 void PainterCanvas::Fill(const QPainterPath& area, const QColor& color) {
     const QRectF bounds = m_toDevice.mapRect(area.boundingRect());
     if (!bounds.intersects(m_device.adjusted(-4, -4, 4, 4))) return;
+    FlushGlyphRun();
     m_painter.setTransform(m_toDevice);
     m_painter.fillPath(area, color);
     m_painter.setTransform(QTransform());
 }
 
-void PainterCanvas::Text(const QString& text, const QFont& font, const QRectF& box, const QTransform& toWorld, const QColor& color) {
+void PainterCanvas::Text(const QString& text, const FontFace& face, const QRectF& box, const QTransform& toWorld, const QColor& color) {
     const QTransform toDevice = toWorld * m_toDevice;
     const QRectF bounds = toDevice.mapRect(box);
     if (!bounds.intersects(m_device)) return;
     const double scale = std::sqrt(std::abs(toDevice.determinant()));
     if (!m_options.vectorDevice && box.height() * scale < m_options.greekingPixels) {
-        // Too small to read: a faint bar where the text stands.
+        // Too small to read: a faint bar where the text stands, and nothing where even that
+        // would not show.
+        if (box.height() * scale < m_options.invisiblePixels) return;
         QColor faint = color;
         faint.setAlphaF(0.5);
-        QPainterPath bar;
-        bar.addPolygon(toDevice.map(QPolygonF(QRectF(box.left(), -box.height() * 0.5, box.width(), box.height() * 0.5))));
-        m_painter.fillPath(bar, faint);
+        const QPointF bar[4] = {toDevice.map(QPointF(box.left(), -box.height() * 0.5)), toDevice.map(QPointF(box.right(), -box.height() * 0.5)),
+                                toDevice.map(QPointF(box.right(), 0)), toDevice.map(QPointF(box.left(), 0))};
+        m_painter.setPen(Qt::NoPen);
+        m_penWidth = -1;
+        m_painter.setBrush(faint);
+        m_painter.drawPolygon(bar, 4);
+        m_painter.setBrush(Qt::NoBrush);
         return;
     }
+    if (m_glyphRuns && AddToGlyphRun(text, face, toDevice, color)) return;
+    FlushGlyphRun();
     m_painter.setTransform(toDevice);
-    m_painter.setFont(font);
+    m_painter.setFont(face.Font());
     m_penWidth = -1;
     m_painter.setPen(color);
     m_painter.drawText(QPointF(0, 0), text);
     m_painter.setTransform(QTransform());
 }
 
+bool PainterCanvas::AddToGlyphRun(const QString& text, const FontFace& face, const QTransform& toDevice, const QColor& color) {
+    GlyphRun& run = m_run;
+    QPointF origin;
+    bool joins = !run.glyphs.isEmpty() && run.face == &face && run.color == color && run.toDevice.m11() == toDevice.m11() &&
+                 run.toDevice.m12() == toDevice.m12() && run.toDevice.m21() == toDevice.m21() && run.toDevice.m22() == toDevice.m22();
+    if (joins) {
+        origin = run.fromDevice.map(QPointF(toDevice.dx(), toDevice.dy()));
+        // The engine keeps glyph positions in fixed point: a run stays within a million font
+        // units (ten thousand text heights) of its first text.
+        joins = std::abs(origin.x()) < 1e6 && std::abs(origin.y()) < 1e6 && run.glyphs.size() < 16384;
+    }
+    if (!joins) {
+        FlushGlyphRun();
+        if (!toDevice.isAffine() || !toDevice.isInvertible()) return false;
+        run.face = &face;
+        run.toDevice = toDevice;
+        run.fromDevice = toDevice.inverted();
+        run.color = color;
+        origin = QPointF();
+    }
+    return face.AppendGlyphs(text, origin, run.glyphs, run.positions);
+}
+
+void PainterCanvas::FlushGlyphRun() {
+    if (m_run.glyphs.isEmpty()) return;
+    QGlyphRun glyphs;
+    glyphs.setRawFont(m_run.face->RawFont());
+    glyphs.setGlyphIndexes(m_run.glyphs);
+    glyphs.setPositions(m_run.positions);
+    m_painter.setTransform(m_run.toDevice);
+    m_penWidth = -1;
+    m_painter.setPen(m_run.color);
+    m_painter.drawGlyphRun(QPointF(0, 0), glyphs);
+    m_painter.setTransform(QTransform());
+    m_run.glyphs.clear();
+    m_run.positions.clear();
+}
+
 void PainterCanvas::PushClip(const QPainterPath& area) {
+    FlushGlyphRun();
     m_painter.save();
     m_painter.setTransform(m_toDevice);
     m_painter.setClipPath(area, Qt::IntersectClip);
@@ -141,6 +198,7 @@ void PainterCanvas::PushClip(const QPainterPath& area) {
 }
 
 void PainterCanvas::PopClip() {
+    FlushGlyphRun();
     m_painter.restore();
     m_penWidth = -1;
 }
@@ -157,7 +215,7 @@ void ExtentsCanvas::Fill(const QPainterPath& area, const QColor&) {
     box.Add(r.right(), r.bottom());
 }
 
-void ExtentsCanvas::Text(const QString&, const QFont&, const QRectF& b, const QTransform& toWorld, const QColor&) {
+void ExtentsCanvas::Text(const QString&, const FontFace&, const QRectF& b, const QTransform& toWorld, const QColor&) {
     if (m_clipDepth > 0) return;
     for (const QPointF& c : {b.topLeft(), b.topRight(), b.bottomLeft(), b.bottomRight()}) {
         const QPointF w = toWorld.map(c);

@@ -1,5 +1,6 @@
 #pragma once
 // The two canvases: one that paints on a device through a QPainter, one that measures.
+#include <QList>
 #include <QPainter>
 #include <vector>
 
@@ -17,13 +18,18 @@ public:
     Box Visible() const override { return m_visible; }
     void Polyline(const QPointF* points, int count, bool closed, const Pen& pen) override;
     void Fill(const QPainterPath& area, const QColor& color) override;
-    void Text(const QString& text, const QFont& font, const QRectF& box, const QTransform& toWorld, const QColor& color) override;
+    void Text(const QString& text, const FontFace& face, const QRectF& box, const QTransform& toWorld, const QColor& color) override;
     void PushClip(const QPainterPath& area) override;
     void PopClip() override;
 
 private:
     void Use(const Pen& pen);
     void DrawDevicePolyline(const QPointF* points, int count, bool closed);
+    // Texts for a PDF go out as glyph runs, those of one face, size, direction and colour in a
+    // row as one: the PDF engine then neither shapes each text nor writes a graphics state
+    // for it. Anything else drawn, and every clip, ends the run first (drawing order stays).
+    bool AddToGlyphRun(const QString& text, const FontFace& face, const QTransform& toDevice, const QColor& color);
+    void FlushGlyphRun();
 
     QPainter& m_painter;
     QTransform m_toDevice;
@@ -35,6 +41,15 @@ private:
     QColor m_penColor;
     double m_penWidth = -1;
     std::vector<QPointF> m_scratch;
+    bool m_glyphRuns = false;
+    struct GlyphRun {
+        const FontFace* face = nullptr;
+        QTransform toDevice;  // font units of the first text to the device
+        QTransform fromDevice;
+        QColor color;
+        QList<quint32> glyphs;
+        QList<QPointF> positions;  // font units, from the first text's origin
+    } m_run;
 };
 
 class ExtentsCanvas : public Canvas {
@@ -43,7 +58,7 @@ public:
     Box Visible() const override { return {}; }
     void Polyline(const QPointF* points, int count, bool closed, const Pen& pen) override;
     void Fill(const QPainterPath& area, const QColor& color) override;
-    void Text(const QString& text, const QFont& font, const QRectF& box, const QTransform& toWorld, const QColor& color) override;
+    void Text(const QString& text, const FontFace& face, const QRectF& box, const QTransform& toWorld, const QColor& color) override;
     // What a clip shows lies within the clip: the clip's own area counts, not what is in it.
     void PushClip(const QPainterPath& area) override;
     void PopClip() override;

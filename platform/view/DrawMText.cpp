@@ -185,6 +185,15 @@ void EntityDrawer::DrawMText(const EntityTags& t, const Props& p, const Context&
     const int columnType = static_cast<int>(t.Int(75));
     const bool columns = (columnType == 1 || columnType == 2) && t.Double(48) > 0;
     const double referenceWidth = columns ? t.Double(48) : t.Double(41);
+    const bool plain = !columns && contents.find_first_of("\\{}^%\t\n") == std::string::npos;
+    if (plain) {
+        // Too small to show however the text's axes turn it: the plan stretch of any direction
+        // is at most the sum of the three axes' plan lengths.
+        const Matrix& m = ctx.m;
+        const double most = std::hypot(m.X.x, m.X.y) + std::hypot(m.Y.x, m.Y.y) + std::hypot(m.Z.x, m.Z.y);
+        const FontFace& face = fonts.Face(base.family, base.bold, base.italic);
+        if (TooSmallToShow(face, base.height / face.CapHeight(), base.width, most)) return;
+    }
 
     // The text's own axes: the direction vector, or the rotation, in the plane of its extrusion.
     const Vec3 extrusion = t.Extrusion().Normalized();
@@ -201,10 +210,10 @@ void EntityDrawer::DrawMText(const EntityTags& t, const Props& p, const Context&
     const int v = (attachment - 1) / 3;  // 0 top, 1 middle, 2 bottom
 
     // Plain text on one line (most table cells) needs no parsing and no layout.
-    if (!columns && contents.find_first_of("\\{}^%\t\n") == std::string::npos) {
-        const QString text = QString::fromUtf8(contents.data(), static_cast<qsizetype>(contents.size()));
+    if (plain) {
         const FontFace& face = fonts.Face(base.family, base.bold, base.italic);
         const double k = base.height / face.CapHeight();
+        const QString text = QString::fromUtf8(contents.data(), static_cast<qsizetype>(contents.size()));
         const double width = face.Advance(text) * k * base.width;
         if (!(referenceWidth > 0) || width <= referenceWidth * 1.0001) {
             const double x = h == 0 ? 0 : h == 1 ? -width / 2 : -width;

@@ -15,7 +15,15 @@ void EntityDrawer::EmitText(const QString& text, const FontFace& face, const QTr
     const Vec3 ey = ctx.m.ApplyVector({toEntity.m21(), toEntity.m22(), 0});
     const QTransform toWorld(ex.x, ex.y, ey.x, ey.y, o.x, o.y);
     const QRectF box(0, -face.Ascent(), face.Advance(text), face.Ascent() + face.Descent());
-    canvas.Text(text, face.Font(), box, toWorld, color);
+    canvas.Text(text, face, box, toWorld, color);
+}
+
+bool EntityDrawer::TooSmallToShow(const FontFace& face, double k, double widthFactor, double planScale) const {
+    const double pixel = canvas.PixelSize();
+    if (options.vectorDevice || !(pixel > 0)) return false;
+    // At most the height the canvas finds for the text's glyphs (the root of their area's scale).
+    const double most = (face.Ascent() + face.Descent()) * std::abs(k) * std::sqrt(std::max(1.0, std::abs(widthFactor))) * planScale;
+    return most < options.invisiblePixels * pixel;
 }
 
 void EntityDrawer::DrawText(const EntityTags& t, const Props& p, const Context& ctx) {
@@ -24,24 +32,29 @@ void EntityDrawer::DrawText(const EntityTags& t, const Props& p, const Context& 
     // Definitions belong to their block and show only where they are drawn on their own.
     if (definition && ctx.depth > 0) return;
     if ((type == "ATTRIB" || definition) && (t.Int(70) & 1)) return;
-    const QString text = DecodeTextCodes(definition ? t.String(2) : t.String(1));
-    if (text.isEmpty()) return;
+    const std::string_view raw = definition ? t.String(2) : t.String(1);
+    if (raw.empty()) return;
     const TextStyleInfo& style = drawing.TextStyle(t.String(7, "Standard"));
     double height = t.Double(40, 0);
     if (!(height > 0)) height = style.height > 0 ? style.height : 2.5;
     double widthFactor = t.Has(41) ? t.Double(41, 1) : style.width;
     if (!(widthFactor > 0)) widthFactor = 1;
+    const int horizontal = static_cast<int>(t.Int(72));
+    const FontFace& face = fonts.Face(style.family, style.bold, style.italic);
+    double k = height / face.CapHeight();  // entity units per font unit
+    const Context local = ctx.Within(OcsMatrix(t.Extrusion()));
+    // Aligned and fit text take their size from their length: only the others are known small.
+    if (horizontal != 3 && horizontal != 5 && TooSmallToShow(face, k, widthFactor, local.m.PlanScale())) return;
+    const QString text = DecodeTextCodes(raw);
+    if (text.isEmpty()) return;
     const double oblique = Radians(t.Has(51) ? t.Double(51) : style.oblique);
     double rotation = Radians(t.Double(50));
     const int generation = static_cast<int>(t.Int(71, style.generation));
-    const int horizontal = static_cast<int>(t.Int(72));
     const int vertical = static_cast<int>(t.Int(type == "TEXT" ? 73 : 74));
     const Vec3 first = t.Point(10);
     const Vec3 second = t.Point(11, first);
     Vec3 anchor = (horizontal == 0 && vertical == 0) ? first : second;
 
-    const FontFace& face = fonts.Face(style.family, style.bold, style.italic);
-    double k = height / face.CapHeight();  // entity units per font unit
     const double advance = face.Advance(text);
     double width = advance * k * widthFactor;
     double x0 = 0, y0 = 0;
@@ -77,7 +90,6 @@ void EntityDrawer::DrawText(const EntityTags& t, const Props& p, const Context& 
     QTransform place;
     place.translate(anchor.x, anchor.y);
     place.rotateRadians(rotation);
-    const Context local = ctx.Within(OcsMatrix(t.Extrusion()));
     EmitText(text, face, glyphs * place, anchor.z, p.color, local);
 }
 

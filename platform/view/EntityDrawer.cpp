@@ -104,6 +104,10 @@ void EntityDrawer::DrawEntity(const EntityRange& range, size_t i, size_t end, co
         const Vec3 direction = t.Point(11, {1, 0, 0}, t.After("AcDbTable"));
         const Matrix place = Matrix::Translation(t.Point(10, {}, ref)) *
                              Matrix::RotationZ(std::atan2(direction.y, direction.x));
+        // Measuring, the table's grid is its extent: its cells' contents lie within it, and a
+        // large table's block need not be read (nor its texts laid out) to know where it ends.
+        if (!(canvas.PixelSize() > 0) && MeasureTableGrid(t, ctx.Within(place * Matrix::Translation(-drawing.BlockBase(*block)))))
+            return void(++stats.drawn);
         DrawBlock(*block, place, p, ctx, p.layer);
     } else {
         return Skip(type);
@@ -111,10 +115,47 @@ void EntityDrawer::DrawEntity(const EntityRange& range, size_t i, size_t end, co
     ++stats.drawn;
 }
 
+bool EntityDrawer::MeasureTableGrid(const EntityTags& t, const Context& ctx) {
+    // The row heights (141) and column widths (142) follow the table's row and column counts.
+    size_t i = t.After("AcDbTable");
+    if (i == 0) return false;
+    while (i < t.End() && t[i].code != 141 && t[i].code != 142) ++i;
+    double height = 0, width = 0;
+    int rows = 0, columns = 0;
+    for (; i < t.End() && (t[i].code == 141 || t[i].code == 142); ++i) {
+        const double v = t[i].DoubleOr(0);
+        if (!std::isfinite(v) || v < 0) return false;
+        if (t[i].code == 141) height += v, ++rows;
+        else width += v, ++columns;
+    }
+    if (rows == 0 || columns == 0) return false;
+    // The block's origin is the table's top left corner; rows go down.
+    const QPointF corners[4] = {Plan(ctx.m, {0, 0, 0}), Plan(ctx.m, {width, 0, 0}), Plan(ctx.m, {width, -height, 0}),
+                                Plan(ctx.m, {0, -height, 0})};
+    canvas.Polyline(corners, 4, true, Pen{});
+    return true;
+}
+
 bool EntityDrawer::Resolve(const EntityTags& t, const Context& ctx, Props& p) const {
-    if (t.Int(60) == 1) return false;  // invisible
-    const std::string_view layerName = t.String(8, "0");
-    const LayerInfo* layer = (ctx.blockLayer && layerName == "0") ? ctx.blockLayer : drawing.FindLayer(layerName);
+    // The common values in one pass over the entity's tags (the first of each code counts).
+    const dxf::Tag *visibility = nullptr, *layerTag = nullptr, *colorTag = nullptr, *trueColor = nullptr, *typeTag = nullptr,
+                   *scaleTag = nullptr, *weightTag = nullptr;
+    for (size_t i = 1; i < t.End(); ++i) {
+        const dxf::Tag& tag = t[i];
+        switch (tag.code) {
+        case 60: if (!visibility) visibility = &tag; break;
+        case 8: if (!layerTag) layerTag = &tag; break;
+        case 62: if (!colorTag) colorTag = &tag; break;
+        case 420: if (!trueColor) trueColor = &tag; break;
+        case 6: if (!typeTag) typeTag = &tag; break;
+        case 48: if (!scaleTag) scaleTag = &tag; break;
+        case 370: if (!weightTag) weightTag = &tag; break;
+        default: break;
+        }
+    }
+    if (visibility && visibility->IntOr(0) == 1) return false;  // invisible
+    const std::string_view layerName = layerTag ? layerTag->Value() : std::string_view("0");
+    const LayerInfo* layer = (ctx.blockLayer && layerName == "0") ? ctx.blockLayer : FindLayer(layerName);
     if (layer) {
         if (layer->off || layer->frozen) return false;
         if (options.plotting && !layer->plottable) return false;
@@ -122,21 +163,38 @@ bool EntityDrawer::Resolve(const EntityTags& t, const Context& ctx, Props& p) co
     }
     p.layer = layer;
     DrawingColor color;
-    color.index = static_cast<int>(t.Int(62, 256));
-    if (t.Has(420)) color.isTrue = true, color.rgb = static_cast<std::uint32_t>(t.Int(420)) & 0xFFFFFF;
+    color.index = colorTag ? static_cast<int>(colorTag->IntOr(256)) : 256;
+    if (trueColor) color.isTrue = true, color.rgb = static_cast<std::uint32_t>(trueColor->IntOr(0)) & 0xFFFFFF;
     p.color = ColorOf(color, ctx, layer);
-    const std::string_view type = t.String(6, "BYLAYER");
-    if (dxf::SameName(type, "BYLAYER")) p.linetype = layer ? drawing.FindLinetype(layer->linetype) : nullptr;
+    const std::string_view type = typeTag ? typeTag->Value() : std::string_view("BYLAYER");
+    if (dxf::SameName(type, "BYLAYER")) p.linetype = layer ? LayerLinetype(*layer) : nullptr;
     else if (dxf::SameName(type, "BYBLOCK")) p.linetype = ctx.byBlock.linetype;
     else p.linetype = drawing.FindLinetype(type);
     if (p.linetype && p.linetype->elements.empty()) p.linetype = nullptr;
-    p.linetypeScale = t.Double(48, 1);
-    if (!(p.linetypeScale > 0)) p.linetypeScale = 1;
-    int weight = static_cast<int>(t.Int(370, -1));
+    p.linetypeScale = scaleTag ? scaleTag->DoubleOr(1) : 1;
+    if (!(p.linetypeScale > 0) || !std::isfinite(p.linetypeScale)) p.linetypeScale = 1;
+    int weight = weightTag ? static_cast<int>(weightTag->IntOr(-1)) : -1;
     if (weight == -1) weight = layer ? layer->lineweight : -3;
     else if (weight == -2) weight = ctx.byBlock.lineweight;
     p.lineweight = weight < 0 ? 25 : weight;
     return true;
+}
+
+const LayerInfo* EntityDrawer::FindLayer(std::string_view name) const {
+    // Entities come in runs on one layer: the last one looked up is kept.
+    if (m_lastLayerFound && name == m_lastLayerName) return m_lastLayer;
+    m_lastLayer = drawing.FindLayer(name);
+    m_lastLayerName = name;
+    m_lastLayerFound = true;
+    m_lastLayerLinetypeKnown = false;
+    return m_lastLayer;
+}
+
+const LinetypeInfo* EntityDrawer::LayerLinetype(const LayerInfo& layer) const {
+    if (&layer == m_lastLayer && m_lastLayerLinetypeKnown) return m_lastLayerLinetype;
+    const LinetypeInfo* linetype = drawing.FindLinetype(layer.linetype);
+    if (&layer == m_lastLayer) m_lastLayerLinetype = linetype, m_lastLayerLinetypeKnown = true;
+    return linetype;
 }
 
 QColor EntityDrawer::ColorOf(const DrawingColor& color, const Context& ctx, const LayerInfo* layer) const {

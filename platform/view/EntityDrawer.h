@@ -117,6 +117,10 @@ private:
                         const Props& p, const Context& local);
     void DrawMTextRules(const MTextRun& run, double x0, double x1, double y, const QColor& color, const Props& p,
                         const Context& local);
+    // Whether text of the face at k entity units a font unit is too small to show at all on
+    // the device (a raster one; on a vector device every text is kept), where the entity's
+    // coordinates stretch by at most planScale into the world.
+    bool TooSmallToShow(const FontFace& face, double k, double widthFactor, double planScale) const;
     // One run of text: font units mapped by toEntity into the entity's coordinates.
     void EmitText(const QString& text, const FontFace& face, const QTransform& toEntity, double elevation, const QColor& color,
                   const Context& ctx);
@@ -125,10 +129,21 @@ private:
     void DrawBlock(const dxf::Block& block, const Matrix& placement, const Props& p, const Context& ctx,
                    const LayerInfo* layer);
     void DrawViewport(const EntityTags& t, const Props& p, const Context& ctx);
+    // A table's extent from its grid (entity coordinates of its block); false when the table
+    // does not give its rows and columns.
+    bool MeasureTableGrid(const EntityTags& t, const Context& ctx);
     // A wide polyline as filled quadrilaterals: its points (entity coordinates) with the width at each.
     void FillWide(const std::vector<Vec3>& points, const std::vector<double>& widths, const Props& p, const Context& ctx);
 
+    const LayerInfo* FindLayer(std::string_view name) const;
+    const LinetypeInfo* LayerLinetype(const LayerInfo& layer) const;
+
     QColor m_foreground;
+    mutable std::string_view m_lastLayerName;
+    mutable const LayerInfo* m_lastLayer = nullptr;
+    mutable bool m_lastLayerFound = false;
+    mutable const LinetypeInfo* m_lastLayerLinetype = nullptr;
+    mutable bool m_lastLayerLinetypeKnown = false;
     const Layout* m_model = nullptr;
     bool m_inViewport = false;
 };

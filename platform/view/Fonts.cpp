@@ -33,6 +33,59 @@ double FontFace::Advance(QStringView text) const {
     return width;
 }
 
+const QRawFont& FontFace::RawFont() const {
+    if (!m_raw) {
+        m_raw = std::make_unique<QRawFont>(QRawFont::fromFont(m_font));
+        for (char16_t c = 32; c < 128; ++c) {
+            const QChar ch(c);
+            quint32 glyph = 0;
+            int count = 1;
+            if (!m_raw->glyphIndexesForChars(&ch, 1, &glyph, &count)) glyph = 0;
+            m_asciiGlyphs[c] = glyph;
+        }
+    }
+    return *m_raw;
+}
+
+quint32 FontFace::CharGlyph(char16_t c) const {
+    RawFont();
+    if (c < 128) return m_asciiGlyphs[c];
+    const auto it = m_otherGlyphs.find(c);
+    if (it != m_otherGlyphs.end()) return it->second;
+    const QChar ch(c);
+    quint32 glyph = 0;
+    int count = 1;
+    if (!m_raw->glyphIndexesForChars(&ch, 1, &glyph, &count)) glyph = 0;
+    m_otherGlyphs.emplace(c, glyph);
+    return glyph;
+}
+
+bool FontFace::AppendGlyphs(QStringView text, const QPointF& origin, QList<quint32>& glyphs, QList<QPointF>& positions) const {
+    // The face joins ff, fi and fl into ligatures: the shaper draws those.
+    for (qsizetype i = 0; i + 1 < text.size(); ++i)
+        if (text[i] == u'f' && (text[i + 1] == u'f' || text[i + 1] == u'i' || text[i + 1] == u'l')) return false;
+    const qsizetype start = glyphs.size();
+    double x = 0;
+    for (QChar ch : text) {
+        const char16_t c = ch.unicode();
+        // Latin, Greek and Cyrillic without combining marks map a character to a glyph; other
+        // scripts (and surrogate pairs) need the shaper.
+        const bool simple = (c < 0x0300 && !(c >= 0x7F && c < 0xA0) && c != 0xAD) || (c >= 0x0370 && c < 0x0483) ||
+                            (c >= 0x048A && c < 0x0530) || (c >= 0x2010 && c < 0x2028) || (c >= 0x2030 && c < 0x205F) ||
+                            (c >= 0x20A0 && c < 0x20C0) || c == 0x2122;
+        const quint32 glyph = simple && c >= 32 ? CharGlyph(c) : 0;
+        if (glyph == 0) {
+            glyphs.resize(start);
+            positions.resize(start);
+            return false;
+        }
+        glyphs.append(glyph);
+        positions.append(QPointF(origin.x() + x, origin.y()));
+        x += CharAdvance(c);
+    }
+    return true;
+}
+
 const FontFace& Fonts::Face(const std::string& family, bool bold, bool italic) {
     if (m_last && bold == m_lastBold && italic == m_lastItalic && family == m_lastFamily) return *m_last;
     std::string key = family;

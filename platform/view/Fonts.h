@@ -4,6 +4,9 @@
 // wide as the run the painter draws.
 #include <QFont>
 #include <QFontMetricsF>
+#include <QList>
+#include <QPointF>
+#include <QRawFont>
 #include <QString>
 #include <array>
 #include <memory>
@@ -23,16 +26,28 @@ public:
     double Descent() const { return m_descent; }
     double Advance(QStringView text) const;
 
+    // The face's glyphs for the text, each at its advance from the origin (font units), appended
+    // to glyphs and positions, offset by origin. False (and nothing appended) when the text needs
+    // more than one glyph a character in this face: shaping (ligatures too), or a character the
+    // face lacks.
+    bool AppendGlyphs(QStringView text, const QPointF& origin, QList<quint32>& glyphs, QList<QPointF>& positions) const;
+    const QRawFont& RawFont() const;
+
     static constexpr int kReferencePixels = 100;
 
 private:
     double CharAdvance(char16_t c) const;
+    quint32 CharGlyph(char16_t c) const;
 
     QFont m_font;
     double m_capHeight = 72, m_ascent = 93, m_descent = 24;
     std::array<double, 128> m_ascii{};
     mutable std::unordered_map<char16_t, double> m_other;
     std::unique_ptr<QFontMetricsF> m_metrics;
+    // Made on first use: only vector output asks for glyphs.
+    mutable std::unique_ptr<QRawFont> m_raw;
+    mutable std::array<quint32, 128> m_asciiGlyphs{};
+    mutable std::unordered_map<char16_t, quint32> m_otherGlyphs;
 };
 
 class Fonts {

@@ -28,6 +28,8 @@ struct RenderOptions {
     bool plotting = true;
     // Text smaller than this many device pixels is drawn as a faint bar (never on vector devices).
     double greekingPixels = 1.5;
+    // Below this (the text's ascent and descent in device pixels) not even the bar shows.
+    double invisiblePixels = 0.25;
     bool vectorDevice = false;
 };
 

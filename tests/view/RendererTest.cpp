@@ -2,7 +2,17 @@
 // read at the pixels where their geometry must (or must not) be.
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <cstdlib>
+#include <sys/wait.h>
+
 #include "ViewTestUtil.h"
+#include "testing/TempDir.h"
+#include "view/Plot.h"
+#include "dxf/AcadTable.h"
+#include "dxf/DxfTemplate.h"
+#include "dxf/DxfWriter.h"
+#include "dxf/TableBlock.h"
 
 namespace {
 
@@ -175,6 +185,84 @@ TEST_F(Renderer, MultiLineTextWrapsAtItsWidthAndBreaksAtParagraphs) {
     EXPECT_NEAR(extents[0].box.y1, 90, 1.5);
     // At least three lines of 5/3 the height.
     EXPECT_LT(extents[0].box.y0, 90 - 3 - 2 * 5.0);
+}
+
+TEST_F(Renderer, ATableMeasuresByItsGridWithoutReadingItsBlock) {
+    // Three rows of 10 under the insertion point (100, 200), two columns of 30 to its right.
+    auto made = platform::dxf::NewDocument();
+    platform::dxf::AcadTable table;
+    table.Resize(3, 2, 10, 30);
+    table.insertion[0] = 100, table.insertion[1] = 200;
+    for (int r = 0; r < 3; ++r)
+        for (int c = 0; c < 2; ++c) table.Cell(r, c).text = "cell " + std::to_string(r) + "." + std::to_string(c);
+    platform::dxf::StoreTable(*made, table);
+    platform::dxf::PrepareForSave(*made);
+    const auto document = Parse(platform::dxf::WriteDxfToString(*made));
+    const platform::dxf::Block* block = nullptr;
+    for (const platform::dxf::Block& b : document->blocks)
+        if (b.Name().substr(0, 2) == "*T") block = &b;
+    ASSERT_NE(block, nullptr);
+    ASSERT_NE(block->Deferred(), nullptr) << "the reader keeps a table's block unread";
+    const Drawing drawing(document);
+    platform::view::Renderer renderer(drawing);
+    const platform::view::Box box = renderer.Extents(*drawing.FindLayout("Model"));
+    EXPECT_NEAR(box.x0, 100, 1e-9);
+    EXPECT_NEAR(box.x1, 160, 1e-9);
+    EXPECT_NEAR(box.y0, 170, 1e-9);
+    EXPECT_NEAR(box.y1, 200, 1e-9);
+    EXPECT_NE(block->Deferred(), nullptr) << "measuring read the table's block";
+    // Drawn, the block's lines stand on the grid.
+    const QImage image = Picture(drawing, 90, 160, 170, 210, 160, 100);
+    EXPECT_TRUE(Inked(image, 20, 20, 1)) << "top left corner";
+    EXPECT_TRUE(Inked(image, 140, 80, 1)) << "bottom right corner";
+}
+
+TEST_F(Renderer, TextTooSmallToReadIsABarAndTooSmallForThatNothing) {
+    // 2 pixels a unit: text 0.4 high is under a pixel (a bar), 0.02 high a twenty-fifth of one.
+    DxfText dxf;
+    dxf.Entity("TEXT", "8\n0\n10\n10\n20\n60\n30\n0\n40\n0.4\n1\nWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWW\n");
+    dxf.Entity("TEXT", "8\n0\n10\n10\n20\n30\n30\n0\n40\n0.02\n1\nWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWW\n");
+    dxf.Entity("MTEXT", "8\n0\n10\n10\n20\n20\n30\n0\n40\n0.02\n71\n7\n1\nWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWW\n");
+    const Drawing drawing(Parse(dxf.Text()));
+    const QImage image = Picture(drawing, 0, 0, 100, 100);
+    EXPECT_TRUE(Inked(image, Px(12), Py(60), 1));
+    EXPECT_FALSE(Inked(image, Px(10.5), Py(30), 2));
+    EXPECT_FALSE(Inked(image, Px(10.5), Py(20), 2));
+}
+
+TEST_F(Renderer, APdfKeepsEveryTextAsTextInItsPlace) {
+    // Rows of texts alike (one glyph run), one joined by ligatures, one in a script that needs
+    // shaping, one turned, and lines between them: every word reads back, in its row.
+    DxfText dxf;
+    for (int r = 0; r < 6; ++r)
+        dxf.Entity("TEXT", "8\n0\n10\n10\n20\n" + std::to_string(90 - 10 * r) + "\n30\n0\n40\n3\n1\nrow" + std::to_string(r) + " left\n");
+    dxf.Entity("LINE", Line(0, 35, 100, 35));
+    dxf.Entity("TEXT", "8\n0\n10\n10\n20\n25\n30\n0\n40\n3\n1\nStaff offices\n");
+    dxf.Entity("TEXT", "8\n0\n10\n10\n20\n15\n30\n0\n40\n3\n1\n\\U+05E9\\U+05DC\\U+05D5\\U+05DD\n");
+    dxf.Entity("TEXT", "8\n0\n10\n90\n20\n10\n30\n0\n40\n3\n50\n90\n1\nupward\n");
+    const Drawing drawing(Parse(dxf.Text()));
+    testing_support::TempDir dir;
+    platform::view::PlotSettings settings;
+    const platform::view::PlotResult result = platform::view::PlotDrawing(drawing, settings, dir / "texts.pdf");
+    ASSERT_TRUE(result.ok) << result.error;
+    // pdftotext: poppler-utils, installed by the setup script.
+    const int status = std::system(("pdftotext -raw '" + (dir / "texts.pdf") + "' '" + (dir / "texts.txt") + "' 2>/dev/null").c_str());
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "pdftotext is missing or failed";
+    QFile file(QString::fromStdString(dir / "texts.txt"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(file.readAll());
+    for (int r = 0; r < 6; ++r)
+        EXPECT_TRUE(text.contains(QStringLiteral("row%1 left").arg(r))) << r << " in\n" << text.toStdString();
+    EXPECT_LT(text.indexOf(QStringLiteral("row0")), text.indexOf(QStringLiteral("row5")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Staff offices")) || text.contains(QString::fromUtf8("Sta\uFB00 o\uFB03ces")))
+        << text.toStdString();
+    // pdftotext gives right-to-left letters one by one, but in their order.
+    qsizetype at = 0;
+    for (const char16_t letter : {u'\u05E9', u'\u05DC', u'\u05D5', u'\u05DD'}) {
+        at = text.indexOf(QChar(letter), at);
+        EXPECT_GE(at, 0) << text.toStdString();
+    }
+    EXPECT_TRUE(text.contains(QStringLiteral("upward"))) << text.toStdString();
 }
 
 TEST_F(Renderer, AViewportShowsModelSpaceInItsFrameAtItsScale) {

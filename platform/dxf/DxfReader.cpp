@@ -613,10 +613,20 @@ std::vector<DxfObject> ParseDeferredEntities(std::string_view text) {
     };
     Tokenizer tokens(text);
     Tag tag;
+    const auto take = [&](const Tag& t) {
+        if (t.code == 0) flush();
+        tags.push_back(t);
+    };
     try {
-        while (tokens.Next(tag)) {
-            if (tag.code == 0) flush();
-            tags.push_back(tag);
+        // The text was read in the writer's form (that is why it was deferred): nearly all of
+        // it goes by the quick path; the general one takes whatever that leaves.
+        for (;;) {
+            tokens.ReadPlain(true, [&](const Tag& t, bool) {
+                take(t);
+                return true;
+            });
+            if (!tokens.Next(tag)) break;
+            take(tag);
         }
     } catch (const ParseError&) {
         // Not reached: the text was checked when it was read.

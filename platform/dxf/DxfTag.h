@@ -88,11 +88,13 @@ struct Tag {
     TagType Type() const { return TagTypeOf(code); }
     bool Is(int c, std::string_view v) const { return code == c && Value() == v; }
 
-    // Plain decimals of up to 15 digits ("0.0", "-12.5", most of a drawing's numbers) are read
-    // here: the digits as an integer, divided by a power of ten, both exact, so the one rounding
-    // is the one a conversion makes. Others are converted.
+    // Plain decimals whose digits make an integer a double holds exactly ("0.0", "-12.5",
+    // "0.7000000000000001": most of a drawing's numbers) are read here: that integer divided by
+    // a power of ten, both exact, so the one rounding is the one a conversion makes. Others are
+    // converted.
     std::optional<double> AsDouble() const {
-        static constexpr double kPowers[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+        static constexpr double kPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                             1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
         const char* p = m_data;
         const char* const end = m_data + m_size;
         const bool negative = p != end && *p == '-';
@@ -101,21 +103,21 @@ struct Tag {
         int count = 0, fraction = -1;
         for (; p != end; ++p) {
             if (*p >= '0' && *p <= '9') {
+                if (++count > 19) return AsDoubleByConverting();  // past what 64 bits hold
                 digits = digits * 10 + static_cast<std::uint64_t>(*p - '0');
-                ++count;
                 if (fraction >= 0) ++fraction;
             } else if (*p == '.' && fraction < 0) {
                 fraction = 0;
             } else {
                 return AsDoubleByConverting();
             }
-            if (count > 15) return AsDoubleByConverting();
         }
-        if (count == 0) return AsDoubleByConverting();
+        if (count == 0 || digits > (std::uint64_t(1) << 53)) return AsDoubleByConverting();
         double v = static_cast<double>(digits);
         if (fraction > 0) v /= kPowers[fraction];
         return negative ? -v : v;
     }
+
     // int16/int32/int64/bool codes. Most integers are a few plain digits, perhaps padded: those
     // are read here, without a call (a table reads millions).
     std::optional<std::int64_t> AsInt() const {

@@ -96,6 +96,26 @@ std::optional<XWindow> FindXWindow(const std::string& xdotool, const std::string
     return window;
 }
 
+// The host on the X server, in the folder, with plan.dxf open (and Velloria's module loaded);
+// stopped if it still runs when the test ends. run passes its arguments to xdotool.
+struct HostOnX {
+    HostOnX(const std::string& where, const XServer& server) : folder(where), xdotool("env DISPLAY=" + server.display + " xdotool ") {
+        const std::string env = "cd '" + folder + "' && env -u QT_QPA_PLATFORM -u VELLORIA_CONSOLE_DIALOGS -u WAYLAND_DISPLAY DISPLAY=" +
+                                server.display + " VELLORIA_REGISTRY='" + folder + "/registry.reg' VELLORIA_OPENER=/bin/true VELLORIA_MODULE='" +
+                                VELLORIA_BIN_DIR "/Velloria.so' ";
+        std::system(("(" + env + "'" VELLORIA_BIN_DIR "/velloria' plan.dxf >out.txt 2>err.txt </dev/null; echo $? >status) & echo $! >'" + folder +
+                     "/host.pid'").c_str());
+        pid = ReadPid(folder + "/host.pid");
+    }
+    ~HostOnX() {
+        if (Alive(pid)) ::kill(pid, SIGTERM);
+    }
+    int run(const std::string& args) const { return std::system((xdotool + args + " >>'" + folder + "/xdotool.log' 2>&1").c_str()); }
+
+    const std::string folder, xdotool;
+    int pid = 0;
+};
+
 }  // namespace
 
 TEST(WindowOnX, TheMenuAndTheCommandLineAnswerTheMouseAndTheKeyboard) {
@@ -106,15 +126,10 @@ TEST(WindowOnX, TheMenuAndTheCommandLineAnswerTheMouseAndTheKeyboard) {
     XServer server(dir.path().string());
     if (server.display.empty()) GTEST_SKIP() << "Xvfb cannot start here:\n" << testing_support::ReadFile(dir / "xvfb.log");
     std::filesystem::copy_file(VELLORIA_TEST_DATA "/acad_table_simple.dxf", dir / "plan.dxf");
-
-    const std::string env = "cd '" + dir.path().string() + "' && env -u QT_QPA_PLATFORM -u VELLORIA_CONSOLE_DIALOGS -u WAYLAND_DISPLAY DISPLAY=" +
-                            server.display + " VELLORIA_REGISTRY='" + (dir / "registry.reg") + "' VELLORIA_OPENER=/bin/true VELLORIA_MODULE='" +
-                            VELLORIA_BIN_DIR "/Velloria.so' ";
-    std::system(("(" + env + "'" VELLORIA_BIN_DIR "/velloria' plan.dxf >out.txt 2>err.txt </dev/null; echo $? >status) & echo $! >'" + (dir / "host.pid") +
-                 "'").c_str());
-    const int host = ReadPid(dir / "host.pid");
-    const std::string xdotool = "env DISPLAY=" + server.display + " xdotool ";
-    auto run = [&](const std::string& args) { return std::system((xdotool + args + " >>'" + (dir / "xdotool.log") + "' 2>&1").c_str()); };
+    const HostOnX session(dir.path().string(), server);
+    const int host = session.pid;
+    const std::string& xdotool = session.xdotool;
+    auto run = [&](const std::string& args) { return session.run(args); };
 
     // The main window, named after its drawing.
     ASSERT_EQ(std::system(("timeout 30 " + xdotool + "search --sync --onlyvisible --name '^Velloria - plan.dxf' >'" + (dir / "window.id") + "'").c_str()), 0);
@@ -143,7 +158,6 @@ TEST(WindowOnX, TheMenuAndTheCommandLineAnswerTheMouseAndTheKeyboard) {
     std::this_thread::sleep_for(300ms);
     run("key Up Return");
     EXPECT_TRUE(WaitFor([&] { return !Alive(host) && std::filesystem::exists(dir / "status"); }, 20s));
-    if (Alive(host)) ::kill(host, SIGTERM);
     EXPECT_EQ(testing_support::ReadFile(dir / "status"), "0\n") << testing_support::ReadFile(dir / "err.txt");
 }
 
@@ -158,22 +172,11 @@ TEST(WindowOnX, ATableIsCreatedFromTheMenuThroughItsDialogsAndPlacedByAClick) {
     if (server.display.empty()) GTEST_SKIP() << "Xvfb cannot start here:\n" << testing_support::ReadFile(dir / "xvfb.log");
     std::filesystem::copy_file(VELLORIA_TEST_DATA "/acad_table_simple.dxf", dir / "plan.dxf");
     std::filesystem::copy_file(VELLORIA_TEST_DATA "/nwind.mdb", dir / "nwind.mdb");
-
-    const std::string env = "cd '" + dir.path().string() + "' && env -u QT_QPA_PLATFORM -u VELLORIA_CONSOLE_DIALOGS -u WAYLAND_DISPLAY DISPLAY=" +
-                            server.display + " VELLORIA_REGISTRY='" + (dir / "registry.reg") + "' VELLORIA_OPENER=/bin/true VELLORIA_MODULE='" +
-                            VELLORIA_BIN_DIR "/Velloria.so' ";
-    std::system(("(" + env + "'" VELLORIA_BIN_DIR "/velloria' plan.dxf >out.txt 2>err.txt </dev/null; echo $? >status) & echo $! >'" + (dir / "host.pid") +
-                 "'").c_str());
-    const int host = ReadPid(dir / "host.pid");
-    const std::string xdotool = "env DISPLAY=" + server.display + " xdotool ";
-    auto run = [&](const std::string& args) { return std::system((xdotool + args + " >>'" + (dir / "xdotool.log") + "' 2>&1").c_str()); };
+    const HostOnX session(dir.path().string(), server);
+    const int host = session.pid;
+    const std::string& xdotool = session.xdotool;
+    auto run = [&](const std::string& args) { return session.run(args); };
     const std::string folder = dir.path().string();
-    struct HostGuard {
-        int pid;
-        ~HostGuard() {
-            if (Alive(pid)) ::kill(pid, SIGTERM);
-        }
-    } guard{host};
 
     const auto main = FindXWindow(xdotool, folder, "^Velloria - plan.dxf");
     ASSERT_TRUE(main) << testing_support::ReadFile(dir / "err.txt");

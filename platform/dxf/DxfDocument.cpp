@@ -92,9 +92,14 @@ std::size_t DxfObject::SubclassStart(std::string_view name) const {
 }
 
 std::size_t DxfObject::XDataStart() const {
-    for (size_t i = 0; i < tags.size(); ++i)
+    // Four codes a test: a table's entity has millions of tags and asks this several times.
+    const size_t n = tags.size();
+    size_t i = 0;
+    for (; i + 4 <= n; i += 4)
+        if ((tags[i].code == 1001) | (tags[i + 1].code == 1001) | (tags[i + 2].code == 1001) | (tags[i + 3].code == 1001)) break;
+    for (; i < n; ++i)
         if (tags[i].code == 1001) return i;
-    return tags.size();
+    return n;
 }
 
 std::vector<std::string_view> DxfObject::XDataApps() const {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "dxf/DeferredEntityStream.h"
 #include "view/EntityDrawer.h"
 
 namespace platform::view {
@@ -14,7 +15,7 @@ constexpr int kMaxNesting = 32;
 }  // namespace
 
 void EntityDrawer::DrawBlock(const dxf::Block& block, const Matrix& placement, const Props& p, const Context& ctx,
-                             const LayerInfo* layer) {
+                             const LayerInfo* layer, bool drawnOnce) {
     if (ctx.depth >= kMaxNesting) return;
     std::vector<const dxf::Block*> path;
     std::vector<const dxf::Block*>& blocks = ctx.path ? *ctx.path : path;
@@ -26,8 +27,29 @@ void EntityDrawer::DrawBlock(const dxf::Block& block, const Matrix& placement, c
     inner.depth = ctx.depth + 1;
     inner.path = &blocks;
     blocks.push_back(&block);
-    DrawRange(EntityRange(block.Entities()), inner);
+    if (const dxf::DeferredEntities* deferred = drawnOnce ? block.Deferred() : nullptr) DrawDeferred(*deferred, inner);
+    else DrawRange(EntityRange(block.Entities()), inner);
     blocks.pop_back();
+}
+
+void EntityDrawer::DrawDeferred(const dxf::DeferredEntities& deferred, const Context& ctx) {
+    // Parts of a few thousand entities, each cut before an entity that stands on its own (so
+    // a polyline keeps its vertices and a reference its attributes); the entities' tag lists
+    // are used again from part to part.
+    constexpr size_t kPart = 4096;
+    dxf::DeferredEntityStream stream(deferred);
+    std::vector<dxf::DxfObject> part(kPart + 1);
+    size_t used = 0;
+    while (stream.Next(part[used])) {
+        const std::string_view type = part[used].Type();
+        if (used >= kPart && type != "VERTEX" && type != "SEQEND" && type != "ATTRIB") {
+            DrawRange(EntityRange(part.data(), used), ctx);
+            std::swap(part[0], part[used]);
+            used = 0;
+        }
+        if (++used == part.size()) part.emplace_back();
+    }
+    DrawRange(EntityRange(part.data(), used), ctx);
 }
 
 void EntityDrawer::DrawInsert(const EntityRange& range, size_t i, size_t end, const Props& p, const Context& ctx) {

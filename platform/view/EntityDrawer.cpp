@@ -108,7 +108,7 @@ void EntityDrawer::DrawEntity(const EntityRange& range, size_t i, size_t end, co
         // large table's block need not be read (nor its texts laid out) to know where it ends.
         if (!(canvas.PixelSize() > 0) && MeasureTableGrid(t, ctx.Within(place * Matrix::Translation(-drawing.BlockBase(*block)))))
             return void(++stats.drawn);
-        DrawBlock(*block, place, p, ctx, p.layer);
+        DrawBlock(*block, place, p, ctx, p.layer, options.drawsOnce);
     } else {
         return Skip(type);
     }

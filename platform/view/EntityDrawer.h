@@ -48,6 +48,7 @@ class EntityRange {
 public:
     explicit EntityRange(const std::vector<const dxf::DxfObject*>& list) : m_pointers(list.data()), m_size(list.size()) {}
     explicit EntityRange(const std::vector<dxf::DxfObject>& list) : m_objects(list.data()), m_size(list.size()) {}
+    EntityRange(const dxf::DxfObject* objects, size_t size) : m_objects(objects), m_size(size) {}
     size_t size() const { return m_size; }
     const dxf::DxfObject& operator[](size_t i) const { return m_pointers ? *m_pointers[i] : m_objects[i]; }
 
@@ -127,7 +128,9 @@ private:
     void DrawInsert(const EntityRange& range, size_t i, size_t end, const Props& p, const Context& ctx);
     // A dimension's or table's block, placed by a transformation.
     void DrawBlock(const dxf::Block& block, const Matrix& placement, const Props& p, const Context& ctx,
-                   const LayerInfo* layer);
+                   const LayerInfo* layer, bool drawnOnce = false);
+    // The entities of a block the reader left unparsed, read and drawn a part at a time.
+    void DrawDeferred(const dxf::DeferredEntities& deferred, const Context& ctx);
     void DrawViewport(const EntityTags& t, const Props& p, const Context& ctx);
     // A table's extent from its grid (entity coordinates of its block); false when the table
     // does not give its rows and columns.

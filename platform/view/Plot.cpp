@@ -121,6 +121,7 @@ RenderOptions OptionsFor(const PlotSettings& settings, bool vector) {
     options.background = settings.background;
     options.dpi = settings.dpi > 0 ? settings.dpi : kDefaultDpi;
     options.vectorDevice = vector;
+    options.drawsOnce = true;
     return options;
 }
 

@@ -31,6 +31,9 @@ struct RenderOptions {
     // Below this (the text's ascent and descent in device pixels) not even the bar shows.
     double invisiblePixels = 0.25;
     bool vectorDevice = false;
+    // The layout is drawn once (a plot): a table's block that the reader left unparsed is read
+    // as it is drawn and not kept parsed. A view that draws again and again parses it once.
+    bool drawsOnce = false;
 };
 
 // What a traversal met: entities drawn, and entities of types the renderer does not draw, by type.

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "dxf/AcadTable.h"
+#include "dxf/DeferredEntityStream.h"
 #include "dxf/DxfReader.h"
 #include "dxf/DxfTemplate.h"
 #include "DxfTestUtil.h"
@@ -79,6 +80,26 @@ TEST(DeferredBlocks, FixtureTableBlockReadsWritesAndParsesAsWhenParsedAtOnce) {
     ASSERT_NE(deferred->FindObject(inside), nullptr);
     EXPECT_EQ(block->Deferred(), nullptr);
     EXPECT_EQ(TagsText(block->Entities()), TagsText(eager->FindBlock("*T1")->Entities()));
+}
+
+// Read one at a time, a deferred block's entities are the ones an eager read gives, and the
+// block stays unparsed.
+TEST(DeferredBlocks, AStreamOfTheEntitiesGivesWhatAnEagerReadGives) {
+    const std::string text = dxftest::Slurp(dxftest::Fixture());
+    auto deferred = ReadText(text);
+    auto eager = ReadText(WithCrlf(text));
+    ASSERT_TRUE(deferred && eager);
+    const Block* block = deferred->FindBlock("*T1");
+    ASSERT_NE(block, nullptr);
+    ASSERT_NE(block->Deferred(), nullptr);
+    DeferredEntityStream stream(*block->Deferred());
+    std::vector<DxfObject> streamed;
+    DxfObject entity;
+    while (stream.Next(entity)) streamed.push_back(entity);
+    EXPECT_FALSE(stream.Next(entity));
+    EXPECT_EQ(streamed.size(), eager->FindBlock("*T1")->Entities().size());
+    EXPECT_EQ(TagsText(streamed), TagsText(eager->FindBlock("*T1")->Entities()));
+    EXPECT_NE(block->Deferred(), nullptr);
 }
 
 // Only text the writer would write the same way is deferred; anything else is parsed at once,

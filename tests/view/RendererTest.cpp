@@ -217,6 +217,34 @@ TEST_F(Renderer, ATableMeasuresByItsGridWithoutReadingItsBlock) {
     EXPECT_TRUE(Inked(image, 140, 80, 1)) << "bottom right corner";
 }
 
+TEST_F(Renderer, APlotReadsATableBlockAsItDrawsItAndDrawsWhatTheParsedBlockDraws) {
+    // A table of more entities than the renderer reads at a time.
+    auto made = platform::dxf::NewDocument();
+    platform::dxf::AcadTable table;
+    table.Resize(500, 10, 4, 20);
+    for (int r = 0; r < 500; ++r)
+        for (int c = 0; c < 10; ++c) table.Cell(r, c).text = std::to_string(r * 10 + c);
+    platform::dxf::StoreTable(*made, table);
+    platform::dxf::PrepareForSave(*made);
+    const std::string text = platform::dxf::WriteDxfToString(*made);
+    std::string crlf;  // carriage returns: the reader parses the block at once
+    for (char c : text) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    const Drawing streamed(Parse(text)), parsed(Parse(crlf));
+    platform::view::PlotSettings settings;
+    settings.width = 300, settings.height = 1500;
+    platform::view::PlotResult first, second;
+    const QImage a = platform::view::PlotImage(streamed, settings, first);
+    const QImage b = platform::view::PlotImage(parsed, settings, second);
+    ASSERT_TRUE(first.ok && second.ok);
+    EXPECT_EQ(first.stats.drawn, second.stats.drawn);
+    EXPECT_TRUE(a == b) << "the pictures differ";
+    EXPECT_TRUE(Inked(a, 150, 750, 150)) << "the table is drawn";
+    for (const platform::dxf::Block& block : streamed.Document().blocks)
+        if (block.Name().substr(0, 2) == "*T") {
+            EXPECT_NE(block.Deferred(), nullptr) << "the plot kept the block parsed";
+        }
+}
+
 TEST_F(Renderer, TextTooSmallToReadIsABarAndTooSmallForThatNothing) {
     // 2 pixels a unit: text 0.4 high is under a pixel (a bar), 0.02 high a twenty-fifth of one.
     DxfText dxf;

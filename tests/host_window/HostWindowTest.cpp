@@ -110,6 +110,15 @@ void CreateShippersTable(User& user, const std::string& db, bool& menuFound, QPo
     });
 }
 
+// The session in its window over the drawing, the user answering its prompts; its status.
+int RunInWindow(User& user, const std::string& drawing) {
+    user.Start();
+    SessionOptions options;
+    options.drawing = drawing;
+    options.window = true;
+    return RunInteractiveSession(options);
+}
+
 }  // namespace
 
 TEST(HostWindow, ATableCreatedFromTheMenuIsPlacedWhereTheUserClicks) {
@@ -133,12 +142,7 @@ TEST(HostWindow, ATableCreatedFromTheMenuIsPlacedWhereTheUserClicks) {
         Type(main, saved);
         Type(main, "QUIT");
     });
-    user.Start();
-
-    SessionOptions options;
-    options.drawing = plan;
-    options.window = true;
-    ASSERT_EQ(RunInteractiveSession(options), 0);
+    ASSERT_EQ(RunInWindow(user, plan), 0);
     EXPECT_TRUE(menuFound);
     EXPECT_TRUE(user.Done());
 
@@ -196,12 +200,7 @@ TEST(HostWindow, QuitOverAChangedDrawingAsksInAMessageBox) {
         Type(main, "QUIT");  // Cancel: back at the command prompt
     });
     user.When(PromptKind::Command, [&](window::MainWindow& main) { Type(main, "QUIT"); });  // No: the session ends
-    user.Start();
-
-    SessionOptions options;
-    options.drawing = plan;
-    options.window = true;
-    ASSERT_EQ(RunInteractiveSession(options), 0);
+    ASSERT_EQ(RunInWindow(user, plan), 0);
     EXPECT_TRUE(user.Done());
     EXPECT_TRUE(answers.empty());
     ASSERT_EQ(asked.size(), 2u);
@@ -350,12 +349,7 @@ TEST(HostWindow, EachDrawingHasItsTabAndTheActiveTabIsTheCurrentDocument) {
         EXPECT_EQ(acDocManagerPtr()->documentCount(), 1);
         Type(main, "QUIT");
     });
-    user.Start();
-
-    SessionOptions options;
-    options.drawing = plan;
-    options.window = true;
-    ASSERT_EQ(RunInteractiveSession(options), 0);
+    ASSERT_EQ(RunInWindow(user, plan), 0);
     EXPECT_TRUE(user.Done());
     EXPECT_TRUE(boxes.Done());
     EXPECT_EQ(boxes.asked, (std::vector<std::string>{"Save changes to plan.dxf?", "Save changes to plan.dxf?"}));
@@ -395,12 +389,7 @@ TEST(HostWindow, ATableCreatedOnALayoutTabGoesIntoThatLayout) {
         EXPECT_EQ(main.windowTitle(), QStringLiteral("Velloria - saved.dxf"));
         Type(main, "QUIT");
     });
-    user.Start();
-
-    SessionOptions options;
-    options.drawing = plan;
-    options.window = true;
-    ASSERT_EQ(RunInteractiveSession(options), 0);
+    ASSERT_EQ(RunInWindow(user, plan), 0);
     EXPECT_TRUE(menuFound);
     EXPECT_TRUE(user.Done());
 

@@ -110,6 +110,17 @@ void CreateShippersTable(User& user, const std::string& db, bool& menuFound, QPo
     });
 }
 
+// The database and the plan in the folder, and the offscreen toolkit with Velloria's module.
+void PrepareModuleSession(const testing_support::TempDir& dir, const std::string& db, const std::string& plan) {
+    std::filesystem::copy_file(VELLORIA_TEST_DATA "/nwind.mdb", db);
+    std::filesystem::copy_file(VELLORIA_TEST_DATA "/acad_table_simple.dxf", plan);
+    ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    ::setenv("VELLORIA_MODULE", VELLORIA_BIN_DIR "/Velloria.so", 1);
+    ::setenv("VELLORIA_OPENER", "/bin/true", 1);
+    ::setenv("VELLORIA_REGISTRY", (dir / "registry.reg").c_str(), 1);
+    platform::view::EnsureGuiApplication();
+}
+
 // The session in its window over the drawing, the user answering its prompts; its status.
 int RunInWindow(User& user, const std::string& drawing) {
     user.Start();
@@ -124,13 +135,7 @@ int RunInWindow(User& user, const std::string& drawing) {
 TEST(HostWindow, ATableCreatedFromTheMenuIsPlacedWhereTheUserClicks) {
     testing_support::TempDir dir;
     const std::string db = dir / "nwind.mdb", plan = dir / "plan.dxf", saved = dir / "saved.dxf";
-    std::filesystem::copy_file(VELLORIA_TEST_DATA "/nwind.mdb", db);
-    std::filesystem::copy_file(VELLORIA_TEST_DATA "/acad_table_simple.dxf", plan);
-    ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    ::setenv("VELLORIA_MODULE", VELLORIA_BIN_DIR "/Velloria.so", 1);
-    ::setenv("VELLORIA_OPENER", "/bin/true", 1);
-    ::setenv("VELLORIA_REGISTRY", (dir / "registry.reg").c_str(), 1);
-    platform::view::EnsureGuiApplication();
+    PrepareModuleSession(dir, db, plan);
 
     User user;
     bool menuFound = false;
@@ -361,13 +366,7 @@ TEST(HostWindow, EachDrawingHasItsTabAndTheActiveTabIsTheCurrentDocument) {
 TEST(HostWindow, ATableCreatedOnALayoutTabGoesIntoThatLayout) {
     testing_support::TempDir dir;
     const std::string db = dir / "nwind.mdb", plan = dir / "plan.dxf", saved = dir / "saved.dxf";
-    std::filesystem::copy_file(VELLORIA_TEST_DATA "/nwind.mdb", db);
-    std::filesystem::copy_file(VELLORIA_TEST_DATA "/acad_table_simple.dxf", plan);
-    ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    ::setenv("VELLORIA_MODULE", VELLORIA_BIN_DIR "/Velloria.so", 1);
-    ::setenv("VELLORIA_OPENER", "/bin/true", 1);
-    ::setenv("VELLORIA_REGISTRY", (dir / "registry.reg").c_str(), 1);
-    platform::view::EnsureGuiApplication();
+    PrepareModuleSession(dir, db, plan);
 
     User user;
     user.When(PromptKind::Command, [&](window::MainWindow& main) {

@@ -9,6 +9,7 @@
 #include <emmintrin.h>
 #endif
 
+#include "dxf/DeferredEntityStream.h"
 #include "dxf/DxfText.h"
 #include "dxf/HugePages.h"
 #include "text/Utf8.h"
@@ -604,34 +605,39 @@ ReadResult Parse(std::unique_ptr<Document> doc, std::string_view text, const std
 
 }  // namespace
 
-std::vector<DxfObject> ParseDeferredEntities(std::string_view text) {
-    std::vector<DxfObject> entities;
-    std::vector<Tag> tags;
-    auto flush = [&] {
-        if (!tags.empty()) entities.emplace_back().tags.assign(tags.begin(), tags.end());
-        tags.clear();
-    };
-    Tokenizer tokens(text);
+bool DeferredEntityStream::Next(DxfObject& entity) {
+    entity.tags.clear();
+    Tokenizer tokens(m_text);
+    tokens.Restore({m_pos, 0, 0});
     Tag tag;
-    const auto take = [&](const Tag& t) {
-        if (t.code == 0) flush();
-        tags.push_back(t);
-    };
     try {
         // The text was read in the writer's form (that is why it was deferred): nearly all of
         // it goes by the quick path; the general one takes whatever that leaves.
         for (;;) {
             tokens.ReadPlain(true, [&](const Tag& t, bool) {
-                take(t);
+                if (t.code == 0 && !entity.tags.empty()) return false;
+                entity.tags.push_back(t);
                 return true;
             });
+            const Tokenizer::State before = tokens.Save();
             if (!tokens.Next(tag)) break;
-            take(tag);
+            if (tag.code == 0 && !entity.tags.empty()) {
+                tokens.Restore(before);  // the next entity's type
+                break;
+            }
+            entity.tags.push_back(tag);
         }
+        m_pos = tokens.Save().pos;
     } catch (const ParseError&) {
-        // Not reached: the text was checked when it was read.
+        m_pos = m_text.size();  // not reached: the text was checked when it was read
     }
-    flush();
+    return !entity.tags.empty();
+}
+
+std::vector<DxfObject> ParseDeferredEntities(std::string_view text) {
+    std::vector<DxfObject> entities;
+    DeferredEntityStream stream(text);
+    for (DxfObject entity; stream.Next(entity);) entities.emplace_back().tags.assign(entity.tags.begin(), entity.tags.end());
     return entities;
 }
 

@@ -53,7 +53,8 @@ AcApDocument* OpenDrawingDocument(const std::wstring& path, std::string* error) 
     const std::string file = DrawingFilePath(path);
     platform::dxf::LoadedDrawing drawing = [&] {
         const DrawingMeter meter(L"Opening " + BaseName(file));
-        return platform::dxf::LoadDrawing(file, meter.Progress());
+        // A drawing opened in the window is drawn at once, often from afar.
+        return platform::dxf::LoadDrawing(file, meter.Progress(), {.sketches = DrawingsInTabs()});
     }();
     if (!drawing) {
         if (error) *error = drawing.error->Message();

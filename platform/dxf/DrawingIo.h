@@ -15,6 +15,7 @@
 
 #include "dxf/DxfDocument.h"
 #include "dxf/DxfError.h"
+#include "dxf/DxfReader.h"
 #include "dxf/Progress.h"
 
 class AcDbDatabase;
@@ -29,7 +30,7 @@ struct LoadedDrawing {
 
 // Reads the file and builds its database; a file that cannot be read gives the reader's one
 // error ("FILE: line N: reason") and no database.
-LoadedDrawing LoadDrawing(const std::string& path, const Progress& progress = {});
+LoadedDrawing LoadDrawing(const std::string& path, const Progress& progress = {}, ReadOptions options = {});
 // Builds the database of a document held in memory (the database keeps the document).
 std::shared_ptr<AcDbDatabase> DatabaseFromDocument(std::unique_ptr<Document> document);
 

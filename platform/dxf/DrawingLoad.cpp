@@ -297,10 +297,10 @@ std::shared_ptr<AcDbDatabase> DatabaseFromDocument(std::unique_ptr<Document> doc
     return db;
 }
 
-LoadedDrawing LoadDrawing(const std::string& path, const Progress& progress) {
+LoadedDrawing LoadDrawing(const std::string& path, const Progress& progress, ReadOptions options) {
     // Reading the text is most of the time; building the database the rest.
     const Progress reading = progress ? Progress([&](double f) { progress(0.9 * f); }) : Progress();
-    ReadResult read = ReadDxfFile(path, reading);
+    ReadResult read = ReadDxfFile(path, reading, options);
     if (!read) return {nullptr, read.error};
     if (progress) progress(0.9);
     LoadedDrawing loaded{DatabaseFromDocument(std::move(read.document)), std::nullopt};

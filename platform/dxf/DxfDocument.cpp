@@ -47,6 +47,7 @@ const std::vector<DxfObject>& Block::Entities() const {
 
 std::vector<DxfObject>& Block::Entities() {
     static_cast<const Block*>(this)->Entities();
+    m_sketch.reset();
     return m_entities;
 }
 

@@ -4,12 +4,14 @@
 // their entities) is grouped; everything else stays a flat list, so nothing is lost.
 #include <algorithm>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
 
+#include "dxf/BlockSketch.h"
 #include "dxf/DxfTag.h"
 #include "dxf/TextStore.h"
 
@@ -75,9 +77,14 @@ struct Block {
         m_entities.clear();
         m_deferred = std::move(deferred);
     }
+    // What the block looks like from afar, as read (null when it was not sketched); gone once
+    // its entities may have changed.
+    const BlockSketch* Sketch() const { return m_sketch.get(); }
+    void SetSketch(BlockSketch sketch) { m_sketch = std::make_shared<const BlockSketch>(std::move(sketch)); }
     // Takes the entities out, leaving none; deferred ones are dropped unparsed.
     std::vector<DxfObject> TakeEntities() {
         m_deferred.reset();
+        m_sketch.reset();
         std::vector<DxfObject> taken = std::move(m_entities);
         m_entities.clear();
         return taken;
@@ -86,6 +93,7 @@ struct Block {
 private:
     mutable std::vector<DxfObject> m_entities;
     mutable std::optional<DeferredEntities> m_deferred;
+    std::shared_ptr<const BlockSketch> m_sketch;
 };
 
 // A section this model does not structure (THUMBNAILIMAGE, ACDSDATA, anything unknown).

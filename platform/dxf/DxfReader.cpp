@@ -267,8 +267,8 @@ private:
 
 class Parser {
 public:
-    Parser(std::string_view text, Document& doc, const Progress* progress = nullptr)
-        : m_tokens(text), m_doc(doc), m_text(text), m_progress(progress && *progress ? progress : nullptr) {}
+    Parser(std::string_view text, Document& doc, const Progress* progress = nullptr, ReadOptions options = {})
+        : m_tokens(text), m_doc(doc), m_text(text), m_progress(progress && *progress ? progress : nullptr), m_options(options) {}
 
     void Run() {
         Tag tag;
@@ -464,8 +464,10 @@ private:
         const size_t start = m_pendingSource.start;
         size_t index = 0;  // of the tag within its entity
         bool handleSeen = false;
+        BlockSketcher sketcher;
         // Notes what one tag (not ENDBLK, ENDSEC or BLOCK) tells of the block's entities.
         const auto note = [&](const Tag& tag) __attribute__((always_inline)) {
+            if (m_options.sketches) sketcher.Note(tag);
             if (tag.code == 0) {
                 if (tag.Value() == "ACAD_TABLE") d.hasTable = true;
                 index = 0;
@@ -503,7 +505,10 @@ private:
             note(tag);
         }
         d.text = m_text.substr(start, m_pendingSource.start - start);
-        if (!d.text.empty()) block.Defer(std::move(d));
+        if (d.text.empty()) return;
+        block.Defer(std::move(d));
+        if (!m_options.sketches) return;
+        if (std::optional<BlockSketch> sketch = sketcher.Finish()) block.SetSketch(std::move(*sketch));
     }
 
     void ReadRaw(std::vector<Tag>& tags, std::string_view section) {
@@ -578,19 +583,21 @@ private:
     std::optional<Tag> m_pending;
     Tokenizer::Source m_source, m_pendingSource;  // of the tag pulled last, of the pending one
     bool m_keepText = false;
+    ReadOptions m_options;
     static constexpr size_t kVerbatimTags = 256;
     std::unique_ptr<TextDecoder> m_decoder;
     std::vector<Tag> m_scratch;
 };
 
-ReadResult Parse(std::unique_ptr<Document> doc, std::string_view text, const std::string& name, const Progress* progress = nullptr) {
+ReadResult Parse(std::unique_ptr<Document> doc, std::string_view text, const std::string& name, const Progress* progress = nullptr,
+                 ReadOptions options = {}) {
     ReadResult result;
     if (text.substr(0, 18) == "AutoCAD Binary DXF") {
         result.error = DxfError{name, 0, "binary DXF is not supported; save the drawing as ASCII DXF"};
         return result;
     }
     try {
-        Parser parser(text, *doc, progress);
+        Parser parser(text, *doc, progress, options);
         parser.Run();
         result.document = std::move(doc);
     } catch (const ParseError& e) {
@@ -641,19 +648,19 @@ std::vector<DxfObject> ParseDeferredEntities(std::string_view text) {
     return entities;
 }
 
-ReadResult ReadDxfText(std::string_view text, const std::string& name) {
+ReadResult ReadDxfText(std::string_view text, const std::string& name, ReadOptions options) {
     try {
         auto doc = std::make_unique<Document>();
         auto copy = std::make_unique<char[]>(text.size() + 1);
         std::memcpy(copy.get(), text.data(), text.size());
         const std::string_view kept = doc->Text().Adopt(std::move(copy), text.size());
-        return Parse(std::move(doc), kept, name);
+        return Parse(std::move(doc), kept, name, nullptr, options);
     } catch (const std::bad_alloc&) {
         return ReadResult{nullptr, DxfError{name, 0, "out of memory"}};
     }
 }
 
-ReadResult ReadDxfFile(const std::string& path, const Progress& progress) {
+ReadResult ReadDxfFile(const std::string& path, const Progress& progress, ReadOptions options) {
     ReadResult result;
     try {
         auto doc = std::make_unique<Document>();
@@ -664,7 +671,7 @@ ReadResult ReadDxfFile(const std::string& path, const Progress& progress) {
             return result;
         }
         doc->SetSourceSize(text->size());
-        return Parse(std::move(doc), *text, path, &progress);
+        return Parse(std::move(doc), *text, path, &progress, options);
     } catch (const std::bad_alloc&) {
         result.error = DxfError{path, 0, "out of memory"};
     } catch (const std::exception& e) {

@@ -18,9 +18,16 @@ struct ReadResult {
     explicit operator bool() const { return document != nullptr; }
 };
 
-ReadResult ReadDxfFile(const std::string& path, const Progress& progress = {});
+struct ReadOptions {
+    // Sketch the blocks of lines and texts the reader leaves unparsed (Block::Sketch), for a
+    // view that is to draw the drawing: a few per cent more reading of a drawing of large
+    // tables, which a load that only edits and saves does not pay.
+    bool sketches = false;
+};
+
+ReadResult ReadDxfFile(const std::string& path, const Progress& progress = {}, ReadOptions options = {});
 // Reads DXF text held in memory; name is what errors call the file.
-ReadResult ReadDxfText(std::string_view text, const std::string& name);
+ReadResult ReadDxfText(std::string_view text, const std::string& name, ReadOptions options = {});
 
 // The entities of deferred block text (DeferredEntities), which the reader has checked.
 std::vector<DxfObject> ParseDeferredEntities(std::string_view text);

@@ -27,9 +27,45 @@ void EntityDrawer::DrawBlock(const dxf::Block& block, const Matrix& placement, c
     inner.depth = ctx.depth + 1;
     inner.path = &blocks;
     blocks.push_back(&block);
+    if (const dxf::BlockSketch* sketch = block.Sketch(); sketch && DrawSketch(*sketch, inner)) {
+        blocks.pop_back();
+        return;
+    }
     if (const dxf::DeferredEntities* deferred = drawnOnce ? block.Deferred() : nullptr) DrawDeferred(*deferred, inner);
     else DrawRange(EntityRange(block.Entities()), inner);
     blocks.pop_back();
+}
+
+bool EntityDrawer::DrawSketch(const dxf::BlockSketch& sketch, const Context& ctx) {
+    const double pixel = canvas.PixelSize();
+    if (!options.sketches || options.vectorDevice || !(pixel > 0)) return false;
+    // The tallest a text of the block could show: its height, by the most a face's ascent and
+    // descent exceed its cap height (about 1.6 for the DejaVu faces), by the root of the widest
+    // width factor (a glyph's box grows with the root of its area), by the most the block's
+    // coordinates stretch into the plan (the largest singular value of that projection).
+    constexpr double kFaceReach = 2;
+    const Matrix& m = ctx.m;
+    const double a = m.X.x * m.X.x + m.Y.x * m.Y.x + m.Z.x * m.Z.x, b = m.X.x * m.X.y + m.Y.x * m.Y.y + m.Z.x * m.Z.y,
+                 c = m.X.y * m.X.y + m.Y.y * m.Y.y + m.Z.y * m.Z.y;
+    const double stretch = std::sqrt((a + c) / 2 + std::hypot((a - c) / 2, b));
+    const double tallest = sketch.largestText * kFaceReach * std::sqrt(drawing.WidestTextStyle()) * stretch;
+    if (!(tallest < options.invisiblePixels * pixel)) return false;
+    std::vector<Props> looks(sketch.looks.size());
+    std::vector<char> shown(sketch.looks.size());
+    for (size_t i = 0; i < looks.size(); ++i) shown[i] = Resolve(EntityTags(*sketch.looks[i]), ctx, looks[i]);
+    for (const dxf::BlockSketch::Line& line : sketch.lines) {
+        if (!shown[line.look]) continue;
+        double v[6];
+        for (int k = 0; k < 6; ++k) {
+            v[k] = line.ends[k].empty() ? 0 : dxf::Tag(10, line.ends[k]).DoubleOr(0);
+            if (!std::isfinite(v[k])) v[k] = 0;
+        }
+        Stroke({{v[0], v[1], v[2]}, {v[3], v[4], v[5]}}, false, looks[line.look], ctx);
+        ++stats.drawn;
+    }
+    // Its texts count as drawn, as they do when drawn too small to show.
+    stats.drawn += sketch.texts;
+    return true;
 }
 
 void EntityDrawer::DrawDeferred(const dxf::DeferredEntities& deferred, const Context& ctx) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 
 #include "view/EntityTags.h"
 
@@ -110,6 +111,7 @@ void Drawing::IndexTables() {
             if (!(style.width > 0)) style.width = 1;
             style.oblique = t.Double(50);
             style.generation = static_cast<int>(t.Int(71));
+            if (std::isfinite(style.width)) m_widestStyle = std::max(m_widestStyle, style.width);
             m_styles.emplace(NameKey(t.String(2)), std::move(style));
         }
     if (const auto it = m_styles.find(std::string_view("Standard")); it != m_styles.end()) m_standard = it->second;

@@ -79,6 +79,8 @@ public:
     const LinetypeInfo* FindLinetype(std::string_view name) const;
     // The style's font and settings; the standard style when it is not defined.
     const TextStyleInfo& TextStyle(std::string_view name) const;
+    // The largest width factor of its text styles (at least 1).
+    double WidestTextStyle() const { return m_widestStyle; }
     const dxf::Block* FindBlock(std::string_view name) const;
     // The base point of a block (its BLOCK entity's 10/20/30).
     Vec3 BlockBase(const dxf::Block& block) const;
@@ -107,6 +109,7 @@ private:
     std::unordered_map<dxf::Handle, const dxf::Block*> m_blockRecords;
     std::vector<Layout> m_layouts;
     TextStyleInfo m_standard;
+    double m_widestStyle = 1;
     double m_ltscale = 1;
 };
 

@@ -129,6 +129,8 @@ private:
     // A dimension's or table's block, placed by a transformation.
     void DrawBlock(const dxf::Block& block, const Matrix& placement, const Props& p, const Context& ctx,
                    const LayerInfo* layer, bool drawnOnce = false);
+    // The block's sketch, when it can stand for the block at this size; false when not.
+    bool DrawSketch(const dxf::BlockSketch& sketch, const Context& ctx);
     // The entities of a block the reader left unparsed, read and drawn a part at a time.
     void DrawDeferred(const dxf::DeferredEntities& deferred, const Context& ctx);
     void DrawViewport(const EntityTags& t, const Props& p, const Context& ctx);

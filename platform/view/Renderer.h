@@ -34,6 +34,10 @@ struct RenderOptions {
     // The layout is drawn once (a plot): a table's block that the reader left unparsed is read
     // as it is drawn and not kept parsed. A view that draws again and again parses it once.
     bool drawsOnce = false;
+    // A block the reader sketched (lines and texts only) drawn so small that none of its texts
+    // would show is drawn from the sketch's lines, without parsing its entities: the same
+    // pixels, from a fraction of the work.
+    bool sketches = true;
 };
 
 // What a traversal met: entities drawn, and entities of types the renderer does not draw, by type.

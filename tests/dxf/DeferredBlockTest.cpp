@@ -135,6 +135,59 @@ TEST(DeferredBlocks, OnlyTextWrittenAsTheWriterWritesItIsDeferred) {
     EXPECT_EQ(escaped->FindBlock("DOOR")->Entities().front().Value(1), "caf\xC3\xA9");
 }
 
+// A block of lines and texts is sketched when a view asks: its lines (ends as read, one look
+// per kind of line) and its tallest text. Anything a sketch could not stand for leaves none.
+TEST(DeferredBlocks, ABlockOfLinesAndTextsIsSketchedWhenAskedAndOnlyThen) {
+    const auto line = [](const std::string& handle, const std::string& color, const std::string& ends) {
+        return "  0\nLINE\n  5\n" + handle + "\n330\n30\n100\nAcDbEntity\n  8\n0\n 62\n" + color + "\n100\nAcDbLine\n" + ends;
+    };
+    const auto mtext = [](const std::string& handle, const std::string& height, const std::string& extra) {
+        return "  0\nMTEXT\n  5\n" + handle + "\n330\n30\n100\nAcDbEntity\n  8\n0\n100\nAcDbMText\n 10\n0.0\n 20\n0.0\n 30\n0.0\n" +
+               (height.empty() ? "" : " 40\n" + height + "\n") + extra;
+    };
+    const std::string ends = " 10\n1.5\n 20\n-2.0\n 30\n0.0\n 11\n4.0\n 21\n-2.0\n 31\n0.0\n";
+    const std::string sketchable = line("31", "     1", ends) + mtext("32", "0.25", "  1\nA\\PB\n") + line("33", "     1", ends) +
+                                   mtext("34", "0.5", "  3\nlong \n  1\ntext\n") + line("35", "     5", ends);
+    ReadResult read = ReadDxfText(DrawingWithBlock("AC1027", sketchable), "test.dxf", {.sketches = true});
+    ASSERT_TRUE(read);
+    Block* block = read.document->FindBlock("DOOR");
+    ASSERT_NE(block->Deferred(), nullptr);
+    const BlockSketch* sketch = block->Sketch();
+    ASSERT_NE(sketch, nullptr);
+    ASSERT_EQ(sketch->lines.size(), 3u);
+    EXPECT_EQ(sketch->looks.size(), 2u) << "two lines of colour 1 look alike, whatever their handles";
+    EXPECT_EQ(sketch->lines[0].look, sketch->lines[1].look);
+    EXPECT_NE(sketch->lines[0].look, sketch->lines[2].look);
+    EXPECT_EQ(sketch->lines[2].ends[0], "1.5");
+    EXPECT_EQ(sketch->lines[2].ends[4], "-2.0");
+    EXPECT_EQ(sketch->looks[sketch->lines[2].look]->Value(62), "     5");
+    EXPECT_DOUBLE_EQ(sketch->largestText, 0.5);
+    EXPECT_EQ(sketch->texts, 2u);
+
+    EXPECT_EQ(ReadText(DrawingWithBlock("AC1027", sketchable))->FindBlock("DOOR")->Sketch(), nullptr) << "not asked for";
+    block->Entities();  // may change them now
+    EXPECT_EQ(block->Sketch(), nullptr);
+
+    const struct {
+        const char* what;
+        std::string entities;
+    } unsketchable[] = {
+        {"a solid fill", line("31", "     1", ends) + "  0\nSOLID\n  5\n36\n330\n30\n100\nAcDbEntity\n  8\n0\n"},
+        {"an inline height", mtext("32", "0.25", "  1\n{\\H3x;big}\n")},
+        {"an inline width factor", mtext("32", "0.25", "  1\n\\W4;wide\n")},
+        {"a background fill", mtext("32", "0.25", "  1\nA\n 90\n        1\n")},
+        {"a text taking its style's height", mtext("32", "", "  1\nA\n")},
+        {"a line with thickness", line("31", "     1", ends + " 39\n2.0\n")},
+    };
+    for (const auto& c : unsketchable) {
+        SCOPED_TRACE(c.what);
+        ReadResult r = ReadDxfText(DrawingWithBlock("AC1027", c.entities), "test.dxf", {.sketches = true});
+        ASSERT_TRUE(r) << r.error->Message();
+        EXPECT_NE(r.document->FindBlock("DOOR")->Deferred(), nullptr);
+        EXPECT_EQ(r.document->FindBlock("DOOR")->Sketch(), nullptr);
+    }
+}
+
 // What saving needs of deferred entities without parsing them: the highest handle, the
 // applications their extended data names, whether a table is among them.
 TEST(DeferredBlocks, SavingKnowsHandlesApplicationsAndTablesOfDeferredEntities) {

@@ -245,6 +245,41 @@ TEST_F(Renderer, APlotReadsATableBlockAsItDrawsItAndDrawsWhatTheParsedBlockDraws
         }
 }
 
+TEST_F(Renderer, ATableTooSmallForItsTextsIsDrawnFromItsSketchWithTheSamePixels) {
+    auto made = platform::dxf::NewDocument();
+    platform::dxf::AcadTable table;
+    table.Resize(500, 10, 4, 20);
+    for (int r = 0; r < 500; ++r)
+        for (int c = 0; c < 10; ++c) table.Cell(r, c).text = std::to_string(r * 10 + c);
+    platform::dxf::StoreTable(*made, table);
+    platform::dxf::PrepareForSave(*made);
+    const std::string text = platform::dxf::WriteDxfToString(*made);
+    const auto read = [&](bool sketches) {
+        platform::dxf::ReadResult r = platform::dxf::ReadDxfText(text, "table.dxf", {.sketches = sketches});
+        return std::shared_ptr<const platform::dxf::Document>(std::move(r.document));
+    };
+    const Drawing sketched(read(true)), plain(read(false));
+    const platform::dxf::Block* block = nullptr;
+    for (const platform::dxf::Block& b : sketched.Document().blocks)
+        if (b.Name().substr(0, 2) == "*T") block = &b;
+    ASSERT_TRUE(block && block->Sketch());
+
+    // The whole table, 200 x 2000, in 60 x 300 pixels: no text shows.
+    const QImage far = Picture(sketched, -50, -2000, 250, 0, 60, 300);
+    EXPECT_TRUE(far == Picture(plain, -50, -2000, 250, 0, 60, 300)) << "the sketch draws other pixels than the block";
+    EXPECT_TRUE(Inked(far, 30, 150, 2)) << "the grid is drawn";
+    EXPECT_NE(block->Deferred(), nullptr) << "the block was parsed to draw it from afar";
+
+    // Near enough for its texts to show, the block itself is drawn.
+    const QImage near = Picture(sketched, 0, -40, 100, 0, 400, 160);
+    EXPECT_TRUE(near == Picture(plain, 0, -40, 100, 0, 400, 160));
+    EXPECT_EQ(block->Deferred(), nullptr);
+    bool textInk = false;  // inside the first cell, clear of its borders (at 0 and 16 pixels down)
+    for (int y = 3; y <= 13; ++y)
+        for (int x = 3; x <= 77; ++x) textInk = textInk || near.pixel(x, y) != qRgb(255, 255, 255);
+    EXPECT_TRUE(textInk) << "the first cell's text is drawn";
+}
+
 TEST_F(Renderer, TextTooSmallToReadIsABarAndTooSmallForThatNothing) {
     // 2 pixels a unit: text 0.4 high is under a pixel (a bar), 0.02 high a twenty-fifth of one.
     DxfText dxf;

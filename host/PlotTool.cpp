@@ -73,8 +73,12 @@ int Plot(const std::vector<std::string>& args) {
         std::fprintf(stderr, "velloria plot: %s: the plot file's name must end in .pdf, .svg or .png\n", outPath.c_str());
         return 2;
     }
-    // The plot needs the file's document only, not a drawing database built from it.
-    platform::dxf::ReadResult read = platform::dxf::ReadDxfFile(DrawingFilePath(platform::FromUtf8(drawingPath)));
+    // The plot needs the file's document only, not a drawing database built from it. A picture
+    // draws a large table seen from afar from its block's sketch; vector output keeps every text.
+    std::string extension = outPath.substr(outPath.size() >= 4 ? outPath.size() - 4 : 0);
+    for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    platform::dxf::ReadResult read =
+        platform::dxf::ReadDxfFile(DrawingFilePath(platform::FromUtf8(drawingPath)), {}, {.sketches = extension == ".png"});
     if (!read) {
         std::fprintf(stderr, "velloria plot: %s\n", read.error->Message().c_str());
         return 1;

@@ -31,6 +31,20 @@ protected:
     static int Py(double y) { return static_cast<int>(200 - y * 2); }
 };
 
+// A drawing of one table of 500 rows of 4 and 10 columns of 20 below (0, 0), more entities
+// than the renderer reads at a time, each cell holding its number.
+std::string LargeTableDrawing() {
+    auto made = platform::dxf::NewDocument();
+    platform::dxf::AcadTable table;
+    table.Resize(500, 10, 4, 20);
+    for (int r = 0; r < 500; ++r)
+        for (int c = 0; c < 10; ++c) table.Cell(r, c).text = std::to_string(r * 10 + c);
+    platform::dxf::StoreTable(*made, table);
+    platform::dxf::PrepareForSave(*made);
+    const std::string text = platform::dxf::WriteDxfToString(*made);
+    return text;
+}
+
 std::string Line(double x0, double y0, double x1, double y1, const std::string& layer = "0", const std::string& extra = "") {
     return "8\n" + layer + "\n" + extra + "10\n" + std::to_string(x0) + "\n20\n" + std::to_string(y0) + "\n30\n0\n11\n" +
            std::to_string(x1) + "\n21\n" + std::to_string(y1) + "\n31\n0\n";
@@ -218,15 +232,7 @@ TEST_F(Renderer, ATableMeasuresByItsGridWithoutReadingItsBlock) {
 }
 
 TEST_F(Renderer, APlotReadsATableBlockAsItDrawsItAndDrawsWhatTheParsedBlockDraws) {
-    // A table of more entities than the renderer reads at a time.
-    auto made = platform::dxf::NewDocument();
-    platform::dxf::AcadTable table;
-    table.Resize(500, 10, 4, 20);
-    for (int r = 0; r < 500; ++r)
-        for (int c = 0; c < 10; ++c) table.Cell(r, c).text = std::to_string(r * 10 + c);
-    platform::dxf::StoreTable(*made, table);
-    platform::dxf::PrepareForSave(*made);
-    const std::string text = platform::dxf::WriteDxfToString(*made);
+    const std::string text = LargeTableDrawing();
     std::string crlf;  // carriage returns: the reader parses the block at once
     for (char c : text) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
     const Drawing streamed(Parse(text)), parsed(Parse(crlf));
@@ -246,14 +252,7 @@ TEST_F(Renderer, APlotReadsATableBlockAsItDrawsItAndDrawsWhatTheParsedBlockDraws
 }
 
 TEST_F(Renderer, ATableTooSmallForItsTextsIsDrawnFromItsSketchWithTheSamePixels) {
-    auto made = platform::dxf::NewDocument();
-    platform::dxf::AcadTable table;
-    table.Resize(500, 10, 4, 20);
-    for (int r = 0; r < 500; ++r)
-        for (int c = 0; c < 10; ++c) table.Cell(r, c).text = std::to_string(r * 10 + c);
-    platform::dxf::StoreTable(*made, table);
-    platform::dxf::PrepareForSave(*made);
-    const std::string text = platform::dxf::WriteDxfToString(*made);
+    const std::string text = LargeTableDrawing();
     const auto read = [&](bool sketches) {
         platform::dxf::ReadResult r = platform::dxf::ReadDxfText(text, "table.dxf", {.sketches = sketches});
         return std::shared_ptr<const platform::dxf::Document>(std::move(r.document));

@@ -4,6 +4,7 @@
 #include <QPaintEngine>
 #include <cmath>
 
+#include "view/DeviceClip.h"
 #include "view/Fonts.h"
 
 namespace platform::view {
@@ -39,32 +40,6 @@ void PainterCanvas::Use(const Pen& pen) {
     qpen.setJoinStyle(Qt::RoundJoin);
     m_painter.setPen(qpen);
 }
-
-namespace {
-
-// Liang-Barsky: the part of a to b inside the rectangle, or false.
-bool ClipSegment(const QRectF& r, QPointF& a, QPointF& b) {
-    double t0 = 0, t1 = 1;
-    const double dx = b.x() - a.x(), dy = b.y() - a.y();
-    const double p[4] = {-dx, dx, -dy, dy};
-    const double q[4] = {a.x() - r.left(), r.right() - a.x(), a.y() - r.top(), r.bottom() - a.y()};
-    for (int i = 0; i < 4; ++i) {
-        if (p[i] == 0) {
-            if (q[i] < 0) return false;
-            continue;
-        }
-        const double t = q[i] / p[i];
-        if (p[i] < 0) t0 = std::max(t0, t);
-        else t1 = std::min(t1, t);
-        if (t0 > t1) return false;
-    }
-    const QPointF start = a;
-    a = start + QPointF(dx * t0, dy * t0);
-    b = start + QPointF(dx * t1, dy * t1);
-    return true;
-}
-
-}  // namespace
 
 void PainterCanvas::DrawDevicePolyline(const QPointF* points, int count, bool closed) {
     bool inside = true;

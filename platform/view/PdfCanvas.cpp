@@ -3,6 +3,7 @@
 #include <QGlyphRun>
 #include <QRawFont>
 #include <QTextLayout>
+#include <algorithm>
 #include <cmath>
 
 #include "view/DeviceClip.h"
@@ -307,7 +308,7 @@ void PdfCanvas::Text(const QString& text, const FontFace& face, const QRectF& bo
 
 void PdfCanvas::ShapedText(const QString& text, const FontFace& face, const QTransform& toDevice, const QColor& color) {
     // The shaper places the glyphs (ligatures, joined scripts, other fonts for characters the
-    // face lacks); each goes at its own position, and the span carries the text as it reads.
+    // face lacks); each goes at its own position.
     QTextLayout layout(text, face.Font());
     QTextOption option;
     option.setWrapMode(QTextOption::NoWrap);
@@ -322,52 +323,72 @@ void PdfCanvas::ShapedText(const QString& text, const FontFace& face, const QTra
     line.setPosition(QPointF(0, 0));
     layout.endLayout();
     const double baseline = line.ascent();
-    EndText();
-    m_content.Raw("/Span<</ActualText").TextString(std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()),
-                                                                       static_cast<size_t>(text.size())));
-    m_content.Raw(">>BDC\n");
+
+    struct Glyph {
+        PdfFont* font;
+        QRawFont raw;
+        quint32 id;
+        QPointF at;
+        double width;
+        char16_t character;
+    };
+    std::vector<Glyph> glyphs;
+    bool oneToOne = true;  // every glyph shows one character of its own, none is left out
     for (const QGlyphRun& run : layout.glyphRuns()) {
         const QRawFont raw = run.rawFont();
         PdfFont& font = FontOf(raw);
-        const QList<quint32> glyphs = run.glyphIndexes();
+        const QList<quint32> ids = run.glyphIndexes();
         const QList<QPointF> positions = run.positions();
+        const QList<QPointF> advances = raw.advancesForGlyphIndexes(ids);
         const double unit = raw.pixelSize() > 0 ? 1000.0 / raw.pixelSize() : 10;
-        const double em = raw.pixelSize() > 0 ? raw.pixelSize() : FontFace::kReferencePixels;
-        const QList<QPointF> advances = raw.advancesForGlyphIndexes(glyphs);
-        for (qsizetype i = 0; i < glyphs.size(); ++i) {
-            const QPointF at(positions[i].x(), positions[i].y() - baseline);
-            if (font.Embeddable()) {
-                if (!font.Uses(glyphs[i])) {
-                    // The glyph's own character where the font maps one to it.
-                    char16_t character = 0;
-                    for (QChar ch : text) {
-                        quint32 nominal = 0;
-                        int one = 1;
-                        if (raw.glyphIndexesForChars(&ch, 1, &nominal, &one) && nominal == glyphs[i]) {
-                            character = ch.unicode();
-                            break;
-                        }
-                    }
-                    font.Add(glyphs[i], i < advances.size() ? advances[i].x() * unit : 0, character);
+        const size_t first = glyphs.size();
+        for (qsizetype i = 0; i < ids.size(); ++i) {
+            char16_t character = 0;
+            for (QChar ch : text) {
+                quint32 nominal = 0;
+                int one = 1;
+                if (raw.glyphIndexesForChars(&ch, 1, &nominal, &one) && nominal == ids[i]) {
+                    character = ch.unicode();
+                    break;
                 }
-                if (!PlaceText(font, toDevice, at.x(), at.y(), em)) continue;
-                SetFill(color);
-                GlyphString(&glyphs[i], 1);
-            } else {
-                EndText();
-                const QPainterPath outline = QTransform::fromTranslate(at.x(), at.y()).map(raw.pathForGlyph(glyphs[i]));
-                if (outline.isEmpty()) continue;
-                SetFill(color);
-                const QTransform saved = m_toDevice;
-                m_toDevice = toDevice;
-                AreaPath(outline);
-                m_toDevice = saved;
-                m_content.Raw("f\n");
             }
+            oneToOne = oneToOne && character && font.Embeddable();
+            glyphs.push_back({&font, raw, ids[i], QPointF(positions[i].x(), positions[i].y() - baseline),
+                              i < advances.size() ? advances[i].x() * unit : 0, character});
+        }
+        // Right-to-left glyphs go out in reading order, so that extraction reads them so.
+        if (run.isRightToLeft()) std::reverse(glyphs.begin() + static_cast<std::ptrdiff_t>(first), glyphs.end());
+    }
+    oneToOne = oneToOne && glyphs.size() == static_cast<size_t>(text.size());
+
+    EndText();
+    // Otherwise a span carries the text as it reads, for search and copy.
+    if (!oneToOne) {
+        m_content.Raw("/Span<</ActualText")
+            .TextString(std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()), static_cast<size_t>(text.size())))
+            .Raw(">>BDC\n");
+    }
+    for (const Glyph& g : glyphs) {
+        if (g.font->Embeddable()) {
+            g.font->Add(g.id, g.width, g.character);
+            const double em = g.raw.pixelSize() > 0 ? g.raw.pixelSize() : FontFace::kReferencePixels;
+            if (!PlaceText(*g.font, toDevice, g.at.x(), g.at.y(), em)) continue;
+            SetFill(color);
+            GlyphString(&g.id, 1);
+        } else {
+            EndText();
+            const QPainterPath outline = QTransform::fromTranslate(g.at.x(), g.at.y()).map(g.raw.pathForGlyph(g.id));
+            if (outline.isEmpty()) continue;
+            SetFill(color);
+            const QTransform saved = m_toDevice;
+            m_toDevice = toDevice;
+            AreaPath(outline);
+            m_toDevice = saved;
+            m_content.Raw("f\n");
         }
     }
     EndText();
-    m_content.Raw("EMC\n");
+    if (!oneToOne) m_content.Raw("EMC\n");
 }
 
 bool PdfCanvas::Finish(std::string& pdf, std::string& error) {

@@ -12,6 +12,7 @@
 #include <memory>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 namespace platform::view {
 
@@ -31,6 +32,9 @@ public:
     // more than one glyph a character in this face: shaping (ligatures too), or a character the
     // face lacks.
     bool AppendGlyphs(QStringView text, const QPointF& origin, QList<quint32>& glyphs, QList<QPointF>& positions) const;
+    // The same glyphs (and the same refusals) without positions, for a writer that places them
+    // by the advances of the glyphs themselves. Replaces what `glyphs` held.
+    bool Glyphs(QStringView text, std::vector<quint32>& glyphs) const;
     const QRawFont& RawFont() const;
 
     static constexpr int kReferencePixels = 100;

@@ -41,7 +41,7 @@ public:
         const double scale = kPowers[decimals];
         const double s = v * scale;
         if (!(std::abs(s) < 9e15)) return v;
-        return static_cast<double>(std::llround(s)) / scale;
+        return static_cast<double>(RoundToInteger(s)) / scale;
     }
     // Decimals enough to keep about `significant` digits of v (at least 2, at most 9).
     static int DecimalsFor(double v, int significant) {
@@ -89,7 +89,7 @@ public:
             out.append(buf, r.ptr);
             return;
         }
-        long long n = std::llround(s);
+        long long n = RoundToInteger(s);
         if (n == 0) {
             out.push_back('0');
             return;
@@ -112,6 +112,9 @@ public:
     }
 
 private:
+    // Half away from zero, as llround, without the library call (|s| < 9e15).
+    static long long RoundToInteger(double s) { return static_cast<long long>(s < 0 ? s - 0.5 : s + 0.5); }
+
     static constexpr double kPowers[10] = {1, 10, 100, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
     std::string m_bytes;
 };

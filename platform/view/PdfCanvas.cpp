@@ -232,29 +232,38 @@ PdfFont& PdfCanvas::FontOf(const FontFace& face) {
 
 bool PdfCanvas::PlaceText(const PdfFont& font, const QTransform& toDevice, double x, double y, double em) {
     // Text space is y up, font units y down: the matrix flips y; its scale goes to the font
-    // size so that its linear part stays near unit size.
-    const double a = toDevice.m11(), b = toDevice.m12(), c = -toDevice.m21(), d = -toDevice.m22();
-    const double scale = std::sqrt(std::abs(a * d - b * c));
-    if (!(scale > 0) || !std::isfinite(scale)) return false;
+    // size so that its linear part stays near unit size. Texts in a row mostly share the
+    // linear part: then only the position is worked out.
+    TextMatrix& tm = m_matrix;
+    if (!(toDevice.m11() == tm.m11 && toDevice.m12() == tm.m12 && toDevice.m21() == tm.m21 && toDevice.m22() == tm.m22 &&
+          em == tm.em && tm.valid)) {
+        const double a = toDevice.m11(), b = toDevice.m12(), c = -toDevice.m21(), d = -toDevice.m22();
+        const double scale = std::sqrt(std::abs(a * d - b * c));
+        tm.m11 = toDevice.m11(), tm.m12 = toDevice.m12(), tm.m21 = toDevice.m21(), tm.m22 = toDevice.m22(), tm.em = em;
+        tm.valid = scale > 0 && std::isfinite(scale);
+        if (!tm.valid) return false;
+        const double size = scale * em;
+        tm.sizeDecimals = PdfBuffer::DecimalsFor(size, 5);
+        tm.size = PdfBuffer::Rounded(size, tm.sizeDecimals);
+        tm.m[0] = PdfBuffer::Rounded(a / scale, 5), tm.m[1] = PdfBuffer::Rounded(b / scale, 5);
+        tm.m[2] = PdfBuffer::Rounded(c / scale, 5), tm.m[3] = PdfBuffer::Rounded(d / scale, 5);
+        tm.det = tm.m[0] * tm.m[3] - tm.m[1] * tm.m[2];
+    }
+    if (!tm.valid) return false;
     const double e = toDevice.m11() * x + toDevice.m21() * y + toDevice.dx();
     const double f = toDevice.m12() * x + toDevice.m22() * y + toDevice.dy();
     if (!(std::abs(e) < 1e9 && std::abs(f) < 1e9)) return false;
-    const double size = scale * em;
-    const int sizeDecimals = PdfBuffer::DecimalsFor(size, 5);
-    const double sizeWritten = PdfBuffer::Rounded(size, sizeDecimals);
-    const double m[4] = {PdfBuffer::Rounded(a / scale, 5), PdfBuffer::Rounded(b / scale, 5), PdfBuffer::Rounded(c / scale, 5),
-                         PdfBuffer::Rounded(d / scale, 5)};
+    const double* m = tm.m;
     BeginText();
-    if (m_state.font != &font || m_state.fontSize != sizeWritten) {
-        m_state.font = &font, m_state.fontSize = sizeWritten;
-        m_content.Char('/').Raw(font.Resource()).Char(' ').Num(size, sizeDecimals).Raw("Tf\n");
+    if (m_state.font != &font || m_state.fontSize != tm.size) {
+        m_state.font = &font, m_state.fontSize = tm.size;
+        m_content.Char('/').Raw(font.Resource()).Char(' ').Num(tm.size, tm.sizeDecimals).Raw("Tf\n");
     }
-    const double det = m[0] * m[3] - m[1] * m[2];
-    if (m_haveMatrix && m[0] == m_tm[0] && m[1] == m_tm[1] && m[2] == m_tm[2] && m[3] == m_tm[3] && det != 0) {
+    if (m_haveMatrix && m[0] == m_tm[0] && m[1] == m_tm[1] && m[2] == m_tm[2] && m[3] == m_tm[3] && tm.det != 0) {
         // Only the position differs: a move in text space from the last line's start.
         const double dx = e - m_te, dy = f - m_tf;
-        const double tx = PdfBuffer::Rounded((m[3] * dx - m[2] * dy) / det, 3);
-        const double ty = PdfBuffer::Rounded((m[0] * dy - m[1] * dx) / det, 3);
+        const double tx = PdfBuffer::Rounded((m[3] * dx - m[2] * dy) / tm.det, 3);
+        const double ty = PdfBuffer::Rounded((m[0] * dy - m[1] * dx) / tm.det, 3);
         m_content.Num(tx, 3).Num(ty, 3).Raw("Td\n");
         m_te += m[0] * tx + m[2] * ty;
         m_tf += m[1] * tx + m[3] * ty;
@@ -267,21 +276,27 @@ bool PdfCanvas::PlaceText(const PdfFont& font, const QTransform& toDevice, doubl
     return true;
 }
 
-void PdfCanvas::GlyphString(const quint32* glyphs, qsizetype count) {
-    m_glyphBytes.clear();
-    for (qsizetype i = 0; i < count; ++i) {
-        m_glyphBytes.push_back(static_cast<char>((glyphs[i] >> 8) & 0xFF));
-        m_glyphBytes.push_back(static_cast<char>(glyphs[i] & 0xFF));
+void PdfCanvas::GlyphString(const quint32* glyphs, size_t count) {
+    // Two bytes a glyph id, in a literal string: half the size of hexadecimal.
+    std::string& out = m_content.Bytes();
+    out.push_back('(');
+    for (size_t i = 0; i < count; ++i) {
+        for (const char byte : {static_cast<char>((glyphs[i] >> 8) & 0xFF), static_cast<char>(glyphs[i] & 0xFF)}) {
+            switch (byte) {
+            case '(': case ')': case '\\': out.push_back('\\'); out.push_back(byte); break;
+            case '\r': out.append("\\r"); break;
+            case '\n': out.append("\\n"); break;
+            default: out.push_back(byte);
+            }
+        }
     }
-    m_content.LiteralString(m_glyphBytes.data(), m_glyphBytes.size()).Raw("Tj\n");
+    out.append(")Tj\n");
 }
 
 void PdfCanvas::Text(const QString& text, const FontFace& face, const QRectF& box, const QTransform& toWorld, const QColor& color) {
     const QTransform toDevice = toWorld * m_toDevice;
     if (!toDevice.mapRect(box).intersects(m_device)) return;
-    m_glyphs.clear();
-    m_positions.clear();
-    if (!face.AppendGlyphs(text, QPointF(), m_glyphs, m_positions)) {
+    if (!face.Glyphs(text, m_ids)) {
         ShapedText(text, face, toDevice, color);
         MaybeHandOver();
         return;
@@ -292,17 +307,17 @@ void PdfCanvas::Text(const QString& text, const FontFace& face, const QRectF& bo
         MaybeHandOver();
         return;
     }
-    const qsizetype n = m_glyphs.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const quint32 glyph = m_glyphs[i];
+    const size_t n = m_ids.size();
+    for (size_t i = 0; i < n; ++i) {
+        const quint32 glyph = m_ids[i];
         if (font.Uses(glyph)) continue;
         // The layout's advance, so the viewer places each glyph where the layout measured it.
-        const QChar ch = text[i];
+        const QChar ch = text[static_cast<qsizetype>(i)];
         font.Add(glyph, face.Advance(QStringView(&ch, 1)) * 1000.0 / FontFace::kReferencePixels, ch.unicode());
     }
     if (!PlaceText(font, toDevice, 0, 0, FontFace::kReferencePixels)) return;
     SetFill(color);
-    GlyphString(m_glyphs.constData(), n);
+    GlyphString(m_ids.data(), n);
     MaybeHandOver();
 }
 

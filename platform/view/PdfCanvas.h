@@ -65,7 +65,7 @@ private:
     // One text matrix from font units to the device for a text starting at (x, y) in font
     // units, as a move from the last when only the position differs; `em` font units to an em.
     bool PlaceText(const PdfFont& font, const QTransform& toDevice, double x, double y, double em);
-    void GlyphString(const quint32* glyphs, qsizetype count);
+    void GlyphString(const quint32* glyphs, size_t count);
     void ShapedText(const QString& text, const FontFace& face, const QTransform& toDevice, const QColor& color);
     PdfFont& FontOf(const FontFace& face);
     PdfFont& FontOf(const QRawFont& raw);
@@ -85,6 +85,14 @@ private:
     bool m_inText = false, m_haveMatrix = false;
     double m_tm[4] = {0, 0, 0, 0};  // the text matrix's linear part, as written
     double m_te = 0, m_tf = 0;      // its translation, as a reader computes it
+    // The last text's font units to the device, and what it made of them.
+    struct TextMatrix {
+        double m11 = 0, m12 = 0, m21 = 0, m22 = 0, em = 0;
+        bool valid = false;
+        double m[4] = {0, 0, 0, 0};
+        double det = 0, size = 0;
+        int sizeDecimals = 2;
+    } m_matrix;
 
     std::vector<std::unique_ptr<PdfFont>> m_fonts;
     std::unordered_map<std::string, PdfFont*> m_fontsByName;
@@ -93,10 +101,8 @@ private:
     PdfFont* m_lastFont = nullptr;
     std::vector<bool> m_alphaUsed = std::vector<bool>(256, false);  // ExtGState /A<alpha>
 
-    QList<quint32> m_glyphs;
-    QList<QPointF> m_positions;
+    std::vector<quint32> m_ids;
     std::vector<QPointF> m_scratch;
-    std::string m_glyphBytes;
 };
 
 }  // namespace platform::view

@@ -3,6 +3,7 @@
 #include <zlib.h>
 
 #include <climits>
+#include <system_error>
 
 namespace platform::view {
 
@@ -60,7 +61,12 @@ bool Deflate(std::string_view data, std::string& out, int level) {
     return deflater.Finish(out);
 }
 
-DeflateThread::DeflateThread(int level) : m_deflater(level), m_thread([this] { Work(); }) {}
+DeflateThread::DeflateThread(int level) : m_deflater(level) {
+    try {
+        m_thread = std::thread([this] { Work(); });
+    } catch (const std::system_error&) {
+    }
+}
 
 DeflateThread::~DeflateThread() {
     {
@@ -72,6 +78,10 @@ DeflateThread::~DeflateThread() {
 }
 
 void DeflateThread::Add(std::string piece) {
+    if (!m_thread.joinable()) {
+        m_deflater.Add(piece);
+        return;
+    }
     {
         std::lock_guard<std::mutex> lock(m_mutex);
         m_queue.push_back(std::move(piece));

@@ -42,6 +42,7 @@ public:
     DeflateThread(const DeflateThread&) = delete;
     DeflateThread& operator=(const DeflateThread&) = delete;
 
+    // Compressed on the thread, or at once where no thread could be started.
     void Add(std::string piece);
     // Waits for the pieces given so far; false when compression failed.
     bool Finish(std::string& out);
@@ -54,7 +55,7 @@ private:
     std::condition_variable m_wake;
     std::deque<std::string> m_queue;
     bool m_done = false;
-    std::thread m_thread;
+    std::thread m_thread;  // not joinable: compression happens in Add
 };
 
 }  // namespace platform::view

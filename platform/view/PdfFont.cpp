@@ -48,6 +48,7 @@ std::string PdfFont::BaseName() const {
             name.push_back(static_cast<char>(c.unicode()));
     // A subset's name starts with a tag of six capitals that tells subsets apart.
     uint32_t hash = 2166136261u;
+    for (char c : name) hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
     for (size_t g = 0; g < m_used.size(); ++g)
         if (m_used[g]) hash = (hash ^ static_cast<uint32_t>(g)) * 16777619u;
     std::string tag;

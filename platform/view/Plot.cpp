@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cmath>
 #include <cstring>
+#include <new>
 #include <stdexcept>
 
 #include "dxf/DrawingIo.h"
@@ -184,10 +185,15 @@ PlotResult PlotDrawing(const Drawing& drawing, const PlotSettings& settings, con
         if (format == Format::Pdf) {
             Box visible;
             const QTransform toDevice = Placement(extents, page, visible);
-            PdfCanvas canvas(toDevice, visible, page.size(), options.dpi, settings.background);
-            renderer.Draw(canvas, *layout);
-            if (!canvas.Finish(pdf, why)) {
-                result.error = path + ": " + why;
+            try {
+                PdfCanvas canvas(toDevice, visible, page.size(), options.dpi, settings.background);
+                renderer.Draw(canvas, *layout);
+                if (!canvas.Finish(pdf, why)) {
+                    result.error = path + ": " + why;
+                    return result;
+                }
+            } catch (const std::bad_alloc&) {
+                result.error = path + ": not enough memory for the PDF";
                 return result;
             }
         } else {

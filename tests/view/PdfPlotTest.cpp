@@ -155,6 +155,23 @@ TEST_F(PdfPlot, EachTextIsAsWideInThePdfAsTheLayoutMadeIt) {
     }
 }
 
+TEST_F(PdfPlot, LinesKeepTheirColourAndWeightAndTheThinnestStaysThin) {
+    // A red line of 2 mm (7.6 pixels at 96 per inch) and a green one of no weight.
+    DxfText dxf;
+    dxf.Entity("LINE", "8\n0\n62\n1\n370\n200\n10\n10\n20\n70\n30\n0\n11\n90\n21\n70\n31\n0\n");
+    dxf.Entity("LINE", "8\n0\n62\n3\n10\n10\n20\n30\n30\n0\n11\n90\n21\n30\n31\n0\n");
+    const std::string text = dxf.Text();
+    const Drawing drawing(Parse(text.substr(0, text.find("0\nENDSEC\n0\nEOF")) + Frame() + "0\nENDSEC\n0\nEOF\n"));
+    const QImage page = Rendered(Plot(drawing));
+    ASSERT_EQ(page.size(), QSize(200, 200));
+    EXPECT_TRUE(viewtest::SameHue(InkAt(page, Px(50), Py(70), 0), QColor(255, 0, 0)));
+    EXPECT_TRUE(viewtest::SameHue(InkAt(page, Px(50), Py(70) - 3, 0), QColor(255, 0, 0))) << "as wide as its weight";
+    EXPECT_FALSE(Inked(page, Px(50), Py(70) - 6, 0));
+    EXPECT_TRUE(viewtest::SameHue(InkAt(page, Px(50), Py(30), 1), QColor(0, 255, 0)));
+    EXPECT_FALSE(Inked(page, Px(50), Py(30) - 2, 0)) << "the thinnest line is a pixel";
+    EXPECT_FALSE(Inked(page, Px(50), Py(30) + 2, 0));
+}
+
 TEST_F(PdfPlot, NestedClipsKeepOutWhatEachHides) {
     // Paper space: a viewport's frame (20..80) shows model space at its own scale and place; in
     // the model a triangle hatched with lines at 45 degrees, the lines clipped to it.

@@ -348,8 +348,12 @@ void PdfCanvas::ShapedText(const QString& text, const FontFace& face, const QTra
         char16_t character;
     };
     std::vector<Glyph> glyphs;
-    bool oneToOne = true;  // every glyph shows one character of its own, none is left out
-    for (const QGlyphRun& run : layout.glyphRuns()) {
+    // Whether every glyph shows one character of its own, none is left out, and the glyphs
+    // can go out in reading order.
+    bool oneToOne = true;
+    const QList<QGlyphRun> runs = layout.glyphRuns();
+    for (const QGlyphRun& run : runs) {
+        if (run.isRightToLeft() && runs.size() > 1) oneToOne = false;
         const QRawFont raw = run.rawFont();
         PdfFont& font = FontOf(raw);
         const QList<quint32> ids = run.glyphIndexes();
@@ -359,7 +363,8 @@ void PdfCanvas::ShapedText(const QString& text, const FontFace& face, const QTra
         const size_t first = glyphs.size();
         for (qsizetype i = 0; i < ids.size(); ++i) {
             char16_t character = 0;
-            for (QChar ch : text) {
+            // The missing glyph (0) stands for no character in particular.
+            for (QChar ch : ids[i] == 0 ? QString() : text) {
                 quint32 nominal = 0;
                 int one = 1;
                 if (raw.glyphIndexesForChars(&ch, 1, &nominal, &one) && nominal == ids[i]) {

@@ -116,7 +116,8 @@ TEST_F(PdfPlot, TheFileParsesWithThePlotsPageSizeAndItsTextsReadBackAccentsAndSi
     dxf.Entity("TEXT", "8\n0\n10\n10\n20\n50\n30\n0\n40\n5\n1\nM\\U+00FCller \\U+00F8 \\U+20AC 12\n");
     dxf.Entity("TEXT", "8\n0\n10\n10\n20\n30\n30\n0\n40\n5\n1\n(a\\b) \\U+0394\\U+0436\n");
     // Characters the face lacks (drawn by another font, or as the missing glyph) and a ligature.
-    dxf.Entity("TEXT", "8\n0\n10\n10\n20\n10\n30\n0\n40\n5\n1\n\\U+4E2D\\U+6587 office\n");
+    dxf.Entity("TEXT", "8\n0\n10\n10\n20\n10\n30\n0\n40\n5\n1\n\\U+4E2D\\U+6587 CJK\n");
+    dxf.Entity("TEXT", "8\n0\n10\n10\n20\n70\n30\n0\n40\n5\n1\noffice\n");
     const Drawing drawing(Parse(dxf.Text()));
     const std::string pdf = Plot(drawing, "", 400, 300);
     const ShellRun info = Shell("pdfinfo '" + pdf + "'");
@@ -126,7 +127,8 @@ TEST_F(PdfPlot, TheFileParsesWithThePlotsPageSizeAndItsTextsReadBackAccentsAndSi
     const QString text = Text(pdf);
     EXPECT_TRUE(text.contains(QString::fromUtf8("M\u00FCller \u00F8 \u20AC 12"))) << text.toStdString();
     EXPECT_TRUE(text.contains(QString::fromUtf8("(a\\b) \u0394\u0436"))) << text.toStdString();
-    EXPECT_TRUE(text.contains(QString::fromUtf8("\u4E2D\u6587 office"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QString::fromUtf8("\u4E2D\u6587 CJK"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("office"))) << text.toStdString();
 }
 
 TEST_F(PdfPlot, EachTextIsAsWideInThePdfAsTheLayoutMadeIt) {

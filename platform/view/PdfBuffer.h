@@ -78,8 +78,29 @@ public:
     }
 
     static void AppendFixed(std::string& out, double v, int decimals) {
-        const double scale = kPowers[decimals];
-        const double s = v * scale;
+        // The divisions by a power of ten are by constants in each case, and so cheap.
+        switch (decimals) {
+        case 0: AppendFixedIn<0>(out, v); break;
+        case 1: AppendFixedIn<1>(out, v); break;
+        case 2: AppendFixedIn<2>(out, v); break;
+        case 3: AppendFixedIn<3>(out, v); break;
+        case 4: AppendFixedIn<4>(out, v); break;
+        case 5: AppendFixedIn<5>(out, v); break;
+        case 6: AppendFixedIn<6>(out, v); break;
+        case 7: AppendFixedIn<7>(out, v); break;
+        case 8: AppendFixedIn<8>(out, v); break;
+        default: AppendFixedIn<9>(out, v); break;
+        }
+    }
+
+private:
+    // Half away from zero, as llround, without the library call (|s| < 9e15).
+    static long long RoundToInteger(double s) { return static_cast<long long>(s < 0 ? s - 0.5 : s + 0.5); }
+
+    template <int kDecimals>
+    static void AppendFixedIn(std::string& out, double v) {
+        constexpr long long unit = static_cast<long long>(kPowers[kDecimals]);
+        const double s = v * static_cast<double>(unit);
         if (!(std::abs(s) < 9e15)) {
             // Beyond what the integer path holds (or not finite): callers keep numbers sane,
             // this only keeps the syntax valid.
@@ -90,30 +111,26 @@ public:
             return;
         }
         long long n = RoundToInteger(s);
-        if (n == 0) {
-            out.push_back('0');
-            return;
+        // Digits from the last: the fraction without its trailing zeros, the point, the rest.
+        char buf[32];
+        char* p = buf + sizeof buf;
+        const bool negative = n < 0;
+        if (negative) n = -n;
+        long long whole = n / unit;
+        long long frac = n - whole * unit;
+        if (frac != 0) {
+            int digits = kDecimals;
+            while (frac % 10 == 0) frac /= 10, --digits;
+            for (; digits > 0; --digits, frac /= 10) *--p = static_cast<char>('0' + frac % 10);
+            *--p = '.';
         }
-        if (n < 0) out.push_back('-'), n = -n;
-        const long long unit = static_cast<long long>(scale);
-        const long long whole = n / unit;
-        long long frac = n % unit;
-        char buf[24];
-        auto r = std::to_chars(buf, buf + sizeof buf, whole);
-        out.append(buf, r.ptr);
-        if (frac == 0) return;
-        int digits = decimals;
-        while (frac % 10 == 0) frac /= 10, --digits;
-        out.push_back('.');
-        r = std::to_chars(buf, buf + sizeof buf, frac);
-        const int length = static_cast<int>(r.ptr - buf);
-        out.append(static_cast<size_t>(digits - length), '0');
-        out.append(buf, r.ptr);
+        do {
+            *--p = static_cast<char>('0' + whole % 10);
+            whole /= 10;
+        } while (whole != 0);
+        if (negative) *--p = '-';
+        out.append(p, static_cast<size_t>(buf + sizeof buf - p));
     }
-
-private:
-    // Half away from zero, as llround, without the library call (|s| < 9e15).
-    static long long RoundToInteger(double s) { return static_cast<long long>(s < 0 ? s - 0.5 : s + 0.5); }
 
     static constexpr double kPowers[10] = {1, 10, 100, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
     std::string m_bytes;

@@ -278,18 +278,22 @@ bool PdfCanvas::PlaceText(const PdfFont& font, const QTransform& toDevice, doubl
 
 void PdfCanvas::GlyphString(const quint32* glyphs, size_t count) {
     // Two bytes a glyph id, in a literal string: half the size of hexadecimal.
+    char buf[512];
+    size_t at = 0;
     std::string& out = m_content.Bytes();
     out.push_back('(');
     for (size_t i = 0; i < count; ++i) {
+        if (at > sizeof buf - 8) out.append(buf, at), at = 0;
         for (const char byte : {static_cast<char>((glyphs[i] >> 8) & 0xFF), static_cast<char>(glyphs[i] & 0xFF)}) {
             switch (byte) {
-            case '(': case ')': case '\\': out.push_back('\\'); out.push_back(byte); break;
-            case '\r': out.append("\\r"); break;
-            case '\n': out.append("\\n"); break;
-            default: out.push_back(byte);
+            case '(': case ')': case '\\': buf[at++] = '\\'; buf[at++] = byte; break;
+            case '\r': buf[at++] = '\\'; buf[at++] = 'r'; break;
+            case '\n': buf[at++] = '\\'; buf[at++] = 'n'; break;
+            default: buf[at++] = byte;
             }
         }
     }
+    out.append(buf, at);
     out.append(")Tj\n");
 }
 

@@ -79,25 +79,6 @@ bool MapsToOneGlyph(char16_t c) {
 
 }  // namespace
 
-bool FontFace::AppendGlyphs(QStringView text, const QPointF& origin, QList<quint32>& glyphs, QList<QPointF>& positions) const {
-    if (HasLigature(text)) return false;
-    const qsizetype start = glyphs.size();
-    double x = 0;
-    for (QChar ch : text) {
-        const char16_t c = ch.unicode();
-        const quint32 glyph = MapsToOneGlyph(c) ? CharGlyph(c) : 0;
-        if (glyph == 0) {
-            glyphs.resize(start);
-            positions.resize(start);
-            return false;
-        }
-        glyphs.append(glyph);
-        positions.append(QPointF(origin.x() + x, origin.y()));
-        x += CharAdvance(c);
-    }
-    return true;
-}
-
 bool FontFace::Glyphs(QStringView text, std::vector<quint32>& glyphs) const {
     glyphs.clear();
     if (HasLigature(text)) return false;

@@ -199,8 +199,8 @@ TEST_F(PdfPlot, NestedClipsKeepOutWhatEachHides) {
 }
 
 TEST_F(PdfPlot, GeometryFarOffThePageIsCutToItAndAreasKeepTheirHoles) {
-    // Model space through a viewport: an area two hundred million units wide with a hole, and
-    // a line ten times longer across the hole, drawn at a scale of one.
+    // Model space through a viewport: an area two hundred million units wide with a hole, a
+    // line ten times longer across the hole, and a text off the page, drawn at a scale of one.
     const std::string square =
         "92\n3\n72\n0\n73\n1\n93\n4\n10\n-1e8\n20\n-1e8\n10\n1e8\n20\n-1e8\n10\n1e8\n20\n1e8\n10\n-1e8\n20\n1e8\n97\n0\n";
     const std::string hole = "92\n3\n72\n0\n73\n1\n93\n4\n10\n40\n20\n40\n10\n60\n20\n40\n10\n60\n20\n60\n10\n40\n20\n60\n97\n0\n";
@@ -209,6 +209,7 @@ TEST_F(PdfPlot, GeometryFarOffThePageIsCutToItAndAreasKeepTheirHoles) {
         "0\nHATCH\n8\n0\n62\n1\n10\n0\n20\n0\n30\n0\n210\n0\n220\n0\n230\n1\n2\nSOLID\n70\n1\n71\n0\n91\n2\n" + square + hole +
         "75\n0\n76\n1\n98\n0\n"
         "0\nLINE\n8\n0\n62\n5\n10\n-1e9\n20\n50\n30\n0\n11\n1e9\n21\n50\n31\n0\n"
+        "0\nTEXT\n8\n0\n10\n500\n20\n500\n30\n0\n40\n5\n1\nfar away\n"
         "0\nVIEWPORT\n8\n0\n67\n1\n10\n50\n20\n50\n30\n0\n40\n60\n41\n60\n68\n1\n69\n2\n12\n50\n22\n50\n45\n60\n"
         "0\nLWPOLYLINE\n8\n0\n67\n1\n90\n4\n70\n1\n10\n0\n20\n0\n10\n100\n20\n0\n10\n100\n20\n100\n10\n0\n20\n100\n"
         "0\nENDSEC\n0\nEOF\n";
@@ -238,6 +239,7 @@ TEST_F(PdfPlot, GeometryFarOffThePageIsCutToItAndAreasKeepTheirHoles) {
         i = std::max(next, i + 1);
     }
     EXPECT_GT(numbers, 20u);
+    EXPECT_EQ(content.find("Tj"), std::string::npos) << "a text off the page is left out";
     EXPECT_LT(largest, 1e4);
 }
 

@@ -4,6 +4,7 @@
 #include <QRawFont>
 #include <QTextLayout>
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "view/DeviceClip.h"
@@ -276,6 +277,17 @@ bool PdfCanvas::PlaceText(const PdfFont& font, const QTransform& toDevice, doubl
     return true;
 }
 
+namespace {
+
+// The bytes a literal string escapes.
+constexpr std::array<bool, 256> kEscaped = [] {
+    std::array<bool, 256> escaped{};
+    for (const unsigned char c : {'(', ')', '\\', '\r', '\n'}) escaped[c] = true;
+    return escaped;
+}();
+
+}  // namespace
+
 void PdfCanvas::GlyphString(const quint32* glyphs, size_t count) {
     // Two bytes a glyph id, in a literal string: half the size of hexadecimal.
     char buf[512];
@@ -284,13 +296,18 @@ void PdfCanvas::GlyphString(const quint32* glyphs, size_t count) {
     out.push_back('(');
     for (size_t i = 0; i < count; ++i) {
         if (at > sizeof buf - 8) out.append(buf, at), at = 0;
-        for (const char byte : {static_cast<char>((glyphs[i] >> 8) & 0xFF), static_cast<char>(glyphs[i] & 0xFF)}) {
-            switch (byte) {
-            case '(': case ')': case '\\': buf[at++] = '\\'; buf[at++] = byte; break;
-            case '\r': buf[at++] = '\\'; buf[at++] = 'r'; break;
-            case '\n': buf[at++] = '\\'; buf[at++] = 'n'; break;
-            default: buf[at++] = byte;
+        const unsigned char high = static_cast<unsigned char>((glyphs[i] >> 8) & 0xFF), low = static_cast<unsigned char>(glyphs[i] & 0xFF);
+        if (!kEscaped[high] && !kEscaped[low]) {
+            buf[at] = static_cast<char>(high), buf[at + 1] = static_cast<char>(low), at += 2;
+            continue;
+        }
+        for (const unsigned char byte : {high, low}) {
+            if (!kEscaped[byte]) {
+                buf[at++] = static_cast<char>(byte);
+                continue;
             }
+            buf[at++] = '\\';
+            buf[at++] = byte == '\r' ? 'r' : byte == '\n' ? 'n' : static_cast<char>(byte);
         }
     }
     out.append(buf, at);
@@ -298,8 +315,20 @@ void PdfCanvas::GlyphString(const quint32* glyphs, size_t count) {
 }
 
 void PdfCanvas::Text(const QString& text, const FontFace& face, const QRectF& box, const QTransform& toWorld, const QColor& color) {
-    const QTransform toDevice = toWorld * m_toDevice;
-    if (!toDevice.mapRect(box).intersects(m_device)) return;
+    // Both transformations are affine: composed and applied by hand, as this runs for every text.
+    const QTransform& w = toWorld;
+    const QTransform& d = m_toDevice;
+    const QTransform toDevice(w.m11() * d.m11() + w.m12() * d.m21(), w.m11() * d.m12() + w.m12() * d.m22(),
+                              w.m21() * d.m11() + w.m22() * d.m21(), w.m21() * d.m12() + w.m22() * d.m22(),
+                              w.dx() * d.m11() + w.dy() * d.m21() + d.dx(), w.dx() * d.m12() + w.dy() * d.m22() + d.dy());
+    double x0 = 1e300, y0 = 1e300, x1 = -1e300, y1 = -1e300;
+    for (const double bx : {box.left(), box.right()})
+        for (const double by : {box.top(), box.bottom()}) {
+            const double x = toDevice.m11() * bx + toDevice.m21() * by + toDevice.dx();
+            const double y = toDevice.m12() * bx + toDevice.m22() * by + toDevice.dy();
+            x0 = std::min(x0, x), x1 = std::max(x1, x), y0 = std::min(y0, y), y1 = std::max(y1, y);
+        }
+    if (!(x1 > m_device.left() && x0 < m_device.right() && y1 > m_device.top() && y0 < m_device.bottom())) return;
     if (!face.Glyphs(text, m_ids)) {
         ShapedText(text, face, toDevice, color);
         MaybeHandOver();

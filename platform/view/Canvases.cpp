@@ -1,9 +1,8 @@
 #include "view/Canvases.h"
 
-#include <QGlyphRun>
-#include <QPaintEngine>
 #include <cmath>
 
+#include "view/DeviceClip.h"
 #include "view/Fonts.h"
 
 namespace platform::view {
@@ -20,13 +19,9 @@ PainterCanvas::PainterCanvas(QPainter& painter, const QTransform& worldToDevice,
     m_painter.setRenderHint(QPainter::TextAntialiasing, true);
     m_painter.setBrush(Qt::NoBrush);
     m_painter.setTransform(QTransform());
-    m_glyphRuns = painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Pdf;
 }
 
-PainterCanvas::~PainterCanvas() {
-    FlushGlyphRun();
-    m_painter.restore();
-}
+PainterCanvas::~PainterCanvas() { m_painter.restore(); }
 
 void PainterCanvas::Use(const Pen& pen) {
     if (pen.color == m_penColor && pen.width == m_penWidth) return;
@@ -39,32 +34,6 @@ void PainterCanvas::Use(const Pen& pen) {
     qpen.setJoinStyle(Qt::RoundJoin);
     m_painter.setPen(qpen);
 }
-
-namespace {
-
-// Liang-Barsky: the part of a to b inside the rectangle, or false.
-bool ClipSegment(const QRectF& r, QPointF& a, QPointF& b) {
-    double t0 = 0, t1 = 1;
-    const double dx = b.x() - a.x(), dy = b.y() - a.y();
-    const double p[4] = {-dx, dx, -dy, dy};
-    const double q[4] = {a.x() - r.left(), r.right() - a.x(), a.y() - r.top(), r.bottom() - a.y()};
-    for (int i = 0; i < 4; ++i) {
-        if (p[i] == 0) {
-            if (q[i] < 0) return false;
-            continue;
-        }
-        const double t = q[i] / p[i];
-        if (p[i] < 0) t0 = std::max(t0, t);
-        else t1 = std::min(t1, t);
-        if (t0 > t1) return false;
-    }
-    const QPointF start = a;
-    a = start + QPointF(dx * t0, dy * t0);
-    b = start + QPointF(dx * t1, dy * t1);
-    return true;
-}
-
-}  // namespace
 
 void PainterCanvas::DrawDevicePolyline(const QPointF* points, int count, bool closed) {
     bool inside = true;
@@ -100,7 +69,6 @@ void PainterCanvas::Polyline(const QPointF* points, int count, bool closed, cons
     }
     if (!(x1 >= m_device.left() - 4 && x0 <= m_device.right() + 4 && y1 >= m_device.top() - 4 && y0 <= m_device.bottom() + 4))
         return;
-    FlushGlyphRun();
     Use(pen);
     if (count == 1 || (x1 - x0 < 0.5 && y1 - y0 < 0.5 && count > 1)) {
         // A point, or a polyline smaller than a pixel: one dot.
@@ -115,7 +83,6 @@ void PainterCanvas::Polyline(const QPointF* points, int count, bool closed, cons
 void PainterCanvas::Fill(const QPainterPath& area, const QColor& color) {
     const QRectF bounds = m_toDevice.mapRect(area.boundingRect());
     if (!bounds.intersects(m_device.adjusted(-4, -4, 4, 4))) return;
-    FlushGlyphRun();
     m_painter.setTransform(m_toDevice);
     m_painter.fillPath(area, color);
     m_painter.setTransform(QTransform());
@@ -141,8 +108,6 @@ void PainterCanvas::Text(const QString& text, const FontFace& face, const QRectF
         m_painter.setBrush(Qt::NoBrush);
         return;
     }
-    if (m_glyphRuns && AddToGlyphRun(text, face, toDevice, color)) return;
-    FlushGlyphRun();
     m_painter.setTransform(toDevice);
     m_painter.setFont(face.Font());
     m_penWidth = -1;
@@ -151,46 +116,7 @@ void PainterCanvas::Text(const QString& text, const FontFace& face, const QRectF
     m_painter.setTransform(QTransform());
 }
 
-bool PainterCanvas::AddToGlyphRun(const QString& text, const FontFace& face, const QTransform& toDevice, const QColor& color) {
-    GlyphRun& run = m_run;
-    QPointF origin;
-    bool joins = !run.glyphs.isEmpty() && run.face == &face && run.color == color && run.toDevice.m11() == toDevice.m11() &&
-                 run.toDevice.m12() == toDevice.m12() && run.toDevice.m21() == toDevice.m21() && run.toDevice.m22() == toDevice.m22();
-    if (joins) {
-        origin = run.fromDevice.map(QPointF(toDevice.dx(), toDevice.dy()));
-        // The engine keeps glyph positions in fixed point: a run stays within a million font
-        // units (ten thousand text heights) of its first text.
-        joins = std::abs(origin.x()) < 1e6 && std::abs(origin.y()) < 1e6 && run.glyphs.size() < 16384;
-    }
-    if (!joins) {
-        FlushGlyphRun();
-        if (!toDevice.isAffine() || !toDevice.isInvertible()) return false;
-        run.face = &face;
-        run.toDevice = toDevice;
-        run.fromDevice = toDevice.inverted();
-        run.color = color;
-        origin = QPointF();
-    }
-    return face.AppendGlyphs(text, origin, run.glyphs, run.positions);
-}
-
-void PainterCanvas::FlushGlyphRun() {
-    if (m_run.glyphs.isEmpty()) return;
-    QGlyphRun glyphs;
-    glyphs.setRawFont(m_run.face->RawFont());
-    glyphs.setGlyphIndexes(m_run.glyphs);
-    glyphs.setPositions(m_run.positions);
-    m_painter.setTransform(m_run.toDevice);
-    m_penWidth = -1;
-    m_painter.setPen(m_run.color);
-    m_painter.drawGlyphRun(QPointF(0, 0), glyphs);
-    m_painter.setTransform(QTransform());
-    m_run.glyphs.clear();
-    m_run.positions.clear();
-}
-
 void PainterCanvas::PushClip(const QPainterPath& area) {
-    FlushGlyphRun();
     m_painter.save();
     m_painter.setTransform(m_toDevice);
     m_painter.setClipPath(area, Qt::IntersectClip);
@@ -198,7 +124,6 @@ void PainterCanvas::PushClip(const QPainterPath& area) {
 }
 
 void PainterCanvas::PopClip() {
-    FlushGlyphRun();
     m_painter.restore();
     m_penWidth = -1;
 }

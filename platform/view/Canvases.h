@@ -1,6 +1,6 @@
 #pragma once
-// The two canvases: one that paints on a device through a QPainter, one that measures.
-#include <QList>
+// Two canvases: one that paints on a device through a QPainter, one that measures. PDF plots
+// have a canvas of their own (PdfCanvas.h).
 #include <QPainter>
 #include <vector>
 
@@ -25,11 +25,6 @@ public:
 private:
     void Use(const Pen& pen);
     void DrawDevicePolyline(const QPointF* points, int count, bool closed);
-    // Texts for a PDF go out as glyph runs, those of one face, size, direction and colour in a
-    // row as one: the PDF engine then neither shapes each text nor writes a graphics state
-    // for it. Anything else drawn, and every clip, ends the run first (drawing order stays).
-    bool AddToGlyphRun(const QString& text, const FontFace& face, const QTransform& toDevice, const QColor& color);
-    void FlushGlyphRun();
 
     QPainter& m_painter;
     QTransform m_toDevice;
@@ -41,15 +36,6 @@ private:
     QColor m_penColor;
     double m_penWidth = -1;
     std::vector<QPointF> m_scratch;
-    bool m_glyphRuns = false;
-    struct GlyphRun {
-        const FontFace* face = nullptr;
-        QTransform toDevice;  // font units of the first text to the device
-        QTransform fromDevice;
-        QColor color;
-        QList<quint32> glyphs;
-        QList<QPointF> positions;  // font units, from the first text's origin
-    } m_run;
 };
 
 class ExtentsCanvas : public Canvas {

@@ -186,13 +186,14 @@ void EntityDrawer::DrawMText(const EntityTags& t, const Props& p, const Context&
     const bool columns = (columnType == 1 || columnType == 2) && t.Double(48) > 0;
     const double referenceWidth = columns ? t.Double(48) : t.Double(41);
     const bool plain = !columns && contents.find_first_of("\\{}^%\t\n") == std::string::npos;
+    const FontFace* plainFace = nullptr;
     if (plain) {
         // Too small to show however the text's axes turn it: the plan stretch of any direction
         // is at most the sum of the three axes' plan lengths.
         const Matrix& m = ctx.m;
         const double most = std::hypot(m.X.x, m.X.y) + std::hypot(m.Y.x, m.Y.y) + std::hypot(m.Z.x, m.Z.y);
-        const FontFace& face = fonts.Face(base.family, base.bold, base.italic);
-        if (TooSmallToShow(face, base.height / face.CapHeight(), base.width, most)) return;
+        plainFace = &fonts.Face(base.family, base.bold, base.italic);
+        if (TooSmallToShow(*plainFace, base.height / plainFace->CapHeight(), base.width, most)) return;
     }
 
     // The text's own axes: the direction vector, or the rotation, in the plane of its extrusion.
@@ -211,7 +212,7 @@ void EntityDrawer::DrawMText(const EntityTags& t, const Props& p, const Context&
 
     // Plain text on one line (most table cells) needs no parsing and no layout.
     if (plain) {
-        const FontFace& face = fonts.Face(base.family, base.bold, base.italic);
+        const FontFace& face = *plainFace;
         const double k = base.height / face.CapHeight();
         const QString text = QString::fromUtf8(contents.data(), static_cast<qsizetype>(contents.size()));
         const double width = face.Advance(text) * k * base.width;

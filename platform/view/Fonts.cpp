@@ -60,28 +60,34 @@ quint32 FontFace::CharGlyph(char16_t c) const {
     return glyph;
 }
 
-bool FontFace::AppendGlyphs(QStringView text, const QPointF& origin, QList<quint32>& glyphs, QList<QPointF>& positions) const {
-    // The face joins ff, fi and fl into ligatures: the shaper draws those.
+namespace {
+
+// Ligatures: the face joins ff, fi and fl, and the shaper draws those.
+bool HasLigature(QStringView text) {
     for (qsizetype i = 0; i + 1 < text.size(); ++i)
-        if (text[i] == u'f' && (text[i + 1] == u'f' || text[i + 1] == u'i' || text[i + 1] == u'l')) return false;
-    const qsizetype start = glyphs.size();
-    double x = 0;
+        if (text[i] == u'f' && (text[i + 1] == u'f' || text[i + 1] == u'i' || text[i + 1] == u'l')) return true;
+    return false;
+}
+
+// Latin, Greek and Cyrillic without combining marks map a character to a glyph; other scripts
+// (and surrogate pairs) need the shaper.
+bool MapsToOneGlyph(char16_t c) {
+    return c >= 32 && ((c < 0x0300 && !(c >= 0x7F && c < 0xA0) && c != 0xAD) || (c >= 0x0370 && c < 0x0483) ||
+                       (c >= 0x048A && c < 0x0530) || (c >= 0x2010 && c < 0x2028) || (c >= 0x2030 && c < 0x205F) ||
+                       (c >= 0x20A0 && c < 0x20C0) || c == 0x2122);
+}
+
+}  // namespace
+
+bool FontFace::Glyphs(QStringView text, std::vector<quint32>& glyphs) const {
+    glyphs.clear();
+    if (HasLigature(text)) return false;
+    RawFont();
     for (QChar ch : text) {
         const char16_t c = ch.unicode();
-        // Latin, Greek and Cyrillic without combining marks map a character to a glyph; other
-        // scripts (and surrogate pairs) need the shaper.
-        const bool simple = (c < 0x0300 && !(c >= 0x7F && c < 0xA0) && c != 0xAD) || (c >= 0x0370 && c < 0x0483) ||
-                            (c >= 0x048A && c < 0x0530) || (c >= 0x2010 && c < 0x2028) || (c >= 0x2030 && c < 0x205F) ||
-                            (c >= 0x20A0 && c < 0x20C0) || c == 0x2122;
-        const quint32 glyph = simple && c >= 32 ? CharGlyph(c) : 0;
-        if (glyph == 0) {
-            glyphs.resize(start);
-            positions.resize(start);
-            return false;
-        }
-        glyphs.append(glyph);
-        positions.append(QPointF(origin.x() + x, origin.y()));
-        x += CharAdvance(c);
+        const quint32 glyph = (c >= 32 && c < 127) ? m_asciiGlyphs[c] : MapsToOneGlyph(c) ? CharGlyph(c) : 0;
+        if (glyph == 0) return false;
+        glyphs.push_back(glyph);
     }
     return true;
 }

@@ -4,14 +4,13 @@
 // wide as the run the painter draws.
 #include <QFont>
 #include <QFontMetricsF>
-#include <QList>
-#include <QPointF>
 #include <QRawFont>
 #include <QString>
 #include <array>
 #include <memory>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 namespace platform::view {
 
@@ -26,11 +25,11 @@ public:
     double Descent() const { return m_descent; }
     double Advance(QStringView text) const;
 
-    // The face's glyphs for the text, each at its advance from the origin (font units), appended
-    // to glyphs and positions, offset by origin. False (and nothing appended) when the text needs
-    // more than one glyph a character in this face: shaping (ligatures too), or a character the
-    // face lacks.
-    bool AppendGlyphs(QStringView text, const QPointF& origin, QList<quint32>& glyphs, QList<QPointF>& positions) const;
+    // The face's glyph ids for the text, one a character, each to be placed at the advance the
+    // face measures (so in place, given the glyphs' widths). False when the text needs more
+    // than one glyph a character in this face: shaping (ligatures too), or a character the face
+    // lacks. Replaces what `glyphs` held.
+    bool Glyphs(QStringView text, std::vector<quint32>& glyphs) const;
     const QRawFont& RawFont() const;
 
     static constexpr int kReferencePixels = 100;

@@ -2,17 +2,17 @@
 
 #include <QBuffer>
 #include <QImage>
-#include <QPageSize>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QSvgGenerator>
 #include <cerrno>
 #include <cmath>
 #include <cstring>
+#include <new>
 #include <stdexcept>
 
 #include "dxf/DrawingIo.h"
 #include "view/GuiApplication.h"
+#include "view/PdfCanvas.h"
 #include "posix/AtomicFile.h"
 #include "posix/FileIo.h"
 
@@ -54,16 +54,23 @@ std::string LayoutNames(const Drawing& drawing) {
     return names;
 }
 
-void Paint(QPainter& painter, Renderer& renderer, const Layout& layout, const Box& extents, const QRectF& page,
-           const QColor& background) {
-    painter.fillRect(page, background);
+// Where the extents go on the sheet, and what of the world the sheet shows.
+QTransform Placement(const Box& extents, const QRectF& page, Box& visible) {
     // A margin of two hundredths of the sheet on every side.
     const double margin = std::min(page.width(), page.height()) * 0.02;
     const QRectF target = page.adjusted(margin, margin, -margin, -margin);
     const QTransform toDevice = Renderer::FitTransform(extents, target);
-    // What the device shows, in world coordinates: the whole sheet.
     const QRectF seen = toDevice.inverted().mapRect(page);
-    renderer.Draw(painter, layout, Box::Of(seen.left(), seen.top(), seen.right(), seen.bottom()), toDevice);
+    visible = Box::Of(seen.left(), seen.top(), seen.right(), seen.bottom());
+    return toDevice;
+}
+
+void Paint(QPainter& painter, Renderer& renderer, const Layout& layout, const Box& extents, const QRectF& page,
+           const QColor& background) {
+    painter.fillRect(page, background);
+    Box visible;
+    const QTransform toDevice = Placement(extents, page, visible);
+    renderer.Draw(painter, layout, visible, toDevice);
 }
 
 }  // namespace
@@ -156,6 +163,7 @@ PlotResult PlotDrawing(const Drawing& drawing, const PlotSettings& settings, con
         return result;
     }
     QByteArray bytes;
+    std::string pdf;  // written by the PDF canvas itself
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     if (format == Format::Png) {
@@ -175,13 +183,19 @@ PlotResult PlotDrawing(const Drawing& drawing, const PlotSettings& settings, con
         if (!Prepare(drawing, settings, renderer, layout, extents, result)) return result;
         const QRectF page(0, 0, result.width, result.height);
         if (format == Format::Pdf) {
-            QPdfWriter writer(&buffer);
-            writer.setResolution(static_cast<int>(std::lround(options.dpi)));
-            writer.setPageSize(QPageSize(QSizeF(result.width / options.dpi * 72, result.height / options.dpi * 72), QPageSize::Point));
-            writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-            writer.setCreator(QStringLiteral("Velloria"));
-            QPainter painter(&writer);
-            Paint(painter, renderer, *layout, extents, QRectF(0, 0, writer.width(), writer.height()), settings.background);
+            Box visible;
+            const QTransform toDevice = Placement(extents, page, visible);
+            try {
+                PdfCanvas canvas(toDevice, visible, page.size(), options.dpi, settings.background);
+                renderer.Draw(canvas, *layout);
+                if (!canvas.Finish(pdf, why)) {
+                    result.error = path + ": " + why;
+                    return result;
+                }
+            } catch (const std::bad_alloc&) {
+                result.error = path + ": not enough memory for the PDF";
+                return result;
+            }
         } else {
             QSvgGenerator svg;
             svg.setOutputDevice(&buffer);
@@ -196,7 +210,9 @@ PlotResult PlotDrawing(const Drawing& drawing, const PlotSettings& settings, con
     buffer.close();
     try {
         posix::AtomicFile file(path);
-        if (!posix::WriteAll(file.Fd(), bytes.constData(), static_cast<size_t>(bytes.size())))
+        const bool written = format == Format::Pdf ? posix::WriteAll(file.Fd(), pdf.data(), pdf.size())
+                                                   : posix::WriteAll(file.Fd(), bytes.constData(), static_cast<size_t>(bytes.size()));
+        if (!written)
             throw std::runtime_error(std::strerror(errno));
         file.Commit();
     } catch (const std::exception& e) {

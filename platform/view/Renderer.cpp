@@ -31,6 +31,12 @@ void Renderer::Draw(QPainter& painter, const Layout& layout, const Box& view, co
     drawer.DrawLayout(layout);
 }
 
+void Renderer::Draw(Canvas& canvas, const Layout& layout) {
+    m_stats = {};
+    EntityDrawer drawer(m_drawing, m_options, *m_fonts, canvas, m_stats);
+    drawer.DrawLayout(layout);
+}
+
 Box Renderer::Extents(const Layout& layout) {
     m_stats = {};
     ExtentsCanvas canvas;

@@ -18,6 +18,7 @@ class QPainter;
 
 namespace platform::view {
 
+class Canvas;
 class Fonts;
 
 struct RenderOptions {
@@ -67,6 +68,8 @@ public:
     // Draws what of the layout lies in `view` (world or paper coordinates) through
     // worldToDevice; the painter's clip, if any, stays.
     void Draw(QPainter& painter, const Layout& layout, const Box& view, const QTransform& worldToDevice);
+    // Draws the layout onto a canvas of one's own; the canvas says what it shows.
+    void Draw(Canvas& canvas, const Layout& layout);
 
     // The extents of what the layout draws (empty when it draws nothing).
     Box Extents(const Layout& layout);

@@ -293,8 +293,9 @@ TEST_F(Renderer, TextTooSmallToReadIsABarAndTooSmallForThatNothing) {
 }
 
 TEST_F(Renderer, APdfKeepsEveryTextAsTextInItsPlace) {
-    // Rows of texts alike (one glyph run), one joined by ligatures, one in a script that needs
-    // shaping, one turned, and lines between them: every word reads back, in its row.
+    // Rows of texts alike (one text matrix, then moves), one joined by ligatures, one in a
+    // script that needs shaping, one turned, and lines between them: every word reads back,
+    // in its row.
     DxfText dxf;
     for (int r = 0; r < 6; ++r)
         dxf.Entity("TEXT", "8\n0\n10\n10\n20\n" + std::to_string(90 - 10 * r) + "\n30\n0\n40\n3\n1\nrow" + std::to_string(r) + " left\n");

@@ -24,6 +24,7 @@
 #include <string>
 #include <vector>
 
+#include "HeapSetup.h"
 #include "DrawingView.h"
 #include "MainWindow.h"
 #include "db/DbDatabase.h"
@@ -116,6 +117,8 @@ int OpenBench(window::MainWindow& main, const std::string& given) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // As velloria does before anything large is allocated.
+    SetUpHeapForLargeDrawings();
     int entities = 100000;
     bool open = true;
     std::string drawing;

@@ -11,9 +11,13 @@ namespace platform::dxf {
 
 bool SameName(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (std::toupper(static_cast<unsigned char>(a[i])) != std::toupper(static_cast<unsigned char>(b[i])))
-            return false;
+    // ASCII letters only: names are UTF-8, whose other bytes no locale's case may touch.
+    for (size_t i = 0; i < a.size(); ++i) {
+        const unsigned char x = static_cast<unsigned char>(a[i]), y = static_cast<unsigned char>(b[i]);
+        if (x == y) continue;
+        const unsigned char lower = x | 0x20;
+        if (lower != (y | 0x20) || lower < 'a' || lower > 'z') return false;
+    }
     return true;
 }
 

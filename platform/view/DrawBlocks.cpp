@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "dxf/DeferredEntityStream.h"
+#include "view/DeferredParts.h"
 #include "view/EntityDrawer.h"
 
 namespace platform::view {
@@ -69,23 +69,10 @@ bool EntityDrawer::DrawSketch(const dxf::BlockSketch& sketch, const Context& ctx
 }
 
 void EntityDrawer::DrawDeferred(const dxf::DeferredEntities& deferred, const Context& ctx) {
-    // Parts of a few thousand entities, each cut before an entity that stands on its own (so
-    // a polyline keeps its vertices and a reference its attributes); the entities' tag lists
-    // are used again from part to part.
-    constexpr size_t kPart = 4096;
-    dxf::DeferredEntityStream stream(deferred);
-    std::vector<dxf::DxfObject> part(kPart + 1);
-    size_t used = 0;
-    while (stream.Next(part[used])) {
-        const std::string_view type = part[used].Type();
-        if (used >= kPart && type != "VERTEX" && type != "SEQEND" && type != "ATTRIB") {
-            DrawRange(EntityRange(part.data(), used), ctx);
-            std::swap(part[0], part[used]);
-            used = 0;
-        }
-        if (++used == part.size()) part.emplace_back();
-    }
-    DrawRange(EntityRange(part.data(), used), ctx);
+    DeferredParts parts(deferred);
+    const dxf::DxfObject* entities = nullptr;
+    size_t count = 0;
+    while (parts.Next(entities, count)) DrawRange(EntityRange(entities, count), ctx);
 }
 
 void EntityDrawer::DrawInsert(const EntityRange& range, size_t i, size_t end, const Props& p, const Context& ctx) {

@@ -174,7 +174,7 @@ void EntityDrawer::DrawMText(const EntityTags& t, const Props& p, const Context&
     contents.append(t.String(1));
     if (contents.empty()) return;
 
-    const TextStyleInfo& entityStyle = drawing.TextStyle(t.String(7, "Standard"));
+    const TextStyleInfo& entityStyle = TextStyle(t.String(7, "Standard"));
     MTextStyle base;
     base.family = entityStyle.family, base.bold = entityStyle.bold, base.italic = entityStyle.italic;
     base.height = t.Double(40, entityStyle.height > 0 ? entityStyle.height : 2.5);

@@ -34,7 +34,7 @@ void EntityDrawer::DrawText(const EntityTags& t, const Props& p, const Context& 
     if ((type == "ATTRIB" || definition) && (t.Int(70) & 1)) return;
     const std::string_view raw = definition ? t.String(2) : t.String(1);
     if (raw.empty()) return;
-    const TextStyleInfo& style = drawing.TextStyle(t.String(7, "Standard"));
+    const TextStyleInfo& style = TextStyle(t.String(7, "Standard"));
     double height = t.Double(40, 0);
     if (!(height > 0)) height = style.height > 0 ? style.height : 2.5;
     double widthFactor = t.Has(41) ? t.Double(41, 1) : style.width;

@@ -190,6 +190,14 @@ const LayerInfo* EntityDrawer::FindLayer(std::string_view name) const {
     return m_lastLayer;
 }
 
+const TextStyleInfo& EntityDrawer::TextStyle(std::string_view name) const {
+    if (!m_lastStyle || name != m_lastStyleName) {
+        m_lastStyle = &drawing.TextStyle(name);
+        m_lastStyleName = name;
+    }
+    return *m_lastStyle;
+}
+
 const LinetypeInfo* EntityDrawer::LayerLinetype(const LayerInfo& layer) const {
     if (&layer == m_lastLayer && m_lastLayerLinetypeKnown) return m_lastLayerLinetype;
     const LinetypeInfo* linetype = drawing.FindLinetype(layer.linetype);

@@ -141,9 +141,13 @@ private:
     void FillWide(const std::vector<Vec3>& points, const std::vector<double>& widths, const Props& p, const Context& ctx);
 
     const LayerInfo* FindLayer(std::string_view name) const;
+    // The drawing's text style of that name; texts come in runs of one style.
+    const TextStyleInfo& TextStyle(std::string_view name) const;
     const LinetypeInfo* LayerLinetype(const LayerInfo& layer) const;
 
     QColor m_foreground;
+    mutable std::string m_lastStyleName;
+    mutable const TextStyleInfo* m_lastStyle = nullptr;
     mutable std::string_view m_lastLayerName;
     mutable const LayerInfo* m_lastLayer = nullptr;
     mutable bool m_lastLayerFound = false;

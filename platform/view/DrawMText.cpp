@@ -215,12 +215,13 @@ void EntityDrawer::DrawMText(const EntityTags& t, const Props& p, const Context&
         const FontFace& face = *plainFace;
         const double k = base.height / face.CapHeight();
         const QString text = QString::fromUtf8(contents.data(), static_cast<qsizetype>(contents.size()));
-        const double width = face.Advance(text) * k * base.width;
+        const double advance = face.Advance(text);
+        const double width = advance * k * base.width;
         if (!(referenceWidth > 0) || width <= referenceWidth * 1.0001) {
             const double x = h == 0 ? 0 : h == 1 ? -width / 2 : -width;
             const double y = v == 0 ? -base.height : v == 1 ? -base.height / 2 : 0;
             const double slant = std::tan(Radians(base.oblique));
-            EmitText(text, face, QTransform(k * base.width, 0, -k * slant, -k, x, y), 0, p.color, local);
+            EmitText(text, advance, face, QTransform(k * base.width, 0, -k * slant, -k, x, y), 0, p.color, local);
             return;
         }
     }

@@ -9,12 +9,17 @@ namespace platform::view {
 
 void EntityDrawer::EmitText(const QString& text, const FontFace& face, const QTransform& toEntity, double elevation,
                             const QColor& color, const Context& ctx) {
+    if (!text.isEmpty()) EmitText(text, face.Advance(text), face, toEntity, elevation, color, ctx);
+}
+
+void EntityDrawer::EmitText(const QString& text, double advance, const FontFace& face, const QTransform& toEntity, double elevation,
+                            const QColor& color, const Context& ctx) {
     if (text.isEmpty()) return;
     const Vec3 o = ctx.m.Apply({toEntity.dx(), toEntity.dy(), elevation});
     const Vec3 ex = ctx.m.ApplyVector({toEntity.m11(), toEntity.m12(), 0});
     const Vec3 ey = ctx.m.ApplyVector({toEntity.m21(), toEntity.m22(), 0});
     const QTransform toWorld(ex.x, ex.y, ey.x, ey.y, o.x, o.y);
-    const QRectF box(0, -face.Ascent(), face.Advance(text), face.Ascent() + face.Descent());
+    const QRectF box(0, -face.Ascent(), advance, face.Ascent() + face.Descent());
     canvas.Text(text, face, box, toWorld, color);
 }
 

@@ -125,6 +125,9 @@ private:
     // One run of text: font units mapped by toEntity into the entity's coordinates.
     void EmitText(const QString& text, const FontFace& face, const QTransform& toEntity, double elevation, const QColor& color,
                   const Context& ctx);
+    // The same, with the text's advance (font units) measured already.
+    void EmitText(const QString& text, double advance, const FontFace& face, const QTransform& toEntity, double elevation,
+                  const QColor& color, const Context& ctx);
     void DrawInsert(const EntityRange& range, size_t i, size_t end, const Props& p, const Context& ctx);
     // A dimension's or table's block, placed by a transformation.
     void DrawBlock(const dxf::Block& block, const Matrix& placement, const Props& p, const Context& ctx,

@@ -1,6 +1,7 @@
 #pragma once
 // Reading an entity's values by group code. An entity's own codes lie between its type and its
 // extended data (or an embedded object); codes repeated across subclasses are looked up after a subclass marker.
+#include <array>
 #include <cstdint>
 #include <string_view>
 
@@ -11,10 +12,18 @@ namespace platform::view {
 
 class EntityTags {
 public:
-    explicit EntityTags(const dxf::DxfObject& object) : m_tags(object.tags), m_end(object.XDataStart()) {
-        // An embedded object (101) repeats the entity's codes with other meanings.
-        for (size_t i = 0; i < m_end; ++i)
-            if (m_tags[i].code == 101) m_end = i;
+    explicit EntityTags(const dxf::DxfObject& object) : m_tags(object.tags), m_end(object.tags.size()) {
+        // Where its own codes end (at its extended data or an embedded object, which repeats
+        // the entity's codes with other meanings), and for an entity of a few tags (nearly all)
+        // where each code below kIndexed first stands: each value is asked for once or more.
+        m_first.fill(kAbsent);
+        for (size_t i = 0; i < m_end; ++i) {
+            const int code = m_tags[i].code;
+            if (code == 1001 || code == 101) m_end = i;
+            else if (i < kAbsent && code >= 0 && code < kIndexed && m_first[static_cast<size_t>(code)] == kAbsent)
+                m_first[static_cast<size_t>(code)] = static_cast<std::uint8_t>(i);
+        }
+        m_indexed = m_end <= kAbsent;
     }
 
     std::string_view Type() const { return m_tags.empty() ? std::string_view() : m_tags.front().Value(); }
@@ -23,6 +32,10 @@ public:
 
     // Index of the first tag with the code at or after start (End() when there is none).
     size_t Find(int code, size_t start = 0) const {
+        if (m_indexed && start == 0 && code >= 0 && code < kIndexed) {
+            const std::uint8_t first = m_first[static_cast<size_t>(code)];
+            return first == kAbsent ? m_end : first;
+        }
         for (size_t i = start; i < m_end; ++i)
             if (m_tags[i].code == code) return i;
         return m_end;
@@ -67,8 +80,13 @@ public:
 private:
     static double Finite(double v, double fallback) { return std::isfinite(v) ? v : fallback; }
 
+    static constexpr int kIndexed = 128;
+    static constexpr std::uint8_t kAbsent = 255;
+
     const std::vector<dxf::Tag>& m_tags;
     size_t m_end;
+    bool m_indexed = false;
+    std::array<std::uint8_t, kIndexed> m_first;
 };
 
 }  // namespace platform::view

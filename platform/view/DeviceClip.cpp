@@ -67,4 +67,15 @@ std::vector<QPointF> ClipPolygon(const QRectF& r, const std::vector<QPointF>& po
     return in;
 }
 
+DeviceBounds MapToDevice(const QTransform& toDevice, const QPointF* points, int count, std::vector<QPointF>& mapped) {
+    DeviceBounds b;
+    mapped.resize(static_cast<size_t>(count));
+    for (int i = 0; i < count; ++i) {
+        const QPointF d = toDevice.map(points[i]);
+        mapped[static_cast<size_t>(i)] = d;
+        b.x0 = std::min(b.x0, d.x()), b.y0 = std::min(b.y0, d.y()), b.x1 = std::max(b.x1, d.x()), b.y1 = std::max(b.y1, d.y());
+    }
+    return b;
+}
+
 }  // namespace platform::view

@@ -127,20 +127,13 @@ void PdfCanvas::DevicePolyline(const QPointF* points, int count, bool closed) {
 
 void PdfCanvas::Polyline(const QPointF* points, int count, bool closed, const Pen& pen) {
     if (count <= 0) return;
-    m_scratch.resize(static_cast<size_t>(count));
-    double x0 = 1e300, y0 = 1e300, x1 = -1e300, y1 = -1e300;
-    for (int i = 0; i < count; ++i) {
-        const QPointF d = m_toDevice.map(points[i]);
-        m_scratch[static_cast<size_t>(i)] = d;
-        x0 = std::min(x0, d.x()), y0 = std::min(y0, d.y()), x1 = std::max(x1, d.x()), y1 = std::max(y1, d.y());
-    }
-    if (!(x1 >= m_device.left() - 4 && x0 <= m_device.right() + 4 && y1 >= m_device.top() - 4 && y0 <= m_device.bottom() + 4))
-        return;
+    const DeviceBounds bounds = MapToDevice(m_toDevice, points, count, m_scratch);
+    if (!bounds.Near(m_device, 4)) return;
     EndText();
     SetStroke(pen);
-    if (count == 1 || (x1 - x0 < 0.5 && y1 - y0 < 0.5)) {
+    if (count == 1 || bounds.Dot()) {
         // A point, or a polyline smaller than a pixel: one dot.
-        const QPointF c((x0 + x1) / 2, (y0 + y1) / 2);
+        const QPointF c = bounds.Centre();
         Point(c, "m ");
         Point(c + QPointF(0.5, 0), "l S\n");
     } else {

@@ -75,10 +75,8 @@ int Plot(const std::vector<std::string>& args) {
     }
     // The plot needs the file's document only, not a drawing database built from it. A picture
     // draws a large table seen from afar from its block's sketch; vector output keeps every text.
-    std::string extension = outPath.substr(outPath.size() >= 4 ? outPath.size() - 4 : 0);
-    for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    platform::dxf::ReadResult read =
-        platform::dxf::ReadDxfFile(DrawingFilePath(platform::FromUtf8(drawingPath)), {}, {.sketches = extension == ".png"});
+    platform::dxf::ReadResult read = platform::dxf::ReadDxfFile(DrawingFilePath(platform::FromUtf8(drawingPath)), {},
+                                                                {.sketches = platform::view::IsPicturePlotFileName(outPath)});
     if (!read) {
         std::fprintf(stderr, "velloria plot: %s\n", read.error->Message().c_str());
         return 1;

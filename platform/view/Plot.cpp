@@ -76,6 +76,7 @@ void Paint(QPainter& painter, Renderer& renderer, const Layout& layout, const Bo
 }  // namespace
 
 bool IsPlotFileName(const std::string& path) { return FormatOf(path) != Format::None; }
+bool IsPicturePlotFileName(const std::string& path) { return FormatOf(path) == Format::Png; }
 
 void SheetSize(const Box& extents, const PlotSettings& settings, int& width, int& height) {
     if (settings.width > 0 && settings.height > 0) {

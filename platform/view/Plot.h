@@ -31,6 +31,8 @@ struct PlotResult {
 
 // ".pdf", ".svg", ".png" (any case); false for anything else.
 bool IsPlotFileName(const std::string& path);
+// A plot to this file is a picture (".png"): its text is drawn only as large as it shows.
+bool IsPicturePlotFileName(const std::string& path);
 
 // The sheet a layout's extents go on: the size given, or the long side of an A3 sheet at the
 // resolution with the short side from the extents' proportions.

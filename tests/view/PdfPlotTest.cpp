@@ -30,8 +30,9 @@ using viewtest::Parse;
 int Px(double x) { return static_cast<int>(std::lround(4 + 1.92 * x)); }
 int Py(double y) { return static_cast<int>(std::lround(196 - 1.92 * y)); }
 
-std::string Frame() {
-    return "0\nLWPOLYLINE\n8\n0\n90\n4\n70\n1\n10\n0\n20\n0\n10\n100\n20\n0\n10\n100\n20\n100\n10\n0\n20\n100\n";
+// A square frame around (0, 0)-(100, 100), so that the sheet shows that square.
+void AddFrame(DxfText& dxf) {
+    dxf.Entity("LWPOLYLINE", "8\n0\n90\n4\n70\n1\n10\n0\n20\n0\n10\n100\n20\n0\n10\n100\n20\n100\n10\n0\n20\n100\n");
 }
 
 struct ShellRun {
@@ -137,8 +138,8 @@ TEST_F(PdfPlot, EachTextIsAsWideInThePdfAsTheLayoutMadeIt) {
     DxfText dxf;
     dxf.Entity("TEXT", "8\n0\n10\n10\n20\n50\n30\n0\n40\n6\n1\nWWiiMM\\U+00FC\\U+00DFjj\n");
     dxf.Entity("TEXT", "8\n0\n10\n10\n20\n20\n30\n0\n40\n3\n1\nll00mm\n");
-    const std::string text = dxf.Text();
-    const Drawing drawing(Parse(text.substr(0, text.find("0\nENDSEC\n0\nEOF")) + Frame() + "0\nENDSEC\n0\nEOF\n"));
+    AddFrame(dxf);
+    const Drawing drawing(Parse(dxf.Text()));
     platform::view::Renderer renderer(drawing);
     const auto extents = renderer.EntityExtents(*drawing.FindLayout("Model"));
     ASSERT_EQ(extents.size(), 3u);
@@ -165,8 +166,8 @@ TEST_F(PdfPlot, LinesKeepTheirColourAndWeightAndTheThinnestStaysThin) {
     DxfText dxf;
     dxf.Entity("LINE", "8\n0\n62\n1\n370\n200\n10\n10\n20\n70\n30\n0\n11\n90\n21\n70\n31\n0\n");
     dxf.Entity("LINE", "8\n0\n62\n3\n10\n10\n20\n30\n30\n0\n11\n90\n21\n30\n31\n0\n");
-    const std::string text = dxf.Text();
-    const Drawing drawing(Parse(text.substr(0, text.find("0\nENDSEC\n0\nEOF")) + Frame() + "0\nENDSEC\n0\nEOF\n"));
+    AddFrame(dxf);
+    const Drawing drawing(Parse(dxf.Text()));
     const QImage page = Rendered(Plot(drawing));
     ASSERT_EQ(page.size(), QSize(200, 200));
     EXPECT_TRUE(viewtest::SameHue(InkAt(page, Px(50), Py(70), 0), QColor(255, 0, 0)));

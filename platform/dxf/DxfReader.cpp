@@ -614,6 +614,33 @@ ReadResult Parse(std::unique_ptr<Document> doc, std::string_view text, const std
 
 bool DeferredEntityStream::Next(DxfObject& entity) {
     entity.tags.clear();
+    // A block is deferred only when every tag of its text stands as the writer writes it (a
+    // code line of blanks and digits, a value line, both ending in a line feed alone, the value
+    // as it stands), and its values were checked then. So its tags are read here by that form
+    // alone; whatever does not fit it goes by the tokenizer below, as when it was read.
+    const char* const begin = m_text.data();
+    const char* const end = begin + m_text.size();
+    const char* p = begin + m_pos;
+    const auto digit = [](char c) { return static_cast<unsigned>(c - '0') < 10; };
+    while (end - p >= 5) {
+        // "%3d": three characters, or four digits for the codes from 1000.
+        int code;
+        const char* value = p + 4;
+        const char a = p[0], b = p[1], c = p[2];
+        if (p[3] == '\n' && digit(c) && b == ' ' && a == ' ') code = c - '0';
+        else if (p[3] == '\n' && digit(c) && digit(b) && a == ' ') code = (b - '0') * 10 + (c - '0');
+        else if (p[3] == '\n' && digit(c) && digit(b) && digit(a)) code = (a - '0') * 100 + (b - '0') * 10 + (c - '0');
+        else if (p[4] == '\n' && digit(a) && digit(b) && digit(c) && digit(p[3])) code = (a - '0') * 1000 + (b - '0') * 100 + (c - '0') * 10 + (p[3] - '0'), ++value;
+        else break;
+        const char* const q = FindLineEnd(value, end);
+        if (q == end) break;  // a last line without its line end
+        if (code == 0 && !entity.tags.empty()) break;  // the next entity's type
+        entity.tags.emplace_back(code, std::string_view(value, static_cast<size_t>(q - value)));
+        p = q + 1;
+    }
+    m_pos = static_cast<size_t>(p - begin);
+    if (m_pos == m_text.size() || (!entity.tags.empty() && end - p >= 4 && p[0] == ' ' && p[1] == ' ' && p[2] == '0' && p[3] == '\n'))
+        return !entity.tags.empty();
     Tokenizer tokens(m_text);
     tokens.Restore({m_pos, 0, 0});
     Tag tag;

@@ -100,6 +100,25 @@ TEST(DeferredBlocks, AStreamOfTheEntitiesGivesWhatAnEagerReadGives) {
     EXPECT_EQ(streamed.size(), eager->FindBlock("*T1")->Entities().size());
     EXPECT_EQ(TagsText(streamed), TagsText(eager->FindBlock("*T1")->Entities()));
     EXPECT_NE(block->Deferred(), nullptr);
+
+    // Codes of one to four digits, groups, extended data, empty and padded values: each tag
+    // read as the eager read reads it.
+    const std::string text2 = DrawingWithBlock(
+        "AC1027", kLine + "  0\nTEXT\n  5\n32\n102\n{ACAD_REACTORS\n330\n30\n102\n}\n330\n30\n100\nAcDbEntity\n  8\n0\n"
+                          "100\nAcDbText\n 10\n1.0\n 20\n2.0\n 30\n0.0\n 40\n2.5\n  1\n\n  7\n  Standard  \n"
+                          "1001\nVELLORIA\n1000\n padded \n1070\n    12\n1040\n-0.5\n" + kLine);
+    auto deferred2 = ReadText(text2);
+    auto eager2 = ReadText(WithCrlf(text2));
+    ASSERT_TRUE(deferred2 && eager2);
+    const Block* door = deferred2->FindBlock("DOOR");
+    ASSERT_NE(door, nullptr);
+    ASSERT_NE(door->Deferred(), nullptr);
+    DeferredEntityStream stream2(*door->Deferred());
+    streamed.clear();
+    while (stream2.Next(entity)) streamed.push_back(entity);
+    ASSERT_EQ(streamed.size(), 3u);
+    EXPECT_EQ(TagsText(streamed), TagsText(eager2->FindBlock("DOOR")->Entities()));
+    EXPECT_EQ(streamed[1].Value(1000), " padded ");
 }
 
 // Only text the writer would write the same way is deferred; anything else is parsed at once,

@@ -119,10 +119,10 @@ bool EntityDrawer::MeasureTableGrid(const EntityTags& t, const Context& ctx) {
     // The row heights (141) and column widths (142) follow the table's row and column counts.
     size_t i = t.After("AcDbTable");
     if (i == 0) return false;
-    while (i < t.End() && t[i].code != 141 && t[i].code != 142) ++i;
+    while (!t.Ends(i) && t[i].code != 141 && t[i].code != 142) ++i;
     double height = 0, width = 0;
     int rows = 0, columns = 0;
-    for (; i < t.End() && (t[i].code == 141 || t[i].code == 142); ++i) {
+    for (; !t.Ends(i) && (t[i].code == 141 || t[i].code == 142); ++i) {
         const double v = t[i].DoubleOr(0);
         if (!std::isfinite(v) || v < 0) return false;
         if (t[i].code == 141) height += v, ++rows;
@@ -138,11 +138,16 @@ bool EntityDrawer::MeasureTableGrid(const EntityTags& t, const Context& ctx) {
 
 bool EntityDrawer::Resolve(const EntityTags& t, const Context& ctx, Props& p) const {
     // The common values in one pass over the entity's tags (the first of each code counts).
+    // They belong to its AcDbEntity subclass, where it has one: a later subclass gives the
+    // same codes other meanings (a table's cells their colours), and may be millions of tags.
     const dxf::Tag *visibility = nullptr, *layerTag = nullptr, *colorTag = nullptr, *trueColor = nullptr, *typeTag = nullptr,
                    *scaleTag = nullptr, *weightTag = nullptr;
-    for (size_t i = 1; i < t.End(); ++i) {
+    bool inEntity = false;
+    for (size_t i = 1; !t.Ends(i); ++i) {
         const dxf::Tag& tag = t[i];
+        if (tag.code == 100 && inEntity) break;
         switch (tag.code) {
+        case 100: inEntity = tag.Value() == "AcDbEntity"; break;
         case 60: if (!visibility) visibility = &tag; break;
         case 8: if (!layerTag) layerTag = &tag; break;
         case 62: if (!colorTag) colorTag = &tag; break;

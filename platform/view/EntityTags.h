@@ -1,6 +1,7 @@
 #pragma once
 // Reading an entity's values by group code. An entity's own codes lie between its type and its
 // extended data (or an embedded object); codes repeated across subclasses are looked up after a subclass marker.
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string_view>
@@ -16,18 +17,29 @@ public:
         // Where its own codes end (at its extended data or an embedded object, which repeats
         // the entity's codes with other meanings), and for an entity of a few tags (nearly all)
         // where each code below kIndexed first stands: each value is asked for once or more.
+        // A large entity (a table's, of millions of tags) is not looked through here: its end
+        // is found by the first lookup that passes it, or when asked for.
         m_first.fill(kAbsent);
-        for (size_t i = 0; i < m_end; ++i) {
+        const size_t indexed = std::min<size_t>(m_end, kAbsent);
+        size_t i = 0;
+        for (; i < indexed; ++i) {
             const int code = m_tags[i].code;
-            if (code == 1001 || code == 101) m_end = i;
-            else if (i < kAbsent && code >= 0 && code < kIndexed && m_first[static_cast<size_t>(code)] == kAbsent)
+            if (IsEnd(code)) break;
+            if (code >= 0 && code < kIndexed && m_first[static_cast<size_t>(code)] == kAbsent)
                 m_first[static_cast<size_t>(code)] = static_cast<std::uint8_t>(i);
         }
-        m_indexed = m_end <= kAbsent;
+        if (i < indexed || i == m_end) m_end = i, m_endKnown = true;
+        m_indexed = m_endKnown;
     }
 
     std::string_view Type() const { return m_tags.empty() ? std::string_view() : m_tags.front().Value(); }
-    size_t End() const { return m_end; }
+    size_t End() const {
+        if (!m_endKnown) Find(-100000);
+        return m_end;
+    }
+    // Whether i is at or past the end: for a walk over the tags that may stop early, without
+    // finding the end of a large entity first.
+    bool Ends(size_t i) const { return i >= m_end || (!m_endKnown && IsEnd(m_tags[i].code) && SetEnd(i) == i); }
     const dxf::Tag& operator[](size_t i) const { return m_tags[i]; }
 
     // Index of the first tag with the code at or after start (End() when there is none).
@@ -36,16 +48,25 @@ public:
             const std::uint8_t first = m_first[static_cast<size_t>(code)];
             return first == kAbsent ? m_end : first;
         }
-        for (size_t i = start; i < m_end; ++i)
+        for (size_t i = start; i < m_end; ++i) {
+            if (!m_endKnown && IsEnd(m_tags[i].code)) return SetEnd(i);
             if (m_tags[i].code == code) return i;
+        }
+        if (start == 0) m_endKnown = true;
         return m_end;
     }
-    bool Has(int code, size_t start = 0) const { return Find(code, start) < m_end; }
+    bool Has(int code, size_t start = 0) const {
+        const size_t i = Find(code, start);  // may find the end first
+        return i < m_end;
+    }
     // Index of the first tag after the subclass marker; 0 when there is none (files before
     // R13 have no markers).
     size_t After(std::string_view subclass) const {
-        for (size_t i = 0; i < m_end; ++i)
+        for (size_t i = 0; i < m_end; ++i) {
+            if (!m_endKnown && IsEnd(m_tags[i].code)) return SetEnd(i), 0;
             if (m_tags[i].code == 100 && m_tags[i].Value() == subclass) return i + 1;
+        }
+        m_endKnown = true;
         return 0;
     }
 
@@ -78,13 +99,20 @@ public:
     Vec3 Extrusion() const { return Point(210, {0, 0, 1}); }
 
 private:
+    static bool IsEnd(int code) { return code == 1001 || code == 101; }
+    size_t SetEnd(size_t i) const {
+        m_end = i;
+        m_endKnown = true;
+        return i;
+    }
     static double Finite(double v, double fallback) { return std::isfinite(v) ? v : fallback; }
 
     static constexpr int kIndexed = 128;
     static constexpr std::uint8_t kAbsent = 255;
 
     const std::vector<dxf::Tag>& m_tags;
-    size_t m_end;
+    mutable size_t m_end;
+    mutable bool m_endKnown = false;
     bool m_indexed = false;
     std::array<std::uint8_t, kIndexed> m_first;
 };

@@ -55,6 +55,7 @@ struct Matrix {
 // The object coordinate system of an extrusion direction (the arbitrary axis algorithm of
 // the DXF reference): OCS to WCS.
 inline Matrix OcsMatrix(const Vec3& extrusion) {
+    if (extrusion.x == 0 && extrusion.y == 0 && extrusion.z > 0) return {};  // nearly every entity's
     const Vec3 n = extrusion.Normalized();
     if (n.Length() == 0 || (std::abs(n.x) < 1e-12 && std::abs(n.y) < 1e-12 && n.z > 0)) return {};
     const Vec3 ax = (std::abs(n.x) < 1.0 / 64 && std::abs(n.y) < 1.0 / 64) ? Vec3{0, 1, 0}.Cross(n).Normalized()

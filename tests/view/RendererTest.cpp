@@ -57,10 +57,13 @@ TEST_F(Renderer, LayersThatAreOffOrFrozenAreNotDrawnAndColoursComeFromTheLayerOr
     dxf.Entity("LINE", Line(10, 40, 90, 40, "RED", "62\n3\n"));      // its own colour: green
     dxf.Entity("LINE", Line(10, 60, 90, 60, "OFF"));
     dxf.Entity("LINE", Line(10, 80, 90, 80, "FROZEN"));
+    // The common codes are the AcDbEntity subclass's: a later subclass's 62 is another value.
+    dxf.Entity("LINE", "100\nAcDbEntity\n" + Line(10, 10, 90, 10, "RED", "100\nAcDbLine\n62\n3\n"));
     const Drawing drawing(Parse(dxf.Text()));
     const QImage image = Picture(drawing, 0, 0, 100, 100);
     EXPECT_TRUE(viewtest::SameHue(InkAt(image, Px(50), Py(20)), QColor(255, 0, 0)));
     EXPECT_TRUE(viewtest::SameHue(InkAt(image, Px(50), Py(40)), QColor(0, 255, 0)));
+    EXPECT_TRUE(viewtest::SameHue(InkAt(image, Px(50), Py(10)), QColor(255, 0, 0)));
     EXPECT_FALSE(Inked(image, Px(50), Py(60), 3));
     EXPECT_FALSE(Inked(image, Px(50), Py(80), 3));
 }

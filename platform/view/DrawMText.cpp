@@ -1,5 +1,6 @@
 // Multi-line text: lines laid out from the parsed runs, wrapped at the reference width (or the
 // column width), flowed into columns, and placed by the attachment point.
+#include <algorithm>
 #include <cmath>
 
 #include "view/EntityDrawer.h"
@@ -169,9 +170,13 @@ QTransform Glyphs(const MTextRun& run, double px, double py, double s) {
 
 void EntityDrawer::DrawMText(const EntityTags& t, const Props& p, const Context& ctx) {
     // The contents: the 3 chunks in order, then the 1.
-    std::string contents;
-    for (size_t i = t.Find(3); i < t.End(); i = t.Find(3, i + 1)) contents.append(t[i].Value());
-    contents.append(t.String(1));
+    std::string joined;
+    std::string_view contents = t.String(1);
+    if (t.Has(3)) {
+        for (size_t i = t.Find(3); i < t.End(); i = t.Find(3, i + 1)) joined.append(t[i].Value());
+        joined.append(contents);
+        contents = joined;
+    }
     if (contents.empty()) return;
 
     const TextStyleInfo& entityStyle = TextStyle(t.String(7, "Standard"));
@@ -185,15 +190,19 @@ void EntityDrawer::DrawMText(const EntityTags& t, const Props& p, const Context&
     const int columnType = static_cast<int>(t.Int(75));
     const bool columns = (columnType == 1 || columnType == 2) && t.Double(48) > 0;
     const double referenceWidth = columns ? t.Double(48) : t.Double(41);
-    const bool plain = !columns && contents.find_first_of("\\{}^%\t\n") == std::string::npos;
+    const bool plain = !columns && std::none_of(contents.begin(), contents.end(), [](char c) {
+        return c == '\\' || c == '{' || c == '}' || c == '^' || c == '%' || c == '\t' || c == '\n';
+    });
     const FontFace* plainFace = nullptr;
     if (plain) {
-        // Too small to show however the text's axes turn it: the plan stretch of any direction
-        // is at most the sum of the three axes' plan lengths.
-        const Matrix& m = ctx.m;
-        const double most = std::hypot(m.X.x, m.X.y) + std::hypot(m.Y.x, m.Y.y) + std::hypot(m.Z.x, m.Z.y);
         plainFace = &fonts.Face(base.family, base.bold, base.italic);
-        if (TooSmallToShow(*plainFace, base.height / plainFace->CapHeight(), base.width, most)) return;
+        if (!options.vectorDevice) {
+            // Too small to show however the text's axes turn it: the plan stretch of any
+            // direction is at most the sum of the three axes' plan lengths.
+            const Matrix& m = ctx.m;
+            const double most = std::hypot(m.X.x, m.X.y) + std::hypot(m.Y.x, m.Y.y) + std::hypot(m.Z.x, m.Z.y);
+            if (TooSmallToShow(*plainFace, base.height / plainFace->CapHeight(), base.width, most)) return;
+        }
     }
 
     // The text's own axes: the direction vector, or the rotation, in the plane of its extrusion.
@@ -202,7 +211,7 @@ void EntityDrawer::DrawMText(const EntityTags& t, const Props& p, const Context&
     if (xAxis.Length() == 0) {
         const Matrix ocs = OcsMatrix(extrusion);
         const double r = Radians(t.Double(50));
-        xAxis = ocs.ApplyVector({std::cos(r), std::sin(r), 0});
+        xAxis = r == 0 ? ocs.X : ocs.ApplyVector({std::cos(r), std::sin(r), 0});
     }
     xAxis = xAxis.Normalized();
     const Vec3 yAxis = extrusion.Cross(xAxis).Normalized();
@@ -214,13 +223,13 @@ void EntityDrawer::DrawMText(const EntityTags& t, const Props& p, const Context&
     if (plain) {
         const FontFace& face = *plainFace;
         const double k = base.height / face.CapHeight();
-        const QString text = QString::fromUtf8(contents.data(), static_cast<qsizetype>(contents.size()));
+        const QString& text = Utf16(contents);
         const double advance = face.Advance(text);
         const double width = advance * k * base.width;
         if (!(referenceWidth > 0) || width <= referenceWidth * 1.0001) {
             const double x = h == 0 ? 0 : h == 1 ? -width / 2 : -width;
             const double y = v == 0 ? -base.height : v == 1 ? -base.height / 2 : 0;
-            const double slant = std::tan(Radians(base.oblique));
+            const double slant = base.oblique == 0 ? 0 : std::tan(Radians(base.oblique));
             EmitText(text, advance, face, QTransform(k * base.width, 0, -k * slant, -k, x, y), 0, p.color, local);
             return;
         }

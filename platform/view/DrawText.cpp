@@ -1,5 +1,6 @@
 // Single-line text: TEXT, the attributes of block references (ATTRIB) and attribute
 // definitions drawn in a layout (ATTDEF, which shows its tag).
+#include <algorithm>
 #include <cmath>
 
 #include "view/EntityDrawer.h"
@@ -21,6 +22,18 @@ void EntityDrawer::EmitText(const QString& text, double advance, const FontFace&
     const QTransform toWorld(ex.x, ex.y, ey.x, ey.y, o.x, o.y);
     const QRectF box(0, -face.Ascent(), advance, face.Ascent() + face.Descent());
     canvas.Text(text, face, box, toWorld, color);
+}
+
+const QString& EntityDrawer::Utf16(std::string_view text) {
+    // Nearly every text of a table is ASCII: widened into the reused string, not a new one.
+    if (std::any_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; })) {
+        m_utf16 = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+        return m_utf16;
+    }
+    m_utf16.resize(static_cast<qsizetype>(text.size()));
+    QChar* out = m_utf16.data();
+    for (const char c : text) *out++ = QChar(static_cast<char16_t>(c));
+    return m_utf16;
 }
 
 bool EntityDrawer::TooSmallToShow(const FontFace& face, double k, double widthFactor, double planScale) const {

@@ -149,6 +149,9 @@ private:
     const LinetypeInfo* LayerLinetype(const LayerInfo& layer) const;
 
     QColor m_foreground;
+    // The text as UTF-16, in one string reused from text to text; valid until the next call.
+    const QString& Utf16(std::string_view text);
+    QString m_utf16;
     mutable std::string m_lastStyleName;
     mutable const TextStyleInfo* m_lastStyle = nullptr;
     mutable std::string_view m_lastLayerName;

@@ -107,7 +107,7 @@ private:
     }
     static double Finite(double v, double fallback) { return std::isfinite(v) ? v : fallback; }
 
-    static constexpr int kIndexed = 128;
+    static constexpr int kIndexed = 256;  // the codes up to the extrusion's (210, 220, 230)
     static constexpr std::uint8_t kAbsent = 255;
 
     const std::vector<dxf::Tag>& m_tags;

@@ -18,19 +18,12 @@ FontFace::FontFace(const std::string& family, bool bold, bool italic) : m_font(Q
     for (char16_t c = 0; c < 128; ++c) m_ascii[c] = c < 32 ? 0 : m_metrics->horizontalAdvance(QChar(c));
 }
 
-double FontFace::CharAdvance(char16_t c) const {
-    if (c < 128) return m_ascii[c];
+double FontFace::OtherAdvance(char16_t c) const {
     const auto it = m_other.find(c);
     if (it != m_other.end()) return it->second;
     const double advance = m_metrics->horizontalAdvance(QChar(c));
     m_other.emplace(c, advance);
     return advance;
-}
-
-double FontFace::Advance(QStringView text) const {
-    double width = 0;
-    for (QChar c : text) width += CharAdvance(c.unicode());
-    return width;
 }
 
 const QRawFont& FontFace::RawFont() const {

@@ -23,7 +23,11 @@ public:
     double CapHeight() const { return m_capHeight; }
     double Ascent() const { return m_ascent; }
     double Descent() const { return m_descent; }
-    double Advance(QStringView text) const;
+    double Advance(QStringView text) const {
+        double width = 0;
+        for (QChar c : text) width += CharAdvance(c.unicode());
+        return width;
+    }
 
     // The face's glyph ids for the text, one a character, each to be placed at the advance the
     // face measures (so in place, given the glyphs' widths). False when the text needs more
@@ -35,7 +39,8 @@ public:
     static constexpr int kReferencePixels = 100;
 
 private:
-    double CharAdvance(char16_t c) const;
+    double CharAdvance(char16_t c) const { return c < 128 ? m_ascii[c] : OtherAdvance(c); }
+    double OtherAdvance(char16_t c) const;
     quint32 CharGlyph(char16_t c) const;
 
     QFont m_font;

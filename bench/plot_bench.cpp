@@ -1,12 +1,15 @@
 // Plotting beside loading, and beside ezdxf's drawing add-on. Prints its figures; asserts nothing.
 //
-//   plot_bench [--rows N] [--entities N] [--no-ezdxf]
+//   plot_bench [--rows N] [--entities N] [--repeat N] [--no-ezdxf]
 //
 // 1. The 100,000 x 10 table drawing of dxf_table_bench (made by running it with --keep): its
 //    load time, then plots of it to PNG and to PDF. Goal: a plot takes at most as long as the load.
+//    Reads and plots vary a lot from one to the next on a busy or virtual machine: --repeat
+//    takes each of them N times (3 unless told) and prints the quickest and the slowest.
 // 2. A drawing of 100,000 lines and texts: read and plotted to a PNG of 4000 x 3000 pixels, and
 //    the same by ezdxf (read, drawn with matplotlib, saved) in the same run. Goal: 50 times faster.
 //    ezdxf needs more than twenty minutes for 100,000 here; --entities 10000 takes about 1.5.
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -35,8 +38,16 @@ std::string BinDir() {
 }
 
 // Read and plot; returns the seconds of each, or negative after a message.
+int g_repeat = 3;
+
+// The quickest and the slowest of the times taken.
+struct Spread {
+    double least = 1e300, most = 0;
+    void Add(double t) { least = std::min(least, t), most = std::max(most, t); }
+};
+
 bool ReadAndPlot(const std::string& file, const std::string& out, const view::PlotSettings& settings, double& read, double& plot,
-                 size_t* drawn = nullptr, dxf::ReadOptions options = {}) {
+                 size_t* drawn = nullptr, dxf::ReadOptions options = {}, Spread* plots = nullptr) {
     double t0 = Now();
     dxf::ReadResult r = dxf::ReadDxfFile(file, {}, options);
     read = Now() - t0;
@@ -44,13 +55,17 @@ bool ReadAndPlot(const std::string& file, const std::string& out, const view::Pl
         std::fprintf(stderr, "%s\n", r.error->Message().c_str());
         return false;
     }
-    t0 = Now();
     const view::Drawing drawing(std::shared_ptr<const dxf::Document>(std::move(r.document)));
-    const view::PlotResult result = view::PlotDrawing(drawing, settings, out);
-    plot = Now() - t0;
-    if (!result.ok) {
-        std::fprintf(stderr, "%s\n", result.error.c_str());
-        return false;
+    view::PlotResult result;
+    for (int k = 0; k < (plots ? g_repeat : 1); ++k) {
+        t0 = Now();
+        result = view::PlotDrawing(drawing, settings, out);
+        plot = Now() - t0;
+        if (!result.ok) {
+            std::fprintf(stderr, "%s\n", result.error.c_str());
+            return false;
+        }
+        if (plots) plots->Add(plot);
     }
     if (drawn) *drawn = result.stats.drawn;
     return true;
@@ -66,24 +81,32 @@ void TableBench(int rows) {
     std::printf("Table drawing of dxf_table_bench: %d x 10 cells\n", rows);
     view::PlotSettings settings;
     // velloria plot reads a drawing for a PNG with its blocks' sketches: what that reading adds
-    // to a plain load counts as the PNG plot's. Reads vary from one to the next on this machine
-    // (the first in a process most): each kind is read twice and the quicker counts.
-    double read = 0, png = 0, pdf = 0, again = 0, sketched = 0;
-    const auto readAlone = [&](dxf::ReadOptions options) {
+    // to a plain load counts as the PNG plot's. Each read and each plot is taken g_repeat
+    // times; the quickest are compared with the quickest, the slowest with the slowest.
+    Spread loads, sketchedLoads, pngs, pdfs;
+    const auto readAlone = [&](dxf::ReadOptions options, Spread& spread) {
         const double t0 = Now();
-        return dxf::ReadDxfFile(file, {}, options) ? Now() - t0 : -1.0;
+        if (!dxf::ReadDxfFile(file, {}, options)) return false;
+        spread.Add(Now() - t0);
+        return true;
     };
-    if ((again = readAlone({})) < 0) return;
-    if (!ReadAndPlot(file, "/tmp/velloria_plot_bench_table.pdf", settings, read, pdf)) return;
-    if ((sketched = readAlone({.sketches = true})) < 0) return;
-    double sketchedAgain = 0;
-    if (!ReadAndPlot(file, "/tmp/velloria_plot_bench_table.png", settings, sketchedAgain, png, nullptr, {.sketches = true})) return;
-    sketched = std::min(sketched, sketchedAgain);
-    const double load = std::min(read, again), pngTotal = png + std::max(0.0, sketched - load);
-    std::printf("  load                   %8.3f s\n", load);
-    std::printf("  plot to PNG            %8.3f s  (%.2f x the load; reading with sketches %.3f s of it)\n", pngTotal,
-                pngTotal / load, std::max(0.0, sketched - load));
-    std::printf("  plot to PDF            %8.3f s  (%.2f x the load)\n", pdf, pdf / load);
+    double read = 0, plot = 0;
+    for (int k = 1; k < g_repeat; ++k)
+        if (!readAlone({}, loads)) return;
+    if (!ReadAndPlot(file, "/tmp/velloria_plot_bench_table.pdf", settings, read, plot, nullptr, {}, &pdfs)) return;
+    loads.Add(read);
+    for (int k = 1; k < g_repeat; ++k)
+        if (!readAlone({.sketches = true}, sketchedLoads)) return;
+    if (!ReadAndPlot(file, "/tmp/velloria_plot_bench_table.png", settings, read, plot, nullptr, {.sketches = true}, &pngs)) return;
+    sketchedLoads.Add(read);
+    const double sketching = std::max(0.0, sketchedLoads.least - loads.least);
+    std::printf("  (each read and plot taken %d times: the quickest, and in brackets the slowest)\n", g_repeat);
+    std::printf("  load                   %8.3f s  (%.3f s)\n", loads.least, loads.most);
+    std::printf("  plot to PNG            %8.3f s  (%.3f s)  %.2f x the load (%.2f); reading with sketches adds %.3f s, counted\n",
+                pngs.least + sketching, pngs.most + sketching, (pngs.least + sketching) / loads.least,
+                (pngs.most + sketching) / loads.most, sketching);
+    std::printf("  plot to PDF            %8.3f s  (%.3f s)  %.2f x the load (%.2f)\n", pdfs.least, pdfs.most, pdfs.least / loads.least,
+                pdfs.most / loads.most);
     std::printf("  goal: a plot takes at most as long as the load\n");
     ::unlink(file.c_str());
 }
@@ -147,6 +170,7 @@ int main(int argc, char** argv) {
         if (!std::strcmp(argv[i], "--no-ezdxf")) ezdxf = false;
         else if (!std::strcmp(argv[i], "--rows") && i + 1 < argc) rows = std::atoi(argv[++i]);
         else if (!std::strcmp(argv[i], "--entities") && i + 1 < argc) entities = std::atoi(argv[++i]);
+        else if (!std::strcmp(argv[i], "--repeat") && i + 1 < argc) g_repeat = std::max(1, std::atoi(argv[++i]));
     }
     std::setvbuf(stdout, nullptr, _IOLBF, 0);  // each figure as soon as it is known
     ::setenv("VELLORIA_CONSOLE_DIALOGS", "1", 1);

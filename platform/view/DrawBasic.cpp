@@ -8,6 +8,11 @@
 namespace platform::view {
 
 void EntityDrawer::DrawLine(const EntityTags& t, const Props& p, const Context& ctx) {
+    if (!p.linetype) {
+        // Solid, as nearly all are (a table's grid): straight to the canvas.
+        const QPointF ends[2] = {Plan(ctx.m, t.Point(10)), Plan(ctx.m, t.Point(11))};
+        return canvas.Polyline(ends, 2, false, PenOf(p));
+    }
     Stroke({t.Point(10), t.Point(11)}, false, p, ctx);
 }
 

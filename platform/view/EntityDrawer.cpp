@@ -172,7 +172,7 @@ bool EntityDrawer::Resolve(const EntityTags& t, const Context& ctx, Props& p) co
     if (trueColor) color.isTrue = true, color.rgb = static_cast<std::uint32_t>(trueColor->IntOr(0)) & 0xFFFFFF;
     p.color = ColorOf(color, ctx, layer);
     const std::string_view type = typeTag ? typeTag->Value() : std::string_view("BYLAYER");
-    if (dxf::SameName(type, "BYLAYER")) p.linetype = layer ? LayerLinetype(*layer) : nullptr;
+    if (!typeTag || dxf::SameName(type, "BYLAYER")) p.linetype = layer ? LayerLinetype(*layer) : nullptr;
     else if (dxf::SameName(type, "BYBLOCK")) p.linetype = ctx.byBlock.linetype;
     else p.linetype = drawing.FindLinetype(type);
     if (p.linetype && p.linetype->elements.empty()) p.linetype = nullptr;

@@ -4,8 +4,8 @@
 //
 // 1. The 100,000 x 10 table drawing of dxf_table_bench (made by running it with --keep): its
 //    load time, then plots of it to PNG and to PDF. Goal: a plot takes at most as long as the load.
-//    Reads and plots vary a lot from one to the next on a busy or virtual machine: --repeat
-//    takes each of them N times (3 unless told) and prints the quickest and the slowest.
+//    A machine's speed drifts over seconds (a virtual one's a lot), so each of N rounds (--repeat,
+//    3 unless told) reads the drawing and plots it at once, and compares the plot with that load.
 // 2. A drawing of 100,000 lines and texts: read and plotted to a PNG of 4000 x 3000 pixels, and
 //    the same by ezdxf (read, drawn with matplotlib, saved) in the same run. Goal: 50 times faster.
 //    ezdxf needs more than twenty minutes for 100,000 here; --entities 10000 takes about 1.5.
@@ -18,6 +18,7 @@
 #include <random>
 #include <string>
 #include <unistd.h>
+#include <vector>
 
 #include "HeapSetup.h"
 #include "dxf/DxfReader.h"
@@ -40,14 +41,13 @@ std::string BinDir() {
 // Read and plot; returns the seconds of each, or negative after a message.
 int g_repeat = 3;
 
-// The quickest and the slowest of the times taken.
-struct Spread {
-    double least = 1e300, most = 0;
-    void Add(double t) { least = std::min(least, t), most = std::max(most, t); }
-};
+double Median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v.empty() ? 0 : v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
+}
 
 bool ReadAndPlot(const std::string& file, const std::string& out, const view::PlotSettings& settings, double& read, double& plot,
-                 size_t* drawn = nullptr, dxf::ReadOptions options = {}, Spread* plots = nullptr) {
+                 size_t* drawn = nullptr, dxf::ReadOptions options = {}) {
     double t0 = Now();
     dxf::ReadResult r = dxf::ReadDxfFile(file, {}, options);
     read = Now() - t0;
@@ -55,17 +55,13 @@ bool ReadAndPlot(const std::string& file, const std::string& out, const view::Pl
         std::fprintf(stderr, "%s\n", r.error->Message().c_str());
         return false;
     }
+    t0 = Now();
     const view::Drawing drawing(std::shared_ptr<const dxf::Document>(std::move(r.document)));
-    view::PlotResult result;
-    for (int k = 0; k < (plots ? g_repeat : 1); ++k) {
-        t0 = Now();
-        result = view::PlotDrawing(drawing, settings, out);
-        plot = Now() - t0;
-        if (!result.ok) {
-            std::fprintf(stderr, "%s\n", result.error.c_str());
-            return false;
-        }
-        if (plots) plots->Add(plot);
+    const view::PlotResult result = view::PlotDrawing(drawing, settings, out);
+    plot = Now() - t0;
+    if (!result.ok) {
+        std::fprintf(stderr, "%s\n", result.error.c_str());
+        return false;
     }
     if (drawn) *drawn = result.stats.drawn;
     return true;
@@ -81,32 +77,24 @@ void TableBench(int rows) {
     std::printf("Table drawing of dxf_table_bench: %d x 10 cells\n", rows);
     view::PlotSettings settings;
     // velloria plot reads a drawing for a PNG with its blocks' sketches: what that reading adds
-    // to a plain load counts as the PNG plot's. Each read and each plot is taken g_repeat
-    // times; the quickest are compared with the quickest, the slowest with the slowest.
-    Spread loads, sketchedLoads, pngs, pdfs;
-    const auto readAlone = [&](dxf::ReadOptions options, Spread& spread) {
-        const double t0 = Now();
-        if (!dxf::ReadDxfFile(file, {}, options)) return false;
-        spread.Add(Now() - t0);
-        return true;
-    };
-    double read = 0, plot = 0;
-    for (int k = 1; k < g_repeat; ++k)
-        if (!readAlone({}, loads)) return;
-    if (!ReadAndPlot(file, "/tmp/velloria_plot_bench_table.pdf", settings, read, plot, nullptr, {}, &pdfs)) return;
-    loads.Add(read);
-    for (int k = 1; k < g_repeat; ++k)
-        if (!readAlone({.sketches = true}, sketchedLoads)) return;
-    if (!ReadAndPlot(file, "/tmp/velloria_plot_bench_table.png", settings, read, plot, nullptr, {.sketches = true}, &pngs)) return;
-    sketchedLoads.Add(read);
-    const double sketching = std::max(0.0, sketchedLoads.least - loads.least);
-    std::printf("  (each read and plot taken %d times: the quickest, and in brackets the slowest)\n", g_repeat);
-    std::printf("  load                   %8.3f s  (%.3f s)\n", loads.least, loads.most);
-    std::printf("  plot to PNG            %8.3f s  (%.3f s)  %.2f x the load (%.2f); reading with sketches adds %.3f s, counted\n",
-                pngs.least + sketching, pngs.most + sketching, (pngs.least + sketching) / loads.least,
-                (pngs.most + sketching) / loads.most, sketching);
-    std::printf("  plot to PDF            %8.3f s  (%.3f s)  %.2f x the load (%.2f)\n", pdfs.least, pdfs.most, pdfs.least / loads.least,
-                pdfs.most / loads.most);
+    // to a plain load counts as the PNG plot's.
+    // The first read in a process is the slowest by far (its memory is new to it): it is not
+    // counted, so that no plot is compared with a slow load.
+    if (!dxf::ReadDxfFile(file, {}, {})) return;
+    std::vector<double> loads, pngRatios, pdfRatios;
+    for (int k = 0; k < g_repeat; ++k) {
+        double load = 0, pdf = 0, sketched = 0, png = 0;
+        if (!ReadAndPlot(file, "/tmp/velloria_plot_bench_table.pdf", settings, load, pdf)) return;
+        if (!ReadAndPlot(file, "/tmp/velloria_plot_bench_table.png", settings, sketched, png, nullptr, {.sketches = true})) return;
+        const double pngTotal = png + std::max(0.0, sketched - load);
+        std::printf("  round %d: load %.3f s, plot to PDF %.3f s (%.2f x), plot to PNG %.3f s (%.2f x; reading with sketches adds %.3f s)\n",
+                    k + 1, load, pdf, pdf / load, pngTotal, pngTotal / load, std::max(0.0, sketched - load));
+        loads.push_back(load), pdfRatios.push_back(pdf / load), pngRatios.push_back(pngTotal / load);
+    }
+    std::printf("  median of %d rounds: load %.3f s; PDF %.2f x the load (%.2f to %.2f); PNG %.2f x the load (%.2f to %.2f)\n",
+                g_repeat, Median(loads), Median(pdfRatios), *std::min_element(pdfRatios.begin(), pdfRatios.end()),
+                *std::max_element(pdfRatios.begin(), pdfRatios.end()), Median(pngRatios),
+                *std::min_element(pngRatios.begin(), pngRatios.end()), *std::max_element(pngRatios.begin(), pngRatios.end()));
     std::printf("  goal: a plot takes at most as long as the load\n");
     ::unlink(file.c_str());
 }

@@ -18,6 +18,11 @@ FontFace::FontFace(const std::string& family, bool bold, bool italic) : m_font(Q
     for (char16_t c = 0; c < 128; ++c) m_ascii[c] = c < 32 ? 0 : m_metrics->horizontalAdvance(QChar(c));
 }
 
+double FontFace::OtherAdvances(QStringView text, double width) const {
+    for (QChar c : text) width += CharAdvance(c.unicode());
+    return width;
+}
+
 double FontFace::OtherAdvance(char16_t c) const {
     const auto it = m_other.find(c);
     if (it != m_other.end()) return it->second;

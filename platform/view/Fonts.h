@@ -24,9 +24,11 @@ public:
     double Ascent() const { return m_ascent; }
     double Descent() const { return m_descent; }
     double Advance(QStringView text) const {
+        // ASCII first, in a loop without a call, so the sum stays in a register.
         double width = 0;
-        for (QChar c : text) width += CharAdvance(c.unicode());
-        return width;
+        qsizetype i = 0;
+        for (const qsizetype n = text.size(); i < n && text[i].unicode() < 128; ++i) width += m_ascii[text[i].unicode()];
+        return i == text.size() ? width : OtherAdvances(text.sliced(i), width);
     }
 
     // The face's glyph ids for the text, one a character, each to be placed at the advance the
@@ -41,6 +43,7 @@ public:
 private:
     double CharAdvance(char16_t c) const { return c < 128 ? m_ascii[c] : OtherAdvance(c); }
     double OtherAdvance(char16_t c) const;
+    double OtherAdvances(QStringView text, double width) const;  // added to width in order
     quint32 CharGlyph(char16_t c) const;
 
     QFont m_font;

@@ -23,6 +23,9 @@ struct Vec3 {
     Vec3 Cross(const Vec3& o) const { return {y * o.z - z * o.y, z * o.x - x * o.z, x * o.y - y * o.x}; }
     double Length() const { return std::sqrt(x * x + y * y + z * z); }
     Vec3 Normalized() const {
+        // A unit vector (most are an axis) is itself: dividing by a length of exactly one
+        // changes nothing, and the root and the divisions are what cost.
+        if (x * x + y * y + z * z == 1) return *this;
         const double l = Length();
         return l > 0 ? Vec3{x / l, y / l, z / l} : Vec3{0, 0, 0};
     }

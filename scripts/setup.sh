@@ -11,7 +11,7 @@ packages=(
   libcurl4-openssl-dev
   python3 python3-ezdxf python3-matplotlib
   qt6-base-dev qt6-svg-dev libgl-dev fonts-dejavu-core
-  poppler-utils zlib1g-dev
+  poppler-utils zlib1g-dev libdeflate-dev
   libreadline-dev
   fp-utils
   xvfb xdotool imagemagick

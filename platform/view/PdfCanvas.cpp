@@ -442,13 +442,19 @@ bool PdfCanvas::Finish(std::string& pdf, std::string& error) {
     while (!m_saved.empty()) PopClip();
     m_deflate->Add(std::move(m_content.Bytes()));
     m_content.Bytes().clear();
-    std::string content;
+    std::vector<std::string> content;
     if (!m_deflate->Finish(content)) {
         error = "the page could not be compressed";
         return false;
     }
+    if (content.empty() && !Deflate({}, content.emplace_back(), kContentLevel)) {
+        error = "the page could not be compressed";
+        return false;
+    }
     PdfFile file;
-    const int catalog = file.Reserve(), pages = file.Reserve(), page = file.Reserve(), contents = file.Reserve(), info = file.Reserve();
+    const int catalog = file.Reserve(), pages = file.Reserve(), page = file.Reserve(), info = file.Reserve();
+    std::vector<int> contents;
+    for (size_t i = 0; i < content.size(); ++i) contents.push_back(file.Reserve());
     for (const auto& font : m_fonts)
         if (font->Embeddable()) font->SetId(file.Reserve());
 
@@ -459,7 +465,15 @@ bool PdfCanvas::Finish(std::string& pdf, std::string& error) {
     const double k = 72 / m_dpi;
     PdfBuffer& p = file.Begin(page);
     p.Raw("<</Type/Page/Parent ").Int(pages).Raw(" 0 R/MediaBox[0 0 ").Num(m_pixels.width() * k, 4).Num(m_pixels.height() * k, 4);
-    p.Raw("]/Contents ").Int(contents).Raw(" 0 R/Resources<</Font<<");
+    p.Raw("]/Contents");
+    if (contents.size() == 1) {
+        p.Char(' ').Int(contents.front()).Raw(" 0 R");
+    } else {
+        p.Char('[');
+        for (const int id : contents) p.Int(id).Raw(" 0 R ");
+        p.Char(']');
+    }
+    p.Raw("/Resources<</Font<<");
     for (const auto& font : m_fonts)
         if (font->Embeddable()) p.Char('/').Raw(font->Resource()).Char(' ').Int(font->Id()).Raw(" 0 R");
     p.Raw(">>/ExtGState<<");
@@ -468,7 +482,7 @@ bool PdfCanvas::Finish(std::string& pdf, std::string& error) {
             p.Raw("/A").Int(alpha).Raw("<</ca ").Num(alpha / 255.0, 4).Raw("/CA ").Num(alpha / 255.0, 4).Raw(">>");
     p.Raw(">>>>>>");
     file.End();
-    file.Stream(contents, "", content, true);
+    for (size_t i = 0; i < content.size(); ++i) file.Stream(contents[i], "", content[i], true);
     file.Begin(info).Raw("<</Creator(Velloria)/Producer(Velloria)>>");
     file.End();
     for (const auto& font : m_fonts)

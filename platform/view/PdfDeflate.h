@@ -1,35 +1,33 @@
 #pragma once
-// Flate compression of PDF streams (zlib). Page content is handed over in pieces as it is
-// written and compressed on a thread of its own, so the renderer goes on meanwhile.
+// Flate compression of PDF streams (libdeflate, several times quicker than zlib at the same
+// size). Page content is handed over in pieces as it is written and compressed on a thread of
+// its own, so the renderer goes on meanwhile; each piece becomes a content stream of its own
+// (a page's content may be an array of streams, read as one).
 #include <condition_variable>
 #include <deque>
-#include <memory>
 #include <mutex>
 #include <string>
 #include <string_view>
 #include <thread>
+#include <vector>
+
+struct libdeflate_compressor;
 
 namespace platform::view {
 
-// One zlib stream; pieces go in, the compressed bytes come out at Finish.
-class Deflater {
+// A compressor of one level, for one thread at a time.
+class Compressor {
 public:
-    explicit Deflater(int level);
-    ~Deflater();
-    Deflater(const Deflater&) = delete;
-    Deflater& operator=(const Deflater&) = delete;
+    explicit Compressor(int level);
+    ~Compressor();
+    Compressor(const Compressor&) = delete;
+    Compressor& operator=(const Compressor&) = delete;
 
-    void Add(std::string_view data);
-    // The whole compressed stream; false when zlib failed (out of memory).
-    bool Finish(std::string& out);
+    // The data as one zlib stream; false when memory ran out.
+    bool Compress(std::string_view data, std::string& out);
 
 private:
-    bool Run(std::string_view data, int flush);
-
-    struct State;
-    std::unique_ptr<State> m_state;
-    std::string m_out;
-    bool m_ok = true;
+    libdeflate_compressor* m_compressor;
 };
 
 // Compressed in one call, for the small streams (fonts, maps).
@@ -44,13 +42,17 @@ public:
 
     // Compressed on the thread, or at once where no thread could be started.
     void Add(std::string piece);
-    // Waits for the pieces given so far; false when compression failed.
-    bool Finish(std::string& out);
+    // Waits for the pieces given so far: each compressed, in order; false when compression
+    // failed.
+    bool Finish(std::vector<std::string>& out);
 
 private:
     void Work();
+    void Compress(const std::string& piece);
 
-    Deflater m_deflater;
+    Compressor m_compressor;
+    std::vector<std::string> m_packed;  // written by the thread until it is joined
+    bool m_ok = true;
     std::mutex m_mutex;
     std::condition_variable m_wake;
     std::deque<std::string> m_queue;

@@ -10,6 +10,9 @@
 #include <QRegularExpression>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <string_view>
+#include <vector>
 #include <sys/wait.h>
 
 #include "ViewTestUtil.h"
@@ -83,33 +86,65 @@ protected:
     testing_support::TempDir dir;
 };
 
-// The page's content, inflated: the stream that sets the page's transformation.
-std::string PageContent(const std::string& pdf) {
+std::string FileBytes(const std::string& pdf) {
     QFile file(QString::fromStdString(pdf));
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    const std::string bytes = file.readAll().toStdString();
-    for (size_t at = bytes.find("stream\n"); at != std::string::npos; at = bytes.find("stream\n", at + 1)) {
-        const size_t start = at + 7, end = bytes.find("\nendstream", start);
-        if (end == std::string::npos) break;
-        std::string out(1 << 20, '\0');
-        z_stream z{};
-        if (inflateInit(&z) != Z_OK) break;
-        z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(bytes.data() + start));
-        z.avail_in = static_cast<uInt>(end - start);
-        size_t used = 0;
-        int rc = Z_OK;
-        while (rc == Z_OK) {
-            if (used == out.size()) out.resize(out.size() * 2);
-            z.next_out = reinterpret_cast<Bytef*>(out.data() + used);
-            z.avail_out = static_cast<uInt>(out.size() - used);
-            rc = inflate(&z, Z_NO_FLUSH);
-            used = out.size() - z.avail_out;
-        }
-        inflateEnd(&z);
-        out.resize(used);
-        if (rc == Z_STREAM_END && out.find(" cm ") != std::string::npos) return out;
+    return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
+}
+
+// A Flate stream's data inflated; empty when it is not whole.
+std::string Inflate(std::string_view data) {
+    std::string out(1 << 20, '\0');
+    z_stream z{};
+    if (inflateInit(&z) != Z_OK) return {};
+    z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(data.data()));
+    z.avail_in = static_cast<uInt>(data.size());
+    size_t used = 0;
+    int rc = Z_OK;
+    while (rc == Z_OK) {
+        if (used == out.size()) out.resize(out.size() * 2);
+        z.next_out = reinterpret_cast<Bytef*>(out.data() + used);
+        z.avail_out = static_cast<uInt>(out.size() - used);
+        rc = inflate(&z, Z_NO_FLUSH);
+        used = out.size() - z.avail_out;
     }
-    return {};
+    inflateEnd(&z);
+    out.resize(used);
+    return rc == Z_STREAM_END ? out : std::string();
+}
+
+// The data of the stream object `id` of the file.
+std::string_view StreamOf(const std::string& bytes, int id) {
+    const size_t object = bytes.find("\n" + std::to_string(id) + " 0 obj\n");
+    const size_t start = bytes.find("stream\n", object);
+    if (object == std::string::npos || start == std::string::npos) return {};
+    const size_t end = bytes.find("\nendstream", start + 7);
+    return end == std::string::npos ? std::string_view() : std::string_view(bytes).substr(start + 7, end - start - 7);
+}
+
+// The page's content streams, inflated, in the order of its /Contents.
+std::vector<std::string> PageContents(const std::string& pdf) {
+    const std::string bytes = FileBytes(pdf);
+    size_t at = bytes.find("/Contents");
+    if (at == std::string::npos) return {};
+    at += 9;
+    const bool array = bytes[at] == '[';
+    std::vector<std::string> streams;
+    for (char* p = const_cast<char*>(bytes.c_str()) + at + (array ? 1 : 0);;) {
+        char* end = nullptr;
+        const long id = std::strtol(p, &end, 10);
+        if (end == p) break;
+        streams.push_back(Inflate(StreamOf(bytes, static_cast<int>(id))));
+        p = end + 4;  // " 0 R"
+        if (!array) break;
+    }
+    return streams;
+}
+
+// The page's content, inflated, read as one.
+std::string PageContent(const std::string& pdf) {
+    std::string whole;
+    for (const std::string& piece : PageContents(pdf)) whole += piece;
+    return whole;
 }
 
 TEST_F(PdfPlot, TheFileParsesWithThePlotsPageSizeAndItsTextsReadBackAccentsAndSignsToo) {
@@ -242,6 +277,32 @@ TEST_F(PdfPlot, GeometryFarOffThePageIsCutToItAndAreasKeepTheirHoles) {
     EXPECT_GT(numbers, 20u);
     EXPECT_EQ(content.find("Tj"), std::string::npos) << "a text off the page is left out";
     EXPECT_LT(largest, 1e4);
+}
+
+// A page of much content is written as several streams, compressed as they are written; each
+// ends between two operators, and read in order they are the page whole.
+TEST_F(PdfPlot, ALargePageIsSeveralContentStreamsThatReadAsOne) {
+    DxfText dxf;
+    constexpr int kTexts = 60000;
+    for (int i = 0; i < kTexts; ++i)
+        dxf.Entity("TEXT", "8\n0\n10\n" + std::to_string(i % 300 * 10) + "\n20\n" + std::to_string(i / 300 * 3) +
+                               "\n30\n0\n40\n2\n1\nT" + std::to_string(i) + "\n");
+    const Drawing drawing(Parse(dxf.Text()));
+    const std::string pdf = Plot(drawing, "", 800, 600);
+    const std::vector<std::string> pieces = PageContents(pdf);
+    ASSERT_GE(pieces.size(), 2u);
+    size_t texts = 0, begins = 0, ends = 0;
+    for (const std::string& piece : pieces) {
+        ASSERT_FALSE(piece.empty()) << "every stream inflates";
+        EXPECT_EQ(piece.back(), '\n') << "a stream ends after an operator";
+        for (size_t at = piece.find(")Tj\n"); at != std::string::npos; at = piece.find(")Tj\n", at + 1)) ++texts;
+        for (size_t at = piece.find("BT\n"); at != std::string::npos; at = piece.find("BT\n", at + 1)) ++begins;
+        for (size_t at = piece.find("ET\n"); at != std::string::npos; at = piece.find("ET\n", at + 1)) ++ends;
+    }
+    EXPECT_EQ(texts, static_cast<size_t>(kTexts));
+    EXPECT_EQ(begins, ends);
+    const QImage page = Rendered(pdf);
+    EXPECT_FALSE(page.isNull());
 }
 
 TEST(TrueTypeSubset, KeepsTheOutlinesOfTheGlyphsUsedAndOfTheirComponentsAndNoOthers) {

@@ -34,7 +34,9 @@ public:
 
     std::string_view Type() const { return m_tags.empty() ? std::string_view() : m_tags.front().Value(); }
     size_t End() const {
-        if (!m_endKnown) Find(-100000);
+        for (size_t i = 0; !m_endKnown && i < m_end; ++i)
+            if (IsEnd(m_tags[i].code)) SetEnd(i);
+        m_endKnown = true;
         return m_end;
     }
     // Whether i is at or past the end: for a walk over the tags that may stop early, without

@@ -38,14 +38,14 @@ std::string BinDir() {
     return self.substr(0, self.rfind('/'));
 }
 
-// Read and plot; returns the seconds of each, or negative after a message.
-int g_repeat = 3;
+int g_repeat = 3;  // rounds of the table bench (--repeat)
 
 double Median(std::vector<double> v) {
     std::sort(v.begin(), v.end());
     return v.empty() ? 0 : v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
 }
 
+// Read and plot; the seconds of each, or false after a message.
 bool ReadAndPlot(const std::string& file, const std::string& out, const view::PlotSettings& settings, double& read, double& plot,
                  size_t* drawn = nullptr, dxf::ReadOptions options = {}) {
     double t0 = Now();
@@ -77,9 +77,8 @@ void TableBench(int rows) {
     std::printf("Table drawing of dxf_table_bench: %d x 10 cells\n", rows);
     view::PlotSettings settings;
     // velloria plot reads a drawing for a PNG with its blocks' sketches: what that reading adds
-    // to a plain load counts as the PNG plot's.
-    // The first read in a process is the slowest by far (its memory is new to it): it is not
-    // counted, so that no plot is compared with a slow load.
+    // to a plain load counts as the PNG plot's. The first read in a process is the slowest by
+    // far (its memory is new to it): it is not counted, so no plot is compared with it.
     if (!dxf::ReadDxfFile(file, {}, {})) return;
     std::vector<double> loads, pngRatios, pdfRatios;
     for (int k = 0; k < g_repeat; ++k) {

@@ -622,6 +622,7 @@ bool DeferredEntityStream::Next(DxfObject& entity) {
     const char* const end = begin + m_text.size();
     const char* p = begin + m_pos;
     const auto digit = [](char c) { return static_cast<unsigned>(c - '0') < 10; };
+    bool atNext = false;  // stopped before the next entity's type
     while (end - p >= 5) {
         // "%3d": three characters, or four digits for the codes from 1000.
         int code;
@@ -634,13 +635,15 @@ bool DeferredEntityStream::Next(DxfObject& entity) {
         else break;
         const char* const q = FindLineEnd(value, end);
         if (q == end) break;  // a last line without its line end
-        if (code == 0 && !entity.tags.empty()) break;  // the next entity's type
+        if (code == 0 && !entity.tags.empty()) {
+            atNext = true;
+            break;
+        }
         entity.tags.emplace_back(code, std::string_view(value, static_cast<size_t>(q - value)));
         p = q + 1;
     }
     m_pos = static_cast<size_t>(p - begin);
-    if (m_pos == m_text.size() || (!entity.tags.empty() && end - p >= 4 && p[0] == ' ' && p[1] == ' ' && p[2] == '0' && p[3] == '\n'))
-        return !entity.tags.empty();
+    if (atNext || m_pos == m_text.size()) return !entity.tags.empty();
     Tokenizer tokens(m_text);
     tokens.Restore({m_pos, 0, 0});
     Tag tag;

@@ -15,10 +15,17 @@ Compressor::~Compressor() {
 bool Compressor::Compress(std::string_view data, std::string& out) {
     out.clear();
     if (!m_compressor) return false;
-    out.resize(libdeflate_zlib_compress_bound(m_compressor, data.size()));
+    // Written into room kept from call to call, then copied at its size: a string sized to the
+    // bound would be zeroed first, and would keep that size (ten times the data) while it lives.
+    const size_t bound = libdeflate_zlib_compress_bound(m_compressor, data.size());
+    if (bound > m_roomSize) {
+        m_room.reset();
+        m_room = std::make_unique_for_overwrite<char[]>(bound);
+        m_roomSize = bound;
+    }
     // Never short of room at the bound: nothing written means it failed.
-    const size_t written = libdeflate_zlib_compress(m_compressor, data.data(), data.size(), out.data(), out.size());
-    out.resize(written);
+    const size_t written = libdeflate_zlib_compress(m_compressor, data.data(), data.size(), m_room.get(), bound);
+    out.assign(m_room.get(), written);
     return written > 0;
 }
 

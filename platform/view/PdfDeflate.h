@@ -5,6 +5,7 @@
 // (a page's content may be an array of streams, read as one).
 #include <condition_variable>
 #include <deque>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <string_view>
@@ -28,6 +29,8 @@ public:
 
 private:
     libdeflate_compressor* m_compressor;
+    std::unique_ptr<char[]> m_room;  // for the compressed bytes
+    size_t m_roomSize = 0;
 };
 
 // Compressed in one call, for the small streams (fonts, maps).

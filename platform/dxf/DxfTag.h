@@ -99,20 +99,21 @@ struct Tag {
         const char* const end = m_data + m_size;
         const bool negative = p != end && *p == '-';
         if (negative) ++p;
+        // The digits before the point and after it, as one integer; more than 19 of them
+        // (past what 64 bits hold) go to the conversion, whatever the sum wrapped to.
+        const char* const first = p;
         std::uint64_t digits = 0;
-        int count = 0, fraction = -1;
-        for (; p != end; ++p) {
-            if (*p >= '0' && *p <= '9') {
-                if (++count > 19) return AsDoubleByConverting();  // past what 64 bits hold
-                digits = digits * 10 + static_cast<std::uint64_t>(*p - '0');
-                if (fraction >= 0) ++fraction;
-            } else if (*p == '.' && fraction < 0) {
-                fraction = 0;
-            } else {
-                return AsDoubleByConverting();
-            }
+        unsigned d;
+        while (p != end && (d = static_cast<unsigned>(*p - '0')) < 10) digits = digits * 10 + d, ++p;
+        const long whole = p - first;
+        long fraction = 0;
+        if (p != end && *p == '.') {
+            const char* const point = ++p;
+            while (p != end && (d = static_cast<unsigned>(*p - '0')) < 10) digits = digits * 10 + d, ++p;
+            fraction = p - point;
         }
-        if (count == 0 || digits > (std::uint64_t(1) << 53)) return AsDoubleByConverting();
+        const long count = whole + fraction;
+        if (p != end || count == 0 || count > 19 || digits > (std::uint64_t(1) << 53)) return AsDoubleByConverting();
         double v = static_cast<double>(digits);
         if (fraction > 0) v /= kPowers[fraction];
         return negative ? -v : v;

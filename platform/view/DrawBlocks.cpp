@@ -71,8 +71,9 @@ bool EntityDrawer::DrawSketch(const dxf::BlockSketch& sketch, const Context& ctx
 void EntityDrawer::DrawDeferred(const dxf::DeferredEntities& deferred, const Context& ctx) {
     DeferredParts parts(deferred);
     const dxf::DxfObject* entities = nullptr;
+    const EntityTags::Prepared* prepared = nullptr;
     size_t count = 0;
-    while (parts.Next(entities, count)) DrawRange(EntityRange(entities, count), ctx);
+    while (parts.Next(entities, prepared, count)) DrawRange(EntityRange(entities, count, prepared), ctx);
 }
 
 void EntityDrawer::DrawInsert(const EntityRange& range, size_t i, size_t end, const Props& p, const Context& ctx) {

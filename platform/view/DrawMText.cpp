@@ -1,6 +1,7 @@
 // Multi-line text: lines laid out from the parsed runs, wrapped at the reference width (or the
 // column width), flowed into columns, and placed by the attachment point.
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "view/EntityDrawer.h"
@@ -24,6 +25,14 @@ struct Line {
 };
 
 double Scale(const MTextRun& run, const FontFace& face) { return run.style.height / face.CapHeight(); }
+
+// The characters that may begin a formatting code, a stack or a special character, or break a
+// line: a text without them is drawn as it stands.
+constexpr std::array<bool, 256> kCoding = [] {
+    std::array<bool, 256> coding{};
+    for (const unsigned char c : {'\\', '{', '}', '^', '%', '\t', '\n'}) coding[c] = true;
+    return coding;
+}();
 
 bool SameLook(const MTextRun& a, const MTextRun& b) {
     const MTextStyle &x = a.style, &y = b.style;
@@ -190,9 +199,7 @@ void EntityDrawer::DrawMText(const EntityTags& t, const Props& p, const Context&
     const int columnType = static_cast<int>(t.Int(75));
     const bool columns = (columnType == 1 || columnType == 2) && t.Double(48) > 0;
     const double referenceWidth = columns ? t.Double(48) : t.Double(41);
-    const bool plain = !columns && std::none_of(contents.begin(), contents.end(), [](char c) {
-        return c == '\\' || c == '{' || c == '}' || c == '^' || c == '%' || c == '\t' || c == '\n';
-    });
+    const bool plain = !columns && std::none_of(contents.begin(), contents.end(), [](char c) { return kCoding[static_cast<unsigned char>(c)]; });
     const FontFace* plainFace = nullptr;
     if (plain) {
         plainFace = &fonts.Face(base.family, base.bold, base.italic);
@@ -206,16 +213,19 @@ void EntityDrawer::DrawMText(const EntityTags& t, const Props& p, const Context&
     }
 
     // The text's own axes: the direction vector, or the rotation, in the plane of its extrusion.
+    // Most texts (a table's cells) have none of them: their axes are the world's.
     const Vec3 extrusion = t.Extrusion().Normalized();
+    const bool upright = !t.Has(11) && !t.Has(50) && extrusion.x == 0 && extrusion.y == 0 && extrusion.z == 1;
     Vec3 xAxis = t.Has(11) ? t.Point(11) : Vec3{};
-    if (xAxis.Length() == 0) {
+    if (!upright && xAxis.Length() == 0) {
         const Matrix ocs = OcsMatrix(extrusion);
         const double r = Radians(t.Double(50));
         xAxis = r == 0 ? ocs.X : ocs.ApplyVector({std::cos(r), std::sin(r), 0});
     }
-    xAxis = xAxis.Normalized();
-    const Vec3 yAxis = extrusion.Cross(xAxis).Normalized();
-    const Context local = ctx.Within(Matrix{xAxis, yAxis, extrusion, t.Point(10)});
+    const Context local = upright ? ctx.Moved(t.Point(10)) : [&] {
+        const Vec3 x = xAxis.Normalized();
+        return ctx.Within(Matrix{x, extrusion.Cross(x).Normalized(), extrusion, t.Point(10)});
+    }();
     const int h = (attachment - 1) % 3;  // 0 left, 1 centre, 2 right
     const int v = (attachment - 1) / 3;  // 0 top, 1 middle, 2 bottom
 

@@ -26,13 +26,15 @@ void EntityDrawer::EmitText(const QString& text, double advance, const FontFace&
 
 const QString& EntityDrawer::Utf16(std::string_view text) {
     // Nearly every text of a table is ASCII: widened into the reused string, not a new one.
-    if (std::any_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; })) {
-        m_utf16 = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-        return m_utf16;
-    }
     m_utf16.resize(static_cast<qsizetype>(text.size()));
-    QChar* out = m_utf16.data();
-    for (const char c : text) *out++ = QChar(static_cast<char16_t>(c));
+    char16_t* out = reinterpret_cast<char16_t*>(m_utf16.data());
+    unsigned char high = 0;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        high |= byte;
+        *out++ = byte;
+    }
+    if (high >= 0x80) m_utf16 = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     return m_utf16;
 }
 

@@ -64,7 +64,7 @@ size_t EntityDrawer::DrawAt(const EntityRange& range, size_t i, const Context& c
 void EntityDrawer::Skip(std::string_view type) { ++stats.skipped[std::string(type)]; }
 
 void EntityDrawer::DrawEntity(const EntityRange& range, size_t i, size_t end, const Context& ctx) {
-    const EntityTags t(range[i]);
+    const EntityTags t(range[i], range.PreparedAt(i));
     const std::string_view type = t.Type();
     Props p;
     if (!Resolve(t, ctx, p)) return;
@@ -137,27 +137,11 @@ bool EntityDrawer::MeasureTableGrid(const EntityTags& t, const Context& ctx) {
 }
 
 bool EntityDrawer::Resolve(const EntityTags& t, const Context& ctx, Props& p) const {
-    // The common values in one pass over the entity's tags (the first of each code counts).
-    // They belong to its AcDbEntity subclass, where it has one: a later subclass gives the
-    // same codes other meanings (a table's cells their colours), and may be millions of tags.
-    const dxf::Tag *visibility = nullptr, *layerTag = nullptr, *colorTag = nullptr, *trueColor = nullptr, *typeTag = nullptr,
-                   *scaleTag = nullptr, *weightTag = nullptr;
-    bool inEntity = false;
-    for (size_t i = 1; !t.Ends(i); ++i) {
-        const dxf::Tag& tag = t[i];
-        if (tag.code == 100 && inEntity) break;
-        switch (tag.code) {
-        case 100: inEntity = tag.Value() == "AcDbEntity"; break;
-        case 60: if (!visibility) visibility = &tag; break;
-        case 8: if (!layerTag) layerTag = &tag; break;
-        case 62: if (!colorTag) colorTag = &tag; break;
-        case 420: if (!trueColor) trueColor = &tag; break;
-        case 6: if (!typeTag) typeTag = &tag; break;
-        case 48: if (!scaleTag) scaleTag = &tag; break;
-        case 370: if (!weightTag) weightTag = &tag; break;
-        default: break;
-        }
-    }
+    const EntityTags::Common common = t.CommonValues();
+    const auto tagAt = [&](size_t i) { return i == EntityTags::kNone ? nullptr : &t[i]; };
+    const dxf::Tag *visibility = tagAt(common.visibility), *layerTag = tagAt(common.layer), *colorTag = tagAt(common.color),
+                   *trueColor = tagAt(common.trueColor), *typeTag = tagAt(common.linetype), *scaleTag = tagAt(common.linetypeScale),
+                   *weightTag = tagAt(common.lineweight);
     if (visibility && visibility->IntOr(0) == 1) return false;  // invisible
     const std::string_view layerName = layerTag ? layerTag->Value() : std::string_view("0");
     const LayerInfo* layer = (ctx.blockLayer && layerName == "0") ? ctx.blockLayer : FindLayer(layerName);

@@ -41,6 +41,12 @@ struct Context {
         c.m = m * local;
         return c;
     }
+    // Within a translation: the axes stay as they are.
+    Context Moved(const Vec3& to) const {
+        Context c = *this;
+        c.m.T = m.Apply(to);
+        return c;
+    }
 };
 
 // A list of entities in drawing order: a layout's (pointers) or a block's (objects).
@@ -48,13 +54,17 @@ class EntityRange {
 public:
     explicit EntityRange(const std::vector<const dxf::DxfObject*>& list) : m_pointers(list.data()), m_size(list.size()) {}
     explicit EntityRange(const std::vector<dxf::DxfObject>& list) : m_objects(list.data()), m_size(list.size()) {}
-    EntityRange(const dxf::DxfObject* objects, size_t size) : m_objects(objects), m_size(size) {}
+    EntityRange(const dxf::DxfObject* objects, size_t size, const EntityTags::Prepared* prepared = nullptr)
+        : m_objects(objects), m_prepared(prepared), m_size(size) {}
     size_t size() const { return m_size; }
     const dxf::DxfObject& operator[](size_t i) const { return m_pointers ? *m_pointers[i] : m_objects[i]; }
+    // How the entity at i was prepared, or null.
+    const EntityTags::Prepared* PreparedAt(size_t i) const { return m_prepared ? &m_prepared[i] : nullptr; }
 
 private:
     const dxf::DxfObject* const* m_pointers = nullptr;
     const dxf::DxfObject* m_objects = nullptr;
+    const EntityTags::Prepared* m_prepared = nullptr;
     size_t m_size = 0;
 };
 

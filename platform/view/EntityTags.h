@@ -3,8 +3,12 @@
 // extended data (or an embedded object); codes repeated across subclasses are looked up after a subclass marker.
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdint>
+#include <limits>
+#include <new>
 #include <string_view>
+#include <vector>
 
 #include "dxf/DxfDocument.h"
 #include "view/Geometry3.h"
@@ -12,25 +16,67 @@
 namespace platform::view {
 
 class EntityTags {
+    static constexpr int kIndexed = 256;  // the codes up to the extrusion's (210, 220, 230)
+
 public:
-    explicit EntityTags(const dxf::DxfObject& object) : m_tags(object.tags), m_end(object.tags.size()) {
-        // Where its own codes end (at its extended data or an embedded object, which repeats
-        // the entity's codes with other meanings), and for an entity of a few tags (nearly all)
-        // where each code below kIndexed first stands: each value is asked for once or more.
-        // A large entity (a table's, of millions of tags) is not looked through here: its end
-        // is found by the first lookup that passes it, or when asked for.
-        m_first.fill(kAbsent);
-        const size_t indexed = std::min<size_t>(m_end, kAbsent);
+    static constexpr size_t kNone = static_cast<size_t>(-1);
+
+    // Where the values every entity may have (visibility, layer, colour, linetype and its
+    // scale, lineweight) stand: the first of each code in its AcDbEntity subclass (kNone where
+    // it has none). A later subclass gives the same codes other meanings (a table's cells
+    // their colours), and may be millions of tags.
+    struct Common {
+        size_t visibility = kNone, layer = kNone, color = kNone, trueColor = kNone, linetype = kNone, linetypeScale = kNone,
+               lineweight = kNone;
+    };
+
+    // What the tags are worked out into before their values are asked for, made ahead for the
+    // entities of a large block on the thread that reads them, so that drawing does not pay
+    // for it: where the entity's own codes end, where each code first stands, its real values
+    // parsed, and where its common values stand. Reused from entity to entity.
+    struct Prepared {
+        bool ready = false;  // false for a large entity: it is worked out as it is asked
+        size_t end = 0;
+        std::array<std::uint8_t, kIndexed> first;
+        std::vector<double> reals;  // by tag: a real code's value, NaN for one that is not a finite number
+        Common common;
+    };
+    static void Prepare(const dxf::DxfObject& object, Prepared& out) {
+        // As the constructor indexes, and each real value parsed on the way.
+        const std::vector<dxf::Tag>& tags = object.tags;
+        const size_t limit = std::min<size_t>(tags.size(), kAbsent);
+        out.first.fill(kAbsent);
+        if (out.reals.size() < limit) out.reals.resize(limit);
         size_t i = 0;
-        for (; i < indexed; ++i) {
-            const int code = m_tags[i].code;
+        for (; i < limit; ++i) {
+            const dxf::Tag& tag = tags[i];
+            const int code = tag.code;
             if (IsEnd(code)) break;
-            if (code >= 0 && code < kIndexed && m_first[static_cast<size_t>(code)] == kAbsent)
-                m_first[static_cast<size_t>(code)] = static_cast<std::uint8_t>(i);
+            if (code >= 0 && code < kIndexed && out.first[static_cast<size_t>(code)] == kAbsent)
+                out.first[static_cast<size_t>(code)] = static_cast<std::uint8_t>(i);
+            out.reals[i] = IsReal(code) ? Finite(tag.DoubleOr(kNotReal), kNotReal) : kNotReal;
         }
-        if (i < indexed || i == m_end) m_end = i, m_endKnown = true;
-        m_indexed = m_endKnown;
+        out.ready = i < limit || i == tags.size();
+        if (!out.ready) return;
+        out.end = i;
+        out.common = FindCommon(tags, [i](size_t k) { return k >= i; });
     }
+
+    explicit EntityTags(const dxf::DxfObject& object) : m_tags(object.tags), m_end(object.tags.size()) { Index(); }
+    // The entity as prepared (where it was): nothing is worked out again.
+    EntityTags(const dxf::DxfObject& object, const Prepared* prepared) : m_tags(object.tags), m_end(object.tags.size()) {
+        if (!prepared || !prepared->ready) {
+            Index();
+            return;
+        }
+        m_end = prepared->end;
+        m_endKnown = m_indexed = true;
+        m_first = prepared->first.data();
+        m_reals = prepared->reals.data();
+        m_common = &prepared->common;
+    }
+    EntityTags(const EntityTags&) = delete;
+    EntityTags& operator=(const EntityTags&) = delete;
 
     std::string_view Type() const { return m_tags.empty() ? std::string_view() : m_tags.front().Value(); }
     size_t End() const {
@@ -71,10 +117,14 @@ public:
         m_endKnown = true;
         return 0;
     }
+    Common CommonValues() const {
+        // The walk stops at the subclass after AcDbEntity: a large entity's end is not sought.
+        return m_common ? *m_common : FindCommon(m_tags, [this](size_t i) { return Ends(i); });
+    }
 
     double Double(int code, double fallback = 0, size_t start = 0) const {
         const size_t i = Find(code, start);
-        return i < m_end ? Finite(m_tags[i].DoubleOr(fallback), fallback) : fallback;
+        return i < m_end ? RealAt(i, fallback) : fallback;
     }
     std::int64_t Int(int code, std::int64_t fallback = 0, size_t start = 0) const {
         const size_t i = Find(code, start);
@@ -92,31 +142,82 @@ public:
     // The point whose X is the tag at i.
     Vec3 PointAt(size_t i) const {
         const int code = m_tags[i].code;
-        Vec3 p{Finite(m_tags[i].DoubleOr(0), 0), 0, 0};
+        Vec3 p{RealAt(i, 0), 0, 0};
         size_t j = i + 1;
-        if (j < m_end && m_tags[j].code == code + 10) p.y = Finite(m_tags[j++].DoubleOr(0), 0);
-        if (j < m_end && m_tags[j].code == code + 20) p.z = Finite(m_tags[j].DoubleOr(0), 0);
+        if (j < m_end && m_tags[j].code == code + 10) p.y = RealAt(j++, 0);
+        if (j < m_end && m_tags[j].code == code + 20) p.z = RealAt(j, 0);
         return p;
     }
     Vec3 Extrusion() const { return Point(210, {0, 0, 1}); }
 
 private:
+    void Index() {
+        // Where its own codes end (at its extended data or an embedded object, which repeats
+        // the entity's codes with other meanings), and for an entity of a few tags (nearly all)
+        // where each code below kIndexed first stands: each value is asked for once or more.
+        // A large entity (a table's, of millions of tags) is not looked through here: its end
+        // is found by the first lookup that passes it, or when asked for.
+        m_own.fill(kAbsent);
+        const size_t indexed = std::min<size_t>(m_end, kAbsent);
+        size_t i = 0;
+        for (; i < indexed; ++i) {
+            const int code = m_tags[i].code;
+            if (IsEnd(code)) break;
+            if (code >= 0 && code < kIndexed && m_own[static_cast<size_t>(code)] == kAbsent)
+                m_own[static_cast<size_t>(code)] = static_cast<std::uint8_t>(i);
+        }
+        if (i < indexed || i == m_end) m_end = i, m_endKnown = true;
+        m_indexed = m_endKnown;
+    }
     static bool IsEnd(int code) { return code == 1001 || code == 101; }
+    static bool IsReal(int code) { return dxf::TagTypeOf(code) == dxf::TagType::Double; }
     size_t SetEnd(size_t i) const {
         m_end = i;
         m_endKnown = true;
         return i;
     }
     static double Finite(double v, double fallback) { return std::isfinite(v) ? v : fallback; }
+    // The value of the tag at i (below the end) as a finite number, else the fallback.
+    double RealAt(size_t i, double fallback) const {
+        if (m_reals && IsReal(m_tags[i].code)) {
+            const double v = m_reals[i];
+            return std::isnan(v) ? fallback : v;
+        }
+        return Finite(m_tags[i].DoubleOr(fallback), fallback);
+    }
+    template <class Ends>
+    static Common FindCommon(const std::vector<dxf::Tag>& tags, Ends ends) {
+        Common c;
+        bool inEntity = false;
+        for (size_t i = 1; !ends(i); ++i) {
+            const dxf::Tag& tag = tags[i];
+            if (tag.code == 100 && inEntity) break;
+            switch (tag.code) {
+            case 100: inEntity = tag.Value() == "AcDbEntity"; break;
+            case 60: if (c.visibility == kNone) c.visibility = i; break;
+            case 8: if (c.layer == kNone) c.layer = i; break;
+            case 62: if (c.color == kNone) c.color = i; break;
+            case 420: if (c.trueColor == kNone) c.trueColor = i; break;
+            case 6: if (c.linetype == kNone) c.linetype = i; break;
+            case 48: if (c.linetypeScale == kNone) c.linetypeScale = i; break;
+            case 370: if (c.lineweight == kNone) c.lineweight = i; break;
+            default: break;
+            }
+        }
+        return c;
+    }
 
-    static constexpr int kIndexed = 256;  // the codes up to the extrusion's (210, 220, 230)
     static constexpr std::uint8_t kAbsent = 255;
+    static constexpr double kNotReal = std::numeric_limits<double>::quiet_NaN();
 
     const std::vector<dxf::Tag>& m_tags;
     mutable size_t m_end;
     mutable bool m_endKnown = false;
     bool m_indexed = false;
-    std::array<std::uint8_t, kIndexed> m_first;
+    std::array<std::uint8_t, kIndexed> m_own;  // where each code first stands, unless prepared
+    const std::uint8_t* m_first = m_own.data();
+    const double* m_reals = nullptr;
+    const Common* m_common = nullptr;
 };
 
 }  // namespace platform::view

@@ -78,16 +78,17 @@ bool MapsToOneGlyph(char16_t c) {
 }  // namespace
 
 bool FontFace::Glyphs(QStringView text, std::vector<quint32>& glyphs) const {
-    glyphs.clear();
-    if (HasLigature(text)) return false;
     RawFont();
-    for (QChar ch : text) {
-        const char16_t c = ch.unicode();
+    const qsizetype n = text.size();
+    glyphs.resize(static_cast<size_t>(n));
+    quint32* out = glyphs.data();
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t c = text[i].unicode();
         const quint32 glyph = (c >= 32 && c < 127) ? m_asciiGlyphs[c] : MapsToOneGlyph(c) ? CharGlyph(c) : 0;
         if (glyph == 0) return false;
-        glyphs.push_back(glyph);
+        out[i] = glyph;
     }
-    return true;
+    return !HasLigature(text);
 }
 
 const FontFace& Fonts::Face(const std::string& family, bool bold, bool italic) {

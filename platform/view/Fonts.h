@@ -34,7 +34,7 @@ public:
     // The face's glyph ids for the text, one a character, each to be placed at the advance the
     // face measures (so in place, given the glyphs' widths). False when the text needs more
     // than one glyph a character in this face: shaping (ligatures too), or a character the face
-    // lacks. Replaces what `glyphs` held.
+    // lacks. Replaces what `glyphs` held (with something undefined when false).
     bool Glyphs(QStringView text, std::vector<quint32>& glyphs) const;
     const QRawFont& RawFont() const;
 

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstring>
 
 #include "view/DeviceClip.h"
 #include "view/Fonts.h"
@@ -36,7 +37,7 @@ PdfCanvas::PdfCanvas(const QTransform& worldToDevice, const Box& visible, const 
     m_device = worldToDevice.mapRect(QRectF(visible.x0, visible.y0, visible.Width(), visible.Height()));
     const double margin = std::max(m_device.width(), m_device.height()) + 64;
     m_safe = m_device.adjusted(-margin, -margin, margin, margin);
-    m_content.Bytes().reserve(kPiece + 4096);
+    m_content.Reserve(kPiece + 4096);
     // Device pixels (y down) to points (y up), round caps and joins throughout.
     const double k = 72 / m_dpi;
     m_content.Num(k, 6).Raw("0 0 ").Num(-k, 6).Raw("0 ").Num(pixels.height() * k, 4).Raw("cm 1 J 1 j\n");
@@ -48,9 +49,9 @@ PdfCanvas::~PdfCanvas() = default;
 
 void PdfCanvas::MaybeHandOver() {
     if (m_content.Size() < kPiece) return;
-    std::string piece;
-    piece.reserve(kPiece + 4096);
-    piece.swap(m_content.Bytes());
+    PdfBuffer piece;
+    piece.Reserve(kPiece + 4096);
+    std::swap(piece, m_content);
     m_deflate->Add(std::move(piece));
 }
 
@@ -282,29 +283,28 @@ constexpr std::array<bool, 256> kEscaped = [] {
 }  // namespace
 
 void PdfCanvas::GlyphString(const quint32* glyphs, size_t count) {
-    // Two bytes a glyph id, in a literal string: half the size of hexadecimal.
-    char buf[512];
-    size_t at = 0;
-    std::string& out = m_content.Bytes();
-    out.push_back('(');
+    // Two bytes a glyph id, in a literal string: half the size of hexadecimal. Room for each
+    // byte escaped.
+    char* p = m_content.Room(4 * count + 5);
+    *p++ = '(';
     for (size_t i = 0; i < count; ++i) {
-        if (at > sizeof buf - 8) out.append(buf, at), at = 0;
         const unsigned char high = static_cast<unsigned char>((glyphs[i] >> 8) & 0xFF), low = static_cast<unsigned char>(glyphs[i] & 0xFF);
-        if (!kEscaped[high] && !kEscaped[low]) {
-            buf[at] = static_cast<char>(high), buf[at + 1] = static_cast<char>(low), at += 2;
+        p[0] = static_cast<char>(high), p[1] = static_cast<char>(low);
+        if (!(kEscaped[high] | kEscaped[low])) {
+            p += 2;
             continue;
         }
         for (const unsigned char byte : {high, low}) {
             if (!kEscaped[byte]) {
-                buf[at++] = static_cast<char>(byte);
+                *p++ = static_cast<char>(byte);
                 continue;
             }
-            buf[at++] = '\\';
-            buf[at++] = byte == '\r' ? 'r' : byte == '\n' ? 'n' : static_cast<char>(byte);
+            *p++ = '\\';
+            *p++ = byte == '\r' ? 'r' : byte == '\n' ? 'n' : static_cast<char>(byte);
         }
     }
-    out.append(buf, at);
-    out.append(")Tj\n");
+    std::memcpy(p, ")Tj\n", 4);
+    m_content.Wrote(p + 4);
 }
 
 void PdfCanvas::Text(const QString& text, const FontFace& face, const QRectF& box, const QTransform& toWorld, const QColor& color) {
@@ -314,14 +314,13 @@ void PdfCanvas::Text(const QString& text, const FontFace& face, const QRectF& bo
     const QTransform toDevice(w.m11() * d.m11() + w.m12() * d.m21(), w.m11() * d.m12() + w.m12() * d.m22(),
                               w.m21() * d.m11() + w.m22() * d.m21(), w.m21() * d.m12() + w.m22() * d.m22(),
                               w.dx() * d.m11() + w.dy() * d.m21() + d.dx(), w.dx() * d.m12() + w.dy() * d.m22() + d.dy());
-    double x0 = 1e300, y0 = 1e300, x1 = -1e300, y1 = -1e300;
-    for (const double bx : {box.left(), box.right()})
-        for (const double by : {box.top(), box.bottom()}) {
-            const double x = toDevice.m11() * bx + toDevice.m21() * by + toDevice.dx();
-            const double y = toDevice.m12() * bx + toDevice.m22() * by + toDevice.dy();
-            x0 = std::min(x0, x), x1 = std::max(x1, x), y0 = std::min(y0, y), y1 = std::max(y1, y);
-        }
-    if (!(x1 > m_device.left() && x0 < m_device.right() && y1 > m_device.top() && y0 < m_device.bottom())) return;
+    // The box's device extent: about its centre, each axis's half reach.
+    const double hw = box.width() / 2, hh = box.height() / 2, bx = box.left() + hw, by = box.top() + hh;
+    const double cx = toDevice.m11() * bx + toDevice.m21() * by + toDevice.dx();
+    const double cy = toDevice.m12() * bx + toDevice.m22() * by + toDevice.dy();
+    const double rx = std::abs(toDevice.m11()) * hw + std::abs(toDevice.m21()) * hh;
+    const double ry = std::abs(toDevice.m12()) * hw + std::abs(toDevice.m22()) * hh;
+    if (!(cx + rx > m_device.left() && cx - rx < m_device.right() && cy + ry > m_device.top() && cy - ry < m_device.bottom())) return;
     if (!face.Glyphs(text, m_ids)) {
         ShapedText(text, face, toDevice, color);
         MaybeHandOver();
@@ -440,8 +439,8 @@ void PdfCanvas::ShapedText(const QString& text, const FontFace& face, const QTra
 bool PdfCanvas::Finish(std::string& pdf, std::string& error) {
     EndText();
     while (!m_saved.empty()) PopClip();
-    m_deflate->Add(std::move(m_content.Bytes()));
-    m_content.Bytes().clear();
+    m_deflate->Add(std::move(m_content));
+    m_content.Clear();
     std::vector<std::string> content;
     if (!m_deflate->Finish(content)) {
         error = "the page could not be compressed";

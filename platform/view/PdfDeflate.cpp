@@ -47,7 +47,7 @@ DeflateThread::~DeflateThread() {
     if (m_thread.joinable()) m_thread.join();
 }
 
-void DeflateThread::Compress(const std::string& piece) {
+void DeflateThread::Compress(std::string_view piece) {
     if (!m_ok || piece.empty()) return;
     try {
         std::string packed;
@@ -58,9 +58,9 @@ void DeflateThread::Compress(const std::string& piece) {
     }
 }
 
-void DeflateThread::Add(std::string piece) {
+void DeflateThread::Add(PdfBuffer piece) {
     if (!m_thread.joinable()) {
-        Compress(piece);
+        Compress(piece.View());
         return;
     }
     {
@@ -75,10 +75,10 @@ void DeflateThread::Work() {
     while (true) {
         m_wake.wait(lock, [this] { return m_done || !m_queue.empty(); });
         if (m_queue.empty()) return;
-        std::string piece = std::move(m_queue.front());
+        PdfBuffer piece = std::move(m_queue.front());
         m_queue.pop_front();
         lock.unlock();
-        Compress(piece);
+        Compress(piece.View());
         lock.lock();
     }
 }

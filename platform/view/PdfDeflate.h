@@ -12,6 +12,8 @@
 #include <thread>
 #include <vector>
 
+#include "view/PdfBuffer.h"
+
 struct libdeflate_compressor;
 
 namespace platform::view {
@@ -44,21 +46,21 @@ public:
     DeflateThread& operator=(const DeflateThread&) = delete;
 
     // Compressed on the thread, or at once where no thread could be started.
-    void Add(std::string piece);
+    void Add(PdfBuffer piece);
     // Waits for the pieces given so far: each compressed, in order; false when compression
     // failed.
     bool Finish(std::vector<std::string>& out);
 
 private:
     void Work();
-    void Compress(const std::string& piece);
+    void Compress(std::string_view piece);
 
     Compressor m_compressor;
     std::vector<std::string> m_packed;  // written by the thread until it is joined
     bool m_ok = true;
     std::mutex m_mutex;
     std::condition_variable m_wake;
-    std::deque<std::string> m_queue;
+    std::deque<PdfBuffer> m_queue;
     bool m_done = false;
     std::thread m_thread;  // not joinable: compression happens in Add
 };

@@ -57,7 +57,7 @@ bool PdfFile::Finish(int catalog, int info, std::string& out) {
     m_out.Raw("/Root ").Int(catalog).Raw(" 0 R");
     if (info > 0) m_out.Raw("/Info ").Int(info).Raw(" 0 R");
     m_out.Raw(">>\nstartxref\n").Int(static_cast<long long>(xref)).Raw("\n%%EOF\n");
-    out = std::move(m_out.Bytes());
+    out.assign(m_out.View());
     return true;
 }
 

@@ -121,7 +121,7 @@ bool PdfFont::Write(PdfFile& file, std::string& error) const {
         map.Raw("endbfchar\n");
     }
     map.Raw("endcmap\nCMapName currentdict/CMap defineresource pop\nend\nend\n");
-    if (!file.CompressedStream(toUnicode, "", map.Bytes())) {
+    if (!file.CompressedStream(toUnicode, "", map.View())) {
         error = "the font's character map could not be compressed";
         return false;
     }

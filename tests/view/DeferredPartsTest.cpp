@@ -12,6 +12,8 @@
 using platform::dxf::DeferredEntities;
 using platform::dxf::DxfObject;
 using platform::view::DeferredParts;
+using platform::view::EntityTags;
+using platform::view::Vec3;
 
 namespace {
 
@@ -43,6 +45,15 @@ std::string Tags(const DxfObject& o) {
     return out;
 }
 
+// What a drawer asks of an entity, as text.
+std::string Answers(const EntityTags& t) {
+    const Vec3 a = t.Point(10, {-1, -1, -1}), b = t.Point(11, {-2, -2, -2});
+    const EntityTags::Common c = t.CommonValues();
+    return std::to_string(t.End()) + " " + std::to_string(a.x) + "," + std::to_string(a.y) + "," + std::to_string(a.z) + " " +
+           std::to_string(b.x) + "," + std::to_string(b.y) + " " + std::to_string(t.Double(21, -3)) + " " + std::string(t.String(8)) +
+           " " + std::to_string(t.Int(66, -4)) + " " + std::to_string(c.layer) + " " + std::to_string(c.color);
+}
+
 }  // namespace
 
 TEST(DeferredParts, ReadAheadOrAsDrawnThePartsHoldTheBlockInOrderCutBetweenEntities) {
@@ -58,18 +69,25 @@ TEST(DeferredParts, ReadAheadOrAsDrawnThePartsHoldTheBlockInOrderCutBetweenEntit
         std::vector<std::string> seen;
         std::vector<size_t> sizes;
         const DxfObject* entities = nullptr;
-        size_t count = 0;
-        while (parts.Next(entities, count)) {
+        const EntityTags::Prepared* prepared = nullptr;
+        size_t count = 0, misprepared = 0;
+        while (parts.Next(entities, prepared, count)) {
             ASSERT_GT(count, 0u);
             const std::string_view first = entities[0].Type();
             EXPECT_TRUE(first != "VERTEX" && first != "SEQEND") << "a part begins inside a polyline: " << first;
-            for (size_t i = 0; i < count; ++i) seen.push_back(Tags(entities[i]));
+            EXPECT_EQ(prepared != nullptr, ahead) << "entities are prepared where they are read ahead";
+            for (size_t i = 0; i < count; ++i) {
+                seen.push_back(Tags(entities[i]));
+                // Each entity's preparation is its own, the first of a part's too.
+                if (prepared && Answers(EntityTags(entities[i], &prepared[i])) != Answers(EntityTags(entities[i]))) ++misprepared;
+            }
             sizes.push_back(count);
         }
         EXPECT_EQ(seen, whole);
+        EXPECT_EQ(misprepared, 0u);
         ASSERT_GE(sizes.size(), 4u);
         for (size_t i = 0; i + 1 < sizes.size(); ++i) EXPECT_GE(sizes[i], DeferredParts::kPart) << "part " << i;
-        EXPECT_FALSE(parts.Next(entities, count)) << "the end stays the end";
+        EXPECT_FALSE(parts.Next(entities, prepared, count)) << "the end stays the end";
     }
 }
 
@@ -80,8 +98,9 @@ TEST(DeferredParts, LeavingAfterTheFirstPartStopsTheReadingAhead) {
     for (int round = 0; round < 20; ++round) {
         DeferredParts parts(deferred, 0);
         const DxfObject* entities = nullptr;
+        const EntityTags::Prepared* prepared = nullptr;
         size_t count = 0;
-        ASSERT_TRUE(parts.Next(entities, count));
+        ASSERT_TRUE(parts.Next(entities, prepared, count));
         EXPECT_EQ(entities[0].Type(), "POLYLINE");
     }  // each destroyed with parts still to read: it must return, not wait on them
 }

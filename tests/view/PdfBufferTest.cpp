@@ -14,7 +14,7 @@ using platform::view::PdfBuffer;
 std::string Number(double v, int decimals) {
     PdfBuffer b;
     b.Num(v, decimals);
-    return b.Bytes();
+    return std::string(b.View());
 }
 
 TEST(PdfBuffer, NumbersAreFixedPointRoundedAndTrimmedAndReadBackAsRounded) {
@@ -44,10 +44,10 @@ TEST(PdfBuffer, LiteralStringsEscapeDelimitersBackslashesAndLineEnds) {
     PdfBuffer b;
     const char bytes[] = {'a', '(', ')', '\\', '\r', '\n', '\0', 'z'};
     b.LiteralString(bytes, sizeof bytes);
-    EXPECT_EQ(b.Bytes(), std::string("(a\\(\\)\\\\\\r\\n", 12) + std::string(1, '\0') + "z)");
+    EXPECT_EQ(b.View(), std::string("(a\\(\\)\\\\\\r\\n", 12) + std::string(1, '\0') + "z)");
     PdfBuffer t;
     t.TextString(u"M\u00FC\u20AC");
-    EXPECT_EQ(t.Bytes(), "<FEFF004D00FC20AC>");
+    EXPECT_EQ(t.View(), "<FEFF004D00FC20AC>");
 }
 
 }  // namespace

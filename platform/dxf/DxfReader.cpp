@@ -464,12 +464,25 @@ private:
         const size_t start = m_pendingSource.start;
         size_t index = 0;  // of the tag within its entity
         bool handleSeen = false;
+        size_t entities = 0, nextMark = DeferredEntities::kMarkEvery;
         BlockSketcher sketcher;
         // Notes what one tag (not ENDBLK, ENDSEC or BLOCK) tells of the block's entities.
         const auto note = [&](const Tag& tag) __attribute__((always_inline)) {
             if (m_options.sketches) sketcher.Note(tag);
             if (tag.code == 0) {
-                if (tag.Value() == "ACAD_TABLE") d.hasTable = true;
+                const std::string_view type = tag.Value();
+                if (type == "ACAD_TABLE") d.hasTable = true;
+                if (type == "INSERT" || type == "DIMENSION" || type == "ACAD_TABLE" || type == "ARC_DIMENSION" ||
+                    type == "LARGE_RADIAL_DIMENSION" || type == "MULTILEADER" || type == "MLEADER")
+                    d.refersToBlocks = true;
+                if (++entities >= nextMark && type != "VERTEX" && type != "ATTRIB" && type != "SEQEND") {
+                    // The code line before the type: "  0" as the writer writes it.
+                    const auto at = reinterpret_cast<std::uintptr_t>(type.data()) - reinterpret_cast<std::uintptr_t>(m_text.data());
+                    if (at >= start + 4 && at <= m_text.size() && m_text.substr(at - 4, 4) == "  0\n") {
+                        d.marks.push_back(at - 4 - start);
+                        nextMark = entities + DeferredEntities::kMarkEvery;
+                    }
+                }
                 index = 0;
                 handleSeen = false;
             } else if (++index <= 3 && !handleSeen && (tag.code == 5 || tag.code == 105)) {

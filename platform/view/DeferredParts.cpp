@@ -5,8 +5,8 @@
 
 namespace platform::view {
 
-DeferredParts::DeferredParts(const dxf::DeferredEntities& deferred, std::size_t aheadFrom) : m_stream(deferred) {
-    const bool ahead = deferred.text.size() >= aheadFrom;
+DeferredParts::DeferredParts(std::string_view text, std::size_t aheadFrom) : m_stream(text) {
+    const bool ahead = text.size() >= aheadFrom;
     m_parts.resize(ahead ? 3 : 1);
     for (Part& part : m_parts) part.entities.resize(kPart + 1);
     if (!ahead) return;

@@ -22,7 +22,10 @@ namespace platform::view {
 class DeferredParts {
 public:
     // Text of aheadFrom bytes or more is read ahead on a thread.
-    explicit DeferredParts(const dxf::DeferredEntities& deferred, std::size_t aheadFrom = kAheadFrom);
+    explicit DeferredParts(const dxf::DeferredEntities& deferred, std::size_t aheadFrom = kAheadFrom)
+        : DeferredParts(deferred.text, aheadFrom) {}
+    // The entities of that text (a deferred block's, or a part of it that begins at an entity).
+    explicit DeferredParts(std::string_view text, std::size_t aheadFrom = kAheadFrom);
     ~DeferredParts();
     DeferredParts(const DeferredParts&) = delete;
     DeferredParts& operator=(const DeferredParts&) = delete;

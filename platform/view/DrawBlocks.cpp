@@ -2,6 +2,10 @@
 // the blocks of dimensions and tables, and the viewports of a layout, which show model space.
 #include <algorithm>
 #include <cmath>
+#include <exception>
+#include <memory>
+#include <system_error>
+#include <thread>
 
 #include "view/DeferredParts.h"
 #include "view/EntityDrawer.h"
@@ -69,7 +73,69 @@ bool EntityDrawer::DrawSketch(const dxf::BlockSketch& sketch, const Context& ctx
 }
 
 void EntityDrawer::DrawDeferred(const dxf::DeferredEntities& deferred, const Context& ctx) {
-    DeferredParts parts(deferred);
+    // A large block of entities that draw on their own (a table's), on a canvas that can fork:
+    // its second half is read and drawn on a thread of its own, into a fork whose drawing goes
+    // in after the first half's. Each half is read as it is drawn.
+    const size_t half = HalfwayMark(deferred);
+    std::unique_ptr<Canvas> fork = half > 0 ? canvas.Fork() : nullptr;
+    if (!fork) {
+        DrawDeferredText(deferred.text, ctx, DeferredParts::kAheadFrom);
+        return;
+    }
+    Fonts forkFonts;
+    RenderStats forkStats;
+    EntityDrawer other(drawing, options, forkFonts, *fork, forkStats);
+    other.m_inViewport = m_inViewport;
+    std::vector<const dxf::Block*> forkPath = ctx.path ? *ctx.path : std::vector<const dxf::Block*>();
+    Context forkCtx = ctx;
+    forkCtx.path = &forkPath;
+    std::exception_ptr forkError;
+    const std::string_view second = deferred.text.substr(half);
+    std::thread worker;
+    try {
+        worker = std::thread([&] {
+            try {
+                other.DrawDeferredText(second, forkCtx, kNoThread);
+            } catch (...) {
+                forkError = std::current_exception();
+            }
+        });
+    } catch (const std::system_error&) {
+        DrawDeferredText(deferred.text, ctx, DeferredParts::kAheadFrom);
+        return;
+    }
+    try {
+        DrawDeferredText(deferred.text.substr(0, half), ctx, kNoThread);
+    } catch (...) {
+        worker.join();
+        throw;
+    }
+    worker.join();
+    if (forkError) std::rethrow_exception(forkError);
+    canvas.Splice(*fork);
+    stats.drawn += forkStats.drawn;
+    for (const auto& [type, count] : forkStats.skipped) stats.skipped[type] += count;
+}
+
+namespace {
+
+size_t Distance(size_t a, size_t b) { return a > b ? a - b : b - a; }
+
+}  // namespace
+
+size_t EntityDrawer::HalfwayMark(const dxf::DeferredEntities& deferred) {
+    // Halves worth a thread, of entities that do not draw through other blocks (those are
+    // parsed on first use, which two threads must not do at once).
+    if (deferred.text.size() < DeferredParts::kAheadFrom || deferred.refersToBlocks || deferred.marks.empty()) return 0;
+    size_t best = 0;
+    for (const size_t mark : deferred.marks)
+        if (mark > 0 && mark < deferred.text.size() && (best == 0 || Distance(mark, deferred.text.size() / 2) < Distance(best, deferred.text.size() / 2)))
+            best = mark;
+    return best;
+}
+
+void EntityDrawer::DrawDeferredText(std::string_view text, const Context& ctx, size_t aheadFrom) {
+    DeferredParts parts(text, aheadFrom);
     const dxf::DxfObject* entities = nullptr;
     const EntityTags::Prepared* prepared = nullptr;
     size_t count = 0;

@@ -78,6 +78,9 @@ public:
     // returns the index after what it drew.
     size_t DrawAt(const EntityRange& range, size_t i, const Context& ctx);
     void DrawRange(const EntityRange& range, const Context& ctx);
+    // Where a deferred block's text may be cut in two to be drawn on two threads (on a canvas
+    // that forks); 0 where it is not.
+    static size_t HalfwayMark(const dxf::DeferredEntities& deferred);
 
     // Parts used by the entity drawers of every file.
     bool Resolve(const EntityTags& tags, const Context& ctx, Props& props) const;
@@ -146,6 +149,10 @@ private:
     bool DrawSketch(const dxf::BlockSketch& sketch, const Context& ctx);
     // The entities of a block the reader left unparsed, read and drawn a part at a time.
     void DrawDeferred(const dxf::DeferredEntities& deferred, const Context& ctx);
+    // Entities of such a block's text (or of a part that begins at an entity); text of
+    // aheadFrom bytes or more is read ahead on a thread.
+    void DrawDeferredText(std::string_view text, const Context& ctx, size_t aheadFrom);
+    static constexpr size_t kNoThread = static_cast<size_t>(-1);
     void DrawViewport(const EntityTags& t, const Props& p, const Context& ctx);
     // A table's extent from its grid (entity coordinates of its block); false when the table
     // does not give its rows and columns.

@@ -38,17 +38,25 @@ public:
     void Text(const QString& text, const FontFace& face, const QRectF& box, const QTransform& toWorld, const QColor& color) override;
     void PushClip(const QPainterPath& area) override;
     void PopClip() override;
+    // A fork writes its own content (compressed on its own thread) and fonts, assuming nothing
+    // of the graphics state it starts in; spliced, its streams follow this one's so far, and
+    // its fonts become this one's (the same font under both names where both used it).
+    std::unique_ptr<Canvas> Fork() override;
+    void Splice(Canvas& fork) override;
 
     // The document whole, once everything is drawn; false with the reason.
     bool Finish(std::string& pdf, std::string& error);
 
 private:
+    // A fork of the parent's page: no page set-up of its own, its fonts named apart.
+    PdfCanvas(const PdfCanvas& parent, int fork);
+
     // What the content has set and q ... Q restores.
     struct State {
         QRgb fill = 0, stroke = 0;
         bool fillSet = false, strokeSet = false;
         double width = -1;
-        int alpha = 255;
+        int alpha = 255;  // -1: not known
         const PdfFont* font = nullptr;
         double fontSize = 0;
     };
@@ -94,7 +102,11 @@ private:
         int sizeDecimals = 2;
     } m_matrix;
 
+    std::string m_fontPrefix = "F";
+    int m_forks = 0;
+    bool m_isFork = false;
     std::vector<std::unique_ptr<PdfFont>> m_fonts;
+    std::vector<std::string> m_fontKeys;  // by font, as m_fontsByName has it
     std::unordered_map<std::string, PdfFont*> m_fontsByName;
     std::unordered_map<const FontFace*, PdfFont*> m_fontsByFace;
     const FontFace* m_lastFace = nullptr;

@@ -65,8 +65,19 @@ void DeflateThread::Add(PdfBuffer piece) {
     }
     {
         std::lock_guard<std::mutex> lock(m_mutex);
-        m_queue.push_back(std::move(piece));
+        m_queue.push_back({std::move(piece), {}});
     }
+    m_wake.notify_one();
+}
+
+void DeflateThread::AddPacked(std::vector<std::string> packed, bool ok) {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    if (!ok) m_failed = true;
+    if (!m_thread.joinable()) {
+        for (std::string& p : packed) m_packed.push_back(std::move(p));
+        return;
+    }
+    m_queue.push_back({PdfBuffer(), std::move(packed)});
     m_wake.notify_one();
 }
 
@@ -75,10 +86,14 @@ void DeflateThread::Work() {
     while (true) {
         m_wake.wait(lock, [this] { return m_done || !m_queue.empty(); });
         if (m_queue.empty()) return;
-        PdfBuffer piece = std::move(m_queue.front());
+        Entry entry = std::move(m_queue.front());
         m_queue.pop_front();
         lock.unlock();
-        Compress(piece.View());
+        if (entry.packed.empty()) {
+            Compress(entry.piece.View());
+        } else {
+            for (std::string& p : entry.packed) m_packed.push_back(std::move(p));
+        }
         lock.lock();
     }
 }
@@ -92,7 +107,7 @@ bool DeflateThread::Finish(std::vector<std::string>& out) {
     if (m_thread.joinable()) m_thread.join();
     out = std::move(m_packed);
     m_packed.clear();
-    return m_ok;
+    return m_ok && !m_failed;
 }
 
 }  // namespace platform::view

@@ -9,10 +9,6 @@
 #include "ViewTestUtil.h"
 #include "testing/TempDir.h"
 #include "view/Plot.h"
-#include "dxf/AcadTable.h"
-#include "dxf/DxfTemplate.h"
-#include "dxf/DxfWriter.h"
-#include "dxf/TableBlock.h"
 
 namespace {
 
@@ -31,19 +27,8 @@ protected:
     static int Py(double y) { return static_cast<int>(200 - y * 2); }
 };
 
-// A drawing of one table of 500 rows of 4 and 10 columns of 20 below (0, 0), more entities
-// than the renderer reads at a time, each cell holding its number.
-std::string LargeTableDrawing() {
-    auto made = platform::dxf::NewDocument();
-    platform::dxf::AcadTable table;
-    table.Resize(500, 10, 4, 20);
-    for (int r = 0; r < 500; ++r)
-        for (int c = 0; c < 10; ++c) table.Cell(r, c).text = std::to_string(r * 10 + c);
-    platform::dxf::StoreTable(*made, table);
-    platform::dxf::PrepareForSave(*made);
-    const std::string text = platform::dxf::WriteDxfToString(*made);
-    return text;
-}
+// A table of 500 rows: more entities than the renderer reads at a time.
+std::string LargeTableDrawing() { return viewtest::TableDrawing(500); }
 
 std::string Line(double x0, double y0, double x1, double y1, const std::string& layer = "0", const std::string& extra = "") {
     return "8\n" + layer + "\n" + extra + "10\n" + std::to_string(x0) + "\n20\n" + std::to_string(y0) + "\n30\n0\n11\n" +

@@ -1,5 +1,6 @@
 #pragma once
-// Drawings written as DXF text for the renderer's tests, and pictures of them.
+// Drawings written as DXF text for the renderer's tests (a table's as the writer writes it),
+// and pictures of them.
 #include <QImage>
 #include <QPainter>
 #include <cstdlib>
@@ -8,7 +9,11 @@
 #include <string>
 
 #include "view/Drawing.h"
+#include "dxf/AcadTable.h"
 #include "dxf/DxfReader.h"
+#include "dxf/DxfTemplate.h"
+#include "dxf/DxfWriter.h"
+#include "dxf/TableBlock.h"
 #include "view/GuiApplication.h"
 #include "view/Renderer.h"
 
@@ -99,6 +104,19 @@ inline QColor InkAt(const QImage& image, int x, int y, int r = 1) {
 inline bool SameHue(const QColor& a, const QColor& b) {
     return (a.red() > 200) == (b.red() > 200) && (a.green() > 200) == (b.green() > 200) && (a.blue() > 200) == (b.blue() > 200) &&
            a != QColor(Qt::white);
+}
+
+// A drawing of one table of `rows` rows of 4 and 10 columns of 20 below (0, 0), as the writer
+// writes it, each cell holding its number.
+inline std::string TableDrawing(int rows) {
+    auto made = platform::dxf::NewDocument();
+    platform::dxf::AcadTable table;
+    table.Resize(rows, 10, 4, 20);
+    for (int r = 0; r < rows; ++r)
+        for (int c = 0; c < 10; ++c) table.Cell(r, c).text = std::to_string(r * 10 + c);
+    platform::dxf::StoreTable(*made, table);
+    platform::dxf::PrepareForSave(*made);
+    return platform::dxf::WriteDxfToString(*made);
 }
 
 }  // namespace viewtest

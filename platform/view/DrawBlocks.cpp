@@ -127,10 +127,10 @@ size_t EntityDrawer::HalfwayMark(const dxf::DeferredEntities& deferred) {
     // Halves worth a thread, of entities that do not draw through other blocks (those are
     // parsed on first use, which two threads must not do at once).
     if (deferred.text.size() < DeferredParts::kAheadFrom || deferred.refersToBlocks || deferred.marks.empty()) return 0;
+    const size_t middle = deferred.text.size() / 2;
     size_t best = 0;
     for (const size_t mark : deferred.marks)
-        if (mark > 0 && mark < deferred.text.size() && (best == 0 || Distance(mark, deferred.text.size() / 2) < Distance(best, deferred.text.size() / 2)))
-            best = mark;
+        if (mark > 0 && mark < deferred.text.size() && (best == 0 || Distance(mark, middle) < Distance(best, middle))) best = mark;
     return best;
 }
 

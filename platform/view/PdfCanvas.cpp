@@ -74,12 +74,7 @@ void PdfCanvas::Splice(Canvas& other) {
     const bool ok = fork->m_deflate->Finish(packed);
     // What this canvas has written goes first, then the fork's streams.
     EndText();
-    if (m_content.Size() > 0) {
-        PdfBuffer piece;
-        piece.Reserve(kPiece + 4096);
-        std::swap(piece, m_content);
-        m_deflate->Add(std::move(piece));
-    }
+    if (m_content.Size() > 0) HandOver();
     m_deflate->AddPacked(std::move(packed), ok);
     for (size_t i = 0; i < fork->m_fonts.size(); ++i) {
         PdfFont*& mine = m_fontsByName[fork->m_fontKeys[i]];
@@ -104,7 +99,10 @@ void PdfCanvas::Splice(Canvas& other) {
 }
 
 void PdfCanvas::MaybeHandOver() {
-    if (m_content.Size() < kPiece) return;
+    if (m_content.Size() >= kPiece) HandOver();
+}
+
+void PdfCanvas::HandOver() {
     PdfBuffer piece;
     piece.Reserve(kPiece + 4096);
     std::swap(piece, m_content);

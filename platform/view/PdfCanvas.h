@@ -77,7 +77,9 @@ private:
     void ShapedText(const QString& text, const FontFace& face, const QTransform& toDevice, const QColor& color);
     PdfFont& FontOf(const FontFace& face);
     PdfFont& FontOf(const QRawFont& raw);
+    // The content so far to the compressing thread (when it has grown to a piece).
     void MaybeHandOver();
+    void HandOver();
 
     QTransform m_toDevice;
     Box m_visible;

@@ -6,7 +6,6 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
-#include <new>
 #include <string_view>
 #include <vector>
 
@@ -42,24 +41,19 @@ public:
         Common common;
     };
     static void Prepare(const dxf::DxfObject& object, Prepared& out) {
-        // As the constructor indexes, and each real value parsed on the way.
+        // As the constructor indexes, and each real value parsed.
         const std::vector<dxf::Tag>& tags = object.tags;
         const size_t limit = std::min<size_t>(tags.size(), kAbsent);
-        out.first.fill(kAbsent);
-        if (out.reals.size() < limit) out.reals.resize(limit);
-        size_t i = 0;
-        for (; i < limit; ++i) {
-            const dxf::Tag& tag = tags[i];
-            const int code = tag.code;
-            if (IsEnd(code)) break;
-            if (code >= 0 && code < kIndexed && out.first[static_cast<size_t>(code)] == kAbsent)
-                out.first[static_cast<size_t>(code)] = static_cast<std::uint8_t>(i);
-            out.reals[i] = IsReal(code) ? Finite(tag.DoubleOr(kNotReal), kNotReal) : kNotReal;
-        }
-        out.ready = i < limit || i == tags.size();
+        const size_t end = IndexInto(tags, limit, out.first);
+        out.ready = end < limit || end == tags.size();
         if (!out.ready) return;
-        out.end = i;
-        out.common = FindCommon(tags, [i](size_t k) { return k >= i; });
+        out.end = end;
+        if (out.reals.size() < end) out.reals.resize(end);
+        for (size_t i = 0; i < end; ++i) {
+            const dxf::Tag& tag = tags[i];
+            out.reals[i] = IsReal(tag.code) ? Finite(tag.DoubleOr(kNotReal), kNotReal) : kNotReal;
+        }
+        out.common = FindCommon(tags, [end](size_t k) { return k >= end; });
     }
 
     explicit EntityTags(const dxf::DxfObject& object) : m_tags(object.tags), m_end(object.tags.size()) { Index(); }
@@ -157,17 +151,23 @@ private:
         // where each code below kIndexed first stands: each value is asked for once or more.
         // A large entity (a table's, of millions of tags) is not looked through here: its end
         // is found by the first lookup that passes it, or when asked for.
-        m_own.fill(kAbsent);
         const size_t indexed = std::min<size_t>(m_end, kAbsent);
-        size_t i = 0;
-        for (; i < indexed; ++i) {
-            const int code = m_tags[i].code;
-            if (IsEnd(code)) break;
-            if (code >= 0 && code < kIndexed && m_own[static_cast<size_t>(code)] == kAbsent)
-                m_own[static_cast<size_t>(code)] = static_cast<std::uint8_t>(i);
-        }
+        const size_t i = IndexInto(m_tags, indexed, m_own);
         if (i < indexed || i == m_end) m_end = i, m_endKnown = true;
         m_indexed = m_endKnown;
+    }
+    // Where each code below kIndexed first stands among the first `limit` tags, up to the end
+    // of the entity's own codes; returns where that end is (limit when it was not reached).
+    static size_t IndexInto(const std::vector<dxf::Tag>& tags, size_t limit, std::array<std::uint8_t, kIndexed>& first) {
+        first.fill(kAbsent);
+        size_t i = 0;
+        for (; i < limit; ++i) {
+            const int code = tags[i].code;
+            if (IsEnd(code)) break;
+            if (code >= 0 && code < kIndexed && first[static_cast<size_t>(code)] == kAbsent)
+                first[static_cast<size_t>(code)] = static_cast<std::uint8_t>(i);
+        }
+        return i;
     }
     static bool IsEnd(int code) { return code == 1001 || code == 101; }
     static bool IsReal(int code) { return dxf::TagTypeOf(code) == dxf::TagType::Double; }

@@ -66,12 +66,8 @@ std::unique_ptr<Canvas> PdfCanvas::Fork() {
 void PdfCanvas::Splice(Canvas& other) {
     auto* fork = dynamic_cast<PdfCanvas*>(&other);
     if (!fork || fork == this) return;
-    fork->EndText();
-    while (!fork->m_saved.empty()) fork->PopClip();
-    fork->m_deflate->Add(std::move(fork->m_content));
-    fork->m_content.Clear();
     std::vector<std::string> packed;
-    const bool ok = fork->m_deflate->Finish(packed);
+    const bool ok = fork->CloseContent(packed);
     // What this canvas has written goes first, then the fork's streams.
     EndText();
     if (m_content.Size() > 0) HandOver();
@@ -86,8 +82,6 @@ void PdfCanvas::Splice(Canvas& other) {
         m_fonts.push_back(std::move(fork->m_fonts[i]));
         m_fontKeys.push_back(fork->m_fontKeys[i]);
     }
-    fork->m_fonts.clear(), fork->m_fontKeys.clear(), fork->m_fontsByName.clear(), fork->m_fontsByFace.clear();
-    fork->m_lastFace = nullptr, fork->m_lastFont = nullptr;
     for (size_t a = 0; a < m_alphaUsed.size(); ++a) m_alphaUsed[a] = m_alphaUsed[a] || fork->m_alphaUsed[a];
     // The state the fork's content leaves: what it set, and this one's for what it did not.
     const State& left = fork->m_state;
@@ -492,13 +486,17 @@ void PdfCanvas::ShapedText(const QString& text, const FontFace& face, const QTra
     if (!oneToOne) m_content.Raw("EMC\n");
 }
 
-bool PdfCanvas::Finish(std::string& pdf, std::string& error) {
+bool PdfCanvas::CloseContent(std::vector<std::string>& streams) {
     EndText();
     while (!m_saved.empty()) PopClip();
     m_deflate->Add(std::move(m_content));
     m_content.Clear();
+    return m_deflate->Finish(streams);
+}
+
+bool PdfCanvas::Finish(std::string& pdf, std::string& error) {
     std::vector<std::string> content;
-    if (!m_deflate->Finish(content)) {
+    if (!CloseContent(content)) {
         error = "the page could not be compressed";
         return false;
     }

@@ -80,6 +80,9 @@ private:
     // The content so far to the compressing thread (when it has grown to a piece).
     void MaybeHandOver();
     void HandOver();
+    // Ends the content (its text object and clips closed) and gives its compressed streams;
+    // false when compression failed.
+    bool CloseContent(std::vector<std::string>& streams);
 
     QTransform m_toDevice;
     Box m_visible;

@@ -59,13 +59,7 @@ struct DeferredEntities {
     std::string_view text;  // from the first entity's group code line up to the ENDBLK line
     Handle minHandle = 0, maxHandle = 0;  // of the entities' own handles
     bool hasTable = false;                 // an ACAD_TABLE among them
-    bool refersToBlocks = false;           // an entity drawn through a block (INSERT, DIMENSION, ACAD_TABLE, ...)
     std::vector<std::string_view> apps;    // extended data applications named, first use first
-    // Where in the text every kMarkEvery-th entity or so begins (the first after it that stands
-    // on its own: not a vertex, attribute or end of sequence), so that the text can be read
-    // from there as well as from its start.
-    std::vector<std::size_t> marks;
-    static constexpr std::size_t kMarkEvery = 8192;
 };
 
 struct Block {

@@ -2,12 +2,8 @@
 // the blocks of dimensions and tables, and the viewports of a layout, which show model space.
 #include <algorithm>
 #include <cmath>
-#include <exception>
-#include <memory>
-#include <system_error>
-#include <thread>
 
-#include "view/DeferredParts.h"
+#include "dxf/DeferredEntityStream.h"
 #include "view/EntityDrawer.h"
 
 namespace platform::view {
@@ -73,73 +69,26 @@ bool EntityDrawer::DrawSketch(const dxf::BlockSketch& sketch, const Context& ctx
 }
 
 void EntityDrawer::DrawDeferred(const dxf::DeferredEntities& deferred, const Context& ctx) {
-    // A large block of entities that draw on their own (a table's), on a canvas that can fork:
-    // its second half is read and drawn on a thread of its own, into a fork whose drawing goes
-    // in after the first half's. Each half is read as it is drawn.
-    const size_t half = HalfwayMark(deferred);
-    std::unique_ptr<Canvas> fork = half > 0 ? canvas.Fork() : nullptr;
-    if (!fork) {
-        DrawDeferredText(deferred.text, ctx, DeferredParts::kAheadFrom);
-        return;
-    }
-    Fonts forkFonts;
-    RenderStats forkStats;
-    EntityDrawer other(drawing, options, forkFonts, *fork, forkStats);
-    other.m_inViewport = m_inViewport;
-    std::vector<const dxf::Block*> forkPath = ctx.path ? *ctx.path : std::vector<const dxf::Block*>();
-    Context forkCtx = ctx;
-    forkCtx.path = &forkPath;
-    std::exception_ptr forkError;
-    const std::string_view second = deferred.text.substr(half);
-    std::thread worker;
-    try {
-        worker = std::thread([&] {
-            try {
-                other.DrawDeferredText(second, forkCtx, kNoThread);
-            } catch (...) {
-                forkError = std::current_exception();
-            }
-        });
-    } catch (const std::system_error&) {
-        DrawDeferredText(deferred.text, ctx, DeferredParts::kAheadFrom);
-        return;
-    }
-    try {
-        DrawDeferredText(deferred.text.substr(0, half), ctx, kNoThread);
-    } catch (...) {
-        worker.join();
-        throw;
-    }
-    worker.join();
-    if (forkError) std::rethrow_exception(forkError);
-    canvas.Splice(*fork);
-    stats.drawn += forkStats.drawn;
-    for (const auto& [type, count] : forkStats.skipped) stats.skipped[type] += count;
-}
-
-namespace {
-
-size_t Distance(size_t a, size_t b) { return a > b ? a - b : b - a; }
-
-}  // namespace
-
-size_t EntityDrawer::HalfwayMark(const dxf::DeferredEntities& deferred) {
-    // Halves worth a thread, of entities that do not draw through other blocks (those are
-    // parsed on first use, which two threads must not do at once).
-    if (deferred.text.size() < DeferredParts::kAheadFrom || deferred.refersToBlocks || deferred.marks.empty()) return 0;
-    const size_t middle = deferred.text.size() / 2;
-    size_t best = 0;
-    for (const size_t mark : deferred.marks)
-        if (mark > 0 && mark < deferred.text.size() && (best == 0 || Distance(mark, middle) < Distance(best, middle))) best = mark;
-    return best;
-}
-
-void EntityDrawer::DrawDeferredText(std::string_view text, const Context& ctx, size_t aheadFrom) {
-    DeferredParts parts(text, aheadFrom);
-    const dxf::DxfObject* entities = nullptr;
-    const EntityTags::Prepared* prepared = nullptr;
+    // A part at a time, none of it kept: a plot draws a large table's block once, and parsing it
+    // whole would hold every entity's tags at the same time. A part ends before an entity that
+    // stands on its own, so a polyline keeps its vertices and a reference its attributes; the
+    // entities' tag lists are reused from part to part.
+    constexpr size_t kPart = 4096;
+    dxf::DeferredEntityStream stream(deferred);
+    std::vector<dxf::DxfObject> part(kPart + 1);
     size_t count = 0;
-    while (parts.Next(entities, prepared, count)) DrawRange(EntityRange(entities, count, prepared), ctx);
+    for (;;) {
+        if (count == part.size()) part.emplace_back();
+        const bool more = stream.Next(part[count]);
+        if (more && (count < kPart || IsPart(part[count].Type()))) {
+            ++count;
+            continue;
+        }
+        DrawRange(EntityRange(part.data(), count), ctx);
+        if (!more) return;
+        std::swap(part[0], part[count]);
+        count = 1;
+    }
 }
 
 void EntityDrawer::DrawInsert(const EntityRange& range, size_t i, size_t end, const Props& p, const Context& ctx) {

@@ -10,9 +10,6 @@ namespace {
 
 QColor Rgb(std::uint32_t rgb) { return QColor(static_cast<int>((rgb >> 16) & 0xFF), static_cast<int>((rgb >> 8) & 0xFF), static_cast<int>(rgb & 0xFF)); }
 
-// The types whose entities are parts of another: drawn with it, never on their own.
-bool IsPart(std::string_view type) { return type == "VERTEX" || type == "SEQEND" || type == "ATTRIB"; }
-
 }  // namespace
 
 std::size_t RenderStats::SkippedCount() const {
@@ -64,7 +61,7 @@ size_t EntityDrawer::DrawAt(const EntityRange& range, size_t i, const Context& c
 void EntityDrawer::Skip(std::string_view type) { ++stats.skipped[std::string(type)]; }
 
 void EntityDrawer::DrawEntity(const EntityRange& range, size_t i, size_t end, const Context& ctx) {
-    const EntityTags t(range[i], range.PreparedAt(i));
+    const EntityTags t(range[i]);
     const std::string_view type = t.Type();
     Props p;
     if (!Resolve(t, ctx, p)) return;

@@ -54,19 +54,19 @@ class EntityRange {
 public:
     explicit EntityRange(const std::vector<const dxf::DxfObject*>& list) : m_pointers(list.data()), m_size(list.size()) {}
     explicit EntityRange(const std::vector<dxf::DxfObject>& list) : m_objects(list.data()), m_size(list.size()) {}
-    EntityRange(const dxf::DxfObject* objects, size_t size, const EntityTags::Prepared* prepared = nullptr)
-        : m_objects(objects), m_prepared(prepared), m_size(size) {}
+    EntityRange(const dxf::DxfObject* objects, size_t size) : m_objects(objects), m_size(size) {}
     size_t size() const { return m_size; }
     const dxf::DxfObject& operator[](size_t i) const { return m_pointers ? *m_pointers[i] : m_objects[i]; }
-    // How the entity at i was prepared, or null.
-    const EntityTags::Prepared* PreparedAt(size_t i) const { return m_prepared ? &m_prepared[i] : nullptr; }
 
 private:
     const dxf::DxfObject* const* m_pointers = nullptr;
     const dxf::DxfObject* m_objects = nullptr;
-    const EntityTags::Prepared* m_prepared = nullptr;
     size_t m_size = 0;
 };
+
+// Whether entities of the type are parts of another (a polyline's vertices, a reference's
+// attributes, the end of either): drawn with it, never on their own.
+inline bool IsPart(std::string_view type) { return type == "VERTEX" || type == "SEQEND" || type == "ATTRIB"; }
 
 class EntityDrawer {
 public:
@@ -78,9 +78,6 @@ public:
     // returns the index after what it drew.
     size_t DrawAt(const EntityRange& range, size_t i, const Context& ctx);
     void DrawRange(const EntityRange& range, const Context& ctx);
-    // Where a deferred block's text may be cut in two to be drawn on two threads (on a canvas
-    // that forks); 0 where it is not.
-    static size_t HalfwayMark(const dxf::DeferredEntities& deferred);
 
     // Parts used by the entity drawers of every file.
     bool Resolve(const EntityTags& tags, const Context& ctx, Props& props) const;
@@ -149,10 +146,6 @@ private:
     bool DrawSketch(const dxf::BlockSketch& sketch, const Context& ctx);
     // The entities of a block the reader left unparsed, read and drawn a part at a time.
     void DrawDeferred(const dxf::DeferredEntities& deferred, const Context& ctx);
-    // Entities of such a block's text (or of a part that begins at an entity); text of
-    // aheadFrom bytes or more is read ahead on a thread.
-    void DrawDeferredText(std::string_view text, const Context& ctx, size_t aheadFrom);
-    static constexpr size_t kNoThread = static_cast<size_t>(-1);
     void DrawViewport(const EntityTags& t, const Props& p, const Context& ctx);
     // A table's extent from its grid (entity coordinates of its block); false when the table
     // does not give its rows and columns.

@@ -204,47 +204,6 @@ TEST(DeferredBlocks, ABlockOfLinesAndTextsIsSketchedWhenAskedAndOnlyThen) {
     }
 }
 
-// A large block is marked where it may be read from: at entities that stand on their own (not
-// inside a polyline), read from there giving what a read from the start gives from there on.
-TEST(DeferredBlocks, ALargeBlockIsMarkedWhereItCanBeReadFromTheMiddle) {
-    std::string entities;
-    for (size_t i = 0; i < 3 * DeferredEntities::kMarkEvery; ++i) {
-        if (i % 5 == 0) {
-            entities += "  0\nPOLYLINE\n  5\n40\n330\n30\n100\nAcDbEntity\n  8\n0\n100\nAcDb2dPolyline\n 66\n     1\n";
-            for (int v = 0; v < 3; ++v)
-                entities += "  0\nVERTEX\n  5\n41\n330\n40\n100\nAcDbEntity\n  8\n0\n100\nAcDbVertex\n 10\n" + std::to_string(v) + ".0\n";
-            entities += "  0\nSEQEND\n  5\n42\n330\n40\n100\nAcDbEntity\n  8\n0\n";
-        } else {
-            entities += kLine;
-        }
-    }
-    auto doc = ReadText(DrawingWithBlock("AC1027", entities));
-    ASSERT_TRUE(doc);
-    const DeferredEntities* deferred = doc->FindBlock("DOOR")->Deferred();
-    ASSERT_NE(deferred, nullptr);
-    EXPECT_FALSE(deferred->refersToBlocks);
-    ASSERT_GE(deferred->marks.size(), 4u);
-    std::vector<std::string> whole;
-    DeferredEntityStream stream(*deferred);
-    for (DxfObject entity; stream.Next(entity);) whole.push_back(TagsText({entity}));
-    for (const size_t mark : deferred->marks) {
-        SCOPED_TRACE(mark);
-        ASSERT_LT(mark, deferred->text.size());
-        const std::string_view from = deferred->text.substr(mark);
-        EXPECT_TRUE(from.substr(0, 12) == "  0\nPOLYLINE" || from.substr(0, 8) == "  0\nLINE") << from.substr(0, 12);
-        std::vector<std::string> tail;
-        DeferredEntityStream part(from);
-        for (DxfObject entity; part.Next(entity);) tail.push_back(TagsText({entity}));
-        ASSERT_LE(tail.size(), whole.size());
-        EXPECT_TRUE(std::equal(tail.begin(), tail.end(), whole.end() - static_cast<std::ptrdiff_t>(tail.size())));
-    }
-    // A reference among the entities draws another block.
-    auto referring = ReadText(DrawingWithBlock("AC1027", entities + "  0\nINSERT\n  5\n43\n330\n30\n100\nAcDbEntity\n  8\n0\n"
-                                                                    "100\nAcDbBlockReference\n  2\nDOOR\n"));
-    ASSERT_TRUE(referring && referring->FindBlock("DOOR")->Deferred());
-    EXPECT_TRUE(referring->FindBlock("DOOR")->Deferred()->refersToBlocks);
-}
-
 // What saving needs of deferred entities without parsing them: the highest handle, the
 // applications their extended data names, whether a table is among them.
 TEST(DeferredBlocks, SavingKnowsHandlesApplicationsAndTablesOfDeferredEntities) {

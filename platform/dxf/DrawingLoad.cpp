@@ -213,7 +213,7 @@ private:
 
     AcDbEntity* MakeEntity(const DxfObject& source) {
         if (const EntityCodec* codec = CodecOfType(source.Type()))
-            if (AcDbEntity* entity = codec->load(source, *this)) return entity;
+            if (AcDbEntity* entity = platform::dxf::LoadEntity(*codec, source, *this)) return entity;
         return new AcDbRawEntity(Wide(source.Type()));
     }
 

@@ -8,6 +8,7 @@
 
 #include "dxf/DeferredEntityStream.h"
 #include "dxf/DxfText.h"
+#include "dxf/EntityTypes.h"
 #include "dxf/HugePages.h"
 #include "text/Utf8.h"
 
@@ -451,7 +452,7 @@ private:
         const auto note = [&](const Tag& tag) __attribute__((always_inline)) {
             if (m_options.sketches) sketcher.Note(tag);
             if (tag.code == 0) {
-                if (tag.Value() == "ACAD_TABLE") d.hasTable = true;
+                if (tag.Value() == entities::Table::type.name) d.hasTable = true;
                 index = 0;
                 handleSeen = false;
             } else if (++index <= 3 && !handleSeen && (tag.code == 5 || tag.code == 105)) {

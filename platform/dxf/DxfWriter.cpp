@@ -13,6 +13,7 @@
 #include "posix/AtomicFile.h"
 #include "posix/FileIo.h"
 #include "dxf/DxfText.h"
+#include "dxf/EntityTypes.h"
 #include "text/Utf8.h"
 
 namespace platform::dxf {
@@ -283,14 +284,14 @@ void CollectApps(const DxfObject& o, std::vector<std::string_view>& apps) {
 
 bool HasTableEntity(const Document& doc) {
     for (const DxfObject& e : doc.entities)
-        if (e.Type() == "ACAD_TABLE") return true;
+        if (e.Type() == entities::Table::type.name) return true;
     for (const Block& b : doc.blocks) {
         if (const DeferredEntities* d = b.Deferred()) {
             if (d->hasTable) return true;
             continue;
         }
         for (const DxfObject& e : b.Entities())
-            if (e.Type() == "ACAD_TABLE") return true;
+            if (e.Type() == entities::Table::type.name) return true;
     }
     return false;
 }
@@ -325,10 +326,10 @@ void PrepareForSave(Document& doc) {
     if (HasTableEntity(doc)) {
         bool present = false;
         for (const DxfObject& c : doc.classes)
-            if (c.Value(1) == "ACAD_TABLE") present = true;
+            if (c.Value(1) == entities::Table::type.name) present = true;
         if (!present) {
             DxfObject c;
-            c.tags = {Tag{0, "CLASS"}, Tag{1, "ACAD_TABLE"}, Tag{2, "AcDbTable"}, Tag{3, "ObjectDBX Classes"},
+            c.tags = {Tag{0, "CLASS"}, Tag{1, entities::Table::type.name}, Tag{2, "AcDbTable"}, Tag{3, "ObjectDBX Classes"},
                       Tag{90, "1025"}, Tag{91, "0"}, Tag{280, "0"}, Tag{281, "1"}};
             doc.classes.push_back(std::move(c));
         }

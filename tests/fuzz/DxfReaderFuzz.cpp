@@ -7,7 +7,7 @@
 #include "dxf/AcadTable.h"
 #include "dxf/DxfReader.h"
 #include "dxf/DxfWriter.h"
-#include "dxf/EntityCodec.h"
+#include "dxf/EntityValues.h"
 #include "dxf/TableBlock.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -44,11 +44,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             }
         }
     }
-    for (DxfObject& e : r.document->entities) {
-        if (auto line = ParseLine(e)) e = LineToObject(*line, *r.document);
-        else if (auto insert = ParseInsert(e)) e = InsertToObject(*insert, *r.document);
-        else if (auto mtext = ParseMText(e)) e = MTextToObject(*mtext, *r.document);
-    }
+    for (DxfObject& e : r.document->entities)
+        if (const EntityType* type = FindEntityType(e.Type()))
+            if (auto values = EntityValues::Read(*type, e)) e = values->Write(*r.document);
     PrepareForSave(*r.document);
     const std::string written = WriteDxfToString(*r.document);
     if (!ReadDxfText(written, "rewritten.dxf")) __builtin_trap();  // what we write we must read

@@ -80,7 +80,7 @@ void EntityDrawer::DrawDeferred(const dxf::DeferredEntities& deferred, const Con
     for (;;) {
         if (count == part.size()) part.emplace_back();
         const bool more = stream.Next(part[count]);
-        if (more && (count < kPart || IsPart(part[count].Type()))) {
+        if (more && (count < kPart || IsPartType(part[count].Type()))) {
             ++count;
             continue;
         }
@@ -91,75 +91,144 @@ void EntityDrawer::DrawDeferred(const dxf::DeferredEntities& deferred, const Con
     }
 }
 
-void EntityDrawer::DrawInsert(const EntityRange& range, size_t i, size_t end, const Props& p, const Context& ctx) {
-    const EntityTags t(range[i]);
-    const dxf::Block* block = drawing.FindBlock(t.String(2));
-    if (!block) return;
-    const Matrix ocs = OcsMatrix(t.Extrusion());
-    const Vec3 at = t.Point(10);
-    const double sx = t.Double(41, 1), sy = t.Double(42, 1), sz = t.Double(43, 1);
-    const double rotation = Radians(t.Double(50));
-    const int columns = std::clamp(static_cast<int>(t.Int(70, 1)), 1, 10000);
-    const int rows = std::clamp(static_cast<int>(t.Int(71, 1)), 1, 10000);
-    const double columnSpacing = t.Double(44), rowSpacing = t.Double(45);
+void EntityDrawer::DrawModelInViewport(const Context& inner) {
+    std::vector<const dxf::Block*> path;
+    Context c = inner;
+    c.path = &path;
+    m_inViewport = true;
+    DrawRange(EntityRange(m_model->entities), c);
+    m_inViewport = false;
+}
+
+namespace {
+
+using dxf::entities::Attrib;
+using dxf::entities::Dimension;
+using dxf::entities::Insert;
+using dxf::entities::Table;
+using dxf::entities::Viewport;
+
+bool DrawInsert(EntityDrawer& d, const EntityTags& t, const Props& p, const Context& ctx, const Parts& parts) {
+    const dxf::Block* block = d.drawing.FindBlock(t.Get(Insert::block));
+    if (!block) return true;
+    const Matrix ocs = OcsMatrix(t.Get(Insert::extrusion));
+    const Vec3 at = t.Get(Insert::insert);
+    const double sx = t.Get(Insert::scaleX), sy = t.Get(Insert::scaleY), sz = t.Get(Insert::scaleZ);
+    const double rotation = Radians(t.Get(Insert::rotation));
+    const int columns = std::clamp(static_cast<int>(t.Get(Insert::columnCount)), 1, 10000);
+    const int rows = std::clamp(static_cast<int>(t.Get(Insert::rowCount)), 1, 10000);
+    const double columnSpacing = t.Get(Insert::columnSpacing), rowSpacing = t.Get(Insert::rowSpacing);
     const int copies = columns * rows > 100000 ? 1 : columns * rows;
     for (int k = 0; k < copies; ++k) {
         const int r = k / columns, c = k % columns;
         const Matrix place = ocs * Matrix::Translation(at) * Matrix::RotationZ(rotation) *
                              Matrix::Translation({c * columnSpacing, r * rowSpacing, 0}) * Matrix::Scaling(sx, sy, sz);
-        DrawBlock(*block, place, p, ctx, p.layer);
+        d.DrawBlock(*block, place, p, ctx, p.layer);
     }
     // Attributes stand where they are, in the reference's own coordinates.
     Context attributes = ctx;
     attributes.byBlock = p;
-    for (size_t a = i + 1; a < end; ++a) {
-        if (range[a].Type() != "ATTRIB") continue;
-        const EntityTags at(range[a]);
+    for (size_t a = parts.begin; a < parts.end; ++a) {
+        if (parts.range[a].Type() != Attrib::type.name) continue;
+        const EntityTags attribute(parts.range[a]);
         Props ap;
-        if (Resolve(at, attributes, ap)) DrawText(at, ap, attributes);
+        if (d.Resolve(attribute, attributes, ap)) d.DrawText(attribute, ap, attributes);
     }
+    return true;
+}
+const DrawerRegistration kInserts({&Insert::type}, DrawInsert);
+
+// A dimension's picture is its block, at its insertion point when it has one.
+bool DrawDimension(EntityDrawer& d, const EntityTags& t, const Props& p, const Context& ctx, const Parts&) {
+    const dxf::Block* block = d.drawing.FindBlock(t.Get(Dimension::block));
+    if (!block) return false;
+    const Matrix ocs = OcsMatrix(t.Get(Dimension::extrusion));
+    d.DrawBlock(*block, Matrix::Translation(ocs.Apply(t.Get(Dimension::insert))), p, ctx, p.layer);
+    return true;
+}
+const DrawerRegistration kDimensions({&Dimension::type, &dxf::entities::ArcDimension::type, &dxf::entities::LargeRadialDimension::type},
+                                     DrawDimension);
+
+// A table's extent from its grid (entity coordinates of its block); false when the table does
+// not give its rows and columns.
+bool MeasureTableGrid(EntityDrawer& d, const EntityTags& t, const Context& ctx) {
+    // The row heights and column widths follow the table's row and column counts.
+    size_t i = t.After(Table::rows.subclass);
+    if (i == 0) return false;
+    const auto sizes = [&t](size_t k) { return t.Is(k, Table::rowHeight) || t.Is(k, Table::columnWidth); };
+    while (!t.Ends(i) && !sizes(i)) ++i;
+    double height = 0, width = 0;
+    int rows = 0, columns = 0;
+    for (; !t.Ends(i) && sizes(i); ++i) {
+        const double v = t[i].DoubleOr(0);
+        if (!std::isfinite(v) || v < 0) return false;
+        if (t.Is(i, Table::rowHeight)) height += v, ++rows;
+        else width += v, ++columns;
+    }
+    if (rows == 0 || columns == 0) return false;
+    // The block's origin is the table's top left corner; rows go down.
+    const QPointF corners[4] = {Plan(ctx.m, {0, 0, 0}), Plan(ctx.m, {width, 0, 0}), Plan(ctx.m, {width, -height, 0}),
+                                Plan(ctx.m, {0, -height, 0})};
+    d.canvas.Polyline(corners, 4, true, Pen{});
+    return true;
 }
 
-void EntityDrawer::DrawViewport(const EntityTags& t, const Props& p, const Context& ctx) {
+// A table is drawn by its block: at its insertion point, turned to its direction.
+bool DrawTable(EntityDrawer& d, const EntityTags& t, const Props& p, const Context& ctx, const Parts&) {
+    const dxf::Block* block = d.drawing.FindBlock(t.Get(Table::block));
+    if (!block) return false;
+    const Vec3 direction = t.Get(Table::direction);
+    const Matrix place = Matrix::Translation(t.Get(Table::insert)) * Matrix::RotationZ(std::atan2(direction.y, direction.x));
+    // Measuring, the table's grid is its extent: its cells' contents lie within it, and a
+    // large table's block need not be read (nor its texts laid out) to know where it ends.
+    if (!(d.canvas.PixelSize() > 0) && MeasureTableGrid(d, t, ctx.Within(place * Matrix::Translation(-d.drawing.BlockBase(*block)))))
+        return true;
+    d.DrawBlock(*block, place, p, ctx, p.layer, d.options.drawsOnce);
+    return true;
+}
+const DrawerRegistration kTables({&Table::type}, DrawTable);
+
+bool DrawViewport(EntityDrawer& d, const EntityTags& t, const Props& p, const Context& ctx, const Parts&) {
     // Viewports draw only in a layout, and the first (id 1) is the layout's own view.
-    if (m_inViewport || !m_model || ctx.depth > 0) return;
-    const std::int64_t id = t.Int(69, 2);
-    if (id == 1) return;
-    const Vec3 center = t.Point(10);
-    const double width = t.Double(40), height = t.Double(41);
-    if (!(width > 0) || !(height > 0)) return;
+    if (!d.ModelForViewports() || ctx.depth > 0) return true;
+    const std::int64_t id = t.Get(Viewport::id);
+    if (id == 1) return true;
+    const Vec3 center = t.Get(Viewport::center);
+    const double width = t.Get(Viewport::width), height = t.Get(Viewport::height);
+    if (!(width > 0) || !(height > 0)) return true;
     const std::vector<QPointF> frame{{center.x - width / 2, center.y - height / 2}, {center.x + width / 2, center.y - height / 2},
                                      {center.x + width / 2, center.y + height / 2}, {center.x - width / 2, center.y + height / 2}};
     // A viewport that is off (status 0 or below) shows neither its frame's content nor itself.
-    if (t.Int(68, 1) <= 0) return;
+    if (t.Get(Viewport::status) <= 0) return true;
     std::vector<QPointF> outline = frame;
-    StrokeWorld(outline, true, p, 1);
-    const double viewHeight = t.Double(45);
-    if (!(viewHeight > 0)) return;
-    const Vec3 direction = t.Point(16, {0, 0, 1});
-    if (std::abs(direction.x) > 1e-9 || std::abs(direction.y) > 1e-9) return;  // only plan views
+    d.StrokeWorld(outline, true, p, 1);
+    const double viewHeight = t.Get(Viewport::viewHeight);
+    if (!(viewHeight > 0)) return true;
+    const Vec3 direction = t.Get(Viewport::viewDirection);
+    if (std::abs(direction.x) > 1e-9 || std::abs(direction.y) > 1e-9) return true;  // only plan views
     const double scale = height / viewHeight;
-    const Vec3 viewCenter = t.Point(12), target = t.Point(17);
-    const double twist = Radians(t.Double(51));
+    const Vec3 viewCenter = t.Get(Viewport::viewCenter), target = t.Get(Viewport::viewTarget);
+    const double twist = Radians(t.Get(Viewport::twist));
     // Model to paper: about the target, turned by the twist, the view centre onto the frame's.
     const Matrix toPaper = Matrix::Translation(center) * Matrix::Scaling(scale, scale, scale) *
                            Matrix::Translation({-viewCenter.x, -viewCenter.y, 0}) * Matrix::RotationZ(twist) *
                            Matrix::Translation({-target.x, -target.y, -target.z});
     std::unordered_set<dxf::Handle> frozen;
-    for (size_t i = t.Find(331); i < t.End(); i = t.Find(331, i + 1)) frozen.insert(t[i].AsHandle().value_or(0));
+    for (size_t i = t.Find(Viewport::frozenLayer, 0); i < t.End(); i = t.Find(Viewport::frozenLayer, i + 1))
+        frozen.insert(t[i].AsHandle().value_or(0));
     QPainterPath clip;
     clip.addPolygon(QPolygonF(QVector<QPointF>(frame.begin(), frame.end())));
     clip.closeSubpath();
-    canvas.PushClip(clip);
-    Context inner = TopContext();
+    d.canvas.PushClip(clip);
+    Context inner = d.TopContext();
     inner.m = ctx.m * toPaper;
     inner.frozen = &frozen;
-    std::vector<const dxf::Block*> path;
-    inner.path = &path;
-    m_inViewport = true;
-    DrawRange(EntityRange(m_model->entities), inner);
-    m_inViewport = false;
-    canvas.PopClip();
+    d.DrawModelInViewport(inner);
+    d.canvas.PopClip();
+    return true;
 }
+const DrawerRegistration kViewports({&Viewport::type}, DrawViewport);
+
+}  // namespace
 
 }  // namespace platform::view

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "dxf/DxfDocument.h"
+#include "dxf/EntityTypes.h"
 #include "view/Geometry3.h"
 
 namespace platform::view {
@@ -89,20 +90,21 @@ public:
     }
     Common CommonValues() const {
         // The walk stops at the subclass after AcDbEntity: a large entity's end is not sought.
+        using E = dxf::entities::Entity;
         Common c;
         bool inEntity = false;
         for (size_t i = 1; !Ends(i); ++i) {
             const dxf::Tag& tag = m_tags[i];
             if (tag.code == 100 && inEntity) break;
             switch (tag.code) {
-            case 100: inEntity = tag.Value() == "AcDbEntity"; break;
-            case 60: if (c.visibility == kNone) c.visibility = i; break;
-            case 8: if (c.layer == kNone) c.layer = i; break;
-            case 62: if (c.color == kNone) c.color = i; break;
-            case 420: if (c.trueColor == kNone) c.trueColor = i; break;
-            case 6: if (c.linetype == kNone) c.linetype = i; break;
-            case 48: if (c.linetypeScale == kNone) c.linetypeScale = i; break;
-            case 370: if (c.lineweight == kNone) c.lineweight = i; break;
+            case 100: inEntity = tag.Value() == E::kMarker; break;
+            case E::invisible.code: if (c.visibility == kNone) c.visibility = i; break;
+            case E::layer.code: if (c.layer == kNone) c.layer = i; break;
+            case E::color.code: if (c.color == kNone) c.color = i; break;
+            case E::trueColor.code: if (c.trueColor == kNone) c.trueColor = i; break;
+            case E::linetype.code: if (c.linetype == kNone) c.linetype = i; break;
+            case E::linetypeScale.code: if (c.linetypeScale == kNone) c.linetypeScale = i; break;
+            case E::lineweight.code: if (c.lineweight == kNone) c.lineweight = i; break;
             default: break;
             }
         }
@@ -135,9 +137,27 @@ public:
         if (j < m_end && m_tags[j].code == code + 20) p.z = RealAt(j, 0);
         return p;
     }
-    Vec3 Extrusion() const { return Point(210, {0, 0, 1}); }
+    // A described value (dxf/EntityTypes.h): the first of its code among the entity's own
+    // values, after its subclass's marker where it names one; else its default, or the
+    // fallback given.
+    double Get(const dxf::RealField& f) const { return Double(f.code, f.fallback, StartOf(f)); }
+    double Get(const dxf::RealField& f, double fallback) const { return Double(f.code, fallback, StartOf(f)); }
+    std::int64_t Get(const dxf::IntField& f) const { return Int(f.code, f.fallback, StartOf(f)); }
+    std::int64_t Get(const dxf::IntField& f, std::int64_t fallback) const { return Int(f.code, fallback, StartOf(f)); }
+    std::string_view Get(const dxf::TextField& f) const { return String(f.code, f.fallback, StartOf(f)); }
+    dxf::Handle Get(const dxf::HandleField& f) const {
+        const size_t i = Find(f.code, StartOf(f));
+        return i < m_end ? m_tags[i].AsHandle().value_or(f.fallback) : f.fallback;
+    }
+    Vec3 Get(const dxf::PointField& f) const { return Point(f.code, {f.fallback.x, f.fallback.y, f.fallback.z}, StartOf(f)); }
+    Vec3 Get(const dxf::PointField& f, Vec3 fallback) const { return Point(f.code, fallback, StartOf(f)); }
+    bool Has(const dxf::Field& f) const { return Has(f.code, StartOf(f)); }
+    // The first tag of the value's code at or after start (End() when there is none).
+    size_t Find(const dxf::Field& f, size_t start) const { return Find(f.code, start); }
+    bool Is(size_t i, const dxf::Field& f) const { return m_tags[i].code == f.code; }
 
 private:
+    size_t StartOf(const dxf::Field& f) const { return f.subclass.empty() ? 0 : After(f.subclass); }
     static bool IsEnd(int code) { return code == 1001 || code == 101; }
     size_t SetEnd(size_t i) const {
         m_end = i;

@@ -452,7 +452,7 @@ void Database::Load(TableState& table) {
     const size_t own = reads.size();
     reads.emplace_back(table.sourceName, columns.size());
     sqlite3_exec(m_db, "BEGIN", nullptr, nullptr, nullptr);
-    size_t skipped = 0;
+    size_t missing = 0;
     const mdb::Status status = mdb::ReadRowsOfTables(table.sourcePath, reads, [&](size_t which, const std::vector<mdb::Value>& row) {
         if (which < own) {
             for (size_t k = 0; k < complex.size(); ++k)
@@ -481,13 +481,13 @@ void Database::Load(TableState& table) {
         }
         sqlite3_step(insert.stmt);
         sqlite3_reset(insert.stmt);
-    }, &skipped);
-    if (status != mdb::Status::Ok || skipped) {
+    }, &missing);
+    if (status != mdb::Status::Ok || missing) {
         sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
         const std::wstring file = table.linkedFile.empty() ? m_displayPath : table.linkedFile;
         if (status == mdb::Status::NotFound) RaiseFileNotFound(m_route, file);
         // Rows of a damaged page are not left out quietly: a table without them is not the table.
-        if (status == mdb::Status::Ok) RaiseDamagedRows(m_route, file, FromUtf8(table.definition.name), skipped);
+        if (status == mdb::Status::Ok) RaiseDamagedRows(m_route, file, FromUtf8(table.definition.name), missing);
         RaiseDamagedFile(m_route, file);
     }
     sqlite3_exec(m_db, "COMMIT", nullptr, nullptr, nullptr);

@@ -387,6 +387,7 @@ void Database::CreateTables(const std::vector<LinkedTable>& links, const std::ve
             }
             sql += ")";
             state.created = sqlite3_exec(m_db, sql.c_str(), nullptr, nullptr, nullptr) == SQLITE_OK;
+            if (state.created) m_policy->MakeVisible(table.name);
         }
         m_byName.emplace(LowerAscii(table.name), m_tables.size());
         m_tables.push_back(std::move(state));
@@ -495,6 +496,8 @@ void Database::Load(TableState& table) {
 }
 
 void Database::RaiseRefused() {
+    // A table that is not the database's own is, as Access would say, not there.
+    if (!m_policy->HiddenTable().empty()) RaiseNoTable(m_route, FromUtf8(m_policy->HiddenTable()));
     // Changes to data are refused in Access's own words: the files are opened read-only.
     if (m_policy->RefusedAWrite()) RaiseEngineError(m_route, L"Operation must use an updateable query.");
     RaiseEngineError(m_route, L"The statement was refused: only reading the database's own tables and queries is allowed, and it uses " +
@@ -559,7 +562,9 @@ ResultSet Database::Run(std::wstring_view sqlText, const StatementLimits& limits
 void Database::Prepare(std::wstring_view sqlText, const std::string& sql, sqlite3_stmt*& stmt) {
     const char* tail = nullptr;
     m_policy->Reset();
-    const int rc = sqlite3_prepare_v2(m_db, sql.c_str(), static_cast<int>(sql.size()), &stmt, &tail);
+    // No virtual table is the database's: SQLite's built-in ones (pragma_table_info, json_each,
+    // dbstat ...) are then names of tables that are not there.
+    const int rc = sqlite3_prepare_v3(m_db, sql.c_str(), static_cast<int>(sql.size()), SQLITE_PREPARE_NO_VTAB, &stmt, &tail);
     if (rc != SQLITE_OK && !m_policy->Refused().empty()) RaiseRefused();
     if (rc != SQLITE_OK) RaiseSqlError(sqlText);
     if (!stmt) RaiseNoCommand(m_route);

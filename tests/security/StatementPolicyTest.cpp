@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <string>
+#include <utility>
 
 #include "ado/Ado.h"
 #include "text/Utf8.h"
@@ -100,6 +101,37 @@ TEST_F(StatementPolicy, ChangesToDataKeepAccesssWording) {
     for (const char* sql : {"DELETE FROM Shippers", "UPDATE Shippers SET CompanyName = 'x'"})
         EXPECT_NE(ErrorOf(sql).find("Operation must use an updateable query."), std::string::npos) << sql;
     EXPECT_EQ(ErrorOf("SELECT COUNT(*) FROM Shippers"), "");
+}
+
+// Only the database's own tables and queries are there: SQLite's catalogue and its built-in
+// tables read as tables Access cannot find, whatever way a statement reaches them, and
+// nothing of the engine's schema comes back.
+TEST_F(StatementPolicy, TheEnginesOwnCatalogueIsNotThere) {
+    const std::pair<const char*, const char*> hidden[] = {
+        {"SELECT * FROM sqlite_master", "sqlite_master"},
+        {"SELECT sql FROM main.sqlite_master", "sqlite_master"},
+        {"SELECT * FROM [sqlite_master]", "sqlite_master"},
+        {"SELECT COUNT(*) FROM sqlite_master", "sqlite_master"},
+        {"SELECT * FROM sqlite_schema", "sqlite_"},
+        {"SELECT * FROM sqlite_temp_master", "sqlite_temp_master"},
+        {"SELECT * FROM Shippers WHERE CompanyName IN (SELECT name FROM sqlite_master)", "sqlite_master"},
+        {"SELECT s.* FROM Shippers AS s, sqlite_master AS m", "sqlite_master"},
+        {"SELECT name FROM pragma_function_list", "pragma_function_list"},
+        {"SELECT * FROM pragma_compile_options", "pragma_compile_options"},
+        {"SELECT * FROM dbstat", "dbstat"},
+        {"SELECT * FROM sqlite_dbpage", "sqlite_dbpage"},
+    };
+    for (const auto& [sql, name] : hidden) {
+        const std::string error = ErrorOf(sql);
+        EXPECT_NE(error.find("cannot find the input table or query '" + std::string(name)), std::string::npos) << sql << ": " << error;
+        EXPECT_EQ(error.find("CREATE"), std::string::npos) << sql;
+    }
+    // Table-valued functions are not Access functions at all.
+    EXPECT_FALSE(ErrorOf("SELECT * FROM pragma_table_info('Shippers')").empty());
+    // The database's own tables, system tables and saved queries still read.
+    EXPECT_EQ(ErrorOf("SELECT COUNT(*) FROM [Order Details]"), "");
+    EXPECT_EQ(ErrorOf("SELECT Name FROM MSysObjects"), "");
+    EXPECT_EQ(ErrorOf("SELECT * FROM Invoices WHERE OrderID = 10248"), "");
 }
 
 }  // namespace

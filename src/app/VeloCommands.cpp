@@ -35,7 +35,7 @@ void OpenWithShell(const wchar_t* target) { ShellExecuteW(nullptr, L"open", targ
 bool readSourceColumns(CMyDatabase* pDatabase, const CTableLink& link, CStringArray& columns) {
     if (!pDatabase || (!pDatabase->m_Database.IsOpen() && !pDatabase->m_Database.Open())) return false;
     CString sql = link.m_strSQL;
-    if (sql.IsEmpty() && !link.m_strTable.IsEmpty()) sql.Format(L"SELECT * FROM `%s`", link.m_strTable.GetString());
+    if (sql.IsEmpty() && !link.m_strTable.IsEmpty()) sql = WholeTableSql(link.m_strTable);
     CCellGrid fetched;
     if (sql.IsEmpty() || !pDatabase->FetchRecords(sql, fetched) || fetched.GetRows() < 1) return false;
     for (int c = 0; c < fetched.GetCols(); ++c) columns.Add(fetched.GetCell(0, c));

@@ -163,7 +163,7 @@ void CDbDialog::PreviewItem(HTREEITEM hItem) {
     if (!pTable || !pTable->m_pDatabase) return;
 
     CString sql;
-    if ((pTable->m_nKind == 0 || pTable->m_nKind == 1) && !pTable->m_strName.IsEmpty()) sql.Format(L"SELECT * FROM `%s`", pTable->m_strName.GetString());
+    if ((pTable->m_nKind == 0 || pTable->m_nKind == 1) && !pTable->m_strName.IsEmpty()) sql = WholeTableSql(pTable->m_strName);
     else if (pTable->m_nKind == 2 && !pTable->m_strSQL.IsEmpty()) sql = pTable->m_strSQL;
     else return;
 

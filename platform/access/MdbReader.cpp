@@ -16,9 +16,10 @@ namespace {
 
 std::atomic<long long> g_timeLimitMs{10000};
 
-Status RunReader(const std::function<int(wire::Writer&)>& body, std::string& output) {
+Status RunReader(const std::function<int(wire::Writer&)>& body, std::string& output, const std::function<bool()>& stop = {}) {
     int exitStatus = -1;
-    const ContainedResult result = RunContained(body, std::chrono::milliseconds(g_timeLimitMs.load()), output, exitStatus);
+    const ContainedResult result = RunContained(body, std::chrono::milliseconds(g_timeLimitMs.load()), output, exitStatus, stop);
+    if (result == ContainedResult::Stopped) return Status::Cancelled;
     if (result != ContainedResult::Ok) return Status::Damaged;
     switch (exitStatus) {
     case child::kExitOk: return Status::Ok;
@@ -130,11 +131,11 @@ Status ReadCatalog(const std::string& path, Catalog& catalog, const std::vector<
 }
 
 Status ReadRowsOfTables(const std::string& path, const std::vector<std::pair<std::string, size_t>>& tables, const TablesRowCallback& onRow,
-                        size_t* missingRows) {
+                        size_t* missingRows, const std::function<bool()>& stop) {
     if (missingRows) *missingRows = 0;
     if (Status s = CheckFile(path); s != Status::Ok) return s;
     std::string output;
-    const Status status = RunReader([&](wire::Writer& w) { return child::RowsChild(path, tables, w); }, output);
+    const Status status = RunReader([&](wire::Writer& w) { return child::RowsChild(path, tables, w); }, output, stop);
     if (status != Status::Ok) return status;
     wire::Reader r(output);
     size_t missing = 0;

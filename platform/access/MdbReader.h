@@ -57,7 +57,8 @@ struct Catalog {
     std::vector<Table> tables;  // in the file's catalogue order
 };
 
-enum class Status { Ok, NotFound, NotAccess, Damaged };
+// Cancelled: the caller's stop said so while the file was read.
+enum class Status { Ok, NotFound, NotAccess, Damaged, Cancelled };
 
 // One decoded value as the reader hands it over: exact, never through rounded text.
 struct Value {
@@ -84,7 +85,8 @@ using TablesRowCallback = std::function<void(size_t table, const std::vector<Val
 // (onRow may have had some of them: the caller drops what it got).
 Status ReadCatalog(const std::string& path, Catalog& catalog, const std::vector<std::string>& rowsOf = {},
                    const TablesRowCallback& onRow = {}, bool* rowsRead = nullptr);
+// stop, when given, is asked a few times a second while the file is read.
 Status ReadRowsOfTables(const std::string& path, const std::vector<std::pair<std::string, size_t>>& tables, const TablesRowCallback& onRow,
-                        size_t* missingRows = nullptr);
+                        size_t* missingRows = nullptr, const std::function<bool()>& stop = {});
 
 }  // namespace platform::mdb

@@ -14,6 +14,8 @@
 #include "engine/LinkedEntities.h"
 #include "engine/TableBuilder.h"
 #include "engine/TableLinkIO.h"
+#include "engine/TableSize.h"
+#include "data/QueryLimits.h"
 
 namespace {
 
@@ -92,6 +94,15 @@ void UpdateOneTable(const ads_name entity, CRefreshRun& run) {
     if (const CString strDamage = CheckLinkRecord(link, rowsBefore, colsBefore); !strDamage.IsEmpty()) {
         pTable->close();
         Failed(id, stored, strDamage);
+        return;
+    }
+    // A table the refresh would make too large to hold or to save is refused while it is
+    // still as it was.
+    const CQueryLimits limits = GetQueryLimits();
+    if (const CString strTooLarge = CheckTableSize(grid, link, pTable, limits.m_nCellLimit, limits.m_nMemoryLimitBytes); !strTooLarge.IsEmpty()) {
+        pTable->close();
+        acutPrintf(L"\nThe linked table %s is not refreshed: %s.", CString(id.handle().text().c_str()).GetString(), strTooLarge.GetString());
+        Failed(id, stored, strTooLarge);
         return;
     }
     // A table that already shows the data is left as it is: not modified, so the drawing does

@@ -141,6 +141,24 @@ TEST_F(StrangerDrawing, RunawayQueriesStopAtTheirLimitsAndFailOnlyTheirTable) {
     EXPECT_TRUE(Has(setting.err, "more than 2 rows")) << setting.err;
 }
 
+// Orders joined with itself: 688,900 rows, under the row limit and, as values, the memory
+// limit, but 19 million cells, far past what a table and its block can hold and be saved
+// with. It is refused as it is read, and the drawing is saved with the other table refreshed.
+TEST_F(StrangerDrawing, AResultTooLargeForATableIsRefusedBeforeTheTableChanges) {
+    const std::string drawing = Drawing({{.sql = L"SELECT a.*, b.* FROM Orders a, Orders b"}, {.table = L"Shippers"}});
+    const ToolRun update = Velloria("update '" + drawing + "' -o out.dxf");
+    EXPECT_EQ(update.status, 1) << update.All();
+    EXPECT_TRUE(Has(update.out, "2 linked tables: 1 refreshed, 1 not refreshed")) << update.out;
+    EXPECT_TRUE(Has(update.err, "more than 1000000 cells (rows times columns), the limit of one table")) << update.err;
+    EXPECT_TRUE(Has(ReadFile(dir / "out.dxf"), "Federal Shipping"));
+
+    // The same link at a command: the table stays as it was, and so does the session.
+    const ToolRun command = Script("DbTable_Update\nALL\n\nLIST\n\n", drawing);
+    EXPECT_EQ(command.status, 0) << command.All();
+    EXPECT_TRUE(Has(command.out, "the limit of one table")) << command.out;
+    EXPECT_TRUE(Has(command.out, "ACAD_TABLE")) << command.out;  // LIST ran after the refresh
+}
+
 TEST_F(StrangerDrawing, NoPasswordAppearsInAnythingTheProgramPrints) {
     const std::string password = "ab;cd=SECRETTAIL }x{y} ";
     const std::string drawing = Drawing({{.database = L"missing.mdb", .table = L"Shippers", .user = L"u", .password = W(password)}});

@@ -47,6 +47,7 @@ bool CADORecordset::Open(LPCTSTR source) {
             m_pConnection->PutRowLimit(limits.m_nRowLimit);
             m_pConnection->PutResultMemoryLimit(limits.m_nMemoryLimitBytes);
             m_pConnection->PutCellLimit(limits.m_nCellLimit);
+            ForgetUnscopedBreak();
             m_pConnection->PutCancelCheck(&UserBreakRequested);
         }
         m_pRecordset->PutCursorType(adOpenStatic);

@@ -17,9 +17,14 @@ COverrides& Overrides() {
     return overrides;
 }
 
-bool& BreakSeen() {
-    static bool seen = false;
-    return seen;
+struct CBreakState {
+    bool m_bSeen = false;
+    int m_nScopes = 0;
+};
+
+CBreakState& Break() {
+    static CBreakState state;
+    return state;
 }
 
 }  // namespace
@@ -50,8 +55,21 @@ void SetQueryLimitOverrides(int nTimeLimitSeconds, long long nRowLimit) {
 }
 
 bool UserBreakRequested() {
-    if (!BreakSeen() && acedUsrBrk()) BreakSeen() = true;
-    return BreakSeen();
+    if (!Break().m_bSeen && acedUsrBrk()) Break().m_bSeen = true;
+    return Break().m_bSeen;
 }
 
-void ClearUserBreak() { BreakSeen() = false; }
+void ForgetUnscopedBreak() {
+    if (Break().m_nScopes == 0) Break().m_bSeen = false;
+}
+
+CUserBreakScope::CUserBreakScope() {
+    if (Break().m_nScopes++ == 0) Break().m_bSeen = false;
+}
+
+CUserBreakScope::~CUserBreakScope() {
+    if (--Break().m_nScopes > 0) return;
+    // A second press that came as the work ended is no break of what follows.
+    if (Break().m_bSeen) acedUsrBrk();
+    Break().m_bSeen = false;
+}

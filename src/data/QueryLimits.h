@@ -28,8 +28,18 @@ CQueryLimits GetQueryLimits();
 // Overrides for the rest of the process; a value below zero keeps the setting.
 void SetQueryLimitOverrides(int nTimeLimitSeconds, long long nRowLimit);
 
-// The user's break (Escape, ^C) while statements run: asked by each statement as it runs
-// and by the commands that run many, and kept once seen until the command clears it, so
-// that one press stops the statement running and the work after it.
+// The user's break (Escape, ^C) while statements run, asked by each statement as it runs. A
+// command that runs many statements (a refresh) holds a CUserBreakScope and asks it between
+// them: a break seen inside the scope is kept until the scope ends, so that one press stops
+// the statement running and the work after it. Outside a scope a break stops one statement.
 bool UserBreakRequested();
-void ClearUserBreak();
+// Called as a statement starts: a break no scope keeps belonged to an earlier statement.
+void ForgetUnscopedBreak();
+
+class CUserBreakScope {
+public:
+    CUserBreakScope();
+    ~CUserBreakScope();
+    CUserBreakScope(const CUserBreakScope&) = delete;
+    CUserBreakScope& operator=(const CUserBreakScope&) = delete;
+};

@@ -8,12 +8,10 @@
 #include <string>
 
 #include "ado/Ado.h"
+#include "testing/NwindConnection.h"
 #include "text/Utf8.h"
 
 namespace {
-
-const std::wstring kNwind =
-    L"Driver={Microsoft Access Driver (*.mdb, *.accdb)};Dbq=" + platform::FromUtf8(VELLORIA_TEST_DATA) + L"/nwind.mdb;Uid=;Pwd=;";
 
 // Bytes this process has handed to write(2) and its kin so far: a statement that spills to
 // temporary files writes them.
@@ -33,17 +31,8 @@ std::wstring Grown(int depth) {
     return e;
 }
 
-class StatementLimits : public ::testing::Test {
+class StatementLimits : public testing_support::NwindConnection {
 protected:
-    void SetUp() override {
-        CoInitialize(nullptr);
-        m_connection.CreateInstance(CLSID_Connection);
-        m_connection->Open(_bstr_t(kNwind), _bstr_t(L""), _bstr_t(L""), 0);
-    }
-    void TearDown() override {
-        m_connection = nullptr;
-        CoUninitialize();
-    }
     struct Outcome {
         HRESULT error = S_OK;
         std::string text;  // the error's description, or the first value of the first row
@@ -51,11 +40,7 @@ protected:
     Outcome Run(const std::wstring& sql) {
         Outcome outcome;
         try {
-            _RecordsetPtr rs;
-            rs.CreateInstance(CLSID_Recordset);
-            rs->PutCursorLocation(adUseClient);
-            rs->Open(_variant_t(sql.c_str()), _variant_t(static_cast<IUnknown*>(m_connection.GetInterfacePtr())), adOpenStatic, adLockOptimistic,
-                     adCmdText);
+            _RecordsetPtr rs = Open(sql);
             if (!rs->GetadoEOF()) {
                 const _variant_t v = rs->GetFields()->GetItem(_variant_t(0L))->GetValue();
                 if (v.vt == VT_I4) outcome.text = std::to_string(v.lVal);
@@ -65,11 +50,10 @@ protected:
             }
         } catch (const _com_error& e) {
             outcome.error = e.Error();
-            outcome.text = e.Description().length() ? platform::ToUtf8(static_cast<const wchar_t*>(e.Description())) : "";
+            outcome.text = DescriptionOf(e);
         }
         return outcome;
     }
-    _ConnectionPtr m_connection;
 };
 
 bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }

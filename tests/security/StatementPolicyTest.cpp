@@ -10,39 +10,23 @@
 #include <utility>
 
 #include "ado/Ado.h"
+#include "testing/NwindConnection.h"
 #include "text/Utf8.h"
 #include "testing/TempDir.h"
 
 namespace {
 
-const std::wstring kData = platform::FromUtf8(VELLORIA_TEST_DATA);
-const std::wstring kNwind = L"Driver={Microsoft Access Driver (*.mdb, *.accdb)};Dbq=" + kData + L"/nwind.mdb;Uid=;Pwd=;";
-
-class StatementPolicy : public ::testing::Test {
+class StatementPolicy : public testing_support::NwindConnection {
 protected:
-    void SetUp() override {
-        CoInitialize(nullptr);
-        m_connection.CreateInstance(CLSID_Connection);
-        m_connection->Open(_bstr_t(kNwind), _bstr_t(L""), _bstr_t(L""), 0);
-    }
-    void TearDown() override {
-        m_connection = nullptr;
-        CoUninitialize();
-    }
     // The error the statement raises; empty when it ran.
     std::string ErrorOf(const std::string& sql) {
-        _RecordsetPtr rs;
-        rs.CreateInstance(CLSID_Recordset);
-        rs->PutCursorLocation(adUseClient);
         try {
-            rs->Open(_variant_t(platform::FromUtf8(sql).c_str()), _variant_t(static_cast<IUnknown*>(m_connection.GetInterfacePtr())), adOpenStatic,
-                     adLockOptimistic, adCmdText);
+            Open(platform::FromUtf8(sql));
         } catch (const _com_error& e) {
-            return e.Description().length() ? platform::ToUtf8(static_cast<const wchar_t*>(e.Description())) : "(no description)";
+            return DescriptionOf(e);
         }
         return {};
     }
-    _ConnectionPtr m_connection;
 };
 
 // A SQLite file holding something a stranger's drawing must never carry away.

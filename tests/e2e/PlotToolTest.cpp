@@ -154,6 +154,53 @@ TEST_F(PlotTool, HugeAndZeroExtentsPlot) {
     EXPECT_TRUE(Exists("huge.png") && Exists("point.svg"));
 }
 
+// Block X0 inserts X1 twice, X1 inserts X2 twice, ...: 2^(levels-1) instances of one line.
+std::string DoublingBlocks(int levels) {
+    std::string blocks;
+    for (int i = levels - 1; i >= 0; --i) {
+        const std::string name = "X" + std::to_string(i), inner = "X" + std::to_string(i + 1);
+        blocks += "0\nBLOCK\n8\n0\n2\n" + name + "\n70\n0\n10\n0\n20\n0\n30\n0\n3\n" + name + "\n";
+        if (i == levels - 1) blocks += "0\nLINE\n8\n0\n10\n0\n20\n0\n30\n0\n11\n1\n21\n1\n31\n0\n";
+        else
+            for (const char* x : {"0", "0.5"}) blocks += "0\nINSERT\n8\n0\n2\n" + inner + "\n10\n" + x + "\n20\n0\n30\n0\n";
+        blocks += "0\nENDBLK\n8\n0\n";
+    }
+    return "0\nSECTION\n2\nBLOCKS\n" + blocks + "0\nENDSEC\n0\nSECTION\n2\nENTITIES\n0\nINSERT\n8\n0\n2\nX0\n10\n0\n20\n0\n30\n0\n0\nENDSEC\n0\nEOF\n";
+}
+
+TEST_F(PlotTool, BlocksThatWouldDrawForWeeksEndWithAPartialSheetAndSayWhatWasLeftOut) {
+    WriteFile(dir / "doubling.dxf", DoublingBlocks(40));
+    const ToolRun run = Run("plot doubling.dxf -o sheet.pdf");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(Has(run.out, "plotted Model to ")) << run.out;
+    EXPECT_TRUE(Has(run.err, "velloria plot: the drawing's block references repeat more than 2000000 entities, the most it draws: "
+                             "the rest was left out (")) << run.err;
+    EXPECT_TRUE(Exists("sheet.pdf"));
+    // A chain of 20,000 nested blocks draws its first 64 levels and says so.
+    std::string blocks;
+    for (int i = 19999; i >= 0; --i) {
+        blocks += "0\nBLOCK\n8\n0\n2\nC" + std::to_string(i) + "\n70\n0\n10\n0\n20\n0\n30\n0\n3\nC" + std::to_string(i) +
+                  "\n0\nLINE\n8\n0\n10\n0\n20\n" + std::to_string(i) + "\n30\n0\n11\n10\n21\n" + std::to_string(i) + "\n31\n0\n";
+        if (i < 19999) blocks += "0\nINSERT\n8\n0\n2\nC" + std::to_string(i + 1) + "\n10\n0\n20\n0\n30\n0\n";
+        blocks += "0\nENDBLK\n8\n0\n";
+    }
+    WriteFile(dir / "chain.dxf", "0\nSECTION\n2\nBLOCKS\n" + blocks +
+                                     "0\nENDSEC\n0\nSECTION\n2\nENTITIES\n0\nINSERT\n8\n0\n2\nC0\n10\n0\n20\n0\n30\n0\n0\nENDSEC\n0\nEOF\n");
+    const ToolRun chain = Run("plot chain.dxf -o chain.png");
+    ASSERT_EQ(chain.status, 0) << chain.err;
+    EXPECT_TRUE(Has(chain.out, "129 entities")) << chain.out;
+    EXPECT_TRUE(Has(chain.err, "velloria plot: 1 block reference nested more than 64 deep was left out, with what it holds")) << chain.err;
+}
+
+TEST_F(PlotTool, ExtentsBeyondWhatASheetCanShowAreRefusedWithThemNamed) {
+    WriteFile(dir / "far.dxf", "0\nSECTION\n2\nENTITIES\n0\nLINE\n8\n0\n10\n-1e308\n20\n0\n30\n0\n11\n1e308\n21\n1\n31\n0\n0\nENDSEC\n0\nEOF\n");
+    const ToolRun run = Run("plot far.dxf -o far.png");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(Has(run.err, "velloria plot: the drawing's extents, from (-1e+308, 0) to (1e+308, 1), are beyond what a sheet can show"))
+        << run.err;
+    EXPECT_FALSE(Exists("far.png"));
+}
+
 TEST_F(PlotTool, UpdateRefreshesAndPlotsTheSheetInOneRun) {
     std::filesystem::copy_file(std::string(VELLORIA_SOURCE_DIR) + "/samples/linked-tables.dxf", dir / "linked.dxf");
     std::filesystem::copy_file(std::string(VELLORIA_SOURCE_DIR) + "/samples/nwind.mdb", dir / "nwind.mdb");

@@ -282,3 +282,31 @@ TEST_F(WindowTest, AZoomedViewDrawsWhatAPassOverTheWholeLayoutDraws) {
 }
 
 }  // namespace window_test
+
+namespace window_test {
+
+// A drawing nested deeper than the renderer goes is shown as far as it goes, and the command
+// line says once what was left out, however often the view is drawn again.
+TEST_F(WindowTest, WhatTheLimitsOfDrawingLeaveOutIsSaidOnceOnTheCommandLine) {
+    std::string blocks;
+    for (int i = 69; i >= 0; --i) {
+        blocks += "0\nBLOCK\n8\n0\n2\nC" + std::to_string(i) + "\n70\n0\n10\n0\n20\n0\n30\n0\n3\nC" + std::to_string(i) +
+                  "\n0\nLINE\n8\n0\n10\n0\n20\n" + std::to_string(i) + "\n30\n0\n11\n10\n21\n" + std::to_string(i) + "\n31\n0\n";
+        if (i < 69) blocks += "0\nINSERT\n8\n0\n2\nC" + std::to_string(i + 1) + "\n10\n0\n20\n0\n30\n0\n";
+        blocks += "0\nENDBLK\n8\n0\n";
+    }
+    const std::string text = "0\nSECTION\n2\nBLOCKS\n" + blocks + "0\nENDSEC\n0\nSECTION\n2\nENTITIES\n0\nINSERT\n8\n0\n2\nC0\n10\n0\n20\n0\n30\n0\n0\nENDSEC\n0\nEOF\n";
+    platform::dxf::ReadResult read = platform::dxf::ReadDxfText(text, "chain.dxf");
+    ASSERT_TRUE(read) << read.error->Message();
+    Show(platform::dxf::DatabaseFromDocument(std::move(read.document)), "chain.dxf");
+    View().RedrawNow();
+    View().ZoomAt(QPoint(300, 300), 2);
+    View().RedrawNow();
+    const std::string transcript = window->Commands()->Transcript();
+    const std::string said = "Not everything is shown: 1 block reference nested more than 64 deep was left out, with what it holds.";
+    const size_t at = transcript.find(said);
+    ASSERT_NE(at, std::string::npos) << transcript;
+    EXPECT_EQ(transcript.find(said, at + 1), std::string::npos) << transcript;
+}
+
+}  // namespace window_test

@@ -49,7 +49,7 @@ std::wstring BaseName(const std::string& file) {
 
 }  // namespace
 
-AcApDocument* OpenDrawingDocument(const std::wstring& path, std::string* error) {
+AcApDocument* OpenDrawingDocument(const std::wstring& path, std::string* error, std::vector<std::string>* notes) {
     const std::string file = DrawingFilePath(path);
     platform::dxf::LoadedDrawing drawing = [&] {
         const DrawingMeter meter(L"Opening " + BaseName(file));
@@ -61,6 +61,9 @@ AcApDocument* OpenDrawingDocument(const std::wstring& path, std::string* error) 
         else platform::WriteOutput("\n" + drawing.error->Message() + "\n");
         return nullptr;
     }
+    if (notes) *notes = std::move(drawing.notes);
+    else if (!error)
+        for (const std::string& note : drawing.notes) platform::WriteOutput("\n" + note + ".\n");
     return acDocManagerPtr()->addDocument(std::make_unique<AcApDocument>(std::move(drawing.database), CString::FromUtf8(file)));
 }
 

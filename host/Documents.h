@@ -11,8 +11,9 @@
 AcApDocument* CreateNewDocument();
 // The drawing file at path (made current); null when it cannot be read, after one line
 // "FILE: line N: reason" on the command line (or in *error when given). Nothing is written
-// to the file.
-AcApDocument* OpenDrawingDocument(const std::wstring& path, std::string* error = nullptr);
+// to the file. What of the drawing was kept as the file holds it, and why, is put in *notes
+// when given, or else (without *error) said on the command line.
+AcApDocument* OpenDrawingDocument(const std::wstring& path, std::string* error = nullptr, std::vector<std::string>* notes = nullptr);
 // Saves the document's drawing to path (atomically) and makes that the document's file;
 // false after one line naming the file and the reason (or that line in *error).
 bool SaveDrawingDocument(AcApDocument* document, const std::wstring& path, std::string* error = nullptr);

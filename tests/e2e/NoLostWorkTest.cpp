@@ -271,4 +271,32 @@ TEST_F(NoLostWork, TheUpdateToolSaysWhatItSavedAndNamesAFailingDatabaseOnce) {
     EXPECT_EQ(ReadFile(dir / "out.dxf"), settled);
 }
 
+// A table whose column is 1e308 wide (a number, but one whose sums are infinite) is kept as
+// the file holds it and named; the other tables are refreshed, and the saved drawing opens
+// again, here and in ezdxf.
+TEST_F(NoLostWork, ATableTooWideForAnyDrawingIsKeptAsReadAndTheDrawingStaysReadable) {
+    const std::string drawing = dir / "linked.dxf";
+    ASSERT_EQ(std::system(("'" + bin + "/make_linked_sample' '" + drawing + "' >/dev/null").c_str()), 0);
+    std::string text = ReadFile(drawing);
+    const size_t width = text.find("\n142\n");
+    ASSERT_NE(width, std::string::npos);
+    text.replace(width + 5, text.find('\n', width + 5) - width - 5, "1e308");
+    WriteFile(drawing, text);
+    HostRun run = Shell("update linked.dxf");
+    EXPECT_EQ(run.status, 1) << run.out << run.err;
+    EXPECT_EQ(Count(run.out, "not refreshed: the table cannot be read: a column width of 1e+308 is beyond what a drawing holds"), 1)
+        << run.out;
+    EXPECT_TRUE(Has(run.out, "4 linked tables: 3 refreshed, 1 not refreshed; saved ")) << run.out;
+    const std::string saved = ReadFile(drawing);
+    EXPECT_FALSE(Has(saved, "inf\n")) << "an infinity was written";
+    EXPECT_TRUE(Has(saved, "\n142\n1e308\n"));
+    run = Shell("links linked.dxf");
+    EXPECT_EQ(run.status, 0) << run.err;
+    const int ezdxf = std::system(("/usr/bin/python3 -c 'import ezdxf, sys; ezdxf.readfile(sys.argv[1])' '" + drawing + "'").c_str());
+    EXPECT_EQ(ezdxf, 0) << "ezdxf cannot read the saved drawing (or is missing: scripts/setup.sh installs it)";
+    // Opened at the command line, the drawing says what it kept.
+    run = Script("QUIT\n", "linked.dxf");
+    EXPECT_TRUE(Has(run.out, " is kept as the file holds it: a column width of 1e+308 is beyond what a drawing holds.")) << run.out;
+}
+
 }  // namespace

@@ -1,7 +1,10 @@
 // OPEN, SAVE, QSAVE and SAVEAS: drawings as DXF files.
 #include <cwctype>
+#include <filesystem>
+#include <string>
 
 #include "editor/Console.h"
+#include "editor/EditorPrompts.h"
 #include "Documents.h"
 #include "FileCommands.h"
 #include "HostCommands.h"
@@ -75,10 +78,35 @@ void NewCommand() {
     ReplaceCurrent(CreateNewDocument());
 }
 
+// Whether the drawing may be saved as `name`: yes when no other file has that name, else
+// what the user answers to the CAD program's question (No by default; a script answers it as
+// it answers any prompt).
+bool MayReplace(AcApDocument* document, const std::wstring& name) {
+    std::error_code ec;
+    const std::filesystem::path target(DrawingFilePath(name));
+    if (!std::filesystem::exists(target, ec)) return true;
+    // Saving a drawing as its own file is a save.
+    const std::wstring own = document->fileName();
+    if (!own.empty() && std::filesystem::equivalent(target, DrawingFilePath(own), ec)) return true;
+    const std::wstring prompt = L"\n" + name + L" already exists. Replace it? [Yes/No] <No>: ";
+    for (;;) {
+        wchar_t answer[16] = L"";
+        acedInitGet(0, L"Yes No");
+        const int rc = acedGetKword(prompt.c_str(), answer);
+        if (rc == RTCAN) {
+            platform::WriteOutput(std::string_view("*Cancel*\n"));
+            return false;
+        }
+        if (rc == RTNONE) return false;
+        if (rc == RTNORM) return std::wstring(answer) == L"Yes";
+    }
+}
+
 void SaveAs(AcApDocument* document, bool* saved = nullptr) {
     auto name = AskFileName(L"\nEnter name of drawing to save: ");
     if (!name) return;
     if (!HasDxfExtension(*name)) *name += L".dxf";
+    if (!MayReplace(document, *name)) return;
     if (SaveDrawingDocument(document, *name)) {
         platform::WriteOutput(L"\nSaved " + std::wstring(document->fileName()) + L".\n");
         if (saved) *saved = true;

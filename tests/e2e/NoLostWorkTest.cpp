@@ -237,6 +237,31 @@ TEST_F(NoLostWork, SavingThroughALinkWritesTheFileItPointsTo) {
     EXPECT_EQ(st.st_mode & 07777, 0640u);
 }
 
+TEST_F(NoLostWork, SaveAsOntoAnotherFileAsksBeforeReplacingIt) {
+    WriteFile(dir / "other.dxf", "another drawing\n");
+    // Enter takes the default, No; "no" is No; the drawing's own name is a plain save.
+    HostRun run = Script("SAVEAS\nother\n\nSAVEAS\nother.dxf\nno\nSAVEAS\nplan\nQUIT\n", "plan.dxf");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(Count(run.out, "other.dxf already exists. Replace it? [Yes/No] <No>: "), 2) << run.out;
+    EXPECT_FALSE(Has(run.out, "plan.dxf already exists")) << run.out;
+    EXPECT_TRUE(Has(run.out, "Saved " + (dir / "plan.dxf") + ".")) << run.out;
+    EXPECT_EQ(ReadFile(dir / "other.dxf"), "another drawing\n");
+    // Yes replaces it; so does a link's target, asked by the link's name.
+    std::filesystem::create_symlink("other.dxf", dir.path() / "alias.dxf");
+    run = Script("SAVEAS\nalias.dxf\n\nSAVEAS\nother\nYes\nQUIT\n", "plan.dxf");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(Has(run.out, "alias.dxf already exists. Replace it?")) << run.out;
+    EXPECT_TRUE(Has(run.out, "Saved " + (dir / "other.dxf") + ".")) << run.out;
+    EXPECT_EQ(ReadFile(dir / "other.dxf"), ReadFile(dir / "plan.dxf"));
+    // QUIT's offer to save a new drawing asks for a name; declining the replacement keeps both
+    // the file and the session.
+    WriteFile(dir / "taken.dxf", "taken\n");
+    run = Script(kChooseShippers + "click \"Create Table ...\"\n10,10\nQUIT\nYes\ntaken\nNo\nQUIT\nNo\n");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(Count(run.out, "Save changes to "), 2) << run.out;
+    EXPECT_EQ(ReadFile(dir / "taken.dxf"), "taken\n");
+}
+
 TEST_F(NoLostWork, TheUpdateToolSaysWhatItSavedAndNamesAFailingDatabaseOnce) {
     // Three tables of a database that is not there, one of one that is.
     const std::string drawing = dir / "linked.dxf";

@@ -237,6 +237,31 @@ TEST_F(NoLostWork, SavingThroughALinkWritesTheFileItPointsTo) {
     EXPECT_EQ(st.st_mode & 07777, 0640u);
 }
 
+TEST_F(NoLostWork, ASaveThroughLinksThatLeadToNoFileIsAnErrorAndWritesNothing) {
+    const std::string before = ReadFile(dir / "plan.dxf");
+    std::string previous = "plan.dxf";
+    for (int i = 1; i <= 41; ++i) {
+        const std::string name = "l" + std::to_string(i) + ".dxf";
+        std::filesystem::create_symlink(previous, dir.path() / name);
+        previous = name;
+    }
+    std::filesystem::create_symlink("nowhere/x.dxf", dir.path() / "dangling.dxf");
+    const HostRun run = Script(kChooseShippers + "click \"Create Table ...\"\n10,10\nSAVEAS\nl41\nSAVEAS\ndangling\nQUIT\nNo\n", "plan.dxf");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(Has(run.out, (dir / "l41.dxf") + ": cannot write the file: it is the first of more than 40 symbolic links in a row"))
+        << run.out;
+    EXPECT_TRUE(Has(run.out, (dir / "dangling.dxf") + ": cannot write the file: it is a symbolic link to ")) << run.out;
+    EXPECT_FALSE(Has(run.out, "Saved ")) << run.out;
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.path() / "l41.dxf"));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.path() / "dangling.dxf"));
+    EXPECT_EQ(ReadFile(dir / "plan.dxf"), before);
+    // The update tool knows before it refreshes anything.
+    const HostRun update = Shell("update plan.dxf -o l41.dxf");
+    EXPECT_EQ(update.status, 1);
+    EXPECT_TRUE(Has(update.err, "more than 40 symbolic links in a row")) << update.err;
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.path() / "l41.dxf"));
+}
+
 TEST_F(NoLostWork, SaveAsOntoAnotherFileAsksBeforeReplacingIt) {
     WriteFile(dir / "other.dxf", "another drawing\n");
     // Enter takes the default, No; "no" is No; the drawing's own name is a plain save.

@@ -108,20 +108,24 @@ bool OfferToSave(AcApDocument* document) {
         case SaveAnswer::Yes: return SaveDocumentAsked(document);
         }
     }
-    const std::wstring prompt = L"\nSave changes to " + std::wstring(document->docTitle()) + L"? [Yes/No/Cancel] <Yes>: ";
+    const auto choice = AskKeyword(L"\nSave changes to " + std::wstring(document->docTitle()) + L"? [Yes/No/Cancel] <Yes>: ",
+                                   L"Yes No Cancel", L"Yes");
+    if (!choice || *choice == L"Cancel") return false;
+    if (*choice == L"No") return true;
+    return SaveDocumentAsked(document);
+}
+
+std::optional<std::wstring> AskKeyword(const std::wstring& prompt, const wchar_t* keywords, const std::wstring& byDefault) {
     for (;;) {
         wchar_t answer[16] = L"";
-        acedInitGet(0, L"Yes No Cancel");
+        acedInitGet(0, keywords);
         const int rc = acedGetKword(prompt.c_str(), answer);
         if (rc == RTCAN) {
             platform::WriteOutput(std::string_view("*Cancel*\n"));
-            return false;
+            return std::nullopt;
         }
-        if (rc != RTNORM && rc != RTNONE) continue;
-        const std::wstring choice = rc == RTNONE ? L"Yes" : answer;
-        if (choice == L"No") return true;
-        if (choice == L"Cancel") return false;
-        return SaveDocumentAsked(document);
+        if (rc == RTNONE) return byDefault;
+        if (rc == RTNORM) return std::wstring(answer);
     }
 }
 

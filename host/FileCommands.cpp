@@ -4,7 +4,6 @@
 #include <string>
 
 #include "editor/Console.h"
-#include "editor/EditorPrompts.h"
 #include "Documents.h"
 #include "FileCommands.h"
 #include "HostCommands.h"
@@ -88,18 +87,7 @@ bool MayReplace(AcApDocument* document, const std::wstring& name) {
     // Saving a drawing as its own file is a save.
     const std::wstring own = document->fileName();
     if (!own.empty() && std::filesystem::equivalent(target, DrawingFilePath(own), ec)) return true;
-    const std::wstring prompt = L"\n" + name + L" already exists. Replace it? [Yes/No] <No>: ";
-    for (;;) {
-        wchar_t answer[16] = L"";
-        acedInitGet(0, L"Yes No");
-        const int rc = acedGetKword(prompt.c_str(), answer);
-        if (rc == RTCAN) {
-            platform::WriteOutput(std::string_view("*Cancel*\n"));
-            return false;
-        }
-        if (rc == RTNONE) return false;
-        if (rc == RTNORM) return std::wstring(answer) == L"Yes";
-    }
+    return AskKeyword(L"\n" + name + L" already exists. Replace it? [Yes/No] <No>: ", L"Yes No", L"No") == L"Yes";
 }
 
 void SaveAs(AcApDocument* document, bool* saved = nullptr) {

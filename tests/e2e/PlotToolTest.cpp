@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <string>
 
+#include "testing/NestedBlocks.h"
 #include "testing/TempDir.h"
 
 namespace {
@@ -154,22 +155,8 @@ TEST_F(PlotTool, HugeAndZeroExtentsPlot) {
     EXPECT_TRUE(Exists("huge.png") && Exists("point.svg"));
 }
 
-// Block X0 inserts X1 twice, X1 inserts X2 twice, ...: 2^(levels-1) instances of one line.
-std::string DoublingBlocks(int levels) {
-    std::string blocks;
-    for (int i = levels - 1; i >= 0; --i) {
-        const std::string name = "X" + std::to_string(i), inner = "X" + std::to_string(i + 1);
-        blocks += "0\nBLOCK\n8\n0\n2\n" + name + "\n70\n0\n10\n0\n20\n0\n30\n0\n3\n" + name + "\n";
-        if (i == levels - 1) blocks += "0\nLINE\n8\n0\n10\n0\n20\n0\n30\n0\n11\n1\n21\n1\n31\n0\n";
-        else
-            for (const char* x : {"0", "0.5"}) blocks += "0\nINSERT\n8\n0\n2\n" + inner + "\n10\n" + x + "\n20\n0\n30\n0\n";
-        blocks += "0\nENDBLK\n8\n0\n";
-    }
-    return "0\nSECTION\n2\nBLOCKS\n" + blocks + "0\nENDSEC\n0\nSECTION\n2\nENTITIES\n0\nINSERT\n8\n0\n2\nX0\n10\n0\n20\n0\n30\n0\n0\nENDSEC\n0\nEOF\n";
-}
-
 TEST_F(PlotTool, BlocksThatWouldDrawForWeeksEndWithAPartialSheetAndSayWhatWasLeftOut) {
-    WriteFile(dir / "doubling.dxf", DoublingBlocks(40));
+    WriteFile(dir / "doubling.dxf", testing_support::DoublingBlocksDrawing(40));
     const ToolRun run = Run("plot doubling.dxf -o sheet.pdf");
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_TRUE(Has(run.out, "plotted Model to ")) << run.out;
@@ -177,15 +164,7 @@ TEST_F(PlotTool, BlocksThatWouldDrawForWeeksEndWithAPartialSheetAndSayWhatWasLef
                              "the rest was left out (")) << run.err;
     EXPECT_TRUE(Exists("sheet.pdf"));
     // A chain of 20,000 nested blocks draws its first 64 levels and says so.
-    std::string blocks;
-    for (int i = 19999; i >= 0; --i) {
-        blocks += "0\nBLOCK\n8\n0\n2\nC" + std::to_string(i) + "\n70\n0\n10\n0\n20\n0\n30\n0\n3\nC" + std::to_string(i) +
-                  "\n0\nLINE\n8\n0\n10\n0\n20\n" + std::to_string(i) + "\n30\n0\n11\n10\n21\n" + std::to_string(i) + "\n31\n0\n";
-        if (i < 19999) blocks += "0\nINSERT\n8\n0\n2\nC" + std::to_string(i + 1) + "\n10\n0\n20\n0\n30\n0\n";
-        blocks += "0\nENDBLK\n8\n0\n";
-    }
-    WriteFile(dir / "chain.dxf", "0\nSECTION\n2\nBLOCKS\n" + blocks +
-                                     "0\nENDSEC\n0\nSECTION\n2\nENTITIES\n0\nINSERT\n8\n0\n2\nC0\n10\n0\n20\n0\n30\n0\n0\nENDSEC\n0\nEOF\n");
+    WriteFile(dir / "chain.dxf", testing_support::ChainOfBlocksDrawing(20000));
     const ToolRun chain = Run("plot chain.dxf -o chain.png");
     ASSERT_EQ(chain.status, 0) << chain.err;
     EXPECT_TRUE(Has(chain.out, "129 entities")) << chain.out;

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "ViewTestUtil.h"
+#include "testing/NestedBlocks.h"
 #include "view/Plot.h"
 
 namespace {
@@ -22,32 +23,6 @@ using viewtest::Parse;
 std::string Line(double x0, double y0, double x1, double y1) {
     return "0\nLINE\n8\n0\n10\n" + std::to_string(x0) + "\n20\n" + std::to_string(y0) + "\n30\n0\n11\n" + std::to_string(x1) +
            "\n21\n" + std::to_string(y1) + "\n31\n0\n";
-}
-
-std::string Insert(const std::string& block, double x, double y) {
-    return "0\nINSERT\n8\n0\n2\n" + block + "\n10\n" + std::to_string(x) + "\n20\n" + std::to_string(y) + "\n30\n0\n";
-}
-
-// Block X0 inserts X1 twice, X1 inserts X2 twice, ... down to a block of one line: 2^(levels-1)
-// lines from a file of a few kilobytes.
-std::string DoublingDrawing(int levels) {
-    DxfText dxf;
-    dxf.Block("X" + std::to_string(levels - 1), Line(0, 0, 1, 1));
-    for (int i = levels - 2; i >= 0; --i) {
-        const std::string inner = "X" + std::to_string(i + 1);
-        dxf.Block("X" + std::to_string(i), Insert(inner, 0, 0) + Insert(inner, 0.5, 0));
-    }
-    dxf.Entity("INSERT", "8\n0\n2\nX0\n10\n0\n20\n0\n30\n0\n");
-    return dxf.Text();
-}
-
-// A chain: block C<i> holds a line at height i and a reference to C<i+1>.
-std::string ChainDrawing(int length) {
-    DxfText dxf;
-    for (int i = length - 1; i >= 0; --i)
-        dxf.Block("C" + std::to_string(i), Line(0, i, 10, i) + (i + 1 < length ? Insert("C" + std::to_string(i + 1), 0, 0) : ""));
-    dxf.Entity("INSERT", "8\n0\n2\nC0\n10\n0\n20\n0\n30\n0\n");
-    return dxf.Text();
 }
 
 class BlockLimits : public ::testing::Test {
@@ -66,7 +41,7 @@ protected:
 };
 
 TEST_F(BlockLimits, BlocksThatDoubleFortyLevelsDeepStopAtTheBudgetWithAPartialPicture) {
-    const Drawing drawing(Parse(DoublingDrawing(40)));
+    const Drawing drawing(Parse(testing_support::DoublingBlocksDrawing(40)));
     RenderOptions options;
     options.repeatBudget = 20000;
     platform::view::Renderer renderer(drawing, options);
@@ -120,7 +95,7 @@ TEST_F(BlockLimits, ABlocksFirstInstanceIsDrawnWholeAndOnlyItsRepeatsCountAgains
 }
 
 TEST_F(BlockLimits, AChainNestedDeeperThanTheLimitSaysWhatItLeftOut) {
-    const Drawing drawing(Parse(ChainDrawing(100)));
+    const Drawing drawing(Parse(testing_support::ChainOfBlocksDrawing(100)));
     RenderOptions options;
     platform::view::Renderer renderer(drawing, options);
     const QImage image = Draw(renderer, drawing, 0, 0, 100, 100);
@@ -134,7 +109,7 @@ TEST_F(BlockLimits, AChainNestedDeeperThanTheLimitSaysWhatItLeftOut) {
     EXPECT_EQ(platform::view::LeftOutNote(stats, options),
               "1 block reference nested more than 64 deep was left out, with what it holds");
     // A chain within the limit leaves nothing out.
-    const Drawing shorter(Parse(ChainDrawing(64)));
+    const Drawing shorter(Parse(testing_support::ChainOfBlocksDrawing(64)));
     platform::view::Renderer whole(shorter, options);
     Draw(whole, shorter, 0, 0, 100, 100);
     EXPECT_FALSE(whole.Stats().CutShort());

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "WindowFixture.h"
+#include "testing/NestedBlocks.h"
 #include "testing/TempDir.h"
 #include "editor/Commands.h"
 #include "editor/EditorPrompts.h"
@@ -288,14 +289,7 @@ namespace window_test {
 // A drawing nested deeper than the renderer goes is shown as far as it goes, and the command
 // line says once what was left out, however often the view is drawn again.
 TEST_F(WindowTest, WhatTheLimitsOfDrawingLeaveOutIsSaidOnceOnTheCommandLine) {
-    std::string blocks;
-    for (int i = 69; i >= 0; --i) {
-        blocks += "0\nBLOCK\n8\n0\n2\nC" + std::to_string(i) + "\n70\n0\n10\n0\n20\n0\n30\n0\n3\nC" + std::to_string(i) +
-                  "\n0\nLINE\n8\n0\n10\n0\n20\n" + std::to_string(i) + "\n30\n0\n11\n10\n21\n" + std::to_string(i) + "\n31\n0\n";
-        if (i < 69) blocks += "0\nINSERT\n8\n0\n2\nC" + std::to_string(i + 1) + "\n10\n0\n20\n0\n30\n0\n";
-        blocks += "0\nENDBLK\n8\n0\n";
-    }
-    const std::string text = "0\nSECTION\n2\nBLOCKS\n" + blocks + "0\nENDSEC\n0\nSECTION\n2\nENTITIES\n0\nINSERT\n8\n0\n2\nC0\n10\n0\n20\n0\n30\n0\n0\nENDSEC\n0\nEOF\n";
+    const std::string text = testing_support::ChainOfBlocksDrawing(70);
     platform::dxf::ReadResult read = platform::dxf::ReadDxfText(text, "chain.dxf");
     ASSERT_TRUE(read) << read.error->Message();
     Show(platform::dxf::DatabaseFromDocument(std::move(read.document)), "chain.dxf");

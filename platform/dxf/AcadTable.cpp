@@ -214,6 +214,8 @@ std::string BeyondDrawing(const AcadTable& table) {
 
 }  // namespace
 
+bool IsTableValue(double value) { return IsDrawingValue(value); }
+
 void AcadTable::Resize(int newRows, int newColumns, double rowHeight, double columnWidth) {
     std::vector<TableCell> grid(static_cast<size_t>(newRows) * static_cast<size_t>(newColumns));
     for (int r = 0; r < newRows && r < rows; ++r)

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "dxf/AcadTable.h"
 #include "view/Aci.h"
 
 namespace platform::view {
@@ -157,7 +158,7 @@ bool EntityDrawer::MeasureTableGrid(const EntityTags& t, const Context& ctx) {
     int rows = 0, columns = 0;
     for (; !t.Ends(i) && (t[i].code == 141 || t[i].code == 142); ++i) {
         const double v = t[i].DoubleOr(0);
-        if (!std::isfinite(v) || v < 0) return false;
+        if (!(v >= 0) || !dxf::IsTableValue(v)) return false;
         if (t[i].code == 141) height += v, ++rows;
         else width += v, ++columns;
     }

@@ -344,6 +344,9 @@ TEST_F(NoLostWork, ATableTooWideForAnyDrawingIsKeptAsReadAndTheDrawingStaysReada
     EXPECT_EQ(run.status, 0) << run.err;
     const int ezdxf = std::system(("/usr/bin/python3 -c 'import ezdxf, sys; ezdxf.readfile(sys.argv[1])' '" + drawing + "'").c_str());
     EXPECT_EQ(ezdxf, 0) << "ezdxf cannot read the saved drawing (or is missing: scripts/setup.sh installs it)";
+    // It plots as its blocks stand: the table's grid, out of reach, does not stretch the sheet.
+    run = Shell("plot linked.dxf -o sheet.png");
+    EXPECT_EQ(run.status, 0) << run.err;
     // Opened at the command line, the drawing says what it kept.
     run = Script("QUIT\n", "linked.dxf");
     EXPECT_TRUE(Has(run.out, " is kept as the file holds it: a column width of 1e+308 is beyond what a drawing holds.")) << run.out;

@@ -157,7 +157,9 @@ private:
         for (const auto& [key, h] : Entries(styleDict)) {
             const DxfObject* source = Object(h);
             if (!source || source->Type() != "TABLESTYLE") continue;
-            const TableStyleInfo info = ParseTableStyle(*source);
+            std::string beyond;
+            const TableStyleInfo info = ParseTableStyle(*source, &beyond);
+            if (!beyond.empty()) notes.push_back("The table style " + std::string(key) + " keeps a default: " + beyond);
             auto* style = new AcDbTableStyle;
             style->setName(Wide(key).c_str());
             style->setDescription(Wide(source->Value(3)).c_str());

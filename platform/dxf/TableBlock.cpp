@@ -166,7 +166,7 @@ void DropStaleContentCopy(Document& doc, const AcadTable& table) {
 
 }  // namespace
 
-TableStyleInfo ParseTableStyle(const DxfObject& style) {
+TableStyleInfo ParseTableStyle(const DxfObject& style, std::string* beyond) {
     TableStyleInfo info;
     const size_t start = style.SubclassStart("AcDbTableStyle");
     CellStyleInfo* groups[] = {&info.data, &info.title, &info.header};
@@ -179,9 +179,12 @@ TableStyleInfo ParseTableStyle(const DxfObject& style) {
             continue;
         }
         // Heights and margins beyond what a table holds count as unreadable: the defaults stand.
-        const auto size = [&t](double fallback) {
+        const auto size = [&t, beyond](double fallback) {
             const double v = t.DoubleOr(fallback);
-            return IsTextHeightValue(v) ? v : fallback;
+            if (IsTextHeightValue(v)) return v;
+            if (beyond && beyond->empty()) *beyond = "a " + std::string(t.code == 140 ? "text height" : "cell margin") + " of " +
+                                                     std::string(t.Value()) + " is beyond what a table holds";
+            return fallback;
         };
         if (group < 0) {
             if (t.code == 40) info.horizontalMargin = size(info.horizontalMargin);

@@ -177,6 +177,53 @@ TEST(AcadTableCodec, GeometryBeyondWhatADrawingHoldsIsRefusedAndTheTableKeptAsRe
     EXPECT_NE(dxftest::Slurp(dir.File("saved.dxf")).find("\n142\n1e308\n"), std::string::npos);
 }
 
+// A table style whose text height no table can hold keeps its default, says so when loaded,
+// and the tables drawn in it are laid out at numbers a file holds.
+TEST(AcadTableCodec, AStyleHeightBeyondWhatATableHoldsKeepsItsDefault) {
+    auto made = NewDocument();
+    AcadTable table = SampleTable();
+    table.Cell(3, 2).textHeight = 0;
+    table.tableStyle = FindTableStyle(*made, "Standard");
+    ASSERT_NE(table.tableStyle, 0u);
+    StoreTable(*made, table);
+    PrepareForSave(*made);
+    std::string text = WriteDxfToString(*made);
+    // The data rows' text height, the first 140 after the style's first cell style (7).
+    const size_t style = text.find("\n  0\nTABLESTYLE\n");
+    ASSERT_NE(style, std::string::npos);
+    const size_t height = text.find("\n140\n", text.find("\n  7\n", style));
+    ASSERT_NE(height, std::string::npos);
+    text.replace(height + 5, text.find('\n', height + 5) - height - 5, "1e308");
+    ReadResult read = ReadDxfText(text, "tall.dxf");
+    ASSERT_TRUE(read) << read.error->Message();
+    std::vector<std::string> notes;
+    const auto db = DatabaseFromDocument(std::move(read.document), &notes);
+    ASSERT_EQ(notes.size(), 1u);
+    EXPECT_EQ(notes[0], "The table style Standard keeps a default: a text height of 1e308 is beyond what a table holds");
+    AcDbDictionary* styles = nullptr;
+    ASSERT_EQ(db->getTableStyleDictionary(styles, AcDb::kForRead), Acad::eOk);
+    AcDbObjectId styleId;
+    ASSERT_EQ(styles->getAt(L"Standard", styleId), Acad::eOk);
+    styles->close();
+    AcDbTableStyle* loaded = nullptr;
+    ASSERT_EQ(acdbOpenObject(loaded, styleId, AcDb::kForRead), Acad::eOk);
+    EXPECT_GT(loaded->textHeight(AcDb::kDataRow), 0);
+    EXPECT_LT(loaded->textHeight(AcDb::kDataRow), 1e88);
+    loaded->close();
+    // A changed table is laid out anew in that style, and the file reads back.
+    AcDbBlockTableRecord* space = nullptr;
+    ASSERT_EQ(acdbOpenObject(space, db->modelSpaceId(), AcDb::kForRead), Acad::eOk);
+    const AcDbObjectId tableId = space->entityIds().at(0);
+    space->close();
+    AcDbTable* t = nullptr;
+    ASSERT_EQ(acdbOpenObject(t, tableId, AcDb::kForWrite), Acad::eOk);
+    t->setTextString(2, 0, L"changed");
+    t->close();
+    dxftest::ScratchDir dir;
+    ASSERT_FALSE(SaveDrawing(*db, dir.File("saved.dxf")));
+    EXPECT_TRUE(ReadDxfFile(dir.File("saved.dxf")));
+}
+
 TEST(AcadTableCodec, StoringAgainReplacesTheEntityAndRegeneratesItsBlock) {
     auto doc = NewDocument();
     ASSERT_TRUE(doc);

@@ -3,20 +3,18 @@
 #include <algorithm>
 #include <cmath>
 
+#include "dxf/AcadTable.h"
 #include "dxf/DeferredEntityStream.h"
 #include "view/EntityDrawer.h"
 
 namespace platform::view {
 
-namespace {
-
-constexpr int kMaxNesting = 32;
-
-}  // namespace
-
 void EntityDrawer::DrawBlock(const dxf::Block& block, const Matrix& placement, const Props& p, const Context& ctx,
                              const LayerInfo* layer, bool drawnOnce) {
-    if (ctx.depth >= kMaxNesting) return;
+    if (ctx.depth >= options.maxNesting) {
+        ++stats.tooDeep;
+        return;
+    }
     std::vector<const dxf::Block*> path;
     std::vector<const dxf::Block*>& blocks = ctx.path ? *ctx.path : path;
     // A block that holds a reference to itself, directly or not, is drawn once.
@@ -26,6 +24,7 @@ void EntityDrawer::DrawBlock(const dxf::Block& block, const Matrix& placement, c
     inner.blockLayer = layer;
     inner.depth = ctx.depth + 1;
     inner.path = &blocks;
+    inner.repeat = ctx.repeat || !m_drawnBlocks.insert(&block).second;
     blocks.push_back(&block);
     if (const dxf::BlockSketch* sketch = block.Sketch(); sketch && DrawSketch(*sketch, inner)) {
         blocks.pop_back();
@@ -50,6 +49,7 @@ bool EntityDrawer::DrawSketch(const dxf::BlockSketch& sketch, const Context& ctx
     const double stretch = std::sqrt((a + c) / 2 + std::hypot((a - c) / 2, b));
     const double tallest = sketch.largestText * kFaceReach * std::sqrt(drawing.WidestTextStyle()) * stretch;
     if (!(tallest < options.invisiblePixels * pixel)) return false;
+    if (ctx.repeat && !Charge(sketch.lines.size() + sketch.texts)) return true;
     std::vector<Props> looks(sketch.looks.size());
     std::vector<char> shown(sketch.looks.size());
     for (size_t i = 0; i < looks.size(); ++i) shown[i] = Resolve(EntityTags(*sketch.looks[i]), ctx, looks[i]);
@@ -95,6 +95,8 @@ void EntityDrawer::DrawModelInViewport(const Context& inner) {
     std::vector<const dxf::Block*> path;
     Context c = inner;
     c.path = &path;
+    // Each viewport shows model space again: the second and later views are repeats.
+    c.repeat = m_viewportsDrawn++ > 0;
     m_inViewport = true;
     DrawRange(EntityRange(m_model->entities), c);
     m_inViewport = false;
@@ -161,7 +163,7 @@ bool MeasureTableGrid(EntityDrawer& d, const EntityTags& t, const Context& ctx) 
     int rows = 0, columns = 0;
     for (; !t.Ends(i) && sizes(i); ++i) {
         const double v = t[i].DoubleOr(0);
-        if (!std::isfinite(v) || v < 0) return false;
+        if (!(v >= 0) || !dxf::IsTableValue(v)) return false;
         if (t.Is(i, Table::rowHeight)) height += v, ++rows;
         else width += v, ++columns;
     }

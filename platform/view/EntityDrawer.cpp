@@ -32,6 +32,28 @@ std::size_t RenderStats::SkippedCount() const {
     return n;
 }
 
+void RenderStats::Add(const RenderStats& other) {
+    drawn += other.drawn;
+    for (const auto& [type, count] : other.skipped) skipped[type] += count;
+    repeated += other.repeated;
+    tooDeep += other.tooDeep;
+    overBudget += other.overBudget;
+}
+
+std::string LeftOutNote(const RenderStats& stats, const RenderOptions& options) {
+    std::string note;
+    if (stats.tooDeep > 0)
+        note = std::to_string(stats.tooDeep) + (stats.tooDeep == 1 ? " block reference" : " block references") +
+               " nested more than " + std::to_string(options.maxNesting) + " deep " + (stats.tooDeep == 1 ? "was" : "were") +
+               " left out, with what " + (stats.tooDeep == 1 ? "it holds" : "they hold");
+    if (stats.overBudget > 0)
+        note += std::string(note.empty() ? "" : "; ") + "the drawing's block references repeat more than " +
+                std::to_string(options.repeatBudget) + " entities, the most it draws: the rest was left out (" +
+                std::to_string(stats.overBudget) + (stats.overBudget == 1 ? " entity" : " entities") +
+                " where it stopped, with what they hold)";
+    return note;
+}
+
 EntityDrawer::EntityDrawer(const Drawing& drawing, const RenderOptions& options, Fonts& fonts, Canvas& canvas, RenderStats& stats)
     : drawing(drawing), options(options), fonts(fonts), canvas(canvas), stats(stats) {
     // Colour 7 is the foreground: black on a light background, white on a dark one.
@@ -83,8 +105,19 @@ size_t EntityDrawer::DrawAt(const EntityRange& range, size_t i, const Context& c
             if (end < range.size() && range[end].Type() == dxf::entities::SeqEnd::type.name) ++end;
         }
     }
-    if (!type || !type->part) DrawEntity(range, i, end, ctx, draw);
+    if (type && type->part) return end;
+    if (ctx.repeat && !Charge(1)) return end;
+    DrawEntity(range, i, end, ctx, draw);
     return end;
+}
+
+bool EntityDrawer::Charge(std::size_t entities) {
+    if (stats.repeated + entities > options.repeatBudget) {
+        stats.overBudget += entities;
+        return false;
+    }
+    stats.repeated += entities;
+    return true;
 }
 
 void EntityDrawer::DrawEntity(const EntityRange& range, size_t i, size_t end, const Context& ctx, DrawFunction draw) {

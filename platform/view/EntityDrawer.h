@@ -35,6 +35,7 @@ struct Context {
     int depth = 0;
     const std::unordered_set<dxf::Handle>* frozen = nullptr;  // layers a viewport freezes
     std::vector<const dxf::Block*>* path = nullptr;           // blocks being drawn, against cycles
+    bool repeat = false;  // within a block drawn before (or a viewport's second view): drawn against the budget
 
     // The same context for coordinates that `local` maps into this one's.
     Context Within(const Matrix& local) const {
@@ -164,6 +165,9 @@ private:
         return described && described->part;
     }
     void DrawEntity(const EntityRange& range, size_t i, size_t end, const Context& ctx, DrawFunction draw);
+    // Counts entities of a repeat against the budget; false (and counted as left out) when
+    // they are past it.
+    bool Charge(std::size_t entities);
     // The block's sketch, when it can stand for the block at this size; false when not.
     bool DrawSketch(const dxf::BlockSketch& sketch, const Context& ctx);
     // The entities of a block the reader left unparsed, read and drawn a part at a time.
@@ -185,6 +189,9 @@ private:
     bool m_inViewport = false;
     TypeDrawing m_recent[2];
     TypeDrawing m_unknown;
+    // Blocks drawn once already, and viewports' views of model space: what comes again is a repeat.
+    std::unordered_set<const dxf::Block*> m_drawnBlocks;
+    int m_viewportsDrawn = 0;
 };
 
 }  // namespace platform::view

@@ -6,6 +6,7 @@
 #include <QSvgGenerator>
 #include <cerrno>
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <new>
 #include <stdexcept>
@@ -20,17 +21,19 @@ namespace platform::view {
 
 namespace {
 
-enum class Format { None, Pdf, Svg, Png };
+struct FormatRow {
+    PlotFormat format;
+    const char* extension;  // lower case, without the dot
+};
+constexpr FormatRow kFormats[] = {{PlotFormat::Pdf, "pdf"}, {PlotFormat::Svg, "svg"}, {PlotFormat::Png, "png"}};
 
-Format FormatOf(const std::string& path) {
-    const size_t dot = path.rfind('.');
-    if (dot == std::string::npos || path.find('/', dot) != std::string::npos) return Format::None;
-    std::string ext = path.substr(dot + 1);
-    for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    if (ext == "pdf") return Format::Pdf;
-    if (ext == "svg") return Format::Svg;
-    if (ext == "png") return Format::Png;
-    return Format::None;
+// "a, b or c" of the rows, each made by part.
+template <class Part>
+std::string ListOfFormats(Part part) {
+    std::string list;
+    constexpr size_t count = std::size(kFormats);
+    for (size_t i = 0; i < count; ++i) list += (i == 0 ? "" : i + 1 == count ? " or " : ", ") + part(kFormats[i]);
+    return list;
 }
 
 constexpr int kMaxSide = 16384;
@@ -60,8 +63,10 @@ QTransform Placement(const Box& extents, const QRectF& page, Box& visible) {
     const double margin = std::min(page.width(), page.height()) * 0.02;
     const QRectF target = page.adjusted(margin, margin, -margin, -margin);
     const QTransform toDevice = Renderer::FitTransform(extents, target);
-    const QRectF seen = toDevice.inverted().mapRect(page);
-    visible = Box::Of(seen.left(), seen.top(), seen.right(), seen.bottom());
+    // It only scales and moves: undone by hand, as QTransform takes a scale below 1e-12 (a
+    // drawing a thousand kilometres across, in millimetres) for one it cannot undo.
+    visible = Box::Of((page.left() - toDevice.dx()) / toDevice.m11(), (page.top() - toDevice.dy()) / toDevice.m22(),
+                      (page.right() - toDevice.dx()) / toDevice.m11(), (page.bottom() - toDevice.dy()) / toDevice.m22());
     return toDevice;
 }
 
@@ -75,8 +80,31 @@ void Paint(QPainter& painter, Renderer& renderer, const Layout& layout, const Bo
 
 }  // namespace
 
-bool IsPlotFileName(const std::string& path) { return FormatOf(path) != Format::None; }
-bool IsPicturePlotFileName(const std::string& path) { return FormatOf(path) == Format::Png; }
+std::optional<PlotFormat> PlotFormatOf(const std::string& path) {
+    const size_t dot = path.rfind('.');
+    if (dot == std::string::npos || path.find('/', dot) != std::string::npos) return std::nullopt;
+    std::string ext = path.substr(dot + 1);
+    for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (const FormatRow& row : kFormats)
+        if (ext == row.extension) return row.format;
+    return std::nullopt;
+}
+
+const std::string& PlotExtensions() {
+    static const std::string list = ListOfFormats([](const FormatRow& row) { return std::string(".") + row.extension; });
+    return list;
+}
+
+const std::string& PlotFormatNames() {
+    static const std::string list = ListOfFormats([](const FormatRow& row) {
+        std::string name = row.extension;
+        for (char& c : name) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        return name;
+    });
+    return list;
+}
+
+std::string NotAPlotFileName(const std::string& path) { return path + ": the plot file's name must end in " + PlotExtensions(); }
 
 void SheetSize(const Box& extents, const PlotSettings& settings, int& width, int& height) {
     if (settings.width > 0 && settings.height > 0) {
@@ -89,7 +117,7 @@ void SheetSize(const Box& extents, const PlotSettings& settings, int& width, int
     double ratio = extents.Empty() || extents.Width() <= 0 || extents.Height() <= 0
                        ? 297.0 / 420.0
                        : std::min(extents.Width(), extents.Height()) / std::max(extents.Width(), extents.Height());
-    ratio = std::clamp(ratio, 0.125, 1.0);
+    ratio = std::isnan(ratio) ? 1.0 : std::clamp(ratio, 0.125, 1.0);
     const bool wide = extents.Empty() || extents.Width() >= extents.Height();
     width = static_cast<int>(std::lround(wide ? longSide : longSide * ratio));
     height = static_cast<int>(std::lround(wide ? longSide * ratio : longSide));
@@ -115,6 +143,21 @@ bool Prepare(const Drawing& drawing, const PlotSettings& settings, Renderer& ren
     }
     extents = result.extents.Empty() ? Box::Of(0, 0, 420, 297) : Widened(result.extents);
     SheetSize(extents, settings, result.width, result.height);
+    // The sheet's scale and its pixel's size must be numbers: drawings that reach across most
+    // of what a number holds, or specks of a few units of its least, cannot go on a sheet.
+    constexpr double kScaleLimit = 1e300;
+    const double scale = std::min(result.width / extents.Width(), result.height / extents.Height());
+    if (!(scale >= 1 / kScaleLimit && scale <= kScaleLimit)) {
+        char text[200];
+        if (scale < 1 / kScaleLimit || !std::isfinite(extents.Width()) || !std::isfinite(extents.Height()))
+            std::snprintf(text, sizeof text, "the drawing's extents, from (%g, %g) to (%g, %g), are beyond what a sheet can show", result.extents.x0,
+                          result.extents.y0, result.extents.x1, result.extents.y1);
+        else
+            std::snprintf(text, sizeof text, "the drawing is %g units across at (%g, %g), too small to plot",
+                          std::max(result.extents.Width(), result.extents.Height()), result.extents.x0, result.extents.y0);
+        result.error = text;
+        return false;
+    }
     if (result.width <= 0 || result.height <= 0 || result.width > kMaxSide || result.height > kMaxSide ||
         static_cast<double>(result.width) * result.height > kMaxPixels) {
         result.error = "a sheet of " + std::to_string(result.width) + " x " + std::to_string(result.height) +
@@ -122,6 +165,13 @@ bool Prepare(const Drawing& drawing, const PlotSettings& settings, Renderer& ren
         return false;
     }
     return true;
+}
+
+// The plot's stats after drawing, and what its limits left out of the sheet.
+void TakeStats(const Renderer& renderer, const RenderOptions& options, PlotResult& result) {
+    result.stats = renderer.Stats();
+    if (const std::string leftOut = LeftOutNote(result.stats, options); !leftOut.empty())
+        result.note += (result.note.empty() ? "" : "; ") + leftOut;
 }
 
 RenderOptions OptionsFor(const PlotSettings& settings, bool vector) {
@@ -137,7 +187,8 @@ RenderOptions OptionsFor(const PlotSettings& settings, bool vector) {
 
 QImage PlotImage(const Drawing& drawing, const PlotSettings& settings, PlotResult& result) {
     EnsureGuiApplication();
-    Renderer renderer(drawing, OptionsFor(settings, false));
+    const RenderOptions options = OptionsFor(settings, false);
+    Renderer renderer(drawing, options);
     const Layout* layout = nullptr;
     Box extents;
     if (!Prepare(drawing, settings, renderer, layout, extents, result)) return {};
@@ -146,16 +197,16 @@ QImage PlotImage(const Drawing& drawing, const PlotSettings& settings, PlotResul
         QPainter painter(&image);
         Paint(painter, renderer, *layout, extents, QRectF(0, 0, result.width, result.height), settings.background);
     }
-    result.stats = renderer.Stats();
+    TakeStats(renderer, options, result);
     result.ok = true;
     return image;
 }
 
 PlotResult PlotDrawing(const Drawing& drawing, const PlotSettings& settings, const std::string& path) {
     PlotResult result;
-    const Format format = FormatOf(path);
-    if (format == Format::None) {
-        result.error = path + ": the plot file's name must end in .pdf, .svg or .png";
+    const std::optional<PlotFormat> format = PlotFormatOf(path);
+    if (!format) {
+        result.error = NotAPlotFileName(path);
         return result;
     }
     std::string why;
@@ -167,7 +218,7 @@ PlotResult PlotDrawing(const Drawing& drawing, const PlotSettings& settings, con
     std::string pdf;  // written by the PDF canvas itself
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    if (format == Format::Png) {
+    if (*format == PlotFormat::Png) {
         const QImage image = PlotImage(drawing, settings, result);
         if (!result.ok) return result;
         result.ok = false;
@@ -183,7 +234,7 @@ PlotResult PlotDrawing(const Drawing& drawing, const PlotSettings& settings, con
         Box extents;
         if (!Prepare(drawing, settings, renderer, layout, extents, result)) return result;
         const QRectF page(0, 0, result.width, result.height);
-        if (format == Format::Pdf) {
+        if (*format == PlotFormat::Pdf) {
             Box visible;
             const QTransform toDevice = Placement(extents, page, visible);
             try {
@@ -206,12 +257,12 @@ PlotResult PlotDrawing(const Drawing& drawing, const PlotSettings& settings, con
             QPainter painter(&svg);
             Paint(painter, renderer, *layout, extents, page, settings.background);
         }
-        result.stats = renderer.Stats();
+        TakeStats(renderer, options, result);
     }
     buffer.close();
     try {
         posix::AtomicFile file(path);
-        const bool written = format == Format::Pdf ? posix::WriteAll(file.Fd(), pdf.data(), pdf.size())
+        const bool written = *format == PlotFormat::Pdf ? posix::WriteAll(file.Fd(), pdf.data(), pdf.size())
                                                    : posix::WriteAll(file.Fd(), bytes.constData(), static_cast<size_t>(bytes.size()));
         if (!written)
             throw std::runtime_error(std::strerror(errno));

@@ -32,14 +32,6 @@ std::size_t RenderStats::SkippedCount() const {
     return n;
 }
 
-void RenderStats::Add(const RenderStats& other) {
-    drawn += other.drawn;
-    for (const auto& [type, count] : other.skipped) skipped[type] += count;
-    repeated += other.repeated;
-    tooDeep += other.tooDeep;
-    overBudget += other.overBudget;
-}
-
 std::string LeftOutNote(const RenderStats& stats, const RenderOptions& options) {
     std::string note;
     if (stats.tooDeep > 0)

@@ -5,6 +5,9 @@
 #include <cstring>
 #include <sys/mman.h>
 #include <new>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "dxf/DeferredEntityStream.h"
 #include "dxf/DxfText.h"
@@ -28,9 +31,27 @@ std::string Shown(std::string_view text) {
     return "'" + s + (text.size() > 40 ? "...'" : "'");
 }
 
-// The first '\n' from p on, or end. DXF lines are a few bytes long: a plain loop is quicker
-// on them than a library search call or a wide scan, whose set-up costs more than they save.
+// The first '\n' from p on, or end. DXF lines are a few bytes long, too short for a library
+// search call to pay off: sixteen or eight bytes are tested at a time instead.
 const char* FindLineEnd(const char* p, const char* end) {
+#if defined(__SSE2__)
+    // Sixteen at a time where the processor can: most lines end within the first sixteen.
+    const __m128i newline = _mm_set1_epi8('\n');
+    while (end - p >= 16) {
+        const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+        if (const int mask = _mm_movemask_epi8(_mm_cmpeq_epi8(chunk, newline))) return p + __builtin_ctz(static_cast<unsigned>(mask));
+        p += 16;
+    }
+#endif
+    constexpr std::uint64_t kOnes = 0x0101010101010101ULL, kHighs = 0x8080808080808080ULL;
+    while (end - p >= 8) {
+        std::uint64_t word;
+        std::memcpy(&word, p, 8);
+        const std::uint64_t x = word ^ (kOnes * '\n');  // a zero byte where a '\n' was
+        // The lowest set high bit marks the first zero byte exactly (higher ones may be spurious).
+        if (const std::uint64_t zeros = (x - kOnes) & ~x & kHighs) return p + (__builtin_ctzll(zeros) >> 3);
+        p += 8;
+    }
     while (p != end && *p != '\n') ++p;
     return p;
 }

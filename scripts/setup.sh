@@ -15,6 +15,7 @@ packages=(
   libreadline-dev
   fp-utils
   xvfb xdotool x11-utils imagemagick
+  clang libclang-rt-dev
 )
 
 missing=()

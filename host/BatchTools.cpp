@@ -1,9 +1,11 @@
-// The tools over many drawings: `velloria update` with a dry run, a change report or several
-// drawings, `velloria links --check` and `velloria relink`. Each drawing is processed in a
-// worker process (see Batch.h); a drawing is saved atomically, and only when everything the
-// tool had to do to it succeeded, so a failure never leaves a drawing half changed.
+// The tools over drawings: `velloria update`, `velloria links --check` and `velloria relink`.
+// Each drawing of a run of many is processed in a worker process (see Batch.h); a drawing is
+// saved atomically, and only when everything the tool had to do to it succeeded, so a failure
+// never leaves a drawing half changed.
 #include <unistd.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -15,6 +17,7 @@
 #include "BatchTools.h"
 #include "Documents.h"
 #include "ModuleLoader.h"
+#include "PlotTool.h"
 #include "Subcommands.h"
 #include "app/ToolEntryPoints.h"
 #include "db/DbDatabase.h"
@@ -35,19 +38,6 @@ bool Collect(const char* tool, const ManyDrawings& many, std::vector<std::string
 
 int Jobs(const ManyDrawings& many) { return many.jobs > 0 ? static_cast<int>(many.jobs) : DefaultJobs(); }
 
-// The module, loaded once before the workers start (they inherit it).
-struct Module {
-    std::unique_ptr<LoadedModule> loaded;
-    template <class Func>
-    Func Entry(const char* symbol, const char* tool) {
-        if (!loaded) loaded = LoadedModule::Load(DefaultModulePath());
-        auto entry = loaded ? reinterpret_cast<Func>(loaded->Symbol(symbol)) : nullptr;
-        if (!entry)
-            std::fprintf(stderr, "velloria %s: the module %s does not offer %s\n", tool, DefaultModulePath().c_str(), symbol);
-        return entry;
-    }
-};
-
 void Print(const DrawingOutcome& outcome) {
     std::fwrite(outcome.out.data(), 1, outcome.out.size(), stdout);
     std::fflush(stdout);
@@ -61,12 +51,17 @@ std::string Plural(long long n, const char* one, const char* many) { return std:
 
 enum UpdateCount { kTables, kRefreshed, kFailedTables, kChangedTables, kCells, kRowsAdded, kRowsRemoved, kUpdateCounts };
 
-// One `velloria update` run over many drawings: checked and set up before any drawing is
-// touched, each drawing refreshed in a worker, the outcomes added up in the parent, then the
-// total and the change report.
+double Since(std::chrono::steady_clock::time_point start) {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+// One `velloria update` run: checked and set up before any drawing is touched, each drawing
+// refreshed (in a worker when the run is of many), the outcomes added up, then the total and
+// the change report. A run of one drawing works in this process and prints its lines without
+// the drawing's name.
 class BatchUpdate {
 public:
-    explicit BatchUpdate(const UpdateManyOptions& options) : m_options(options) {}
+    explicit BatchUpdate(const UpdateOptions& options) : m_options(options) {}
     ~BatchUpdate() {
         std::error_code ec;
         if (!m_fragments.empty()) std::filesystem::remove_all(m_fragments, ec);
@@ -75,6 +70,7 @@ public:
     // The exit status to return at once, or -1 when the run can go on.
     int Prepare(const ManyDrawings& many) {
         if (!Collect("update", many, m_drawings)) return 1;
+        m_single = !many.IsMany() && m_drawings.size() == 1;
         if (!m_options.out.empty() && m_drawings.size() != 1) {
             std::fputs("velloria update: -o takes one drawing\n", stderr);
             return 2;
@@ -85,12 +81,14 @@ public:
             std::fprintf(stderr, "velloria update: cannot write %s: %s\n", m_options.report.c_str(), why.c_str());
             return 1;
         }
-        m_update = m_module.Entry<VelloriaUpdateWithOptionsFunc>(kVelloriaUpdateWithOptionsSymbol, "update");
-        auto setLimits = m_module.Entry<VelloriaSetQueryLimitsFunc>(kVelloriaSetQueryLimitsSymbol, "update");
-        m_nextDrawing = m_module.Entry<VelloriaNextDrawingFunc>(kVelloriaNextDrawingSymbol, "update");
-        m_writeReport = m_module.Entry<VelloriaWriteChangeReportFunc>(kVelloriaWriteChangeReportSymbol, "update");
+        const auto moduleStart = std::chrono::steady_clock::now();
+        m_update = m_module.Entry<VelloriaUpdateWithOptionsFunc>(kVelloriaUpdateWithOptionsSymbol);
+        auto setLimits = m_module.Entry<VelloriaSetQueryLimitsFunc>(kVelloriaSetQueryLimitsSymbol);
+        m_nextDrawing = m_module.Entry<VelloriaNextDrawingFunc>(kVelloriaNextDrawingSymbol);
+        m_writeReport = m_module.Entry<VelloriaWriteChangeReportFunc>(kVelloriaWriteChangeReportSymbol);
         if (!m_update || !setLimits || !m_nextDrawing || !m_writeReport) return 1;
         setLimits(&m_options.limits);
+        m_moduleSeconds = Since(moduleStart);
         // The drawings' parts of the report, written by the workers.
         if (!m_options.report.empty()) {
             char pattern[] = "/tmp/velloria-report-XXXXXX";
@@ -105,10 +103,18 @@ public:
     }
 
     int Run(int jobs) {
-        RunOverDrawings(
-            m_drawings, jobs, [this](size_t index, const std::string& drawing) { return UpdateDrawing(index, drawing); },
-            [this](size_t index, const DrawingOutcome& outcome) { Tally(index, outcome); });
-        if (m_drawings.size() > 1) PrintTotal();
+        if (m_single) {
+            // Printed as it goes: nothing to keep apart from other drawings' lines.
+            Tally(0, UpdateDrawing(0, m_drawings.front()));
+        } else {
+            RunOverDrawings(
+                m_drawings, jobs, [this](size_t index, const std::string& drawing) { return UpdateDrawing(index, drawing); },
+                [this](size_t index, const DrawingOutcome& outcome) {
+                    Print(outcome);
+                    Tally(index, outcome);
+                });
+            PrintTotal();
+        }
         const bool reported = m_options.report.empty() || WriteReport();
         std::fflush(stdout);
         return m_anyFailed || !reported ? 1 : 0;
@@ -117,58 +123,85 @@ public:
 private:
     std::string FragmentOf(size_t index) const { return m_fragments + "/" + std::to_string(index); }
     bool Counting() const { return m_options.dryRun || !m_fragments.empty(); }
+    // What a line about a drawing starts with: its name, unless the run is of it alone.
+    std::string Prefix(const std::string& drawing) const { return m_single ? std::string() : drawing + ": "; }
 
-    static DrawingOutcome NotRefreshed(const std::string& drawing, const std::string& why) {
+    DrawingOutcome NotRefreshed(const std::string& drawing, const std::string& why, const std::string& outcome) const {
         DrawingOutcome result;
         result.counts.assign(kUpdateCounts, 0);
-        std::printf("%s: not refreshed: %s\n", drawing.c_str(), why.c_str());
+        if (!m_single) std::printf("%s: not refreshed: %s\n", drawing.c_str(), why.c_str());
         result.failed = result.unprocessed = true;
+        result.outcome = outcome;
         return result;
     }
 
-    // In a worker: refresh one drawing and save it when that is what was asked.
+    // Refresh one drawing, save it when that is what was asked, and plot it as saved.
     DrawingOutcome UpdateDrawing(size_t index, const std::string& drawing) {
         const std::wstring target = platform::FromUtf8(m_options.out.empty() ? drawing : m_options.out);
         std::string error;
+        // Whether the result can be written is known before any work is done: a refresh whose
+        // save then fails would report tables as refreshed that nobody will see.
         if (!m_options.dryRun && !platform::posix::CanReplace(DrawingFilePath(target), error)) {
             std::fprintf(stderr, "velloria update: cannot write %s: %s\n", DrawingFilePath(target).c_str(), error.c_str());
-            DrawingOutcome result = NotRefreshed(drawing, "cannot write " + DrawingFilePath(target));
-            result.outcome = "not refreshed: the drawing cannot be written";
-            return result;
+            return NotRefreshed(drawing, "cannot write " + DrawingFilePath(target), "not refreshed: the drawing cannot be written");
         }
+        const auto openStart = std::chrono::steady_clock::now();
         AcApDocument* document = OpenDrawingDocument(platform::FromUtf8(drawing), &error);
         if (!document) {
             std::fprintf(stderr, "velloria update: %s\n", error.c_str());
-            DrawingOutcome result = NotRefreshed(drawing, "the drawing cannot be read");
-            result.outcome = "not refreshed: the drawing cannot be read";
-            return result;
+            return NotRefreshed(drawing, "the drawing cannot be read", "not refreshed: the drawing cannot be read");
         }
+        const double openSeconds = Since(openStart);
         VelloriaUpdateOptions moduleOptions;
         moduleOptions.listChanges = m_options.dryRun ? 1 : 0;
         const std::string fragment = FragmentOf(index);
         moduleOptions.reportFragment = m_fragments.empty() ? nullptr : fragment.c_str();
         VelloriaUpdateTotals totals;
         VelloriaChangeTotals changes;
+        const auto updateStart = std::chrono::steady_clock::now();
         m_update(&moduleOptions, &totals, &changes);
+        const double updateSeconds = Since(updateStart);
+
+        // In place, a drawing nothing changed in is left alone; an output file is always written.
+        const auto saveStart = std::chrono::steady_clock::now();
         const bool changed = document->database()->hasUnsavedChanges();
         const bool save = !m_options.dryRun && (changed || !m_options.out.empty());
         const bool saved = save && SaveDrawingDocument(document, target, &error);
-        acDocManagerPtr()->closeAll();
-        m_nextDrawing();
+        const double saveSeconds = Since(saveStart);
+        // The nightly job's sheet: the drawing as saved (or as it was, when nothing changed).
+        std::string plotted, plotError;
+        const bool plotFailed = (saved || !save) && !m_options.plot.empty() && !PlotDocument(document, m_options.plot, &plotted, &plotError);
+        const auto closeStart = std::chrono::steady_clock::now();
+        if (m_single) {
+            // The process ends next, and the system takes the drawing's memory back at once.
+            acDocManagerPtr()->abandonAll();
+        } else {
+            acDocManagerPtr()->closeAll();
+            m_nextDrawing();
+        }
+        const double closeSeconds = Since(closeStart);
 
         DrawingOutcome result;
         result.outcome = m_options.dryRun ? (changed ? "not saved: dry run" : "not saved: dry run, nothing would change")
                          : saved          ? "saved " + DrawingFilePath(target)
                          : save           ? "not saved"
                                           : "not saved: nothing changed";
-        std::printf("%s: %d linked tables: %d refreshed, %d not refreshed", drawing.c_str(), totals.tables, totals.refreshed,
+        std::printf("%s%d linked tables: %d refreshed, %d not refreshed", Prefix(drawing).c_str(), totals.tables, totals.refreshed,
                     totals.failed);
         if (Counting())
             std::printf(" (%s, %s)", Plural(changes.tablesChanged, "table changed", "tables changed").c_str(),
                         Plural(changes.cellsChanged, "cell", "cells").c_str());
         std::printf("; %s\n", result.outcome.c_str());
+        std::fflush(stdout);
         if (save && !saved) std::fprintf(stderr, "velloria update: %s\n", error.c_str());
-        result.failed = totals.failed > 0 || (save && !saved) || changes.reportFailed;
+        if (!plotted.empty()) std::printf("%s\n", plotted.c_str());
+        if (plotFailed) std::fprintf(stderr, "velloria update: not plotted: %s\n", plotError.c_str());
+        if (m_options.timing)
+            std::printf("times: open %.3f s, fetch %.3f s, fill %.3f s, other %.3f s, save %.3f s, module %.3f s, close %.3f s\n",
+                        openSeconds, totals.fetchSeconds, totals.fillSeconds,
+                        std::max(0.0, updateSeconds - totals.fetchSeconds - totals.fillSeconds), saveSeconds, m_moduleSeconds,
+                        closeSeconds);
+        result.failed = totals.failed > 0 || (save && !saved) || changes.reportFailed || plotFailed;
         result.unprocessed = save && !saved;
         result.changed = saved && changed;
         result.counts = {totals.tables, totals.refreshed, totals.failed, changes.tablesChanged, changes.cellsChanged,
@@ -177,9 +210,7 @@ private:
         return result;
     }
 
-    // In the parent, in the order of the list.
     void Tally(size_t index, const DrawingOutcome& outcome) {
-        Print(outcome);
         m_anyFailed = m_anyFailed || outcome.failed;
         if (outcome.unprocessed) ++m_unprocessed;
         else if (outcome.failed) ++m_partly;
@@ -199,7 +230,7 @@ private:
         std::printf("\n");
     }
 
-    // The workers' parts joined into the one report.
+    // The drawings' parts joined into the one report.
     bool WriteReport() const {
         std::vector<std::string> fragmentNames(m_drawings.size());
         std::vector<VelloriaReportPart> parts;
@@ -217,12 +248,14 @@ private:
         return true;
     }
 
-    const UpdateManyOptions& m_options;
-    Module m_module;
+    const UpdateOptions& m_options;
+    ToolModule m_module{"update"};  // loaded before the workers start: they inherit it
     VelloriaUpdateWithOptionsFunc m_update = nullptr;
     VelloriaNextDrawingFunc m_nextDrawing = nullptr;
     VelloriaWriteChangeReportFunc m_writeReport = nullptr;
     std::vector<std::string> m_drawings;
+    bool m_single = false;
+    double m_moduleSeconds = 0;
     std::string m_fragments;
     std::vector<DrawingOutcome> m_outcomes;
     long long m_unprocessed = 0, m_partly = 0, m_saved = 0, m_sums[kUpdateCounts] = {};
@@ -231,7 +264,7 @@ private:
 
 }  // namespace
 
-int UpdateMany(const ManyDrawings& many, const UpdateManyOptions& options) {
+int UpdateDrawings(const ManyDrawings& many, const UpdateOptions& options) {
     BatchUpdate batch(options);
     if (const int status = batch.Prepare(many); status >= 0) return status;
     return batch.Run(Jobs(many));
@@ -246,9 +279,9 @@ enum CheckCount { kCheckTables, kCheckOk, kCheckBroken, kCheckStale, kCheckCount
 int CheckLinks(const ManyDrawings& many, bool json) {
     std::vector<std::string> drawings;
     if (!Collect("links", many, drawings)) return 1;
-    Module module;
-    auto check = module.Entry<VelloriaCheckLinksFunc>(kVelloriaCheckLinksSymbol, "links");
-    auto nextDrawing = module.Entry<VelloriaNextDrawingFunc>(kVelloriaNextDrawingSymbol, "links");
+    ToolModule module("links");
+    auto check = module.Entry<VelloriaCheckLinksFunc>(kVelloriaCheckLinksSymbol);
+    auto nextDrawing = module.Entry<VelloriaNextDrawingFunc>(kVelloriaNextDrawingSymbol);
     if (!check || !nextDrawing) return 1;
 
     auto work = [&](size_t, const std::string& drawing) {
@@ -320,8 +353,8 @@ int Relink(const std::vector<std::string>& args) {
     if (const int status = parser.Parse(args); status >= 0) return status;
     std::vector<std::string> drawings;
     if (!Collect("relink", many, drawings)) return 1;
-    Module module;
-    auto relink = module.Entry<VelloriaRelinkFunc>(kVelloriaRelinkSymbol, "relink");
+    ToolModule module("relink");
+    auto relink = module.Entry<VelloriaRelinkFunc>(kVelloriaRelinkSymbol);
     if (!relink) return 1;
 
     enum { kLinks, kMatched, kRefused, kCounts };

@@ -22,11 +22,17 @@ struct ManyDrawings {
 // DRAWING|FOLDER..., -r, --from-list FILE|- and -j N, and the rule that a run names a drawing.
 void DeclareManyDrawings(platform::OptionParser& parser, ManyDrawings& many);
 
-struct UpdateManyOptions {
+struct UpdateOptions {
     bool dryRun = false;
-    std::string report, out;
+    bool timing = false;   // a line with the time spent in each step (one drawing)
+    std::string report;    // FILE.json or FILE.html: every changed cell
+    std::string out;       // save the one drawing here instead of in place
+    std::string plot;      // plot the one drawing as saved to this sheet
     VelloriaQueryLimits limits;
 };
 
-int UpdateMany(const ManyDrawings& many, const UpdateManyOptions& options);
+// `velloria update` over the drawings of a run, one drawing being a run of one: each drawing is
+// refreshed and saved the same way, and only the lines printed differ (a run of many names
+// the drawing on each line and adds a total).
+int UpdateDrawings(const ManyDrawings& many, const UpdateOptions& options);
 int CheckLinks(const ManyDrawings& many, bool json);

@@ -14,6 +14,7 @@
 #include "posix/FileIo.h"
 #include "text/TextCase.h"
 #include "text/Utf8.h"
+#include "view/Plot.h"
 
 namespace {
 
@@ -28,7 +29,7 @@ const std::map<std::string, std::string>& HostSummaries() {
         {"MENULOAD", "load a menu file (.cuix)"},
         {"NEW", "a new, empty drawing in place of the current one"},
         {"OPEN", "open a drawing in place of the current one"},
-        {"PLOT", "plot the current drawing to PDF, SVG or PNG"},
+        {"PLOT", "plot the current drawing to " + platform::view::PlotFormatNames()},
         {"QSAVE", "save the drawing to its own file"},
         {"QUIT", "end the session, offering to save the changes"},
         {"SAVE", "save the drawing to its own file"},

@@ -37,16 +37,9 @@ int Tables(const std::vector<std::string>& args) {
                        "2 for wrong arguments or an unknown driver.");
     if (const int status = parser.Parse(args); status >= 0) return status;
 
-    // Standard output carries the list alone: a load failure goes to standard error.
-    const platform::OutputSink previous = platform::SetOutputSink([](std::string_view text) { std::fwrite(text.data(), 1, text.size(), stderr); });
-    auto module = LoadedModule::Load(DefaultModulePath());
-    platform::SetOutputSink(previous);
-    if (!module) return 1;
-    auto tables = reinterpret_cast<VelloriaTablesFunc>(module->Symbol(kVelloriaTablesSymbol));
-    if (!tables) {
-        std::fprintf(stderr, "velloria tables: the module %s does not offer %s\n", module->Path().c_str(), kVelloriaTablesSymbol);
-        return 1;
-    }
+    ToolModule module("tables");
+    auto tables = module.Entry<VelloriaTablesFunc>(kVelloriaTablesSymbol);
+    if (!tables) return 1;
     VelloriaTablesRequest request;
     request.database = database.c_str();
     request.driver = driver.empty() ? nullptr : driver.c_str();

@@ -1,5 +1,6 @@
 #include "ModuleLoader.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <dlfcn.h>
 #include <filesystem>
@@ -47,4 +48,18 @@ std::string DefaultModulePath() {
     DWORD length = GetModuleFileNameW(nullptr, exe, 4096);
     std::filesystem::path folder = std::filesystem::path(platform::ToUtf8(std::wstring_view(exe, length))).parent_path();
     return (folder / "Velloria.so").string();
+}
+
+void* ToolModule::Find(const char* symbol) {
+    if (!m_tried) {
+        m_tried = true;
+        const platform::OutputSink previous =
+            platform::SetOutputSink([](std::string_view text) { std::fwrite(text.data(), 1, text.size(), stderr); });
+        m_loaded = LoadedModule::Load(DefaultModulePath());
+        platform::SetOutputSink(previous);
+    }
+    if (!m_loaded) return nullptr;  // the loader has named the file and the reason
+    void* entry = m_loaded->Symbol(symbol);
+    if (!entry) std::fprintf(stderr, "velloria %s: the module %s does not offer %s\n", m_tool, m_loaded->Path().c_str(), symbol);
+    return entry;
 }

@@ -33,3 +33,21 @@ private:
 
 // Where the host finds its module: $VELLORIA_MODULE, else Velloria.so beside the executable.
 std::string DefaultModulePath();
+
+// The module as a tool subcommand uses it: loaded on first use, and its entry points by name.
+// What goes wrong (the module cannot be loaded, it lacks the entry point) is said on standard
+// error, so that standard output carries the tool's result alone.
+class ToolModule {
+public:
+    explicit ToolModule(const char* tool) : m_tool(tool) {}
+    // The entry point, or null once the reason has been printed.
+    template <class Func>
+    Func Entry(const char* symbol) { return reinterpret_cast<Func>(Find(symbol)); }
+
+private:
+    void* Find(const char* symbol);
+
+    const char* m_tool;
+    bool m_tried = false;
+    std::unique_ptr<LoadedModule> m_loaded;
+};

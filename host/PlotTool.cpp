@@ -18,6 +18,9 @@
 
 namespace {
 
+using platform::view::NotAPlotFileName;
+using platform::view::PlotExtensions;
+using platform::view::PlotFormatNames;
 using platform::view::PlotResult;
 using platform::view::PlotSettings;
 
@@ -52,10 +55,10 @@ int Plot(const std::vector<std::string>& args) {
     long long dpi = -1;
     PlotSettings settings;
     platform::OptionParser parser("velloria plot", "Draws a layout's extents (model space unless --layout names a paper space layout) onto a\n"
-                                                   "sheet and writes it by the file name's extension: .pdf, .svg or .png.");
+                                                   "sheet and writes it by the file name's extension: " + PlotExtensions() + ".");
     parser.SetSynopsis(std::string(kUsage).substr(sizeof "plot"));
     parser.Positional("DRAWING", drawingPath);
-    parser.Text("-o, --output", "OUT", outPath, "the plot file (.pdf, .svg or .png)");
+    parser.Text("-o, --output", "OUT", outPath, "the plot file (" + PlotExtensions() + ")");
     parser.Value("--layout", "NAME", "a paper space layout (default: model space)", [&](const std::string& v) { return !v.empty() && (settings.layout = v, true); });
     parser.Text("--size", "WxH", size, "the sheet in pixels");
     parser.Count("--dpi", "N", 99999, dpi, "the resolution (default 96)");
@@ -70,7 +73,7 @@ int Plot(const std::vector<std::string>& args) {
     if (dpi > 0) settings.dpi = static_cast<int>(dpi);
     if (!background.empty()) settings.background = background == "white" ? QColor(Qt::white) : QColor(Qt::black);
     if (!platform::view::IsPlotFileName(outPath)) {
-        std::fprintf(stderr, "velloria plot: %s: the plot file's name must end in .pdf, .svg or .png\n", outPath.c_str());
+        std::fprintf(stderr, "velloria plot: %s\n", NotAPlotFileName(outPath).c_str());
         return 2;
     }
     // The plot needs the file's document only, not a drawing database built from it. A picture
@@ -97,7 +100,7 @@ int Plot(const std::vector<std::string>& args) {
 void PlotCommand() {
     AcApDocument* document = acDocManagerPtr()->curDocument();
     if (!document || !document->database()) return;
-    auto name = platform::ReadPromptedLine(L"\nEnter plot file name (.pdf, .svg or .png): ");
+    auto name = platform::ReadPromptedLine(L"\nEnter plot file name (" + platform::FromUtf8(PlotExtensions()) + L"): ");
     if (!name || *name == "^C") {
         platform::WriteOutput(std::string_view("*Cancel*\n"));
         return;
@@ -122,17 +125,15 @@ void PlotCommand() {
     else platform::WriteOutput("\nNot plotted: " + result.error + ".\n");
 }
 
-SubcommandRegistration s_plot("plot", &Plot, "a layout of a drawing to PDF, SVG or PNG");
+SubcommandRegistration s_plot("plot", &Plot, ("a layout of a drawing to " + PlotFormatNames()).c_str());
 HostCommandRegistration s_plotCommand(L"PLOT", &PlotCommand);
 
 }  // namespace
 
-bool IsPlotFileName(const std::string& path) { return platform::view::IsPlotFileName(path); }
-
 bool PlotDocument(AcApDocument* document, const std::string& path, std::string* summary, std::string* error) {
     if (!document || !document->database()) return false;
     if (!platform::view::IsPlotFileName(path)) {
-        if (error) *error = path + ": the plot file's name must end in .pdf, .svg or .png";
+        if (error) *error = NotAPlotFileName(path);
         return false;
     }
     const std::string target = DrawingFilePath(platform::FromUtf8(path));

@@ -3,9 +3,7 @@
 #include <string>
 
 #include "runtime/DocManager.h"
-
-// Whether a plot can be written under that name (.pdf, .svg or .png).
-bool IsPlotFileName(const std::string& path);
+#include "view/Plot.h"
 
 // Plots the document's drawing as it stands (unsaved changes too), model space at the default
 // sheet, to path; false with the reason in *error.

@@ -3,7 +3,6 @@
 #include <string>
 #include <vector>
 
-#include "editor/Console.h"
 #include "ModuleLoader.h"
 #include "Subcommands.h"
 
@@ -13,16 +12,9 @@ using PreviewFunc = int (*)(int argc, char** argv);
 
 // The module parses the options (and prints --help), so the page is the module's own.
 int RunPreview(const std::vector<std::string>& args) {
-    // Standard output carries the grid alone: a load failure goes to standard error.
-    const platform::OutputSink previous = platform::SetOutputSink([](std::string_view text) { std::fwrite(text.data(), 1, text.size(), stderr); });
-    auto module = LoadedModule::Load(DefaultModulePath());
-    platform::SetOutputSink(previous);
-    if (!module) return 1;  // the loader has named the file and the reason
-    auto preview = reinterpret_cast<PreviewFunc>(module->Symbol("velloriaPreview"));
-    if (!preview) {
-        std::fprintf(stderr, "velloria preview: the module %s exports no velloriaPreview\n", module->Path().c_str());
-        return 1;
-    }
+    ToolModule module("preview");
+    auto preview = module.Entry<PreviewFunc>("velloriaPreview");
+    if (!preview) return 1;
     std::vector<std::string> storage;
     storage.reserve(args.size() + 1);
     storage.emplace_back("preview");

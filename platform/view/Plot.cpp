@@ -20,17 +20,19 @@ namespace platform::view {
 
 namespace {
 
-enum class Format { None, Pdf, Svg, Png };
+struct FormatRow {
+    PlotFormat format;
+    const char* extension;  // lower case, without the dot
+};
+constexpr FormatRow kFormats[] = {{PlotFormat::Pdf, "pdf"}, {PlotFormat::Svg, "svg"}, {PlotFormat::Png, "png"}};
 
-Format FormatOf(const std::string& path) {
-    const size_t dot = path.rfind('.');
-    if (dot == std::string::npos || path.find('/', dot) != std::string::npos) return Format::None;
-    std::string ext = path.substr(dot + 1);
-    for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    if (ext == "pdf") return Format::Pdf;
-    if (ext == "svg") return Format::Svg;
-    if (ext == "png") return Format::Png;
-    return Format::None;
+// "a, b or c" of the rows, each made by part.
+template <class Part>
+std::string ListOfFormats(Part part) {
+    std::string list;
+    constexpr size_t count = std::size(kFormats);
+    for (size_t i = 0; i < count; ++i) list += (i == 0 ? "" : i + 1 == count ? " or " : ", ") + part(kFormats[i]);
+    return list;
 }
 
 constexpr int kMaxSide = 16384;
@@ -75,8 +77,31 @@ void Paint(QPainter& painter, Renderer& renderer, const Layout& layout, const Bo
 
 }  // namespace
 
-bool IsPlotFileName(const std::string& path) { return FormatOf(path) != Format::None; }
-bool IsPicturePlotFileName(const std::string& path) { return FormatOf(path) == Format::Png; }
+std::optional<PlotFormat> PlotFormatOf(const std::string& path) {
+    const size_t dot = path.rfind('.');
+    if (dot == std::string::npos || path.find('/', dot) != std::string::npos) return std::nullopt;
+    std::string ext = path.substr(dot + 1);
+    for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (const FormatRow& row : kFormats)
+        if (ext == row.extension) return row.format;
+    return std::nullopt;
+}
+
+const std::string& PlotExtensions() {
+    static const std::string list = ListOfFormats([](const FormatRow& row) { return std::string(".") + row.extension; });
+    return list;
+}
+
+const std::string& PlotFormatNames() {
+    static const std::string list = ListOfFormats([](const FormatRow& row) {
+        std::string name = row.extension;
+        for (char& c : name) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        return name;
+    });
+    return list;
+}
+
+std::string NotAPlotFileName(const std::string& path) { return path + ": the plot file's name must end in " + PlotExtensions(); }
 
 void SheetSize(const Box& extents, const PlotSettings& settings, int& width, int& height) {
     if (settings.width > 0 && settings.height > 0) {
@@ -153,9 +178,9 @@ QImage PlotImage(const Drawing& drawing, const PlotSettings& settings, PlotResul
 
 PlotResult PlotDrawing(const Drawing& drawing, const PlotSettings& settings, const std::string& path) {
     PlotResult result;
-    const Format format = FormatOf(path);
-    if (format == Format::None) {
-        result.error = path + ": the plot file's name must end in .pdf, .svg or .png";
+    const std::optional<PlotFormat> format = PlotFormatOf(path);
+    if (!format) {
+        result.error = NotAPlotFileName(path);
         return result;
     }
     std::string why;
@@ -167,7 +192,7 @@ PlotResult PlotDrawing(const Drawing& drawing, const PlotSettings& settings, con
     std::string pdf;  // written by the PDF canvas itself
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    if (format == Format::Png) {
+    if (*format == PlotFormat::Png) {
         const QImage image = PlotImage(drawing, settings, result);
         if (!result.ok) return result;
         result.ok = false;
@@ -183,7 +208,7 @@ PlotResult PlotDrawing(const Drawing& drawing, const PlotSettings& settings, con
         Box extents;
         if (!Prepare(drawing, settings, renderer, layout, extents, result)) return result;
         const QRectF page(0, 0, result.width, result.height);
-        if (format == Format::Pdf) {
+        if (*format == PlotFormat::Pdf) {
             Box visible;
             const QTransform toDevice = Placement(extents, page, visible);
             try {
@@ -211,7 +236,7 @@ PlotResult PlotDrawing(const Drawing& drawing, const PlotSettings& settings, con
     buffer.close();
     try {
         posix::AtomicFile file(path);
-        const bool written = format == Format::Pdf ? posix::WriteAll(file.Fd(), pdf.data(), pdf.size())
+        const bool written = *format == PlotFormat::Pdf ? posix::WriteAll(file.Fd(), pdf.data(), pdf.size())
                                                    : posix::WriteAll(file.Fd(), bytes.constData(), static_cast<size_t>(bytes.size()));
         if (!written)
             throw std::runtime_error(std::strerror(errno));

@@ -4,6 +4,7 @@
 #include <QColor>
 #include <QImage>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "view/Renderer.h"
@@ -29,10 +30,20 @@ struct PlotResult {
     RenderStats stats;
 };
 
-// ".pdf", ".svg", ".png" (any case); false for anything else.
-bool IsPlotFileName(const std::string& path);
+// The kinds of file a plot writes, chosen by the file name's extension (any case). Every
+// option, prompt and message that names them is made from this one list.
+enum class PlotFormat { Pdf, Svg, Png };
+std::optional<PlotFormat> PlotFormatOf(const std::string& path);
+// ".pdf, .svg or .png"
+const std::string& PlotExtensions();
+// "PDF, SVG or PNG"
+const std::string& PlotFormatNames();
+// "PATH: the plot file's name must end in .pdf, .svg or .png"
+std::string NotAPlotFileName(const std::string& path);
+
+inline bool IsPlotFileName(const std::string& path) { return PlotFormatOf(path).has_value(); }
 // A plot to this file is a picture (".png"): its text is drawn only as large as it shows.
-bool IsPicturePlotFileName(const std::string& path);
+inline bool IsPicturePlotFileName(const std::string& path) { return PlotFormatOf(path) == PlotFormat::Png; }
 
 // The sheet a layout's extents go on: the size given, or the long side of an A3 sheet at the
 // resolution with the short side from the extents' proportions.

@@ -269,6 +269,32 @@ TEST_F(LinkHealth, DryRunsLeaveEveryFileByteIdentical) {
     EXPECT_EQ(Files(), before);
 }
 
+TEST_F(LinkHealth, OneDrawingIsARunOfOneWithEveryOption) {
+    // A dry run of one drawing, timed: lines without the drawing's name, nothing written.
+    WriteFile(dir / "proj/one.dxf", sample);
+    WriteFile(dir / "proj/plain.dxf", sample);
+    ToolRun run = Tool("update proj/one.dxf --dry-run --timing");
+    EXPECT_EQ(run.status, 0) << run.out << run.err;
+    EXPECT_TRUE(Has(run.out, "\n4 linked tables: 4 refreshed, 0 not refreshed (4 tables changed, 31 cells); not saved: dry run\n") ||
+                run.out.rfind("4 linked tables: 4 refreshed, 0 not refreshed (4 tables changed, 31 cells); not saved: dry run\n", 0) == 0)
+        << run.out;
+    EXPECT_FALSE(Has(run.out, "one.dxf: ")) << run.out;
+    EXPECT_TRUE(Has(run.out, "    row 1, column 1: \"old 1.1\" -> \"Speedy Express\"")) << run.out;
+    EXPECT_TRUE(std::regex_search(run.out, std::regex("\ntimes: open [0-9.]+ s, fetch [0-9.]+ s, fill [0-9.]+ s"))) << run.out;
+    EXPECT_EQ(ReadFile(dir / "proj/one.dxf"), sample);
+
+    // Saved with a change report and a plot, it holds what a plain refresh gives.
+    run = Tool("update proj/one.dxf --report one.json --plot one.png");
+    EXPECT_EQ(run.status, 0) << run.out << run.err;
+    EXPECT_TRUE(Has(run.out, "report written to one.json")) << run.out;
+    EXPECT_TRUE(Has(run.out, "plotted Model to ")) << run.out;
+    EXPECT_TRUE(Has(ReadFile(dir / "one.json"), "\"drawing\":\"proj/one.dxf\"")) << ReadFile(dir / "one.json");
+    EXPECT_EQ(ReadFile(dir / "one.png").substr(0, 4), "\x89PNG");
+    ASSERT_EQ(Tool("update proj/plain.dxf").status, 0);
+    EXPECT_EQ(TablesOf(dir / "proj/one.dxf"), TablesOf(dir / "proj/plain.dxf"));
+    EXPECT_NE(TablesOf(dir / "proj/one.dxf"), TablesOf(dir / "sample.dxf"));
+}
+
 TEST_F(LinkHealth, TheReportListsExactlyTheCellsARefreshChanges) {
     // A drawing of its own whose cells are partly current: the first refresh of a copy makes
     // them current, then the database's text is staled in a few cells by hand.

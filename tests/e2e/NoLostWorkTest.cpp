@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <string>
@@ -139,6 +140,39 @@ TEST_F(NoLostWork, CtrlCAndEscapeCancelThePromptAndNeverTheProgram) {
     t->Type("no\r");
     EXPECT_EQ(t->Wait(), 0) << t->Transcript();
     EXPECT_FALSE(Has(t->Transcript(), "Saved "));
+}
+
+// A refresh of three linked tables whose second runs a statement of hours: ^C (pressed twice)
+// and, in a second run, Escape stop that statement long before its time limit. The first table
+// stays refreshed, the others are reported not refreshed and keep their cells, and the
+// session goes on to save the drawing.
+TEST_F(NoLostWork, CtrlCAndEscapeStopARefreshBetweenTablesAndKeepWhatItDid) {
+    for (const std::string key : {"\x03", "\x1b"}) {
+        SCOPED_TRACE(key == "\x03" ? "^C" : "Escape");
+        std::filesystem::copy_file(std::string(VELLORIA_TEST_DATA) + "/slow-refresh.dxf", dir / "slow.dxf",
+                                   std::filesystem::copy_options::overwrite_existing);
+        auto t = Terminal({"slow.dxf"});
+        ASSERT_TRUE(t->WaitFor("Command: ")) << t->Transcript();
+        t->Type("DbTable_Update\rALL\r\r");
+        ASSERT_TRUE(t->WaitFor("Preparing for table update...")) << t->Transcript();
+        ::usleep(300000);  // Shippers is refreshed by now, and the long statement runs
+        t->Type(key);
+        ::usleep(50000);
+        t->Type(key);
+        // The statement's own limit is a minute: only the key can have stopped it this soon.
+        ASSERT_TRUE(t->WaitFor("*Cancel*", 15)) << t->Transcript();
+        ASSERT_TRUE(t->WaitFor("The refresh was cancelled: 1 of 3 linked tables refreshed, 2 not refreshed.")) << t->Transcript();
+        ASSERT_TRUE(t->WaitFor("Command: ")) << t->Transcript();
+        ::usleep(300000);  // a second key that reached the command prompt has been taken there
+        t->Type("QSAVE\r");
+        ASSERT_TRUE(t->WaitFor("Saved ")) << t->Transcript();
+        t->Type("QUIT\r");
+        EXPECT_EQ(t->Wait(), 0) << t->Transcript();
+        const std::string saved = ReadFile(dir / "slow.dxf");
+        EXPECT_TRUE(Has(saved, "Federal Shipping"));  // the first table, refreshed
+        EXPECT_FALSE(Has(saved, "Beverages"));        // the third, not reached
+        EXPECT_FALSE(Has(t->Transcript(), "CADORecordset Error"));  // a break is no error to report
+    }
 }
 
 TEST_F(NoLostWork, TheEndOfInputAtATerminalOffersToSaveAndASecondEndLeaves) {

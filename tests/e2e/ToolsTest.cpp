@@ -134,7 +134,8 @@ TEST_F(Tools, OptionsOverManyDrawingsAreDeclaredLikeTheOthers) {
         const char* message;
     };
     for (const Refused& r : {Refused{"update a.dxf b.dxf --plot s.pdf", "--plot takes one drawing"},
-                             Refused{"update a.dxf --dry-run --timing", "--timing takes one drawing"},
+                             Refused{"update a.dxf b.dxf --timing", "--timing takes one drawing"},
+                             Refused{"update a.dxf --dry-run --plot s.pdf", "--dry-run saves nothing"},
                              Refused{"update a.dxf b.dxf -o c.dxf", "-o takes one drawing"},
                              Refused{"update a.dxf -j0", "-j takes 1 to 1024"},
                              Refused{"update -r", "missing DRAWING|FOLDER"},

@@ -11,6 +11,8 @@
 #include <sqlite3.h>
 
 #include "access/AccessSql.h"
+#include "access/StatementBudget.h"
+#include "access/StatementLimits.h"
 #include "fuzz/FuzzTarget.h"
 
 namespace {
@@ -49,6 +51,9 @@ bool HasColumn(std::string_view table, std::string_view column) {
     return false;
 }
 
+// The budget of the statement running, which the Access functions spend from.
+platform::access::StatementBudget* g_running = nullptr;
+
 // The tables, as the engine declares them, with a few rows; read-only afterwards.
 sqlite3* Database() {
     static sqlite3* db = [] {
@@ -56,7 +61,7 @@ sqlite3* Database() {
         if (sqlite3_open_v2(":memory:", &d, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK) return d;
         sqlite3_db_config(d, SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
         sqlite3_db_config(d, SQLITE_DBCONFIG_DQS_DDL, 0, nullptr);
-        RegisterAccessFunctions(d);
+        RegisterAccessFunctions(d, &g_running);
         sqlite3_exec(d,
                      "CREATE TABLE \"Customers\" (\"CustomerID\" TEXT COLLATE access_text, \"CompanyName\" TEXT COLLATE access_text,"
                      " \"City\" TEXT COLLATE access_text);"
@@ -83,12 +88,19 @@ void Run(const std::string& sql) {
     FUZZ_CHECK(db);
     sqlite3_stmt* stmt = nullptr;
     if (sqlite3_prepare_v2(db, sql.c_str(), static_cast<int>(sql.size()), &stmt, nullptr) != SQLITE_OK || !stmt) return;
+    // Limits as a link's statement has them, smaller: what the functions build counts too.
+    StatementLimits limits;
+    limits.seconds = 5;
+    limits.bytes = 16 << 20;
+    StatementBudget budget(limits);
+    g_running = &budget;
     int steps = 0;
     sqlite3_progress_handler(db, 1000, [](void* counter) { return ++*static_cast<int*>(counter) > 200 ? 1 : 0; }, &steps);
     for (int rows = 0; rows < 1000 && sqlite3_step(stmt) == SQLITE_ROW; ++rows)
         for (int c = 0; c < sqlite3_column_count(stmt); ++c) sqlite3_column_text(stmt, c);
     sqlite3_progress_handler(db, 0, nullptr, nullptr);
     sqlite3_finalize(stmt);
+    g_running = nullptr;
 }
 
 }  // namespace

@@ -39,14 +39,14 @@ run_one() {
   local corpus=$fuzz/corpus/$target crashes=$fuzz/crashes/$target log=$fuzz/logs/$target.log
   [ -x "$program" ] || { echo "$target: no program $program" >&2; return 2; }
   mkdir -p "$corpus" "$crashes" "$(dirname "$log")"
-  local status=0
+  local status=0 started=$SECONDS
   "$program" -max_total_time="$seconds" -timeout=30 -rss_limit_mb=2560 -print_final_stats=1 -detect_leaks=0 \
     -close_fd_mask=1 -artifact_prefix="$crashes/" "$corpus" "$fuzz/seeds/$target" >"$log" 2>&1 || status=$?
   local runs
   runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
   local found
   found=$(find "$crashes" -type f | wc -l)
-  printf '%-16s %10s inputs in %ss, corpus %s, failing inputs kept %s%s\n' "$target" "${runs:-?}" "$seconds" \
+  printf '%-16s %10s inputs in %ss, corpus %s, failing inputs kept %s%s\n' "$target" "${runs:-?}" "$((SECONDS - started))" \
     "$(find "$corpus" -type f | wc -l)" "$found" "$([ $status -ne 0 ] && echo " -- FAILED, see $log")"
   return $status
 }

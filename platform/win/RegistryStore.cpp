@@ -9,8 +9,11 @@
 #include <ctime>
 #include <fcntl.h>
 #include <filesystem>
+#include <memory>
+#include <mutex>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <time.h>
 #include <unistd.h>
 
 #include "posix/AtomicFile.h"
@@ -28,11 +31,11 @@ class RegistryLock {
 public:
     RegistryLock(const std::string& file, bool createFolder) : m_fd(OpenLockFile(file, createFolder)) {
         if (m_fd.Valid())
-            while (::flock(m_fd.Get(), LOCK_EX) != 0 && errno == EINTR) {
+            while (posix::Sys().flock(m_fd.Get(), LOCK_EX) != 0 && errno == EINTR) {
             }
     }
     ~RegistryLock() {
-        if (m_fd.Valid()) ::flock(m_fd.Get(), LOCK_UN);
+        if (m_fd.Valid()) posix::Sys().flock(m_fd.Get(), LOCK_UN);
     }
 
 private:
@@ -42,7 +45,7 @@ private:
             std::error_code ec;
             std::filesystem::create_directories(folder, ec);
         }
-        return FileDescriptor(::open((file + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600));
+        return FileDescriptor(posix::Sys().open((file + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600));
     }
 
     FileDescriptor m_fd;
@@ -61,7 +64,7 @@ std::string TimeStamp() {
 void KeepDamagedFile(const std::string& path, const std::string& reason) {
     std::string aside = path + ".damaged-" + TimeStamp();
     for (int n = 2; std::filesystem::exists(aside); ++n) aside = path + ".damaged-" + TimeStamp() + "-" + std::to_string(n);
-    if (::rename(path.c_str(), aside.c_str()) == 0)
+    if (posix::Sys().rename(path.c_str(), aside.c_str()) == 0)
         std::fprintf(stderr, "velloria: the settings file %s is damaged (%s); it was kept as %s and the settings start empty.\n",
                      path.c_str(), reason.c_str(), aside.c_str());
     else
@@ -80,7 +83,7 @@ void ReportOnce(const std::string& path, const std::string& message) {
 // regular file (a folder, a FIFO) reads as empty settings and is never waited on.
 RegistryData Load(const std::string& path) {
     struct stat st{};
-    if (::stat(path.c_str(), &st) != 0) return {};  // nothing stored yet
+    if (posix::Sys().stat(path.c_str(), &st) != 0) return {};  // nothing stored yet
     std::string bytes, why;
     if (!posix::ReadRegularFile(path, bytes, why)) {
         ReportOnce(path, "the settings file " + path + " cannot be read (" + why + "); the settings start empty.");
@@ -92,13 +95,78 @@ RegistryData Load(const std::string& path) {
     return {};
 }
 
+// What tells one state of the file from another; no file at all is a state of its own.
+struct Stamp {
+    bool exists = false;
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = 0;
+    timespec modified{}, changed{};
+    bool operator==(const Stamp& o) const {
+        return exists == o.exists && device == o.device && inode == o.inode && size == o.size && modified.tv_sec == o.modified.tv_sec &&
+               modified.tv_nsec == o.modified.tv_nsec && changed.tv_sec == o.changed.tv_sec && changed.tv_nsec == o.changed.tv_nsec;
+    }
+};
+
+Stamp StampOf(const std::string& path) {
+    struct stat st{};
+    if (posix::Sys().stat(path.c_str(), &st) != 0) return {};
+    return {true, st.st_dev, st.st_ino, st.st_size, st.st_mtim, st.st_ctim};
+}
+
+// A file's times tick in steps of a few milliseconds: a stamp taken within a second of a
+// change in place might be taken again by another change of the same size. Contents read then
+// are not kept (the next access reads again); a later change sets the time of modification
+// to its own, which the stamp tells apart. Our own saves make a new file, whose inode tells
+// it apart, and are kept.
+bool Settled(const Stamp& stamp) {
+    if (!stamp.exists) return true;
+    timespec now{};
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    return now.tv_sec - stamp.modified.tv_sec > 1;
+}
+
+// The contents last read or written in this process, with the file's stamp then.
+struct Cache {
+    std::mutex mutex;
+    std::string path;
+    Stamp stamp;
+    bool valid = false;
+    std::shared_ptr<const RegistryData> data;
+
+    // The kept contents when the file is as it was, else null.
+    std::shared_ptr<const RegistryData> Find(const std::string& file, const Stamp& now) const {
+        return valid && path == file && stamp == now ? data : nullptr;
+    }
+    void Keep(const std::string& file, const Stamp& now, std::shared_ptr<const RegistryData> contents, bool trusted) {
+        path = file;
+        stamp = now;
+        valid = trusted;
+        data = std::move(contents);
+    }
+};
+
+Cache& TheCache() {
+    static Cache cache;
+    return cache;
+}
+
+// The contents of the file, from the cache or read (the lock held by the caller when it reads).
+std::shared_ptr<const RegistryData> Current(Cache& cache, const std::string& path) {
+    const Stamp before = StampOf(path);
+    if (auto kept = cache.Find(path, before)) return kept;
+    auto data = std::make_shared<const RegistryData>(Load(path));
+    // Kept when the file did not change while it was read (nor was moved aside as damaged).
+    const Stamp after = StampOf(path);
+    cache.Keep(path, after, data, after == before && Settled(after));
+    return data;
+}
+
 // Writes the settings in place of the file, or says why not: a read-only file stays as the
 // user made it, and a folder or a device is never replaced.
 bool WriteAtomically(const std::string& path, const std::string& text) {
     try {
-        posix::AtomicFile file(path, 0600);
-        if (!posix::WriteAll(file.Fd(), text)) throw std::runtime_error(std::string("cannot write: ") + std::strerror(errno));
-        file.Commit();
+        posix::ReplaceFile(path, text, 0600);
         return true;
     } catch (const std::exception& e) {
         ReportOnce(path, "the settings file " + path + " cannot be written (" + e.what() + "); the setting is unchanged.");
@@ -122,17 +190,25 @@ std::string RegistryFilePath() {
 
 LONG ModifyRegistry(const std::function<bool(RegistryData&)>& change) {
     const std::string path = RegistryFilePath();
+    Cache& cache = TheCache();
+    const std::lock_guard guard(cache.mutex);
     RegistryLock lock(path, true);
-    RegistryData data = Load(path);
+    RegistryData data = *Current(cache, path);
     if (!change(data)) return ERROR_SUCCESS;
-    return WriteAtomically(path, data.Serialize()) ? ERROR_SUCCESS : ERROR_CANTWRITE;
+    if (!WriteAtomically(path, data.Serialize())) return ERROR_CANTWRITE;
+    // The file now holds what was written: a new file, told apart by its inode.
+    cache.Keep(path, StampOf(path), std::make_shared<const RegistryData>(std::move(data)), true);
+    return ERROR_SUCCESS;
 }
 
-RegistryData ReadRegistry() {
+std::shared_ptr<const RegistryData> ReadRegistry() {
     const std::string path = RegistryFilePath();
-    if (!std::filesystem::exists(path)) return {};
+    Cache& cache = TheCache();
+    const std::lock_guard guard(cache.mutex);
+    if (auto kept = cache.Find(path, StampOf(path))) return kept;
+    if (!std::filesystem::exists(path)) return std::make_shared<const RegistryData>();
     RegistryLock lock(path, false);
-    return Load(path);
+    return Current(cache, path);
 }
 
 }  // namespace platform

@@ -2,13 +2,18 @@
 // to the values kept as text.
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
+#include <limits>
+#include <stdexcept>
 #include <sys/stat.h>
 
 #include "dxf/DxfReader.h"
 #include "dxf/DxfTemplate.h"
 #include "DxfTestUtil.h"
 #include "dxf/DxfWriter.h"
+#include "testing/FailingSystemCalls.h"
 
 using namespace platform::dxf;
 namespace fs = std::filesystem;
@@ -46,6 +51,68 @@ TEST(DxfSave, AFailedSaveKeepsWhatWasThere) {
     err = SaveDxfFile(*doc, dir.File("no/such/folder.dxf"));
     ASSERT_TRUE(err);
     EXPECT_NE(err->Message().find("cannot create a temporary file"), std::string::npos);
+}
+
+// A real drawing saved over itself when the disk fills up or breaks halfway through: the save
+// says why, the drawing on disk is the one that was there, and nothing is left beside it.
+TEST(DxfSave, ADiskThatFailsHalfwayLeavesTheDrawingAsItWas) {
+    for (const int error : {ENOSPC, EIO}) {
+        SCOPED_TRACE(std::strerror(error));
+        dxftest::ScratchDir dir;
+        const std::string path = dir.File("plan.dxf");
+        const std::string before = dxftest::Slurp(dxftest::Fixture());
+        dxftest::Spit(path, before);
+        ReadResult read = ReadDxfFile(path);
+        ASSERT_TRUE(read);
+        std::optional<DxfError> err;
+        size_t written = 0;
+        {
+            testing_support::DiskFailsAfter failing(before.size() / 2, error);
+            err = SaveDxfFile(*read.document, path);
+            written = failing.Written();
+        }
+        ASSERT_TRUE(err);
+        EXPECT_EQ(written, before.size() / 2);  // it failed halfway, not before it began
+        EXPECT_NE(err->Message().find(std::strerror(error)), std::string::npos) << err->Message();
+        EXPECT_EQ(dxftest::Slurp(path), before);
+        EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), fs::directory_iterator()), 1);
+    }
+}
+
+// The writer is the last line of defence: a number no reader takes back ("inf", "nan", past
+// the largest double) is never written, whoever made it; the file on disk stays as it was.
+TEST(DxfSave, ANumberNoReaderTakesIsNeverWritten) {
+    dxftest::ScratchDir dir;
+    const std::string path = dir.File("drawing.dxf");
+    auto doc = NewDocument();
+    ASSERT_TRUE(doc);
+    ASSERT_FALSE(SaveDxfFile(*doc, path));
+    const std::string before = dxftest::Slurp(path);
+    for (const double bad : {std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(),
+                             std::numeric_limits<double>::quiet_NaN()}) {
+        DxfObject line;
+        line.tags = {{0, "LINE"}, doc->MakeHandle(5, doc->NewHandle()), {100, "AcDbEntity"}, {8, "0"}, {100, "AcDbLine"},
+                     doc->MakeDouble(10, 0), doc->MakeDouble(20, bad), doc->MakeDouble(30, 0), doc->MakeDouble(11, 1),
+                     doc->MakeDouble(21, 1), doc->MakeDouble(31, 0)};
+        doc->entities.push_back(line);
+        const auto err = SaveDxfFile(*doc, path);
+        ASSERT_TRUE(err) << bad;
+        const std::string said = "LINE " + FormatHandle(line.GetHandle()) + ": group code 20 would hold \"" +
+                                 std::string(line.tags[6].Value()) + "\"";
+        EXPECT_NE(err->Message().find(said), std::string::npos) << err->Message();
+        EXPECT_NE(err->Message().find("the drawing was not written"), std::string::npos) << err->Message();
+        EXPECT_EQ(dxftest::Slurp(path), before);
+        EXPECT_THROW(WriteDxfToString(*doc), std::runtime_error);
+        doc->entities.pop_back();
+    }
+    // Text that is no number at all, and one past the largest double.
+    for (const char* bad : {"1e400", "12abc"}) {
+        doc->SetHeaderVar("$TEXTSIZE", {doc->MakeTag(40, bad)});
+        const auto err = SaveDxfFile(*doc, path);
+        ASSERT_TRUE(err) << bad;
+        EXPECT_NE(err->Message().find(std::string("the header: group code 40 would hold \"") + bad + "\""), std::string::npos) << err->Message();
+        EXPECT_EQ(dxftest::Slurp(path), before);
+    }
 }
 
 TEST(DxfSave, BookkeepingCoversHandlesApplicationsAndClasses) {

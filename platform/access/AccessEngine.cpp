@@ -14,6 +14,7 @@
 #include "access/AccessSql.h"
 #include "win/HostPath.h"
 #include "access/SqliteText.h"
+#include "provider/TablesSchema.h"
 #include "mfc/String.h"
 #include "text/Utf8.h"
 
@@ -277,16 +278,6 @@ private:
     std::chrono::steady_clock::time_point m_deadline;
     bool m_expired = false;
 };
-
-// What one row of values holds in memory, roughly: the values and what they point to.
-size_t RowBytes(const _variant_t* row, int count) {
-    size_t bytes = static_cast<size_t>(count) * sizeof(_variant_t);
-    for (int i = 0; i < count; ++i) {
-        if (row[i].vt == VT_BSTR && row[i].bstrVal) bytes += SysStringLen(row[i].bstrVal) * sizeof(wchar_t) + 16;
-        else if (row[i].vt == (VT_ARRAY | VT_UI1) && row[i].parray) bytes += row[i].parray->rgsabound[0].cElements + 32;
-    }
-    return bytes;
-}
 
 // The column names of a table of the catalogue; none when it has no such table.
 std::vector<std::string> ColumnNames(const mdb::Catalog& catalog, std::string_view table) {
@@ -641,51 +632,21 @@ void Database::FetchRows(sqlite3_stmt* stmt, const std::vector<ColumnPlan>& plan
         _variant_t* row = result.AppendRow();
         for (int i = 0; i < count; ++i) SetVariant(row[i], stmt, i, plans[static_cast<size_t>(i)]);
         if (limits.bytes > 0) {
-            bytes += RowBytes(row, count);
+            bytes += provider::RowBytes(row, static_cast<size_t>(count));
             if (static_cast<long long>(bytes) > limits.bytes) RaiseMemoryLimit(m_route, limits.bytes);
         }
     }
 }
 
 ResultSet Database::Tables() const {
-    static const wchar_t* const kColumns[] = {L"TABLE_CATALOG", L"TABLE_SCHEMA", L"TABLE_NAME", L"TABLE_TYPE", L"TABLE_GUID",
-                                              L"DESCRIPTION", L"TABLE_PROPID", L"DATE_CREATED", L"DATE_MODIFIED"};
-    ResultSet result;
-    for (const wchar_t* name : kColumns) {
-        ResultColumn column;
-        column.name = name;
-        column.type = adVarWChar;
-        column.definedSize = 128;
-        column.attributes = adFldIsNullable | adFldMayBeNull;
-        result.columns.push_back(column);
-    }
-    result.columns[4].type = adGUID;
-    result.columns[6].type = adInteger;
-    result.columns[7].type = result.columns[8].type = adDate;
-    struct Row {
-        std::wstring name, type;
-    };
-    std::vector<Row> rows;
+    std::vector<provider::TableEntry> rows;
     for (const auto& table : m_catalog.tables) {
         const wchar_t* type = table.kind == mdb::TableKind::Linked ? L"LINK" : table.kind == mdb::TableKind::System ? L"SYSTEM TABLE" : L"TABLE";
         rows.push_back({FromUtf8(table.name), type});
     }
     for (const auto& view : m_views)
         if (view.listed) rows.push_back({FromUtf8(view.name), L"VIEW"});
-    // The provider lists the rowset ordered by type, then name.
-    std::stable_sort(rows.begin(), rows.end(), [](const Row& a, const Row& b) {
-        if (const int t = a.type.compare(b.type)) return t < 0;
-        return platform::CompareNoCase(a.name, b.name) < 0;
-    });
-    for (const auto& row : rows) {
-        _variant_t* cells = result.AppendRow();
-        for (size_t c = 0; c < result.columns.size(); ++c) {
-            if (c == 2) cells[c] = _variant_t(std::wstring_view(row.name));
-            else if (c == 3) cells[c] = _variant_t(std::wstring_view(row.type));
-            else cells[c] = _variant_t::Null();
-        }
-    }
-    return result;
+    return provider::TablesRowset(std::move(rows));
 }
 
 }  // namespace platform::access

@@ -11,7 +11,8 @@
 
 #include "access/AccessSql.h"
 #include "access/CatalogObjects.h"
-#include "access/AdoTypes.h"
+#include "provider/AdoTypes.h"
+#include "provider/ResultSet.h"
 #include "com/Bstr.h"
 #include "com/ComError.h"
 #include "com/Variant.h"
@@ -27,40 +28,9 @@ namespace platform::access {
 
 struct ColumnPlan;  // how the values of a result column are typed (AccessEngine.cpp)
 
-struct ResultColumn {
-    std::wstring name;
-    DataTypeEnum type = adVarWChar;
-    long definedSize = 0;
-    long attributes = 0;
-};
-
-// Rows held in memory (a client cursor): cells row by row, in blocks of rows so that a
-// large result grows without moving what it holds.
-class ResultSet {
-public:
-    std::vector<ResultColumn> columns;
-
-    size_t RowCount() const { return m_rows; }
-    const _variant_t& At(size_t row, size_t column) const { return m_blocks[row / kBlockRows][(row % kBlockRows) * columns.size() + column]; }
-    _variant_t& At(size_t row, size_t column) { return m_blocks[row / kBlockRows][(row % kBlockRows) * columns.size() + column]; }
-    // Appends a row of empty values and returns its first cell.
-    _variant_t* AppendRow() {
-        if (m_rows % kBlockRows == 0) m_blocks.emplace_back(kBlockRows * columns.size());
-        return &m_blocks.back()[(m_rows++ % kBlockRows) * columns.size()];
-    }
-
-private:
-    static constexpr size_t kBlockRows = 4096;
-    std::vector<std::vector<_variant_t>> m_blocks;
-    size_t m_rows = 0;
-};
-
-// What one statement may take: time, and the size of its result. Zero: no limit.
-struct StatementLimits {
-    long seconds = 30;
-    long long rows = 0;
-    long long bytes = 0;
-};
+using provider::ResultColumn;
+using provider::ResultSet;
+using provider::StatementLimits;
 
 class Database {
 public:

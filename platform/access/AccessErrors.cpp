@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "access/AdoTypes.h"
+#include "provider/AdoTypes.h"
 #include "com/ComError.h"
 
 namespace platform::access {
@@ -32,15 +32,6 @@ const wchar_t* EngineName(Route route) {
 }
 
 }  // namespace
-
-void RaiseProviderNotFound() {
-    _com_issue_errorex(adErrProviderNotFound, L"ADODB.Connection", L"Provider cannot be found. It may not be properly installed.");
-}
-
-void RaiseNoDriver() {
-    _com_issue_errorex(E_FAIL, SourceOf(Route::Odbc),
-                       L"[Microsoft][ODBC Driver Manager] Data source name not found and no default driver specified");
-}
 
 void RaiseFileNotFound(Route route, std::wstring_view path) {
     Raise(route, E_FAIL, L"Could not find file '" + std::wstring(path) + L"'.");
@@ -111,24 +102,6 @@ void RaiseMemoryLimit(Route route, long long bytes) {
 
 void RaiseOutOfMemory(Route route) {
     Raise(route, E_OUTOFMEMORY, L"Not enough memory resources are available to complete this operation.");
-}
-
-void RaiseObjectClosed(const wchar_t* source) {
-    _com_issue_errorex(adErrObjectClosed, source, L"Operation is not allowed when the object is closed.");
-}
-
-void RaiseItemNotFound(const wchar_t* source) {
-    _com_issue_errorex(adErrItemNotFound, source, L"Item cannot be found in the collection corresponding to the requested name or ordinal.");
-}
-
-void RaiseNoCurrentRecord(const wchar_t* source) {
-    _com_issue_errorex(adErrNoCurrentRecord, source,
-                       L"Either BOF or EOF is True, or the current record has been deleted. Requested operation requires a current record.");
-}
-
-void RaiseInvalidConnection(const wchar_t* source) {
-    _com_issue_errorex(adErrInvalidConnection, source,
-                       L"The connection cannot be used to perform this operation. It is either closed or invalid in this context.");
 }
 
 }  // namespace platform::access

@@ -4,11 +4,10 @@
 #include <string_view>
 
 #include "access/ConnectString.h"
+#include "provider/ComponentErrors.h"
 
 namespace platform::access {
 
-[[noreturn]] void RaiseProviderNotFound();
-[[noreturn]] void RaiseNoDriver();
 [[noreturn]] void RaiseFileNotFound(Route route, std::wstring_view path);
 [[noreturn]] void RaiseNotAccessFile(Route route, std::wstring_view path);
 [[noreturn]] void RaiseDamagedFile(Route route, std::wstring_view path);
@@ -29,11 +28,5 @@ namespace platform::access {
 [[noreturn]] void RaiseRowLimit(Route route, long long rows);
 [[noreturn]] void RaiseMemoryLimit(Route route, long long bytes);
 [[noreturn]] void RaiseOutOfMemory(Route route);
-
-// ADO's own errors, raised by the named object ("ADODB.Recordset", "ADODB.Field" ...).
-[[noreturn]] void RaiseObjectClosed(const wchar_t* source);
-[[noreturn]] void RaiseItemNotFound(const wchar_t* source);
-[[noreturn]] void RaiseNoCurrentRecord(const wchar_t* source);
-[[noreturn]] void RaiseInvalidConnection(const wchar_t* source);
 
 }  // namespace platform::access

@@ -8,7 +8,10 @@
 #include "com/ComError.h"
 #include "com/ComPtr.h"
 #include "com/Variant.h"
-#include "access/AdoTypes.h"
+#include <string>
+#include <vector>
+
+#include "provider/AdoTypes.h"
 
 constexpr CLSID CLSID_Connection = {0x00000514, 0x0000, 0x0010, {0x80, 0x00, 0x00, 0xAA, 0x00, 0x6D, 0x2E, 0xA4}};
 constexpr CLSID CLSID_Recordset = {0x00000535, 0x0000, 0x0010, {0x80, 0x00, 0x00, 0xAA, 0x00, 0x6D, 0x2E, 0xA4}};
@@ -58,6 +61,13 @@ public:
     // mistakes part of a result for all of it. 0 means no limit (the default).
     virtual void PutRowLimit(long long rows) = 0;
     virtual void PutResultMemoryLimit(long long bytes) = 0;
+    // Not ADO: the character that quotes a name in the open source's SQL ("`" for Access,
+    // "\"" for most servers), as ODBC's SQL_IDENTIFIER_QUOTE_CHAR tells it.
+    virtual _bstr_t GetIdentifierQuote() = 0;
+    // Not ADO: the sources beyond a file that the user trusts (provider/SourceName.h). A table
+    // that the open source reads from such a source (an Access table linked through ODBC) is
+    // read only when its source is one of them. Taken at the next Open.
+    virtual void PutTrustedSources(const std::vector<std::wstring>& sources) = 0;
 };
 
 class _Recordset : public IUnknown {

@@ -5,14 +5,18 @@
 #include <numeric>
 #include <vector>
 
-#include "access/AccessEngine.h"
-#include "access/AccessErrors.h"
+#include "ado/Providers.h"
 #include "mfc/String.h"
+#include "provider/ComponentErrors.h"
 
 namespace platform::ado {
 namespace {
 
-using access::ResultSet;
+using provider::ResultSet;
+using provider::RaiseInvalidConnection;
+using provider::RaiseItemNotFound;
+using provider::RaiseNoCurrentRecord;
+using provider::RaiseObjectClosed;
 
 template <class Interface>
 class ComObject : public Interface {
@@ -69,13 +73,13 @@ public:
     _variant_t GetValue() override { return Current(); }
 
 private:
-    const access::ResultColumn& Column() const {
-        if (!m_cursor->open) access::RaiseObjectClosed(L"ADODB.Field");
+    const provider::ResultColumn& Column() const {
+        if (!m_cursor->open) RaiseObjectClosed(L"ADODB.Field");
         return m_cursor->rows->columns[m_column];
     }
     const _variant_t& Current() const {
         Column();
-        if (m_cursor->AtEnd()) access::RaiseNoCurrentRecord(L"ADODB.Field");
+        if (m_cursor->AtEnd()) RaiseNoCurrentRecord(L"ADODB.Field");
         return m_cursor->Cell(m_column);
     }
 
@@ -90,7 +94,7 @@ public:
     }
     long GetCount() override { return static_cast<long>(m_fields.size()); }
     FieldPtr GetItem(const _variant_t& index) override {
-        if (!m_cursor->open) access::RaiseObjectClosed(L"ADODB.Fields");
+        if (!m_cursor->open) RaiseObjectClosed(L"ADODB.Fields");
         long position = -1;
         switch (index.vt) {
         case VT_I2: position = index.iVal; break;
@@ -106,7 +110,7 @@ public:
         }
         default: break;
         }
-        if (position < 0 || position >= static_cast<long>(m_fields.size())) access::RaiseItemNotFound(L"ADODB.Fields");
+        if (position < 0 || position >= static_cast<long>(m_fields.size())) RaiseItemNotFound(L"ADODB.Fields");
         return m_fields[static_cast<size_t>(position)];
     }
 
@@ -131,7 +135,7 @@ public:
     HRESULT Open(const _variant_t& source, const _variant_t& activeConnection, CursorTypeEnum cursorType, LockTypeEnum lockType,
                  long options) override;
     HRESULT Close() override {
-        if (!m_cursor) access::RaiseObjectClosed(L"ADODB.Recordset");
+        if (!m_cursor) RaiseObjectClosed(L"ADODB.Recordset");
         m_cursor->open = false;
         m_cursor.reset();
         m_fields = nullptr;
@@ -151,7 +155,7 @@ public:
     }
     HRESULT MoveNext() override {
         Cursor& cursor = Open_();
-        if (cursor.AtEnd()) access::RaiseNoCurrentRecord(L"ADODB.Recordset");
+        if (cursor.AtEnd()) RaiseNoCurrentRecord(L"ADODB.Recordset");
         ++cursor.position;
         return S_OK;
     }
@@ -175,7 +179,7 @@ private:
         _com_issue_errorex(adErrObjectOpen, L"ADODB.Recordset", L"Operation is not allowed when the object is open.");
     }
     Cursor& Open_() {
-        if (!m_cursor) access::RaiseObjectClosed(L"ADODB.Recordset");
+        if (!m_cursor) RaiseObjectClosed(L"ADODB.Recordset");
         return *m_cursor;
     }
 
@@ -190,20 +194,19 @@ public:
     HRESULT Open(const _bstr_t& connectionString, const _bstr_t& userId, const _bstr_t& password, long options) override {
         if (m_database)
             _com_issue_errorex(adErrObjectOpen, L"ADODB.Connection", L"Operation is not allowed when the object is open.");
-        const access::ConnectTarget target = access::ResolveConnectString(connectionString.view());
-        m_database = access::Database::Open(target);
+        m_database = OpenSession(connectionString.view(), m_trustedSources);
         m_connectionString.assign(connectionString.view());
         return S_OK;
     }
     HRESULT Close() override {
-        if (!m_database) access::RaiseObjectClosed(L"ADODB.Connection");
+        if (!m_database) RaiseObjectClosed(L"ADODB.Connection");
         m_database.reset();
         return S_OK;
     }
     long GetState() override { return m_database ? adStateOpen : adStateClosed; }
     _bstr_t GetConnectionString() override { return _bstr_t(m_connectionString); }
     _RecordsetPtr OpenSchema(SchemaEnum schema, const _variant_t& restrictions, const _variant_t& schemaId) override {
-        if (!m_database) access::RaiseObjectClosed(L"ADODB.Connection");
+        if (!m_database) RaiseObjectClosed(L"ADODB.Connection");
         if (schema != adSchemaTables)
             _com_issue_errorex(adErrFeatureNotAvailable, L"ADODB.Connection", L"Object or provider is not capable of performing requested operation.");
         auto* recordset = new RecordsetObject();
@@ -218,16 +221,23 @@ public:
     void PutRowLimit(long long rows) override { m_limits.rows = std::max(0LL, rows); }
     void PutResultMemoryLimit(long long bytes) override { m_limits.bytes = std::max(0LL, bytes); }
 
-    access::Database& DatabaseOrRaise(const wchar_t* source) {
-        if (!m_database) access::RaiseInvalidConnection(source);
+    _bstr_t GetIdentifierQuote() override {
+        if (!m_database) RaiseObjectClosed(L"ADODB.Connection");
+        return _bstr_t(m_database->IdentifierQuote());
+    }
+    void PutTrustedSources(const std::vector<std::wstring>& sources) override { m_trustedSources = sources; }
+
+    provider::Session& DatabaseOrRaise(const wchar_t* source) {
+        if (!m_database) RaiseInvalidConnection(source);
         return *m_database;
     }
-    const access::StatementLimits& Limits() const { return m_limits; }
+    const provider::StatementLimits& Limits() const { return m_limits; }
 
 private:
-    std::shared_ptr<access::Database> m_database;
-    access::StatementLimits m_limits;
+    std::shared_ptr<provider::Session> m_database;
+    provider::StatementLimits m_limits;
     std::wstring m_connectionString;
+    std::vector<std::wstring> m_trustedSources;
 };
 
 HRESULT RecordsetObject::Open(const _variant_t& source, const _variant_t& activeConnection, CursorTypeEnum cursorType, LockTypeEnum lockType,
@@ -241,11 +251,17 @@ HRESULT RecordsetObject::Open(const _variant_t& source, const _variant_t& active
             raw->Release();  // the caller's variant keeps the object alive
         }
     }
-    if (!connection) access::RaiseInvalidConnection(L"ADODB.Recordset");
-    access::Database& database = connection->DatabaseOrRaise(L"ADODB.Recordset");
+    if (!connection) RaiseInvalidConnection(L"ADODB.Recordset");
+    provider::Session& database = connection->DatabaseOrRaise(L"ADODB.Recordset");
     if (cursorType != adOpenUnspecified) m_cursorType = cursorType;
     std::wstring text = source.vt == VT_BSTR && source.bstrVal ? std::wstring(source.bstrVal, SysStringLen(source.bstrVal)) : std::wstring();
-    if ((options & adCmdTable) && !text.empty()) text = L"SELECT * FROM [" + text + L"]";
+    if ((options & adCmdTable) && !text.empty()) {
+        // A table by its name, quoted as the source quotes names.
+        const std::wstring quote = database.IdentifierQuote();
+        std::wstring name;
+        for (wchar_t c : text) name += quote.size() == 1 && c == quote[0] ? quote + quote : std::wstring(1, c);
+        text = L"SELECT * FROM " + quote + name + quote;
+    }
     OpenOver(database.Query(text, connection->Limits()));
     return S_OK;
 }
@@ -278,7 +294,7 @@ void RecordsetObject::PutSort(const _bstr_t& criteria) {
         size_t found = columns.size();
         for (size_t c = 0; c < columns.size(); ++c)
             if (platform::CompareNoCase(columns[c].name, part.str()) == 0) found = c;
-        if (found == columns.size()) access::RaiseItemNotFound(L"ADODB.Recordset");
+        if (found == columns.size()) RaiseItemNotFound(L"ADODB.Recordset");
         keys.push_back({found, descending});
     }
     std::iota(cursor.order.begin(), cursor.order.end(), size_t{0});

@@ -11,7 +11,7 @@
 #include <memory>
 #include <string>
 
-#include "access/ConnectString.h"
+#include "provider/ConnectString.h"
 #include "editor/Console.h"
 #include "runtime/DocManager.h"
 #include "text/Utf8.h"
@@ -71,7 +71,7 @@ TEST_F(Catalogue, EveryValueOfAConnectStringIsReadBackAsItWasGiven) {
             db.m_strDatabase = CString(L"/data/") + value + L".mdb";
             db.m_strUser = value;
             db.m_strPassword = value;
-            const auto pairs = platform::access::ParseConnectString(db.GetConnectString().str());
+            const auto pairs = platform::provider::ParseConnectString(db.GetConnectString().str());
             std::map<std::wstring, std::wstring> read(pairs.begin(), pairs.end());
             SCOPED_TRACE(db.GetConnectString().ToUtf8());
             if (CString(driver) == kOdbc) {

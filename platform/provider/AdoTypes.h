@@ -1,5 +1,5 @@
 #pragma once
-// What the Access engine hands the data-access component: the types and attributes of the
+// What a provider hands the data-access component: the types and attributes of the
 // fields it reads, and the error codes it raises. The component's interfaces (ado/Ado.h)
 // speak in them; they are ADO's own values.
 #include "com/ComBase.h"
@@ -35,7 +35,9 @@ enum DataTypeEnum : int {
     adDecimal = 14,
     adTinyInt = 16,
     adUnsignedTinyInt = 17,
+    adUnsignedInt = 19,
     adBigInt = 20,
+    adUnsignedBigInt = 21,
     adGUID = 72,
     adBinary = 128,
     adWChar = 130,

@@ -9,6 +9,7 @@
 #include "editor/Console.h"
 #include "catalogue/ConnectStringTable.h"
 #include "catalogue/MyDatabase.h"
+#include "catalogue/ServerUrl.h"
 #include "data/ADORecordset.h"
 #include "data/QueryLimits.h"
 #include "text/CommandLineOptions.h"
@@ -54,8 +55,7 @@ bool ReadEmptyResult(CMyDatabase& db, const CTableLink& link, std::string& headi
 
 // The subcommand's arguments.
 struct CPreviewArgs {
-    std::string database, table, sql, user, password;
-    std::string driver = "Microsoft Access Driver (*.mdb, *.accdb)";
+    std::string database, table, sql, user, password, driver;
     bool header = false;
     long long timeLimit = -1, rowLimit = -1;
 };
@@ -66,12 +66,14 @@ int ParsePreviewArgs(int argc, char** argv, CPreviewArgs& args) {
     platform::OptionParser parser("velloria preview", "The cell grid a refresh would write from a table, saved query or SQL statement of DB:\n"
                                                       "one row a line, cells separated by tabs.");
     parser.SetSynopsis("DB (--table T | --sql S) [--header] [--driver NAME] [--user U] [--password P]\n"
+                       "                        DB: a file, HOST[:PORT]/DATABASE or a data source name for --driver,\n"
+                       "                        or a server URL (postgresql://USER@HOST:PORT/DATABASE)\n"
                        "                        [--time-limit SECONDS] [--row-limit ROWS]");
     parser.Positional("DB", args.database);
     parser.Value("--table", "T", "a table or saved query of the file", [&](const std::string& v) { return args.table = v, haveTable = true; });
     parser.Value("--sql", "S", "an SQL statement in Access's dialect", [&](const std::string& v) { return args.sql = v, haveSql = true; });
     parser.Flag("--header", args.header, "the first row holds the column names");
-    parser.Text("--driver", "NAME", args.driver, "the driver or provider (default: the Access ODBC driver)");
+    parser.Text("--driver", "NAME", args.driver, "a driver of `velloria drivers` (default: the Access ODBC driver, or the one a server URL names)");
     parser.Text("--user", "U", args.user, "the user name");
     parser.Text("--password", "P", args.password, "the database password");
     parser.Count("--time-limit", "SECONDS", 1000000, args.timeLimit, "the statement's time limit (0: none)");
@@ -84,13 +86,13 @@ int ParsePreviewArgs(int argc, char** argv, CPreviewArgs& args) {
 }
 
 // The link a refresh of such a table would hold.
-CTableLink PreviewLink(const CPreviewArgs& args, const CString& driverName) {
+CTableLink PreviewLink(const CPreviewArgs& args, const CServerUrl& target) {
     CTableLink link;
     link.m_bIncludeHeader = args.header ? 1 : 0;
-    link.m_strDatabase = CString::FromUtf8(args.database);
-    link.m_strConnectDriver = driverName;
-    link.m_strUser = CString::FromUtf8(args.user);
-    link.m_strPassword = CString::FromUtf8(args.password);
+    link.m_strDatabase = target.m_strLocation;
+    link.m_strConnectDriver = target.m_strDriver;
+    link.m_strUser = target.m_strUser;
+    link.m_strPassword = target.m_strPassword;
     link.m_strTable = CString::FromUtf8(args.table);
     link.m_strSQL = CString::FromUtf8(args.sql);
     return link;
@@ -105,8 +107,11 @@ extern "C" int velloriaPreview(int argc, char** argv) {
 
     InitConnectStringTable();
     SetQueryLimitOverrides(static_cast<int>(args.timeLimit), args.rowLimit);
-    const CString driverName = CString::FromUtf8(args.driver);
-    if (GetConnectStringTemplate(driverName).IsEmpty()) return Fail("unknown driver " + args.driver, 2);
+    CServerUrl target;
+    CString error;
+    if (!ResolveDatabaseArgument(CString::FromUtf8(args.database), CString::FromUtf8(args.driver), CString::FromUtf8(args.user),
+                                 CString::FromUtf8(args.password), target, error))
+        return Fail(error.ToUtf8(), 2);
 
     // The data layer's alerts belong on standard error here; whether it said anything decides
     // whether a failure still needs a line of its own.
@@ -115,7 +120,7 @@ extern "C" int velloriaPreview(int argc, char** argv) {
         *reported = true;
         std::fwrite(text.data(), 1, text.size(), stderr);
     });
-    CTableLink link = PreviewLink(args, driverName);
+    CTableLink link = PreviewLink(args, target);
     CCellGrid grid;
     bool read = false, empty = false;
     std::string headings;
@@ -123,7 +128,8 @@ extern "C" int velloriaPreview(int argc, char** argv) {
         CMyDatabase db;
         if (!db.Open(link.m_strConnectDriver, link.m_strDatabase, link.m_strUser, link.m_strPassword)) {
             platform::SetOutputSink(previous);
-            return Fail("failed to open database " + args.database, 1);
+            // The location, never the URL as given: that may hold a password.
+            return Fail("failed to open database " + target.m_strLocation.ToUtf8(), 1);
         }
         read = db.ReadRecords(link, grid);
         // The fetch does not tell "no records" from a failure; a failed statement has already

@@ -7,6 +7,7 @@
 #include "editor/Print.h"
 #include "catalogue/ConnectStringTable.h"
 #include "catalogue/Location.h"
+#include "catalogue/TrustedSources.h"
 #include "data/ADORecordset.h"
 #include "types/CellGrid.h"
 #include "types/TableLink.h"
@@ -48,15 +49,9 @@ void CMyDatabase::DeleteTables() {
 }
 
 CString CMyDatabase::GetConnectString() const {
-    const CString pattern = GetConnectStringTemplate(m_strDriver);
-    if (pattern.IsEmpty()) return CString();
-    const CString location = ResolveRelativePath(GetCurrentDrawingPath(), m_strDatabase);
-    CString connect;
-    // Each value is quoted as the string's grammar asks, so a password holding ";" can neither
-    // end early nor add a key of its own (and is hidden whole in error reports).
-    connect.Format(pattern, QuoteConnectValue(pattern, location).GetString(), QuoteConnectValue(pattern, m_strUser).GetString(),
-                   QuoteConnectValue(pattern, m_strPassword).GetString());
-    return connect;
+    CString location;
+    TryResolveLinkLocation(m_strDriver, GetCurrentDrawingPath(), m_strDatabase, location);
+    return BuildConnectString(m_strDriver, location, m_strUser, m_strPassword);
 }
 
 bool CMyDatabase::Open(const CString& driverName, const CString& location, const CString& user, const CString& password) {
@@ -65,15 +60,17 @@ bool CMyDatabase::Open(const CString& driverName, const CString& location, const
     m_strUser = user;
     m_strPassword = password;
     CString resolved;
-    if (!TryResolveRelativePath(GetCurrentDrawingPath(), location, resolved)) {
+    if (!TryResolveLinkLocation(driverName, GetCurrentDrawingPath(), location, resolved)) {
         acutPrintf(L"\nThe database %s cannot be found: joined to the drawing's folder its path passes the limit of %d characters.",
                    location.GetString(), MAX_PATH);
         return false;
     }
     m_strOpenedLocation = resolved;
-    // Taken before the file is read, so that a change made while it is read counts as one.
-    m_bStamped = StampOf(resolved, m_stamp);
+    // Taken before the file is read, so that a change made while it is read counts as one. A
+    // server has no file: what it holds may change at any moment, and is read every time.
+    m_bStamped = IsFileDriver(driverName) && StampOf(resolved, m_stamp);
     m_Database.SetConnectionString(GetConnectString());
+    m_Database.SetTrustedSources(GetTrustedSources());
     if (!m_Database.Open()) return false;
 
     CADORecordset recordset(m_Database);
@@ -96,6 +93,16 @@ bool CMyDatabase::Open(const CString& driverName, const CString& location, const
     recordset.Close();
     return true;
 }
+
+CString CMyDatabase::QuoteName(const CString& name) {
+    const CString quote = m_Database.GetIdentifierQuote();
+    // Access's grammar has no escape for its quote inside a name; the others double it.
+    CString quoted = name;
+    if (quote != L"`") quoted.Replace(quote, quote + quote);
+    return quote + quoted + quote;
+}
+
+CString CMyDatabase::TableQuery(const CString& name) { return L"SELECT * FROM " + QuoteName(name); }
 
 bool CMyDatabase::FileUnchanged() const {
     CFileStamp now;
@@ -183,7 +190,7 @@ bool CMyDatabase::ReadRecords(CTableLink& link, CCellGrid& grid) {
     // A database that cannot be opened leaves the link as it was, for the report to name.
     if (!m_Database.IsOpen() && !m_Database.Open()) return false;
     const bool bWholeTable = link.m_strSQL.IsEmpty() && !link.m_strTable.IsEmpty();
-    if (bWholeTable) link.m_strSQL.Format(L"SELECT * FROM `%s`", link.m_strTable.GetString());
+    if (bWholeTable) link.m_strSQL = TableQuery(link.m_strTable);
     CCellGrid fresh;
     const CCellGrid* fetched = bWholeTable ? FetchWholeTable(link.m_strTable, link.m_strSQL) : nullptr;
     if (!fetched) {

@@ -27,6 +27,11 @@ public:
     // Stores the four texts, opens the connection and reads the tables schema.
     bool Open(const CString& driverName, const CString& location, const CString& user, const CString& password);
     CString GetConnectString() const;
+    // The statement that reads a whole table or view: its name quoted as the database quotes
+    // names (Access: "SELECT * FROM `NAME`").
+    CString TableQuery(const CString& name);
+    // A table's or view's name as the database's SQL writes it.
+    CString QuoteName(const CString& name);
     // Appends the names of the current tables and views, read afresh from the schema.
     void GetTableNames(CStringArray& names);
     // The one record fetch, behind the dialog's preview, a new table and a refresh alike: row 0

@@ -6,6 +6,7 @@
 #include "editor/Print.h"
 #include "ArxUtils/ArxUtils.h"
 #include "catalogue/DatabasePtrArray.h"
+#include "catalogue/TrustedSources.h"
 #include "data/ADORecordset.h"
 #include "engine/TableBuilder.h"
 #include "types/TableLink.h"
@@ -163,7 +164,7 @@ void CDbDialog::PreviewItem(HTREEITEM hItem) {
     if (!pTable || !pTable->m_pDatabase) return;
 
     CString sql;
-    if ((pTable->m_nKind == 0 || pTable->m_nKind == 1) && !pTable->m_strName.IsEmpty()) sql.Format(L"SELECT * FROM `%s`", pTable->m_strName.GetString());
+    if ((pTable->m_nKind == 0 || pTable->m_nKind == 1) && !pTable->m_strName.IsEmpty()) sql = pTable->m_pDatabase->TableQuery(pTable->m_strName);
     else if (pTable->m_nKind == 2 && !pTable->m_strSQL.IsEmpty()) sql = pTable->m_strSQL;
     else return;
 
@@ -198,6 +199,7 @@ void CDbDialog::OnOpenDatabase() {
     pDatabase->m_strUser = dlg.m_strUser;
     pDatabase->m_strPassword = dlg.m_strPassword;
     pDatabase->m_Database.SetConnectionString(pDatabase->GetConnectString());
+    pDatabase->m_Database.SetTrustedSources(GetTrustedSources());
     if (ShowDatabase(pDatabase)) databases.Add(pDatabase);
     else delete pDatabase;
 }

@@ -15,10 +15,7 @@
 
 namespace odbc_testing {
 
-inline testing_support::OdbcDrivers& Drivers() {
-    static testing_support::OdbcDrivers drivers;
-    return drivers;
-}
+inline testing_support::OdbcDrivers& Drivers() { return testing_support::SharedOdbcDrivers(); }
 
 // The shared server; throws (and so fails the asking test) when it could not start.
 inline testing_support::PostgresServer& Server() {

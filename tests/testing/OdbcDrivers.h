@@ -36,9 +36,11 @@ public:
     OdbcDrivers(const OdbcDrivers&) = delete;
     OdbcDrivers& operator=(const OdbcDrivers&) = delete;
 
-    // Adds a data source name: its driver and its other keys ("Servername=...").
+    // Adds a data source name, once: its driver and its other keys ("Servername=...").
     void AddDataSource(const std::string& name, const std::string& driver, const std::vector<std::string>& keys) {
-        std::string text = ReadFile(m_dir / "odbc.ini") + "[" + name + "]\nDriver=" + driver + "\n";
+        const std::string before = ReadFile(m_dir / "odbc.ini");
+        if (before.find("[" + name + "]\n") != std::string::npos) return;
+        std::string text = before + "[" + name + "]\nDriver=" + driver + "\n";
         for (const std::string& key : keys) text += key + "\n";
         WriteFile(m_dir / "odbc.ini", text + "\n");
     }
@@ -48,5 +50,12 @@ private:
     TempDir m_dir;
     ScopedEnv m_sysIni, m_instIni, m_userIni;
 };
+
+// One registration for the whole test program: the driver manager reads ODBCSYSINI once per
+// process and keeps the folder it found.
+inline OdbcDrivers& SharedOdbcDrivers() {
+    static OdbcDrivers drivers;
+    return drivers;
+}
 
 }  // namespace testing_support

@@ -1,5 +1,6 @@
 #include "odbc/OdbcProvider.h"
 
+#include "odbc/OdbcApi.h"
 #include "odbc/OdbcSession.h"
 #include "text/TextCase.h"
 
@@ -15,12 +16,32 @@ bool Accepts(const provider::ConnectPairs& pairs) {
     return target && !target->empty();
 }
 
+// The library the driver manager loads for the string: its Driver, or its data source's.
+std::wstring DriverLibrary(const provider::ConnectPairs& pairs) {
+    std::wstring driver;
+    if (const std::wstring* named = provider::FindConnectValue(pairs, {L"Driver"})) {
+        driver = *named;
+    } else if (const std::wstring* dsn = provider::FindConnectValue(pairs, {L"DSN"})) {
+        for (const DataSource& source : DataSources())
+            if (platform::CompareNoCase(source.name, *dsn) == 0) driver = source.driver;
+    }
+    for (const InstalledDriver& installed : InstalledDrivers())
+        if (platform::CompareNoCase(installed.name, driver) == 0) return installed.library;
+    return {};
+}
+
+// PostgreSQL's driver reads a whole result into memory before it hands over the first row,
+// where no limit of ours can stop it; with a cursor it fetches the result in blocks.
+constexpr std::pair<const wchar_t*, const wchar_t*> kPostgresOptions[] = {{L"UseDeclareFetch", L"1"}, {L"Fetch", L"4096"}};
+
 std::shared_ptr<provider::Session> Open(std::wstring_view connectString, const provider::ConnectPairs& pairs, const provider::OpenContext&) {
     // The driver manager gets the ODBC part alone: the OLE DB keys are not the driver's.
-    if (!provider::FindConnectValue(pairs, {L"Provider"})) return OdbcSession::Open(connectString);
     std::wstring odbc;
     for (const auto& [key, value] : pairs)
         if (platform::CompareNoCase(key, L"Provider") != 0) odbc += key + L"=" + provider::QuoteOdbcValue(value) + L";";
+    if (DriverLibrary(pairs).find(L"psqlodbc") != std::wstring::npos)
+        for (const auto& [key, value] : kPostgresOptions)
+            if (!provider::FindConnectValue(pairs, {key})) odbc += std::wstring(key) + L"=" + value + L";";
     return OdbcSession::Open(odbc);
 }
 

@@ -26,9 +26,25 @@ void Describe(provider::ResultColumn& column, DataTypeEnum type, long size, bool
 
 long Clamped(std::uint64_t size, long fallback) { return size == 0 || size > 0x7FFFFFFFu ? fallback : static_cast<long>(size); }
 
+// UTF-16 straight into a BSTR of wide characters: a surrogate pair is one character, half a
+// pair U+FFFD.
 BSTR AllocText(std::u16string_view text) {
-    const std::wstring wide = FromUtf16(text);
-    return SysAllocStringLen(wide.data(), static_cast<UINT>(wide.size()));
+    size_t length = 0;
+    for (size_t i = 0; i < text.size(); ++i, ++length)
+        if (text[i] >= 0xD800 && text[i] <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) ++i;
+    BSTR out = SysAllocStringLen(nullptr, static_cast<UINT>(length));
+    if (!out) return nullptr;
+    wchar_t* to = out;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char32_t c = text[i];
+        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
+            *to++ = static_cast<wchar_t>(0x10000 + ((c - 0xD800) << 10) + (text[i + 1] - 0xDC00));
+            ++i;
+        } else {
+            *to++ = c >= 0xD800 && c <= 0xDFFF ? L'\xFFFD' : static_cast<wchar_t>(c);
+        }
+    }
+    return out;
 }
 
 void SetText(VARIANT& out, std::wstring_view text) {

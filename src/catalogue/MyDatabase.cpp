@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <utility>
 
 #include "editor/Print.h"
 #include "catalogue/ConnectStringTable.h"
@@ -142,7 +143,7 @@ bool CMyDatabase::FetchRecords(const CString& sql, CCellGrid& fetched) {
         for (int row = 1; row <= records && !recordset.IsEof(); ++row) {
             for (int i = 0; i < columns; ++i) {
                 if (!recordset.GetFieldValue(i, text, L"")) text.Empty();
-                fetched.SetCell(row, i, text);
+                fetched.SetCell(row, i, std::move(text));
             }
             recordset.MoveNext();
         }
@@ -162,6 +163,16 @@ void ShapeLinkedGrid(const CTableLink& link, const CCellGrid& fetched, CCellGrid
     }
     for (int row = 0; row < records; ++row)
         for (int i = 0; i < columns; ++i) grid.SetCell(row + header, i, fetched.CellRef(row + 1, i));
+}
+
+void ShapeLinkedGrid(const CTableLink& link, CCellGrid&& fetched, CCellGrid& grid) {
+    // The same grid, its first row made the link's: a large result is never held twice.
+    if (fetched.GetRows() == 0) return ShapeLinkedGrid(link, static_cast<const CCellGrid&>(fetched), grid);
+    if (!link.m_bIncludeHeader) fetched.RemoveFirstRow();
+    else
+        for (int i = 0; i < fetched.GetCols() && i < link.m_arrHeadings.GetSize(); ++i) fetched.SetCell(0, i, link.m_arrHeadings[i]);
+    grid = std::move(fetched);
+    fetched.SetGridSize(0, 0);
 }
 
 const CCellGrid* CMyDatabase::FetchWholeTable(const CString& name, const CString& sql) {
@@ -192,13 +203,15 @@ bool CMyDatabase::ReadRecords(CTableLink& link, CCellGrid& grid) {
     const bool bWholeTable = link.m_strSQL.IsEmpty() && !link.m_strTable.IsEmpty();
     if (bWholeTable) link.m_strSQL = TableQuery(link.m_strTable);
     CCellGrid fresh;
-    const CCellGrid* fetched = bWholeTable ? FetchWholeTable(link.m_strTable, link.m_strSQL) : nullptr;
+    // Whole tables of a file are kept while the file is unchanged; a server's are read every time.
+    const CCellGrid* fetched = bWholeTable && m_bStamped ? FetchWholeTable(link.m_strTable, link.m_strSQL) : nullptr;
     if (!fetched) {
         if (!FetchRecords(link.m_strSQL, fresh)) return false;
         fetched = &fresh;
     }
     if (fetched->GetRows() <= 1) return false;
-    ShapeLinkedGrid(link, *fetched, grid);
+    if (fetched == &fresh) ShapeLinkedGrid(link, std::move(fresh), grid);
+    else ShapeLinkedGrid(link, *fetched, grid);
     link.m_nRows = grid.GetRows();
     link.m_nCols = grid.GetCols();
     return true;

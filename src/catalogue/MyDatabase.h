@@ -77,3 +77,5 @@ private:
 // link includes it (the link's own headings where it has them, else the field names), then
 // the records. A new table and a refreshed one are both shaped here, so they cannot differ.
 void ShapeLinkedGrid(const CTableLink& link, const CCellGrid& fetched, CCellGrid& grid);
+// The same from a grid that is used up: its texts move into grid.
+void ShapeLinkedGrid(const CTableLink& link, CCellGrid&& fetched, CCellGrid& grid);

@@ -42,15 +42,31 @@ private:
     ComObjectBase m_refs;
 };
 
-// The rows of one open recordset and the cursor over them; shared with its fields.
+// The rows of one open recordset and the cursor over them; shared with its fields. A client
+// cursor holds the whole result; a forward-only cursor on the server side holds one row, read
+// from the provider as the cursor moves.
 struct Cursor {
     std::shared_ptr<const ResultSet> rows;
     std::vector<size_t> order;  // row numbers in the current sort order
     size_t position = 0;        // index into order; order.size() is past the last row
     bool open = true;
 
-    const _variant_t& Cell(size_t column) const { return rows->At(order[position], column); }
-    bool AtEnd() const { return position >= order.size(); }
+    std::unique_ptr<provider::Cursor> stream;
+    std::vector<_variant_t> current;  // the stream's current row
+    bool streamEnd = false;
+    bool streamMoved = false;
+
+    const std::vector<provider::ResultColumn>& Columns() const { return stream ? stream->Columns() : rows->columns; }
+    const _variant_t& Cell(size_t column) const { return stream ? current[column] : rows->At(order[position], column); }
+    bool AtEnd() const { return stream ? streamEnd : position >= order.size(); }
+    void Advance() {
+        if (!stream) {
+            ++position;
+            return;
+        }
+        streamMoved = true;
+        streamEnd = !stream->Next(current.data());
+    }
 };
 
 class FieldObject : public ComObject<Field> {
@@ -75,7 +91,7 @@ public:
 private:
     const provider::ResultColumn& Column() const {
         if (!m_cursor->open) RaiseObjectClosed(L"ADODB.Field");
-        return m_cursor->rows->columns[m_column];
+        return m_cursor->Columns()[m_column];
     }
     const _variant_t& Current() const {
         Column();
@@ -90,7 +106,7 @@ private:
 class FieldsObject : public ComObject<Fields> {
 public:
     explicit FieldsObject(std::shared_ptr<Cursor> cursor) : m_cursor(std::move(cursor)) {
-        for (size_t c = 0; c < m_cursor->rows->columns.size(); ++c) m_fields.emplace_back(new FieldObject(m_cursor, c), false);
+        for (size_t c = 0; c < m_cursor->Columns().size(); ++c) m_fields.emplace_back(new FieldObject(m_cursor, c), false);
     }
     long GetCount() override { return static_cast<long>(m_fields.size()); }
     FieldPtr GetItem(const _variant_t& index) override {
@@ -102,7 +118,7 @@ public:
         case VT_UI1: position = index.bVal; break;
         case VT_INT: position = index.intVal; break;
         case VT_BSTR: {
-            const auto& columns = m_cursor->rows->columns;
+            const auto& columns = m_cursor->Columns();
             for (size_t c = 0; c < columns.size() && position < 0; ++c)
                 if (platform::CompareNoCase(columns[c].name, std::wstring_view(index.bstrVal, SysStringLen(index.bstrVal))) == 0)
                     position = static_cast<long>(c);
@@ -146,23 +162,36 @@ public:
     long GetRecordCount() override {
         const Cursor& cursor = Open_();
         // A forward-only cursor does not know its count in advance.
-        if (m_cursorType == adOpenForwardOnly && m_location != adUseClient) return -1;
+        if (cursor.stream || (m_cursorType == adOpenForwardOnly && m_location != adUseClient)) return -1;
         return static_cast<long>(cursor.order.size());
     }
     HRESULT MoveFirst() override {
-        Open_().position = 0;
+        Cursor& cursor = Open_();
+        if (cursor.stream && cursor.streamMoved)
+            _com_issue_errorex(DB_E_CANTFETCHBACKWARDS, L"Microsoft OLE DB Provider for ODBC Drivers", L"Rowset does not support fetching backward.");
+        cursor.position = 0;
         return S_OK;
     }
     HRESULT MoveNext() override {
         Cursor& cursor = Open_();
         if (cursor.AtEnd()) RaiseNoCurrentRecord(L"ADODB.Recordset");
-        ++cursor.position;
+        cursor.Advance();
         return S_OK;
     }
     void PutSort(const _bstr_t& criteria) override;
     FieldsPtr GetFields() override {
         Open_();
         return m_fields;
+    }
+
+    // Opens over a provider's cursor: one row at a time, the first read at once.
+    void OpenStream(std::unique_ptr<provider::Cursor> stream) {
+        auto cursor = std::make_shared<Cursor>();
+        cursor->stream = std::move(stream);
+        cursor->current.resize(cursor->stream->Columns().size());
+        cursor->streamEnd = !cursor->stream->Next(cursor->current.data());
+        m_cursor = std::move(cursor);
+        m_fields = FieldsPtr(new FieldsObject(m_cursor), false);
     }
 
     // Opens over rows already produced (the schema listing).
@@ -262,7 +291,9 @@ HRESULT RecordsetObject::Open(const _variant_t& source, const _variant_t& active
         for (wchar_t c : text) name += quote.size() == 1 && c == quote[0] ? quote + quote : std::wstring(1, c);
         text = L"SELECT * FROM " + quote + name + quote;
     }
-    OpenOver(database.Query(text, connection->Limits()));
+    // A forward-only cursor on the server side reads as it goes and holds no result.
+    if (m_cursorType == adOpenForwardOnly && m_location == adUseServer) OpenStream(database.Stream(text, connection->Limits()));
+    else OpenOver(database.Query(text, connection->Limits()));
     return S_OK;
 }
 
@@ -270,6 +301,11 @@ HRESULT RecordsetObject::Open(const _variant_t& source, const _variant_t& active
 // original order.
 void RecordsetObject::PutSort(const _bstr_t& criteria) {
     Cursor& cursor = Open_();
+    if (cursor.stream) {
+        // Nothing to sort: the rows are not held. Clearing the sort (as Close does) is no change.
+        if (criteria.length() == 0) return;
+        _com_issue_errorex(adErrFeatureNotAvailable, L"ADODB.Recordset", L"Object or provider is not capable of performing requested operation.");
+    }
     std::wstring text(criteria.view());
     struct Key {
         size_t column;

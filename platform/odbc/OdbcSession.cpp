@@ -112,56 +112,99 @@ std::wstring OdbcSession::FirstValueOf(std::wstring_view sql) {
     return FromUtf16(value);
 }
 
-provider::ResultSet OdbcSession::Query(std::wstring_view sql, const provider::StatementLimits& limits) {
-    if (const std::wstring refusal = StatementRefusal(sql); !refusal.empty()) RaiseRefused(refusal);
-    try {
-        provider::ResultSet result = Run(sql, limits);
-        m_connection->Rollback();
-        return result;
-    } catch (const std::bad_alloc&) {
-        m_connection->Rollback();
-        RaiseOutOfMemory();
-    } catch (...) {
-        // Whatever ran is undone before the error goes on.
-        try {
-            m_connection->Rollback();
-        } catch (const OdbcFailure&) {
-        }
-        throw;
+namespace {
+
+// One statement of a link, its rows read one at a time. The statement runs in a transaction
+// of its own, rolled back when the cursor goes, however it ends.
+class OdbcCursor : public provider::Cursor {
+public:
+    OdbcCursor(Connection& connection, std::wstring_view sql, const provider::StatementLimits& limits)
+        : m_connection(connection), m_statement(connection), m_limits(limits) {
+        if (limits.seconds > 0) m_statement.SetQueryTimeout(limits.seconds);
+        m_watchdog = std::make_unique<Watchdog>(m_statement, limits.seconds);
+        Guarded([&] {
+            m_statement.ExecDirect(sql);
+            const int count = m_statement.ColumnCount();
+            m_kinds.resize(static_cast<size_t>(count));
+            m_columns.resize(static_cast<size_t>(count));
+            for (int i = 0; i < count; ++i) m_kinds[static_cast<size_t>(i)] = PlanColumn(m_statement.Describe(i + 1), m_columns[static_cast<size_t>(i)]);
+        });
     }
+    ~OdbcCursor() override {
+        m_watchdog.reset();
+        try {
+            m_statement.CloseCursor();
+            m_connection.Rollback();
+        } catch (const OdbcFailure&) {
+            // Nothing was written; a connection that cannot even roll back is closed with the session.
+        }
+    }
+
+    const std::vector<provider::ResultColumn>& Columns() const override { return m_columns; }
+
+    bool Next(_variant_t* row) override {
+        if (m_columns.empty()) return false;
+        bool fetched = false;
+        Guarded([&] { fetched = m_statement.Fetch(); });
+        if (m_watchdog->Expired()) RaiseTimeout(m_limits.seconds);
+        if (!fetched) return false;
+        if (m_limits.rows > 0 && ++m_rows > m_limits.rows) RaiseRowLimit(m_limits.rows);
+        Guarded([&] {
+            for (size_t i = 0; i < m_kinds.size(); ++i) m_reader.Read(m_statement, static_cast<int>(i) + 1, m_kinds[i], row[i]);
+        });
+        return true;
+    }
+
+private:
+    // Runs a step of the statement; a failure becomes the driver's error, or the time limit's
+    // when the watchdog stopped it.
+    template <class Step>
+    void Guarded(Step step) {
+        try {
+            step();
+        } catch (const OdbcFailure& failure) {
+            if (m_watchdog->Expired() || failure.State() == L"HYT00") RaiseTimeout(m_limits.seconds);
+            RaiseFailure(failure);
+        }
+    }
+
+    Connection& m_connection;
+    Statement m_statement;
+    provider::StatementLimits m_limits;
+    std::unique_ptr<Watchdog> m_watchdog;  // goes before the statement it watches
+    std::vector<provider::ResultColumn> m_columns;
+    std::vector<ValueKind> m_kinds;
+    ValueReader m_reader;
+    long long m_rows = 0;
+};
+
+}  // namespace
+
+std::unique_ptr<provider::Cursor> OdbcSession::Stream(std::wstring_view sql, const provider::StatementLimits& limits) {
+    if (const std::wstring refusal = StatementRefusal(sql); !refusal.empty()) RaiseRefused(refusal);
+    return std::make_unique<OdbcCursor>(*m_connection, sql, limits);
 }
 
-provider::ResultSet OdbcSession::Run(std::wstring_view sql, const provider::StatementLimits& limits) {
-    Statement statement(*m_connection);
-    if (limits.seconds > 0) statement.SetQueryTimeout(limits.seconds);
-    provider::ResultSet result;
-    const Watchdog watchdog(statement, limits.seconds);
+provider::ResultSet OdbcSession::Query(std::wstring_view sql, const provider::StatementLimits& limits) {
     try {
-        statement.ExecDirect(sql);
-        const int count = statement.ColumnCount();
-        std::vector<ValueKind> kinds(static_cast<size_t>(count));
-        result.columns.resize(static_cast<size_t>(count));
-        for (int i = 0; i < count; ++i)
-            kinds[static_cast<size_t>(i)] = PlanColumn(statement.Describe(i + 1), result.columns[static_cast<size_t>(i)]);
-        ValueReader reader;
+        const std::unique_ptr<provider::Cursor> cursor = Stream(sql, limits);
+        provider::ResultSet result;
+        result.columns = cursor->Columns();
+        const size_t count = result.columns.size();
+        std::vector<_variant_t> row(count);
         size_t bytes = 0;
-        while (count > 0 && statement.Fetch()) {
-            if (watchdog.Expired()) RaiseTimeout(limits.seconds);
-            if (limits.rows > 0 && static_cast<long long>(result.RowCount()) >= limits.rows) RaiseRowLimit(limits.rows);
-            _variant_t* row = result.AppendRow();
-            for (int i = 0; i < count; ++i) reader.Read(statement, i + 1, kinds[static_cast<size_t>(i)], row[i]);
+        while (cursor->Next(row.data())) {
+            _variant_t* cells = result.AppendRow();
+            for (size_t i = 0; i < count; ++i) cells[i] = std::move(row[i]);
             if (limits.bytes > 0) {
-                bytes += provider::RowBytes(row, static_cast<size_t>(count));
+                bytes += provider::RowBytes(cells, count);
                 if (static_cast<long long>(bytes) > limits.bytes) RaiseMemoryLimit(limits.bytes);
             }
         }
-        statement.CloseCursor();
-    } catch (const OdbcFailure& failure) {
-        if (watchdog.Expired() || failure.State() == L"HYT00") RaiseTimeout(limits.seconds);
-        RaiseFailure(failure);
+        return result;
+    } catch (const std::bad_alloc&) {
+        RaiseOutOfMemory();
     }
-    if (watchdog.Expired()) RaiseTimeout(limits.seconds);
-    return result;
 }
 
 provider::ResultSet OdbcSession::Tables() {

@@ -19,6 +19,7 @@ public:
     static std::shared_ptr<OdbcSession> Open(std::wstring_view connectString);
 
     provider::ResultSet Query(std::wstring_view sql, const provider::StatementLimits& limits) override;
+    std::unique_ptr<provider::Cursor> Stream(std::wstring_view sql, const provider::StatementLimits& limits) override;
     provider::ResultSet Tables() override;
     std::wstring IdentifierQuote() const override { return m_quote; }
 
@@ -33,7 +34,6 @@ private:
     // A statement of the session's own (not a link's), run and its cursor closed.
     void RunOwn(std::wstring_view sql);
     std::wstring FirstValueOf(std::wstring_view sql);
-    provider::ResultSet Run(std::wstring_view sql, const provider::StatementLimits& limits);
 
     std::unique_ptr<Environment> m_environment;
     std::unique_ptr<Connection> m_connection;

@@ -210,6 +210,7 @@ ValueKind PlanColumn(const ColumnInfo& info, provider::ResultColumn& column) {
 }
 
 void ValueReader::Read(Statement& statement, int column, ValueKind kind, VARIANT& out) {
+    VariantClear(&out);
     out.vt = VT_NULL;
     switch (kind) {
     case ValueKind::Bool:

@@ -25,7 +25,8 @@ enum class ValueKind { Bool, BoolText, Byte, Short, Long, UnsignedLong, BigInt, 
 // The kind of a column, and its description for the component's Field.
 ValueKind PlanColumn(const ColumnInfo& info, provider::ResultColumn& column);
 
-// Reads the current row's value of a column (from 1) into out (VT_NULL for NULL).
+// Reads the current row's value of a column (from 1) into out (VT_NULL for NULL), in place of
+// what out held.
 class ValueReader {
 public:
     void Read(Statement& statement, int column, ValueKind kind, VARIANT& out);

@@ -17,12 +17,26 @@
 
 namespace platform::provider {
 
+// The rows of one statement, one at a time, for a reader that keeps none of them.
+class Cursor {
+public:
+    virtual ~Cursor() = default;
+    virtual const std::vector<ResultColumn>& Columns() const = 0;
+    // The next row's values, one a column, into row; false past the last row. Throws
+    // _com_error as Query does, also when the time or row limit is passed on the way.
+    virtual bool Next(_variant_t* row) = 0;
+};
+
 class Session {
 public:
     virtual ~Session() = default;
     // Runs one statement, read-only, within the limits; throws _com_error on failure, also
     // when the statement would change anything or passes a limit.
     virtual ResultSet Query(std::wstring_view sql, const StatementLimits& limits) = 0;
+    // The same statement read row by row, for a reader that keeps no row: the time and row
+    // limits apply as to Query. By default over the whole result of Query; a provider that can
+    // hands over each row as it comes, holding none (the memory limit then has nothing to count).
+    virtual std::unique_ptr<Cursor> Stream(std::wstring_view sql, const StatementLimits& limits);
     // The tables schema: one row per table-like object, with at least the text columns
     // TABLE_NAME and TABLE_TYPE ("TABLE", "VIEW", "LINK", "SYSTEM TABLE" ...).
     virtual ResultSet Tables() = 0;

@@ -96,6 +96,39 @@ TEST_F(PostgresSession, AStatementStopsAtItsTimeAndItsResultAtItsSize) {
     EXPECT_EQ(Query(connection, L"SELECT 1 AS one")->GetRecordCount(), 1);
 }
 
+// A forward-only cursor on the server side holds one row: it reads as it moves, cannot go
+// back, and stops at the row limit on the way.
+TEST_F(PostgresSession, AForwardOnlyCursorReadsTheRowsAsItMoves) {
+    const _ConnectionPtr connection = Connect(PostgresConnect());
+    auto open = [&](const wchar_t* sql) {
+        _RecordsetPtr rs;
+        rs.CreateInstance(CLSID_Recordset);
+        rs->PutCursorType(adOpenForwardOnly);
+        rs->PutCursorLocation(adUseServer);
+        rs->Open(_variant_t(sql), _variant_t(static_cast<IUnknown*>(connection.GetInterfacePtr())), adOpenForwardOnly, adLockReadOnly, adCmdText);
+        return rs;
+    };
+    const _RecordsetPtr rs = open(L"SELECT id, name FROM parts ORDER BY id");
+    EXPECT_EQ(rs->GetRecordCount(), -1);
+    std::wstring names;
+    for (; rs->GetadoEOF() != VARIANT_TRUE; rs->MoveNext()) names += TextOf(rs->GetFields()->GetItem(_variant_t(L"name"))->GetValue()) + L" ";
+    EXPECT_EQ(names, L"bolt nut washer ");
+    EXPECT_THROW(rs->MoveFirst(), _com_error);
+    EXPECT_THROW(rs->PutSort(_bstr_t(L"id DESC")), _com_error);
+    rs->Close();
+
+    connection->PutRowLimit(500);
+    const _RecordsetPtr limited = open(L"SELECT g FROM generate_series(1, 1000) AS g");
+    long read = 0;
+    try {
+        for (; limited->GetadoEOF() != VARIANT_TRUE; limited->MoveNext()) ++read;
+        ADD_FAILURE() << "the row limit did not stop the cursor";
+    } catch (const _com_error& e) {
+        EXPECT_EQ(static_cast<std::uint32_t>(e.Error()), 0x80040E31u);
+    }
+    EXPECT_EQ(read, 500);
+}
+
 TEST_F(PostgresSession, TheServersOwnErrorsComeBackWithTheirState) {
     const _ConnectionPtr connection = Connect(PostgresConnect());
     const auto [code, text] = Failure(connection, L"SELECT * FROM nowhere");

@@ -180,6 +180,15 @@ TEST_F(ServerLink, ToolsTakeAServerAsUsersWriteOneAndNeverPrintItsPassword) {
     EXPECT_FALSE(Has(wrong.out + wrong.err, "wrong-horse")) << wrong.err;
     const ToolRun badUrl = Velloria("preview 'postgresql://host' --table parts");
     EXPECT_EQ(badUrl.status, 2);
+    // The preview writes rows as they come; a limit that stops the statement on the way fails
+    // the run, after the rows before it.
+    const ToolRun limited = Velloria("preview '" + Url() + "' --sql 'SELECT g FROM generate_series(1, 10) AS g' --row-limit 5");
+    EXPECT_EQ(limited.status, 1);
+    EXPECT_EQ(limited.out, "1\n2\n3\n4\n5\n");
+    EXPECT_TRUE(Has(limited.err, "more than 5 rows")) << limited.err;
+    const ToolRun empty = Velloria("preview '" + Url() + "' --sql 'SELECT id, name FROM parts WHERE id < 0' --header");
+    EXPECT_EQ(empty.status, 0) << empty.err;
+    EXPECT_EQ(empty.out, "id\tname\n");
 }
 
 TEST_F(ServerLink, AnEmptyPasswordIsTakenFromPgpassOrTheEnvironment) {

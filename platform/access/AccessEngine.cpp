@@ -27,14 +27,8 @@ struct ColumnPlan {
     ValueType computed = ValueType::Unknown;  // a saved query's column: the type of its expression
 };
 
-namespace {
-
-using sqlite_text::LowerAscii;
-using sqlite_text::Quoted;
-using sqlite_text::StatementGuard;
-
 // Declared types of the SQLite copies: the affinity SQLite needs, and the Access type.
-const char* DeclaredType(int accessType) {
+const char* DeclaredTypeOf(int accessType) {
     switch (accessType) {
     case mdb::kBool: return "INT_BOOL";
     case mdb::kByte: return "INT_BYTE";
@@ -54,6 +48,12 @@ const char* DeclaredType(int accessType) {
     default: return "TEXT COLLATE access_text";
     }
 }
+
+namespace {
+
+using sqlite_text::LowerAscii;
+using sqlite_text::Quoted;
+using sqlite_text::StatementGuard;
 
 // UTF-8 to a BSTR; a malformed byte becomes U+FFFD.
 BSTR Utf8ToBstr(const unsigned char* s, int n) {
@@ -299,9 +299,10 @@ void CheckPassword(const ConnectTarget& target, const std::string& hostPath) {
 
 }  // namespace
 
-std::shared_ptr<Database> Database::Open(const ConnectTarget& target) {
+std::shared_ptr<Database> Database::Open(const ConnectTarget& target, const provider::OpenContext& context) {
     std::shared_ptr<Database> db(new Database());
     db->m_route = target.route;
+    db->m_context = context;
     db->m_displayPath = target.database;
     db->m_hostPath = ToHostPath(target.database);
     if (target.database.empty()) RaiseFileNotFound(target.route, target.database);
@@ -339,6 +340,7 @@ std::shared_ptr<Database> Database::Open(const ConnectTarget& target) {
     db->m_policy = std::make_unique<ReadOnlyPolicy>(db->m_db);
     const ReadOnlyPolicy::Trusted building(*db->m_policy);
     db->CreateTables(objects ? objects->Links() : std::vector<LinkedTable>{}, objects ? objects->ComplexColumns() : std::vector<ComplexColumn>{});
+    if (objects) db->m_odbcLinks = objects->OdbcLinks();
     std::vector<SavedQuery> saved;
     if (collector && collector->Usable() && !ColumnNames(db->m_catalog, "MSysObjects").empty() &&
         !ColumnNames(db->m_catalog, "MSysQueries").empty())
@@ -374,7 +376,7 @@ void Database::CreateTables(const std::vector<LinkedTable>& links, const std::ve
             std::string sql = "CREATE TABLE " + Quoted(table.name) + " (";
             for (size_t c = 0; c < columns.size(); ++c) {
                 if (c) sql += ", ";
-                sql += Quoted(columns[c].name) + " " + DeclaredType(columns[c].type);
+                sql += Quoted(columns[c].name) + " " + DeclaredTypeOf(columns[c].type);
             }
             sql += ")";
             state.created = sqlite3_exec(m_db, sql.c_str(), nullptr, nullptr, nullptr) == SQLITE_OK;
@@ -523,6 +525,7 @@ ResultSet Database::Query(std::wstring_view sqlText, const StatementLimits& limi
 }
 
 ResultSet Database::Run(std::wstring_view sqlText, const StatementLimits& limits) {
+    m_limits = limits;
     if (std::wstring_view(sqlText).find_first_not_of(L" \t\r\n") == std::wstring_view::npos) RaiseNoCommand(m_route);
     const Translation translation = Translate(ToUtf8(sqlText), m_route == Route::Odbc);
     if (translation.sql.find_first_not_of(" \t\r\n") == std::string::npos) RaiseNoCommand(m_route);
@@ -550,7 +553,14 @@ ResultSet Database::Run(std::wstring_view sqlText, const StatementLimits& limits
 void Database::Prepare(std::wstring_view sqlText, const std::string& sql, sqlite3_stmt*& stmt) {
     const char* tail = nullptr;
     m_policy->Reset();
-    const int rc = sqlite3_prepare_v2(m_db, sql.c_str(), static_cast<int>(sql.size()), &stmt, &tail);
+    int rc = sqlite3_prepare_v2(m_db, sql.c_str(), static_cast<int>(sql.size()), &stmt, &tail);
+    // A table linked through ODBC exists in the engine once a statement has named it.
+    for (constexpr std::string_view missing = "no such table: "; rc != SQLITE_OK && m_policy->Refused().empty();) {
+        const std::string message = sqlite3_errmsg(m_db);
+        if (message.rfind(missing, 0) != 0 || !ReadOdbcLink(std::string_view(message).substr(missing.size()))) break;
+        m_policy->Reset();
+        rc = sqlite3_prepare_v2(m_db, sql.c_str(), static_cast<int>(sql.size()), &stmt, &tail);
+    }
     if (rc != SQLITE_OK && !m_policy->Refused().empty()) RaiseRefused();
     if (rc != SQLITE_OK) RaiseSqlError(sqlText);
     if (!stmt) RaiseNoCommand(m_route);
@@ -646,6 +656,7 @@ ResultSet Database::Tables() const {
     }
     for (const auto& view : m_views)
         if (view.listed) rows.push_back({FromUtf8(view.name), L"VIEW"});
+    for (const auto& link : m_odbcLinks) rows.push_back({FromUtf8(link.name), L"LINK"});
     return provider::TablesRowset(std::move(rows));
 }
 

@@ -12,6 +12,7 @@
 #include "access/AccessSql.h"
 #include "access/CatalogObjects.h"
 #include "provider/AdoTypes.h"
+#include "provider/Provider.h"
 #include "provider/ResultSet.h"
 #include "com/Bstr.h"
 #include "com/ComError.h"
@@ -28,14 +29,19 @@ namespace platform::access {
 
 struct ColumnPlan;  // how the values of a result column are typed (AccessEngine.cpp)
 
+// The declared type of a column of the engine's copies of tables: the affinity SQLite needs,
+// and the Access type.
+const char* DeclaredTypeOf(int accessType);
+
 using provider::ResultColumn;
 using provider::ResultSet;
 using provider::StatementLimits;
 
 class Database {
 public:
-    // Throws _com_error when the file is missing, not an Access file, or damaged.
-    static std::shared_ptr<Database> Open(const ConnectTarget& target);
+    // Throws _com_error when the file is missing, not an Access file, or damaged. The context
+    // opens the sources of the file's tables linked through ODBC, when a statement reads one.
+    static std::shared_ptr<Database> Open(const ConnectTarget& target, const provider::OpenContext& context = {});
     ~Database();
     Database(const Database&) = delete;
     Database& operator=(const Database&) = delete;
@@ -94,6 +100,10 @@ private:
     ValueType ComputedType(const std::string& lowerName, const Translation& translation, const std::string& lowerSql) const;
     void FetchRows(sqlite3_stmt* stmt, const std::vector<ColumnPlan>& plans, std::wstring_view sqlText, const StatementLimits& limits,
                    ResultSet& result);
+    // A table linked through ODBC, read whole from its source into a table of the engine the
+    // first time a statement names it (OdbcLinks.cpp); false when the name is no such link, or
+    // it was read already. Throws when its source is not trusted or cannot be read.
+    bool ReadOdbcLink(std::string_view sqliteName);
 
     Route m_route = Route::Odbc;
     std::wstring m_displayPath;
@@ -102,6 +112,9 @@ private:
     std::vector<TableState> m_tables;
     std::unordered_map<std::string, size_t> m_byName;  // lower-case ASCII name -> table
     std::vector<ViewState> m_views;                    // saved select queries, in catalogue order
+    std::vector<OdbcLink> m_odbcLinks;                 // tables linked through ODBC
+    provider::OpenContext m_context;
+    StatementLimits m_limits;                          // of the statement that runs
     sqlite3* m_db = nullptr;
     std::unique_ptr<ReadOnlyPolicy> m_policy;  // installed on m_db for its whole life
 };

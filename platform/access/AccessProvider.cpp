@@ -17,8 +17,8 @@ private:
     std::shared_ptr<Database> m_database;
 };
 
-std::shared_ptr<provider::Session> Open(std::wstring_view connectString, const provider::ConnectPairs&, const provider::OpenContext&) {
-    return std::make_shared<AccessSession>(Database::Open(ResolveConnectString(connectString)));
+std::shared_ptr<provider::Session> Open(std::wstring_view connectString, const provider::ConnectPairs&, const provider::OpenContext& context) {
+    return std::make_shared<AccessSession>(Database::Open(ResolveConnectString(connectString), context));
 }
 
 }  // namespace

@@ -109,6 +109,9 @@ TEST_F(ServerLink, TablesFromATableAndAViewAreStoredAsEveryLinkAndRefreshToTheSe
 
     const ToolRun trusted = Velloria("trust add " + location);
     EXPECT_EQ(trusted.out, "trusted: " + location + "\n");
+    const ToolRun check = Velloria("links --check made.dxf");
+    EXPECT_TRUE(Has(check.out, location + " table parts  ok: 6 x 3, cells would change")) << check.out;
+    EXPECT_TRUE(Has(check.out, location + " table cheap_parts  ok: 5 x 2, cells would change")) << check.out;
     const ToolRun updated = Velloria("update made.dxf");
     EXPECT_EQ(updated.status, 0) << updated.out << updated.err;
     const std::string cells = Cells("made.dxf");

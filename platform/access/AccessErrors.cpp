@@ -4,6 +4,7 @@
 
 #include "provider/AdoTypes.h"
 #include "com/ComError.h"
+#include "provider/LimitTexts.h"
 
 namespace platform::access {
 namespace {
@@ -85,20 +86,15 @@ void RaiseAmbiguousField(Route route, std::wstring_view field) {
 
 void RaiseEngineError(Route route, std::wstring_view message) { Raise(route, E_FAIL, message); }
 
-void RaiseTimeout(Route route, long seconds) {
-    Raise(route, DB_E_ABORTLIMITREACHED,
-          L"Query timeout expired: the statement ran longer than its limit of " + std::to_wstring(seconds) + L" seconds and was stopped.");
-}
+void RaiseTimeout(Route route, long seconds) { Raise(route, DB_E_ABORTLIMITREACHED, provider::TimeoutText(seconds)); }
 
-void RaiseRowLimit(Route route, long long rows) {
-    Raise(route, DB_E_ABORTLIMITREACHED,
-          L"The query returns more than " + std::to_wstring(rows) + L" rows, the limit of one result; no rows were read.");
-}
+void RaiseRowLimit(Route route, long long rows) { Raise(route, DB_E_ABORTLIMITREACHED, provider::RowLimitText(rows)); }
 
-void RaiseMemoryLimit(Route route, long long bytes) {
-    Raise(route, DB_E_ABORTLIMITREACHED,
-          L"The query's result passes its memory limit of " + std::to_wstring(bytes >> 20) + L" MB; no rows were read.");
-}
+void RaiseMemoryLimit(Route route, long long bytes, bool work) { Raise(route, DB_E_ABORTLIMITREACHED, provider::MemoryLimitText(bytes, work)); }
+
+void RaiseCellLimit(Route route, long long cells) { Raise(route, DB_E_ABORTLIMITREACHED, provider::CellLimitText(cells)); }
+
+void RaiseCancelled(Route route) { Raise(route, DB_E_CANCELED, provider::CancelledText()); }
 
 void RaiseOutOfMemory(Route route) {
     Raise(route, E_OUTOFMEMORY, L"Not enough memory resources are available to complete this operation.");

@@ -143,6 +143,7 @@ bool Database::ReadOdbcLink(std::string_view sqliteName) {
     }
     create += ")";
     if (sqlite3_exec(m_db, create.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK) RaiseEngineError(m_route, FromUtf8(sqlite3_errmsg(m_db)));
+    m_policy->MakeVisible(link->name);
     std::string sql = "INSERT INTO " + Quoted(link->name) + " VALUES (";
     for (size_t c = 0; c < rows.columns.size(); ++c) sql += c ? ",?" : "?";
     sql += ")";

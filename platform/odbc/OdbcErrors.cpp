@@ -4,6 +4,7 @@
 
 #include "com/ComError.h"
 #include "provider/AdoTypes.h"
+#include "provider/LimitTexts.h"
 
 namespace platform::odbc {
 namespace {
@@ -41,18 +42,15 @@ void RaiseNotTrusted(std::wstring_view table, std::wstring_view source) {
                       L", which is not a trusted source. To trust it: velloria trust add " + std::wstring(source));
 }
 
-void RaiseTimeout(long seconds) {
-    Raise(DB_E_ABORTLIMITREACHED,
-          L"Query timeout expired: the statement ran longer than its limit of " + std::to_wstring(seconds) + L" seconds and was stopped.");
-}
+void RaiseTimeout(long seconds) { Raise(DB_E_ABORTLIMITREACHED, provider::TimeoutText(seconds)); }
 
-void RaiseRowLimit(long long rows) {
-    Raise(DB_E_ABORTLIMITREACHED, L"The query returns more than " + std::to_wstring(rows) + L" rows, the limit of one result; no rows were read.");
-}
+void RaiseRowLimit(long long rows) { Raise(DB_E_ABORTLIMITREACHED, provider::RowLimitText(rows)); }
 
-void RaiseMemoryLimit(long long bytes) {
-    Raise(DB_E_ABORTLIMITREACHED, L"The query's result passes its memory limit of " + std::to_wstring(bytes >> 20) + L" MB; no rows were read.");
-}
+void RaiseMemoryLimit(long long bytes) { Raise(DB_E_ABORTLIMITREACHED, provider::MemoryLimitText(bytes)); }
+
+void RaiseCellLimit(long long cells) { Raise(DB_E_ABORTLIMITREACHED, provider::CellLimitText(cells)); }
+
+void RaiseCancelled() { Raise(DB_E_CANCELED, provider::CancelledText()); }
 
 void RaiseOutOfMemory() { Raise(E_OUTOFMEMORY, L"Not enough memory resources are available to complete this operation."); }
 

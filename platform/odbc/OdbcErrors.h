@@ -19,6 +19,8 @@ inline constexpr const wchar_t* kErrorSource = L"Microsoft OLE DB Provider for O
 [[noreturn]] void RaiseTimeout(long seconds);
 [[noreturn]] void RaiseRowLimit(long long rows);
 [[noreturn]] void RaiseMemoryLimit(long long bytes);
+[[noreturn]] void RaiseCellLimit(long long cells);
+[[noreturn]] void RaiseCancelled();
 [[noreturn]] void RaiseOutOfMemory();
 
 }  // namespace platform::odbc

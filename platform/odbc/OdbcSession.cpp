@@ -3,6 +3,7 @@
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
+#include <future>
 #include <mutex>
 #include <thread>
 #include <vector>
@@ -122,8 +123,8 @@ public:
         : m_connection(connection), m_statement(connection), m_limits(limits) {
         if (limits.seconds > 0) m_statement.SetQueryTimeout(limits.seconds);
         m_watchdog = std::make_unique<Watchdog>(m_statement, limits.seconds);
+        Guarded([&] { Breakable([&] { m_statement.ExecDirect(sql); }); });
         Guarded([&] {
-            m_statement.ExecDirect(sql);
             const int count = m_statement.ColumnCount();
             m_kinds.resize(static_cast<size_t>(count));
             m_columns.resize(static_cast<size_t>(count));
@@ -144,11 +145,14 @@ public:
 
     bool Next(_variant_t* row) override {
         if (m_columns.empty()) return false;
+        PollBreak();
         bool fetched = false;
         Guarded([&] { fetched = m_statement.Fetch(); });
         if (m_watchdog->Expired()) RaiseTimeout(m_limits.seconds);
         if (!fetched) return false;
-        if (m_limits.rows > 0 && ++m_rows > m_limits.rows) RaiseRowLimit(m_limits.rows);
+        ++m_rows;
+        if (m_limits.rows > 0 && m_rows > m_limits.rows) RaiseRowLimit(m_limits.rows);
+        if (m_limits.cells > 0 && m_rows * static_cast<long long>(m_columns.size()) > m_limits.cells) RaiseCellLimit(m_limits.cells);
         Guarded([&] {
             for (size_t i = 0; i < m_kinds.size(); ++i) m_reader.Read(m_statement, static_cast<int>(i) + 1, m_kinds[i], row[i]);
         });
@@ -157,15 +161,38 @@ public:
 
 private:
     // Runs a step of the statement; a failure becomes the driver's error, or the time limit's
-    // when the watchdog stopped it.
+    // or the break's when one of them stopped it.
     template <class Step>
     void Guarded(Step step) {
         try {
             step();
         } catch (const OdbcFailure& failure) {
+            if (m_broken) RaiseCancelled();
             if (m_watchdog->Expired() || failure.State() == L"HYT00") RaiseTimeout(m_limits.seconds);
             RaiseFailure(failure);
         }
+    }
+    // A step that may wait long on the server (the execution): it runs on a thread of its
+    // own while this one asks for the user's break, which only this thread may ask for.
+    template <class Step>
+    void Breakable(Step step) {
+        if (!m_limits.cancelled) return step();
+        auto running = std::async(std::launch::async, step);
+        while (running.wait_for(std::chrono::milliseconds(50)) != std::future_status::ready)
+            if (!m_broken && m_limits.cancelled()) {
+                m_broken = true;
+                m_statement.Cancel();
+            }
+        running.get();
+        if (m_broken) RaiseCancelled();
+    }
+    // Between rows, the break is asked for a few times a second.
+    void PollBreak() {
+        if (!m_limits.cancelled) return;
+        const auto now = std::chrono::steady_clock::now();
+        if (now < m_nextPoll) return;
+        m_nextPoll = now + std::chrono::milliseconds(50);
+        if (m_limits.cancelled()) RaiseCancelled();
     }
 
     Connection& m_connection;
@@ -176,6 +203,8 @@ private:
     std::vector<ValueKind> m_kinds;
     ValueReader m_reader;
     long long m_rows = 0;
+    bool m_broken = false;
+    std::chrono::steady_clock::time_point m_nextPoll;
 };
 
 }  // namespace

@@ -1,12 +1,13 @@
 #pragma once
 // What every provider hands the data-access component for one statement: the columns, typed
 // as ADO types them, and the rows with one VARIANT a cell, held whole in memory (a client
-// cursor); and the limits a statement runs under, whatever the provider.
+// cursor); and the limits a statement runs under (StatementLimits.h), whatever the provider.
 #include <string>
 #include <vector>
 
 #include "com/Variant.h"
 #include "provider/AdoTypes.h"
+#include "provider/StatementLimits.h"
 
 namespace platform::provider {
 
@@ -36,14 +37,6 @@ private:
     static constexpr size_t kBlockRows = 4096;
     std::vector<std::vector<_variant_t>> m_blocks;
     size_t m_rows = 0;
-};
-
-// What one statement may take: time, and the size of its result. Zero: no limit. A statement
-// past a limit fails whole; no provider hands over part of a result as if it were all of it.
-struct StatementLimits {
-    long seconds = 30;
-    long long rows = 0;
-    long long bytes = 0;
 };
 
 // What one row of values holds in memory, roughly: the values and what they point to. The

@@ -11,7 +11,9 @@
 #include "catalogue/DatabasePtrArray.h"
 #include "catalogue/TrustedSources.h"
 #include "types/CellGrid.h"
+#include "data/QueryLimits.h"
 #include "engine/TableBuilder.h"
+#include "engine/TableSize.h"
 #include "engine/LinkLayoutFit.h"
 #include "engine/TableLinkIO.h"
 #include "ui/DbDialog.h"
@@ -153,6 +155,12 @@ void DbTable_Properties() {
     if (!pDatabase->ReadRecords(link, grid)) return;
     AcDbTable* pTable = nullptr;
     if (acdbOpenObject(pTable, id, AcDb::kForWrite) != Acad::eOk) return;
+    const CQueryLimits limits = GetQueryLimits();
+    if (const CString strTooLarge = CheckTableSize(grid, link, pTable, limits.m_nCellLimit, limits.m_nMemoryLimitBytes); !strTooLarge.IsEmpty()) {
+        pTable->close();
+        acutPrintf(L"\nThe table is not refreshed: %s.", strTooLarge.GetString());
+        return;
+    }
     BuildTable(grid, link, pTable);
     pTable->close();
 }

@@ -96,10 +96,11 @@ bool CMyDatabase::Open(const CString& driverName, const CString& location, const
 }
 
 CString CMyDatabase::QuoteName(const CString& name) {
+    // The quote inside the name doubled, so that the name stays one name: a name holding
+    // "` UNION SELECT ... `" names a table that is not there instead of running a second SELECT.
     const CString quote = m_Database.GetIdentifierQuote();
-    // Access's grammar has no escape for its quote inside a name; the others double it.
     CString quoted = name;
-    if (quote != L"`") quoted.Replace(quote, quote + quote);
+    quoted.Replace(quote, quote + quote);
     return quote + quoted + quote;
 }
 

@@ -28,7 +28,7 @@ public:
     bool Open(const CString& driverName, const CString& location, const CString& user, const CString& password);
     CString GetConnectString() const;
     // The statement that reads a whole table or view: its name quoted as the database quotes
-    // names (Access: "SELECT * FROM `NAME`").
+    // names (Access: "SELECT * FROM `NAME`"), the quote inside it doubled.
     CString TableQuery(const CString& name);
     // A table's or view's name as the database's SQL writes it.
     CString QuoteName(const CString& name);

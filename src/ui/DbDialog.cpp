@@ -8,7 +8,9 @@
 #include "catalogue/DatabasePtrArray.h"
 #include "catalogue/TrustedSources.h"
 #include "data/ADORecordset.h"
+#include "data/QueryLimits.h"
 #include "engine/TableBuilder.h"
+#include "engine/TableSize.h"
 #include "types/TableLink.h"
 #include "engine/TableLinkIO.h"
 #include "support/Registry.h"
@@ -372,6 +374,12 @@ void CDbDialog::CreateTableFromPreview(CMyDbTable* pTable) {
         } else {
             pExisting = nullptr;
         }
+    }
+    const CQueryLimits limits = GetQueryLimits();
+    if (const CString strTooLarge = CheckTableSize(grid, link, pExisting, limits.m_nCellLimit, limits.m_nMemoryLimitBytes); !strTooLarge.IsEmpty()) {
+        acutPrintf(pExisting ? L"\nThe table was not filled: %s." : L"\nNo table was created: %s.", strTooLarge.GetString());
+        if (pExisting) pExisting->close();
+        return;
     }
     BuildTable(grid, link, pExisting);
     if (pExisting) {

@@ -2,6 +2,7 @@
 // quotes names as the server does, changes nothing whatever a statement asks, stops at its
 // limits, and reports the server's own SQLSTATE and message.
 #include <chrono>
+#include <thread>
 #include <string>
 
 #include "odbc/OdbcTesting.h"
@@ -92,7 +93,32 @@ TEST_F(PostgresSession, AStatementStopsAtItsTimeAndItsResultAtItsSize) {
     const auto bytes = Failure(connection, L"SELECT repeat('x', 100000) FROM generate_series(1, 20)", 30, 0, 1 << 20);
     EXPECT_EQ(bytes.first, 0x80040E31u);
     EXPECT_NE(bytes.second.find(L"memory limit of 1 MB"), std::wstring::npos);
+    connection->PutCellLimit(100);
+    const auto cells = Failure(connection, L"SELECT g, g FROM generate_series(1, 51) AS g");
+    EXPECT_EQ(cells.first, 0x80040E31u);
+    EXPECT_NE(cells.second.find(L"more than 100 cells"), std::wstring::npos) << platform::ToUtf8(cells.second);
+    connection->PutCellLimit(0);
     // And the next statement runs as usual.
+    EXPECT_EQ(Query(connection, L"SELECT 1 AS one")->GetRecordCount(), 1);
+}
+
+// The user's break (Escape, ^C) stops a statement that waits on the server, asked for on the
+// thread that runs the statement.
+TEST_F(PostgresSession, TheUsersBreakStopsAStatementThatWaitsOnTheServer) {
+    const _ConnectionPtr connection = Connect(PostgresConnect());
+    const auto start = std::chrono::steady_clock::now();
+    const std::thread::id caller = std::this_thread::get_id();
+    bool askedElsewhere = false;
+    connection->PutCancelCheck([&] {
+        askedElsewhere = askedElsewhere || std::this_thread::get_id() != caller;
+        return std::chrono::steady_clock::now() - start > std::chrono::milliseconds(500);
+    });
+    const auto [code, text] = Failure(connection, L"SELECT pg_sleep(30)", 60);
+    EXPECT_EQ(code, 0x80040E4Eu) << platform::ToUtf8(text);
+    EXPECT_EQ(text, L"Operation canceled by the user.");
+    EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(), 10.0);
+    EXPECT_FALSE(askedElsewhere);
+    connection->PutCancelCheck({});
     EXPECT_EQ(Query(connection, L"SELECT 1 AS one")->GetRecordCount(), 1);
 }
 

@@ -136,9 +136,13 @@ TEST_F(ServerLink, AnUntrustedServerIsNotRunOnOpeningNorInUpdateUntilTrusted) {
     EXPECT_EQ(update.status, 1) << update.out;
     const ToolRun check = Velloria("links --check stranger.dxf");
     EXPECT_TRUE(Has(check.out, "broken (untrusted-source)")) << check.out;
+    // The data dialog opens the databases of the drawing's links: not this one.
+    const ToolRun dialog = Script("DbTable_Create\nclick Close\nQUIT\nN\n", "stranger.dxf");
+    EXPECT_TRUE(Has(dialog.out, "The database of a linked table is not opened: " + location + " is not a trusted source")) << dialog.out;
     // Nothing of the drawing reached the server: no connection, no statement.
     const std::string log = Server().Log().substr(logBefore);
     EXPECT_FALSE(Has(log, "parts")) << log;
+    EXPECT_FALSE(Has(log, "DateStyle")) << log;
 
     ASSERT_EQ(Velloria("trust add " + Server().Host() + ":" + std::to_string(Server().Port())).status, 0);
     Server().Psql("UPDATE parts SET name = 'hex bolt' WHERE id = 1");

@@ -12,6 +12,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "dxf/DxfDocument.h"
 #include "dxf/DxfError.h"
@@ -25,6 +26,7 @@ namespace platform::dxf {
 struct LoadedDrawing {
     std::shared_ptr<AcDbDatabase> database;
     std::optional<DxfError> error;
+    std::vector<std::string> notes = {};  // as ReadResult::notes
     explicit operator bool() const { return database != nullptr; }
 };
 

@@ -303,7 +303,7 @@ LoadedDrawing LoadDrawing(const std::string& path, const Progress& progress, Rea
     ReadResult read = ReadDxfFile(path, reading, options);
     if (!read) return {nullptr, read.error};
     if (progress) progress(0.9);
-    LoadedDrawing loaded{DatabaseFromDocument(std::move(read.document)), std::nullopt};
+    LoadedDrawing loaded{DatabaseFromDocument(std::move(read.document)), std::nullopt, std::move(read.notes)};
     if (progress) progress(1.0);
     return loaded;
 }

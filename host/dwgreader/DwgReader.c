@@ -102,8 +102,10 @@ main (int argc, char **argv)
              stderr);
       return 2;
     }
-  /* Large writes: the DXF of a big drawing is hundreds of megabytes. */
-  setvbuf (stdout, NULL, _IOFBF, 1 << 20);
+  /* Large writes: the DXF of a big drawing is hundreds of megabytes, and every write to the
+   * pipe wakes the host. (glibc ignores the size unless it is given the buffer.) */
+  static char out_buffer[1 << 20];
+  setvbuf (stdout, out_buffer, _IOFBF, sizeof out_buffer);
 
   memset (&dwg, 0, sizeof dwg);
   dwg.opts = 0; /* no log output */

@@ -16,6 +16,7 @@
 #include <readline/history.h>
 #include <readline/readline.h>
 
+#include "editor/UserBreak.h"
 #include "text/TextCase.h"
 #include "text/Utf8.h"
 
@@ -67,8 +68,10 @@ public:
         rl_attempted_completion_function = &Complete;
         using_history();
         if (!m_historyFile.empty()) LoadHistory();
+        m_previousPoll = platform::SetUserBreakPoll([this] { return EscapeTypedAhead(); });
     }
     ~ReadlineEditor() override {
+        platform::SetUserBreakPoll(std::move(m_previousPoll));
         if (g_reading == this) g_reading = nullptr;
         RestoreTerminal();
     }
@@ -138,6 +141,28 @@ private:
         }
         m_keys.append(chunk, static_cast<size_t>(n));
         return Input::Keys;
+    }
+
+    // While a command works (no line is being read), the keys typed so far are taken in, and
+    // an Escape among them (alone, or before another Escape or Enter) is the user's break: it
+    // goes, with what was typed ahead of it for the command it stops. Other keys wait for the
+    // next prompt.
+    bool EscapeTypedAhead() {
+        if (g_reading) return false;
+        struct pollfd p{STDIN_FILENO, POLLIN, 0};
+        char chunk[4096];
+        while (::poll(&p, 1, 0) > 0 && (p.revents & POLLIN)) {
+            const ssize_t n = ::read(STDIN_FILENO, chunk, sizeof chunk);
+            if (n <= 0) break;
+            m_keys.append(chunk, static_cast<size_t>(n));
+        }
+        for (size_t at = m_keys.find('\x1b'); at != std::string::npos; at = m_keys.find('\x1b', at + 1)) {
+            const bool alone = at + 1 == m_keys.size() || m_keys[at + 1] == '\x1b' || m_keys[at + 1] == '\r' || m_keys[at + 1] == '\n';
+            if (!alone) continue;
+            m_keys.erase(0, at + 1);
+            return true;
+        }
+        return false;
     }
 
     // Drops the line being typed; the terminal shows `shown` after it.
@@ -244,6 +269,7 @@ private:
     std::optional<std::string> m_line;
     std::vector<std::string> m_matches;
     size_t m_nextMatch = 0;
+    platform::UserBreakPoll m_previousPoll;
 };
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <clocale>
 #include <cstdio>
 #include <filesystem>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -94,8 +95,17 @@ int main(int argc, char** argv) {
 
     if (!args.empty()) {
         if (args.front() == "help") return Help(std::vector<std::string>(args.begin() + 1, args.end()));
-        if (const Subcommand* tool = FindSubcommand(args.front()))
-            return tool->run(std::vector<std::string>(args.begin() + 1, args.end()));
+        if (const Subcommand* tool = FindSubcommand(args.front())) {
+            // Memory that runs out ends the tool with a message and a failure; what it writes
+            // is replaced whole or not at all, so nothing is left half-written.
+            try {
+                return tool->run(std::vector<std::string>(args.begin() + 1, args.end()));
+            } catch (const std::bad_alloc&) {
+                std::fflush(stdout);
+                std::fprintf(stderr, "velloria %s: Not enough memory\n", tool->name.c_str());
+                return 1;
+            }
+        }
     }
     for (const std::string& arg : args) {
         if (arg == "--") break;

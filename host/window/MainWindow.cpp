@@ -99,7 +99,10 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     m_commandLine->SetSubmitHandler([this](const std::string& line) { m_input.Submit(line); });
     QObject::connect(m_documentTabs, &QTabBar::currentChanged, this, [this](int index) { DocumentChosen(index); });
     QObject::connect(m_documentTabs, &QTabBar::tabCloseRequested, this, [this](int index) { CloseRequested(index); });
-    m_input.SetBeforeWait([this] { Refresh(); });
+    m_input.SetBeforeWait([this] {
+        m_busyInput.Replay();
+        Refresh();
+    });
     resize(1100, 780);
 }
 
@@ -136,6 +139,8 @@ void MainWindow::Attach() {
     platform::PushLineSource(std::make_unique<LentSource>(m_input));
     m_previousSink = platform::SetOutputSink([this](std::string_view text) { m_commandLine->Write(text); });
     m_previousDisplay = platform::SetProgressDisplay(this);
+    // A command asking for the user's break runs the window's events: Escape stops it.
+    m_previousBreakPoll = platform::SetUserBreakPoll([this] { return !m_input.Waiting() && m_busyInput.Poll(); });
     RegisterViewCommands(this);
     m_commandLine->setFocus();
 }
@@ -144,6 +149,7 @@ void MainWindow::Detach() {
     if (!m_attached) return;
     m_attached = false;
     UnregisterViewCommands();
+    platform::SetUserBreakPoll(std::move(m_previousBreakPoll));
     platform::SetProgressDisplay(m_previousDisplay);
     platform::SetOutputSink(std::move(m_previousSink));
     platform::PopLineSource();

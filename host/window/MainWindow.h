@@ -13,7 +13,9 @@
 
 #include "editor/Console.h"
 #include "editor/StatusBar.h"
+#include "editor/UserBreak.h"
 #include "runtime/Menus.h"
+#include "BusyInput.h"
 #include "WindowInput.h"
 
 class AcApDocument;
@@ -91,6 +93,7 @@ private:
     void RebuildMenus();
 
     WindowInput m_input;
+    BusyInput m_busyInput;  // the window's events while a command works
     QTabBar* m_documentTabs;
     QStackedWidget* m_pages;
     std::vector<std::unique_ptr<Page>> m_pageList;
@@ -104,6 +107,7 @@ private:
     bool m_attached = false;
     platform::OutputSink m_previousSink;
     platform::ProgressDisplay* m_previousDisplay = nullptr;
+    platform::UserBreakPoll m_previousBreakPoll;
 
     std::vector<platform::MenuBarEntry> m_menuBar;
     std::vector<std::wstring> m_menuGroups;

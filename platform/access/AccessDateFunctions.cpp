@@ -279,7 +279,8 @@ void Format(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
 
 }  // namespace
 
-void RegisterDateFunctionsOn(sqlite3* db) {
+void RegisterDateFunctionsOn(sqlite3* db, StatementBudget* const* running) {
+    void* const budget = const_cast<void*>(static_cast<const void*>(running));
     constexpr int pure = SQLITE_UTF8 | SQLITE_DETERMINISTIC;
     struct Entry {
         const char* name;
@@ -293,7 +294,7 @@ void RegisterDateFunctionsOn(sqlite3* db) {
         {"acc_weekday", 1, DatePartOf<6>}, {"acc_date", 0, DateNow, false}, {"acc_now", 0, Now, false}, {"acc_dateserial", 3, DateSerial},
         {"acc_dateadd", 3, DateAdd}, {"acc_datediff", 3, DateDiff}, {"acc_datepart", 2, DatePart},
     };
-    for (const auto& e : entries) sqlite3_create_function(db, e.name, e.args, e.deterministic ? pure : SQLITE_UTF8, nullptr, e.fn, nullptr, nullptr);
+    for (const auto& e : entries) sqlite3_create_function(db, e.name, e.args, e.deterministic ? pure : SQLITE_UTF8, budget, e.fn, nullptr, nullptr);
 }
 
 }  // namespace platform::access

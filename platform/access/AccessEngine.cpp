@@ -253,29 +253,39 @@ void DescribeComputed(ResultColumn& column, const _variant_t* firstValue) {
     }
 }
 
-// Stops a statement that runs past its time: SQLite calls the handler every few thousand
-// steps of the statement's program, which then ends with SQLITE_INTERRUPT.
-class StatementClock {
+// Watches one statement while SQLite steps it, through the progress handler SQLite calls
+// every few thousand steps: its time, the user's break, and the memory SQLite takes for it
+// (sorts and temporary tables, which are kept in memory) against the statement's budget; the
+// handler's 1 ends the statement with SQLITE_INTERRUPT. While it lives, the Access functions
+// spend from the same budget, and no one text or binary value may pass the memory limit.
+class StatementWatch {
 public:
-    StatementClock(sqlite3* db, long seconds) : m_db(db) {
-        if (seconds <= 0) return;
-        m_deadline = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
-        sqlite3_progress_handler(db, 4000, &StatementClock::Tick, this);
+    StatementWatch(sqlite3* db, StatementBudget& budget, StatementBudget*& running)
+        : m_db(db), m_budget(budget), m_running(running), m_baseline(sqlite3_memory_used()),
+          m_length(sqlite3_limit(db, SQLITE_LIMIT_LENGTH, -1)) {
+        m_running = &budget;
+        const long long bytes = budget.Limits().bytes;
+        if (bytes > 0 && bytes < m_length) sqlite3_limit(db, SQLITE_LIMIT_LENGTH, static_cast<int>(bytes));
+        sqlite3_progress_handler(db, 4000, &StatementWatch::Tick, this);
     }
-    ~StatementClock() { sqlite3_progress_handler(m_db, 0, nullptr, nullptr); }
-    StatementClock(const StatementClock&) = delete;
-    StatementClock& operator=(const StatementClock&) = delete;
-    bool Expired() const { return m_expired; }
+    ~StatementWatch() {
+        sqlite3_progress_handler(m_db, 0, nullptr, nullptr);
+        sqlite3_limit(m_db, SQLITE_LIMIT_LENGTH, m_length);
+        m_running = nullptr;
+    }
+    StatementWatch(const StatementWatch&) = delete;
+    StatementWatch& operator=(const StatementWatch&) = delete;
 
 private:
     static int Tick(void* self) {
-        auto* clock = static_cast<StatementClock*>(self);
-        clock->m_expired = std::chrono::steady_clock::now() >= clock->m_deadline;
-        return clock->m_expired ? 1 : 0;
+        auto* watch = static_cast<StatementWatch*>(self);
+        return watch->m_budget.GoOn() && watch->m_budget.MayHold(sqlite3_memory_used() - watch->m_baseline) ? 0 : 1;
     }
     sqlite3* m_db;
-    std::chrono::steady_clock::time_point m_deadline;
-    bool m_expired = false;
+    StatementBudget& m_budget;
+    StatementBudget*& m_running;
+    const long long m_baseline;  // what SQLite held before the statement: the file's tables
+    const int m_length;
 };
 
 // What one row of values holds in memory, roughly: the values and what they point to.
@@ -338,13 +348,17 @@ std::shared_ptr<Database> Database::Open(const ConnectTarget& target) {
     case mdb::Status::NotFound: RaiseFileNotFound(target.route, target.database);
     case mdb::Status::NotAccess: RaiseNotAccessFile(target.route, target.database);
     case mdb::Status::Damaged: RaiseDamagedFile(target.route, target.database);
+    case mdb::Status::Cancelled: RaiseCancelled(target.route);
     }
     if (sqlite3_open_v2(":memory:", &db->m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr) != SQLITE_OK)
         RaiseEngineError(target.route, L"Not enough memory resources are available to complete this operation.");
     // "..." is a name, never text that SQLite guesses at.
     sqlite3_db_config(db->m_db, SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
     sqlite3_db_config(db->m_db, SQLITE_DBCONFIG_DQS_DDL, 0, nullptr);
-    RegisterAccessFunctions(db->m_db);
+    RegisterAccessFunctions(db->m_db, &db->m_running);
+    // Sorts and temporary tables stay in memory, where the statement's memory limit counts
+    // them, instead of spilling into files that nothing bounds.
+    sqlite3_exec(db->m_db, "PRAGMA temp_store = MEMORY", nullptr, nullptr, nullptr);
     db->m_policy = std::make_unique<ReadOnlyPolicy>(db->m_db);
     const ReadOnlyPolicy::Trusted building(*db->m_policy);
     db->CreateTables(objects ? objects->Links() : std::vector<LinkedTable>{}, objects ? objects->ComplexColumns() : std::vector<ComplexColumn>{});
@@ -387,6 +401,7 @@ void Database::CreateTables(const std::vector<LinkedTable>& links, const std::ve
             }
             sql += ")";
             state.created = sqlite3_exec(m_db, sql.c_str(), nullptr, nullptr, nullptr) == SQLITE_OK;
+            if (state.created) m_policy->MakeVisible(table.name);
         }
         m_byName.emplace(LowerAscii(table.name), m_tables.size());
         m_tables.push_back(std::move(state));
@@ -420,6 +435,7 @@ void Database::RaiseLinkError(const TableState& table) {
     case mdb::Status::NotFound: RaiseFileNotFound(m_route, table.linkedFile.empty() ? FromUtf8(table.definition.name) : table.linkedFile);
     case mdb::Status::NotAccess: RaiseNotAccessFile(m_route, table.linkedFile);
     case mdb::Status::Damaged: RaiseDamagedFile(m_route, table.linkedFile);
+    case mdb::Status::Cancelled: RaiseCancelled(m_route);
     }
     RaiseNoTable(m_route, FromUtf8(table.sourceName));
 }
@@ -429,7 +445,7 @@ Database::TableState* Database::FindTable(std::string_view sqliteName) {
     return it == m_byName.end() ? nullptr : &m_tables[it->second];
 }
 
-void Database::Load(TableState& table) {
+void Database::Load(TableState& table, const StatementLimits& limits) {
     if (table.loaded || !table.created) return;
     const ReadOnlyPolicy::Trusted loading(*m_policy);
     const auto& columns = table.definition.columns;
@@ -452,7 +468,12 @@ void Database::Load(TableState& table) {
     const size_t own = reads.size();
     reads.emplace_back(table.sourceName, columns.size());
     sqlite3_exec(m_db, "BEGIN", nullptr, nullptr, nullptr);
-    size_t skipped = 0;
+    // Reading the file is bounded by the file, not by the statement's time: only the user's
+    // break stops it.
+    StatementLimits untimed;
+    untimed.cancelled = limits.cancelled;
+    StatementBudget breaks(untimed);
+    size_t missing = 0;
     const mdb::Status status = mdb::ReadRowsOfTables(table.sourcePath, reads, [&](size_t which, const std::vector<mdb::Value>& row) {
         if (which < own) {
             for (size_t k = 0; k < complex.size(); ++k)
@@ -481,13 +502,14 @@ void Database::Load(TableState& table) {
         }
         sqlite3_step(insert.stmt);
         sqlite3_reset(insert.stmt);
-    }, &skipped);
-    if (status != mdb::Status::Ok || skipped) {
+    }, &missing, [&] { return !breaks.GoOn(); });
+    if (status != mdb::Status::Ok || missing) {
         sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
         const std::wstring file = table.linkedFile.empty() ? m_displayPath : table.linkedFile;
+        if (status == mdb::Status::Cancelled) RaiseCancelled(m_route);
         if (status == mdb::Status::NotFound) RaiseFileNotFound(m_route, file);
         // Rows of a damaged page are not left out quietly: a table without them is not the table.
-        if (status == mdb::Status::Ok) RaiseDamagedRows(m_route, file, FromUtf8(table.definition.name), skipped);
+        if (status == mdb::Status::Ok) RaiseDamagedRows(m_route, file, FromUtf8(table.definition.name), missing);
         RaiseDamagedFile(m_route, file);
     }
     sqlite3_exec(m_db, "COMMIT", nullptr, nullptr, nullptr);
@@ -495,6 +517,8 @@ void Database::Load(TableState& table) {
 }
 
 void Database::RaiseRefused() {
+    // A table that is not the database's own is, as Access would say, not there.
+    if (!m_policy->HiddenTable().empty()) RaiseNoTable(m_route, FromUtf8(m_policy->HiddenTable()));
     // Changes to data are refused in Access's own words: the files are opened read-only.
     if (m_policy->RefusedAWrite()) RaiseEngineError(m_route, L"Operation must use an updateable query.");
     RaiseEngineError(m_route, L"The statement was refused: only reading the database's own tables and queries is allowed, and it uses " +
@@ -539,10 +563,13 @@ ResultSet Database::Run(std::wstring_view sqlText, const StatementLimits& limits
     Prepare(sqlText, translation.sql, statement.stmt);
     const std::set<std::string> reads = m_policy->TablesRead();
     for (const auto& name : reads)
-        if (TableState* table = FindTable(name)) Load(*table);
+        if (TableState* table = FindTable(name)) Load(*table, limits);
     ResultSet result;
     const std::vector<ColumnPlan> plans = DescribeColumns(statement.stmt, translation, result);
-    FetchRows(statement.stmt, plans, sqlText, limits, result);
+    // The limits hold from the first row on: loading the file's tables is not the statement's
+    // running time, and is bounded by the file.
+    StatementBudget budget(limits);
+    FetchRows(statement.stmt, plans, sqlText, budget, result);
     // A computed column is described by its first value that is not Null.
     for (size_t i = 0; i < plans.size(); ++i) {
         if (plans[i].accessType != 0) continue;
@@ -559,7 +586,9 @@ ResultSet Database::Run(std::wstring_view sqlText, const StatementLimits& limits
 void Database::Prepare(std::wstring_view sqlText, const std::string& sql, sqlite3_stmt*& stmt) {
     const char* tail = nullptr;
     m_policy->Reset();
-    const int rc = sqlite3_prepare_v2(m_db, sql.c_str(), static_cast<int>(sql.size()), &stmt, &tail);
+    // No virtual table is the database's: SQLite's built-in ones (pragma_table_info, json_each,
+    // dbstat ...) are then names of tables that are not there.
+    const int rc = sqlite3_prepare_v3(m_db, sql.c_str(), static_cast<int>(sql.size()), SQLITE_PREPARE_NO_VTAB, &stmt, &tail);
     if (rc != SQLITE_OK && !m_policy->Refused().empty()) RaiseRefused();
     if (rc != SQLITE_OK) RaiseSqlError(sqlText);
     if (!stmt) RaiseNoCommand(m_route);
@@ -625,19 +654,22 @@ ValueType Database::ComputedType(const std::string& lowerName, const Translation
     return computed;
 }
 
-void Database::FetchRows(sqlite3_stmt* stmt, const std::vector<ColumnPlan>& plans, std::wstring_view sqlText, const StatementLimits& limits,
+void Database::FetchRows(sqlite3_stmt* stmt, const std::vector<ColumnPlan>& plans, std::wstring_view sqlText, StatementBudget& budget,
                          ResultSet& result) {
+    const StatementLimits& limits = budget.Limits();
     const int count = static_cast<int>(plans.size());
-    // The limits hold from the first row on: loading the file's tables is not the statement's
-    // running time, and is bounded by the file.
-    const StatementClock clock(m_db, limits.seconds);
+    const StatementWatch watch(m_db, budget, m_running);
     size_t bytes = 0;
     for (;;) {
         const int step = sqlite3_step(stmt);
         if (step == SQLITE_DONE) break;
-        if (step == SQLITE_INTERRUPT && clock.Expired()) RaiseTimeout(m_route, limits.seconds);
+        if (step != SQLITE_ROW && budget.Stopped() != StatementStop::None) RaiseStopped(budget);
+        if (step == SQLITE_TOOBIG) RaiseMemoryLimit(m_route, limits.bytes, true);
+        if (step == SQLITE_NOMEM) RaiseOutOfMemory(m_route);
         if (step != SQLITE_ROW) RaiseSqlError(sqlText);
-        if (limits.rows > 0 && static_cast<long long>(result.RowCount()) >= limits.rows) RaiseRowLimit(m_route, limits.rows);
+        const auto rows = static_cast<long long>(result.RowCount());
+        if (limits.rows > 0 && rows >= limits.rows) RaiseRowLimit(m_route, limits.rows);
+        if (limits.cells > 0 && (rows + 1) * count > limits.cells) RaiseCellLimit(m_route, limits.cells);
         _variant_t* row = result.AppendRow();
         for (int i = 0; i < count; ++i) SetVariant(row[i], stmt, i, plans[static_cast<size_t>(i)]);
         if (limits.bytes > 0) {
@@ -645,6 +677,16 @@ void Database::FetchRows(sqlite3_stmt* stmt, const std::vector<ColumnPlan>& plan
             if (static_cast<long long>(bytes) > limits.bytes) RaiseMemoryLimit(m_route, limits.bytes);
         }
     }
+}
+
+void Database::RaiseStopped(const StatementBudget& budget) {
+    switch (budget.Stopped()) {
+    case StatementStop::Time: RaiseTimeout(m_route, budget.Limits().seconds);
+    case StatementStop::Memory: RaiseMemoryLimit(m_route, budget.Limits().bytes, true);
+    case StatementStop::Cancelled: RaiseCancelled(m_route);
+    case StatementStop::None: break;
+    }
+    RaiseEngineError(m_route, L"The statement was stopped.");
 }
 
 ResultSet Database::Tables() const {

@@ -3,6 +3,7 @@
 // MdbReader.h) in an in-memory SQLite database, where the SQL runs. A table is loaded the
 // first time a statement reads it. Results come back whole, with every value typed as the
 // Access column it comes from.
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -19,6 +20,8 @@
 #include "access/MdbReader.h"
 #include "access/ReadOnlyPolicy.h"
 #include "access/SavedQueries.h"
+#include "access/StatementBudget.h"
+#include "access/StatementLimits.h"
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -53,13 +56,6 @@ private:
     static constexpr size_t kBlockRows = 4096;
     std::vector<std::vector<_variant_t>> m_blocks;
     size_t m_rows = 0;
-};
-
-// What one statement may take: time, and the size of its result. Zero: no limit.
-struct StatementLimits {
-    long seconds = 30;
-    long long rows = 0;
-    long long bytes = 0;
 };
 
 class Database {
@@ -110,7 +106,8 @@ private:
     void CreateViews(const std::vector<SavedQuery>& saved);
     ValueType ColumnType(std::string_view qualifier, std::string_view column) const;
     Translation Translate(std::string_view sql, bool ansi89) const;
-    void Load(TableState& table);
+    // Reads a table of the file into its copy; the user's break (of the limits) stops the read.
+    void Load(TableState& table, const StatementLimits& limits);
     TableState* FindTable(std::string_view sqliteName);
     [[noreturn]] void RaiseSqlError(std::wstring_view sql);
     [[noreturn]] void RaiseRefused();
@@ -122,8 +119,10 @@ private:
     // A column read from a table of the file: its Access type and table.
     void DescribeOrigin(sqlite3_stmt* stmt, int i, ResultColumn& column, ColumnPlan& plan, std::string& origin);
     ValueType ComputedType(const std::string& lowerName, const Translation& translation, const std::string& lowerSql) const;
-    void FetchRows(sqlite3_stmt* stmt, const std::vector<ColumnPlan>& plans, std::wstring_view sqlText, const StatementLimits& limits,
+    void FetchRows(sqlite3_stmt* stmt, const std::vector<ColumnPlan>& plans, std::wstring_view sqlText, StatementBudget& budget,
                    ResultSet& result);
+    // Raises the error of a statement its budget stopped (time, memory, the user's break).
+    [[noreturn]] void RaiseStopped(const StatementBudget& budget);
 
     Route m_route = Route::Odbc;
     std::wstring m_displayPath;
@@ -134,6 +133,9 @@ private:
     std::vector<ViewState> m_views;                    // saved select queries, in catalogue order
     sqlite3* m_db = nullptr;
     std::unique_ptr<ReadOnlyPolicy> m_policy;  // installed on m_db for its whole life
+    // The budget of the statement running now, which the Access functions spend from; null
+    // between statements (the engine's own statements are not limited).
+    StatementBudget* m_running = nullptr;
 };
 
 }  // namespace platform::access

@@ -104,10 +104,18 @@ void RaiseRowLimit(Route route, long long rows) {
           L"The query returns more than " + std::to_wstring(rows) + L" rows, the limit of one result; no rows were read.");
 }
 
-void RaiseMemoryLimit(Route route, long long bytes) {
+void RaiseMemoryLimit(Route route, long long bytes, bool work) {
     Raise(route, DB_E_ABORTLIMITREACHED,
-          L"The query's result passes its memory limit of " + std::to_wstring(bytes >> 20) + L" MB; no rows were read.");
+          std::wstring(work ? L"What the query builds or sorts" : L"The query's result") + L" passes its memory limit of " +
+              std::to_wstring(bytes >> 20) + L" MB; no rows were read.");
 }
+
+void RaiseCellLimit(Route route, long long cells) {
+    Raise(route, DB_E_ABORTLIMITREACHED,
+          L"The query returns more than " + std::to_wstring(cells) + L" cells (rows times columns), the limit of one table; no rows were read.");
+}
+
+void RaiseCancelled(Route route) { Raise(route, DB_E_CANCELED, L"Operation canceled by the user."); }
 
 void RaiseOutOfMemory(Route route) {
     Raise(route, E_OUTOFMEMORY, L"Not enough memory resources are available to complete this operation.");

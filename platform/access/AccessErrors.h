@@ -27,7 +27,12 @@ namespace platform::access {
 // A statement stopped at one of its limits (see StatementLimits).
 [[noreturn]] void RaiseTimeout(Route route, long seconds);
 [[noreturn]] void RaiseRowLimit(Route route, long long rows);
-[[noreturn]] void RaiseMemoryLimit(Route route, long long bytes);
+// The result passed the memory limit, or (work) what the statement builds or sorts did.
+[[noreturn]] void RaiseMemoryLimit(Route route, long long bytes, bool work = false);
+// The result would hold more cells (rows times columns) than one table may.
+[[noreturn]] void RaiseCellLimit(Route route, long long cells);
+// The user broke off the statement (Escape, ^C).
+[[noreturn]] void RaiseCancelled(Route route);
 [[noreturn]] void RaiseOutOfMemory(Route route);
 
 // ADO's own errors, raised by the named object ("ADODB.Recordset", "ADODB.Field" ...).

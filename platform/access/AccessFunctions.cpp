@@ -151,12 +151,26 @@ void Replace(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     const std::wstring lowText = Folded(text), lowFind = Folded(find);
     std::wstring out;
     size_t pos = 0;
-    for (size_t hit; (hit = lowText.find(lowFind, pos)) != std::wstring::npos; pos = hit + find.size()) out += text.substr(pos, hit - pos) + with;
-    ResultWide(ctx, out + text.substr(pos));
+    // Each replacement may grow the text: the statement's limits are asked as it grows, for
+    // nested calls multiply what one call adds.
+    const size_t held = (text.size() + lowText.size()) * sizeof(wchar_t);
+    for (size_t hit; (hit = lowText.find(lowFind, pos)) != std::wstring::npos; pos = hit + find.size()) {
+        if (!MayBuild(ctx, held + (out.size() + hit - pos + with.size()) * sizeof(wchar_t))) return;
+        out.append(text, pos, hit - pos).append(with);
+    }
+    out.append(text, pos);
+    ResultWide(ctx, out);
+}
+
+// The bytes of the text of two values joined, asked of the statement's limits before they
+// are joined; false when they may not be.
+bool MayJoin(sqlite3_context* ctx, sqlite3_value** argv) {
+    return MayBuild(ctx, static_cast<size_t>(sqlite3_value_bytes(argv[0])) + static_cast<size_t>(sqlite3_value_bytes(argv[1])));
 }
 
 void Concat(sqlite3_context* ctx, int, sqlite3_value** argv) {
     if (IsNull(argv[0]) && IsNull(argv[1])) return sqlite3_result_null(ctx);
+    if (!MayJoin(ctx, argv)) return;
     ResultText(ctx, TextOf(argv[0]) + TextOf(argv[1]));
 }
 
@@ -164,7 +178,10 @@ void Concat(sqlite3_context* ctx, int, sqlite3_value** argv) {
 
 void Add(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     NULL_IN_NULL_OUT;
-    if (sqlite3_value_type(argv[0]) == SQLITE_TEXT && sqlite3_value_type(argv[1]) == SQLITE_TEXT) return ResultText(ctx, TextOf(argv[0]) + TextOf(argv[1]));
+    if (sqlite3_value_type(argv[0]) == SQLITE_TEXT && sqlite3_value_type(argv[1]) == SQLITE_TEXT) {
+        if (!MayJoin(ctx, argv)) return;
+        return ResultText(ctx, TextOf(argv[0]) + TextOf(argv[1]));
+    }
     if (sqlite3_value_type(argv[0]) == SQLITE_INTEGER && sqlite3_value_type(argv[1]) == SQLITE_INTEGER)
         return sqlite3_result_int64(ctx, sqlite3_value_int64(argv[0]) + sqlite3_value_int64(argv[1]));
     double a, b;
@@ -320,52 +337,74 @@ void Val(sqlite3_context* ctx, int, sqlite3_value** argv) {
 
 // ---- LIKE -----------------------------------------------------------------------------
 
-// Access patterns: * any run, ? one character, # one digit, [abc] [a-z] [!a-z] a set.
-bool Matches(const std::wstring& p, size_t pi, const std::wstring& s, size_t si) {
-    while (pi < p.size()) {
-        const wchar_t c = p[pi];
-        if (c == L'*') {
-            while (pi < p.size() && p[pi] == L'*') ++pi;
-            if (pi == p.size()) return true;
-            for (size_t k = si; k <= s.size(); ++k)
-                if (Matches(p, pi, s, k)) return true;
-            return false;
-        }
-        if (si >= s.size()) return false;
-        if (c == L'?') {
-        } else if (c == L'#') {
-            if (s[si] < L'0' || s[si] > L'9') return false;
-        } else if (c == L'[') {
-            const size_t close = p.find(L']', pi + 1);
-            if (close == std::wstring::npos) return false;
-            std::wstring set = p.substr(pi + 1, close - pi - 1);
-            bool negate = !set.empty() && set[0] == L'!';
-            if (negate) set.erase(0, 1);
-            bool hit = false;
-            const wchar_t ch = ToLowerChar(s[si]);
-            for (size_t k = 0; k < set.size(); ++k) {
-                if (k + 2 < set.size() && set[k + 1] == L'-') {
-                    if (ch >= ToLowerChar(set[k]) && ch <= ToLowerChar(set[k + 2])) hit = true;
-                    k += 2;
-                } else if (ToLowerChar(set[k]) == ch) {
-                    hit = true;
-                }
+// Access patterns: * any run, ? one character, # one digit, [abc] [a-z] [!a-z] a set. A
+// pattern of many * can take time that grows as a power of the text's length: the matcher
+// asks the statement's limits every few thousand steps and gives up when they say stop.
+class Matcher {
+public:
+    Matcher(sqlite3_context* ctx, const std::wstring& pattern, const std::wstring& text) : m_ctx(ctx), p(pattern), s(text) {}
+    // Whether the text matches; false also when stopped (Stopped says so).
+    bool Run() { return Matches(0, 0); }
+    bool Stopped() const { return m_stopped; }
+
+private:
+    bool Matches(size_t pi, size_t si) {
+        while (pi < p.size()) {
+            if ((++m_steps & 4095) == 0 && !MayBuild(m_ctx, 0)) m_stopped = true;
+            if (m_stopped) return false;
+            const wchar_t c = p[pi];
+            if (c == L'*') {
+                while (pi < p.size() && p[pi] == L'*') ++pi;
+                if (pi == p.size()) return true;
+                for (size_t k = si; k <= s.size(); ++k)
+                    if (Matches(pi, k)) return true;
+                return false;
             }
-            if (hit == negate) return false;
-            pi = close;
-        } else if (ToLowerChar(c) != ToLowerChar(s[si])) {
-            return false;
+            if (si >= s.size()) return false;
+            if (c == L'?') {
+            } else if (c == L'#') {
+                if (s[si] < L'0' || s[si] > L'9') return false;
+            } else if (c == L'[') {
+                const size_t close = p.find(L']', pi + 1);
+                if (close == std::wstring::npos) return false;
+                std::wstring set = p.substr(pi + 1, close - pi - 1);
+                bool negate = !set.empty() && set[0] == L'!';
+                if (negate) set.erase(0, 1);
+                bool hit = false;
+                const wchar_t ch = ToLowerChar(s[si]);
+                for (size_t k = 0; k < set.size(); ++k) {
+                    if (k + 2 < set.size() && set[k + 1] == L'-') {
+                        if (ch >= ToLowerChar(set[k]) && ch <= ToLowerChar(set[k + 2])) hit = true;
+                        k += 2;
+                    } else if (ToLowerChar(set[k]) == ch) {
+                        hit = true;
+                    }
+                }
+                if (hit == negate) return false;
+                pi = close;
+            } else if (ToLowerChar(c) != ToLowerChar(s[si])) {
+                return false;
+            }
+            ++pi;
+            ++si;
         }
-        ++pi;
-        ++si;
+        return si == s.size();
     }
-    return si == s.size();
-}
+
+    sqlite3_context* m_ctx;
+    const std::wstring& p;
+    const std::wstring& s;
+    unsigned long m_steps = 0;
+    bool m_stopped = false;
+};
 
 // SQLite calls like(pattern, text) for "text LIKE pattern".
 void Like(sqlite3_context* ctx, int, sqlite3_value** argv) {
     if (IsNull(argv[0]) || IsNull(argv[1])) return sqlite3_result_null(ctx);
-    sqlite3_result_int(ctx, Matches(Wide(argv[0]), 0, FromUtf8(TextOf(argv[1])), 0) ? 1 : 0);
+    const std::wstring pattern = Wide(argv[0]), text = FromUtf8(TextOf(argv[1]));
+    Matcher matcher(ctx, pattern, text);
+    const bool matches = matcher.Run();
+    if (!matcher.Stopped()) sqlite3_result_int(ctx, matches ? 1 : 0);
 }
 
 // The OLE DB provider's patterns (% and _) in the form above.
@@ -436,7 +475,8 @@ const AccessFunction* FindAccessFunction(std::string_view name) {
     return nullptr;
 }
 
-void RegisterFunctionsOn(sqlite3* db) {
+void RegisterFunctionsOn(sqlite3* db, StatementBudget* const* running) {
+    void* const budget = const_cast<void*>(static_cast<const void*>(running));
     constexpr int pure = SQLITE_UTF8 | SQLITE_DETERMINISTIC;
     constexpr int impure = SQLITE_UTF8;
     struct Entry {
@@ -458,11 +498,11 @@ void RegisterFunctionsOn(sqlite3* db) {
         {"acc_power", 2, Power}, {"acc_tag_currency", 1, Tag<kSubtypeCurrency>}, {"acc_tag_date", 1, Tag<kSubtypeDate>},
         {"like", 2, Like}, {"acc_like92", 1, Like92},
     };
-    for (const auto& e : entries) sqlite3_create_function(db, e.name, e.args, e.deterministic ? pure : impure, nullptr, e.fn, nullptr, nullptr);
-    sqlite3_create_function(db, "acc_first", 1, pure, nullptr, nullptr, FirstLastStep<false>, FirstLastFinal);
-    sqlite3_create_function(db, "acc_last", 1, pure, nullptr, nullptr, FirstLastStep<true>, FirstLastFinal);
+    for (const auto& e : entries) sqlite3_create_function(db, e.name, e.args, e.deterministic ? pure : impure, budget, e.fn, nullptr, nullptr);
+    sqlite3_create_function(db, "acc_first", 1, pure, budget, nullptr, FirstLastStep<false>, FirstLastFinal);
+    sqlite3_create_function(db, "acc_last", 1, pure, budget, nullptr, FirstLastStep<true>, FirstLastFinal);
     sqlite3_create_collation(db, "access_text", SQLITE_UTF8, nullptr, CompareText);
-    RegisterDateFunctionsOn(db);
+    RegisterDateFunctionsOn(db, running);
 }
 
 }  // namespace platform::access

@@ -21,8 +21,12 @@ struct AccessFunction {
 // The function of that name (any case), or null.
 const AccessFunction* FindAccessFunction(std::string_view name);
 
-void RegisterFunctionsOn(sqlite3* db);
+class StatementBudget;
+
+// Each function is registered with running, the place of the running statement's budget
+// (values::Budget reads it).
+void RegisterFunctionsOn(sqlite3* db, StatementBudget* const* running);
 // The date functions and Format (AccessDateFunctions.cpp).
-void RegisterDateFunctionsOn(sqlite3* db);
+void RegisterDateFunctionsOn(sqlite3* db, StatementBudget* const* running);
 
 }  // namespace platform::access

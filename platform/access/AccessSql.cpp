@@ -12,6 +12,6 @@ Translation TranslateAccess(std::string_view sql, bool ansi89Wildcards, const Co
 
 std::string TranslateAccessSql(std::string_view sql, bool ansi89Wildcards) { return TranslateAccess(sql, ansi89Wildcards).sql; }
 
-void RegisterAccessFunctions(sqlite3* db) { RegisterFunctionsOn(db); }
+void RegisterAccessFunctions(sqlite3* db, StatementBudget* const* running) { RegisterFunctionsOn(db, running); }
 
 }  // namespace platform::access

@@ -66,8 +66,12 @@ Translation TranslateAccess(std::string_view sql, bool ansi89Wildcards, const Co
 // The SQL text alone.
 std::string TranslateAccessSql(std::string_view sql, bool ansi89Wildcards = false);
 
-// The Access functions, operators and the text collation, on one connection.
-void RegisterAccessFunctions(sqlite3* db);
+class StatementBudget;
+
+// The Access functions, operators and the text collation, on one connection. *running is the
+// budget of the statement running at the time (null: none), which the functions that build
+// text or search it spend from.
+void RegisterAccessFunctions(sqlite3* db, StatementBudget* const* running);
 
 // The date number of a date literal's text (without the "#"), or none.
 std::optional<double> ParseDateLiteral(std::string_view text);

@@ -118,12 +118,28 @@ std::vector<Token> Tokenize(std::string_view s) {
                 } else t.text += s[i++];
             }
             tokens.push_back(std::move(t));
-        } else if (c == '[' || c == '`') {
-            const char close = c == '[' ? ']' : '`';
-            const size_t end = s.find(close, i + 1);
+        } else if (c == '[') {
+            const size_t end = s.find(']', i + 1);
             if (end == std::string_view::npos) throw SqlSyntaxError(std::string(s.substr(i, 40)));
             tokens.push_back({Token::Name, std::string(s.substr(i + 1, end - i - 1))});
             i = end + 1;
+        } else if (c == '`') {
+            // A backquote doubled inside the name is one of its characters, so that a name
+            // put between backquotes stays one name whatever it holds.
+            Token t{Token::Name, {}};
+            for (size_t at = i + 1;;) {
+                const size_t end = s.find('`', at);
+                if (end == std::string_view::npos) throw SqlSyntaxError(std::string(s.substr(i, 40)));
+                t.text += s.substr(at, end - at);
+                if (end + 1 < s.size() && s[end + 1] == '`') {
+                    t.text += '`';
+                    at = end + 2;
+                    continue;
+                }
+                i = end + 1;
+                break;
+            }
+            tokens.push_back(std::move(t));
         } else if (c == '#') {
             const size_t end = s.find('#', i + 1);
             const auto date = end == std::string_view::npos ? std::nullopt : ParseDateLiteral(s.substr(i + 1, end - i - 1));

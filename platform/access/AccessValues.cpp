@@ -10,6 +10,7 @@
 #include <string>
 
 #include "access/AccessSql.h"
+#include "access/StatementBudget.h"
 #include "mfc/String.h"
 #include "text/Utf8.h"
 #include "com/Variant.h"
@@ -25,12 +26,28 @@ std::wstring Wide(sqlite3_value* v) {
     return text ? FromUtf8(std::string_view(reinterpret_cast<const char*>(text), static_cast<size_t>(sqlite3_value_bytes(v)))) : std::wstring();
 }
 
-void ResultWide(sqlite3_context* ctx, const std::wstring& text) {
-    const std::string utf8 = ToUtf8(text);
-    sqlite3_result_text(ctx, utf8.data(), static_cast<int>(utf8.size()), SQLITE_TRANSIENT);
+StatementBudget* Budget(sqlite3_context* ctx) {
+    const auto* running = static_cast<StatementBudget* const*>(sqlite3_user_data(ctx));
+    return running ? *running : nullptr;
 }
 
-void ResultText(sqlite3_context* ctx, const std::string& utf8) { sqlite3_result_text(ctx, utf8.data(), static_cast<int>(utf8.size()), SQLITE_TRANSIENT); }
+bool MayBuild(sqlite3_context* ctx, size_t bytes) {
+    StatementBudget* budget = Budget(ctx);
+    if (!budget || (budget->GoOn() && budget->MayHold(static_cast<long long>(bytes)))) return true;
+    // The engine reports the limit that was passed; this text is only SQLite's.
+    Error(ctx, "The statement passed one of its limits.");
+    return false;
+}
+
+void ResultWide(sqlite3_context* ctx, const std::wstring& text) {
+    if (!MayBuild(ctx, text.size() * sizeof(wchar_t))) return;
+    ResultText(ctx, ToUtf8(text));
+}
+
+void ResultText(sqlite3_context* ctx, const std::string& utf8) {
+    if (!MayBuild(ctx, utf8.size())) return;
+    sqlite3_result_text64(ctx, utf8.data(), utf8.size(), SQLITE_TRANSIENT, SQLITE_UTF8);
+}
 
 void Error(sqlite3_context* ctx, const char* message) { sqlite3_result_error(ctx, message, -1); }
 

@@ -2,12 +2,23 @@
 // Values as the Access functions see them (the engine's SQLite values): reading numbers,
 // dates and text with Access's conversions, giving results with their type tags, and the date
 // arithmetic and date text the functions share.
+#include <cstddef>
 #include <string>
 
 struct sqlite3_context;
 struct sqlite3_value;
 
+namespace platform::access {
+class StatementBudget;
+}
+
 namespace platform::access::values {
+
+// The budget of the statement the function runs in (null: none), and whether the function
+// may go on to build a value of that many bytes: the statement's time and memory limits and
+// the user's break. False sets the function's error; the engine then reports the limit.
+StatementBudget* Budget(sqlite3_context* ctx);
+bool MayBuild(sqlite3_context* ctx, size_t bytes);
 
 bool IsNull(sqlite3_value* v);
 std::wstring Wide(sqlite3_value* v);

@@ -131,6 +131,7 @@ void Database::CreateViews(const std::vector<SavedQuery>& saved) {
                 continue;
             }
             view.created = progress = true;
+            m_policy->MakeVisible(view.name);
         }
     }
     for (auto& view : m_views)

@@ -20,6 +20,7 @@ constexpr HRESULT DB_E_ERRORSINCOMMAND = MakeHresult(0x80040E14u);
 constexpr HRESULT DB_E_NOTABLE = MakeHresult(0x80040E37u);
 constexpr HRESULT DB_E_ABORTLIMITREACHED = MakeHresult(0x80040E31u);
 constexpr HRESULT DB_SEC_E_AUTH_FAILED = MakeHresult(0x80040E4Du);
+constexpr HRESULT DB_E_CANCELED = MakeHresult(0x80040E4Eu);
 
 enum DataTypeEnum : int {
     adEmpty = 0,

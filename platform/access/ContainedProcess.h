@@ -10,11 +10,12 @@
 
 namespace platform {
 
-enum class ContainedResult { Ok, Failed, Killed };
+enum class ContainedResult { Ok, Failed, Killed, Stopped };
 
 // Runs body in a child; its return value is the child's exit status (0 for success). The
-// child's standard output and error go to /dev/null.
+// child's standard output and error go to /dev/null. stop, when given, is asked a few times a
+// second while the child works: true kills the child (Stopped).
 ContainedResult RunContained(const std::function<int(wire::Writer&)>& body, std::chrono::milliseconds silenceLimit, std::string& output,
-                             int& exitStatus);
+                             int& exitStatus, const std::function<bool()>& stop = {});
 
 }  // namespace platform

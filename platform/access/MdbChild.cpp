@@ -30,8 +30,10 @@ FileLimits LimitsOf(MdbHandle* mdb, const std::string& path) {
     return limits;
 }
 
-// One table's rows: an 'R' and its values for each row, then an 'E' and the count of rows the
-// pages list that do not read.
+// One table's rows: an 'R' and its values for each row, then an 'E' and the count of rows that
+// are missing: rows the pages list that do not read, or, when more, the rows the table's
+// definition counts that no page gave (a page of the usage map damaged, zeroed, handed to
+// another table or cut off with the end of the file).
 int TableRows(MdbHandle* mdb, const std::string& path, const std::string& tableName, size_t columnCount, wire::Writer& w) {
     MdbCatalogEntry* found = nullptr;
     for (unsigned i = 0; i < mdb->num_catalog && !found; ++i) {
@@ -51,6 +53,7 @@ int TableRows(MdbHandle* mdb, const std::string& path, const std::string& tableN
     mdb_rewind_table(table);
     long pagesRead = 0;
     std::uint32_t skipped = 0;  // rows the page lists that do not read: the parent says so
+    std::uint32_t good = 0;     // rows read
     // Data pages come from the table's usage map; each is visited once at most.
     while (mdb_read_next_dpg(table)) {
         if (++pagesRead > limits.pages) return kExitDamaged;
@@ -74,6 +77,7 @@ int TableRows(MdbHandle* mdb, const std::string& path, const std::string& tableN
                 const int colnum = fields[f].colnum;
                 if (colnum >= 0 && static_cast<unsigned>(colnum) < table->num_cols) slot[colnum] = static_cast<int>(f);
             }
+            ++good;
             w.U8('R');
             for (unsigned c = 0; c < table->num_cols; ++c) {
                 if (slot[c] < 0) {
@@ -87,8 +91,11 @@ int TableRows(MdbHandle* mdb, const std::string& path, const std::string& tableN
         }
         w.MaybeFlush();
     }
+    // The definition's count can be short of the rows (a file closed in the middle of a write
+    // leaves it behind, as system tables often are), never rightly above them.
+    const std::uint32_t counted = table->num_rows;
     w.U8('E');
-    w.U32(skipped);
+    w.U32(std::max(skipped, counted > good ? counted - good : 0));
     return kExitOk;
 }
 

@@ -4,7 +4,7 @@
 //              column count (U32), each column with name, type, size, scale, precision (U32)
 //              and the fixed, auto-number and calculated flags (U8); then 'E'
 //   rows       for each table asked for: 'R' and one tagged value a column for each row (see
-//              MdbDecode.h), then 'E' and the count of rows that did not read (U32); after the
+//              MdbDecode.h), then 'E' and the count of rows that are missing (U32); after the
 //              catalogue, each table is preceded by 1, or 0 when the file has no such table
 // The exit code says how the read ended.
 #include <cstddef>

@@ -16,9 +16,10 @@ namespace {
 
 std::atomic<long long> g_timeLimitMs{10000};
 
-Status RunReader(const std::function<int(wire::Writer&)>& body, std::string& output) {
+Status RunReader(const std::function<int(wire::Writer&)>& body, std::string& output, const std::function<bool()>& stop = {}) {
     int exitStatus = -1;
-    const ContainedResult result = RunContained(body, std::chrono::milliseconds(g_timeLimitMs.load()), output, exitStatus);
+    const ContainedResult result = RunContained(body, std::chrono::milliseconds(g_timeLimitMs.load()), output, exitStatus, stop);
+    if (result == ContainedResult::Stopped) return Status::Cancelled;
     if (result != ContainedResult::Ok) return Status::Damaged;
     switch (exitStatus) {
     case child::kExitOk: return Status::Ok;
@@ -27,9 +28,9 @@ Status RunReader(const std::function<int(wire::Writer&)>& body, std::string& out
     }
 }
 
-// One table's rows as the child wrote them, up to its 'E' and count of rows that did not
-// read (added to skipped); false when they do not read.
-bool ParseRows(wire::Reader& r, size_t table, size_t columnCount, const TablesRowCallback& onRow, size_t& skipped) {
+// One table's rows as the child wrote them, up to its 'E' and count of rows missing (added to
+// missing); false when they do not read.
+bool ParseRows(wire::Reader& r, size_t table, size_t columnCount, const TablesRowCallback& onRow, size_t& missing) {
     std::vector<Value> row(columnCount);
     for (;;) {
         std::uint8_t marker;
@@ -37,7 +38,7 @@ bool ParseRows(wire::Reader& r, size_t table, size_t columnCount, const TablesRo
         if (marker == 'E') {
             std::uint32_t count;
             if (!r.U32(count)) return false;
-            skipped += count;
+            missing += count;
             return true;
         }
         if (marker != 'R') return false;
@@ -122,26 +123,26 @@ Status ReadCatalog(const std::string& path, Catalog& catalog, const std::vector<
         if (!present) continue;
         const auto table = std::find_if(catalog.tables.begin(), catalog.tables.end(),
                                         [&](const Table& x) { return x.kind != TableKind::Linked && x.name == rowsOf[t]; });
-        size_t skipped = 0;  // a catalogue table with damaged rows counts as not read
-        rowsOk = table != catalog.tables.end() && ParseRows(r, t, table->columns.size(), onRow, skipped) && skipped == 0;
+        size_t missing = 0;  // a catalogue table with rows missing counts as not read
+        rowsOk = table != catalog.tables.end() && ParseRows(r, t, table->columns.size(), onRow, missing) && missing == 0;
     }
     if (rowsRead) *rowsRead = rowsOk;
     return rowsOk || rowsRead ? Status::Ok : Status::Damaged;
 }
 
 Status ReadRowsOfTables(const std::string& path, const std::vector<std::pair<std::string, size_t>>& tables, const TablesRowCallback& onRow,
-                        size_t* skippedRows) {
-    if (skippedRows) *skippedRows = 0;
+                        size_t* missingRows, const std::function<bool()>& stop) {
+    if (missingRows) *missingRows = 0;
     if (Status s = CheckFile(path); s != Status::Ok) return s;
     std::string output;
-    const Status status = RunReader([&](wire::Writer& w) { return child::RowsChild(path, tables, w); }, output);
+    const Status status = RunReader([&](wire::Writer& w) { return child::RowsChild(path, tables, w); }, output, stop);
     if (status != Status::Ok) return status;
     wire::Reader r(output);
-    size_t skipped = 0;
+    size_t missing = 0;
     for (size_t t = 0; t < tables.size(); ++t)
-        if (!ParseRows(r, t, tables[t].second, onRow, skipped)) return Status::Damaged;
-    if (skippedRows) *skippedRows = skipped;
-    return skipped && !skippedRows ? Status::Damaged : Status::Ok;
+        if (!ParseRows(r, t, tables[t].second, onRow, missing)) return Status::Damaged;
+    if (missingRows) *missingRows = missing;
+    return missing && !missingRows ? Status::Damaged : Status::Ok;
 }
 
 }  // namespace platform::mdb

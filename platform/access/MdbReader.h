@@ -57,7 +57,8 @@ struct Catalog {
     std::vector<Table> tables;  // in the file's catalogue order
 };
 
-enum class Status { Ok, NotFound, NotAccess, Damaged };
+// Cancelled: the caller's stop said so while the file was read.
+enum class Status { Ok, NotFound, NotAccess, Damaged, Cancelled };
 
 // One decoded value as the reader hands it over: exact, never through rounded text.
 struct Value {
@@ -73,8 +74,9 @@ std::chrono::milliseconds TimeLimit();
 void SetTimeLimit(std::chrono::milliseconds limit);
 
 // The rows of several tables (name, column count) read in one go; onRow gets the table's index
-// and one value per column of the table definition. Rows that a damaged page lists but that do
-// not read are counted in *skippedRows; without it, any such row makes the read Damaged.
+// and one value per column of the table definition. Rows missing (a damaged page lists them but
+// they do not read, or the table's definition counts more rows than its pages give) are counted
+// in *missingRows; without it, any missing row makes the read Damaged.
 using TablesRowCallback = std::function<void(size_t table, const std::vector<Value>&)>;
 
 // The catalogue; with rowsOf, also the rows of those named tables the file holds, in the same
@@ -83,7 +85,8 @@ using TablesRowCallback = std::function<void(size_t table, const std::vector<Val
 // (onRow may have had some of them: the caller drops what it got).
 Status ReadCatalog(const std::string& path, Catalog& catalog, const std::vector<std::string>& rowsOf = {},
                    const TablesRowCallback& onRow = {}, bool* rowsRead = nullptr);
+// stop, when given, is asked a few times a second while the file is read.
 Status ReadRowsOfTables(const std::string& path, const std::vector<std::pair<std::string, size_t>>& tables, const TablesRowCallback& onRow,
-                        size_t* skippedRows = nullptr);
+                        size_t* missingRows = nullptr, const std::function<bool()>& stop = {});
 
 }  // namespace platform::mdb

@@ -46,8 +46,11 @@ ReadOnlyPolicy::ReadOnlyPolicy(sqlite3* db) : m_db(db) {
 
 ReadOnlyPolicy::~ReadOnlyPolicy() { sqlite3_set_authorizer(m_db, nullptr, nullptr); }
 
+void ReadOnlyPolicy::MakeVisible(const std::string& name) { m_visible.insert(Lower(name.c_str())); }
+
 void ReadOnlyPolicy::Reset() {
     m_refused.clear();
+    m_hiddenTable.clear();
     m_refusedWrite = false;
     m_read.clear();
 }
@@ -71,7 +74,15 @@ int ReadOnlyPolicy::Decide(int action, const char* a1, const char* a2) {
     case SQLITE_SELECT:
     case SQLITE_RECURSIVE: return SQLITE_OK;
     case SQLITE_READ:
-        if (a1) m_read.insert(a1);
+        // The engine's catalogue and built-in tables are not the database's: to a statement
+        // they are not there at all.
+        if (!a1 || !m_visible.count(Lower(a1))) {
+            // Named even when something came first: a built-in table is made on first use by
+            // a write to the catalogue, which would otherwise be what the statement is told.
+            if (m_hiddenTable.empty() && a1) m_hiddenTable = a1;
+            return Refuse(std::string("the table ") + (a1 ? a1 : "(unnamed)"));
+        }
+        m_read.insert(a1);
         return SQLITE_OK;
     case SQLITE_FUNCTION: {
         const std::string name = Lower(a2);

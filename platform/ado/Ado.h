@@ -3,6 +3,8 @@
 // the module calls, in the form the compiler's COM support generates for them (GetState,
 // PutCursorType, GetadoEOF ...). Every failure raises _com_error with the HRESULT, source
 // and description the component records.
+#include <functional>
+
 #include "com/Bstr.h"
 #include "com/ComBase.h"
 #include "com/ComError.h"
@@ -57,7 +59,13 @@ public:
     // passes either fails (DB_E_ABORTLIMITREACHED) instead of being cut short, so no caller
     // mistakes part of a result for all of it. 0 means no limit (the default).
     virtual void PutRowLimit(long long rows) = 0;
+    // The memory limit also bounds what a statement works on (what it sorts, texts it builds).
     virtual void PutResultMemoryLimit(long long bytes) = 0;
+    // Cells (rows times columns) one result may hold: a result becomes one table.
+    virtual void PutCellLimit(long long cells) = 0;
+    // Not ADO either: asked a few times a second while a statement runs; true stops it with
+    // "Operation canceled" (DB_E_CANCELED), as the user's Escape or ^C does. Empty: none.
+    virtual void PutCancelCheck(std::function<bool()> cancelled) = 0;
 };
 
 class _Recordset : public IUnknown {

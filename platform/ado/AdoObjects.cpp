@@ -217,6 +217,8 @@ public:
     }
     void PutRowLimit(long long rows) override { m_limits.rows = std::max(0LL, rows); }
     void PutResultMemoryLimit(long long bytes) override { m_limits.bytes = std::max(0LL, bytes); }
+    void PutCellLimit(long long cells) override { m_limits.cells = std::max(0LL, cells); }
+    void PutCancelCheck(std::function<bool()> cancelled) override { m_limits.cancelled = std::move(cancelled); }
 
     access::Database& DatabaseOrRaise(const wchar_t* source) {
         if (!m_database) access::RaiseInvalidConnection(source);

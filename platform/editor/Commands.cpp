@@ -4,6 +4,7 @@
 #include <cwctype>
 #include <deque>
 #include <memory>
+#include <new>
 #include <optional>
 
 #include "editor/CommandStack.h"
@@ -156,7 +157,13 @@ bool ExecuteCommand(std::wstring_view name) {
     if (!command) return false;
     // Copy the function: a command may remove itself (or its whole group) while it runs.
     AcRxFunctionPtr function = command->functionAddr();
-    function();
+    // Memory that runs out ends the command, never the program: the drawing and the session
+    // stay, and the user can save what was done before.
+    try {
+        function();
+    } catch (const std::bad_alloc&) {
+        WriteOutput(std::string_view("\nNot enough memory\n"));
+    }
     return true;
 }
 

@@ -14,6 +14,7 @@
 #include "db/DbDatabase.h"
 #include "db/DbSymbolTable.h"
 #include "editor/EditorPrompts.h"
+#include "editor/EntityList.h"
 #include "editor/EntityNames.h"
 #include "editor/PromptInput.h"
 #include "db/HostServices.h"
@@ -60,22 +61,6 @@ std::vector<AcDbObjectId> EntitiesOf(AcDbObjectId blockId) {
     for (AcDbObjectId id : block->entityIds())
         if (!id.isErased()) ids.push_back(id);
     block->close();
-    return ids;
-}
-
-// Every entity of every layout of the drawing.
-std::vector<AcDbObjectId> AllEntities(AcDbDatabase* db) {
-    std::vector<AcDbObjectId> ids;
-    AcDbBlockTable* table = nullptr;
-    if (db->getBlockTable(table, AcDb::kForRead) != Acad::eOk) return ids;
-    const std::vector<AcDbObjectId> blocks = table->recordIds();
-    table->close();
-    for (AcDbObjectId blockId : blocks) {
-        const auto* block = AcDbBlockTableRecord::cast(blockId.stub()->object);
-        if (!block || !block->isLayout()) continue;
-        const auto part = EntitiesOf(blockId);
-        ids.insert(ids.end(), part.begin(), part.end());
-    }
     return ids;
 }
 
@@ -266,7 +251,8 @@ int acedSSGet(const wchar_t* mode, const void* pt1, const void* pt2, const resbu
     for (auto& ch : m) ch = platform::ToUpperChar(ch);
 
     if (m.empty()) return Interactive(db, filter.get(), ss);
-    if (m == L"X") return Finish(Filtered(AllEntities(db), filter.get()), ss);
+    // Everything: model space and the layouts, as LIST and the tools take the drawing's entities.
+    if (m == L"X") return Finish(Filtered(platform::LayoutEntities(db), filter.get()), ss);
     if (m == L"L") {
         std::vector<AcDbObjectId> last;
         if (!db->lastEntity().isNull()) last.push_back(db->lastEntity());

@@ -10,7 +10,9 @@
 #include "editor/Editor.h"
 #include "catalogue/DatabasePtrArray.h"
 #include "types/CellGrid.h"
+#include "data/QueryLimits.h"
 #include "engine/TableBuilder.h"
+#include "engine/TableSize.h"
 #include "engine/LinkLayoutFit.h"
 #include "engine/TableLinkIO.h"
 #include "ui/DbDialog.h"
@@ -35,7 +37,7 @@ void OpenWithShell(const wchar_t* target) { ShellExecuteW(nullptr, L"open", targ
 bool readSourceColumns(CMyDatabase* pDatabase, const CTableLink& link, CStringArray& columns) {
     if (!pDatabase || (!pDatabase->m_Database.IsOpen() && !pDatabase->m_Database.Open())) return false;
     CString sql = link.m_strSQL;
-    if (sql.IsEmpty() && !link.m_strTable.IsEmpty()) sql.Format(L"SELECT * FROM `%s`", link.m_strTable.GetString());
+    if (sql.IsEmpty() && !link.m_strTable.IsEmpty()) sql = WholeTableSql(link.m_strTable);
     CCellGrid fetched;
     if (sql.IsEmpty() || !pDatabase->FetchRecords(sql, fetched) || fetched.GetRows() < 1) return false;
     for (int c = 0; c < fetched.GetCols(); ++c) columns.Add(fetched.GetCell(0, c));
@@ -146,6 +148,12 @@ void DbTable_Properties() {
     if (!pDatabase->ReadRecords(link, grid)) return;
     AcDbTable* pTable = nullptr;
     if (acdbOpenObject(pTable, id, AcDb::kForWrite) != Acad::eOk) return;
+    const CQueryLimits limits = GetQueryLimits();
+    if (const CString strTooLarge = CheckTableSize(grid, link, pTable, limits.m_nCellLimit, limits.m_nMemoryLimitBytes); !strTooLarge.IsEmpty()) {
+        pTable->close();
+        acutPrintf(L"\nThe table is not refreshed: %s.", strTooLarge.GetString());
+        return;
+    }
     BuildTable(grid, link, pTable);
     pTable->close();
 }

@@ -144,6 +144,14 @@ bool CMyDatabase::FetchRecords(const CString& sql, CCellGrid& fetched) {
     return true;
 }
 
+CString WholeTableSql(const CString& strTable) {
+    CString strName = strTable;
+    strName.Replace(L"`", L"``");
+    CString sql;
+    sql.Format(L"SELECT * FROM `%s`", strName.GetString());
+    return sql;
+}
+
 void ShapeLinkedGrid(const CTableLink& link, const CCellGrid& fetched, CCellGrid& grid) {
     const int columns = fetched.GetCols();
     const int records = std::max(fetched.GetRows() - 1, 0);
@@ -183,7 +191,7 @@ bool CMyDatabase::ReadRecords(CTableLink& link, CCellGrid& grid) {
     // A database that cannot be opened leaves the link as it was, for the report to name.
     if (!m_Database.IsOpen() && !m_Database.Open()) return false;
     const bool bWholeTable = link.m_strSQL.IsEmpty() && !link.m_strTable.IsEmpty();
-    if (bWholeTable) link.m_strSQL.Format(L"SELECT * FROM `%s`", link.m_strTable.GetString());
+    if (bWholeTable) link.m_strSQL = WholeTableSql(link.m_strTable);
     CCellGrid fresh;
     const CCellGrid* fetched = bWholeTable ? FetchWholeTable(link.m_strTable, link.m_strSQL) : nullptr;
     if (!fetched) {

@@ -68,6 +68,11 @@ private:
     std::map<std::wstring, CCellGrid> m_fetchedTables;
 };
 
+// The statement that reads a whole table or view: SELECT * FROM `name`, a backquote inside the
+// name doubled, so that the name stays one name (a name holding "` UNION SELECT ... `" names
+// a table that is not there instead of running a second SELECT).
+CString WholeTableSql(const CString& strTable);
+
 // The grid a linked table shows of fetched records (FetchRecords): the heading row when the
 // link includes it (the link's own headings where it has them, else the field names), then
 // the records. A new table and a refreshed one are both shaped here, so they cannot differ.

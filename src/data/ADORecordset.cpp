@@ -46,6 +46,9 @@ bool CADORecordset::Open(LPCTSTR source) {
             m_pConnection->PutCommandTimeout(limits.m_nTimeLimitSeconds);
             m_pConnection->PutRowLimit(limits.m_nRowLimit);
             m_pConnection->PutResultMemoryLimit(limits.m_nMemoryLimitBytes);
+            m_pConnection->PutCellLimit(limits.m_nCellLimit);
+            ForgetUnscopedBreak();
+            m_pConnection->PutCancelCheck(&UserBreakRequested);
         }
         m_pRecordset->PutCursorType(adOpenStatic);
         m_pRecordset->PutCursorLocation(adUseClient);
@@ -53,7 +56,9 @@ bool CADORecordset::Open(LPCTSTR source) {
                            adLockOptimistic, adCmdText);
         return m_pRecordset != nullptr && m_pRecordset->GetState() != adStateClosed;
     } catch (const _com_error& e) {
-        dump_com_error(e);
+        // The user's own break is no error to show; the command that was stopped says so.
+        if (e.Error() == DB_E_CANCELED) m_strLastError = L"Query = " + m_strQuery + L"\n" + CString(static_cast<const wchar_t*>(e.Description()));
+        else dump_com_error(e);
         return false;
     }
 }

@@ -1,6 +1,7 @@
 #include "engine/LinkedEntities.h"
 
 #include "catalogue/Location.h"
+#include "editor/EntityList.h"
 #include "engine/TableLinkIO.h"
 
 namespace {
@@ -61,18 +62,8 @@ void AddIfLinked(AcDbObjectId id, std::vector<CLinkedEntity>& entities) {
 
 void FindLinkedEntities(AcDbDatabase* pDb, std::vector<CLinkedEntity>& entities) {
     if (!pDb) return;
-    AcDbBlockTable* pBlocks = nullptr;
-    if (pDb->getBlockTable(pBlocks, AcDb::kForRead) != Acad::eOk) return;
-    const std::vector<AcDbObjectId> records = pBlocks->recordIds();
-    pBlocks->close();
-    for (AcDbObjectId recordId : records) {
-        AcDbBlockTableRecord* pRecord = nullptr;
-        if (acdbOpenObject(pRecord, recordId, AcDb::kForRead) != Acad::eOk) continue;
-        const std::vector<AcDbObjectId> ids = pRecord->entityIds();
-        pRecord->close();
-        for (AcDbObjectId id : ids)
-            if (!id.isErased()) AddIfLinked(id, entities);
-    }
+    // The drawing's entities as LIST, the cells tool and a selection of everything take them.
+    for (AcDbObjectId id : platform::LayoutEntities(pDb)) AddIfLinked(id, entities);
 }
 
 CString CheckLinkRecord(const CTableLink& link, int nTableRows, int nTableCols) {

@@ -16,8 +16,8 @@ struct CLinkedEntity {
     CString m_strDamage;   // why the record cannot be refreshed as written; empty when it can
 };
 
-// The linked entities of every block of the drawing (model space, layouts, other blocks), in
-// the order of the block table and of each block.
+// The linked entities of the drawing: those of model space and the layouts, in the order LIST,
+// the cells tool and a selection of everything ("X") take them.
 void FindLinkedEntities(AcDbDatabase* pDb, std::vector<CLinkedEntity>& entities);
 
 // Why a record read from an entity cannot be refreshed as written; empty when it can. For a

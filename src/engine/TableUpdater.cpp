@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "db/DbEntities.h"
 #include "db/DrawingDatabase.h"
 #include "editor/Editor.h"
 #include "editor/Print.h"
@@ -14,6 +15,8 @@
 #include "engine/LinkedEntities.h"
 #include "engine/TableBuilder.h"
 #include "engine/TableLinkIO.h"
+#include "engine/TableSize.h"
+#include "data/QueryLimits.h"
 
 namespace {
 
@@ -27,6 +30,18 @@ void Failed(AcDbObjectId id, const CTableLink& link, const CString& reason) {
     if (g_pObserver) g_pObserver->OnTableFailed(id, link, reason);
 }
 
+// Why the entity is no table to refill: a table the drawing kept as its file holds it says why.
+CString NotATable(AcDbObjectId id) {
+    CString reason = L"the entity is not a table that can be changed";
+    AcDbEntity* pEnt = nullptr;
+    if (acdbOpenObject(pEnt, id, AcDb::kForRead) == Acad::eOk) {
+        if (const auto* pRaw = AcDbRawEntity::cast(pEnt); pRaw && !pRaw->unreadReason().empty())
+            reason = CString(L"the table cannot be read: ") + pRaw->unreadReason().c_str();
+        pEnt->close();
+    }
+    return reason;
+}
+
 // The databases that failed to open during one refresh: the data layer has reported each
 // once, and the tables that name it after are skipped without asking (and reporting) again.
 struct CRefreshRun {
@@ -38,53 +53,57 @@ struct CRefreshRun {
     }
 };
 
-void UpdateOneTable(const ads_name entity, CRefreshRun& run) {
+const wchar_t* const kCancelled = L"the refresh was cancelled";
+
+// True when the table was refreshed (or already showed the data).
+bool UpdateOneTable(const ads_name entity, CRefreshRun& run) {
     AcDbObjectId id;
-    if (acdbGetObjectId(id, entity) != Acad::eOk) return;
+    if (acdbGetObjectId(id, entity) != Acad::eOk) return false;
 
     CTableLink link;
     AcDbObject* pObj = nullptr;
-    if (acdbOpenObject(pObj, id, AcDb::kForRead) != Acad::eOk) return;
+    if (acdbOpenObject(pObj, id, AcDb::kForRead) != Acad::eOk) return false;
     const bool linked = ReadTableLink(link, pObj);
     pObj->close();
     // Without its layout block the record is no link (the command passes it over); a tool's
     // report still names it.
     if (!linked) {
         Failed(id, link, L"the link record has no layout block");
-        return;
+        return false;
     }
     if (const CString strDamage = CheckLinkRecord(link, -1, -1); !strDamage.IsEmpty()) {
         Failed(id, link, strDamage);
-        return;
+        return false;
     }
 
     const auto fetchStart = std::chrono::steady_clock::now();
     if (run.HasFailed(link.m_strDatabase)) {
         Failed(id, link, L"cannot open the database " + link.m_strDatabase + L" (reported above)");
-        return;
+        return false;
     }
     CMyDatabase* db = GetOpenDatabases().FindOrAddDatabase(link.m_strConnectDriver, link.m_strDatabase, link.m_strUser,
                                                             link.m_strPassword);
     if (!db) {
         run.m_failedDatabases.push_back(link.m_strDatabase);
         Failed(id, link, L"cannot open the database " + link.m_strDatabase);
-        return;
+        return false;
     }
 
     // The reader completes the link (a table becomes its query); the report names the stored one.
     const CTableLink stored = link;
     CCellGrid grid;
     if (!db->ReadRecords(link, grid)) {
-        Failed(id, stored, L"no records could be read from " + (link.m_strSQL.IsEmpty() ? link.m_strTable : link.m_strSQL));
-        return;
+        if (UserBreakRequested()) Failed(id, stored, kCancelled);
+        else Failed(id, stored, L"no records could be read from " + (link.m_strSQL.IsEmpty() ? link.m_strTable : link.m_strSQL));
+        return false;
     }
     const double fetchSeconds = Seconds(fetchStart);
 
     const auto fillStart = std::chrono::steady_clock::now();
     AcDbTable* pTable = nullptr;
     if (acdbOpenObject(pTable, id, AcDb::kForRead) != Acad::eOk) {
-        Failed(id, stored, L"the entity is not a table that can be changed");
-        return;
+        Failed(id, stored, NotATable(id));
+        return false;
     }
     const int rowsBefore = pTable->numRows(), colsBefore = pTable->numColumns();
     // A start cell outside the table would delete rows before the data (the heading among
@@ -92,7 +111,16 @@ void UpdateOneTable(const ads_name entity, CRefreshRun& run) {
     if (const CString strDamage = CheckLinkRecord(link, rowsBefore, colsBefore); !strDamage.IsEmpty()) {
         pTable->close();
         Failed(id, stored, strDamage);
-        return;
+        return false;
+    }
+    // A table the refresh would make too large to hold or to save is refused while it is
+    // still as it was.
+    const CQueryLimits limits = GetQueryLimits();
+    if (const CString strTooLarge = CheckTableSize(grid, link, pTable, limits.m_nCellLimit, limits.m_nMemoryLimitBytes); !strTooLarge.IsEmpty()) {
+        pTable->close();
+        acutPrintf(L"\nThe linked table %s is not refreshed: %s.", CString(id.handle().text().c_str()).GetString(), strTooLarge.GetString());
+        Failed(id, stored, strTooLarge);
+        return false;
     }
     // A table that already shows the data is left as it is: not modified, so the drawing does
     // not change (nor is the table rewritten when it is saved).
@@ -100,7 +128,7 @@ void UpdateOneTable(const ads_name entity, CRefreshRun& run) {
         if (pTable->upgradeOpen() != Acad::eOk) {
             pTable->close();
             Failed(id, stored, L"the entity is not a table that can be changed");
-            return;
+            return false;
         }
         const bool bCompare = g_pObserver && g_pObserver->WantsChanges();
         CTableTexts before;
@@ -112,7 +140,20 @@ void UpdateOneTable(const ads_name entity, CRefreshRun& run) {
     pTable->close();
     if (g_pObserver)
         g_pObserver->OnTableUpdated(id, stored, rowsBefore, colsBefore, rowsAfter, colsAfter, fetchSeconds, Seconds(fillStart));
+    return true;
 }
+
+// A table the cancelled refresh did not reach, for the tool's report.
+void NotReached(const ads_name entity) {
+    AcDbObjectId id;
+    CTableLink link;
+    AcDbObject* pObj = nullptr;
+    if (!g_pObserver || acdbGetObjectId(id, entity) != Acad::eOk || acdbOpenObject(pObj, id, AcDb::kForRead) != Acad::eOk) return;
+    const bool linked = ReadTableLink(link, pObj);
+    pObj->close();
+    if (linked) Failed(id, link, kCancelled);
+}
+
 
 }  // namespace
 
@@ -131,14 +172,27 @@ void UpdateLinkedTables(const wchar_t* mode) {
 
     acutPrintf(L"\nPreparing for table update...\n");
     CRefreshRun run;
+    // Escape or ^C stops the statement running and the tables after it; each table is
+    // refilled whole or not at all, so those already refreshed stay refreshed.
+    const CUserBreakScope breakScope;
+    int nRefreshed = 0;
+    Adesk::Int32 nDone = 0;
     // The status bar's meter (shown on a terminal when the refresh takes a while).
     acedSetStatusBarProgressMeter(L"Updating tables", 0, length);
-    for (Adesk::Int32 i = 0; i < length; ++i) {
+    for (; nDone < length && !UserBreakRequested(); ++nDone) {
         ads_name entity = {0, 0};
-        if (acedSSName(ss, i, entity) == RTNORM) UpdateOneTable(entity, run);
-        acedSetStatusBarProgressMeterPos(i + 1);
+        if (acedSSName(ss, nDone, entity) == RTNORM && UpdateOneTable(entity, run)) ++nRefreshed;
+        acedSetStatusBarProgressMeterPos(nDone + 1);
     }
     acedRestoreStatusBar();
+    if (UserBreakRequested()) {
+        for (Adesk::Int32 i = nDone; i < length; ++i) {
+            ads_name entity = {0, 0};
+            if (acedSSName(ss, i, entity) == RTNORM) NotReached(entity);
+        }
+        acutPrintf(L"\n*Cancel*\nThe refresh was cancelled: %d of %d linked tables refreshed, %d not refreshed.\n", nRefreshed,
+                   static_cast<int>(length), static_cast<int>(length) - nRefreshed);
+    }
     acedSSFree(ss);
 }
 

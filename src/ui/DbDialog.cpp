@@ -7,7 +7,9 @@
 #include "ArxUtils/ArxUtils.h"
 #include "catalogue/DatabasePtrArray.h"
 #include "data/ADORecordset.h"
+#include "data/QueryLimits.h"
 #include "engine/TableBuilder.h"
+#include "engine/TableSize.h"
 #include "types/TableLink.h"
 #include "engine/TableLinkIO.h"
 #include "support/Registry.h"
@@ -163,7 +165,7 @@ void CDbDialog::PreviewItem(HTREEITEM hItem) {
     if (!pTable || !pTable->m_pDatabase) return;
 
     CString sql;
-    if ((pTable->m_nKind == 0 || pTable->m_nKind == 1) && !pTable->m_strName.IsEmpty()) sql.Format(L"SELECT * FROM `%s`", pTable->m_strName.GetString());
+    if ((pTable->m_nKind == 0 || pTable->m_nKind == 1) && !pTable->m_strName.IsEmpty()) sql = WholeTableSql(pTable->m_strName);
     else if (pTable->m_nKind == 2 && !pTable->m_strSQL.IsEmpty()) sql = pTable->m_strSQL;
     else return;
 
@@ -370,6 +372,12 @@ void CDbDialog::CreateTableFromPreview(CMyDbTable* pTable) {
         } else {
             pExisting = nullptr;
         }
+    }
+    const CQueryLimits limits = GetQueryLimits();
+    if (const CString strTooLarge = CheckTableSize(grid, link, pExisting, limits.m_nCellLimit, limits.m_nMemoryLimitBytes); !strTooLarge.IsEmpty()) {
+        acutPrintf(pExisting ? L"\nThe table was not filled: %s." : L"\nNo table was created: %s.", strTooLarge.GetString());
+        if (pExisting) pExisting->close();
+        return;
     }
     BuildTable(grid, link, pExisting);
     if (pExisting) {

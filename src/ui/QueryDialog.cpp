@@ -38,8 +38,7 @@ void CQueryDialog::OnSelChangeTables() {
     auto* table = static_cast<CMyDbTable*>(m_lbTables.GetItemDataPtr(selected));
     if (!table || !table->m_pDatabase) return;
 
-    CString sql;
-    sql.Format(L"SELECT * FROM `%s`", table->m_strName.GetString());
+    const CString sql = WholeTableSql(table->m_strName);
     CADORecordset recordset(table->m_pDatabase->m_Database);
     if (!recordset.Open(sql)) return;
     for (int i = 0; i < recordset.GetFieldCount(); ++i) {

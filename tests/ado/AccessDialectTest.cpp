@@ -7,11 +7,10 @@
 #include <vector>
 
 #include "ado/Ado.h"
+#include "testing/NwindConnection.h"
 #include "text/Utf8.h"
 
 namespace {
-
-const std::wstring kNwind = L"Driver={Microsoft Access Driver (*.mdb, *.accdb)};Dbq=" + platform::FromUtf8(VELLORIA_TEST_DATA) + L"/nwind.mdb;";
 
 std::string Cell(const _variant_t& v) {
     char b[96];
@@ -39,24 +38,11 @@ std::string Cell(const _variant_t& v) {
     }
 }
 
-class AccessDialect : public ::testing::Test {
+class AccessDialect : public testing_support::NwindConnection {
 protected:
-    void SetUp() override {
-        CoInitialize(nullptr);
-        m_connection.CreateInstance(CLSID_Connection);
-        m_connection->Open(_bstr_t(kNwind), _bstr_t(L""), _bstr_t(L""), 0);
-    }
-    void TearDown() override {
-        m_connection = nullptr;
-        CoUninitialize();
-    }
     // Every cell of every row, in order.
     std::vector<std::string> Cells(const std::string& sql) {
-        _RecordsetPtr rs;
-        rs.CreateInstance(CLSID_Recordset);
-        rs->PutCursorLocation(adUseClient);
-        rs->Open(_variant_t(platform::FromUtf8(sql).c_str()), _variant_t(static_cast<IUnknown*>(m_connection.GetInterfacePtr())), adOpenStatic,
-                 adLockOptimistic, adCmdText);
+        _RecordsetPtr rs = Open(platform::FromUtf8(sql));
         std::vector<std::string> cells;
         if (rs->GetRecordCount() == 0) return cells;
         for (rs->MoveFirst(); !rs->GetadoEOF(); rs->MoveNext())
@@ -71,7 +57,6 @@ protected:
         }
         return "(no error)";
     }
-    _ConnectionPtr m_connection;
 };
 
 // Where the expected values come from. The data is the Northwind sample (nwind.mdb): its rows,

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <new>
+
 #include "editor/CommandStack.h"
 #include "editor/Commands.h"
 #include "editor/Console.h"
@@ -147,3 +149,20 @@ TEST_F(CommandRun, ExpressionsThisHostCannotEvaluateAreReported) {
 }
 
 }  // namespace
+
+// A command that runs out of memory halfway, after reading its first answer.
+void RunOutOfMemory() {
+    g_answers = {platform::ReadPromptedLine(L"\nValue: ").value_or("<end>")};
+    throw std::bad_alloc();  // as an allocation that fails does
+}
+
+// Memory that runs out ends the command with a message, never the program; its unread
+// answers are dropped and the next command runs as usual.
+TEST_F(CommandRun, ACommandThatRunsOutOfMemoryEndsWithAMessage) {
+    acedRegCmds->addCommand(L"TEST", L"_GREEDY", L"GREEDY", 0, &RunOutOfMemory);
+    EXPECT_TRUE(platform::ExecuteCommandWithInput(L"GREEDY", {"first", "second"}));
+    EXPECT_EQ(g_answers, (std::vector<std::string>{"first"}));
+    EXPECT_NE(console.Output().find("\nNot enough memory\n"), std::string::npos) << console.Output();
+    EXPECT_EQ(acedCommandS(RTSTR, L"ASK", RTSTR, L"a", RTSTR, L"b", RTNONE), RTNORM);
+    EXPECT_EQ(g_answers, (std::vector<std::string>{"a", "b"}));
+}

@@ -69,10 +69,18 @@ TEST_F(DwgDrawing, SavingADwgDrawingWritesTheDxfBesideItAndNeverTheDwg) {
     EXPECT_TRUE(std::filesystem::exists(dir / "copy.dxf"));
     EXPECT_FALSE(std::filesystem::exists(dir / "copy.dwg"));
 
-    // Once saved as DXF, the drawing's own file is the DXF: QSAVE writes it without a question.
-    run = Script("QSAVE\n\nQSAVE\nQUIT\n", "plan.dwg");
+    // The DXF beside the DWG is another file: replacing it is asked. Once saved as DXF, the
+    // drawing's own file is the DXF, and QSAVE writes it without a question.
+    run = Script("QSAVE\n\nYes\nQSAVE\nQUIT\n", "plan.dwg");
     EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '<'), 1) << run.out;
+    auto count = [&run](const std::string& part) {
+        size_t n = 0;
+        for (size_t at = run.out.find(part); at != std::string::npos; at = run.out.find(part, at + 1)) ++n;
+        return n;
+    };
+    EXPECT_EQ(count("Enter name of drawing to save"), 1u) << run.out;
+    EXPECT_EQ(count("plan.dxf already exists. Replace it?"), 1u) << run.out;
+    EXPECT_EQ(count("Saved " + (dir / "plan.dxf") + "."), 2u) << run.out;
     EXPECT_TRUE(Untouched());
 }
 
@@ -143,9 +151,9 @@ TEST_F(DwgDrawing, ATableLinkedInADwgDrawingIsRefreshedAndPlottedFromItsDxf) {
     HostRun run = Shell("cells plan.dwg");
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err, "velloria: " + (dir / "plan.dwg") + ": 1 table of this drawing is left out: LibreDWG does not read DWG tables yet\n" +
+    EXPECT_EQ(run.err, "velloria: " + (dir / "plan.dwg") + ": 1 table of this drawing is left out: LibreDWG does not read DWG tables yet.\n" +
                            "velloria: " + (dir / "plan.dwg") +
-                           ": 1 other entity is left out, of a kind LibreDWG does not convert yet (ARC_DIMENSION)\n");
+                           ": 1 other entity is left out, of a kind LibreDWG does not convert yet (ARC_DIMENSION).\n");
 
     // A linked table created in it, saved as DXF: cells, refresh and plot go on from the DXF.
     run = Script("DbTable_Create\nclick \"Open Database\"\nset Database nwind.mdb\nclick &OK\n"

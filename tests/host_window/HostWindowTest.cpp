@@ -417,3 +417,50 @@ TEST(HostWindow, ATableCreatedOnALayoutTabGoesIntoThatLayout) {
     ASSERT_NE(tile, nullptr);
     EXPECT_EQ(tile->IntOr(-1), 0);
 }
+
+// Escape in the window while a refresh runs a statement of hours: the statement stops, the
+// table refreshed before it stays refreshed, the ones after are reported not refreshed, and
+// what was typed during the refresh (besides the Escape) reaches the prompts that follow.
+TEST(HostWindow, EscapeStopsARefreshAndWhatWasTypedMeanwhileWaitsForThePrompt) {
+    testing_support::TempDir dir;
+    const std::string db = dir / "nwind.mdb", plan = dir / "plan.dxf", drawing = dir / "slow.dxf", saved = dir / "saved.dxf";
+    PrepareModuleSession(dir, db, plan);
+    std::filesystem::copy_file(VELLORIA_TEST_DATA "/slow-refresh.dxf", drawing);
+
+    // Presses Escape, then types a line, once the long statement is under way.
+    QTimer presser;
+    presser.setInterval(20);
+    int ticks = 0;
+    bool pressed = false;
+    QObject::connect(&presser, &QTimer::timeout, [&] {
+        window::MainWindow* main = FindWindow();
+        if (pressed || !main || main->Input().Waiting()) return;
+        if (main->Commands()->Transcript().find("Preparing for table update...") == std::string::npos || ++ticks < 10) return;
+        pressed = true;
+        QTest::keyClick(main->Commands()->Input(), Qt::Key_Escape);
+        QTest::keyClicks(main->Commands()->Input(), QStringLiteral("SAVEAS"));
+        QTest::keyClick(main->Commands()->Input(), Qt::Key_Return);
+    });
+    presser.start();
+
+    User user;
+    user.When(PromptKind::Command, [](window::MainWindow& main) {
+        Type(main, "DbTable_Update");
+        Type(main, "ALL");
+        Type(main, "");
+    });
+    std::string transcript;
+    user.When(PromptKind::Text, [&](window::MainWindow& main) {  // SAVEAS, typed during the refresh, asks for the name
+        transcript = main.Commands()->Transcript();
+        Type(main, saved);
+    });
+    user.When(PromptKind::Command, [](window::MainWindow& main) { Type(main, "QUIT"); });
+    ASSERT_EQ(RunInWindow(user, drawing), 0);
+    EXPECT_TRUE(pressed);
+    EXPECT_TRUE(user.Done());
+    EXPECT_NE(transcript.find("*Cancel*"), std::string::npos) << transcript;
+    EXPECT_NE(transcript.find("The refresh was cancelled: 1 of 3 linked tables refreshed, 2 not refreshed."), std::string::npos) << transcript;
+    const std::string file = testing_support::ReadFile(saved);
+    EXPECT_NE(file.find("Federal Shipping"), std::string::npos);
+    EXPECT_EQ(file.find("Beverages"), std::string::npos);
+}

@@ -306,12 +306,20 @@ TEST_F(Catalogue, ReadRecordsGroupedAndEmpty) {
     EXPECT_EQ(empty.m_nRows, 7);
     EXPECT_EQ(grid.GetCell(1, 0), L"USA");
 
-    // A backquote in a table name makes invalid SQL, which the recordset reports.
+    // A backquote in a table name is doubled: the name stays one name, which the recordset
+    // reports as a table that is not there, whatever SQL it holds.
     CTableLink odd;
     odd.m_strTable = L"Order`s";
     EXPECT_FALSE(db->ReadRecords(odd, grid));
-    EXPECT_EQ(odd.m_strSQL, L"SELECT * FROM `Order`s`");
-    EXPECT_NE(m_console.Output().find("Query = SELECT * FROM `Order`s`"), std::string::npos);
+    EXPECT_EQ(odd.m_strSQL, L"SELECT * FROM `Order``s`");
+    EXPECT_NE(m_console.Output().find("Query = SELECT * FROM `Order``s`"), std::string::npos);
+    EXPECT_NE(m_console.Output().find("cannot find the input table or query 'Order`s'"), std::string::npos) << m_console.Output();
+    CTableLink injected;
+    injected.m_strTable = L"Shippers` UNION SELECT 1,2,3 FROM `Shippers";
+    EXPECT_FALSE(db->ReadRecords(injected, grid));
+    EXPECT_NE(m_console.Output().find("cannot find the input table or query 'Shippers` UNION SELECT 1,2,3 FROM `Shippers'"), std::string::npos)
+        << m_console.Output();
+    EXPECT_EQ(grid.GetCell(1, 0), L"USA");
 }
 
 TEST_F(Catalogue, RelativeLocationsResolveAgainstTheCurrentDrawing) {

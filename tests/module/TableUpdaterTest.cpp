@@ -218,6 +218,40 @@ TEST_F(Updater, SkipsWhatCannotBeRefreshedAndRefreshesTheRest) {
     EXPECT_EQ(Rows(good), 4);
 }
 
+// What a refresh would build is counted before the table changes: its cells, and the memory
+// the table and its block would take. A table past either is named and left as it was; the
+// others refresh.
+TEST_F(Updater, ATableTooLargeToHoldIsRefusedBeforeItChanges) {
+    CRegistry::SetRoot(HKEY_CURRENT_USER, L"Morvane");
+    ASSERT_TRUE(CRegistry::WriteProfileInt(L"Velloria", L"Table Cell Limit", 12));
+    const AcDbObjectId fits = LinkedTable(2, 3, Nwind(), L"Shippers", L"");  // 4 rows x 3 columns
+    // The result fits (9 cells), the table it would make does not: the grid from row 2, below
+    // two rows kept, is 6 rows.
+    const AcDbObjectId below = LinkedTable(3, 3, Nwind(), L"Shippers", L"", 2, 0);
+    // Column 2 on: the table would grow to 5 columns.
+    const AcDbObjectId wider = LinkedTable(2, 3, Nwind(), L"", L"SELECT CompanyName, Phone, ShipperID FROM Shippers", 0, 2, false);
+    UpdateLinkedTables(L"X");
+    EXPECT_EQ(Rows(fits), 4);
+    EXPECT_EQ(Row(below, 2), (Cells{L"old 2,0", L"old 2,1", L"old 2,2"}));
+    EXPECT_EQ(Rows(below), 3);
+    EXPECT_EQ(Row(wider, 0), (Cells{L"old 0,0", L"old 0,1", L"old 0,2"}));
+    const std::string out = m_console.Output();
+    EXPECT_NE(out.find("is not refreshed: the table would hold 18 cells (6 rows, 3 columns), more than the 12 cells one table may hold."),
+              std::string::npos)
+        << out;
+    EXPECT_NE(out.find("the table would hold 15 cells (3 rows, 5 columns)"), std::string::npos) << out;
+
+    // The memory of the table and its block: a kilobyte a cell and more; Orders is 831 x 14.
+    ASSERT_TRUE(CRegistry::WriteProfileInt(L"Velloria", L"Table Cell Limit", 0));
+    ASSERT_TRUE(CRegistry::WriteProfileInt(L"Velloria", L"Query Memory Limit", 4));
+    const AcDbObjectId orders = LinkedTable(2, 2, Nwind(), L"Orders", L"");
+    UpdateLinkedTables(L"X");
+    EXPECT_EQ(Rows(orders), 2);
+    EXPECT_NE(m_console.Output().find("is not refreshed: the table and its block would take about "), std::string::npos) << m_console.Output();
+    EXPECT_NE(m_console.Output().find(" MB, more than the memory limit of 4 MB."), std::string::npos) << m_console.Output();
+    EXPECT_EQ(Rows(fits), 4);
+}
+
 TEST_F(Updater, RelativePathsResolveAgainstTheDrawingsFolder) {
     const AcDbObjectId relative = LinkedTable(2, 3, L"data\\nwind.mdb", L"Shippers", L"");
     UpdateLinkedTables(L"X");

@@ -21,6 +21,7 @@ struct LinkDef {
     std::wstring sql{};
     std::wstring user{}, password{};
     int rows = 2, cols = 3;  // the table's stale size
+    std::wstring block{};    // the block definition that holds the table; empty: model space
     // Changes made to the table after its record was written (damage, odd records).
     std::function<void(AcDbTable&)> tamper{};
 };
@@ -45,7 +46,34 @@ inline bool MakeLinkedDrawing(const std::string& path, const std::vector<LinkDef
         grid.SetGridSize(def.rows, def.cols);
         for (int r = 0; r < def.rows; ++r)
             for (int c = 0; c < def.cols; ++c) grid.SetCell(r, c, L"old");
-        {
+        if (!def.block.empty()) {
+            // A block of the drawing (a layout or a block definition) holds a plain table.
+            AcDbBlockTable* blocks = nullptr;
+            if (db->getBlockTable(blocks, AcDb::kForWrite) != Acad::eOk) return false;
+            AcDbObjectId blockId;
+            if (!blocks->has(def.block.c_str())) {
+                auto* record = new AcDbBlockTableRecord;
+                record->setName(def.block.c_str());
+                blocks->add(blockId, record);
+                record->close();
+            }
+            blocks->getAt(def.block.c_str(), blockId);
+            blocks->close();
+            AcDbBlockTableRecord* block = nullptr;
+            if (acdbOpenObject(block, blockId, AcDb::kForWrite) != Acad::eOk) return false;
+            auto* table = new AcDbTable;
+            table->setNumRows(def.rows);
+            table->setNumColumns(def.cols);
+            for (int r = 0; r < def.rows; ++r)
+                for (int c = 0; c < def.cols; ++c) table->setTextString(r, c, L"old");
+            AcDbObjectId tableId;
+            const bool added = block->appendAcDbEntity(tableId, table) == Acad::eOk;
+            block->close();
+            if (!added) return false;
+            const bool linked = WriteTableLink(link, table);
+            table->close();
+            if (!linked) return false;
+        } else {
             platform::ScopedConsole console({std::to_string(x) + ",0"});
             if (!BuildTable(grid, link, nullptr)) return false;
         }

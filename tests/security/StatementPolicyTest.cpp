@@ -7,41 +7,26 @@
 
 #include <filesystem>
 #include <string>
+#include <utility>
 
 #include "ado/Ado.h"
+#include "testing/NwindConnection.h"
 #include "text/Utf8.h"
 #include "testing/TempDir.h"
 
 namespace {
 
-const std::wstring kData = platform::FromUtf8(VELLORIA_TEST_DATA);
-const std::wstring kNwind = L"Driver={Microsoft Access Driver (*.mdb, *.accdb)};Dbq=" + kData + L"/nwind.mdb;Uid=;Pwd=;";
-
-class StatementPolicy : public ::testing::Test {
+class StatementPolicy : public testing_support::NwindConnection {
 protected:
-    void SetUp() override {
-        CoInitialize(nullptr);
-        m_connection.CreateInstance(CLSID_Connection);
-        m_connection->Open(_bstr_t(kNwind), _bstr_t(L""), _bstr_t(L""), 0);
-    }
-    void TearDown() override {
-        m_connection = nullptr;
-        CoUninitialize();
-    }
     // The error the statement raises; empty when it ran.
     std::string ErrorOf(const std::string& sql) {
-        _RecordsetPtr rs;
-        rs.CreateInstance(CLSID_Recordset);
-        rs->PutCursorLocation(adUseClient);
         try {
-            rs->Open(_variant_t(platform::FromUtf8(sql).c_str()), _variant_t(static_cast<IUnknown*>(m_connection.GetInterfacePtr())), adOpenStatic,
-                     adLockOptimistic, adCmdText);
+            Open(platform::FromUtf8(sql));
         } catch (const _com_error& e) {
-            return e.Description().length() ? platform::ToUtf8(static_cast<const wchar_t*>(e.Description())) : "(no description)";
+            return DescriptionOf(e);
         }
         return {};
     }
-    _ConnectionPtr m_connection;
 };
 
 // A SQLite file holding something a stranger's drawing must never carry away.
@@ -100,6 +85,37 @@ TEST_F(StatementPolicy, ChangesToDataKeepAccesssWording) {
     for (const char* sql : {"DELETE FROM Shippers", "UPDATE Shippers SET CompanyName = 'x'"})
         EXPECT_NE(ErrorOf(sql).find("Operation must use an updateable query."), std::string::npos) << sql;
     EXPECT_EQ(ErrorOf("SELECT COUNT(*) FROM Shippers"), "");
+}
+
+// Only the database's own tables and queries are there: SQLite's catalogue and its built-in
+// tables read as tables Access cannot find, whatever way a statement reaches them, and
+// nothing of the engine's schema comes back.
+TEST_F(StatementPolicy, TheEnginesOwnCatalogueIsNotThere) {
+    const std::pair<const char*, const char*> hidden[] = {
+        {"SELECT * FROM sqlite_master", "sqlite_master"},
+        {"SELECT sql FROM main.sqlite_master", "sqlite_master"},
+        {"SELECT * FROM [sqlite_master]", "sqlite_master"},
+        {"SELECT COUNT(*) FROM sqlite_master", "sqlite_master"},
+        {"SELECT * FROM sqlite_schema", "sqlite_"},
+        {"SELECT * FROM sqlite_temp_master", "sqlite_temp_master"},
+        {"SELECT * FROM Shippers WHERE CompanyName IN (SELECT name FROM sqlite_master)", "sqlite_master"},
+        {"SELECT s.* FROM Shippers AS s, sqlite_master AS m", "sqlite_master"},
+        {"SELECT name FROM pragma_function_list", "pragma_function_list"},
+        {"SELECT * FROM pragma_compile_options", "pragma_compile_options"},
+        {"SELECT * FROM dbstat", "dbstat"},
+        {"SELECT * FROM sqlite_dbpage", "sqlite_dbpage"},
+    };
+    for (const auto& [sql, name] : hidden) {
+        const std::string error = ErrorOf(sql);
+        EXPECT_NE(error.find("cannot find the input table or query '" + std::string(name)), std::string::npos) << sql << ": " << error;
+        EXPECT_EQ(error.find("CREATE"), std::string::npos) << sql;
+    }
+    // Table-valued functions are not Access functions at all.
+    EXPECT_FALSE(ErrorOf("SELECT * FROM pragma_table_info('Shippers')").empty());
+    // The database's own tables, system tables and saved queries still read.
+    EXPECT_EQ(ErrorOf("SELECT COUNT(*) FROM [Order Details]"), "");
+    EXPECT_EQ(ErrorOf("SELECT Name FROM MSysObjects"), "");
+    EXPECT_EQ(ErrorOf("SELECT * FROM Invoices WHERE OrderID = 10248"), "");
 }
 
 }  // namespace

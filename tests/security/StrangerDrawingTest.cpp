@@ -9,6 +9,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <sstream>
 #include <string>
 
 #include "dxf/DrawingIo.h"
@@ -139,6 +140,70 @@ TEST_F(StrangerDrawing, RunawayQueriesStopAtTheirLimitsAndFailOnlyTheirTable) {
     const ToolRun setting = Velloria("preview nwind.mdb --table Shippers", reg);
     EXPECT_EQ(setting.status, 1);
     EXPECT_TRUE(Has(setting.err, "more than 2 rows")) << setting.err;
+}
+
+// Orders joined with itself: 688,900 rows, under the row limit and, as values, the memory
+// limit, but 19 million cells, far past what a table and its block can hold and be saved
+// with. It is refused as it is read, and the drawing is saved with the other table refreshed.
+TEST_F(StrangerDrawing, AResultTooLargeForATableIsRefusedBeforeTheTableChanges) {
+    const std::string drawing = Drawing({{.sql = L"SELECT a.*, b.* FROM Orders a, Orders b"}, {.table = L"Shippers"}});
+    const ToolRun update = Velloria("update '" + drawing + "' -o out.dxf");
+    EXPECT_EQ(update.status, 1) << update.All();
+    EXPECT_TRUE(Has(update.out, "2 linked tables: 1 refreshed, 1 not refreshed")) << update.out;
+    EXPECT_TRUE(Has(update.err, "more than 1000000 cells (rows times columns), the limit of one table")) << update.err;
+    EXPECT_TRUE(Has(ReadFile(dir / "out.dxf"), "Federal Shipping"));
+
+    // The same link at a command: the table stays as it was, and so does the session.
+    const ToolRun command = Script("DbTable_Update\nALL\n\nLIST\n\n", drawing);
+    EXPECT_EQ(command.status, 0) << command.All();
+    EXPECT_TRUE(Has(command.out, "the limit of one table")) << command.out;
+    EXPECT_TRUE(Has(command.out, "ACAD_TABLE")) << command.out;  // LIST ran after the refresh
+}
+
+// One rule for the drawing's tables: cells, links, LIST and the refresh of everything take
+// those of model space and the layouts, in one order, here with two tables that the file
+// gives one handle, in a file whose block table lists paper space first.
+TEST_F(StrangerDrawing, TheToolsAndTheConsoleFindTheSameTables) {
+    const std::string path = Drawing({{.table = L"Shippers"}, {.table = L"Categories", .block = L"*Paper_Space"}, {.table = L"Suppliers"}});
+    // The second table in the file takes the first one's handle.
+    std::string text = ReadFile(path);
+    const size_t first = text.find("\nACAD_TABLE\n  5\n"), second = text.find("\nACAD_TABLE\n  5\n", first + 1);
+    ASSERT_NE(second, std::string::npos);
+    const size_t at = first + 17, end = text.find('\n', at), at2 = second + 17, end2 = text.find('\n', at2);
+    text.replace(at2, end2 - at2, text.substr(at, end - at));
+    // And the block table lists paper space before model space.
+    auto record = [&](const std::string& name) {
+        const size_t named = text.find("\n  2\n" + name + "\n", text.find("\nBLOCK_RECORD\n"));
+        const size_t begin = text.rfind("\n  0\nBLOCK_RECORD\n", named);
+        return std::make_pair(begin, text.find("\n  0\n", begin + 1));
+    };
+    const auto [modelBegin, modelEnd] = record("*Model_Space");
+    const auto [paperBegin, paperEnd] = record("*Paper_Space");
+    ASSERT_LT(modelEnd, paperBegin + 1);
+    const std::string model = text.substr(modelBegin, modelEnd - modelBegin), paper = text.substr(paperBegin, paperEnd - paperBegin);
+    text.replace(paperBegin, paper.size(), model);
+    text.replace(modelBegin, model.size(), paper);
+    WriteFile(path, text);
+
+    // The handle on each line that holds prefix (at its start when empty) and then suffix (the
+    // line's end when empty).
+    auto handles = [](const std::string& out, const std::string& prefix, const std::string& suffix) {
+        std::vector<std::string> found;
+        std::istringstream lines(out);
+        for (std::string line; std::getline(lines, line);) {
+            const size_t start = prefix.empty() ? 0 : line.find(prefix);
+            if (start == std::string::npos) continue;
+            const size_t from = start + prefix.size(), stop = suffix.empty() ? line.size() : line.find(suffix, from);
+            if (stop != std::string::npos && stop > from) found.push_back(line.substr(from, stop - from));
+        }
+        return found;
+    };
+    const ToolRun cells = Velloria("cells '" + path + "'");
+    const std::vector<std::string> tables = handles(cells.out, "# table ", "");
+    EXPECT_EQ(tables.size(), 3u) << cells.All();
+    EXPECT_EQ(handles(Velloria("links '" + path + "'").out, "", "  ACAD_TABLE"), tables);
+    EXPECT_EQ(handles(Script("LIST\n\n", path).out, "Handle = ", ""), tables);
+    EXPECT_EQ(handles(Velloria("update '" + path + "' -o out.dxf").out, "", "  nwind.mdb"), tables);
 }
 
 TEST_F(StrangerDrawing, NoPasswordAppearsInAnythingTheProgramPrints) {

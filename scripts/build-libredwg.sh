@@ -3,8 +3,8 @@
 # build folders, so that every build of the project on this machine (the g++ build, the
 # sanitizer build, other checkouts) links the same library and tests against the same dwg2dxf.
 # The folder is named after the version and a hash of the sources (not their notes), this
-# script and the compiler; when it holds a finished build the script only prints its path. Concurrent runs wait
-# for each other.
+# script and the compiler; when it holds a finished build the script only prints its path.
+# Concurrent runs wait for each other.
 #
 #   scripts/build-libredwg.sh            build when needed; the folder on standard output
 #
@@ -16,7 +16,9 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 source_dir=$root/third_party/libredwg
 version=$(tr -d '[:space:]' < "$source_dir/.version")
-cc=${CC:-cc}
+# One build whichever compiler the project is built with (the sanitizer build may use another):
+# a static C library links the same into either.
+cc=cc
 jobs=${JOBS:-$(nproc 2>/dev/null || echo 2)}
 
 # -O2 with assertions on: a damaged drawing that trips one stops the child at once.

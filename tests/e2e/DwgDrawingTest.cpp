@@ -3,25 +3,20 @@
 // .dwg name into the DXF beside it), never into the DWG; an older DWG and a damaged one named
 // in one line; a folder's DWG left out once the DXF saved from it is there.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <algorithm>
 #include <filesystem>
 #include <string>
 
 #include "testing/TempDir.h"
+#include "testing/ToolRun.h"
 
 namespace {
 
+using testing_support::Has;
 using testing_support::ReadFile;
 using testing_support::WriteFile;
-
-struct HostRun {
-    int status = -1;
-    std::string out, err;
-};
-
-bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+using HostRun = testing_support::ToolRun;
 
 class DwgDrawing : public ::testing::Test {
 protected:
@@ -34,16 +29,9 @@ protected:
         std::filesystem::copy_file(std::string(VELLORIA_TEST_DATA) + "/nwind.mdb", dir / "nwind.mdb");
     }
     HostRun Shell(const std::string& args) {
-        const std::string command = "cd '" + dir.path().string() + "' && env -u VELLORIA_MODULE VELLORIA_REGISTRY='" +
-                                    (dir / "registry.reg") + "' VELLORIA_CONSOLE_DIALOGS=1 QT_QPA_PLATFORM=offscreen " +
-                                    "VELLORIA_OPENER=/bin/true timeout 120 '" + bin + "/velloria' " + args + " >'" +
-                                    (dir / "out.txt") + "' 2>'" + (dir / "err.txt") + "' </dev/null";
-        HostRun run;
-        const int raw = std::system(command.c_str());
-        run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        run.out = ReadFile(dir / "out.txt");
-        run.err = ReadFile(dir / "err.txt");
-        return run;
+        return testing_support::RunIn(dir.path(), "env -u VELLORIA_MODULE VELLORIA_REGISTRY='" + (dir / "registry.reg") +
+                                                      "' VELLORIA_CONSOLE_DIALOGS=1 QT_QPA_PLATFORM=offscreen VELLORIA_OPENER=/bin/true "
+                                                      "timeout 120 '" + bin + "/velloria' " + args);
     }
     HostRun Script(const std::string& lines, const std::string& drawing) {
         WriteFile(dir / "run.scr", lines);

@@ -11,6 +11,7 @@
 
 #include "posix/ContainedProgram.h"
 #include "posix/FileIo.h"
+#include "posix/SystemCalls.h"
 
 namespace platform::dxf {
 namespace {
@@ -84,7 +85,7 @@ bool IsDwgPath(const std::string& path) {
     posix::FileDescriptor fd = posix::OpenRegularFile(path, why);
     if (!fd.Valid()) return false;
     char head[6];
-    const ssize_t n = ::pread(fd.Get(), head, sizeof head, 0);
+    const ssize_t n = posix::Sys().pread(fd.Get(), head, sizeof head, 0);
     return n == static_cast<ssize_t>(sizeof head) && !DwgVersion(std::string_view(head, sizeof head)).empty();
 }
 
@@ -113,10 +114,10 @@ std::string DwgReaderPath() {
     Dl_info info{};
     if (::dladdr(reinterpret_cast<void*>(&DwgReaderPath), &info) && info.dli_fname) {
         const std::string beside = FolderOfFile(info.dli_fname) + "/" + kDwgReaderProgram;
-        if (::access(beside.c_str(), X_OK) == 0) return beside;
+        if (posix::Sys().access(beside.c_str(), X_OK) == 0) return beside;
     }
     char self[4096];
-    const ssize_t n = ::readlink("/proc/self/exe", self, sizeof self - 1);
+    const ssize_t n = posix::Sys().readlink("/proc/self/exe", self, sizeof self - 1);
     if (n > 0) {
         self[n] = '\0';
         return FolderOfFile(self) + "/" + kDwgReaderProgram;

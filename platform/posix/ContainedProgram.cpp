@@ -12,6 +12,8 @@
 #include <cstring>
 #include <ctime>
 
+#include "posix/SystemCalls.h"
+
 namespace platform::posix {
 namespace {
 
@@ -32,7 +34,8 @@ struct Pipe {
     }
 };
 
-// In the child between fork and exec: only async-signal-safe calls.
+// In the child between fork and exec: only async-signal-safe calls, made directly (the table
+// of system calls is the parent's).
 [[noreturn]] void StartChild(char* const* argv, int input, int out, int err, const ProgramLimits& limits) {
     sigset_t none;
     ::sigemptyset(&none);
@@ -69,7 +72,7 @@ bool TakeOutput(int fd, FileBytes& buffer, std::size_t& capacity) {
         capacity = larger;
     }
     for (;;) {
-        const ssize_t n = ::read(fd, buffer.data.get() + buffer.size, capacity - buffer.size);
+        const ssize_t n = Sys().read(fd, buffer.data.get() + buffer.size, capacity - buffer.size);
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) {
             if (n == 0) errno = 0;
@@ -83,7 +86,7 @@ bool TakeOutput(int fd, FileBytes& buffer, std::size_t& capacity) {
 bool TakeError(int fd, std::string& kept) {
     char chunk[4096];
     for (;;) {
-        const ssize_t n = ::read(fd, chunk, sizeof chunk);
+        const ssize_t n = Sys().read(fd, chunk, sizeof chunk);
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) return false;
         const std::size_t room = kErrorKept - std::min(kErrorKept, kept.size());
@@ -101,7 +104,7 @@ int MillisecondsLeft(Clock::time_point deadline) {
 // Waits for the child to end, at most until the deadline; false when it is still running.
 bool Reap(pid_t pid, Clock::time_point deadline, int& status) {
     for (;;) {
-        const pid_t done = ::waitpid(pid, &status, WNOHANG);
+        const pid_t done = Sys().waitpid(pid, &status, WNOHANG);
         if (done == pid) return true;
         if (done < 0 && errno != EINTR) return true;  // not ours to wait for any more
         if (MillisecondsLeft(deadline) == 0) return false;
@@ -111,8 +114,8 @@ bool Reap(pid_t pid, Clock::time_point deadline, int& status) {
 }
 
 void Kill(pid_t pid, int& status) {
-    ::kill(pid, SIGKILL);
-    while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    Sys().kill(pid, SIGKILL);
+    while (Sys().waitpid(pid, &status, 0) < 0 && errno == EINTR) {
     }
 }
 
@@ -138,7 +141,7 @@ std::string ProgramRun::Describe(const ProgramLimits& limits) const {
 ProgramRun RunContainedProgram(const std::vector<std::string>& argv, int input, const ProgramLimits& limits,
                                std::size_t outputHint) {
     ProgramRun run;
-    if (argv.empty() || ::access(argv[0].c_str(), X_OK) != 0) {
+    if (argv.empty() || Sys().access(argv[0].c_str(), X_OK) != 0) {
         run.status = argv.empty() ? ENOENT : errno;
         return run;
     }
@@ -148,7 +151,7 @@ ProgramRun RunContainedProgram(const std::vector<std::string>& argv, int input, 
     args.push_back(nullptr);
     FileDescriptor devNull;
     if (input < 0) {
-        devNull = FileDescriptor(::open("/dev/null", O_RDONLY | O_CLOEXEC));
+        devNull = FileDescriptor(Sys().open("/dev/null", O_RDONLY | O_CLOEXEC, 0));
         input = devNull.Get();
     }
     Pipe out, err;
@@ -165,7 +168,7 @@ ProgramRun RunContainedProgram(const std::vector<std::string>& argv, int input, 
         return run;
     }
 
-    const pid_t pid = ::fork();
+    const pid_t pid = Sys().fork();
     if (pid < 0) {
         run.status = errno;
         return run;
@@ -182,7 +185,7 @@ ProgramRun RunContainedProgram(const std::vector<std::string>& argv, int input, 
         nfds_t count = 0;
         if (outOpen) fds[count++] = {out.read.Get(), POLLIN, 0};
         if (errOpen) fds[count++] = {err.read.Get(), POLLIN, 0};
-        const int ready = ::poll(fds, count, MillisecondsLeft(deadline));
+        const int ready = Sys().poll(fds, count, MillisecondsLeft(deadline));
         if (ready < 0 && errno == EINTR) continue;
         if (ready == 0) {
             Kill(pid, status);

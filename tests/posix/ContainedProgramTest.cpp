@@ -3,6 +3,7 @@
 // goes on. The child sees its input, its two output pipes and nothing else of the parent's.
 #include <gtest/gtest.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -11,6 +12,7 @@
 
 #include "posix/ContainedProgram.h"
 #include "posix/FileDescriptor.h"
+#include "testing/FailingSystemCalls.h"
 #include "testing/TempDir.h"
 
 namespace {
@@ -104,6 +106,31 @@ TEST(ContainedProgram, LimitsOfMemoryAndCoreDumpsApplyInTheChild) {
     const ProgramRun run = Shell("ulimit -v; ulimit -c; ulimit -t", limits);
     ASSERT_TRUE(run.Succeeded()) << run.Describe(limits) << run.err;
     EXPECT_EQ(Out(run), "524288\n0\n20\n");
+}
+
+TEST(ContainedProgram, WhatTheSystemRefusesIsToldAndNoChildIsLeftBehind) {
+    {
+        const testing_support::FailingCall<&platform::posix::SystemCalls::fork, EAGAIN> refused;
+        const ProgramRun run = Shell("exit 0");
+        EXPECT_EQ(run.ending, ProgramRun::Ending::NotStarted);
+        EXPECT_EQ(run.Describe({}), "could not be started: Resource temporarily unavailable");
+    }
+    // Its output cannot be read: the child, which would run on for half a minute, is killed and
+    // reaped at once.
+    testing_support::TempDir dir;
+    const std::string pidFile = dir / "pid";
+    const auto start = std::chrono::steady_clock::now();
+    ProgramRun run;
+    {
+        const testing_support::FailingCall<&platform::posix::SystemCalls::read, EIO> broken;
+        run = Shell("echo $$ >'" + pidFile + "'; echo out; exec sleep 30");
+    }
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 10s);
+    EXPECT_EQ(run.ending, ProgramRun::Ending::ReadFailed);
+    EXPECT_EQ(run.Describe({}), "could not be read from: Input/output error");
+    const pid_t child = std::stoi(testing_support::ReadFile(pidFile));
+    EXPECT_EQ(::kill(child, 0), -1);
+    EXPECT_EQ(errno, ESRCH);
 }
 
 }  // namespace

@@ -146,6 +146,16 @@ private:
         const std::wstring target =
             m_options.out.empty() ? InPlaceSavePath(platform::FromUtf8(drawing)) : platform::FromUtf8(m_options.out);
         std::string error;
+        // A DXF beside the DWG was saved from it before and may have been worked on since: it is
+        // replaced only when named with -o.
+        if (fromDwg && m_options.out.empty() && !m_options.dryRun && std::filesystem::exists(DrawingFilePath(target))) {
+            const std::string dxf = DrawingFilePath(target);
+            std::fprintf(stderr,
+                         "velloria update: %s is there already, saved from %s before: refresh that drawing, or name the DXF "
+                         "to write with -o\n",
+                         dxf.c_str(), drawing.c_str());
+            return NotRefreshed(drawing, "its DXF " + dxf + " is there already", "not refreshed: its DXF is there already");
+        }
         // Whether the result can be written is known before any work is done: a refresh whose
         // save then fails would report tables as refreshed that nobody will see.
         if (!m_options.dryRun && !platform::posix::CanReplace(DrawingFilePath(target), error)) {
@@ -372,6 +382,12 @@ int Relink(const std::vector<std::string>& args) {
         // A DWG drawing is saved as the DXF beside it.
         const std::wstring target = InPlaceSavePath(path);
         std::string error;
+        if (!dryRun && target != path && std::filesystem::exists(DrawingFilePath(target))) {
+            std::printf("%s: not re-pointed: %s is there already, saved from it before: re-point that drawing\n", drawing.c_str(),
+                        DrawingFilePath(target).c_str());
+            result.failed = true;
+            return result;
+        }
         if (!dryRun && !platform::posix::CanReplace(DrawingFilePath(target), error)) {
             std::printf("%s: not re-pointed: cannot write %s: %s\n", drawing.c_str(), DrawingFilePath(target).c_str(), error.c_str());
             result.failed = true;

@@ -87,6 +87,23 @@ TEST_F(DwgDrawing, UpdateSavesTheDxfBesideTheDwgAndRefusesADwgOutput) {
     run = Shell("update plan.dwg -o other.dxf");
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_TRUE(Has(run.out, "saved as DXF " + (dir / "other.dxf"))) << run.out;
+
+    // The DXF saved from it may have been worked on since: a refresh of the DWG, or a relink,
+    // never replaces it unasked; -o names it to replace it.
+    WriteFile(dir / "plan.dxf", ReadFile(dir / "plan.dxf") + "\n");
+    const std::string worked = ReadFile(dir / "plan.dxf");
+    run = Shell("update plan.dwg");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "velloria update: " + (dir / "plan.dxf") +
+                           " is there already, saved from plan.dwg before: refresh that drawing, or name the DXF to write with -o\n");
+    run = Shell("relink plan.dwg --from 'N:\\data' --to data");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(Has(run.out, "plan.dwg: not re-pointed: " + (dir / "plan.dxf") + " is there already")) << run.out;
+    EXPECT_EQ(ReadFile(dir / "plan.dxf"), worked);
+    run = Shell("update plan.dwg -o plan.dxf");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(ReadFile(dir / "plan.dxf"), worked);
+    EXPECT_TRUE(Untouched());
 }
 
 TEST_F(DwgDrawing, ToolsTakeDwgAndNameWhatTheyCannotRead) {

@@ -264,10 +264,11 @@ TEST(WindowOnX, ATableIsCreatedFromTheMenuThroughItsDialogsAndPlacedByAClick) {
     clickIn(*dialog, 405, 275, 7 + 32, 196 + 7);  // Open Database
     const auto connect = screen.Find("^Database$");
     ASSERT_TRUE(connect) << "the database dialog did not come up";
+    // The connect dialog's template: 236 x 141 units.
     ASSERT_TRUE(focused(*connect));
-    clickIn(*connect, 236, 113, 64 + 72, 25 + 6);  // the Database field
+    clickIn(*connect, 236, 141, 64 + 72, 53 + 6);  // the Database field
     run("type --delay 10 '" + (dir / "nwind.mdb") + "'");
-    clickIn(*connect, 236, 113, 122 + 25, 92 + 7);  // OK
+    clickIn(*connect, 236, 141, 122 + 25, 120 + 7);  // OK
     ASSERT_TRUE(gone(*connect)) << "the database dialog did not close";
     // The tree shows the database's tables: the first row is the database, then the tables; the
     // keys of a name choose it.

@@ -12,7 +12,7 @@
 
 #include "access/AccessSql.h"
 #include "access/StatementBudget.h"
-#include "access/StatementLimits.h"
+#include "provider/StatementLimits.h"
 #include "fuzz/FuzzTarget.h"
 
 namespace {
@@ -89,7 +89,7 @@ void Run(const std::string& sql) {
     sqlite3_stmt* stmt = nullptr;
     if (sqlite3_prepare_v2(db, sql.c_str(), static_cast<int>(sql.size()), &stmt, nullptr) != SQLITE_OK || !stmt) return;
     // Limits as a link's statement has them, smaller: what the functions build counts too.
-    StatementLimits limits;
+    platform::provider::StatementLimits limits;
     limits.seconds = 5;
     limits.bytes = 16 << 20;
     StatementBudget budget(limits);

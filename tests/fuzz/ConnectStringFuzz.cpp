@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "access/ConnectString.h"
+#include "provider/ConnectString.h"
 #include "catalogue/ConnectStringTable.h"
 #include "com/ComError.h"
 #include "fuzz/FuzzTarget.h"
@@ -18,6 +19,7 @@
 namespace {
 
 using namespace platform::access;
+using platform::provider::ParseConnectString;
 
 // The three values typed into the dialog: no NUL can be typed.
 std::vector<std::wstring> TypedValues(std::string_view text) {

@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libgmock-dev
   mdbtools mdbtools-dev
   libsqlite3-dev
+  libssl-dev
   libcurl4-openssl-dev
   python3 python3-ezdxf python3-matplotlib
   qt6-base-dev qt6-svg-dev libgl-dev fonts-dejavu-core

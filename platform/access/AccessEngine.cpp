@@ -10,7 +10,6 @@
 #include <set>
 
 #include "access/AccessErrors.h"
-#include "access/AccessHeader.h"
 #include "access/AccessSql.h"
 #include "win/HostPath.h"
 #include "access/SqliteText.h"
@@ -307,15 +306,6 @@ std::vector<std::string> ColumnNames(const mdb::Catalog& catalog, std::string_vi
     return names;
 }
 
-// The database password, checked as the engine checks it before it reads anything else; a
-// file whose pages are encrypted cannot be read at all.
-void CheckPassword(const ConnectTarget& target, const std::string& hostPath) {
-    const std::optional<FileHeader> header = ReadFileHeader(hostPath);
-    if (!header) return;  // not an Access header: the catalogue read says what it is
-    if (header->encrypted) RaiseEncryptedFile(target.route, target.database, header->encryption);
-    if (!PasswordMatches(*header, target.password)) RaiseInvalidPassword(target.route);
-}
-
 }  // namespace
 
 std::shared_ptr<Database> Database::Open(const ConnectTarget& target) {
@@ -324,7 +314,7 @@ std::shared_ptr<Database> Database::Open(const ConnectTarget& target) {
     db->m_displayPath = target.database;
     db->m_hostPath = ToHostPath(target.database);
     if (target.database.empty()) RaiseFileNotFound(target.route, target.database);
-    CheckPassword(target, db->m_hostPath);
+    mdb::FileReader& reader = db->ReaderOf(db->m_hostPath, ToUtf8(target.password));
     // The catalogue tables behind saved queries, linked tables and complex columns come in the
     // same read as the catalogue; when they do not read, the file opens without them.
     std::optional<SavedQueryCollector> collector;
@@ -340,8 +330,12 @@ std::shared_ptr<Database> Database::Open(const ConnectTarget& target) {
         if (table == 2) objects->OnComplexRow(row);
     };
     bool savedRowsRead = false;
-    const mdb::Status status = mdb::ReadCatalog(db->m_hostPath, db->m_catalog, {"MSysObjects", "MSysQueries", "MSysComplexColumns"}, onSystemRow,
-                                                &savedRowsRead);
+    // Of the catalogue tables, only the columns read here: not the objects' properties.
+    const std::vector<mdb::TableColumns> systemRows = {
+        {"MSysObjects", {"Id", "Name", "Type", "Flags", "Database", "ForeignName", "Connect"}},
+        {"MSysQueries", {"ObjectId", "Attribute", "Flag", "Name1", "Name2", "Expression", "Order"}},
+        {"MSysComplexColumns", {"ColumnName", "ConceptualTableID", "FlatTableID"}}};
+    const mdb::Status status = reader.ReadCatalog(db->m_catalog, systemRows, onSystemRow, &savedRowsRead);
     if (!savedRowsRead) collector.reset(), objects.reset();
     switch (status) {
     case mdb::Status::Ok: break;
@@ -349,6 +343,9 @@ std::shared_ptr<Database> Database::Open(const ConnectTarget& target) {
     case mdb::Status::NotAccess: RaiseNotAccessFile(target.route, target.database);
     case mdb::Status::Damaged: RaiseDamagedFile(target.route, target.database);
     case mdb::Status::Cancelled: RaiseCancelled(target.route);
+    case mdb::Status::WrongPassword: RaiseInvalidPassword(target.route);
+    case mdb::Status::UnsupportedEncryption: RaiseEncryptedFile(target.route, target.database, FromUtf8(reader.Scheme()), FromUtf8(reader.Missing()));
+    case mdb::Status::NoReader: RaiseNoReader(target.route);
     }
     if (sqlite3_open_v2(":memory:", &db->m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr) != SQLITE_OK)
         RaiseEngineError(target.route, L"Not enough memory resources are available to complete this operation.");
@@ -377,11 +374,11 @@ Database::~Database() {
 
 void Database::CreateTables(const std::vector<LinkedTable>& links, const std::vector<ComplexColumn>& complex) {
     m_tables.reserve(m_catalog.tables.size());
-    std::vector<std::pair<std::string, mdb::Catalog>> linkedCatalogs;  // each linked file is read once
+    std::vector<std::pair<mdb::FileReader*, mdb::Catalog>> linkedCatalogs;  // each linked file is read once
     for (const auto& table : m_catalog.tables) {
         TableState state;
         state.definition = table;
-        state.sourcePath = m_hostPath;
+        state.source = m_readers.front().get();
         state.sourceName = table.name;
         if (table.kind == mdb::TableKind::Linked) {
             const auto link = std::find_if(links.begin(), links.end(), [&](const LinkedTable& l) { return l.name == table.name; });
@@ -408,16 +405,23 @@ void Database::CreateTables(const std::vector<LinkedTable>& links, const std::ve
     }
 }
 
-void Database::ResolveLink(TableState& state, const LinkedTable& link, std::vector<std::pair<std::string, mdb::Catalog>>& read) {
+mdb::FileReader& Database::ReaderOf(const std::string& hostPath, const std::string& password) {
+    for (const auto& reader : m_readers)
+        if (reader->Path() == hostPath) return *reader;
+    m_readers.push_back(std::make_unique<mdb::FileReader>(hostPath, password));
+    return *m_readers.back();
+}
+
+void Database::ResolveLink(TableState& state, const LinkedTable& link, std::vector<std::pair<mdb::FileReader*, mdb::Catalog>>& read) {
     state.linkedFile = ResolveLinkedFile(m_displayPath, link.database);
-    state.sourcePath = ToHostPath(state.linkedFile);
+    state.source = &ReaderOf(ToHostPath(state.linkedFile), link.password);
     state.sourceName = link.foreignName;
-    auto cached = std::find_if(read.begin(), read.end(), [&](const auto& entry) { return entry.first == state.sourcePath; });
+    auto cached = std::find_if(read.begin(), read.end(), [&](const auto& entry) { return entry.first == state.source; });
     if (cached == read.end()) {
         mdb::Catalog catalog;
-        state.linkStatus = mdb::ReadCatalog(state.sourcePath, catalog);
+        state.linkStatus = state.source->ReadCatalog(catalog);
         if (state.linkStatus != mdb::Status::Ok) return;
-        cached = read.insert(read.end(), {state.sourcePath, std::move(catalog)});
+        cached = read.insert(read.end(), {state.source, std::move(catalog)});
     }
     for (const auto& table : cached->second.tables) {
         if (table.kind == mdb::TableKind::Linked || LowerAscii(table.name) != LowerAscii(link.foreignName)) continue;
@@ -436,6 +440,10 @@ void Database::RaiseLinkError(const TableState& table) {
     case mdb::Status::NotAccess: RaiseNotAccessFile(m_route, table.linkedFile);
     case mdb::Status::Damaged: RaiseDamagedFile(m_route, table.linkedFile);
     case mdb::Status::Cancelled: RaiseCancelled(m_route);
+    case mdb::Status::WrongPassword: RaiseInvalidPassword(m_route);
+    case mdb::Status::UnsupportedEncryption:
+        RaiseEncryptedFile(m_route, table.linkedFile, FromUtf8(table.source->Scheme()), FromUtf8(table.source->Missing()));
+    case mdb::Status::NoReader: RaiseNoReader(m_route);
     }
     RaiseNoTable(m_route, FromUtf8(table.sourceName));
 }
@@ -474,7 +482,7 @@ void Database::Load(TableState& table, const StatementLimits& limits) {
     untimed.cancelled = limits.cancelled;
     StatementBudget breaks(untimed);
     size_t missing = 0;
-    const mdb::Status status = mdb::ReadRowsOfTables(table.sourcePath, reads, [&](size_t which, const std::vector<mdb::Value>& row) {
+    const mdb::Status status = table.source->ReadRowsOfTables(reads, [&](size_t which, const std::vector<mdb::Value>& row) {
         if (which < own) {
             for (size_t k = 0; k < complex.size(); ++k)
                 if (table.complex[k].second == reads[which].first) complex[k].OnFlatRow(row);
@@ -508,6 +516,7 @@ void Database::Load(TableState& table, const StatementLimits& limits) {
         const std::wstring file = table.linkedFile.empty() ? m_displayPath : table.linkedFile;
         if (status == mdb::Status::Cancelled) RaiseCancelled(m_route);
         if (status == mdb::Status::NotFound) RaiseFileNotFound(m_route, file);
+        if (status == mdb::Status::NoReader) RaiseNoReader(m_route);
         // Rows of a damaged page are not left out quietly: a table without them is not the table.
         if (status == mdb::Status::Ok) RaiseDamagedRows(m_route, file, FromUtf8(table.definition.name), missing);
         RaiseDamagedFile(m_route, file);

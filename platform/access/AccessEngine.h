@@ -79,7 +79,7 @@ private:
         bool created = false;   // has a table in SQLite (a linked table only once its file was read)
         bool loaded = false;
         // Where the rows are: this file, or the file of a linked table.
-        std::string sourcePath;   // host path
+        mdb::FileReader* source = nullptr;
         std::string sourceName;   // UTF-8, the table's name there
         std::wstring linkedFile;  // a linked table: its file as stored, for messages
         mdb::Status linkStatus = mdb::Status::Ok;  // a linked table whose file does not read
@@ -100,7 +100,9 @@ private:
     Database() = default;
     void CreateTables(const std::vector<LinkedTable>& links, const std::vector<ComplexColumn>& complex);
     // A linked table's definition, from the file it links to.
-    void ResolveLink(TableState& state, const LinkedTable& link, std::vector<std::pair<std::string, mdb::Catalog>>& read);
+    void ResolveLink(TableState& state, const LinkedTable& link, std::vector<std::pair<mdb::FileReader*, mdb::Catalog>>& read);
+    // The reader of a file: this database's, or one of a file its tables link to.
+    mdb::FileReader& ReaderOf(const std::string& hostPath, const std::string& password);
     [[noreturn]] void RaiseLinkError(const TableState& table);
     // The saved select queries as views.
     void CreateViews(const std::vector<SavedQuery>& saved);
@@ -127,6 +129,8 @@ private:
     Route m_route = Route::Odbc;
     std::wstring m_displayPath;
     std::string m_hostPath;
+    // The readers of this file (first) and of the files its tables link to, each a process.
+    std::vector<std::unique_ptr<mdb::FileReader>> m_readers;
     mdb::Catalog m_catalog;
     std::vector<TableState> m_tables;
     std::unordered_map<std::string, size_t> m_byName;  // lower-case ASCII name -> table

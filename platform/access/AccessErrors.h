@@ -16,7 +16,10 @@ namespace platform::access {
 [[noreturn]] void RaiseDamagedRows(Route route, std::wstring_view path, std::wstring_view table, size_t rows);
 // A missing or wrong database password; the password itself is never part of the text.
 [[noreturn]] void RaiseInvalidPassword(Route route);
-[[noreturn]] void RaiseEncryptedFile(Route route, std::wstring_view path, std::wstring_view scheme);
+// An encrypted file whose scheme (or a part of it: missing) cannot be read.
+[[noreturn]] void RaiseEncryptedFile(Route route, std::wstring_view path, std::wstring_view scheme, std::wstring_view missing);
+// The reader program is not where the host library is.
+[[noreturn]] void RaiseNoReader(Route route);
 [[noreturn]] void RaiseNoTable(Route route, std::wstring_view name);
 [[noreturn]] void RaiseMissingParameters(Route route, int count);
 [[noreturn]] void RaiseSyntaxError(Route route, std::wstring_view near);

@@ -31,6 +31,17 @@ constexpr int kLocalTableType = 1;
 // Catalogue ids of tables keep flags in their top byte; the rest is the definition's page.
 std::int64_t TableKey(std::int64_t id) { return id & 0xFFFFFF; }
 
+// The PWD= item of a linked table's connect text ("MS Access;PWD=secret;"), to its ';'.
+std::string PasswordOf(const std::string& connect) {
+    const std::string lower = LowerAscii(connect);
+    for (size_t at = lower.find("pwd="); at != std::string::npos; at = lower.find("pwd=", at + 1)) {
+        if (at > 0 && lower[at - 1] != ';') continue;
+        const size_t start = at + 4, end = connect.find(';', start);
+        return connect.substr(start, end == std::string::npos ? std::string::npos : end - start);
+    }
+    return {};
+}
+
 }  // namespace
 
 CatalogObjects::CatalogObjects(const std::vector<std::string>& objectsColumns, const std::vector<std::string>& complexColumns)
@@ -39,6 +50,7 @@ CatalogObjects::CatalogObjects(const std::vector<std::string>& objectsColumns, c
       m_oType(ColumnIndex(objectsColumns, "Type")),
       m_oDatabase(ColumnIndex(objectsColumns, "Database")),
       m_oForeignName(ColumnIndex(objectsColumns, "ForeignName")),
+      m_oConnect(ColumnIndex(objectsColumns, "Connect")),
       m_cColumn(ColumnIndex(complexColumns, "ColumnName")),
       m_cTable(ColumnIndex(complexColumns, "ConceptualTableID")),
       m_cFlat(ColumnIndex(complexColumns, "FlatTableID")) {}
@@ -49,7 +61,8 @@ void CatalogObjects::OnObjectRow(const std::vector<mdb::Value>& row) {
     const std::int64_t type = IntegerOf(at(m_oType));
     if (type == kLocalTableType) m_tableNames[TableKey(IntegerOf(at(m_oId)))] = TextOf(at(m_oName));
     if (type == kLinkedTableType && m_oDatabase >= 0 && m_oForeignName >= 0)
-        m_links.push_back({TextOf(at(m_oName)), FromUtf8(TextOf(at(m_oDatabase))), TextOf(at(m_oForeignName))});
+        m_links.push_back({TextOf(at(m_oName)), FromUtf8(TextOf(at(m_oDatabase))), TextOf(at(m_oForeignName)),
+                           m_oConnect >= 0 ? PasswordOf(TextOf(at(m_oConnect))) : std::string()});
 }
 
 void CatalogObjects::OnComplexRow(const std::vector<mdb::Value>& row) {

@@ -1,7 +1,7 @@
 #pragma once
 // What the catalogue tables say about a file's tables beyond their definitions:
-//   - linked tables (MSysObjects rows of type 6): the file they are in (Database) and their
-//     name there (ForeignName);
+//   - linked tables (MSysObjects rows of type 6): the file they are in (Database), their
+//     name there (ForeignName) and the file's password (Connect: "MS Access;PWD=...");
 //   - complex columns (ACE: attachments, multi-valued fields, version history): each
 //     column's hidden flat table, which holds one row per value and refers to the column's
 //     value in the row (MSysComplexColumns: ColumnName, ConceptualTableID, FlatTableID).
@@ -24,6 +24,7 @@ struct LinkedTable {
     std::string name;         // UTF-8, as listed
     std::wstring database;    // the linked file, as stored (often a Windows path)
     std::string foreignName;  // UTF-8, its name in that file
+    std::string password;     // UTF-8, the file's database password (Connect's PWD=)
 };
 
 struct ComplexColumn {
@@ -41,7 +42,7 @@ public:
     std::vector<ComplexColumn> ComplexColumns() const;
 
 private:
-    long m_oId, m_oName, m_oType, m_oDatabase, m_oForeignName;
+    long m_oId, m_oName, m_oType, m_oDatabase, m_oForeignName, m_oConnect;
     long m_cColumn, m_cTable, m_cFlat;
     std::map<std::int64_t, std::string> m_tableNames;  // by catalogue id (its page)
     std::vector<LinkedTable> m_links;

@@ -1,5 +1,5 @@
 // Decoding field values inside the reader process (see MdbDecode.h).
-#include "access/MdbDecode.h"
+#include "access/reader/MdbDecode.h"
 
 #include <algorithm>
 #include <cmath>

@@ -8,6 +8,7 @@
 #include <stdlib.h>
 
 #include "ado/Ado.h"
+#include "testing/TempDir.h"
 #include "access/CatalogObjects.h"
 #include "win/HostPath.h"
 #include "text/Utf8.h"
@@ -124,6 +125,45 @@ TEST_F(AccessFileKinds, EveryOfficeSchemeAccessWritesOpens) {
     ASSERT_EQ(error, L"");
     EXPECT_EQ(Column(connection, L"SELECT Field1 FROM Table_One ORDER BY ID", L"Field1"), std::vector<std::wstring>{L"test"});
     EXPECT_EQ(OpenError(odbc(L"db-nonstandard.accdb", L"WrongPassword")), L"[Microsoft][ODBC Microsoft Access Driver] Not a valid password.");
+}
+
+// A scheme, or a part of one, that cannot be read is named; the file is never taken for a
+// damaged one.
+TEST_F(AccessFileKinds, AnEncryptionThatCannotBeReadIsNamed) {
+    testing_support::TempDir dir;
+    const std::string source = std::string(VELLORIA_TEST_DATA) + "/access-corpus/encryption_office-agile-4.4.accdb";
+    std::string bytes = testing_support::ReadFile(source);
+    auto writeCopy = [&](const std::string& name, const std::string& content) {
+        testing_support::WriteFile(dir / name, content);
+        return L"Driver={Microsoft Access Driver (*.mdb, *.accdb)};Dbq=" + platform::FromUtf8(dir / name) + L";Pwd=password;";
+    };
+    // Extensible encryption (version 4.3) runs code of a provider of its own.
+    std::string extensible = bytes;
+    extensible[0x29B + 2] = 3;
+    std::wstring error = OpenError(writeCopy("extensible.accdb", extensible));
+    EXPECT_NE(error.find(L"(Office extensible encryption); this kind of encryption is not supported."), std::wstring::npos)
+        << platform::ToUtf8(error);
+    // Agile encryption with a cipher other than AES.
+    std::string des = bytes;
+    const std::string aes = "cipherAlgorithm=\"AES\"";
+    const size_t at = des.find(aes);
+    ASSERT_NE(at, std::string::npos);
+    des.replace(at, aes.size(), "cipherAlgorithm=\"DES\"");
+    error = OpenError(writeCopy("des.accdb", des));
+    EXPECT_NE(error.find(L"(Office agile encryption); the cipher DES is not supported."), std::wstring::npos) << platform::ToUtf8(error);
+    EXPECT_EQ(error.find(L"repaired"), std::wstring::npos);
+}
+
+// The standard scheme (AES flag set, 50,000 rounds), of which no file from Access is at hand:
+// tests/data/access-made holds a corpus file encrypted with it by a script of its own.
+TEST_F(AccessFileKinds, TheStandardSchemeOpens) {
+    const std::wstring file = platform::FromUtf8(VELLORIA_TEST_DATA) + L"/access-made/standard-encryption.accdb";
+    auto odbc = [&](const std::wstring& password) { return L"Driver={Microsoft Access Driver (*.mdb, *.accdb)};Dbq=" + file + L";Pwd=" + password + L";"; };
+    std::wstring error;
+    const _ConnectionPtr connection = Open(odbc(L"password"), error);
+    ASSERT_EQ(error, L"");
+    EXPECT_EQ(Column(connection, L"SELECT Data FROM Table1 ORDER BY ID", L"Data"), (std::vector<std::wstring>{L"One", L"Two", L"Three"}));
+    EXPECT_EQ(OpenError(odbc(L"")), L"[Microsoft][ODBC Microsoft Access Driver] Not a valid password.");
 }
 
 TEST_F(AccessFileKinds, ComplexColumnsShowTheirValuesAndTheirHiddenTablesAreSystemTables) {

@@ -49,7 +49,7 @@ std::wstring BaseName(const std::string& file) {
 
 }  // namespace
 
-AcApDocument* OpenDrawingDocument(const std::wstring& path, std::string* error) {
+AcApDocument* OpenDrawingDocument(const std::wstring& path, std::string* error, std::vector<std::string>* notes) {
     const std::string file = DrawingFilePath(path);
     platform::dxf::LoadedDrawing drawing = [&] {
         const DrawingMeter meter(L"Opening " + BaseName(file));
@@ -61,6 +61,9 @@ AcApDocument* OpenDrawingDocument(const std::wstring& path, std::string* error) 
         else platform::WriteOutput("\n" + drawing.error->Message() + "\n");
         return nullptr;
     }
+    if (notes) *notes = std::move(drawing.notes);
+    else if (!error)
+        for (const std::string& note : drawing.notes) platform::WriteOutput("\n" + note + ".\n");
     return acDocManagerPtr()->addDocument(std::make_unique<AcApDocument>(std::move(drawing.database), CString::FromUtf8(file)));
 }
 
@@ -105,20 +108,24 @@ bool OfferToSave(AcApDocument* document) {
         case SaveAnswer::Yes: return SaveDocumentAsked(document);
         }
     }
-    const std::wstring prompt = L"\nSave changes to " + std::wstring(document->docTitle()) + L"? [Yes/No/Cancel] <Yes>: ";
+    const auto choice = AskKeyword(L"\nSave changes to " + std::wstring(document->docTitle()) + L"? [Yes/No/Cancel] <Yes>: ",
+                                   L"Yes No Cancel", L"Yes");
+    if (!choice || *choice == L"Cancel") return false;
+    if (*choice == L"No") return true;
+    return SaveDocumentAsked(document);
+}
+
+std::optional<std::wstring> AskKeyword(const std::wstring& prompt, const wchar_t* keywords, const std::wstring& byDefault) {
     for (;;) {
         wchar_t answer[16] = L"";
-        acedInitGet(0, L"Yes No Cancel");
+        acedInitGet(0, keywords);
         const int rc = acedGetKword(prompt.c_str(), answer);
         if (rc == RTCAN) {
             platform::WriteOutput(std::string_view("*Cancel*\n"));
-            return false;
+            return std::nullopt;
         }
-        if (rc != RTNORM && rc != RTNONE) continue;
-        const std::wstring choice = rc == RTNONE ? L"Yes" : answer;
-        if (choice == L"No") return true;
-        if (choice == L"Cancel") return false;
-        return SaveDocumentAsked(document);
+        if (rc == RTNONE) return byDefault;
+        if (rc == RTNORM) return std::wstring(answer);
     }
 }
 

@@ -2,6 +2,7 @@
 // Creating, opening and saving drawings in the document manager. These are the only places
 // that make documents, so the drawing database can be attached in one spot.
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -9,10 +10,14 @@
 
 // A new, unsaved drawing (made current).
 AcApDocument* CreateNewDocument();
+// Asks the prompt until one of the keywords answers it, or Enter (the default); nothing when
+// it is cancelled (after "*Cancel*").
+std::optional<std::wstring> AskKeyword(const std::wstring& prompt, const wchar_t* keywords, const std::wstring& byDefault);
 // The drawing file at path (made current); null when it cannot be read, after one line
 // "FILE: line N: reason" on the command line (or in *error when given). Nothing is written
-// to the file.
-AcApDocument* OpenDrawingDocument(const std::wstring& path, std::string* error = nullptr);
+// to the file. What of the drawing was kept as the file holds it, and why, is put in *notes
+// when given, or else (without *error) said on the command line.
+AcApDocument* OpenDrawingDocument(const std::wstring& path, std::string* error = nullptr, std::vector<std::string>* notes = nullptr);
 // Saves the document's drawing to path (atomically) and makes that the document's file;
 // false after one line naming the file and the reason (or that line in *error).
 bool SaveDrawingDocument(AcApDocument* document, const std::wstring& path, std::string* error = nullptr);

@@ -1,5 +1,7 @@
 // OPEN, SAVE, QSAVE and SAVEAS: drawings as DXF files.
 #include <cwctype>
+#include <filesystem>
+#include <string>
 
 #include "editor/Console.h"
 #include "Documents.h"
@@ -75,10 +77,24 @@ void NewCommand() {
     ReplaceCurrent(CreateNewDocument());
 }
 
+// Whether the drawing may be saved as `name`: yes when no other file has that name, else
+// what the user answers to the CAD program's question (No by default; a script answers it as
+// it answers any prompt).
+bool MayReplace(AcApDocument* document, const std::wstring& name) {
+    std::error_code ec;
+    const std::filesystem::path target(DrawingFilePath(name));
+    if (!std::filesystem::exists(target, ec)) return true;
+    // Saving a drawing as its own file is a save.
+    const std::wstring own = document->fileName();
+    if (!own.empty() && std::filesystem::equivalent(target, DrawingFilePath(own), ec)) return true;
+    return AskKeyword(L"\n" + name + L" already exists. Replace it? [Yes/No] <No>: ", L"Yes No", L"No") == L"Yes";
+}
+
 void SaveAs(AcApDocument* document, bool* saved = nullptr) {
     auto name = AskFileName(L"\nEnter name of drawing to save: ");
     if (!name) return;
     if (!HasDxfExtension(*name)) *name += L".dxf";
+    if (!MayReplace(document, *name)) return;
     if (SaveDrawingDocument(document, *name)) {
         platform::WriteOutput(L"\nSaved " + std::wstring(document->fileName()) + L".\n");
         if (saved) *saved = true;

@@ -61,11 +61,13 @@ int RunInteractiveSession(const SessionOptions& options) {
     AcApDocument* document = nullptr;
     if (!options.drawing.empty()) {
         std::string error;
-        document = OpenDrawingDocument(platform::FromUtf8(options.drawing), &error);
+        std::vector<std::string> notes;
+        document = OpenDrawingDocument(platform::FromUtf8(options.drawing), &error, &notes);
         if (!document) {
             std::fprintf(stderr, "velloria: %s\n", error.c_str());
             return 1;
         }
+        for (const std::string& note : notes) platform::WriteOutput("\n" + note + ".\n");
     }
     if (!document) document = CreateNewDocument();
 

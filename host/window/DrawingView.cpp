@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "db/DbDatabase.h"
+#include "editor/Console.h"
 #include "editor/EditorSelection.h"
 #include "editor/EntityNames.h"
 #include "editor/PromptInput.h"
@@ -87,6 +88,7 @@ void DrawingView::SetDrawing(std::shared_ptr<const platform::view::Drawing> draw
     }
     m_renderer.reset();
     m_drawing = std::move(drawing);
+    if (database != m_database) m_reported.clear();
     m_database = database;
     if (m_drawing) {
         platform::view::RenderOptions options;
@@ -120,7 +122,10 @@ void DrawingView::ShowLayout(int index) {
 
 const EntityPicker& DrawingView::Picker() {
     auto& picker = m_pickers.at(static_cast<size_t>(m_layout));
-    if (!picker) picker = std::make_unique<EntityPicker>(m_renderer->EntityExtents(*CurrentLayout()));
+    if (!picker) {
+        picker = std::make_unique<EntityPicker>(m_renderer->EntityExtents(*CurrentLayout()));
+        ReportLeftOut();
+    }
     return *picker;
 }
 
@@ -132,7 +137,10 @@ const SpatialIndex& DrawingView::Index() {
 
 const platform::view::Box& DrawingView::LayoutExtents() {
     auto& extents = m_extents.at(static_cast<size_t>(m_layout));
-    if (!extents) extents = m_renderer->Extents(*CurrentLayout());
+    if (!extents) {
+        extents = m_renderer->Extents(*CurrentLayout());
+        ReportLeftOut();
+    }
     return *extents;
 }
 
@@ -212,12 +220,19 @@ void DrawingView::RenderCache() {
         else if (whole) m_renderer->Draw(painter, *layout, seen, toDevice);
         // A view of part of the layout draws only what the index finds there.
         else m_renderer->Draw(painter, Index().Query(seen), seen, toDevice);
+        ReportLeftOut();
     }
     m_cacheValid = true;
     m_redrawMs = static_cast<double>(timer.nsecsElapsed()) / 1e6;
 }
 
 void DrawingView::RedrawNow() { RenderCache(); }
+
+void DrawingView::ReportLeftOut() {
+    const std::string note = platform::view::LeftOutNote(m_renderer->Stats(), m_renderer->Options());
+    if (note.empty() || !m_reported.insert({m_layout, note}).second) return;
+    platform::WriteOutput("\nNot everything is shown: " + note + ".\n");
+}
 
 void DrawingView::DrawTinted(QPainter& painter, const platform::view::Layout& part, const QTransform& toDevice, QColor color) {
     if (part.entities.empty()) return;

@@ -81,6 +81,9 @@ private:
     void ClickAt(QPointF device);
     void SelectBox(QPointF from, QPointF to);
     double Aperture() const;
+    // Says on the command line what the renderer's limits left out of the layout (once for
+    // each drawing and layout).
+    void ReportLeftOut();
 
     std::shared_ptr<const platform::view::Drawing> m_drawing;
     std::unique_ptr<platform::view::Renderer> m_renderer;
@@ -92,6 +95,7 @@ private:
     std::vector<std::unique_ptr<SpatialIndex>> m_indexes;
     std::vector<std::optional<platform::view::Box>> m_extents;
     int m_layout = 0;
+    std::set<std::pair<int, std::string>> m_reported;  // of ReportLeftOut, for this database
 
     QImage m_cache;
     bool m_cacheValid = false;

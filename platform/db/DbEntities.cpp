@@ -71,6 +71,10 @@ void AcDbBlockReference::listDetails(std::wstring& text) const {
     if (!m_block.isNull()) text += L"  Block: #" + m_block.handle().text() + L"\n";
 }
 
+void AcDbRawEntity::listDetails(std::wstring& text) const {
+    if (!m_unread.empty()) text += L"  Kept as read: " + m_unread + L"\n";
+}
+
 Acad::ErrorStatus AcDbMText::setLocation(const AcGePoint3d& p) { WRITE_GUARD; m_location = p; return Acad::eOk; }
 Acad::ErrorStatus AcDbMText::setContents(const wchar_t* t) { WRITE_GUARD; m_contents = t ? t : L""; return Acad::eOk; }
 Acad::ErrorStatus AcDbMText::setTextHeight(double h) {

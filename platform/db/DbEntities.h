@@ -71,15 +71,21 @@ private:
 
 // An entity of a type this host does not model, kept as it was read (its tags in
 // rawTags()) so that saving writes it back unchanged. It can be selected, erased and
-// listed but not moved.
+// listed but not moved. An entity of a type the host does model is kept so too when what it
+// holds cannot be taken in (a table laid out beyond what a drawing holds): why, in unread.
 class AcDbRawEntity : public AcDbEntity {
 public:
     ACRX_DECLARE_MEMBERS(AcDbRawEntity)
-    explicit AcDbRawEntity(std::wstring typeName = L"") : m_typeName(std::move(typeName)) {}
+    explicit AcDbRawEntity(std::wstring typeName = L"", std::wstring unread = L"")
+        : m_typeName(std::move(typeName)), m_unread(std::move(unread)) {}
     const wchar_t* entityTypeName() const override { return m_typeName.c_str(); }
+    // Why an entity of a modelled type was kept as read; empty for the others.
+    const std::wstring& unreadReason() const { return m_unread; }
+    void listDetails(std::wstring& text) const override;
 
 private:
     std::wstring m_typeName;
+    std::wstring m_unread;
 };
 
 // The same for non-graphical objects.

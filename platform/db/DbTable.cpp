@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "db/DbTableStyle.h"
+#include "db/Geometry.h"
 #include "db/ListFormat.h"
 #include "db/ResBuf.h"
 #include "db/TextMeasure.h"
@@ -13,6 +14,9 @@ ACRX_DEFINE_MEMBERS(AcDbTable, AcDbEntity, L"ACAD_TABLE")
 
 namespace {
 constexpr double kDefaultSize = 1.0;
+
+// A row height or column width: more than nothing, and no more than a drawing holds.
+bool IsSize(double value) { return value > 0 && platform::IsDrawingValue(value); }
 
 // The table's style as it stands, without opening it (a table is laid out while its style
 // may be open elsewhere); null when the id names no style.
@@ -80,7 +84,7 @@ double AcDbTable::columnWidth(int col) const { return validCol(col) ? m_widths[s
 Acad::ErrorStatus AcDbTable::setRowHeight(int row, double height) {
     if (const auto es = assertWriteEnabled(); es != Acad::eOk) return es;
     if (!validRow(row)) return Acad::eInvalidIndex;
-    if (!(height > 0)) return Acad::eInvalidInput;
+    if (!IsSize(height)) return Acad::eInvalidInput;
     m_heights[static_cast<size_t>(row)] = height;
     touch();
     return Acad::eOk;
@@ -89,7 +93,7 @@ Acad::ErrorStatus AcDbTable::setRowHeight(int row, double height) {
 Acad::ErrorStatus AcDbTable::setColumnWidth(int col, double width) {
     if (const auto es = assertWriteEnabled(); es != Acad::eOk) return es;
     if (!validCol(col)) return Acad::eInvalidIndex;
-    if (!(width > 0)) return Acad::eInvalidInput;
+    if (!IsSize(width)) return Acad::eInvalidInput;
     m_widths[static_cast<size_t>(col)] = width;
     touch();
     return Acad::eOk;
@@ -97,7 +101,7 @@ Acad::ErrorStatus AcDbTable::setColumnWidth(int col, double width) {
 
 Acad::ErrorStatus AcDbTable::setRowHeight(double height) {
     if (const auto es = assertWriteEnabled(); es != Acad::eOk) return es;
-    if (!(height > 0)) return Acad::eInvalidInput;
+    if (!IsSize(height)) return Acad::eInvalidInput;
     std::fill(m_heights.begin(), m_heights.end(), height);
     touch();
     return Acad::eOk;
@@ -105,7 +109,7 @@ Acad::ErrorStatus AcDbTable::setRowHeight(double height) {
 
 Acad::ErrorStatus AcDbTable::setColumnWidth(double width) {
     if (const auto es = assertWriteEnabled(); es != Acad::eOk) return es;
-    if (!(width > 0)) return Acad::eInvalidInput;
+    if (!IsSize(width)) return Acad::eInvalidInput;
     std::fill(m_widths.begin(), m_widths.end(), width);
     touch();
     return Acad::eOk;
@@ -204,7 +208,7 @@ double AcDbTable::textHeight(int row, int col) const {
 
 Acad::ErrorStatus AcDbTable::setTextHeight(int row, int col, double height) {
     if (!validRow(row) || !validCol(col)) return Acad::eInvalidIndex;
-    if (!(height >= 0)) return Acad::eInvalidInput;
+    if (!(height >= 0) || !platform::IsTextHeightValue(height)) return Acad::eInvalidInput;
     CellFormat f = format(row, col);
     f.textHeight = height;
     return setFormat(row, col, f);
@@ -318,7 +322,7 @@ void AcDbTable::shiftMerges(bool rows, int at, int count) {
 Acad::ErrorStatus AcDbTable::insertRows(int row, double height, int nRows) {
     if (const auto es = assertWriteEnabled(); es != Acad::eOk) return es;
     if (row < 0 || row > numRows() || nRows < 1) return Acad::eInvalidIndex;
-    if (!(height > 0)) return Acad::eInvalidInput;
+    if (!IsSize(height)) return Acad::eInvalidInput;
     std::vector<Row> fresh;
     fresh.reserve(static_cast<size_t>(nRows));
     for (int i = 0; i < nRows; ++i) fresh.emplace_back(m_widths.size());
@@ -342,7 +346,7 @@ Acad::ErrorStatus AcDbTable::deleteRows(int row, int nRows) {
 Acad::ErrorStatus AcDbTable::insertColumns(int col, double width, int nCols) {
     if (const auto es = assertWriteEnabled(); es != Acad::eOk) return es;
     if (col < 0 || col > numColumns() || nCols < 1) return Acad::eInvalidIndex;
-    if (!(width > 0)) return Acad::eInvalidInput;
+    if (!IsSize(width)) return Acad::eInvalidInput;
     for (auto& r : m_rows) {
         std::vector<platform::CompactText> fresh(static_cast<size_t>(nCols));
         r.cells.insert(r.cells.begin() + col, std::make_move_iterator(fresh.begin()), std::make_move_iterator(fresh.end()));
@@ -399,6 +403,7 @@ bool AcDbTable::isMergedCell(int row, int col) const {
 
 Acad::ErrorStatus AcDbTable::setPosition(const AcGePoint3d& point) {
     if (const auto es = assertWriteEnabled(); es != Acad::eOk) return es;
+    if (!platform::IsDrawingPoint(point)) return Acad::eInvalidInput;
     m_position = point;
     return Acad::eOk;
 }
@@ -406,7 +411,7 @@ Acad::ErrorStatus AcDbTable::setPosition(const AcGePoint3d& point) {
 Acad::ErrorStatus AcDbTable::setDirection(const AcGeVector3d& dir) {
     if (const auto es = assertWriteEnabled(); es != Acad::eOk) return es;
     const double len = std::hypot(dir.x, dir.y);
-    if (len < 1e-12) return Acad::eInvalidInput;
+    if (!(len >= 1e-12) || !std::isfinite(len)) return Acad::eInvalidInput;
     m_direction = AcGeVector3d(dir.x / len, dir.y / len, 0);
     return Acad::eOk;
 }
@@ -456,10 +461,13 @@ bool AcDbTable::hitTest(const AcGePoint3d& point, const AcGeVector3d&, double xA
 
 Acad::ErrorStatus AcDbTable::transformBy(const AcGeMatrix3d& xform) {
     if (const auto es = assertWriteEnabled(); es != Acad::eOk) return es;
-    m_position = xform.apply(m_position);
+    // A move that takes the table where no drawing reaches leaves it where it is.
+    const AcGePoint3d position = xform.apply(m_position);
+    if (!platform::IsDrawingPoint(position)) return Acad::eInvalidInput;
+    m_position = position;
     const AcGeVector3d dir = xform.apply(m_direction);
     const double len = std::hypot(dir.x, dir.y);
-    if (len > 1e-12) m_direction = AcGeVector3d(dir.x / len, dir.y / len, 0);
+    if (len > 1e-12 && std::isfinite(len)) m_direction = AcGeVector3d(dir.x / len, dir.y / len, 0);
     return Acad::eOk;
 }
 

@@ -1,5 +1,7 @@
 #include "db/DbTableStyle.h"
 
+#include "db/Geometry.h"
+
 ACRX_DEFINE_MEMBERS(AcDbTableStyle, AcDbObject, L"TABLESTYLE")
 
 Acad::ErrorStatus AcDbTableStyle::getName(wchar_t*& name) const {
@@ -30,7 +32,7 @@ double AcDbTableStyle::textHeight(AcDb::RowType rowType) const {
 
 Acad::ErrorStatus AcDbTableStyle::setTextHeight(double height, int rowTypes) {
     if (const auto es = assertWriteEnabled(); es != Acad::eOk) return es;
-    if (!(height > 0)) return Acad::eInvalidInput;
+    if (!(height > 0) || !platform::IsTextHeightValue(height)) return Acad::eInvalidInput;
     if (rowTypes & AcDb::kTitleRow) m_titleHeight = height;
     if (rowTypes & AcDb::kHeaderRow) m_headerHeight = height;
     if (rowTypes & AcDb::kDataRow) m_dataHeight = height;
@@ -56,14 +58,14 @@ Acad::ErrorStatus AcDbTableStyle::setAlignment(AcDb::CellAlignment align, int ro
 
 Acad::ErrorStatus AcDbTableStyle::setHorzCellMargin(double margin) {
     if (const auto es = assertWriteEnabled(); es != Acad::eOk) return es;
-    if (margin < 0) return Acad::eInvalidInput;
+    if (!(margin >= 0) || !platform::IsTextHeightValue(margin)) return Acad::eInvalidInput;
     m_horzMargin = margin;
     return Acad::eOk;
 }
 
 Acad::ErrorStatus AcDbTableStyle::setVertCellMargin(double margin) {
     if (const auto es = assertWriteEnabled(); es != Acad::eOk) return es;
-    if (margin < 0) return Acad::eInvalidInput;
+    if (!(margin >= 0) || !platform::IsTextHeightValue(margin)) return Acad::eInvalidInput;
     m_vertMargin = margin;
     return Acad::eOk;
 }

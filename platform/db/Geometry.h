@@ -90,3 +90,22 @@ struct AcDbExtents {
         maxPoint = {std::fmax(maxPoint.x, p.x), std::fmax(maxPoint.y, p.y), std::fmax(maxPoint.z, p.z)};
     }
 };
+
+namespace platform {
+
+// The largest size or coordinate a drawing's own geometry takes: far beyond any real drawing
+// (a light year is 1e19 millimetres), and far enough below the largest number that the sums
+// and products a table is laid out with -- widths added up over its columns, text heights by
+// lines of text -- never overflow to infinity, which no drawing file can hold.
+inline constexpr double kLargestDrawingValue = 1e100;
+
+// A text height or a cell margin: small enough that a cell of any number of lines of text
+// (a trillion) is no taller than the largest value.
+inline constexpr double kLargestTextHeight = kLargestDrawingValue * 1e-12;
+
+// Whether the value is one (false for infinities and NaN).
+inline bool IsDrawingValue(double value) { return std::abs(value) <= kLargestDrawingValue; }
+inline bool IsTextHeightValue(double value) { return std::abs(value) <= kLargestTextHeight; }
+inline bool IsDrawingPoint(const AcGePoint3d& p) { return IsDrawingValue(p.x) && IsDrawingValue(p.y) && IsDrawingValue(p.z); }
+
+}  // namespace platform

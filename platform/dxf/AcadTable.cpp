@@ -1,7 +1,9 @@
 #include "dxf/AcadTable.h"
 
 #include <algorithm>
+#include <cstdio>
 
+#include "db/Geometry.h"
 #include "dxf/DxfTextChunks.h"
 #include "dxf/HugePages.h"
 
@@ -188,7 +190,31 @@ void AppendFormatting(const std::vector<Tag>& record, const TableCell& cell, std
     }
 }
 
+// What of the table's geometry lies beyond what a drawing holds (its block would be laid out
+// at coordinates no file can hold), in words; empty when nothing does.
+std::string BeyondDrawing(const AcadTable& table) {
+    const auto said = [](const char* what, double value) {
+        char text[120];
+        std::snprintf(text, sizeof text, "%s of %g is beyond what a drawing holds", what, value);
+        return std::string(text);
+    };
+    for (int k = 0; k < 3; ++k)
+        if (!IsDrawingValue(table.insertion[k])) return said("an insertion point coordinate", table.insertion[k]);
+    for (double h : table.rowHeights)
+        if (!IsDrawingValue(h)) return said("a row height", h);
+    for (double w : table.columnWidths)
+        if (!IsDrawingValue(w)) return said("a column width", w);
+    for (const TableCell& cell : table.cells) {
+        if (!IsTextHeightValue(cell.textHeight)) return said("a text height", cell.textHeight);
+        if (!IsDrawingValue(cell.blockScale)) return said("a block scale", cell.blockScale);
+        if (!IsDrawingValue(cell.rotation)) return said("a rotation", cell.rotation);
+    }
+    return {};
+}
+
 }  // namespace
+
+bool IsTableValue(double value) { return IsDrawingValue(value); }
 
 void AcadTable::Resize(int newRows, int newColumns, double rowHeight, double columnWidth) {
     std::vector<TableCell> grid(static_cast<size_t>(newRows) * static_cast<size_t>(newColumns));
@@ -281,6 +307,10 @@ std::optional<AcadTable> ParseAcadTable(const DxfObject& entity, std::string* wh
     }
     if (table.cells.size() != expected) {
         Fail(why, "the number of cells does not match rows times columns");
+        return std::nullopt;
+    }
+    if (const std::string beyond = BeyondDrawing(table); !beyond.empty()) {
+        if (why) *why = beyond;
         return std::nullopt;
     }
     return table;

@@ -60,8 +60,12 @@ struct AcadTable : EntityBase {
     void Resize(int newRows, int newColumns, double rowHeight, double columnWidth);
 };
 
+// Whether a size or coordinate of a table is one a drawing holds (at most 1e100 across): a
+// table with more is not read, and its grid tells nothing of where its block stands.
+bool IsTableValue(double value);
+
 // Reads an ACAD_TABLE entity; nothing when the object is not one or its table data is not
-// consistent (cell count, sizes), with the reason in *why.
+// consistent (cell count, sizes, geometry beyond what a drawing holds), with the reason in *why.
 std::optional<AcadTable> ParseAcadTable(const DxfObject& entity, std::string* why = nullptr);
 
 // The ACAD_TABLE entity tags of the table (values kept in doc's storage).

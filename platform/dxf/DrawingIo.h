@@ -12,6 +12,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "dxf/DxfDocument.h"
 #include "dxf/DxfError.h"
@@ -25,6 +26,9 @@ namespace platform::dxf {
 struct LoadedDrawing {
     std::shared_ptr<AcDbDatabase> database;
     std::optional<DxfError> error;
+    // Entities kept as the file holds them although their type is modelled, and why ("ACAD_TABLE
+    // 2A is kept as the file holds it: a column width of 1e+308 is beyond what a drawing holds").
+    std::vector<std::string> notes;
     explicit operator bool() const { return database != nullptr; }
 };
 
@@ -32,7 +36,7 @@ struct LoadedDrawing {
 // error ("FILE: line N: reason") and no database.
 LoadedDrawing LoadDrawing(const std::string& path, const Progress& progress = {}, ReadOptions options = {});
 // Builds the database of a document held in memory (the database keeps the document).
-std::shared_ptr<AcDbDatabase> DatabaseFromDocument(std::unique_ptr<Document> document);
+std::shared_ptr<AcDbDatabase> DatabaseFromDocument(std::unique_ptr<Document> document, std::vector<std::string>* notes = nullptr);
 
 // Writes the database to path atomically. A database that was not loaded from a file (a new
 // drawing) is written on the document of a new drawing, its own records standing for the

@@ -157,7 +157,9 @@ private:
         for (const auto& [key, h] : Entries(styleDict)) {
             const DxfObject* source = Object(h);
             if (!source || source->Type() != "TABLESTYLE") continue;
-            const TableStyleInfo info = ParseTableStyle(*source);
+            std::string beyond;
+            const TableStyleInfo info = ParseTableStyle(*source, &beyond);
+            if (!beyond.empty()) notes.push_back("The table style " + std::string(key) + " keeps a default: " + beyond);
             auto* style = new AcDbTableStyle;
             style->setName(Wide(key).c_str());
             style->setDescription(Wide(source->Value(3)).c_str());
@@ -213,7 +215,12 @@ private:
 
     AcDbEntity* MakeEntity(const DxfObject& source) {
         if (const EntityCodec* codec = CodecOfType(source.Type()))
-            if (AcDbEntity* entity = codec->load(source, *this)) return entity;
+            if (AcDbEntity* entity = codec->load(source, *this)) {
+                if (const auto* raw = AcDbRawEntity::cast(entity); raw && !raw->unreadReason().empty())
+                    notes.push_back(std::string(source.Type()) + " " + FormatHandle(source.GetHandle()) + " is kept as the file holds it: " +
+                                    ToUtf8(raw->unreadReason()));
+                return entity;
+            }
         return new AcDbRawEntity(Wide(source.Type()));
     }
 
@@ -276,6 +283,11 @@ private:
         }
     }
 
+public:
+    // Entities of modelled types that could not be taken in, and why.
+    std::vector<std::string> notes;
+
+private:
     Document& m_doc;
     AcDbDatabase& m_db;
     std::unordered_map<Handle, const DxfObject*> m_objects;
@@ -285,14 +297,16 @@ private:
 
 }  // namespace
 
-std::shared_ptr<AcDbDatabase> DatabaseFromDocument(std::unique_ptr<Document> document) {
+std::shared_ptr<AcDbDatabase> DatabaseFromDocument(std::unique_ptr<Document> document, std::vector<std::string>* notes) {
     std::shared_ptr<Document> doc(std::move(document));
     auto db = std::make_shared<AcDbDatabase>(false);
     // "AC1009" and the like; a file without $ACADVER is R12 or older.
     const std::string_view version = doc->Version();
     const int number = version.size() == 6 && version.substr(0, 2) == "AC" ? std::atoi(std::string(version.substr(2)).c_str()) : 1009;
     db->setOriginalFileVersion(static_cast<AcDb::AcDbDwgVersion>(number));
-    Loader(*doc, *db).Run();
+    Loader loader(*doc, *db);
+    loader.Run();
+    if (notes) *notes = std::move(loader.notes);
     db->setFileData(doc);
     return db;
 }
@@ -301,9 +315,10 @@ LoadedDrawing LoadDrawing(const std::string& path, const Progress& progress, Rea
     // Reading the text is most of the time; building the database the rest.
     const Progress reading = progress ? Progress([&](double f) { progress(0.9 * f); }) : Progress();
     ReadResult read = ReadDxfFile(path, reading, options);
-    if (!read) return {nullptr, read.error};
+    if (!read) return {nullptr, read.error, {}};
     if (progress) progress(0.9);
-    LoadedDrawing loaded{DatabaseFromDocument(std::move(read.document)), std::nullopt};
+    LoadedDrawing loaded{nullptr, std::nullopt, {}};
+    loaded.database = DatabaseFromDocument(std::move(read.document), &loaded.notes);
     if (progress) progress(1.0);
     return loaded;
 }

@@ -99,6 +99,10 @@ public:
 
     void Put(int code, std::string_view value) {
         const TagType type = TagTypeOf(code);
+        // The last check before the disk: a number this reader (or any other) would refuse --
+        // "inf", "nan", past the largest double -- would leave a file that cannot be opened again.
+        if (type == TagType::Double)
+            if (const char* why = CheckValue(code, value)) Refuse(code, value, why);
         if ((type == TagType::String || type == TagType::Unknown) && NeedsEscape(value)) {
             m_sink.PutGroup(GroupCodeLine(code), Escape(value));
         } else {
@@ -114,13 +118,26 @@ public:
     }
     void Put(const DxfObject& o) {
         // Text read in this writer's form (and in UTF-8) goes out as it came in.
-        if (const std::string_view text = m_utf8 ? m_doc.VerbatimOf(o) : std::string_view(); !text.empty())
+        if (const std::string_view text = m_utf8 ? m_doc.VerbatimOf(o) : std::string_view(); !text.empty()) {
             m_sink.Put(text);
-        else
-            Put(o.tags);
+            return;
+        }
+        m_object = &o;
+        Put(o.tags);
+        m_object = nullptr;
     }
 
 private:
+    [[noreturn]] void Refuse(int code, std::string_view value, const char* why) const {
+        std::string where = "the header";
+        if (m_object) {
+            where = std::string(m_object->Type());
+            if (const Handle h = m_object->GetHandle()) where += " " + FormatHandle(h);
+        }
+        throw std::runtime_error(where + ": group code " + std::to_string(code) + " would hold \"" + std::string(value.substr(0, 40)) +
+                                 "\" (" + why + "); the drawing was not written");
+    }
+
     bool NeedsEscape(std::string_view v) const {
         size_t i = 0;
         if (m_utf8) {
@@ -170,6 +187,7 @@ private:
 
     Sink& m_sink;
     const Document& m_doc;
+    const DxfObject* m_object = nullptr;  // whose tags are being written, for a refusal's message
     bool m_utf8;
     std::unique_ptr<TextEncoder> m_encoder;
 };

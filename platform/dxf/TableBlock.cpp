@@ -6,6 +6,7 @@
 #include <unordered_map>
 
 #include "dxf/DxfTextChunks.h"
+#include "db/Geometry.h"
 #include "db/TextMeasure.h"
 
 namespace platform::dxf {
@@ -165,7 +166,7 @@ void DropStaleContentCopy(Document& doc, const AcadTable& table) {
 
 }  // namespace
 
-TableStyleInfo ParseTableStyle(const DxfObject& style) {
+TableStyleInfo ParseTableStyle(const DxfObject& style, std::string* beyond) {
     TableStyleInfo info;
     const size_t start = style.SubclassStart("AcDbTableStyle");
     CellStyleInfo* groups[] = {&info.data, &info.title, &info.header};
@@ -177,13 +178,21 @@ TableStyleInfo ParseTableStyle(const DxfObject& style) {
             groups[group]->textStyle = std::string(t.Value());
             continue;
         }
+        // Heights and margins beyond what a table holds count as unreadable: the defaults stand.
+        const auto size = [&t, beyond](double fallback) {
+            const double v = t.DoubleOr(fallback);
+            if (IsTextHeightValue(v)) return v;
+            if (beyond && beyond->empty()) *beyond = "a " + std::string(t.code == 140 ? "text height" : "cell margin") + " of " +
+                                                     std::string(t.Value()) + " is beyond what a table holds";
+            return fallback;
+        };
         if (group < 0) {
-            if (t.code == 40) info.horizontalMargin = t.DoubleOr(info.horizontalMargin);
-            if (t.code == 41) info.verticalMargin = t.DoubleOr(info.verticalMargin);
+            if (t.code == 40) info.horizontalMargin = size(info.horizontalMargin);
+            if (t.code == 41) info.verticalMargin = size(info.verticalMargin);
             if (t.code == 280) info.titleSuppressed = t.IntOr(0) != 0;
             if (t.code == 281) info.headerSuppressed = t.IntOr(0) != 0;
         } else {
-            if (t.code == 140) groups[group]->textHeight = t.DoubleOr(groups[group]->textHeight);
+            if (t.code == 140) groups[group]->textHeight = size(groups[group]->textHeight);
             if (t.code == 170) groups[group]->alignment = static_cast<int>(t.IntOr(groups[group]->alignment));
         }
     }

@@ -23,8 +23,10 @@ struct TableStyleInfo {
     CellStyleInfo data, title, header;
 };
 
-// Reads a TABLESTYLE object (its cell styles come in the order data, title, header).
-TableStyleInfo ParseTableStyle(const DxfObject& style);
+// Reads a TABLESTYLE object (its cell styles come in the order data, title, header). A height
+// or margin beyond what a table holds is passed over, the default standing; the first is
+// described in *beyond.
+TableStyleInfo ParseTableStyle(const DxfObject& style, std::string* beyond = nullptr);
 
 // The handle of the named table style in the ACAD_TABLESTYLE dictionary, or 0.
 Handle FindTableStyle(Document& doc, std::string_view name);

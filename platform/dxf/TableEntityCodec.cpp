@@ -2,10 +2,12 @@
 
 #include <algorithm>
 
+#include "db/DbEntities.h"
 #include "db/DbTable.h"
 #include "dxf/AcadTable.h"
 #include "dxf/DxfTextChunks.h"
 #include "dxf/TableBlock.h"
+#include "text/Utf8.h"
 
 namespace platform::dxf {
 
@@ -119,8 +121,11 @@ bool Fill(const AcDbTable& table, AcadTable& t) {
 }  // namespace
 
 AcDbEntity* LoadAcadTable(const DxfObject& source, EntityLoadContext& context) {
-    const auto parsed = ParseAcadTable(source);
-    return parsed ? MakeTable(*parsed, context) : nullptr;
+    std::string why;
+    const auto parsed = ParseAcadTable(source, &why);
+    // A table that cannot be taken in is kept as the file holds it, saying why.
+    if (!parsed) return new AcDbRawEntity(L"ACAD_TABLE", FromUtf8(why));
+    return MakeTable(*parsed, context);
 }
 
 void SaveAcadTable(const AcDbEntity& entity, EntitySaveContext& context) {

@@ -11,6 +11,7 @@
 #include "editor/Console.h"
 #include "db/DbDatabase.h"
 #include "db/DbSymbolTable.h"
+#include "db/Geometry.h"
 #include "editor/EditorSelection.h"
 #include "editor/EntityNames.h"
 #include "editor/PromptInput.h"
@@ -154,7 +155,8 @@ bool ParsePoint(const char* text, double point[3]) {
         while (*p == ' ' || *p == '\t') ++p;
         char* end = nullptr;
         const double v = std::strtod(p, &end);
-        if (end == p || count == 3 || !std::isfinite(v)) return false;
+        // A point no drawing reaches is no point (an infinity, or past the largest coordinate).
+        if (end == p || count == 3 || !platform::IsDrawingValue(v)) return false;
         values[count++] = v;
         p = end;
         while (*p == ' ' || *p == '\t') ++p;
@@ -239,8 +241,12 @@ int GetPoint(platform::PromptKind kind, const ads_point base, const wchar_t* pro
         double p[3];
         const bool relative = line[0] == '@' && base;
         if (platform::ParsePoint(relative ? line.c_str() + 1 : line.c_str(), p)) {
-            for (int i = 0; i < 3; ++i) result[i] = p[i] + (relative ? base[i] : 0.0);
-            return RTNORM;
+            double at[3];
+            for (int i = 0; i < 3; ++i) at[i] = p[i] + (relative ? base[i] : 0.0);
+            if (platform::IsDrawingPoint(AcGePoint3d(at[0], at[1], at[2]))) {
+                for (int i = 0; i < 3; ++i) result[i] = at[i];
+                return RTNORM;
+            }
         }
         if (const auto k = MatchKeyword(settings.keywords, platform::FromUtf8(line))) {
             State().lastKeyword = *k;

@@ -10,6 +10,8 @@
 #include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
+#include <set>
 #include <stdexcept>
 
 #include "posix/FileIo.h"
@@ -40,24 +42,42 @@ std::string RefusalFor(const std::string& target) {
 
 }  // namespace
 
-std::string ResolveLinks(const std::string& path) {
+std::optional<std::string> ResolveLinks(const std::string& path, std::string* why) {
+    // The system's own limit of links in a chain (MAXSYMLINKS): a path it would not open.
+    constexpr int kMaxLinks = 40;
+    const auto refuse = [why](std::string reason) -> std::optional<std::string> {
+        if (why) *why = std::move(reason);
+        return std::nullopt;
+    };
     std::string current = path;
-    // The system's own limit of links in a chain; beyond it the path is used as it is and the
-    // save fails where the system says why.
-    for (int hops = 0; hops < 40; ++hops) {
+    std::set<std::string> seen{std::filesystem::path(current).lexically_normal().string()};
+    for (int links = 0;; ++links) {
         char buffer[PATH_MAX];
         const ssize_t n = ::readlink(current.c_str(), buffer, sizeof buffer - 1);
-        if (n < 0) return current;  // not a link (or gone): this is the file
+        if (n < 0) {
+            if (errno == EINVAL) return current;  // not a link: this is the file
+            if (errno != ENOENT) return refuse("cannot follow the path " + current + ": " + std::strerror(errno));
+            // Nothing there: the file a save creates, in a folder that must exist. A path
+            // named directly is left to the save, which says which folder is missing.
+            struct stat st{};
+            const std::string folder = FolderOf(current);
+            if (links == 0 || (::stat(folder.c_str(), &st) == 0 && S_ISDIR(st.st_mode))) return current;
+            return refuse("it is a symbolic link to " + current + ", in a folder that does not exist");
+        }
+        if (links == kMaxLinks) return refuse("it is the first of more than " + std::to_string(kMaxLinks) + " symbolic links in a row");
         std::string next(buffer, static_cast<size_t>(n));
-        if (next.empty()) return current;
+        if (next.empty()) return refuse("it is a symbolic link to nothing");
         if (next[0] != '/') next = FolderOf(current) + "/" + next;
         current = std::move(next);
+        if (!seen.insert(std::filesystem::path(current).lexically_normal().string()).second)
+            return refuse("it is a symbolic link in a loop of links, which leads to no file");
     }
-    return current;
 }
 
 bool CanReplace(const std::string& path, std::string& why) {
-    const std::string target = ResolveLinks(path);
+    const std::optional<std::string> resolved = ResolveLinks(path, &why);
+    if (!resolved) return false;
+    const std::string& target = *resolved;
     why = RefusalFor(target);
     if (!why.empty()) return false;
     const std::string folder = FolderOf(target);
@@ -97,8 +117,12 @@ int RemoveStaleSaves(const std::string& target) {
     return removed;
 }
 
-AtomicFile::AtomicFile(const std::string& target, mode_t newFileMode) : m_target(ResolveLinks(target)) {
-    if (const std::string why = RefusalFor(m_target); !why.empty()) throw std::runtime_error("cannot replace the file: " + why);
+AtomicFile::AtomicFile(const std::string& target, mode_t newFileMode) {
+    std::string why;
+    const std::optional<std::string> resolved = ResolveLinks(target, &why);
+    if (!resolved) throw std::runtime_error("cannot write the file: " + why);
+    m_target = *resolved;
+    if (why = RefusalFor(m_target); !why.empty()) throw std::runtime_error("cannot replace the file: " + why);
     RemoveStaleSaves(m_target);
     // An unnamed file in the target's folder where the system offers one: a save killed
     // while writing then leaves nothing behind. It is named only for the rename, at the end.

@@ -4,7 +4,8 @@
 // the whole new one. Until Commit the target is untouched.
 //
 // The rules a save keeps:
-//   - a symbolic link is followed: the file it points to is replaced and the link stays;
+//   - a symbolic link is followed: the file it points to is replaced and the link stays; one
+//     that leads nowhere (a loop, too many links, a folder that is not there) is refused;
 //   - the target must be a regular file, or not exist yet: a folder, FIFO, socket or device
 //     is refused, never replaced by a regular file;
 //   - a read-only target (no write permission bit set) is refused, also for root: the user
@@ -17,6 +18,7 @@
 //     of that file.
 #include <sys/types.h>
 
+#include <optional>
 #include <string>
 
 #include "posix/FileDescriptor.h"
@@ -24,8 +26,10 @@
 namespace platform::posix {
 
 // The path a save of `path` writes: symbolic links followed (a dangling link names the file
-// it would create). The path itself when it is not a link.
-std::string ResolveLinks(const std::string& path);
+// it would create), the path itself when it is not a link. Nothing, with why in *why, when the
+// links cannot be followed to a file: a loop, more than 40 in a row (the system's own limit), a
+// link into a folder that does not exist, a folder of the path that cannot be searched.
+std::optional<std::string> ResolveLinks(const std::string& path, std::string* why = nullptr);
 
 // Whether a save could replace (or create) `target`, and why not: the checks the save makes
 // before it writes anything, for a caller that wants to know before it does its work.

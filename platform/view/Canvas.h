@@ -2,6 +2,8 @@
 // Where the renderer's primitives go: polylines, filled areas and runs of text, all in world
 // coordinates (X and Y of the drawing, or of the paper in a layout). A painter canvas draws
 // them on a device; an extents canvas only measures them.
+#include <algorithm>
+#include <cmath>
 #include <memory>
 #include <QColor>
 #include <QFont>
@@ -20,6 +22,16 @@ struct Pen {
     QColor color;
     double width = 0;  // device pixels; 0 for the thinnest line the device draws
 };
+
+// The root of the transformation's determinant: its scale, for one that keeps shapes. Taken
+// apart first, so that a scale whose square is past what a number holds (a sheet of a drawing
+// 1e200 across) still comes out.
+inline double ScaleOf(const QTransform& t) {
+    const double k = std::max({std::abs(t.m11()), std::abs(t.m12()), std::abs(t.m21()), std::abs(t.m22())});
+    if (!(k > 0) || !std::isfinite(k)) return 0;
+    const double a = t.m11() / k, b = t.m12() / k, c = t.m21() / k, d = t.m22() / k;
+    return k * std::sqrt(std::abs(a * d - b * c));
+}
 
 class Canvas {
 public:

@@ -9,7 +9,7 @@ namespace platform::view {
 
 PainterCanvas::PainterCanvas(QPainter& painter, const QTransform& worldToDevice, const Box& visible, const RenderOptions& options)
     : m_painter(painter), m_toDevice(worldToDevice), m_visible(visible), m_options(options) {
-    const double scale = std::sqrt(std::abs(worldToDevice.determinant()));
+    const double scale = ScaleOf(worldToDevice);
     m_pixel = scale > 0 ? 1 / scale : 1;
     m_device = worldToDevice.mapRect(QRectF(visible.x0, visible.y0, visible.Width(), visible.Height()));
     const double margin = std::max(m_device.width(), m_device.height()) + 64;

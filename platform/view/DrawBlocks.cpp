@@ -12,15 +12,12 @@
 
 namespace platform::view {
 
-namespace {
-
-constexpr int kMaxNesting = 32;
-
-}  // namespace
-
 void EntityDrawer::DrawBlock(const dxf::Block& block, const Matrix& placement, const Props& p, const Context& ctx,
                              const LayerInfo* layer, bool drawnOnce) {
-    if (ctx.depth >= kMaxNesting) return;
+    if (ctx.depth >= options.maxNesting) {
+        ++stats.tooDeep;
+        return;
+    }
     std::vector<const dxf::Block*> path;
     std::vector<const dxf::Block*>& blocks = ctx.path ? *ctx.path : path;
     // A block that holds a reference to itself, directly or not, is drawn once.
@@ -30,6 +27,7 @@ void EntityDrawer::DrawBlock(const dxf::Block& block, const Matrix& placement, c
     inner.blockLayer = layer;
     inner.depth = ctx.depth + 1;
     inner.path = &blocks;
+    inner.repeat = ctx.repeat || !m_drawnBlocks.insert(&block).second;
     blocks.push_back(&block);
     if (const dxf::BlockSketch* sketch = block.Sketch(); sketch && DrawSketch(*sketch, inner)) {
         blocks.pop_back();
@@ -54,6 +52,7 @@ bool EntityDrawer::DrawSketch(const dxf::BlockSketch& sketch, const Context& ctx
     const double stretch = std::sqrt((a + c) / 2 + std::hypot((a - c) / 2, b));
     const double tallest = sketch.largestText * kFaceReach * std::sqrt(drawing.WidestTextStyle()) * stretch;
     if (!(tallest < options.invisiblePixels * pixel)) return false;
+    if (ctx.repeat && !Charge(sketch.lines.size() + sketch.texts)) return true;
     std::vector<Props> looks(sketch.looks.size());
     std::vector<char> shown(sketch.looks.size());
     for (size_t i = 0; i < looks.size(); ++i) shown[i] = Resolve(EntityTags(*sketch.looks[i]), ctx, looks[i]);
@@ -113,8 +112,7 @@ void EntityDrawer::DrawDeferred(const dxf::DeferredEntities& deferred, const Con
     worker.join();
     if (forkError) std::rethrow_exception(forkError);
     canvas.Splice(*fork);
-    stats.drawn += forkStats.drawn;
-    for (const auto& [type, count] : forkStats.skipped) stats.skipped[type] += count;
+    stats.Add(forkStats);
 }
 
 namespace {
@@ -207,6 +205,8 @@ void EntityDrawer::DrawViewport(const EntityTags& t, const Props& p, const Conte
     inner.frozen = &frozen;
     std::vector<const dxf::Block*> path;
     inner.path = &path;
+    // Each viewport shows model space again: the second and later views are repeats.
+    inner.repeat = m_viewportsDrawn++ > 0;
     m_inViewport = true;
     DrawRange(EntityRange(m_model->entities), inner);
     m_inViewport = false;

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "dxf/AcadTable.h"
 #include "view/Aci.h"
 
 namespace platform::view {
@@ -19,6 +20,28 @@ std::size_t RenderStats::SkippedCount() const {
     std::size_t n = 0;
     for (const auto& [type, count] : skipped) n += count;
     return n;
+}
+
+void RenderStats::Add(const RenderStats& other) {
+    drawn += other.drawn;
+    for (const auto& [type, count] : other.skipped) skipped[type] += count;
+    repeated += other.repeated;
+    tooDeep += other.tooDeep;
+    overBudget += other.overBudget;
+}
+
+std::string LeftOutNote(const RenderStats& stats, const RenderOptions& options) {
+    std::string note;
+    if (stats.tooDeep > 0)
+        note = std::to_string(stats.tooDeep) + (stats.tooDeep == 1 ? " block reference" : " block references") +
+               " nested more than " + std::to_string(options.maxNesting) + " deep " + (stats.tooDeep == 1 ? "was" : "were") +
+               " left out, with what " + (stats.tooDeep == 1 ? "it holds" : "they hold");
+    if (stats.overBudget > 0)
+        note += std::string(note.empty() ? "" : "; ") + "the drawing's block references repeat more than " +
+                std::to_string(options.repeatBudget) + " entities, the most it draws: the rest was left out (" +
+                std::to_string(stats.overBudget) + (stats.overBudget == 1 ? " entity" : " entities") +
+                " where it stopped, with what they hold)";
+    return note;
 }
 
 EntityDrawer::EntityDrawer(const Drawing& drawing, const RenderOptions& options, Fonts& fonts, Canvas& canvas, RenderStats& stats)
@@ -57,8 +80,19 @@ size_t EntityDrawer::DrawAt(const EntityRange& range, size_t i, const Context& c
         while (end < range.size() && range[end].Type() == part) ++end;
         if (end < range.size() && range[end].Type() == "SEQEND") ++end;
     }
-    if (!IsPart(type)) DrawEntity(range, i, end, ctx);
+    if (IsPart(type)) return end;
+    if (ctx.repeat && !Charge(1)) return end;
+    DrawEntity(range, i, end, ctx);
     return end;
+}
+
+bool EntityDrawer::Charge(std::size_t entities) {
+    if (stats.repeated + entities > options.repeatBudget) {
+        stats.overBudget += entities;
+        return false;
+    }
+    stats.repeated += entities;
+    return true;
 }
 
 void EntityDrawer::Skip(std::string_view type) { ++stats.skipped[std::string(type)]; }
@@ -124,7 +158,7 @@ bool EntityDrawer::MeasureTableGrid(const EntityTags& t, const Context& ctx) {
     int rows = 0, columns = 0;
     for (; !t.Ends(i) && (t[i].code == 141 || t[i].code == 142); ++i) {
         const double v = t[i].DoubleOr(0);
-        if (!std::isfinite(v) || v < 0) return false;
+        if (!(v >= 0) || !dxf::IsTableValue(v)) return false;
         if (t[i].code == 141) height += v, ++rows;
         else width += v, ++columns;
     }

@@ -34,6 +34,7 @@ struct Context {
     int depth = 0;
     const std::unordered_set<dxf::Handle>* frozen = nullptr;  // layers a viewport freezes
     std::vector<const dxf::Block*>* path = nullptr;           // blocks being drawn, against cycles
+    bool repeat = false;  // within a block drawn before (or a viewport's second view): drawn against the budget
 
     // The same context for coordinates that `local` maps into this one's.
     Context Within(const Matrix& local) const {
@@ -106,6 +107,9 @@ public:
 private:
     void DrawEntity(const EntityRange& range, size_t i, size_t end, const Context& ctx);
     void Skip(std::string_view type);
+    // Counts entities of a repeat against the budget; false (and counted as left out) when
+    // they are past it.
+    bool Charge(std::size_t entities);
 
     // Entity kinds (one file each for the larger ones).
     void DrawLine(const EntityTags& t, const Props& p, const Context& ctx);
@@ -178,6 +182,9 @@ private:
     mutable bool m_lastLayerLinetypeKnown = false;
     const Layout* m_model = nullptr;
     bool m_inViewport = false;
+    // Blocks drawn once already, and viewports' views of model space: what comes again is a repeat.
+    std::unordered_set<const dxf::Block*> m_drawnBlocks;
+    int m_viewportsDrawn = 0;
 };
 
 }  // namespace platform::view

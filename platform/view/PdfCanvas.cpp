@@ -32,7 +32,7 @@ void Colour(PdfBuffer& out, QRgb rgb, const char* op) {
 PdfCanvas::PdfCanvas(const QTransform& worldToDevice, const Box& visible, const QSizeF& pixels, double dpi, const QColor& background)
     : m_toDevice(worldToDevice), m_visible(visible), m_pixels(pixels), m_dpi(dpi > 0 ? dpi : 96),
       m_deflate(std::make_unique<DeflateThread>(kContentLevel)) {
-    const double scale = std::sqrt(std::abs(worldToDevice.determinant()));
+    const double scale = ScaleOf(worldToDevice);
     m_pixel = scale > 0 ? 1 / scale : 1;
     m_device = worldToDevice.mapRect(QRectF(visible.x0, visible.y0, visible.Width(), visible.Height()));
     const double margin = std::max(m_device.width(), m_device.height()) + 64;

@@ -6,6 +6,7 @@
 #include <QSvgGenerator>
 #include <cerrno>
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <new>
 #include <stdexcept>
@@ -62,8 +63,10 @@ QTransform Placement(const Box& extents, const QRectF& page, Box& visible) {
     const double margin = std::min(page.width(), page.height()) * 0.02;
     const QRectF target = page.adjusted(margin, margin, -margin, -margin);
     const QTransform toDevice = Renderer::FitTransform(extents, target);
-    const QRectF seen = toDevice.inverted().mapRect(page);
-    visible = Box::Of(seen.left(), seen.top(), seen.right(), seen.bottom());
+    // It only scales and moves: undone by hand, as QTransform takes a scale below 1e-12 (a
+    // drawing a thousand kilometres across, in millimetres) for one it cannot undo.
+    visible = Box::Of((page.left() - toDevice.dx()) / toDevice.m11(), (page.top() - toDevice.dy()) / toDevice.m22(),
+                      (page.right() - toDevice.dx()) / toDevice.m11(), (page.bottom() - toDevice.dy()) / toDevice.m22());
     return toDevice;
 }
 
@@ -114,7 +117,7 @@ void SheetSize(const Box& extents, const PlotSettings& settings, int& width, int
     double ratio = extents.Empty() || extents.Width() <= 0 || extents.Height() <= 0
                        ? 297.0 / 420.0
                        : std::min(extents.Width(), extents.Height()) / std::max(extents.Width(), extents.Height());
-    ratio = std::clamp(ratio, 0.125, 1.0);
+    ratio = std::isnan(ratio) ? 1.0 : std::clamp(ratio, 0.125, 1.0);
     const bool wide = extents.Empty() || extents.Width() >= extents.Height();
     width = static_cast<int>(std::lround(wide ? longSide : longSide * ratio));
     height = static_cast<int>(std::lround(wide ? longSide * ratio : longSide));
@@ -140,6 +143,21 @@ bool Prepare(const Drawing& drawing, const PlotSettings& settings, Renderer& ren
     }
     extents = result.extents.Empty() ? Box::Of(0, 0, 420, 297) : Widened(result.extents);
     SheetSize(extents, settings, result.width, result.height);
+    // The sheet's scale and its pixel's size must be numbers: drawings that reach across most
+    // of what a number holds, or specks of a few units of its least, cannot go on a sheet.
+    constexpr double kScaleLimit = 1e300;
+    const double scale = std::min(result.width / extents.Width(), result.height / extents.Height());
+    if (!(scale >= 1 / kScaleLimit && scale <= kScaleLimit)) {
+        char text[200];
+        if (scale < 1 / kScaleLimit || !std::isfinite(extents.Width()) || !std::isfinite(extents.Height()))
+            std::snprintf(text, sizeof text, "the drawing's extents, from (%g, %g) to (%g, %g), are beyond what a sheet can show", result.extents.x0,
+                          result.extents.y0, result.extents.x1, result.extents.y1);
+        else
+            std::snprintf(text, sizeof text, "the drawing is %g units across at (%g, %g), too small to plot",
+                          std::max(result.extents.Width(), result.extents.Height()), result.extents.x0, result.extents.y0);
+        result.error = text;
+        return false;
+    }
     if (result.width <= 0 || result.height <= 0 || result.width > kMaxSide || result.height > kMaxSide ||
         static_cast<double>(result.width) * result.height > kMaxPixels) {
         result.error = "a sheet of " + std::to_string(result.width) + " x " + std::to_string(result.height) +
@@ -147,6 +165,13 @@ bool Prepare(const Drawing& drawing, const PlotSettings& settings, Renderer& ren
         return false;
     }
     return true;
+}
+
+// The plot's stats after drawing, and what its limits left out of the sheet.
+void TakeStats(const Renderer& renderer, const RenderOptions& options, PlotResult& result) {
+    result.stats = renderer.Stats();
+    if (const std::string leftOut = LeftOutNote(result.stats, options); !leftOut.empty())
+        result.note += (result.note.empty() ? "" : "; ") + leftOut;
 }
 
 RenderOptions OptionsFor(const PlotSettings& settings, bool vector) {
@@ -162,7 +187,8 @@ RenderOptions OptionsFor(const PlotSettings& settings, bool vector) {
 
 QImage PlotImage(const Drawing& drawing, const PlotSettings& settings, PlotResult& result) {
     EnsureGuiApplication();
-    Renderer renderer(drawing, OptionsFor(settings, false));
+    const RenderOptions options = OptionsFor(settings, false);
+    Renderer renderer(drawing, options);
     const Layout* layout = nullptr;
     Box extents;
     if (!Prepare(drawing, settings, renderer, layout, extents, result)) return {};
@@ -171,7 +197,7 @@ QImage PlotImage(const Drawing& drawing, const PlotSettings& settings, PlotResul
         QPainter painter(&image);
         Paint(painter, renderer, *layout, extents, QRectF(0, 0, result.width, result.height), settings.background);
     }
-    result.stats = renderer.Stats();
+    TakeStats(renderer, options, result);
     result.ok = true;
     return image;
 }
@@ -231,7 +257,7 @@ PlotResult PlotDrawing(const Drawing& drawing, const PlotSettings& settings, con
             QPainter painter(&svg);
             Paint(painter, renderer, *layout, extents, page, settings.background);
         }
-        result.stats = renderer.Stats();
+        TakeStats(renderer, options, result);
     }
     buffer.close();
     try {

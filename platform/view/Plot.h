@@ -24,7 +24,7 @@ struct PlotSettings {
 struct PlotResult {
     bool ok = false;
     std::string error;  // when not ok: what went wrong, for the user
-    std::string note;   // when ok, something the user should know (an empty sheet)
+    std::string note;   // when ok, something the user should know (an empty sheet, what the limits left out)
     int width = 0, height = 0;  // of the sheet, in pixels
     Box extents;
     RenderStats stats;

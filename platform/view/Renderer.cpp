@@ -16,7 +16,8 @@ Renderer::~Renderer() = default;
 QTransform Renderer::FitTransform(const Box& view, const QRectF& target) {
     const double w = std::max(view.Width(), 1e-300), h = std::max(view.Height(), 1e-300);
     const double scale = std::min(target.width() / w, target.height() / h);
-    const double cx = (view.x0 + view.x1) / 2, cy = (view.y0 + view.y1) / 2;
+    // Halves first: the sum of two coordinates near the largest number overflows.
+    const double cx = view.x0 / 2 + view.x1 / 2, cy = view.y0 / 2 + view.y1 / 2;
     QTransform t;
     t.translate(target.center().x(), target.center().y());
     t.scale(scale, -scale);

@@ -39,6 +39,14 @@ struct RenderOptions {
     // would show is drawn from the sketch's lines, without parsing its entities: the same
     // pixels, from a fraction of the work.
     bool sketches = true;
+    // What one traversal draws through block references, so that a small file cannot make
+    // it draw for ever (a block that inserts another twice, forty levels deep, is 2^40
+    // instances): references nested deeper than maxNesting are left out, and so is whatever
+    // blocks drawn again (every instance of a block but its first, everything within one, and
+    // every viewport's view but the first) would draw beyond repeatBudget entities. A block's
+    // first instance is what the file holds, and is always drawn.
+    int maxNesting = 64;
+    std::size_t repeatBudget = 2'000'000;
 };
 
 // What a traversal met: entities drawn, and entities of types the renderer does not draw, by type.
@@ -46,7 +54,18 @@ struct RenderStats {
     std::size_t drawn = 0;
     std::map<std::string, std::size_t> skipped;
     std::size_t SkippedCount() const;
+    // Entities drawn against the budget of repeated blocks, and what the limits left out:
+    // block references nested too deep, and entities of repeated blocks past the budget (a
+    // reference among them counts as one, whatever it holds).
+    std::size_t repeated = 0;
+    std::size_t tooDeep = 0;
+    std::size_t overBudget = 0;
+    bool CutShort() const { return tooDeep > 0 || overBudget > 0; }
+    void Add(const RenderStats& other);
 };
+
+// What the limits of the options left out of a traversal, in words for the user ("" when nothing was).
+std::string LeftOutNote(const RenderStats& stats, const RenderOptions& options);
 
 struct EntityExtent {
     const dxf::DxfObject* entity = nullptr;
@@ -80,6 +99,7 @@ public:
     // Of the last Draw or Extents call.
     const RenderStats& Stats() const { return m_stats; }
     const Drawing& Source() const { return m_drawing; }
+    const RenderOptions& Options() const { return m_options; }
 
 private:
     const Drawing& m_drawing;

@@ -3,6 +3,7 @@
 #include <cctype>
 #include <cstdio>
 #include <cstring>
+#include <utility>
 
 #include "text/TextCase.h"
 #include "text/Utf8.h"
@@ -283,23 +284,35 @@ std::vector<BYTE> RegistryStringBytes(std::wstring_view text) {
     return bytes;
 }
 
+const RegistryValue* RegistryKey::FindValue(std::wstring_view name) const {
+    const auto it = m_index.find(Fold(name));
+    return it == m_index.end() ? nullptr : &m_values[it->second];
+}
+
 RegistryValue* RegistryKey::FindValue(std::wstring_view name) {
-    for (auto& v : values)
-        if (SameName(v.name, name)) return &v;
-    return nullptr;
+    return const_cast<RegistryValue*>(std::as_const(*this).FindValue(name));
 }
 
 void RegistryKey::SetValue(std::wstring_view name, DWORD type, std::vector<BYTE> data) {
-    if (RegistryValue* v = FindValue(name)) {
-        v->type = type;
-        v->data = std::move(data);
-    } else {
-        values.push_back({std::wstring(name), type, std::move(data)});
+    const auto [it, added] = m_index.try_emplace(Fold(name), m_values.size());
+    if (added) {
+        m_values.push_back({std::wstring(name), type, std::move(data)});
+        return;
     }
+    RegistryValue& v = m_values[it->second];
+    v.type = type;
+    v.data = std::move(data);
 }
 
 bool RegistryKey::DeleteValue(std::wstring_view name) {
-    return std::erase_if(values, [&](const RegistryValue& v) { return SameName(v.name, name); }) > 0;
+    const auto it = m_index.find(Fold(name));
+    if (it == m_index.end()) return false;
+    const size_t at = it->second;
+    m_index.erase(it);
+    m_values.erase(m_values.begin() + static_cast<std::ptrdiff_t>(at));
+    for (auto& [folded, position] : m_index)
+        if (position > at) --position;
+    return true;
 }
 
 bool RegistryData::IsRootName(std::wstring_view name) {
@@ -320,6 +333,8 @@ RegistryKey* RegistryData::Find(std::wstring_view path) {
     auto it = m_keys.find(Fold(TrimSlashes(path)));
     return it == m_keys.end() ? nullptr : &it->second;
 }
+
+const RegistryKey* RegistryData::Find(std::wstring_view path) const { return const_cast<RegistryData*>(this)->Find(path); }
 
 RegistryKey& RegistryData::Create(std::wstring_view path) {
     std::wstring trimmed = TrimSlashes(path);
@@ -374,7 +389,7 @@ std::string RegistryData::Serialize() const {
     std::string out = "Windows Registry Editor Version 5.00\n";
     for (const auto& [folded, key] : m_keys) {
         out += "\n[" + ToUtf8(key.path) + "]\n";
-        for (const auto& v : key.values) out += SerializeValue(v) + "\n";
+        for (const auto& v : key.Values()) out += SerializeValue(v) + "\n";
     }
     return out;
 }

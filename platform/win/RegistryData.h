@@ -12,6 +12,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "win/WinTypes.h"
@@ -24,13 +25,21 @@ struct RegistryValue {
     std::vector<BYTE> data;
 };
 
-struct RegistryKey {
+// A key's values in the order they were stored (the order RegEnumValueW gives), found by name
+// through an index of their folded names: a key may hold tens of thousands.
+class RegistryKey {
+public:
     std::wstring path;
-    std::vector<RegistryValue> values;
 
+    const std::vector<RegistryValue>& Values() const { return m_values; }
     RegistryValue* FindValue(std::wstring_view name);
+    const RegistryValue* FindValue(std::wstring_view name) const;
     void SetValue(std::wstring_view name, DWORD type, std::vector<BYTE> data);
     bool DeleteValue(std::wstring_view name);
+
+private:
+    std::vector<RegistryValue> m_values;
+    std::unordered_map<std::wstring, size_t> m_index;  // folded name -> position in m_values
 };
 
 class RegistryData {
@@ -39,6 +48,7 @@ public:
     // or HKEY_CURRENT_USER\Software, which every user account has.
     bool Exists(std::wstring_view path) const;
     RegistryKey* Find(std::wstring_view path);
+    const RegistryKey* Find(std::wstring_view path) const;
     // Creates the key (when missing) and returns it.
     RegistryKey& Create(std::wstring_view path);
     // Removes the key and everything below it.

@@ -9,8 +9,11 @@
 #include <ctime>
 #include <fcntl.h>
 #include <filesystem>
+#include <memory>
+#include <mutex>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <time.h>
 #include <unistd.h>
 
 #include "posix/AtomicFile.h"
@@ -92,6 +95,73 @@ RegistryData Load(const std::string& path) {
     return {};
 }
 
+// What tells one state of the file from another; no file at all is a state of its own.
+struct Stamp {
+    bool exists = false;
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = 0;
+    timespec modified{}, changed{};
+    bool operator==(const Stamp& o) const {
+        return exists == o.exists && device == o.device && inode == o.inode && size == o.size && modified.tv_sec == o.modified.tv_sec &&
+               modified.tv_nsec == o.modified.tv_nsec && changed.tv_sec == o.changed.tv_sec && changed.tv_nsec == o.changed.tv_nsec;
+    }
+};
+
+Stamp StampOf(const std::string& path) {
+    struct stat st{};
+    if (::stat(path.c_str(), &st) != 0) return {};
+    return {true, st.st_dev, st.st_ino, st.st_size, st.st_mtim, st.st_ctim};
+}
+
+// A file's times tick in steps of a few milliseconds: a stamp taken within a second of a
+// change in place might be taken again by another change of the same size. Contents read then
+// are not kept (the next access reads again); a later change sets the time of modification
+// to its own, which the stamp tells apart. Our own saves make a new file, whose inode tells
+// it apart, and are kept.
+bool Settled(const Stamp& stamp) {
+    if (!stamp.exists) return true;
+    timespec now{};
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    return now.tv_sec - stamp.modified.tv_sec > 1;
+}
+
+// The contents last read or written in this process, with the file's stamp then.
+struct Cache {
+    std::mutex mutex;
+    std::string path;
+    Stamp stamp;
+    bool valid = false;
+    std::shared_ptr<const RegistryData> data;
+
+    // The kept contents when the file is as it was, else null.
+    std::shared_ptr<const RegistryData> Find(const std::string& file, const Stamp& now) const {
+        return valid && path == file && stamp == now ? data : nullptr;
+    }
+    void Keep(const std::string& file, const Stamp& now, std::shared_ptr<const RegistryData> contents, bool trusted) {
+        path = file;
+        stamp = now;
+        valid = trusted;
+        data = std::move(contents);
+    }
+};
+
+Cache& TheCache() {
+    static Cache cache;
+    return cache;
+}
+
+// The contents of the file, from the cache or read (the lock held by the caller when it reads).
+std::shared_ptr<const RegistryData> Current(Cache& cache, const std::string& path) {
+    const Stamp before = StampOf(path);
+    if (auto kept = cache.Find(path, before)) return kept;
+    auto data = std::make_shared<const RegistryData>(Load(path));
+    // Kept when the file did not change while it was read (nor was moved aside as damaged).
+    const Stamp after = StampOf(path);
+    cache.Keep(path, after, data, after == before && Settled(after));
+    return data;
+}
+
 // Writes the settings in place of the file, or says why not: a read-only file stays as the
 // user made it, and a folder or a device is never replaced.
 bool WriteAtomically(const std::string& path, const std::string& text) {
@@ -122,17 +192,25 @@ std::string RegistryFilePath() {
 
 LONG ModifyRegistry(const std::function<bool(RegistryData&)>& change) {
     const std::string path = RegistryFilePath();
+    Cache& cache = TheCache();
+    const std::lock_guard guard(cache.mutex);
     RegistryLock lock(path, true);
-    RegistryData data = Load(path);
+    RegistryData data = *Current(cache, path);
     if (!change(data)) return ERROR_SUCCESS;
-    return WriteAtomically(path, data.Serialize()) ? ERROR_SUCCESS : ERROR_CANTWRITE;
+    if (!WriteAtomically(path, data.Serialize())) return ERROR_CANTWRITE;
+    // The file now holds what was written: a new file, told apart by its inode.
+    cache.Keep(path, StampOf(path), std::make_shared<const RegistryData>(std::move(data)), true);
+    return ERROR_SUCCESS;
 }
 
-RegistryData ReadRegistry() {
+std::shared_ptr<const RegistryData> ReadRegistry() {
     const std::string path = RegistryFilePath();
-    if (!std::filesystem::exists(path)) return {};
+    Cache& cache = TheCache();
+    const std::lock_guard guard(cache.mutex);
+    if (auto kept = cache.Find(path, StampOf(path))) return kept;
+    if (!std::filesystem::exists(path)) return std::make_shared<const RegistryData>();
     RegistryLock lock(path, false);
-    return Load(path);
+    return Current(cache, path);
 }
 
 }  // namespace platform

@@ -71,9 +71,9 @@ LONG RegOpenKeyExW(HKEY hKey, LPCWSTR lpSubKey, DWORD, REGSAM samDesired, PHKEY 
     if (!Describe(hKey, base, access)) return ERROR_INVALID_HANDLE;
     if (lpSubKey && *lpSubKey == L'\\') return ERROR_BADKEY;
     const std::wstring path = SubPath(base, lpSubKey);
-    platform::RegistryData data = platform::ReadRegistry();
-    if (!data.Exists(path)) return ERROR_FILE_NOT_FOUND;
-    *phkResult = NewHandle(data.CanonicalPath(path), samDesired);
+    const auto data = platform::ReadRegistry();
+    if (!data->Exists(path)) return ERROR_FILE_NOT_FOUND;
+    *phkResult = NewHandle(data->CanonicalPath(path), samDesired);
     return ERROR_SUCCESS;
 }
 
@@ -86,6 +86,12 @@ LONG RegCreateKeyExW(HKEY hKey, LPCWSTR lpSubKey, DWORD, LPWSTR, DWORD, REGSAM s
     if (!Describe(hKey, base, access)) return ERROR_INVALID_HANDLE;
     if (*lpSubKey == L'\\') return ERROR_BADKEY;
     const std::wstring path = SubPath(base, lpSubKey);
+    // A key that is there is opened without a change (which would copy the registry).
+    if (const auto data = platform::ReadRegistry(); data->Exists(path)) {
+        if (lpdwDisposition) *lpdwDisposition = REG_OPENED_EXISTING_KEY;
+        *phkResult = NewHandle(data->CanonicalPath(path), samDesired);
+        return ERROR_SUCCESS;
+    }
     std::wstring canonical;
     bool existed = false;
     LONG result = platform::ModifyRegistry([&](platform::RegistryData& data) {
@@ -109,10 +115,10 @@ LONG RegQueryValueExW(HKEY hKey, LPCWSTR lpValueName, LPDWORD, LPDWORD lpType, L
     if (!Describe(hKey, path, access)) return ERROR_INVALID_HANDLE;
     if (!(access & KEY_QUERY_VALUE)) return ERROR_ACCESS_DENIED;
     if (lpData && !lpcbData) return ERROR_INVALID_PARAMETER;
-    platform::RegistryData data = platform::ReadRegistry();
-    if (!data.Exists(path)) return ERROR_KEY_DELETED;
-    platform::RegistryKey* key = data.Find(path);
-    platform::RegistryValue* value = key ? key->FindValue(lpValueName ? lpValueName : L"") : nullptr;
+    const auto data = platform::ReadRegistry();
+    if (!data->Exists(path)) return ERROR_KEY_DELETED;
+    const platform::RegistryKey* key = data->Find(path);
+    const platform::RegistryValue* value = key ? key->FindValue(lpValueName ? lpValueName : L"") : nullptr;
     if (!value) return ERROR_FILE_NOT_FOUND;
     if (lpType) *lpType = value->type;
     const DWORD size = static_cast<DWORD>(value->data.size());
@@ -152,11 +158,11 @@ LONG RegEnumValueW(HKEY hKey, DWORD dwIndex, LPWSTR lpValueName, LPDWORD lpcchVa
     if (!Describe(hKey, path, access)) return ERROR_INVALID_HANDLE;
     if (!(access & KEY_QUERY_VALUE)) return ERROR_ACCESS_DENIED;
     if (!lpValueName || !lpcchValueName) return ERROR_INVALID_PARAMETER;
-    platform::RegistryData data = platform::ReadRegistry();
-    if (!data.Exists(path)) return ERROR_KEY_DELETED;
-    platform::RegistryKey* key = data.Find(path);
-    if (!key || dwIndex >= key->values.size()) return ERROR_NO_MORE_ITEMS;
-    const platform::RegistryValue& value = key->values[dwIndex];
+    const auto data = platform::ReadRegistry();
+    if (!data->Exists(path)) return ERROR_KEY_DELETED;
+    const platform::RegistryKey* key = data->Find(path);
+    if (!key || dwIndex >= key->Values().size()) return ERROR_NO_MORE_ITEMS;
+    const platform::RegistryValue& value = key->Values()[dwIndex];
     if (*lpcchValueName < value.name.size() + 1) {
         *lpcchValueName = static_cast<DWORD>(value.name.size() + 1);
         return ERROR_MORE_DATA;

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "ArxUtils/ArxUtils.h"
+#include "db/Geometry.h"
 #include "runtime/DocManager.h"
 #include "runtime/TransactionManager.h"
 #include "editor/Print.h"
@@ -72,10 +73,9 @@ std::vector<double> ColumnWidths(const CCellGrid& grid, const CTableLink& link, 
 }
 
 // A new table of the grid's size in the style, every cell filled, with a progress meter.
-AcDbTable* MakeFilledTable(const CCellGrid& grid, const CTableLink& link, const CStyleMetrics& metrics) {
+AcDbTable* MakeFilledTable(const CCellGrid& grid, const std::vector<double>& widths, const CStyleMetrics& metrics) {
     const int nRows = grid.GetRows();
     const int nCols = grid.GetCols();
-    const std::vector<double> widths = ColumnWidths(grid, link, metrics);
 
     AcDbTable* pTable = new AcDbTable;
     pTable->setTableStyle(metrics.m_styleId);
@@ -119,7 +119,16 @@ bool BuildNewTable(const CCellGrid& grid, const CTableLink& link) {
         return false;
     }
 
-    AcDbTable* pTable = MakeFilledTable(grid, link, metrics);
+    // A custom width is the user's own number: one beyond what a drawing holds would leave a
+    // table no file can hold.
+    const std::vector<double> widths = ColumnWidths(grid, link, metrics);
+    for (const double dWidth : widths)
+        if (!platform::IsDrawingValue(dWidth)) {
+            acutPrintf(L"\nA column width of %g is beyond what a drawing holds: the table was not created.", dWidth);
+            return false;
+        }
+
+    AcDbTable* pTable = MakeFilledTable(grid, widths, metrics);
     if (addToCurrentSpace(pTable) != Acad::eOk) {
         delete pTable;
         return true;

@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "db/DbEntities.h"
 #include "db/DrawingDatabase.h"
 #include "editor/Editor.h"
 #include "editor/Print.h"
@@ -27,6 +28,18 @@ double Seconds(std::chrono::steady_clock::time_point since) {
 
 void Failed(AcDbObjectId id, const CTableLink& link, const CString& reason) {
     if (g_pObserver) g_pObserver->OnTableFailed(id, link, reason);
+}
+
+// Why the entity is no table to refill: a table the drawing kept as its file holds it says why.
+CString NotATable(AcDbObjectId id) {
+    CString reason = L"the entity is not a table that can be changed";
+    AcDbEntity* pEnt = nullptr;
+    if (acdbOpenObject(pEnt, id, AcDb::kForRead) == Acad::eOk) {
+        if (const auto* pRaw = AcDbRawEntity::cast(pEnt); pRaw && !pRaw->unreadReason().empty())
+            reason = CString(L"the table cannot be read: ") + pRaw->unreadReason().c_str();
+        pEnt->close();
+    }
+    return reason;
 }
 
 // The databases that failed to open during one refresh: the data layer has reported each
@@ -89,7 +102,7 @@ bool UpdateOneTable(const ads_name entity, CRefreshRun& run) {
     const auto fillStart = std::chrono::steady_clock::now();
     AcDbTable* pTable = nullptr;
     if (acdbOpenObject(pTable, id, AcDb::kForRead) != Acad::eOk) {
-        Failed(id, stored, L"the entity is not a table that can be changed");
+        Failed(id, stored, NotATable(id));
         return false;
     }
     const int rowsBefore = pTable->numRows(), colsBefore = pTable->numColumns();

@@ -103,6 +103,20 @@ TEST(PointPrompt, ReadsPointsAndAsksAgainUntilInputEnds) {
     EXPECT_EQ(acedGetPoint(nullptr, L"\nPoint: ", p), RTCAN);  // end of input
 }
 
+TEST(PointPrompt, APointBeyondWhatADrawingHoldsIsNoPoint) {
+    // Numbers, but past the largest coordinate, typed or reached from a base point.
+    platform::ScopedConsole console({"1e308,1", "-1e101,0", "@9e99,0", "1e100,-1e100"});
+    ads_point p;
+    const ads_point base = {9e99, 0, 0};
+    EXPECT_EQ(acedGetPoint(base, L"\nPoint: ", p), RTNORM);
+    EXPECT_EQ(p[X], 1e100);
+    EXPECT_EQ(p[Y], -1e100);
+    size_t invalid = 0;
+    for (size_t at = console.Output().find("Invalid point."); at != std::string::npos; at = console.Output().find("Invalid point.", at + 1))
+        ++invalid;
+    EXPECT_EQ(invalid, 3u) << console.Output();
+}
+
 TEST(PointPrompt, NoNullFlagAndKeywordsApplyToOneCall) {
     platform::ScopedConsole console({"", "Exit", "", "x"});
     ads_point p;

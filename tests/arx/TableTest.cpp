@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
 #include <string>
 
 #include "db/DrawingDatabase.h"
@@ -217,4 +219,48 @@ TEST(Table, FormatsAndFileOriginsMoveWithTheirCells) {
     t.setTextString(2, 3, L"now text");
     EXPECT_EQ(t.cellType(2, 3), AcDb::kTextCell);
     EXPECT_EQ(t.cellType(9, 0), AcDb::kUnknownCell);
+}
+
+// Sizes and places no drawing file can hold are refused, and the table keeps what it had: a
+// width of 1e308 laid out beside another is an infinity, which no reader takes back.
+TEST(Table, SizesAndPlacesBeyondWhatADrawingHoldsAreRefused) {
+    AcDbTable t;
+    Fill(t, 2, 2);
+    t.setColumnWidth(0, 10);
+    t.setRowHeight(0, 3);
+    const double inf = std::numeric_limits<double>::infinity(), nan = std::numeric_limits<double>::quiet_NaN();
+    for (const double bad : {1e308, -1e308, 1.1e100, inf, nan}) {
+        SCOPED_TRACE(bad);
+        EXPECT_EQ(t.setColumnWidth(0, bad), Acad::eInvalidInput);
+        EXPECT_EQ(t.setColumnWidth(bad), Acad::eInvalidInput);
+        EXPECT_EQ(t.setRowHeight(0, bad), Acad::eInvalidInput);
+        EXPECT_EQ(t.setRowHeight(bad), Acad::eInvalidInput);
+        EXPECT_EQ(t.insertColumns(1, bad), Acad::eInvalidInput);
+        EXPECT_EQ(t.insertRows(1, bad), Acad::eInvalidInput);
+        EXPECT_EQ(t.setTextHeight(0, 0, bad), Acad::eInvalidInput);
+        EXPECT_EQ(t.setPosition(AcGePoint3d(0, bad, 0)), Acad::eInvalidInput);
+        EXPECT_EQ(t.setDirection(AcGeVector3d(bad, 0, 0)), std::isinf(bad) || std::isnan(bad) ? Acad::eInvalidInput : Acad::eOk);
+    }
+    EXPECT_EQ(t.numColumns(), 2);
+    EXPECT_EQ(t.numRows(), 2);
+    EXPECT_EQ(t.columnWidth(0), 10);
+    EXPECT_EQ(t.rowHeight(0), 3);
+    // The largest accepted: no sum or layout of them overflows.
+    EXPECT_EQ(t.setColumnWidth(0, 1e100), Acad::eOk);
+    EXPECT_EQ(t.insertColumns(2, 1e100, 3), Acad::eOk);
+    EXPECT_TRUE(std::isfinite(t.width()));
+    // A text height leaves room for lines of it: a trillion of them still fit a row.
+    EXPECT_EQ(t.setTextHeight(0, 0, 1e89), Acad::eInvalidInput);
+    EXPECT_EQ(t.setTextHeight(0, 0, 1e88), Acad::eOk);
+    // A move past the largest coordinate leaves the table where it was.
+    ASSERT_EQ(t.setPosition(AcGePoint3d(9e99, 0, 0)), Acad::eOk);
+    EXPECT_EQ(t.transformBy(AcGeMatrix3d::translation(AcGeVector3d(9e99, 0, 0))), Acad::eInvalidInput);
+    EXPECT_EQ(t.position().x, 9e99);
+
+    AcDbTableStyle style;
+    EXPECT_EQ(style.setTextHeight(1e308, AcDb::kDataRow), Acad::eInvalidInput);
+    EXPECT_EQ(style.setHorzCellMargin(inf), Acad::eInvalidInput);
+    EXPECT_EQ(style.setVertCellMargin(1e300), Acad::eInvalidInput);
+    EXPECT_GT(style.textHeight(AcDb::kDataRow), 0);
+    EXPECT_LT(style.textHeight(AcDb::kDataRow), 1e88);
 }

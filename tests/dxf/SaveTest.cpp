@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <limits>
+#include <stdexcept>
 #include <sys/stat.h>
 
 #include "dxf/DxfReader.h"
@@ -46,6 +48,42 @@ TEST(DxfSave, AFailedSaveKeepsWhatWasThere) {
     err = SaveDxfFile(*doc, dir.File("no/such/folder.dxf"));
     ASSERT_TRUE(err);
     EXPECT_NE(err->Message().find("cannot create a temporary file"), std::string::npos);
+}
+
+// The writer is the last line of defence: a number no reader takes back ("inf", "nan", past
+// the largest double) is never written, whoever made it; the file on disk stays as it was.
+TEST(DxfSave, ANumberNoReaderTakesIsNeverWritten) {
+    dxftest::ScratchDir dir;
+    const std::string path = dir.File("drawing.dxf");
+    auto doc = NewDocument();
+    ASSERT_TRUE(doc);
+    ASSERT_FALSE(SaveDxfFile(*doc, path));
+    const std::string before = dxftest::Slurp(path);
+    for (const double bad : {std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(),
+                             std::numeric_limits<double>::quiet_NaN()}) {
+        DxfObject line;
+        line.tags = {{0, "LINE"}, doc->MakeHandle(5, doc->NewHandle()), {100, "AcDbEntity"}, {8, "0"}, {100, "AcDbLine"},
+                     doc->MakeDouble(10, 0), doc->MakeDouble(20, bad), doc->MakeDouble(30, 0), doc->MakeDouble(11, 1),
+                     doc->MakeDouble(21, 1), doc->MakeDouble(31, 0)};
+        doc->entities.push_back(line);
+        const auto err = SaveDxfFile(*doc, path);
+        ASSERT_TRUE(err) << bad;
+        const std::string said = "LINE " + FormatHandle(line.GetHandle()) + ": group code 20 would hold \"" +
+                                 std::string(line.tags[6].Value()) + "\"";
+        EXPECT_NE(err->Message().find(said), std::string::npos) << err->Message();
+        EXPECT_NE(err->Message().find("the drawing was not written"), std::string::npos) << err->Message();
+        EXPECT_EQ(dxftest::Slurp(path), before);
+        EXPECT_THROW(WriteDxfToString(*doc), std::runtime_error);
+        doc->entities.pop_back();
+    }
+    // Text that is no number at all, and one past the largest double.
+    for (const char* bad : {"1e400", "12abc"}) {
+        doc->SetHeaderVar("$TEXTSIZE", {doc->MakeTag(40, bad)});
+        const auto err = SaveDxfFile(*doc, path);
+        ASSERT_TRUE(err) << bad;
+        EXPECT_NE(err->Message().find(std::string("the header: group code 40 would hold \"") + bad + "\""), std::string::npos) << err->Message();
+        EXPECT_EQ(dxftest::Slurp(path), before);
+    }
 }
 
 TEST(DxfSave, BookkeepingCoversHandlesApplicationsAndClasses) {

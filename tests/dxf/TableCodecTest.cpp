@@ -1,12 +1,15 @@
 // The ACAD_TABLE codec on its own, and a new drawing holding a linked table, checked by ezdxf.
 #include <gtest/gtest.h>
 
+#include "db/DrawingDatabase.h"
 #include "dxf/AcadTable.h"
+#include "dxf/DrawingIo.h"
 #include "dxf/DxfReader.h"
 #include "dxf/DxfTemplate.h"
 #include "DxfTestUtil.h"
 #include "dxf/DxfWriter.h"
 #include "dxf/TableBlock.h"
+#include "editor/EntityList.h"
 
 using namespace platform::dxf;
 
@@ -111,6 +114,114 @@ TEST(AcadTableCodec, InconsistentTableDataIsRefused) {
     DxfObject line;
     line.tags = {{0, "LINE"}};
     EXPECT_FALSE(ParseAcadTable(line));
+}
+
+// Geometry no drawing holds (its block would be laid out at infinities) is refused with what
+// it is; loading keeps such a table as the file holds it, and says so.
+TEST(AcadTableCodec, GeometryBeyondWhatADrawingHoldsIsRefusedAndTheTableKeptAsRead) {
+    Document doc;
+    const DxfObject o = AcadTableToObject(SampleTable(), doc);
+    struct Case {
+        int code;
+        const char* value;
+        const char* said;
+    };
+    for (const Case& c : {Case{142, "1e308", "a column width of 1e+308 is beyond what a drawing holds"},
+                          Case{141, "-2e200", "a row height of -2e+200 is beyond what a drawing holds"},
+                          Case{20, "1e101", "an insertion point coordinate of 1e+101 is beyond what a drawing holds"},
+                          Case{140, "1e90", "a text height of 1e+90 is beyond what a drawing holds"}}) {
+        SCOPED_TRACE(c.said);
+        DxfObject bad = o;
+        bool replaced = false;
+        for (Tag& t : bad.tags)
+            if (t.code == c.code && !replaced) t.SetValue(c.value), replaced = true;
+        ASSERT_TRUE(replaced);
+        std::string why;
+        EXPECT_FALSE(ParseAcadTable(bad, &why));
+        EXPECT_EQ(why, c.said);
+    }
+    // The largest values a drawing holds are read.
+    DxfObject large = o;
+    for (Tag& t : large.tags)
+        if (t.code == 142) t.SetValue("1e100");
+    EXPECT_TRUE(ParseAcadTable(large));
+
+    // Loaded, the table is kept as read: listed with the reason, written back unchanged.
+    auto made = NewDocument();
+    AcadTable table = SampleTable();
+    StoreTable(*made, table);
+    PrepareForSave(*made);
+    std::string text = WriteDxfToString(*made);
+    const size_t width = text.find("\n142\n");
+    ASSERT_NE(width, std::string::npos);
+    const size_t value = width + 5;
+    text.replace(value, text.find('\n', value) - value, "1e308");
+    ReadResult read = ReadDxfText(text, "wide.dxf");
+    ASSERT_TRUE(read) << read.error->Message();
+    std::vector<std::string> notes;
+    const auto db = DatabaseFromDocument(std::move(read.document), &notes);
+    ASSERT_EQ(notes.size(), 1u);
+    EXPECT_EQ(notes[0].substr(0, 11), "ACAD_TABLE ");
+    EXPECT_NE(notes[0].find(" is kept as the file holds it: a column width of 1e+308 is beyond what a drawing holds"), std::string::npos)
+        << notes[0];
+    AcDbBlockTableRecord* space = nullptr;
+    ASSERT_EQ(acdbOpenObject(space, db->modelSpaceId(), AcDb::kForRead), Acad::eOk);
+    const std::vector<AcDbObjectId> ids = space->entityIds();
+    space->close();
+    ASSERT_EQ(ids.size(), 1u);
+    AcDbTable* notATable = nullptr;
+    EXPECT_NE(acdbOpenObject(notATable, ids[0], AcDb::kForRead), Acad::eOk);
+    EXPECT_NE(platform::DescribeEntity(ids[0]).find(L"Kept as read: a column width of 1e+308"), std::wstring::npos);
+    dxftest::ScratchDir dir;
+    ASSERT_FALSE(SaveDrawing(*db, dir.File("saved.dxf")));
+    EXPECT_NE(dxftest::Slurp(dir.File("saved.dxf")).find("\n142\n1e308\n"), std::string::npos);
+}
+
+// A table style whose text height no table can hold keeps its default, says so when loaded,
+// and the tables drawn in it are laid out at numbers a file holds.
+TEST(AcadTableCodec, AStyleHeightBeyondWhatATableHoldsKeepsItsDefault) {
+    auto made = NewDocument();
+    AcadTable table = SampleTable();
+    table.Cell(3, 2).textHeight = 0;
+    table.tableStyle = FindTableStyle(*made, "Standard");
+    ASSERT_NE(table.tableStyle, 0u);
+    StoreTable(*made, table);
+    PrepareForSave(*made);
+    std::string text = WriteDxfToString(*made);
+    // The data rows' text height, the first 140 after the style's first cell style (7).
+    const size_t style = text.find("\n  0\nTABLESTYLE\n");
+    ASSERT_NE(style, std::string::npos);
+    const size_t height = text.find("\n140\n", text.find("\n  7\n", style));
+    ASSERT_NE(height, std::string::npos);
+    text.replace(height + 5, text.find('\n', height + 5) - height - 5, "1e308");
+    ReadResult read = ReadDxfText(text, "tall.dxf");
+    ASSERT_TRUE(read) << read.error->Message();
+    std::vector<std::string> notes;
+    const auto db = DatabaseFromDocument(std::move(read.document), &notes);
+    ASSERT_EQ(notes.size(), 1u);
+    EXPECT_EQ(notes[0], "The table style Standard keeps a default: a text height of 1e308 is beyond what a table holds");
+    AcDbDictionary* styles = nullptr;
+    ASSERT_EQ(db->getTableStyleDictionary(styles, AcDb::kForRead), Acad::eOk);
+    AcDbObjectId styleId;
+    ASSERT_EQ(styles->getAt(L"Standard", styleId), Acad::eOk);
+    styles->close();
+    AcDbTableStyle* loaded = nullptr;
+    ASSERT_EQ(acdbOpenObject(loaded, styleId, AcDb::kForRead), Acad::eOk);
+    EXPECT_GT(loaded->textHeight(AcDb::kDataRow), 0);
+    EXPECT_LT(loaded->textHeight(AcDb::kDataRow), 1e88);
+    loaded->close();
+    // A changed table is laid out anew in that style, and the file reads back.
+    AcDbBlockTableRecord* space = nullptr;
+    ASSERT_EQ(acdbOpenObject(space, db->modelSpaceId(), AcDb::kForRead), Acad::eOk);
+    const AcDbObjectId tableId = space->entityIds().at(0);
+    space->close();
+    AcDbTable* t = nullptr;
+    ASSERT_EQ(acdbOpenObject(t, tableId, AcDb::kForWrite), Acad::eOk);
+    t->setTextString(2, 0, L"changed");
+    t->close();
+    dxftest::ScratchDir dir;
+    ASSERT_FALSE(SaveDrawing(*db, dir.File("saved.dxf")));
+    EXPECT_TRUE(ReadDxfFile(dir.File("saved.dxf")));
 }
 
 TEST(AcadTableCodec, StoringAgainReplacesTheEntityAndRegeneratesItsBlock) {

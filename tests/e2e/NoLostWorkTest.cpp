@@ -271,6 +271,56 @@ TEST_F(NoLostWork, SavingThroughALinkWritesTheFileItPointsTo) {
     EXPECT_EQ(st.st_mode & 07777, 0640u);
 }
 
+TEST_F(NoLostWork, ASaveThroughLinksThatLeadToNoFileIsAnErrorAndWritesNothing) {
+    const std::string before = ReadFile(dir / "plan.dxf");
+    std::string previous = "plan.dxf";
+    for (int i = 1; i <= 41; ++i) {
+        const std::string name = "l" + std::to_string(i) + ".dxf";
+        std::filesystem::create_symlink(previous, dir.path() / name);
+        previous = name;
+    }
+    std::filesystem::create_symlink("nowhere/x.dxf", dir.path() / "dangling.dxf");
+    const HostRun run = Script(kChooseShippers + "click \"Create Table ...\"\n10,10\nSAVEAS\nl41\nSAVEAS\ndangling\nQUIT\nNo\n", "plan.dxf");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(Has(run.out, (dir / "l41.dxf") + ": cannot write the file: it is the first of more than 40 symbolic links in a row"))
+        << run.out;
+    EXPECT_TRUE(Has(run.out, (dir / "dangling.dxf") + ": cannot write the file: it is a symbolic link to ")) << run.out;
+    EXPECT_FALSE(Has(run.out, "Saved ")) << run.out;
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.path() / "l41.dxf"));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.path() / "dangling.dxf"));
+    EXPECT_EQ(ReadFile(dir / "plan.dxf"), before);
+    // The update tool knows before it refreshes anything.
+    const HostRun update = Shell("update plan.dxf -o l41.dxf");
+    EXPECT_EQ(update.status, 1);
+    EXPECT_TRUE(Has(update.err, "more than 40 symbolic links in a row")) << update.err;
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.path() / "l41.dxf"));
+}
+
+TEST_F(NoLostWork, SaveAsOntoAnotherFileAsksBeforeReplacingIt) {
+    WriteFile(dir / "other.dxf", "another drawing\n");
+    // Enter takes the default, No; "no" is No; the drawing's own name is a plain save.
+    HostRun run = Script("SAVEAS\nother\n\nSAVEAS\nother.dxf\nno\nSAVEAS\nplan\nQUIT\n", "plan.dxf");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(Count(run.out, "other.dxf already exists. Replace it? [Yes/No] <No>: "), 2) << run.out;
+    EXPECT_FALSE(Has(run.out, "plan.dxf already exists")) << run.out;
+    EXPECT_TRUE(Has(run.out, "Saved " + (dir / "plan.dxf") + ".")) << run.out;
+    EXPECT_EQ(ReadFile(dir / "other.dxf"), "another drawing\n");
+    // Yes replaces it; so does a link's target, asked by the link's name.
+    std::filesystem::create_symlink("other.dxf", dir.path() / "alias.dxf");
+    run = Script("SAVEAS\nalias.dxf\n\nSAVEAS\nother\nYes\nQUIT\n", "plan.dxf");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(Has(run.out, "alias.dxf already exists. Replace it?")) << run.out;
+    EXPECT_TRUE(Has(run.out, "Saved " + (dir / "other.dxf") + ".")) << run.out;
+    EXPECT_EQ(ReadFile(dir / "other.dxf"), ReadFile(dir / "plan.dxf"));
+    // QUIT's offer to save a new drawing asks for a name; declining the replacement keeps both
+    // the file and the session.
+    WriteFile(dir / "taken.dxf", "taken\n");
+    run = Script(kChooseShippers + "click \"Create Table ...\"\n10,10\nQUIT\nYes\ntaken\nNo\nQUIT\nNo\n");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(Count(run.out, "Save changes to "), 2) << run.out;
+    EXPECT_EQ(ReadFile(dir / "taken.dxf"), "taken\n");
+}
+
 TEST_F(NoLostWork, TheUpdateToolSaysWhatItSavedAndNamesAFailingDatabaseOnce) {
     // Three tables of a database that is not there, one of one that is.
     const std::string drawing = dir / "linked.dxf";
@@ -303,6 +353,37 @@ TEST_F(NoLostWork, TheUpdateToolSaysWhatItSavedAndNamesAFailingDatabaseOnce) {
     run = Shell("update out.dxf");
     EXPECT_TRUE(Has(run.out, "; not saved: nothing changed")) << run.out;
     EXPECT_EQ(ReadFile(dir / "out.dxf"), settled);
+}
+
+// A table whose column is 1e308 wide (a number, but one whose sums are infinite) is kept as
+// the file holds it and named; the other tables are refreshed, and the saved drawing opens
+// again, here and in ezdxf.
+TEST_F(NoLostWork, ATableTooWideForAnyDrawingIsKeptAsReadAndTheDrawingStaysReadable) {
+    const std::string drawing = dir / "linked.dxf";
+    ASSERT_EQ(std::system(("'" + bin + "/make_linked_sample' '" + drawing + "' >/dev/null").c_str()), 0);
+    std::string text = ReadFile(drawing);
+    const size_t width = text.find("\n142\n");
+    ASSERT_NE(width, std::string::npos);
+    text.replace(width + 5, text.find('\n', width + 5) - width - 5, "1e308");
+    WriteFile(drawing, text);
+    HostRun run = Shell("update linked.dxf");
+    EXPECT_EQ(run.status, 1) << run.out << run.err;
+    EXPECT_EQ(Count(run.out, "not refreshed: the table cannot be read: a column width of 1e+308 is beyond what a drawing holds"), 1)
+        << run.out;
+    EXPECT_TRUE(Has(run.out, "4 linked tables: 3 refreshed, 1 not refreshed; saved ")) << run.out;
+    const std::string saved = ReadFile(drawing);
+    EXPECT_FALSE(Has(saved, "inf\n")) << "an infinity was written";
+    EXPECT_TRUE(Has(saved, "\n142\n1e308\n"));
+    run = Shell("links linked.dxf");
+    EXPECT_EQ(run.status, 0) << run.err;
+    const int ezdxf = std::system(("/usr/bin/python3 -c 'import ezdxf, sys; ezdxf.readfile(sys.argv[1])' '" + drawing + "'").c_str());
+    EXPECT_EQ(ezdxf, 0) << "ezdxf cannot read the saved drawing (or is missing: scripts/setup.sh installs it)";
+    // It plots as its blocks stand: the table's grid, out of reach, does not stretch the sheet.
+    run = Shell("plot linked.dxf -o sheet.png");
+    EXPECT_EQ(run.status, 0) << run.err;
+    // Opened at the command line, the drawing says what it kept.
+    run = Script("QUIT\n", "linked.dxf");
+    EXPECT_TRUE(Has(run.out, " is kept as the file holds it: a column width of 1e+308 is beyond what a drawing holds.")) << run.out;
 }
 
 }  // namespace

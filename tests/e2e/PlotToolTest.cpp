@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <string>
 
+#include "testing/NestedBlocks.h"
 #include "testing/TempDir.h"
 
 namespace {
@@ -152,6 +153,31 @@ TEST_F(PlotTool, HugeAndZeroExtentsPlot) {
     const ToolRun point = Run("plot point.dxf -o point.svg");
     EXPECT_EQ(point.status, 0) << point.err;
     EXPECT_TRUE(Exists("huge.png") && Exists("point.svg"));
+}
+
+TEST_F(PlotTool, BlocksThatWouldDrawForWeeksEndWithAPartialSheetAndSayWhatWasLeftOut) {
+    WriteFile(dir / "doubling.dxf", testing_support::DoublingBlocksDrawing(40));
+    const ToolRun run = Run("plot doubling.dxf -o sheet.pdf");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(Has(run.out, "plotted Model to ")) << run.out;
+    EXPECT_TRUE(Has(run.err, "velloria plot: the drawing's block references repeat more than 2000000 entities, the most it draws: "
+                             "the rest was left out (")) << run.err;
+    EXPECT_TRUE(Exists("sheet.pdf"));
+    // A chain of 20,000 nested blocks draws its first 64 levels and says so.
+    WriteFile(dir / "chain.dxf", testing_support::ChainOfBlocksDrawing(20000));
+    const ToolRun chain = Run("plot chain.dxf -o chain.png");
+    ASSERT_EQ(chain.status, 0) << chain.err;
+    EXPECT_TRUE(Has(chain.out, "129 entities")) << chain.out;
+    EXPECT_TRUE(Has(chain.err, "velloria plot: 1 block reference nested more than 64 deep was left out, with what it holds")) << chain.err;
+}
+
+TEST_F(PlotTool, ExtentsBeyondWhatASheetCanShowAreRefusedWithThemNamed) {
+    WriteFile(dir / "far.dxf", "0\nSECTION\n2\nENTITIES\n0\nLINE\n8\n0\n10\n-1e308\n20\n0\n30\n0\n11\n1e308\n21\n1\n31\n0\n0\nENDSEC\n0\nEOF\n");
+    const ToolRun run = Run("plot far.dxf -o far.png");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(Has(run.err, "velloria plot: the drawing's extents, from (-1e+308, 0) to (1e+308, 1), are beyond what a sheet can show"))
+        << run.err;
+    EXPECT_FALSE(Exists("far.png"));
 }
 
 TEST_F(PlotTool, UpdateRefreshesAndPlotsTheSheetInOneRun) {

@@ -153,6 +153,29 @@ TEST(BuildNewTable, ALinkThatCannotBeStoredCreatesNothing) {
     EXPECT_EQ(out.find("Specify insertion point"), std::string::npos);
 }
 
+TEST(BuildNewTable, ACustomWidthBeyondWhatADrawingHoldsCreatesNothing) {
+    TestDrawing d;
+    CTableLink link;
+    link.m_strTableStyle = L"Standard";
+    link.m_arrWidths.Add(20);
+    link.m_arrWidths.Add(1e308);
+    bool ok = true;
+    std::string out;
+    EXPECT_TRUE(BuildNew(d, Grid(2, 2), link, "0,0", &ok, &out).isNull());
+    EXPECT_FALSE(ok);
+    EXPECT_NE(out.find("\nA column width of 1e+308 is beyond what a drawing holds: the table was not created."), std::string::npos)
+        << out;
+    EXPECT_EQ(out.find("Specify insertion point"), std::string::npos);
+    // The largest width a drawing holds makes a table.
+    link.m_arrWidths[1] = 1e100;
+    const AcDbObjectId id = BuildNew(d, Grid(2, 2), link, "0,0", &ok, &out);
+    ASSERT_FALSE(id.isNull()) << out;
+    AcDbTable* t = nullptr;
+    ASSERT_EQ(acdbOpenObject(t, id, AcDb::kForRead), Acad::eOk);
+    EXPECT_EQ(t->columnWidth(1), 1e100);
+    t->close();
+}
+
 TEST(BuildNewTable, EndToEndTheTableIsListedWhereItWasPlacedWithItsLink) {
     TestDrawing d;
     CTableLink link;

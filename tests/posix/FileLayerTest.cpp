@@ -101,6 +101,46 @@ TEST(FileLayer, ASaveThroughASymbolicLinkReplacesWhatItPointsToAndKeepsTheLink) 
     EXPECT_EQ(CountTemporaries(dir.path()), 0);
 }
 
+// Links that lead to no file are refused before anything is written, and every link stays a
+// link: a chain longer than the system follows, a loop, a link into a folder that is not there.
+TEST(FileLayer, LinksThatLeadToNoFileAreRefusedAndLeftAsTheyWere) {
+    TempDir dir;
+    WriteFile(dir / "real.dxf", "old");
+    std::string previous = "real.dxf";
+    for (int i = 1; i <= 41; ++i) {
+        const std::string name = "l" + std::to_string(i) + ".dxf";
+        std::filesystem::create_symlink(previous, dir.path() / name);
+        previous = name;
+    }
+    // Forty links are what the system follows: saved through.
+    Replace(dir / "l40.dxf", "through forty");
+    EXPECT_EQ(ReadFile(dir / "real.dxf"), "through forty");
+    EXPECT_EQ(platform::posix::ResolveLinks(dir / "l40.dxf"), dir / "real.dxf");
+    // The forty-first is refused; it once became a regular file, reported as saved.
+    EXPECT_NE(RefusalOf(dir / "l41.dxf").find("more than 40 symbolic links in a row"), std::string::npos) << RefusalOf(dir / "l41.dxf");
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.path() / "l41.dxf"));
+    EXPECT_EQ(ReadFile(dir / "real.dxf"), "through forty");
+
+    std::filesystem::create_symlink("b.dxf", dir.path() / "a.dxf");
+    std::filesystem::create_symlink("./a.dxf", dir.path() / "b.dxf");
+    EXPECT_NE(RefusalOf(dir / "a.dxf").find("in a loop of links"), std::string::npos) << RefusalOf(dir / "a.dxf");
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.path() / "a.dxf") && std::filesystem::is_symlink(dir.path() / "b.dxf"));
+
+    std::filesystem::create_symlink("gone/plan.dxf", dir.path() / "dangling.dxf");
+    std::string why;
+    EXPECT_FALSE(platform::posix::CanReplace(dir / "dangling.dxf", why));
+    EXPECT_NE(why.find("gone/plan.dxf, in a folder that does not exist"), std::string::npos) << why;
+    EXPECT_NE(RefusalOf(dir / "dangling.dxf").find("in a folder that does not exist"), std::string::npos);
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.path() / "dangling.dxf"));
+    EXPECT_FALSE(std::filesystem::exists(dir.path() / "gone"));
+    // A dangling link into a folder that is there names the file the save creates.
+    std::filesystem::create_symlink("made.dxf", dir.path() / "maker.dxf");
+    Replace(dir / "maker.dxf", "made");
+    EXPECT_EQ(ReadFile(dir / "made.dxf"), "made");
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.path() / "maker.dxf"));
+    EXPECT_EQ(CountTemporaries(dir.path()), 0);
+}
+
 TEST(FileLayer, WhatIsNotARegularWritableFileIsRefusedAndLeftAsItWas) {
     TempDir dir;
     const std::string fifo = dir / "fifo.dxf";

@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <sys/inotify.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
+#include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <string>
 
 #include "win/RegistryData.h"
@@ -257,6 +261,102 @@ TEST_F(Registry, TwoProcessesWritingAtOnceLoseNothing) {
     RegCloseKey(key);
 }
 
+// The file is read once per change of it: an unchanged file is not opened again, however
+// many values are asked for; a file another process replaced, or one edited in place (even
+// at once, at the same size), is read again.
+TEST_F(Registry, AnUnchangedFileIsReadOnceAndAChangedOneAgain) {
+    std::filesystem::create_directories(dir.path() / "cfg");
+    const auto settings = [](DWORD menu, const char* path) {
+        char text[200];
+        std::snprintf(text, sizeof text,
+                      "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\software\\Morvane\\Velloria]\n"
+                      "\"ActiveMenu\"=dword:%08x\n\"Path\"=\"%s\"\n",
+                      menu, path);
+        return std::string(text);
+    };
+    testing_support::WriteFile(file, settings(1, "first"));
+    // Saved a while ago, as a settings file usually is.
+    std::filesystem::last_write_time(file, std::filesystem::last_write_time(file) - std::chrono::minutes(1));
+    HKEY key = nullptr;
+    ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, L"software\\Morvane\\Velloria", 0, KEY_READ | KEY_WRITE, &key), ERROR_SUCCESS);
+    const auto menu = [&key] {
+        DWORD value = 0, size = sizeof value;
+        EXPECT_EQ(RegQueryValueExW(key, L"ActiveMenu", nullptr, nullptr, reinterpret_cast<BYTE*>(&value), &size), ERROR_SUCCESS);
+        return value;
+    };
+    EXPECT_EQ(menu(), 1u);
+
+    // Opens of the file (not of its lock beside it) from here on.
+    const int watch = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    ASSERT_GE(watch, 0);
+    ASSERT_GE(::inotify_add_watch(watch, file.c_str(), IN_OPEN), 0);
+    const auto opens = [watch] {
+        alignas(inotify_event) char events[4096];
+        int n = 0;
+        for (ssize_t got; (got = ::read(watch, events, sizeof events)) > 0;)
+            for (ssize_t at = 0; at < got; at += static_cast<ssize_t>(sizeof(inotify_event)) + reinterpret_cast<inotify_event*>(events + at)->len)
+                n += (reinterpret_cast<inotify_event*>(events + at)->mask & IN_OPEN) != 0;
+        return n;
+    };
+    for (int i = 0; i < 50; ++i) EXPECT_EQ(menu(), 1u);
+    wchar_t name[32];
+    DWORD length = 32;
+    EXPECT_EQ(RegEnumValueW(key, 1, name, &length, nullptr, nullptr, nullptr, nullptr), ERROR_SUCCESS);
+    EXPECT_STREQ(name, L"Path");
+    EXPECT_EQ(opens(), 0) << "an unchanged file was read again";
+
+    // Another process's save: a new file renamed over the old one.
+    testing_support::WriteFile(file + ".new", settings(2, "other"));
+    ASSERT_EQ(::rename((file + ".new").c_str(), file.c_str()), 0);
+    EXPECT_EQ(menu(), 2u);
+    // Edits in place at the same size, one right after the other.
+    for (const DWORD edited : {3u, 4u, 5u}) {
+        testing_support::WriteFile(file, settings(edited, "inplace"));
+        EXPECT_EQ(menu(), edited);
+    }
+    // Our own change is what the next read gets, without reading the file it wrote.
+    ASSERT_EQ(SetDword(key, L"ActiveMenu", 6), ERROR_SUCCESS);
+    ASSERT_GE(::inotify_add_watch(watch, file.c_str(), IN_OPEN), 0);
+    opens();
+    EXPECT_EQ(menu(), 6u);
+    EXPECT_EQ(opens(), 0);
+    ::close(watch);
+    RegCloseKey(key);
+}
+
+TEST(RegistryText, ValuesAreFoundByNameWithoutRegardToCaseAndKeepTheirOrder) {
+    platform::RegistryData data;
+    platform::RegistryKey& key = data.Create(L"HKEY_CURRENT_USER\\Software\\Many");
+    for (int i = 0; i < 1000; ++i) key.SetValue(L"Value" + std::to_wstring(i), REG_DWORD, {BYTE(i), 0, 0, 0});
+    // Set again under another spelling: replaced where it stands, spelled as first stored.
+    key.SetValue(L"VALUE10", REG_SZ, {7});
+    ASSERT_EQ(key.Values().size(), 1000u);
+    EXPECT_EQ(key.Values()[10].name, L"Value10");
+    EXPECT_EQ(key.Values()[10].type, REG_SZ);
+    // A value deleted from the middle: the ones after it move up and are still found.
+    EXPECT_TRUE(key.DeleteValue(L"value500"));
+    EXPECT_FALSE(key.DeleteValue(L"Value500"));
+    EXPECT_EQ(key.FindValue(L"Value500"), nullptr);
+    ASSERT_EQ(key.Values().size(), 999u);
+    for (int i : {0, 499, 501, 999}) {
+        const platform::RegistryValue* v = key.FindValue(L"vALUE" + std::to_wstring(i));
+        ASSERT_NE(v, nullptr) << i;
+        EXPECT_EQ(v->name, L"Value" + std::to_wstring(i));
+        EXPECT_EQ(v->data[0], BYTE(i));
+        EXPECT_EQ(v - key.Values().data(), i < 500 ? i : i - 1);
+    }
+    key.SetValue(L"Value500", REG_DWORD, {1, 2, 3, 4});
+    EXPECT_EQ(key.Values().back().name, L"Value500");
+    // The text form keeps the order; read back, the same values are found.
+    const auto again = platform::RegistryData::Parse(data.Serialize());
+    ASSERT_TRUE(again);
+    const platform::RegistryKey* read = again->Find(L"hkey_current_user\\software\\many");
+    ASSERT_NE(read, nullptr);
+    EXPECT_EQ(read->Values().size(), 1000u);
+    EXPECT_EQ(read->FindValue(L"value500")->data, (std::vector<BYTE>{1, 2, 3, 4}));
+    EXPECT_EQ(again->Serialize(), data.Serialize());
+}
+
 TEST(RegistryText, ParsesWhatTheRegistryEditorWrites) {
     const std::string text =
         "\xEF\xBB\xBFWindows Registry Editor Version 5.00\r\n"
@@ -273,12 +373,12 @@ TEST(RegistryText, ParsesWhatTheRegistryEditorWrites) {
     ASSERT_TRUE(data.has_value());
     platform::RegistryKey* key = data->Find(L"hkey_current_user\\software\\morvane\\velloria");
     ASSERT_NE(key, nullptr);
-    ASSERT_EQ(key->values.size(), 3u);
-    EXPECT_EQ(key->values[0].name, L"");
-    EXPECT_EQ(key->values[0].type, REG_SZ);
-    EXPECT_EQ(key->values[1].type, REG_BINARY);
-    EXPECT_EQ(key->values[1].data, (std::vector<BYTE>{1, 2, 3}));
-    EXPECT_EQ(key->values[2].type, REG_QWORD);
+    ASSERT_EQ(key->Values().size(), 3u);
+    EXPECT_EQ(key->Values()[0].name, L"");
+    EXPECT_EQ(key->Values()[0].type, REG_SZ);
+    EXPECT_EQ(key->Values()[1].type, REG_BINARY);
+    EXPECT_EQ(key->Values()[1].data, (std::vector<BYTE>{1, 2, 3}));
+    EXPECT_EQ(key->Values()[2].type, REG_QWORD);
     // Written back and read again, nothing changes.
     auto again = platform::RegistryData::Parse(data->Serialize());
     ASSERT_TRUE(again.has_value());

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "WindowFixture.h"
+#include "testing/NestedBlocks.h"
 #include "testing/TempDir.h"
 #include "editor/Commands.h"
 #include "editor/EditorPrompts.h"
@@ -279,6 +280,27 @@ TEST_F(WindowTest, AZoomedViewDrawsWhatAPassOverTheWholeLayoutDraws) {
             View().ZoomAt(at, 1.0 / 5);
         }
     }
+}
+
+}  // namespace window_test
+
+namespace window_test {
+
+// A drawing nested deeper than the renderer goes is shown as far as it goes, and the command
+// line says once what was left out, however often the view is drawn again.
+TEST_F(WindowTest, WhatTheLimitsOfDrawingLeaveOutIsSaidOnceOnTheCommandLine) {
+    const std::string text = testing_support::ChainOfBlocksDrawing(70);
+    platform::dxf::ReadResult read = platform::dxf::ReadDxfText(text, "chain.dxf");
+    ASSERT_TRUE(read) << read.error->Message();
+    Show(platform::dxf::DatabaseFromDocument(std::move(read.document)), "chain.dxf");
+    View().RedrawNow();
+    View().ZoomAt(QPoint(300, 300), 2);
+    View().RedrawNow();
+    const std::string transcript = window->Commands()->Transcript();
+    const std::string said = "Not everything is shown: 1 block reference nested more than 64 deep was left out, with what it holds.";
+    const size_t at = transcript.find(said);
+    ASSERT_NE(at, std::string::npos) << transcript;
+    EXPECT_EQ(transcript.find(said, at + 1), std::string::npos) << transcript;
 }
 
 }  // namespace window_test

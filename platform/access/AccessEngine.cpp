@@ -43,7 +43,8 @@ const char* DeclaredType(int accessType) {
     case mdb::kMoney: return "REAL_CURRENCY";
     case mdb::kFloat: return "REAL_SINGLE";
     case mdb::kDouble: return "DOUBLE";
-    case mdb::kDateTime: return "REAL_DATETIME";
+    case mdb::kDateTime:
+    case mdb::kExtendedDate: return "REAL_DATETIME";
     case mdb::kNumeric: return "REAL_DECIMAL";
     case mdb::kMemo: return "TEXT_MEMO COLLATE access_text";
     case mdb::kRepId: return "TEXT_GUID";
@@ -139,6 +140,12 @@ bool SetAsColumnType(VARIANT& v, sqlite3_stmt* stmt, int i, const ColumnPlan& pl
         v.vt = VT_DATE;
         v.date = sqlite3_column_double(stmt, i);
         return true;
+    case mdb::kExtendedDate:
+        // A date before the year 100 comes as its text: a date value cannot hold it.
+        if (sqlite3_column_type(stmt, i) == SQLITE_TEXT) return false;
+        v.vt = VT_DATE;
+        v.date = sqlite3_column_double(stmt, i);
+        return true;
     case mdb::kNumeric: {
         const double value = sqlite3_column_double(stmt, i);
         int scale = plan.scale;
@@ -226,6 +233,7 @@ void Describe(ResultColumn& column, const mdb::Column& source, bool jet3) {
     case mdb::kFloat: column.type = adSingle; column.definedSize = 4; break;
     case mdb::kDouble: column.type = adDouble; column.definedSize = 8; break;
     case mdb::kDateTime: column.type = adDate; column.definedSize = 8; break;
+    case mdb::kExtendedDate: column.type = adDBTimeStamp; column.definedSize = 16; break;
     case mdb::kNumeric: column.type = adNumeric; column.definedSize = 19; break;
     case mdb::kRepId: column.type = adGUID; column.definedSize = 16; break;
     case mdb::kText: column.type = adVarWChar; column.definedSize = jet3 ? source.size : source.size / 2; break;

@@ -22,7 +22,7 @@ ValueType Database::ColumnType(std::string_view qualifier, std::string_view colu
     auto typeOf = [](int accessType) {
         switch (accessType) {
         case mdb::kMoney: return ValueType::Currency;
-        case mdb::kDateTime: return ValueType::Date;
+        case mdb::kDateTime: case mdb::kExtendedDate: return ValueType::Date;
         case mdb::kBool: return ValueType::Bool;
         case mdb::kByte: case mdb::kInt: case mdb::kLong: case mdb::kBigInt: return ValueType::Integer;
         case mdb::kFloat: case mdb::kDouble: case mdb::kNumeric: return ValueType::Double;

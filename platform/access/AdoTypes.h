@@ -38,6 +38,7 @@ enum DataTypeEnum : int {
     adUnsignedTinyInt = 17,
     adBigInt = 20,
     adGUID = 72,
+    adDBTimeStamp = 135,
     adBinary = 128,
     adWChar = 130,
     adNumeric = 131,

@@ -39,6 +39,7 @@ std::string AccessTypeName(const CADOFieldInfo& info) {
         case adDouble: return "Double";
         case adCurrency: return "Currency";
         case adDate: return "Date/Time";
+        case adDBTimeStamp: return "Date/Time Extended";
         case adBoolean: return "Yes/No";
         case adGUID: return "Replication ID";
         case adNumeric:

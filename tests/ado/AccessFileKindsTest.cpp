@@ -187,6 +187,58 @@ TEST_F(AccessFileKinds, ComplexColumnsShowTheirValuesAndTheirHiddenTablesAreSyst
               std::vector<std::wstring>{L"3 Attachments"});
 }
 
+// Date/Time Extended (Access 2019) holds days and ten-millionths of a second; a field gives the
+// date as a date value, its ticks dropped. The file's own Date/Time column and the text column
+// Access wrote beside it hold the same dates.
+TEST_F(AccessFileKinds, ExtendedDatesAreDatesWithoutTheirTicks) {
+    const std::string source = std::string(VELLORIA_TEST_DATA) + "/jackcess/extDateTestV2019.accdb";
+    auto odbc = [](const std::string& path) {
+        return L"Driver={Microsoft Access Driver (*.mdb, *.accdb)};Dbq=" + platform::FromUtf8(path) + L";";
+    };
+    std::wstring error;
+    const _ConnectionPtr connection = Open(odbc(source), error);
+    ASSERT_EQ(error, L"");
+    _RecordsetPtr rs;
+    ASSERT_EQ(rs.CreateInstance(CLSID_Recordset), S_OK);
+    rs->PutCursorLocation(adUseClient);
+    rs->Open(_variant_t(L"SELECT ID, DateExt, DateNormal, DateExtStr FROM Table1 ORDER BY ID"),
+             _variant_t(static_cast<IUnknown*>(connection.GetInterfacePtr())), adOpenStatic, adLockOptimistic, adCmdText);
+    EXPECT_EQ(rs->GetFields()->GetItem(_variant_t(L"DateExt"))->GetType(), adDBTimeStamp);
+    int dates = 0;
+    for (; rs->GetadoEOF() != VARIANT_TRUE; rs->MoveNext()) {
+        const _variant_t id = rs->GetFields()->GetItem(_variant_t(L"ID"))->GetValue();
+        const _variant_t extended = rs->GetFields()->GetItem(_variant_t(L"DateExt"))->GetValue();
+        const _variant_t normal = rs->GetFields()->GetItem(_variant_t(L"DateNormal"))->GetValue();
+        SCOPED_TRACE(id.lVal);
+        if (normal.vt == VT_NULL) {
+            EXPECT_EQ(extended.vt, VT_NULL);
+            continue;
+        }
+        ASSERT_EQ(extended.vt, VT_DATE);
+        EXPECT_DOUBLE_EQ(extended.date, normal.date);
+        ++dates;
+    }
+    EXPECT_EQ(dates, 8);
+    // 10:45:12.3456789 PM: the seconds stay, the ticks go.
+    EXPECT_EQ(Column(connection, L"SELECT DateExtStr FROM Table1 WHERE DateExt = #2021-06-14 22:45:12#", L"DateExtStr"),
+              std::vector<std::wstring>{L"6/14/2021 10:45:12.3456789 PM"});
+    EXPECT_EQ(Column(connection, L"SELECT Field1 FROM Table1 WHERE DateExt > #2021-06-14 12:00# ORDER BY DateExt", L"Field1"),
+              (std::vector<std::wstring>{L"row3", L"row6"}));
+
+    // A date before the year 100, which a date value cannot hold, comes as its text: the file's
+    // 14 June 100 (day 36,323 after 1 January 1) made 14 June 50 (day 18,061).
+    testing_support::TempDir dir;
+    std::string bytes = testing_support::ReadFile(source);
+    const std::string year100 = "0000000000000036323:";
+    const size_t at = bytes.find(year100);
+    ASSERT_NE(at, std::string::npos);
+    bytes.replace(at, year100.size(), "0000000000000018061:");
+    testing_support::WriteFile(dir / "year50.accdb", bytes);
+    const _ConnectionPtr early = Open(odbc(dir / "year50.accdb"), error);
+    ASSERT_EQ(error, L"");
+    EXPECT_EQ(Column(early, L"SELECT DateExt FROM Table1 WHERE ID = 8", L"DateExt"), std::vector<std::wstring>{L"50-06-14 12:45:00"});
+}
+
 // A linked table's file is found as a link in a drawing finds its database: relative paths from
 // the linking file's folder, "..\" resolved, drive letters through VELLORIA_DRIVE_X.
 TEST(LinkedTableFile, ResolvesAsDrawingLinksDo) {

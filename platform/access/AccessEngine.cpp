@@ -548,12 +548,15 @@ void Database::RaiseSqlError(std::wstring_view sql) {
     if (message.rfind("no such table: ", 0) == 0) {
         std::wstring name = after("no such table: ");
         if (name.rfind(L"main.", 0) == 0) name.erase(0, 5);
-        for (const auto& view : m_views)
-            if (!view.error.empty() && platform::CompareNoCase(FromUtf8(view.name), name) == 0) RaiseEngineError(m_route, view.error);
+        for (const auto& view : m_views) {
+            if (platform::CompareNoCase(FromUtf8(view.name), name) != 0) continue;
+            if (!view.error.empty()) RaiseEngineError(m_route, view.error);
+            if (!view.parameters.empty()) RaiseParametersMissing(view.parameters, 0, view.name);
+        }
         if (const TableState* table = FindTable(ToUtf8(name)); table && table->definition.kind == mdb::TableKind::Linked) RaiseLinkError(*table);
         RaiseNoTable(m_route, name);
     }
-    if (message.rfind("no such column: ", 0) == 0) RaiseMissingParameters(m_route, 1);
+    if (message.rfind("no such column: ", 0) == 0) RaiseParametersMissing({{message.substr(16), 0}}, 0, {});
     if (message.rfind("ambiguous column name: ", 0) == 0) RaiseAmbiguousField(m_route, after("ambiguous column name: "));
     if (message == "incomplete input") RaiseIncompleteQuery(m_route);
     if (message.rfind("unrecognized token: ", 0) == 0) RaiseSyntaxError(m_route, after("unrecognized token: "));
@@ -574,19 +577,15 @@ ResultSet Database::Query(std::wstring_view sqlText, const StatementLimits& limi
 
 ResultSet Database::Run(std::wstring_view sqlText, const StatementLimits& limits) {
     if (std::wstring_view(sqlText).find_first_not_of(L" \t\r\n") == std::wstring_view::npos) RaiseNoCommand(m_route);
-    const Translation translation = Translate(ToUtf8(sqlText), m_route == Route::Odbc);
-    if (translation.sql.find_first_not_of(" \t\r\n") == std::string::npos) RaiseNoCommand(m_route);
-    StatementGuard statement;
-    Prepare(sqlText, translation.sql, statement.stmt);
-    const std::set<std::string> reads = m_policy->TablesRead();
-    for (const auto& name : reads)
-        if (TableState* table = FindTable(name)) Load(*table, limits);
+    PreparedStatement prepared;
+    PrepareStatement(sqlText, prepared, limits);
+    LoadTablesRead(limits);
     ResultSet result;
-    const std::vector<ColumnPlan> plans = DescribeColumns(statement.stmt, translation, result);
+    const std::vector<ColumnPlan> plans = DescribeColumns(prepared.stmt, prepared.translation, result);
     // The limits hold from the first row on: loading the file's tables is not the statement's
     // running time, and is bounded by the file.
     StatementBudget budget(limits);
-    FetchRows(statement.stmt, plans, sqlText, budget, result);
+    FetchRows(prepared.stmt, plans, sqlText, budget, result);
     // A computed column is described by its first value that is not Null.
     for (size_t i = 0; i < plans.size(); ++i) {
         if (plans[i].accessType != 0) continue;
@@ -600,12 +599,27 @@ ResultSet Database::Run(std::wstring_view sqlText, const StatementLimits& limits
     return result;
 }
 
+void Database::LoadTablesRead(const StatementLimits& limits) {
+    const std::set<std::string> reads = m_policy->TablesRead();
+    for (const auto& name : reads)
+        if (TableState* table = FindTable(name)) Load(*table, limits);
+}
+
 void Database::Prepare(std::wstring_view sqlText, const std::string& sql, sqlite3_stmt*& stmt) {
     const char* tail = nullptr;
+    const int rc = TryPrepare(sql, stmt, tail);
+    CheckPrepared(sqlText, rc, stmt, tail);
+}
+
+int Database::TryPrepare(const std::string& sql, sqlite3_stmt*& stmt, const char*& tail) {
+    tail = nullptr;
     m_policy->Reset();
     // No virtual table is the database's: SQLite's built-in ones (pragma_table_info, json_each,
     // dbstat ...) are then names of tables that are not there.
-    const int rc = sqlite3_prepare_v3(m_db, sql.c_str(), static_cast<int>(sql.size()), SQLITE_PREPARE_NO_VTAB, &stmt, &tail);
+    return sqlite3_prepare_v3(m_db, sql.c_str(), static_cast<int>(sql.size()), SQLITE_PREPARE_NO_VTAB, &stmt, &tail);
+}
+
+void Database::CheckPrepared(std::wstring_view sqlText, int rc, sqlite3_stmt* stmt, const char* tail) {
     if (rc != SQLITE_OK && !m_policy->Refused().empty()) RaiseRefused();
     if (rc != SQLITE_OK) RaiseSqlError(sqlText);
     if (!stmt) RaiseNoCommand(m_route);
@@ -730,7 +744,7 @@ ResultSet Database::Tables() const {
         rows.push_back({FromUtf8(table.name), type});
     }
     for (const auto& view : m_views)
-        if (view.listed) rows.push_back({FromUtf8(view.name), L"VIEW"});
+        rows.push_back({FromUtf8(view.name), L"VIEW"});
     // The provider lists the rowset ordered by type, then name.
     std::stable_sort(rows.begin(), rows.end(), [](const Row& a, const Row& b) {
         if (const int t = a.type.compare(b.type)) return t < 0;

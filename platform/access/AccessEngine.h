@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "access/AccessSql.h"
+#include "access/AccessSqlTokens.h"
 #include "access/CatalogObjects.h"
 #include "access/AdoTypes.h"
 #include "com/Bstr.h"
@@ -91,11 +92,32 @@ private:
     struct ViewState {
         std::string name;       // UTF-8
         std::string accessSql;  // the saved definition
+        std::string body;       // the statement after its PARAMETERS declaration
+        // Its parameters: those declared, then the names its statement reads that nothing
+        // else has. A query with parameters is no SQLite view: EXEC runs it with values.
+        std::vector<QueryParameter> parameters;
+        bool crosstab = false;   // its columns come from the data: made a view when first read
+        bool pending = false;    // reads a crosstab not made yet: made when first read
+        std::string translated;  // a pending view's SQLite statement
         std::vector<std::pair<std::string, ValueType>> columns;
         std::wstring error;     // why it cannot run, when it cannot
         bool created = false;
-        bool listed = true;     // false: it turned out to need parameters
     };
+    // A statement ready to step (AccessQueries.cpp).
+    struct PreparedStatement {
+        PreparedStatement() = default;
+        PreparedStatement(const PreparedStatement&) = delete;
+        PreparedStatement& operator=(const PreparedStatement&) = delete;
+        ~PreparedStatement();
+        sqlite3_stmt* stmt = nullptr;
+        Translation translation;
+        std::vector<QueryParameter> parameters;
+        std::vector<sql::Token> values;  // given by EXEC, one a parameter
+        std::string query;               // the saved query EXEC runs
+    };
+    // Converts the values given to the parameters' types and binds them; raises when values
+    // are missing, too many or not of their parameter's type.
+    void BindValues(const PreparedStatement& prepared, sqlite3_stmt* stmt);
 
     Database() = default;
     void CreateTables(const std::vector<LinkedTable>& links, const std::vector<ComplexColumn>& complex);
@@ -107,7 +129,10 @@ private:
     // The saved select queries as views.
     void CreateViews(const std::vector<SavedQuery>& saved);
     ValueType ColumnType(std::string_view qualifier, std::string_view column) const;
-    Translation Translate(std::string_view sql, bool ansi89) const;
+    // parameters, when given: see TranslateAccess.
+    Translation Translate(std::string_view sql, bool ansi89, std::vector<QueryParameter>* parameters = nullptr) const;
+    // The names a view with parameters reads that nothing has: parameters too.
+    void FindParameters(ViewState& view);
     // Reads a table of the file into its copy; the user's break (of the limits) stops the read.
     void Load(TableState& table, const StatementLimits& limits);
     TableState* FindTable(std::string_view sqliteName);
@@ -117,6 +142,26 @@ private:
     // The steps of a statement, in order: prepared (refused when it changes anything), its
     // columns described, its rows fetched within the limits.
     void Prepare(std::wstring_view sqlText, const std::string& sql, sqlite3_stmt*& stmt);
+    // Prepares SQLite SQL; the error code, the statement and its tail left as SQLite gives them.
+    int TryPrepare(const std::string& sql, sqlite3_stmt*& stmt, const char*& tail);
+    // The rest of Prepare once SQLite has prepared the statement (or failed to).
+    void CheckPrepared(std::wstring_view sqlText, int rc, sqlite3_stmt* stmt, const char* tail);
+    // Access SQL with its parameters (AccessQueries.cpp): translated and prepared; the names
+    // that no table or query has become parameters, added to the list, as do references to
+    // forms; a crosstab or a view that reads one is made on the way.
+    Translation PrepareWithParameters(std::string_view access, bool ansi89, std::vector<QueryParameter>& parameters, sqlite3_stmt*& stmt,
+                                      std::wstring_view sqlText, const StatementLimits& limits);
+    // TRANSFORM ... PIVOT: its grid's statement, with a column for each column heading the data
+    // (or the IN list) gives. With literals, the statement holds no parameters (for a view).
+    Translation PrepareCrosstab(std::string_view access, bool ansi89, PreparedStatement& prepared, std::wstring_view sqlText,
+                                const StatementLimits& limits, bool literals);
+    // The statement of any form (EXEC, PARAMETERS, TRANSFORM, SELECT) ready to step.
+    void PrepareStatement(std::wstring_view sqlText, PreparedStatement& prepared, const StatementLimits& limits);
+    // Makes a saved crosstab, or a view that reads one, a view; false when it is none of them.
+    bool MakeView(std::string_view name, const StatementLimits& limits);
+    ViewState* FindView(std::string_view name);
+    void LoadTablesRead(const StatementLimits& limits);
+    [[noreturn]] void RaiseParametersMissing(const std::vector<QueryParameter>& parameters, size_t given, std::string_view query);
     std::vector<ColumnPlan> DescribeColumns(sqlite3_stmt* stmt, const Translation& translation, ResultSet& result);
     // A column read from a table of the file: its Access type and table.
     void DescribeOrigin(sqlite3_stmt* stmt, int i, ResultColumn& column, ColumnPlan& plan, std::string& origin);

@@ -79,9 +79,11 @@ void RaiseNoTable(Route route, std::wstring_view name) {
               L"'. Make sure it exists and that its name is spelled correctly.");
 }
 
-void RaiseMissingParameters(Route route, int count) {
-    if (route == Route::Odbc) Raise(route, DB_E_PARAMNOTOPTIONAL, L"Too few parameters. Expected " + std::to_wstring(count) + L".");
-    Raise(route, DB_E_PARAMNOTOPTIONAL, L"No value given for one or more required parameters.");
+void RaiseMissingParameters(Route route, int count, std::wstring_view names, std::wstring_view hint) {
+    const std::wstring list = names.empty() ? std::wstring(L".") : L": " + std::wstring(names) + L".";
+    const std::wstring more = hint.empty() ? std::wstring() : L" " + std::wstring(hint);
+    if (route == Route::Odbc) Raise(route, DB_E_PARAMNOTOPTIONAL, L"Too few parameters. Expected " + std::to_wstring(count) + list + more);
+    Raise(route, DB_E_PARAMNOTOPTIONAL, L"No value given for one or more required parameters" + list + more);
 }
 
 void RaiseSyntaxError(Route route, std::wstring_view near) {

@@ -21,7 +21,9 @@ namespace platform::access {
 // The reader program is not where the host library is.
 [[noreturn]] void RaiseNoReader(Route route);
 [[noreturn]] void RaiseNoTable(Route route, std::wstring_view name);
-[[noreturn]] void RaiseMissingParameters(Route route, int count);
+// Parameters without values: names lists them ("[a] (Date/Time), [b]"), hint says how to
+// give them.
+[[noreturn]] void RaiseMissingParameters(Route route, int count, std::wstring_view names = {}, std::wstring_view hint = {});
 [[noreturn]] void RaiseSyntaxError(Route route, std::wstring_view near);
 [[noreturn]] void RaiseIncompleteQuery(Route route);
 [[noreturn]] void RaiseNoCommand(Route route);

@@ -45,6 +45,7 @@ public:
             const size_t n = std::min(size, need);
             m_header.append(data, n);
             data += n, size -= n;
+            if (m_header[0] != 'D' && m_header[0] != 'Z') return false;
             if (m_header.size() < 5) continue;
             std::uint32_t value;
             std::memcpy(&value, m_header.data() + 1, 4);

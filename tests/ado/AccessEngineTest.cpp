@@ -214,13 +214,14 @@ TEST_F(AccessEngine, TablesSchemaListsTablesByTypeThenName) {
         else ADD_FAILURE() << platform::ToUtf8(type);
     }
     EXPECT_TRUE(std::is_sorted(types.begin(), types.end()));
-    // Saved select queries without parameters, in the order of their names; parameter,
-    // union and crosstab queries are not views.
+    // Saved queries that read, in the order of their names: select queries, with parameters or
+    // without, union and crosstab queries; none that changes data.
     const std::vector<std::wstring> expectedViews = {
-        L"Alphabetical List of Products", L"Catalog", L"Category Sales for 1995", L"Current Product List", L"Invoices",
+        L"Alphabetical List of Products", L"Catalog", L"Category Sales for 1995", L"Current Product List",
+        L"Customers and Suppliers by City", L"Employee Sales by Country", L"Invoices", L"Invoices Filter",
         L"Order Details Extended", L"Order Subtotals", L"Orders Qry", L"Product Sales for 1995", L"Products Above Average Price",
-        L"Products by Category", L"Quarterly Orders", L"Sales by Category", L"Sales Totals by Amount", L"Summary of Sales by Quarter",
-        L"Summary of Sales by Year", L"Ten Most Expensive Products"};
+        L"Products by Category", L"Quarterly Orders", L"Quarterly Orders by Product", L"Sales by Category", L"Sales by Year",
+        L"Sales Totals by Amount", L"Summary of Sales by Quarter", L"Summary of Sales by Year", L"Ten Most Expensive Products"};
     EXPECT_EQ(views, expectedViews);
     const std::vector<std::wstring> expected = {L"Categories", L"Customers", L"Employees", L"Order Details", L"Orders",
                                                 L"Products",   L"Shippers",  L"Suppliers", L"Umsätze"};
@@ -263,9 +264,9 @@ TEST_F(AccessEngine, FailuresRaiseTheComponentsErrors) {
         {kSampleAce, L"SELECT * FROM Nowhere", 0x80040E37u, L"Microsoft Access Database Engine",
          L"The Microsoft Access database engine cannot find the input table or query 'Nowhere'."},
         {kSampleAce, L"SELECT NoSuchColumn FROM [Asset Items]", 0x80040E10u, L"Microsoft Access Database Engine",
-         L"No value given for one or more required parameters."},
+         L"No value given for one or more required parameters: [NoSuchColumn]."},
         {kNwindOdbc, L"SELECT NoSuchColumn FROM Orders", 0x80040E10u, L"Microsoft OLE DB Provider for ODBC Drivers",
-         L"[Microsoft][ODBC Microsoft Access Driver] Too few parameters. Expected 1."},
+         L"[Microsoft][ODBC Microsoft Access Driver] Too few parameters. Expected 1: [NoSuchColumn]."},
         {kNwindOdbc, L"SELEKT * FROM Orders", 0x80040E14u, L"Microsoft OLE DB Provider for ODBC Drivers",
          L"[Microsoft][ODBC Microsoft Access Driver] Syntax error"},
         {kNwindOdbc, L"SELECT * FROM `Order Det`ails`", 0x80040E14u, L"Microsoft OLE DB Provider for ODBC Drivers",

@@ -421,7 +421,7 @@ mdb::FileReader& Database::ReaderOf(const std::string& hostPath, const std::stri
 }
 
 void Database::ResolveLink(TableState& state, const LinkedTable& link, std::vector<std::pair<mdb::FileReader*, mdb::Catalog>>& read) {
-    state.linkedFile = ResolveLinkedFile(m_displayPath, link.database);
+    state.linkedFile = FindLinkedFile(m_displayPath, link.database);
     state.source = &ReaderOf(ToHostPath(state.linkedFile), link.password);
     state.sourceName = link.foreignName;
     auto cached = std::find_if(read.begin(), read.end(), [&](const auto& entry) { return entry.first == state.source; });
@@ -736,15 +736,17 @@ ResultSet Database::Tables() const {
     result.columns[6].type = adInteger;
     result.columns[7].type = result.columns[8].type = adDate;
     struct Row {
-        std::wstring name, type;
+        std::wstring name, type, description;
     };
     std::vector<Row> rows;
-    for (const auto& table : m_catalog.tables) {
-        const wchar_t* type = table.kind == mdb::TableKind::Linked ? L"LINK" : table.kind == mdb::TableKind::System ? L"SYSTEM TABLE" : L"TABLE";
-        rows.push_back({FromUtf8(table.name), type});
+    for (const auto& table : m_tables) {
+        const auto kind = table.definition.kind;
+        const wchar_t* type = kind == mdb::TableKind::Linked ? L"LINK" : kind == mdb::TableKind::System ? L"SYSTEM TABLE" : L"TABLE";
+        // A linked table's description is the file it reads, which need not be the one stored.
+        rows.push_back({FromUtf8(table.definition.name), type, kind == mdb::TableKind::Linked ? table.linkedFile : std::wstring()});
     }
     for (const auto& view : m_views)
-        rows.push_back({FromUtf8(view.name), L"VIEW"});
+        rows.push_back({FromUtf8(view.name), L"VIEW", {}});
     // The provider lists the rowset ordered by type, then name.
     std::stable_sort(rows.begin(), rows.end(), [](const Row& a, const Row& b) {
         if (const int t = a.type.compare(b.type)) return t < 0;
@@ -755,6 +757,7 @@ ResultSet Database::Tables() const {
         for (size_t c = 0; c < result.columns.size(); ++c) {
             if (c == 2) cells[c] = _variant_t(std::wstring_view(row.name));
             else if (c == 3) cells[c] = _variant_t(std::wstring_view(row.type));
+            else if (c == 5 && !row.description.empty()) cells[c] = _variant_t(std::wstring_view(row.description));
             else cells[c] = _variant_t::Null();
         }
     }

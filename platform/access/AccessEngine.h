@@ -82,7 +82,7 @@ private:
         // Where the rows are: this file, or the file of a linked table.
         mdb::FileReader* source = nullptr;
         std::string sourceName;   // UTF-8, the table's name there
-        std::wstring linkedFile;  // a linked table: its file as stored, for messages
+        std::wstring linkedFile;  // a linked table: its file where it was found, else as stored
         mdb::Status linkStatus = mdb::Status::Ok;  // a linked table whose file does not read
         bool linkedTableMissing = false;           // its file has no such table
         // Complex columns: the column and the hidden table of its values.

@@ -2,7 +2,11 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cwctype>
 
+#include <sys/stat.h>
+
+#include "win/HostPath.h"
 #include "win/ShellPath.h"
 #include "access/SqliteText.h"
 #include "text/Utf8.h"
@@ -92,6 +96,31 @@ std::wstring ResolveLinkedFile(std::wstring_view linkingFile, std::wstring_view 
     wchar_t canonical[MAX_PATH] = {};
     if (!PathCanonicalizeW(canonical, work)) return location;
     return canonical;
+}
+
+namespace {
+
+bool IsFile(const std::wstring& path) {
+    struct stat st{};
+    return ::stat(ToHostPath(path).c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+}  // namespace
+
+std::wstring FindLinkedFile(std::wstring_view linkingFile, std::wstring_view stored) {
+    const std::wstring resolved = ResolveLinkedFile(linkingFile, stored);
+    if (stored.empty()) return resolved;
+    const bool drive = stored.size() >= 2 && stored[1] == L':' && std::iswalpha(stored[0]);
+    if (!drive && IsFile(resolved)) return resolved;
+    // The same name beside the linking file, written in the linking file's own form.
+    const size_t slash = stored.find_last_of(L"\\/");
+    const std::wstring_view name = stored.substr(slash == std::wstring_view::npos ? (drive ? 2 : 0) : slash + 1);
+    if (!name.empty()) {
+        const size_t folder = linkingFile.find_last_of(L"\\/");
+        const std::wstring beside = std::wstring(linkingFile.substr(0, folder == std::wstring_view::npos ? 0 : folder + 1)) + std::wstring(name);
+        if (IsFile(beside)) return beside;
+    }
+    return resolved;  // through the drive mapping, or missing
 }
 
 bool ComplexValues::Prepare(const std::vector<mdb::Column>& flatColumns) {

@@ -58,6 +58,14 @@ private:
 // The result is still in its stored form; ToHostPath maps its drive letter.
 std::wstring ResolveLinkedFile(std::wstring_view linkingFile, std::wstring_view stored);
 
+// Where a linked file is, looked for where Access's linked table manager would offer it when
+// the stored path names no file here: the stored path as it stands (a relative one resolved
+// as above; one with a drive letter only through the drive mapping, last), then the file of
+// that name beside the linking file, then the stored path through the drive mapping
+// (HostPath.h). The first that exists; the stored path resolved when none does, so that the
+// error names the file the link names.
+std::wstring FindLinkedFile(std::wstring_view linkingFile, std::wstring_view stored);
+
 // The text a complex column shows for its values: attachments by their file names,
 // multi-valued fields by their values, joined by ", "; nothing for other complex data.
 class ComplexValues {

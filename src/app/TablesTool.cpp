@@ -21,6 +21,7 @@ struct CTableColumn {
 struct CTableEntry {
     std::string m_strName;
     std::string m_strType;  // TABLE, VIEW or LINK
+    std::string m_strLinkedFile;  // a LINK: the file it reads
     long long m_nRows = -1;  // -1: could not be counted
     std::vector<CTableColumn> m_columns;
 };
@@ -76,7 +77,7 @@ std::string Rows(const CTableEntry& entry) { return entry.m_nRows < 0 ? "?" : st
 std::string AsText(const std::vector<CTableEntry>& entries, bool columns) {
     std::string out;
     for (const CTableEntry& entry : entries) {
-        out += entry.m_strName + "\t" + entry.m_strType + "\t" + Rows(entry) + "\n";
+        out += entry.m_strName + "\t" + entry.m_strType + "\t" + Rows(entry) + (entry.m_strLinkedFile.empty() ? "" : "\t" + entry.m_strLinkedFile) + "\n";
         if (columns)
             for (const CTableColumn& column : entry.m_columns) out += "    " + column.m_strName + "\t" + column.m_strType + "\n";
     }
@@ -89,6 +90,7 @@ std::string AsJson(const std::vector<CTableEntry>& entries, bool columns) {
         const CTableEntry& entry = entries[i];
         out += (i ? ",\n " : "\n ") + std::string("{\"name\": ") + platform::JsonQuoted(entry.m_strName) +
                ", \"type\": " + platform::JsonQuoted(entry.m_strType) + ", \"rows\": " + (entry.m_nRows < 0 ? "null" : Rows(entry));
+        if (!entry.m_strLinkedFile.empty()) out += ", \"file\": " + platform::JsonQuoted(entry.m_strLinkedFile);
         if (columns) {
             out += ", \"columns\": [";
             for (size_t c = 0; c < entry.m_columns.size(); ++c)
@@ -125,23 +127,28 @@ extern "C" int velloriaTables(const VelloriaTablesRequest* request) {
             std::fprintf(stderr, "velloria tables: failed to open database %s\n", request->database);
             return 1;
         }
-        std::vector<std::pair<CString, CString>> listed;
+        struct CListed {
+            CString name, type, description;
+        };
+        std::vector<CListed> listed;
         {
             CADORecordset schema(db.m_Database);
             if (schema.OpenSchema(20, L"") && schema.GetRecordCount() > 0) {
                 for (schema.MoveFirst(); !schema.IsEof(); schema.MoveNext()) {
-                    CString type, name;
+                    CString type, name, description;
                     schema.GetFieldValue(L"TABLE_TYPE", type, L"");
                     schema.GetFieldValue(L"TABLE_NAME", name, L"");
-                    if (type == L"TABLE" || type == L"VIEW" || type == L"LINK") listed.emplace_back(name, type);
+                    schema.GetFieldValue(L"DESCRIPTION", description, L"");
+                    if (type == L"TABLE" || type == L"VIEW" || type == L"LINK") listed.push_back({name, type, description});
                 }
                 schema.Close();
             }
         }
-        for (const auto& [name, type] : listed) {
+        for (const auto& [name, type, description] : listed) {
             CTableEntry entry;
             entry.m_strName = name.ToUtf8();
             entry.m_strType = type.ToUtf8();
+            if (type == L"LINK") entry.m_strLinkedFile = description.ToUtf8();
             CountRows(db.m_Database, name, entry);
             if (entry.m_nRows < 0) failed = true;
             if (request->columns) ReadColumns(db.m_Database, name, entry);

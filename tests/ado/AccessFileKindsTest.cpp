@@ -6,6 +6,7 @@
 #include <vector>
 
 #include <stdlib.h>
+#include <sys/stat.h>
 
 #include "ado/Ado.h"
 #include "testing/TempDir.h"
@@ -249,5 +250,62 @@ TEST(LinkedTableFile, ResolvesAsDrawingLinksDo) {
     EXPECT_EQ(ResolveLinkedFile(L"/srv/proj/front.mdb", L"/srv/data/back.accdb"), L"/srv/data/back.accdb");
     ::setenv("VELLORIA_DRIVE_Z", "/srv/z", 1);
     EXPECT_EQ(platform::ToHostPath(ResolveLinkedFile(L"C:\\proj\\front.mdb", L"Z:\\data\\back.accdb")), "/srv/z/data/back.accdb");
+    ::unsetenv("VELLORIA_DRIVE_Z");
+}
+
+// A link whose stored file (Z:\jackcess_test\linkeeTest.accdb) is not here is looked for where
+// Access's linked table manager would offer it: beside the linking file first, then through
+// the drive mapping; the tables schema names the file used. The linked file's row is the one
+// mdb-export gives: 1, "bar".
+TEST_F(AccessFileKinds, ALinkedTableIsFoundBesideItsDatabaseThenThroughTheDriveMapping) {
+    testing_support::TempDir dir;
+    const std::string folder = std::string(VELLORIA_TEST_DATA) + "/jackcess/";
+    const std::string linker = testing_support::ReadFile(folder + "linkerTestV2007.accdb");
+    const std::string linkee = testing_support::ReadFile(folder + "linkeeTest.accdb");
+    ::mkdir((dir / "front").c_str(), 0700);
+    ::mkdir((dir / "z").c_str(), 0700);
+    ::mkdir((dir / "z/jackcess_test").c_str(), 0700);
+    testing_support::WriteFile(dir / "front/linker.accdb", linker);
+    const std::wstring connect = L"Driver={Microsoft Access Driver (*.mdb, *.accdb)};Dbq=" + platform::FromUtf8(dir / "front/linker.accdb") + L";";
+    auto linkedFile = [](const _ConnectionPtr& connection) {
+        _RecordsetPtr schema = connection->OpenSchema(adSchemaTables, _variant_t(DISP_E_PARAMNOTFOUND, VT_ERROR), _variant_t(DISP_E_PARAMNOTFOUND, VT_ERROR));
+        for (; schema->GetadoEOF() != VARIANT_TRUE; schema->MoveNext())
+            if (TextOf(schema->GetFields()->GetItem(_variant_t(L"TABLE_TYPE"))->GetValue()) == L"LINK")
+                return TextOf(schema->GetFields()->GetItem(_variant_t(L"DESCRIPTION"))->GetValue());
+        return std::wstring(L"no link");
+    };
+    auto rows = [](const _ConnectionPtr& connection) { return Column(connection, L"SELECT ID & ':' & Field1 AS R FROM Table2", L"R"); };
+
+    // Nowhere: the error names the file as the link stores it.
+    std::wstring error;
+    _ConnectionPtr connection = Open(connect, error);
+    ASSERT_EQ(error, L"");
+    try {
+        rows(connection);
+        ADD_FAILURE() << "a missing linked file was read";
+    } catch (const _com_error& e) {
+        EXPECT_EQ(std::wstring(static_cast<const wchar_t*>(e.Description())),
+                  L"[Microsoft][ODBC Microsoft Access Driver] Could not find file 'Z:\\jackcess_test\\linkeeTest.accdb'.");
+    }
+
+    // Through the drive mapping.
+    testing_support::WriteFile(dir / "z/jackcess_test/linkeeTest.accdb", linkee);
+    ::setenv("VELLORIA_DRIVE_Z", (dir / "z").c_str(), 1);
+    connection = Open(connect, error);
+    ASSERT_EQ(error, L"");
+    EXPECT_EQ(rows(connection), std::vector<std::wstring>{L"1:bar"});
+    EXPECT_EQ(linkedFile(connection), L"Z:\\jackcess_test\\linkeeTest.accdb");
+
+    // Beside the linking file comes first: a copy there with another value is the one read
+    // (its row's text, stored compressed, made "car", as mdb-export reads the copy).
+    std::string other = linkee;
+    const size_t at = other.find("bar");
+    ASSERT_NE(at, std::string::npos);
+    other[at] = 'c';
+    testing_support::WriteFile(dir / "front/linkeeTest.accdb", other);
+    connection = Open(connect, error);
+    ASSERT_EQ(error, L"");
+    EXPECT_EQ(rows(connection), std::vector<std::wstring>{L"1:car"});
+    EXPECT_EQ(linkedFile(connection), platform::FromUtf8(dir / "front/linkeeTest.accdb"));
     ::unsetenv("VELLORIA_DRIVE_Z");
 }

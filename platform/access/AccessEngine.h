@@ -113,11 +113,14 @@ private:
         Translation translation;
         std::vector<QueryParameter> parameters;
         std::vector<sql::Token> values;  // given by EXEC, one a parameter
+        std::vector<std::string> names;  // the parameters they are for, when EXEC names them
         std::string query;               // the saved query EXEC runs
     };
     // Converts the values given to the parameters' types and binds them; raises when values
     // are missing, too many or not of their parameter's type.
     void BindValues(const PreparedStatement& prepared, sqlite3_stmt* stmt);
+    // The value given for each parameter, in the parameters' order; raises as BindValues.
+    std::vector<const sql::Token*> ValuesInOrder(const PreparedStatement& prepared);
 
     Database() = default;
     void CreateTables(const std::vector<LinkedTable>& links, const std::vector<ComplexColumn>& complex);

@@ -101,16 +101,38 @@ void Database::RaiseParametersMissing(const std::vector<QueryParameter>& paramet
     RaiseMissingParameters(m_route, static_cast<int>(parameters.size() - given), ParameterList(parameters, given), hint);
 }
 
+std::vector<const sql::Token*> Database::ValuesInOrder(const PreparedStatement& prepared) {
+    const auto& parameters = prepared.parameters;
+    const std::wstring takes = L"the query [" + FromUtf8(prepared.query) + L"] takes " + std::to_wstring(parameters.size()) +
+                               (parameters.empty() ? std::wstring(L".") : L": " + ParameterList(parameters, 0) + L".");
+    std::vector<const sql::Token*> values(parameters.size(), nullptr);
+    if (prepared.names.empty()) {
+        if (parameters.size() > prepared.values.size()) RaiseParametersMissing(parameters, prepared.values.size(), prepared.query);
+        if (prepared.values.size() > parameters.size()) RaiseEngineError(m_route, L"Too many values: " + takes);
+        for (size_t i = 0; i < parameters.size(); ++i) values[i] = &prepared.values[i];
+        return values;
+    }
+    for (size_t v = 0; v < prepared.names.size(); ++v) {
+        size_t i = 0;
+        while (i < parameters.size() && !SameParameterName(parameters[i].name, prepared.names[v])) ++i;
+        if (i == parameters.size()) RaiseEngineError(m_route, L"No parameter [" + FromUtf8(prepared.names[v]) + L"]: " + takes);
+        if (values[i]) RaiseEngineError(m_route, L"Two values for the parameter [" + FromUtf8(parameters[i].name) + L"].");
+        values[i] = &prepared.values[v];
+    }
+    std::vector<QueryParameter> missing;
+    for (size_t i = 0; i < parameters.size(); ++i)
+        if (!values[i]) missing.push_back(parameters[i]);
+    if (!missing.empty()) RaiseParametersMissing(missing, 0, {});
+    return values;
+}
+
 void Database::BindValues(const PreparedStatement& prepared, sqlite3_stmt* stmt) {
     const auto& parameters = prepared.parameters;
-    if (parameters.size() > prepared.values.size()) RaiseParametersMissing(parameters, prepared.values.size(), prepared.query);
-    if (prepared.values.size() > parameters.size())
-        RaiseEngineError(m_route, L"Too many values: the query [" + FromUtf8(prepared.query) + L"] takes " + std::to_wstring(parameters.size()) +
-                                      (parameters.empty() ? std::wstring(L".") : L": " + ParameterList(parameters, 0) + L"."));
+    const std::vector<const sql::Token*> values = ValuesInOrder(prepared);
     for (size_t i = 0; i < parameters.size(); ++i) {
         ParameterValue value;
         try {
-            value = ConvertParameterValue(prepared.values[i], parameters[i]);
+            value = ConvertParameterValue(*values[i], parameters[i]);
         } catch (const std::runtime_error& e) {
             RaiseEngineError(m_route, FromUtf8(e.what()));
         }
@@ -138,6 +160,7 @@ void Database::PrepareStatement(std::wstring_view sqlText, PreparedStatement& pr
             ansi89 = true;  // saved queries use * and ? in LIKE
             prepared.query = view->name;
             prepared.values = std::move(exec->values);
+            prepared.names = std::move(exec->names);
         }
         prepared.parameters = ReadParameterDeclaration(definition, body);
         crosstab = ReadCrosstab(body).has_value();

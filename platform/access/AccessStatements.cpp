@@ -154,6 +154,25 @@ std::optional<ExecuteParts> ReadExecute(std::string_view sql) {
     if (name.kind != Token::Name && name.kind != Token::Word) throw SqlSyntaxError(t.all[0].text);
     parts.query = name.text;
     for (size_t i = 2; !t.IsEnd(i);) {
+        // [name] = value, the name maybe a form's control ([Forms]![F]![C]): named values, all
+        // of them or none.
+        std::string name;
+        size_t after = i;
+        auto isName = [&](size_t k) { return t.all[k].kind == Token::Name || t.all[k].kind == Token::Word; };
+        auto isOp = [&](size_t k, const char* op) { return t.all[k].kind == Token::Op && t.all[k].text == op; };
+        if (isName(after)) {
+            name = t.all[after++].text;
+            while ((isOp(after, "!") || isOp(after, ".")) && isName(after + 1)) {
+                name += t.all[after].text + t.all[after + 1].text;
+                after += 2;
+            }
+        }
+        const bool named = !name.empty() && isOp(after, "=");
+        if (named != !parts.names.empty() && !parts.values.empty()) throw SqlSyntaxError(t.all[i].text);
+        if (named) {
+            parts.names.push_back(name);
+            i = after + 1;
+        }
         Token value = t.all[i];
         if (value.kind == Token::Op && value.text == "-" && t.all[i + 1].kind == Token::Number) {
             value = t.all[++i];

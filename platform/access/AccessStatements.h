@@ -4,6 +4,7 @@
 //   TRANSFORM Sum(x) SELECT ... GROUP BY ... PIVOT y [IN (v1, v2 ...)]   a crosstab query
 //   EXEC[UTE] [saved query] value, value ...       a saved query run with the values of its
 //                                                  parameters, in their order
+//   EXEC[UTE] [saved query] [name] = value, ...    or by their names, in any order
 // Each throws SqlSyntaxError when its form is broken.
 #include <optional>
 #include <string>
@@ -38,6 +39,7 @@ constexpr const char* kValueColumn = "acc_value";
 struct ExecuteParts {
     std::string query;  // the saved query's name
     std::vector<sql::Token> values;  // one literal a value (a leading minus sign folded in)
+    std::vector<std::string> names;   // the parameter each value is for, when named (all are)
 };
 std::optional<ExecuteParts> ReadExecute(std::string_view sql);
 

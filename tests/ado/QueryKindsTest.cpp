@@ -299,6 +299,16 @@ TEST_F(QueryKinds, MissingOrWrongValuesAreNamed) {
               "[Microsoft][ODBC Microsoft Access Driver] Too many values: the query [Invoices Filter] takes 1: [Forms!Orders!OrderID].");
     EXPECT_EQ(error(L"PARAMETERS [n] Byte; SELECT * FROM Shippers WHERE ShipperID = [n]"),
               "[Microsoft][ODBC Microsoft Access Driver] Too few parameters. Expected 1: [n] (Byte).");
+    // Values by name: in any order, each once, for a parameter the query has; all named or none.
+    EXPECT_EQ(Sorted(Engine(L"EXEC [Employee Sales by Country] [ending date] = #3/31/95#, [Beginning Date] = '1995-01-01'")),
+              Sorted(Engine(L"EXEC [Employee Sales by Country] #1/1/95#, #3/31/95#")));
+    EXPECT_EQ(error(L"EXEC [Employee Sales by Country] [Ending Date] = #1/1/95#"),
+              "[Microsoft][ODBC Microsoft Access Driver] Too few parameters. Expected 1: [Beginning Date] (Date/Time).");
+    EXPECT_EQ(error(L"EXEC [Invoices Filter] [OrderID] = 1"),
+              "[Microsoft][ODBC Microsoft Access Driver] No parameter [OrderID]: the query [Invoices Filter] takes 1: [Forms!Orders!OrderID].");
+    EXPECT_EQ(error(L"EXEC [Invoices Filter] [Forms]![Orders]![OrderID] = 1, [forms!orders!orderid] = 2"),
+              "[Microsoft][ODBC Microsoft Access Driver] Two values for the parameter [Forms!Orders!OrderID].");
+    EXPECT_NE(error(L"EXEC [Employee Sales by Country] [Beginning Date] = #1/1/95#, #3/31/95#").find("Syntax error"), std::string::npos);
     // A statement that reads a parameter query needs its values too.
     EXPECT_NE(error(L"SELECT Count(*) FROM [Sales by Year]").find("Too few parameters. Expected 2"), std::string::npos);
 }

@@ -667,6 +667,15 @@ void Database::DescribeOrigin(sqlite3_stmt* stmt, int i, ResultColumn& column, C
         if (LowerAscii(source.name) == LowerAscii(originName)) {
             plan = {source.type, source.scale, source.calculated};
             Describe(column, source, m_catalog.jet3);
+            if (source.calculated) column.attributes |= adFldCalculated;
+            const size_t index = static_cast<size_t>(&source - table->definition.columns.data());
+            for (const auto& [complexColumn, flatName] : table->complex) {
+                if (complexColumn != index) continue;
+                const mdb::Table* flat = nullptr;
+                for (const auto& t : m_catalog.tables)
+                    if (t.name == flatName) flat = &t;
+                column.attributes |= flat && ComplexValues::AreAttachments(flat->columns) ? adFldAttachment : adFldMultiValued;
+            }
             return;
         }
     }
@@ -745,8 +754,10 @@ ResultSet Database::Tables() const {
         // A linked table's description is the file it reads, which need not be the one stored.
         rows.push_back({FromUtf8(table.definition.name), type, kind == mdb::TableKind::Linked ? table.linkedFile : std::wstring()});
     }
+    // A query with parameters describes them: it gives no rows without their values.
     for (const auto& view : m_views)
-        rows.push_back({FromUtf8(view.name), L"VIEW", {}});
+        rows.push_back({FromUtf8(view.name), L"VIEW",
+                        view.parameters.empty() || !view.error.empty() ? std::wstring() : L"Parameters: " + FromUtf8(DescribeParameters(view.parameters))});
     // The provider lists the rowset ordered by type, then name.
     std::stable_sort(rows.begin(), rows.end(), [](const Row& a, const Row& b) {
         if (const int t = a.type.compare(b.type)) return t < 0;

@@ -78,16 +78,6 @@ Heading HeadingOf(const std::string& item) {
     }
 }
 
-// "[a] (Date/Time), [b]": the parameters for a message.
-std::wstring ParameterList(const std::vector<QueryParameter>& parameters, size_t from) {
-    std::wstring list;
-    for (size_t i = from; i < parameters.size(); ++i) {
-        list += (list.empty() ? L"[" : L", [") + FromUtf8(parameters[i].name) + L"]";
-        if (parameters[i].type != 0) list += L" (" + FromUtf8(ParameterTypeName(parameters[i].type)) + L")";
-    }
-    return list;
-}
-
 }  // namespace
 
 Database::PreparedStatement::~PreparedStatement() {
@@ -98,13 +88,13 @@ void Database::RaiseParametersMissing(const std::vector<QueryParameter>& paramet
     std::wstring hint;
     if (!query.empty() && given == 0)
         hint = L"EXEC [" + FromUtf8(query) + L"] followed by the values, in this order, runs the query with them.";
-    RaiseMissingParameters(m_route, static_cast<int>(parameters.size() - given), ParameterList(parameters, given), hint);
+    RaiseMissingParameters(m_route, static_cast<int>(parameters.size() - given), FromUtf8(DescribeParameters(parameters, given)), hint);
 }
 
 std::vector<const sql::Token*> Database::ValuesInOrder(const PreparedStatement& prepared) {
     const auto& parameters = prepared.parameters;
     const std::wstring takes = L"the query [" + FromUtf8(prepared.query) + L"] takes " + std::to_wstring(parameters.size()) +
-                               (parameters.empty() ? std::wstring(L".") : L": " + ParameterList(parameters, 0) + L".");
+                               (parameters.empty() ? std::wstring(L".") : L": " + FromUtf8(DescribeParameters(parameters, 0)) + L".");
     std::vector<const sql::Token*> values(parameters.size(), nullptr);
     if (prepared.names.empty()) {
         if (parameters.size() > prepared.values.size()) RaiseParametersMissing(parameters, prepared.values.size(), prepared.query);

@@ -73,6 +73,15 @@ int ParameterTypeOf(std::string_view word) {
     return -1;
 }
 
+std::string DescribeParameters(const std::vector<QueryParameter>& parameters, size_t from) {
+    std::string list;
+    for (size_t i = from; i < parameters.size(); ++i) {
+        list += (list.empty() ? "[" : ", [") + parameters[i].name + "]";
+        if (parameters[i].type != 0) list += " (" + ParameterTypeName(parameters[i].type) + ")";
+    }
+    return list;
+}
+
 bool SameParameterName(std::string_view a, std::string_view b) {
     auto next = [](std::string_view s, size_t& i) {
         while (i < s.size() && (s[i] == '[' || s[i] == ']')) ++i;

@@ -78,6 +78,8 @@ std::string ParameterTypeName(int type);
 // The type code of a type word of a PARAMETERS declaration ("DateTime", "Text" ...); -1 when
 // the word names no type.
 int ParameterTypeOf(std::string_view word);
+// "[a] (Date/Time), [b]": the parameters from the one at from on, for messages.
+std::string DescribeParameters(const std::vector<QueryParameter>& parameters, size_t from = 0);
 // The same name, compared as Access compares names: brackets left out, letter case ignored.
 bool SameParameterName(std::string_view a, std::string_view b);
 

@@ -137,8 +137,14 @@ bool ComplexValues::Prepare(const std::vector<mdb::Column>& flatColumns) {
         for (const char* a : kAttachmentColumns) typeColumn = typeColumn || LowerAscii(c.name) == LowerAscii(a);
         if (c.type == mdb::kLong && !c.autoNumber && !typeColumn) m_key = static_cast<long>(i);
     }
-    m_shown = fileName >= 0 && ColumnIndex(names, "FileData") >= 0 ? fileName : value;
+    m_shown = AreAttachments(flatColumns) ? fileName : value;
     return m_key >= 0 && m_shown >= 0;
+}
+
+bool ComplexValues::AreAttachments(const std::vector<mdb::Column>& flatColumns) {
+    std::vector<std::string> names;
+    for (const auto& c : flatColumns) names.push_back(c.name);
+    return ColumnIndex(names, "FileName") >= 0 && ColumnIndex(names, "FileData") >= 0;
 }
 
 void ComplexValues::OnFlatRow(const std::vector<mdb::Value>& row) {

@@ -70,6 +70,8 @@ std::wstring FindLinkedFile(std::wstring_view linkingFile, std::wstring_view sto
 // multi-valued fields by their values, joined by ", "; nothing for other complex data.
 class ComplexValues {
 public:
+    // Whether a complex column's flat table holds attachments (else several values).
+    static bool AreAttachments(const std::vector<mdb::Column>& flatColumns);
     // flatColumns: the flat table's columns; false when it holds nothing this class shows.
     bool Prepare(const std::vector<mdb::Column>& flatColumns);
     void OnFlatRow(const std::vector<mdb::Value>& row);

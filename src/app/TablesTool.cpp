@@ -22,12 +22,23 @@ struct CTableEntry {
     std::string m_strName;
     std::string m_strType;  // TABLE, VIEW or LINK
     std::string m_strLinkedFile;  // a LINK: the file it reads
+    std::string m_strParameters;  // a VIEW that needs values: its parameters, described
     long long m_nRows = -1;  // -1: could not be counted
     std::vector<CTableColumn> m_columns;
 };
 
-// The type a field has in Access's own table designer.
+std::string StoredTypeName(const CADOFieldInfo& info);
+
+// The type a field has in Access's own table designer: a complex column's kind, a calculated
+// column with the type of its result.
 std::string AccessTypeName(const CADOFieldInfo& info) {
+    if (info.m_lAttributes & adFldAttachment) return "Attachment";
+    if (info.m_lAttributes & adFldMultiValued) return "Multiple values";
+    if (info.m_lAttributes & adFldCalculated) return "Calculated (" + StoredTypeName(info) + ")";
+    return StoredTypeName(info);
+}
+
+std::string StoredTypeName(const CADOFieldInfo& info) {
     switch (info.m_nType) {
         case adWChar:
         case adVarWChar: return "Text(" + std::to_string(info.m_lDefinedSize) + ")";
@@ -77,7 +88,8 @@ std::string Rows(const CTableEntry& entry) { return entry.m_nRows < 0 ? "?" : st
 std::string AsText(const std::vector<CTableEntry>& entries, bool columns) {
     std::string out;
     for (const CTableEntry& entry : entries) {
-        out += entry.m_strName + "\t" + entry.m_strType + "\t" + Rows(entry) + (entry.m_strLinkedFile.empty() ? "" : "\t" + entry.m_strLinkedFile) + "\n";
+        out += entry.m_strName + "\t" + entry.m_strType + "\t" + Rows(entry) + (entry.m_strLinkedFile.empty() ? "" : "\t" + entry.m_strLinkedFile) +
+               (entry.m_strParameters.empty() ? "" : "\t" + entry.m_strParameters) + "\n";
         if (columns)
             for (const CTableColumn& column : entry.m_columns) out += "    " + column.m_strName + "\t" + column.m_strType + "\n";
     }
@@ -91,6 +103,7 @@ std::string AsJson(const std::vector<CTableEntry>& entries, bool columns) {
         out += (i ? ",\n " : "\n ") + std::string("{\"name\": ") + platform::JsonQuoted(entry.m_strName) +
                ", \"type\": " + platform::JsonQuoted(entry.m_strType) + ", \"rows\": " + (entry.m_nRows < 0 ? "null" : Rows(entry));
         if (!entry.m_strLinkedFile.empty()) out += ", \"file\": " + platform::JsonQuoted(entry.m_strLinkedFile);
+        if (!entry.m_strParameters.empty()) out += ", \"parameters\": " + platform::JsonQuoted(entry.m_strParameters);
         if (columns) {
             out += ", \"columns\": [";
             for (size_t c = 0; c < entry.m_columns.size(); ++c)
@@ -149,9 +162,11 @@ extern "C" int velloriaTables(const VelloriaTablesRequest* request) {
             entry.m_strName = name.ToUtf8();
             entry.m_strType = type.ToUtf8();
             if (type == L"LINK") entry.m_strLinkedFile = description.ToUtf8();
-            CountRows(db.m_Database, name, entry);
-            if (entry.m_nRows < 0) failed = true;
-            if (request->columns) ReadColumns(db.m_Database, name, entry);
+            // A query that needs values has no rows to count without them; that is no failure.
+            if (type == L"VIEW") entry.m_strParameters = description.ToUtf8();
+            if (entry.m_strParameters.empty()) CountRows(db.m_Database, name, entry);
+            if (entry.m_nRows < 0 && entry.m_strParameters.empty()) failed = true;
+            if (request->columns && entry.m_strParameters.empty()) ReadColumns(db.m_Database, name, entry);
             entries.push_back(std::move(entry));
         }
     }

@@ -4,8 +4,8 @@
 #include <cstdio>
 #include <cwctype>
 
-#include <sys/stat.h>
 
+#include "posix/SystemCalls.h"
 #include "win/HostPath.h"
 #include "win/ShellPath.h"
 #include "access/SqliteText.h"
@@ -102,7 +102,7 @@ namespace {
 
 bool IsFile(const std::wstring& path) {
     struct stat st{};
-    return ::stat(ToHostPath(path).c_str(), &st) == 0 && S_ISREG(st.st_mode);
+    return posix::Sys().stat(ToHostPath(path).c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
 }  // namespace

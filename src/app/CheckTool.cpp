@@ -15,6 +15,7 @@
 #include "catalogue/Location.h"
 #include "engine/LinkedEntities.h"
 #include "engine/TableBuilder.h"
+#include "posix/SystemCalls.h"
 #include "support/JsonText.h"
 #include "types/CellGrid.h"
 #include "win/HostPath.h"
@@ -78,7 +79,7 @@ void Check(const CLinkedEntity& entity, CCheck& check) {
         return broken("unmapped-drive", "the drive " + std::string(1, letter) + ": of " + resolved.ToUtf8() +
                                             " is not mapped to a folder (VELLORIA_DRIVE_" + std::string(1, letter) + ")");
     struct stat st {};
-    if (::stat(check.m_strResolved.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+    if (platform::posix::Sys().stat(check.m_strResolved.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
         return broken("missing-database", "the database " + check.m_strResolved + " is not there");
 
     // The data layer's reports are caught, to give the reason on the table's line.

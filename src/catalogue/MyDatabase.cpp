@@ -8,6 +8,7 @@
 #include "catalogue/ConnectStringTable.h"
 #include "catalogue/Location.h"
 #include "data/ADORecordset.h"
+#include "posix/SystemCalls.h"
 #include "types/CellGrid.h"
 #include "types/TableLink.h"
 #include "win/HostPath.h"
@@ -16,7 +17,7 @@ namespace {
 
 bool StampOf(const CString& location, CMyDatabase::CFileStamp& stamp) {
     struct stat st {};
-    if (::stat(platform::ToHostPath(location.str()).c_str(), &st) != 0) return false;
+    if (platform::posix::Sys().stat(platform::ToHostPath(location.str()).c_str(), &st) != 0) return false;
     stamp.m_dev = st.st_dev;
     stamp.m_ino = st.st_ino;
     stamp.m_size = static_cast<unsigned long long>(st.st_size);

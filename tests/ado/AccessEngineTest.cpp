@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "ado/Ado.h"
+#include "testing/ToolRun.h"
 #include "text/Utf8.h"
 
 namespace {
@@ -46,17 +47,7 @@ protected:
 
 std::wstring Text(const _variant_t& v) { return v.vt == VT_BSTR ? std::wstring(v.bstrVal, SysStringLen(v.bstrVal)) : L"<not text>"; }
 
-// Runs a command and returns its standard output.
-std::string Capture(const std::string& command) {
-    std::string out;
-    if (FILE* pipe = ::popen(command.c_str(), "r")) {
-        char buffer[65536];
-        size_t n;
-        while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) out.append(buffer, n);
-        ::pclose(pipe);
-    }
-    return out;
-}
+std::string Capture(const std::string& command) { return testing_support::CaptureOutput(command); }
 
 // CSV records as mdb-export writes them: quoted fields may hold commas and line ends.
 std::vector<std::vector<std::string>> ParseCsv(const std::string& text) {

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "ado/Ado.h"
+#include "testing/ToolRun.h"
 #include "text/Utf8.h"
 
 namespace {
@@ -21,16 +22,7 @@ using Rows = std::vector<std::vector<std::string>>;
 
 const std::string kNwind = std::string(VELLORIA_TEST_DATA) + "/nwind.mdb";
 
-std::string Run(const std::string& command) {
-    std::string out;
-    if (FILE* pipe = ::popen(command.c_str(), "r")) {
-        char buffer[65536];
-        size_t n;
-        while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) out.append(buffer, n);
-        ::pclose(pipe);
-    }
-    return out;
-}
+using testing_support::CaptureOutput;
 
 // nwind.mdb's tables in an SQLite database of their own, as mdb-export reads them; dates as
 // "YYYY-MM-DD hh:mm:ss". mdb-export writes a Single as its shortest text ("0.1"), so single(x)
@@ -53,8 +45,8 @@ public:
             },
             nullptr, nullptr);
         for (const char* table : {"Customers", "Suppliers", "Orders", "Order Details", "Products", "Employees"}) {
-            const std::string schema = Run("mdb-schema -T '" + std::string(table) + "' '" + kNwind + "' sqlite 2>/dev/null");
-            const std::string rows = Run("mdb-export -I sqlite -b strip -D '%Y-%m-%d %H:%M:%S' '" + kNwind + "' '" + table + "' 2>/dev/null");
+            const std::string schema = CaptureOutput("mdb-schema -T '" + std::string(table) + "' '" + kNwind + "' sqlite 2>/dev/null");
+            const std::string rows = CaptureOutput("mdb-export -I sqlite -b strip -D '%Y-%m-%d %H:%M:%S' '" + kNwind + "' '" + table + "' 2>/dev/null");
             char* error = nullptr;
             if (sqlite3_exec(m_db, (schema + rows).c_str(), nullptr, nullptr, &error) != SQLITE_OK) {
                 ADD_FAILURE() << table << ": " << (error ? error : "");

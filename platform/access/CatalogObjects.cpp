@@ -31,6 +31,7 @@ std::string TextOf(const mdb::Value& v) {
 namespace {
 
 constexpr int kLinkedTableType = 6;
+constexpr int kOdbcLinkedTableType = 4;  // reports share the low bits of the type, not the type
 constexpr int kLocalTableType = 1;
 // Catalogue ids of tables keep flags in their top byte; the rest is the definition's page.
 std::int64_t TableKey(std::int64_t id) { return id & 0xFFFFFF; }
@@ -67,6 +68,8 @@ void CatalogObjects::OnObjectRow(const std::vector<mdb::Value>& row) {
     if (type == kLinkedTableType && m_oDatabase >= 0 && m_oForeignName >= 0)
         m_links.push_back({TextOf(at(m_oName)), FromUtf8(TextOf(at(m_oDatabase))), TextOf(at(m_oForeignName)),
                            m_oConnect >= 0 ? PasswordOf(TextOf(at(m_oConnect))) : std::string()});
+    if (type == kOdbcLinkedTableType && m_oConnect >= 0 && m_oForeignName >= 0 && !TextOf(at(m_oConnect)).empty())
+        m_odbcLinks.push_back({TextOf(at(m_oName)), FromUtf8(TextOf(at(m_oConnect))), TextOf(at(m_oForeignName))});
 }
 
 void CatalogObjects::OnComplexRow(const std::vector<mdb::Value>& row) {

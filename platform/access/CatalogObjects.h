@@ -2,6 +2,8 @@
 // What the catalogue tables say about a file's tables beyond their definitions:
 //   - linked tables (MSysObjects rows of type 6): the file they are in (Database), their
 //     name there (ForeignName) and the file's password (Connect: "MS Access;PWD=...");
+//     tables linked through ODBC (type 4): their connect string (Connect) and their name
+//     there;
 //   - complex columns (ACE: attachments, multi-valued fields, version history): each
 //     column's hidden flat table, which holds one row per value and refers to the column's
 //     value in the row (MSysComplexColumns: ColumnName, ConceptualTableID, FlatTableID).
@@ -27,6 +29,14 @@ struct LinkedTable {
     std::string password;     // UTF-8, the file's database password (Connect's PWD=)
 };
 
+// A table linked through ODBC (MSysObjects rows of type 4): the connect string as stored
+// ("ODBC;DRIVER=...;SERVER=...;" or "ODBC;DSN=...;") and its name there ("dbo.Parts").
+struct OdbcLink {
+    std::string name;         // UTF-8, as listed
+    std::wstring connect;
+    std::string foreignName;  // UTF-8
+};
+
 struct ComplexColumn {
     std::string table, column;  // UTF-8
     std::string flatTable;      // the hidden table of its values
@@ -39,6 +49,7 @@ public:
     void OnComplexRow(const std::vector<mdb::Value>& row);
 
     std::vector<LinkedTable> Links() const { return m_links; }
+    std::vector<OdbcLink> OdbcLinks() const { return m_odbcLinks; }
     std::vector<ComplexColumn> ComplexColumns() const;
 
 private:
@@ -46,6 +57,7 @@ private:
     long m_cColumn, m_cTable, m_cFlat;
     std::map<std::int64_t, std::string> m_tableNames;  // by catalogue id (its page)
     std::vector<LinkedTable> m_links;
+    std::vector<OdbcLink> m_odbcLinks;
     struct ComplexRow {
         std::string column;
         std::int64_t table, flat;

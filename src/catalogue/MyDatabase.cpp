@@ -3,10 +3,12 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <utility>
 
 #include "editor/Print.h"
 #include "catalogue/ConnectStringTable.h"
 #include "catalogue/Location.h"
+#include "catalogue/TrustedSources.h"
 #include "data/ADORecordset.h"
 #include "posix/SystemCalls.h"
 #include "types/CellGrid.h"
@@ -49,15 +51,9 @@ void CMyDatabase::DeleteTables() {
 }
 
 CString CMyDatabase::GetConnectString() const {
-    const CString pattern = GetConnectStringTemplate(m_strDriver);
-    if (pattern.IsEmpty()) return CString();
-    const CString location = ResolveRelativePath(GetCurrentDrawingPath(), m_strDatabase);
-    CString connect;
-    // Each value is quoted as the string's grammar asks, so a password holding ";" can neither
-    // end early nor add a key of its own (and is hidden whole in error reports).
-    connect.Format(pattern, QuoteConnectValue(pattern, location).GetString(), QuoteConnectValue(pattern, m_strUser).GetString(),
-                   QuoteConnectValue(pattern, m_strPassword).GetString());
-    return connect;
+    CString location;
+    TryResolveLinkLocation(m_strDriver, GetCurrentDrawingPath(), m_strDatabase, location);
+    return BuildConnectString(m_strDriver, location, m_strUser, m_strPassword);
 }
 
 bool CMyDatabase::Open(const CString& driverName, const CString& location, const CString& user, const CString& password) {
@@ -66,15 +62,17 @@ bool CMyDatabase::Open(const CString& driverName, const CString& location, const
     m_strUser = user;
     m_strPassword = password;
     CString resolved;
-    if (!TryResolveRelativePath(GetCurrentDrawingPath(), location, resolved)) {
+    if (!TryResolveLinkLocation(driverName, GetCurrentDrawingPath(), location, resolved)) {
         acutPrintf(L"\nThe database %s cannot be found: joined to the drawing's folder its path passes the limit of %d characters.",
                    location.GetString(), MAX_PATH);
         return false;
     }
     m_strOpenedLocation = resolved;
-    // Taken before the file is read, so that a change made while it is read counts as one.
-    m_bStamped = StampOf(resolved, m_stamp);
+    // Taken before the file is read, so that a change made while it is read counts as one. A
+    // server has no file: what it holds may change at any moment, and is read every time.
+    m_bStamped = IsFileDriver(driverName) && StampOf(resolved, m_stamp);
     m_Database.SetConnectionString(GetConnectString());
+    m_Database.SetTrustedSources(GetTrustedSources());
     if (!m_Database.Open()) return false;
 
     CADORecordset recordset(m_Database);
@@ -97,6 +95,17 @@ bool CMyDatabase::Open(const CString& driverName, const CString& location, const
     recordset.Close();
     return true;
 }
+
+CString CMyDatabase::QuoteName(const CString& name) {
+    // The quote inside the name doubled, so that the name stays one name: a name holding
+    // "` UNION SELECT ... `" names a table that is not there instead of running a second SELECT.
+    const CString quote = m_Database.GetIdentifierQuote();
+    CString quoted = name;
+    quoted.Replace(quote, quote + quote);
+    return quote + quoted + quote;
+}
+
+CString CMyDatabase::TableQuery(const CString& name) { return L"SELECT * FROM " + QuoteName(name); }
 
 bool CMyDatabase::FileUnchanged() const {
     CFileStamp now;
@@ -136,21 +145,13 @@ bool CMyDatabase::FetchRecords(const CString& sql, CCellGrid& fetched) {
         for (int row = 1; row <= records && !recordset.IsEof(); ++row) {
             for (int i = 0; i < columns; ++i) {
                 if (!recordset.GetFieldValue(i, text, L"")) text.Empty();
-                fetched.SetCell(row, i, text);
+                fetched.SetCell(row, i, std::move(text));
             }
             recordset.MoveNext();
         }
     }
     recordset.Close();
     return true;
-}
-
-CString WholeTableSql(const CString& strTable) {
-    CString strName = strTable;
-    strName.Replace(L"`", L"``");
-    CString sql;
-    sql.Format(L"SELECT * FROM `%s`", strName.GetString());
-    return sql;
 }
 
 void ShapeLinkedGrid(const CTableLink& link, const CCellGrid& fetched, CCellGrid& grid) {
@@ -164,6 +165,16 @@ void ShapeLinkedGrid(const CTableLink& link, const CCellGrid& fetched, CCellGrid
     }
     for (int row = 0; row < records; ++row)
         for (int i = 0; i < columns; ++i) grid.SetCell(row + header, i, fetched.CellRef(row + 1, i));
+}
+
+void ShapeLinkedGrid(const CTableLink& link, CCellGrid&& fetched, CCellGrid& grid) {
+    // The same grid, its first row made the link's: a large result is never held twice.
+    if (fetched.GetRows() == 0) return ShapeLinkedGrid(link, static_cast<const CCellGrid&>(fetched), grid);
+    if (!link.m_bIncludeHeader) fetched.RemoveFirstRow();
+    else
+        for (int i = 0; i < fetched.GetCols() && i < link.m_arrHeadings.GetSize(); ++i) fetched.SetCell(0, i, link.m_arrHeadings[i]);
+    grid = std::move(fetched);
+    fetched.SetGridSize(0, 0);
 }
 
 const CCellGrid* CMyDatabase::FetchWholeTable(const CString& name, const CString& sql) {
@@ -192,15 +203,17 @@ bool CMyDatabase::ReadRecords(CTableLink& link, CCellGrid& grid) {
     // A database that cannot be opened leaves the link as it was, for the report to name.
     if (!m_Database.IsOpen() && !m_Database.Open()) return false;
     const bool bWholeTable = link.m_strSQL.IsEmpty() && !link.m_strTable.IsEmpty();
-    if (bWholeTable) link.m_strSQL = WholeTableSql(link.m_strTable);
+    if (bWholeTable) link.m_strSQL = TableQuery(link.m_strTable);
     CCellGrid fresh;
-    const CCellGrid* fetched = bWholeTable ? FetchWholeTable(link.m_strTable, link.m_strSQL) : nullptr;
+    // Whole tables of a file are kept while the file is unchanged; a server's are read every time.
+    const CCellGrid* fetched = bWholeTable && m_bStamped ? FetchWholeTable(link.m_strTable, link.m_strSQL) : nullptr;
     if (!fetched) {
         if (!FetchRecords(link.m_strSQL, fresh)) return false;
         fetched = &fresh;
     }
     if (fetched->GetRows() <= 1) return false;
-    ShapeLinkedGrid(link, *fetched, grid);
+    if (fetched == &fresh) ShapeLinkedGrid(link, std::move(fresh), grid);
+    else ShapeLinkedGrid(link, *fetched, grid);
     link.m_nRows = grid.GetRows();
     link.m_nCols = grid.GetCols();
     return true;

@@ -11,6 +11,7 @@
 #include "editor/StatusBar.h"
 #include "catalogue/DatabasePtrArray.h"
 #include "catalogue/Location.h"
+#include "catalogue/TrustedSources.h"
 #include "types/CellGrid.h"
 #include "engine/LinkedEntities.h"
 #include "engine/TableBuilder.h"
@@ -45,10 +46,10 @@ CString NotATable(AcDbObjectId id) {
 // The databases that failed to open during one refresh: the data layer has reported each
 // once, and the tables that name it after are skipped without asking (and reporting) again.
 struct CRefreshRun {
-    std::vector<CString> m_failedDatabases;
-    bool HasFailed(const CString& location) const {
-        for (const CString& failed : m_failedDatabases)
-            if (IsSameLocation(failed, location)) return true;
+    std::vector<std::pair<CString, CString>> m_failedDatabases;  // driver, location
+    bool HasFailed(const CString& driver, const CString& location) const {
+        for (const auto& [failedDriver, failed] : m_failedDatabases)
+            if (IsSameLinkLocation(failedDriver, failed, location)) return true;
         return false;
     }
 };
@@ -76,15 +77,24 @@ bool UpdateOneTable(const ads_name entity, CRefreshRun& run) {
         return false;
     }
 
+    // A server or data source runs the link's SQL with the user's credentials: only for one
+    // the user trusts, whoever made the drawing.
+    CString source;
+    if (!IsLinkTrusted(link.m_strConnectDriver, link.m_strDatabase, &source)) {
+        acutPrintf(L"\nTable %s not refreshed: %s", id.handle().text().c_str(), UntrustedReason(source).GetString());
+        Failed(id, link, UntrustedReason(source));
+        return false;
+    }
+
     const auto fetchStart = std::chrono::steady_clock::now();
-    if (run.HasFailed(link.m_strDatabase)) {
+    if (run.HasFailed(link.m_strConnectDriver, link.m_strDatabase)) {
         Failed(id, link, L"cannot open the database " + link.m_strDatabase + L" (reported above)");
         return false;
     }
     CMyDatabase* db = GetOpenDatabases().FindOrAddDatabase(link.m_strConnectDriver, link.m_strDatabase, link.m_strUser,
                                                             link.m_strPassword);
     if (!db) {
-        run.m_failedDatabases.push_back(link.m_strDatabase);
+        run.m_failedDatabases.emplace_back(link.m_strConnectDriver, link.m_strDatabase);
         Failed(id, link, L"cannot open the database " + link.m_strDatabase);
         return false;
     }

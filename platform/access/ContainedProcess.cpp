@@ -1,5 +1,7 @@
 #include "access/ContainedProcess.h"
 
+#include "posix/SystemCalls.h"
+
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
@@ -17,9 +19,11 @@ extern char** environ;
 namespace platform {
 namespace {
 
+using posix::Sys;
+
 bool SendAll(int fd, const char* data, size_t size) {
     while (size > 0) {
-        const ssize_t n = ::send(fd, data, size, MSG_NOSIGNAL);
+        const ssize_t n = Sys().send(fd, data, size, MSG_NOSIGNAL);
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) return false;
         data += n;
@@ -85,7 +89,7 @@ bool ContainedProcess::Inherited() const { return m_pid > 0 && m_owner != ::getp
 bool ContainedProcess::Running() {
     if (Inherited()) {
         // Our copy of the socket only; the program and its waiting are the parent's.
-        ::close(m_fd);
+        Sys().close(m_fd);
         m_fd = -1;
         m_pid = -1;
     }
@@ -95,7 +99,7 @@ bool ContainedProcess::Running() {
 bool ContainedProcess::Start() {
     if (m_argv.empty()) return false;
     int fds[2];
-    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, fds) != 0) return false;
+    if (Sys().socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, fds) != 0) return false;
     posix_spawn_file_actions_t actions;
     posix_spawnattr_t attributes;
     posix_spawn_file_actions_init(&actions);
@@ -120,12 +124,12 @@ bool ContainedProcess::Start() {
     for (auto& arg : m_argv) argv.push_back(arg.data());
     argv.push_back(nullptr);
     pid_t pid = -1;
-    const int error = ::posix_spawn(&pid, m_argv[0].c_str(), &actions, &attributes, argv.data(), environ);
+    const int error = Sys().posix_spawn(&pid, m_argv[0].c_str(), &actions, &attributes, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     posix_spawnattr_destroy(&attributes);
-    ::close(fds[1]);
+    Sys().close(fds[1]);
     if (error != 0) {
-        ::close(fds[0]);
+        Sys().close(fds[0]);
         return false;
     }
     m_pid = pid;
@@ -136,12 +140,12 @@ bool ContainedProcess::Start() {
 
 void ContainedProcess::End() {
     if (!Running()) return;
-    ::close(m_fd);
+    Sys().close(m_fd);
     m_fd = -1;
     // The program may be in the middle of a read: it is not asked to finish.
-    ::kill(m_pid, SIGKILL);
+    Sys().kill(m_pid, SIGKILL);
     int status = 0;
-    while (::waitpid(m_pid, &status, 0) < 0 && errno == EINTR) {
+    while (Sys().waitpid(m_pid, &status, 0) < 0 && errno == EINTR) {
     }
     m_pid = -1;
 }
@@ -171,14 +175,14 @@ ContainedResult ContainedProcess::Exchange(std::string_view request, std::chrono
             break;
         }
         pollfd pfd{m_fd, POLLIN, 0};
-        const int ready = ::poll(&pfd, 1, static_cast<int>(slice.count()));
+        const int ready = Sys().poll(&pfd, 1, static_cast<int>(slice.count()));
         if (ready < 0 && errno == EINTR) continue;
         if (ready < 0 || (ready == 0 && std::chrono::steady_clock::now() - silentSince >= silenceLimit)) {
             result = ContainedResult::Killed;
             break;
         }
         if (ready == 0) continue;
-        const ssize_t n = ::read(m_fd, buffer, sizeof buffer);
+        const ssize_t n = Sys().read(m_fd, buffer, sizeof buffer);
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0 || !parser.Feed(buffer, static_cast<size_t>(n))) break;  // it died, or speaks nonsense
         if (parser.Done()) {

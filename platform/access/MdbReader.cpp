@@ -11,6 +11,7 @@
 
 #include "access/ReaderProtocol.h"
 #include "access/Wire.h"
+#include "posix/SystemCalls.h"
 
 namespace platform::mdb {
 namespace {
@@ -78,7 +79,7 @@ bool ParseRows(wire::Reader& r, size_t table, size_t columnCount, const TablesRo
 
 Status CheckFile(const std::string& path) {
     struct stat st {};
-    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return Status::NotFound;
+    if (posix::Sys().stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return Status::NotFound;
     return Status::Ok;
 }
 

@@ -27,7 +27,7 @@ struct Pipe {
     FileDescriptor read, write;
     bool Open() {
         int fds[2];
-        if (::pipe2(fds, O_CLOEXEC) != 0) return false;
+        if (Sys().pipe2(fds, O_CLOEXEC) != 0) return false;
         read = FileDescriptor(fds[0]);
         write = FileDescriptor(fds[1]);
         return true;

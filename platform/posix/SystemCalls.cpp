@@ -2,6 +2,8 @@
 
 #include <fcntl.h>
 #include <signal.h>
+#include <spawn.h>
+#include <sys/socket.h>
 #include <sys/file.h>
 #include <sys/mman.h>
 #include <sys/wait.h>
@@ -48,6 +50,10 @@ constexpr SystemCalls kSystem = {
     .opendir = ::opendir,
     .fork = ::fork,
     .pipe = ::pipe,
+    .pipe2 = ::pipe2,
+    .socketpair = ::socketpair,
+    .send = ::send,
+    .posix_spawn = ::posix_spawn,
     .dup2 = ::dup2,
     .waitpid = ::waitpid,
     .poll = ::poll,

@@ -14,6 +14,7 @@
 //     });
 #include <dirent.h>
 #include <poll.h>
+#include <spawn.h>
 #include <sys/stat.h>
 #include <sys/types.h>
 
@@ -53,6 +54,11 @@ struct SystemCalls {
     // Processes.
     pid_t (*fork)();
     int (*pipe)(int fds[2]);
+    int (*pipe2)(int fds[2], int flags);
+    int (*socketpair)(int domain, int type, int protocol, int fds[2]);
+    ssize_t (*send)(int fd, const void* data, size_t size, int flags);
+    int (*posix_spawn)(pid_t* pid, const char* path, const posix_spawn_file_actions_t* actions,
+                       const posix_spawnattr_t* attributes, char* const argv[], char* const envp[]);
     int (*dup2)(int from, int to);
     pid_t (*waitpid)(pid_t pid, int* status, int options);
     int (*poll)(pollfd* fds, nfds_t count, int timeout);

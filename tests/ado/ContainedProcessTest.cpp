@@ -7,9 +7,11 @@
 #include <string>
 
 #include "access/ContainedProcess.h"
+#include "testing/FailingSystemCalls.h"
 
 using platform::ContainedProcess;
 using platform::ContainedResult;
+using platform::posix::SystemCalls;
 
 namespace {
 
@@ -75,4 +77,30 @@ TEST(ContainedProcess, AMissingProgramIsNotStarted) {
     std::string output;
     std::uint32_t status = 0;
     EXPECT_EQ(program.Exchange("x", std::chrono::milliseconds(1000), output, status), ContainedResult::NotStarted);
+}
+
+TEST(ContainedProcess, AProgramThatCannotBeStartedIsSaidSoAndTriedAgainNextTime) {
+    auto program = Shell(R"(head -c 6 >/dev/null; printf 'Z\000\000\000\000'; sleep 5)");
+    std::string output;
+    std::uint32_t status = 0;
+    {
+        testing_support::FailingCall<&SystemCalls::posix_spawn, EAGAIN> noProcesses;
+        EXPECT_EQ(program.Exchange("x", std::chrono::milliseconds(5000), output, status), ContainedResult::NotStarted);
+        EXPECT_FALSE(program.Running());
+    }
+    {
+        testing_support::FailingCall<&SystemCalls::socketpair, EMFILE> noFiles;
+        EXPECT_EQ(program.Exchange("x", std::chrono::milliseconds(5000), output, status), ContainedResult::NotStarted);
+    }
+    EXPECT_EQ(program.Exchange("x", std::chrono::milliseconds(5000), output, status), ContainedResult::Ok);
+    EXPECT_TRUE(program.Running());
+}
+
+TEST(ContainedProcess, AFailedReadEndsTheProgramAndIsReported) {
+    auto program = Shell(R"(head -c 6 >/dev/null; printf 'D\001\000\000\000a'; sleep 5)");
+    std::string output;
+    std::uint32_t status = 0;
+    testing_support::FailingCall<&SystemCalls::read, EIO> brokenPipe;
+    EXPECT_EQ(program.Exchange("x", std::chrono::milliseconds(5000), output, status), ContainedResult::Failed);
+    EXPECT_FALSE(program.Running());
 }

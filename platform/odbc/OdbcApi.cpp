@@ -76,6 +76,8 @@ bool GetFixed(SQLHSTMT stmt, int column, SQLSMALLINT cType, T& value) {
 
 }  // namespace
 
+void CheckStatementCall(short rc, void* statement, const char* call) { Check(rc, SQL_HANDLE_STMT, statement, call); }
+
 std::wstring FromUtf16(std::u16string_view text) {
     std::wstring out;
     out.reserve(text.size());

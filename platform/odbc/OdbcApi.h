@@ -1,7 +1,7 @@
 #pragma once
 // The ODBC driver manager (unixODBC) behind plain C++ objects: one RAII object per handle
 // (environment, connection, statement) and typed reads of a column. Its C headers stay inside
-// OdbcApi.cpp: their Windows types (ULONG, BOOL ...) are not ours.
+// the .cpp files: their Windows types (ULONG, BOOL ...) are not ours.
 //
 // Every call that fails throws OdbcFailure with the diagnostics the driver manager or the
 // driver recorded (SQLSTATE, native code, message).
@@ -170,10 +170,15 @@ public:
     // Text the driver writes in ASCII (numbers, GUIDs).
     bool GetAscii(int column, std::string& value);
     bool GetBytes(int column, std::vector<std::uint8_t>& value);
+    void* Handle() const { return m_handle; }
 
 private:
     void* m_handle = nullptr;
 };
+
+// Throws OdbcFailure with the statement's diagnostics when rc (a SQLRETURN) is a failure; for
+// the files beside this one that call the driver manager themselves.
+void CheckStatementCall(short rc, void* statement, const char* call);
 
 // The drivers and the data source names the driver manager knows now (empty when it cannot
 // be asked).

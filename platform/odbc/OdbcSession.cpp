@@ -10,6 +10,7 @@
 
 #include "odbc/OdbcErrors.h"
 #include "odbc/OdbcValues.h"
+#include "odbc/RowBlock.h"
 #include "odbc/StatementGate.h"
 #include "provider/TablesSchema.h"
 #include "text/TextCase.h"
@@ -18,6 +19,8 @@ namespace platform::odbc {
 namespace {
 
 constexpr long kLoginSeconds = 20;
+// Rows fetched in one call into the driver.
+constexpr size_t kBlockRows = 256;
 
 // Cancels a statement that runs past its time, from a thread of its own: the driver's own
 // query time-out covers the execution at most, and not every driver keeps it.
@@ -129,6 +132,11 @@ public:
             m_kinds.resize(static_cast<size_t>(count));
             m_columns.resize(static_cast<size_t>(count));
             for (int i = 0; i < count; ++i) m_kinds[static_cast<size_t>(i)] = PlanColumn(m_statement.Describe(i + 1), m_columns[static_cast<size_t>(i)]);
+            if (count > 0 && RowBlock::Supported(connection)) {
+                std::vector<BoundColumn> bindings;
+                for (size_t i = 0; i < m_kinds.size(); ++i) bindings.push_back(BindingOf(m_kinds[i], m_columns[i]));
+                m_block = std::make_unique<RowBlock>(m_statement, std::move(bindings), kBlockRows);
+            }
         });
     }
     ~OdbcCursor() override {
@@ -147,19 +155,32 @@ public:
         if (m_columns.empty()) return false;
         PollBreak();
         bool fetched = false;
-        Guarded([&] { fetched = m_statement.Fetch(); });
+        Guarded([&] { fetched = FetchRow(); });
         if (m_watchdog->Expired()) RaiseTimeout(m_limits.seconds);
         if (!fetched) return false;
         ++m_rows;
         if (m_limits.rows > 0 && m_rows > m_limits.rows) RaiseRowLimit(m_limits.rows);
         if (m_limits.cells > 0 && m_rows * static_cast<long long>(m_columns.size()) > m_limits.cells) RaiseCellLimit(m_limits.cells);
         Guarded([&] {
-            for (size_t i = 0; i < m_kinds.size(); ++i) m_reader.Read(m_statement, static_cast<int>(i) + 1, m_kinds[i], row[i]);
+            for (size_t i = 0; i < m_kinds.size(); ++i) {
+                if (m_block) m_reader.Read(*m_block, m_blockRow, m_statement, static_cast<int>(i) + 1, m_kinds[i], row[i]);
+                else m_reader.Read(m_statement, static_cast<int>(i) + 1, m_kinds[i], row[i]);
+            }
         });
         return true;
     }
 
 private:
+    // Rows come a block at a time where the driver can; the next row of the block, or of the
+    // statement.
+    bool FetchRow() {
+        if (!m_block) return m_statement.Fetch();
+        if (++m_blockRow < m_blockSize) return true;
+        m_blockRow = 0;
+        m_blockSize = m_block->Fetch();
+        return m_blockSize > 0;
+    }
+
     // Runs a step of the statement; a failure becomes the driver's error, or the time limit's
     // or the break's when one of them stopped it.
     template <class Step>
@@ -202,6 +223,8 @@ private:
     std::vector<provider::ResultColumn> m_columns;
     std::vector<ValueKind> m_kinds;
     ValueReader m_reader;
+    std::unique_ptr<RowBlock> m_block;  // null: a row at a time
+    size_t m_blockRow = 0, m_blockSize = 0;
     long long m_rows = 0;
     bool m_broken = false;
     std::chrono::steady_clock::time_point m_nextPoll;

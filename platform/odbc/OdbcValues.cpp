@@ -13,6 +13,8 @@ namespace {
 
 constexpr long kLongTextSize = 536870910;
 constexpr long kLongBinarySize = 1073741823;
+// Characters of a text value kept in a block; a longer value is read whole when it comes.
+constexpr std::size_t kBoundTextUnits = 255;
 
 bool IsBoolTypeName(const std::wstring& name) {
     return platform::CompareNoCase(name, L"bool") == 0 || platform::CompareNoCase(name, L"boolean") == 0;
@@ -209,6 +211,71 @@ ValueKind PlanColumn(const ColumnInfo& info, provider::ResultColumn& column) {
     }
 }
 
+namespace {
+
+void SetInteger(ValueKind kind, std::int64_t v, VARIANT& out) {
+    switch (kind) {
+    case ValueKind::Bool: out.boolVal = v ? VARIANT_TRUE : VARIANT_FALSE, out.vt = VT_BOOL; return;
+    case ValueKind::Byte: out.bVal = static_cast<BYTE>(v), out.vt = VT_UI1; return;
+    case ValueKind::Short: out.iVal = static_cast<SHORT>(v), out.vt = VT_I2; return;
+    case ValueKind::Long: out.lVal = static_cast<LONG>(v), out.vt = VT_I4; return;
+    default: out.llVal = v, out.vt = VT_I8; return;
+    }
+}
+
+void SetUnsigned(ValueKind kind, std::uint64_t v, VARIANT& out) {
+    if (kind == ValueKind::UnsignedLong) out.ulVal = static_cast<ULONG>(v), out.vt = VT_UI4;
+    else out.ullVal = v, out.vt = VT_UI8;
+}
+
+// ascii is the driver's text of the number, ended by a terminator.
+void SetDecimal(const std::string& ascii, VARIANT& out) {
+    DECIMAL dec{};
+    if (DecimalFromText(ascii, dec)) {
+        out.decVal = dec;
+        out.vt = VT_DECIMAL;
+    } else {
+        // Past a decimal's 96 bits (or "NaN"): the nearest double, as the component
+        // converts a number it cannot hold exactly.
+        out.dblVal = std::strtod(ascii.c_str(), nullptr);
+        out.vt = VT_R8;
+    }
+}
+
+void SetBoolText(std::string_view ascii, VARIANT& out) {
+    const char c = ascii.empty() ? '0' : static_cast<char>(std::tolower(static_cast<unsigned char>(ascii.front())));
+    out.boolVal = c == '1' || c == 't' || c == 'y' ? VARIANT_TRUE : VARIANT_FALSE;
+    out.vt = VT_BOOL;
+}
+
+}  // namespace
+
+BoundColumn BindingOf(ValueKind kind, const provider::ResultColumn& column) {
+    switch (kind) {
+    case ValueKind::Bool:
+    case ValueKind::Byte:
+    case ValueKind::Short:
+    case ValueKind::Long:
+    case ValueKind::BigInt: return {BoundType::Int64, 0};
+    case ValueKind::UnsignedLong:
+    case ValueKind::UnsignedBigInt: return {BoundType::UInt64, 0};
+    case ValueKind::Single: return {BoundType::Float, 0};
+    case ValueKind::Double: return {BoundType::Double, 0};
+    case ValueKind::Date: return {BoundType::Date, 0};
+    case ValueKind::Time: return {BoundType::Time, 0};
+    case ValueKind::Timestamp: return {BoundType::Timestamp, 0};
+    // Room for the usual value; a longer one is read whole when it comes.
+    case ValueKind::Decimal: return {BoundType::Ascii, 48};
+    case ValueKind::Guid: return {BoundType::Ascii, 40};
+    case ValueKind::BoolText: return {BoundType::Ascii, 8};
+    case ValueKind::Text:
+        return {BoundType::Text, column.definedSize > 0 && static_cast<std::size_t>(column.definedSize) < kBoundTextUnits
+                                    ? static_cast<std::size_t>(column.definedSize) : kBoundTextUnits};
+    case ValueKind::Binary: break;
+    }
+    return {BoundType::None, 0};
+}
+
 void ValueReader::Read(Statement& statement, int column, ValueKind kind, VARIANT& out) {
     VariantClear(&out);
     out.vt = VT_NULL;
@@ -219,21 +286,13 @@ void ValueReader::Read(Statement& statement, int column, ValueKind kind, VARIANT
     case ValueKind::Long:
     case ValueKind::BigInt: {
         std::int64_t v = 0;
-        if (!statement.GetInt64(column, v)) return;
-        switch (kind) {
-        case ValueKind::Bool: out.boolVal = v ? VARIANT_TRUE : VARIANT_FALSE, out.vt = VT_BOOL; return;
-        case ValueKind::Byte: out.bVal = static_cast<BYTE>(v), out.vt = VT_UI1; return;
-        case ValueKind::Short: out.iVal = static_cast<SHORT>(v), out.vt = VT_I2; return;
-        case ValueKind::Long: out.lVal = static_cast<LONG>(v), out.vt = VT_I4; return;
-        default: out.llVal = v, out.vt = VT_I8; return;
-        }
+        if (statement.GetInt64(column, v)) SetInteger(kind, v, out);
+        return;
     }
     case ValueKind::UnsignedLong:
     case ValueKind::UnsignedBigInt: {
         std::uint64_t v = 0;
-        if (!statement.GetUInt64(column, v)) return;
-        if (kind == ValueKind::UnsignedLong) out.ulVal = static_cast<ULONG>(v), out.vt = VT_UI4;
-        else out.ullVal = v, out.vt = VT_UI8;
+        if (statement.GetUInt64(column, v)) SetUnsigned(kind, v, out);
         return;
     }
     case ValueKind::Single: {
@@ -246,20 +305,9 @@ void ValueReader::Read(Statement& statement, int column, ValueKind kind, VARIANT
         if (statement.GetDouble(column, v)) out.dblVal = v, out.vt = VT_R8;
         return;
     }
-    case ValueKind::Decimal: {
-        if (!statement.GetAscii(column, m_ascii)) return;
-        DECIMAL dec{};
-        if (DecimalFromText(m_ascii, dec)) {
-            out.decVal = dec;
-            out.vt = VT_DECIMAL;
-        } else {
-            // Past a decimal's 96 bits (or "NaN"): the nearest double, as the component
-            // converts a number it cannot hold exactly.
-            out.dblVal = std::strtod(m_ascii.c_str(), nullptr);
-            out.vt = VT_R8;
-        }
+    case ValueKind::Decimal:
+        if (statement.GetAscii(column, m_ascii)) SetDecimal(m_ascii, out);
         return;
-    }
     case ValueKind::Date:
     case ValueKind::Time:
     case ValueKind::Timestamp: {
@@ -273,13 +321,9 @@ void ValueReader::Read(Statement& statement, int column, ValueKind kind, VARIANT
     case ValueKind::Guid:
         if (statement.GetAscii(column, m_ascii)) SetText(out, GuidText(m_ascii));
         return;
-    case ValueKind::BoolText: {
-        if (!statement.GetAscii(column, m_ascii)) return;
-        const char c = m_ascii.empty() ? '0' : static_cast<char>(std::tolower(static_cast<unsigned char>(m_ascii.front())));
-        out.boolVal = c == '1' || c == 't' || c == 'y' ? VARIANT_TRUE : VARIANT_FALSE;
-        out.vt = VT_BOOL;
+    case ValueKind::BoolText:
+        if (statement.GetAscii(column, m_ascii)) SetBoolText(m_ascii, out);
         return;
-    }
     case ValueKind::Binary: {
         if (!statement.GetBytes(column, m_bytes)) return;
         out.parray = SafeArrayCreateVector(VT_UI1, 0, static_cast<ULONG>(m_bytes.size()));
@@ -292,6 +336,38 @@ void ValueReader::Read(Statement& statement, int column, ValueKind kind, VARIANT
         out.bstrVal = AllocText(m_text);
         out.vt = VT_BSTR;
         return;
+    }
+}
+
+void ValueReader::Read(RowBlock& block, std::size_t row, Statement& statement, int column, ValueKind kind, VARIANT& out) {
+    const std::size_t at = static_cast<std::size_t>(column) - 1;
+    if (kind == ValueKind::Binary || block.Truncated(at, row)) {
+        // Unbound, or longer than its buffer: read whole from the row itself.
+        block.Position(row);
+        Read(statement, column, kind, out);
+        return;
+    }
+    VariantClear(&out);
+    out.vt = VT_NULL;
+    if (block.IsNull(at, row)) return;
+    switch (kind) {
+    case ValueKind::Bool:
+    case ValueKind::Byte:
+    case ValueKind::Short:
+    case ValueKind::Long:
+    case ValueKind::BigInt: SetInteger(kind, block.Int64(at, row), out); return;
+    case ValueKind::UnsignedLong:
+    case ValueKind::UnsignedBigInt: SetUnsigned(kind, block.UInt64(at, row), out); return;
+    case ValueKind::Single: out.fltVal = block.Float(at, row), out.vt = VT_R4; return;
+    case ValueKind::Double: out.dblVal = block.Double(at, row), out.vt = VT_R8; return;
+    case ValueKind::Decimal: m_ascii.assign(block.Ascii(at, row)); SetDecimal(m_ascii, out); return;
+    case ValueKind::Date:
+    case ValueKind::Time:
+    case ValueKind::Timestamp: SetDate(out, block.Time(at, row)); return;
+    case ValueKind::Guid: SetText(out, GuidText(block.Ascii(at, row))); return;
+    case ValueKind::BoolText: SetBoolText(block.Ascii(at, row), out); return;
+    case ValueKind::Text: out.bstrVal = AllocText(block.Text(at, row)), out.vt = VT_BSTR; return;
+    case ValueKind::Binary: return;
     }
 }
 

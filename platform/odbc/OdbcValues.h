@@ -16,6 +16,7 @@
 
 #include "com/Variant.h"
 #include "odbc/OdbcApi.h"
+#include "odbc/RowBlock.h"
 #include "provider/ResultSet.h"
 
 namespace platform::odbc {
@@ -25,11 +26,17 @@ enum class ValueKind { Bool, BoolText, Byte, Short, Long, UnsignedLong, BigInt, 
 // The kind of a column, and its description for the component's Field.
 ValueKind PlanColumn(const ColumnInfo& info, provider::ResultColumn& column);
 
-// Reads the current row's value of a column (from 1) into out (VT_NULL for NULL), in place of
-// what out held.
+// How a column of the kind is bound when rows are fetched in blocks.
+BoundColumn BindingOf(ValueKind kind, const provider::ResultColumn& column);
+
+// Reads a value of a column (from 1) into out (VT_NULL for NULL), in place of what out held.
 class ValueReader {
 public:
+    // The statement's current row.
     void Read(Statement& statement, int column, ValueKind kind, VARIANT& out);
+    // A row of a block of the statement's; a value the block does not hold whole is read
+    // from the statement.
+    void Read(RowBlock& block, std::size_t row, Statement& statement, int column, ValueKind kind, VARIANT& out);
 
 private:
     std::u16string m_text;  // buffers kept between values

@@ -15,6 +15,7 @@
 #include "DrawingView.h"
 #include "ViewCommands.h"
 #include "db/DbDatabase.h"
+#include "db/UndoHistory.h"
 #include "dxf/DrawingIo.h"
 #include "editor/CommandStack.h"
 #include "editor/PromptInput.h"
@@ -44,6 +45,7 @@ std::vector<platform::MenuItem> HostItems(const std::wstring& title) {
     if (title == L"File")
         return {{L"&New", L"^C^C_NEW"}, {L"&Open...", L"^C^C_OPEN"}, {L"&Save", L"^C^C_QSAVE"},
                 {L"Save &As...", L"^C^C_SAVEAS"}, {L"--", L""}, {L"E&xit", L"^C^C_QUIT"}};
+    if (title == L"Edit") return {{L"&Undo", L"^C^C_U"}, {L"&Redo", L"^C^C_REDO"}};
     if (title == L"View")
         return {{L"Zoom &Extents", L"^C^C_ZOOM;_Extents"}, {L"Zoom &Window", L"^C^C_ZOOM;_Window"}, {L"&Pan", L"^C^C_PAN"}};
     if (title == L"Tools") return {{L"&Load Menu...", L"^C^C_MENULOAD"}, {L"&Commands", L"^C^C_COMMANDS;"}};
@@ -237,6 +239,7 @@ void MainWindow::Refresh() {
     setWindowTitle(QStringLiteral("Velloria") + (title.isEmpty() ? QString() : QStringLiteral(" - ") + title) +
                    (modified ? QStringLiteral(" *") : QString()));
     RebuildMenus();
+    UpdateEditItems(database);
     if (AcEdCommandStack* stack = acedRegCmds) {
         const auto commands = stack->commands();
         if (commands.size() != m_commandCount) {
@@ -371,6 +374,7 @@ void MainWindow::RebuildMenus() {
     m_menuBar = bar;
     m_menuGroups = groups;
     menuBar()->clear();
+    m_undoAction = m_redoAction = nullptr;
     for (const platform::MenuBarEntry& entry : bar) {
         std::vector<platform::MenuItem> items;
         QString title = ToQ(entry.title);
@@ -390,9 +394,31 @@ void MainWindow::RebuildMenus() {
                 continue;
             }
             const std::wstring macro = item.macro;
-            QObject::connect(menu->addAction(ToQ(item.label)), &QAction::triggered, this, [this, macro] { RunMacro(macro); });
+            QAction* action = menu->addAction(ToQ(item.label));
+            QObject::connect(action, &QAction::triggered, this, [this, macro] { RunMacro(macro); });
+            if (entry.group.empty() && macro == L"^C^C_U") {
+                m_undoAction = action;
+                action->setShortcut(UndoKeys());
+            } else if (entry.group.empty() && macro == L"^C^C_REDO") {
+                m_redoAction = action;
+                action->setShortcuts(RedoKeys());
+            }
         }
         menu->setEnabled(!items.empty());
+    }
+    UpdateEditItems(Current().database);
+}
+
+void MainWindow::UpdateEditItems(AcDbDatabase* database) {
+    const std::wstring undo = database ? database->undoHistory().NextUndoName() : std::wstring();
+    const std::wstring redo = database ? database->undoHistory().NextRedoName() : std::wstring();
+    if (m_undoAction) {
+        m_undoAction->setText(undo.empty() ? QStringLiteral("&Undo") : QStringLiteral("&Undo ") + ToQ(undo));
+        m_undoAction->setEnabled(!undo.empty());
+    }
+    if (m_redoAction) {
+        m_redoAction->setText(redo.empty() ? QStringLiteral("&Redo") : QStringLiteral("&Redo ") + ToQ(redo));
+        m_redoAction->setEnabled(!redo.empty());
     }
 }
 

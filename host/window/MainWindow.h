@@ -20,6 +20,7 @@
 
 class AcApDocument;
 class AcDbDatabase;
+class QAction;
 class QLabel;
 class QProgressBar;
 class QStackedWidget;
@@ -91,6 +92,8 @@ private:
     void CloseRequested(int index);
     bool AtCommandPrompt() const;
     void RebuildMenus();
+    // Edit > Undo and Redo name the step they take, and are greyed out without one.
+    void UpdateEditItems(AcDbDatabase* database);
 
     WindowInput m_input;
     BusyInput m_busyInput;  // the window's events while a command works
@@ -111,6 +114,8 @@ private:
 
     std::vector<platform::MenuBarEntry> m_menuBar;
     std::vector<std::wstring> m_menuGroups;
+    QAction* m_undoAction = nullptr;
+    QAction* m_redoAction = nullptr;
     size_t m_commandCount = 0;
 };
 

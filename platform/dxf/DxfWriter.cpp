@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include "posix/AtomicFile.h"
+#include "posix/Backup.h"
 #include "posix/FileIo.h"
 #include "dxf/DxfText.h"
 #include "text/Utf8.h"
@@ -345,7 +346,7 @@ std::string WriteDxfToString(const Document& doc) {
     return out;
 }
 
-std::optional<DxfError> SaveDxfFile(Document& doc, const std::string& path, const Progress& progress) {
+std::optional<DxfError> SaveDxfFile(Document& doc, const std::string& path, const Progress& progress, bool keepBackup) {
     try {
         PrepareForSave(doc);
         posix::AtomicFile file(path);
@@ -354,6 +355,10 @@ std::optional<DxfError> SaveDxfFile(Document& doc, const std::string& path, cons
         // one counts the objects written.
         sink.ReportProgress(progress, doc.SourceSize());
         WriteDocument(doc, sink, doc.SourceSize() ? Progress() : progress);
+        // The file about to be replaced becomes its backup only now that its successor is
+        // written whole: a save that fails leaves the backup as it was.
+        if (keepBackup)
+            if (const std::optional<std::string> target = posix::ResolveLinks(path)) posix::KeepBackup(*target);
         file.Commit();
         return std::nullopt;
     } catch (const std::bad_alloc&) {

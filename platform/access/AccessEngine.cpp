@@ -536,7 +536,7 @@ void Database::RaiseSqlError(std::wstring_view sql) {
         if (const TableState* table = FindTable(ToUtf8(name)); table && table->definition.kind == mdb::TableKind::Linked) RaiseLinkError(*table);
         RaiseNoTable(m_route, name);
     }
-    if (message.rfind("no such column: ", 0) == 0) RaiseMissingParameters(m_route, 1);
+    if (message.rfind("no such column: ", 0) == 0) RaiseMissingParameters(m_route, 1, after("no such column: "));
     if (message.rfind("ambiguous column name: ", 0) == 0) RaiseAmbiguousField(m_route, after("ambiguous column name: "));
     if (message == "incomplete input") RaiseIncompleteQuery(m_route);
     if (message.rfind("unrecognized token: ", 0) == 0) RaiseSyntaxError(m_route, after("unrecognized token: "));

@@ -74,9 +74,10 @@ void RaiseNoTable(Route route, std::wstring_view name) {
               L"'. Make sure it exists and that its name is spelled correctly.");
 }
 
-void RaiseMissingParameters(Route route, int count) {
-    if (route == Route::Odbc) Raise(route, DB_E_PARAMNOTOPTIONAL, L"Too few parameters. Expected " + std::to_wstring(count) + L".");
-    Raise(route, DB_E_PARAMNOTOPTIONAL, L"No value given for one or more required parameters.");
+void RaiseMissingParameters(Route route, int count, std::wstring_view unknownName) {
+    const std::wstring named = unknownName.empty() ? std::wstring() : L" Unknown name: " + std::wstring(unknownName) + L".";
+    if (route == Route::Odbc) Raise(route, DB_E_PARAMNOTOPTIONAL, L"Too few parameters. Expected " + std::to_wstring(count) + L"." + named);
+    Raise(route, DB_E_PARAMNOTOPTIONAL, L"No value given for one or more required parameters." + named);
 }
 
 void RaiseSyntaxError(Route route, std::wstring_view near) {

@@ -18,7 +18,9 @@ namespace platform::access {
 [[noreturn]] void RaiseInvalidPassword(Route route);
 [[noreturn]] void RaiseEncryptedFile(Route route, std::wstring_view path, std::wstring_view scheme);
 [[noreturn]] void RaiseNoTable(Route route, std::wstring_view name);
-[[noreturn]] void RaiseMissingParameters(Route route, int count);
+// A name the statement uses that is no field (Access takes it for a parameter without a
+// value); the text names it, for a person to find the slip.
+[[noreturn]] void RaiseMissingParameters(Route route, int count, std::wstring_view unknownName = {});
 [[noreturn]] void RaiseSyntaxError(Route route, std::wstring_view near);
 [[noreturn]] void RaiseIncompleteQuery(Route route);
 [[noreturn]] void RaiseNoCommand(Route route);

@@ -51,13 +51,13 @@ public:
     // The block's previous entities are taken apart for their tag lists: a table rebuilt with
     // about the same cells then allocates (and frees) next to nothing.
     BlockBuilder(Document& doc, Block& block, Handle owner)
-        : m_doc(doc), m_block(block), m_owner(doc.MakeHandle(330, owner)), m_spare(block.TakeEntities()) {
+        : m_doc(doc), m_block(block), m_owner(doc.MakeHandle(330, owner)), m_spare(ParsedEntities(block)) {
         m_block.Entities().reserve(m_spare.size());
     }
 
     void Line(double x1, double y1, double x2, double y2) {
         DxfObject& o = Next();
-        o.tags = {{0, "LINE"}, m_doc.MakeHandle(5, m_doc.NewHandle()), m_owner, {100, "AcDbEntity"}, {8, "0"},
+        o.tags = {{0, "LINE"}, m_doc.MakeHandle(5, m_handle), m_owner, {100, "AcDbEntity"}, {8, "0"},
                   {6, "ByBlock"}, {62, "0"}, {370, "-2"}, {100, "AcDbLine"},
                   Number(10, x1), Number(20, y1), {30, "0.0"},
                   Number(11, x2), Number(21, y2), {31, "0.0"}};
@@ -68,7 +68,7 @@ public:
         DxfObject& o = Next();
         auto& t = o.tags;
         t.reserve(20);
-        t = {{0, "MTEXT"}, m_doc.MakeHandle(5, m_doc.NewHandle()), m_owner, {100, "AcDbEntity"}, {8, "0"},
+        t = {{0, "MTEXT"}, m_doc.MakeHandle(5, m_handle), m_owner, {100, "AcDbEntity"}, {8, "0"},
              {62, "0"}, {100, "AcDbMText"}, Number(10, x), Number(20, y), {30, "0.0"},
              Number(40, height), Number(41, width), {46, "0.0"},
              m_doc.MakeInt(71, attachment), {72, "5"}};
@@ -80,7 +80,7 @@ public:
 
     void Insert(std::string_view block, double x, double y, double scale) {
         DxfObject& o = Next();
-        o.tags = {{0, "INSERT"}, m_doc.MakeHandle(5, m_doc.NewHandle()), m_owner, {100, "AcDbEntity"}, {8, "0"},
+        o.tags = {{0, "INSERT"}, m_doc.MakeHandle(5, m_handle), m_owner, {100, "AcDbEntity"}, {8, "0"},
                   {100, "AcDbBlockReference"}, m_doc.MakeTag(2, block), Number(10, x), Number(20, y), {30, "0.0"}};
         if (scale != 1) {
             o.tags.push_back(m_doc.MakeDouble(41, scale));
@@ -98,12 +98,24 @@ private:
         return Tag{code, it->second};
     }
 
+    // The block's entities, parsed when they were kept as read: their handles are reused.
+    static std::vector<DxfObject> ParsedEntities(Block& block) {
+        block.Entities();
+        return block.TakeEntities();
+    }
+
+    // The next entity, and in m_handle its handle: a rebuilt block keeps the handles of its
+    // entities in the order it draws them, so a table rebuilt with the same cells (an undo, a
+    // change of its link only) is written as it was; only entities beyond those get new ones.
     DxfObject& Next() {
         if (m_used < m_spare.size()) {
             DxfObject& o = m_block.Entities().emplace_back(std::move(m_spare[m_used++]));
+            m_handle = o.GetHandle();
+            if (m_handle == 0) m_handle = m_doc.NewHandle();
             o.tags.clear();
             return o;
         }
+        m_handle = m_doc.NewHandle();
         return m_block.Entities().emplace_back();
     }
 
@@ -112,6 +124,7 @@ private:
     Tag m_owner;
     std::vector<DxfObject> m_spare;
     size_t m_used = 0;
+    Handle m_handle = 0;
     std::unordered_map<std::uint64_t, std::string_view> m_numbers;
 };
 

@@ -6,7 +6,9 @@
 #include <memory>
 #include <string_view>
 
+#include "editor/Alert.h"
 #include "editor/Console.h"
+#include "text/Utf8.h"
 #include "catalogue/ConnectStringTable.h"
 #include "catalogue/MyDatabase.h"
 #include "data/ADORecordset.h"
@@ -108,38 +110,33 @@ extern "C" int velloriaPreview(int argc, char** argv) {
     const CString driverName = CString::FromUtf8(args.driver);
     if (GetConnectStringTemplate(driverName).IsEmpty()) return Fail("unknown driver " + args.driver, 2);
 
-    // The data layer's alerts belong on standard error here; whether it said anything decides
-    // whether a failure still needs a line of its own.
-    auto reported = std::make_shared<bool>(false);
-    const platform::OutputSink previous = platform::SetOutputSink([reported](std::string_view text) {
-        *reported = true;
-        std::fwrite(text.data(), 1, text.size(), stderr);
-    });
+    // The data layer's reports are taken here, to say each failure once in one plain line.
+    std::wstring report;
+    const platform::AlertHandler previous = platform::SetAlertHandler([&report](std::wstring_view text) { report = text; });
     CTableLink link = PreviewLink(args, driverName);
     CCellGrid grid;
     bool read = false, empty = false;
-    std::string headings;
+    std::string headings, reason;
     {
         CMyDatabase db;
         if (!db.Open(link.m_strConnectDriver, link.m_strDatabase, link.m_strUser, link.m_strPassword)) {
-            platform::SetOutputSink(previous);
-            return Fail("failed to open database " + args.database, 1);
+            platform::SetAlertHandler(previous);
+            return Fail("failed to open database " + args.database + (report.empty() ? "" : ": " + platform::ToUtf8(platform::AlertReason(report))), 1);
         }
+        const CTableLink asked = link;
         read = db.ReadRecords(link, grid);
-        // The fetch does not tell "no records" from a failure; a failed statement has already
-        // been reported, so the second look is kept quiet.
-        if (!read && !*reported) {
-            platform::SetOutputSink([](std::string_view) {});
-            empty = ReadEmptyResult(db, link, headings);
-        }
+        // The fetch does not tell "no records" from a failure; a failed statement has been
+        // reported, and is not run again.
+        if (!read && report.empty()) empty = ReadEmptyResult(db, link, headings);
+        if (!read && !empty) reason = db.FailureReason(asked).ToUtf8();
     }
-    platform::SetOutputSink(previous);
+    platform::SetAlertHandler(previous);
     if (empty) {
         if (args.header) std::printf("%s\n", headings.c_str());
         std::fflush(stdout);
         return 0;
     }
-    if (!read) return *reported ? 1 : Fail("the query failed", 1);
+    if (!read) return Fail(reason, 1);
     WriteGrid(grid);
     return 0;
 }

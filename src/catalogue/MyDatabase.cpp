@@ -1,5 +1,8 @@
 #include "catalogue/MyDatabase.h"
 
+#include "catalogue/NearestNames.h"
+#include "editor/Alert.h"
+
 #include <sys/stat.h>
 
 #include <algorithm>
@@ -120,7 +123,10 @@ bool CMyDatabase::FetchRecords(const CString& sql, CCellGrid& fetched) {
     fetched.SetGridSize(0, 0);
     if (!m_Database.IsOpen() && !m_Database.Open()) return false;
     CADORecordset recordset(m_Database);
-    if (!recordset.Open(sql)) return false;
+    if (!recordset.Open(sql)) {
+        m_strLastError = recordset.GetLastErrorString();
+        return false;
+    }
     const int columns = recordset.GetFieldCount();
     const LONG records = columns > 0 ? std::max<LONG>(recordset.GetRecordCount(), 0) : 0;
     fetched.SetGridSize(static_cast<int>(records) + 1, columns);
@@ -165,7 +171,8 @@ void ShapeLinkedGrid(const CTableLink& link, const CCellGrid& fetched, CCellGrid
         for (int i = 0; i < columns; ++i) grid.SetCell(row + header, i, fetched.CellRef(row + 1, i));
 }
 
-const CCellGrid* CMyDatabase::FetchWholeTable(const CString& name, const CString& sql) {
+const CCellGrid* CMyDatabase::FetchWholeTable(const CString& name, const CString& sql, bool& bRan) {
+    bRan = false;
     const bool bTable = std::any_of(m_arrTables.begin(), m_arrTables.end(), [&](const CMyDbTable* table) {
         return table && table->m_nKind == 0 && table->m_strName.CompareNoCase(name) == 0;
     });
@@ -175,7 +182,11 @@ const CCellGrid* CMyDatabase::FetchWholeTable(const CString& name, const CString
     const auto found = m_fetchedTables.find(key.GetString());
     if (found != m_fetchedTables.end()) return &found->second;
     CCellGrid fetched;
-    if (!FetchRecords(sql, fetched) || !FileUnchanged()) return nullptr;
+    if (!FetchRecords(sql, fetched)) {
+        bRan = true;
+        return nullptr;
+    }
+    if (!FileUnchanged()) return nullptr;
     return &(m_fetchedTables[key.GetString()] = std::move(fetched));
 }
 
@@ -186,14 +197,43 @@ void CMyDatabase::ReopenIfFileChanged() {
     m_bStamped = StampOf(m_strOpenedLocation, m_stamp);
 }
 
+CString CMyDatabase::FailureReason(const CTableLink& link) {
+    if (m_strLastError.IsEmpty()) {
+        if (!m_Database.GetLastErrorString().IsEmpty()) return CString(platform::AlertReason(m_Database.GetLastErrorString().str()).c_str());
+        return L"the source returns no records";
+    }
+    // A table or query that is not there: said so, with the names that come nearest.
+    const std::wstring report = m_strLastError.str();
+    if (report.find(L"Code = 80040e37") != std::wstring::npos) {
+        CString name = link.m_strSQL.IsEmpty() || !link.m_strTable.IsEmpty() ? link.m_strTable : CString();
+        const size_t open = report.find(L"table or query '");
+        if (open != std::wstring::npos) {
+            const size_t start = open + 16, close = report.find(L'\'', start);
+            if (close != std::wstring::npos) name = CString(report.substr(start, close - start).c_str());
+        }
+        if (!name.IsEmpty()) {
+            CStringArray names, nearest;
+            GetTableNames(names);
+            NearestNames(names, name, nearest);
+            const CString hint = DidYouMean(nearest);
+            return L"no table or query " + name + L" in " + m_strDatabase + (hint.IsEmpty() ? CString() : L"; " + hint);
+        }
+    }
+    return CString(platform::AlertReason(report).c_str());
+}
+
 bool CMyDatabase::ReadRecords(CTableLink& link, CCellGrid& grid) {
+    m_strLastError.Empty();
     ReopenIfFileChanged();
     // A database that cannot be opened leaves the link as it was, for the report to name.
     if (!m_Database.IsOpen() && !m_Database.Open()) return false;
     const bool bWholeTable = link.m_strSQL.IsEmpty() && !link.m_strTable.IsEmpty();
     if (bWholeTable) link.m_strSQL = WholeTableSql(link.m_strTable);
     CCellGrid fresh;
-    const CCellGrid* fetched = bWholeTable ? FetchWholeTable(link.m_strTable, link.m_strSQL) : nullptr;
+    bool bFetched = false;
+    const CCellGrid* fetched = bWholeTable ? FetchWholeTable(link.m_strTable, link.m_strSQL, bFetched) : nullptr;
+    // A table whose statement ran and failed has been reported once; it is not run again.
+    if (!fetched && bFetched) return false;
     if (!fetched) {
         if (!FetchRecords(link.m_strSQL, fresh)) return false;
         fetched = &fresh;

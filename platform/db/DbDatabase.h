@@ -52,8 +52,13 @@ public:
     // The file document kept with the database was brought up to date with it (a save, or a
     // view's redraw): how many times. Undo knows from it whether the document still holds
     // an object as it was.
-    void noteFileSynced() { ++m_fileSyncs; }
+    // ceiling: above every handle the document holds.
+    void noteFileSynced(AcDbHandle ceiling) {
+        ++m_fileSyncs;
+        m_fileCeiling = ceiling;
+    }
     std::uint64_t fileSyncs() const { return m_fileSyncs; }
+    AcDbHandle fileHandleCeiling() const { return m_fileCeiling; }
     // The changes of each command, to undo and redo.
     platform::UndoHistory& undoHistory() { return *m_undo; }
     // Ids of every object in the order of their handles (erased ones included).
@@ -124,6 +129,7 @@ private:
     std::unordered_map<std::uint64_t, AcDbStub*> m_byHandle;
     AcDbHandle m_handseed{1};
     std::uint64_t m_maxHandle = 0;
+    AcDbHandle m_fileCeiling{1};
     std::int64_t m_serial;
     std::uint64_t m_changes = 0, m_savedChanges = 0, m_fileSyncs = 0;
 

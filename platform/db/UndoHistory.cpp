@@ -14,7 +14,7 @@ void UndoHistory::BeginGroup(std::wstring_view name) {
     if (m_depth++ > 0) return;
     m_open = Step{};
     m_open.name = name;
-    m_open.handseed = m_database.handseed();
+    m_open.seedBefore = m_database.handseed();
     m_kept.clear();
 }
 
@@ -24,6 +24,7 @@ void UndoHistory::EndGroup() {
     m_open = Step{};
     m_kept.clear();
     if (step.records.empty()) return;
+    step.seedAfter = m_database.handseed();
     step.bytes = Measure(step);
     m_done.push_back(std::move(step));
     m_undone.clear();
@@ -55,7 +56,7 @@ bool UndoHistory::AnyOpen(const Step& step) const {
     return false;
 }
 
-void UndoHistory::Swap(Step& step) {
+void UndoHistory::Swap(Step& step, bool redo) {
     const std::uint64_t syncs = m_database.fileSyncs();
     for (Record& record : step.records) {
         AcDbObject* object = record.stub->object;
@@ -76,9 +77,9 @@ void UndoHistory::Swap(Step& step) {
         record.inFile = inFile;
         record.syncs = syncs;
     }
-    const AcDbHandle seed = m_database.handseed();
-    m_database.m_handseed = step.handseed;
-    step.handseed = seed;
+    // A redo gives out handles from where the step did, unless the file document still holds
+    // objects there (no save since the undo).
+    m_database.m_handseed = redo ? std::max(step.seedAfter, m_database.fileHandleCeiling()) : step.seedBefore;
     m_database.noteChange();
     step.bytes = Measure(step);
 }
@@ -90,7 +91,7 @@ std::vector<std::wstring> UndoHistory::Undo(int count) {
         if (AnyOpen(m_done.back())) break;
         Step step = std::move(m_done.back());
         m_done.pop_back();
-        Swap(step);
+        Swap(step, false);
         names.push_back(step.name);
         m_undone.push_back(std::move(step));
     }
@@ -102,7 +103,7 @@ std::optional<std::wstring> UndoHistory::Redo() {
     if (m_depth > 0 || m_undone.empty() || AnyOpen(m_undone.back())) return std::nullopt;
     Step step = std::move(m_undone.back());
     m_undone.pop_back();
-    Swap(step);
+    Swap(step, true);
     std::wstring name = step.name;
     m_done.push_back(std::move(step));
     KeepWithinBudget();

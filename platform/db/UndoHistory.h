@@ -80,12 +80,15 @@ private:
     struct Step {
         std::wstring name;
         std::vector<Record> records;
-        AcDbHandle handseed;  // the drawing's handle seed on the other side
+        // The drawing's handle seed before the step and right after it (before a save raised
+        // it past the handles the file gave out): an undo and a redo give out the same handles
+        // again, so their drawings are saved as they were.
+        AcDbHandle seedBefore, seedAfter;
         std::size_t bytes = 0;
     };
 
     // Exchanges the drawing's states with the step's: an undo, or the redo of an undo.
-    void Swap(Step& step);
+    void Swap(Step& step, bool redo);
     static std::size_t Measure(const Step& step);
     bool AnyOpen(const Step& step) const;
     void KeepWithinBudget();

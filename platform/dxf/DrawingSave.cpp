@@ -113,7 +113,7 @@ public:
 
     void Run() {
         // Above the objects an undo took out too: they may come back with their handles.
-        m_doc.SetHandleFloor(m_db.handleFloor().value());
+        m_doc.RestartHandles(m_db.handleFloor().value());
         DropErased();
         BuildIndex();
         // Styles first: tables are drawn from the styles the file holds.
@@ -319,9 +319,10 @@ std::shared_ptr<Document> CurrentDocument(AcDbDatabase& db) {
     std::shared_ptr<Document> doc = std::static_pointer_cast<Document>(db.fileData());
     if (!doc) doc = TemplateFor(db);
     Writer(*doc, db).Run();
-    db.noteFileSynced();
     // Handles the document gave out (a new table's block) are not the database's to give again.
-    if (const Handle next = doc->MaxHandle() + 1; next > db.handseed().value()) db.setHandseed(AcDbHandle(next));
+    const Handle next = doc->MaxHandle() + 1;
+    db.noteFileSynced(AcDbHandle(next));
+    if (next > db.handseed().value()) db.setHandseed(AcDbHandle(next));
     return doc;
 }
 

@@ -16,6 +16,8 @@
 #include "ViewCommands.h"
 #include "db/DbDatabase.h"
 #include "db/UndoHistory.h"
+#include "db/DbEntity.h"
+#include "editor/StaleTables.h"
 #include "dxf/DrawingIo.h"
 #include "editor/CommandStack.h"
 #include "editor/PromptInput.h"
@@ -94,7 +96,11 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     m_progress->setMaximumWidth(240);
     m_progressLabel->hide();
     m_progress->hide();
+    m_staleNotice = new QLabel(this);
+    m_staleNotice->setStyleSheet(QStringLiteral("QLabel { background: #ffe0a0; color: #402800; padding: 0 6px; }"));
+    m_staleNotice->hide();
     statusBar()->addWidget(m_coordinates);
+    statusBar()->addWidget(m_staleNotice, 1);
     statusBar()->addPermanentWidget(m_progressLabel);
     statusBar()->addPermanentWidget(m_progress);
 
@@ -249,7 +255,27 @@ void MainWindow::Refresh() {
             m_commandLine->SetCommandNames(names);
         }
     }
+    UpdateStaleTables(page);
     page.view->FollowPrompt();
+}
+
+void MainWindow::UpdateStaleTables(Page& page) {
+    const std::vector<platform::StaleTable> stale = platform::StaleTablesOf(page.database);
+    std::vector<QRectF> boxes;
+    QString names;
+    for (const platform::StaleTable& table : stale) {
+        AcDbEntity* entity = nullptr;
+        if (acdbOpenObject(entity, table.id, AcDb::kForRead) != Acad::eOk) continue;
+        AcDbExtents extents;
+        if (entity->getGeomExtents(extents) == Acad::eOk)
+            boxes.push_back(QRectF(QPointF(extents.minPoint.x, extents.minPoint.y), QPointF(extents.maxPoint.x, extents.maxPoint.y)));
+        entity->close();
+        names += (names.isEmpty() ? QString() : QStringLiteral("; ")) + ToQ(table.id.handle().text()) + QStringLiteral(": ") + ToQ(table.reason);
+    }
+    page.view->SetStaleMarks(std::move(boxes));
+    m_staleNotice->setVisible(!names.isEmpty());
+    m_staleNotice->setText(names.isEmpty() ? QString() : QStringLiteral("Not refreshed, showing old data: ") + names);
+    m_staleNotice->setToolTip(m_staleNotice->text());
 }
 
 void MainWindow::ShowDrawing(Page& page) {

@@ -92,6 +92,9 @@ void KeepBackup(const std::string& file) {
         ::unlink(linked.c_str());
         Fail(backup, std::string("cannot rename: ") + std::strerror(error));
     }
+    // A backup that is the drawing's own file already (a save that failed after keeping it)
+    // makes the rename do nothing: the temporary name is left, and goes.
+    ::unlink(linked.c_str());
     SyncFolder(FolderOf(backup));
 }
 

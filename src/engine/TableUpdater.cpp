@@ -7,6 +7,7 @@
 
 #include "db/DbEntities.h"
 #include "editor/Alert.h"
+#include "editor/StaleTables.h"
 #include "db/DrawingDatabase.h"
 #include "editor/Editor.h"
 #include "editor/Print.h"
@@ -37,6 +38,8 @@ double Seconds(std::chrono::steady_clock::time_point since) {
 }
 
 void Failed(AcDbObjectId id, const CTableLink& link, const CString& reason) {
+    // The table still shows what its database held before: the host marks it as stale.
+    platform::MarkStale(id.database(), id, reason.str());
     if (g_pFailures) g_pFailures->push_back({CString(id.handle().text().c_str()), reason});
     if (g_pObserver) g_pObserver->OnTableFailed(id, link, reason);
 }
@@ -184,6 +187,7 @@ bool UpdateOneTable(const ads_name entity, CRefreshRun& run) {
     }
     const int rowsAfter = pTable->numRows(), colsAfter = pTable->numColumns();
     pTable->close();
+    platform::ClearStale(id.database(), id);
     if (g_pObserver)
         g_pObserver->OnTableUpdated(id, stored, rowsBefore, colsBefore, rowsAfter, colsAfter, fetchSeconds, Seconds(fillStart));
     return true;

@@ -94,16 +94,16 @@ bool Decode(const std::string& in, DrawingOutcome& o) {
 // What a worker prints while it works on a drawing, kept for that drawing.
 class Capture {
 public:
-    Capture() : m_out(::memfd_create("velloria-out", 0)), m_err(::memfd_create("velloria-err", 0)) {}
+    Capture() : m_out(platform::posix::Sys().memfd_create("velloria-out", 0)), m_err(platform::posix::Sys().memfd_create("velloria-err", 0)) {}
     void Begin() {
         std::fflush(stdout);
         std::fflush(stderr);
-        ::ftruncate(m_out, 0);
-        ::ftruncate(m_err, 0);
-        ::lseek(m_out, 0, SEEK_SET);
-        ::lseek(m_err, 0, SEEK_SET);
-        ::dup2(m_out, STDOUT_FILENO);
-        ::dup2(m_err, STDERR_FILENO);
+        platform::posix::Sys().ftruncate(m_out, 0);
+        platform::posix::Sys().ftruncate(m_err, 0);
+        platform::posix::Sys().lseek(m_out, 0, SEEK_SET);
+        platform::posix::Sys().lseek(m_err, 0, SEEK_SET);
+        platform::posix::Sys().dup2(m_out, STDOUT_FILENO);
+        platform::posix::Sys().dup2(m_err, STDERR_FILENO);
     }
     void End(std::string& out, std::string& err) {
         std::fflush(stdout);
@@ -115,10 +115,10 @@ public:
 private:
     static std::string Contents(int fd) {
         std::string text;
-        const off_t size = ::lseek(fd, 0, SEEK_END);
+        const off_t size = platform::posix::Sys().lseek(fd, 0, SEEK_END);
         if (size <= 0) return text;
         text.resize(static_cast<size_t>(size));
-        if (::pread(fd, text.data(), text.size(), 0) != size) text.clear();
+        if (platform::posix::Sys().pread(fd, text.data(), text.size(), 0) != size) text.clear();
         return text;
     }
     int m_out, m_err;
@@ -154,30 +154,30 @@ struct Worker {
 bool Start(Worker& worker, const std::vector<Worker>& all, const std::vector<std::string>& drawings,
            const std::function<DrawingOutcome(size_t, const std::string&)>& work) {
     int down[2], up[2];
-    if (::pipe(down) != 0) return false;
-    if (::pipe(up) != 0) {
-        ::close(down[0]);
-        ::close(down[1]);
+    if (platform::posix::Sys().pipe(down) != 0) return false;
+    if (platform::posix::Sys().pipe(up) != 0) {
+        platform::posix::Sys().close(down[0]);
+        platform::posix::Sys().close(down[1]);
         return false;
     }
     std::fflush(nullptr);
-    const pid_t pid = ::fork();
+    const pid_t pid = platform::posix::Sys().fork();
     if (pid < 0) {
-        for (int fd : {down[0], down[1], up[0], up[1]}) ::close(fd);
+        for (int fd : {down[0], down[1], up[0], up[1]}) platform::posix::Sys().close(fd);
         return false;
     }
     if (pid == 0) {
-        ::close(down[1]);
-        ::close(up[0]);
+        platform::posix::Sys().close(down[1]);
+        platform::posix::Sys().close(up[0]);
         // The other workers' pipes are theirs: holding them would keep a dead worker's pipe open.
         for (const Worker& other : all) {
-            if (other.toWorker >= 0) ::close(other.toWorker);
-            if (other.fromWorker >= 0) ::close(other.fromWorker);
+            if (other.toWorker >= 0) platform::posix::Sys().close(other.toWorker);
+            if (other.fromWorker >= 0) platform::posix::Sys().close(other.fromWorker);
         }
         WorkerMain(down[0], up[1], drawings, work);
     }
-    ::close(down[0]);
-    ::close(up[1]);
+    platform::posix::Sys().close(down[0]);
+    platform::posix::Sys().close(up[1]);
     worker.pid = pid;
     worker.toWorker = down[1];
     worker.fromWorker = up[0];
@@ -186,8 +186,8 @@ bool Start(Worker& worker, const std::vector<Worker>& all, const std::vector<std
 }
 
 void Stop(Worker& worker) {
-    if (worker.toWorker >= 0) ::close(worker.toWorker);
-    if (worker.fromWorker >= 0) ::close(worker.fromWorker);
+    if (worker.toWorker >= 0) platform::posix::Sys().close(worker.toWorker);
+    if (worker.fromWorker >= 0) platform::posix::Sys().close(worker.fromWorker);
     worker.toWorker = worker.fromWorker = -1;
 }
 
@@ -285,7 +285,7 @@ void RunOverDrawings(const std::vector<std::string>& drawings, int jobs,
             if (!platform::posix::WriteAll(worker.toWorker, &index, sizeof index)) {
                 Stop(worker);
                 int status = 0;
-                ::waitpid(worker.pid, &status, 0);
+                platform::posix::Sys().waitpid(worker.pid, &status, 0);
                 worker.pid = -1;
                 continue;
             }
@@ -305,7 +305,7 @@ void RunOverDrawings(const std::vector<std::string>& drawings, int jobs,
                 owners.push_back(&worker);
             }
         if (fds.empty()) break;
-        if (::poll(fds.data(), fds.size(), -1) < 0) {
+        if (platform::posix::Sys().poll(fds.data(), fds.size(), -1) < 0) {
             if (errno == EINTR) continue;
             break;
         }
@@ -322,7 +322,7 @@ void RunOverDrawings(const std::vector<std::string>& drawings, int jobs,
                 // The worker died on this drawing: the drawing is reported, the rest go on.
                 Stop(worker);
                 int status = 0;
-                ::waitpid(worker.pid, &status, 0);
+                platform::posix::Sys().waitpid(worker.pid, &status, 0);
                 worker.pid = -1;
                 worker.current.reset();
                 outcome = DrawingOutcome{};
@@ -339,7 +339,7 @@ void RunOverDrawings(const std::vector<std::string>& drawings, int jobs,
         if (worker.pid < 0) continue;
         Stop(worker);
         int status = 0;
-        ::waitpid(worker.pid, &status, 0);
+        platform::posix::Sys().waitpid(worker.pid, &status, 0);
     }
     ::sigaction(SIGPIPE, &previous, nullptr);
 }

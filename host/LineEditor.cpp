@@ -17,6 +17,7 @@
 #include <readline/readline.h>
 
 #include "editor/UserBreak.h"
+#include "posix/SystemCalls.h"
 #include "text/TextCase.h"
 #include "text/Utf8.h"
 
@@ -132,7 +133,7 @@ private:
         if (ready < 0 && waitError == EINTR) return platform::TakeInterrupt() ? Input::Interrupted : Input::Timeout;
         if (ready == 0) return Input::Timeout;
         char chunk[4096];
-        const ssize_t n = ::read(STDIN_FILENO, chunk, sizeof chunk);
+        const ssize_t n = platform::posix::Sys().read(STDIN_FILENO, chunk, sizeof chunk);
         if (n < 0 && errno == EINTR) return platform::TakeInterrupt() ? Input::Interrupted : Input::Timeout;
         if (n <= 0) {
             // The terminal is gone: what was typed ends as at ^D.
@@ -151,8 +152,8 @@ private:
         if (g_reading) return false;
         struct pollfd p{STDIN_FILENO, POLLIN, 0};
         char chunk[4096];
-        while (::poll(&p, 1, 0) > 0 && (p.revents & POLLIN)) {
-            const ssize_t n = ::read(STDIN_FILENO, chunk, sizeof chunk);
+        while (platform::posix::Sys().poll(&p, 1, 0) > 0 && (p.revents & POLLIN)) {
+            const ssize_t n = platform::posix::Sys().read(STDIN_FILENO, chunk, sizeof chunk);
             if (n <= 0) break;
             m_keys.append(chunk, static_cast<size_t>(n));
         }

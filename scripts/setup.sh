@@ -8,13 +8,15 @@ packages=(
   libgtest-dev libgmock-dev
   mdbtools mdbtools-dev
   libsqlite3-dev
+  unixodbc-dev odbc-postgresql libsqliteodbc postgresql
   libcurl4-openssl-dev
   python3 python3-ezdxf python3-matplotlib
   qt6-base-dev qt6-svg-dev libgl-dev fonts-dejavu-core
   poppler-utils zlib1g-dev libdeflate-dev
   libreadline-dev
   fp-utils
-  xvfb xdotool imagemagick
+  xvfb xdotool x11-utils imagemagick
+  clang libclang-rt-dev
 )
 
 missing=()

@@ -14,6 +14,7 @@
 #include "access/AccessSql.h"
 #include "win/HostPath.h"
 #include "access/SqliteText.h"
+#include "provider/TablesSchema.h"
 #include "mfc/String.h"
 #include "text/Utf8.h"
 
@@ -26,14 +27,8 @@ struct ColumnPlan {
     ValueType computed = ValueType::Unknown;  // a saved query's column: the type of its expression
 };
 
-namespace {
-
-using sqlite_text::LowerAscii;
-using sqlite_text::Quoted;
-using sqlite_text::StatementGuard;
-
 // Declared types of the SQLite copies: the affinity SQLite needs, and the Access type.
-const char* DeclaredType(int accessType) {
+const char* DeclaredTypeOf(int accessType) {
     switch (accessType) {
     case mdb::kBool: return "INT_BOOL";
     case mdb::kByte: return "INT_BYTE";
@@ -53,6 +48,12 @@ const char* DeclaredType(int accessType) {
     default: return "TEXT COLLATE access_text";
     }
 }
+
+namespace {
+
+using sqlite_text::LowerAscii;
+using sqlite_text::Quoted;
+using sqlite_text::StatementGuard;
 
 // UTF-8 to a BSTR; a malformed byte becomes U+FFFD.
 BSTR Utf8ToBstr(const unsigned char* s, int n) {
@@ -288,16 +289,6 @@ private:
     const int m_length;
 };
 
-// What one row of values holds in memory, roughly: the values and what they point to.
-size_t RowBytes(const _variant_t* row, int count) {
-    size_t bytes = static_cast<size_t>(count) * sizeof(_variant_t);
-    for (int i = 0; i < count; ++i) {
-        if (row[i].vt == VT_BSTR && row[i].bstrVal) bytes += SysStringLen(row[i].bstrVal) * sizeof(wchar_t) + 16;
-        else if (row[i].vt == (VT_ARRAY | VT_UI1) && row[i].parray) bytes += row[i].parray->rgsabound[0].cElements + 32;
-    }
-    return bytes;
-}
-
 // The column names of a table of the catalogue; none when it has no such table.
 std::vector<std::string> ColumnNames(const mdb::Catalog& catalog, std::string_view table) {
     std::vector<std::string> names;
@@ -318,9 +309,10 @@ void CheckPassword(const ConnectTarget& target, const std::string& hostPath) {
 
 }  // namespace
 
-std::shared_ptr<Database> Database::Open(const ConnectTarget& target) {
+std::shared_ptr<Database> Database::Open(const ConnectTarget& target, const provider::OpenContext& context) {
     std::shared_ptr<Database> db(new Database());
     db->m_route = target.route;
+    db->m_context = context;
     db->m_displayPath = target.database;
     db->m_hostPath = ToHostPath(target.database);
     if (target.database.empty()) RaiseFileNotFound(target.route, target.database);
@@ -362,6 +354,7 @@ std::shared_ptr<Database> Database::Open(const ConnectTarget& target) {
     db->m_policy = std::make_unique<ReadOnlyPolicy>(db->m_db);
     const ReadOnlyPolicy::Trusted building(*db->m_policy);
     db->CreateTables(objects ? objects->Links() : std::vector<LinkedTable>{}, objects ? objects->ComplexColumns() : std::vector<ComplexColumn>{});
+    if (objects) db->m_odbcLinks = objects->OdbcLinks();
     std::vector<SavedQuery> saved;
     if (collector && collector->Usable() && !ColumnNames(db->m_catalog, "MSysObjects").empty() &&
         !ColumnNames(db->m_catalog, "MSysQueries").empty())
@@ -397,7 +390,7 @@ void Database::CreateTables(const std::vector<LinkedTable>& links, const std::ve
             std::string sql = "CREATE TABLE " + Quoted(table.name) + " (";
             for (size_t c = 0; c < columns.size(); ++c) {
                 if (c) sql += ", ";
-                sql += Quoted(columns[c].name) + " " + DeclaredType(columns[c].type);
+                sql += Quoted(columns[c].name) + " " + DeclaredTypeOf(columns[c].type);
             }
             sql += ")";
             state.created = sqlite3_exec(m_db, sql.c_str(), nullptr, nullptr, nullptr) == SQLITE_OK;
@@ -459,7 +452,8 @@ void Database::Load(TableState& table, const StatementLimits& limits) {
     std::vector<ComplexValues> complex(table.complex.size());
     std::vector<long> complexOf(columns.size(), -1);  // column -> its entry in complex
     for (size_t k = 0; k < table.complex.size(); ++k) {
-        const auto& [column, flatName] = table.complex[k];
+        const size_t column = table.complex[k].first;
+        const std::string& flatName = table.complex[k].second;  // not a structured binding: clang 14 cannot capture one
         const auto flat = std::find_if(m_catalog.tables.begin(), m_catalog.tables.end(), [&](const mdb::Table& t) { return t.name == flatName; });
         complexOf[column] = static_cast<long>(k);
         if (flat == m_catalog.tables.end() || !complex[k].Prepare(flat->columns)) continue;
@@ -556,6 +550,7 @@ ResultSet Database::Query(std::wstring_view sqlText, const StatementLimits& limi
 }
 
 ResultSet Database::Run(std::wstring_view sqlText, const StatementLimits& limits) {
+    m_limits = limits;
     if (std::wstring_view(sqlText).find_first_not_of(L" \t\r\n") == std::wstring_view::npos) RaiseNoCommand(m_route);
     const Translation translation = Translate(ToUtf8(sqlText), m_route == Route::Odbc);
     if (translation.sql.find_first_not_of(" \t\r\n") == std::string::npos) RaiseNoCommand(m_route);
@@ -588,7 +583,15 @@ void Database::Prepare(std::wstring_view sqlText, const std::string& sql, sqlite
     m_policy->Reset();
     // No virtual table is the database's: SQLite's built-in ones (pragma_table_info, json_each,
     // dbstat ...) are then names of tables that are not there.
-    const int rc = sqlite3_prepare_v3(m_db, sql.c_str(), static_cast<int>(sql.size()), SQLITE_PREPARE_NO_VTAB, &stmt, &tail);
+    auto prepare = [&] { return sqlite3_prepare_v3(m_db, sql.c_str(), static_cast<int>(sql.size()), SQLITE_PREPARE_NO_VTAB, &stmt, &tail); };
+    int rc = prepare();
+    // A table linked through ODBC exists in the engine once a statement has named it.
+    for (constexpr std::string_view missing = "no such table: "; rc != SQLITE_OK && m_policy->Refused().empty();) {
+        const std::string message = sqlite3_errmsg(m_db);
+        if (message.rfind(missing, 0) != 0 || !ReadOdbcLink(std::string_view(message).substr(missing.size()))) break;
+        m_policy->Reset();
+        rc = prepare();
+    }
     if (rc != SQLITE_OK && !m_policy->Refused().empty()) RaiseRefused();
     if (rc != SQLITE_OK) RaiseSqlError(sqlText);
     if (!stmt) RaiseNoCommand(m_route);
@@ -673,7 +676,7 @@ void Database::FetchRows(sqlite3_stmt* stmt, const std::vector<ColumnPlan>& plan
         _variant_t* row = result.AppendRow();
         for (int i = 0; i < count; ++i) SetVariant(row[i], stmt, i, plans[static_cast<size_t>(i)]);
         if (limits.bytes > 0) {
-            bytes += RowBytes(row, count);
+            bytes += provider::RowBytes(row, static_cast<size_t>(count));
             if (static_cast<long long>(bytes) > limits.bytes) RaiseMemoryLimit(m_route, limits.bytes);
         }
     }
@@ -690,44 +693,15 @@ void Database::RaiseStopped(const StatementBudget& budget) {
 }
 
 ResultSet Database::Tables() const {
-    static const wchar_t* const kColumns[] = {L"TABLE_CATALOG", L"TABLE_SCHEMA", L"TABLE_NAME", L"TABLE_TYPE", L"TABLE_GUID",
-                                              L"DESCRIPTION", L"TABLE_PROPID", L"DATE_CREATED", L"DATE_MODIFIED"};
-    ResultSet result;
-    for (const wchar_t* name : kColumns) {
-        ResultColumn column;
-        column.name = name;
-        column.type = adVarWChar;
-        column.definedSize = 128;
-        column.attributes = adFldIsNullable | adFldMayBeNull;
-        result.columns.push_back(column);
-    }
-    result.columns[4].type = adGUID;
-    result.columns[6].type = adInteger;
-    result.columns[7].type = result.columns[8].type = adDate;
-    struct Row {
-        std::wstring name, type;
-    };
-    std::vector<Row> rows;
+    std::vector<provider::TableEntry> rows;
     for (const auto& table : m_catalog.tables) {
         const wchar_t* type = table.kind == mdb::TableKind::Linked ? L"LINK" : table.kind == mdb::TableKind::System ? L"SYSTEM TABLE" : L"TABLE";
         rows.push_back({FromUtf8(table.name), type});
     }
     for (const auto& view : m_views)
         if (view.listed) rows.push_back({FromUtf8(view.name), L"VIEW"});
-    // The provider lists the rowset ordered by type, then name.
-    std::stable_sort(rows.begin(), rows.end(), [](const Row& a, const Row& b) {
-        if (const int t = a.type.compare(b.type)) return t < 0;
-        return platform::CompareNoCase(a.name, b.name) < 0;
-    });
-    for (const auto& row : rows) {
-        _variant_t* cells = result.AppendRow();
-        for (size_t c = 0; c < result.columns.size(); ++c) {
-            if (c == 2) cells[c] = _variant_t(std::wstring_view(row.name));
-            else if (c == 3) cells[c] = _variant_t(std::wstring_view(row.type));
-            else cells[c] = _variant_t::Null();
-        }
-    }
-    return result;
+    for (const auto& link : m_odbcLinks) rows.push_back({FromUtf8(link.name), L"LINK"});
+    return provider::TablesRowset(std::move(rows));
 }
 
 }  // namespace platform::access

@@ -12,7 +12,9 @@
 
 #include "access/AccessSql.h"
 #include "access/CatalogObjects.h"
-#include "access/AdoTypes.h"
+#include "provider/AdoTypes.h"
+#include "provider/Provider.h"
+#include "provider/ResultSet.h"
 #include "com/Bstr.h"
 #include "com/ComError.h"
 #include "com/Variant.h"
@@ -21,7 +23,6 @@
 #include "access/ReadOnlyPolicy.h"
 #include "access/SavedQueries.h"
 #include "access/StatementBudget.h"
-#include "access/StatementLimits.h"
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -30,38 +31,20 @@ namespace platform::access {
 
 struct ColumnPlan;  // how the values of a result column are typed (AccessEngine.cpp)
 
-struct ResultColumn {
-    std::wstring name;
-    DataTypeEnum type = adVarWChar;
-    long definedSize = 0;
-    long attributes = 0;
-};
+// The declared type of a column of the engine's copies of tables: the affinity SQLite needs,
+// and the Access type.
+const char* DeclaredTypeOf(int accessType);
 
-// Rows held in memory (a client cursor): cells row by row, in blocks of rows so that a
-// large result grows without moving what it holds.
-class ResultSet {
-public:
-    std::vector<ResultColumn> columns;
-
-    size_t RowCount() const { return m_rows; }
-    const _variant_t& At(size_t row, size_t column) const { return m_blocks[row / kBlockRows][(row % kBlockRows) * columns.size() + column]; }
-    _variant_t& At(size_t row, size_t column) { return m_blocks[row / kBlockRows][(row % kBlockRows) * columns.size() + column]; }
-    // Appends a row of empty values and returns its first cell.
-    _variant_t* AppendRow() {
-        if (m_rows % kBlockRows == 0) m_blocks.emplace_back(kBlockRows * columns.size());
-        return &m_blocks.back()[(m_rows++ % kBlockRows) * columns.size()];
-    }
-
-private:
-    static constexpr size_t kBlockRows = 4096;
-    std::vector<std::vector<_variant_t>> m_blocks;
-    size_t m_rows = 0;
-};
+using provider::ResultColumn;
+using provider::ResultSet;
+using provider::StatementLimits;
+using provider::StatementStop;
 
 class Database {
 public:
-    // Throws _com_error when the file is missing, not an Access file, or damaged.
-    static std::shared_ptr<Database> Open(const ConnectTarget& target);
+    // Throws _com_error when the file is missing, not an Access file, or damaged. The context
+    // opens the sources of the file's tables linked through ODBC, when a statement reads one.
+    static std::shared_ptr<Database> Open(const ConnectTarget& target, const provider::OpenContext& context = {});
     ~Database();
     Database(const Database&) = delete;
     Database& operator=(const Database&) = delete;
@@ -121,6 +104,10 @@ private:
     ValueType ComputedType(const std::string& lowerName, const Translation& translation, const std::string& lowerSql) const;
     void FetchRows(sqlite3_stmt* stmt, const std::vector<ColumnPlan>& plans, std::wstring_view sqlText, StatementBudget& budget,
                    ResultSet& result);
+    // A table linked through ODBC, read whole from its source into a table of the engine the
+    // first time a statement names it (OdbcLinks.cpp); false when the name is no such link, or
+    // it was read already. Throws when its source is not trusted or cannot be read.
+    bool ReadOdbcLink(std::string_view sqliteName);
     // Raises the error of a statement its budget stopped (time, memory, the user's break).
     [[noreturn]] void RaiseStopped(const StatementBudget& budget);
 
@@ -131,6 +118,9 @@ private:
     std::vector<TableState> m_tables;
     std::unordered_map<std::string, size_t> m_byName;  // lower-case ASCII name -> table
     std::vector<ViewState> m_views;                    // saved select queries, in catalogue order
+    std::vector<OdbcLink> m_odbcLinks;                 // tables linked through ODBC
+    provider::OpenContext m_context;
+    StatementLimits m_limits;                          // of the statement that runs
     sqlite3* m_db = nullptr;
     std::unique_ptr<ReadOnlyPolicy> m_policy;  // installed on m_db for its whole life
     // The budget of the statement running now, which the Access functions spend from; null

@@ -2,8 +2,9 @@
 
 #include <string>
 
-#include "access/AdoTypes.h"
+#include "provider/AdoTypes.h"
 #include "com/ComError.h"
+#include "provider/LimitTexts.h"
 
 namespace platform::access {
 namespace {
@@ -32,15 +33,6 @@ const wchar_t* EngineName(Route route) {
 }
 
 }  // namespace
-
-void RaiseProviderNotFound() {
-    _com_issue_errorex(adErrProviderNotFound, L"ADODB.Connection", L"Provider cannot be found. It may not be properly installed.");
-}
-
-void RaiseNoDriver() {
-    _com_issue_errorex(E_FAIL, SourceOf(Route::Odbc),
-                       L"[Microsoft][ODBC Driver Manager] Data source name not found and no default driver specified");
-}
 
 void RaiseFileNotFound(Route route, std::wstring_view path) {
     Raise(route, E_FAIL, L"Could not find file '" + std::wstring(path) + L"'.");
@@ -95,49 +87,18 @@ void RaiseAmbiguousField(Route route, std::wstring_view field) {
 
 void RaiseEngineError(Route route, std::wstring_view message) { Raise(route, E_FAIL, message); }
 
-void RaiseTimeout(Route route, long seconds) {
-    Raise(route, DB_E_ABORTLIMITREACHED,
-          L"Query timeout expired: the statement ran longer than its limit of " + std::to_wstring(seconds) + L" seconds and was stopped.");
-}
+void RaiseTimeout(Route route, long seconds) { Raise(route, DB_E_ABORTLIMITREACHED, provider::TimeoutText(seconds)); }
 
-void RaiseRowLimit(Route route, long long rows) {
-    Raise(route, DB_E_ABORTLIMITREACHED,
-          L"The query returns more than " + std::to_wstring(rows) + L" rows, the limit of one result; no rows were read.");
-}
+void RaiseRowLimit(Route route, long long rows) { Raise(route, DB_E_ABORTLIMITREACHED, provider::RowLimitText(rows)); }
 
-void RaiseMemoryLimit(Route route, long long bytes, bool work) {
-    Raise(route, DB_E_ABORTLIMITREACHED,
-          std::wstring(work ? L"What the query builds or sorts" : L"The query's result") + L" passes its memory limit of " +
-              std::to_wstring(bytes >> 20) + L" MB; no rows were read.");
-}
+void RaiseMemoryLimit(Route route, long long bytes, bool work) { Raise(route, DB_E_ABORTLIMITREACHED, provider::MemoryLimitText(bytes, work)); }
 
-void RaiseCellLimit(Route route, long long cells) {
-    Raise(route, DB_E_ABORTLIMITREACHED,
-          L"The query returns more than " + std::to_wstring(cells) + L" cells (rows times columns), the limit of one table; no rows were read.");
-}
+void RaiseCellLimit(Route route, long long cells) { Raise(route, DB_E_ABORTLIMITREACHED, provider::CellLimitText(cells)); }
 
-void RaiseCancelled(Route route) { Raise(route, DB_E_CANCELED, L"Operation canceled by the user."); }
+void RaiseCancelled(Route route) { Raise(route, DB_E_CANCELED, provider::CancelledText()); }
 
 void RaiseOutOfMemory(Route route) {
     Raise(route, E_OUTOFMEMORY, L"Not enough memory resources are available to complete this operation.");
-}
-
-void RaiseObjectClosed(const wchar_t* source) {
-    _com_issue_errorex(adErrObjectClosed, source, L"Operation is not allowed when the object is closed.");
-}
-
-void RaiseItemNotFound(const wchar_t* source) {
-    _com_issue_errorex(adErrItemNotFound, source, L"Item cannot be found in the collection corresponding to the requested name or ordinal.");
-}
-
-void RaiseNoCurrentRecord(const wchar_t* source) {
-    _com_issue_errorex(adErrNoCurrentRecord, source,
-                       L"Either BOF or EOF is True, or the current record has been deleted. Requested operation requires a current record.");
-}
-
-void RaiseInvalidConnection(const wchar_t* source) {
-    _com_issue_errorex(adErrInvalidConnection, source,
-                       L"The connection cannot be used to perform this operation. It is either closed or invalid in this context.");
 }
 
 }  // namespace platform::access

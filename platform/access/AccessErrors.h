@@ -4,11 +4,10 @@
 #include <string_view>
 
 #include "access/ConnectString.h"
+#include "provider/ComponentErrors.h"
 
 namespace platform::access {
 
-[[noreturn]] void RaiseProviderNotFound();
-[[noreturn]] void RaiseNoDriver();
 [[noreturn]] void RaiseFileNotFound(Route route, std::wstring_view path);
 [[noreturn]] void RaiseNotAccessFile(Route route, std::wstring_view path);
 [[noreturn]] void RaiseDamagedFile(Route route, std::wstring_view path);
@@ -36,11 +35,5 @@ namespace platform::access {
 // The user broke off the statement (Escape, ^C).
 [[noreturn]] void RaiseCancelled(Route route);
 [[noreturn]] void RaiseOutOfMemory(Route route);
-
-// ADO's own errors, raised by the named object ("ADODB.Recordset", "ADODB.Field" ...).
-[[noreturn]] void RaiseObjectClosed(const wchar_t* source);
-[[noreturn]] void RaiseItemNotFound(const wchar_t* source);
-[[noreturn]] void RaiseNoCurrentRecord(const wchar_t* source);
-[[noreturn]] void RaiseInvalidConnection(const wchar_t* source);
 
 }  // namespace platform::access

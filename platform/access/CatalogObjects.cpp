@@ -27,6 +27,7 @@ std::string TextOf(const mdb::Value& v) {
 namespace {
 
 constexpr int kLinkedTableType = 6;
+constexpr int kOdbcLinkedTableType = 4;  // reports share the low bits of the type, not the type
 constexpr int kLocalTableType = 1;
 // Catalogue ids of tables keep flags in their top byte; the rest is the definition's page.
 std::int64_t TableKey(std::int64_t id) { return id & 0xFFFFFF; }
@@ -39,6 +40,7 @@ CatalogObjects::CatalogObjects(const std::vector<std::string>& objectsColumns, c
       m_oType(ColumnIndex(objectsColumns, "Type")),
       m_oDatabase(ColumnIndex(objectsColumns, "Database")),
       m_oForeignName(ColumnIndex(objectsColumns, "ForeignName")),
+      m_oConnect(ColumnIndex(objectsColumns, "Connect")),
       m_cColumn(ColumnIndex(complexColumns, "ColumnName")),
       m_cTable(ColumnIndex(complexColumns, "ConceptualTableID")),
       m_cFlat(ColumnIndex(complexColumns, "FlatTableID")) {}
@@ -50,6 +52,8 @@ void CatalogObjects::OnObjectRow(const std::vector<mdb::Value>& row) {
     if (type == kLocalTableType) m_tableNames[TableKey(IntegerOf(at(m_oId)))] = TextOf(at(m_oName));
     if (type == kLinkedTableType && m_oDatabase >= 0 && m_oForeignName >= 0)
         m_links.push_back({TextOf(at(m_oName)), FromUtf8(TextOf(at(m_oDatabase))), TextOf(at(m_oForeignName))});
+    if (type == kOdbcLinkedTableType && m_oConnect >= 0 && m_oForeignName >= 0 && !TextOf(at(m_oConnect)).empty())
+        m_odbcLinks.push_back({TextOf(at(m_oName)), FromUtf8(TextOf(at(m_oConnect))), TextOf(at(m_oForeignName))});
 }
 
 void CatalogObjects::OnComplexRow(const std::vector<mdb::Value>& row) {

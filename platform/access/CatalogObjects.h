@@ -1,7 +1,8 @@
 #pragma once
 // What the catalogue tables say about a file's tables beyond their definitions:
 //   - linked tables (MSysObjects rows of type 6): the file they are in (Database) and their
-//     name there (ForeignName);
+//     name there (ForeignName); tables linked through ODBC (type 4): their connect string
+//     (Connect) and their name there;
 //   - complex columns (ACE: attachments, multi-valued fields, version history): each
 //     column's hidden flat table, which holds one row per value and refers to the column's
 //     value in the row (MSysComplexColumns: ColumnName, ConceptualTableID, FlatTableID).
@@ -26,6 +27,14 @@ struct LinkedTable {
     std::string foreignName;  // UTF-8, its name in that file
 };
 
+// A table linked through ODBC (MSysObjects rows of type 4): the connect string as stored
+// ("ODBC;DRIVER=...;SERVER=...;" or "ODBC;DSN=...;") and its name there ("dbo.Parts").
+struct OdbcLink {
+    std::string name;         // UTF-8, as listed
+    std::wstring connect;
+    std::string foreignName;  // UTF-8
+};
+
 struct ComplexColumn {
     std::string table, column;  // UTF-8
     std::string flatTable;      // the hidden table of its values
@@ -38,13 +47,15 @@ public:
     void OnComplexRow(const std::vector<mdb::Value>& row);
 
     std::vector<LinkedTable> Links() const { return m_links; }
+    std::vector<OdbcLink> OdbcLinks() const { return m_odbcLinks; }
     std::vector<ComplexColumn> ComplexColumns() const;
 
 private:
-    long m_oId, m_oName, m_oType, m_oDatabase, m_oForeignName;
+    long m_oId, m_oName, m_oType, m_oDatabase, m_oForeignName, m_oConnect;
     long m_cColumn, m_cTable, m_cFlat;
     std::map<std::int64_t, std::string> m_tableNames;  // by catalogue id (its page)
     std::vector<LinkedTable> m_links;
+    std::vector<OdbcLink> m_odbcLinks;
     struct ComplexRow {
         std::string column;
         std::int64_t table, flat;

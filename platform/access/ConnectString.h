@@ -1,15 +1,11 @@
 #pragma once
-// Connect strings: "Key=Value;" pairs, keys without regard to case, a value optionally in
-// braces ("}}" for a brace) or in quotes (a doubled quote for a quote), which may then hold ";". Which engine a string names and the file it opens.
-#include <optional>
+// Which engine an Access connect string names and the file it opens.
 #include <string>
 #include <string_view>
-#include <utility>
-#include <vector>
+
+#include "provider/ConnectString.h"
 
 namespace platform::access {
-
-std::vector<std::pair<std::wstring, std::wstring>> ParseConnectString(std::wstring_view text);
 
 // How errors are worded: through the ODBC driver (behind the OLE DB provider for ODBC) or
 // straight from the Access database engine's OLE DB provider.
@@ -24,5 +20,7 @@ struct ConnectTarget {
 // The target a string names; throws _com_error as the component does when it names no
 // known driver or provider, or is empty.
 ConnectTarget ResolveConnectString(std::wstring_view text);
+// Whether the pairs name this engine: an Access driver, or the ACE or Jet provider.
+bool NamesAccessEngine(const provider::ConnectPairs& pairs);
 
 }  // namespace platform::access

@@ -1,13 +1,16 @@
 #pragma once
-// A running statement's spending against its limits (StatementLimits.h), for the work an
+// A running statement's spending against its limits (provider/StatementLimits.h), for the work an
 // engine does outside its own stepping (a function building a text, a reader loading a
 // table): time and the user's break are looked at often and cheaply, memory is asked for
 // before it is taken. The first limit passed stops the statement for good.
 #include <chrono>
 
-#include "access/StatementLimits.h"
+#include "provider/StatementLimits.h"
 
 namespace platform::access {
+
+using provider::StatementLimits;
+using provider::StatementStop;
 
 class StatementBudget {
 public:

@@ -4,13 +4,15 @@
 // PutCursorType, GetadoEOF ...). Every failure raises _com_error with the HRESULT, source
 // and description the component records.
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "com/Bstr.h"
 #include "com/ComBase.h"
 #include "com/ComError.h"
 #include "com/ComPtr.h"
 #include "com/Variant.h"
-#include "access/AdoTypes.h"
+#include "provider/AdoTypes.h"
 
 constexpr CLSID CLSID_Connection = {0x00000514, 0x0000, 0x0010, {0x80, 0x00, 0x00, 0xAA, 0x00, 0x6D, 0x2E, 0xA4}};
 constexpr CLSID CLSID_Recordset = {0x00000535, 0x0000, 0x0010, {0x80, 0x00, 0x00, 0xAA, 0x00, 0x6D, 0x2E, 0xA4}};
@@ -66,6 +68,13 @@ public:
     // Not ADO either: asked a few times a second while a statement runs; true stops it with
     // "Operation canceled" (DB_E_CANCELED), as the user's Escape or ^C does. Empty: none.
     virtual void PutCancelCheck(std::function<bool()> cancelled) = 0;
+    // Not ADO: the character that quotes a name in the open source's SQL ("`" for Access,
+    // "\"" for most servers), as ODBC's SQL_IDENTIFIER_QUOTE_CHAR tells it.
+    virtual _bstr_t GetIdentifierQuote() = 0;
+    // Not ADO: the sources beyond a file that the user trusts (provider/SourceName.h). A table
+    // that the open source reads from such a source (an Access table linked through ODBC) is
+    // read only when its source is one of them. Taken at the next Open.
+    virtual void PutTrustedSources(const std::vector<std::wstring>& sources) = 0;
 };
 
 class _Recordset : public IUnknown {

@@ -5,14 +5,18 @@
 #include <numeric>
 #include <vector>
 
-#include "access/AccessEngine.h"
-#include "access/AccessErrors.h"
+#include "ado/Providers.h"
 #include "mfc/String.h"
+#include "provider/ComponentErrors.h"
 
 namespace platform::ado {
 namespace {
 
-using access::ResultSet;
+using provider::ResultSet;
+using provider::RaiseInvalidConnection;
+using provider::RaiseItemNotFound;
+using provider::RaiseNoCurrentRecord;
+using provider::RaiseObjectClosed;
 
 template <class Interface>
 class ComObject : public Interface {
@@ -38,15 +42,31 @@ private:
     ComObjectBase m_refs;
 };
 
-// The rows of one open recordset and the cursor over them; shared with its fields.
+// The rows of one open recordset and the cursor over them; shared with its fields. A client
+// cursor holds the whole result; a forward-only cursor on the server side holds one row, read
+// from the provider as the cursor moves.
 struct Cursor {
     std::shared_ptr<const ResultSet> rows;
     std::vector<size_t> order;  // row numbers in the current sort order
     size_t position = 0;        // index into order; order.size() is past the last row
     bool open = true;
 
-    const _variant_t& Cell(size_t column) const { return rows->At(order[position], column); }
-    bool AtEnd() const { return position >= order.size(); }
+    std::unique_ptr<provider::Cursor> stream;
+    std::vector<_variant_t> current;  // the stream's current row
+    bool streamEnd = false;
+    bool streamMoved = false;
+
+    const std::vector<provider::ResultColumn>& Columns() const { return stream ? stream->Columns() : rows->columns; }
+    const _variant_t& Cell(size_t column) const { return stream ? current[column] : rows->At(order[position], column); }
+    bool AtEnd() const { return stream ? streamEnd : position >= order.size(); }
+    void Advance() {
+        if (!stream) {
+            ++position;
+            return;
+        }
+        streamMoved = true;
+        streamEnd = !stream->Next(current.data());
+    }
 };
 
 class FieldObject : public ComObject<Field> {
@@ -69,13 +89,13 @@ public:
     _variant_t GetValue() override { return Current(); }
 
 private:
-    const access::ResultColumn& Column() const {
-        if (!m_cursor->open) access::RaiseObjectClosed(L"ADODB.Field");
-        return m_cursor->rows->columns[m_column];
+    const provider::ResultColumn& Column() const {
+        if (!m_cursor->open) RaiseObjectClosed(L"ADODB.Field");
+        return m_cursor->Columns()[m_column];
     }
     const _variant_t& Current() const {
         Column();
-        if (m_cursor->AtEnd()) access::RaiseNoCurrentRecord(L"ADODB.Field");
+        if (m_cursor->AtEnd()) RaiseNoCurrentRecord(L"ADODB.Field");
         return m_cursor->Cell(m_column);
     }
 
@@ -86,11 +106,11 @@ private:
 class FieldsObject : public ComObject<Fields> {
 public:
     explicit FieldsObject(std::shared_ptr<Cursor> cursor) : m_cursor(std::move(cursor)) {
-        for (size_t c = 0; c < m_cursor->rows->columns.size(); ++c) m_fields.emplace_back(new FieldObject(m_cursor, c), false);
+        for (size_t c = 0; c < m_cursor->Columns().size(); ++c) m_fields.emplace_back(new FieldObject(m_cursor, c), false);
     }
     long GetCount() override { return static_cast<long>(m_fields.size()); }
     FieldPtr GetItem(const _variant_t& index) override {
-        if (!m_cursor->open) access::RaiseObjectClosed(L"ADODB.Fields");
+        if (!m_cursor->open) RaiseObjectClosed(L"ADODB.Fields");
         long position = -1;
         switch (index.vt) {
         case VT_I2: position = index.iVal; break;
@@ -98,7 +118,7 @@ public:
         case VT_UI1: position = index.bVal; break;
         case VT_INT: position = index.intVal; break;
         case VT_BSTR: {
-            const auto& columns = m_cursor->rows->columns;
+            const auto& columns = m_cursor->Columns();
             for (size_t c = 0; c < columns.size() && position < 0; ++c)
                 if (platform::CompareNoCase(columns[c].name, std::wstring_view(index.bstrVal, SysStringLen(index.bstrVal))) == 0)
                     position = static_cast<long>(c);
@@ -106,7 +126,7 @@ public:
         }
         default: break;
         }
-        if (position < 0 || position >= static_cast<long>(m_fields.size())) access::RaiseItemNotFound(L"ADODB.Fields");
+        if (position < 0 || position >= static_cast<long>(m_fields.size())) RaiseItemNotFound(L"ADODB.Fields");
         return m_fields[static_cast<size_t>(position)];
     }
 
@@ -131,7 +151,7 @@ public:
     HRESULT Open(const _variant_t& source, const _variant_t& activeConnection, CursorTypeEnum cursorType, LockTypeEnum lockType,
                  long options) override;
     HRESULT Close() override {
-        if (!m_cursor) access::RaiseObjectClosed(L"ADODB.Recordset");
+        if (!m_cursor) RaiseObjectClosed(L"ADODB.Recordset");
         m_cursor->open = false;
         m_cursor.reset();
         m_fields = nullptr;
@@ -142,23 +162,36 @@ public:
     long GetRecordCount() override {
         const Cursor& cursor = Open_();
         // A forward-only cursor does not know its count in advance.
-        if (m_cursorType == adOpenForwardOnly && m_location != adUseClient) return -1;
+        if (cursor.stream || (m_cursorType == adOpenForwardOnly && m_location != adUseClient)) return -1;
         return static_cast<long>(cursor.order.size());
     }
     HRESULT MoveFirst() override {
-        Open_().position = 0;
+        Cursor& cursor = Open_();
+        if (cursor.stream && cursor.streamMoved)
+            _com_issue_errorex(DB_E_CANTFETCHBACKWARDS, L"Microsoft OLE DB Provider for ODBC Drivers", L"Rowset does not support fetching backward.");
+        cursor.position = 0;
         return S_OK;
     }
     HRESULT MoveNext() override {
         Cursor& cursor = Open_();
-        if (cursor.AtEnd()) access::RaiseNoCurrentRecord(L"ADODB.Recordset");
-        ++cursor.position;
+        if (cursor.AtEnd()) RaiseNoCurrentRecord(L"ADODB.Recordset");
+        cursor.Advance();
         return S_OK;
     }
     void PutSort(const _bstr_t& criteria) override;
     FieldsPtr GetFields() override {
         Open_();
         return m_fields;
+    }
+
+    // Opens over a provider's cursor: one row at a time, the first read at once.
+    void OpenStream(std::unique_ptr<provider::Cursor> stream) {
+        auto cursor = std::make_shared<Cursor>();
+        cursor->stream = std::move(stream);
+        cursor->current.resize(cursor->stream->Columns().size());
+        cursor->streamEnd = !cursor->stream->Next(cursor->current.data());
+        m_cursor = std::move(cursor);
+        m_fields = FieldsPtr(new FieldsObject(m_cursor), false);
     }
 
     // Opens over rows already produced (the schema listing).
@@ -175,7 +208,7 @@ private:
         _com_issue_errorex(adErrObjectOpen, L"ADODB.Recordset", L"Operation is not allowed when the object is open.");
     }
     Cursor& Open_() {
-        if (!m_cursor) access::RaiseObjectClosed(L"ADODB.Recordset");
+        if (!m_cursor) RaiseObjectClosed(L"ADODB.Recordset");
         return *m_cursor;
     }
 
@@ -190,20 +223,19 @@ public:
     HRESULT Open(const _bstr_t& connectionString, const _bstr_t& userId, const _bstr_t& password, long options) override {
         if (m_database)
             _com_issue_errorex(adErrObjectOpen, L"ADODB.Connection", L"Operation is not allowed when the object is open.");
-        const access::ConnectTarget target = access::ResolveConnectString(connectionString.view());
-        m_database = access::Database::Open(target);
+        m_database = OpenSession(connectionString.view(), m_trustedSources);
         m_connectionString.assign(connectionString.view());
         return S_OK;
     }
     HRESULT Close() override {
-        if (!m_database) access::RaiseObjectClosed(L"ADODB.Connection");
+        if (!m_database) RaiseObjectClosed(L"ADODB.Connection");
         m_database.reset();
         return S_OK;
     }
     long GetState() override { return m_database ? adStateOpen : adStateClosed; }
     _bstr_t GetConnectionString() override { return _bstr_t(m_connectionString); }
     _RecordsetPtr OpenSchema(SchemaEnum schema, const _variant_t& restrictions, const _variant_t& schemaId) override {
-        if (!m_database) access::RaiseObjectClosed(L"ADODB.Connection");
+        if (!m_database) RaiseObjectClosed(L"ADODB.Connection");
         if (schema != adSchemaTables)
             _com_issue_errorex(adErrFeatureNotAvailable, L"ADODB.Connection", L"Object or provider is not capable of performing requested operation.");
         auto* recordset = new RecordsetObject();
@@ -220,16 +252,23 @@ public:
     void PutCellLimit(long long cells) override { m_limits.cells = std::max(0LL, cells); }
     void PutCancelCheck(std::function<bool()> cancelled) override { m_limits.cancelled = std::move(cancelled); }
 
-    access::Database& DatabaseOrRaise(const wchar_t* source) {
-        if (!m_database) access::RaiseInvalidConnection(source);
+    _bstr_t GetIdentifierQuote() override {
+        if (!m_database) RaiseObjectClosed(L"ADODB.Connection");
+        return _bstr_t(m_database->IdentifierQuote());
+    }
+    void PutTrustedSources(const std::vector<std::wstring>& sources) override { m_trustedSources = sources; }
+
+    provider::Session& DatabaseOrRaise(const wchar_t* source) {
+        if (!m_database) RaiseInvalidConnection(source);
         return *m_database;
     }
-    const access::StatementLimits& Limits() const { return m_limits; }
+    const provider::StatementLimits& Limits() const { return m_limits; }
 
 private:
-    std::shared_ptr<access::Database> m_database;
-    access::StatementLimits m_limits;
+    std::shared_ptr<provider::Session> m_database;
+    provider::StatementLimits m_limits;
     std::wstring m_connectionString;
+    std::vector<std::wstring> m_trustedSources;
 };
 
 HRESULT RecordsetObject::Open(const _variant_t& source, const _variant_t& activeConnection, CursorTypeEnum cursorType, LockTypeEnum lockType,
@@ -243,12 +282,20 @@ HRESULT RecordsetObject::Open(const _variant_t& source, const _variant_t& active
             raw->Release();  // the caller's variant keeps the object alive
         }
     }
-    if (!connection) access::RaiseInvalidConnection(L"ADODB.Recordset");
-    access::Database& database = connection->DatabaseOrRaise(L"ADODB.Recordset");
+    if (!connection) RaiseInvalidConnection(L"ADODB.Recordset");
+    provider::Session& database = connection->DatabaseOrRaise(L"ADODB.Recordset");
     if (cursorType != adOpenUnspecified) m_cursorType = cursorType;
     std::wstring text = source.vt == VT_BSTR && source.bstrVal ? std::wstring(source.bstrVal, SysStringLen(source.bstrVal)) : std::wstring();
-    if ((options & adCmdTable) && !text.empty()) text = L"SELECT * FROM [" + text + L"]";
-    OpenOver(database.Query(text, connection->Limits()));
+    if ((options & adCmdTable) && !text.empty()) {
+        // A table by its name, quoted as the source quotes names.
+        const std::wstring quote = database.IdentifierQuote();
+        std::wstring name;
+        for (wchar_t c : text) name += quote.size() == 1 && c == quote[0] ? quote + quote : std::wstring(1, c);
+        text = L"SELECT * FROM " + quote + name + quote;
+    }
+    // A forward-only cursor on the server side reads as it goes and holds no result.
+    if (m_cursorType == adOpenForwardOnly && m_location == adUseServer) OpenStream(database.Stream(text, connection->Limits()));
+    else OpenOver(database.Query(text, connection->Limits()));
     return S_OK;
 }
 
@@ -256,6 +303,11 @@ HRESULT RecordsetObject::Open(const _variant_t& source, const _variant_t& active
 // original order.
 void RecordsetObject::PutSort(const _bstr_t& criteria) {
     Cursor& cursor = Open_();
+    if (cursor.stream) {
+        // Nothing to sort: the rows are not held. Clearing the sort (as Close does) is no change.
+        if (criteria.length() == 0) return;
+        _com_issue_errorex(adErrFeatureNotAvailable, L"ADODB.Recordset", L"Object or provider is not capable of performing requested operation.");
+    }
     std::wstring text(criteria.view());
     struct Key {
         size_t column;
@@ -280,7 +332,7 @@ void RecordsetObject::PutSort(const _bstr_t& criteria) {
         size_t found = columns.size();
         for (size_t c = 0; c < columns.size(); ++c)
             if (platform::CompareNoCase(columns[c].name, part.str()) == 0) found = c;
-        if (found == columns.size()) access::RaiseItemNotFound(L"ADODB.Recordset");
+        if (found == columns.size()) RaiseItemNotFound(L"ADODB.Recordset");
         keys.push_back({found, descending});
     }
     std::iota(cursor.order.begin(), cursor.order.end(), size_t{0});

@@ -8,6 +8,7 @@
 #include <signal.h>
 #include <unistd.h>
 
+#include "posix/SystemCalls.h"
 #include "text/Utf8.h"
 
 namespace platform {
@@ -41,7 +42,7 @@ public:
             if (newline != std::string::npos) return Take(newline, newline + 1);
             if (m_ended) return m_buffer.empty() ? std::nullopt : std::optional<std::string>(Take(m_buffer.size(), m_buffer.size()));
             char chunk[4096];
-            const ssize_t n = ::read(m_fd, chunk, sizeof chunk);
+            const ssize_t n = posix::Sys().read(m_fd, chunk, sizeof chunk);
             if (n < 0 && errno == EINTR) {
                 if (!TakeInterrupt()) continue;
                 m_buffer.clear();  // the terminal drops the line being typed, and so do we
@@ -123,7 +124,7 @@ std::unique_ptr<LineSource> MakeStdinSource() {
     return std::make_unique<DescriptorSource>(STDIN_FILENO, StdinIsTerminal());
 }
 
-bool StdinIsTerminal() { return ::isatty(STDIN_FILENO) == 1; }
+bool StdinIsTerminal() { return posix::Sys().isatty(STDIN_FILENO) == 1; }
 
 void InstallInterruptHandler() {
     struct sigaction action{};

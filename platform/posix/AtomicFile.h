@@ -20,6 +20,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "posix/FileDescriptor.h"
 
@@ -57,6 +58,10 @@ private:
     FileDescriptor m_fd;
     bool m_committed = false;
 };
+
+// Replaces `target` with `contents` through an AtomicFile; throws std::runtime_error with the
+// reason (the caller names the file), leaving the target as it was.
+void ReplaceFile(const std::string& target, std::string_view contents, mode_t newFileMode = 0666);
 
 // The temporary files of saves of `target` whose process is gone; removes them. Returns how
 // many were removed.

@@ -12,6 +12,7 @@
 
 #include "posix/AtomicFile.h"
 #include "posix/FileIo.h"
+#include "posix/SystemCalls.h"
 
 namespace platform::posix {
 
@@ -31,7 +32,7 @@ bool NoHardLinks(int error) {
 std::string LinkBeside(const std::string& file, const std::string& backup) {
     for (int attempt = 0; attempt < 100; ++attempt) {
         std::string temp = backup + ".velloria-backup-" + std::to_string(::getpid()) + "-" + std::to_string(std::rand() % 1000000);
-        if (::link(file.c_str(), temp.c_str()) == 0) return temp;
+        if (Sys().linkat(AT_FDCWD, file.c_str(), AT_FDCWD, temp.c_str(), 0) == 0) return temp;
         if (errno == EEXIST) continue;
         if (NoHardLinks(errno)) return {};
         Fail(backup, std::string("cannot link the file: ") + std::strerror(errno));
@@ -46,14 +47,14 @@ void CopyInto(const std::string& file, const std::string& backup, mode_t mode) {
     AtomicFile out(backup, mode);
     std::vector<char> buffer(std::size_t(1) << 20);
     for (;;) {
-        const ssize_t n = ::read(in.Get(), buffer.data(), buffer.size());
+        const ssize_t n = Sys().read(in.Get(), buffer.data(), buffer.size());
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) Fail(backup, std::string("cannot read the file: ") + std::strerror(errno));
         if (n == 0) break;
         if (!WriteAll(out.Fd(), buffer.data(), static_cast<std::size_t>(n)))
             Fail(backup, std::string("cannot write: ") + std::strerror(errno));
     }
-    ::fchmod(out.Fd(), mode);
+    Sys().fchmod(out.Fd(), mode);
     out.Commit();
 }
 
@@ -68,7 +69,7 @@ std::string BackupPathFor(const std::string& file) {
 
 void KeepBackup(const std::string& file) {
     struct stat st{};
-    if (::stat(file.c_str(), &st) != 0) {
+    if (Sys().stat(file.c_str(), &st) != 0) {
         if (errno == ENOENT) return;
         throw std::runtime_error("cannot examine the file " + file + ": " + std::strerror(errno));
     }
@@ -87,14 +88,14 @@ void KeepBackup(const std::string& file) {
         }
         return;
     }
-    if (::rename(linked.c_str(), backup.c_str()) != 0) {
+    if (Sys().rename(linked.c_str(), backup.c_str()) != 0) {
         const int error = errno;
-        ::unlink(linked.c_str());
+        Sys().unlink(linked.c_str());
         Fail(backup, std::string("cannot rename: ") + std::strerror(error));
     }
     // A backup that is the drawing's own file already (a save that failed after keeping it)
     // makes the rename do nothing: the temporary name is left, and goes.
-    ::unlink(linked.c_str());
+    Sys().unlink(linked.c_str());
     SyncFolder(FolderOf(backup));
 }
 

@@ -4,6 +4,8 @@
 
 #include <utility>
 
+#include "posix/SystemCalls.h"
+
 namespace platform::posix {
 
 class FileDescriptor {
@@ -28,12 +30,12 @@ public:
     // Closes now and reports whether the close succeeded (a write may fail only here).
     bool Close() {
         if (m_fd < 0) return true;
-        return ::close(std::exchange(m_fd, -1)) == 0;
+        return Sys().close(std::exchange(m_fd, -1)) == 0;
     }
 
 private:
     void Reset() {
-        if (m_fd >= 0) ::close(m_fd);
+        if (m_fd >= 0) Sys().close(m_fd);
         m_fd = -1;
     }
     int m_fd = -1;

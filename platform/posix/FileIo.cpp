@@ -10,7 +10,7 @@ namespace platform::posix {
 bool WriteAll(int fd, const void* data, std::size_t size) {
     const char* p = static_cast<const char*>(data);
     while (size > 0) {
-        const ssize_t n = ::write(fd, p, size);
+        const ssize_t n = Sys().write(fd, p, size);
         if (n < 0) {
             if (errno == EINTR) continue;
             return false;
@@ -31,7 +31,7 @@ bool ReadAll(int fd, FileBytes& out) {
     // file, whatever its size is by then.
     struct stat st{};
     std::size_t capacity = 64 * 1024;
-    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 0) capacity = static_cast<std::size_t>(st.st_size) + 1;
+    if (Sys().fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 0) capacity = static_cast<std::size_t>(st.st_size) + 1;
     auto buffer = std::make_unique_for_overwrite<char[]>(capacity);
     std::size_t used = 0;
     for (;;) {
@@ -41,7 +41,7 @@ bool ReadAll(int fd, FileBytes& out) {
             buffer = std::move(larger);
             capacity *= 2;
         }
-        const ssize_t n = ::read(fd, buffer.get() + used, capacity - used);
+        const ssize_t n = Sys().read(fd, buffer.get() + used, capacity - used);
         if (n < 0) {
             if (errno == EINTR) continue;
             return false;
@@ -57,7 +57,7 @@ bool ReadAll(int fd, FileBytes& out) {
 bool ReadAll(int fd, std::string& out) {
     char chunk[64 * 1024];
     for (;;) {
-        const ssize_t n = ::read(fd, chunk, sizeof chunk);
+        const ssize_t n = Sys().read(fd, chunk, sizeof chunk);
         if (n < 0) {
             if (errno == EINTR) continue;
             return false;
@@ -70,7 +70,7 @@ bool ReadAll(int fd, std::string& out) {
 bool ReadExactly(int fd, void* data, std::size_t size) {
     char* p = static_cast<char*>(data);
     while (size > 0) {
-        const ssize_t n = ::read(fd, p, size);
+        const ssize_t n = Sys().read(fd, p, size);
         if (n < 0) {
             if (errno == EINTR) continue;
             return false;
@@ -87,13 +87,13 @@ bool ReadExactly(int fd, void* data, std::size_t size) {
 
 FileDescriptor OpenRegularFile(const std::string& path, std::string& why) {
     // O_NONBLOCK: opening a FIFO for reading would otherwise wait for a writer.
-    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
+    FileDescriptor fd(Sys().open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY, 0));
     if (!fd.Valid()) {
         why = std::string("cannot open the file: ") + std::strerror(errno);
         return {};
     }
     struct stat st{};
-    if (::fstat(fd.Get(), &st) != 0) {
+    if (Sys().fstat(fd.Get(), &st) != 0) {
         why = std::string("cannot open the file: ") + std::strerror(errno);
         return {};
     }
@@ -104,8 +104,8 @@ FileDescriptor OpenRegularFile(const std::string& path, std::string& why) {
         return {};
     }
     // Reads of a regular file never block; the flag goes so that none returns EAGAIN.
-    const int flags = ::fcntl(fd.Get(), F_GETFL);
-    if (flags >= 0) ::fcntl(fd.Get(), F_SETFL, flags & ~O_NONBLOCK);
+    const int flags = Sys().fcntl(fd.Get(), F_GETFL, 0);
+    if (flags >= 0) Sys().fcntl(fd.Get(), F_SETFL, flags & ~O_NONBLOCK);
     return fd;
 }
 
@@ -138,8 +138,8 @@ std::string FolderOf(const std::string& path) {
 }
 
 void SyncFolder(const std::string& folder) {
-    FileDescriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (dir.Valid()) ::fsync(dir.Get());
+    FileDescriptor dir(Sys().open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0));
+    if (dir.Valid()) Sys().fsync(dir.Get());
 }
 
 }  // namespace platform::posix

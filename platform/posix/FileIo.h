@@ -14,6 +14,7 @@
 #include <string_view>
 
 #include "posix/FileDescriptor.h"
+#include "posix/SystemCalls.h"
 
 namespace platform::posix {
 

@@ -5,6 +5,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "posix/SystemCalls.h"
+
 namespace platform::posix {
 
 namespace {
@@ -26,9 +28,9 @@ bool PrepareToolkitEnvironment() {
         // The toolkit wants a private runtime folder; the one it would pick itself, made quietly.
         if (!std::getenv("XDG_RUNTIME_DIR")) {
             const std::string runtime = "/tmp/runtime-" + std::to_string(::getuid());
-            ::mkdir(runtime.c_str(), 0700);
+            Sys().mkdir(runtime.c_str(), 0700);
             struct stat info {};
-            if (::stat(runtime.c_str(), &info) == 0 && info.st_uid == ::getuid() && (info.st_mode & 0077) == 0)
+            if (Sys().stat(runtime.c_str(), &info) == 0 && info.st_uid == ::getuid() && (info.st_mode & 0077) == 0)
                 ::setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
         }
     } else if (!std::getenv("QT_QPA_PLATFORM")) {

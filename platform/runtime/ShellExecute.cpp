@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "editor/Console.h"
+#include "posix/SystemCalls.h"
 #include "runtime/DetachedProgram.h"
 #include "win/HostPath.h"
 #include "text/Utf8.h"
@@ -36,7 +37,7 @@ HINSTANCE ShellExecuteW(HWND, LPCWSTR lpOperation, LPCWSTR lpFile, LPCWSTR, LPCW
     if (!IsAddress(file)) {
         target = platform::ToHostPath(file);
         struct stat st{};
-        if (::stat(target.c_str(), &st) != 0) {
+        if (platform::posix::Sys().stat(target.c_str(), &st) != 0) {
             platform::WriteOutput("\nCannot open " + platform::ToUtf8(file) + ": the file does not exist.");
             return Result(SE_ERR_FNF);
         }

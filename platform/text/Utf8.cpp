@@ -53,8 +53,20 @@ char32_t DecodeOne(std::string_view bytes, size_t& i, bool& valid) {
 
 std::string ToUtf8(std::wstring_view text) {
     std::string out;
-    out.reserve(text.size());
-    for (size_t i = 0; i < text.size(); ++i) {
+    AppendUtf8(out, text);
+    return out;
+}
+
+void AppendUtf8(std::string& out, std::wstring_view text) {
+    // ASCII, the common case, goes over at once.
+    size_t ascii = 0;
+    while (ascii < text.size() && static_cast<char32_t>(text[ascii]) < 0x80) ++ascii;
+    const size_t start = out.size();
+    out.resize(start + ascii);
+    for (size_t i = 0; i < ascii; ++i) out[start + i] = static_cast<char>(text[i]);
+    if (ascii == text.size()) return;
+    out.reserve(out.size() + (text.size() - ascii) * 2);
+    for (size_t i = ascii; i < text.size(); ++i) {
         char32_t c = static_cast<char32_t>(text[i]);
         if constexpr (sizeof(wchar_t) == 2) {
             // Surrogate pairs, should wide text ever be 16-bit.
@@ -68,7 +80,6 @@ std::string ToUtf8(std::wstring_view text) {
         }
         AppendUtf8(out, c);
     }
-    return out;
 }
 
 std::wstring FromUtf8(std::string_view bytes) {

@@ -7,6 +7,8 @@
 namespace platform {
 
 std::string ToUtf8(std::wstring_view text);
+// The same, appended to out (no string of its own for each piece of a long output).
+void AppendUtf8(std::string& out, std::wstring_view text);
 std::wstring FromUtf8(std::string_view text);
 
 // True when the bytes are well-formed UTF-8 (used to tell UTF-8 files from old code pages).

@@ -261,12 +261,8 @@ PlotResult PlotDrawing(const Drawing& drawing, const PlotSettings& settings, con
     }
     buffer.close();
     try {
-        posix::AtomicFile file(path);
-        const bool written = *format == PlotFormat::Pdf ? posix::WriteAll(file.Fd(), pdf.data(), pdf.size())
-                                                   : posix::WriteAll(file.Fd(), bytes.constData(), static_cast<size_t>(bytes.size()));
-        if (!written)
-            throw std::runtime_error(std::strerror(errno));
-        file.Commit();
+        posix::ReplaceFile(path, *format == PlotFormat::Pdf ? std::string_view(pdf)
+                                                            : std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
     } catch (const std::exception& e) {
         result.error = path + ": " + e.what();
         return result;

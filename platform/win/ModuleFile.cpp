@@ -6,6 +6,7 @@
 #include <string>
 #include <unistd.h>
 
+#include "posix/SystemCalls.h"
 #include "win/LastError.h"
 #include "text/Utf8.h"
 
@@ -13,7 +14,7 @@ namespace {
 
 std::string ExecutablePath() {
     char buf[PATH_MAX];
-    ssize_t n = ::readlink("/proc/self/exe", buf, sizeof buf - 1);
+    ssize_t n = platform::posix::Sys().readlink("/proc/self/exe", buf, sizeof buf - 1);
     if (n <= 0) return {};
     return std::string(buf, static_cast<size_t>(n));
 }

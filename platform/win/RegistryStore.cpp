@@ -31,11 +31,11 @@ class RegistryLock {
 public:
     RegistryLock(const std::string& file, bool createFolder) : m_fd(OpenLockFile(file, createFolder)) {
         if (m_fd.Valid())
-            while (::flock(m_fd.Get(), LOCK_EX) != 0 && errno == EINTR) {
+            while (posix::Sys().flock(m_fd.Get(), LOCK_EX) != 0 && errno == EINTR) {
             }
     }
     ~RegistryLock() {
-        if (m_fd.Valid()) ::flock(m_fd.Get(), LOCK_UN);
+        if (m_fd.Valid()) posix::Sys().flock(m_fd.Get(), LOCK_UN);
     }
 
 private:
@@ -45,7 +45,7 @@ private:
             std::error_code ec;
             std::filesystem::create_directories(folder, ec);
         }
-        return FileDescriptor(::open((file + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600));
+        return FileDescriptor(posix::Sys().open((file + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600));
     }
 
     FileDescriptor m_fd;
@@ -64,7 +64,7 @@ std::string TimeStamp() {
 void KeepDamagedFile(const std::string& path, const std::string& reason) {
     std::string aside = path + ".damaged-" + TimeStamp();
     for (int n = 2; std::filesystem::exists(aside); ++n) aside = path + ".damaged-" + TimeStamp() + "-" + std::to_string(n);
-    if (::rename(path.c_str(), aside.c_str()) == 0)
+    if (posix::Sys().rename(path.c_str(), aside.c_str()) == 0)
         std::fprintf(stderr, "velloria: the settings file %s is damaged (%s); it was kept as %s and the settings start empty.\n",
                      path.c_str(), reason.c_str(), aside.c_str());
     else
@@ -83,7 +83,7 @@ void ReportOnce(const std::string& path, const std::string& message) {
 // regular file (a folder, a FIFO) reads as empty settings and is never waited on.
 RegistryData Load(const std::string& path) {
     struct stat st{};
-    if (::stat(path.c_str(), &st) != 0) return {};  // nothing stored yet
+    if (posix::Sys().stat(path.c_str(), &st) != 0) return {};  // nothing stored yet
     std::string bytes, why;
     if (!posix::ReadRegularFile(path, bytes, why)) {
         ReportOnce(path, "the settings file " + path + " cannot be read (" + why + "); the settings start empty.");
@@ -110,7 +110,7 @@ struct Stamp {
 
 Stamp StampOf(const std::string& path) {
     struct stat st{};
-    if (::stat(path.c_str(), &st) != 0) return {};
+    if (posix::Sys().stat(path.c_str(), &st) != 0) return {};
     return {true, st.st_dev, st.st_ino, st.st_size, st.st_mtim, st.st_ctim};
 }
 
@@ -166,9 +166,7 @@ std::shared_ptr<const RegistryData> Current(Cache& cache, const std::string& pat
 // user made it, and a folder or a device is never replaced.
 bool WriteAtomically(const std::string& path, const std::string& text) {
     try {
-        posix::AtomicFile file(path, 0600);
-        if (!posix::WriteAll(file.Fd(), text)) throw std::runtime_error(std::string("cannot write: ") + std::strerror(errno));
-        file.Commit();
+        posix::ReplaceFile(path, text, 0600);
         return true;
     } catch (const std::exception& e) {
         ReportOnce(path, "the settings file " + path + " cannot be written (" + e.what() + "); the setting is unchanged.");

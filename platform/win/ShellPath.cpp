@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <vector>
 
+#include "posix/SystemCalls.h"
 #include "win/HostPath.h"
 #include "win/LastError.h"
 #include "text/TextCase.h"
@@ -224,5 +225,5 @@ BOOL PathRelativePathToW(LPWSTR pszPath, LPCWSTR pszFrom, DWORD dwAttrFrom, LPCW
 BOOL PathFileExistsW(LPCWSTR pszPath) {
     if (!pszPath || !*pszPath) return FALSE;
     struct stat st{};
-    return ::stat(platform::ToHostPath(pszPath).c_str(), &st) == 0 ? TRUE : FALSE;
+    return platform::posix::Sys().stat(platform::ToHostPath(pszPath).c_str(), &st) == 0 ? TRUE : FALSE;
 }

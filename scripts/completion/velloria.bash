@@ -45,7 +45,9 @@ _velloria() {
         return
     fi
 
-    if [[ $sub == help ]]; then
+    if [[ $sub == trust && $prev == trust ]]; then
+        COMPREPLY=($(compgen -W "list add remove" -- "$cur"))
+    elif [[ $sub == help ]]; then
         COMPREPLY=($(compgen -W "$(_velloria_subcommands "$prog")" -- "$cur"))
     elif [[ $cur == -* ]]; then
         COMPREPLY=($(compgen -W "$(_velloria_options "$prog" "$sub")" -- "$cur"))

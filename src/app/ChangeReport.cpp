@@ -2,14 +2,13 @@
 
 #include <cctype>
 #include <cstdio>
-#include <fstream>
 #include <stdexcept>
 #include <sstream>
 #include <string>
-#include <unistd.h>
 
 #include "app/ToolEntryPoints.h"
 #include "posix/AtomicFile.h"
+#include "posix/FileIo.h"
 #include "support/JsonText.h"
 
 namespace {
@@ -63,23 +62,13 @@ std::string TableHtml(const CTableChanges& changes) {
 }
 
 bool ReadWhole(const std::string& path, std::string& text) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
-    text = buffer.str();
-    return true;
+    std::string why;
+    return platform::posix::ReadRegularFile(path, text, why);
 }
 
 bool WriteWhole(const std::string& path, const std::string& text, std::string& error) {
     try {
-        platform::posix::AtomicFile file(path);
-        for (size_t done = 0; done < text.size();) {
-            const ssize_t n = ::write(file.Fd(), text.data() + done, text.size() - done);
-            if (n <= 0) throw std::runtime_error("cannot write " + path);
-            done += static_cast<size_t>(n);
-        }
-        file.Commit();
+        platform::posix::ReplaceFile(path, text);
         return true;
     } catch (const std::exception& e) {
         error = e.what();

@@ -16,8 +16,10 @@
 #include "catalogue/ConnectStringTable.h"
 #include "catalogue/DatabasePtrArray.h"
 #include "catalogue/Location.h"
+#include "catalogue/TrustedSources.h"
 #include "engine/LinkedEntities.h"
 #include "engine/TableBuilder.h"
+#include "posix/SystemCalls.h"
 #include "support/JsonText.h"
 #include "types/CellGrid.h"
 #include "win/HostPath.h"
@@ -61,16 +63,23 @@ void Check(const CLinkedEntity& entity, CCheck& check) {
     };
     if (!entity.m_strDamage.IsEmpty()) return broken("damaged", entity.m_strDamage.ToUtf8());
 
-    CString resolved;
-    TryResolveRelativePath(GetCurrentDrawingPath(), link.m_strDatabase, resolved);
-    check.m_strResolved = platform::ToHostPath(resolved.str());
-    char letter = 0;
-    if (UnmappedDrive(resolved, letter))
-        return broken("unmapped-drive", "the drive " + std::string(1, letter) + ": of " + resolved.ToUtf8() +
-                                            " is not mapped to a folder (VELLORIA_DRIVE_" + std::string(1, letter) + ")");
-    struct stat st {};
-    if (::stat(check.m_strResolved.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
-        return broken("missing-database", "the database " + check.m_strResolved + " is not there");
+    // A check runs the link's SQL as a refresh would: only against a source the user trusts.
+    CString source;
+    if (!IsLinkTrusted(link.m_strConnectDriver, link.m_strDatabase, &source)) return broken("untrusted-source", UntrustedReason(source).ToUtf8());
+    if (!source.IsEmpty()) {
+        check.m_strResolved = source.ToUtf8();
+    } else {
+        CString resolved;
+        TryResolveRelativePath(GetCurrentDrawingPath(), link.m_strDatabase, resolved);
+        check.m_strResolved = platform::ToHostPath(resolved.str());
+        char letter = 0;
+        if (UnmappedDrive(resolved, letter))
+            return broken("unmapped-drive", "the drive " + std::string(1, letter) + ": of " + resolved.ToUtf8() +
+                                                " is not mapped to a folder (VELLORIA_DRIVE_" + std::string(1, letter) + ")");
+        struct stat st {};
+        if (platform::posix::Sys().stat(check.m_strResolved.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+            return broken("missing-database", "the database " + check.m_strResolved + " is not there");
+    }
 
     // The data layer's reports are caught, to give the reason on the table's line.
     std::wstring alerts;

@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
-#include <memory>
 #include <string_view>
 
 #include "editor/Alert.h"
@@ -11,10 +10,12 @@
 #include "text/Utf8.h"
 #include "catalogue/ConnectStringTable.h"
 #include "catalogue/MyDatabase.h"
+#include "catalogue/ServerUrl.h"
+#include "data/ADOError.h"
 #include "data/ADORecordset.h"
 #include "data/QueryLimits.h"
 #include "text/CommandLineOptions.h"
-#include "types/CellGrid.h"
+#include "text/Utf8.h"
 #include "types/TableLink.h"
 
 namespace {
@@ -24,31 +25,59 @@ int Fail(const std::string& message, int status) {
     return status;
 }
 
-void WriteGrid(const CCellGrid& grid) {
-    std::string out;
-    for (int r = 0; r < grid.GetRows(); ++r) {
-        for (int c = 0; c < grid.GetCols(); ++c) {
-            if (c) out += '\t';
-            out += grid.CellRef(r, c).ToUtf8();
-        }
-        out += '\n';
-        if (out.size() > 65536) {
-            std::fwrite(out.data(), 1, out.size(), stdout);
-            out.clear();
-        }
+// Standard output in blocks, as the rows come: the preview holds no more of a result than one
+// row and one block of text.
+class CRowWriter {
+public:
+    ~CRowWriter() { Flush(); }
+    void Cell(int column, const CString& text) {
+        if (column) m_out += '\t';
+        platform::AppendUtf8(m_out, text.str());
     }
-    std::fwrite(out.data(), 1, out.size(), stdout);
-    std::fflush(stdout);
-}
+    void EndRow() {
+        m_out += '\n';
+        if (m_out.size() > 65536) Flush();
+    }
+    void Flush() {
+        std::fwrite(m_out.data(), 1, m_out.size(), stdout);
+        std::fflush(stdout);
+        m_out.clear();
+    }
 
-// The headings of a query that ran and found nothing; false when it does not run.
-bool ReadEmptyResult(CMyDatabase& db, const CTableLink& link, std::string& headings) {
-    CADORecordset recordset(db.m_Database);
-    if (!recordset.Open(link.m_strSQL) || recordset.GetRecordCount() != 0) return false;
-    for (int i = 0; i < recordset.GetFieldCount(); ++i) {
-        CADOFieldInfo info{};
-        recordset.GetFieldInfo(i, &info);
-        headings += (i ? "\t" : "") + CString(info.m_strName).ToUtf8();
+private:
+    std::string m_out;
+};
+
+// Writes the rows of the statement, a heading row first when asked; false when the statement
+// does not run or stops on the way (the data layer or the error says why on standard error).
+bool WriteRows(CADORecordset& recordset, const CString& sql, bool header, std::wstring& report) {
+    if (!recordset.OpenForwardOnly(sql)) return false;
+    CRowWriter writer;
+    const int columns = recordset.GetFieldCount();
+    if (header) {
+        // The headings a refresh writes: the field names as the fetch reads them.
+        for (int i = 0; i < columns; ++i) {
+            CADOFieldInfo info{};
+            recordset.GetFieldInfo(i, &info);
+            writer.Cell(i, CString(info.m_strName));
+        }
+        writer.EndRow();
+    }
+    try {
+        CString text;
+        for (; !recordset.IsEof(); recordset.MoveNext()) {
+            for (int i = 0; i < columns; ++i) {
+                if (!recordset.GetFieldValue(i, text, L"")) text.Empty();
+                writer.Cell(i, text);
+            }
+            writer.EndRow();
+        }
+    } catch (const _com_error& e) {
+        // A limit passed, or the source failed, after some rows: the rows stand, the status
+        // says the whole did not come.
+        writer.Flush();
+        report = (L"Query = " + recordset.GetQuery() + L"\n" + FormatComErrorBody(L"CADORecordset Error", e)).str();
+        return false;
     }
     recordset.Close();
     return true;
@@ -56,8 +85,7 @@ bool ReadEmptyResult(CMyDatabase& db, const CTableLink& link, std::string& headi
 
 // The subcommand's arguments.
 struct CPreviewArgs {
-    std::string database, table, sql, user, password;
-    std::string driver = "Microsoft Access Driver (*.mdb, *.accdb)";
+    std::string database, table, sql, user, password, driver;
     bool header = false;
     long long timeLimit = -1, rowLimit = -1;
 };
@@ -68,31 +96,35 @@ int ParsePreviewArgs(int argc, char** argv, CPreviewArgs& args) {
     platform::OptionParser parser("velloria preview", "The cell grid a refresh would write from a table, saved query or SQL statement of DB:\n"
                                                       "one row a line, cells separated by tabs.");
     parser.SetSynopsis("DB (--table T | --sql S) [--header] [--driver NAME] [--user U] [--password P]\n"
+                       "                        DB: a file, HOST[:PORT]/DATABASE or a data source name for --driver,\n"
+                       "                        or a server URL (postgresql://USER@HOST:PORT/DATABASE)\n"
                        "                        [--time-limit SECONDS] [--row-limit ROWS]");
     parser.Positional("DB", args.database);
     parser.Value("--table", "T", "a table or saved query of the file", [&](const std::string& v) { return args.table = v, haveTable = true; });
     parser.Value("--sql", "S", "an SQL statement in Access's dialect", [&](const std::string& v) { return args.sql = v, haveSql = true; });
     parser.Flag("--header", args.header, "the first row holds the column names");
-    parser.Text("--driver", "NAME", args.driver, "the driver or provider (default: the Access ODBC driver)");
+    parser.Text("--driver", "NAME", args.driver, "a driver of `velloria drivers` (default: the Access ODBC driver, or the one a server URL names)");
     parser.Text("--user", "U", args.user, "the user name");
     parser.Text("--password", "P", args.password, "the database password");
     parser.Count("--time-limit", "SECONDS", 1000000, args.timeLimit, "the statement's time limit (0: none)");
     parser.Count("--row-limit", "ROWS", 1LL << 40, args.rowLimit, "the statement's row limit (0: none)");
     parser.Rule([&] { return haveTable == haveSql ? std::string("give either --table or --sql") : std::string(); });
     parser.SetEpilogue("A query that finds no records prints nothing (with --header: the header row) and exits 0.\n"
+                       "Rows are printed as they are read; a statement stopped on the way (its time or row limit, or\n"
+                       "the source) leaves the rows before it printed and exits 1.\n"
                        "Exit status: 1 when the database cannot be opened or the query fails; 2 for wrong arguments.");
     const int status = parser.Parse(argc, argv);
     return status >= 0 ? status : -1;
 }
 
 // The link a refresh of such a table would hold.
-CTableLink PreviewLink(const CPreviewArgs& args, const CString& driverName) {
+CTableLink PreviewLink(const CPreviewArgs& args, const CServerUrl& target) {
     CTableLink link;
     link.m_bIncludeHeader = args.header ? 1 : 0;
-    link.m_strDatabase = CString::FromUtf8(args.database);
-    link.m_strConnectDriver = driverName;
-    link.m_strUser = CString::FromUtf8(args.user);
-    link.m_strPassword = CString::FromUtf8(args.password);
+    link.m_strDatabase = target.m_strLocation;
+    link.m_strConnectDriver = target.m_strDriver;
+    link.m_strUser = target.m_strUser;
+    link.m_strPassword = target.m_strPassword;
     link.m_strTable = CString::FromUtf8(args.table);
     link.m_strSQL = CString::FromUtf8(args.sql);
     return link;
@@ -107,36 +139,34 @@ extern "C" int velloriaPreview(int argc, char** argv) {
 
     InitConnectStringTable();
     SetQueryLimitOverrides(static_cast<int>(args.timeLimit), args.rowLimit);
-    const CString driverName = CString::FromUtf8(args.driver);
-    if (GetConnectStringTemplate(driverName).IsEmpty()) return Fail("unknown driver " + args.driver, 2);
+    CServerUrl target;
+    CString error;
+    if (!ResolveDatabaseArgument(CString::FromUtf8(args.database), CString::FromUtf8(args.driver), CString::FromUtf8(args.user),
+                                 CString::FromUtf8(args.password), target, error))
+        return Fail(error.ToUtf8(), 2);
 
-    // The data layer's reports are taken here, to say each failure once in one plain line.
+    // The data layer's report is taken here, to say the failure once, in one plain line.
     std::wstring report;
     const platform::AlertHandler previous = platform::SetAlertHandler([&report](std::wstring_view text) { report = text; });
-    CTableLink link = PreviewLink(args, driverName);
-    CCellGrid grid;
-    bool read = false, empty = false;
-    std::string headings, reason;
+    CTableLink link = PreviewLink(args, target);
+    bool written = false;
+    std::string reason;
     {
         CMyDatabase db;
         if (!db.Open(link.m_strConnectDriver, link.m_strDatabase, link.m_strUser, link.m_strPassword)) {
             platform::SetAlertHandler(previous);
-            return Fail("failed to open database " + args.database + (report.empty() ? "" : ": " + platform::ToUtf8(platform::AlertReason(report))), 1);
+            // The location, never the URL as given: that may hold a password.
+            return Fail("failed to open database " + target.m_strLocation.ToUtf8() +
+                            (report.empty() ? "" : ": " + platform::ToUtf8(platform::AlertReason(report))),
+                        1);
         }
-        const CTableLink asked = link;
-        read = db.ReadRecords(link, grid);
-        // The fetch does not tell "no records" from a failure; a failed statement has been
-        // reported, and is not run again.
-        if (!read && report.empty()) empty = ReadEmptyResult(db, link, headings);
-        if (!read && !empty) reason = db.FailureReason(asked).ToUtf8();
+        // The statement a refresh runs, its rows written as they come: a large table is never
+        // held whole (a refresh holds it, for the table it fills).
+        CADORecordset recordset(db.m_Database);
+        written = WriteRows(recordset, link.m_strSQL.IsEmpty() ? db.TableQuery(link.m_strTable) : link.m_strSQL, args.header, report);
+        if (!written) reason = db.ReasonOfReport(CString(report.c_str()), link).ToUtf8();
     }
     platform::SetAlertHandler(previous);
-    if (empty) {
-        if (args.header) std::printf("%s\n", headings.c_str());
-        std::fflush(stdout);
-        return 0;
-    }
-    if (!read) return Fail(reason, 1);
-    WriteGrid(grid);
+    if (!written) return Fail(reason, 1);
     return 0;
 }

@@ -40,7 +40,8 @@ extern "C" int velloriaRelink(const VelloriaRelinkOptions* options, VelloriaReli
         change.m_strHandle = CString(entity.m_id.handle().text().c_str()).ToUtf8();
         change.m_strOld = entity.m_link.m_strDatabase;
         CString resolved;
-        if (entity.m_link.m_strDatabase.IsEmpty() ||
+        // Only file locations move with their folders; a server or a data source stays.
+        if (entity.m_link.m_strDatabase.IsEmpty() || !IsFileDriver(entity.m_link.m_strConnectDriver) ||
             !RelinkLocation(drawing, entity.m_link.m_strDatabase, from, to, change.m_strNew, resolved))
             continue;
         ++sum.matched;

@@ -8,6 +8,7 @@
 #include "app/ToolEntryPoints.h"
 #include "catalogue/ConnectStringTable.h"
 #include "catalogue/MyDatabase.h"
+#include "catalogue/ServerUrl.h"
 #include "data/ADORecordset.h"
 #include "text/JsonText.h"
 
@@ -50,19 +51,17 @@ std::string AccessTypeName(const CADOFieldInfo& info) {
     }
 }
 
-std::string Bracketed(const CString& name) { return "[" + name.ToUtf8() + "]"; }
-
-void CountRows(CADODatabase& database, const CString& name, CTableEntry& entry) {
-    CADORecordset recordset(database);
-    if (!recordset.Open(CString::FromUtf8("SELECT Count(*) FROM " + Bracketed(name)))) return;
+void CountRows(CMyDatabase& db, const CString& name, CTableEntry& entry) {
+    CADORecordset recordset(db.m_Database);
+    if (!recordset.Open(L"SELECT Count(*) FROM " + db.QuoteName(name))) return;
     CString count;
     if (!recordset.IsEof() && recordset.GetFieldValue(0, count)) entry.m_nRows = std::stoll("0" + count.ToUtf8());
     recordset.Close();
 }
 
-void ReadColumns(CADODatabase& database, const CString& name, CTableEntry& entry) {
-    CADORecordset recordset(database);
-    if (!recordset.Open(CString::FromUtf8("SELECT * FROM " + Bracketed(name) + " WHERE False"))) return;
+void ReadColumns(CMyDatabase& db, const CString& name, CTableEntry& entry) {
+    CADORecordset recordset(db.m_Database);
+    if (!recordset.Open(L"SELECT * FROM " + db.QuoteName(name) + L" WHERE 1 = 0")) return;
     for (int i = 0; i < recordset.GetFieldCount(); ++i) {
         CADOFieldInfo info{};
         if (recordset.GetFieldInfo(i, &info)) entry.m_columns.push_back({CString(info.m_strName).ToUtf8(), AccessTypeName(info)});
@@ -107,9 +106,10 @@ CString Text(const char* text) { return text ? CString::FromUtf8(text) : CString
 extern "C" int velloriaTables(const VelloriaTablesRequest* request) {
     if (!request || !request->database) return 2;
     InitConnectStringTable();
-    const CString driver = request->driver ? Text(request->driver) : CString(L"Microsoft Access Driver (*.mdb, *.accdb)");
-    if (GetConnectStringTemplate(driver).IsEmpty()) {
-        std::fprintf(stderr, "velloria tables: unknown driver %s\n", driver.ToUtf8().c_str());
+    CServerUrl target;
+    CString error;
+    if (!ResolveDatabaseArgument(Text(request->database), Text(request->driver), Text(request->user), Text(request->password), target, error)) {
+        std::fprintf(stderr, "velloria tables: %s\n", error.ToUtf8().c_str());
         return 2;
     }
     // Standard output carries the list alone; the data layer's alerts go to standard error.
@@ -119,9 +119,10 @@ extern "C" int velloriaTables(const VelloriaTablesRequest* request) {
     bool failed = false;
     {
         CMyDatabase db;
-        if (!db.Open(driver, Text(request->database), Text(request->user), Text(request->password))) {
+        if (!db.Open(target.m_strDriver, target.m_strLocation, target.m_strUser, target.m_strPassword)) {
             platform::SetOutputSink(previous);
-            std::fprintf(stderr, "velloria tables: failed to open database %s\n", request->database);
+            // The location, never the URL as given: that may hold a password.
+            std::fprintf(stderr, "velloria tables: failed to open database %s\n", target.m_strLocation.ToUtf8().c_str());
             return 1;
         }
         std::vector<std::pair<CString, CString>> listed;
@@ -141,9 +142,9 @@ extern "C" int velloriaTables(const VelloriaTablesRequest* request) {
             CTableEntry entry;
             entry.m_strName = name.ToUtf8();
             entry.m_strType = type.ToUtf8();
-            CountRows(db.m_Database, name, entry);
+            CountRows(db, name, entry);
             if (entry.m_nRows < 0) failed = true;
-            if (request->columns) ReadColumns(db.m_Database, name, entry);
+            if (request->columns) ReadColumns(db, name, entry);
             entries.push_back(std::move(entry));
         }
     }

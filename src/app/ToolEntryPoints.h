@@ -142,3 +142,17 @@ struct VelloriaTablesRequest {
 extern "C" int velloriaTables(const VelloriaTablesRequest* request);
 inline constexpr const char* kVelloriaTablesSymbol = "velloriaTables";
 using VelloriaTablesFunc = int (*)(const VelloriaTablesRequest*);
+
+// `velloria drivers`: every row of the driver table with what its database item names, what
+// it asks for, and whether it can open anything here (built in, the ODBC driver installed for
+// it, or the Debian package that installs one), on standard output. Returns 0.
+extern "C" int velloriaDrivers(int format);
+inline constexpr const char* kVelloriaDriversSymbol = "velloriaDrivers";
+using VelloriaDriversFunc = int (*)(int);
+
+// `velloria trust`: the list of trusted sources. action "list" prints it, "add" and "remove"
+// change it by the entry a location names (HOST[:PORT][/DATABASE], DSN=NAME or a server
+// URL). Returns 0, or 1 with the reason on standard error.
+extern "C" int velloriaTrust(const char* action, const char* location);
+inline constexpr const char* kVelloriaTrustSymbol = "velloriaTrust";
+using VelloriaTrustFunc = int (*)(const char*, const char*);

@@ -9,6 +9,7 @@
 #include "ArxUtils/ArxUtils.h"
 #include "editor/Editor.h"
 #include "catalogue/DatabasePtrArray.h"
+#include "catalogue/TrustedSources.h"
 #include "types/CellGrid.h"
 #include "data/QueryLimits.h"
 #include "engine/TableBuilder.h"
@@ -37,7 +38,7 @@ void OpenWithShell(const wchar_t* target) { ShellExecuteW(nullptr, L"open", targ
 bool readSourceColumns(CMyDatabase* pDatabase, const CTableLink& link, CStringArray& columns) {
     if (!pDatabase || (!pDatabase->m_Database.IsOpen() && !pDatabase->m_Database.Open())) return false;
     CString sql = link.m_strSQL;
-    if (sql.IsEmpty() && !link.m_strTable.IsEmpty()) sql = WholeTableSql(link.m_strTable);
+    if (sql.IsEmpty() && !link.m_strTable.IsEmpty()) sql = pDatabase->TableQuery(link.m_strTable);
     CCellGrid fetched;
     if (sql.IsEmpty() || !pDatabase->FetchRecords(sql, fetched) || fetched.GetRows() < 1) return false;
     for (int c = 0; c < fetched.GetCols(); ++c) columns.Add(fetched.GetCell(0, c));
@@ -77,6 +78,12 @@ void OpenLinkedDatabases() {
             !getXdata(entity, L"Password", password))
             continue;
         if (driver.IsEmpty() || database.IsEmpty()) continue;
+        // A stranger's drawing does not connect to the user's servers by being looked at.
+        CString source;
+        if (!IsLinkTrusted(driver, database, &source)) {
+            acutPrintf(L"\nThe database of a linked table is not opened: %s", UntrustedReason(source).GetString());
+            continue;
+        }
         databases.AddDatabase(driver, database, user, password);
     }
     acedSSFree(ss);

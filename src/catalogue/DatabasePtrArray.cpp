@@ -9,7 +9,7 @@ CDatabasePtrArray& GetOpenDatabases() {
 
 CMyDatabase* CDatabasePtrArray::FindDatabase(const CString& location) const {
     for (CMyDatabase* database : *this) {
-        if (database && IsSameLocation(database->m_strDatabase, location)) return database;
+        if (database && IsSameLinkLocation(database->m_strDriver, database->m_strDatabase, location)) return database;
     }
     return nullptr;
 }

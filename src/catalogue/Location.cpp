@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <string>
 
+#include "catalogue/ConnectStringTable.h"
+#include "provider/SourceName.h"
 #include "runtime/DocManager.h"
 #include "win/ShellPath.h"
 
@@ -55,4 +57,24 @@ bool IsSameLocation(const CString& locationA, const CString& locationB) {
     CString resolvedA, resolvedB;
     if (!TryResolveRelativePath(base, locationA, resolvedA) || !TryResolveRelativePath(base, locationB, resolvedB)) return false;
     return resolvedA.CompareNoCase(resolvedB) == 0;
+}
+
+bool IsFileDriver(const CString& driverName) { return GetLocationKind(driverName) == CLocationKind::File; }
+
+bool TryResolveLinkLocation(const CString& driverName, const CString& basePath, const CString& location, CString& resolved) {
+    if (IsFileDriver(driverName)) return TryResolveRelativePath(basePath, location, resolved);
+    resolved = location;
+    return true;
+}
+
+bool IsSameLinkLocation(const CString& driverName, const CString& openLocation, const CString& location) {
+    switch (GetLocationKind(driverName)) {
+    case CLocationKind::File: return IsSameLocation(openLocation, location);
+    case CLocationKind::DataSource: return openLocation.CompareNoCase(location) == 0;
+    case CLocationKind::Server: break;
+    }
+    // Host names without regard to case, a port written with leading zeros as without.
+    const auto a = platform::provider::ParseServerLocation(openLocation.str()), b = platform::provider::ParseServerLocation(location.str());
+    if (a && b) return platform::provider::FormatServerLocation(*a) == platform::provider::FormatServerLocation(*b);
+    return openLocation.CompareNoCase(location) == 0;
 }

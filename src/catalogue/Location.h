@@ -18,5 +18,13 @@ CString MakeRelativePath(const CString& basePath, const CString& location);
 // drawing, then compared without regard to case.
 bool IsSameLocation(const CString& locationA, const CString& locationB);
 
+// Locations as a link's driver reads them. Only a file location is relative to the drawing;
+// a server (HOST[:PORT]/DATABASE) or a data source name stands as it is, and is never
+// resolved, relinked or looked for on disk.
+bool IsFileDriver(const CString& driverName);
+bool TryResolveLinkLocation(const CString& driverName, const CString& basePath, const CString& location, CString& resolved);
+// Whether the location of a database opened with driverName names the same database as location.
+bool IsSameLinkLocation(const CString& driverName, const CString& openLocation, const CString& location);
+
 // The current drawing's full path; empty when none is open or it was never saved.
 CString GetCurrentDrawingPath();

@@ -6,11 +6,15 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <string_view>
+#include <utility>
 
 #include "editor/Print.h"
 #include "catalogue/ConnectStringTable.h"
 #include "catalogue/Location.h"
+#include "catalogue/TrustedSources.h"
 #include "data/ADORecordset.h"
+#include "posix/SystemCalls.h"
 #include "types/CellGrid.h"
 #include "types/TableLink.h"
 #include "win/HostPath.h"
@@ -19,7 +23,7 @@ namespace {
 
 bool StampOf(const CString& location, CMyDatabase::CFileStamp& stamp) {
     struct stat st {};
-    if (::stat(platform::ToHostPath(location.str()).c_str(), &st) != 0) return false;
+    if (platform::posix::Sys().stat(platform::ToHostPath(location.str()).c_str(), &st) != 0) return false;
     stamp.m_dev = st.st_dev;
     stamp.m_ino = st.st_ino;
     stamp.m_size = static_cast<unsigned long long>(st.st_size);
@@ -51,15 +55,9 @@ void CMyDatabase::DeleteTables() {
 }
 
 CString CMyDatabase::GetConnectString() const {
-    const CString pattern = GetConnectStringTemplate(m_strDriver);
-    if (pattern.IsEmpty()) return CString();
-    const CString location = ResolveRelativePath(GetCurrentDrawingPath(), m_strDatabase);
-    CString connect;
-    // Each value is quoted as the string's grammar asks, so a password holding ";" can neither
-    // end early nor add a key of its own (and is hidden whole in error reports).
-    connect.Format(pattern, QuoteConnectValue(pattern, location).GetString(), QuoteConnectValue(pattern, m_strUser).GetString(),
-                   QuoteConnectValue(pattern, m_strPassword).GetString());
-    return connect;
+    CString location;
+    TryResolveLinkLocation(m_strDriver, GetCurrentDrawingPath(), m_strDatabase, location);
+    return BuildConnectString(m_strDriver, location, m_strUser, m_strPassword);
 }
 
 bool CMyDatabase::Open(const CString& driverName, const CString& location, const CString& user, const CString& password) {
@@ -68,15 +66,17 @@ bool CMyDatabase::Open(const CString& driverName, const CString& location, const
     m_strUser = user;
     m_strPassword = password;
     CString resolved;
-    if (!TryResolveRelativePath(GetCurrentDrawingPath(), location, resolved)) {
+    if (!TryResolveLinkLocation(driverName, GetCurrentDrawingPath(), location, resolved)) {
         acutPrintf(L"\nThe database %s cannot be found: joined to the drawing's folder its path passes the limit of %d characters.",
                    location.GetString(), MAX_PATH);
         return false;
     }
     m_strOpenedLocation = resolved;
-    // Taken before the file is read, so that a change made while it is read counts as one.
-    m_bStamped = StampOf(resolved, m_stamp);
+    // Taken before the file is read, so that a change made while it is read counts as one. A
+    // server has no file: what it holds may change at any moment, and is read every time.
+    m_bStamped = IsFileDriver(driverName) && StampOf(resolved, m_stamp);
     m_Database.SetConnectionString(GetConnectString());
+    m_Database.SetTrustedSources(GetTrustedSources());
     if (!m_Database.Open()) return false;
 
     CADORecordset recordset(m_Database);
@@ -99,6 +99,17 @@ bool CMyDatabase::Open(const CString& driverName, const CString& location, const
     recordset.Close();
     return true;
 }
+
+CString CMyDatabase::QuoteName(const CString& name) {
+    // The quote inside the name doubled, so that the name stays one name: a name holding
+    // "` UNION SELECT ... `" names a table that is not there instead of running a second SELECT.
+    const CString quote = m_Database.GetIdentifierQuote();
+    CString quoted = name;
+    quoted.Replace(quote, quote + quote);
+    return quote + quoted + quote;
+}
+
+CString CMyDatabase::TableQuery(const CString& name) { return L"SELECT * FROM " + QuoteName(name); }
 
 bool CMyDatabase::FileUnchanged() const {
     CFileStamp now;
@@ -141,21 +152,13 @@ bool CMyDatabase::FetchRecords(const CString& sql, CCellGrid& fetched) {
         for (int row = 1; row <= records && !recordset.IsEof(); ++row) {
             for (int i = 0; i < columns; ++i) {
                 if (!recordset.GetFieldValue(i, text, L"")) text.Empty();
-                fetched.SetCell(row, i, text);
+                fetched.SetCell(row, i, std::move(text));
             }
             recordset.MoveNext();
         }
     }
     recordset.Close();
     return true;
-}
-
-CString WholeTableSql(const CString& strTable) {
-    CString strName = strTable;
-    strName.Replace(L"`", L"``");
-    CString sql;
-    sql.Format(L"SELECT * FROM `%s`", strName.GetString());
-    return sql;
 }
 
 void ShapeLinkedGrid(const CTableLink& link, const CCellGrid& fetched, CCellGrid& grid) {
@@ -169,6 +172,16 @@ void ShapeLinkedGrid(const CTableLink& link, const CCellGrid& fetched, CCellGrid
     }
     for (int row = 0; row < records; ++row)
         for (int i = 0; i < columns; ++i) grid.SetCell(row + header, i, fetched.CellRef(row + 1, i));
+}
+
+void ShapeLinkedGrid(const CTableLink& link, CCellGrid&& fetched, CCellGrid& grid) {
+    // The same grid, its first row made the link's: a large result is never held twice.
+    if (fetched.GetRows() == 0) return ShapeLinkedGrid(link, static_cast<const CCellGrid&>(fetched), grid);
+    if (!link.m_bIncludeHeader) fetched.RemoveFirstRow();
+    else
+        for (int i = 0; i < fetched.GetCols() && i < link.m_arrHeadings.GetSize(); ++i) fetched.SetCell(0, i, link.m_arrHeadings[i]);
+    grid = std::move(fetched);
+    fetched.SetGridSize(0, 0);
 }
 
 const CCellGrid* CMyDatabase::FetchWholeTable(const CString& name, const CString& sql, bool& bRan) {
@@ -202,21 +215,34 @@ CString CMyDatabase::FailureReason(const CTableLink& link) {
         if (!m_Database.GetLastErrorString().IsEmpty()) return CString(platform::AlertReason(m_Database.GetLastErrorString().str()).c_str());
         return L"the source returns no records";
     }
+    return ReasonOfReport(m_strLastError, link);
+}
+
+CString CMyDatabase::ReasonOfReport(const CString& strReport, const CTableLink& link) {
+    if (strReport.IsEmpty()) return L"the source returns no records";
     // A table or query that is not there: said so, with the names that come nearest.
-    const std::wstring report = m_strLastError.str();
-    if (report.find(L"Code = 80040e37") != std::wstring::npos) {
+    const std::wstring report = strReport.str();
+    // Access says so by its code; an ODBC source by the SQLSTATE of a table not found (the
+    // standard's 42S02, PostgreSQL's 42P01).
+    const bool bNoTable = report.find(L"Code = 80040e37") != std::wstring::npos || report.find(L"SQLSTATE 42S02") != std::wstring::npos ||
+                          report.find(L"SQLSTATE 42P01") != std::wstring::npos;
+    if (bNoTable) {
         CString name = link.m_strSQL.IsEmpty() || !link.m_strTable.IsEmpty() ? link.m_strTable : CString();
-        const size_t open = report.find(L"table or query '");
-        if (open != std::wstring::npos) {
-            const size_t start = open + 16, close = report.find(L'\'', start);
+        for (const std::wstring_view quote : {std::wstring_view(L"table or query '"), std::wstring_view(L"relation \"")}) {
+            const size_t open = report.find(quote);
+            if (open == std::wstring::npos) continue;
+            const size_t start = open + quote.size(), close = report.find(quote.back(), start);
             if (close != std::wstring::npos) name = CString(report.substr(start, close - start).c_str());
+            break;
         }
         if (!name.IsEmpty()) {
             CStringArray names, nearest;
             GetTableNames(names);
             NearestNames(names, name, nearest);
             const CString hint = DidYouMean(nearest);
-            return L"no table or query " + name + L" in " + m_strDatabase + (hint.IsEmpty() ? CString() : L"; " + hint);
+            // A server's location may carry a password: it is not repeated here.
+            const CString where = m_strDatabase.Find(L'@') >= 0 ? CString(L"the database") : m_strDatabase;
+            return L"no table or query " + name + L" in " + where + (hint.IsEmpty() ? CString() : L"; " + hint);
         }
     }
     return CString(platform::AlertReason(report).c_str());
@@ -228,10 +254,11 @@ bool CMyDatabase::ReadRecords(CTableLink& link, CCellGrid& grid) {
     // A database that cannot be opened leaves the link as it was, for the report to name.
     if (!m_Database.IsOpen() && !m_Database.Open()) return false;
     const bool bWholeTable = link.m_strSQL.IsEmpty() && !link.m_strTable.IsEmpty();
-    if (bWholeTable) link.m_strSQL = WholeTableSql(link.m_strTable);
+    if (bWholeTable) link.m_strSQL = TableQuery(link.m_strTable);
     CCellGrid fresh;
     bool bFetched = false;
-    const CCellGrid* fetched = bWholeTable ? FetchWholeTable(link.m_strTable, link.m_strSQL, bFetched) : nullptr;
+    // Whole tables of a file are kept while the file is unchanged; a server's are read every time.
+    const CCellGrid* fetched = bWholeTable && m_bStamped ? FetchWholeTable(link.m_strTable, link.m_strSQL, bFetched) : nullptr;
     // A table whose statement ran and failed has been reported once; it is not run again.
     if (!fetched && bFetched) return false;
     if (!fetched) {
@@ -239,7 +266,8 @@ bool CMyDatabase::ReadRecords(CTableLink& link, CCellGrid& grid) {
         fetched = &fresh;
     }
     if (fetched->GetRows() <= 1) return false;
-    ShapeLinkedGrid(link, *fetched, grid);
+    if (fetched == &fresh) ShapeLinkedGrid(link, std::move(fresh), grid);
+    else ShapeLinkedGrid(link, *fetched, grid);
     link.m_nRows = grid.GetRows();
     link.m_nCols = grid.GetCols();
     return true;

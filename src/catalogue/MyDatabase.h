@@ -27,6 +27,11 @@ public:
     // Stores the four texts, opens the connection and reads the tables schema.
     bool Open(const CString& driverName, const CString& location, const CString& user, const CString& password);
     CString GetConnectString() const;
+    // The statement that reads a whole table or view: its name quoted as the database quotes
+    // names (Access: "SELECT * FROM `NAME`"), the quote inside it doubled.
+    CString TableQuery(const CString& name);
+    // A table's or view's name as the database's SQL writes it.
+    CString QuoteName(const CString& name);
     // Appends the names of the current tables and views, read afresh from the schema.
     void GetTableNames(CStringArray& names);
     // The one record fetch, behind the dialog's preview, a new table and a refresh alike: row 0
@@ -40,6 +45,8 @@ public:
     // reason (a table or query that is not there named, with the nearest names of the file's
     // tables and views), or that the source returns no records.
     CString FailureReason(const CTableLink& link);
+    // The same from a data-layer report of reading the link's source.
+    CString ReasonOfReport(const CString& strReport, const CTableLink& link);
     // Destroys the table, view and query records.
     void DeleteTables();
 
@@ -74,12 +81,9 @@ private:
     CString m_strLastError;  // the data layer's report of the last fetch that failed
 };
 
-// The statement that reads a whole table or view: SELECT * FROM `name`, a backquote inside the
-// name doubled, so that the name stays one name (a name holding "` UNION SELECT ... `" names
-// a table that is not there instead of running a second SELECT).
-CString WholeTableSql(const CString& strTable);
-
 // The grid a linked table shows of fetched records (FetchRecords): the heading row when the
 // link includes it (the link's own headings where it has them, else the field names), then
 // the records. A new table and a refreshed one are both shaped here, so they cannot differ.
 void ShapeLinkedGrid(const CTableLink& link, const CCellGrid& fetched, CCellGrid& grid);
+// The same from a grid that is used up: its texts move into grid.
+void ShapeLinkedGrid(const CTableLink& link, CCellGrid&& fetched, CCellGrid& grid);

@@ -31,6 +31,7 @@ CADODatabase::~CADODatabase() {
 bool CADODatabase::Open() {
     if (IsOpen()) m_pConnection->Close();
     try {
+        if (m_pConnection) m_pConnection->PutTrustedSources(m_trustedSources);
         const HRESULT hr = m_pConnection->Open(_bstr_t(m_strConnection.GetString()), _bstr_t(L""), _bstr_t(L""), 0);
         return hr == S_OK;
     } catch (const _com_error& e) {
@@ -42,6 +43,16 @@ bool CADODatabase::Open() {
 bool CADODatabase::IsOpen() {
     if (!m_pConnection) return false;
     return m_pConnection->GetState() != adStateClosed;
+}
+
+CString CADODatabase::GetIdentifierQuote() {
+    if (!IsOpen()) return L"`";
+    try {
+        const _bstr_t quote = m_pConnection->GetIdentifierQuote();
+        return CString(std::wstring(quote.view()));
+    } catch (const _com_error&) {
+        return L"`";
+    }
 }
 
 void CADODatabase::Close() {

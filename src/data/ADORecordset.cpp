@@ -36,7 +36,11 @@ CADORecordset::~CADORecordset() {
     m_strLastError.Empty();
 }
 
-bool CADORecordset::Open(LPCTSTR source) {
+bool CADORecordset::Open(LPCTSTR source) { return OpenWith(source, adOpenStatic, adUseClient, adLockOptimistic); }
+
+bool CADORecordset::OpenForwardOnly(LPCTSTR source) { return OpenWith(source, adOpenForwardOnly, adUseServer, adLockReadOnly); }
+
+bool CADORecordset::OpenWith(LPCTSTR source, CursorTypeEnum cursorType, CursorLocationEnum location, LockTypeEnum lock) {
     if (IsOpen()) Close();
     if (source && *source) m_strQuery = source;
     m_strQuery.TrimLeft();
@@ -50,10 +54,10 @@ bool CADORecordset::Open(LPCTSTR source) {
             ForgetUnscopedBreak();
             m_pConnection->PutCancelCheck(&UserBreakRequested);
         }
-        m_pRecordset->PutCursorType(adOpenStatic);
-        m_pRecordset->PutCursorLocation(adUseClient);
-        m_pRecordset->Open(_variant_t(m_strQuery.GetString()), _variant_t(static_cast<IUnknown*>(m_pConnection.GetInterfacePtr())), adOpenStatic,
-                           adLockOptimistic, adCmdText);
+        m_pRecordset->PutCursorType(cursorType);
+        m_pRecordset->PutCursorLocation(location);
+        m_pRecordset->Open(_variant_t(m_strQuery.GetString()), _variant_t(static_cast<IUnknown*>(m_pConnection.GetInterfacePtr())), cursorType,
+                           lock, adCmdText);
         return m_pRecordset != nullptr && m_pRecordset->GetState() != adStateClosed;
     } catch (const _com_error& e) {
         // The user's own break is no error to show; the command that was stopped says so.
@@ -163,9 +167,31 @@ CString General(double value) {
     return Widened(buffer, static_cast<size_t>(result.ptr - buffer));
 }
 
+// "%Y-%m-%d %H:%M:%S" written directly: the format of every cell of a date column, so worth
+// the few lines (wcsftime gives the same text: %Y without padding, the rest two digits).
+CString DefaultDateText(const UDATE& udate) {
+    wchar_t buffer[32];
+    wchar_t* p = buffer;
+    char year[8];
+    const auto written = std::to_chars(year, year + sizeof year, static_cast<unsigned>(udate.st.wYear));
+    for (const char* c = year; c < written.ptr; ++c) *p++ = static_cast<wchar_t>(*c);
+    auto two = [&p](wchar_t separator, unsigned value) {
+        *p++ = separator;
+        *p++ = static_cast<wchar_t>(L'0' + value / 10 % 10);
+        *p++ = static_cast<wchar_t>(L'0' + value % 10);
+    };
+    two(L'-', udate.st.wMonth);
+    two(L'-', udate.st.wDay);
+    two(L' ', udate.st.wHour);
+    two(L':', udate.st.wMinute);
+    two(L':', udate.st.wSecond);
+    return CString(buffer, static_cast<int>(p - buffer));
+}
+
 CString DateText(DATE date, const CString& dateFormat) {
     UDATE udate{};
     if (FAILED(::VarUdateFromDate(date, 0, &udate))) return L"Invalid DateTime";
+    if (dateFormat.IsEmpty()) return DefaultDateText(udate);
     std::tm tm{};
     tm.tm_year = udate.st.wYear - 1900;
     tm.tm_mon = udate.st.wMonth - 1;

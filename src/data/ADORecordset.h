@@ -21,6 +21,10 @@ public:
     CADORecordset& operator=(const CADORecordset&) = delete;
 
     bool Open(LPCTSTR source = L"");
+    // The same statement on a forward-only cursor that holds one row at a time: RecordCount
+    // is -1 and the rows are walked once, with MoveNext until IsEof. For a reader that keeps
+    // no row (the preview tool's output).
+    bool OpenForwardOnly(LPCTSTR source);
     bool OpenSchema(int schema, LPCTSTR schemaId = L"");
     void Close();
     bool IsOpen();
@@ -42,6 +46,7 @@ public:
     static bool FormatFieldValue(const _variant_t& value, CString& text, const CString& dateFormat);
 
 protected:
+    bool OpenWith(LPCTSTR source, CursorTypeEnum cursorType, CursorLocationEnum location, LockTypeEnum lock);
     bool GetFieldValue(const _variant_t& index, CString& value, const CString& dateFormat);
     void dump_com_error(const _com_error& e);
 

@@ -70,7 +70,7 @@ CString CheckLinkRecord(const CTableLink& link, int nTableRows, int nTableCols) 
     if (link.m_strConnectDriver.IsEmpty() || link.m_strDatabase.IsEmpty() || (link.m_strTable.IsEmpty() && link.m_strSQL.IsEmpty()))
         return L"the link record names no driver, database, table or query";
     CString strResolved;
-    if (!TryResolveRelativePath(GetCurrentDrawingPath(), link.m_strDatabase, strResolved)) {
+    if (!TryResolveLinkLocation(link.m_strConnectDriver, GetCurrentDrawingPath(), link.m_strDatabase, strResolved)) {
         CString strReason;
         strReason.Format(L"the database path %s, joined to the drawing's folder, passes the limit of %d characters",
                          link.m_strDatabase.GetString(), MAX_PATH);

@@ -14,6 +14,7 @@
 #include "editor/StatusBar.h"
 #include "catalogue/DatabasePtrArray.h"
 #include "catalogue/Location.h"
+#include "catalogue/TrustedSources.h"
 #include "types/CellGrid.h"
 #include "engine/LinkedEntities.h"
 #include "engine/TableBuilder.h"
@@ -72,11 +73,15 @@ CString NotATable(AcDbObjectId id) {
 // The databases that failed to open during one refresh: the data layer has reported each
 // once, and the tables that name it after are skipped without asking (and reporting) again.
 struct CRefreshRun {
-    std::vector<CString> m_failedDatabases;
-    bool HasFailed(const CString& location) const {
-        for (const CString& failed : m_failedDatabases)
-            if (IsSameLocation(failed, location)) return true;
-        return false;
+    struct CFailedDatabase {
+        CString m_strDriver, m_strLocation, m_strReason;
+    };
+    std::vector<CFailedDatabase> m_failedDatabases;
+    // The reason the database failed with; null when it has not failed.
+    const CString* Failure(const CString& driver, const CString& location) const {
+        for (const CFailedDatabase& failed : m_failedDatabases)
+            if (IsSameLinkLocation(failed.m_strDriver, failed.m_strLocation, location)) return &failed.m_strReason;
+        return nullptr;
     }
 };
 
@@ -120,9 +125,17 @@ bool UpdateOneTable(const ads_name entity, CRefreshRun& run) {
         return false;
     }
 
+    // A server or data source runs the link's SQL with the user's credentials: only for one
+    // the user trusts, whoever made the drawing.
+    CString source;
+    if (!IsLinkTrusted(link.m_strConnectDriver, link.m_strDatabase, &source)) {
+        Failed(id, link, UntrustedReason(source));
+        return false;
+    }
+
     const auto fetchStart = std::chrono::steady_clock::now();
-    if (run.HasFailed(link.m_strDatabase)) {
-        Failed(id, link, L"cannot open the database " + link.m_strDatabase + L" (reported above)");
+    if (const CString* pReason = run.Failure(link.m_strConnectDriver, link.m_strDatabase)) {
+        Failed(id, link, *pReason);
         return false;
     }
     // A tool that watches the refresh, and a command line that says failures in plain lines,
@@ -133,9 +146,11 @@ bool UpdateOneTable(const ads_name entity, CRefreshRun& run) {
     CMyDatabase* db = GetOpenDatabases().FindOrAddDatabase(link.m_strConnectDriver, link.m_strDatabase, link.m_strUser,
                                                             link.m_strPassword);
     if (!db) {
-        run.m_failedDatabases.push_back(link.m_strDatabase);
-        Failed(id, link, L"cannot open the database " + link.m_strDatabase +
-                             (report.empty() ? CString() : L": " + CString(platform::AlertReason(report).c_str())));
+        // Said for each table that names it; the database is not tried again in this refresh.
+        const CString strReason = L"cannot open the database " + link.m_strDatabase +
+                                  (report.empty() ? CString() : L": " + CString(platform::AlertReason(report).c_str()));
+        run.m_failedDatabases.push_back({link.m_strConnectDriver, link.m_strDatabase, strReason});
+        Failed(id, link, strReason);
         return false;
     }
 

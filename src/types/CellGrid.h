@@ -2,6 +2,7 @@
 // CCellGrid: rows x columns of cell texts, row by row; the one input of the table builder.
 // When a link includes the header, row 0 holds the column headings.
 #include <stdexcept>
+#include <utility>
 
 #include "mfc/Afx.h"
 
@@ -18,8 +19,16 @@ public:
         SetSize(static_cast<INT_PTR>(rows) * cols);
     }
     void SetCell(int row, int col, const CString& text) { ElementAt(Index(row, col)) = text; }
+    void SetCell(int row, int col, CString&& text) { ElementAt(Index(row, col)) = std::move(text); }
     CString GetCell(int row, int col) const { return GetAt(Index(row, col)); }
     const CString& CellRef(int row, int col) const { return GetAt(Index(row, col)); }
+
+    // Drops row 0 (the field names, when a link has no header row) without copying the rest.
+    void RemoveFirstRow() {
+        if (m_nRows == 0) return;
+        RemoveAt(0, m_nCols);
+        --m_nRows;
+    }
 
     int GetRows() const { return m_nRows; }
     int GetCols() const { return m_nCols; }

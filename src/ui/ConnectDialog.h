@@ -1,7 +1,12 @@
 #pragma once
-// CConnectDialog: which database to open and how (driver, file, relative path, user and
-// password). The caller reads the members after OK.
+// CConnectDialog: which database to open and how: the driver (every row of the driver table,
+// marked where its ODBC driver is installed), then what the row needs: a file (absolute or
+// relative to the drawing), a server and a database, or a data source name; a user and a
+// password. The caller reads the members after OK; for a server, m_strDatabase is the
+// location HOST[:PORT]/DATABASE a link stores.
 #include "mfcui/Controls.h"
+
+struct CDriverRow;
 
 class CConnectDialog : public CDialog {
 public:
@@ -9,6 +14,7 @@ public:
 
     CString m_strConnectString;  // the chosen driver name, set on OK
     CComboBox m_cbConnectString;
+    CString m_strServer;         // HOST[:PORT], for a server
     CString m_strDatabase;
     CString m_strUser;
     CString m_strPassword;
@@ -21,4 +27,17 @@ protected:
     void DeclareMessageMap() override;
     void OnBrowse();
     void OnRelativePath();
+    void OnDriverChanged();
+
+private:
+    // The row chosen in the combo; null when none is.
+    const CDriverRow* SelectedRow() const;
+    // Enables what the chosen row asks for and says whether it works here.
+    void ShowRowNeeds();
+    bool AcceptFile();
+    bool AcceptServer(const CDriverRow& row);
+    bool AcceptDataSource();
+    void Accept();
+
+    CStringArray m_arrNames;  // the driver names, in the combo's order
 };

@@ -6,6 +6,7 @@
 #include "editor/Print.h"
 #include "ArxUtils/ArxUtils.h"
 #include "catalogue/DatabasePtrArray.h"
+#include "catalogue/TrustedSources.h"
 #include "data/ADORecordset.h"
 #include "data/QueryLimits.h"
 #include "engine/TableBuilder.h"
@@ -165,7 +166,7 @@ void CDbDialog::PreviewItem(HTREEITEM hItem) {
     if (!pTable || !pTable->m_pDatabase) return;
 
     CString sql;
-    if ((pTable->m_nKind == 0 || pTable->m_nKind == 1) && !pTable->m_strName.IsEmpty()) sql = WholeTableSql(pTable->m_strName);
+    if ((pTable->m_nKind == 0 || pTable->m_nKind == 1) && !pTable->m_strName.IsEmpty()) sql = pTable->m_pDatabase->TableQuery(pTable->m_strName);
     else if (pTable->m_nKind == 2 && !pTable->m_strSQL.IsEmpty()) sql = pTable->m_strSQL;
     else return;
 
@@ -200,6 +201,7 @@ void CDbDialog::OnOpenDatabase() {
     pDatabase->m_strUser = dlg.m_strUser;
     pDatabase->m_strPassword = dlg.m_strPassword;
     pDatabase->m_Database.SetConnectionString(pDatabase->GetConnectString());
+    pDatabase->m_Database.SetTrustedSources(GetTrustedSources());
     if (ShowDatabase(pDatabase)) databases.Add(pDatabase);
     else delete pDatabase;
 }

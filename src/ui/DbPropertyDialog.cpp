@@ -4,6 +4,7 @@
 #include "catalogue/ConnectStringTable.h"
 #include "catalogue/DatabasePtrArray.h"
 #include "catalogue/Location.h"
+#include "provider/SourceName.h"
 #include "ui/Resource.h"
 
 namespace {
@@ -40,7 +41,7 @@ BOOL CDbPropertyDialog::OnInitDialog() {
     CDialog::OnInitDialog();
     CStringArray drivers;
     GetDriverNames(drivers);
-    for (const CString& name : drivers) m_cbConnectString.AddString(name);
+    for (const CString& name : drivers) m_cbConnectString.AddString(GetDriverLabel(*FindDriverRow(name)));
     m_cbConnectString.SetCurSel(0);
     m_cbConnectString.SelectString(-1, m_strDriver);
 
@@ -61,15 +62,23 @@ void CDbPropertyDialog::OnBrowse() {
 
 void CDbPropertyDialog::OnOK() {
     if (!UpdateData(TRUE)) return;
-    m_cbConnectString.GetWindowText(m_strDriver);
+    CString label;
+    m_cbConnectString.GetWindowText(label);
+    m_strDriver = DriverNameOfLabel(label);
     m_cbTable.GetWindowText(m_strTable);
 
     if (m_strDatabase.IsEmpty()) {
         MessageBox(L"You must specify a database.", kCaption, MB_OK | MB_ICONINFORMATION);
         return;
     }
+    // A server is HOST[:PORT]/DATABASE and a data source a name: neither is looked for on disk.
+    const CLocationKind kind = GetLocationKind(m_strDriver);
+    if (kind == CLocationKind::Server && !platform::provider::ParseServerLocation(m_strDatabase.str())) {
+        MessageBox(L"The database of " + m_strDriver + L" is a server: HOST[:PORT]/DATABASE.", kCaption, MB_OK | MB_ICONINFORMATION);
+        return;
+    }
     CString resolved = m_strDatabase;
-    if (PathIsRelativeW(m_strDatabase)) {
+    if (kind == CLocationKind::File && PathIsRelativeW(m_strDatabase)) {
         const CString drawing = GetCurrentDrawingPath();
         if (drawing.IsEmpty()) {
             MessageBox(L"Current drawing must be saved before importing a database with a relative path.", kCaption, MB_OK | MB_ICONINFORMATION);
@@ -77,7 +86,7 @@ void CDbPropertyDialog::OnOK() {
         }
         resolved = ResolveRelativePath(drawing, m_strDatabase);
     }
-    if (!PathFileExistsW(resolved)) {
+    if (kind == CLocationKind::File && !PathFileExistsW(resolved)) {
         MessageBox(L"Cannot find the specified database. Please verify that the database exists.", kCaption, MB_OK | MB_ICONINFORMATION);
         return;
     }

@@ -38,7 +38,7 @@ void CQueryDialog::OnSelChangeTables() {
     auto* table = static_cast<CMyDbTable*>(m_lbTables.GetItemDataPtr(selected));
     if (!table || !table->m_pDatabase) return;
 
-    const CString sql = WholeTableSql(table->m_strName);
+    const CString sql = table->m_pDatabase->TableQuery(table->m_strName);
     CADORecordset recordset(table->m_pDatabase->m_Database);
     if (!recordset.Open(sql)) return;
     for (int i = 0; i < recordset.GetFieldCount(); ++i) {

@@ -251,8 +251,9 @@ TEST_F(AccessEngine, FailuresRaiseTheComponentsErrors) {
     } rows[] = {
         {L"", L"", 0x80004005u, L"Microsoft OLE DB Provider for ODBC Drivers",
          L"[Microsoft][ODBC Driver Manager] Data source name not found and no default driver specified"},
-        {L"Driver={SQL Server};Server=x;", L"", 0x80004005u, L"Microsoft OLE DB Provider for ODBC Drivers",
-         L"[Microsoft][ODBC Driver Manager] Data source name not found"},
+        // A driver that is not Access's goes to the ODBC driver manager, which names what is missing.
+        {L"Driver={No Such Driver 1.0};Server=x;", L"", 0x80004005u, L"Microsoft OLE DB Provider for ODBC Drivers",
+         L"SQLSTATE 01000: [unixODBC][Driver Manager]Can't open lib 'No Such Driver 1.0'"},
         {L"Provider=Microsoft.Foo.1;Data Source=x.mdb;", L"", 0x800A0E7Au, L"ADODB.Connection", L"Provider cannot be found."},
         {L"Provider=Microsoft.ACE.OLEDB.12.0;Data Source=" + kData + L"/missing.mdb;", L"", 0x80004005u, L"Microsoft Access Database Engine",
          L"Could not find file '" + kData + L"/missing.mdb'."},

@@ -6,6 +6,7 @@
 
 #include "ado/Ado.h"
 #include "access/ConnectString.h"
+#include "provider/ConnectString.h"
 #include "win/HostPath.h"
 
 TEST(ComError, ErrorMessageUsesSystemTextThenFallBacks) {
@@ -143,7 +144,7 @@ TEST(ComPtr, CallingThroughAnEmptyReferenceRaisesEPointer) {
 }
 
 TEST(ConnectString, PairsBracesAndCase) {
-    const auto pairs = platform::access::ParseConnectString(L"Driver={Microsoft Access Driver (*.mdb, *.accdb)};DBQ=C:\\a;b.mdb ; uid=admin;Pwd={p;w}};x};Data Source=\"a;\"\"b\"");
+    const auto pairs = platform::provider::ParseConnectString(L"Driver={Microsoft Access Driver (*.mdb, *.accdb)};DBQ=C:\\a;b.mdb ; uid=admin;Pwd={p;w}};x};Data Source=\"a;\"\"b\"");
     ASSERT_EQ(pairs.size(), 5u);
     EXPECT_EQ(pairs[0].second, L"Microsoft Access Driver (*.mdb, *.accdb)");
     EXPECT_EQ(pairs[1].first, L"DBQ");

@@ -2,6 +2,8 @@
 // to the values kept as text.
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <limits>
 #include <stdexcept>
@@ -11,6 +13,7 @@
 #include "dxf/DxfTemplate.h"
 #include "DxfTestUtil.h"
 #include "dxf/DxfWriter.h"
+#include "testing/FailingSystemCalls.h"
 
 using namespace platform::dxf;
 namespace fs = std::filesystem;
@@ -48,6 +51,32 @@ TEST(DxfSave, AFailedSaveKeepsWhatWasThere) {
     err = SaveDxfFile(*doc, dir.File("no/such/folder.dxf"));
     ASSERT_TRUE(err);
     EXPECT_NE(err->Message().find("cannot create a temporary file"), std::string::npos);
+}
+
+// A real drawing saved over itself when the disk fills up or breaks halfway through: the save
+// says why, the drawing on disk is the one that was there, and nothing is left beside it.
+TEST(DxfSave, ADiskThatFailsHalfwayLeavesTheDrawingAsItWas) {
+    for (const int error : {ENOSPC, EIO}) {
+        SCOPED_TRACE(std::strerror(error));
+        dxftest::ScratchDir dir;
+        const std::string path = dir.File("plan.dxf");
+        const std::string before = dxftest::Slurp(dxftest::Fixture());
+        dxftest::Spit(path, before);
+        ReadResult read = ReadDxfFile(path);
+        ASSERT_TRUE(read);
+        std::optional<DxfError> err;
+        size_t written = 0;
+        {
+            testing_support::DiskFailsAfter failing(before.size() / 2, error);
+            err = SaveDxfFile(*read.document, path);
+            written = failing.Written();
+        }
+        ASSERT_TRUE(err);
+        EXPECT_EQ(written, before.size() / 2);  // it failed halfway, not before it began
+        EXPECT_NE(err->Message().find(std::strerror(error)), std::string::npos) << err->Message();
+        EXPECT_EQ(dxftest::Slurp(path), before);
+        EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), fs::directory_iterator()), 1);
+    }
 }
 
 // The writer is the last line of defence: a number no reader takes back ("inf", "nan", past

@@ -11,7 +11,8 @@
 #include <memory>
 #include <string>
 
-#include "access/ConnectString.h"
+#include "provider/ConnectString.h"
+#include "testing/TempDir.h"
 #include "editor/Console.h"
 #include "runtime/DocManager.h"
 #include "text/Utf8.h"
@@ -71,7 +72,7 @@ TEST_F(Catalogue, EveryValueOfAConnectStringIsReadBackAsItWasGiven) {
             db.m_strDatabase = CString(L"/data/") + value + L".mdb";
             db.m_strUser = value;
             db.m_strPassword = value;
-            const auto pairs = platform::access::ParseConnectString(db.GetConnectString().str());
+            const auto pairs = platform::provider::ParseConnectString(db.GetConnectString().str());
             std::map<std::wstring, std::wstring> read(pairs.begin(), pairs.end());
             SCOPED_TRACE(db.GetConnectString().ToUtf8());
             if (CString(driver) == kOdbc) {
@@ -102,11 +103,51 @@ TEST_F(Catalogue, ConnectStringsOfTheTwoDrivers) {
     EXPECT_EQ(db.GetConnectString(), L"Provider=Microsoft.ACE.OLEDB.12.0;Data Source=C:\\db\\parts.mdb;Persist Security Info=False;");
     db.m_strDriver = L"Microsoft Access Driver (*.mdb)";
     EXPECT_EQ(db.GetConnectString(), L"");
+    // The two Access rows lead the list, in their old order, so a stored index keeps its row.
     CStringArray names;
     GetDriverNames(names);
-    ASSERT_EQ(names.GetSize(), 2);
+    ASSERT_GE(names.GetSize(), 2);
     EXPECT_EQ(names[0], kOdbc);
     EXPECT_EQ(names[1], kAce);
+    for (const wchar_t* windowsName : {L"SQL Server", L"ODBC Driver 17 for SQL Server", L"ODBC Driver 18 for SQL Server", L"PostgreSQL Unicode",
+                                       L"PostgreSQL ANSI", L"MySQL ODBC 8.0 Unicode Driver", L"MariaDB ODBC 3.1 Driver", L"SQLite3 ODBC Driver",
+                                       L"ODBC Data Source"})
+        EXPECT_NE(FindDriverRow(windowsName), nullptr) << CString(windowsName).ToUtf8();
+    for (INT_PTR i = 3; i < names.GetSize(); ++i) EXPECT_LT(names[i - 1], names[i]);
+}
+
+// The rows beyond Access: a server's location becomes its parts, each value quoted as ODBC
+// reads it, and what is empty is left to the driver, the data source or ~/.pgpass.
+TEST_F(Catalogue, ConnectStringsOfServersFilesAndDataSources) {
+    InitConnectStringTable();
+    testing_support::ScopedEnv noPassword("VELLORIA_PASSWORD", std::nullopt);
+    const CString postgres = BuildConnectString(L"PostgreSQL Unicode", L"DB1:5433/plant", L"bob", L"p;w}x");
+    const auto pairs = platform::provider::ParseConnectString(postgres.str());
+    ASSERT_EQ(pairs.size(), 6u) << postgres.ToUtf8();
+    EXPECT_EQ(pairs[1].second, L"db1");
+    EXPECT_EQ(pairs[2].second, L"5433");
+    EXPECT_EQ(pairs[3].second, L"plant");
+    EXPECT_EQ(pairs[5], std::make_pair(std::wstring(L"Pwd"), std::wstring(L"p;w}x")));
+    // No port, no user, no password: those parts are left out.
+    const CString bare = BuildConnectString(L"PostgreSQL Unicode", L"db1/plant", L"", L"");
+    EXPECT_EQ(bare.Find(L"Port="), -1) << bare.ToUtf8();
+    EXPECT_EQ(bare.Find(L"Uid="), -1) << bare.ToUtf8();
+    EXPECT_EQ(bare.Find(L"Pwd="), -1) << bare.ToUtf8();
+    {
+        testing_support::ScopedEnv fromEnvironment("VELLORIA_PASSWORD", std::string("env;pw"));
+        EXPECT_NE(BuildConnectString(L"PostgreSQL Unicode", L"db1/plant", L"bob", L"").Find(L"Pwd={env;pw};"), -1);
+        // Only a server takes it: a data source keeps its own.
+        EXPECT_EQ(BuildConnectString(L"ODBC Data Source", L"Warehouse", L"bob", L"").Find(L"Pwd"), -1);
+    }
+    EXPECT_EQ(BuildConnectString(L"ODBC Data Source", L"Ware;house", L"", L""), L"DSN={Ware;house};");
+    EXPECT_EQ(BuildConnectString(L"PostgreSQL Unicode", L"no database here", L"", L""), L"");
+    const CString sqlite = BuildConnectString(L"SQLite3 ODBC Driver", L"/srv/data/parts.db", L"", L"");
+    EXPECT_NE(sqlite.Find(L";Database=/srv/data/parts.db;NoCreat=1;"), -1) << sqlite.ToUtf8();
+    // A location is a file only for file drivers.
+    EXPECT_EQ(GetLocationKind(L"SQL Server"), CLocationKind::Server);
+    EXPECT_EQ(GetLocationKind(L"ODBC Data Source"), CLocationKind::DataSource);
+    EXPECT_EQ(GetLocationKind(L"SQLite3 ODBC Driver"), CLocationKind::File);
+    EXPECT_EQ(GetLocationKind(kAce), CLocationKind::File);
 }
 
 TEST(Location, ResolveAgainstTheDrawingsFolder) {

@@ -93,6 +93,10 @@ TEST(FieldValueText, Dates) {
     EXPECT_EQ(TextOf(_variant_t(march5, VT_DATE), L"%d.%m.%Y"), L"05.03.2024");
     EXPECT_EQ(TextOf(_variant_t(3.0e6, VT_DATE)), L"Invalid DateTime");
     EXPECT_EQ(TextOf(_variant_t(-700000.0, VT_DATE)), L"Invalid DateTime");
+    // The empty format is written without wcsftime, and must write what wcsftime writes:
+    // years of three digits, times before the epoch, the last second of a day.
+    for (const double date : {-657434.0, -1.25, 0.0, 0.99998842592592592, 2958465.9999884259, 36526.5, -693593.0 / 2})
+        EXPECT_EQ(TextOf(_variant_t(date, VT_DATE)), TextOf(_variant_t(date, VT_DATE), L"%Y-%m-%d %H:%M:%S")) << date;
 }
 
 TEST(FieldValueText, CurrencyGoesThroughTheLocaleFormat) {

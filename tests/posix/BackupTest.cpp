@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <stdexcept>
 #include <string>
 
 #include "posix/Backup.h"
+#include "posix/SystemCalls.h"
 #include "testing/TempDir.h"
 
 namespace {
@@ -70,4 +72,24 @@ TEST(Backup, RefusesToReplaceWhatIsNoFileAndSaysWhy) {
     }
     EXPECT_TRUE(std::filesystem::is_directory(dir / "plan.bak"));
     EXPECT_EQ(ReadFile(drawing), "drawing");
+}
+
+// A backup that cannot be put in place (the disk fails at the rename) leaves the last backup
+// as it was and nothing beside it.
+TEST(Backup, AFailedRenameLeavesTheLastBackup) {
+    TempDir dir;
+    const std::string drawing = dir / "plan.dxf", backup = dir / "plan.bak";
+    WriteFile(backup, "last");
+    WriteFile(drawing, "drawing");
+    {
+        platform::posix::ReplacedSystemCall<&platform::posix::SystemCalls::rename> failing(+[](const char*, const char*) {
+            errno = EIO;
+            return -1;
+        });
+        EXPECT_THROW(KeepBackup(drawing), std::runtime_error);
+    }
+    EXPECT_EQ(ReadFile(backup), "last");
+    int entries = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(dir.path())) entries += entry.is_regular_file() ? 1 : 0;
+    EXPECT_EQ(entries, 2);
 }

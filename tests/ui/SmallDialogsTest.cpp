@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 
 #include "UiFixture.h"
+#include "testing/OdbcDrivers.h"
 #include "ui/ConnectDialog.h"
 #include "ui/DbPropertyDialog.h"
 #include "ui/QueryDialog.h"
@@ -59,7 +60,7 @@ TEST_F(ConnectDialogTest, RelativePathsFollowTheBoxAndOkTestsTheResolvedFile) {
 }
 
 TEST_F(ConnectDialogTest, AStoredIndexOutOfRangeSelectsNothingAndCancelWritesNothing) {
-    CRegistry::WriteProfileInt(L"Velloria", L"Connect String Index", 5);
+    CRegistry::WriteProfileInt(L"Velloria", L"Connect String Index", 50);
     Drawing(m_dir / "drawing.dxf");
     {
         CConnectDialog dlg;
@@ -67,7 +68,7 @@ TEST_F(ConnectDialogTest, AStoredIndexOutOfRangeSelectsNothingAndCancelWritesNot
         Act(dlg, "set Database \"\"");  // the drawing's folder exists
         Act(dlg, "click &Cancel");
         EXPECT_EQ(dlg.GetResult(), IDCANCEL);
-        EXPECT_EQ(CRegistry::GetProfileInt(L"Velloria", L"Connect String Index", 9), 5);
+        EXPECT_EQ(CRegistry::GetProfileInt(L"Velloria", L"Connect String Index", 9), 50);
     }
     CConnectDialog dlg;
     ASSERT_TRUE(dlg.Create());
@@ -76,6 +77,60 @@ TEST_F(ConnectDialogTest, AStoredIndexOutOfRangeSelectsNothingAndCancelWritesNot
     EXPECT_EQ(dlg.GetResult(), IDOK);
     EXPECT_EQ(dlg.m_strConnectString, L"");
     EXPECT_EQ(CRegistry::GetProfileInt(L"Velloria", L"Connect String Index", 9), -1);
+}
+
+// The rows past the two Access rows reach servers, SQLite files and data source names through
+// ODBC; the dialog asks for what each needs and marks those whose driver is installed.
+TEST_F(ConnectDialogTest, AServerRowAsksForServerAndDatabaseAndHandsBackTheLocation) {
+    testing_support::SharedOdbcDrivers().AddDataSource("Warehouse", "PostgreSQL Unicode", {"Servername=db1", "Database=stock"});
+    Drawing(m_dir / "drawing.dxf");
+    CConnectDialog dlg;
+    ASSERT_TRUE(dlg.Create());
+    // The Access rows keep their places; an installed driver is marked, a missing one is not.
+    EXPECT_EQ(Text(dlg, 107), kOdbc);
+    EXPECT_FALSE(Enabled(dlg, IDC_SERVER));
+    EXPECT_TRUE(Enabled(dlg, IDC_BROWSE));
+    Act(dlg, "select \"Connect String\" \"SQL Server\"");
+    EXPECT_TRUE(Enabled(dlg, IDC_SERVER));
+    EXPECT_FALSE(Enabled(dlg, IDC_BROWSE));
+    EXPECT_FALSE(Enabled(dlg, IDC_CHECK_130));
+    EXPECT_NE(Text(dlg, IDC_DRIVER_STATE).Find(L"not installed (Debian package tdsodbc)"), -1) << Text(dlg, IDC_DRIVER_STATE).ToUtf8();
+    Act(dlg, "select \"Connect String\" \"PostgreSQL Unicode (installed)\"");
+    EXPECT_NE(Text(dlg, IDC_DRIVER_STATE).Find(L"installed as PostgreSQL Unicode"), -1) << Text(dlg, IDC_DRIVER_STATE).ToUtf8();
+
+    Act(dlg, "set Database shop");
+    Act(dlg, "click &OK");
+    EXPECT_TRUE(Printed("A server and a database are needed for PostgreSQL Unicode.")) << Output();
+    Act(dlg, "set Server \"db 1:5432\"");
+    Act(dlg, "click &OK");
+    EXPECT_TRUE(Printed("The server db 1:5432 is not HOST or HOST:PORT.")) << Output();
+    EXPECT_FALSE(dlg.IsEnded());
+    Act(dlg, "set Server DB1.example.com:5433");
+    Act(dlg, "set User bob");
+    Act(dlg, "set Password \"p;w}\"");
+    Act(dlg, "click &OK");
+    ASSERT_TRUE(dlg.IsEnded());
+    EXPECT_EQ(dlg.m_strConnectString, L"PostgreSQL Unicode");
+    EXPECT_EQ(dlg.m_strDatabase, L"db1.example.com:5433/shop");
+    EXPECT_EQ(dlg.m_strUser, L"bob");
+    EXPECT_EQ(dlg.m_strPassword, L"p;w}");
+}
+
+TEST_F(ConnectDialogTest, ADataSourceRowTakesANameOfOdbcIni) {
+    testing_support::SharedOdbcDrivers().AddDataSource("Warehouse", "PostgreSQL Unicode", {"Servername=db1", "Database=stock"});
+    Drawing(m_dir / "drawing.dxf");
+    CConnectDialog dlg;
+    ASSERT_TRUE(dlg.Create());
+    Act(dlg, "select \"Connect String\" \"ODBC Data Source\"");
+    EXPECT_NE(Text(dlg, IDC_DRIVER_STATE).Find(L"data sources: Warehouse"), -1) << Text(dlg, IDC_DRIVER_STATE).ToUtf8();
+    Act(dlg, "set Database Nowhere");
+    Act(dlg, "click &OK");
+    EXPECT_TRUE(Printed("Failed to find Nowhere")) << Output();
+    Act(dlg, "set Database warehouse");
+    Act(dlg, "click &OK");
+    ASSERT_TRUE(dlg.IsEnded());
+    EXPECT_EQ(dlg.m_strConnectString, L"ODBC Data Source");
+    EXPECT_EQ(dlg.m_strDatabase, L"warehouse");
 }
 
 class PropertyDialogTest : public DialogTest {};

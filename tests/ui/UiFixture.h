@@ -14,6 +14,7 @@
 #include "catalogue/ConnectStringTable.h"
 #include "catalogue/DatabasePtrArray.h"
 #include "support/Registry.h"
+#include "testing/OdbcDrivers.h"
 #include "testing/TempDir.h"
 #include "ui/Resource.h"
 #include "../module/DrawingFixture.h"
@@ -29,6 +30,9 @@ protected:
         ::setenv("VELLORIA_CONSOLE_DIALOGS", "1", 1);
         ::setenv("VELLORIA_REGISTRY", (m_dir / "registry.reg").c_str(), 1);
         CRegistry::SetRoot(HKEY_CURRENT_USER, L"Morvane");
+        // The ODBC drivers the dialogs list, registered before anything asks the driver
+        // manager (it keeps the first registration it reads).
+        testing_support::SharedOdbcDrivers();
         InitConnectStringTable();
         std::filesystem::copy_file(VELLORIA_TEST_DATA "/nwind.mdb", m_dir / "nwind.mdb");
         m_nwind = CString::FromUtf8(m_dir / "nwind.mdb");

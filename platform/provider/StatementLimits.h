@@ -1,11 +1,11 @@
 #pragma once
-// What one statement may take, whatever engine runs it: time, the size of its result (rows,
+// What one statement may take, whatever provider runs it: time, the size of its result (rows,
 // cells and memory, which also bounds what the statement works on: sorts, text it builds),
 // and the user's break. A statement past a limit fails whole: no caller mistakes part of a
 // result for all of it.
 #include <functional>
 
-namespace platform::access {
+namespace platform::provider {
 
 struct StatementLimits {
     long seconds = 30;      // 0: no limit
@@ -20,4 +20,4 @@ struct StatementLimits {
 // Why a statement was stopped before its end.
 enum class StatementStop { None, Time, Memory, Cancelled };
 
-}  // namespace platform::access
+}  // namespace platform::provider

@@ -1,5 +1,5 @@
 #pragma once
-// What the Access engine hands the data-access component: the types and attributes of the
+// What a provider hands the data-access component: the types and attributes of the
 // fields it reads, and the error codes it raises. The component's interfaces (ado/Ado.h)
 // speak in them; they are ADO's own values.
 #include "com/ComBase.h"
@@ -19,6 +19,7 @@ constexpr HRESULT DB_E_PARAMNOTOPTIONAL = MakeHresult(0x80040E10u);
 constexpr HRESULT DB_E_ERRORSINCOMMAND = MakeHresult(0x80040E14u);
 constexpr HRESULT DB_E_NOTABLE = MakeHresult(0x80040E37u);
 constexpr HRESULT DB_E_ABORTLIMITREACHED = MakeHresult(0x80040E31u);
+constexpr HRESULT DB_E_CANTFETCHBACKWARDS = MakeHresult(0x80040E24u);
 constexpr HRESULT DB_SEC_E_AUTH_FAILED = MakeHresult(0x80040E4Du);
 constexpr HRESULT DB_E_CANCELED = MakeHresult(0x80040E4Eu);
 
@@ -36,7 +37,9 @@ enum DataTypeEnum : int {
     adDecimal = 14,
     adTinyInt = 16,
     adUnsignedTinyInt = 17,
+    adUnsignedInt = 19,
     adBigInt = 20,
+    adUnsignedBigInt = 21,
     adGUID = 72,
     adBinary = 128,
     adWChar = 130,

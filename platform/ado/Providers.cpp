@@ -1,0 +1,31 @@
+#include "ado/Providers.h"
+
+#include "access/AccessProvider.h"
+#include "odbc/OdbcProvider.h"
+#include "provider/ComponentErrors.h"
+
+namespace platform::ado {
+namespace {
+
+// The one registration of providers, in the order they are asked. The Access engine comes
+// first: it takes the Access driver's and providers' names, so Access files are never read
+// through an ODBC driver of their own.
+const provider::Provider* const kProviders[] = {
+    &access::AccessProvider(),
+    &odbc::OdbcProvider(),
+};
+
+}  // namespace
+
+std::shared_ptr<provider::Session> OpenSession(std::wstring_view connectString, const std::vector<std::wstring>& trustedSources) {
+    const provider::ConnectPairs pairs = provider::ParseConnectString(connectString);
+    provider::OpenContext context;
+    context.trustedSources = trustedSources;
+    context.openOther = [trustedSources](std::wstring_view other) { return OpenSession(other, trustedSources); };
+    for (const provider::Provider* candidate : kProviders)
+        if (candidate->accepts(pairs)) return candidate->open(connectString, pairs, context);
+    if (provider::FindConnectValue(pairs, {L"Provider"})) provider::RaiseProviderNotFound();
+    provider::RaiseNoDriver();
+}
+
+}  // namespace platform::ado

@@ -24,6 +24,7 @@ setup:
 	@bash scripts/setup.sh
 
 build: setup
+	@bash scripts/build-libredwg.sh >/dev/null
 	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS) >/dev/null
 	@cmake --build $(BUILD) -j $(JOBS)
 

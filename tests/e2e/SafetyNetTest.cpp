@@ -196,7 +196,7 @@ TEST_F(SafetyNet, TheRefreshSaysWhatItDidAndWhatFailedAndWhy) {
     HostRun run = Script("DbTable_Update\nALL\n\nQUIT\nn\n", "broken.dxf");
     EXPECT_TRUE(Has(run.out, "\nThe linked table D is not refreshed: no table or query Shipperz in nwind.mdb; did you mean Shippers?\n"))
         << run.out;
-    EXPECT_TRUE(Has(run.out, "\nThe linked table 17 is not refreshed: Too few parameters. Expected 1. Unknown name: FirstNam.\n"));
+    EXPECT_TRUE(Has(run.out, "\nThe linked table 17 is not refreshed: Too few parameters. Expected 1: [FirstNam].\n"));
     EXPECT_TRUE(Has(run.out, "\n2 tables refreshed, 2 failed.\n"));
     // One plain line for each failure: no framed report besides.
     EXPECT_FALSE(Has(run.out, "CADORecordset Error"));
@@ -217,7 +217,7 @@ TEST_F(SafetyNet, ToolsGiveEachErrorInOnePlainLineWithTheReasonFirst) {
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, "velloria preview: no table or query Shipperz in nwind.mdb; did you mean Shippers?\n");
     run = Shell("preview nwind.mdb --sql 'SELECT Foo FROM Shippers'");
-    EXPECT_EQ(run.err, "velloria preview: Too few parameters. Expected 1. Unknown name: Foo.\n");
+    EXPECT_EQ(run.err, "velloria preview: Too few parameters. Expected 1: [Foo].\n");
     run = Shell("preview nwind.mdb --table Shippers --row-limit 1");
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, "velloria preview: The query returns more than 1 rows, the limit of one result; no rows were read.\n");
@@ -230,6 +230,6 @@ TEST_F(SafetyNet, ToolsGiveEachErrorInOnePlainLineWithTheReasonFirst) {
 
     run = Shell("links broken.dxf --check --format json");
     EXPECT_TRUE(Has(run.out, "\"reason\":\"the database has no table or view Shipperz; did you mean Shippers?\"")) << run.out;
-    EXPECT_TRUE(Has(run.out, "\"reason\":\"Too few parameters. Expected 1. Unknown name: FirstNam.\"")) << run.out;
+    EXPECT_TRUE(Has(run.out, "\"reason\":\"Too few parameters. Expected 1: [FirstNam].\"")) << run.out;
     EXPECT_FALSE(Has(run.out, " |")) << run.out;
 }

@@ -183,7 +183,7 @@ private:
         const auto saveStart = std::chrono::steady_clock::now();
         const bool changed = document->database()->hasUnsavedChanges();
         const bool save = !m_options.dryRun && (changed || !m_options.out.empty() || fromDwg);
-        const bool saved = save && SaveDrawingDocument(document, target, &error);
+        const bool saved = save && SaveDrawingDocument(document, target, &error, m_options.noBackup ? BackupPolicy::None : BackupPolicy::AsSet);
         const double saveSeconds = Since(saveStart);
         // The nightly job's sheet: the drawing as saved (or as it was, when nothing changed).
         std::string plotted, plotError;

@@ -28,6 +28,7 @@ struct UpdateOptions {
     std::string report;    // FILE.json or FILE.html: every changed cell
     std::string out;       // save the one drawing here instead of in place
     std::string plot;      // plot the one drawing as saved to this sheet
+    bool noBackup = false; // keep no NAME.bak of a file replaced, whatever ISAVEBAK says
     VelloriaQueryLimits limits;
 };
 

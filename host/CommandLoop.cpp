@@ -11,6 +11,16 @@
 #include "Session.h"
 #include "text/Utf8.h"
 
+namespace {
+
+// The name of the command run last from the command prompt: Enter alone runs it again.
+std::string& LastCommand() {
+    static std::string name;
+    return name;
+}
+
+}  // namespace
+
 void RunCommandLine(const std::string& line) {
     size_t start = line.find_first_not_of(" \t");
     if (start == std::string::npos) return;
@@ -27,10 +37,11 @@ void RunCommandLine(const std::string& line) {
     }
     // HELP asks nothing: alone it lists the commands, with a name it shows that one's page.
     if (IsHelpCommand(name)) {
+        LastCommand() = name;
         ShowHelp(input.empty() ? std::string() : input.front());
         return;
     }
-    platform::ExecuteCommandWithInput(platform::FromUtf8(name), std::move(input));
+    if (platform::ExecuteCommandWithInput(platform::FromUtf8(name), std::move(input))) LastCommand() = name;
 }
 
 namespace {
@@ -73,6 +84,15 @@ void RunCommandLoop() {
         endedBefore = false;
         if (*line == "^C") {
             platform::WriteOutput(std::string_view("*Cancel*\n"));
+            continue;
+        }
+        // Enter alone at the command prompt repeats the last command, as a CAD program does
+        // for a person; in a script (or a pipe) an empty line stays nothing, as it answers
+        // prompts there.
+        if (line->find_first_not_of(" \t") == std::string::npos && platform::LastLineWasTyped() && !LastCommand().empty()) {
+            const std::string again = LastCommand();
+            platform::WriteOutput(again + "\n");
+            RunCommandLine(again);
             continue;
         }
         RunCommandLine(*line);

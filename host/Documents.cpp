@@ -5,11 +5,13 @@
 
 #include "editor/Console.h"
 #include "db/DbDatabase.h"
+#include "db/UndoHistory.h"
 #include "dxf/DrawingIo.h"
 #include "dxf/DwgFile.h"
 #include "editor/EditorPrompts.h"
 #include "FileCommands.h"
 #include "win/HostPath.h"
+#include "SaveSettings.h"
 #include "Session.h"
 #include "editor/StatusBar.h"
 #include "text/Utf8.h"
@@ -79,13 +81,14 @@ AcApDocument* OpenDrawingDocument(const std::wstring& path, std::string* error, 
     return acDocManagerPtr()->addDocument(std::make_unique<AcApDocument>(std::move(drawing.database), CString::FromUtf8(file)));
 }
 
-bool SaveDrawingDocument(AcApDocument* document, const std::wstring& path, std::string* error) {
+bool SaveDrawingDocument(AcApDocument* document, const std::wstring& path, std::string* error, BackupPolicy backup) {
     if (!document || !document->database()) return false;
     const std::string file = DrawingFilePath(path);
+    const bool keepBackup = backup == BackupPolicy::AsSet && BackupsEnabled();
     std::optional<platform::dxf::DxfError> failure;
     {
         const DrawingMeter meter(L"Saving " + BaseName(file));
-        failure = platform::dxf::SaveDrawing(*document->database(), file, meter.Progress());
+        failure = platform::dxf::SaveDrawing(*document->database(), file, meter.Progress(), keepBackup);
     }
     if (failure) {
         if (error) *error = failure->Message();
@@ -97,7 +100,11 @@ bool SaveDrawingDocument(AcApDocument* document, const std::wstring& path, std::
 }
 
 void NotifyDrawingLoaded(AcApDocument* document) {
-    if (document) Session().SendToModules(AcRx::kLoadDwgMsg, document);
+    if (!document) return;
+    // What the modules do to a drawing as it opens (the refresh of its linked tables) is one
+    // step of its undo history.
+    const platform::UndoGroup step(document->database(), L"Auto-Update");
+    Session().SendToModules(AcRx::kLoadDwgMsg, document);
 }
 
 namespace {

@@ -19,9 +19,13 @@ std::optional<std::wstring> AskKeyword(const std::wstring& prompt, const wchar_t
 // in *notes when given, or else said in a line each: on the command line, or on standard error
 // when *error is given (a tool's).
 AcApDocument* OpenDrawingDocument(const std::wstring& path, std::string* error = nullptr, std::vector<std::string>* notes = nullptr);
+// Whether a save keeps the file it replaces as NAME.bak: as the user's setting ISAVEBAK says
+// (SaveSettings.h), or not (a tool told --no-backup).
+enum class BackupPolicy { AsSet, None };
 // Saves the document's drawing to path (atomically) and makes that the document's file;
 // false after one line naming the file and the reason (or that line in *error).
-bool SaveDrawingDocument(AcApDocument* document, const std::wstring& path, std::string* error = nullptr);
+bool SaveDrawingDocument(AcApDocument* document, const std::wstring& path, std::string* error = nullptr,
+                         BackupPolicy backup = BackupPolicy::AsSet);
 // The full host path a drawing path names (stored spellings such as "D:\x" included).
 std::string DrawingFilePath(const std::wstring& path);
 // The file a drawing read from path is saved to in place: that file, or for a DWG drawing the

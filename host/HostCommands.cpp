@@ -17,6 +17,7 @@ namespace {
 struct HostCommandEntry {
     const wchar_t* name;
     AcRxFunctionPtr function;
+    int flags;
 };
 
 std::vector<HostCommandEntry>& Registered() {
@@ -86,8 +87,8 @@ HostCommandRegistration s_commands(L"COMMANDS", &CommandsCommand);
 
 }  // namespace
 
-HostCommandRegistration::HostCommandRegistration(const wchar_t* name, AcRxFunctionPtr function) {
-    Registered().push_back({name, function});
+HostCommandRegistration::HostCommandRegistration(const wchar_t* name, AcRxFunctionPtr function, int flags) {
+    Registered().push_back({name, function, flags});
 }
 
 void RegisterHostCommands() {
@@ -95,7 +96,7 @@ void RegisterHostCommands() {
     AcEdCommandStack* stack = acedRegCmds;
     if (!stack) return;
     for (const auto& entry : Registered())
-        stack->addCommand(L"ACAD", entry.name, entry.name, ACRX_CMD_MODAL, entry.function);
+        stack->addCommand(L"ACAD", entry.name, entry.name, entry.flags, entry.function);
 }
 
 std::vector<std::string> CommandNames() {

@@ -11,7 +11,8 @@
 
 class HostCommandRegistration {
 public:
-    HostCommandRegistration(const wchar_t* name, AcRxFunctionPtr function);
+    // flags: ACRX_CMD_* (ACRX_CMD_NOUNDOMARKER for a command that is no step of the undo history).
+    HostCommandRegistration(const wchar_t* name, AcRxFunctionPtr function, int flags = ACRX_CMD_MODAL);
 };
 
 void RegisterHostCommands();

@@ -58,13 +58,14 @@ int Update(const std::vector<std::string>& args) {
                                                      "it (DWG is never written). One line per table and a summary; with several drawings,\n"
                                                      "a folder or a list, a line per drawing and a total.");
     parser.SetSynopsis("DRAWING|FOLDER... [-r] [--from-list FILE|-] [-j N] [-o OUT] [--dry-run] [--report FILE.json|FILE.html]\n"
-                       "                       [--plot SHEET] [--timing] [--time-limit SECONDS] [--row-limit ROWS]");
+                       "                       [--plot SHEET] [--timing] [--no-backup] [--time-limit SECONDS] [--row-limit ROWS]");
     DeclareManyDrawings(parser, many);
     parser.Text("-o, --output", "OUT", options.out, "save the refreshed drawing to OUT (always written; one drawing)");
     parser.Flag("--dry-run", options.dryRun, "save nothing; print how many cells of which tables a refresh would change");
     parser.Text("--report", "FILE.json|FILE.html", options.report, "write every changed cell, added and removed row to FILE");
     parser.Text("--plot", "SHEET", options.plot, "plot the saved drawing to SHEET (" + platform::view::PlotExtensions() + "; one drawing)");
     parser.Flag("--timing", options.timing, "add a line with the time spent in each step (one drawing)");
+    parser.Flag("--no-backup", options.noBackup, "keep no NAME.bak of a drawing replaced (kept by default, as ISAVEBAK says)");
     parser.Count("--time-limit", "SECONDS", 1000000, timeLimit, "the time limit of each statement (0: none)");
     parser.Count("--row-limit", "ROWS", 1LL << 40, rowLimit, "the row limit of each statement (0: none)");
     parser.Rule([&] { return options.plot.empty() || platform::view::IsPlotFileName(options.plot) ? "" : platform::view::NotAPlotFileName(options.plot); });

@@ -10,6 +10,7 @@
 
 #include "HeapSetup.h"
 #include "Subcommands.h"
+#include "editor/Alert.h"
 #include "Startup.h"
 #include "WindowHost.h"
 #include "support/Version.h"
@@ -96,6 +97,8 @@ int main(int argc, char** argv) {
     if (!args.empty()) {
         if (args.front() == "help") return Help(std::vector<std::string>(args.begin() + 1, args.end()));
         if (const Subcommand* tool = FindSubcommand(args.front())) {
+            // A tool says each failure in one plain line, the reason first.
+            platform::SetAlertStyle(platform::AlertStyle::Line);
             // Memory that runs out ends the tool with a message and a failure; what it writes
             // is replaced whole or not at all, so nothing is left half-written.
             try {
@@ -119,5 +122,8 @@ int main(int argc, char** argv) {
         return 0;
     }
     arguments.session.window = arguments.session.script.empty() && WindowWanted(arguments.console);
+    // The window shows the data layer's error reports as the alert boxes they are; the console's
+    // command line gives one plain line for each.
+    if (!arguments.session.window) platform::SetAlertStyle(platform::AlertStyle::Line);
     return RunInteractiveSession(arguments.session);
 }

@@ -21,6 +21,22 @@ bool AtCommandPrompt() { return platform::CurrentPrompt().kind == platform::Prom
 
 }  // namespace
 
+QKeySequence UndoKeys() { return QKeySequence(Qt::CTRL | Qt::Key_Z); }
+QList<QKeySequence> RedoKeys() { return {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}; }
+
+bool CommandInput::event(QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride && text().isEmpty()) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const QKeySequence pressed(key->keyCombination());
+        if (pressed == UndoKeys() || RedoKeys().contains(pressed)) {
+            // Not taken here: the window's Edit menu gets it.
+            event->ignore();
+            return true;
+        }
+    }
+    return QLineEdit::event(event);
+}
+
 void CommandInput::keyPressEvent(QKeyEvent* event) {
     const auto call = [](const std::function<void()>& f) {
         if (f) f();

@@ -3,7 +3,9 @@
 // being answered on its last line, and an input line below. Enter gives the line to the
 // prompt; Up and Down walk through the lines given before; Tab completes a command name at
 // "Command: "; Escape cancels the prompt (or clears what was typed at "Command: ").
+#include <QKeySequence>
 #include <QLineEdit>
+#include <QList>
 #include <QWidget>
 #include <functional>
 #include <string>
@@ -17,12 +19,18 @@ class QStringListModel;
 
 namespace window {
 
+// The keys of Edit > Undo and Redo: Ctrl+Z; Ctrl+Y and Ctrl+Shift+Z.
+QKeySequence UndoKeys();
+QList<QKeySequence> RedoKeys();
+
 class CommandInput : public QLineEdit {
 public:
     explicit CommandInput(QWidget* parent = nullptr) : QLineEdit(parent) {}
     std::function<void()> onEscape, onUp, onDown, onTab;
 
 protected:
+    // The undo keys undo the drawing, unless there is typing in the line to undo.
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool focusNextPrevChild(bool) override { return false; }  // Tab completes
 };

@@ -26,6 +26,7 @@ constexpr int kDragThreshold = 4;      // pixels a press moves before it is a dr
 constexpr double kPickAperture = 4;    // pixels around the cursor that pick an entity
 const QColor kBackground(255, 255, 255);
 const QColor kHighlight(0, 120, 215);
+const QColor kStale(230, 140, 0);
 const QColor kDragged(200, 60, 0);
 
 // Decimals enough for a hundredth of a pixel, without trailing zeros.
@@ -255,6 +256,12 @@ void DrawingView::DrawTinted(QPainter& painter, const platform::view::Layout& pa
     painter.drawImage(QPointF(1, 1), layer);
 }
 
+void DrawingView::SetStaleMarks(std::vector<QRectF> worldBoxes) {
+    if (worldBoxes == m_staleMarks) return;
+    m_staleMarks = std::move(worldBoxes);
+    update();
+}
+
 void DrawingView::paintEvent(QPaintEvent*) {
     if (!m_cacheValid) RenderCache();
     QPainter painter(this);
@@ -270,6 +277,12 @@ void DrawingView::paintEvent(QPaintEvent*) {
             DrawTinted(painter, Subset(m_dragged, true), PlaneTransform(m) * toDevice, kDragged);
     }
     painter.setRenderHint(QPainter::Antialiasing, false);
+    // A stale table: an amber frame a few pixels outside it.
+    if (!m_staleMarks.empty()) {
+        painter.setPen(QPen(kStale, 2, Qt::DashLine));
+        painter.setBrush(Qt::NoBrush);
+        for (const QRectF& box : m_staleMarks) painter.drawRect(toDevice.mapRect(box).normalized().adjusted(-4, -4, 4, 4));
+    }
     if (m_pressAt && m_bandTo) {
         // Window selection (left to right) draws a solid frame, crossing a dashed one.
         const bool crossing = m_bandTo->x() < m_pressAt->x();

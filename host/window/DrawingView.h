@@ -1,4 +1,5 @@
 #pragma once
+#include <QRectF>
 // The drawing on screen: one layout of the current drawing through the plot renderer, zoomed
 // with the wheel around the cursor and panned by dragging with the middle button. What the
 // mouse does on the left button follows the prompt being read: a click answers a point
@@ -48,6 +49,9 @@ public:
     // Brings the overlays up to date with the prompt being read: the selection's
     // highlighting and the dragged set.
     void FollowPrompt();
+    // Frames drawn around parts of the drawing (world boxes), over it and never in it: the
+    // tables a refresh left stale.
+    void SetStaleMarks(std::vector<QRectF> worldBoxes);
 
     // Where the answers of the mouse go.
     void SetAnswerHandler(std::function<void(const std::string&)> answer) { m_answer = std::move(answer); }
@@ -112,6 +116,7 @@ private:
 
     std::function<void(const std::string&)> m_answer;
     std::function<void(QPointF)> m_cursor;
+    std::vector<QRectF> m_staleMarks;
 };
 
 // "x,y" as a click at the scale (pixels per unit) gives it: to a hundredth of a pixel.

@@ -15,6 +15,9 @@
 #include "DrawingView.h"
 #include "ViewCommands.h"
 #include "db/DbDatabase.h"
+#include "db/UndoHistory.h"
+#include "db/DbEntity.h"
+#include "editor/StaleTables.h"
 #include "dxf/DrawingIo.h"
 #include "editor/CommandStack.h"
 #include "editor/PromptInput.h"
@@ -44,6 +47,7 @@ std::vector<platform::MenuItem> HostItems(const std::wstring& title) {
     if (title == L"File")
         return {{L"&New", L"^C^C_NEW"}, {L"&Open...", L"^C^C_OPEN"}, {L"&Save", L"^C^C_QSAVE"},
                 {L"Save &As...", L"^C^C_SAVEAS"}, {L"--", L""}, {L"E&xit", L"^C^C_QUIT"}};
+    if (title == L"Edit") return {{L"&Undo", L"^C^C_U"}, {L"&Redo", L"^C^C_REDO"}};
     if (title == L"View")
         return {{L"Zoom &Extents", L"^C^C_ZOOM;_Extents"}, {L"Zoom &Window", L"^C^C_ZOOM;_Window"}, {L"&Pan", L"^C^C_PAN"}};
     if (title == L"Tools") return {{L"&Load Menu...", L"^C^C_MENULOAD"}, {L"&Commands", L"^C^C_COMMANDS;"}};
@@ -92,7 +96,11 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     m_progress->setMaximumWidth(240);
     m_progressLabel->hide();
     m_progress->hide();
+    m_staleNotice = new QLabel(this);
+    m_staleNotice->setStyleSheet(QStringLiteral("QLabel { background: #ffe0a0; color: #402800; padding: 0 6px; }"));
+    m_staleNotice->hide();
     statusBar()->addWidget(m_coordinates);
+    statusBar()->addWidget(m_staleNotice, 1);
     statusBar()->addPermanentWidget(m_progressLabel);
     statusBar()->addPermanentWidget(m_progress);
 
@@ -237,6 +245,7 @@ void MainWindow::Refresh() {
     setWindowTitle(QStringLiteral("Velloria") + (title.isEmpty() ? QString() : QStringLiteral(" - ") + title) +
                    (modified ? QStringLiteral(" *") : QString()));
     RebuildMenus();
+    UpdateEditItems(database);
     if (AcEdCommandStack* stack = acedRegCmds) {
         const auto commands = stack->commands();
         if (commands.size() != m_commandCount) {
@@ -246,7 +255,27 @@ void MainWindow::Refresh() {
             m_commandLine->SetCommandNames(names);
         }
     }
+    UpdateStaleTables(page);
     page.view->FollowPrompt();
+}
+
+void MainWindow::UpdateStaleTables(Page& page) {
+    const std::vector<platform::StaleTable> stale = platform::StaleTablesOf(page.database);
+    std::vector<QRectF> boxes;
+    QString names;
+    for (const platform::StaleTable& table : stale) {
+        AcDbEntity* entity = nullptr;
+        if (acdbOpenObject(entity, table.id, AcDb::kForRead) != Acad::eOk) continue;
+        AcDbExtents extents;
+        if (entity->getGeomExtents(extents) == Acad::eOk)
+            boxes.push_back(QRectF(QPointF(extents.minPoint.x, extents.minPoint.y), QPointF(extents.maxPoint.x, extents.maxPoint.y)));
+        entity->close();
+        names += (names.isEmpty() ? QString() : QStringLiteral("; ")) + ToQ(table.id.handle().text()) + QStringLiteral(": ") + ToQ(table.reason);
+    }
+    page.view->SetStaleMarks(std::move(boxes));
+    m_staleNotice->setVisible(!names.isEmpty());
+    m_staleNotice->setText(names.isEmpty() ? QString() : QStringLiteral("Not refreshed, showing old data: ") + names);
+    m_staleNotice->setToolTip(m_staleNotice->text());
 }
 
 void MainWindow::ShowDrawing(Page& page) {
@@ -371,6 +400,7 @@ void MainWindow::RebuildMenus() {
     m_menuBar = bar;
     m_menuGroups = groups;
     menuBar()->clear();
+    m_undoAction = m_redoAction = nullptr;
     for (const platform::MenuBarEntry& entry : bar) {
         std::vector<platform::MenuItem> items;
         QString title = ToQ(entry.title);
@@ -390,9 +420,31 @@ void MainWindow::RebuildMenus() {
                 continue;
             }
             const std::wstring macro = item.macro;
-            QObject::connect(menu->addAction(ToQ(item.label)), &QAction::triggered, this, [this, macro] { RunMacro(macro); });
+            QAction* action = menu->addAction(ToQ(item.label));
+            QObject::connect(action, &QAction::triggered, this, [this, macro] { RunMacro(macro); });
+            if (entry.group.empty() && macro == L"^C^C_U") {
+                m_undoAction = action;
+                action->setShortcut(UndoKeys());
+            } else if (entry.group.empty() && macro == L"^C^C_REDO") {
+                m_redoAction = action;
+                action->setShortcuts(RedoKeys());
+            }
         }
         menu->setEnabled(!items.empty());
+    }
+    UpdateEditItems(Current().database);
+}
+
+void MainWindow::UpdateEditItems(AcDbDatabase* database) {
+    const std::wstring undo = database ? database->undoHistory().NextUndoName() : std::wstring();
+    const std::wstring redo = database ? database->undoHistory().NextRedoName() : std::wstring();
+    if (m_undoAction) {
+        m_undoAction->setText(undo.empty() ? QStringLiteral("&Undo") : QStringLiteral("&Undo ") + ToQ(undo));
+        m_undoAction->setEnabled(!undo.empty());
+    }
+    if (m_redoAction) {
+        m_redoAction->setText(redo.empty() ? QStringLiteral("&Redo") : QStringLiteral("&Redo ") + ToQ(redo));
+        m_redoAction->setEnabled(!redo.empty());
     }
 }
 

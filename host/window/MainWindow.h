@@ -20,6 +20,7 @@
 
 class AcApDocument;
 class AcDbDatabase;
+class QAction;
 class QLabel;
 class QProgressBar;
 class QStackedWidget;
@@ -91,6 +92,10 @@ private:
     void CloseRequested(int index);
     bool AtCommandPrompt() const;
     void RebuildMenus();
+    // Edit > Undo and Redo name the step they take, and are greyed out without one.
+    void UpdateEditItems(AcDbDatabase* database);
+    // The notice naming the tables a refresh left stale, and their frames in the view.
+    void UpdateStaleTables(Page& page);
 
     WindowInput m_input;
     BusyInput m_busyInput;  // the window's events while a command works
@@ -111,6 +116,9 @@ private:
 
     std::vector<platform::MenuBarEntry> m_menuBar;
     std::vector<std::wstring> m_menuGroups;
+    QLabel* m_staleNotice = nullptr;
+    QAction* m_undoAction = nullptr;
+    QAction* m_redoAction = nullptr;
     size_t m_commandCount = 0;
 };
 

@@ -12,6 +12,25 @@ char32_t Valid(wchar_t ch) {
     return (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) ? U'\uFFFD' : c;
 }
 size_t EncodedLength(char32_t c) { return c < 0x80 ? 1 : c < 0x800 ? 2 : c < 0x10000 ? 3 : 4; }
+// Writes the UTF-8 form of c at out; returns the end.
+char* Encode(char32_t c, char* out) {
+    if (c < 0x80) {
+        *out++ = static_cast<char>(c);
+    } else if (c < 0x800) {
+        *out++ = static_cast<char>(0xC0 | (c >> 6));
+        *out++ = static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        *out++ = static_cast<char>(0xE0 | (c >> 12));
+        *out++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        *out++ = static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        *out++ = static_cast<char>(0xF0 | (c >> 18));
+        *out++ = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        *out++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        *out++ = static_cast<char>(0x80 | (c & 0x3F));
+    }
+    return out;
+}
 }  // namespace
 
 void CompactText::release() {
@@ -49,24 +68,19 @@ void CompactText::assign(std::wstring_view text) {
     for (wchar_t ch : text) n += EncodedLength(Valid(ch));
     char* out = prepare(n);
     if (!out) return;
+    for (wchar_t ch : text) out = Encode(Valid(ch), out);
+}
+
+bool CompactText::equals(std::wstring_view text) const {
+    const std::string_view stored = utf8();
+    size_t at = 0;
     for (wchar_t ch : text) {
-        const char32_t c = Valid(ch);
-        if (c < 0x80) {
-            *out++ = static_cast<char>(c);
-        } else if (c < 0x800) {
-            *out++ = static_cast<char>(0xC0 | (c >> 6));
-            *out++ = static_cast<char>(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            *out++ = static_cast<char>(0xE0 | (c >> 12));
-            *out++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            *out++ = static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            *out++ = static_cast<char>(0xF0 | (c >> 18));
-            *out++ = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-            *out++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            *out++ = static_cast<char>(0x80 | (c & 0x3F));
-        }
+        char encoded[4];
+        const size_t n = static_cast<size_t>(Encode(Valid(ch), encoded) - encoded);
+        if (stored.size() - at < n || stored.compare(at, n, encoded, n) != 0) return false;
+        at += n;
     }
+    return at == stored.size();
 }
 
 std::wstring CompactText::wide() const {

@@ -39,6 +39,8 @@ public:
         return {m_block + sizeof n, n};
     }
     std::wstring wide() const;
+    // Whether the text is this wide text (as assign would store it), without a copy.
+    bool equals(std::wstring_view text) const;
     // Characters (code points) of the text.
     size_t length() const;
 

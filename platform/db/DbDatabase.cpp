@@ -80,6 +80,7 @@ AcDbStub* AcDbDatabase::newStub(AcDbHandle handle) {
     m_stubs.push_back(AcDbStub{this, handle, nullptr, false});
     AcDbStub* stub = &m_stubs.back();
     m_byHandle.emplace(handle.value(), stub);
+    m_maxHandle = std::max<std::uint64_t>(m_maxHandle, handle.value());
     return stub;
 }
 
@@ -104,6 +105,7 @@ Acad::ErrorStatus AcDbDatabase::addAcDbObject(AcDbObjectId& id, AcDbObject* obje
     noteChange();
     if (handle.value() >= m_handseed.value()) m_handseed = AcDbHandle(handle.value() + 1);
     id = AcDbObjectId(stub);
+    m_undo->NoteAdded(*object);
     return Acad::eOk;
 }
 

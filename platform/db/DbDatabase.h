@@ -3,12 +3,14 @@
 // out from the handle seed, which always lies above every handle in use; a file reader adds
 // objects under the handles the file gives and the seed follows (setHandseed restores the
 // file's own seed).
+#include <algorithm>
 #include <deque>
 #include <memory>
 #include <unordered_map>
 #include <vector>
 
 #include "db/DbObject.h"
+#include "db/UndoHistory.h"
 
 class AcDbDictionary;
 class AcDbBlockTable;
@@ -34,6 +36,10 @@ public:
     AcDbHandle handseed() const { return m_handseed; }
     // eInvalidInput when the seed is not above every handle in use.
     Acad::ErrorStatus setHandseed(AcDbHandle seed);
+    // Above every handle the database ever gave, also those of objects an undo took out
+    // (kept for redo) that lie above the seed: where handles given out beside the database
+    // (a file's own) start.
+    AcDbHandle handleFloor() const { return std::max(m_handseed, AcDbHandle(m_maxHandle + 1)); }
     // Whether anything changed since the drawing was made, loaded or last saved: an object
     // added, or opened for write (which erasing and every change need). Opening for write
     // counts even when nothing is then changed, as a CAD program's modified flag does.
@@ -43,6 +49,18 @@ public:
     std::uint64_t changeCount() const { return m_changes; }
     // The drawing now matches its file (after loading or saving).
     void markSaved() { m_savedChanges = m_changes; }
+    // The file document kept with the database was brought up to date with it (a save, or a
+    // view's redraw): how many times. Undo knows from it whether the document still holds
+    // an object as it was.
+    // ceiling: above every handle the document holds.
+    void noteFileSynced(AcDbHandle ceiling) {
+        ++m_fileSyncs;
+        m_fileCeiling = ceiling;
+    }
+    std::uint64_t fileSyncs() const { return m_fileSyncs; }
+    AcDbHandle fileHandleCeiling() const { return m_fileCeiling; }
+    // The changes of each command, to undo and redo.
+    platform::UndoHistory& undoHistory() { return *m_undo; }
     // Ids of every object in the order of their handles (erased ones included).
     std::vector<AcDbObjectId> objectIds() const;
 
@@ -103,14 +121,17 @@ public:
     static AcDbDatabase* fromSerial(std::int64_t serial);
 
 private:
+    friend class platform::UndoHistory;
     void buildDefaultDrawing();
     AcDbStub* newStub(AcDbHandle handle);
 
     std::deque<AcDbStub> m_stubs;  // stable addresses for object ids
     std::unordered_map<std::uint64_t, AcDbStub*> m_byHandle;
     AcDbHandle m_handseed{1};
+    std::uint64_t m_maxHandle = 0;
+    AcDbHandle m_fileCeiling{1};
     std::int64_t m_serial;
-    std::uint64_t m_changes = 0, m_savedChanges = 0;
+    std::uint64_t m_changes = 0, m_savedChanges = 0, m_fileSyncs = 0;
 
     AcDbObjectId m_blockTable, m_layerTable, m_textStyleTable, m_regAppTable;
     AcDbObjectId m_namedObjects, m_tableStyleDictionary;
@@ -120,6 +141,8 @@ private:
     AcDb::MeasurementValue m_measurement = AcDb::kEnglish;
     std::shared_ptr<void> m_fileData;
     AcDb::AcDbDwgVersion m_fileVersion = AcDb::kDHL_CURRENT;
+    // Last, so that it goes before the objects its states refer to.
+    std::unique_ptr<platform::UndoHistory> m_undo = std::make_unique<platform::UndoHistory>(*this);
 };
 
 // Registers an application name in the working database (RTNORM / RTERROR as registerApp).

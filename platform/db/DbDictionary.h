@@ -13,6 +13,7 @@ class AcDbDictionaryIterator;
 class AcDbDictionary : public AcDbObject {
 public:
     ACRX_DECLARE_MEMBERS(AcDbDictionary)
+    ACDB_DECLARE_STATE(AcDbDictionary)
 
     Acad::ErrorStatus getAt(const wchar_t* key, AcDbObjectId& id) const;
     Acad::ErrorStatus getAt(const wchar_t* key, AcDbObject*& object, AcDb::OpenMode mode) const;

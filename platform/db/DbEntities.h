@@ -8,6 +8,7 @@
 class AcDbLine : public AcDbEntity {
 public:
     ACRX_DECLARE_MEMBERS(AcDbLine)
+    ACDB_DECLARE_STATE(AcDbLine)
     AcDbLine() = default;
     AcDbLine(const AcGePoint3d& start, const AcGePoint3d& end) : m_start(start), m_end(end) {}
     AcGePoint3d startPoint() const { return m_start; }
@@ -28,6 +29,7 @@ private:
 class AcDbBlockReference : public AcDbEntity {
 public:
     ACRX_DECLARE_MEMBERS(AcDbBlockReference)
+    ACDB_DECLARE_STATE(AcDbBlockReference)
     AcDbBlockReference() = default;
     AcDbBlockReference(const AcGePoint3d& position, AcDbObjectId block) : m_position(position), m_block(block) {}
     AcGePoint3d position() const { return m_position; }
@@ -49,6 +51,7 @@ private:
 class AcDbMText : public AcDbEntity {
 public:
     ACRX_DECLARE_MEMBERS(AcDbMText)
+    ACDB_DECLARE_STATE(AcDbMText)
     AcGePoint3d location() const { return m_location; }
     Acad::ErrorStatus setLocation(const AcGePoint3d& p);
     const wchar_t* contents() const { return m_contents.c_str(); }
@@ -76,6 +79,7 @@ private:
 class AcDbRawEntity : public AcDbEntity {
 public:
     ACRX_DECLARE_MEMBERS(AcDbRawEntity)
+    ACDB_DECLARE_STATE(AcDbRawEntity)
     explicit AcDbRawEntity(std::wstring typeName = L"", std::wstring unread = L"")
         : m_typeName(std::move(typeName)), m_unread(std::move(unread)) {}
     const wchar_t* entityTypeName() const override { return m_typeName.c_str(); }
@@ -92,6 +96,7 @@ private:
 class AcDbRawObject : public AcDbObject {
 public:
     ACRX_DECLARE_MEMBERS(AcDbRawObject)
+    ACDB_DECLARE_STATE(AcDbRawObject)
     explicit AcDbRawObject(std::wstring typeName = L"") : m_typeName(std::move(typeName)) {}
     const wchar_t* objectTypeName() const { return m_typeName.c_str(); }
 

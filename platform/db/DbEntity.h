@@ -8,6 +8,7 @@
 class AcDbEntity : public AcDbObject {
 public:
     ACRX_DECLARE_MEMBERS(AcDbEntity)
+    ACDB_DECLARE_STATE(AcDbEntity)
 
     AcDbObjectId blockId() const { return ownerId(); }
     const wchar_t* layer() const { return m_layer.c_str(); }

@@ -13,6 +13,16 @@ Acad::ErrorStatus AcDbObject::setOwnerId(AcDbObjectId owner) {
     return Acad::eOk;
 }
 
+size_t AcDbObject::stateBytes() const {
+    size_t bytes = sizeof(AcDbObject);
+    for (const auto& app : m_xdata) {
+        bytes += sizeof(app) + app.app.size() * sizeof(wchar_t);
+        for (const auto& item : app.items) bytes += sizeof(item) + item.text.size() * sizeof(wchar_t) + item.bytes.size();
+    }
+    for (const auto& tag : m_rawTags) bytes += sizeof(tag) + tag.value.size();
+    return bytes;
+}
+
 Acad::ErrorStatus AcDbObject::close() {
     if (isNewObject()) return Acad::eOk;
     if (m_writer) {
@@ -30,6 +40,7 @@ Acad::ErrorStatus AcDbObject::upgradeOpen() {
     if (isNewObject() || m_writer) return Acad::eWasOpenedForWrite;
     if (m_readers == 0) return Acad::eNotOpenForRead;
     if (m_readers > 1) return Acad::eHadMultipleReaders;
+    if (AcDbDatabase* db = database()) db->undoHistory().NoteWrite(*this);
     m_readers = 0;
     m_writer = true;
     m_modified = true;
@@ -54,6 +65,7 @@ Acad::ErrorStatus acdbOpenObject(AcDbObject*& object, AcDbObjectId id, AcDb::Ope
     if (target->m_writer) return Acad::eWasOpenedForWrite;
     if (mode == AcDb::kForWrite) {
         if (target->m_readers > 0) return Acad::eWasOpenedForRead;
+        if (stub->database) stub->database->undoHistory().NoteWrite(*target);
         target->m_writer = true;
         target->m_modified = true;
         if (stub->database) stub->database->noteChange();

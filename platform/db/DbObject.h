@@ -4,6 +4,7 @@
 // closed. An object created by new belongs to its creator and counts as open for write until
 // it is added to a drawing and closed there.
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,10 @@ struct AcDbXDataItem {
 };
 
 // The extended data of one registered application on one object.
+namespace platform {
+class UndoHistory;
+}
+
 struct AcDbXDataApp {
     std::wstring app;
     std::vector<AcDbXDataItem> items;
@@ -49,8 +54,13 @@ public:
     ~AcDbObject() override {
         if (m_stub) m_stub->object = nullptr;
     }
-    AcDbObject(const AcDbObject&) = delete;
-    AcDbObject& operator=(const AcDbObject&) = delete;
+
+    // Undo: a copy of what the object holds (a new object, in no drawing), and putting such a
+    // copy back. Every class of drawing object declares both with ACDB_DECLARE_STATE.
+    virtual std::unique_ptr<AcDbObject> copyState() const { return std::unique_ptr<AcDbObject>(new AcDbObject(*this)); }
+    virtual void restoreState(const AcDbObject& state) { *this = state; }
+    // About how many bytes a copy of the state keeps to itself (undo's memory budget).
+    virtual size_t stateBytes() const;
 
     AcDbObjectId objectId() const { return AcDbObjectId(m_stub); }
     AcDbObjectId ownerId() const { return m_ownerId; }
@@ -98,11 +108,25 @@ public:
     const platform::RawTags& rawTags() const { return m_rawTags; }
 
 protected:
+    // Copies of the state only: a copy is a new object, and assigning leaves the object where
+    // it is in its drawing, open as it was.
+    AcDbObject(const AcDbObject& other)
+        : AcRxObject(other), m_ownerId(other.m_ownerId), m_xdata(other.m_xdata),
+          m_unreadXDataApps(other.m_unreadXDataApps), m_rawTags(other.m_rawTags) {}
+    AcDbObject& operator=(const AcDbObject& other) {
+        m_ownerId = other.m_ownerId;
+        m_xdata = other.m_xdata;
+        m_unreadXDataApps = other.m_unreadXDataApps;
+        m_rawTags = other.m_rawTags;
+        return *this;
+    }
+
     // eOk when the object may be changed, eNotOpenForWrite otherwise.
     Acad::ErrorStatus assertWriteEnabled() const { return isWriteEnabled() ? Acad::eOk : Acad::eNotOpenForWrite; }
 
 private:
     friend class AcDbDatabase;
+    friend class platform::UndoHistory;
     friend Acad::ErrorStatus acdbOpenObject(AcDbObject*&, AcDbObjectId, AcDb::OpenMode, bool);
 
     AcDbStub* m_stub = nullptr;
@@ -114,6 +138,12 @@ private:
     std::vector<std::wstring> m_unreadXDataApps;
     platform::RawTags m_rawTags;
 };
+
+// The undo copies of a class of drawing objects (see AcDbObject::copyState). A class without
+// them would be copied as its parent, and lose what it adds.
+#define ACDB_DECLARE_STATE(CLASS)                                                                      \
+    std::unique_ptr<AcDbObject> copyState() const override { return std::unique_ptr<AcDbObject>(new CLASS(*this)); } \
+    void restoreState(const AcDbObject& state) override { *this = static_cast<const CLASS&>(state); }
 
 // Opens the object with the id. Errors: eNullObjectId, eUnknownHandle (no such object),
 // eWasErased (erased and openErased not set), eWasOpenedForWrite (open for write already),

@@ -10,6 +10,7 @@
 class AcDbSymbolTableRecord : public AcDbObject {
 public:
     ACRX_DECLARE_MEMBERS(AcDbSymbolTableRecord)
+    ACDB_DECLARE_STATE(AcDbSymbolTableRecord)
     // A copy of the name the caller frees with acutDelBuffer.
     Acad::ErrorStatus getName(wchar_t*& name) const;
     const wchar_t* getName() const { return m_name.c_str(); }
@@ -23,6 +24,7 @@ private:
 class AcDbSymbolTable : public AcDbObject {
 public:
     ACRX_DECLARE_MEMBERS(AcDbSymbolTable)
+    ACDB_DECLARE_STATE(AcDbSymbolTable)
     bool has(const wchar_t* name) const;
     Acad::ErrorStatus getAt(const wchar_t* name, AcDbObjectId& id, bool getErased = false) const;
     // Adds a record (a new object, or one in this table's drawing that no table owns yet);
@@ -40,6 +42,7 @@ private:
 class AcDbBlockTableRecord : public AcDbSymbolTableRecord {
 public:
     ACRX_DECLARE_MEMBERS(AcDbBlockTableRecord)
+    ACDB_DECLARE_STATE(AcDbBlockTableRecord)
     static constexpr const wchar_t* kModelSpace = L"*Model_Space";
     static constexpr const wchar_t* kPaperSpace = L"*Paper_Space";
 
@@ -60,21 +63,25 @@ private:
 class AcDbBlockTable : public AcDbSymbolTable {
 public:
     ACRX_DECLARE_MEMBERS(AcDbBlockTable)
+    ACDB_DECLARE_STATE(AcDbBlockTable)
 };
 
 class AcDbLayerTableRecord : public AcDbSymbolTableRecord {
 public:
     ACRX_DECLARE_MEMBERS(AcDbLayerTableRecord)
+    ACDB_DECLARE_STATE(AcDbLayerTableRecord)
 };
 
 class AcDbLayerTable : public AcDbSymbolTable {
 public:
     ACRX_DECLARE_MEMBERS(AcDbLayerTable)
+    ACDB_DECLARE_STATE(AcDbLayerTable)
 };
 
 class AcDbTextStyleTableRecord : public AcDbSymbolTableRecord {
 public:
     ACRX_DECLARE_MEMBERS(AcDbTextStyleTableRecord)
+    ACDB_DECLARE_STATE(AcDbTextStyleTableRecord)
     double textSize() const { return m_textSize; }
     Acad::ErrorStatus setTextSize(double size);
     const wchar_t* fileName() const { return m_fileName.c_str(); }
@@ -88,14 +95,17 @@ private:
 class AcDbTextStyleTable : public AcDbSymbolTable {
 public:
     ACRX_DECLARE_MEMBERS(AcDbTextStyleTable)
+    ACDB_DECLARE_STATE(AcDbTextStyleTable)
 };
 
 class AcDbRegAppTableRecord : public AcDbSymbolTableRecord {
 public:
     ACRX_DECLARE_MEMBERS(AcDbRegAppTableRecord)
+    ACDB_DECLARE_STATE(AcDbRegAppTableRecord)
 };
 
 class AcDbRegAppTable : public AcDbSymbolTable {
 public:
     ACRX_DECLARE_MEMBERS(AcDbRegAppTable)
+    ACDB_DECLARE_STATE(AcDbRegAppTable)
 };

@@ -31,6 +31,35 @@ const AcDbTableStyle& DefaultStyle() {
 }
 }
 
+AcDbTable::Row::Row(const Row& other) : cells(other.cells.size()) {
+    for (size_t c = 0; c < cells.size(); ++c) cells[c].assignUtf8(other.cells[c].utf8());
+    if (other.formats) formats = std::make_unique<std::vector<std::uint16_t>>(*other.formats);
+}
+
+size_t AcDbTable::Row::bytes() const {
+    size_t n = sizeof(Row) + cells.capacity() * sizeof(platform::CompactText);
+    for (const auto& cell : cells)
+        if (cell.utf8().size() > 7) n += cell.utf8().size() + sizeof(std::uint32_t);
+    if (formats) n += formats->capacity() * sizeof(std::uint16_t);
+    return n;
+}
+
+AcDbTable::Row& AcDbTable::writableRow(int r) {
+    RowPtr& row = m_rows[static_cast<size_t>(r)];
+    if (row.use_count() > 1) row = std::make_shared<Row>(*row);
+    return *row;
+}
+
+size_t AcDbTable::stateBytes() const {
+    // The rows a copy keeps to itself are the ones the table changed since; what is shared is
+    // counted once, with the table.
+    size_t n = AcDbEntity::stateBytes() + m_rows.size() * (sizeof(RowPtr) + sizeof(int) + sizeof(double)) +
+               m_widths.size() * (sizeof(double) + sizeof(int));
+    for (const RowPtr& row : m_rows)
+        if (row.use_count() == 1) n += row->bytes();
+    return n;
+}
+
 Acad::ErrorStatus AcDbTable::setTableStyle(const AcDbObjectId& id) {
     if (const auto es = assertWriteEnabled(); es != Acad::eOk) return es;
     m_style = id;
@@ -43,7 +72,8 @@ Acad::ErrorStatus AcDbTable::setNumRows(int rows) {
     if (rows < 0) return Acad::eInvalidInput;
     const double h = m_heights.empty() ? kDefaultSize : m_heights.back();
     if (static_cast<size_t>(rows) < m_rows.size()) m_rows.erase(m_rows.begin() + rows, m_rows.end());
-    while (m_rows.size() < static_cast<size_t>(rows)) m_rows.emplace_back(m_widths.size());
+    while (m_rows.size() < static_cast<size_t>(rows)) m_rows.push_back(std::make_shared<Row>(m_widths.size()));
+    m_fileRows.resize(static_cast<size_t>(rows), -1);
     m_heights.resize(static_cast<size_t>(rows), h);
     std::erase_if(m_merged, [rows](const CellRange& r) { return r.maxRow >= rows; });
     if (m_titleMerged && rows > 0 && numColumns() > 1) m_merged = {CellRange{0, 0, 0, numColumns() - 1}};
@@ -57,9 +87,11 @@ Acad::ErrorStatus AcDbTable::setNumColumns(int columns) {
     const double w = m_widths.empty() ? kDefaultSize : m_widths.back();
     m_widths.resize(static_cast<size_t>(columns), w);
     m_fileColumns.resize(static_cast<size_t>(columns), -1);
-    for (auto& row : m_rows) {
-        row.cells.resize(static_cast<size_t>(columns));
-        if (row.formats) row.formats->resize(static_cast<size_t>(columns), 0);
+    for (int r = 0; r < numRows(); ++r) {
+        if (row(r).cells.size() == static_cast<size_t>(columns)) continue;
+        Row& changed = writableRow(r);
+        changed.cells.resize(static_cast<size_t>(columns));
+        if (changed.formats) changed.formats->resize(static_cast<size_t>(columns), 0);
     }
     std::erase_if(m_merged, [columns](const CellRange& r) { return r.maxCol >= columns; });
     if (m_titleMerged && numRows() > 0 && columns > 1) m_merged = {CellRange{0, 0, 0, columns - 1}};
@@ -118,9 +150,13 @@ Acad::ErrorStatus AcDbTable::setColumnWidth(double width) {
 Acad::ErrorStatus AcDbTable::setTextString(int row, int col, const wchar_t* text) {
     if (const auto es = assertWriteEnabled(); es != Acad::eOk) return es;
     if (!validRow(row) || !validCol(col)) return Acad::eInvalidIndex;
-    m_rows[static_cast<size_t>(row)].cells[static_cast<size_t>(col)].assign(text ? std::wstring_view(text) : std::wstring_view());
+    const std::wstring_view wanted = text ? std::wstring_view(text) : std::wstring_view();
     // A cell given a text holds text, whatever it held before.
-    if (m_rows[static_cast<size_t>(row)].formats && format(row, col).type != AcDb::kTextCell) setCellType(row, col, AcDb::kTextCell);
+    if (this->row(row).formats && format(row, col).type != AcDb::kTextCell) setCellType(row, col, AcDb::kTextCell);
+    // The same text again changes nothing (a refresh rewrites every cell; a row no cell of
+    // which changed stays shared with undo's copy).
+    if (this->row(row).cells[static_cast<size_t>(col)].equals(wanted)) return Acad::eOk;
+    writableRow(row).cells[static_cast<size_t>(col)].assign(wanted);
     touch();
     return Acad::eOk;
 }
@@ -128,7 +164,8 @@ Acad::ErrorStatus AcDbTable::setTextString(int row, int col, const wchar_t* text
 Acad::ErrorStatus AcDbTable::setTextUtf8(int row, int col, std::string_view text) {
     if (const auto es = assertWriteEnabled(); es != Acad::eOk) return es;
     if (!validRow(row) || !validCol(col)) return Acad::eInvalidIndex;
-    platform::CompactText& cell = m_rows[static_cast<size_t>(row)].cells[static_cast<size_t>(col)];
+    if (this->row(row).cells[static_cast<size_t>(col)].utf8() == text) return Acad::eOk;
+    platform::CompactText& cell = writableRow(row).cells[static_cast<size_t>(col)];
     // Bytes that are not UTF-8 are replaced as setTextString's conversion replaces them.
     if (platform::IsValidUtf8(text)) cell.assignUtf8(text);
     else cell.assign(platform::FromUtf8(text));
@@ -145,13 +182,13 @@ wchar_t* AcDbTable::textString(int row, int col) const {
 Acad::ErrorStatus AcDbTable::textString(int row, int col, std::wstring& text) const {
     text.clear();
     if (!validRow(row) || !validCol(col)) return Acad::eInvalidIndex;
-    text = m_rows[static_cast<size_t>(row)].cells[static_cast<size_t>(col)].wide();
+    text = this->row(row).cells[static_cast<size_t>(col)].wide();
     return Acad::eOk;
 }
 
 std::string_view AcDbTable::textUtf8(int row, int col) const {
     if (!validRow(row) || !validCol(col)) return {};
-    return m_rows[static_cast<size_t>(row)].cells[static_cast<size_t>(col)].utf8();
+    return this->row(row).cells[static_cast<size_t>(col)].utf8();
 }
 
 AcDb::RowType AcDbTable::rowType(int row) const {
@@ -163,14 +200,13 @@ AcDb::RowType AcDbTable::rowType(int row) const {
 }
 
 const AcDbTable::CellFormat& AcDbTable::format(int row, int col) const {
-    const Row& r = m_rows[static_cast<size_t>(row)];
+    const Row& r = this->row(row);
     return m_formats[r.formats ? (*r.formats)[static_cast<size_t>(col)] : 0];
 }
 
 Acad::ErrorStatus AcDbTable::setFormat(int row, int col, const CellFormat& f) {
     if (const auto es = assertWriteEnabled(); es != Acad::eOk) return es;
     if (!validRow(row) || !validCol(col)) return Acad::eInvalidIndex;
-    Row& r = m_rows[static_cast<size_t>(row)];
     // Formats are few (a table has a handful of distinct ones): each is kept once.
     auto it = std::find(m_formats.begin(), m_formats.end(), f);
     if (it == m_formats.end()) {
@@ -178,10 +214,10 @@ Acad::ErrorStatus AcDbTable::setFormat(int row, int col, const CellFormat& f) {
         it = m_formats.insert(m_formats.end(), f);
     }
     const auto index = static_cast<std::uint16_t>(it - m_formats.begin());
-    if (!r.formats) {
-        if (index == 0) return Acad::eOk;
-        r.formats = std::make_unique<std::vector<std::uint16_t>>(m_widths.size(), 0);
-    }
+    const Row& current = this->row(row);
+    if (current.formats ? (*current.formats)[static_cast<size_t>(col)] == index : index == 0) return Acad::eOk;
+    Row& r = writableRow(row);
+    if (!r.formats) r.formats = std::make_unique<std::vector<std::uint16_t>>(m_widths.size(), 0);
     (*r.formats)[static_cast<size_t>(col)] = index;
     touch();
     return Acad::eOk;
@@ -231,7 +267,7 @@ Acad::ErrorStatus AcDbTable::setAlignment(int row, int col, AcDb::CellAlignment 
 }
 
 void AcDbTable::setFileOrigin() {
-    for (size_t r = 0; r < m_rows.size(); ++r) m_rows[r].fileRow = static_cast<int>(r);
+    for (size_t r = 0; r < m_fileRows.size(); ++r) m_fileRows[r] = static_cast<int>(r);
     for (size_t c = 0; c < m_fileColumns.size(); ++c) m_fileColumns[c] = static_cast<int>(c);
 }
 
@@ -252,7 +288,7 @@ void AcDbTable::layout() const {
             for (int c = m.minCol; c <= m.maxCol; ++c)
                 marks[static_cast<size_t>(r) * m_widths.size() + static_cast<size_t>(c)] = (r == m.minRow && c == m.minCol) ? 2 : 1;
     auto need = [&](int r, int c, double width, double rowTextHeight) {
-        const std::string_view text = m_rows[static_cast<size_t>(r)].cells[static_cast<size_t>(c)].utf8();
+        const std::string_view text = row(r).cells[static_cast<size_t>(c)].utf8();
         if (text.empty()) return 0.0;
         const CellFormat& f = format(r, c);
         if (f.type != AcDb::kTextCell) return 0.0;
@@ -323,10 +359,11 @@ Acad::ErrorStatus AcDbTable::insertRows(int row, double height, int nRows) {
     if (const auto es = assertWriteEnabled(); es != Acad::eOk) return es;
     if (row < 0 || row > numRows() || nRows < 1) return Acad::eInvalidIndex;
     if (!IsSize(height)) return Acad::eInvalidInput;
-    std::vector<Row> fresh;
+    std::vector<RowPtr> fresh;
     fresh.reserve(static_cast<size_t>(nRows));
-    for (int i = 0; i < nRows; ++i) fresh.emplace_back(m_widths.size());
-    m_rows.insert(m_rows.begin() + row, std::make_move_iterator(fresh.begin()), std::make_move_iterator(fresh.end()));
+    for (int i = 0; i < nRows; ++i) fresh.push_back(std::make_shared<Row>(m_widths.size()));
+    m_rows.insert(m_rows.begin() + row, fresh.begin(), fresh.end());
+    m_fileRows.insert(m_fileRows.begin() + row, static_cast<size_t>(nRows), -1);
     m_heights.insert(m_heights.begin() + row, static_cast<size_t>(nRows), height);
     shiftMerges(true, row, nRows);
     touch();
@@ -337,6 +374,7 @@ Acad::ErrorStatus AcDbTable::deleteRows(int row, int nRows) {
     if (const auto es = assertWriteEnabled(); es != Acad::eOk) return es;
     if (row < 0 || nRows < 1 || row + nRows > numRows()) return Acad::eInvalidIndex;
     m_rows.erase(m_rows.begin() + row, m_rows.begin() + row + nRows);
+    m_fileRows.erase(m_fileRows.begin() + row, m_fileRows.begin() + row + nRows);
     m_heights.erase(m_heights.begin() + row, m_heights.begin() + row + nRows);
     shiftMerges(true, row, -nRows);
     touch();
@@ -347,7 +385,8 @@ Acad::ErrorStatus AcDbTable::insertColumns(int col, double width, int nCols) {
     if (const auto es = assertWriteEnabled(); es != Acad::eOk) return es;
     if (col < 0 || col > numColumns() || nCols < 1) return Acad::eInvalidIndex;
     if (!IsSize(width)) return Acad::eInvalidInput;
-    for (auto& r : m_rows) {
+    for (int i = 0; i < numRows(); ++i) {
+        Row& r = writableRow(i);
         std::vector<platform::CompactText> fresh(static_cast<size_t>(nCols));
         r.cells.insert(r.cells.begin() + col, std::make_move_iterator(fresh.begin()), std::make_move_iterator(fresh.end()));
         if (r.formats) r.formats->insert(r.formats->begin() + col, static_cast<size_t>(nCols), 0);
@@ -362,7 +401,8 @@ Acad::ErrorStatus AcDbTable::insertColumns(int col, double width, int nCols) {
 Acad::ErrorStatus AcDbTable::deleteColumns(int col, int nCols) {
     if (const auto es = assertWriteEnabled(); es != Acad::eOk) return es;
     if (col < 0 || nCols < 1 || col + nCols > numColumns()) return Acad::eInvalidIndex;
-    for (auto& r : m_rows) {
+    for (int i = 0; i < numRows(); ++i) {
+        Row& r = writableRow(i);
         r.cells.erase(r.cells.begin() + col, r.cells.begin() + col + nCols);
         if (r.formats) r.formats->erase(r.formats->begin() + col, r.formats->begin() + col + nCols);
     }
@@ -512,15 +552,15 @@ void AcDbTable::listDetails(std::wstring& text) const {
     // Cells as aligned text, one line per row, prefixed with the row's index.
     std::vector<size_t> widths(m_widths.size(), 0);
     for (const auto& row : m_rows)
-        for (size_t c = 0; c < row.cells.size(); ++c) widths[c] = std::max(widths[c], row.cells[c].length());
+        for (size_t c = 0; c < row->cells.size(); ++c) widths[c] = std::max(widths[c], row->cells[c].length());
     const size_t indexWidth = std::to_wstring(m_rows.size()).size();
     for (size_t r = 0; r < m_rows.size(); ++r) {
         std::wstring line = std::to_wstring(r);
         line.insert(0, indexWidth - line.size(), L' ');
         line = L"  " + line + L" |";
-        for (size_t c = 0; c < m_rows[r].cells.size(); ++c) {
-            const std::wstring cell = m_rows[r].cells[c].wide();
-            line += L" " + cell + std::wstring(widths[c] - m_rows[r].cells[c].length(), L' ') + L" |";
+        for (size_t c = 0; c < m_rows[r]->cells.size(); ++c) {
+            const std::wstring cell = m_rows[r]->cells[c].wide();
+            line += L" " + cell + std::wstring(widths[c] - m_rows[r]->cells[c].length(), L' ') + L" |";
         }
         text += line + L"\n";
     }

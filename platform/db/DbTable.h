@@ -19,6 +19,7 @@
 class AcDbTable : public AcDbEntity {
 public:
     ACRX_DECLARE_MEMBERS(AcDbTable)
+    ACDB_DECLARE_STATE(AcDbTable)
 
     AcDbTable() = default;
 
@@ -69,7 +70,7 @@ public:
     // Where a row or column stood in the drawing file the table was read from (-1 for one
     // added since), so that a writer finds what the file holds of each cell after rows and
     // columns were inserted or deleted. Set by file readers and writers.
-    int fileRow(int row) const { return validRow(row) ? m_rows[static_cast<size_t>(row)].fileRow : -1; }
+    int fileRow(int row) const { return validRow(row) ? m_fileRows[static_cast<size_t>(row)] : -1; }
     int fileColumn(int col) const { return validCol(col) ? m_fileColumns[static_cast<size_t>(col)] : -1; }
     // Every row and column now stands where it stands in the file.
     void setFileOrigin();
@@ -106,6 +107,7 @@ public:
     Acad::ErrorStatus getGeomExtents(AcDbExtents& extents) const override;
     bool isPickedAt(const AcGePoint3d& point, double aperture) const override;
     void listDetails(std::wstring& text) const override;
+    size_t stateBytes() const override;
 
 private:
     // A cell's own formatting; the first of m_formats is "none".
@@ -118,11 +120,19 @@ private:
     struct Row {
         std::vector<platform::CompactText> cells;
         std::unique_ptr<std::vector<std::uint16_t>> formats;  // per cell, only once one is set
-        int fileRow = -1;
         explicit Row(size_t columns = 0) : cells(columns) {}
+        Row(const Row& other);
+        Row& operator=(const Row&) = delete;
+        size_t bytes() const;
     };
+    // Rows are shared with the copies undo keeps (copyState) until one of them changes: a
+    // refresh that rewrites a few rows of a large table copies those rows, not the table.
+    using RowPtr = std::shared_ptr<Row>;
 
     bool validRow(int row) const { return row >= 0 && row < numRows(); }
+    const Row& row(int r) const { return *m_rows[static_cast<size_t>(r)]; }
+    // The row to change: its own copy when an undo copy shares it.
+    Row& writableRow(int r);
     bool validCol(int col) const { return col >= 0 && col < numColumns(); }
     // Table-local coordinates: along the direction, and down from the top edge.
     void toLocal(const AcGePoint3d& point, double& across, double& down) const;
@@ -136,7 +146,8 @@ private:
     AcDbObjectId m_style;
     AcGePoint3d m_position;
     AcGeVector3d m_direction{1, 0, 0};
-    std::vector<Row> m_rows;
+    std::vector<RowPtr> m_rows;
+    std::vector<int> m_fileRows;
     std::vector<double> m_heights;  // as set
     std::vector<double> m_widths;
     std::vector<int> m_fileColumns;

@@ -11,6 +11,7 @@
 class AcDbTableStyle : public AcDbObject {
 public:
     ACRX_DECLARE_MEMBERS(AcDbTableStyle)
+    ACDB_DECLARE_STATE(AcDbTableStyle)
 
     // A copy of the name the caller frees with acutDelBuffer.
     Acad::ErrorStatus getName(wchar_t*& name) const;

@@ -42,7 +42,9 @@ std::shared_ptr<AcDbDatabase> DatabaseFromDocument(std::unique_ptr<Document> doc
 // Writes the database to path atomically. A database that was not loaded from a file (a new
 // drawing) is written on the document of a new drawing, its own records standing for the
 // template's. Afterwards the written document is attached and nothing counts as modified.
-std::optional<DxfError> SaveDrawing(AcDbDatabase& database, const std::string& path, const Progress& progress = {});
+// With keepBackup, the file it replaces is kept as NAME.bak beside it (posix/Backup.h).
+std::optional<DxfError> SaveDrawing(AcDbDatabase& database, const std::string& path, const Progress& progress = {},
+                                    bool keepBackup = false);
 
 // The document a save would write now, without writing a file: the attached document brought up
 // to date with the database (as saving does), or for a database never loaded or saved, a

@@ -113,7 +113,8 @@ public:
     Writer(Document& doc, AcDbDatabase& db) : m_doc(doc), m_db(db) {}
 
     void Run() {
-        m_doc.SetHandleFloor(m_db.handseed().value());
+        // Above the objects an undo took out too: they may come back with their handles.
+        m_doc.RestartHandles(m_db.handleFloor().value());
         DropErased();
         BuildIndex();
         // Styles first: tables are drawn from the styles the file holds.
@@ -127,7 +128,8 @@ public:
                     Store(*entity, *record);
             }
         }
-        for (AcDbObjectId id : Records(m_db.regAppTableId())) m_doc.EnsureAppId(NameOf(id));
+        for (AcDbObjectId id : Records(m_db.regAppTableId()))
+            if (!id.isErased()) m_doc.EnsureAppId(NameOf(id));
         // The current table style, in every version that has table styles (R2005 on, and
         // whatever is written as R2013).
         if (auto* style = AcDbTableStyle::cast(Peek(m_db.tablestyle()))) {
@@ -142,10 +144,9 @@ public:
         const bool paper = !m_db.currentSpaceId().isNull() && m_db.currentSpaceId() != m_db.modelSpaceId();
         const Tag* tile = m_doc.HeaderValue("$TILEMODE");
         if (tile ? (tile->IntOr(1) == 0) != paper : paper) m_doc.SetHeaderVar("$TILEMODE", {m_doc.MakeInt(70, paper ? 0 : 1)});
-        // At least the database's seed; writing the file raises it above every handle present.
-        const Tag* seed = m_doc.HeaderValue("$HANDSEED", 5);
-        const Handle next = std::max<Handle>(m_db.handseed().value(), seed ? seed->AsHandle().value_or(0) : 0);
-        m_doc.SetHeaderVar("$HANDSEED", {m_doc.MakeHandle(5, next)});
+        // The database's seed, which is at least the file's own (and goes back with an undo);
+        // writing the file raises it above every handle present.
+        m_doc.SetHeaderVar("$HANDSEED", {m_doc.MakeHandle(5, m_db.handseed().value())});
     }
 
 private:
@@ -182,11 +183,18 @@ private:
         return {};
     }
 
-    // Erased entities leave the document; an erased table takes its anonymous block along.
+    // Erased entities leave the document; an erased table takes its anonymous block along. So
+    // do the registered applications an undo took out again.
     void DropErased() {
         std::unordered_set<Handle> erased;
-        for (AcDbObjectId id : m_db.objectIds())
-            if (id.isErased() && AcDbEntity::cast(Peek(id))) erased.insert(id.handle().value());
+        std::unordered_set<std::string> apps;
+        for (AcDbObjectId id : m_db.objectIds()) {
+            if (!id.isErased()) continue;
+            if (AcDbEntity::cast(Peek(id))) erased.insert(id.handle().value());
+            else if (AcDbRegAppTableRecord::cast(Peek(id))) apps.insert(NameOf(id));
+        }
+        if (SymbolTable* table = apps.empty() ? nullptr : m_doc.FindTable("APPID"))
+            std::erase_if(table->records, [&](const DxfObject& r) { return apps.count(std::string(r.Value(2))) > 0; });
         if (erased.empty()) return;
         std::unordered_set<Handle> tableRecords;
         std::unordered_set<std::string> tableBlocks;
@@ -313,14 +321,16 @@ std::shared_ptr<Document> CurrentDocument(AcDbDatabase& db) {
     if (!doc) doc = TemplateFor(db);
     Writer(*doc, db).Run();
     // Handles the document gave out (a new table's block) are not the database's to give again.
-    if (const Handle next = doc->MaxHandle() + 1; next > db.handseed().value()) db.setHandseed(AcDbHandle(next));
+    const Handle next = doc->MaxHandle() + 1;
+    db.noteFileSynced(AcDbHandle(next));
+    if (next > db.handseed().value()) db.setHandseed(AcDbHandle(next));
     return doc;
 }
 
-std::optional<DxfError> SaveDrawing(AcDbDatabase& db, const std::string& path, const Progress& progress) {
+std::optional<DxfError> SaveDrawing(AcDbDatabase& db, const std::string& path, const Progress& progress, bool keepBackup) {
     const bool fresh = !db.fileData();
     std::shared_ptr<Document> doc = CurrentDocument(db);
-    if (auto error = SaveDxfFile(*doc, path, progress)) return error;
+    if (auto error = SaveDxfFile(*doc, path, progress, keepBackup)) return error;
     // What was written is now what the file holds.
     for (AcDbObjectId id : db.objectIds())
         if (AcDbObject* object = Peek(id)) object->setModified(false);

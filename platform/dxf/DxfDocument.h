@@ -170,6 +170,10 @@ public:
         else if (m_nextHandle < floor) m_nextHandle = floor;
     }
 
+    // New handles start above every object the document holds and at floor at least, even
+    // where handles were given out before (objects an undo took out again free theirs).
+    void RestartHandles(Handle floor) { m_nextHandle = std::max(floor, MaxHandle() + 1); }
+
     // DxfObject::SetXData with the application name kept in this document.
     void SetXData(DxfObject& object, std::string_view app, const std::vector<Tag>& items) {
         object.SetXData(Keep(app), items);

@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include "posix/AtomicFile.h"
+#include "posix/Backup.h"
 #include "posix/FileIo.h"
 #include "dxf/DwgFile.h"
 #include "dxf/DxfText.h"
@@ -365,7 +366,7 @@ std::string WriteDxfToString(const Document& doc) {
     return out;
 }
 
-std::optional<DxfError> SaveDxfFile(Document& doc, const std::string& path, const Progress& progress) {
+std::optional<DxfError> SaveDxfFile(Document& doc, const std::string& path, const Progress& progress, bool keepBackup) {
     // Nothing writes DWG, and DXF text never goes into a DWG file.
     if (IsDwgPath(path)) return DxfError{path, 0, "drawings are saved as DXF only, never into a DWG file; save it under a .dxf name"};
     try {
@@ -376,6 +377,10 @@ std::optional<DxfError> SaveDxfFile(Document& doc, const std::string& path, cons
         // one counts the objects written.
         sink.ReportProgress(progress, doc.SourceSize());
         WriteDocument(doc, sink, doc.SourceSize() ? Progress() : progress);
+        // The file about to be replaced becomes its backup only now that its successor is
+        // written whole: a save that fails leaves the backup as it was.
+        if (keepBackup)
+            if (const std::optional<std::string> target = posix::ResolveLinks(path)) posix::KeepBackup(*target);
         file.Commit();
         return std::nullopt;
     } catch (const std::bad_alloc&) {

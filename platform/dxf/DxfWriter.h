@@ -28,6 +28,7 @@ std::string WriteDxfToString(const Document& doc);
 // Prepares and writes the document to path atomically: a temporary file beside the target is
 // written, flushed to disk and renamed over the target, so an interrupted save leaves the old
 // file intact. Returns the error, or nothing on success.
-std::optional<DxfError> SaveDxfFile(Document& doc, const std::string& path, const Progress& progress = {});
+std::optional<DxfError> SaveDxfFile(Document& doc, const std::string& path, const Progress& progress = {},
+                                    bool keepBackup = false);
 
 }  // namespace platform::dxf

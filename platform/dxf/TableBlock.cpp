@@ -53,14 +53,14 @@ public:
     // The block's previous entities are taken apart for their tag lists: a table rebuilt with
     // about the same cells then allocates (and frees) next to nothing.
     BlockBuilder(Document& doc, Block& block, Handle owner)
-        : m_doc(doc), m_block(block), m_owner(doc.MakeHandle(330, owner)), m_spare(block.TakeEntities()) {
+        : m_doc(doc), m_block(block), m_owner(doc.MakeHandle(330, owner)), m_spare(ParsedEntities(block)) {
         m_block.Entities().reserve(m_spare.size());
     }
 
     void Line(double x1, double y1, double x2, double y2) {
         using L = entities::Line;
         DxfObject& o = Next();
-        o.tags = {{0, L::type.name}, m_doc.MakeHandle(5, m_doc.NewHandle()), m_owner, {100, Entity::kMarker}, {Entity::layer.code, "0"},
+        o.tags = {{0, L::type.name}, m_doc.MakeHandle(5, m_handle), m_owner, {100, Entity::kMarker}, {Entity::layer.code, "0"},
                   {Entity::linetype.code, "ByBlock"}, {Entity::color.code, "0"}, {Entity::lineweight.code, "-2"},
                   {100, L::kSubclasses[0].marker},
                   Number(L::start.code, x1), Number(L::start.code + 10, y1), {L::start.code + 20, "0.0"},
@@ -73,7 +73,7 @@ public:
         DxfObject& o = Next();
         auto& t = o.tags;
         t.reserve(20);
-        t = {{0, M::type.name}, m_doc.MakeHandle(5, m_doc.NewHandle()), m_owner, {100, Entity::kMarker}, {Entity::layer.code, "0"},
+        t = {{0, M::type.name}, m_doc.MakeHandle(5, m_handle), m_owner, {100, Entity::kMarker}, {Entity::layer.code, "0"},
              {Entity::color.code, "0"}, {100, M::kSubclasses[0].marker},
              Number(M::insert.code, x), Number(M::insert.code + 10, y), {M::insert.code + 20, "0.0"},
              Number(M::height.code, height), Number(M::width.code, width), {M::definedHeight.code, "0.0"},
@@ -87,7 +87,7 @@ public:
     void Insert(std::string_view block, double x, double y, double scale) {
         using I = entities::Insert;
         DxfObject& o = Next();
-        o.tags = {{0, I::type.name}, m_doc.MakeHandle(5, m_doc.NewHandle()), m_owner, {100, Entity::kMarker}, {Entity::layer.code, "0"},
+        o.tags = {{0, I::type.name}, m_doc.MakeHandle(5, m_handle), m_owner, {100, Entity::kMarker}, {Entity::layer.code, "0"},
                   {100, I::kSubclasses[0].marker}, m_doc.MakeTag(I::block.code, block),
                   Number(I::insert.code, x), Number(I::insert.code + 10, y), {I::insert.code + 20, "0.0"}};
         if (scale != 1) {
@@ -106,12 +106,24 @@ private:
         return Tag{code, it->second};
     }
 
+    // The block's entities, parsed when they were kept as read: their handles are reused.
+    static std::vector<DxfObject> ParsedEntities(Block& block) {
+        block.Entities();
+        return block.TakeEntities();
+    }
+
+    // The next entity, and in m_handle its handle: a rebuilt block keeps the handles of its
+    // entities in the order it draws them, so a table rebuilt with the same cells (an undo, a
+    // change of its link only) is written as it was; only entities beyond those get new ones.
     DxfObject& Next() {
         if (m_used < m_spare.size()) {
             DxfObject& o = m_block.Entities().emplace_back(std::move(m_spare[m_used++]));
+            m_handle = o.GetHandle();
+            if (m_handle == 0) m_handle = m_doc.NewHandle();
             o.tags.clear();
             return o;
         }
+        m_handle = m_doc.NewHandle();
         return m_block.Entities().emplace_back();
     }
 
@@ -120,6 +132,7 @@ private:
     Tag m_owner;
     std::vector<DxfObject> m_spare;
     size_t m_used = 0;
+    Handle m_handle = 0;
     std::unordered_map<std::uint64_t, std::string_view> m_numbers;
 };
 

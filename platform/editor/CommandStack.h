@@ -22,6 +22,8 @@ constexpr int ACRX_CMD_TRANSPARENT = 0x00000001;
 constexpr int ACRX_CMD_USEPICKSET = 0x00000002;
 constexpr int ACRX_CMD_REDRAW = 0x00000004;
 constexpr int ACRX_CMD_NOPAPERSPACE = 0x00000020;
+// The command is no step of the drawing's undo history (the undo commands themselves).
+constexpr int ACRX_CMD_NOUNDOMARKER = 0x00000200;
 constexpr int ACRX_CMD_SESSION = 0x00200000;
 
 // Status results (the host's Acad::ErrorStatus values)

@@ -7,6 +7,8 @@
 #include <new>
 #include <optional>
 
+#include "db/DbDatabase.h"
+#include "db/HostServices.h"
 #include "editor/CommandStack.h"
 #include "editor/Console.h"
 #include "mfc/String.h"
@@ -157,6 +159,10 @@ bool ExecuteCommand(std::wstring_view name) {
     if (!command) return false;
     // Copy the function: a command may remove itself (or its whole group) while it runs.
     AcRxFunctionPtr function = command->functionAddr();
+    // What the command changes in the drawing it starts in is one step of its undo history.
+    std::optional<UndoGroup> step;
+    if (!(command->commandFlags() & ACRX_CMD_NOUNDOMARKER))
+        step.emplace(acdbHostApplicationServices()->workingDatabase(), command->localName());
     // Memory that runs out ends the command, never the program: the drawing and the session
     // stay, and the user can save what was done before.
     try {

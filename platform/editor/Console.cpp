@@ -101,6 +101,7 @@ private:
 struct ConsoleState {
     std::vector<std::unique_ptr<LineSource>> sources;
     OutputSink sink;
+    bool lastLineTyped = false;
 };
 
 ConsoleState& State() {
@@ -138,6 +139,8 @@ bool TakeInterrupt() {
     g_interrupted = 0;
     return true;
 }
+
+bool LastLineWasTyped() { return State().lastLineTyped; }
 
 bool InputIsInteractive() {
     const auto& sources = State().sources;
@@ -192,6 +195,7 @@ std::optional<std::string> ReadPromptedLine(std::wstring_view prompt) {
             line = source.ReadLine();
         }
         if (line) {
+            State().lastLineTyped = source.Interactive();
             if (source.EchoInput()) WriteOutput(*line + "\n");
             else if (*line == "^C") WriteOutput(std::string_view("\n"));  // the terminal showed the ^C
             if (IsEscape(*line)) return std::string("^C");

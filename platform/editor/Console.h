@@ -46,6 +46,9 @@ void InstallInterruptHandler();
 bool TakeInterrupt();
 // Whether the bottom source (what is left when every script has ended) is a terminal.
 bool InputIsInteractive();
+// Whether the line ReadPromptedLine returned last came from a person (the terminal or the
+// window), not from a script or a pipe.
+bool LastLineWasTyped();
 // Lines of a text file; nullptr when it cannot be opened.
 std::unique_ptr<LineSource> MakeFileSource(const std::string& path);
 // Lines given in memory (tests, queued input).

@@ -58,6 +58,59 @@ void ForgetInProfile(const std::wstring& group) {
     RegCloseKey(key);
 }
 
+// The names of a key's values (at most 255 characters each, as the registry allows).
+std::vector<std::wstring> ValueNames(HKEY key) {
+    std::vector<std::wstring> names;
+    for (DWORD index = 0;; ++index) {
+        wchar_t name[256];
+        DWORD length = 256;
+        const LONG result = RegEnumValueW(key, index, name, &length, nullptr, nullptr, nullptr, nullptr);
+        if (result == ERROR_NO_MORE_ITEMS) break;
+        if (result == ERROR_SUCCESS) names.emplace_back(name, length);
+    }
+    return names;
+}
+
+// The pull-downs of menu groups in the menu bar, with their places, as the profile keeps them.
+void RememberMenuBar() {
+    HKEY key = nullptr;
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, kMenuBarProfileKey, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_READ | KEY_WRITE,
+                        nullptr, &key, nullptr) != ERROR_SUCCESS)
+        return;
+    std::vector<std::pair<std::wstring, DWORD>> entries;
+    const auto& bar = State().bar;
+    for (size_t i = 0; i < bar.size(); ++i)
+        if (!bar[i].group.empty()) entries.emplace_back(bar[i].group + L"." + bar[i].alias, static_cast<DWORD>(i + 1));
+    for (const std::wstring& name : ValueNames(key)) {
+        const bool kept = std::any_of(entries.begin(), entries.end(), [&](const auto& e) { return Same(e.first, name); });
+        if (!kept) RegDeleteValueW(key, name.c_str());
+    }
+    for (const auto& [name, position] : entries)
+        RegSetValueExW(key, name.c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&position), sizeof position);
+    RegCloseKey(key);
+}
+
+// Puts the remembered pull-downs of loaded groups back in the menu bar, in the order of their
+// places.
+void RestoreMenuBar() {
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, kMenuBarProfileKey, 0, KEY_READ, &key) != ERROR_SUCCESS) return;
+    std::vector<std::pair<DWORD, std::wstring>> entries;
+    for (const std::wstring& name : ValueNames(key)) {
+        DWORD position = 0, type = 0, size = sizeof position;
+        if (RegQueryValueExW(key, name.c_str(), nullptr, &type, reinterpret_cast<LPBYTE>(&position), &size) == ERROR_SUCCESS &&
+            type == REG_DWORD && position >= 1)
+            entries.emplace_back(position, name);
+    }
+    RegCloseKey(key);
+    std::sort(entries.begin(), entries.end());
+    for (const auto& [position, name] : entries) {
+        // A group no longer loaded, or a pull-down its file no longer has, is passed over.
+        const std::wstring command = L"P" + std::to_wstring(std::min<DWORD>(position, 9999)) + L"=+" + name;
+        acedMenuCmd(command.c_str());
+    }
+}
+
 // Reads and parses a menu file without loading it.
 std::optional<MenuGroup> ReadMenuFile(std::wstring_view path, std::wstring* error) {
     const std::string hostPath = ToHostPath(path);
@@ -105,6 +158,26 @@ void MenuLoadCommand() {
     }
     WriteOutput(L"\nCustomization file loaded successfully. Customization Group: " +
                 State().groups.back().name + L"\n");
+}
+
+void MenuUnloadCommand() {
+    auto answer = ReadPromptedLine(L"\nEnter the name of the Customization Group to unload: ");
+    if (!answer || *answer == "^C") {
+        WriteOutput(std::string_view("*Cancel*\n"));
+        return;
+    }
+    std::wstring name = FromUtf8(*answer);
+    while (!name.empty() && std::iswspace(name.back())) name.pop_back();
+    while (!name.empty() && std::iswspace(name.front())) name.erase(name.begin());
+    if (name.empty()) return;
+    const MenuGroup* group = FindGroup(name);
+    if (!group) {
+        WriteOutput(L"\nThe Customization Group " + name + L" is not loaded.\n");
+        return;
+    }
+    const std::wstring stored = group->name;
+    UnloadMenuGroup(stored);
+    WriteOutput(L"\nCustomization Group unloaded successfully. Customization Group: " + stored + L"\n");
 }
 
 void MenuBarCommand() { PrintMenuBar(); }
@@ -156,6 +229,7 @@ bool UnloadMenuGroup(std::wstring_view name) {
     std::erase_if(state.bar, [&](const MenuBarEntry& e) { return Same(e.group, stored); });
     std::erase_if(state.groups, [&](const MenuGroup& g) { return Same(g.name, stored); });
     ForgetInProfile(stored);
+    RememberMenuBar();
     return true;
 }
 
@@ -194,6 +268,7 @@ void LoadProfileMenus() {
         }
         Install(std::move(*group));
     }
+    RestoreMenuBar();
 }
 
 void PrintMenuBar() {
@@ -227,6 +302,7 @@ void RegisterMenuCommands() {
     AcEdCommandStack* stack = acedRegCmds;
     if (!stack) return;
     stack->addCommand(L"ACAD", L"MENULOAD", L"MENULOAD", ACRX_CMD_MODAL, &MenuLoadCommand);
+    stack->addCommand(L"ACAD", L"MENUUNLOAD", L"MENUUNLOAD", ACRX_CMD_MODAL, &MenuUnloadCommand);
     stack->addCommand(L"ACAD", L"MENUBAR", L"MENUBAR", ACRX_CMD_MODAL, &MenuBarCommand);
 }
 
@@ -260,7 +336,9 @@ int acedMenuCmd(const wchar_t* str) {
     std::wstring_view action = cmd.substr(pos + 1);
     if (action == L"-") {
         if (!occupied) return RTERROR;
+        const bool ofGroup = !bar[static_cast<size_t>(position - 1)].group.empty();
         bar.erase(bar.begin() + (position - 1));
+        if (ofGroup) platform::RememberMenuBar();
         return RTNORM;
     }
     if (!action.starts_with(L"+") || position < 1) return RTERROR;
@@ -270,7 +348,10 @@ int acedMenuCmd(const wchar_t* str) {
     const platform::MenuGroup* group = platform::FindMenuGroup(target.substr(0, dot));
     const platform::PullDownMenu* menu = group ? group->FindPullDown(target.substr(dot + 1)) : nullptr;
     if (!menu) return RTERROR;
+    for (const platform::MenuBarEntry& entry : bar)
+        if (platform::Same(entry.group, group->name) && platform::Same(entry.alias, menu->alias)) return RTNORM;
     size_t index = std::min(static_cast<size_t>(position - 1), bar.size());
     bar.insert(bar.begin() + index, {menu->title, group->name, menu->alias});
+    platform::RememberMenuBar();
     return RTNORM;
 }

@@ -8,7 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "editor/Alert.h"
 #include "editor/Console.h"
+#include "catalogue/NearestNames.h"
+#include "text/Utf8.h"
 #include "app/ToolEntryPoints.h"
 #include "catalogue/ConnectStringTable.h"
 #include "catalogue/DatabasePtrArray.h"
@@ -32,18 +35,6 @@ struct CCheck {
     int m_nRows = -1, m_nCols = -1;  // what a refresh would write
     bool m_bWouldChange = false;
 };
-
-// The part of a data-layer error report that says what went wrong.
-std::string Description(const std::string& report) {
-    const std::string key = "Description = ";
-    const size_t at = report.rfind(key);
-    if (at == std::string::npos) {
-        std::string line = report.substr(0, report.find('\n'));
-        return line;
-    }
-    const size_t end = report.find('\n', at);
-    return report.substr(at + key.size(), end == std::string::npos ? std::string::npos : end - at - key.size());
-}
 
 // A drive letter that this machine has no folder for: the path names no file here.
 bool UnmappedDrive(const CString& path, char& letter) {
@@ -91,20 +82,29 @@ void Check(const CLinkedEntity& entity, CCheck& check) {
     }
 
     // The data layer's reports are caught, to give the reason on the table's line.
-    std::string alerts;
-    const platform::OutputSink previous = platform::SetOutputSink([&alerts](std::string_view text) { alerts.append(text); });
+    std::wstring alerts;
+    const platform::AlertHandler previous = platform::SetAlertHandler([&alerts](std::wstring_view text) { alerts = text; });
     CMyDatabase* db =
         GetOpenDatabases().FindOrAddDatabase(link.m_strConnectDriver, link.m_strDatabase, link.m_strUser, link.m_strPassword);
     CTableLink fetch = link;
     CCellGrid grid;
     const bool read = db && db->ReadRecords(fetch, grid);
-    platform::SetOutputSink(previous);
-    if (!db) return broken("bad-database", "the database " + check.m_strResolved + " cannot be opened: " + Description(alerts));
+    if (!db) {
+        platform::SetAlertHandler(previous);
+        return broken("bad-database", "the database " + check.m_strResolved + " cannot be opened: " + platform::ToUtf8(platform::AlertReason(alerts)));
+    }
+    const CString strReason = read ? CString() : db->FailureReason(link);
+    platform::SetAlertHandler(previous);
     if (!read) {
-        if (link.m_strSQL.IsEmpty() && !NamesTableOrView(db, link.m_strTable))
-            return broken("missing-table", "the database has no table or view " + link.m_strTable.ToUtf8());
+        if (link.m_strSQL.IsEmpty() && !NamesTableOrView(db, link.m_strTable)) {
+            CStringArray names, nearest;
+            db->GetTableNames(names);
+            NearestNames(names, link.m_strTable, nearest);
+            const CString hint = DidYouMean(nearest);
+            return broken("missing-table", "the database has no table or view " + link.m_strTable.ToUtf8() + (hint.IsEmpty() ? "" : "; " + hint.ToUtf8()));
+        }
         if (alerts.empty()) return broken("no-records", "the source returns no records (a refresh leaves the table as it is)");
-        return broken(link.m_strSQL.IsEmpty() ? "failing-table" : "failing-sql", Description(alerts));
+        return broken(link.m_strSQL.IsEmpty() ? "failing-table" : "failing-sql", strReason.ToUtf8());
     }
     check.m_nRows = grid.GetRows();
     check.m_nCols = grid.GetCols();

@@ -7,7 +7,9 @@
 #include <utility>
 #include <vector>
 
+#include "editor/Alert.h"
 #include "editor/Console.h"
+#include "text/Utf8.h"
 #include "catalogue/ConnectStringTable.h"
 #include "catalogue/MyDatabase.h"
 #include "catalogue/ServerUrl.h"
@@ -50,7 +52,7 @@ private:
 
 // Writes the rows of the statement, a heading row first when asked; false when the statement
 // does not run or stops on the way (the data layer or the error says why on standard error).
-bool WriteRows(CADORecordset& recordset, const CString& sql, bool header) {
+bool WriteRows(CADORecordset& recordset, const CString& sql, bool header, std::wstring& report) {
     if (!recordset.OpenForwardOnly(sql)) return false;
     CRowWriter writer;
     const int columns = recordset.GetFieldCount();
@@ -76,8 +78,7 @@ bool WriteRows(CADORecordset& recordset, const CString& sql, bool header) {
         // A limit passed, or the source failed, after some rows: the rows stand, the status
         // says the whole did not come.
         writer.Flush();
-        const std::string report = (L"Query = " + recordset.GetQuery() + L"\n" + FormatComErrorBody(L"CADORecordset Error", e)).ToUtf8();
-        std::fwrite(report.data(), 1, report.size(), stderr);
+        report = (L"Query = " + recordset.GetQuery() + L"\n" + FormatComErrorBody(L"CADORecordset Error", e)).str();
         return false;
     }
     recordset.Close();
@@ -175,24 +176,28 @@ extern "C" int velloriaPreview(int argc, char** argv) {
                                  CString::FromUtf8(args.password), target, error))
         return Fail(error.ToUtf8(), 2);
 
-    // The data layer's alerts belong on standard error here.
-    const platform::OutputSink previous =
-        platform::SetOutputSink([](std::string_view text) { std::fwrite(text.data(), 1, text.size(), stderr); });
+    // The data layer's report is taken here, to say the failure once, in one plain line.
+    std::wstring report;
+    const platform::AlertHandler previous = platform::SetAlertHandler([&report](std::wstring_view text) { report = text; });
     CTableLink link = PreviewLink(args, target);
     bool written = false;
+    std::string reason;
     {
         CMyDatabase db;
         if (!db.Open(link.m_strConnectDriver, link.m_strDatabase, link.m_strUser, link.m_strPassword)) {
-            platform::SetOutputSink(previous);
+            platform::SetAlertHandler(previous);
             // The location, never the URL as given: that may hold a password.
-            return Fail("failed to open database " + target.m_strLocation.ToUtf8(), 1);
+            return Fail("failed to open database " + target.m_strLocation.ToUtf8() +
+                            (report.empty() ? "" : ": " + platform::ToUtf8(platform::AlertReason(report))),
+                        1);
         }
         // The statement a refresh runs, its rows written as they come: a large table is never
         // held whole (a refresh holds it, for the table it fills).
         CADORecordset recordset(db.m_Database);
-        written = WriteRows(recordset, link.m_strSQL.IsEmpty() ? db.TableQuery(link.m_strTable) : link.m_strSQL, args.header);
+        written = WriteRows(recordset, link.m_strSQL.IsEmpty() ? db.TableQuery(link.m_strTable) : link.m_strSQL, args.header, report);
+        if (!written) reason = db.ReasonOfReport(CString(report.c_str()), link).ToUtf8();
     }
-    platform::SetOutputSink(previous);
-    if (!written) return 1;
+    platform::SetAlertHandler(previous);
+    if (!written) return Fail(reason, 1);
     return 0;
 }

@@ -1,8 +1,12 @@
 #include "catalogue/MyDatabase.h"
 
+#include "catalogue/NearestNames.h"
+#include "editor/Alert.h"
+
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <string_view>
 #include <utility>
 
 #include "editor/Print.h"
@@ -130,7 +134,10 @@ bool CMyDatabase::FetchRecords(const CString& sql, CCellGrid& fetched) {
     fetched.SetGridSize(0, 0);
     if (!m_Database.IsOpen() && !m_Database.Open()) return false;
     CADORecordset recordset(m_Database);
-    if (!recordset.Open(sql)) return false;
+    if (!recordset.Open(sql)) {
+        m_strLastError = recordset.GetLastErrorString();
+        return false;
+    }
     const int columns = recordset.GetFieldCount();
     const LONG records = columns > 0 ? std::max<LONG>(recordset.GetRecordCount(), 0) : 0;
     fetched.SetGridSize(static_cast<int>(records) + 1, columns);
@@ -177,7 +184,8 @@ void ShapeLinkedGrid(const CTableLink& link, CCellGrid&& fetched, CCellGrid& gri
     fetched.SetGridSize(0, 0);
 }
 
-const CCellGrid* CMyDatabase::FetchWholeTable(const CString& name, const CString& sql) {
+const CCellGrid* CMyDatabase::FetchWholeTable(const CString& name, const CString& sql, bool& bRan) {
+    bRan = false;
     const bool bTable = std::any_of(m_arrTables.begin(), m_arrTables.end(), [&](const CMyDbTable* table) {
         return table && table->m_nKind == 0 && table->m_strName.CompareNoCase(name) == 0;
     });
@@ -187,7 +195,11 @@ const CCellGrid* CMyDatabase::FetchWholeTable(const CString& name, const CString
     const auto found = m_fetchedTables.find(key.GetString());
     if (found != m_fetchedTables.end()) return &found->second;
     CCellGrid fetched;
-    if (!FetchRecords(sql, fetched) || !FileUnchanged()) return nullptr;
+    if (!FetchRecords(sql, fetched)) {
+        bRan = true;
+        return nullptr;
+    }
+    if (!FileUnchanged()) return nullptr;
     return &(m_fetchedTables[key.GetString()] = std::move(fetched));
 }
 
@@ -198,15 +210,57 @@ void CMyDatabase::ReopenIfFileChanged() {
     m_bStamped = StampOf(m_strOpenedLocation, m_stamp);
 }
 
+CString CMyDatabase::FailureReason(const CTableLink& link) {
+    if (m_strLastError.IsEmpty()) {
+        if (!m_Database.GetLastErrorString().IsEmpty()) return CString(platform::AlertReason(m_Database.GetLastErrorString().str()).c_str());
+        return L"the source returns no records";
+    }
+    return ReasonOfReport(m_strLastError, link);
+}
+
+CString CMyDatabase::ReasonOfReport(const CString& strReport, const CTableLink& link) {
+    if (strReport.IsEmpty()) return L"the source returns no records";
+    // A table or query that is not there: said so, with the names that come nearest.
+    const std::wstring report = strReport.str();
+    // Access says so by its code; an ODBC source by the SQLSTATE of a table not found (the
+    // standard's 42S02, PostgreSQL's 42P01).
+    const bool bNoTable = report.find(L"Code = 80040e37") != std::wstring::npos || report.find(L"SQLSTATE 42S02") != std::wstring::npos ||
+                          report.find(L"SQLSTATE 42P01") != std::wstring::npos;
+    if (bNoTable) {
+        CString name = link.m_strSQL.IsEmpty() || !link.m_strTable.IsEmpty() ? link.m_strTable : CString();
+        for (const std::wstring_view quote : {std::wstring_view(L"table or query '"), std::wstring_view(L"relation \"")}) {
+            const size_t open = report.find(quote);
+            if (open == std::wstring::npos) continue;
+            const size_t start = open + quote.size(), close = report.find(quote.back(), start);
+            if (close != std::wstring::npos) name = CString(report.substr(start, close - start).c_str());
+            break;
+        }
+        if (!name.IsEmpty()) {
+            CStringArray names, nearest;
+            GetTableNames(names);
+            NearestNames(names, name, nearest);
+            const CString hint = DidYouMean(nearest);
+            // A server's location may carry a password: it is not repeated here.
+            const CString where = m_strDatabase.Find(L'@') >= 0 ? CString(L"the database") : m_strDatabase;
+            return L"no table or query " + name + L" in " + where + (hint.IsEmpty() ? CString() : L"; " + hint);
+        }
+    }
+    return CString(platform::AlertReason(report).c_str());
+}
+
 bool CMyDatabase::ReadRecords(CTableLink& link, CCellGrid& grid) {
+    m_strLastError.Empty();
     ReopenIfFileChanged();
     // A database that cannot be opened leaves the link as it was, for the report to name.
     if (!m_Database.IsOpen() && !m_Database.Open()) return false;
     const bool bWholeTable = link.m_strSQL.IsEmpty() && !link.m_strTable.IsEmpty();
     if (bWholeTable) link.m_strSQL = TableQuery(link.m_strTable);
     CCellGrid fresh;
+    bool bFetched = false;
     // Whole tables of a file are kept while the file is unchanged; a server's are read every time.
-    const CCellGrid* fetched = bWholeTable && m_bStamped ? FetchWholeTable(link.m_strTable, link.m_strSQL) : nullptr;
+    const CCellGrid* fetched = bWholeTable && m_bStamped ? FetchWholeTable(link.m_strTable, link.m_strSQL, bFetched) : nullptr;
+    // A table whose statement ran and failed has been reported once; it is not run again.
+    if (!fetched && bFetched) return false;
     if (!fetched) {
         if (!FetchRecords(link.m_strSQL, fresh)) return false;
         fetched = &fresh;

@@ -41,6 +41,12 @@ public:
     // A refresh: the link's table or SQL text fetched and shaped as the link shows it; false
     // when nothing could be read (no records either).
     bool ReadRecords(CTableLink& link, CCellGrid& grid);
+    // Why the last ReadRecords of the link read nothing, in one plain line: the data layer's
+    // reason (a table or query that is not there named, with the nearest names of the file's
+    // tables and views), or that the source returns no records.
+    CString FailureReason(const CTableLink& link);
+    // The same from a data-layer report of reading the link's source.
+    CString ReasonOfReport(const CString& strReport, const CTableLink& link);
     // Destroys the table, view and query records.
     void DeleteTables();
 
@@ -66,11 +72,13 @@ private:
     // The records of whole tables read since the file was opened, by the table's name in lower
     // case: a batch refreshes many drawings' links to the same tables, and each is used again
     // only while the file is unchanged. Views and the caller's own SQL are read every time,
-    // for they may call functions such as Now().
-    const CCellGrid* FetchWholeTable(const CString& name, const CString& sql);
+    // for they may call functions such as Now(). bRan: whether its statement ran and failed
+    // (reported then; null as well for a name that is no table of the file).
+    const CCellGrid* FetchWholeTable(const CString& name, const CString& sql, bool& bRan);
     // A file written since it was opened is opened again, so a refresh reads what it holds now.
     void ReopenIfFileChanged();
     std::map<std::wstring, CCellGrid> m_fetchedTables;
+    CString m_strLastError;  // the data layer's report of the last fetch that failed
 };
 
 // The grid a linked table shows of fetched records (FetchRecords): the heading row when the

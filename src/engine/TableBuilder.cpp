@@ -143,6 +143,11 @@ bool BuildNewTable(const CCellGrid& grid, const CTableLink& link) {
     const AcDbObjectId tableId = pTable->objectId();
     pTable->close();
     DragIntoPlace(tableId);
+    // What was made, and from where (a table the user cancelled in the drag is gone).
+    if (!tableId.isErased())
+        acutPrintf(L"\nTable created: %d %s x %d %s from %s in %s.", grid.GetRows(), grid.GetRows() == 1 ? L"row" : L"rows",
+                   grid.GetCols(), grid.GetCols() == 1 ? L"column" : L"columns",
+                   link.m_strTable.IsEmpty() ? L"a query" : link.m_strTable.GetString(), link.m_strDatabase.GetString());
     return true;
 }
 

@@ -1,10 +1,13 @@
 #include "engine/TableUpdater.h"
 
 #include <chrono>
+#include <string>
 #include <utility>
 #include <vector>
 
 #include "db/DbEntities.h"
+#include "editor/Alert.h"
+#include "editor/StaleTables.h"
 #include "db/DrawingDatabase.h"
 #include "editor/Editor.h"
 #include "editor/Print.h"
@@ -23,12 +26,36 @@ namespace {
 
 CTableUpdateObserver* g_pObserver = nullptr;
 
+// One table a refresh left as it was, and why.
+struct CFailedTable {
+    CString m_strHandle;
+    CString m_strReason;
+};
+// The failures of the refresh under way (null outside one), for its closing lines.
+std::vector<CFailedTable>* g_pFailures = nullptr;
+
 double Seconds(std::chrono::steady_clock::time_point since) {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - since).count();
 }
 
 void Failed(AcDbObjectId id, const CTableLink& link, const CString& reason) {
+    // The table still shows what its database held before: the host marks it as stale.
+    platform::MarkStale(id.database(), id, reason.str());
+    if (g_pFailures) g_pFailures->push_back({CString(id.handle().text().c_str()), reason});
     if (g_pObserver) g_pObserver->OnTableFailed(id, link, reason);
+}
+
+// What the refresh did, after it: how many tables were refreshed and how many failed, and a
+// line for each failure. A tool that watches the refresh (an observer) reports for itself.
+void PrintRefreshSummary(int nRefreshed, const std::vector<CFailedTable>& failures) {
+    if (g_pObserver) return;
+    for (const CFailedTable& failure : failures) {
+        const wchar_t last = failure.m_strReason.IsEmpty() ? L' ' : failure.m_strReason[failure.m_strReason.GetLength() - 1];
+        const bool bStop = last == L'.' || last == L'?';
+        acutPrintf(L"\nThe linked table %s is not refreshed: %s%s", failure.m_strHandle.GetString(), failure.m_strReason.GetString(),
+                   bStop ? L"" : L".");
+    }
+    acutPrintf(L"\n%d %s refreshed, %d failed.\n", nRefreshed, nRefreshed == 1 ? L"table" : L"tables", static_cast<int>(failures.size()));
 }
 
 // Why the entity is no table to refill: a table the drawing kept as its file holds it says why.
@@ -46,12 +73,33 @@ CString NotATable(AcDbObjectId id) {
 // The databases that failed to open during one refresh: the data layer has reported each
 // once, and the tables that name it after are skipped without asking (and reporting) again.
 struct CRefreshRun {
-    std::vector<std::pair<CString, CString>> m_failedDatabases;  // driver, location
-    bool HasFailed(const CString& driver, const CString& location) const {
-        for (const auto& [failedDriver, failed] : m_failedDatabases)
-            if (IsSameLinkLocation(failedDriver, failed, location)) return true;
-        return false;
+    struct CFailedDatabase {
+        CString m_strDriver, m_strLocation, m_strReason;
+    };
+    std::vector<CFailedDatabase> m_failedDatabases;
+    // The reason the database failed with; null when it has not failed.
+    const CString* Failure(const CString& driver, const CString& location) const {
+        for (const CFailedDatabase& failed : m_failedDatabases)
+            if (IsSameLinkLocation(failed.m_strDriver, failed.m_strLocation, location)) return &failed.m_strReason;
+        return nullptr;
     }
+};
+
+// Takes the data layer's alerts into a text while it lives, when asked to.
+class CAlertCapture {
+public:
+    CAlertCapture(bool bCapture, std::wstring& report) : m_bCapture(bCapture) {
+        if (bCapture) m_previous = platform::SetAlertHandler([&report](std::wstring_view text) { report = text; });
+    }
+    ~CAlertCapture() {
+        if (m_bCapture) platform::SetAlertHandler(std::move(m_previous));
+    }
+    CAlertCapture(const CAlertCapture&) = delete;
+    CAlertCapture& operator=(const CAlertCapture&) = delete;
+
+private:
+    bool m_bCapture;
+    platform::AlertHandler m_previous;
 };
 
 const wchar_t* const kCancelled = L"the refresh was cancelled";
@@ -81,21 +129,28 @@ bool UpdateOneTable(const ads_name entity, CRefreshRun& run) {
     // the user trusts, whoever made the drawing.
     CString source;
     if (!IsLinkTrusted(link.m_strConnectDriver, link.m_strDatabase, &source)) {
-        acutPrintf(L"\nTable %s not refreshed: %s", id.handle().text().c_str(), UntrustedReason(source).GetString());
         Failed(id, link, UntrustedReason(source));
         return false;
     }
 
     const auto fetchStart = std::chrono::steady_clock::now();
-    if (run.HasFailed(link.m_strConnectDriver, link.m_strDatabase)) {
-        Failed(id, link, L"cannot open the database " + link.m_strDatabase + L" (reported above)");
+    if (const CString* pReason = run.Failure(link.m_strConnectDriver, link.m_strDatabase)) {
+        Failed(id, link, *pReason);
         return false;
     }
+    // A tool that watches the refresh, and a command line that says failures in plain lines,
+    // put each failure's reason on the table's own line: the data layer's reports are taken
+    // for it instead of being shown as well. Where the host shows alerts, they are shown.
+    std::wstring report;
+    const CAlertCapture capture(g_pObserver != nullptr || platform::GetAlertStyle() == platform::AlertStyle::Line, report);
     CMyDatabase* db = GetOpenDatabases().FindOrAddDatabase(link.m_strConnectDriver, link.m_strDatabase, link.m_strUser,
                                                             link.m_strPassword);
     if (!db) {
-        run.m_failedDatabases.emplace_back(link.m_strConnectDriver, link.m_strDatabase);
-        Failed(id, link, L"cannot open the database " + link.m_strDatabase);
+        // Said for each table that names it; the database is not tried again in this refresh.
+        const CString strReason = L"cannot open the database " + link.m_strDatabase +
+                                  (report.empty() ? CString() : L": " + CString(platform::AlertReason(report).c_str()));
+        run.m_failedDatabases.push_back({link.m_strConnectDriver, link.m_strDatabase, strReason});
+        Failed(id, link, strReason);
         return false;
     }
 
@@ -104,7 +159,7 @@ bool UpdateOneTable(const ads_name entity, CRefreshRun& run) {
     CCellGrid grid;
     if (!db->ReadRecords(link, grid)) {
         if (UserBreakRequested()) Failed(id, stored, kCancelled);
-        else Failed(id, stored, L"no records could be read from " + (link.m_strSQL.IsEmpty() ? link.m_strTable : link.m_strSQL));
+        else Failed(id, stored, db->FailureReason(stored));
         return false;
     }
     const double fetchSeconds = Seconds(fetchStart);
@@ -128,7 +183,6 @@ bool UpdateOneTable(const ads_name entity, CRefreshRun& run) {
     const CQueryLimits limits = GetQueryLimits();
     if (const CString strTooLarge = CheckTableSize(grid, link, pTable, limits.m_nCellLimit, limits.m_nMemoryLimitBytes); !strTooLarge.IsEmpty()) {
         pTable->close();
-        acutPrintf(L"\nThe linked table %s is not refreshed: %s.", CString(id.handle().text().c_str()).GetString(), strTooLarge.GetString());
         Failed(id, stored, strTooLarge);
         return false;
     }
@@ -148,6 +202,7 @@ bool UpdateOneTable(const ads_name entity, CRefreshRun& run) {
     }
     const int rowsAfter = pTable->numRows(), colsAfter = pTable->numColumns();
     pTable->close();
+    platform::ClearStale(id.database(), id);
     if (g_pObserver)
         g_pObserver->OnTableUpdated(id, stored, rowsBefore, colsBefore, rowsAfter, colsAfter, fetchSeconds, Seconds(fillStart));
     return true;
@@ -182,6 +237,8 @@ void UpdateLinkedTables(const wchar_t* mode) {
 
     acutPrintf(L"\nPreparing for table update...\n");
     CRefreshRun run;
+    std::vector<CFailedTable> failures;
+    g_pFailures = &failures;
     // Escape or ^C stops the statement running and the tables after it; each table is
     // refilled whole or not at all, so those already refreshed stay refreshed.
     const CUserBreakScope breakScope;
@@ -202,7 +259,10 @@ void UpdateLinkedTables(const wchar_t* mode) {
         }
         acutPrintf(L"\n*Cancel*\nThe refresh was cancelled: %d of %d linked tables refreshed, %d not refreshed.\n", nRefreshed,
                    static_cast<int>(length), static_cast<int>(length) - nRefreshed);
+    } else {
+        PrintRefreshSummary(nRefreshed, failures);
     }
+    g_pFailures = nullptr;
     acedSSFree(ss);
 }
 

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "editor/Alert.h"
 #include "editor/Console.h"
 #include "db/DrawingDatabase.h"
 #include "editor/Editor.h"
@@ -384,6 +385,37 @@ TEST(Alert, PrintsAFramedBlock) {
               "| Error           |\n"
               "| Code = 80004005 |\n"
               "+-----------------+\n");
+}
+
+// A command line or a tool gives an error report as one line: the reason first, without the
+// vendor's brackets, then what failed.
+TEST(Alert, OnePlainLineGivesTheReasonFirst) {
+    const std::wstring report =
+        L"Query = SELECT * FROM `Nowhere`\nCADORecordset Error\n\tCode = 80040e37\n\tCode meaning = IDispatch error #3127\n"
+        L"\tSource = Microsoft OLE DB Provider for ODBC Drivers\n\tDescription = [Microsoft][ODBC Microsoft Access Driver] "
+        L"The table is not there.\n";
+    EXPECT_EQ(platform::AlertReason(report), L"The table is not there.");
+    const std::wstring connection = L"Connection String = Dbq=x.mdb;\nCADODataBase Error\n\tCode = 80004003\n"
+                                    L"\tCode meaning = Invalid pointer\n\tSource = \n\tDescription = \n";
+    EXPECT_EQ(platform::AlertReason(connection), L"Invalid pointer");  // no description: the code's meaning
+    EXPECT_EQ(platform::AlertReason(L"\n  Plain words\nmore"), L"Plain words");
+
+    platform::ScopedConsole console;
+    const platform::AlertStyle before = platform::SetAlertStyle(platform::AlertStyle::Line);
+    acedAlert(report.c_str());
+    acedAlert(connection.c_str());
+    platform::SetAlertStyle(before);
+    EXPECT_EQ(console.Output(),
+              "\nError: The table is not there. (query: SELECT * FROM `Nowhere`)\n"
+              "\nError: Invalid pointer (connection: Dbq=x.mdb;)\n");
+
+    // A handler takes the report whole and nothing is shown.
+    std::wstring taken;
+    const platform::AlertHandler previous = platform::SetAlertHandler([&taken](std::wstring_view text) { taken = text; });
+    acedAlert(report.c_str());
+    platform::SetAlertHandler(previous);
+    EXPECT_EQ(taken, report);
+    EXPECT_EQ(console.Output().find("Error: The table", 70), std::string::npos);
 }
 
 TEST(List, ShowsEveryEntityWithHandleGeometryCellsAndExtendedData) {

@@ -301,24 +301,43 @@ TEST(WindowOnX, ATableIsCreatedFromTheMenuThroughItsDialogsAndPlacedByAClick) {
     EXPECT_GT(std::filesystem::exists(shot) ? std::filesystem::file_size(shot) : 0u, 1000u);
     std::cout << "screenshot: " << shot.string() << "\n";
 
+    // Ctrl+Z takes the table back out (Edit > Undo), as the screen shows.
+    run("key ctrl+z");
+    std::this_thread::sleep_for(700ms);
+    const std::filesystem::path undone = shot.parent_path() / "window-xvfb-undone.png";
+    EXPECT_EQ(std::system(("env DISPLAY=" + server.display + " import -window root '" + undone.string() + "'").c_str()), 0);
+    std::cout << "after Ctrl+Z: " << undone.string() << "\n";
+    run("type --delay 15 SAVEAS");
+    run("key Return");
+    run("type --delay 15 undone.dxf");
+    run("key Return");
+    ASSERT_TRUE(WaitFor([&] { return std::filesystem::exists(dir / "undone.dxf"); }, 10s)) << testing_support::ReadFile(dir / "out.txt");
     run("type --delay 15 QUIT");
     run("key Return");
     EXPECT_TRUE(WaitFor([&] { return !Alive(host) && std::filesystem::exists(dir / "status"); }, 20s));
     EXPECT_EQ(testing_support::ReadFile(dir / "status"), "0\n") << testing_support::ReadFile(dir / "err.txt");
 
-    auto saved = platform::dxf::LoadDrawing(dir / "table.dxf");
-    ASSERT_TRUE(saved);
-    AcDbBlockTableRecord* space = nullptr;
-    ASSERT_EQ(acdbOpenObject(space, saved.database->modelSpaceId(), AcDb::kForRead), Acad::eOk);
     // The second column of each table of three rows and columns (the plan has one of its own).
-    std::vector<std::vector<std::wstring>> columns;
-    for (AcDbObjectId id : space->entityIds())
-        if (const auto* table = AcDbTable::cast(id.stub()->object); table && table->numColumns() == 3 && table->numRows() == 3) {
-            std::vector<std::wstring>& column = columns.emplace_back();
-            for (int row = 0; row < 3; ++row) table->textString(row, 1, column.emplace_back());
-        }
-    space->close();
+    auto secondColumns = [](const std::string& file) {
+        std::vector<std::vector<std::wstring>> columns;
+        auto saved = platform::dxf::LoadDrawing(file);
+        EXPECT_TRUE(saved);
+        if (!saved) return columns;
+        AcDbBlockTableRecord* space = nullptr;
+        EXPECT_EQ(acdbOpenObject(space, saved.database->modelSpaceId(), AcDb::kForRead), Acad::eOk);
+        if (!space) return columns;
+        for (AcDbObjectId id : space->entityIds())
+            if (const auto* table = AcDbTable::cast(id.stub()->object); table && table->numColumns() == 3 && table->numRows() == 3) {
+                std::vector<std::wstring>& column = columns.emplace_back();
+                for (int row = 0; row < 3; ++row) table->textString(row, 1, column.emplace_back());
+            }
+        space->close();
+        return columns;
+    };
     // The shippers without a header row: their names.
     const std::vector<std::wstring> shippers{L"Speedy Express", L"United Package", L"Federal Shipping"};
-    EXPECT_EQ(std::count(columns.begin(), columns.end(), shippers), 1);
+    const auto created = secondColumns(dir / "table.dxf"), afterUndo = secondColumns(dir / "undone.dxf");
+    EXPECT_EQ(std::count(created.begin(), created.end(), shippers), 1);
+    EXPECT_EQ(std::count(afterUndo.begin(), afterUndo.end(), shippers), 0);
+    EXPECT_EQ(afterUndo.size() + 1, created.size());  // the plan's own table stays
 }

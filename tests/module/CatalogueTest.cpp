@@ -425,7 +425,10 @@ TEST_F(Catalogue, PreviewPrintsTheGrid) {
 
     EXPECT_NE(RunPreview({kNwind.ToUtf8(), "--table", "Nowhere"}, out, err), 0);
     EXPECT_EQ(out, "");
-    EXPECT_NE(err.find("cannot find the input table or query 'Nowhere'"), std::string::npos);
+    // One plain line, the reason first; the nearest names offered (here none is near).
+    EXPECT_EQ(err, "velloria preview: no table or query Nowhere in " + kNwind.ToUtf8() + "\n");
+    EXPECT_NE(RunPreview({kNwind.ToUtf8(), "--table", "Ordres"}, out, err), 0);
+    EXPECT_EQ(err, "velloria preview: no table or query Ordres in " + kNwind.ToUtf8() + "; did you mean Orders?\n");
 
     EXPECT_EQ(RunPreview({kNwind.ToUtf8()}, out, err), 2);  // neither --table nor --sql
     EXPECT_NE(err.find("usage:"), std::string::npos);

@@ -194,7 +194,8 @@ TEST(BuildNewTable, EndToEndTheTableIsListedWhereItWasPlacedWithItsLink) {
     platform::SetProgressSink(std::move(previous));
     ASSERT_TRUE(ok);
     ASSERT_FALSE(id.isNull());
-    EXPECT_EQ(out, "\nSpecify insertion point: 100,50\n");
+    // What was made, and from where.
+    EXPECT_EQ(out, "\nSpecify insertion point: 100,50\n\nTable created: 3 rows x 2 columns from Rooms in " + link.m_strDatabase.ToUtf8() + ".");
 
     platform::ScopedConsole console;
     EXPECT_EQ(platform::ListEntities(d.db.get()), 1);

@@ -2,6 +2,8 @@
 // rows and columns, relative paths, and the refresh switch on drawing open.
 #include <gtest/gtest.h>
 
+#include "editor/StaleTables.h"
+
 #include <filesystem>
 #include <stdlib.h>
 
@@ -216,6 +218,14 @@ TEST_F(Updater, SkipsWhatCannotBeRefreshedAndRefreshesTheRest) {
     EXPECT_EQ(Row(badSql, 0), (Cells{L"old 0,0", L"old 0,1"}));
     EXPECT_NE(m_console.Output().find("CADORecordset Error"), std::string::npos);  // the data layer's own report
     EXPECT_EQ(Rows(good), 4);
+    // The summary counts both, a line for each failure; the tables left as they were are
+    // marked stale for the host to show, the refreshed one is not.
+    EXPECT_NE(m_console.Output().find("\n1 table refreshed, 4 failed.\n"), std::string::npos) << m_console.Output();
+    EXPECT_NE(m_console.Output().find(" is not refreshed: the source returns no records.\n"), std::string::npos) << m_console.Output();
+    EXPECT_NE(m_console.Output().find(" is not refreshed: the entity is not a table that can be changed.\n"), std::string::npos);
+    std::vector<AcDbObjectId> stale;
+    for (const platform::StaleTable& table : platform::StaleTablesOf(good.database())) stale.push_back(table.id);
+    EXPECT_EQ(stale, (std::vector<AcDbObjectId>{noRecords, noSource, badSql, refId}));
 }
 
 // What a refresh would build is counted before the table changes: its cells, and the memory

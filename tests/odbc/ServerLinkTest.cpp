@@ -164,8 +164,8 @@ TEST_F(ServerLink, StatementsThatWriteChangeNothingOnATrustedServer) {
         const ToolRun changed = Script("DbTable_Properties\n#" + handle + "\nset SQL \"" + std::string(sql) + "\"\nclick OK\nQSAVE\n", "writes.dxf");
         ASSERT_EQ(changed.status, 0) << changed.out;
         const ToolRun update = Velloria("update writes.dxf");
-        EXPECT_TRUE(Has(update.out, "not refreshed")) << sql << "\n" << update.out;
-        EXPECT_TRUE(Has(update.err, "The statement was refused")) << sql << "\n" << update.err;
+        // The reason on the table's own line.
+        EXPECT_TRUE(Has(update.out, "not refreshed: The statement was refused")) << sql << "\n" << update.out;
     }
     EXPECT_EQ(Server().Psql("SELECT count(*) FROM parts WHERE name <> 'x'"), "3\n");
     EXPECT_EQ(Server().Psql("SELECT count(*) FROM pg_tables WHERE tablename = 'evil'"), "0\n");

@@ -130,7 +130,7 @@ TEST_F(StrangerDrawing, RunawayQueriesStopAtTheirLimitsAndFailOnlyTheirTable) {
     const ToolRun update = Velloria("update '" + drawing + "' --time-limit 1");
     EXPECT_EQ(update.status, 1) << update.All();
     EXPECT_TRUE(Has(update.out, "2 linked tables: 1 refreshed, 1 not refreshed")) << update.out;
-    EXPECT_TRUE(Has(update.err, "Query timeout expired")) << update.err;
+    EXPECT_TRUE(Has(update.out, "not refreshed: Query timeout expired")) << update.All();
     EXPECT_LT(update.seconds, 15.0);
 
     // The limit is also a setting a user keeps.
@@ -150,7 +150,7 @@ TEST_F(StrangerDrawing, AResultTooLargeForATableIsRefusedBeforeTheTableChanges) 
     const ToolRun update = Velloria("update '" + drawing + "' -o out.dxf");
     EXPECT_EQ(update.status, 1) << update.All();
     EXPECT_TRUE(Has(update.out, "2 linked tables: 1 refreshed, 1 not refreshed")) << update.out;
-    EXPECT_TRUE(Has(update.err, "more than 1000000 cells (rows times columns), the limit of one table")) << update.err;
+    EXPECT_TRUE(Has(update.out, "more than 1000000 cells (rows times columns), the limit of one table")) << update.All();
     EXPECT_TRUE(Has(ReadFile(dir / "out.dxf"), "Federal Shipping"));
 
     // The same link at a command: the table stays as it was, and so does the session.
@@ -216,8 +216,8 @@ TEST_F(StrangerDrawing, NoPasswordAppearsInAnythingTheProgramPrints) {
     printed += Script("LIST\n\n", drawing, AutoUpdateOn()).All();
     printed += Velloria("preview missing.mdb --table Shippers --user u --password '" + password + "'").All();
     printed += Velloria("preview nwind.mdb --sql 'SELECT nothing FROM Nowhere' --password '" + password + "'").All();
-    EXPECT_TRUE(Has(printed, "Connection String = ")) << printed;  // the reports that would show it did run
-    EXPECT_TRUE(Has(printed, "Pwd=***;")) << printed;
+    // The reports that would show it did run, each as its one plain line.
+    EXPECT_TRUE(Has(printed, "cannot open the database missing.mdb: Could not find file")) << printed;
     for (const char* part : {"SECRETTAIL", "ab;cd", "}x{y"}) EXPECT_FALSE(Has(printed, part)) << part << "\n" << printed;
 }
 

@@ -62,7 +62,8 @@ std::optional<double> OleDateOfSerial(double serial, bool system1904) {
     if (serial >= 61) return serial;
     if (serial >= 60) return std::nullopt;  // 29 February 1900
     if (serial < 0) return std::nullopt;    // the 1900 system has no days before its start
-    return serial + 1;
+    // A time of day alone (day 0) is a time, as the engine keeps times: on 1899-12-30.
+    return serial < 1 ? serial : serial + 1;
 }
 
 std::string CellText(const Cell& cell) {

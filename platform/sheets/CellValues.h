@@ -23,7 +23,8 @@ bool IsDateFormat(size_t builtinId, std::string_view code);
 
 // A spreadsheet's serial day number as an OLE date. In the 1900 system the spreadsheet counts
 // 29 February 1900, which never was: serials before it are one day later as OLE dates, and the
-// serial of that day itself is no date (none). The 1904 system counts from 1 January 1904.
+// serial of that day itself is no date (none); a time alone (below 1) stays a time. The 1904
+// system counts from 1 January 1904.
 std::optional<double> OleDateOfSerial(double serial, bool system1904);
 
 // The text of a cell in a column of mixed kinds: numbers with up to 15 significant digits,

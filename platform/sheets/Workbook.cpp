@@ -7,17 +7,18 @@
 #include <orcus/spreadsheet/factory.hpp>
 #include <orcus/spreadsheet/sheet.hpp>
 #include <orcus/spreadsheet/styles.hpp>
-#include <orcus/zip_archive.hpp>
-#include <orcus/zip_archive_stream.hpp>
 
 #include <ixion/address.hpp>
 #include <ixion/cell.hpp>
+#include <ixion/exceptions.hpp>
+#include <ixion/formula.hpp>
 #include <ixion/formula_result.hpp>
 #include <ixion/formula_tokens.hpp>
 #include <ixion/model_context.hpp>
 #include <ixion/model_iterator.hpp>
 #include <ixion/named_expressions_iterator.hpp>
 
+#include <algorithm>
 #include <cmath>
 #include <fstream>
 #include <map>
@@ -27,6 +28,7 @@
 #include "sheets/CellValues.h"
 #include "posix/FileIo.h"
 #include "sheets/FileKinds.h"
+#include "sheets/XlsxParts.h"
 
 namespace platform::sheets {
 namespace {
@@ -67,7 +69,7 @@ public:
     WorkbookSource(const std::string& path, bool header) : m_doc({1048576, 16384}), m_header(header) {
         Load(path);
         ReadNumberFormats();
-        m_system1904 = m_doc.get_origin_date().year == 1904;
+        if (m_doc.get_origin_date().year == 1904) m_system1904 = true;
         for (size_t s = 0; s < m_doc.get_sheet_count(); ++s) {
             const ss::sheet* sheet = m_doc.get_sheet(static_cast<ss::sheet_t>(s));
             const ixion::abs_range_t used = sheet->get_data_range();
@@ -149,7 +151,7 @@ private:
             case FileKind::Xlsx: {
                 orcus::orcus_xlsx loader(&factory);
                 loader.read_stream(content);
-                m_recalculate = AsksFullCalculation(content);
+                TakeXlsxParts(ReadXlsxParts(content));
                 break;
             }
             case FileKind::Ods: {
@@ -168,40 +170,53 @@ private:
         SettleFormulas();
     }
 
-    // Whether the workbook asks to be computed whole when opened (calcPr fullCalcOnLoad): the
-    // programs that write workbooks without computing them save every formula with a stand-in
-    // value (0) and ask this, so the values they saved are not the formulas' values.
-    static bool AsksFullCalculation(std::string_view content) {
-        orcus::zip_archive_stream_blob stream(reinterpret_cast<const uint8_t*>(content.data()), content.size());
-        orcus::zip_archive archive(&stream);
-        archive.load();
-        std::vector<unsigned char> workbook;
-        if (!archive.read_file_entry("xl/workbook.xml", workbook)) return false;
-        const std::string_view xml(reinterpret_cast<const char*>(workbook.data()), workbook.size());
-        return xml.find("fullCalcOnLoad=\"1\"") != std::string_view::npos || xml.find("fullCalcOnLoad=\"true\"") != std::string_view::npos;
+    // What the import library passed over. A workbook that asks to be computed whole when
+    // opened (calcPr fullCalcOnLoad) is computed here: the programs that write workbooks
+    // without computing them save every formula with a stand-in value and ask this.
+    void TakeXlsxParts(const XlsxParts& parts) {
+        m_system1904 = parts.date1904;
+        m_recalculate = parts.fullCalcOnLoad;
+        ixion::model_context& cx = m_doc.get_model_context();
+        for (const InlineString& s : parts.inlineStrings)
+            if (s.sheet < m_doc.get_sheet_count())
+                cx.set_string_cell(ixion::abs_address_t(static_cast<ixion::sheet_t>(s.sheet), s.row, s.col), s.text);
     }
 
     // Formulas keep the values the workbook saved with them. One saved without its value
-    // (written by a program that computes nothing) is computed here; the others keep theirs,
-    // unless the workbook asks to be computed whole.
+    // (written by a program that computes nothing) is computed here, and the others keep
+    // theirs, unless the workbook asks to be computed whole. A formula ixion cannot compute (a
+    // function it does not have) keeps its saved value, or else is the error #NAME?, as in a
+    // spreadsheet that lacks the function; never an empty cell.
     void SettleFormulas() {
-        if (m_recalculate) {
-            m_doc.recalc_formula_cells();
-            return;
-        }
         ixion::model_context& cx = m_doc.get_model_context();
-        bool missing = false;
-        ForEachFormula([&](const ixion::abs_address_t&, const ixion::formula_result& result) {
-            if (result.get_type() == ixion::formula_result::result_type::value && std::isnan(result.get_value())) missing = true;
-        });
-        if (!missing) return;
-        std::vector<std::pair<ixion::abs_address_t, ixion::formula_result>> saved;
-        ForEachFormula([&](const ixion::abs_address_t& at, const ixion::formula_result& result) {
-            if (!(result.get_type() == ixion::formula_result::result_type::value && std::isnan(result.get_value()))) saved.emplace_back(at, result);
-        });
-        m_doc.recalc_formula_cells();
-        for (const auto& [at, result] : saved)
-            if (ixion::formula_cell* cell = cx.get_formula_cell(at)) cell->set_result_cache(result);
+        std::map<ixion::abs_address_t, std::optional<ixion::formula_result>> saved;  // none: saved without a value
+        ForEachFormula([&](const ixion::abs_address_t& at, const std::optional<ixion::formula_result>& result) { saved.emplace(at, result); });
+        const bool missing = std::any_of(saved.begin(), saved.end(), [](const auto& entry) { return !entry.second; });
+        if (!missing && !m_recalculate) return;
+        ixion::abs_range_set_t dirty;
+        for (const auto& entry : saved) dirty.insert(ixion::abs_range_t(entry.first));
+        // In the order of their dependencies, each cell on its own, so one that fails fails alone.
+        for (const ixion::abs_range_t& range : ixion::query_and_sort_dirty_cells(cx, {}, &dirty)) {
+            for (ixion::row_t r = range.first.row; r <= range.last.row; ++r) {
+                for (ixion::col_t c = range.first.column; c <= range.last.column; ++c) {
+                    const ixion::abs_address_t at(range.first.sheet, r, c);
+                    ixion::formula_cell* cell = cx.get_formula_cell(at);
+                    if (!cell) continue;
+                    const auto found = saved.find(at);
+                    const bool kept = found != saved.end() && found->second.has_value();
+                    cell->reset();
+                    try {
+                        cell->interpret(cx, at);
+                    } catch (const std::exception&) {
+                        cell->set_result_cache(kept ? *found->second : ixion::formula_result(ixion::formula_error_t::name_not_found));
+                    }
+                }
+            }
+        }
+        if (m_recalculate) return;
+        for (const auto& [at, value] : saved)
+            if (value)
+                if (ixion::formula_cell* cell = cx.get_formula_cell(at)) cell->set_result_cache(*value);
     }
 
     template <class F>
@@ -214,10 +229,21 @@ private:
                  it.next()) {
                 const auto& c = it.get();
                 if (c.type != ixion::celltype_t::formula) continue;
-                const auto* formula = std::get<const ixion::formula_cell*>(c.value);
-                f(ixion::abs_address_t(static_cast<ixion::sheet_t>(s), c.row, c.col),
-                  formula->get_result_cache(ixion::formula_result_wait_policy_t::throw_exception));
+                f(ixion::abs_address_t(static_cast<ixion::sheet_t>(s), c.row, c.col), ResultOf(*std::get<const ixion::formula_cell*>(c.value)));
             }
+        }
+    }
+
+    // A formula's value; none when it has none (saved without one, or not computed).
+    static std::optional<ixion::formula_result> ResultOf(const ixion::formula_cell& formula) {
+        try {
+            ixion::formula_result result = formula.get_result_cache(ixion::formula_result_wait_policy_t::throw_exception);
+            if (result.get_type() == ixion::formula_result::result_type::value && std::isnan(result.get_value())) return std::nullopt;
+            return result;
+        } catch (const ixion::formula_error& e) {
+            return ixion::formula_result(e.get_error());
+        } catch (const std::exception&) {
+            return std::nullopt;
         }
     }
 
@@ -277,8 +303,8 @@ private:
                 cell.number = std::get<bool>(c.value) ? 1 : 0;
                 break;
             case ixion::celltype_t::formula: {
-                const auto* formula = std::get<const ixion::formula_cell*>(c.value);
-                const ixion::formula_result result = formula->get_result_cache(ixion::formula_result_wait_policy_t::throw_exception);
+                const std::optional<ixion::formula_result> value = ResultOf(*std::get<const ixion::formula_cell*>(c.value));
+                const ixion::formula_result result = value ? *value : ixion::formula_result(ixion::formula_error_t::name_not_found);
                 switch (result.get_type()) {
                 case ixion::formula_result::result_type::value: cell = NumberCell(result.get_value(), area.sheet, c.row, c.col); break;
                 case ixion::formula_result::result_type::string:

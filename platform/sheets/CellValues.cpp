@@ -4,17 +4,11 @@
 #include <cstdio>
 #include <set>
 
+#include "access/SqliteText.h"
+
 namespace platform::sheets {
-namespace {
 
-std::string LowerAscii(std::string_view s) {
-    std::string out(s);
-    for (char& c : out)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return out;
-}
-
-}  // namespace
+using access::sqlite_text::LowerAscii;
 
 bool IsDateFormat(size_t builtinId, std::string_view code) {
     // The built-in date and time formats of the file format, and their East Asian variants.
@@ -64,6 +58,16 @@ std::optional<double> OleDateOfSerial(double serial, bool system1904) {
     if (serial < 0) return std::nullopt;    // the 1900 system has no days before its start
     // A time of day alone (day 0) is a time, as the engine keeps times: on 1899-12-30.
     return serial < 1 ? serial : serial + 1;
+}
+
+double OleDateOf(int year, int month, int day, double seconds) {
+    // Days from the civil date (H. Hinnant's algorithm), counted from 1899-12-30.
+    const int y = year - (month <= 2);
+    const int era = (y >= 0 ? y : y - 399) / 400;
+    const int yoe = y - era * 400;
+    const int doy = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
+    const long long days = static_cast<long long>(era) * 146097 + yoe * 365 + yoe / 4 - yoe / 100 + doy - 719468 + 25569;
+    return static_cast<double>(days) + seconds / 86400.0;
 }
 
 std::string CellText(const Cell& cell) {

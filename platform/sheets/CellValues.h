@@ -27,6 +27,9 @@ bool IsDateFormat(size_t builtinId, std::string_view code);
 // system counts from 1 January 1904.
 std::optional<double> OleDateOfSerial(double serial, bool system1904);
 
+// The OLE date of a calendar day and a time of day (seconds since midnight).
+double OleDateOf(int year, int month, int day, double seconds);
+
 // The text of a cell in a column of mixed kinds: numbers with up to 15 significant digits,
 // dates as yyyy-mm-dd hh:mm:ss (the time left out when it is midnight), TRUE and FALSE.
 std::string CellText(const Cell& cell);

@@ -2,26 +2,12 @@
 
 #include <cstdint>
 
+#include "text/Utf8.h"
+
 namespace platform::sheets {
 namespace {
 
-void AppendUtf8(std::string& out, std::uint32_t cp) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
+void AppendCodePoint(std::string& out, std::uint32_t cp) { platform::AppendUtf8(out, std::wstring(1, static_cast<wchar_t>(cp))); }
 
 std::string FromUtf16(std::string_view bytes, bool bigEndian) {
     std::string out;
@@ -43,21 +29,9 @@ std::string FromUtf16(std::string_view bytes, bool bigEndian) {
         } else if (cp >= 0xD800 && cp < 0xE000) {
             cp = 0xFFFD;
         }
-        AppendUtf8(out, cp);
+        AppendCodePoint(out, cp);
     }
     return out;
-}
-
-bool IsUtf8(std::string_view bytes) {
-    for (size_t i = 0; i < bytes.size();) {
-        const auto c = static_cast<unsigned char>(bytes[i]);
-        const size_t extra = c < 0x80 ? 0 : (c & 0xE0) == 0xC0 ? 1 : (c & 0xF0) == 0xE0 ? 2 : (c & 0xF8) == 0xF0 ? 3 : 9;
-        if (extra == 9 || c == 0xC0 || c == 0xC1 || (extra > 0 && i + extra >= bytes.size())) return false;
-        for (size_t k = 1; k <= extra; ++k)
-            if ((static_cast<unsigned char>(bytes[i + k]) & 0xC0) != 0x80) return false;
-        i += extra + 1;
-    }
-    return true;
 }
 
 // Windows-1252's characters for 0x80 to 0x9F; the rest of the code page is Latin-1.
@@ -74,12 +48,12 @@ std::string DecodeText(std::string_view bytes) {
     // UTF-16 without its mark: text in the Latin script has a zero in every other byte.
     if (bytes.size() >= 4 && bytes[1] == '\0' && bytes[3] == '\0' && bytes[0] != '\0') return FromUtf16(bytes, false);
     if (bytes.size() >= 4 && bytes[0] == '\0' && bytes[2] == '\0' && bytes[1] != '\0') return FromUtf16(bytes, true);
-    if (IsUtf8(bytes)) return std::string(bytes);
+    if (platform::IsValidUtf8(bytes)) return std::string(bytes);
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 8);
     for (char ch : bytes) {
         const auto c = static_cast<unsigned char>(ch);
-        AppendUtf8(out, c >= 0x80 && c < 0xA0 ? kCp1252High[c - 0x80] : c);
+        AppendCodePoint(out, c >= 0x80 && c < 0xA0 ? kCp1252High[c - 0x80] : c);
     }
     return out;
 }

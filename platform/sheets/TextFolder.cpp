@@ -10,6 +10,7 @@
 #include <cstring>
 #include <map>
 
+#include "access/SqliteText.h"
 #include "posix/FileIo.h"
 #include "sheets/CellValues.h"
 #include "sheets/CsvText.h"
@@ -18,12 +19,7 @@
 namespace platform::sheets {
 namespace {
 
-std::string Lower(std::string_view s) {
-    std::string out(s);
-    for (char& c : out)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return out;
-}
+using access::sqlite_text::LowerAscii;
 
 std::string Trim(std::string_view s) {
     const size_t first = s.find_first_not_of(" \t\r\n");
@@ -41,7 +37,7 @@ std::map<std::string, IniSection> ReadSchemaIni(const std::string& folder) {
     std::string path;
     if (DIR* dir = posix::Sys().opendir(folder.c_str())) {
         while (const dirent* entry = readdir(dir))
-            if (Lower(entry->d_name) == "schema.ini") path = folder + "/" + entry->d_name;
+            if (LowerAscii(entry->d_name) == "schema.ini") path = folder + "/" + entry->d_name;
         closedir(dir);
     }
     if (path.empty() || !posix::ReadRegularFile(path, bytes, why)) return sections;
@@ -55,11 +51,11 @@ std::map<std::string, IniSection> ReadSchemaIni(const std::string& folder) {
         start = end + 1;
         if (line.empty() || line[0] == ';') continue;
         if (line.front() == '[' && line.back() == ']') {
-            current = &sections[Lower(Trim(std::string_view(line).substr(1, line.size() - 2)))];
+            current = &sections[LowerAscii(Trim(std::string_view(line).substr(1, line.size() - 2)))];
             continue;
         }
         const size_t eq = line.find('=');
-        if (current && eq != std::string::npos) (*current)[Lower(Trim(std::string_view(line).substr(0, eq)))] = Trim(std::string_view(line).substr(eq + 1));
+        if (current && eq != std::string::npos) (*current)[LowerAscii(Trim(std::string_view(line).substr(0, eq)))] = Trim(std::string_view(line).substr(eq + 1));
     }
     return sections;
 }
@@ -83,7 +79,7 @@ std::optional<SchemaColumn> ParseSchemaColumn(std::string_view spec) {
         column.name = std::string(spec.substr(0, space));
         rest = space == std::string_view::npos ? std::string() : Trim(spec.substr(space));
     }
-    const std::string type = Lower(rest.substr(0, rest.find_first_of(" \t")));
+    const std::string type = LowerAscii(rest.substr(0, rest.find_first_of(" \t")));
     if (type == "bit" || type == "boolean") column.type = mdb::kBool;
     else if (type == "byte" || type == "short" || type == "integer" || type == "long") column.type = mdb::kLong;
     else if (type == "currency") column.type = mdb::kMoney;
@@ -120,14 +116,7 @@ bool ParseDate(const std::string& s, double& out) {
             return false;
     }
     if (mo < 1 || mo > 12 || d < 1 || d > 31 || h > 23 || mi > 59 || sec > 59) return false;
-    // Days from civil (H. Hinnant), then from 1899-12-30.
-    const int yy = y - (mo <= 2);
-    const int era = (yy >= 0 ? yy : yy - 399) / 400;
-    const unsigned yoe = static_cast<unsigned>(yy - era * 400);
-    const unsigned doy = static_cast<unsigned>((153 * (mo + (mo > 2 ? -3 : 9)) + 2) / 5 + d - 1);
-    const unsigned doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    const long long days = static_cast<long long>(era) * 146097 + doe - 719468 + 25569;
-    out = static_cast<double>(days) + (h * 3600 + mi * 60 + sec) / 86400.0;
+    out = OleDateOf(y, mo, d, h * 3600 + mi * 60 + sec);
     return true;
 }
 
@@ -167,7 +156,7 @@ public:
         std::sort(names.begin(), names.end());
         const auto schema = ReadSchemaIni(folder);
         for (const std::string& name : names) {
-            const auto section = schema.find(Lower(name));
+            const auto section = schema.find(LowerAscii(name));
             AddFile(folder + "/" + name, TextTableName(name), options, section == schema.end() ? IniSection() : section->second);
         }
     }
@@ -176,7 +165,7 @@ public:
 
     mdb::Status ReadRows(const std::string& table, const std::function<void(const std::vector<mdb::Value>&)>& onRow,
                          const std::function<bool()>& stop) override {
-        const auto found = std::find_if(m_tables.begin(), m_tables.end(), [&](const TextTable& t) { return Lower(t.definition.name) == Lower(table); });
+        const auto found = std::find_if(m_tables.begin(), m_tables.end(), [&](const TextTable& t) { return LowerAscii(t.definition.name) == LowerAscii(table); });
         if (found == m_tables.end()) return mdb::Status::NotFound;
         const auto& columns = found->definition.columns;
         std::vector<mdb::Value> row(columns.size());
@@ -211,7 +200,7 @@ private:
             if (ParseDate(field, d)) v.kind = mdb::Value::Real, v.d = d;
             break;
         case mdb::kBool: {
-            const std::string lower = Lower(field);
+            const std::string lower = LowerAscii(field);
             v.kind = mdb::Value::Int;
             v.i = lower == "true" || lower == "yes" || lower == "1" || lower == "-1" ? -1 : 0;
             break;
@@ -232,7 +221,7 @@ private:
         std::optional<char> delimiter = options.delimiter;
         bool header = options.header;
         if (const auto format = section.find("format"); format != section.end()) delimiter = DelimiterOfFormat(format->second).value_or(delimiter.value_or(','));
-        if (const auto names = section.find("colnameheader"); names != section.end()) header = Lower(names->second) == "true";
+        if (const auto names = section.find("colnameheader"); names != section.end()) header = LowerAscii(names->second) == "true";
         TextTable table;
         table.file = path;
         table.records = SplitRecords(text, delimiter ? *delimiter : DetectDelimiter(text));
@@ -282,12 +271,12 @@ std::string TextTableName(const std::string& fileName) {
 bool IsTextFileName(const std::string& fileName) {
     const size_t dot = fileName.rfind('.');
     if (dot == std::string::npos || dot == 0) return false;
-    const std::string ext = Lower(std::string_view(fileName).substr(dot + 1));
+    const std::string ext = LowerAscii(std::string_view(fileName).substr(dot + 1));
     return ext == "csv" || ext == "txt" || ext == "tab" || ext == "asc";
 }
 
 std::optional<char> DelimiterOfFormat(std::string_view format) {
-    const std::string lower = Lower(Trim(format));
+    const std::string lower = LowerAscii(Trim(format));
     if (lower == "csvdelimited") return ',';
     if (lower == "tabdelimited") return '\t';
     if (lower.rfind("delimited(", 0) == 0 && lower.size() == 12 && lower[11] == ')') return Trim(format)[10];

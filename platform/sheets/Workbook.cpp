@@ -1,6 +1,5 @@
 #include "sheets/Workbook.h"
 
-#include <orcus/format_detection.hpp>
 #include <orcus/orcus_ods.hpp>
 #include <orcus/orcus_xlsx.hpp>
 #include <orcus/spreadsheet/document.hpp>
@@ -20,19 +19,22 @@
 
 #include <algorithm>
 #include <cmath>
-#include <fstream>
 #include <map>
 #include <optional>
+#include <set>
 #include <unordered_map>
 
-#include "sheets/CellValues.h"
+#include "access/SqliteText.h"
 #include "posix/FileIo.h"
+#include "sheets/CellValues.h"
 #include "sheets/FileKinds.h"
+#include "sheets/OdsParts.h"
 #include "sheets/XlsxParts.h"
 
 namespace platform::sheets {
 namespace {
 
+using access::sqlite_text::LowerAscii;
 namespace ss = orcus::spreadsheet;
 
 // A table: a rectangle of one sheet.
@@ -41,13 +43,6 @@ struct Area {
     ixion::row_t firstRow = 0, lastRow = -1;
     ixion::col_t firstCol = 0, lastCol = -1;
 };
-
-std::string Lower(std::string_view s) {
-    std::string out(s);
-    for (char& c : out)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return out;
-}
 
 // "B7" as row 6, column 1; none when it is no cell address.
 std::optional<std::pair<ixion::row_t, ixion::col_t>> ParseCell(std::string_view text) {
@@ -104,7 +99,7 @@ public:
         const auto last = colon == std::string_view::npos ? first : ParseCell(ref.substr(colon + 1));
         if (!first || !last) return std::nullopt;
         for (size_t s = 0; s < m_doc.get_sheet_count(); ++s) {
-            if (Lower(m_doc.get_sheet_name(static_cast<ss::sheet_t>(s))) != Lower(sheetName)) continue;
+            if (LowerAscii(m_doc.get_sheet_name(static_cast<ss::sheet_t>(s))) != LowerAscii(sheetName)) continue;
             const Area area{static_cast<ixion::sheet_t>(s), std::min(first->first, last->first), std::max(first->first, last->first),
                             std::min(first->second, last->second), std::max(first->second, last->second)};
             return AddTable(std::string(name), area);
@@ -114,7 +109,7 @@ public:
 
     mdb::Status ReadRows(const std::string& table, const std::function<void(const std::vector<mdb::Value>&)>& onRow,
                          const std::function<bool()>& stop) override {
-        const auto found = m_areas.find(Lower(table));
+        const auto found = m_areas.find(LowerAscii(table));
         if (found == m_areas.end()) return mdb::Status::NotFound;
         const Area& area = found->second.first;
         const mdb::Table& definition = m_catalog.tables[found->second.second];
@@ -157,6 +152,7 @@ private:
             case FileKind::Ods: {
                 orcus::orcus_ods loader(&factory);
                 loader.read_stream(content);
+                TakeOdsCells(ReadOdsCells(content));
                 break;
             }
             default: throw UnreadableFile(DescribeUnreadable(kind, path));
@@ -180,6 +176,24 @@ private:
         for (const InlineString& s : parts.inlineStrings)
             if (s.sheet < m_doc.get_sheet_count())
                 cx.set_string_cell(ixion::abs_address_t(static_cast<ixion::sheet_t>(s.sheet), s.row, s.col), s.text);
+    }
+
+    // The cells the import library reads short in an OpenDocument file, as the file has them;
+    // dates and times are OLE dates already.
+    void TakeOdsCells(const std::vector<OdsCell>& cells) {
+        ixion::model_context& cx = m_doc.get_model_context();
+        for (const OdsCell& cell : cells) {
+            if (cell.sheet >= m_doc.get_sheet_count()) continue;
+            const ixion::abs_address_t at(static_cast<ixion::sheet_t>(cell.sheet), cell.row, cell.col);
+            switch (cell.kind) {
+            case OdsCell::Text: cx.set_string_cell(at, cell.text); break;
+            case OdsCell::Bool: cx.set_boolean_cell(at, cell.value != 0); break;
+            case OdsCell::Date:
+                cx.set_numeric_cell(at, cell.value);
+                m_oleDates.insert(at);
+                break;
+            }
+        }
     }
 
     // Formulas keep the values the workbook saved with them. One saved without its value
@@ -264,6 +278,11 @@ private:
 
     Cell NumberCell(double value, ixion::sheet_t sheet, ixion::row_t row, ixion::col_t col) const {
         Cell cell;
+        if (!m_oleDates.empty() && m_oleDates.count(ixion::abs_address_t(sheet, row, col))) {
+            cell.kind = Cell::Date;
+            cell.number = value;
+            return cell;
+        }
         const size_t xf = m_doc.get_sheet(sheet)->get_cell_format(row, col);
         if (xf < m_dateXf.size() && m_dateXf[xf]) {
             if (const auto date = OleDateOfSerial(value, m_system1904)) {
@@ -352,7 +371,7 @@ private:
         }
         // A table with no cells still has a column, as the driver gives one: F1, empty.
         if (table.columns.empty()) table.columns.push_back({"F1", mdb::kText, 510});
-        m_areas[Lower(name)] = {area, m_catalog.tables.size()};
+        m_areas[LowerAscii(name)] = {area, m_catalog.tables.size()};
         m_catalog.tables.push_back(table);
         return table;
     }
@@ -361,6 +380,7 @@ private:
     bool m_header;
     bool m_system1904 = false;
     bool m_recalculate = false;  // the workbook asks to be computed whole
+    std::set<ixion::abs_address_t> m_oleDates;  // cells that hold an OLE date (OpenDocument dates)
     std::vector<bool> m_dateXf;  // cell format -> its number format shows a date
     mdb::Catalog m_catalog;
     std::map<std::string, std::pair<Area, size_t>> m_areas;  // lower-case name -> area, catalogue entry

@@ -6,42 +6,12 @@
 #include <cstdlib>
 #include <map>
 
+#include "text/Utf8.h"
+
 namespace platform::sheets {
 namespace {
 
-void AppendUtf8(std::string& out, unsigned long cp) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
-
-// The value of an attribute of the element that starts at `at` ("" when it has none).
-std::string Attribute(std::string_view xml, size_t at, std::string_view name) {
-    const size_t end = xml.find('>', at);
-    const std::string_view tag = xml.substr(at, end == std::string_view::npos ? std::string_view::npos : end - at);
-    for (size_t pos = tag.find(name); pos != std::string_view::npos; pos = tag.find(name, pos + 1)) {
-        const char before = pos ? tag[pos - 1] : ' ';
-        if ((before != ' ' && before != '\t' && before != '\n' && before != '\r') || tag.substr(pos + name.size(), 2).size() < 2) continue;
-        if (tag[pos + name.size()] != '=') continue;
-        const char quote = tag[pos + name.size() + 1];
-        const size_t close = tag.find(quote, pos + name.size() + 2);
-        if (close == std::string_view::npos) return {};
-        return std::string(tag.substr(pos + name.size() + 2, close - pos - name.size() - 2));
-    }
-    return {};
-}
+void AppendCodePoint(std::string& out, unsigned long cp) { platform::AppendUtf8(out, std::wstring(1, static_cast<wchar_t>(cp))); }
 
 bool IsTrue(const std::string& value) { return value == "1" || value == "true"; }
 
@@ -69,7 +39,7 @@ void ReadInlineStrings(std::string_view xml, size_t sheet, std::vector<InlineStr
         if (cell == std::string_view::npos || end == std::string_view::npos) continue;
         InlineString s;
         s.sheet = sheet;
-        if (!CellOf(Attribute(xml, cell, "r"), s.row, s.col)) continue;
+        if (!CellOf(XmlAttribute(xml, cell, "r"), s.row, s.col)) continue;
         // Every run's text; phonetic runs (<rPh>) are a reading aid, not the text.
         std::string body(xml.substr(pos, end - pos));
         for (size_t ph = body.find("<rPh"); ph != std::string::npos; ph = body.find("<rPh", ph)) {
@@ -89,6 +59,21 @@ void ReadInlineStrings(std::string_view xml, size_t sheet, std::vector<InlineStr
 
 }  // namespace
 
+std::string XmlAttribute(std::string_view xml, size_t tagStart, std::string_view name) {
+    const size_t end = xml.find('>', tagStart);
+    const std::string_view tag = xml.substr(tagStart, end == std::string_view::npos ? std::string_view::npos : end - tagStart);
+    for (size_t pos = tag.find(name); pos != std::string_view::npos; pos = tag.find(name, pos + 1)) {
+        const char before = pos ? tag[pos - 1] : ' ';
+        if ((before != ' ' && before != '\t' && before != '\n' && before != '\r') || pos + name.size() + 1 >= tag.size()) continue;
+        if (tag[pos + name.size()] != '=') continue;
+        const char quote = tag[pos + name.size() + 1];
+        const size_t close = tag.find(quote, pos + name.size() + 2);
+        if (close == std::string_view::npos) return {};
+        return std::string(tag.substr(pos + name.size() + 2, close - pos - name.size() - 2));
+    }
+    return {};
+}
+
 std::string XmlText(std::string_view data) {
     std::string out;
     out.reserve(data.size());
@@ -107,7 +92,7 @@ std::string XmlText(std::string_view data) {
                 if (!name.empty() && name[0] == '#') {
                     const std::string number(name.substr(1));
                     const unsigned long cp = number[0] == 'x' ? std::strtoul(number.c_str() + 1, nullptr, 16) : std::strtoul(number.c_str(), nullptr, 10);
-                    AppendUtf8(out, cp);
+                    AppendCodePoint(out, cp);
                     i = semi;
                     continue;
                 }
@@ -119,7 +104,7 @@ std::string XmlText(std::string_view data) {
             char* end = nullptr;
             const unsigned long cp = std::strtoul(hex.c_str(), &end, 16);
             if (end == hex.c_str() + 4) {
-                AppendUtf8(out, cp);
+                AppendCodePoint(out, cp);
                 i += 6;
                 continue;
             }
@@ -135,16 +120,16 @@ XlsxParts ReadXlsxParts(std::string_view content) {
     orcus::zip_archive archive(&stream);
     archive.load();
     const std::string workbook = Entry(archive, "xl/workbook.xml");
-    if (const size_t pr = workbook.find("<workbookPr"); pr != std::string::npos) parts.date1904 = IsTrue(Attribute(workbook, pr, "date1904"));
-    if (const size_t calc = workbook.find("<calcPr"); calc != std::string::npos) parts.fullCalcOnLoad = IsTrue(Attribute(workbook, calc, "fullCalcOnLoad"));
+    if (const size_t pr = workbook.find("<workbookPr"); pr != std::string::npos) parts.date1904 = IsTrue(XmlAttribute(workbook, pr, "date1904"));
+    if (const size_t calc = workbook.find("<calcPr"); calc != std::string::npos) parts.fullCalcOnLoad = IsTrue(XmlAttribute(workbook, calc, "fullCalcOnLoad"));
     // The sheets in the workbook's order, each found through its relationship.
     const std::string rels = Entry(archive, "xl/_rels/workbook.xml.rels");
     std::map<std::string, std::string> targets;
     for (size_t pos = rels.find("<Relationship "); pos != std::string::npos; pos = rels.find("<Relationship ", pos + 1))
-        targets[Attribute(rels, pos, "Id")] = Attribute(rels, pos, "Target");
+        targets[XmlAttribute(rels, pos, "Id")] = XmlAttribute(rels, pos, "Target");
     size_t index = 0;
     for (size_t pos = workbook.find("<sheet "); pos != std::string::npos; pos = workbook.find("<sheet ", pos + 1), ++index) {
-        std::string target = targets[Attribute(workbook, pos, "r:id")];
+        std::string target = targets[XmlAttribute(workbook, pos, "r:id")];
         if (target.empty()) continue;
         target = target[0] == '/' ? target.substr(1) : "xl/" + target;
         const std::string sheet = Entry(archive, target);

@@ -24,6 +24,10 @@ struct XlsxParts {
 // is no such package.
 XlsxParts ReadXlsxParts(std::string_view content);
 
+// The value of an attribute of the element whose tag starts at tagStart; empty when it has
+// none.
+std::string XmlAttribute(std::string_view xml, size_t tagStart, std::string_view name);
+
 // XML character data as text: the five entities, character references, and the file format's
 // _xHHHH_ escapes.
 std::string XmlText(std::string_view data);

@@ -188,6 +188,36 @@ TEST_F(WorkbookRead, WithoutAHeaderRowColumnsAreNumberedAndMixedColumnsKeepEachC
     EXPECT_EQ(rs.At(2, 1).vt, VT_NULL);
 }
 
+TEST_F(WorkbookRead, AnOpenDocumentSpreadsheetGivesItsValuesWhole) {
+    // The content of a spreadsheet as an office suite saves it, written out here by hand: a
+    // text of two paragraphs with a run of spaces, a date, a time, a boolean, repeated cells.
+    std::ofstream(Path("content.xml")) << R"(<?xml version="1.0" encoding="UTF-8"?>
+<office:document-content xmlns:office="urn:oasis:names:tc:opendocument:xmlns:office:1.0" xmlns:table="urn:oasis:names:tc:opendocument:xmlns:table:1.0" xmlns:text="urn:oasis:names:tc:opendocument:xmlns:text:1.0" office:version="1.2"><office:body><office:spreadsheet>
+<table:table table:name="Parts">
+<table:table-row><table:table-cell office:value-type="string"><text:p>Part</text:p></table:table-cell><table:table-cell office:value-type="string"><text:p>Qty</text:p></table:table-cell><table:table-cell office:value-type="string"><text:p>Due</text:p></table:table-cell><table:table-cell office:value-type="string"><text:p>At</text:p></table:table-cell><table:table-cell office:value-type="string"><text:p>Stock</text:p></table:table-cell></table:table-row>
+<table:table-row><table:table-cell office:value-type="string"><text:p>Hex bolt</text:p><text:p>M8<text:s text:c="2"/>&amp; nut</text:p></table:table-cell><table:table-cell office:value-type="float" office:value="12.5"><text:p>12.5</text:p></table:table-cell><table:table-cell office:value-type="date" office:date-value="2024-03-05"><text:p>05.03.24</text:p></table:table-cell><table:table-cell office:value-type="time" office:time-value="PT14H07M00S"><text:p>14:07</text:p></table:table-cell><table:table-cell office:value-type="boolean" office:boolean-value="true"><text:p>TRUE</text:p></table:table-cell></table:table-row>
+<table:table-row table:number-rows-repeated="2"><table:table-cell table:number-columns-repeated="2" office:value-type="string"><text:p>same</text:p></table:table-cell><table:table-cell office:value-type="date" office:date-value="2024-03-06T12:00:00"><text:p>06.03.24</text:p></table:table-cell><table:table-cell/><table:table-cell office:value-type="boolean" office:boolean-value="false"><text:p>FALSE</text:p></table:table-cell></table:table-row>
+</table:table></office:spreadsheet></office:body></office:document-content>)";
+    ASSERT_EQ(Shell("cd '" + dir.path().string() + "' && /usr/bin/python3 -c \"import zipfile; z=zipfile.ZipFile('parts.ods','w'); "
+                    "z.writestr(zipfile.ZipInfo('mimetype'),'application/vnd.oasis.opendocument.spreadsheet'); "
+                    "z.write('content.xml', compress_type=zipfile.ZIP_DEFLATED); z.close()\""),
+              0);
+    const ResultSet rs = Select(ExcelConnect(Path("parts.ods")), L"SELECT * FROM `Parts$`");
+    ASSERT_EQ(rs.RowCount(), 3u);
+    EXPECT_EQ(Str(rs.At(0, 0)), L"Hex bolt\nM8  & nut");
+    EXPECT_EQ(Str(rs.At(1, 1)), L"same") << "a column of a number and texts keeps each cell's text";
+    EXPECT_EQ(Str(rs.At(0, 1)), L"12.5");
+    ASSERT_EQ(rs.At(0, 2).vt, VT_DATE);
+    EXPECT_EQ(rs.At(0, 2).date, 45356.0);  // 5 March 2024
+    EXPECT_EQ(rs.At(2, 2).date, 45357.5);
+    ASSERT_EQ(rs.At(0, 3).vt, VT_DATE);
+    EXPECT_DOUBLE_EQ(rs.At(0, 3).date, (14 * 60 + 7) / 1440.0);
+    EXPECT_EQ(rs.At(1, 3).vt, VT_NULL);
+    ASSERT_EQ(rs.At(0, 4).vt, VT_BOOL);
+    EXPECT_EQ(rs.At(0, 4).boolVal, VARIANT_TRUE);
+    EXPECT_EQ(rs.At(2, 4).boolVal, VARIANT_FALSE);
+}
+
 TEST_F(WorkbookRead, AFileThatCannotBeReadSaysWhy) {
     EXPECT_NE(Failure([&] { Open(ExcelConnect(Path("missing.xlsx"))); }).find(L"Could not find file"), std::wstring::npos);
 

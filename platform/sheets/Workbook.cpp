@@ -144,9 +144,11 @@ private:
         try {
             switch (kind) {
             case FileKind::Xlsx: {
+                // Read first, so what it unpacks is let go before the document grows.
+                const XlsxParts parts = ReadXlsxParts(content);
                 orcus::orcus_xlsx loader(&factory);
                 loader.read_stream(content);
-                TakeXlsxParts(ReadXlsxParts(content));
+                TakeXlsxParts(parts);
                 break;
             }
             case FileKind::Ods: {

@@ -21,6 +21,8 @@ std::string Entry(const orcus::zip_archive& archive, std::string_view name) {
     return std::string(bytes.begin(), bytes.end());
 }
 
+std::string_view View(const std::vector<unsigned char>& bytes) { return std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()); }
+
 // "B7" as row 6, column 1.
 bool CellOf(const std::string& ref, int& row, int& col) {
     size_t i = 0;
@@ -132,8 +134,10 @@ XlsxParts ReadXlsxParts(std::string_view content) {
         std::string target = targets[XmlAttribute(workbook, pos, "r:id")];
         if (target.empty()) continue;
         target = target[0] == '/' ? target.substr(1) : "xl/" + target;
-        const std::string sheet = Entry(archive, target);
-        if (sheet.find("inlineStr") != std::string::npos) ReadInlineStrings(sheet, index, parts.inlineStrings);
+        // A sheet is the workbook's largest part: looked at where it was unpacked, and let go.
+        std::vector<unsigned char> sheet;
+        if (!archive.read_file_entry(target, sheet)) continue;
+        if (View(sheet).find("t=\"inlineStr\"") != std::string_view::npos) ReadInlineStrings(View(sheet), index, parts.inlineStrings);
     }
     return parts;
 }

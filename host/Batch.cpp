@@ -25,10 +25,27 @@ namespace fs = std::filesystem;
 
 namespace {
 
-bool IsDrawingFile(const fs::path& path) {
+std::string Extension(const fs::path& path) {
     std::string ext = path.extension().string();
     for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return ext == ".dxf";
+    return ext;
+}
+
+bool IsDrawingFile(const fs::path& path) {
+    const std::string ext = Extension(path);
+    return ext == ".dxf" || ext == ".dwg";
+}
+
+// A DWG drawing is saved as the DXF beside it; once that DXF is there, it is the drawing that
+// goes on, and the DWG is left out of a folder's drawings.
+void DropDwgWithDxf(std::vector<std::string>& found) {
+    std::vector<std::string> dxf;
+    for (const std::string& f : found)
+        if (Extension(f) == ".dxf") dxf.push_back(fs::path(f).replace_extension().string());
+    std::sort(dxf.begin(), dxf.end());
+    std::erase_if(found, [&dxf](const std::string& f) {
+        return Extension(f) == ".dwg" && std::binary_search(dxf.begin(), dxf.end(), fs::path(f).replace_extension().string());
+    });
 }
 
 bool ReadList(std::istream& in, std::vector<std::string>& drawings) {
@@ -220,6 +237,7 @@ bool CollectDrawings(const std::vector<std::string>& names, bool recursive, cons
                 error = "cannot read the folder " + name + ": " + ec.message();
                 return false;
             }
+            DropDwgWithDxf(found);
             std::sort(found.begin(), found.end());
             drawings.insert(drawings.end(), found.begin(), found.end());
         } else {

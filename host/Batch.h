@@ -6,8 +6,9 @@
 #include <string>
 #include <vector>
 
-// The drawings that names stand for: a drawing file as it is, a folder its .dxf files (with
-// recursive, those of its subfolders too), in name order; then the lines of each list file
+// The drawings that names stand for: a drawing file as it is, a folder its .dxf and .dwg files
+// (with recursive, those of its subfolders too; a DWG that has its DXF beside it is left out,
+// as that DXF is what it was saved as), in name order; then the lines of each list file
 // ("-" for standard input; empty lines and lines starting with "#" skipped). False with the
 // reason when a name is neither a file nor a folder or a list cannot be read.
 bool CollectDrawings(const std::vector<std::string>& names, bool recursive, const std::vector<std::string>& lists,

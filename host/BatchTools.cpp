@@ -75,6 +75,10 @@ public:
             std::fputs("velloria update: -o takes one drawing\n", stderr);
             return 2;
         }
+        if (!m_options.out.empty() && IsDwgDrawing(platform::FromUtf8(m_options.out))) {
+            std::fprintf(stderr, "velloria update: -o %s: drawings are saved as DXF only, never as DWG\n", m_options.out.c_str());
+            return 2;
+        }
         // The report is written at the end; whether it can be is known before any work is done.
         std::string why;
         if (!m_options.report.empty() && !platform::posix::CanReplace(m_options.report, why)) {
@@ -137,8 +141,21 @@ private:
 
     // Refresh one drawing, save it when that is what was asked, and plot it as saved.
     DrawingOutcome UpdateDrawing(size_t index, const std::string& drawing) {
-        const std::wstring target = platform::FromUtf8(m_options.out.empty() ? drawing : m_options.out);
+        // A DWG drawing is saved as the DXF beside it, always: it is what the refresh leaves.
+        const bool fromDwg = IsDwgDrawing(platform::FromUtf8(drawing));
+        const std::wstring target =
+            m_options.out.empty() ? InPlaceSavePath(platform::FromUtf8(drawing)) : platform::FromUtf8(m_options.out);
         std::string error;
+        // A DXF beside the DWG was saved from it before and may have been worked on since: it is
+        // replaced only when named with -o.
+        if (fromDwg && m_options.out.empty() && !m_options.dryRun && std::filesystem::exists(DrawingFilePath(target))) {
+            const std::string dxf = DrawingFilePath(target);
+            std::fprintf(stderr,
+                         "velloria update: %s is there already, saved from %s before: refresh that drawing, or name the DXF "
+                         "to write with -o\n",
+                         dxf.c_str(), drawing.c_str());
+            return NotRefreshed(drawing, "its DXF " + dxf + " is there already", "not refreshed: its DXF is there already");
+        }
         // Whether the result can be written is known before any work is done: a refresh whose
         // save then fails would report tables as refreshed that nobody will see.
         if (!m_options.dryRun && !platform::posix::CanReplace(DrawingFilePath(target), error)) {
@@ -165,7 +182,7 @@ private:
         // In place, a drawing nothing changed in is left alone; an output file is always written.
         const auto saveStart = std::chrono::steady_clock::now();
         const bool changed = document->database()->hasUnsavedChanges();
-        const bool save = !m_options.dryRun && (changed || !m_options.out.empty());
+        const bool save = !m_options.dryRun && (changed || !m_options.out.empty() || fromDwg);
         const bool saved = save && SaveDrawingDocument(document, target, &error);
         const double saveSeconds = Since(saveStart);
         // The nightly job's sheet: the drawing as saved (or as it was, when nothing changed).
@@ -183,7 +200,7 @@ private:
 
         DrawingOutcome result;
         result.outcome = m_options.dryRun ? (changed ? "not saved: dry run" : "not saved: dry run, nothing would change")
-                         : saved          ? "saved " + DrawingFilePath(target)
+                         : saved          ? (fromDwg ? "saved as DXF " : "saved ") + DrawingFilePath(target)
                          : save           ? "not saved"
                                           : "not saved: nothing changed";
         std::printf("%s%d linked tables: %d refreshed, %d not refreshed", Prefix(drawing).c_str(), totals.tables, totals.refreshed,
@@ -203,7 +220,7 @@ private:
                         closeSeconds);
         result.failed = totals.failed > 0 || (save && !saved) || changes.reportFailed || plotFailed;
         result.unprocessed = save && !saved;
-        result.changed = saved && changed;
+        result.changed = saved && (changed || fromDwg);  // a DWG's DXF is a new file
         result.counts = {totals.tables, totals.refreshed, totals.failed, changes.tablesChanged, changes.cellsChanged,
                          changes.rowsAdded, changes.rowsRemoved};
         if (changes.reportFailed) result.outcome += "; its report could not be written";
@@ -362,9 +379,17 @@ int Relink(const std::vector<std::string>& args) {
         DrawingOutcome result;
         result.counts.assign(kCounts, 0);
         const std::wstring path = platform::FromUtf8(drawing);
+        // A DWG drawing is saved as the DXF beside it.
+        const std::wstring target = InPlaceSavePath(path);
         std::string error;
-        if (!dryRun && !platform::posix::CanReplace(DrawingFilePath(path), error)) {
-            std::printf("%s: not re-pointed: cannot write %s: %s\n", drawing.c_str(), DrawingFilePath(path).c_str(), error.c_str());
+        if (!dryRun && target != path && std::filesystem::exists(DrawingFilePath(target))) {
+            std::printf("%s: not re-pointed: %s is there already, saved from it before: re-point that drawing\n", drawing.c_str(),
+                        DrawingFilePath(target).c_str());
+            result.failed = true;
+            return result;
+        }
+        if (!dryRun && !platform::posix::CanReplace(DrawingFilePath(target), error)) {
+            std::printf("%s: not re-pointed: cannot write %s: %s\n", drawing.c_str(), DrawingFilePath(target).c_str(), error.c_str());
             result.failed = true;
             return result;
         }
@@ -390,8 +415,9 @@ int Relink(const std::vector<std::string>& args) {
             outcome = "no link starts with " + from;
         } else if (dryRun) {
             outcome = Plural(totals.matched, "link", "links") + " would be re-pointed; dry run, not saved";
-        } else if (SaveDrawingDocument(document, path, &error)) {
-            outcome = Plural(totals.matched, "link", "links") + " re-pointed; saved " + DrawingFilePath(path);
+        } else if (SaveDrawingDocument(document, target, &error)) {
+            outcome = Plural(totals.matched, "link", "links") + " re-pointed; saved " + (target != path ? "as DXF " : "") +
+                      DrawingFilePath(target);
             result.changed = true;
         } else {
             std::fprintf(stderr, "velloria relink: %s\n", error.c_str());

@@ -1,10 +1,12 @@
 #include "Documents.h"
 
+#include <cstdio>
 #include <filesystem>
 
 #include "editor/Console.h"
 #include "db/DbDatabase.h"
 #include "dxf/DrawingIo.h"
+#include "dxf/DwgFile.h"
 #include "editor/EditorPrompts.h"
 #include "FileCommands.h"
 #include "win/HostPath.h"
@@ -25,6 +27,12 @@ std::string DrawingFilePath(const std::wstring& path) {
     const std::filesystem::path host(platform::ToHostPath(path));
     const std::filesystem::path full = std::filesystem::absolute(host, ec);
     return (ec ? host : full).lexically_normal().string();
+}
+
+bool IsDwgDrawing(const std::wstring& path) { return platform::dxf::IsDwgPath(DrawingFilePath(path)); }
+
+std::wstring InPlaceSavePath(const std::wstring& path) {
+    return IsDwgDrawing(path) ? platform::FromUtf8(platform::dxf::DxfPathFor(platform::ToUtf8(path))) : path;
 }
 
 namespace {
@@ -62,8 +70,12 @@ AcApDocument* OpenDrawingDocument(const std::wstring& path, std::string* error, 
         return nullptr;
     }
     if (notes) *notes = std::move(drawing.notes);
-    else if (!error)
-        for (const std::string& note : drawing.notes) platform::WriteOutput("\n" + note + ".\n");
+    else
+        for (const std::string& note : drawing.notes) {
+            // A tool says it beside its errors; the command line, in its flow.
+            if (error) std::fprintf(stderr, "velloria: %s.\n", note.c_str());
+            else platform::WriteOutput("\n" + note + ".\n");
+        }
     return acDocManagerPtr()->addDocument(std::make_unique<AcApDocument>(std::move(drawing.database), CString::FromUtf8(file)));
 }
 

@@ -15,14 +15,20 @@ AcApDocument* CreateNewDocument();
 std::optional<std::wstring> AskKeyword(const std::wstring& prompt, const wchar_t* keywords, const std::wstring& byDefault);
 // The drawing file at path (made current); null when it cannot be read, after one line
 // "FILE: line N: reason" on the command line (or in *error when given). Nothing is written
-// to the file. What of the drawing was kept as the file holds it, and why, is put in *notes
-// when given, or else (without *error) said on the command line.
+// to the file. What of the drawing was left out or kept as the file holds it, and why, is put
+// in *notes when given, or else said in a line each: on the command line, or on standard error
+// when *error is given (a tool's).
 AcApDocument* OpenDrawingDocument(const std::wstring& path, std::string* error = nullptr, std::vector<std::string>* notes = nullptr);
 // Saves the document's drawing to path (atomically) and makes that the document's file;
 // false after one line naming the file and the reason (or that line in *error).
 bool SaveDrawingDocument(AcApDocument* document, const std::wstring& path, std::string* error = nullptr);
 // The full host path a drawing path names (stored spellings such as "D:\x" included).
 std::string DrawingFilePath(const std::wstring& path);
+// The file a drawing read from path is saved to in place: that file, or for a DWG drawing the
+// DXF beside it, as nothing writes DWG.
+std::wstring InPlaceSavePath(const std::wstring& path);
+// Whether path names a DWG drawing (by its name or its first bytes).
+bool IsDwgDrawing(const std::wstring& path);
 // Tells every loaded module that the drawing is now open (kLoadDwgMsg).
 void NotifyDrawingLoaded(AcApDocument* document);
 

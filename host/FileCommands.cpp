@@ -1,19 +1,22 @@
-// OPEN, SAVE, QSAVE and SAVEAS: drawings as DXF files.
+// OPEN, SAVE, QSAVE and SAVEAS: drawings as DXF files. A DWG drawing opens as any other and is
+// saved as DXF: nothing writes DWG.
 #include <cwctype>
 #include <filesystem>
 #include <string>
 
 #include "editor/Console.h"
 #include "Documents.h"
+#include "dxf/DwgFile.h"
 #include "FileCommands.h"
 #include "HostCommands.h"
 #include "text/Utf8.h"
 
 namespace {
 
-// The answer to a file prompt without blanks or quotes; nothing when cancelled or empty.
-std::optional<std::wstring> AskFileName(const wchar_t* prompt) {
-    auto answer = platform::ReadPromptedLine(prompt);
+// The answer to a file prompt without blanks or quotes; nothing when cancelled, or when empty
+// without a fallback.
+std::optional<std::wstring> AskFileName(const std::wstring& prompt, const std::wstring& fallback = {}) {
+    auto answer = platform::ReadPromptedLine(prompt.c_str());
     if (!answer || *answer == "^C") {
         platform::WriteOutput(std::string_view("*Cancel*\n"));
         return std::nullopt;
@@ -22,15 +25,21 @@ std::optional<std::wstring> AskFileName(const wchar_t* prompt) {
     while (!text.empty() && std::iswspace(text.back())) text.pop_back();
     while (!text.empty() && std::iswspace(text.front())) text.erase(text.begin());
     if (text.size() >= 2 && text.front() == L'"' && text.back() == L'"') text = text.substr(1, text.size() - 2);
-    if (text.empty()) return std::nullopt;
+    if (text.empty()) return fallback.empty() ? std::nullopt : std::optional(fallback);
     return text;
 }
 
-bool HasDxfExtension(const std::wstring& path) {
+bool HasExtension(const std::wstring& path, const wchar_t* extension) {
     if (path.size() < 4) return false;
     std::wstring tail = path.substr(path.size() - 4);
     for (wchar_t& c : tail) c = static_cast<wchar_t>(std::towlower(c));
-    return tail == L".dxf";
+    return tail == extension;
+}
+
+// Whether the document's own file is a DWG drawing, which is never written over.
+bool ReadFromDwg(const AcApDocument* document) {
+    const std::wstring path = document->fileName();
+    return !path.empty() && IsDwgDrawing(path);
 }
 
 // The console holds one drawing at a time, as a CAD program's console does: OPEN and NEW
@@ -91,9 +100,18 @@ bool MayReplace(AcApDocument* document, const std::wstring& name) {
 }
 
 void SaveAs(AcApDocument* document, bool* saved = nullptr) {
-    auto name = AskFileName(L"\nEnter name of drawing to save: ");
+    // A drawing read from a DWG file offers the DXF beside it.
+    std::wstring offered;
+    if (ReadFromDwg(document)) offered = InPlaceSavePath(std::wstring(document->fileName()));
+    auto name = AskFileName(offered.empty() ? L"\nEnter name of drawing to save: " : L"\nEnter name of drawing to save <" + offered + L">: ",
+                            offered);
     if (!name) return;
-    if (!HasDxfExtension(*name)) *name += L".dxf";
+    if (HasExtension(*name, L".dwg")) {
+        *name = platform::FromUtf8(platform::dxf::DxfPathFor(platform::ToUtf8(*name)));
+        platform::WriteOutput(L"\nDrawings are saved as DXF, never as DWG: the name is " + *name + L".");
+    } else if (!HasExtension(*name, L".dxf")) {
+        *name += L".dxf";
+    }
     if (!MayReplace(document, *name)) return;
     if (SaveDrawingDocument(document, *name)) {
         platform::WriteOutput(L"\nSaved " + std::wstring(document->fileName()) + L".\n");
@@ -107,7 +125,8 @@ void SaveAsCommand() {
     SaveAs(document);
 }
 
-// SAVE and QSAVE: to the drawing's own file; a drawing never saved asks for a name.
+// SAVE and QSAVE: to the drawing's own file; a drawing never saved, or read from a DWG file,
+// asks for a name.
 void SaveCommand() { SaveDocumentAsked(acDocManagerPtr()->curDocument()); }
 
 HostCommandRegistration s_new(L"NEW", &NewCommand);
@@ -121,7 +140,9 @@ HostCommandRegistration s_saveas(L"SAVEAS", &SaveAsCommand);
 bool SaveDocumentAsked(AcApDocument* document) {
     if (!document) return false;
     const std::wstring path = document->fileName();
-    if (path.empty()) {
+    if (path.empty() || ReadFromDwg(document)) {
+        if (!path.empty())
+            platform::WriteOutput(L"\n" + std::wstring(document->docTitle()) + L" was read from a DWG file; it is saved as DXF.");
         bool saved = false;
         SaveAs(document, &saved);
         return saved;

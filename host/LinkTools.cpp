@@ -54,8 +54,9 @@ int Update(const std::vector<std::string>& args) {
     UpdateOptions options;
     long long timeLimit = -1, rowLimit = -1;
     platform::OptionParser parser("velloria update", "Refreshes every linked table of the drawings, as DbTable_Update with ALL does, and saves\n"
-                                                     "each: to OUT, or in place when a table changed. One line per table and a summary;\n"
-                                                     "with several drawings, a folder or a list, a line per drawing and a total.");
+                                                     "each: to OUT, or in place when a table changed; a DWG drawing always as the DXF beside\n"
+                                                     "it (DWG is never written). One line per table and a summary; with several drawings,\n"
+                                                     "a folder or a list, a line per drawing and a total.");
     parser.SetSynopsis("DRAWING|FOLDER... [-r] [--from-list FILE|-] [-j N] [-o OUT] [--dry-run] [--report FILE.json|FILE.html]\n"
                        "                       [--plot SHEET] [--timing] [--time-limit SECONDS] [--row-limit ROWS]");
     DeclareManyDrawings(parser, many);

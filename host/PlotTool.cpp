@@ -84,6 +84,7 @@ int Plot(const std::vector<std::string>& args) {
         std::fprintf(stderr, "velloria plot: %s\n", read.error->Message().c_str());
         return 1;
     }
+    for (const std::string& note : read.notes) std::fprintf(stderr, "velloria plot: %s.\n", note.c_str());
     const platform::view::Drawing drawing(std::shared_ptr<const platform::dxf::Document>(std::move(read.document)));
     const std::string target = DrawingFilePath(platform::FromUtf8(outPath));
     const PlotResult result = platform::view::PlotDrawing(drawing, settings, target);

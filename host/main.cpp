@@ -19,15 +19,15 @@
 namespace {
 
 // Whether an argument names a drawing: a file that is there, or a name that can only be one
-// (a path, or a name ending in .dxf). Any other word is a mistyped subcommand, never a new
-// drawing of that name.
+// (a path, or a name ending in .dxf or .dwg). Any other word is a mistyped subcommand, never a
+// new drawing of that name.
 bool NamesADrawing(const std::string& arg) {
     if (std::filesystem::exists(arg)) return true;
     if (arg.find_first_of("/\\") != std::string::npos) return true;
     if (arg.size() < 4) return false;
     std::string tail = arg.substr(arg.size() - 4);
     for (char& c : tail) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return tail == ".dxf";
+    return tail == ".dxf" || tail == ".dwg";
 }
 
 std::string SubcommandList() {

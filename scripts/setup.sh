@@ -16,7 +16,8 @@ packages=(
   poppler-utils zlib1g-dev libdeflate-dev
   libreadline-dev
   fp-utils
-  xvfb xdotool imagemagick
+  xvfb xdotool x11-utils imagemagick
+  clang libclang-rt-dev
 )
 
 missing=()

@@ -487,7 +487,8 @@ void Database::Load(TableState& table, const StatementLimits& limits) {
     std::vector<ComplexValues> complex(table.complex.size());
     std::vector<long> complexOf(columns.size(), -1);  // column -> its entry in complex
     for (size_t k = 0; k < table.complex.size(); ++k) {
-        const auto& [column, flatName] = table.complex[k];
+        const size_t column = table.complex[k].first;
+        const std::string& flatName = table.complex[k].second;  // not a structured binding: clang 14 cannot capture one
         const auto flat = std::find_if(m_catalog.tables.begin(), m_catalog.tables.end(), [&](const mdb::Table& t) { return t.name == flatName; });
         complexOf[column] = static_cast<long>(k);
         if (flat == m_catalog.tables.end() || !complex[k].Prepare(flat->columns)) continue;

@@ -158,6 +158,17 @@ void ReadCellRecord(const std::vector<Tag>& tags, size_t begin, size_t end, Tabl
     if (!InWriterForm(tags, begin, end, cell)) cell.record.assign(tags.begin() + static_cast<long>(begin), tags.begin() + static_cast<long>(end));
 }
 
+// Whether a kept record ends inside a value (a 301 no 304 closes): written back as it was
+// read, it would take the cells after it into that value.
+bool LeavesValueOpen(const std::vector<Tag>& record) {
+    bool inValue = false;
+    for (const Tag& t : record) {
+        if (t.code == 301) inValue = true;
+        else if (t.code == 304) inValue = false;
+    }
+    return inValue;
+}
+
 bool SameFields(const TableCell& a, const TableCell& b) {
     return a.type == b.type && a.flags == b.flags && a.merged == b.merged && a.autofit == b.autofit &&
            a.spanColumns == b.spanColumns && a.spanRows == b.spanRows && a.overrides == b.overrides &&
@@ -354,7 +365,7 @@ void AcadTableToObject(const AcadTable& table, Document& doc, DxfObject& o) {
         if (!cell.record.empty()) {
             TableCell read;
             ReadCell(cell.record, 0, cell.record.size(), read);
-            if (SameFields(read, cell)) {
+            if (SameFields(read, cell) && !LeavesValueOpen(cell.record)) {
                 t.insert(t.end(), cell.record.begin(), cell.record.end());
                 continue;
             }

@@ -26,7 +26,8 @@ namespace platform::dxf {
 struct LoadedDrawing {
     std::shared_ptr<AcDbDatabase> database;
     std::optional<DxfError> error;
-    // Entities kept as the file holds them although their type is modelled, and why ("ACAD_TABLE
+    // What the reader left out of the drawing (a DWG's tables its converter could not keep), then
+    // entities kept as the file holds them although their type is modelled, and why ("ACAD_TABLE
     // 2A is kept as the file holds it: a column width of 1e+308 is beyond what a drawing holds").
     std::vector<std::string> notes;
     explicit operator bool() const { return database != nullptr; }

@@ -1,5 +1,6 @@
 // Building the drawing database of a DXF document (see DrawingIo.h).
 #include <cmath>
+#include <iterator>
 #include <unordered_map>
 
 #include "dxf/AcadTable.h"
@@ -317,8 +318,10 @@ LoadedDrawing LoadDrawing(const std::string& path, const Progress& progress, Rea
     ReadResult read = ReadDxfFile(path, reading, options);
     if (!read) return {nullptr, read.error, {}};
     if (progress) progress(0.9);
-    LoadedDrawing loaded{nullptr, std::nullopt, {}};
-    loaded.database = DatabaseFromDocument(std::move(read.document), &loaded.notes);
+    LoadedDrawing loaded{nullptr, std::nullopt, std::move(read.notes)};
+    std::vector<std::string> kept;
+    loaded.database = DatabaseFromDocument(std::move(read.document), &kept);
+    loaded.notes.insert(loaded.notes.end(), std::make_move_iterator(kept.begin()), std::make_move_iterator(kept.end()));
     if (progress) progress(1.0);
     return loaded;
 }

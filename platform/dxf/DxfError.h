@@ -10,11 +10,14 @@ struct DxfError {
     std::string file;
     std::size_t line = 0;
     std::string reason;
+    // The reason goes on from the file's name as one sentence ("FILE could not be read: ...").
+    bool continuesName = false;
 
-    // "FILE: line N: reason", or "FILE: reason" without a line.
+    // "FILE: line N: reason", or "FILE: reason" without a line ("FILE reason" when the reason
+    // goes on from the name).
     std::string Message() const {
         std::string m = file.empty() ? std::string("<memory>") : file;
-        m += ": ";
+        m += continuesName ? " " : ": ";
         if (line != 0) m += "line " + std::to_string(line) + ": ";
         m += reason;
         return m;

@@ -10,6 +10,7 @@
 #endif
 
 #include "dxf/DeferredEntityStream.h"
+#include "dxf/DwgFile.h"
 #include "dxf/DxfText.h"
 #include "dxf/HugePages.h"
 #include "text/Utf8.h"
@@ -712,6 +713,18 @@ ReadResult ReadDxfFile(const std::string& path, const Progress& progress, ReadOp
         if (!text) {
             result.error = DxfError{path, 0, why};
             return result;
+        }
+        // A DWG drawing is read as the DXF its converter makes of it.
+        if (!DwgVersion(*text).empty()) {
+            DxfError failure;
+            std::vector<std::string> notes;
+            const std::optional<std::string_view> converted = ConvertDwg(path, *text, doc->Text(), failure, notes);
+            if (!converted) return ReadResult{nullptr, failure, {}};
+            doc->SetSourceSize(converted->size());
+            ReadResult read = Parse(std::move(doc), *converted, path, &progress, options);
+            if (read.error) read.error = DwgReadError(path, *read.error);
+            else read.notes = std::move(notes);
+            return read;
         }
         doc->SetSourceSize(text->size());
         return Parse(std::move(doc), *text, path, &progress, options);

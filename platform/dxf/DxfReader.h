@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "dxf/DxfDocument.h"
 #include "dxf/DxfError.h"
@@ -14,6 +15,8 @@ namespace platform::dxf {
 struct ReadResult {
     std::unique_ptr<Document> document;
     std::optional<DxfError> error;
+    // What a drawing read lacks, one line each (a DWG's tables its converter could not keep).
+    std::vector<std::string> notes = {};
 
     explicit operator bool() const { return document != nullptr; }
 };

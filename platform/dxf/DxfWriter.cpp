@@ -12,6 +12,7 @@
 
 #include "posix/AtomicFile.h"
 #include "posix/FileIo.h"
+#include "dxf/DwgFile.h"
 #include "dxf/DxfText.h"
 #include "text/Utf8.h"
 
@@ -346,6 +347,8 @@ std::string WriteDxfToString(const Document& doc) {
 }
 
 std::optional<DxfError> SaveDxfFile(Document& doc, const std::string& path, const Progress& progress) {
+    // Nothing writes DWG, and DXF text never goes into a DWG file.
+    if (IsDwgPath(path)) return DxfError{path, 0, "drawings are saved as DXF only, never into a DWG file; save it under a .dxf name"};
     try {
         PrepareForSave(doc);
         posix::AtomicFile file(path);

@@ -19,7 +19,7 @@ private:
     BOOL m_bOpenFileDialog;
     CString m_strDefExt;
     CString m_strFileName;
-    DWORD m_dwFlags;
+    [[maybe_unused]] DWORD m_dwFlags;
     CString m_strFilter;
     CWnd* m_pParentWnd;
     CString m_strPathName;

@@ -51,11 +51,11 @@ bool IsDateFormat(size_t builtinId, std::string_view code) {
 }
 
 std::optional<double> OleDateOfSerial(double serial, bool system1904) {
-    if (!std::isfinite(serial)) return std::nullopt;
+    // Past 31 December 9999, or before the system's first day, a spreadsheet shows no date.
+    if (!std::isfinite(serial) || serial < 0 || serial >= (system1904 ? 2957004 : 2958466)) return std::nullopt;
     if (system1904) return serial + 1462;
     if (serial >= 61) return serial;
     if (serial >= 60) return std::nullopt;  // 29 February 1900
-    if (serial < 0) return std::nullopt;    // the 1900 system has no days before its start
     // A time of day alone (day 0) is a time, as the engine keeps times: on 1899-12-30.
     return serial < 1 ? serial : serial + 1;
 }

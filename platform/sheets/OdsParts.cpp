@@ -3,6 +3,7 @@
 #include <orcus/zip_archive.hpp>
 #include <orcus/zip_archive_stream.hpp>
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
@@ -11,6 +12,8 @@
 
 namespace platform::sheets {
 namespace {
+
+constexpr long long kRows = 1048576, kCols = 16384;  // the size of a sheet
 
 int Repeat(std::string_view xml, size_t tag, std::string_view attribute) {
     const std::string n = XmlAttribute(xml, tag, attribute);
@@ -22,7 +25,7 @@ int Repeat(std::string_view xml, size_t tag, std::string_view attribute) {
 bool OleOfDate(const std::string& text, double& out) {
     int y, mo, d, h = 0, mi = 0;
     double s = 0;
-    if (std::sscanf(text.c_str(), "%d-%d-%d", &y, &mo, &d) != 3) return false;
+    if (std::sscanf(text.c_str(), "%d-%d-%d", &y, &mo, &d) != 3 || y < 1 || y > 9999 || mo < 1 || mo > 12 || d < 1 || d > 31) return false;
     if (const size_t t = text.find('T'); t != std::string::npos) std::sscanf(text.c_str() + t + 1, "%d:%d:%lf", &h, &mi, &s);
     out = OleDateOf(y, mo, d, h * 3600 + mi * 60 + s);
     return true;
@@ -31,7 +34,7 @@ bool OleOfDate(const std::string& text, double& out) {
 // PT14H07M00S as a fraction of a day.
 bool OleOfTime(const std::string& text, double& out) {
     double h = 0, m = 0, s = 0;
-    if (std::sscanf(text.c_str(), "PT%lfH%lfM%lfS", &h, &m, &s) < 1) return false;
+    if (std::sscanf(text.c_str(), "PT%lfH%lfM%lfS", &h, &m, &s) < 1 || !(std::fabs(h) < 1e6)) return false;
     out = (h * 3600 + m * 60 + s) / 86400.0;
     return true;
 }
@@ -81,7 +84,7 @@ std::vector<OdsCell> ReadOdsCells(std::string_view content) {
     const std::string_view xml(reinterpret_cast<const char*>(bytes.data()), bytes.size());
     std::vector<OdsCell> cells;
     long sheet = -1;
-    int row = 0, col = 0, rowRepeat = 1;
+    long long row = 0, col = 0, rowRepeat = 1;  // beyond a sheet's size cells are left out
     for (size_t i = xml.find('<'); i != std::string_view::npos; i = xml.find('<', i + 1)) {
         const auto starts = [&](std::string_view name) {
             return xml.compare(i, name.size(), name) == 0 && i + name.size() < xml.size() &&
@@ -130,10 +133,10 @@ std::vector<OdsCell> ReadOdsCells(std::string_view content) {
             } else {
                 keep = false;  // numbers, currencies, percentages, formulas: read as they are
             }
-            for (int r = 0; keep && r < rowRepeat; ++r)
-                for (int c = 0; c < repeat; ++c) {
-                    cell.row = row + r;
-                    cell.col = col + c;
+            for (long long r = 0; keep && r < rowRepeat && row + r < kRows; ++r)
+                for (long long c = 0; c < repeat && col + c < kCols; ++c) {
+                    cell.row = static_cast<int>(row + r);
+                    cell.col = static_cast<int>(col + c);
                     cells.push_back(cell);
                 }
             col += repeat;

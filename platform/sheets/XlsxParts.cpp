@@ -27,11 +27,14 @@ std::string_view View(const std::vector<unsigned char>& bytes) { return std::str
 bool CellOf(const std::string& ref, int& row, int& col) {
     size_t i = 0;
     col = 0;
-    for (; i < ref.size() && ref[i] >= 'A' && ref[i] <= 'Z'; ++i) col = col * 26 + (ref[i] - 'A' + 1);
-    if (i == 0 || i == ref.size()) return false;
-    row = std::atoi(ref.c_str() + i);
-    --row, --col;
-    return row >= 0;
+    for (; i < ref.size() && i < 3 && ref[i] >= 'A' && ref[i] <= 'Z'; ++i) col = col * 26 + (ref[i] - 'A' + 1);
+    if (i == 0 || i == ref.size() || ref.size() - i > 7) return false;
+    char* end = nullptr;
+    const long number = std::strtol(ref.c_str() + i, &end, 10);
+    if (*end != '\0' || number < 1 || number > 1048576 || col > 16384) return false;
+    row = static_cast<int>(number) - 1;
+    --col;
+    return true;
 }
 
 void ReadInlineStrings(std::string_view xml, size_t sheet, std::vector<InlineString>& out) {

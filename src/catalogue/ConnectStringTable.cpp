@@ -228,8 +228,12 @@ CString BuildConnectString(const CString& driverName, const CString& location, c
 CString QuoteConnectValue(const CString& pattern, const CString& value) {
     const std::wstring& text = value.str();
     const bool odbc = pattern.Left(7).CompareNoCase(L"Driver=") == 0;
-    const bool edgeSpace = !text.empty() && (text.front() == L' ' || text.back() == L' ' || text.front() == L'\t' || text.back() == L'\t');
-    const bool needed = edgeSpace || text.find_first_of(odbc ? L";{}" : L";\"'") != std::wstring::npos;
+    // The engine trims these from either end of a value that is not quoted.
+    const auto blank = [](wchar_t c) { return c == L' ' || c == L'\t' || c == L'\r' || c == L'\n'; };
+    const bool edgeSpace = !text.empty() && (blank(text.front()) || blank(text.back()));
+    // A value that starts with a brace or a quote is read as a quoted one, whichever the route.
+    const bool opensQuote = !text.empty() && (text.front() == L'{' || text.front() == L'"' || text.front() == L'\'');
+    const bool needed = edgeSpace || opensQuote || text.find_first_of(odbc ? L";{}" : L";\"'") != std::wstring::npos;
     if (!needed) return value;
     const wchar_t open = odbc ? L'{' : L'"', close = odbc ? L'}' : L'"';
     std::wstring quoted(1, open);

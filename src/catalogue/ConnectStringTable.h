@@ -80,7 +80,7 @@ CString BuildConnectString(const CString& driverName, const CString& location, c
 
 // A value as it must stand in a connect string made from `pattern`, so that it is read back
 // as one value whatever it holds: through the ODBC driver ("Driver=..." templates) a value
-// holding ";", a brace or spaces at either end goes in braces with "}" doubled; through an
-// OLE DB provider such a value goes in double quotes with '"' doubled. Other values stand as
-// they are.
+// holding ";" or a brace, with blanks (spaces, tabs, line ends) at either end, or starting with
+// a quote goes in braces with "}" doubled; through an OLE DB provider such a value goes in
+// double quotes with '"' doubled. Other values stand as they are.
 CString QuoteConnectValue(const CString& pattern, const CString& value);

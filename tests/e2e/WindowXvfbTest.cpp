@@ -16,6 +16,7 @@
 #include <sstream>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "db/DbDatabase.h"
 #include "db/DbSymbolTable.h"
@@ -75,26 +76,87 @@ struct XWindow {
     int x = 0, y = 0, width = 0, height = 0;
 };
 
-std::optional<XWindow> FindXWindow(const std::string& xdotool, const std::string& folder, const std::string& name) {
-    const std::string out = folder + "/geometry.txt";
-    if (std::system(("timeout 15 " + xdotool + "search --sync --onlyvisible --name '" + name + "' getwindowgeometry --shell %@ >'" + out + "' 2>/dev/null").c_str()) != 0)
-        return std::nullopt;
-    std::istringstream in(testing_support::ReadFile(out));
-    XWindow window;
-    for (std::string line; std::getline(in, line);) {
-        const size_t eq = line.find('=');
-        if (eq == std::string::npos) continue;
-        const std::string key = line.substr(0, eq), value = line.substr(eq + 1);
-        if (key == "WINDOW") window.id = value;
-        else if (key == "X") window.x = std::atoi(value.c_str());
-        else if (key == "Y") window.y = std::atoi(value.c_str());
-        else if (key == "WIDTH") window.width = std::atoi(value.c_str());
-        else if (key == "HEIGHT") window.height = std::atoi(value.c_str());
-        if (key == "SCREEN") break;  // the first window found
-    }
-    if (window.id.empty()) return std::nullopt;
-    return window;
+// What a command prints, or nullopt when it fails.
+std::optional<std::string> Output(const std::string& command, const std::string& folder) {
+    const std::string out = folder + "/command.txt";
+    if (std::system((command + " >'" + out + "' 2>/dev/null").c_str()) != 0) return std::nullopt;
+    return testing_support::ReadFile(out);
 }
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        if (!line.empty()) lines.push_back(line);
+    return lines;
+}
+
+// The X server a session runs on, as the test sees it: its windows, their kinds, the focus.
+class XScreen {
+public:
+    XScreen(const std::string& display, const std::string& folder)
+        : m_xdotool("env DISPLAY=" + display + " xdotool "), m_xwininfo("xwininfo -display " + display + " "), m_folder(folder) {}
+
+    // The visible windows whose names match (xdotool compares without regard to case).
+    std::vector<std::string> Visible(const std::string& name) const {
+        return Lines(Output(m_xdotool + "search --onlyvisible --name '" + name + "'", m_folder).value_or(""));
+    }
+    // A pull-down menu's window bypasses the window manager; dialogs and the main window do not.
+    bool IsPopupMenu(const std::string& id) const {
+        return Output(m_xwininfo + "-id " + id, m_folder).value_or("").find("Override Redirect State: yes") != std::string::npos;
+    }
+    // An open pull-down menu of the host's (its window's class is the program's name).
+    bool MenuOpen() const {
+        for (const std::string& id : Lines(Output(m_xdotool + "search --onlyvisible --classname '^velloria$'", m_folder).value_or("")))
+            if (IsPopupMenu(id)) return true;
+        return false;
+    }
+    // Whether typed keys go to the window: it has the focus, or no window has it (the server
+    // starts so) and the pointer is over it.
+    bool KeysGoTo(const std::string& id) const {
+        if (const std::optional<std::string> focus = Output(m_xdotool + "getwindowfocus", m_folder)) return Lines(*focus) == std::vector{id};
+        for (const std::string& line : Lines(Output(m_xdotool + "getmouselocation --shell", m_folder).value_or("")))
+            if (line == "WINDOW=" + id) return true;
+        return false;
+    }
+    bool Shown(const std::string& id) const {
+        for (const std::string& visible : Visible(".*"))
+            if (visible == id) return true;
+        return false;
+    }
+    // The first visible window of that name that is no pull-down menu, once there is one.
+    std::optional<XWindow> Find(const std::string& name) const {
+        std::optional<XWindow> found;
+        WaitFor(
+            [&] {
+                for (const std::string& id : Visible(name))
+                    if (!IsPopupMenu(id) && (found = Geometry(id))) return true;
+                return false;
+            },
+            15s);
+        return found;
+    }
+
+private:
+    std::optional<XWindow> Geometry(const std::string& id) const {
+        const std::optional<std::string> shell = Output(m_xdotool + "getwindowgeometry --shell " + id, m_folder);
+        if (!shell) return std::nullopt;
+        XWindow window;
+        window.id = id;
+        for (const std::string& line : Lines(*shell)) {
+            const size_t eq = line.find('=');
+            if (eq == std::string::npos) continue;
+            const std::string key = line.substr(0, eq), value = line.substr(eq + 1);
+            if (key == "X") window.x = std::atoi(value.c_str());
+            else if (key == "Y") window.y = std::atoi(value.c_str());
+            else if (key == "WIDTH") window.width = std::atoi(value.c_str());
+            else if (key == "HEIGHT") window.height = std::atoi(value.c_str());
+        }
+        return window;
+    }
+
+    const std::string m_xdotool, m_xwininfo, m_folder;
+};
 
 // The host on the X server, in the folder, with plan.dxf open (and Velloria's module loaded);
 // stopped if it still runs when the test ends. run passes its arguments to xdotool.
@@ -122,20 +184,21 @@ TEST(WindowOnX, TheMenuAndTheCommandLineAnswerTheMouseAndTheKeyboard) {
     // Installed by the setup script: missing is a fault of the machine's setup, not a skip.
     ASSERT_TRUE(OnPath("Xvfb")) << "Xvfb is not installed (scripts/setup.sh installs it)";
     ASSERT_TRUE(OnPath("xdotool")) << "xdotool is not installed (scripts/setup.sh installs it)";
+    ASSERT_TRUE(OnPath("xwininfo")) << "xwininfo is not installed (scripts/setup.sh installs it)";
     testing_support::TempDir dir;
     XServer server(dir.path().string());
     if (server.display.empty()) GTEST_SKIP() << "Xvfb cannot start here:\n" << testing_support::ReadFile(dir / "xvfb.log");
     std::filesystem::copy_file(VELLORIA_TEST_DATA "/acad_table_simple.dxf", dir / "plan.dxf");
     const HostOnX session(dir.path().string(), server);
+    const XScreen screen(server.display, dir.path().string());
     const int host = session.pid;
-    const std::string& xdotool = session.xdotool;
     auto run = [&](const std::string& args) { return session.run(args); };
 
-    // The main window, named after its drawing.
-    ASSERT_EQ(std::system(("timeout 30 " + xdotool + "search --sync --onlyvisible --name '^Velloria - plan.dxf' >'" + (dir / "window.id") + "'").c_str()), 0);
-    std::string window = testing_support::ReadFile(dir / "window.id");
-    window = window.substr(0, window.find('\n'));
-    ASSERT_FALSE(window.empty());
+    // The main window, named after its drawing; keys go to it with the pointer over it.
+    const auto main = screen.Find("^Velloria - plan.dxf");
+    ASSERT_TRUE(main) << testing_support::ReadFile(dir / "err.txt");
+    run("mousemove --window " + main->id + " " + std::to_string(main->width / 2) + " " + std::to_string(main->height / 2));
+    ASSERT_TRUE(WaitFor([&] { return screen.KeysGoTo(main->id); }, 10s));
 
     // Typed into the command line: SAVEAS and its file name.
     run("type --delay 15 SAVEAS");
@@ -144,28 +207,31 @@ TEST(WindowOnX, TheMenuAndTheCommandLineAnswerTheMouseAndTheKeyboard) {
     run("key Return");
     EXPECT_TRUE(WaitFor([&] { return std::filesystem::exists(dir / "typed.dxf"); }, 10s)) << testing_support::ReadFile(dir / "err.txt");
 
-    // File > Save As... by the mouse on the menu bar, then the keys of the menu.
-    run("mousemove --window " + window + " 18 10 click 1");
-    std::this_thread::sleep_for(300ms);
+    // File > Save As... by the mouse on the menu bar, then the keys of the menu, once it is open.
+    run("mousemove --window " + main->id + " 18 10 click 1");
+    ASSERT_TRUE(WaitFor([&] { return screen.MenuOpen(); }, 10s)) << "the File menu did not open";
     run("key Down Down Down Down Return");
-    std::this_thread::sleep_for(300ms);
+    ASSERT_TRUE(WaitFor([&] { return !screen.MenuOpen() && screen.KeysGoTo(main->id); }, 10s));
     run("type --delay 15 menu.dxf");
     run("key Return");
     EXPECT_TRUE(WaitFor([&] { return std::filesystem::exists(dir / "menu.dxf"); }, 10s));
 
     // File > Exit ends the session (nothing is unsaved, so nothing is asked).
-    run("mousemove --window " + window + " 18 10 click 1");
-    std::this_thread::sleep_for(300ms);
+    run("mousemove --window " + main->id + " 18 10 click 1");
+    ASSERT_TRUE(WaitFor([&] { return screen.MenuOpen(); }, 10s)) << "the File menu did not open";
     run("key Up Return");
     EXPECT_TRUE(WaitFor([&] { return !Alive(host) && std::filesystem::exists(dir / "status"); }, 20s));
     EXPECT_EQ(testing_support::ReadFile(dir / "status"), "0\n") << testing_support::ReadFile(dir / "err.txt");
 }
 
 // The dialogs are laid out in dialog units: a control's place is its template's rectangle
-// scaled by the dialog's size in pixels over its size in units.
+// scaled by the dialog's size in pixels over its size in units. Each step waits for what the
+// last one brings about (a window shown or gone, the keyboard's focus) before the next acts;
+// the events of one window are handled in the order they were sent.
 TEST(WindowOnX, ATableIsCreatedFromTheMenuThroughItsDialogsAndPlacedByAClick) {
     ASSERT_TRUE(OnPath("Xvfb")) << "Xvfb is not installed (scripts/setup.sh installs it)";
     ASSERT_TRUE(OnPath("xdotool")) << "xdotool is not installed (scripts/setup.sh installs it)";
+    ASSERT_TRUE(OnPath("xwininfo")) << "xwininfo is not installed (scripts/setup.sh installs it)";
     ASSERT_TRUE(OnPath("import")) << "ImageMagick's import is not installed (scripts/setup.sh installs it)";
     testing_support::TempDir dir;
     XServer server(dir.path().string());
@@ -173,48 +239,60 @@ TEST(WindowOnX, ATableIsCreatedFromTheMenuThroughItsDialogsAndPlacedByAClick) {
     std::filesystem::copy_file(VELLORIA_TEST_DATA "/acad_table_simple.dxf", dir / "plan.dxf");
     std::filesystem::copy_file(VELLORIA_TEST_DATA "/nwind.mdb", dir / "nwind.mdb");
     const HostOnX session(dir.path().string(), server);
+    const XScreen screen(server.display, dir.path().string());
     const int host = session.pid;
-    const std::string& xdotool = session.xdotool;
     auto run = [&](const std::string& args) { return session.run(args); };
-    const std::string folder = dir.path().string();
+    auto gone = [&](const XWindow& w) { return WaitFor([&] { return !screen.Shown(w.id); }, 10s); };
+    auto focused = [&](const XWindow& w) { return WaitFor([&] { return screen.KeysGoTo(w.id); }, 10s); };
 
-    const auto main = FindXWindow(xdotool, folder, "^Velloria - plan.dxf");
+    const auto main = screen.Find("^Velloria - plan.dxf");
     ASSERT_TRUE(main) << testing_support::ReadFile(dir / "err.txt");
     // Velloria > Create Table from Database... ("C"); the pull-down stands after File, View and
     // Tools, at its place for the setup's fonts (DejaVu Sans).
     run("mousemove --window " + main->id + " 298 9 click 1");
-    std::this_thread::sleep_for(300ms);
+    ASSERT_TRUE(WaitFor([&] { return screen.MenuOpen(); }, 10s)) << "the Velloria menu did not open";
     run("key c");
-    const auto dialog = FindXWindow(xdotool, folder, "^Velloria$");
+    ASSERT_TRUE(WaitFor([&] { return !screen.MenuOpen(); }, 10s));
+    const auto dialog = screen.Find("^Velloria$");
     ASSERT_TRUE(dialog) << "the table dialog did not come up\n" << testing_support::ReadFile(dir / "out.txt");
+    ASSERT_TRUE(focused(*dialog));
     // The main dialog's template: 405 x 275 units.
     auto clickIn = [&](const XWindow& w, double unitsWide, double unitsHigh, double ux, double uy) {
         const int px = static_cast<int>(ux * w.width / unitsWide), py = static_cast<int>(uy * w.height / unitsHigh);
         run("mousemove --window " + w.id + " " + std::to_string(px) + " " + std::to_string(py) + " click 1");
-        std::this_thread::sleep_for(300ms);
     };
     clickIn(*dialog, 405, 275, 7 + 32, 196 + 7);  // Open Database
-    const auto connect = FindXWindow(xdotool, folder, "^Database$");
+    const auto connect = screen.Find("^Database$");
     ASSERT_TRUE(connect) << "the database dialog did not come up";
     // The connect dialog's template: 236 x 141 units.
+    ASSERT_TRUE(focused(*connect));
     clickIn(*connect, 236, 141, 64 + 72, 53 + 6);  // the Database field
     run("type --delay 10 '" + (dir / "nwind.mdb") + "'");
     clickIn(*connect, 236, 141, 122 + 25, 120 + 7);  // OK
-    std::this_thread::sleep_for(700ms);
+    ASSERT_TRUE(gone(*connect)) << "the database dialog did not close";
     // The tree shows the database's tables: the first row is the database, then the tables; the
     // keys of a name choose it.
     clickIn(*dialog, 405, 275, 60, 17 + 5);
+    ASSERT_TRUE(focused(*dialog));
     run("type --delay 20 Shippers");
-    std::this_thread::sleep_for(500ms);
     clickIn(*dialog, 405, 275, 144 + 5, 233 + 5);   // Include Header: off
     clickIn(*dialog, 405, 275, 284 + 29, 254 + 7);  // Create Table ...
-    // The table follows the cursor until the click that places it.
+    ASSERT_TRUE(gone(*dialog)) << "the table dialog did not close";
+    // The new table is in the drawing (its title says it has changes) and follows the cursor
+    // until the click that places it; then the keys go to the window again.
+    ASSERT_TRUE(WaitFor([&] { return screen.Visible("^Velloria - plan.dxf [*]$").size() == 1; }, 10s))
+        << testing_support::ReadFile(dir / "err.txt");
     run("mousemove --window " + main->id + " " + std::to_string(main->width / 3) + " " + std::to_string(main->height / 2));
-    std::this_thread::sleep_for(200ms);
     run("mousemove --window " + main->id + " " + std::to_string(main->width / 3 + 10) + " " + std::to_string(main->height / 2 + 10));
-    std::this_thread::sleep_for(300ms);
     run("click 1");
-    std::this_thread::sleep_for(500ms);
+    ASSERT_TRUE(focused(*main));
+
+    run("type --delay 15 SAVEAS");
+    run("key Return");
+    run("type --delay 15 table.dxf");
+    run("key Return");
+    ASSERT_TRUE(WaitFor([&] { return std::filesystem::exists(dir / "table.dxf"); }, 10s))
+        << testing_support::ReadFile(dir / "out.txt") << testing_support::ReadFile(dir / "err.txt");
 
     // What the user sees now, beside the build's other outputs.
     const std::filesystem::path shot = std::filesystem::path(VELLORIA_BIN_DIR).parent_path() / "tests" / "window-xvfb.png";
@@ -223,12 +301,6 @@ TEST(WindowOnX, ATableIsCreatedFromTheMenuThroughItsDialogsAndPlacedByAClick) {
     EXPECT_GT(std::filesystem::exists(shot) ? std::filesystem::file_size(shot) : 0u, 1000u);
     std::cout << "screenshot: " << shot.string() << "\n";
 
-    run("type --delay 15 SAVEAS");
-    run("key Return");
-    run("type --delay 15 table.dxf");
-    run("key Return");
-    ASSERT_TRUE(WaitFor([&] { return std::filesystem::exists(dir / "table.dxf"); }, 10s))
-        << testing_support::ReadFile(dir / "out.txt") << testing_support::ReadFile(dir / "err.txt");
     run("type --delay 15 QUIT");
     run("key Return");
     EXPECT_TRUE(WaitFor([&] { return !Alive(host) && std::filesystem::exists(dir / "status"); }, 20s));

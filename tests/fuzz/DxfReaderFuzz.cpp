@@ -1,8 +1,10 @@
-// libFuzzer target for the DXF reader: any bytes must read as a drawing or give an error, and a
-// drawing that reads must survive what the host does next (its tables read, prepared, written).
+// The DXF reader: any bytes read as a drawing or give an error, and a drawing that reads
+// survives what the host does next (its tables read, prepared, written, and read again).
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
+
+#include "fuzz/FuzzTarget.h"
 
 #include "dxf/AcadTable.h"
 #include "dxf/DxfReader.h"
@@ -10,18 +12,18 @@
 #include "dxf/EntityCodec.h"
 #include "dxf/TableBlock.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+VELLORIA_FUZZ_TARGET(DxfReader) {
     using namespace platform::dxf;
     ReadResult r = ReadDxfText(std::string_view(reinterpret_cast<const char*>(data), size), "fuzz.dxf");
     if (!r) {
-        if (!r.error) __builtin_trap();  // a failure must always say why
+        FUZZ_CHECK(r.error);  // a failure always says why
         return 0;
     }
     {
         // Text kept as read (block entities, large objects) is written as writing the parsed
         // tags would write it: parse every block and give every object a fresh tag list.
         ReadResult parsed = ReadDxfText(std::string_view(reinterpret_cast<const char*>(data), size), "fuzz.dxf");
-        if (!parsed) __builtin_trap();
+        FUZZ_CHECK(parsed);
         auto fresh = [](DxfObject& o) { o.tags = std::vector<Tag>(o.tags.begin(), o.tags.end()); };
         for (Block& b : parsed.document->blocks) {
             fresh(b.begin);
@@ -34,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         for (auto* list : {&parsed.document->classes, &parsed.document->entities, &parsed.document->objects})
             for (DxfObject& o : *list) fresh(o);
-        if (WriteDxfToString(*parsed.document) != WriteDxfToString(*r.document)) __builtin_trap();
+        FUZZ_CHECK(WriteDxfToString(*parsed.document) == WriteDxfToString(*r.document));
     }
     for (const DxfObject* e : FindTableEntities(*r.document)) {
         if (auto table = ParseAcadTable(*e)) {
@@ -51,6 +53,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     PrepareForSave(*r.document);
     const std::string written = WriteDxfToString(*r.document);
-    if (!ReadDxfText(written, "rewritten.dxf")) __builtin_trap();  // what we write we must read
+    FUZZ_CHECK(ReadDxfText(written, "rewritten.dxf"));  // what we write we read
     return 0;
 }

@@ -110,4 +110,55 @@ TEST(EzdxfComparison, EveryCorpusDrawingLooksLikeEzdxfsPicture) {
     }
 }
 
+// The pictures ezdxf drew are kept between runs: one is used again only for the same bytes of
+// the same drawing, and only when its file is whole; anything else is drawn again.
+TEST(EzdxfPictureCache, APictureIsUsedAgainOnlyForTheSameDrawingAndAWholeFile) {
+    testing_support::TempDir dir;
+    const auto line = [](int x) {
+        return "0\nSECTION\n2\nENTITIES\n0\nLINE\n8\n0\n10\n0\n20\n0\n30\n0\n11\n" + std::to_string(x) + "\n21\n10\n31\n0\n0\nENDSEC\n0\nEOF\n";
+    };
+    // One run over the drawings; each report line is "ok OUT rendered|cached ENTRY".
+    const auto run = [&](const std::vector<std::string>& stems) {
+        std::string listing;
+        for (const std::string& stem : stems) listing += dir / (stem + ".dxf") + "\t" + (dir / (stem + ".png")) + "\tModel\n";
+        testing_support::WriteFile(dir / "list.txt", listing);
+        const std::string command = "VELLORIA_EZDXF_CACHE='" + (dir / "cache") + "' /usr/bin/python3 '" + std::string(VELLORIA_VIEW_TESTS) +
+                                    "/ezdxf_render.py' '" + (dir / "list.txt") + "' 200 150 2>&1";
+        std::map<std::string, std::pair<std::string, std::string>> report;  // stem -> how, entry
+        FILE* p = ::popen(command.c_str(), "r");
+        char text[4096];
+        std::string all;
+        while (p && std::fgets(text, sizeof text, p)) {
+            all += text;
+            char out[2048], how[64], entry[2048];
+            if (std::sscanf(text, "ok %2047s %63s %2047s", out, how, entry) == 3)
+                report[std::filesystem::path(out).stem().string()] = {how, entry};
+        }
+        EXPECT_EQ(p ? ::pclose(p) : -1, 0) << all;
+        EXPECT_EQ(report.size(), stems.size()) << all;
+        return report;
+    };
+    testing_support::WriteFile(dir / "a.dxf", line(10));
+    testing_support::WriteFile(dir / "b.dxf", line(20));
+    auto first = run({"a", "b"});
+    EXPECT_EQ(first["a"].first, "rendered");
+    EXPECT_EQ(first["b"].first, "rendered");
+    const std::string pictureOfA = testing_support::ReadFile(dir / "a.png");
+    ASSERT_FALSE(pictureOfA.empty());
+
+    // a's drawing changes, c holds what a held; b's picture in the cache is cut short.
+    testing_support::WriteFile(dir / "a.dxf", line(30));
+    testing_support::WriteFile(dir / "c.dxf", line(10));
+    const std::string entryOfB = testing_support::ReadFile(first["b"].second);
+    testing_support::WriteFile(first["b"].second, entryOfB.substr(0, entryOfB.size() / 2));
+    auto second = run({"a", "b", "c"});
+    EXPECT_EQ(second["a"].first, "rendered");
+    EXPECT_EQ(second["b"].first, "rendered");
+    EXPECT_EQ(second["c"].first, "cached");
+    EXPECT_EQ(second["c"].second, first["a"].second);
+    EXPECT_EQ(testing_support::ReadFile(dir / "c.png"), pictureOfA);
+    EXPECT_NE(testing_support::ReadFile(dir / "a.png"), pictureOfA);
+    EXPECT_EQ(testing_support::ReadFile(first["b"].second), entryOfB) << "the damaged picture was not drawn again";
+}
+
 }  // namespace

@@ -1,0 +1,1 @@
+SELECT [True], `False`, 'True' FROM t

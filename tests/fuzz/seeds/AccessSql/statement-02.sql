@@ -1,0 +1,1 @@
+SELECT TOP 10 PERCENT OrderID, Freight FROM Orders ORDER BY Freight DESC

@@ -1,0 +1,1 @@
+SELECT CustomerID & ' - ' & CompanyName AS Label, Len(City) FROM Customers WHERE City LIKE 'B[a-e]*' OR City LIKE '[!Z]?#'

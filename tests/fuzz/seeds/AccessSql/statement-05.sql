@@ -1,0 +1,1 @@
+SELECT Format(OrderDate, 'yyyy-mm-dd hh:nn'), DateAdd('m', 1, OrderDate), DateDiff('d', #1/1/1996#, OrderDate) FROM Orders

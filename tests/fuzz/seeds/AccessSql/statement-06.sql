@@ -1,0 +1,1 @@
+SELECT IIf(Freight > 50, 'high', Nz(Freight, 0)), CCur(Freight * 1.1), Round(Freight, 1) FROM Orders WHERE OrderDate BETWEEN #7/4/1996# AND #1996-12-31#

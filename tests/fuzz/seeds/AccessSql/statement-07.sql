@@ -1,0 +1,1 @@
+SELECT OrderID, Sum(UnitPrice * Quantity * (1 - Discount)) AS Total FROM [Order Details] GROUP BY OrderID HAVING Sum(Quantity) > 10

@@ -1,0 +1,1 @@
+SELECT c.City, Count(*) FROM Customers AS c LEFT JOIN Orders AS o ON c.CustomerID = o.CustomerID GROUP BY c.City ORDER BY 2 DESC, c.City

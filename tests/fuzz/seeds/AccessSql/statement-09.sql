@@ -1,0 +1,1 @@
+SELECT * FROM Orders WHERE CustomerID IN (SELECT CustomerID FROM Customers WHERE City = "Berlin")

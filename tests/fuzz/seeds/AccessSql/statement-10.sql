@@ -1,0 +1,1 @@
+SELECT Mid(CompanyName, 2, 3), InStr(CompanyName, 'a'), Replace(CompanyName, 'a', 'aa'), UCase(Left(City, 1)) FROM Customers

@@ -1,0 +1,1 @@
+SELECT OrderID FROM Orders UNION SELECT OrderID FROM [Order Details] ORDER BY OrderID

@@ -1,0 +1,1 @@
+SELECT 7 \ 2, 7 Mod 3, 2 ^ 10, 7 / 2, -Freight, Not Shipped FROM Orders

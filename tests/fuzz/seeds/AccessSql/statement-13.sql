@@ -1,0 +1,1 @@
+SELECT Year(OrderDate), Month(OrderDate), Weekday(OrderDate), DatePart('q', OrderDate), DateSerial(1996, 13, 1) FROM Orders

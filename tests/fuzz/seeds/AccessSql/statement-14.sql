@@ -1,0 +1,1 @@
+SELECT CStr(OrderID), CInt('12'), CLng(Freight), CDbl('1.5'), CDate('1996-07-04'), CBool(Shipped), Val('12abc') FROM Orders

@@ -1,0 +1,1 @@
+SELECT First(City), Last(City), Min(CompanyName), Max(CompanyName), Avg(Freight) FROM Customers, Orders

@@ -1,0 +1,1 @@
+SELECT * FROM Orders WHERE OrderID = 10248 AND (Freight IS NULL OR Freight >= 32.38) ORDER BY OrderDate DESC

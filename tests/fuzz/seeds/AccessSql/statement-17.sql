@@ -1,0 +1,1 @@
+SELECT Trim('  a  '), LTrim(' b'), RTrim('c '), Abs(-1), Int(-1.5), Fix(-1.5), Sgn(-2), Hour(Now()), Date() FROM Customers

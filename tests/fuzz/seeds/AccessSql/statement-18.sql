@@ -1,0 +1,1 @@
+PARAMETERS [Start] DateTime; SELECT * FROM Orders WHERE OrderDate > [Start]

@@ -1,0 +1,1 @@
+TRANSFORM Sum(Freight) SELECT CustomerID FROM Orders GROUP BY CustomerID PIVOT Year(OrderDate)

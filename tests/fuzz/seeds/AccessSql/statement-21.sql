@@ -1,0 +1,1 @@
+SELECT a XOR b, a EQV b FROM t

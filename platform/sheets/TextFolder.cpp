@@ -66,18 +66,18 @@ struct SchemaColumn {
     int type = mdb::kText;
 };
 
-std::optional<SchemaColumn> ParseSchemaColumn(std::string_view spec) {
+std::optional<SchemaColumn> ParseSchemaColumn(std::string_view text) {
     SchemaColumn column;
     std::string rest;
-    if (!spec.empty() && spec.front() == '"') {
-        const size_t close = spec.find('"', 1);
+    if (!text.empty() && text.front() == '"') {
+        const size_t close = text.find('"', 1);
         if (close == std::string_view::npos) return std::nullopt;
-        column.name = std::string(spec.substr(1, close - 1));
-        rest = Trim(spec.substr(close + 1));
+        column.name = std::string(text.substr(1, close - 1));
+        rest = Trim(text.substr(close + 1));
     } else {
-        const size_t space = spec.find_first_of(" \t");
-        column.name = std::string(spec.substr(0, space));
-        rest = space == std::string_view::npos ? std::string() : Trim(spec.substr(space));
+        const size_t space = text.find_first_of(" \t");
+        column.name = std::string(text.substr(0, space));
+        rest = space == std::string_view::npos ? std::string() : Trim(text.substr(space));
     }
     const std::string type = LowerAscii(rest.substr(0, rest.find_first_of(" \t")));
     if (type == "bit" || type == "boolean") column.type = mdb::kBool;

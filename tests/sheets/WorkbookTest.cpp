@@ -186,6 +186,11 @@ TEST_F(WorkbookRead, WithoutAHeaderRowColumnsAreNumberedAndMixedColumnsKeepEachC
     EXPECT_EQ(Str(rs.At(0, 1)), L"1234567.25");
     EXPECT_EQ(Str(rs.At(1, 1)), L"#N/A");
     EXPECT_EQ(rs.At(2, 1).vt, VT_NULL);
+    // The same through the engine's OLE DB provider, its settings in its extended properties.
+    const ResultSet ace = Select(L"Provider=Microsoft.ACE.OLEDB.12.0;Data Source=" + Wide(path) + L";Extended Properties=\"Excel 12.0 Xml;HDR=NO\";",
+                                 L"SELECT F1 FROM [Sheet1$] WHERE F2 IS NULL");
+    ASSERT_EQ(ace.RowCount(), 1u);
+    EXPECT_EQ(Str(ace.At(0, 0)), L"TRUE");
 }
 
 TEST_F(WorkbookRead, AnOpenDocumentSpreadsheetGivesItsValuesWhole) {

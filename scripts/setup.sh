@@ -9,6 +9,7 @@ packages=(
   mdbtools mdbtools-dev
   libsqlite3-dev
   liborcus-dev libixion-dev libxlsxwriter-dev xlsx2csv
+  libssl-dev
   unixodbc-dev odbc-postgresql libsqliteodbc postgresql
   libcurl4-openssl-dev
   python3 python3-ezdxf python3-matplotlib

@@ -139,6 +139,33 @@ void DateDiff(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     sqlite3_result_int64(ctx, r);
 }
 
+// The first day of the week (1 Sunday to 7 Saturday; 0, the system's: Sunday) and the rule for
+// the first week of the year (1 the week of 1 January, 2 the first with four days of the
+// year, 3 the first whole week; 0, the system's: 1), as DatePart and Format take them.
+struct WeekRule {
+    int firstDay = 1;
+    int firstWeek = 1;
+};
+
+// The day's place in its week under the rule: 0 for the first day.
+int DayInWeek(int weekday, const WeekRule& rule) { return (weekday - rule.firstDay + 7) % 7; }
+
+// The week of the year a day (its date number) falls in; a day before the first week of its
+// year is in the last week of the year before.
+int WeekOfYear(double day, int year, const WeekRule& rule) {
+    for (int y = year; y >= year - 1; --y) {
+        double jan1 = 0;
+        if (!Join(y, 1, 1, 0, jan1)) return 0;
+        Parts j;
+        Split(jan1, j);
+        const int before = DayInWeek(j.weekday, rule);  // days of that week in the year before
+        double start = jan1 - before;
+        if ((rule.firstWeek == 2 && before >= 4) || (rule.firstWeek == 3 && before != 0)) start += 7;
+        if (day >= start) return static_cast<int>((day - start) / 7) + 1;
+    }
+    return 0;
+}
+
 void DatePart(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     if (IsNull(argv[0])) return Error(ctx, "Invalid procedure call or argument");
     NULL_IN_NULL_OUT;
@@ -147,6 +174,12 @@ void DatePart(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     Parts p;
     if (interval == Interval::Bad) return Error(ctx, "Invalid procedure call or argument");
     if (!DateOf(argv[1], d) || !Split(d, p)) return Error(ctx, "Type mismatch");
+    WeekRule rule;
+    if (argc > 2 && !IsNull(argv[2])) rule.firstDay = sqlite3_value_int(argv[2]);
+    if (argc > 3 && !IsNull(argv[3])) rule.firstWeek = sqlite3_value_int(argv[3]);
+    if (rule.firstDay == 0) rule.firstDay = 1;
+    if (rule.firstWeek == 0) rule.firstWeek = 1;
+    if (rule.firstDay < 1 || rule.firstDay > 7 || rule.firstWeek < 1 || rule.firstWeek > 3) return Error(ctx, "Invalid procedure call or argument");
     int r = 0;
     switch (interval) {
     case Interval::Year: r = p.year; break;
@@ -154,15 +187,8 @@ void DatePart(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     case Interval::Month: r = p.month; break;
     case Interval::DayOfYear: r = p.dayOfYear; break;
     case Interval::Day: r = p.day; break;
-    case Interval::Weekday: r = p.weekday; break;
-    case Interval::Week: {  // the week of the year, weeks starting on Sunday, week 1 holding 1 January
-        double jan1;
-        Join(p.year, 1, 1, 0, jan1);
-        Parts j;
-        Split(jan1, j);
-        r = static_cast<int>((std::floor(d) - jan1 + (j.weekday - 1)) / 7) + 1;
-        break;
-    }
+    case Interval::Weekday: r = DayInWeek(p.weekday, rule) + 1; break;
+    case Interval::Week: r = WeekOfYear(std::floor(d), p.year, rule); break;
     case Interval::Hour: r = p.hour; break;
     case Interval::Minute: r = p.minute; break;
     case Interval::Second: r = p.second; break;
@@ -292,7 +318,7 @@ void RegisterDateFunctionsOn(sqlite3* db, StatementBudget* const* running) {
         {"acc_format", 1, Format}, {"acc_format", 2, Format}, {"acc_year", 1, DatePartOf<0>}, {"acc_month", 1, DatePartOf<1>},
         {"acc_day", 1, DatePartOf<2>}, {"acc_hour", 1, DatePartOf<3>}, {"acc_minute", 1, DatePartOf<4>}, {"acc_second", 1, DatePartOf<5>},
         {"acc_weekday", 1, DatePartOf<6>}, {"acc_date", 0, DateNow, false}, {"acc_now", 0, Now, false}, {"acc_dateserial", 3, DateSerial},
-        {"acc_dateadd", 3, DateAdd}, {"acc_datediff", 3, DateDiff}, {"acc_datepart", 2, DatePart},
+        {"acc_dateadd", 3, DateAdd}, {"acc_datediff", 3, DateDiff}, {"acc_datepart", 2, DatePart}, {"acc_datepart", 3, DatePart}, {"acc_datepart", 4, DatePart},
     };
     for (const auto& e : entries) sqlite3_create_function(db, e.name, e.args, e.deterministic ? pure : SQLITE_UTF8, budget, e.fn, nullptr, nullptr);
 }

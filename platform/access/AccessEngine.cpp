@@ -10,7 +10,6 @@
 #include <set>
 
 #include "access/AccessErrors.h"
-#include "access/AccessHeader.h"
 #include "access/AccessSql.h"
 #include "win/HostPath.h"
 #include "access/SqliteText.h"
@@ -39,7 +38,8 @@ const char* DeclaredTypeOf(int accessType) {
     case mdb::kMoney: return "REAL_CURRENCY";
     case mdb::kFloat: return "REAL_SINGLE";
     case mdb::kDouble: return "DOUBLE";
-    case mdb::kDateTime: return "REAL_DATETIME";
+    case mdb::kDateTime:
+    case mdb::kExtendedDate: return "REAL_DATETIME";
     case mdb::kNumeric: return "REAL_DECIMAL";
     case mdb::kMemo: return "TEXT_MEMO COLLATE access_text";
     case mdb::kRepId: return "TEXT_GUID";
@@ -141,6 +141,12 @@ bool SetAsColumnType(VARIANT& v, sqlite3_stmt* stmt, int i, const ColumnPlan& pl
         v.vt = VT_DATE;
         v.date = sqlite3_column_double(stmt, i);
         return true;
+    case mdb::kExtendedDate:
+        // A date before the year 100 comes as its text: a date value cannot hold it.
+        if (sqlite3_column_type(stmt, i) == SQLITE_TEXT) return false;
+        v.vt = VT_DATE;
+        v.date = sqlite3_column_double(stmt, i);
+        return true;
     case mdb::kNumeric: {
         const double value = sqlite3_column_double(stmt, i);
         int scale = plan.scale;
@@ -228,6 +234,7 @@ void Describe(ResultColumn& column, const mdb::Column& source, bool jet3) {
     case mdb::kFloat: column.type = adSingle; column.definedSize = 4; break;
     case mdb::kDouble: column.type = adDouble; column.definedSize = 8; break;
     case mdb::kDateTime: column.type = adDate; column.definedSize = 8; break;
+    case mdb::kExtendedDate: column.type = adDBTimeStamp; column.definedSize = 16; break;
     case mdb::kNumeric: column.type = adNumeric; column.definedSize = 19; break;
     case mdb::kRepId: column.type = adGUID; column.definedSize = 16; break;
     case mdb::kText: column.type = adVarWChar; column.definedSize = jet3 ? source.size : source.size / 2; break;
@@ -298,15 +305,6 @@ std::vector<std::string> ColumnNames(const mdb::Catalog& catalog, std::string_vi
     return names;
 }
 
-// The database password, checked as the engine checks it before it reads anything else; a
-// file whose pages are encrypted cannot be read at all.
-void CheckPassword(const ConnectTarget& target, const std::string& hostPath) {
-    const std::optional<FileHeader> header = ReadFileHeader(hostPath);
-    if (!header) return;  // not an Access header: the catalogue read says what it is
-    if (header->encrypted) RaiseEncryptedFile(target.route, target.database, header->encryption);
-    if (!PasswordMatches(*header, target.password)) RaiseInvalidPassword(target.route);
-}
-
 }  // namespace
 
 std::shared_ptr<Database> Database::Open(const ConnectTarget& target, const provider::OpenContext& context) {
@@ -316,7 +314,7 @@ std::shared_ptr<Database> Database::Open(const ConnectTarget& target, const prov
     db->m_displayPath = target.database;
     db->m_hostPath = ToHostPath(target.database);
     if (target.database.empty()) RaiseFileNotFound(target.route, target.database);
-    CheckPassword(target, db->m_hostPath);
+    mdb::FileReader& reader = db->ReaderOf(db->m_hostPath, ToUtf8(target.password));
     // The catalogue tables behind saved queries, linked tables and complex columns come in the
     // same read as the catalogue; when they do not read, the file opens without them.
     std::optional<SavedQueryCollector> collector;
@@ -332,8 +330,12 @@ std::shared_ptr<Database> Database::Open(const ConnectTarget& target, const prov
         if (table == 2) objects->OnComplexRow(row);
     };
     bool savedRowsRead = false;
-    const mdb::Status status = mdb::ReadCatalog(db->m_hostPath, db->m_catalog, {"MSysObjects", "MSysQueries", "MSysComplexColumns"}, onSystemRow,
-                                                &savedRowsRead);
+    // Of the catalogue tables, only the columns read here: not the objects' properties.
+    const std::vector<mdb::TableColumns> systemRows = {
+        {"MSysObjects", {"Id", "Name", "Type", "Flags", "Database", "ForeignName", "Connect"}},
+        {"MSysQueries", {"ObjectId", "Attribute", "Flag", "Name1", "Name2", "Expression", "Order"}},
+        {"MSysComplexColumns", {"ColumnName", "ConceptualTableID", "FlatTableID"}}};
+    const mdb::Status status = reader.ReadCatalog(db->m_catalog, systemRows, onSystemRow, &savedRowsRead);
     if (!savedRowsRead) collector.reset(), objects.reset();
     switch (status) {
     case mdb::Status::Ok: break;
@@ -341,6 +343,9 @@ std::shared_ptr<Database> Database::Open(const ConnectTarget& target, const prov
     case mdb::Status::NotAccess: RaiseNotAccessFile(target.route, target.database);
     case mdb::Status::Damaged: RaiseDamagedFile(target.route, target.database);
     case mdb::Status::Cancelled: RaiseCancelled(target.route);
+    case mdb::Status::WrongPassword: RaiseInvalidPassword(target.route);
+    case mdb::Status::UnsupportedEncryption: RaiseEncryptedFile(target.route, target.database, FromUtf8(reader.Scheme()), FromUtf8(reader.Missing()));
+    case mdb::Status::NoReader: RaiseNoReader(target.route);
     }
     db->StartEngine();
     const ReadOnlyPolicy::Trusted building(*db->m_policy);
@@ -387,11 +392,11 @@ Database::~Database() {
 
 void Database::CreateTables(const std::vector<LinkedTable>& links, const std::vector<ComplexColumn>& complex) {
     m_tables.reserve(m_catalog.tables.size());
-    std::vector<std::pair<std::string, mdb::Catalog>> linkedCatalogs;  // each linked file is read once
+    std::vector<std::pair<mdb::FileReader*, mdb::Catalog>> linkedCatalogs;  // each linked file is read once
     for (const auto& table : m_catalog.tables) {
         TableState state;
         state.definition = table;
-        state.sourcePath = m_hostPath;
+        state.source = m_readers.empty() ? nullptr : m_readers.front().get();  // none: the tables come from m_source
         state.sourceName = table.name;
         if (table.kind == mdb::TableKind::Linked) {
             const auto link = std::find_if(links.begin(), links.end(), [&](const LinkedTable& l) { return l.name == table.name; });
@@ -436,16 +441,23 @@ bool Database::AddSourceTable(std::string_view sqliteName) {
     return true;
 }
 
-void Database::ResolveLink(TableState& state, const LinkedTable& link, std::vector<std::pair<std::string, mdb::Catalog>>& read) {
-    state.linkedFile = ResolveLinkedFile(m_displayPath, link.database);
-    state.sourcePath = ToHostPath(state.linkedFile);
+mdb::FileReader& Database::ReaderOf(const std::string& hostPath, const std::string& password) {
+    for (const auto& reader : m_readers)
+        if (reader->Path() == hostPath) return *reader;
+    m_readers.push_back(std::make_unique<mdb::FileReader>(hostPath, password));
+    return *m_readers.back();
+}
+
+void Database::ResolveLink(TableState& state, const LinkedTable& link, std::vector<std::pair<mdb::FileReader*, mdb::Catalog>>& read) {
+    state.linkedFile = FindLinkedFile(m_displayPath, link.database);
+    state.source = &ReaderOf(ToHostPath(state.linkedFile), link.password);
     state.sourceName = link.foreignName;
-    auto cached = std::find_if(read.begin(), read.end(), [&](const auto& entry) { return entry.first == state.sourcePath; });
+    auto cached = std::find_if(read.begin(), read.end(), [&](const auto& entry) { return entry.first == state.source; });
     if (cached == read.end()) {
         mdb::Catalog catalog;
-        state.linkStatus = mdb::ReadCatalog(state.sourcePath, catalog);
+        state.linkStatus = state.source->ReadCatalog(catalog);
         if (state.linkStatus != mdb::Status::Ok) return;
-        cached = read.insert(read.end(), {state.sourcePath, std::move(catalog)});
+        cached = read.insert(read.end(), {state.source, std::move(catalog)});
     }
     for (const auto& table : cached->second.tables) {
         if (table.kind == mdb::TableKind::Linked || LowerAscii(table.name) != LowerAscii(link.foreignName)) continue;
@@ -464,6 +476,10 @@ void Database::RaiseLinkError(const TableState& table) {
     case mdb::Status::NotAccess: RaiseNotAccessFile(m_route, table.linkedFile);
     case mdb::Status::Damaged: RaiseDamagedFile(m_route, table.linkedFile);
     case mdb::Status::Cancelled: RaiseCancelled(m_route);
+    case mdb::Status::WrongPassword: RaiseInvalidPassword(m_route);
+    case mdb::Status::UnsupportedEncryption:
+        RaiseEncryptedFile(m_route, table.linkedFile, FromUtf8(table.source->Scheme()), FromUtf8(table.source->Missing()));
+    case mdb::Status::NoReader: RaiseNoReader(m_route);
     }
     RaiseNoTable(m_route, FromUtf8(table.sourceName));
 }
@@ -533,14 +549,14 @@ void Database::Load(TableState& table, const StatementLimits& limits) {
         sqlite3_reset(insert.stmt);
     };
     const auto stop = [&] { return !breaks.GoOn(); };
-    const mdb::Status status =
-        m_source ? m_source->ReadRows(table.sourceName, [&](const std::vector<mdb::Value>& row) { onRow(own, row); }, stop)
-                 : mdb::ReadRowsOfTables(table.sourcePath, reads, onRow, &missing, stop);
+    const mdb::Status status = m_source ? m_source->ReadRows(table.sourceName, [&](const std::vector<mdb::Value>& row) { onRow(own, row); }, stop)
+                                        : table.source->ReadRowsOfTables(reads, onRow, &missing, stop);
     if (status != mdb::Status::Ok || missing) {
         sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
         const std::wstring file = table.linkedFile.empty() ? m_displayPath : table.linkedFile;
         if (status == mdb::Status::Cancelled) RaiseCancelled(m_route);
         if (status == mdb::Status::NotFound) RaiseFileNotFound(m_route, file);
+        if (status == mdb::Status::NoReader) RaiseNoReader(m_route);
         // Rows of a damaged page are not left out quietly: a table without them is not the table.
         if (status == mdb::Status::Ok) RaiseDamagedRows(m_route, file, FromUtf8(table.definition.name), missing);
         RaiseDamagedFile(m_route, file);
@@ -564,12 +580,15 @@ void Database::RaiseSqlError(std::wstring_view sql) {
     if (message.rfind("no such table: ", 0) == 0) {
         std::wstring name = after("no such table: ");
         if (name.rfind(L"main.", 0) == 0) name.erase(0, 5);
-        for (const auto& view : m_views)
-            if (!view.error.empty() && platform::CompareNoCase(FromUtf8(view.name), name) == 0) RaiseEngineError(m_route, view.error);
+        for (const auto& view : m_views) {
+            if (platform::CompareNoCase(FromUtf8(view.name), name) != 0) continue;
+            if (!view.error.empty()) RaiseEngineError(m_route, view.error);
+            if (!view.parameters.empty()) RaiseParametersMissing(view.parameters, 0, view.name);
+        }
         if (const TableState* table = FindTable(ToUtf8(name)); table && table->definition.kind == mdb::TableKind::Linked) RaiseLinkError(*table);
         RaiseNoTable(m_route, name);
     }
-    if (message.rfind("no such column: ", 0) == 0) RaiseMissingParameters(m_route, 1);
+    if (message.rfind("no such column: ", 0) == 0) RaiseParametersMissing({{message.substr(16), 0}}, 0, {});
     if (message.rfind("ambiguous column name: ", 0) == 0) RaiseAmbiguousField(m_route, after("ambiguous column name: "));
     if (message == "incomplete input") RaiseIncompleteQuery(m_route);
     if (message.rfind("unrecognized token: ", 0) == 0) RaiseSyntaxError(m_route, after("unrecognized token: "));
@@ -591,19 +610,15 @@ ResultSet Database::Query(std::wstring_view sqlText, const StatementLimits& limi
 ResultSet Database::Run(std::wstring_view sqlText, const StatementLimits& limits) {
     m_limits = limits;
     if (std::wstring_view(sqlText).find_first_not_of(L" \t\r\n") == std::wstring_view::npos) RaiseNoCommand(m_route);
-    const Translation translation = Translate(ToUtf8(sqlText), ThroughOdbc(m_route));
-    if (translation.sql.find_first_not_of(" \t\r\n") == std::string::npos) RaiseNoCommand(m_route);
-    StatementGuard statement;
-    Prepare(sqlText, translation.sql, statement.stmt);
-    const std::set<std::string> reads = m_policy->TablesRead();
-    for (const auto& name : reads)
-        if (TableState* table = FindTable(name)) Load(*table, limits);
+    PreparedStatement prepared;
+    PrepareStatement(sqlText, prepared, limits);
+    LoadTablesRead(limits);
     ResultSet result;
-    const std::vector<ColumnPlan> plans = DescribeColumns(statement.stmt, translation, result);
+    const std::vector<ColumnPlan> plans = DescribeColumns(prepared.stmt, prepared.translation, result);
     // The limits hold from the first row on: loading the file's tables is not the statement's
     // running time, and is bounded by the file.
     StatementBudget budget(limits);
-    FetchRows(statement.stmt, plans, sqlText, budget, result);
+    FetchRows(prepared.stmt, plans, sqlText, budget, result);
     // A computed column is described by its first value that is not Null.
     for (size_t i = 0; i < plans.size(); ++i) {
         if (plans[i].accessType != 0) continue;
@@ -617,8 +632,20 @@ ResultSet Database::Run(std::wstring_view sqlText, const StatementLimits& limits
     return result;
 }
 
+void Database::LoadTablesRead(const StatementLimits& limits) {
+    const std::set<std::string> reads = m_policy->TablesRead();
+    for (const auto& name : reads)
+        if (TableState* table = FindTable(name)) Load(*table, limits);
+}
+
 void Database::Prepare(std::wstring_view sqlText, const std::string& sql, sqlite3_stmt*& stmt) {
     const char* tail = nullptr;
+    const int rc = TryPrepare(sql, stmt, tail);
+    CheckPrepared(sqlText, rc, stmt, tail);
+}
+
+int Database::TryPrepare(const std::string& sql, sqlite3_stmt*& stmt, const char*& tail) {
+    tail = nullptr;
     m_policy->Reset();
     // No virtual table is the database's: SQLite's built-in ones (pragma_table_info, json_each,
     // dbstat ...) are then names of tables that are not there.
@@ -633,6 +660,10 @@ void Database::Prepare(std::wstring_view sqlText, const std::string& sql, sqlite
         m_policy->Reset();
         rc = prepare();
     }
+    return rc;
+}
+
+void Database::CheckPrepared(std::wstring_view sqlText, int rc, sqlite3_stmt* stmt, const char* tail) {
     if (rc != SQLITE_OK && !m_policy->Refused().empty()) RaiseRefused();
     if (rc != SQLITE_OK) RaiseSqlError(sqlText);
     if (!stmt) RaiseNoCommand(m_route);
@@ -678,6 +709,15 @@ void Database::DescribeOrigin(sqlite3_stmt* stmt, int i, ResultColumn& column, C
         if (LowerAscii(source.name) == LowerAscii(originName)) {
             plan = {source.type, source.scale, source.calculated};
             Describe(column, source, m_catalog.jet3);
+            if (source.calculated) column.attributes |= adFldCalculated;
+            const size_t index = static_cast<size_t>(&source - table->definition.columns.data());
+            for (const auto& [complexColumn, flatName] : table->complex) {
+                if (complexColumn != index) continue;
+                const mdb::Table* flat = nullptr;
+                for (const auto& t : m_catalog.tables)
+                    if (t.name == flatName) flat = &t;
+                column.attributes |= flat && ComplexValues::AreAttachments(flat->columns) ? adFldAttachment : adFldMultiValued;
+            }
             return;
         }
     }
@@ -733,12 +773,16 @@ void Database::RaiseStopped(const StatementBudget& budget) {
 
 ResultSet Database::Tables() const {
     std::vector<provider::TableEntry> rows;
-    for (const auto& table : m_catalog.tables) {
-        const wchar_t* type = table.kind == mdb::TableKind::Linked ? L"LINK" : table.kind == mdb::TableKind::System ? L"SYSTEM TABLE" : L"TABLE";
-        rows.push_back({FromUtf8(table.name), type});
+    for (const auto& table : m_tables) {
+        const auto kind = table.definition.kind;
+        const wchar_t* type = kind == mdb::TableKind::Linked ? L"LINK" : kind == mdb::TableKind::System ? L"SYSTEM TABLE" : L"TABLE";
+        // A linked table's description is the file it reads, which need not be the one stored.
+        rows.push_back({FromUtf8(table.definition.name), type, kind == mdb::TableKind::Linked ? table.linkedFile : std::wstring()});
     }
+    // A query with parameters describes them: it gives no rows without their values.
     for (const auto& view : m_views)
-        if (view.listed) rows.push_back({FromUtf8(view.name), L"VIEW"});
+        rows.push_back({FromUtf8(view.name), L"VIEW",
+                        view.parameters.empty() || !view.error.empty() ? std::wstring() : L"Parameters: " + FromUtf8(DescribeParameters(view.parameters))});
     for (const auto& link : m_odbcLinks) rows.push_back({FromUtf8(link.name), L"LINK"});
     return provider::TablesRowset(std::move(rows));
 }

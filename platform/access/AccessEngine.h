@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "access/AccessSql.h"
+#include "access/AccessSqlTokens.h"
 #include "access/CatalogObjects.h"
 #include "provider/AdoTypes.h"
 #include "provider/Provider.h"
@@ -66,9 +67,9 @@ private:
         bool created = false;   // has a table in SQLite (a linked table only once its file was read)
         bool loaded = false;
         // Where the rows are: this file, or the file of a linked table.
-        std::string sourcePath;   // host path
+        mdb::FileReader* source = nullptr;
         std::string sourceName;   // UTF-8, the table's name there
-        std::wstring linkedFile;  // a linked table: its file as stored, for messages
+        std::wstring linkedFile;  // a linked table: its file where it was found, else as stored
         mdb::Status linkStatus = mdb::Status::Ok;  // a linked table whose file does not read
         bool linkedTableMissing = false;           // its file has no such table
         // Complex columns: the column and the hidden table of its values.
@@ -78,11 +79,35 @@ private:
     struct ViewState {
         std::string name;       // UTF-8
         std::string accessSql;  // the saved definition
+        std::string body;       // the statement after its PARAMETERS declaration
+        // Its parameters: those declared, then the names its statement reads that nothing
+        // else has. A query with parameters is no SQLite view: EXEC runs it with values.
+        std::vector<QueryParameter> parameters;
+        bool crosstab = false;   // its columns come from the data: made a view when first read
+        bool pending = false;    // reads a crosstab not made yet: made when first read
+        std::string translated;  // a pending view's SQLite statement
         std::vector<std::pair<std::string, ValueType>> columns;
         std::wstring error;     // why it cannot run, when it cannot
         bool created = false;
-        bool listed = true;     // false: it turned out to need parameters
     };
+    // A statement ready to step (AccessQueries.cpp).
+    struct PreparedStatement {
+        PreparedStatement() = default;
+        PreparedStatement(const PreparedStatement&) = delete;
+        PreparedStatement& operator=(const PreparedStatement&) = delete;
+        ~PreparedStatement();
+        sqlite3_stmt* stmt = nullptr;
+        Translation translation;
+        std::vector<QueryParameter> parameters;
+        std::vector<sql::Token> values;  // given by EXEC, one a parameter
+        std::vector<std::string> names;  // the parameters they are for, when EXEC names them
+        std::string query;               // the saved query EXEC runs
+    };
+    // Converts the values given to the parameters' types and binds them; raises when values
+    // are missing, too many or not of their parameter's type.
+    void BindValues(const PreparedStatement& prepared, sqlite3_stmt* stmt);
+    // The value given for each parameter, in the parameters' order; raises as BindValues.
+    std::vector<const sql::Token*> ValuesInOrder(const PreparedStatement& prepared);
 
     Database() = default;
     // The in-memory SQLite database with the engine's functions and its read-only policy.
@@ -93,12 +118,17 @@ private:
     bool AddSourceTable(std::string_view sqliteName);
     void CreateTables(const std::vector<LinkedTable>& links, const std::vector<ComplexColumn>& complex);
     // A linked table's definition, from the file it links to.
-    void ResolveLink(TableState& state, const LinkedTable& link, std::vector<std::pair<std::string, mdb::Catalog>>& read);
+    void ResolveLink(TableState& state, const LinkedTable& link, std::vector<std::pair<mdb::FileReader*, mdb::Catalog>>& read);
+    // The reader of a file: this database's, or one of a file its tables link to.
+    mdb::FileReader& ReaderOf(const std::string& hostPath, const std::string& password);
     [[noreturn]] void RaiseLinkError(const TableState& table);
     // The saved select queries as views.
     void CreateViews(const std::vector<SavedQuery>& saved);
     ValueType ColumnType(std::string_view qualifier, std::string_view column) const;
-    Translation Translate(std::string_view sql, bool ansi89) const;
+    // parameters, when given: see TranslateAccess.
+    Translation Translate(std::string_view sql, bool ansi89, std::vector<QueryParameter>* parameters = nullptr) const;
+    // The names a view with parameters reads that nothing has: parameters too.
+    void FindParameters(ViewState& view);
     // Reads a table of the file into its copy; the user's break (of the limits) stops the read.
     void Load(TableState& table, const StatementLimits& limits);
     TableState* FindTable(std::string_view sqliteName);
@@ -108,6 +138,26 @@ private:
     // The steps of a statement, in order: prepared (refused when it changes anything), its
     // columns described, its rows fetched within the limits.
     void Prepare(std::wstring_view sqlText, const std::string& sql, sqlite3_stmt*& stmt);
+    // Prepares SQLite SQL; the error code, the statement and its tail left as SQLite gives them.
+    int TryPrepare(const std::string& sql, sqlite3_stmt*& stmt, const char*& tail);
+    // The rest of Prepare once SQLite has prepared the statement (or failed to).
+    void CheckPrepared(std::wstring_view sqlText, int rc, sqlite3_stmt* stmt, const char* tail);
+    // Access SQL with its parameters (AccessQueries.cpp): translated and prepared; the names
+    // that no table or query has become parameters, added to the list, as do references to
+    // forms; a crosstab or a view that reads one is made on the way.
+    Translation PrepareWithParameters(std::string_view access, bool ansi89, std::vector<QueryParameter>& parameters, sqlite3_stmt*& stmt,
+                                      std::wstring_view sqlText, const StatementLimits& limits);
+    // TRANSFORM ... PIVOT: its grid's statement, with a column for each column heading the data
+    // (or the IN list) gives. With literals, the statement holds no parameters (for a view).
+    Translation PrepareCrosstab(std::string_view access, bool ansi89, PreparedStatement& prepared, std::wstring_view sqlText,
+                                const StatementLimits& limits, bool literals);
+    // The statement of any form (EXEC, PARAMETERS, TRANSFORM, SELECT) ready to step.
+    void PrepareStatement(std::wstring_view sqlText, PreparedStatement& prepared, const StatementLimits& limits);
+    // Makes a saved crosstab, or a view that reads one, a view; false when it is none of them.
+    bool MakeView(std::string_view name, const StatementLimits& limits);
+    ViewState* FindView(std::string_view name);
+    void LoadTablesRead(const StatementLimits& limits);
+    [[noreturn]] void RaiseParametersMissing(const std::vector<QueryParameter>& parameters, size_t given, std::string_view query);
     std::vector<ColumnPlan> DescribeColumns(sqlite3_stmt* stmt, const Translation& translation, ResultSet& result);
     // A column read from a table of the file: its Access type and table.
     void DescribeOrigin(sqlite3_stmt* stmt, int i, ResultColumn& column, ColumnPlan& plan, std::string& origin);
@@ -124,6 +174,8 @@ private:
     Route m_route = Route::Odbc;
     std::wstring m_displayPath;
     std::string m_hostPath;
+    // The readers of this file (first) and of the files its tables link to, each a process.
+    std::vector<std::unique_ptr<mdb::FileReader>> m_readers;
     mdb::Catalog m_catalog;
     std::vector<TableState> m_tables;
     std::unordered_map<std::string, size_t> m_byName;  // lower-case ASCII name -> table

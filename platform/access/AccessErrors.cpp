@@ -59,10 +59,15 @@ void RaiseDamagedRows(Route route, std::wstring_view path, std::wstring_view tab
 
 void RaiseInvalidPassword(Route route) { Raise(route, ThroughOdbc(route) ? E_FAIL : DB_SEC_E_AUTH_FAILED, L"Not a valid password."); }
 
-void RaiseEncryptedFile(Route route, std::wstring_view path, std::wstring_view scheme) {
+void RaiseEncryptedFile(Route route, std::wstring_view path, std::wstring_view scheme, std::wstring_view missing) {
     Raise(route, E_FAIL,
-          L"The database '" + std::wstring(path) + L"' is encrypted with a password (" + std::wstring(scheme) +
-              L"); this kind of encryption is not supported.");
+          L"The database '" + std::wstring(path) + L"' is encrypted with a password (" + std::wstring(scheme) + L"); " +
+              (missing.empty() ? std::wstring(L"this kind of encryption") : std::wstring(missing)) + L" is not supported.");
+}
+
+void RaiseNoReader(Route route) {
+    Raise(route, E_FAIL,
+          L"The Access file reader velloria-access-reader could not be started; it belongs in the folder of the program's libraries.");
 }
 
 void RaiseNoTable(Route route, std::wstring_view name) {
@@ -71,9 +76,11 @@ void RaiseNoTable(Route route, std::wstring_view name) {
               L"'. Make sure it exists and that its name is spelled correctly.");
 }
 
-void RaiseMissingParameters(Route route, int count) {
-    if (ThroughOdbc(route)) Raise(route, DB_E_PARAMNOTOPTIONAL, L"Too few parameters. Expected " + std::to_wstring(count) + L".");
-    Raise(route, DB_E_PARAMNOTOPTIONAL, L"No value given for one or more required parameters.");
+void RaiseMissingParameters(Route route, int count, std::wstring_view names, std::wstring_view hint) {
+    const std::wstring list = names.empty() ? std::wstring(L".") : L": " + std::wstring(names) + L".";
+    const std::wstring more = hint.empty() ? std::wstring() : L" " + std::wstring(hint);
+    if (ThroughOdbc(route)) Raise(route, DB_E_PARAMNOTOPTIONAL, L"Too few parameters. Expected " + std::to_wstring(count) + list + more);
+    Raise(route, DB_E_PARAMNOTOPTIONAL, L"No value given for one or more required parameters" + list + more);
 }
 
 void RaiseSyntaxError(Route route, std::wstring_view near) {

@@ -15,9 +15,14 @@ namespace platform::access {
 [[noreturn]] void RaiseDamagedRows(Route route, std::wstring_view path, std::wstring_view table, size_t rows);
 // A missing or wrong database password; the password itself is never part of the text.
 [[noreturn]] void RaiseInvalidPassword(Route route);
-[[noreturn]] void RaiseEncryptedFile(Route route, std::wstring_view path, std::wstring_view scheme);
+// An encrypted file whose scheme (or a part of it: missing) cannot be read.
+[[noreturn]] void RaiseEncryptedFile(Route route, std::wstring_view path, std::wstring_view scheme, std::wstring_view missing);
+// The reader program is not where the host library is.
+[[noreturn]] void RaiseNoReader(Route route);
 [[noreturn]] void RaiseNoTable(Route route, std::wstring_view name);
-[[noreturn]] void RaiseMissingParameters(Route route, int count);
+// Parameters without values: names lists them ("[a] (Date/Time), [b]"), hint says how to
+// give them.
+[[noreturn]] void RaiseMissingParameters(Route route, int count, std::wstring_view names = {}, std::wstring_view hint = {});
 [[noreturn]] void RaiseSyntaxError(Route route, std::wstring_view near);
 [[noreturn]] void RaiseIncompleteQuery(Route route);
 [[noreturn]] void RaiseNoCommand(Route route);

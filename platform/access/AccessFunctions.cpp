@@ -33,7 +33,7 @@ const AccessFunction kFunctions[] = {
     {"Weekday", "acc_weekday", 1, 1, T::Integer}, {"Date", "acc_date", 0, 0, T::Date},
     {"Now", "acc_now", 0, 0, T::Date},           {"DateSerial", "acc_dateserial", 3, 3, T::Date},
     {"DateAdd", "acc_dateadd", 3, 3, T::Date},   {"DateDiff", "acc_datediff", 3, 3, T::Integer},
-    {"DatePart", "acc_datepart", 2, 2, T::Integer}, {"CStr", "acc_cstr", 1, 1, T::Text},
+    {"DatePart", "acc_datepart", 2, 4, T::Integer}, {"CStr", "acc_cstr", 1, 1, T::Text},
     {"CInt", "acc_cint", 1, 1, T::Integer},      {"CLng", "acc_clng", 1, 1, T::Integer},
     {"CDbl", "acc_cdbl", 1, 1, T::Double},       {"CCur", "acc_ccur", 1, 1, T::Currency},
     {"CDate", "acc_cdate", 1, 1, T::Date},       {"CBool", "acc_cbool", 1, 1, T::Bool},
@@ -294,7 +294,7 @@ void CCur(sqlite3_context* ctx, int, sqlite3_value** argv) {
     double d;
     if (!Number(argv[0], d)) return Error(ctx, "Type mismatch");
     if (std::fabs(d) > 922337203685477.0) return Error(ctx, "Overflow");
-    ResultCurrency(ctx, RoundEven(d, 4));
+    ResultCurrency(ctx, CurrencyOf(d));
 }
 
 void CDate(sqlite3_context* ctx, int, sqlite3_value** argv) {

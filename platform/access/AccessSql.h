@@ -61,8 +61,32 @@ struct Translation {
     std::vector<std::pair<std::string, ValueType>> columns;
 };
 
+// A parameter of a query: declared (PARAMETERS name type), or a name that no table or query
+// of the statement has and a reference to a form, which Access asks a value for. Its name is
+// written as Access writes it without brackets: [Forms]![Orders]![OrderID] is
+// Forms!Orders!OrderID. type: the data type code of the declaration (DAO's: 1 Yes/No, 2 Byte,
+// 3 Integer, 4 Long, 5 Currency, 6 Single, 7 Double, 8 Date/Time, 10 Text, 12 Memo, 20
+// Decimal ...), 0 for Value, the type of whatever is given.
+struct QueryParameter {
+    std::string name;
+    int type = 0;
+};
+// The static type a parameter's value has in expressions.
+ValueType ParameterValueType(int type);
+// The name of a data type code as Access's designer writes it ("Date/Time").
+std::string ParameterTypeName(int type);
+// The type code of a type word of a PARAMETERS declaration ("DateTime", "Text" ...); -1 when
+// the word names no type.
+int ParameterTypeOf(std::string_view word);
+// "[a] (Date/Time), [b]": the parameters from the one at from on, for messages.
+std::string DescribeParameters(const std::vector<QueryParameter>& parameters, size_t from = 0);
+// The same name, compared as Access compares names: brackets left out, letter case ignored.
+bool SameParameterName(std::string_view a, std::string_view b);
+
+// With parameters, each reference to one of them becomes the SQLite parameter ?N (N its place
+// in the list, from 1), and a reference to a form that is not in the list is added to it.
 Translation TranslateAccess(std::string_view sql, bool ansi89Wildcards, const ColumnTypeResolver& resolve = {},
-                            const TableColumnLookup& tables = {});
+                            const TableColumnLookup& tables = {}, std::vector<QueryParameter>* parameters = nullptr);
 // The SQL text alone.
 std::string TranslateAccessSql(std::string_view sql, bool ansi89Wildcards = false);
 

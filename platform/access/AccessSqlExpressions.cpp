@@ -127,11 +127,35 @@ Expr Translator::Primary() {
     }
 }
 
-// A column, maybe qualified: a.b, [a].[b], a.*
+std::optional<Expr> Translator::Parameter(const std::string& name, bool add) {
+    if (!m_parameters) return std::nullopt;
+    size_t index = 0;
+    while (index < m_parameters->size() && !SameParameterName((*m_parameters)[index].name, name)) ++index;
+    if (index == m_parameters->size()) {
+        if (!add) return std::nullopt;
+        m_parameters->push_back({name, 0});
+    }
+    const ValueType type = ParameterValueType((*m_parameters)[index].type);
+    return Expr{Tagged("?" + std::to_string(index + 1), type), type, {}, {}};
+}
+
+Expr Translator::FormReference(const Token& t) {
+    std::string name = t.text;
+    while (Peek().kind == Token::Op && (Peek().text == "!" || Peek().text == ".")) {
+        const std::string separator = Next().text;
+        const Token& part = Next();
+        if (part.kind != Token::Name && part.kind != Token::Word) throw SqlSyntaxError(name + separator + part.text);
+        name += separator + part.text;
+    }
+    if (std::optional<Expr> parameter = Parameter(name, true)) return *parameter;
+    throw UnsupportedSql("a reference to a form or control (" + name + ")");
+}
+
+// A column, maybe qualified: a.b, [a].[b], a.*; or a parameter of that name.
 Expr Translator::Column(const Token& t) {
     std::string qualifier, column = t.text;
     std::string sql = t.kind == Token::Name ? QuoteName(t.text) : t.text;
-    if (Peek().kind == Token::Op && Peek().text == "!") throw UnsupportedSql("a reference to a form or control (" + t.text + "!...)");
+    if (Peek().kind == Token::Op && Peek().text == "!") return FormReference(t);
     while (Peek().kind == Token::Op && Peek().text == ".") {
         Next();
         const Token& part = Next();
@@ -146,6 +170,7 @@ Expr Translator::Column(const Token& t) {
         sql += "." + QuoteName(part.text);
     }
     if (t.kind == Token::Name && qualifier.empty()) sql = QuoteName(t.text);
+    if (std::optional<Expr> parameter = Parameter(qualifier.empty() ? column : qualifier + "." + column, false)) return *parameter;
     const ValueType type = m_resolve ? m_resolve(qualifier, column) : ValueType::Unknown;
     if (m_refs) m_refs->push_back({qualifier, column});
     return {sql, type, column, qualifier};
@@ -219,6 +244,7 @@ std::string Translator::PartUntil(bool selectItem) {
     part.push_back({Token::End, {}});
     Translator inner(std::move(part), m_ansi89, m_resolve, m_tables);
     inner.m_refs = m_refs;
+    inner.m_parameters = m_parameters;
     const std::string sql = inner.TranslateScope(nullptr);
     m_aggregates = m_aggregates || inner.m_aggregates;
     return sql;

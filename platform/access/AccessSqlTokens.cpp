@@ -104,6 +104,7 @@ std::vector<Token> Tokenize(std::string_view s) {
     size_t i = 0;
     while (i < s.size()) {
         const char c = s[i];
+        const size_t begin = i, count = tokens.size();
         if (c == ' ' || c == '\t' || c == '\r' || c == '\n') {
             ++i;
         } else if (c == '\'' || c == '"') {
@@ -176,9 +177,11 @@ std::vector<Token> Tokenize(std::string_view s) {
         } else {
             throw SqlSyntaxError(std::string(1, c));
         }
+        if (tokens.size() > count) tokens.back().begin = begin, tokens.back().end = i;
     }
     while (!tokens.empty() && tokens.back().kind == Token::Op && tokens.back().text == ";") tokens.pop_back();
     tokens.push_back({Token::End, {}});
+    tokens.back().begin = tokens.back().end = s.size();
     return tokens;
 }
 

@@ -11,6 +11,7 @@ struct Token {
     enum Kind { Word, Name, Text, Number, Date, Op, Open, Close, Comma, End } kind = End;
     std::string text;  // a word, a name or a text's value, a number, an operator
     double date = 0;
+    size_t begin = 0, end = 0;  // where it is in the statement's text
 };
 
 // The tokens of a statement, ended by an End token; trailing semicolons are dropped. Throws

@@ -4,6 +4,7 @@
 // by one (AccessSqlTranslator.cpp), each expression in them by precedence
 // (AccessSqlExpressions.cpp).
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -44,6 +45,9 @@ public:
         : m_t(std::move(tokens)), m_ansi89(ansi89), m_resolve(resolve), m_tables(tables) {}
 
     Translation Run();
+    // Where references to parameters are looked up, and references to forms added (see
+    // TranslateAccess); none: a reference to a form is refused.
+    void SetParameters(std::vector<QueryParameter>* parameters) { m_parameters = parameters; }
 
 private:
     enum class Clause { None, Select, From, Where, GroupBy, Having, OrderBy };
@@ -96,6 +100,10 @@ private:
     Expr Unary();
     Expr Primary();
     Expr Column(const Token& t);
+    // A reference to a form's control, [Forms]![Name]![Control]: a parameter.
+    Expr FormReference(const Token& t);
+    // The parameter of that name as the expression ?N; none when it is not one.
+    std::optional<Expr> Parameter(const std::string& name, bool add);
     Expr Call(const std::string& name);
     std::vector<Expr> Arguments(const std::string& name);
     Expr Argument();
@@ -110,6 +118,7 @@ private:
     const TableColumnLookup& m_tables;
     ColumnRefs* m_refs = nullptr;  // where the columns an expression reads are noted
     bool m_aggregates = false;     // an aggregate function was seen in the current SELECT
+    std::vector<QueryParameter>* m_parameters = nullptr;
 };
 
 }  // namespace platform::access::sql

@@ -140,6 +140,15 @@ double RoundEven(double x, int places) {
 }
 
 
+double CurrencyOf(double x) {
+    const double product = x * 10000.0;
+    const double error = std::fma(x, 10000.0, -product);  // the exact product is product + error
+    const double lower = std::floor(product);
+    double whole = std::nearbyint(product);
+    if (product - lower == 0.5 && error != 0) whole = error > 0 ? lower + 1 : lower;
+    return whole / 10000.0;
+}
+
 std::wstring Folded(std::wstring s) {
     for (auto& c : s) c = ToLowerChar(c);
     return s;

@@ -45,6 +45,10 @@ double TimeOf(double date);
 
 // Rounds half to even, as Access's Round, CInt, CLng and CCur do.
 double RoundEven(double x, int places);
+// A Double made Currency as OLE Automation makes it: the value times 10,000 rounded to the
+// nearest whole number, a half to the even one, judged on the exact product (a product that
+// only rounds to a half in double precision is not one).
+double CurrencyOf(double x);
 
 std::wstring Folded(std::wstring s);
 // Text of a number as CStr writes it: up to 15 significant digits, no trailing zeros.

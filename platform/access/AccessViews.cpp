@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "access/AccessErrors.h"
+#include "access/AccessStatements.h"
 #include "access/SavedQueries.h"
 #include "access/SqliteText.h"
 #include "mfc/String.h"
@@ -22,7 +23,7 @@ ValueType Database::ColumnType(std::string_view qualifier, std::string_view colu
     auto typeOf = [](int accessType) {
         switch (accessType) {
         case mdb::kMoney: return ValueType::Currency;
-        case mdb::kDateTime: return ValueType::Date;
+        case mdb::kDateTime: case mdb::kExtendedDate: return ValueType::Date;
         case mdb::kBool: return ValueType::Bool;
         case mdb::kByte: case mdb::kInt: case mdb::kLong: case mdb::kBigInt: return ValueType::Integer;
         case mdb::kFloat: case mdb::kDouble: case mdb::kNumeric: return ValueType::Double;
@@ -57,7 +58,7 @@ ValueType Database::ColumnType(std::string_view qualifier, std::string_view colu
     return found && !conflict ? *found : ValueType::Unknown;
 }
 
-Translation Database::Translate(std::string_view sql, bool ansi89) const {
+Translation Database::Translate(std::string_view sql, bool ansi89, std::vector<QueryParameter>* parameters) const {
     const auto resolve = [this](std::string_view q, std::string_view c) { return ColumnType(q, c); };
     const auto tables = [this](std::string_view table, std::string_view column) {
         const std::string t = LowerAscii(table), c = LowerAscii(column);
@@ -70,7 +71,7 @@ Translation Database::Translate(std::string_view sql, bool ansi89) const {
         return false;
     };
     try {
-        return TranslateAccess(sql, ansi89, resolve, tables);
+        return TranslateAccess(sql, ansi89, resolve, tables, parameters);
     } catch (const UndefinedFunction& e) {
         RaiseEngineError(m_route, L"Undefined function '" + FromUtf8(e.what()) + L"' in expression.");
     } catch (const UnsupportedSql& e) {
@@ -86,38 +87,50 @@ void Database::CreateViews(const std::vector<SavedQuery>& saved) {
         ViewState view;
         view.name = query.name;
         view.accessSql = query.sql;
+        try {
+            std::string_view body;
+            view.parameters = ReadParameterDeclaration(view.accessSql, body);
+            view.body = body;
+            view.crosstab = ReadCrosstab(view.body).has_value();
+        } catch (const SqlSyntaxError& e) {
+            view.error = L"Syntax error in query near '" + FromUtf8(e.what()) + L"'.";
+        }
         if (!query.unsupported.empty())
             view.error = L"The query uses " + FromUtf8(query.unsupported) + L", which this database engine does not support.";
         m_views.push_back(std::move(view));
     }
     // The types of a query's columns may come from the queries it reads: translate again
-    // while they change (a chain of queries needs one round per link).
+    // while they change (a chain of queries needs one round per link). A crosstab's columns
+    // are known once it is made.
     std::vector<std::string> pending(m_views.size());
     for (int round = 0; round < 4; ++round) {
         bool changed = false;
         for (size_t i = 0; i < m_views.size(); ++i) {
             ViewState& view = m_views[i];
-            if (!view.listed || view.accessSql.empty() || (!view.error.empty() && pending[i].empty())) continue;
+            if (view.crosstab || view.body.empty() || (!view.error.empty() && pending[i].empty())) continue;
             try {
-                Translation t = Translate(view.accessSql, true);  // saved queries use * and ? in LIKE
+                std::vector<QueryParameter> parameters = view.parameters;
+                Translation t = Translate(view.body, true, &parameters);  // saved queries use * and ? in LIKE
                 if (t.columns != view.columns) changed = true;
                 view.columns = std::move(t.columns);
+                view.parameters = std::move(parameters);  // with the forms' controls it reads
                 pending[i] = std::move(t.sql);
             } catch (const _com_error& e) {
-                const std::wstring message = e.Description().length() ? std::wstring(static_cast<const wchar_t*>(e.Description())) : L"Syntax error in query.";
-                // A name read from a form is a parameter the user would be asked for.
-                if (message.find(L"reference to a form") != std::wstring::npos) view.listed = false;
-                else if (view.error.empty()) view.error = message;
+                if (view.error.empty())
+                    view.error = e.Description().length() ? std::wstring(static_cast<const wchar_t*>(e.Description())) : L"Syntax error in query.";
             }
         }
         if (!changed) break;
     }
-    // A query may read other queries: create in passes until no more can be made.
+    // A query may read other queries: create in passes until no more can be made. A query
+    // with parameters is none (EXEC runs it), nor is a crosstab yet.
+    auto waiting = [](const ViewState& view) { return !view.created && view.error.empty() && view.parameters.empty() && !view.crosstab; };
+    std::vector<std::string> missing(m_views.size());  // what a query that could not be made reads
     for (bool progress = true; progress;) {
         progress = false;
         for (size_t i = 0; i < m_views.size(); ++i) {
             ViewState& view = m_views[i];
-            if (view.created || !view.error.empty() || !view.listed) continue;
+            if (!waiting(view)) continue;
             const std::string create = "CREATE VIEW " + Quoted(view.name) + " AS " + pending[i];
             if (sqlite3_exec(m_db, create.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK) continue;
             StatementGuard check;
@@ -125,8 +138,8 @@ void Database::CreateViews(const std::vector<SavedQuery>& saved) {
             if (sqlite3_prepare_v2(m_db, probe.c_str(), -1, &check.stmt, nullptr) != SQLITE_OK) {
                 const std::string message = sqlite3_errmsg(m_db);
                 sqlite3_exec(m_db, ("DROP VIEW " + Quoted(view.name)).c_str(), nullptr, nullptr, nullptr);
-                if (message.rfind("no such table", 0) == 0) continue;  // reads a query not made yet
-                if (message.rfind("no such column", 0) == 0) view.listed = false;  // a name only a parameter could give
+                if (message.rfind("no such table: ", 0) == 0) missing[i] = message.substr(15);  // reads a query not made yet
+                else if (message.rfind("no such column: ", 0) == 0) view.parameters.push_back({message.substr(16), 0});  // a parameter
                 else view.error = FromUtf8(message);
                 continue;
             }
@@ -135,8 +148,50 @@ void Database::CreateViews(const std::vector<SavedQuery>& saved) {
         }
     }
     for (auto& view : m_views)
-        if (!view.created && view.error.empty() && view.listed)
+        if (!view.parameters.empty() && view.error.empty()) FindParameters(view);
+    // What is left reads a crosstab (directly or through other queries), to be made when first
+    // read, or a query that needs values, or nothing that is there.
+    for (size_t i = 0; i < m_views.size(); ++i) {
+        ViewState& view = m_views[i];
+        if (!waiting(view)) continue;
+        std::string name = missing[i];
+        if (name.rfind("main.", 0) == 0) name.erase(0, 5);
+        const ViewState* read = FindView(name);
+        if (read && (read->crosstab || waiting(*read))) {
+            view.pending = true;
+            view.translated = pending[i];
+        } else if (read && !read->parameters.empty()) {
+            view.error = L"The query reads the query '" + FromUtf8(read->name) + L"', which needs values for its parameters.";
+        } else {
             view.error = L"The query reads a table or query that cannot be found.";
+        }
+    }
+}
+
+void Database::FindParameters(ViewState& view) {
+    // The names SQLite finds no column for, one at a time; the translation numbers them.
+    for (int round = 0; round < 64; ++round) {
+        Translation t;
+        try {
+            t = Translate(view.body, true, &view.parameters);
+        } catch (const _com_error&) {
+            return;  // said when it is run
+        }
+        StatementGuard check;
+        if (sqlite3_prepare_v2(m_db, t.sql.c_str(), -1, &check.stmt, nullptr) == SQLITE_OK) {
+            view.columns = std::move(t.columns);
+            return;
+        }
+        const std::string message = sqlite3_errmsg(m_db);
+        if (message.rfind("no such column: ", 0) != 0) return;
+        view.parameters.push_back({message.substr(16), 0});
+    }
+}
+
+Database::ViewState* Database::FindView(std::string_view name) {
+    for (auto& view : m_views)
+        if (LowerAscii(view.name) == LowerAscii(name)) return &view;
+    return nullptr;
 }
 
 }  // namespace platform::access

@@ -2,7 +2,11 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cwctype>
 
+
+#include "posix/SystemCalls.h"
+#include "win/HostPath.h"
 #include "win/ShellPath.h"
 #include "access/SqliteText.h"
 #include "text/Utf8.h"
@@ -32,6 +36,17 @@ constexpr int kLocalTableType = 1;
 // Catalogue ids of tables keep flags in their top byte; the rest is the definition's page.
 std::int64_t TableKey(std::int64_t id) { return id & 0xFFFFFF; }
 
+// The PWD= item of a linked table's connect text ("MS Access;PWD=secret;"), to its ';'.
+std::string PasswordOf(const std::string& connect) {
+    const std::string lower = LowerAscii(connect);
+    for (size_t at = lower.find("pwd="); at != std::string::npos; at = lower.find("pwd=", at + 1)) {
+        if (at > 0 && lower[at - 1] != ';') continue;
+        const size_t start = at + 4, end = connect.find(';', start);
+        return connect.substr(start, end == std::string::npos ? std::string::npos : end - start);
+    }
+    return {};
+}
+
 }  // namespace
 
 CatalogObjects::CatalogObjects(const std::vector<std::string>& objectsColumns, const std::vector<std::string>& complexColumns)
@@ -51,7 +66,8 @@ void CatalogObjects::OnObjectRow(const std::vector<mdb::Value>& row) {
     const std::int64_t type = IntegerOf(at(m_oType));
     if (type == kLocalTableType) m_tableNames[TableKey(IntegerOf(at(m_oId)))] = TextOf(at(m_oName));
     if (type == kLinkedTableType && m_oDatabase >= 0 && m_oForeignName >= 0)
-        m_links.push_back({TextOf(at(m_oName)), FromUtf8(TextOf(at(m_oDatabase))), TextOf(at(m_oForeignName))});
+        m_links.push_back({TextOf(at(m_oName)), FromUtf8(TextOf(at(m_oDatabase))), TextOf(at(m_oForeignName)),
+                           m_oConnect >= 0 ? PasswordOf(TextOf(at(m_oConnect))) : std::string()});
     if (type == kOdbcLinkedTableType && m_oConnect >= 0 && m_oForeignName >= 0 && !TextOf(at(m_oConnect)).empty())
         m_odbcLinks.push_back({TextOf(at(m_oName)), FromUtf8(TextOf(at(m_oConnect))), TextOf(at(m_oForeignName))});
 }
@@ -85,6 +101,31 @@ std::wstring ResolveLinkedFile(std::wstring_view linkingFile, std::wstring_view 
     return canonical;
 }
 
+namespace {
+
+bool IsFile(const std::wstring& path) {
+    struct stat st{};
+    return posix::Sys().stat(ToHostPath(path).c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+}  // namespace
+
+std::wstring FindLinkedFile(std::wstring_view linkingFile, std::wstring_view stored) {
+    const std::wstring resolved = ResolveLinkedFile(linkingFile, stored);
+    if (stored.empty()) return resolved;
+    const bool drive = stored.size() >= 2 && stored[1] == L':' && std::iswalpha(stored[0]);
+    if (!drive && IsFile(resolved)) return resolved;
+    // The same name beside the linking file, written in the linking file's own form.
+    const size_t slash = stored.find_last_of(L"\\/");
+    const std::wstring_view name = stored.substr(slash == std::wstring_view::npos ? (drive ? 2 : 0) : slash + 1);
+    if (!name.empty()) {
+        const size_t folder = linkingFile.find_last_of(L"\\/");
+        const std::wstring beside = std::wstring(linkingFile.substr(0, folder == std::wstring_view::npos ? 0 : folder + 1)) + std::wstring(name);
+        if (IsFile(beside)) return beside;
+    }
+    return resolved;  // through the drive mapping, or missing
+}
+
 bool ComplexValues::Prepare(const std::vector<mdb::Column>& flatColumns) {
     // The flat table holds the complex type's own columns, its own number for each value
     // (an AutoNumber) and the key that refers to the column's value: the other Long.
@@ -99,8 +140,14 @@ bool ComplexValues::Prepare(const std::vector<mdb::Column>& flatColumns) {
         for (const char* a : kAttachmentColumns) typeColumn = typeColumn || LowerAscii(c.name) == LowerAscii(a);
         if (c.type == mdb::kLong && !c.autoNumber && !typeColumn) m_key = static_cast<long>(i);
     }
-    m_shown = fileName >= 0 && ColumnIndex(names, "FileData") >= 0 ? fileName : value;
+    m_shown = AreAttachments(flatColumns) ? fileName : value;
     return m_key >= 0 && m_shown >= 0;
+}
+
+bool ComplexValues::AreAttachments(const std::vector<mdb::Column>& flatColumns) {
+    std::vector<std::string> names;
+    for (const auto& c : flatColumns) names.push_back(c.name);
+    return ColumnIndex(names, "FileName") >= 0 && ColumnIndex(names, "FileData") >= 0;
 }
 
 void ComplexValues::OnFlatRow(const std::vector<mdb::Value>& row) {

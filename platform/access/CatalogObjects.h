@@ -1,8 +1,9 @@
 #pragma once
 // What the catalogue tables say about a file's tables beyond their definitions:
-//   - linked tables (MSysObjects rows of type 6): the file they are in (Database) and their
-//     name there (ForeignName); tables linked through ODBC (type 4): their connect string
-//     (Connect) and their name there;
+//   - linked tables (MSysObjects rows of type 6): the file they are in (Database), their
+//     name there (ForeignName) and the file's password (Connect: "MS Access;PWD=...");
+//     tables linked through ODBC (type 4): their connect string (Connect) and their name
+//     there;
 //   - complex columns (ACE: attachments, multi-valued fields, version history): each
 //     column's hidden flat table, which holds one row per value and refers to the column's
 //     value in the row (MSysComplexColumns: ColumnName, ConceptualTableID, FlatTableID).
@@ -25,6 +26,7 @@ struct LinkedTable {
     std::string name;         // UTF-8, as listed
     std::wstring database;    // the linked file, as stored (often a Windows path)
     std::string foreignName;  // UTF-8, its name in that file
+    std::string password;     // UTF-8, the file's database password (Connect's PWD=)
 };
 
 // A table linked through ODBC (MSysObjects rows of type 4): the connect string as stored
@@ -68,10 +70,20 @@ private:
 // The result is still in its stored form; ToHostPath maps its drive letter.
 std::wstring ResolveLinkedFile(std::wstring_view linkingFile, std::wstring_view stored);
 
+// Where a linked file is, looked for where Access's linked table manager would offer it when
+// the stored path names no file here: the stored path as it stands (a relative one resolved
+// as above; one with a drive letter only through the drive mapping, last), then the file of
+// that name beside the linking file, then the stored path through the drive mapping
+// (HostPath.h). The first that exists; the stored path resolved when none does, so that the
+// error names the file the link names.
+std::wstring FindLinkedFile(std::wstring_view linkingFile, std::wstring_view stored);
+
 // The text a complex column shows for its values: attachments by their file names,
 // multi-valued fields by their values, joined by ", "; nothing for other complex data.
 class ComplexValues {
 public:
+    // Whether a complex column's flat table holds attachments (else several values).
+    static bool AreAttachments(const std::vector<mdb::Column>& flatColumns);
     // flatColumns: the flat table's columns; false when it holds nothing this class shows.
     bool Prepare(const std::vector<mdb::Column>& flatColumns);
     void OnFlatRow(const std::vector<mdb::Value>& row);

@@ -1,14 +1,15 @@
-// The parent's side of a read: the reader process run contained, and its output read back
-// (the child's side is MdbChild.cpp).
+// The parent's side of a read: the reader process run contained, and its answers read back
+// (the reader's side is platform/access/reader/).
 #include "access/MdbReader.h"
 
+#include <dlfcn.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <atomic>
 
-#include "access/ContainedProcess.h"
-#include "access/MdbChild.h"
+#include "access/ReaderProtocol.h"
 #include "access/Wire.h"
 
 namespace platform::mdb {
@@ -16,14 +17,28 @@ namespace {
 
 std::atomic<long long> g_timeLimitMs{10000};
 
-Status RunReader(const std::function<int(wire::Writer&)>& body, std::string& output, const std::function<bool()>& stop = {}) {
-    int exitStatus = -1;
-    const ContainedResult result = RunContained(body, std::chrono::milliseconds(g_timeLimitMs.load()), output, exitStatus, stop);
-    if (result == ContainedResult::Stopped) return Status::Cancelled;
-    if (result != ContainedResult::Ok) return Status::Damaged;
-    switch (exitStatus) {
-    case child::kExitOk: return Status::Ok;
-    case child::kExitNotAccess: return Status::NotAccess;
+constexpr const char* kReaderName = "velloria-access-reader";
+
+bool IsProgram(const std::string& path) { return ::access(path.c_str(), X_OK) == 0; }
+
+std::string FolderOf(const std::string& path) {
+    const size_t slash = path.rfind('/');
+    return slash == std::string::npos ? std::string(".") : path.substr(0, slash);
+}
+
+void Append(std::string& bytes, std::uint32_t n) { bytes.append(reinterpret_cast<const char*>(&n), 4); }
+void Append(std::string& bytes, const std::string& s) {
+    Append(bytes, static_cast<std::uint32_t>(s.size()));
+    bytes += s;
+}
+
+Status StatusOf(std::uint32_t status) {
+    switch (status) {
+    case protocol::kOk: return Status::Ok;
+    case protocol::kNotFound: return Status::NotFound;
+    case protocol::kNotAccess: return Status::NotAccess;
+    case protocol::kWrongPassword: return Status::WrongPassword;
+    case protocol::kUnsupportedEncryption: return Status::UnsupportedEncryption;
     default: return Status::Damaged;
     }
 }
@@ -72,12 +87,78 @@ Status CheckFile(const std::string& path) {
 std::chrono::milliseconds TimeLimit() { return std::chrono::milliseconds(g_timeLimitMs.load()); }
 void SetTimeLimit(std::chrono::milliseconds limit) { g_timeLimitMs = limit.count() > 0 ? limit.count() : 1; }
 
-Status ReadCatalog(const std::string& path, Catalog& catalog, const std::vector<std::string>& rowsOf, const TablesRowCallback& onRow,
-                   bool* rowsRead) {
-    if (rowsRead) *rowsRead = false;
-    if (Status s = CheckFile(path); s != Status::Ok) return s;
+std::string ReaderProgram() {
+    // Beside the library that holds this code, as the module lies beside the host.
+    Dl_info info{};
+    if (::dladdr(reinterpret_cast<void*>(&ReaderProgram), &info) && info.dli_fname) {
+        const std::string candidate = FolderOf(info.dli_fname) + "/" + kReaderName;
+        if (IsProgram(candidate)) return candidate;
+    }
+    char self[4096];
+    const ssize_t n = ::readlink("/proc/self/exe", self, sizeof self - 1);
+    if (n > 0) {
+        const std::string candidate = FolderOf(std::string(self, static_cast<size_t>(n))) + "/" + kReaderName;
+        if (IsProgram(candidate)) return candidate;
+    }
+    return {};
+}
+
+FileReader::FileReader(std::string path, std::string password) : m_path(std::move(path)), m_password(std::move(password)) {}
+
+FileReader::~FileReader() = default;
+
+Status FileReader::OpenInReader() {
+    if (m_process && m_process->Running() && m_open) return Status::Ok;
+    m_open = false;
+    if (Status s = CheckFile(m_path); s != Status::Ok) return s;
+    if (!m_process) {
+        const std::string program = ReaderProgram();
+        if (program.empty()) return Status::NoReader;
+        m_process = std::make_unique<ContainedProcess>(std::vector<std::string>{program});
+    }
+    std::string bytes(1, static_cast<char>(protocol::kOpen));
+    Append(bytes, m_path);
+    Append(bytes, m_password);
     std::string output;
-    const Status status = RunReader([&](wire::Writer& w) { return child::CatalogChild(path, rowsOf, w); }, output);
+    std::uint32_t status = 0;
+    const ContainedResult result = m_process->Exchange(bytes, TimeLimit(), output, status);
+    if (result == ContainedResult::NotStarted) return Status::NoReader;
+    if (result != ContainedResult::Ok) return Status::Damaged;
+    if (status != protocol::kOk) {
+        wire::Reader r(output);
+        m_scheme.clear(), m_missing.clear();
+        r.Str(m_scheme), r.Str(m_missing);
+        m_process->End();
+        return StatusOf(status);
+    }
+    m_open = true;
+    return Status::Ok;
+}
+
+Status FileReader::Request(const std::string& request, std::string& output, const std::function<bool()>& stop) {
+    output.clear();
+    if (Status s = OpenInReader(); s != Status::Ok) return s;
+    std::uint32_t status = 0;
+    const ContainedResult result = m_process->Exchange(request, TimeLimit(), output, status, stop);
+    if (result == ContainedResult::Stopped) return Status::Cancelled;
+    if (result == ContainedResult::NotStarted) return Status::NoReader;
+    if (result != ContainedResult::Ok) return Status::Damaged;
+    // After a read that failed, libmdb's state is not trusted with the next one.
+    if (status != protocol::kOk) m_process->End();
+    return StatusOf(status);
+}
+
+Status FileReader::ReadCatalog(Catalog& catalog, const std::vector<TableColumns>& rowsOf, const TablesRowCallback& onRow, bool* rowsRead) {
+    if (rowsRead) *rowsRead = false;
+    std::string request(1, static_cast<char>(protocol::kCatalog));
+    Append(request, static_cast<std::uint32_t>(rowsOf.size()));
+    for (const auto& [name, columns] : rowsOf) {
+        Append(request, name);
+        Append(request, static_cast<std::uint32_t>(columns.size()));
+        for (const auto& column : columns) Append(request, column);
+    }
+    std::string output;
+    const Status status = Request(request, output, {});
     // A reader that failed (or was stopped) after the whole catalogue failed on the rows read
     // with it, when the caller can do without them: what it wrote of the catalogue counts.
     if (status != Status::Ok && !(status == Status::Damaged && rowsRead && !rowsOf.empty())) return status;
@@ -122,7 +203,7 @@ Status ReadCatalog(const std::string& path, Catalog& catalog, const std::vector<
         }
         if (!present) continue;
         const auto table = std::find_if(catalog.tables.begin(), catalog.tables.end(),
-                                        [&](const Table& x) { return x.kind != TableKind::Linked && x.name == rowsOf[t]; });
+                                        [&](const Table& x) { return x.kind != TableKind::Linked && x.name == rowsOf[t].table; });
         size_t missing = 0;  // a catalogue table with rows missing counts as not read
         rowsOk = table != catalog.tables.end() && ParseRows(r, t, table->columns.size(), onRow, missing) && missing == 0;
     }
@@ -130,12 +211,17 @@ Status ReadCatalog(const std::string& path, Catalog& catalog, const std::vector<
     return rowsOk || rowsRead ? Status::Ok : Status::Damaged;
 }
 
-Status ReadRowsOfTables(const std::string& path, const std::vector<std::pair<std::string, size_t>>& tables, const TablesRowCallback& onRow,
-                        size_t* missingRows, const std::function<bool()>& stop) {
+Status FileReader::ReadRowsOfTables(const std::vector<std::pair<std::string, size_t>>& tables, const TablesRowCallback& onRow,
+                                    size_t* missingRows, const std::function<bool()>& stop) {
     if (missingRows) *missingRows = 0;
-    if (Status s = CheckFile(path); s != Status::Ok) return s;
+    std::string request(1, static_cast<char>(protocol::kRows));
+    Append(request, static_cast<std::uint32_t>(tables.size()));
+    for (const auto& [name, columns] : tables) {
+        Append(request, name);
+        Append(request, static_cast<std::uint32_t>(columns));
+    }
     std::string output;
-    const Status status = RunReader([&](wire::Writer& w) { return child::RowsChild(path, tables, w); }, output, stop);
+    const Status status = Request(request, output, stop);
     if (status != Status::Ok) return status;
     wire::Reader r(output);
     size_t missing = 0;

@@ -58,12 +58,18 @@ struct QueryParts {
     };
     int type = 0, predicate = 0;
     std::string top;
-    bool parameters = false, external = false;
+    bool external = false;
+    std::vector<QueryParameter> parameters;
     std::vector<FromItem> from;
     std::vector<std::string> columns, groups, orders;
+    std::vector<int> columnFlags, groupFlags;  // of a crosstab: what each column and group is
+    std::vector<std::string> columnExpressions;  // each column without its alias
     std::string where, having;
     std::vector<Join> joins;
+    std::string unionFirst, unionSecond;  // a union's two parts
 };
+
+enum CrosstabRole { kCrosstabValue = 0, kCrosstabPivot = 1, kCrosstabRow = 2 };
 
 QueryParts ReadParts(std::vector<QueryRow> rows) {
     std::stable_sort(rows.begin(), rows.end(), [](const QueryRow& a, const QueryRow& b) {
@@ -74,13 +80,17 @@ QueryParts ReadParts(std::vector<QueryRow> rows) {
     for (const QueryRow& row : rows) {
         switch (row.attribute) {
         case 1: parts.type = row.flag; break;
-        case 2: parts.parameters = true; break;
+        case 2: parts.parameters.push_back({row.name1, row.flag}); break;
         case 3:
             parts.predicate = row.flag;
             parts.top = row.name1;
             break;
         case 4: parts.external = true; break;
         case 5: {
+            if (row.name2 == "X7YZ_____1" || row.name2 == "X7YZ_____2") {
+                (row.name2.back() == '1' ? parts.unionFirst : parts.unionSecond) = row.expression;
+                break;
+            }
             FromItem item;
             item.text = Bracketed(row.name1);
             item.names.insert(Lower(row.name1));
@@ -91,10 +101,17 @@ QueryParts ReadParts(std::vector<QueryRow> rows) {
             parts.from.push_back(std::move(item));
             break;
         }
-        case 6: parts.columns.push_back(row.name1.empty() ? row.expression : row.expression + " AS " + Bracketed(row.name1)); break;
+        case 6:
+            parts.columns.push_back(row.name1.empty() ? row.expression : row.expression + " AS " + Bracketed(row.name1));
+            parts.columnFlags.push_back(row.flag);
+            parts.columnExpressions.push_back(row.expression);
+            break;
         case 7: parts.joins.push_back({Lower(row.name1), Lower(row.name2), row.expression, row.flag}); break;
         case 8: parts.where = row.expression; break;
-        case 9: parts.groups.push_back(row.expression); break;
+        case 9:
+            parts.groups.push_back(row.expression);
+            parts.groupFlags.push_back(row.flag);
+            break;
         case 10: parts.having = row.expression; break;
         case 11: parts.orders.push_back(row.expression + (row.name1 == "D" ? " DESC" : "")); break;
         default: break;
@@ -161,6 +178,60 @@ std::string WriteSelect(const QueryParts& parts) {
     return sql + ";";
 }
 
+// A union's two parts joined, as Access writes it.
+std::string WriteUnion(const QueryParts& parts) {
+    auto trimmed = [](std::string part) {
+        while (!part.empty() && (part.back() == ';' || part.back() == ' ' || part.back() == '\r' || part.back() == '\n')) part.pop_back();
+        return part;
+    };
+    std::string sql = trimmed(parts.unionFirst) + "\r\nUNION " + ((parts.predicate & 0x02) ? "" : "ALL ") + trimmed(parts.unionSecond);
+    for (size_t i = 0; i < parts.orders.size(); ++i) sql += (i ? ", " : "\r\nORDER BY ") + parts.orders[i];
+    return sql + ";";
+}
+
+// TRANSFORM value SELECT row headings ... GROUP BY row headings PIVOT column heading: the
+// columns and groups sorted out by their role; false when a role is missing.
+bool WriteCrosstab(QueryParts parts, std::string& sql) {
+    std::string value, pivot;
+    std::vector<std::string> columns, groups;
+    for (size_t i = 0; i < parts.columns.size(); ++i) {
+        switch (parts.columnFlags[i]) {
+        case kCrosstabValue: value = parts.columns[i]; break;
+        case kCrosstabPivot: pivot = parts.columnExpressions[i]; break;
+        default: columns.push_back(parts.columns[i]);
+        }
+    }
+    for (size_t i = 0; i < parts.groups.size(); ++i)
+        if (parts.groupFlags[i] != kCrosstabPivot) groups.push_back(parts.groups[i]);
+    if (value.empty() || pivot.empty()) return false;
+    parts.columns = std::move(columns);
+    parts.groups = std::move(groups);
+    std::string select = WriteSelect(parts);
+    select.pop_back();  // its ";"
+    sql = "TRANSFORM " + value + "\r\n" + select + "\r\nPIVOT " + pivot + ";";
+    return true;
+}
+
+std::string TypeWord(int type) {
+    switch (type) {
+    case 1: return "Bit";
+    case 2: return "Byte";
+    case 3: return "Short";
+    case 4: return "Long";
+    case 5: return "Currency";
+    case 6: return "IEEESingle";
+    case 7: return "IEEEDouble";
+    case 8: return "DateTime";
+    case 9: return "Binary";
+    case 10: return "Text";
+    case 11: return "LongBinary";
+    case 12: return "Memo";
+    case 15: return "Guid";
+    case 20: return "Decimal";
+    default: return "Value";
+    }
+}
+
 }  // namespace
 
 SavedQuery BuildSavedQuery(const std::string& name, int objectFlags, std::vector<QueryRow> rows) {
@@ -168,11 +239,28 @@ SavedQuery BuildSavedQuery(const std::string& name, int objectFlags, std::vector
     query.name = name;
     QueryParts parts = ReadParts(std::move(rows));
     if (parts.type == 0) parts.type = TypeFromObjectFlags(objectFlags);
-    if (parts.type != kSelect || parts.parameters) return query;  // not a view; the rest is not rebuilt
+    if (parts.type != kSelect && parts.type != kUnion && parts.type != kCrosstab) return query;  // changes data: not listed
     query.isView = true;
+    query.parameters = parts.parameters;
     if (parts.external) query.unsupported = "a query on an external database (IN clause)";
-    MergeJoins(parts.from, parts.joins, query.unsupported);
-    query.sql = WriteSelect(parts);
+    std::string sql;
+    if (parts.type == kUnion) {
+        query.kind = SavedQuery::Kind::Union;
+        if (parts.unionFirst.empty() || parts.unionSecond.empty()) query.unsupported = "a union query whose parts are missing";
+        sql = WriteUnion(parts);
+    } else {
+        MergeJoins(parts.from, parts.joins, query.unsupported);
+        if (parts.type == kCrosstab) {
+            query.kind = SavedQuery::Kind::Crosstab;
+            if (!WriteCrosstab(parts, sql)) query.unsupported = "a crosstab query without its value or column heading";
+        } else {
+            sql = WriteSelect(parts);
+        }
+    }
+    std::string declaration;
+    for (const auto& parameter : parts.parameters)
+        declaration += (declaration.empty() ? "PARAMETERS " : ", ") + Bracketed(parameter.name) + " " + TypeWord(parameter.type);
+    query.sql = declaration.empty() ? sql : declaration + ";\r\n" + sql;
     return query;
 }
 

@@ -7,13 +7,16 @@
 //        6 crosstab, 7 data definition, 8 pass-through, 9 union
 //   2    a declared parameter (Name1; Flag its data type)
 //   3    the select predicate in Flag: 1 all fields (*), 2 DISTINCT, 4 owner access,
-//        8 DISTINCTROW, 16 TOP (Name1 = n), 32 PERCENT
+//        8 DISTINCTROW, 16 TOP (Name1 = n), 32 PERCENT; of a union query, 2 for UNION
+//        (without it, UNION ALL)
 //   4    an external database (IN clause)
-//   5    an input: table or query Name1, alias Name2 (union parts: Expression holds the SQL)
-//   6    an output column: Expression, alias Name1
+//   5    an input: table or query Name1, alias Name2 (union parts: Name2 X7YZ_____1 and
+//        X7YZ_____2, Expression holds each part's SQL)
+//   6    an output column: Expression, alias Name1; of a crosstab, Flag 2 for a row heading,
+//        1 for the column heading (PIVOT), 0 for the value (TRANSFORM)
 //   7    a join: Name1 and Name2 joined ON Expression; Flag 1 inner, 2 left, 3 right
 //   8    the criteria (WHERE)
-//   9    a grouping expression (GROUP BY)
+//   9    a grouping expression (GROUP BY); of a crosstab, Flag 1 for the column heading
 //   10   the group criteria (HAVING)
 //   11   an ordering expression; Name1 "D" for descending
 #include <cstdint>
@@ -21,6 +24,7 @@
 #include <string>
 #include <vector>
 
+#include "access/AccessSql.h"
 #include "access/MdbReader.h"
 
 namespace platform::access {
@@ -33,11 +37,14 @@ struct QueryRow {
 };
 
 struct SavedQuery {
+    enum class Kind { Select, Union, Crosstab };
     std::string name;  // UTF-8
     std::string sql;   // the definition in Access SQL; empty when it cannot be rebuilt
-    // A select query without parameters: the schema lists it as a view and it can be
-    // selected from like a table.
+    // A query that reads (select, union, crosstab, with or without parameters): the schema
+    // lists it as a view. Queries that change data are not listed.
     bool isView = false;
+    Kind kind = Kind::Select;
+    std::vector<QueryParameter> parameters;  // as declared, in order (also in sql's PARAMETERS)
     std::string unsupported;  // what keeps a view from being rebuilt, when something does
 };
 

@@ -2,6 +2,10 @@
 // The byte stream between a reader process and its parent: little helpers that write and
 // read fixed-size values and length-prefixed strings. Reading is checked: a short or
 // malformed stream reads as false, never past its end.
+//
+// A response travels in frames, so that the reader process can answer one request after
+// another on the same channel: 'D', a 32-bit length and that many bytes of the response, as
+// often as needed, then 'Z' and the 32-bit status that ends it.
 #include <cstdint>
 #include <cstring>
 #include <string>
@@ -26,10 +30,21 @@ public:
     void MaybeFlush() {
         if (m_buffer.size() >= kChunk) Flush();
     }
+    // Sends what is buffered as one frame.
     bool Flush() {
-        if (!posix::WriteAll(m_fd, m_buffer)) return false;
+        if (m_buffer.empty()) return true;
+        char header[5] = {'D'};
+        const auto size = static_cast<std::uint32_t>(m_buffer.size());
+        std::memcpy(header + 1, &size, 4);
+        if (!posix::WriteAll(m_fd, header, sizeof header) || !posix::WriteAll(m_fd, m_buffer)) return false;
         m_buffer.clear();
         return true;
+    }
+    // Sends the rest and the status that ends the response.
+    bool End(std::uint32_t status) {
+        char trailer[5] = {'Z'};
+        std::memcpy(trailer + 1, &status, 4);
+        return Flush() && posix::WriteAll(m_fd, trailer, sizeof trailer);
     }
 
 private:

@@ -41,6 +41,7 @@ enum DataTypeEnum : int {
     adBigInt = 20,
     adUnsignedBigInt = 21,
     adGUID = 72,
+    adDBTimeStamp = 135,
     adBinary = 128,
     adWChar = 130,
     adNumeric = 131,
@@ -58,4 +59,8 @@ enum FieldAttributeEnum : long {
     adFldMayBeNull = 0x40,
     adFldLong = 0x80,
     adFldRowID = 0x100,
+    // Not ADO: what Access's designer calls a column whose type ADO gives as another's.
+    adFldCalculated = 0x100000,   // a calculated column; its type is its result's
+    adFldMultiValued = 0x200000,  // a complex column of several values, given as their text
+    adFldAttachment = 0x400000,   // a complex column of attachments, given as their file names
 };

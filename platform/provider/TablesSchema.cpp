@@ -30,6 +30,7 @@ ResultSet TablesRowset(std::vector<TableEntry> entries) {
         for (size_t c = 0; c < result.columns.size(); ++c) {
             if (c == 2) cells[c] = _variant_t(std::wstring_view(entry.name));
             else if (c == 3) cells[c] = _variant_t(std::wstring_view(entry.type));
+            else if (c == 5 && !entry.description.empty()) cells[c] = _variant_t(std::wstring_view(entry.description));
             else cells[c] = _variant_t::Null();
         }
     }

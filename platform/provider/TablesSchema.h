@@ -11,6 +11,7 @@ namespace platform::provider {
 struct TableEntry {
     std::wstring name;
     std::wstring type;  // "TABLE", "VIEW", "LINK", "SYSTEM TABLE" ...
+    std::wstring description = {};  // DESCRIPTION; empty: Null
 };
 
 ResultSet TablesRowset(std::vector<TableEntry> entries);

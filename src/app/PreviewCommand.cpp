@@ -4,6 +4,8 @@
 #include <cstring>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "editor/Console.h"
 #include "catalogue/ConnectStringTable.h"
@@ -87,14 +89,39 @@ struct CPreviewArgs {
     std::string database, table, sql, user, password, driver;
     bool header = false;
     long long timeLimit = -1, rowLimit = -1;
+    std::vector<std::pair<std::string, std::string>> params;  // --param NAME=VALUE, in order
 };
+
+// NAME=VALUE of --param: the name without brackets ([Forms]![F]![C] is Forms!F!C).
+bool ReadParam(const std::string& text, CPreviewArgs& args) {
+    const size_t equals = text.find('=');
+    if (equals == std::string::npos) return false;
+    std::string name;
+    for (char c : text.substr(0, equals))
+        if (c != '[' && c != ']') name += c;
+    if (name.find_first_not_of(' ') == std::string::npos) return false;
+    args.params.emplace_back(name, text.substr(equals + 1));
+    return true;
+}
+
+// The saved query run with the values given, named: EXEC [T] [NAME] = 'VALUE', ... The
+// engine takes each text as its parameter's type takes it.
+std::string ExecuteWithParams(const CPreviewArgs& args) {
+    std::string sql = "EXEC [" + args.table + "]";
+    for (size_t i = 0; i < args.params.size(); ++i) {
+        std::string value;
+        for (char c : args.params[i].second) value += c == '\'' ? std::string("''") : std::string(1, c);
+        sql += (i ? ", [" : " [") + args.params[i].first + "] = '" + value + "'";
+    }
+    return sql;
+}
 
 // Reads the arguments; -1 to go on, else the exit status (help printed, or wrong arguments).
 int ParsePreviewArgs(int argc, char** argv, CPreviewArgs& args) {
     bool haveTable = false, haveSql = false;
     platform::OptionParser parser("velloria preview", "The cell grid a refresh would write from a table, saved query or SQL statement of DB:\n"
                                                       "one row a line, cells separated by tabs.");
-    parser.SetSynopsis("DB (--table T | --sql S) [--header] [--driver NAME] [--user U] [--password P]\n"
+    parser.SetSynopsis("DB (--table T [--param NAME=VALUE]... | --sql S) [--header] [--driver NAME] [--user U] [--password P]\n"
                        "                        DB: a file, HOST[:PORT]/DATABASE or a data source name for --driver,\n"
                        "                        or a server URL (postgresql://USER@HOST:PORT/DATABASE)\n"
                        "                        [--time-limit SECONDS] [--row-limit ROWS]");
@@ -102,12 +129,16 @@ int ParsePreviewArgs(int argc, char** argv, CPreviewArgs& args) {
     parser.Value("--table", "T", "a table or saved query of the file", [&](const std::string& v) { return args.table = v, haveTable = true; });
     parser.Value("--sql", "S", "an SQL statement in Access's dialect", [&](const std::string& v) { return args.sql = v, haveSql = true; });
     parser.Flag("--header", args.header, "the first row holds the column names");
+    parser.Value("--param", "NAME=VALUE", "a value for a parameter of the saved query T (repeatable)",
+                 [&](const std::string& v) { return ReadParam(v, args); });
     parser.Text("--driver", "NAME", args.driver, "a driver of `velloria drivers` (default: the Access ODBC driver, or the one a server URL names)");
     parser.Text("--user", "U", args.user, "the user name");
     parser.Text("--password", "P", args.password, "the database password");
     parser.Count("--time-limit", "SECONDS", 1000000, args.timeLimit, "the statement's time limit (0: none)");
     parser.Count("--row-limit", "ROWS", 1LL << 40, args.rowLimit, "the statement's row limit (0: none)");
     parser.Rule([&] { return haveTable == haveSql ? std::string("give either --table or --sql") : std::string(); });
+    parser.Rule([&] { return args.params.empty() || haveTable ? std::string() : std::string("--param gives values to the saved query of --table"); });
+    parser.Rule([&] { return args.table.find(']') == std::string::npos || args.params.empty() ? std::string() : std::string("a query name holds no ]"); });
     parser.SetEpilogue("A query that finds no records prints nothing (with --header: the header row) and exits 0.\n"
                        "Rows are printed as they are read; a statement stopped on the way (its time or row limit, or\n"
                        "the source) leaves the rows before it printed and exits 1.\n"
@@ -125,7 +156,7 @@ CTableLink PreviewLink(const CPreviewArgs& args, const CServerUrl& target) {
     link.m_strUser = target.m_strUser;
     link.m_strPassword = target.m_strPassword;
     link.m_strTable = CString::FromUtf8(args.table);
-    link.m_strSQL = CString::FromUtf8(args.sql);
+    link.m_strSQL = CString::FromUtf8(args.params.empty() ? args.sql : ExecuteWithParams(args));
     return link;
 }
 

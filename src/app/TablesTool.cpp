@@ -22,12 +22,24 @@ struct CTableColumn {
 struct CTableEntry {
     std::string m_strName;
     std::string m_strType;  // TABLE, VIEW or LINK
+    std::string m_strLinkedFile;  // a LINK: the file it reads
+    std::string m_strParameters;  // a VIEW that needs values: its parameters, described
     long long m_nRows = -1;  // -1: could not be counted
     std::vector<CTableColumn> m_columns;
 };
 
-// The type a field has in Access's own table designer.
+std::string StoredTypeName(const CADOFieldInfo& info);
+
+// The type a field has in Access's own table designer: a complex column's kind, a calculated
+// column with the type of its result.
 std::string AccessTypeName(const CADOFieldInfo& info) {
+    if (info.m_lAttributes & adFldAttachment) return "Attachment";
+    if (info.m_lAttributes & adFldMultiValued) return "Multiple values";
+    if (info.m_lAttributes & adFldCalculated) return "Calculated (" + StoredTypeName(info) + ")";
+    return StoredTypeName(info);
+}
+
+std::string StoredTypeName(const CADOFieldInfo& info) {
     switch (info.m_nType) {
         case adWChar:
         case adVarWChar: return "Text(" + std::to_string(info.m_lDefinedSize) + ")";
@@ -40,6 +52,7 @@ std::string AccessTypeName(const CADOFieldInfo& info) {
         case adDouble: return "Double";
         case adCurrency: return "Currency";
         case adDate: return "Date/Time";
+        case adDBTimeStamp: return "Date/Time Extended";
         case adBoolean: return "Yes/No";
         case adGUID: return "Replication ID";
         case adNumeric:
@@ -74,7 +87,8 @@ std::string Rows(const CTableEntry& entry) { return entry.m_nRows < 0 ? "?" : st
 std::string AsText(const std::vector<CTableEntry>& entries, bool columns) {
     std::string out;
     for (const CTableEntry& entry : entries) {
-        out += entry.m_strName + "\t" + entry.m_strType + "\t" + Rows(entry) + "\n";
+        out += entry.m_strName + "\t" + entry.m_strType + "\t" + Rows(entry) + (entry.m_strLinkedFile.empty() ? "" : "\t" + entry.m_strLinkedFile) +
+               (entry.m_strParameters.empty() ? "" : "\t" + entry.m_strParameters) + "\n";
         if (columns)
             for (const CTableColumn& column : entry.m_columns) out += "    " + column.m_strName + "\t" + column.m_strType + "\n";
     }
@@ -87,6 +101,8 @@ std::string AsJson(const std::vector<CTableEntry>& entries, bool columns) {
         const CTableEntry& entry = entries[i];
         out += (i ? ",\n " : "\n ") + std::string("{\"name\": ") + platform::JsonQuoted(entry.m_strName) +
                ", \"type\": " + platform::JsonQuoted(entry.m_strType) + ", \"rows\": " + (entry.m_nRows < 0 ? "null" : Rows(entry));
+        if (!entry.m_strLinkedFile.empty()) out += ", \"file\": " + platform::JsonQuoted(entry.m_strLinkedFile);
+        if (!entry.m_strParameters.empty()) out += ", \"parameters\": " + platform::JsonQuoted(entry.m_strParameters);
         if (columns) {
             out += ", \"columns\": [";
             for (size_t c = 0; c < entry.m_columns.size(); ++c)
@@ -125,26 +141,33 @@ extern "C" int velloriaTables(const VelloriaTablesRequest* request) {
             std::fprintf(stderr, "velloria tables: failed to open database %s\n", target.m_strLocation.ToUtf8().c_str());
             return 1;
         }
-        std::vector<std::pair<CString, CString>> listed;
+        struct CListed {
+            CString name, type, description;
+        };
+        std::vector<CListed> listed;
         {
             CADORecordset schema(db.m_Database);
             if (schema.OpenSchema(20, L"") && schema.GetRecordCount() > 0) {
                 for (schema.MoveFirst(); !schema.IsEof(); schema.MoveNext()) {
-                    CString type, name;
+                    CString type, name, description;
                     schema.GetFieldValue(L"TABLE_TYPE", type, L"");
                     schema.GetFieldValue(L"TABLE_NAME", name, L"");
-                    if (type == L"TABLE" || type == L"VIEW" || type == L"LINK") listed.emplace_back(name, type);
+                    schema.GetFieldValue(L"DESCRIPTION", description, L"");
+                    if (type == L"TABLE" || type == L"VIEW" || type == L"LINK") listed.push_back({name, type, description});
                 }
                 schema.Close();
             }
         }
-        for (const auto& [name, type] : listed) {
+        for (const auto& [name, type, description] : listed) {
             CTableEntry entry;
             entry.m_strName = name.ToUtf8();
             entry.m_strType = type.ToUtf8();
-            CountRows(db, name, entry);
-            if (entry.m_nRows < 0) failed = true;
-            if (request->columns) ReadColumns(db, name, entry);
+            if (type == L"LINK") entry.m_strLinkedFile = description.ToUtf8();
+            // A query that needs values has no rows to count without them; that is no failure.
+            if (type == L"VIEW" && description.Left(12) == L"Parameters: ") entry.m_strParameters = description.ToUtf8();
+            if (entry.m_strParameters.empty()) CountRows(db, name, entry);
+            if (entry.m_nRows < 0 && entry.m_strParameters.empty()) failed = true;
+            if (request->columns && entry.m_strParameters.empty()) ReadColumns(db, name, entry);
             entries.push_back(std::move(entry));
         }
     }

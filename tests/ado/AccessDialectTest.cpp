@@ -178,9 +178,13 @@ TEST_F(AccessDialect, WhatCannotBeRunIsNamed) {
     } rows[] = {
         {"SELECT Foo(1) FROM Shippers", "Undefined function 'Foo' in expression."},
         {"SELECT ShipperID FROM Shippers WHERE ShipperID = 1 XOR ShipperID = 2", "the XOR operator"},
-        {"TRANSFORM Count(*) SELECT ShipVia FROM Orders GROUP BY ShipVia PIVOT EmployeeID", "a crosstab query (TRANSFORM ... PIVOT)"},
-        {"PARAMETERS x Long; SELECT * FROM Shippers", "a PARAMETERS declaration"},
-        {"SELECT * FROM Orders WHERE OrderID = [Forms]![Orders]![OrderID]", "a reference to a form or control"},
+        // Parameters without values: those declared, the names nothing has, the forms' controls.
+        {"PARAMETERS x Long; SELECT * FROM Shippers", "Too few parameters. Expected 1: [x] (Long Integer)."},
+        {"SELECT * FROM Shippers WHERE CompanyName = [Company] OR Phone = [Phone Number]",
+         "Too few parameters. Expected 2: [Company], [Phone Number]."},
+        {"SELECT * FROM Orders WHERE OrderID = [Forms]![Orders]![OrderID]", "Too few parameters. Expected 1: [Forms!Orders!OrderID]."},
+        {"TRANSFORM Count(*) SELECT ShipVia FROM Orders GROUP BY ShipVia", "Syntax error (missing operator) in query expression 'TRANSFORM'."},
+        {"PARAMETERS x Sometype; SELECT * FROM Shippers", "Syntax error (missing operator) in query expression 'PARAMETERS x Sometype'."},
         {"SELECT Count(DISTINCT ShipVia) FROM Orders", "DISTINCT inside Count()"},
         {"SELECT * FROM Shippers WHERE ShipperID = #32/1/1995#", "Syntax error (missing operator) in query expression '#32/1/1995#'."},
         {"SELECT 1 / 0 FROM Shippers", "Division by zero"},

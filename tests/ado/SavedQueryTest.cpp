@@ -43,6 +43,45 @@ TEST(SavedQueryRows, RebuildEveryClause) {
               "WHERE o.Shipped Is Not Null\r\nGROUP BY c.Country\r\nHAVING Sum(d.Qty) > 10\r\nORDER BY Sum(d.Qty) DESC, c.Country;");
 }
 
+// The rows of three of nwind.mdb's queries, as the file holds them.
+TEST(SavedQueryRows, RebuildUnionsCrosstabsAndParameters) {
+    const auto cities = BuildSavedQuery("Customers and Suppliers by City", 128,
+                                        {Row(1, 9, "", "", ""), Row(3, 3, "", "", ""),
+                                         Row(5, 0, "", "X7YZ_____1", "SELECT City, CompanyName FROM Customers\n"),
+                                         Row(5, 0, "", "X7YZ_____2", "SELECT City, CompanyName\nFROM Suppliers"), Row(11, 0, "", "", "City")});
+    EXPECT_TRUE(cities.isView);
+    EXPECT_EQ(cities.kind, platform::access::SavedQuery::Kind::Union);
+    EXPECT_EQ(cities.sql, "SELECT City, CompanyName FROM Customers\r\nUNION SELECT City, CompanyName\nFROM Suppliers\r\nORDER BY City;");
+    // Without the flag 2 the union keeps duplicates.
+    EXPECT_NE(BuildSavedQuery("u", 0, {Row(1, 9, "", "", ""), Row(5, 0, "", "X7YZ_____1", "SELECT a FROM T"), Row(5, 0, "", "X7YZ_____2", "SELECT b FROM U")})
+                  .sql.find("UNION ALL SELECT b"),
+              std::string::npos);
+
+    const auto quarterly = BuildSavedQuery(
+        "Quarterly Orders by Product", 16,
+        {Row(1, 6, "", "", ""), Row(3, 8, "", "", ""), Row(5, 0, "Orders", "", ""), Row(5, 0, "Products", "", ""), Row(6, 2, "", "", "Products.ProductName"),
+         Row(6, 1, "Quarters", "", "\"Qtr \" & DatePart(\"q\",[OrderDate]) In (\"Qtr 1\",\"Qtr 2\")"), Row(6, 2, "OrderYear", "", "Year([OrderDate])"),
+         Row(6, 0, "ProductAmount", "", "Sum([Freight])"), Row(7, 1, "Orders", "Products", "Orders.ID = Products.ID"),
+         Row(9, 2, "", "", "Products.ProductName"), Row(9, 1, "", "", "\"Qtr \" & DatePart(\"q\",[OrderDate])"), Row(9, 2, "", "", "Year([OrderDate])")});
+    EXPECT_EQ(quarterly.kind, platform::access::SavedQuery::Kind::Crosstab);
+    EXPECT_EQ(quarterly.sql,
+              "TRANSFORM Sum([Freight]) AS [ProductAmount]\r\nSELECT DISTINCTROW Products.ProductName, Year([OrderDate]) AS [OrderYear]\r\n"
+              "FROM [Orders] INNER JOIN [Products] ON Orders.ID = Products.ID\r\nGROUP BY Products.ProductName, Year([OrderDate])\r\n"
+              "PIVOT \"Qtr \" & DatePart(\"q\",[OrderDate]) In (\"Qtr 1\",\"Qtr 2\");");
+
+    const auto sales = BuildSavedQuery("Employee Sales by Country", 0,
+                                       {Row(1, 1, "", "", ""), Row(2, 8, "Beginning Date", "", ""), Row(2, 10, "Forms!F!Name", "", ""),
+                                        Row(5, 0, "Orders", "", ""), Row(6, 0, "", "", "Orders.OrderID"),
+                                        Row(8, 0, "", "", "Orders.ShippedDate >= [Beginning Date]")});
+    EXPECT_TRUE(sales.isView);
+    ASSERT_EQ(sales.parameters.size(), 2u);
+    EXPECT_EQ(sales.parameters[1].name, "Forms!F!Name");
+    EXPECT_EQ(sales.parameters[1].type, 10);
+    EXPECT_EQ(sales.sql,
+              "PARAMETERS [Beginning Date] DateTime, [Forms!F!Name] Text;\r\nSELECT Orders.OrderID\r\nFROM [Orders]\r\n"
+              "WHERE Orders.ShippedDate >= [Beginning Date];");
+}
+
 TEST(SavedQueryRows, PredicatesAndAllFields) {
     EXPECT_EQ(BuildSavedQuery("q", 0, {Row(1, 1, "", "", ""), Row(3, 0x09, "", "", ""), Row(5, 0, "T", "", "")}).sql, "SELECT DISTINCTROW *\r\nFROM [T];");
     EXPECT_EQ(BuildSavedQuery("q", 0, {Row(3, 0x02, "", "", ""), Row(5, 0, "T", "", ""), Row(6, 0, "", "", "T.a")}).sql, "SELECT DISTINCT T.a\r\nFROM [T];");
@@ -52,11 +91,12 @@ TEST(SavedQueryRows, PredicatesAndAllFields) {
               "SELECT *\r\nFROM [A] RIGHT JOIN [B] ON A.k = B.k;");
 }
 
-TEST(SavedQueryRows, OnlySelectQueriesWithoutParametersAreViews) {
-    EXPECT_FALSE(BuildSavedQuery("p", 0, {Row(1, 1, "", "", ""), Row(2, 8, "Start", "", ""), Row(5, 0, "T", "", "")}).isView);
-    EXPECT_FALSE(BuildSavedQuery("u", 0, {Row(1, 9, "", "", "")}).isView);       // union
-    EXPECT_FALSE(BuildSavedQuery("x", 0, {Row(1, 6, "", "", "")}).isView);       // crosstab
+TEST(SavedQueryRows, QueriesThatReadAreViewsAndThoseThatChangeDataAreNot) {
+    EXPECT_TRUE(BuildSavedQuery("p", 0, {Row(1, 1, "", "", ""), Row(2, 8, "Start", "", ""), Row(5, 0, "T", "", "")}).isView);
+    EXPECT_TRUE(BuildSavedQuery("u", 0, {Row(1, 9, "", "", "")}).isView);        // union
+    EXPECT_TRUE(BuildSavedQuery("x", 0, {Row(1, 6, "", "", "")}).isView);        // crosstab
     EXPECT_FALSE(BuildSavedQuery("d", 0, {Row(1, 5, "", "", "")}).isView);       // delete
+    EXPECT_FALSE(BuildSavedQuery("a", 0, {Row(1, 3, "", "", "")}).isView);       // append
     EXPECT_FALSE(BuildSavedQuery("m", 0x50, {Row(5, 0, "T", "", "")}).isView);  // make-table, told by the object's flags
     EXPECT_TRUE(BuildSavedQuery("s", 0, {Row(5, 0, "T", "", "")}).isView);      // no type row: a select query
     const auto external = BuildSavedQuery("e", 0, {Row(4, 0, "C:\\other.mdb", "", ""), Row(5, 0, "T", "", "")});
@@ -122,7 +162,10 @@ protected:
     }
 };
 
+// Every view runs, but those with parameters, which say they need values (QueryKindsTest.cpp
+// runs them with values).
 TEST_F(SavedQueries, EveryViewOfBothFilesRuns) {
+    std::vector<std::wstring> needValues;
     for (const wchar_t* file : {L"nwind.mdb", L"ASampleDatabase.accdb"}) {
         const _ConnectionPtr connection = Connect(file);
         const auto views = Views(connection);
@@ -134,10 +177,13 @@ TEST_F(SavedQueries, EveryViewOfBothFilesRuns) {
                 EXPECT_GT(rs->GetRecordCount(), 0);
                 EXPECT_GT(rs->GetFields()->GetCount(), 0);
             } catch (const _com_error& e) {
-                ADD_FAILURE() << platform::ToUtf8(static_cast<const wchar_t*>(e.Description()));
+                const std::wstring description = static_cast<const wchar_t*>(e.Description());
+                if (description.find(L"Too few parameters.") != std::wstring::npos) needValues.push_back(view);
+                else ADD_FAILURE() << platform::ToUtf8(description);
             }
         }
     }
+    EXPECT_EQ(needValues, (std::vector<std::wstring>{L"Employee Sales by Country", L"Invoices Filter", L"Sales by Year"}));
 }
 
 TEST_F(SavedQueries, TopWithOrderingMatchesTheTable) {
@@ -156,12 +202,15 @@ TEST_F(SavedQueries, GroupingMatchesTheSumsByHand) {
     _RecordsetPtr rs = Query(nwind, L"SELECT * FROM [Order Subtotals] ORDER BY OrderID");
     EXPECT_EQ(rs->GetFields()->GetItem(_variant_t(L"Subtotal"))->GetType(), adCurrency);
     const auto view = Rows(rs);
-    const auto byHand = Rows(Query(nwind, L"SELECT OrderID, Sum(Round(UnitPrice * Quantity * (1 - Discount), 2)) FROM [Order Details] GROUP BY OrderID ORDER BY OrderID"));
+    // Round(x, 2) sees a half cent where CCur(x / 100) * 100 sees the product of binary numbers
+    // a little off it: the two may part by a cent a line.
+    const auto byHand = Rows(Query(nwind, L"SELECT OrderID, Sum(Round(UnitPrice * Quantity * (1 - Discount), 2)), Count(*) FROM [Order Details] "
+                                          L"GROUP BY OrderID ORDER BY OrderID"));
     ASSERT_EQ(view.size(), 830u);
     ASSERT_EQ(view.size(), byHand.size());
     for (size_t i = 0; i < view.size(); ++i) {
         EXPECT_EQ(view[i][0], byHand[i][0]);
-        EXPECT_NEAR(std::stod(view[i][1]), std::stod(byHand[i][1]), 0.0051) << platform::ToUtf8(view[i][0]);
+        EXPECT_NEAR(std::stod(view[i][1]), std::stod(byHand[i][1]), 0.0051 + 0.01 * std::stod(byHand[i][2])) << platform::ToUtf8(view[i][0]);
     }
     EXPECT_EQ(view[0], (std::vector<std::wstring>{L"10248", L"440.0000"}));
 

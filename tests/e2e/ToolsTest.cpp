@@ -65,15 +65,15 @@ protected:
     }
 };
 
-// name -> (type, rows) from the text form of `tables`.
+// name -> (type, rows) from the text form of `tables` (a linked table's file follows its rows).
 std::map<std::string, std::pair<std::string, long long>> ParseTables(const std::string& out) {
     std::map<std::string, std::pair<std::string, long long>> tables;
     std::istringstream in(out);
     for (std::string line; std::getline(in, line);) {
         if (line.rfind("    ", 0) == 0) continue;
-        const size_t a = line.find('\t'), b = line.rfind('\t');
-        if (a == std::string::npos || a == b) continue;
-        const std::string rows = line.substr(b + 1);
+        const size_t a = line.find('\t'), b = a == std::string::npos ? a : line.find('\t', a + 1);
+        if (b == std::string::npos) continue;
+        const std::string rows = line.substr(b + 1, line.find('\t', b + 1) - b - 1);
         tables[line.substr(0, a)] = {line.substr(a + 1, b - a - 1), rows == "?" ? -1 : std::stoll(rows)};
     }
     return tables;
@@ -170,6 +170,10 @@ TEST_F(Tools, TablesListsTablesAndViewsWithTheRowCountsMdbExportFinds) {
     EXPECT_GE(compared, 8);
     ASSERT_TRUE(tables.count("Ten Most Expensive Products"));
     EXPECT_EQ(tables.at("Ten Most Expensive Products"), std::make_pair(std::string("VIEW"), 10LL));
+    // A query that needs values is listed with its parameters and no count, and is no failure.
+    EXPECT_TRUE(Has(run.out, "\nEmployee Sales by Country\tVIEW\t?\tParameters: [Beginning Date] (Date/Time), [Ending Date] (Date/Time)\n"))
+        << run.out;
+    EXPECT_EQ(run.err, "");
 
     const ToolRun columns = Velloria("tables " + Quote(nwind) + " --columns");
     EXPECT_EQ(columns.status, 0);
@@ -188,6 +192,33 @@ TEST_F(Tools, TablesListsTablesAndViewsWithTheRowCountsMdbExportFinds) {
     EXPECT_EQ(missing.out, "");
     EXPECT_TRUE(Has(missing.err, "failed to open database")) << missing.err;
     EXPECT_EQ(Velloria("tables " + Quote(nwind) + " --driver 'No Such Driver'").status, 2);
+}
+
+// Columns whose values ADO gives as another type are named as Access's designer names them:
+// calculated columns with the type of their result (as the file's ResultType properties give
+// it, which Jackcess's readers report too: AllNames Memo, MonthlySalary Currency, WeeklySalary
+// Decimal, IsRich and BoolTest Yes/No, FloatTest Single), a column of attachments, a Large
+// Number. A linked table names the file it reads.
+TEST_F(Tools, TablesNamesTheTypesAccessShows) {
+    const ToolRun calculated = Velloria("tables --columns " + Quote(data + "/jackcess/calcFieldTestV2010.accdb"));
+    ASSERT_EQ(calculated.status, 0) << calculated.err;
+    EXPECT_EQ(calculated.out,
+              "Table1\tTABLE\t4\n    ID\tLong Integer\n    FirstName\tText(255)\n    LastName\tText(255)\n    LastFirst\tCalculated (Text(254))\n"
+              "    City\tText(255)\n    LastFirstLen\tCalculated (Long Integer)\n    Salary\tCurrency\n    MonthlySalary\tCalculated (Currency)\n"
+              "    IsRich\tCalculated (Yes/No)\n    AllNames\tCalculated (Memo)\n    WeeklySalary\tCalculated (Decimal)\n"
+              "    SalaryTest\tCalculated (Currency)\n    BoolTest\tCalculated (Yes/No)\n    Popularity\tDecimal\n"
+              "    DecimalTest\tCalculated (Decimal)\n    FloatTest\tCalculated (Single)\n    BigNumTest\tCalculated (Decimal)\n");
+    const ToolRun attachments = Velloria("tables --columns " + Quote(data + "/access-corpus/data_V2016_attachments.accdb"));
+    EXPECT_TRUE(Has(attachments.out, "    Attachments\tAttachment\n")) << attachments.out;
+    const ToolRun bigint = Velloria("tables --columns " + Quote(data + "/access-corpus/data_V2016_bigint.accdb"));
+    EXPECT_TRUE(Has(bigint.out, "    Numeric\tLarge Number\n")) << bigint.out;
+
+    for (const char* name : {"linkerTestV2007.accdb", "linkeeTest.accdb"})
+        std::filesystem::copy_file(data + "/jackcess/" + name, dir / name);
+    const ToolRun linked = Velloria("tables linkerTestV2007.accdb --format json");
+    ASSERT_EQ(linked.status, 0) << linked.err;
+    EXPECT_EQ(JsonPath(linked.out, "[(t['type'], t['rows'], t['file']) for t in d if t['name'] == 'Table2'][0]"),
+              "('LINK', 1, 'linkeeTest.accdb')");
 }
 
 TEST_F(Tools, TablesOfEveryCorpusFileAgreeWithMdbExport) {

@@ -19,8 +19,8 @@
 
 #include <mdbtools.h>
 
-#include "access/MdbDecode.h"
 #include "access/MdbReader.h"
+#include "access/reader/MdbDecode.h"
 #include "access/Wire.h"
 #include "fuzz/FuzzTarget.h"
 #include "text/Utf8.h"
@@ -103,8 +103,18 @@ VELLORIA_FUZZ_TARGET(AccessPage) {
     std::free(handle);
     std::fclose(stream);
 
-    // Read back as the parent reads a row: a kind and its value, for every field.
-    const std::string bytes = WrittenBytes(out.fd);
+    // Read back as the parent reads a row: the frames' data joined, then a kind and its
+    // value, for every field.
+    const std::string framed = WrittenBytes(out.fd);
+    std::string bytes;
+    for (size_t i = 0; i < framed.size();) {
+        std::uint32_t length = 0;
+        FUZZ_CHECK(framed[i] == 'D' && i + 5 <= framed.size());
+        std::memcpy(&length, framed.data() + i + 1, 4);
+        FUZZ_CHECK(i + 5 + length <= framed.size());
+        bytes.append(framed, i + 5, length);
+        i += 5 + length;
+    }
     wire::Reader r(bytes);
     for (size_t f = 0; f < fieldCount; ++f) {
         std::uint8_t kind = 0;

@@ -3,6 +3,7 @@
 // standard output and error caught, and a check of what they printed.
 #include <sys/wait.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -27,6 +28,18 @@ inline ToolRun RunIn(const std::filesystem::path& folder, const std::string& com
     run.out = ReadFile(out);
     run.err = ReadFile(err);
     return run;
+}
+
+// The standard output of a shell command, its standard error left where it goes.
+inline std::string CaptureOutput(const std::string& command) {
+    std::string out;
+    if (FILE* pipe = ::popen(command.c_str(), "r")) {
+        char buffer[65536];
+        size_t n;
+        while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) out.append(buffer, n);
+        ::pclose(pipe);
+    }
+    return out;
 }
 
 }  // namespace testing_support

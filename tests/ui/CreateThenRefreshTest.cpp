@@ -79,6 +79,8 @@ protected:
             const std::vector<AcDbObjectId> tables = Tables();
             // A view with many columns has headings too long for its link record: no table.
             if (tables.size() == m_texts.size() && Printed("cannot be stored with the table")) continue;
+            // A query that needs values gives none without them: no table, and the alert says which.
+            if (tables.size() == m_texts.size() && Printed("Too few parameters. Expected ")) continue;
             ASSERT_EQ(tables.size(), m_texts.size() + 1) << database << "/" << name << "\n" << Output();
             m_texts[tables.back()] = Texts(tables.back());
             m_names[tables.back()] = database + "/" + name;

@@ -113,6 +113,32 @@ TEST_F(TableCommands, CreatesATableFromANewQueryWithoutHeader) {
     EXPECT_EQ(Tables().size(), 1u);
 }
 
+// A parameter query needs its values: the query dialog gives them in its SQL (EXEC), and the
+// link keeps that SQL, so every refresh runs the query with the same values. Orders 10350 and
+// 10361 were shipped on 3 January 1995, as mdb-export gives the orders.
+TEST_F(TableCommands, CreatesATableFromAParameterQueryWithTheValuesItsSqlGives) {
+    const std::string sql = "EXEC [Employee Sales by Country] [Ending Date] = #1/3/95#, [Beginning Date] = #1/3/95#";
+    std::vector<std::string> lines = {"click \"Open Database\"", "set Database \"" + Db() + "\"", "click &OK",
+                                      "select \"Data Source\" \"" + Db() + "\"", "click \"New Query\"", "set Name Shipped",
+                                      "set SQL \"" + sql + "\"", "click OK", "check \"Include Header\" off", "click \"Create Table ...\"", "0,0"};
+    Input(lines);
+    DbTable_Create();
+    std::vector<AcDbObjectId> tables = Tables();
+    ASSERT_EQ(tables.size(), 1u) << Output();
+    EXPECT_EQ(Link(tables[0])[3], CString::FromUtf8("1000:" + sql));
+    ASSERT_EQ(Rows(tables[0]), 2);
+    std::vector<std::wstring> orders = {Cell(tables[0], 0, 4), Cell(tables[0], 1, 4)};
+    std::sort(orders.begin(), orders.end());
+    EXPECT_EQ(orders, (std::vector<std::wstring>{L"10350", L"10361"}));
+
+    // Without the values, the query is not added, and the message names what it needs.
+    Input({"select \"Data Source\" \"" + Db() + "\"", "click \"New Query\"", "set Name NoValues", "set SQL \"SELECT * FROM [Invoices Filter]\"",
+           "click OK", "click Cancel"});
+    DbTable_Create();
+    EXPECT_TRUE(Printed("Too few parameters. Expected 1: [Forms!Orders!OrderID].")) << Output();
+    EXPECT_EQ(Tables().size(), 1u);
+}
+
 TEST_F(TableCommands, FillsAnExistingTableFromThePickedCellAndReopensLinkedDatabases) {
     Input(OpenAndSelect("Shippers", {"click \"Create Table ...\"", "0,0"}));
     DbTable_Create();

@@ -1,5 +1,5 @@
 // Decoding field values inside the reader process (see MdbDecode.h).
-#include "access/MdbDecode.h"
+#include "access/reader/MdbDecode.h"
 
 #include <algorithm>
 #include <cmath>
@@ -164,6 +164,49 @@ bool CalculatedDecimal(const unsigned char* p, size_t n, double& out) {
     while (at < bytes) group(8);
     magnitude /= std::pow(10.0, scale);
     out = negative ? -magnitude : magnitude;
+    return true;
+}
+
+// A Date/Time Extended value: 42 bytes of ASCII, the days since 1 January 1 (19 digits), a
+// colon, the ten-millionths of a second since midnight (19 digits), a colon and the digits of
+// precision kept.
+// OLE dates (days since 30 December 1899) hold the years 100 to 9999; outside them, and
+// for a value that does not parse, the text of the date is written instead.
+bool ExtendedDate(const unsigned char* p, size_t n, double& oleDate, std::string& text) {
+    auto number = [&](size_t at, size_t digits, long long& out) {
+        if (at + digits > n) return false;
+        out = 0;
+        for (size_t i = at; i < at + digits; ++i) {
+            if (p[i] < '0' || p[i] > '9') return false;
+            out = out * 10 + (p[i] - '0');
+        }
+        return true;
+    };
+    long long days = 0, ticks = 0;
+    if (!number(0, 19, days) || n < 20 || p[19] != ':' || !number(20, 19, ticks) || n < 40 || p[39] != ':' || days > 3652058 ||
+        ticks >= 864000000000LL)
+        return false;
+    const long long seconds = ticks / 10000000;
+    constexpr long long kDaysTo1899 = 693593;  // from 1 January 1 to 30 December 1899
+    const long long day = days - kDaysTo1899;
+    const double fraction = static_cast<double>(seconds) / 86400.0;  // the ticks are dropped
+    oleDate = day >= 0 ? static_cast<double>(day) + fraction : static_cast<double>(day) - fraction;
+    text.clear();
+    if (day >= -657434) return true;  // 1 January 100
+    // Before the year 100: the civil date of the day count (proleptic Gregorian), the year
+    // written as the C runtime writes it.
+    long long z = days + 306;  // days since 1 March of year 0
+    const long long era = z / 146097;
+    const long long doe = z - era * 146097;
+    const long long yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+    const long long doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+    const long long mp = (5 * doy + 2) / 153;
+    const long long dd = doy - (153 * mp + 2) / 5 + 1;
+    const long long mm = mp < 10 ? mp + 3 : mp - 9;
+    const long long yy = yoe + era * 400 + (mm <= 2 ? 1 : 0);
+    char buffer[40];
+    std::snprintf(buffer, sizeof buffer, "%lld-%02lld-%02lld %02lld:%02lld:%02lld", yy, mm, dd, seconds / 3600, seconds / 60 % 60, seconds % 60);
+    text = buffer;
     return true;
 }
 
@@ -339,6 +382,11 @@ private:
         case MDB_REPID:
             if (n < 16) return false;
             return Text(GuidText(p));
+        case kExtendedDate: {
+            double date = 0;
+            if (!ExtendedDate(p, n, date, m_text)) return false;
+            return m_text.empty() ? Real(date) : Text(std::string_view(m_text));
+        }
         case MDB_NUMERIC: {
             // Precision, scale (in the column), sign byte, then four 32-bit words, the most
             // significant first; computed in double precision as the value is handed over.

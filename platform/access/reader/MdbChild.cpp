@@ -1,53 +1,59 @@
 // The reader process's side of a read (see MdbChild.h): libmdb walks the file, and what it
 // finds is written to the parent, each value decoded by MdbDecode.
-#include "access/MdbChild.h"
+#include "access/reader/MdbChild.h"
 
-#include <sys/stat.h>
 #include <strings.h>
 
 #include <algorithm>
+#include <memory>
 
 #include <mdbtools.h>
 
-#include "access/MdbDecode.h"
 #include "access/MdbReader.h"
+#include "access/ReaderProtocol.h"
+#include "access/reader/FileImage.h"
+#include "access/reader/MdbDecode.h"
 
 namespace platform::mdb::child {
 namespace {
 
 using decode::FileLimits;
+using protocol::kDamaged;
+using protocol::kOk;
 
-MdbHandle* OpenFile(const std::string& path) {
-    MdbHandle* mdb = mdb_open(path.c_str(), MDB_NOFLAGS);
-    return mdb;
-}
-
-FileLimits LimitsOf(MdbHandle* mdb, const std::string& path) {
-    FileLimits limits;
-    limits.pageSize = static_cast<long>(mdb->fmt->pg_size);
-    struct stat st {};
-    if (::stat(path.c_str(), &st) == 0 && limits.pageSize > 0) limits.pages = static_cast<long>(st.st_size / limits.pageSize);
-    return limits;
-}
+// A table definition read by libmdb, freed with it.
+struct TableDefDeleter {
+    void operator()(MdbTableDef* table) const { mdb_free_tabledef(table); }
+};
+using TableDef = std::unique_ptr<MdbTableDef, TableDefDeleter>;
 
 // One table's rows: an 'R' and its values for each row, then an 'E' and the count of rows that
 // are missing: rows the pages list that do not read, or, when more, the rows the table's
 // definition counts that no page gave (a page of the usage map damaged, zeroed, handed to
 // another table or cut off with the end of the file).
-int TableRows(MdbHandle* mdb, const std::string& path, const std::string& tableName, size_t columnCount, wire::Writer& w) {
+// wanted: the names of the columns to decode; empty, all of them.
+std::uint32_t TableRows(OpenFile& file, const std::string& tableName, size_t columnCount, const std::vector<std::string>& wanted,
+                        wire::Writer& w) {
+    MdbHandle* mdb = file.Handle();
     MdbCatalogEntry* found = nullptr;
     for (unsigned i = 0; i < mdb->num_catalog && !found; ++i) {
         auto* entry = static_cast<MdbCatalogEntry*>(g_ptr_array_index(mdb->catalog, i));
         if (entry->object_type == MDB_TABLE && tableName == entry->object_name) found = entry;
     }
-    if (!found) return kExitDamaged;
-    MdbTableDef* table = mdb_read_table(found);
-    if (!table || !mdb_read_columns(table) || table->num_cols != columnCount) return kExitDamaged;
-    const FileLimits limits = LimitsOf(mdb, path);
+    if (!found) return kDamaged;
+    const TableDef owned(mdb_read_table(found));
+    MdbTableDef* table = owned.get();
+    if (!table || !mdb_read_columns(table) || table->num_cols != columnCount) return kDamaged;
+    const FileLimits& limits = file.Limits();
     const bool jet3 = mdb->f->jet_version == MDB_VER_JET3;
     std::vector<MdbField> fields(table->num_cols);
     std::vector<decode::ColumnCoding> columns(table->num_cols);
-    for (unsigned c = 0; c < table->num_cols; ++c) columns[c] = decode::CodingOf(static_cast<MdbColumn*>(g_ptr_array_index(table->columns, c)));
+    std::vector<bool> decoded(table->num_cols, wanted.empty());
+    for (unsigned c = 0; c < table->num_cols; ++c) {
+        auto* col = static_cast<MdbColumn*>(g_ptr_array_index(table->columns, c));
+        columns[c] = decode::CodingOf(col);
+        for (const auto& name : wanted) decoded[c] = decoded[c] || strcasecmp(name.c_str(), col->name) == 0;
+    }
     std::vector<int> slot(table->num_cols);
     std::string scratch, text;
     mdb_rewind_table(table);
@@ -56,9 +62,9 @@ int TableRows(MdbHandle* mdb, const std::string& path, const std::string& tableN
     std::uint32_t good = 0;     // rows read
     // Data pages come from the table's usage map; each is visited once at most.
     while (mdb_read_next_dpg(table)) {
-        if (++pagesRead > limits.pages) return kExitDamaged;
+        if (++pagesRead > limits.pages) return kDamaged;
         int rows = mdb_get_int16(mdb->pg_buf, mdb->fmt->row_count_offset);
-        if (rows < 0 || rows > 1000) return kExitDamaged;
+        if (rows < 0 || rows > 1000) return kDamaged;
         for (int r = 0; r < rows; ++r) {
             int rowStart = 0;
             size_t rowSize = 0;
@@ -80,7 +86,7 @@ int TableRows(MdbHandle* mdb, const std::string& path, const std::string& tableN
             ++good;
             w.U8('R');
             for (unsigned c = 0; c < table->num_cols; ++c) {
-                if (slot[c] < 0) {
+                if (slot[c] < 0 || !decoded[c]) {
                     w.U8(Value::Null);
                     continue;
                 }
@@ -96,16 +102,15 @@ int TableRows(MdbHandle* mdb, const std::string& path, const std::string& tableN
     const std::uint32_t counted = table->num_rows;
     w.U8('E');
     w.U32(std::max(skipped, counted > good ? counted - good : 0));
-    return kExitOk;
+    return kOk;
 }
 
 }  // namespace
 
 // The catalogue, then for each named table a 0 (the file has no such table) or a 1 and its rows.
-int CatalogChild(const std::string& path, const std::vector<std::string>& rowsOf, wire::Writer& w) {
-    MdbHandle* mdb = OpenFile(path);
-    if (!mdb) return kExitNotAccess;
-    if (!mdb_read_catalog(mdb, MDB_ANY)) return kExitDamaged;
+std::uint32_t CatalogChild(OpenFile& file, const std::vector<TableColumns>& rowsOf, wire::Writer& w) {
+    if (!file.ReadCatalog()) return kDamaged;
+    MdbHandle* mdb = file.Handle();
     w.U8(mdb->f->jet_version == MDB_VER_JET3 ? 1 : 0);
     std::vector<MdbCatalogEntry*> entries;
     for (unsigned i = 0; i < mdb->num_catalog; ++i) {
@@ -125,8 +130,9 @@ int CatalogChild(const std::string& path, const std::vector<std::string>& rowsOf
         // Access takes every MSys table for a system table, whatever its flags say.
         const bool system = mdb_is_system_table(entry) || strncasecmp(entry->object_name, "MSys", 4) == 0;
         w.U8(static_cast<std::uint8_t>(system ? TableKind::System : TableKind::User));
-        MdbTableDef* table = mdb_read_table(entry);
-        if (!table || !mdb_read_columns(table)) return kExitDamaged;
+        const TableDef owned(mdb_read_table(entry));
+        MdbTableDef* table = owned.get();
+        if (!table || !mdb_read_columns(table)) return kDamaged;
         w.U32(table->num_cols);
         columnCounts[e] = table->num_cols;
         for (unsigned c = 0; c < table->num_cols; ++c) {
@@ -144,7 +150,7 @@ int CatalogChild(const std::string& path, const std::vector<std::string>& rowsOf
         w.MaybeFlush();
     }
     w.U8('E');
-    for (const std::string& name : rowsOf) {
+    for (const auto& [name, wanted] : rowsOf) {
         const auto it = std::find_if(entries.begin(), entries.end(), [&](MdbCatalogEntry* e) {
             return e->object_type == MDB_TABLE && name == e->object_name;
         });
@@ -154,20 +160,18 @@ int CatalogChild(const std::string& path, const std::vector<std::string>& rowsOf
         }
         w.U8(1);
         const size_t columns = columnCounts[static_cast<size_t>(it - entries.begin())];
-        if (const int status = TableRows(mdb, path, name, columns, w); status != kExitOk) return status;
+        if (const std::uint32_t status = TableRows(file, name, columns, wanted, w); status != kOk) return status;
     }
-    return kExitOk;
+    return kOk;
 }
 
 // The rows of several tables, one after the other, each ended by 'E' and its count of rows
 // that did not read.
-int RowsChild(const std::string& path, const std::vector<std::pair<std::string, size_t>>& tables, wire::Writer& w) {
-    MdbHandle* mdb = OpenFile(path);
-    if (!mdb) return kExitNotAccess;
-    if (!mdb_read_catalog(mdb, MDB_TABLE)) return kExitDamaged;
+std::uint32_t RowsChild(OpenFile& file, const std::vector<std::pair<std::string, size_t>>& tables, wire::Writer& w) {
+    if (!file.ReadCatalog()) return kDamaged;
     for (const auto& [name, columnCount] : tables)
-        if (const int status = TableRows(mdb, path, name, columnCount, w); status != kExitOk) return status;
-    return kExitOk;
+        if (const std::uint32_t status = TableRows(file, name, columnCount, {}, w); status != kOk) return status;
+    return kOk;
 }
 
 }  // namespace platform::mdb::child

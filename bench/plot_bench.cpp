@@ -6,6 +6,7 @@
 //    load time, then plots of it to PNG and to PDF. Goal: a plot takes at most as long as the load.
 //    A machine's speed drifts over seconds (a virtual one's a lot), so each of N rounds (--repeat,
 //    3 unless told) reads the drawing and plots it at once, and compares the plot with that load.
+//    Then a copy of it with CR LF line ends, as Windows programs write drawings: its load time.
 // 2. A drawing of 100,000 lines and texts: read and plotted to a PNG of 4000 x 3000 pixels, and
 //    the same by ezdxf (read, drawn with matplotlib, saved) in the same run. Goal: 50 times faster.
 //    ezdxf needs more than twenty minutes for 100,000 here; --entities 10000 takes about 1.5.
@@ -67,6 +68,44 @@ bool ReadAndPlot(const std::string& file, const std::string& out, const view::Pl
     return true;
 }
 
+// The drawing as a Windows program writes it, with CR LF line ends; false when it could not be.
+bool CopyWithCrlf(const std::string& from, const std::string& to) {
+    std::ifstream in(from, std::ios::binary);
+    std::ofstream out(to, std::ios::binary);
+    std::vector<char> chunk(1 << 20);
+    std::string converted;
+    while (in && out) {
+        in.read(chunk.data(), static_cast<std::streamsize>(chunk.size()));
+        converted.clear();
+        for (std::streamsize i = 0; i < in.gcount(); ++i) {
+            if (chunk[static_cast<size_t>(i)] == '\n') converted += '\r';
+            converted += chunk[static_cast<size_t>(i)];
+        }
+        out.write(converted.data(), static_cast<std::streamsize>(converted.size()));
+    }
+    return in.eof() && out.good();
+}
+
+// Loads of a CR LF copy of the drawing beside the median load of the drawing itself.
+void CrlfLoads(const std::string& file, double load) {
+    const std::string crlf = "/tmp/velloria_plot_bench_table_crlf.dxf";
+    if (!CopyWithCrlf(file, crlf)) {
+        std::fprintf(stderr, "the CR LF copy could not be written\n");
+        ::unlink(crlf.c_str());
+        return;
+    }
+    std::vector<double> loads;
+    for (int k = 0; k < g_repeat; ++k) {
+        const double t0 = Now();
+        if (!dxf::ReadDxfFile(crlf, {}, {})) break;
+        loads.push_back(Now() - t0);
+    }
+    if (!loads.empty())
+        std::printf("  the same drawing with CR LF line ends: load %.3f s (%.3f to %.3f), %.2f x the load of the drawing\n", Median(loads),
+                    *std::min_element(loads.begin(), loads.end()), *std::max_element(loads.begin(), loads.end()), Median(loads) / load);
+    ::unlink(crlf.c_str());
+}
+
 void TableBench(int rows) {
     const std::string file = "/tmp/velloria_plot_bench_table.dxf";
     const std::string make = BinDir() + "/dxf_table_bench " + std::to_string(rows) + " --no-ezdxf --keep " + file + " >/dev/null";
@@ -95,6 +134,7 @@ void TableBench(int rows) {
                 *std::max_element(pdfRatios.begin(), pdfRatios.end()), Median(pngRatios),
                 *std::min_element(pngRatios.begin(), pngRatios.end()), *std::max_element(pngRatios.begin(), pngRatios.end()));
     std::printf("  goal: a plot takes at most as long as the load\n");
+    CrlfLoads(file, Median(loads));
     ::unlink(file.c_str());
 }
 

@@ -5,6 +5,7 @@
 
 #include "db/Geometry.h"
 #include "dxf/DxfTextChunks.h"
+#include "dxf/EntityTypes.h"
 #include "dxf/HugePages.h"
 
 namespace platform::dxf {
@@ -241,13 +242,14 @@ void AcadTable::Resize(int newRows, int newColumns, double rowHeight, double col
 
 std::optional<AcadTable> ParseAcadTable(const DxfObject& entity, std::string* why) {
     const auto& tags = entity.tags;
-    if (entity.Type() != "ACAD_TABLE") {
+    if (entity.Type() != entities::Table::type.name) {
         Fail(why, "not an ACAD_TABLE entity");
         return std::nullopt;
     }
+    using entities::Table;
     AcadTable table;
-    const size_t blockRef = entity.SubclassStart("AcDbBlockReference");
-    const size_t data = entity.SubclassStart("AcDbTable");
+    const size_t blockRef = entity.SubclassStart(Table::block.subclass);
+    const size_t data = entity.SubclassStart(Table::rows.subclass);
     const size_t xdata = entity.XDataStart();
     if (blockRef >= tags.size() || data >= tags.size() || data < blockRef) {
         Fail(why, "the entity has no table data");
@@ -256,8 +258,9 @@ std::optional<AcadTable> ParseAcadTable(const DxfObject& entity, std::string* wh
     ReadEntityBase(entity, blockRef, table);
     for (size_t i = blockRef; i + 1 < data; ++i) {
         const Tag& t = tags[i];
-        if (t.code == 2) table.blockName = std::string(t.Value());
-        if (t.code >= 10 && t.code <= 30 && t.code % 10 == 0) table.insertion[t.code / 10 - 1] = t.DoubleOr(0);
+        if (t.code == Table::block.code) table.blockName = std::string(t.Value());
+        for (int axis = 0; axis < 3; ++axis)
+            if (t.code == Table::insert.code + 10 * axis) table.insertion[axis] = t.DoubleOr(0);
     }
 
     // Table header up to the first row height, then sizes, then cells.
@@ -265,31 +268,22 @@ std::optional<AcadTable> ParseAcadTable(const DxfObject& entity, std::string* wh
     bool rowsSeen = false, colsSeen = false;
     for (; i < xdata; ++i) {
         const Tag& t = tags[i];
-        if (t.code == 141 || t.code == 142 || t.code == 171) break;
-        switch (t.code) {
-        case 342: table.tableStyle = t.AsHandle().value_or(0); break;
-        case 343: table.blockRecord = t.AsHandle().value_or(0); break;
-        case 11: table.direction[0] = t.DoubleOr(1); break;
-        case 21: table.direction[1] = t.DoubleOr(0); break;
-        case 31: table.direction[2] = t.DoubleOr(0); break;
-        case 90: table.valueFlags = IntOf(t); break;
-        case 91:
-            if (!rowsSeen) table.rows = IntOf(t);
-            rowsSeen = true;
-            break;
-        case 92:
-            if (!colsSeen) table.columns = IntOf(t);
-            colsSeen = true;
-            break;
-        default: break;
-        }
+        if (t.code == Table::rowHeight.code || t.code == Table::columnWidth.code || t.code == 171) break;
+        if (t.code == Table::tableStyle.code) table.tableStyle = t.AsHandle().value_or(0);
+        else if (t.code == Table::blockRecord.code) table.blockRecord = t.AsHandle().value_or(0);
+        else if (t.code == Table::direction.code) table.direction[0] = t.DoubleOr(Table::direction.fallback.x);
+        else if (t.code == Table::direction.code + 10) table.direction[1] = t.DoubleOr(Table::direction.fallback.y);
+        else if (t.code == Table::direction.code + 20) table.direction[2] = t.DoubleOr(Table::direction.fallback.z);
+        else if (t.code == Table::valueFlags.code) table.valueFlags = IntOf(t);
+        else if (t.code == Table::rows.code && !rowsSeen) table.rows = IntOf(t), rowsSeen = true;
+        else if (t.code == Table::columns.code && !colsSeen) table.columns = IntOf(t), colsSeen = true;
     }
     if (table.rows < 0 || table.columns < 0) {
         Fail(why, "negative row or column count");
         return std::nullopt;
     }
-    for (; i < xdata && (tags[i].code == 141 || tags[i].code == 142); ++i)
-        (tags[i].code == 141 ? table.rowHeights : table.columnWidths).push_back(tags[i].DoubleOr(0));
+    for (; i < xdata && (tags[i].code == Table::rowHeight.code || tags[i].code == Table::columnWidth.code); ++i)
+        (tags[i].code == Table::rowHeight.code ? table.rowHeights : table.columnWidths).push_back(tags[i].DoubleOr(0));
     if (table.rowHeights.size() != static_cast<size_t>(table.rows) ||
         table.columnWidths.size() != static_cast<size_t>(table.columns)) {
         Fail(why, "row heights or column widths do not match the row and column counts");
@@ -338,24 +332,21 @@ void AcadTableToObject(const AcadTable& table, Document& doc, DxfObject& o) {
     t.clear();
     t.reserve(40 + table.cells.size() * 18 + table.xdata.size());
     if (t.capacity() * sizeof(Tag) >= (4u << 20)) AdviseHugePages(t.data(), t.capacity() * sizeof(Tag));
-    WriteEntityBase(doc, "ACAD_TABLE", table, t);
-    t.push_back({100, "AcDbBlockReference"});
-    t.push_back(doc.MakeTag(2, table.blockName));
-    t.push_back(doc.MakeDouble(10, table.insertion[0]));
-    t.push_back(doc.MakeDouble(20, table.insertion[1]));
-    t.push_back(doc.MakeDouble(30, table.insertion[2]));
-    t.push_back({100, "AcDbTable"});
-    t.push_back(doc.MakeHandle(342, table.tableStyle));
-    t.push_back(doc.MakeHandle(343, table.blockRecord));
-    t.push_back(doc.MakeDouble(11, table.direction[0]));
-    t.push_back(doc.MakeDouble(21, table.direction[1]));
-    t.push_back(doc.MakeDouble(31, table.direction[2]));
-    t.push_back(doc.MakeInt(90, table.valueFlags));
-    t.push_back(doc.MakeInt(91, table.rows));
-    t.push_back(doc.MakeInt(92, table.columns));
+    using entities::Table;
+    WriteEntityBase(doc, Table::type.name, table, t);
+    t.push_back({100, Table::block.subclass});
+    t.push_back(doc.MakeTag(Table::block.code, table.blockName));
+    for (int axis = 0; axis < 3; ++axis) t.push_back(doc.MakeDouble(Table::insert.code + 10 * axis, table.insertion[axis]));
+    t.push_back({100, Table::rows.subclass});
+    t.push_back(doc.MakeHandle(Table::tableStyle.code, table.tableStyle));
+    t.push_back(doc.MakeHandle(Table::blockRecord.code, table.blockRecord));
+    for (int axis = 0; axis < 3; ++axis) t.push_back(doc.MakeDouble(Table::direction.code + 10 * axis, table.direction[axis]));
+    t.push_back(doc.MakeInt(Table::valueFlags.code, table.valueFlags));
+    t.push_back(doc.MakeInt(Table::rows.code, table.rows));
+    t.push_back(doc.MakeInt(Table::columns.code, table.columns));
     for (int code : {93, 94, 95, 96}) t.push_back({code, "0"});
-    for (double h : table.rowHeights) t.push_back(doc.MakeDouble(141, h));
-    for (double w : table.columnWidths) t.push_back(doc.MakeDouble(142, w));
+    for (double h : table.rowHeights) t.push_back(doc.MakeDouble(Table::rowHeight.code, h));
+    for (double w : table.columnWidths) t.push_back(doc.MakeDouble(Table::columnWidth.code, w));
     auto small = [&doc](int code, int v) -> Tag {
         static constexpr std::string_view kDigits[] = {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"};
         if (v >= 0 && v <= 9) return Tag{code, kDigits[v]};

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "dxf/DxfDocument.h"
-#include "dxf/EntityCodec.h"
+#include "dxf/EntityValues.h"
 
 namespace platform::dxf {
 

@@ -4,20 +4,24 @@
 #include <cmath>
 
 #include "dxf/DxfDocument.h"
+#include "dxf/EntityTypes.h"
 
 namespace platform::dxf {
 
 namespace {
 
+using entities::Line;
+using entities::MText;
+using entities::Text;
+
 // More looks than this and the sketch is no cheaper to draw than the block.
 constexpr std::size_t kMostLooks = 64;
 
-// The values of a line that say where it is or which it is, not how it looks.
+// The values of a line that say where it is or which it is (its handle, owner and ends), not
+// how it looks.
 bool IsPlace(int code) {
-    switch (code) {
-    case 5: case 330: case 10: case 20: case 30: case 11: case 21: case 31: return true;
-    default: return false;
-    }
+    const auto within = [code](const PointField& point) { return code >= point.code && code <= point.code + 20 && code % 10 == point.code % 10; };
+    return code == 5 || code == 330 || within(Line::start) || within(Line::end);
 }
 
 bool SameLook(const std::vector<Tag>& a, const std::vector<Tag>& b) {
@@ -35,11 +39,19 @@ bool SameLook(const std::vector<Tag>& a, const std::vector<Tag>& b) {
 
 void BlockSketcher::SetKind(Kind kind) {
     m_kind = kind;
-    const auto bit = [](unsigned code) { return std::uint64_t(1) << (code & 63); };
+    const auto bit = [](int code) { return std::uint64_t(1) << (code & 63); };
+    static_assert(MText::text.code < 64 && MText::text.chunkCode < 64 && MText::height.code < 64 && MText::backgroundFill.code >= 64);
+    static_assert(Text::height.code < 64 && Text::widthFactor.code < 64 && Text::horizontal.code >= 64);
     switch (m_failed ? Kind::None : kind) {
     case Kind::Line: m_mask[0] = m_mask[1] = ~std::uint64_t(0); break;
-    case Kind::MText: m_mask[0] = bit(0) | bit(1) | bit(3) | bit(40), m_mask[1] = bit(90); break;
-    case Kind::Text: m_mask[0] = bit(0) | bit(40) | bit(41), m_mask[1] = bit(72); break;
+    case Kind::MText:
+        m_mask[0] = bit(0) | bit(MText::text.code) | bit(MText::text.chunkCode) | bit(MText::height.code);
+        m_mask[1] = bit(MText::backgroundFill.code);
+        break;
+    case Kind::Text:
+        m_mask[0] = bit(0) | bit(Text::height.code) | bit(Text::widthFactor.code);
+        m_mask[1] = bit(Text::horizontal.code);
+        break;
     case Kind::None: m_mask[0] = m_failed ? 0 : bit(0), m_mask[1] = 0; break;
     }
 }
@@ -51,7 +63,8 @@ void BlockSketcher::Take(const Tag& tag) {
         break;
     case Kind::MText:
     case Kind::Text:
-        if (tag.code == 40) return NoteHeight(tag);
+        static_assert(MText::height.code == Text::height.code);
+        if (tag.code == Text::height.code) return NoteHeight(tag);
         if (tag.code != 0) return NoteText(tag);
         break;
     case Kind::None:
@@ -66,7 +79,10 @@ void BlockSketcher::Begin(const Tag& tag) {
     EndEntity();
     if (m_failed) return;
     const std::string_view type = tag.Value();
-    const Kind kind = type == "LINE" ? Kind::Line : type == "MTEXT" ? Kind::MText : type == "TEXT" ? Kind::Text : Kind::None;
+    const Kind kind = type == Line::type.name    ? Kind::Line
+                      : type == MText::type.name ? Kind::MText
+                      : type == Text::type.name  ? Kind::Text
+                                                 : Kind::None;
     if (kind == Kind::None) {
         m_failed = true;
         return;
@@ -78,25 +94,21 @@ void BlockSketcher::Begin(const Tag& tag) {
 }
 
 void BlockSketcher::NoteText(const Tag& tag) {
-    switch (tag.code) {
-    case 41:  // a TEXT's width factor
+    if (m_kind == Kind::Text && tag.code == Text::widthFactor.code) {
         m_widthFactor = tag.DoubleOr(-1);
         if (!std::isfinite(m_widthFactor)) m_failed = true;
-        break;
-    case 72: {  // aligned and fitted TEXT take their height from their length
+    } else if (m_kind == Kind::Text && tag.code == Text::horizontal.code) {
+        // Aligned and fitted texts take their height from their length.
         const auto h = tag.IntOr(0);
-        if (h == 3 || h == 5) m_failed = true;
-        break;
-    }
-    case 90:  // an MTEXT's background fill shows however small its text
+        if (h == Text::kAligned || h == Text::kFit) m_failed = true;
+    } else if (tag.code == MText::backgroundFill.code) {
+        // A background fill shows however small its text.
         if (tag.Value().find_first_not_of(" 0") != std::string_view::npos) m_failed = true;
-        break;
-    default: {  // an MTEXT's contents: \H sets a height of its own, \W a width factor
+    } else {
+        // The contents: \H sets a height of its own, \W a width factor.
         const std::string_view v = tag.Value();
         for (size_t i = v.find('\\'); i != std::string_view::npos && !m_failed; i = v.find('\\', i + 2))
             if (i + 1 < v.size() && std::string_view("HhWw").find(v[i + 1]) != std::string_view::npos) m_failed = true;
-        break;
-    }
     }
 }
 
@@ -104,7 +116,8 @@ void BlockSketcher::NoteLine(const Tag& tag) {
     // Its extended data does not change how it looks.
     if (tag.code == 1001) m_lineXData = true;
     if (m_lineXData) return;
-    if (tag.code == 39 || tag.code == 210) m_failed = true;  // thickness or an extrusion of its own
+    // Thickness, or an extrusion of its own.
+    if (tag.code == Line::thickness.code || tag.code == Line::extrusion.code) m_failed = true;
     m_tags.push_back(tag);
 }
 
@@ -130,9 +143,9 @@ void BlockSketcher::EndEntity() {
     } else if (m_kind == Kind::Line) {
         // Each end as its X (the first 10 or 11) with the Y and Z that directly follow it.
         BlockSketch::Line line{};
-        for (const int code : {10, 11}) {
+        for (const int code : {Line::start.code, Line::end.code}) {
             const auto x = std::find_if(m_tags.begin() + 1, m_tags.end(), [&](const Tag& t) { return t.code == code; });
-            std::string_view* end = line.ends + (code == 10 ? 0 : 3);
+            std::string_view* end = line.ends + (code == Line::start.code ? 0 : 3);
             for (auto t = x; t != m_tags.end() && t - x < 3 && t->code == code + 10 * (t - x); ++t) end[t - x] = t->Value();
         }
         line.look = LookOf(m_tags);

@@ -216,7 +216,7 @@ private:
 
     AcDbEntity* MakeEntity(const DxfObject& source) {
         if (const EntityCodec* codec = CodecOfType(source.Type()))
-            if (AcDbEntity* entity = codec->load(source, *this)) {
+            if (AcDbEntity* entity = platform::dxf::LoadEntity(*codec, source, *this)) {
                 if (const auto* raw = AcDbRawEntity::cast(entity); raw && !raw->unreadReason().empty())
                     notes.push_back(std::string(source.Type()) + " " + FormatHandle(source.GetHandle()) + " is kept as the file holds it: " +
                                     ToUtf8(raw->unreadReason()));

@@ -14,8 +14,9 @@
 #include "dxf/DxfTemplate.h"
 #include "dxf/DxfTextChunks.h"
 #include "dxf/DxfWriter.h"
-#include "dxf/EntityCodec.h"
 #include "dxf/EntityCodecs.h"
+#include "dxf/EntityTypes.h"
+#include "dxf/EntityValues.h"
 #include "dxf/TableBlock.h"
 #include "dxf/TableStyleStore.h"
 #include "text/Utf8.h"
@@ -192,9 +193,9 @@ private:
         auto drop = [&](std::vector<DxfObject>& list) {
             std::erase_if(list, [&](const DxfObject& o) {
                 if (!erased.count(o.GetHandle())) return false;
-                if (o.Type() == "ACAD_TABLE") {
-                    if (const Tag* r = o.Find(343)) tableRecords.insert(r->AsHandle().value_or(0));
-                    tableBlocks.insert(std::string(o.Value(2)));
+                if (o.Type() == entities::Table::type.name) {
+                    if (const Tag* r = o.Find(entities::Table::blockRecord.code)) tableRecords.insert(r->AsHandle().value_or(0));
+                    tableBlocks.insert(std::string(o.Value(entities::Table::block.code)));
                 }
                 return true;
             });
@@ -296,7 +297,7 @@ private:
     void Store(const AcDbEntity& entity, const AcDbBlockTableRecord& record) {
         if (const EntityCodec* codec = CodecOf(entity)) {
             Slot slot(*this, entity, record);
-            codec->save(entity, slot);
+            SaveEntity(*codec, entity, slot);
         }
     }
 

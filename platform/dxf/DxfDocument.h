@@ -53,19 +53,15 @@ struct SymbolTable {
 
 // The entities of a block as read but not parsed yet. A table's anonymous block is nearly always
 // written back untouched, and its texts and lines are most of a large drawing. So the reader
-// checks them and, when their text is exactly what the writer would write for their tags, keeps
-// that text (written back as it is) with what the document must know of them without parsing.
+// checks them and, when their text is exactly what the writer would write for their tags (but
+// for CR LF line ends, which Windows programs write), keeps that text (written back as it is,
+// with LF alone) with what the document must know of them without parsing.
 struct DeferredEntities {
     std::string_view text;  // from the first entity's group code line up to the ENDBLK line
+    bool carriageReturns = false;  // lines of the text may end in CR LF
     Handle minHandle = 0, maxHandle = 0;  // of the entities' own handles
     bool hasTable = false;                 // an ACAD_TABLE among them
-    bool refersToBlocks = false;           // an entity drawn through a block (INSERT, DIMENSION, ACAD_TABLE, ...)
     std::vector<std::string_view> apps;    // extended data applications named, first use first
-    // Where in the text every kMarkEvery-th entity or so begins (the first after it that stands
-    // on its own: not a vertex, attribute or end of sequence), so that the text can be read
-    // from there as well as from its start.
-    std::vector<std::size_t> marks;
-    static constexpr std::size_t kMarkEvery = 8192;
 };
 
 struct Block {
@@ -108,11 +104,13 @@ struct RawSection {
     std::vector<Tag> tags;
 };
 
-// An object read in exactly the form the writer gives its tags, kept so that it can be written
-// back as it was read while its tags stay as they were read (recognised by their count and a
-// fingerprint of their codes and value views: values are never changed in place).
+// An object read in exactly the form the writer gives its tags (CR LF line ends aside), kept so
+// that it can be written back as it was read while its tags stay as they were read (recognised
+// by their count and a fingerprint of their codes and value views: values are never changed in
+// place).
 struct VerbatimText {
     std::string_view text;
+    bool carriageReturns = false;  // lines of the text may end in CR LF
     std::size_t count = 0;
     std::uint64_t fingerprint = 0;
 };
@@ -181,16 +179,16 @@ public:
     bool EnsureAppId(std::string_view name);
 
     // The reader's record of a large object read in the writer's own form (text in this
-    // document's storage), and that text while the object's tags are still the ones read.
-    void KeepVerbatim(const DxfObject& object, std::string_view text) {
-        m_verbatim[object.tags.data()] = {text, object.tags.size(), TagsFingerprint(object.tags)};
+    // document's storage), and that record while the object's tags are still the ones read.
+    void KeepVerbatim(const DxfObject& object, std::string_view text, bool carriageReturns) {
+        m_verbatim[object.tags.data()] = {text, carriageReturns, object.tags.size(), TagsFingerprint(object.tags)};
     }
-    std::string_view VerbatimOf(const DxfObject& object) const {
-        if (m_verbatim.empty()) return {};
+    const VerbatimText* VerbatimOf(const DxfObject& object) const {
+        if (m_verbatim.empty()) return nullptr;
         const auto it = m_verbatim.find(object.tags.data());
         if (it == m_verbatim.end() || it->second.count != object.tags.size() || it->second.fingerprint != TagsFingerprint(object.tags))
-            return {};
-        return it->second.text;
+            return nullptr;
+        return &it->second;
     }
 
 private:

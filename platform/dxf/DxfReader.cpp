@@ -12,6 +12,7 @@
 #include "dxf/DeferredEntityStream.h"
 #include "dxf/DwgFile.h"
 #include "dxf/DxfText.h"
+#include "dxf/EntityTypes.h"
 #include "dxf/HugePages.h"
 #include "text/Utf8.h"
 
@@ -64,11 +65,11 @@ public:
     }
 
     // Where the last tag stood in the text, and whether the writer would write it the same way
-    // (its group code line aligned as the writer aligns it, no carriage returns, not decoded).
+    // (its group code line aligned as the writer aligns it, the value not decoded) but for its
+    // line ends: a Windows program ends lines with CR LF, which a writer of this text as it
+    // stands leaves out (CarriageReturnsSeen).
     struct Source {
         size_t start = 0;
-        // The group code line is as the writer writes it ("%3d"), no line ends in a carriage
-        // return, and the value was not decoded.
         bool asWritten = false;
     };
 
@@ -82,7 +83,6 @@ public:
     // False at the end of the input. The value still carries the file's raw encoding.
     bool Next(Tag& tag) {
         m_source.start = m_pos;
-        m_crs = 0;
         std::string_view codeLine;
         if (!NextLine(codeLine)) return false;
         m_codeLine = m_line;
@@ -105,7 +105,7 @@ public:
                 throw ParseError{m_line, std::string(why) + " for group code " + std::to_string(tag.code) + ", found " + Shown(value)};
         }
         tag.SetValue(value);
-        m_source.asWritten = written && m_crs == 0;
+        m_source.asWritten = written;
         return true;
     }
     const Source& LastSource() const { return m_source; }
@@ -159,7 +159,7 @@ public:
             bool written = true;
             if (p[3] == '\r' && p[4] == '\n') {
                 ++valueStart;
-                written = false;
+                m_crSeen = true;
             } else if (p[3] != '\n') {
                 break;
             }
@@ -173,7 +173,7 @@ public:
             const char* q = FindLineEnd(valueStart, end);
             if (q == end) break;  // a last line without its line end: Next reads it
             size_t len = static_cast<size_t>(q - valueStart);
-            if (len > 0 && valueStart[len - 1] == '\r') --len, written = false;
+            if (len > 0 && valueStart[len - 1] == '\r') --len, m_crSeen = true;
             const std::string_view value(valueStart, len);
             const TagType type = TagTypeOf(code);
             if (type == TagType::String || type == TagType::Unknown) {
@@ -193,6 +193,9 @@ public:
     }
 
     std::size_t Line() const { return m_line; }
+    // Whether a line read so far ended in CR LF: text read since then may hold carriage returns
+    // before its line feeds (and nowhere else: a value that holds one is not in the writer's form).
+    bool CarriageReturnsSeen() const { return m_crSeen; }
     std::size_t RemainingLines() const {
         size_t n = 0;
         for (const char* p = m_text.data() + m_pos; p != m_text.data() + m_text.size(); ++p) n += *p == '\n';
@@ -208,7 +211,7 @@ private:
         const char* p = FindLineEnd(start, end);
         size_t len = static_cast<size_t>(p - start);
         m_pos += len + (p != end ? 1 : 0);
-        if (len > 0 && start[len - 1] == '\r') --len, ++m_crs;
+        if (len > 0 && start[len - 1] == '\r') --len, m_crSeen = true;
         ++m_line;
         line = std::string_view(start, len);
         return true;
@@ -262,7 +265,7 @@ private:
     size_t m_pos = 0;
     size_t m_line = 0;
     size_t m_codeLine = 0;
-    int m_crs = 0;  // carriage returns ending the lines of the current tag
+    bool m_crSeen = false;
     Source m_source;
 };
 
@@ -374,7 +377,8 @@ private:
         }
         // A large object (a table's entity) read in the writer's form is written back as read
         // while its tags stay as read.
-        if (asWritten && obj.tags.size() >= kVerbatimTags) m_doc.KeepVerbatim(obj, m_text.substr(start, m_pendingSource.start - start));
+        if (asWritten && obj.tags.size() >= kVerbatimTags)
+            m_doc.KeepVerbatim(obj, m_text.substr(start, m_pendingSource.start - start), m_tokens.CarriageReturnsSeen());
     }
 
     // Whether the tag pulled last stands in the text exactly as the writer would write it.
@@ -465,25 +469,12 @@ private:
         const size_t start = m_pendingSource.start;
         size_t index = 0;  // of the tag within its entity
         bool handleSeen = false;
-        size_t entities = 0, nextMark = DeferredEntities::kMarkEvery;
         BlockSketcher sketcher;
         // Notes what one tag (not ENDBLK, ENDSEC or BLOCK) tells of the block's entities.
         const auto note = [&](const Tag& tag) __attribute__((always_inline)) {
             if (m_options.sketches) sketcher.Note(tag);
             if (tag.code == 0) {
-                const std::string_view type = tag.Value();
-                if (type == "ACAD_TABLE") d.hasTable = true;
-                if (type == "INSERT" || type == "DIMENSION" || type == "ACAD_TABLE" || type == "ARC_DIMENSION" ||
-                    type == "LARGE_RADIAL_DIMENSION" || type == "MULTILEADER" || type == "MLEADER")
-                    d.refersToBlocks = true;
-                if (++entities >= nextMark && type != "VERTEX" && type != "ATTRIB" && type != "SEQEND") {
-                    // The code line before the type: "  0" as the writer writes it.
-                    const auto at = reinterpret_cast<std::uintptr_t>(type.data()) - reinterpret_cast<std::uintptr_t>(m_text.data());
-                    if (at >= start + 4 && at <= m_text.size() && m_text.substr(at - 4, 4) == "  0\n") {
-                        d.marks.push_back(at - 4 - start);
-                        nextMark = entities + DeferredEntities::kMarkEvery;
-                    }
-                }
+                if (tag.Value() == entities::Table::type.name) d.hasTable = true;
                 index = 0;
                 handleSeen = false;
             } else if (++index <= 3 && !handleSeen && (tag.code == 5 || tag.code == 105)) {
@@ -519,6 +510,7 @@ private:
             note(tag);
         }
         d.text = m_text.substr(start, m_pendingSource.start - start);
+        d.carriageReturns = m_tokens.CarriageReturnsSeen();
         if (d.text.empty()) return;
         block.Defer(std::move(d));
         if (!m_options.sketches) return;
@@ -556,7 +548,7 @@ private:
         if (name != "HEADER" && !m_decoder) StartDecoding();
         // Drawings are written as R2013 whatever their version, so their text in the writer's
         // form can be written back as it is; older ones keep their own form.
-        m_keepText = m_doc.Version() >= "AC1015";
+        m_keepText = m_options.keepText && m_doc.Version() >= "AC1015";
         if (name == "HEADER") {
             // The header names the encoding, so the first one is read raw and decoded after.
             // Tags read once decoding has begun are decoded as they come: decoding twice
@@ -629,9 +621,10 @@ ReadResult Parse(std::unique_ptr<Document> doc, std::string_view text, const std
 bool DeferredEntityStream::Next(DxfObject& entity) {
     entity.tags.clear();
     // A block is deferred only when every tag of its text stands as the writer writes it (a
-    // code line of blanks and digits, a value line, both ending in a line feed alone, the value
-    // as it stands), and its values were checked then. So its tags are read here by that form
-    // alone; whatever does not fit it goes by the tokenizer below, as when it was read.
+    // code line of blanks and digits, a value line, each ending in a line feed, or in CR LF
+    // where a Windows program wrote it, the value as it stands), and its values were checked
+    // then. So its tags are read here by that form alone; whatever does not fit it goes by the
+    // tokenizer below, as when it was read.
     const char* const begin = m_text.data();
     const char* const end = begin + m_text.size();
     const char* p = begin + m_pos;
@@ -640,20 +633,24 @@ bool DeferredEntityStream::Next(DxfObject& entity) {
     while (end - p >= 5) {
         // "%3d": three characters, or four digits for the codes from 1000.
         int code;
-        const char* value = p + 4;
         const char a = p[0], b = p[1], c = p[2];
-        if (p[3] == '\n' && digit(c) && b == ' ' && a == ' ') code = c - '0';
-        else if (p[3] == '\n' && digit(c) && digit(b) && a == ' ') code = (b - '0') * 10 + (c - '0');
-        else if (p[3] == '\n' && digit(c) && digit(b) && digit(a)) code = (a - '0') * 100 + (b - '0') * 10 + (c - '0');
-        else if (p[4] == '\n' && digit(a) && digit(b) && digit(c) && digit(p[3])) code = (a - '0') * 1000 + (b - '0') * 100 + (c - '0') * 10 + (p[3] - '0'), ++value;
+        const char* after = p + 3;  // past the code
+        if (digit(c) && b == ' ' && a == ' ') code = c - '0';
+        else if (digit(c) && digit(b) && a == ' ') code = (b - '0') * 10 + (c - '0');
+        else if (digit(c) && digit(b) && digit(a)) code = (a - '0') * 100 + (b - '0') * 10 + (c - '0');
         else break;
+        if (code >= 100 && digit(*after)) code = code * 10 + (*after++ - '0');
+        if (*after == '\r') ++after;
+        if (after == end || *after != '\n') break;
+        const char* const value = after + 1;
         const char* const q = FindLineEnd(value, end);
         if (q == end) break;  // a last line without its line end
         if (code == 0 && !entity.tags.empty()) {
             atNext = true;
             break;
         }
-        entity.tags.emplace_back(code, std::string_view(value, static_cast<size_t>(q - value)));
+        const size_t length = static_cast<size_t>(q - value);
+        entity.tags.emplace_back(code, std::string_view(value, length > 0 && q[-1] == '\r' ? length - 1 : length));
         p = q + 1;
     }
     m_pos = static_cast<size_t>(p - begin);

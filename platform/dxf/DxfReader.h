@@ -22,6 +22,11 @@ struct ReadResult {
 };
 
 struct ReadOptions {
+    // Keep text read in the writer's own form as it stands until something needs it: the
+    // entities of blocks outside the layouts (parsed on first use, or written back as read) and
+    // large objects (written back as read while their tags stay as read). Off, everything is
+    // parsed at once and written anew from its tags.
+    bool keepText = true;
     // Sketch the blocks of lines and texts the reader leaves unparsed (Block::Sketch), for a
     // view that is to draw the drawing: a few per cent more reading of a drawing of large
     // tables, which a load that only edits and saves does not pay.

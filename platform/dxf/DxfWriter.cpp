@@ -14,6 +14,7 @@
 #include "posix/FileIo.h"
 #include "dxf/DwgFile.h"
 #include "dxf/DxfText.h"
+#include "dxf/EntityTypes.h"
 #include "text/Utf8.h"
 
 namespace platform::dxf {
@@ -58,6 +59,20 @@ public:
         if (!value.empty()) std::memcpy(out, value.data(), value.size());
         out[value.size()] = '\n';
         m_used += need;
+    }
+    // Text whose lines may end in CR LF, with LF alone: its only carriage returns are those.
+    void PutWithoutCarriageReturns(std::string_view text) {
+        while (!text.empty()) {
+            if (m_used == m_buf.size()) Flush();
+            const std::string_view part = text.substr(0, m_buf.size() - m_used);
+            char* out = m_buf.data() + m_used;
+            for (const char c : part) {
+                *out = c;
+                out += c != '\r';
+            }
+            m_used = static_cast<size_t>(out - m_buf.data());
+            text.remove_prefix(part.size());
+        }
     }
     void Flush() {
         Emit(m_buf.data(), m_used);
@@ -111,16 +126,20 @@ public:
         }
     }
     void Put(const Tag& t) { Put(t.code, t.Value()); }
-    // Text already in the form this writer gives it, written as it is.
-    void PutWritten(std::string_view text) { m_sink.Put(text); }
+    // Text already in the form this writer gives it, written as it is but for the carriage
+    // returns of its line ends.
+    void PutWritten(std::string_view text, bool carriageReturns) {
+        if (carriageReturns) m_sink.PutWithoutCarriageReturns(text);
+        else m_sink.Put(text);
+    }
     bool Utf8() const { return m_utf8; }
     void Put(const std::vector<Tag>& tags) {
         for (const Tag& t : tags) Put(t);
     }
     void Put(const DxfObject& o) {
         // Text read in this writer's form (and in UTF-8) goes out as it came in.
-        if (const std::string_view text = m_utf8 ? m_doc.VerbatimOf(o) : std::string_view(); !text.empty()) {
-            m_sink.Put(text);
+        if (const VerbatimText* verbatim = m_utf8 ? m_doc.VerbatimOf(o) : nullptr) {
+            PutWritten(verbatim->text, verbatim->carriageReturns);
             return;
         }
         m_object = &o;
@@ -239,7 +258,7 @@ void WriteDocument(const Document& doc, Sink& sink, const Progress& progress = {
             w.Put(b.begin);
             // Deferred entities were read in this writer's form (and in UTF-8).
             if (const DeferredEntities* d = b.Deferred(); d && w.Utf8())
-                w.PutWritten(d->text);
+                w.PutWritten(d->text, d->carriageReturns);
             else
                 for (const DxfObject& e : b.Entities()) w.Put(e);
             if (b.end.tags.empty())
@@ -284,14 +303,14 @@ void CollectApps(const DxfObject& o, std::vector<std::string_view>& apps) {
 
 bool HasTableEntity(const Document& doc) {
     for (const DxfObject& e : doc.entities)
-        if (e.Type() == "ACAD_TABLE") return true;
+        if (e.Type() == entities::Table::type.name) return true;
     for (const Block& b : doc.blocks) {
         if (const DeferredEntities* d = b.Deferred()) {
             if (d->hasTable) return true;
             continue;
         }
         for (const DxfObject& e : b.Entities())
-            if (e.Type() == "ACAD_TABLE") return true;
+            if (e.Type() == entities::Table::type.name) return true;
     }
     return false;
 }
@@ -326,10 +345,10 @@ void PrepareForSave(Document& doc) {
     if (HasTableEntity(doc)) {
         bool present = false;
         for (const DxfObject& c : doc.classes)
-            if (c.Value(1) == "ACAD_TABLE") present = true;
+            if (c.Value(1) == entities::Table::type.name) present = true;
         if (!present) {
             DxfObject c;
-            c.tags = {Tag{0, "CLASS"}, Tag{1, "ACAD_TABLE"}, Tag{2, "AcDbTable"}, Tag{3, "ObjectDBX Classes"},
+            c.tags = {Tag{0, "CLASS"}, Tag{1, entities::Table::type.name}, Tag{2, "AcDbTable"}, Tag{3, "ObjectDBX Classes"},
                       Tag{90, "1025"}, Tag{91, "0"}, Tag{280, "0"}, Tag{281, "1"}};
             doc.classes.push_back(std::move(c));
         }

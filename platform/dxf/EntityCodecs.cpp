@@ -3,7 +3,8 @@
 #include "db/DbEntities.h"
 #include "db/DbSymbolTable.h"
 #include "db/DbTable.h"
-#include "dxf/EntityCodec.h"
+#include "dxf/EntityTypes.h"
+#include "dxf/EntityValues.h"
 #include "dxf/TableEntityCodec.h"
 #include "text/Utf8.h"
 
@@ -13,95 +14,94 @@ namespace {
 
 constexpr double kPi = 3.14159265358979323846;
 
-AcGePoint3d PointOf(const double (&p)[3]) { return AcGePoint3d(p[0], p[1], p[2]); }
+using namespace entities;
 
-void SetPoint(double (&p)[3], const AcGePoint3d& point) {
-    p[0] = point.x;
-    p[1] = point.y;
-    p[2] = point.z;
-}
-
-// The plain data of what the document holds of the entity (its unmodelled tags among them),
-// or a fresh one for a new entity.
-template <class T>
-T Original(EntitySaveContext& context, std::optional<T> (*parse)(const DxfObject&)) {
-    if (const DxfObject* existing = context.Original())
-        if (auto parsed = parse(*existing)) return std::move(*parsed);
-    return T{};
-}
+AcGePoint3d PointOf(const Point3& p) { return AcGePoint3d(p.x, p.y, p.z); }
+Point3 PointOf(const AcGePoint3d& p) { return {p.x, p.y, p.z}; }
 
 std::string NameOf(AcDbObjectId id) {
     if (auto* record = AcDbSymbolTableRecord::cast(id.stub() ? id.stub()->object : nullptr)) return ToUtf8(record->getName());
     return {};
 }
 
-AcDbEntity* LoadLine(const DxfObject& source, EntityLoadContext&) {
-    const auto line = ParseLine(source);
-    return line ? new AcDbLine(PointOf(line->start), PointOf(line->end)) : nullptr;
-}
+AcDbEntity* MakeLine(const EntityValues& v, EntityLoadContext&) { return new AcDbLine(PointOf(v.Get(Line::start)), PointOf(v.Get(Line::end))); }
 
-void SaveLine(const AcDbEntity& entity, EntitySaveContext& context) {
+void FillLine(const AcDbEntity& entity, EntityValues& v) {
     const auto& line = static_cast<const AcDbLine&>(entity);
-    LineEntity l = Original(context, ParseLine);
-    context.Common(l);
-    SetPoint(l.start, line.startPoint());
-    SetPoint(l.end, line.endPoint());
-    context.Put(LineToObject(l, context.Doc()));
+    v.Set(Line::start, PointOf(line.startPoint()));
+    v.Set(Line::end, PointOf(line.endPoint()));
 }
 
-AcDbEntity* LoadInsert(const DxfObject& source, EntityLoadContext& context) {
-    const auto insert = ParseInsert(source);
-    if (!insert) return nullptr;
-    auto* ref = new AcDbBlockReference(PointOf(insert->position), context.BlockNamed(insert->blockName));
-    ref->setRotation(insert->rotation * kPi / 180.0);
+AcDbEntity* MakeInsert(const EntityValues& v, EntityLoadContext& context) {
+    auto* ref = new AcDbBlockReference(PointOf(v.Get(Insert::insert)), context.BlockNamed(v.Get(Insert::block)));
+    ref->setRotation(v.Get(Insert::rotation) * kPi / 180.0);
     return ref;
 }
 
-void SaveInsert(const AcDbEntity& entity, EntitySaveContext& context) {
+void FillInsert(const AcDbEntity& entity, EntityValues& v) {
     const auto& ref = static_cast<const AcDbBlockReference&>(entity);
-    InsertEntity i = Original(context, ParseInsert);
-    context.Common(i);
-    SetPoint(i.position, ref.position());
-    i.rotation = ref.rotation() * 180.0 / kPi;
-    i.blockName = NameOf(ref.blockTableRecord());
-    context.Put(InsertToObject(i, context.Doc()));
+    v.Set(Insert::insert, PointOf(ref.position()));
+    v.Set(Insert::rotation, ref.rotation() * 180.0 / kPi);
+    v.Set(Insert::block, NameOf(ref.blockTableRecord()));
 }
 
-AcDbEntity* LoadMText(const DxfObject& source, EntityLoadContext&) {
-    const auto mtext = ParseMText(source);
-    if (!mtext) return nullptr;
+AcDbEntity* MakeMText(const EntityValues& v, EntityLoadContext&) {
     auto* text = new AcDbMText;
-    text->setLocation(PointOf(mtext->position));
-    text->setContents(FromUtf8(mtext->text).c_str());
-    text->setTextHeight(mtext->height);
-    text->setWidth(mtext->width);
+    text->setLocation(PointOf(v.Get(MText::insert)));
+    text->setContents(FromUtf8(v.Get(MText::text)).c_str());
+    text->setTextHeight(v.Get(MText::height));
+    text->setWidth(v.Get(MText::width));
     return text;
 }
 
-void SaveMText(const AcDbEntity& entity, EntitySaveContext& context) {
+void FillMText(const AcDbEntity& entity, EntityValues& v) {
     const auto& mtext = static_cast<const AcDbMText&>(entity);
-    MTextEntity m = Original(context, ParseMText);
-    context.Common(m);
-    SetPoint(m.position, mtext.location());
-    m.text = ToUtf8(mtext.contents());
-    m.height = mtext.textHeight();
-    m.width = mtext.width();
-    context.Put(MTextToObject(m, context.Doc()));
+    v.Set(MText::insert, PointOf(mtext.location()));
+    v.Set(MText::text, ToUtf8(mtext.contents()));
+    v.Set(MText::height, mtext.textHeight());
+    v.Set(MText::width, mtext.width());
+}
+
+constexpr EntityCodec Described(const EntityType& type, AcRxClass* (*desc)(), decltype(EntityCodec::make) make,
+                                decltype(EntityCodec::fill) fill) {
+    return {&type, desc, make, fill, nullptr, nullptr};
+}
+
+constexpr EntityCodec ByHand(const EntityType& type, AcRxClass* (*desc)(), decltype(EntityCodec::load) load,
+                             decltype(EntityCodec::save) save) {
+    return {&type, desc, nullptr, nullptr, load, save};
 }
 
 // One row a modelled entity type.
 const EntityCodec kCodecs[] = {
-    {"ACAD_TABLE", &AcDbTable::desc, LoadAcadTable, SaveAcadTable},
-    {"LINE", &AcDbLine::desc, LoadLine, SaveLine},
-    {"INSERT", &AcDbBlockReference::desc, LoadInsert, SaveInsert},
-    {"MTEXT", &AcDbMText::desc, LoadMText, SaveMText},
+    ByHand(Table::type, &AcDbTable::desc, LoadAcadTable, SaveAcadTable),
+    Described(Line::type, &AcDbLine::desc, MakeLine, FillLine),
+    Described(Insert::type, &AcDbBlockReference::desc, MakeInsert, FillInsert),
+    Described(MText::type, &AcDbMText::desc, MakeMText, FillMText),
 };
 
 }  // namespace
 
+AcDbEntity* LoadEntity(const EntityCodec& codec, const DxfObject& source, EntityLoadContext& context) {
+    if (codec.load) return codec.load(source, context);
+    const std::optional<EntityValues> values = EntityValues::Read(*codec.type, source);
+    return values ? codec.make(*values, context) : nullptr;
+}
+
+void SaveEntity(const EntityCodec& codec, const AcDbEntity& entity, EntitySaveContext& context) {
+    if (codec.save) return codec.save(entity, context);
+    // What the document holds of the entity (its unmodelled tags among them), or a new one.
+    std::optional<EntityValues> values;
+    if (const DxfObject* existing = context.Original()) values = EntityValues::Read(*codec.type, *existing);
+    if (!values) values.emplace(*codec.type);
+    context.Common(*values);
+    codec.fill(entity, *values);
+    context.Put(values->Write(context.Doc()));
+}
+
 const EntityCodec* CodecOfType(std::string_view type) {
     for (const EntityCodec& codec : kCodecs)
-        if (codec.type == type) return &codec;
+        if (codec.type->name == type) return &codec;
     return nullptr;
 }
 

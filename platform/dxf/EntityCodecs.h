@@ -1,17 +1,20 @@
 #pragma once
-// The table of entity codecs, by DXF type name: how each entity type the drawing database
-// models is made from a file's object when a drawing is loaded, and written back into the
-// document when it is saved. Loading and saving look types up here and nowhere else, so a
-// new entity type is its class (db/) and one row of this table (EntityCodecs.cpp) with its
-// two functions. A type without a row is kept as read (AcDbRawEntity).
+// The table of entity codecs: how each entity type the drawing database models is made from a
+// file's object when a drawing is loaded, and written back into the document when it is saved.
+// Loading and saving look types up here and nowhere else. A type the database models is its
+// class (db/), its description (EntityTypes.h), and one row of this table (EntityCodecs.cpp)
+// with two functions between its class and its described values. A type without a row is kept
+// as read (AcDbRawEntity).
 #include <string_view>
 
 #include "db/DbEntity.h"
 #include "dxf/DxfDocument.h"
+#include "dxf/EntityType.h"
 
 namespace platform::dxf {
 
 struct EntityBase;
+class EntityValues;
 
 // What a codec asks of the drawing being loaded.
 class EntityLoadContext {
@@ -38,13 +41,21 @@ public:
 };
 
 struct EntityCodec {
-    std::string_view type;  // the DXF type name: "LINE"
-    AcRxClass* (*desc)();   // the database class it stands for: &AcDbLine::desc
-    // A new entity of the file's object; null when the object does not read as one.
+    const EntityType* type;
+    AcRxClass* (*desc)();  // the database class it stands for: &AcDbLine::desc
+    // Through the type's described values: a new entity of them (null when they do not make
+    // one), and a changed entity's values put in (over those the file held, or the defaults).
+    AcDbEntity* (*make)(const EntityValues& values, EntityLoadContext& context);
+    void (*fill)(const AcDbEntity& entity, EntityValues& values);
+    // Or by hand, for a type whose data the description does not hold (a table's cells).
     AcDbEntity* (*load)(const DxfObject& source, EntityLoadContext& context);
-    // Writes a changed entity of that class into the document.
     void (*save)(const AcDbEntity& entity, EntitySaveContext& context);
 };
+
+// A new entity of the file's object; null when the object does not read as one.
+AcDbEntity* LoadEntity(const EntityCodec& codec, const DxfObject& source, EntityLoadContext& context);
+// Writes a changed entity of the codec's class into the document.
+void SaveEntity(const EntityCodec& codec, const AcDbEntity& entity, EntitySaveContext& context);
 
 // The codec of a DXF type name, of an entity's class; null for none.
 const EntityCodec* CodecOfType(std::string_view type);

@@ -6,12 +6,14 @@
 #include <unordered_map>
 
 #include "dxf/DxfTextChunks.h"
+#include "dxf/EntityTypes.h"
 #include "db/Geometry.h"
 #include "db/TextMeasure.h"
 
 namespace platform::dxf {
 
 using platform::BreakLongWords;
+using entities::Entity;
 
 namespace {
 
@@ -56,36 +58,42 @@ public:
     }
 
     void Line(double x1, double y1, double x2, double y2) {
+        using L = entities::Line;
         DxfObject& o = Next();
-        o.tags = {{0, "LINE"}, m_doc.MakeHandle(5, m_doc.NewHandle()), m_owner, {100, "AcDbEntity"}, {8, "0"},
-                  {6, "ByBlock"}, {62, "0"}, {370, "-2"}, {100, "AcDbLine"},
-                  Number(10, x1), Number(20, y1), {30, "0.0"},
-                  Number(11, x2), Number(21, y2), {31, "0.0"}};
+        o.tags = {{0, L::type.name}, m_doc.MakeHandle(5, m_doc.NewHandle()), m_owner, {100, Entity::kMarker}, {Entity::layer.code, "0"},
+                  {Entity::linetype.code, "ByBlock"}, {Entity::color.code, "0"}, {Entity::lineweight.code, "-2"},
+                  {100, L::kSubclasses[0].marker},
+                  Number(L::start.code, x1), Number(L::start.code + 10, y1), {L::start.code + 20, "0.0"},
+                  Number(L::end.code, x2), Number(L::end.code + 10, y2), {L::end.code + 20, "0.0"}};
     }
 
     void Text(double x, double y, double height, double width, int attachment, std::string_view style,
               std::string_view text) {
+        using M = entities::MText;
         DxfObject& o = Next();
         auto& t = o.tags;
         t.reserve(20);
-        t = {{0, "MTEXT"}, m_doc.MakeHandle(5, m_doc.NewHandle()), m_owner, {100, "AcDbEntity"}, {8, "0"},
-             {62, "0"}, {100, "AcDbMText"}, Number(10, x), Number(20, y), {30, "0.0"},
-             Number(40, height), Number(41, width), {46, "0.0"},
-             m_doc.MakeInt(71, attachment), {72, "5"}};
-        AppendChunkedText(t, m_doc.Keep(ToCellText(text)), 3);
-        t.push_back(m_doc.MakeTag(7, style));
-        t.push_back({73, "1"});
-        t.push_back({44, "1.0"});
+        t = {{0, M::type.name}, m_doc.MakeHandle(5, m_doc.NewHandle()), m_owner, {100, Entity::kMarker}, {Entity::layer.code, "0"},
+             {Entity::color.code, "0"}, {100, M::kSubclasses[0].marker},
+             Number(M::insert.code, x), Number(M::insert.code + 10, y), {M::insert.code + 20, "0.0"},
+             Number(M::height.code, height), Number(M::width.code, width), {M::definedHeight.code, "0.0"},
+             m_doc.MakeInt(M::attachment.code, attachment), {M::drawingDirection.code, "5"}};
+        AppendChunkedText(t, m_doc.Keep(ToCellText(text)), M::text.chunkCode);
+        t.push_back(m_doc.MakeTag(M::style.code, style));
+        t.push_back({M::lineSpacingStyle.code, "1"});
+        t.push_back({M::lineSpacing.code, "1.0"});
     }
 
     void Insert(std::string_view block, double x, double y, double scale) {
+        using I = entities::Insert;
         DxfObject& o = Next();
-        o.tags = {{0, "INSERT"}, m_doc.MakeHandle(5, m_doc.NewHandle()), m_owner, {100, "AcDbEntity"}, {8, "0"},
-                  {100, "AcDbBlockReference"}, m_doc.MakeTag(2, block), Number(10, x), Number(20, y), {30, "0.0"}};
+        o.tags = {{0, I::type.name}, m_doc.MakeHandle(5, m_doc.NewHandle()), m_owner, {100, Entity::kMarker}, {Entity::layer.code, "0"},
+                  {100, I::kSubclasses[0].marker}, m_doc.MakeTag(I::block.code, block),
+                  Number(I::insert.code, x), Number(I::insert.code + 10, y), {I::insert.code + 20, "0.0"}};
         if (scale != 1) {
-            o.tags.push_back(m_doc.MakeDouble(41, scale));
-            o.tags.push_back(m_doc.MakeDouble(42, scale));
-            o.tags.push_back(m_doc.MakeDouble(43, scale));
+            o.tags.push_back(m_doc.MakeDouble(I::scaleX.code, scale));
+            o.tags.push_back(m_doc.MakeDouble(I::scaleY.code, scale));
+            o.tags.push_back(m_doc.MakeDouble(I::scaleZ.code, scale));
         }
     }
 
@@ -318,11 +326,11 @@ Handle StoreTable(Document& doc, AcadTable& table) {
 std::vector<const DxfObject*> FindTableEntities(const Document& doc) {
     std::vector<const DxfObject*> found;
     for (const DxfObject& e : doc.entities)
-        if (e.Type() == "ACAD_TABLE") found.push_back(&e);
+        if (e.Type() == entities::Table::type.name) found.push_back(&e);
     for (const Block& b : doc.blocks) {
         if (const DeferredEntities* d = b.Deferred(); d && !d->hasTable) continue;
         for (const DxfObject& e : b.Entities())
-            if (e.Type() == "ACAD_TABLE") found.push_back(&e);
+            if (e.Type() == entities::Table::type.name) found.push_back(&e);
     }
     return found;
 }

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "dxf/DxfDocument.h"
-#include "dxf/EntityCodec.h"
+#include "dxf/EntityValues.h"
 
 struct resbuf;
 class AcDbObject;

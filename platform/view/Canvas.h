@@ -4,7 +4,6 @@
 // them on a device; an extents canvas only measures them.
 #include <algorithm>
 #include <cmath>
-#include <memory>
 #include <QColor>
 #include <QFont>
 #include <QPainterPath>
@@ -53,12 +52,6 @@ public:
     // Nested clips (a viewport's frame, a hatch's boundary); each Push is matched by a Pop.
     virtual void PushClip(const QPainterPath& area) = 0;
     virtual void PopClip() = 0;
-
-    // A canvas of the same device for another thread to draw on, its drawing to go in after
-    // what this one has drawn by the time Splice takes it; null where the canvas cannot.
-    virtual std::unique_ptr<Canvas> Fork() { return nullptr; }
-    // Puts in what a canvas from Fork drew, done with on its thread (its clips are closed).
-    virtual void Splice(Canvas& /*fork*/) {}
 };
 
 }  // namespace platform::view

@@ -2,12 +2,9 @@
 // the blocks of dimensions and tables, and the viewports of a layout, which show model space.
 #include <algorithm>
 #include <cmath>
-#include <exception>
-#include <memory>
-#include <system_error>
-#include <thread>
 
-#include "view/DeferredParts.h"
+#include "dxf/AcadTable.h"
+#include "dxf/DeferredEntityStream.h"
 #include "view/EntityDrawer.h"
 
 namespace platform::view {
@@ -72,145 +69,168 @@ bool EntityDrawer::DrawSketch(const dxf::BlockSketch& sketch, const Context& ctx
 }
 
 void EntityDrawer::DrawDeferred(const dxf::DeferredEntities& deferred, const Context& ctx) {
-    // A large block of entities that draw on their own (a table's), on a canvas that can fork:
-    // its second half is read and drawn on a thread of its own, into a fork whose drawing goes
-    // in after the first half's. Each half is read as it is drawn.
-    const size_t half = HalfwayMark(deferred);
-    std::unique_ptr<Canvas> fork = half > 0 ? canvas.Fork() : nullptr;
-    if (!fork) {
-        DrawDeferredText(deferred.text, ctx, DeferredParts::kAheadFrom);
-        return;
+    // A part at a time, none of it kept: a plot draws a large table's block once, and parsing it
+    // whole would hold every entity's tags at the same time. A part ends before an entity that
+    // stands on its own, so a polyline keeps its vertices and a reference its attributes; the
+    // entities' tag lists are reused from part to part.
+    constexpr size_t kPart = 4096;
+    dxf::DeferredEntityStream stream(deferred);
+    std::vector<dxf::DxfObject> part(kPart + 1);
+    size_t count = 0;
+    for (;;) {
+        if (count == part.size()) part.emplace_back();
+        const bool more = stream.Next(part[count]);
+        if (more && (count < kPart || IsPartType(part[count].Type()))) {
+            ++count;
+            continue;
+        }
+        DrawRange(EntityRange(part.data(), count), ctx);
+        if (!more) return;
+        std::swap(part[0], part[count]);
+        count = 1;
     }
-    Fonts forkFonts;
-    RenderStats forkStats;
-    EntityDrawer other(drawing, options, forkFonts, *fork, forkStats);
-    other.m_inViewport = m_inViewport;
-    std::vector<const dxf::Block*> forkPath = ctx.path ? *ctx.path : std::vector<const dxf::Block*>();
-    Context forkCtx = ctx;
-    forkCtx.path = &forkPath;
-    std::exception_ptr forkError;
-    const std::string_view second = deferred.text.substr(half);
-    std::thread worker;
-    try {
-        worker = std::thread([&] {
-            try {
-                other.DrawDeferredText(second, forkCtx, kNoThread);
-            } catch (...) {
-                forkError = std::current_exception();
-            }
-        });
-    } catch (const std::system_error&) {
-        DrawDeferredText(deferred.text, ctx, DeferredParts::kAheadFrom);
-        return;
-    }
-    try {
-        DrawDeferredText(deferred.text.substr(0, half), ctx, kNoThread);
-    } catch (...) {
-        worker.join();
-        throw;
-    }
-    worker.join();
-    if (forkError) std::rethrow_exception(forkError);
-    canvas.Splice(*fork);
-    stats.Add(forkStats);
+}
+
+void EntityDrawer::DrawModelInViewport(const Context& inner) {
+    std::vector<const dxf::Block*> path;
+    Context c = inner;
+    c.path = &path;
+    // Each viewport shows model space again: the second and later views are repeats.
+    c.repeat = m_viewportsDrawn++ > 0;
+    m_inViewport = true;
+    DrawRange(EntityRange(m_model->entities), c);
+    m_inViewport = false;
 }
 
 namespace {
 
-size_t Distance(size_t a, size_t b) { return a > b ? a - b : b - a; }
+using dxf::entities::Attrib;
+using dxf::entities::Dimension;
+using dxf::entities::Insert;
+using dxf::entities::Table;
+using dxf::entities::Viewport;
 
-}  // namespace
-
-size_t EntityDrawer::HalfwayMark(const dxf::DeferredEntities& deferred) {
-    // Halves worth a thread, of entities that do not draw through other blocks (those are
-    // parsed on first use, which two threads must not do at once).
-    if (deferred.text.size() < DeferredParts::kAheadFrom || deferred.refersToBlocks || deferred.marks.empty()) return 0;
-    const size_t middle = deferred.text.size() / 2;
-    size_t best = 0;
-    for (const size_t mark : deferred.marks)
-        if (mark > 0 && mark < deferred.text.size() && (best == 0 || Distance(mark, middle) < Distance(best, middle))) best = mark;
-    return best;
-}
-
-void EntityDrawer::DrawDeferredText(std::string_view text, const Context& ctx, size_t aheadFrom) {
-    DeferredParts parts(text, aheadFrom);
-    const dxf::DxfObject* entities = nullptr;
-    const EntityTags::Prepared* prepared = nullptr;
-    size_t count = 0;
-    while (parts.Next(entities, prepared, count)) DrawRange(EntityRange(entities, count, prepared), ctx);
-}
-
-void EntityDrawer::DrawInsert(const EntityRange& range, size_t i, size_t end, const Props& p, const Context& ctx) {
-    const EntityTags t(range[i]);
-    const dxf::Block* block = drawing.FindBlock(t.String(2));
-    if (!block) return;
-    const Matrix ocs = OcsMatrix(t.Extrusion());
-    const Vec3 at = t.Point(10);
-    const double sx = t.Double(41, 1), sy = t.Double(42, 1), sz = t.Double(43, 1);
-    const double rotation = Radians(t.Double(50));
-    const int columns = std::clamp(static_cast<int>(t.Int(70, 1)), 1, 10000);
-    const int rows = std::clamp(static_cast<int>(t.Int(71, 1)), 1, 10000);
-    const double columnSpacing = t.Double(44), rowSpacing = t.Double(45);
+bool DrawInsert(EntityDrawer& d, const EntityTags& t, const Props& p, const Context& ctx, const Parts& parts) {
+    const dxf::Block* block = d.drawing.FindBlock(t.Get(Insert::block));
+    if (!block) return true;
+    const Matrix ocs = OcsMatrix(t.Get(Insert::extrusion));
+    const Vec3 at = t.Get(Insert::insert);
+    const double sx = t.Get(Insert::scaleX), sy = t.Get(Insert::scaleY), sz = t.Get(Insert::scaleZ);
+    const double rotation = Radians(t.Get(Insert::rotation));
+    const int columns = std::clamp(static_cast<int>(t.Get(Insert::columnCount)), 1, 10000);
+    const int rows = std::clamp(static_cast<int>(t.Get(Insert::rowCount)), 1, 10000);
+    const double columnSpacing = t.Get(Insert::columnSpacing), rowSpacing = t.Get(Insert::rowSpacing);
     const int copies = columns * rows > 100000 ? 1 : columns * rows;
     for (int k = 0; k < copies; ++k) {
         const int r = k / columns, c = k % columns;
         const Matrix place = ocs * Matrix::Translation(at) * Matrix::RotationZ(rotation) *
                              Matrix::Translation({c * columnSpacing, r * rowSpacing, 0}) * Matrix::Scaling(sx, sy, sz);
-        DrawBlock(*block, place, p, ctx, p.layer);
+        d.DrawBlock(*block, place, p, ctx, p.layer);
     }
     // Attributes stand where they are, in the reference's own coordinates.
     Context attributes = ctx;
     attributes.byBlock = p;
-    for (size_t a = i + 1; a < end; ++a) {
-        if (range[a].Type() != "ATTRIB") continue;
-        const EntityTags at(range[a]);
+    for (size_t a = parts.begin; a < parts.end; ++a) {
+        if (parts.range[a].Type() != Attrib::type.name) continue;
+        const EntityTags attribute(parts.range[a]);
         Props ap;
-        if (Resolve(at, attributes, ap)) DrawText(at, ap, attributes);
+        if (d.Resolve(attribute, attributes, ap)) d.DrawText(attribute, ap, attributes);
     }
+    return true;
+}
+const DrawerRegistration kInserts({&Insert::type}, DrawInsert);
+
+// A dimension's picture is its block, at its insertion point when it has one.
+bool DrawDimension(EntityDrawer& d, const EntityTags& t, const Props& p, const Context& ctx, const Parts&) {
+    const dxf::Block* block = d.drawing.FindBlock(t.Get(Dimension::block));
+    if (!block) return false;
+    const Matrix ocs = OcsMatrix(t.Get(Dimension::extrusion));
+    d.DrawBlock(*block, Matrix::Translation(ocs.Apply(t.Get(Dimension::insert))), p, ctx, p.layer);
+    return true;
+}
+const DrawerRegistration kDimensions({&Dimension::type, &dxf::entities::ArcDimension::type, &dxf::entities::LargeRadialDimension::type},
+                                     DrawDimension);
+
+// A table's extent from its grid (entity coordinates of its block); false when the table does
+// not give its rows and columns.
+bool MeasureTableGrid(EntityDrawer& d, const EntityTags& t, const Context& ctx) {
+    // The row heights and column widths follow the table's row and column counts.
+    size_t i = t.After(Table::rows.subclass);
+    if (i == 0) return false;
+    const auto sizes = [&t](size_t k) { return t.Is(k, Table::rowHeight) || t.Is(k, Table::columnWidth); };
+    while (!t.Ends(i) && !sizes(i)) ++i;
+    double height = 0, width = 0;
+    int rows = 0, columns = 0;
+    for (; !t.Ends(i) && sizes(i); ++i) {
+        const double v = t[i].DoubleOr(0);
+        if (!(v >= 0) || !dxf::IsTableValue(v)) return false;
+        if (t.Is(i, Table::rowHeight)) height += v, ++rows;
+        else width += v, ++columns;
+    }
+    if (rows == 0 || columns == 0) return false;
+    // The block's origin is the table's top left corner; rows go down.
+    const QPointF corners[4] = {Plan(ctx.m, {0, 0, 0}), Plan(ctx.m, {width, 0, 0}), Plan(ctx.m, {width, -height, 0}),
+                                Plan(ctx.m, {0, -height, 0})};
+    d.canvas.Polyline(corners, 4, true, Pen{});
+    return true;
 }
 
-void EntityDrawer::DrawViewport(const EntityTags& t, const Props& p, const Context& ctx) {
+// A table is drawn by its block: at its insertion point, turned to its direction.
+bool DrawTable(EntityDrawer& d, const EntityTags& t, const Props& p, const Context& ctx, const Parts&) {
+    const dxf::Block* block = d.drawing.FindBlock(t.Get(Table::block));
+    if (!block) return false;
+    const Vec3 direction = t.Get(Table::direction);
+    const Matrix place = Matrix::Translation(t.Get(Table::insert)) * Matrix::RotationZ(std::atan2(direction.y, direction.x));
+    // Measuring, the table's grid is its extent: its cells' contents lie within it, and a
+    // large table's block need not be read (nor its texts laid out) to know where it ends.
+    if (!(d.canvas.PixelSize() > 0) && MeasureTableGrid(d, t, ctx.Within(place * Matrix::Translation(-d.drawing.BlockBase(*block)))))
+        return true;
+    d.DrawBlock(*block, place, p, ctx, p.layer, d.options.drawsOnce);
+    return true;
+}
+const DrawerRegistration kTables({&Table::type}, DrawTable);
+
+bool DrawViewport(EntityDrawer& d, const EntityTags& t, const Props& p, const Context& ctx, const Parts&) {
     // Viewports draw only in a layout, and the first (id 1) is the layout's own view.
-    if (m_inViewport || !m_model || ctx.depth > 0) return;
-    const std::int64_t id = t.Int(69, 2);
-    if (id == 1) return;
-    const Vec3 center = t.Point(10);
-    const double width = t.Double(40), height = t.Double(41);
-    if (!(width > 0) || !(height > 0)) return;
+    if (!d.ModelForViewports() || ctx.depth > 0) return true;
+    const std::int64_t id = t.Get(Viewport::id);
+    if (id == 1) return true;
+    const Vec3 center = t.Get(Viewport::center);
+    const double width = t.Get(Viewport::width), height = t.Get(Viewport::height);
+    if (!(width > 0) || !(height > 0)) return true;
     const std::vector<QPointF> frame{{center.x - width / 2, center.y - height / 2}, {center.x + width / 2, center.y - height / 2},
                                      {center.x + width / 2, center.y + height / 2}, {center.x - width / 2, center.y + height / 2}};
     // A viewport that is off (status 0 or below) shows neither its frame's content nor itself.
-    if (t.Int(68, 1) <= 0) return;
+    if (t.Get(Viewport::status) <= 0) return true;
     std::vector<QPointF> outline = frame;
-    StrokeWorld(outline, true, p, 1);
-    const double viewHeight = t.Double(45);
-    if (!(viewHeight > 0)) return;
-    const Vec3 direction = t.Point(16, {0, 0, 1});
-    if (std::abs(direction.x) > 1e-9 || std::abs(direction.y) > 1e-9) return;  // only plan views
+    d.StrokeWorld(outline, true, p, 1);
+    const double viewHeight = t.Get(Viewport::viewHeight);
+    if (!(viewHeight > 0)) return true;
+    const Vec3 direction = t.Get(Viewport::viewDirection);
+    if (std::abs(direction.x) > 1e-9 || std::abs(direction.y) > 1e-9) return true;  // only plan views
     const double scale = height / viewHeight;
-    const Vec3 viewCenter = t.Point(12), target = t.Point(17);
-    const double twist = Radians(t.Double(51));
+    const Vec3 viewCenter = t.Get(Viewport::viewCenter), target = t.Get(Viewport::viewTarget);
+    const double twist = Radians(t.Get(Viewport::twist));
     // Model to paper: about the target, turned by the twist, the view centre onto the frame's.
     const Matrix toPaper = Matrix::Translation(center) * Matrix::Scaling(scale, scale, scale) *
                            Matrix::Translation({-viewCenter.x, -viewCenter.y, 0}) * Matrix::RotationZ(twist) *
                            Matrix::Translation({-target.x, -target.y, -target.z});
     std::unordered_set<dxf::Handle> frozen;
-    for (size_t i = t.Find(331); i < t.End(); i = t.Find(331, i + 1)) frozen.insert(t[i].AsHandle().value_or(0));
+    for (size_t i = t.Find(Viewport::frozenLayer, 0); i < t.End(); i = t.Find(Viewport::frozenLayer, i + 1))
+        frozen.insert(t[i].AsHandle().value_or(0));
     QPainterPath clip;
     clip.addPolygon(QPolygonF(QVector<QPointF>(frame.begin(), frame.end())));
     clip.closeSubpath();
-    canvas.PushClip(clip);
-    Context inner = TopContext();
+    d.canvas.PushClip(clip);
+    Context inner = d.TopContext();
     inner.m = ctx.m * toPaper;
     inner.frozen = &frozen;
-    std::vector<const dxf::Block*> path;
-    inner.path = &path;
-    // Each viewport shows model space again: the second and later views are repeats.
-    inner.repeat = m_viewportsDrawn++ > 0;
-    m_inViewport = true;
-    DrawRange(EntityRange(m_model->entities), inner);
-    m_inViewport = false;
-    canvas.PopClip();
+    d.DrawModelInViewport(inner);
+    d.canvas.PopClip();
+    return true;
 }
+const DrawerRegistration kViewports({&Viewport::type}, DrawViewport);
+
+}  // namespace
 
 }  // namespace platform::view

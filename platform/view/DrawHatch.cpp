@@ -14,24 +14,30 @@ namespace {
 class Cursor {
 public:
     Cursor(const EntityTags& t, size_t at) : m_t(t), m_at(at) {}
+    bool Is(const dxf::Field& f) const { return Is(f.code); }
     bool Is(int code) const { return m_at < m_t.End() && m_t[m_at].code == code; }
     bool Ok() const { return m_ok; }
-    double Double(int code, double fallback = 0) {
-        if (!Is(code)) return Fail(fallback);
-        return Finite(m_t[m_at++].DoubleOr(fallback), fallback);
+    double Get(const dxf::RealField& f) { return Real(f.code, f.fallback); }
+    std::int64_t Get(const dxf::IntField& f) {
+        if (!Is(f)) return static_cast<std::int64_t>(Fail(static_cast<double>(f.fallback)));
+        return m_t[m_at++].IntOr(f.fallback);
     }
-    std::int64_t Int(int code, std::int64_t fallback = 0) {
-        if (!Is(code)) return static_cast<std::int64_t>(Fail(static_cast<double>(fallback)));
-        return m_t[m_at++].IntOr(fallback);
-    }
-    Vec3 Point(int code) {
-        const double x = Double(code), y = Double(code + 10);
+    // A point in the plane of the hatch: its X and Y.
+    Vec3 Get(const dxf::PointField& f) {
+        const double x = Real(f.code, 0), y = Real(f.code + 10, 0);
         return {x, y, 0};
     }
-    double Optional(int code, double fallback) { return Is(code) ? Double(code, fallback) : fallback; }
+    double Optional(const dxf::RealField& f, double fallback) { return Is(f) ? Real(f.code, fallback) : fallback; }
+    std::int64_t Optional(const dxf::IntField& f, std::int64_t fallback) { return Is(f) ? Get(f) : fallback; }
+    void Skip(const dxf::Field& f) { ++m_at, m_ok = m_ok && m_at <= m_t.End() && m_t[m_at - 1].code == f.code; }
     size_t At() const { return m_at; }
     void SkipTo(int code) {
         while (m_at < m_t.End() && m_t[m_at].code != code) ++m_at;
+    }
+
+    double Real(int code, double fallback) {
+        if (!Is(code)) return Fail(fallback);
+        return Finite(m_t[m_at++].DoubleOr(fallback), fallback);
     }
 
 private:
@@ -46,12 +52,14 @@ private:
 };
 
 using Ring = std::vector<Vec3>;
+using H = dxf::entities::Hatch;
 
 void AppendEdgeArc(Ring& ring, Cursor& c, double tolerance) {
-    const Vec3 center = c.Point(10);
-    const double r = c.Double(40);
-    double start = c.Double(50), end = c.Double(51, 360);
-    const bool ccw = c.Int(73, 1) != 0;
+    using E = H::ArcEdge;
+    const Vec3 center = c.Get(E::center);
+    const double r = c.Get(E::radius);
+    double start = c.Get(E::startAngle), end = c.Get(E::endAngle);
+    const bool ccw = c.Get(E::counterClockwise) != 0;
     if (!ccw) std::swap(start, end), start = 360 - start, end = 360 - end;
     double a = Radians(start), b = Radians(end);
     while (b <= a) b += 2 * kPi;
@@ -62,10 +70,11 @@ void AppendEdgeArc(Ring& ring, Cursor& c, double tolerance) {
 }
 
 void AppendEdgeEllipse(Ring& ring, Cursor& c, double tolerance) {
-    const Vec3 center = c.Point(10), major = c.Point(11);
-    const double ratio = c.Double(40, 1);
-    double start = c.Double(50), end = c.Double(51, 360);
-    const bool ccw = c.Int(73, 1) != 0;
+    using E = H::EllipseEdge;
+    const Vec3 center = c.Get(E::center), major = c.Get(E::majorAxis);
+    const double ratio = c.Get(E::ratio);
+    double start = c.Get(E::startAngle), end = c.Get(E::endAngle);
+    const bool ccw = c.Get(E::counterClockwise) != 0;
     if (!ccw) std::swap(start, end), start = 360 - start, end = 360 - end;
     auto param = [&](double degrees) {
         const double a = Radians(degrees);
@@ -82,21 +91,22 @@ void AppendEdgeEllipse(Ring& ring, Cursor& c, double tolerance) {
 }
 
 void AppendEdgeSpline(Ring& ring, Cursor& c, double tolerance) {
+    using E = H::SplineEdge;
     SplineData s;
-    s.degree = static_cast<int>(c.Int(94, 3));
-    const bool rational = c.Int(73) != 0;
-    c.Int(74);
-    const std::int64_t knots = c.Int(95), controls = c.Int(96);
-    for (std::int64_t k = 0; k < knots && c.Ok(); ++k) s.knots.push_back(c.Double(40));
+    s.degree = static_cast<int>(c.Get(E::degree));
+    const bool rational = c.Get(E::rational) != 0;
+    c.Get(E::periodic);
+    const std::int64_t knots = c.Get(E::knotCount), controls = c.Get(E::controlCount);
+    for (std::int64_t k = 0; k < knots && c.Ok(); ++k) s.knots.push_back(c.Get(E::knot));
     for (std::int64_t k = 0; k < controls && c.Ok(); ++k) {
-        s.controls.push_back(c.Point(10));
-        if (rational || c.Is(42)) s.weights.push_back(c.Optional(42, 1));
+        s.controls.push_back(c.Get(E::control));
+        if (rational || c.Is(E::weight)) s.weights.push_back(c.Optional(E::weight, E::weight.fallback));
     }
-    if (c.Is(97)) {
-        const std::int64_t fits = c.Int(97);
-        for (std::int64_t k = 0; k < fits && c.Ok(); ++k) s.fits.push_back(c.Point(11));
-        if (c.Is(12)) s.startTangent = c.Point(12);
-        if (c.Is(13)) s.endTangent = c.Point(13);
+    if (c.Is(E::fitCount)) {
+        const std::int64_t fits = c.Get(E::fitCount);
+        for (std::int64_t k = 0; k < fits && c.Ok(); ++k) s.fits.push_back(c.Get(E::fit));
+        if (c.Is(E::startTangent)) s.startTangent = c.Get(E::startTangent);
+        if (c.Is(E::endTangent)) s.endTangent = c.Get(E::endTangent);
     }
     if (!rational && s.weights.size() != s.controls.size()) s.weights.clear();
     const std::vector<Vec3> points = SplinePoints(s, tolerance);
@@ -105,43 +115,44 @@ void AppendEdgeSpline(Ring& ring, Cursor& c, double tolerance) {
 
 std::vector<Ring> ReadBoundaries(Cursor& c, double tolerance) {
     std::vector<Ring> rings;
-    const std::int64_t paths = c.Int(91);
+    using Path = H::Path;
+    const std::int64_t paths = c.Get(H::pathCount);
     for (std::int64_t p = 0; p < paths && c.Ok(); ++p) {
-        const int flags = static_cast<int>(c.Int(92));
+        const int flags = static_cast<int>(c.Get(Path::flags));
         Ring ring;
-        if (flags & 2) {  // a polyline
-            const bool bulges = c.Int(72) != 0;
-            c.Optional(73, 0);
-            const std::int64_t n = c.Int(93);
+        if (flags & Path::kPolyline) {
+            const bool bulges = c.Get(Path::hasBulges) != 0;
+            c.Optional(Path::closed, 0);
+            const std::int64_t n = c.Get(Path::count);
             std::vector<std::pair<Vec3, double>> vertices;
             for (std::int64_t k = 0; k < n && c.Ok(); ++k) {
-                const Vec3 v = c.Point(10);
-                const double bulge = bulges || c.Is(42) ? c.Optional(42, 0) : 0;
+                const Vec3 v = c.Get(Path::vertex);
+                const double bulge = bulges || c.Is(Path::bulge) ? c.Optional(Path::bulge, 0) : 0;
                 vertices.push_back({v, bulge});
             }
             if (!vertices.empty()) ring.push_back(vertices[0].first);
             for (size_t k = 0; k < vertices.size(); ++k)
                 AppendBulge(ring, vertices[k].first, vertices[(k + 1) % vertices.size()].first, vertices[k].second, tolerance);
         } else {
-            const std::int64_t edges = c.Int(93);
+            const std::int64_t edges = c.Get(Path::count);
             for (std::int64_t e = 0; e < edges && c.Ok(); ++e) {
-                switch (c.Int(72)) {
-                case 1: {
-                    const Vec3 a = c.Point(10), b = c.Point(11);
+                switch (c.Get(Path::edgeType)) {
+                case Path::kLine: {
+                    const Vec3 a = c.Get(H::LineEdge::start), b = c.Get(H::LineEdge::end);
                     ring.push_back(a);
                     ring.push_back(b);
                     break;
                 }
-                case 2: AppendEdgeArc(ring, c, tolerance); break;
-                case 3: AppendEdgeEllipse(ring, c, tolerance); break;
-                case 4: AppendEdgeSpline(ring, c, tolerance); break;
+                case Path::kArc: AppendEdgeArc(ring, c, tolerance); break;
+                case Path::kEllipse: AppendEdgeEllipse(ring, c, tolerance); break;
+                case Path::kSpline: AppendEdgeSpline(ring, c, tolerance); break;
                 default: return rings;
                 }
             }
         }
         // The source objects the boundary was made from.
-        const std::int64_t sources = c.Optional(97, 0);
-        for (std::int64_t k = 0; k < sources && c.Is(330); ++k) c.Int(330);
+        const std::int64_t sources = c.Optional(Path::sourceCount, 0);
+        for (std::int64_t k = 0; k < sources && c.Is(Path::source); ++k) c.Skip(Path::source);
         if (c.Ok() && ring.size() >= 3) rings.push_back(std::move(ring));
     }
     return rings;
@@ -156,17 +167,20 @@ struct PatternLine {
 // The pattern lines, as the file stores them (scaled and turned already), from group 78 on.
 std::vector<PatternLine> ReadPatternLines(const EntityTags& t, size_t from) {
     std::vector<PatternLine> lines;
-    const size_t i = t.Find(78, from);
+    using L = H::PatternLine;
+    const size_t i = t.Find(L::count, from);
     if (i >= t.End()) return lines;
     Cursor pc(t, i);
-    const std::int64_t count = pc.Int(78);
+    const std::int64_t count = pc.Get(L::count);
     for (std::int64_t k = 0; k < count && pc.Ok(); ++k) {
         PatternLine line;
-        line.angle = Radians(pc.Double(53));
-        line.base = {pc.Double(43), pc.Double(44), 0};
-        line.offset = {pc.Double(45), pc.Double(46), 0};
-        const std::int64_t dashes = pc.Int(79);
-        for (std::int64_t d = 0; d < dashes && pc.Ok(); ++d) line.dashes.push_back(pc.Double(49));
+        line.angle = Radians(pc.Get(L::angle));
+        line.base.x = pc.Get(L::baseX);
+        line.base.y = pc.Get(L::baseY);
+        line.offset.x = pc.Get(L::offsetX);
+        line.offset.y = pc.Get(L::offsetY);
+        const std::int64_t dashes = pc.Get(L::dashCount);
+        for (std::int64_t d = 0; d < dashes && pc.Ok(); ++d) line.dashes.push_back(pc.Get(L::dash));
         if (pc.Ok()) lines.push_back(std::move(line));
     }
     return lines;
@@ -177,8 +191,8 @@ QPainterPath AreaOf(const std::vector<Ring>& rings, const Matrix& m) {
     QPainterPath area;
     area.setFillRule(Qt::OddEvenFill);
     for (const Ring& ring : rings) {
-        area.moveTo(EntityDrawer::Plan(m, ring[0]));
-        for (size_t k = 1; k < ring.size(); ++k) area.lineTo(EntityDrawer::Plan(m, ring[k]));
+        area.moveTo(Plan(m, ring[0]));
+        for (size_t k = 1; k < ring.size(); ++k) area.lineTo(Plan(m, ring[k]));
         area.closeSubpath();
     }
     return area;
@@ -217,7 +231,7 @@ void DrawPatternLine(Canvas& canvas, const Matrix& m, const PatternLine& line, c
             smin = std::min(smin, s), smax = std::max(smax, s);
         }
         auto segment = [&](double s0, double s1) {
-            const QPointF seg[2]{EntityDrawer::Plan(m, origin + d * s0), EntityDrawer::Plan(m, origin + d * s1)};
+            const QPointF seg[2]{Plan(m, origin + d * s0), Plan(m, origin + d * s1)};
             canvas.Polyline(seg, 2, false, pen);
         };
         if (line.dashes.empty() || length <= 0 || (pixel > 0 && length * scale < pixel * 3) || (smax - smin) / length > 5000) {
@@ -238,33 +252,36 @@ void DrawPatternLine(Canvas& canvas, const Matrix& m, const PatternLine& line, c
     }
 }
 
-}  // namespace
-
-void EntityDrawer::DrawHatch(const EntityTags& t, const Props& p, const Context& ctx) {
-    Cursor c(t, t.After("AcDbHatch"));
-    // The elevation point: 10 and 20 are zero, 30 the elevation.
-    c.SkipTo(30);
-    const double z = c.Is(30) ? c.Double(30) : 0;
-    const Context local = ctx.Within(OcsMatrix(t.Extrusion()) * Matrix::Translation({0, 0, z}));
-    c.SkipTo(70);
-    const bool solid = c.Int(70) != 0;
-    c.SkipTo(91);
-    const std::vector<Ring> rings = ReadBoundaries(c, Tolerance(local));
-    if (rings.empty()) return;
+bool DrawHatch(EntityDrawer& d, const EntityTags& t, const Props& p, const Context& ctx, const Parts&) {
+    Cursor c(t, t.After(H::kSubclasses[0].marker));
+    // The elevation point: its X and Y are zero, its Z the elevation.
+    const int elevation = H::elevation.code + 20;
+    c.SkipTo(elevation);
+    const double z = c.Is(elevation) ? c.Real(elevation, 0) : 0;
+    const Context local = ctx.Within(OcsMatrix(t.Get(H::extrusion)) * Matrix::Translation({0, 0, z}));
+    c.SkipTo(H::solid.code);
+    const bool solid = c.Get(H::solid) != 0;
+    c.SkipTo(H::pathCount.code);
+    const std::vector<Ring> rings = ReadBoundaries(c, d.Tolerance(local));
+    if (rings.empty()) return true;
 
     const QPainterPath area = AreaOf(rings, local.m);
-    if (solid || t.Int(450) != 0) {
-        canvas.Fill(area, p.color);
-        return;
+    if (solid || t.Get(H::gradient) != 0) {
+        d.canvas.Fill(area, p.color);
+        return true;
     }
     const std::vector<PatternLine> lines = ReadPatternLines(t, c.At());
     Box box;
     for (const Ring& ring : rings)
         for (const Vec3& v : ring) box.Add(v.x, v.y);
-    canvas.PushClip(area);
-    const Pen pen = PenOf(p);
-    for (const PatternLine& line : lines) DrawPatternLine(canvas, local.m, line, box, area, pen, p.color);
-    canvas.PopClip();
+    d.canvas.PushClip(area);
+    const Pen pen = d.PenOf(p);
+    for (const PatternLine& line : lines) DrawPatternLine(d.canvas, local.m, line, box, area, pen, p.color);
+    d.canvas.PopClip();
+    return true;
 }
+const DrawerRegistration kHatches({&H::type}, DrawHatch);
+
+}  // namespace
 
 }  // namespace platform::view

@@ -12,6 +12,9 @@ namespace platform::view {
 
 namespace {
 
+using dxf::entities::MLeader;
+using dxf::entities::MText;
+
 // One leader of the context data: its lines' vertices, then where they meet the landing.
 struct MLeaderBranch {
     std::vector<std::vector<Vec3>> lines;
@@ -22,20 +25,23 @@ struct MLeaderBranch {
 
 // What a multileader's context data says (the codes of AcDbMLeader's CONTEXT_DATA{...}).
 struct MLeaderContext {
-    double scale = 1, arrowSize = 0.18;
+    using C = MLeader::Context;
+    double scale = C::scale.fallback, arrowSize = C::arrowSize.fallback;
     bool hasText = false, hasBlock = false;
     std::string text;
-    Vec3 textAt, textDirection{1, 0, 0};
-    double textHeight = 0.18, textWidth = 0;
-    int attachment = 1;
+    Vec3 textAt, textDirection{C::textDirection.fallback.x, C::textDirection.fallback.y, C::textDirection.fallback.z};
+    double textHeight = C::textHeight.fallback, textWidth = 0;
+    int attachment = static_cast<int>(C::textAttachment.fallback);
     dxf::Handle block = 0;
-    Vec3 blockAt, blockScale{1, 1, 1};
+    Vec3 blockAt, blockScale{C::blockScale.fallback.x, C::blockScale.fallback.y, C::blockScale.fallback.z};
     double blockRotation = 0;
     std::vector<MLeaderBranch> branches;
     size_t end = 0;  // the index after the context's closing tag
 };
 
 MLeaderContext ReadContext(const EntityTags& t, size_t begin) {
+    using C = MLeader::Context;
+    using Branch = MLeader::LeaderBranch;
     MLeaderContext c;
     MLeaderBranch* branch = nullptr;
     std::vector<Vec3>* line = nullptr;
@@ -44,41 +50,41 @@ MLeaderContext ReadContext(const EntityTags& t, size_t begin) {
         const dxf::Tag& tag = t[i];
         const int code = tag.code;
         if (line) {
-            if (code == 305) line = nullptr;
-            else if (code == 10) line->push_back(t.PointAt(i));
+            if (code == Branch::lineEnds.code) line = nullptr;
+            else if (code == MLeader::LeaderLine::vertex.code) line->push_back(t.PointAt(i));
             continue;
         }
         if (branch) {
-            if (code == 303) branch = nullptr;
-            else if (code == 304 && tag.Value() == "LEADER_LINE{") line = &branch->lines.emplace_back();
-            else if (code == 290) branch->hasConnection = tag.IntOr(0) != 0;
-            else if (code == 291) branch->hasDogleg = tag.IntOr(0) != 0;
-            else if (code == 10) branch->connection = t.PointAt(i);
-            else if (code == 11) branch->dogleg = t.PointAt(i);
-            else if (code == 40) branch->doglegLength = tag.DoubleOr(0);
+            if (code == C::leaderEnds.code) branch = nullptr;
+            else if (code == Branch::lineBegins.code && tag.Value() == Branch::kLine) line = &branch->lines.emplace_back();
+            else if (code == Branch::hasConnection.code) branch->hasConnection = tag.IntOr(0) != 0;
+            else if (code == Branch::hasDogleg.code) branch->hasDogleg = tag.IntOr(0) != 0;
+            else if (code == Branch::connection.code) branch->connection = t.PointAt(i);
+            else if (code == Branch::dogleg.code) branch->dogleg = t.PointAt(i);
+            else if (code == Branch::doglegLength.code) branch->doglegLength = tag.DoubleOr(0);
             continue;
         }
         switch (code) {
-        case 301: c.end = i + 1; return c;
-        case 302: branch = &c.branches.emplace_back(); break;
-        case 40: c.scale = tag.DoubleOr(1); break;
-        case 41: c.textHeight = tag.DoubleOr(0.18); break;
-        case 140: c.arrowSize = tag.DoubleOr(0.18); break;
-        case 290:
+        case MLeader::groupEnds.code: c.end = i + 1; return c;
+        case C::leaderBegins.code: branch = &c.branches.emplace_back(); break;
+        case C::scale.code: c.scale = tag.DoubleOr(C::scale.fallback); break;
+        case C::textHeight.code: c.textHeight = tag.DoubleOr(C::textHeight.fallback); break;
+        case C::arrowSize.code: c.arrowSize = tag.DoubleOr(C::arrowSize.fallback); break;
+        case C::hasText.code:
             // The first says whether there is text; later ones are the text's own settings.
             if (!textSeen) c.hasText = tag.IntOr(0) != 0;
             textSeen = true;
             break;
-        case 296: c.hasBlock = tag.IntOr(0) != 0; break;
-        case 304: c.text = std::string(tag.Value()); break;
-        case 12: c.textAt = t.PointAt(i); break;
-        case 13: c.textDirection = t.PointAt(i); break;
-        case 43: c.textWidth = tag.DoubleOr(0); break;
-        case 171: c.attachment = static_cast<int>(tag.IntOr(1)); break;
-        case 341: c.block = tag.AsHandle().value_or(0); break;
-        case 15: c.blockAt = t.PointAt(i); break;
-        case 16: c.blockScale = t.PointAt(i); break;
-        case 46: c.blockRotation = tag.DoubleOr(0); break;
+        case C::hasBlock.code: c.hasBlock = tag.IntOr(0) != 0; break;
+        case C::text.code: c.text = std::string(tag.Value()); break;
+        case C::textAt.code: c.textAt = t.PointAt(i); break;
+        case C::textDirection.code: c.textDirection = t.PointAt(i); break;
+        case C::textWidth.code: c.textWidth = tag.DoubleOr(0); break;
+        case C::textAttachment.code: c.attachment = static_cast<int>(tag.IntOr(C::textAttachment.fallback)); break;
+        case C::block.code: c.block = tag.AsHandle().value_or(0); break;
+        case C::blockAt.code: c.blockAt = t.PointAt(i); break;
+        case C::blockScale.code: c.blockScale = t.PointAt(i); break;
+        case C::blockRotation.code: c.blockRotation = tag.DoubleOr(0); break;
         default: break;
         }
     }
@@ -96,28 +102,28 @@ bool RawColor(std::int64_t raw, DrawingColor& color) {
     }
 }
 
-}  // namespace
-
-void EntityDrawer::DrawMultiLeader(const EntityTags& t, const Props& p, const Context& ctx) {
-    const size_t own = t.After("AcDbMLeader");
+bool DrawMultiLeader(EntityDrawer& d, const EntityTags& t, const Props& p, const Context& ctx, const Parts&) {
+    const size_t own = t.After(MLeader::kSubclasses[0].marker);
     size_t start = t.End();
     for (size_t i = own; i < t.End(); ++i)
-        if (t[i].code == 300 && t[i].Value() == "CONTEXT_DATA{") {
+        if (t.Is(i, MLeader::groupBegins) && t[i].Value() == MLeader::kContext) {
             start = i + 1;
             break;
         }
-    if (start >= t.End()) return;
+    if (start >= t.End()) return true;
     const MLeaderContext c = ReadContext(t, start);
 
     // The entity's own settings follow its context data.
-    const int lineType = static_cast<int>(t.Int(170, 1, c.end));
-    const bool landing = t.Int(290, 1, c.end) != 0, dogleg = t.Int(291, 1, c.end) != 0;
-    const int contentType = static_cast<int>(t.Int(172, c.hasBlock ? 1 : 2, c.end));
-    const bool arrowhead = !t.Has(342, c.end) || t.Int(342, 0, c.end) != 0;
+    const auto setting = [&](const dxf::IntField& f, std::int64_t fallback) { return t.Int(f.code, fallback, c.end); };
+    const int lineType = static_cast<int>(setting(MLeader::lineType, MLeader::lineType.fallback));
+    const bool landing = setting(MLeader::landing, MLeader::landing.fallback) != 0;
+    const bool dogleg = setting(MLeader::dogleg, MLeader::dogleg.fallback) != 0;
+    const int contentType = static_cast<int>(setting(MLeader::contentType, c.hasBlock ? 1 : 2));
+    const bool arrowhead = !t.Has(MLeader::arrowheadBlock.code, c.end) || t.Int(MLeader::arrowheadBlock.code, 0, c.end) != 0;
     Props line = p, text = p;
     DrawingColor color;
-    if (RawColor(t.Int(91, 0, c.end), color)) line.color = ColorOf(color, ctx, p.layer);
-    if (RawColor(t.Int(92, 0, c.end), color)) text.color = ColorOf(color, ctx, p.layer);
+    if (RawColor(setting(MLeader::lineColor, 0), color)) line.color = d.ColorOf(color, ctx, p.layer);
+    if (RawColor(setting(MLeader::textColor, 0), color)) text.color = d.ColorOf(color, ctx, p.layer);
 
     for (const MLeaderBranch& branch : c.branches) {
         for (const std::vector<Vec3>& vertices : branch.lines) {
@@ -127,20 +133,20 @@ void EntityDrawer::DrawMultiLeader(const EntityTags& t, const Props& p, const Co
             if (lineType == 2 && points.size() > 2) {
                 SplineData s;
                 s.fits = points;
-                points = SplinePoints(s, Tolerance(ctx));
+                points = SplinePoints(s, d.Tolerance(ctx));
             }
-            Stroke(points, false, line, ctx);
+            d.Stroke(points, false, line, ctx);
             // The closed filled arrow at the first vertex, pointing away from the next.
             const double size = c.arrowSize;
-            Vec3 d = points[1] - points[0];
-            const double len = std::hypot(d.x, d.y);
+            Vec3 along = points[1] - points[0];
+            const double len = std::hypot(along.x, along.y);
             if (!arrowhead || !(size > 0) || len == 0) continue;
-            d = d * (1 / len);
-            const Vec3 n{-d.y, d.x, 0}, back = points[0] + d * size;
-            FillWorld({Plan(ctx.m, points[0]), Plan(ctx.m, back + n * (size / 6)), Plan(ctx.m, back - n * (size / 6))}, line.color);
+            along = along * (1 / len);
+            const Vec3 n{-along.y, along.x, 0}, back = points[0] + along * size;
+            d.FillWorld({Plan(ctx.m, points[0]), Plan(ctx.m, back + n * (size / 6)), Plan(ctx.m, back - n * (size / 6))}, line.color);
         }
         if (landing && dogleg && branch.hasDogleg && branch.doglegLength > 0)
-            Stroke({branch.connection, branch.connection + branch.dogleg * branch.doglegLength}, false, line, ctx);
+            d.Stroke({branch.connection, branch.connection + branch.dogleg * branch.doglegLength}, false, line, ctx);
     }
 
     if (contentType == 2 && c.hasText && !c.text.empty()) {
@@ -150,17 +156,25 @@ void EntityDrawer::DrawMultiLeader(const EntityTags& t, const Props& p, const Co
         const std::string x = std::to_string(c.textAt.x), y = std::to_string(c.textAt.y), z = std::to_string(c.textAt.z);
         const std::string dx = std::to_string(c.textDirection.x), dy = std::to_string(c.textDirection.y),
                           dz = std::to_string(c.textDirection.z);
+        const int at = MText::insert.code, axis = MText::xAxis.code;
         dxf::DxfObject mtext;
-        mtext.tags = {{0, "MTEXT"}, {10, x},      {20, y},          {30, z},  {40, height}, {41, width},
-                      {71, attachment}, {1, c.text}, {11, dx}, {21, dy},      {31, dz}};
-        DrawMText(EntityTags(mtext), text, ctx);
+        mtext.tags = {{0, MText::type.name},
+                      {at, x}, {at + 10, y}, {at + 20, z},
+                      {MText::height.code, height}, {MText::width.code, width}, {MText::attachment.code, attachment},
+                      {MText::text.code, c.text},
+                      {axis, dx}, {axis + 10, dy}, {axis + 20, dz}};
+        d.DrawMText(EntityTags(mtext), text, ctx);
     } else if (contentType == 1 && c.block) {
-        if (const dxf::Block* block = drawing.BlockOfRecord(c.block)) {
+        if (const dxf::Block* block = d.drawing.BlockOfRecord(c.block)) {
             const Matrix place = Matrix::Translation(c.blockAt) * Matrix::RotationZ(c.blockRotation) *
                                  Matrix::Scaling(c.blockScale.x, c.blockScale.y, c.blockScale.z);
-            DrawBlock(*block, place, p, ctx, p.layer);
+            d.DrawBlock(*block, place, p, ctx, p.layer);
         }
     }
+    return true;
 }
+const DrawerRegistration kMultiLeaders({&MLeader::type, &dxf::entities::MLeaderOld::type}, DrawMultiLeader);
+
+}  // namespace
 
 }  // namespace platform::view

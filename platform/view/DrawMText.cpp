@@ -11,6 +11,8 @@ namespace platform::view {
 
 namespace {
 
+using dxf::entities::MText;
+
 struct Piece {
     const MTextRun* run;
     const FontFace* face;
@@ -111,13 +113,14 @@ struct Placement {
 // Baselines, flowing into columns where the text has them (their heights in the 50s after
 // the 75, else the defined height 46).
 Placement PlaceLines(const EntityTags& t, const std::vector<Line>& lines, bool columns, double referenceWidth) {
-    const int columnCount = static_cast<int>(t.Int(76, 1));
-    const double gutter = t.Double(49);
-    const double definedHeight = t.Double(46);
-    double spacing = t.Double(44, 1);
+    const int columnCount = static_cast<int>(t.Get(MText::columnCount));
+    const double gutter = t.Get(MText::gutter);
+    const double definedHeight = t.Get(MText::definedHeight);
+    double spacing = t.Get(MText::lineSpacing);
     if (!(spacing > 0)) spacing = 1;
     std::vector<double> heights;
-    for (size_t i = t.Find(50, t.Find(75)); columns && i < t.End(); i = t.Find(50, i + 1)) heights.push_back(t[i].DoubleOr(0));
+    for (size_t i = t.Find(MText::columnHeight, t.Find(MText::columnType, 0)); columns && i < t.End(); i = t.Find(MText::columnHeight, i + 1))
+        heights.push_back(t[i].DoubleOr(0));
     Placement out;
     out.place.resize(lines.size());
     double baseline = 0, column = 0;
@@ -175,30 +178,57 @@ QTransform Glyphs(const MTextRun& run, double px, double py, double s) {
     return QTransform(s * run.style.width, 0, -s * slant, -s, px, py);
 }
 
+// A stacked fraction at (x, y) of the given width.
+void DrawMTextStack(EntityDrawer& d, const MTextRun& run, const FontFace& face, double x, double y, double width, const QColor& color,
+                    const Props& p, const Context& local) {
+    const double s = Scale(run, face) * 0.7, hgt = run.style.height;
+    if (run.stackKind == '^') {
+        d.EmitText(run.text, face, Glyphs(run, x, y + hgt * 0.6, s), 0, color, local);
+        d.EmitText(run.lower, face, Glyphs(run, x, y - hgt * 0.35, s), 0, color, local);
+    } else {
+        d.EmitText(run.text, face, Glyphs(run, x, y + hgt * 0.45, s), 0, color, local);
+        d.EmitText(run.lower, face, Glyphs(run, x, y - hgt * 0.45, s), 0, color, local);
+        Props bar = p;
+        bar.color = color;
+        d.Stroke({{x, y + hgt * 0.3, 0}, {x + width, y + hgt * 0.3, 0}}, false, bar, local);
+    }
+}
+
+// The rules under, over and through a run of text from x0 to x1 on the baseline y.
+void DrawMTextRules(EntityDrawer& d, const MTextRun& run, double x0, double x1, double y, const QColor& color, const Props& p,
+                    const Context& local) {
+    const double hgt = run.style.height;
+    Props rule = p;
+    rule.color = color;
+    if (run.style.underline) d.Stroke({{x0, y - hgt * 0.2, 0}, {x1, y - hgt * 0.2, 0}}, false, rule, local);
+    if (run.style.overline) d.Stroke({{x0, y + hgt * 1.2, 0}, {x1, y + hgt * 1.2, 0}}, false, rule, local);
+    if (run.style.strike) d.Stroke({{x0, y + hgt * 0.5, 0}, {x1, y + hgt * 0.5, 0}}, false, rule, local);
+}
+
 }  // namespace
 
 void EntityDrawer::DrawMText(const EntityTags& t, const Props& p, const Context& ctx) {
     // The contents: the 3 chunks in order, then the 1.
     std::string joined;
-    std::string_view contents = t.String(1);
-    if (t.Has(3)) {
-        for (size_t i = t.Find(3); i < t.End(); i = t.Find(3, i + 1)) joined.append(t[i].Value());
+    std::string_view contents = t.Get(MText::text);
+    if (t.Has(MText::text.chunkCode)) {
+        for (size_t i = t.Find(MText::text.chunkCode); i < t.End(); i = t.Find(MText::text.chunkCode, i + 1)) joined.append(t[i].Value());
         joined.append(contents);
         contents = joined;
     }
     if (contents.empty()) return;
 
-    const TextStyleInfo& entityStyle = TextStyle(t.String(7, "Standard"));
+    const TextStyleInfo& entityStyle = TextStyle(t.Get(MText::style));
     MTextStyle base;
     base.family = entityStyle.family, base.bold = entityStyle.bold, base.italic = entityStyle.italic;
-    base.height = t.Double(40, entityStyle.height > 0 ? entityStyle.height : 2.5);
+    base.height = t.Get(MText::height, entityStyle.height > 0 ? entityStyle.height : 2.5);
     if (!(base.height > 0)) base.height = 2.5;
     base.width = entityStyle.width;
     base.oblique = entityStyle.oblique;
-    const int attachment = std::clamp(static_cast<int>(t.Int(71, 1)), 1, 9);
-    const int columnType = static_cast<int>(t.Int(75));
-    const bool columns = (columnType == 1 || columnType == 2) && t.Double(48) > 0;
-    const double referenceWidth = columns ? t.Double(48) : t.Double(41);
+    const int attachment = std::clamp(static_cast<int>(t.Get(MText::attachment)), 1, 9);
+    const int columnType = static_cast<int>(t.Get(MText::columnType));
+    const bool columns = (columnType == 1 || columnType == 2) && t.Get(MText::columnWidth) > 0;
+    const double referenceWidth = columns ? t.Get(MText::columnWidth) : t.Get(MText::width);
     const bool plain = !columns && std::none_of(contents.begin(), contents.end(), [](char c) { return kCoding[static_cast<unsigned char>(c)]; });
     const FontFace* plainFace = nullptr;
     if (plain) {
@@ -214,17 +244,17 @@ void EntityDrawer::DrawMText(const EntityTags& t, const Props& p, const Context&
 
     // The text's own axes: the direction vector, or the rotation, in the plane of its extrusion.
     // Most texts (a table's cells) have none of them: their axes are the world's.
-    const Vec3 extrusion = t.Extrusion().Normalized();
-    const bool upright = !t.Has(11) && !t.Has(50) && extrusion.x == 0 && extrusion.y == 0 && extrusion.z == 1;
-    Vec3 xAxis = t.Has(11) ? t.Point(11) : Vec3{};
+    const Vec3 extrusion = t.Get(MText::extrusion).Normalized();
+    const bool upright = !t.Has(MText::xAxis) && !t.Has(MText::rotation) && extrusion.x == 0 && extrusion.y == 0 && extrusion.z == 1;
+    Vec3 xAxis = t.Has(MText::xAxis) ? t.Get(MText::xAxis) : Vec3{};
     if (!upright && xAxis.Length() == 0) {
         const Matrix ocs = OcsMatrix(extrusion);
-        const double r = Radians(t.Double(50));
+        const double r = Radians(t.Get(MText::rotation));
         xAxis = r == 0 ? ocs.X : ocs.ApplyVector({std::cos(r), std::sin(r), 0});
     }
-    const Context local = upright ? ctx.Moved(t.Point(10)) : [&] {
+    const Context local = upright ? ctx.Moved(t.Get(MText::insert)) : [&] {
         const Vec3 x = xAxis.Normalized();
-        return ctx.Within(Matrix{x, extrusion.Cross(x).Normalized(), extrusion, t.Point(10)});
+        return ctx.Within(Matrix{x, extrusion.Cross(x).Normalized(), extrusion, t.Get(MText::insert)});
     }();
     const int h = (attachment - 1) % 3;  // 0 left, 1 centre, 2 right
     const int v = (attachment - 1) / 3;  // 0 top, 1 middle, 2 bottom
@@ -270,7 +300,7 @@ void EntityDrawer::DrawMText(const EntityTags& t, const Props& p, const Context&
                                      ? ColorOf(DrawingColor{run.style.aci, run.style.trueColor, run.style.rgb}, ctx, p.layer)
                                      : p.color;
             if (run.kind == MTextRun::Stack) {
-                DrawMTextStack(run, *piece.face, lineX + piece.x, y, piece.width, color, p, local);
+                DrawMTextStack(*this, run, *piece.face, lineX + piece.x, y, piece.width, color, p, local);
                 continue;
             }
             if (run.kind != MTextRun::Text) continue;
@@ -278,34 +308,19 @@ void EntityDrawer::DrawMText(const EntityTags& t, const Props& p, const Context&
             double end = 0;
             const QString text = MergedText(line, k, end);
             EmitText(text, *piece.face, Glyphs(run, lineX + piece.x, y, Scale(run, *piece.face)), 0, color, local);
-            DrawMTextRules(run, lineX + piece.x, lineX + end, y, color, p, local);
+            DrawMTextRules(*this, run, lineX + piece.x, lineX + end, y, color, p, local);
         }
     }
 }
 
-void EntityDrawer::DrawMTextStack(const MTextRun& run, const FontFace& face, double x, double y, double width, const QColor& color,
-                                  const Props& p, const Context& local) {
-    const double s = Scale(run, face) * 0.7, hgt = run.style.height;
-    if (run.stackKind == '^') {
-        EmitText(run.text, face, Glyphs(run, x, y + hgt * 0.6, s), 0, color, local);
-        EmitText(run.lower, face, Glyphs(run, x, y - hgt * 0.35, s), 0, color, local);
-    } else {
-        EmitText(run.text, face, Glyphs(run, x, y + hgt * 0.45, s), 0, color, local);
-        EmitText(run.lower, face, Glyphs(run, x, y - hgt * 0.45, s), 0, color, local);
-        Props bar = p;
-        bar.color = color;
-        Stroke({{x, y + hgt * 0.3, 0}, {x + width, y + hgt * 0.3, 0}}, false, bar, local);
-    }
-}
+namespace {
 
-void EntityDrawer::DrawMTextRules(const MTextRun& run, double x0, double x1, double y, const QColor& color, const Props& p,
-                                  const Context& local) {
-    const double hgt = run.style.height;
-    Props rule = p;
-    rule.color = color;
-    if (run.style.underline) Stroke({{x0, y - hgt * 0.2, 0}, {x1, y - hgt * 0.2, 0}}, false, rule, local);
-    if (run.style.overline) Stroke({{x0, y + hgt * 1.2, 0}, {x1, y + hgt * 1.2, 0}}, false, rule, local);
-    if (run.style.strike) Stroke({{x0, y + hgt * 0.5, 0}, {x1, y + hgt * 0.5, 0}}, false, rule, local);
+bool DrawMTexts(EntityDrawer& d, const EntityTags& t, const Props& p, const Context& ctx, const Parts&) {
+    d.DrawMText(t, p, ctx);
+    return true;
 }
+const DrawerRegistration kMTexts({&MText::type}, DrawMTexts);
+
+}  // namespace
 
 }  // namespace platform::view

@@ -47,45 +47,50 @@ bool EntityDrawer::TooSmallToShow(const FontFace& face, double k, double widthFa
 }
 
 void EntityDrawer::DrawText(const EntityTags& t, const Props& p, const Context& ctx) {
+    using dxf::entities::AttDef;
+    using dxf::entities::Attrib;
+    using dxf::entities::Text;
     const std::string_view type = t.Type();
-    const bool definition = type == "ATTDEF";
+    const bool definition = type == AttDef::type.name;
+    const bool attribute = definition || type == Attrib::type.name;
     // Definitions belong to their block and show only where they are drawn on their own.
     if (definition && ctx.depth > 0) return;
-    if ((type == "ATTRIB" || definition) && (t.Int(70) & 1)) return;
-    const std::string_view raw = definition ? t.String(2) : t.String(1);
+    if (attribute && (t.Get(Attrib::flags) & Attrib::kInvisible)) return;
+    const std::string_view raw = definition ? t.Get(AttDef::tag) : t.Get(Text::text);
     if (raw.empty()) return;
-    const TextStyleInfo& style = TextStyle(t.String(7, "Standard"));
-    double height = t.Double(40, 0);
+    const TextStyleInfo& style = TextStyle(t.Get(Text::style));
+    double height = t.Get(Text::height);
     if (!(height > 0)) height = style.height > 0 ? style.height : 2.5;
-    double widthFactor = t.Has(41) ? t.Double(41, 1) : style.width;
+    double widthFactor = t.Has(Text::widthFactor) ? t.Get(Text::widthFactor) : style.width;
     if (!(widthFactor > 0)) widthFactor = 1;
-    const int horizontal = static_cast<int>(t.Int(72));
+    const int horizontal = static_cast<int>(t.Get(Text::horizontal));
+    const bool fitted = horizontal == Text::kAligned || horizontal == Text::kFit;
     const FontFace& face = fonts.Face(style.family, style.bold, style.italic);
     double k = height / face.CapHeight();  // entity units per font unit
-    const Context local = ctx.Within(OcsMatrix(t.Extrusion()));
+    const Context local = ctx.Within(OcsMatrix(t.Get(Text::extrusion)));
     // Aligned and fit text take their size from their length: only the others are known small.
-    if (horizontal != 3 && horizontal != 5 && TooSmallToShow(face, k, widthFactor, local.m.PlanScale())) return;
+    if (!fitted && TooSmallToShow(face, k, widthFactor, local.m.PlanScale())) return;
     const QString text = DecodeTextCodes(raw);
     if (text.isEmpty()) return;
-    const double oblique = Radians(t.Has(51) ? t.Double(51) : style.oblique);
-    double rotation = Radians(t.Double(50));
-    const int generation = static_cast<int>(t.Int(71, style.generation));
-    const int vertical = static_cast<int>(t.Int(type == "TEXT" ? 73 : 74));
-    const Vec3 first = t.Point(10);
-    const Vec3 second = t.Point(11, first);
-    Vec3 anchor = (horizontal == 0 && vertical == 0) ? first : second;
+    const double oblique = Radians(t.Has(Text::oblique) ? t.Get(Text::oblique) : style.oblique);
+    double rotation = Radians(t.Get(Text::rotation));
+    const int generation = static_cast<int>(t.Get(Text::generation, style.generation));
+    const int vertical = static_cast<int>(t.Get(attribute ? Attrib::vertical : Text::vertical));
+    const Vec3 first = t.Get(Text::first);
+    const Vec3 second = t.Get(Text::second, first);
+    Vec3 anchor = (horizontal == Text::kLeft && vertical == 0) ? first : second;
 
     const double advance = face.Advance(text);
     double width = advance * k * widthFactor;
     double x0 = 0, y0 = 0;
-    if ((horizontal == 3 || horizontal == 5) && advance > 0) {
+    if (fitted && advance > 0) {
         // Aligned and fit: the text runs from the first point to the second; aligned keeps its
         // proportions, fit keeps its height.
         const Vec3 d = second - first;
         const double length = std::hypot(d.x, d.y);
         if (length > 0) {
             rotation = std::atan2(d.y, d.x);
-            if (horizontal == 3) {
+            if (horizontal == Text::kAligned) {
                 k = length / (advance * widthFactor);
                 height = k * face.CapHeight();
             } else {
@@ -95,14 +100,14 @@ void EntityDrawer::DrawText(const EntityTags& t, const Props& p, const Context& 
         }
         anchor = first;
     } else {
-        if (horizontal == 1 || horizontal == 4) x0 = -width / 2;
-        else if (horizontal == 2) x0 = -width;
+        if (horizontal == Text::kCenter || horizontal == Text::kMiddle) x0 = -width / 2;
+        else if (horizontal == Text::kRight) x0 = -width;
     }
-    if (horizontal == 4 && vertical == 0) y0 = -height / 2;
+    if (horizontal == Text::kMiddle && vertical == 0) y0 = -height / 2;
     else if (vertical == 1) y0 = face.Descent() * k;
     else if (vertical == 2) y0 = -height / 2;
     else if (vertical == 3) y0 = -height;
-    if (horizontal == 3 || horizontal == 5) y0 = 0;
+    if (fitted) y0 = 0;
 
     const double sx = (generation & 2) ? -1 : 1, sy = (generation & 4) ? -1 : 1;
     // Font units (y down) to the text's own axes, then turned and placed in the entity's plane.
@@ -112,5 +117,15 @@ void EntityDrawer::DrawText(const EntityTags& t, const Props& p, const Context& 
     place.rotateRadians(rotation);
     EmitText(text, face, glyphs * place, anchor.z, p.color, local);
 }
+
+namespace {
+
+bool DrawTexts(EntityDrawer& d, const EntityTags& t, const Props& p, const Context& ctx, const Parts&) {
+    d.DrawText(t, p, ctx);
+    return true;
+}
+const DrawerRegistration kTexts({&dxf::entities::Text::type, &dxf::entities::AttDef::type}, DrawTexts);
+
+}  // namespace
 
 }  // namespace platform::view

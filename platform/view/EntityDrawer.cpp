@@ -1,8 +1,10 @@
 #include "view/EntityDrawer.h"
 
 #include <cmath>
+#include <unordered_map>
+#include <utility>
 
-#include "dxf/AcadTable.h"
+#include "dxf/EntityTypes.h"
 #include "view/Aci.h"
 
 namespace platform::view {
@@ -11,23 +13,23 @@ namespace {
 
 QColor Rgb(std::uint32_t rgb) { return QColor(static_cast<int>((rgb >> 16) & 0xFF), static_cast<int>((rgb >> 8) & 0xFF), static_cast<int>(rgb & 0xFF)); }
 
-// The types whose entities are parts of another: drawn with it, never on their own.
-bool IsPart(std::string_view type) { return type == "VERTEX" || type == "SEQEND" || type == "ATTRIB"; }
+// The types drawn and their drawing functions, by type name, as their files register them at
+// start-up.
+std::unordered_map<std::string_view, std::pair<const dxf::EntityType*, DrawFunction>>& Registered() {
+    static std::unordered_map<std::string_view, std::pair<const dxf::EntityType*, DrawFunction>> drawers;
+    return drawers;
+}
 
 }  // namespace
+
+DrawerRegistration::DrawerRegistration(std::initializer_list<const dxf::EntityType*> types, DrawFunction draw) {
+    for (const dxf::EntityType* type : types) Registered()[type->name] = {type, draw};
+}
 
 std::size_t RenderStats::SkippedCount() const {
     std::size_t n = 0;
     for (const auto& [type, count] : skipped) n += count;
     return n;
-}
-
-void RenderStats::Add(const RenderStats& other) {
-    drawn += other.drawn;
-    for (const auto& [type, count] : other.skipped) skipped[type] += count;
-    repeated += other.repeated;
-    tooDeep += other.tooDeep;
-    overBudget += other.overBudget;
 }
 
 std::string LeftOutNote(const RenderStats& stats, const RenderOptions& options) {
@@ -71,18 +73,33 @@ void EntityDrawer::DrawRange(const EntityRange& range, const Context& ctx) {
     for (size_t i = 0; i < range.size();) i = DrawAt(range, i, ctx);
 }
 
+const EntityDrawer::TypeDrawing& EntityDrawer::DrawingOf(std::string_view type) {
+    if (type == m_recent[0].name) return m_recent[0];
+    if (type == m_recent[1].name) std::swap(m_recent[0], m_recent[1]);
+    if (type == m_recent[0].name) return m_recent[0];
+    const auto registered = Registered().find(type);
+    const dxf::EntityType* described = registered != Registered().end() ? registered->second.first : dxf::FindEntityType(type);
+    if (!described) return m_unknown;  // not kept: its name may not outlive the entity
+    m_recent[1] = m_recent[0];
+    m_recent[0] = {described->name, described, registered != Registered().end() ? registered->second.second : nullptr};
+    return m_recent[0];
+}
+
 size_t EntityDrawer::DrawAt(const EntityRange& range, size_t i, const Context& ctx) {
-    const std::string_view type = range[i].Type();
+    const TypeDrawing& kind = DrawingOf(range[i].Type());
+    const dxf::EntityType* type = kind.type;
+    const DrawFunction draw = kind.draw;
     size_t end = i + 1;
-    const dxf::Tag* follows = type == "INSERT" ? range[i].Find(66) : nullptr;
-    if (type == "POLYLINE" || (follows && follows->IntOr(0) == 1)) {
-        const std::string_view part = type == "POLYLINE" ? "VERTEX" : "ATTRIB";
-        while (end < range.size() && range[end].Type() == part) ++end;
-        if (end < range.size() && range[end].Type() == "SEQEND") ++end;
+    if (type && !type->followers.empty()) {
+        const dxf::Tag* flag = type->followersFlag ? range[i].Find(type->followersFlag->code) : nullptr;
+        if (!type->followersFlag || (flag && flag->IntOr(0) == 1)) {
+            while (end < range.size() && range[end].Type() == type->followers) ++end;
+            if (end < range.size() && range[end].Type() == dxf::entities::SeqEnd::type.name) ++end;
+        }
     }
-    if (IsPart(type)) return end;
+    if (type && type->part) return end;
     if (ctx.repeat && !Charge(1)) return end;
-    DrawEntity(range, i, end, ctx);
+    DrawEntity(range, i, end, ctx, draw);
     return end;
 }
 
@@ -95,79 +112,15 @@ bool EntityDrawer::Charge(std::size_t entities) {
     return true;
 }
 
-void EntityDrawer::Skip(std::string_view type) { ++stats.skipped[std::string(type)]; }
-
-void EntityDrawer::DrawEntity(const EntityRange& range, size_t i, size_t end, const Context& ctx) {
-    const EntityTags t(range[i], range.PreparedAt(i));
-    const std::string_view type = t.Type();
+void EntityDrawer::DrawEntity(const EntityRange& range, size_t i, size_t end, const Context& ctx, DrawFunction draw) {
+    const EntityTags t(range[i]);
     Props p;
     if (!Resolve(t, ctx, p)) return;
-    if (type == "LINE") DrawLine(t, p, ctx);
-    else if (type == "LWPOLYLINE") DrawLwPolyline(t, p, ctx);
-    else if (type == "TEXT" || type == "ATTDEF") DrawText(t, p, ctx);
-    else if (type == "MTEXT") DrawMText(t, p, ctx);
-    else if (type == "CIRCLE") DrawCircle(t, p, ctx, false);
-    else if (type == "ARC") DrawCircle(t, p, ctx, true);
-    else if (type == "INSERT") DrawInsert(range, i, end, p, ctx);
-    else if (type == "POLYLINE") DrawPolyline(range, i, end, p, ctx);
-    else if (type == "ELLIPSE") DrawEllipse(t, p, ctx);
-    else if (type == "SPLINE") DrawSpline(t, p, ctx);
-    else if (type == "POINT") DrawPoint(t, p, ctx);
-    else if (type == "SOLID" || type == "TRACE") DrawSolid(t, p, ctx);
-    else if (type == "3DFACE") Draw3dFace(t, p, ctx);
-    else if (type == "HATCH") DrawHatch(t, p, ctx);
-    else if (type == "XLINE") DrawConstructionLine(t, p, ctx, false);
-    else if (type == "RAY") DrawConstructionLine(t, p, ctx, true);
-    else if (type == "LEADER") DrawLeader(t, p, ctx);
-    else if (type == "MULTILEADER" || type == "MLEADER") DrawMultiLeader(t, p, ctx);
-    else if (type == "MESH") DrawMesh(t, p, ctx);
-    else if (type == "IMAGE") DrawImageFrame(t, p, ctx, false);
-    else if (type == "WIPEOUT") DrawImageFrame(t, p, ctx, true);
-    else if (type == "VIEWPORT") DrawViewport(t, p, ctx);
-    else if (type == "DIMENSION" || type == "ARC_DIMENSION" || type == "LARGE_RADIAL_DIMENSION") {
-        // The dimension's picture is its block, at the insertion point (12) when it has one.
-        const dxf::Block* block = drawing.FindBlock(t.String(2));
-        if (!block) return Skip(type);
-        const Matrix ocs = OcsMatrix(t.Extrusion());
-        DrawBlock(*block, Matrix::Translation(ocs.Apply(t.Point(12))), p, ctx, p.layer);
-    } else if (type == "ACAD_TABLE") {
-        // A table is drawn by its block: at its insertion point, turned to its direction.
-        const size_t ref = t.After("AcDbBlockReference");
-        const dxf::Block* block = drawing.FindBlock(t.String(2, {}, ref));
-        if (!block) return Skip(type);
-        const Vec3 direction = t.Point(11, {1, 0, 0}, t.After("AcDbTable"));
-        const Matrix place = Matrix::Translation(t.Point(10, {}, ref)) *
-                             Matrix::RotationZ(std::atan2(direction.y, direction.x));
-        // Measuring, the table's grid is its extent: its cells' contents lie within it, and a
-        // large table's block need not be read (nor its texts laid out) to know where it ends.
-        if (!(canvas.PixelSize() > 0) && MeasureTableGrid(t, ctx.Within(place * Matrix::Translation(-drawing.BlockBase(*block)))))
-            return void(++stats.drawn);
-        DrawBlock(*block, place, p, ctx, p.layer, options.drawsOnce);
-    } else {
-        return Skip(type);
+    if (!draw || !draw(*this, t, p, ctx, Parts{range, i + 1, end})) {
+        ++stats.skipped[std::string(t.Type())];
+        return;
     }
     ++stats.drawn;
-}
-
-bool EntityDrawer::MeasureTableGrid(const EntityTags& t, const Context& ctx) {
-    // The row heights (141) and column widths (142) follow the table's row and column counts.
-    size_t i = t.After("AcDbTable");
-    if (i == 0) return false;
-    while (!t.Ends(i) && t[i].code != 141 && t[i].code != 142) ++i;
-    double height = 0, width = 0;
-    int rows = 0, columns = 0;
-    for (; !t.Ends(i) && (t[i].code == 141 || t[i].code == 142); ++i) {
-        const double v = t[i].DoubleOr(0);
-        if (!(v >= 0) || !dxf::IsTableValue(v)) return false;
-        if (t[i].code == 141) height += v, ++rows;
-        else width += v, ++columns;
-    }
-    if (rows == 0 || columns == 0) return false;
-    // The block's origin is the table's top left corner; rows go down.
-    const QPointF corners[4] = {Plan(ctx.m, {0, 0, 0}), Plan(ctx.m, {width, 0, 0}), Plan(ctx.m, {width, -height, 0}),
-                                Plan(ctx.m, {0, -height, 0})};
-    canvas.Polyline(corners, 4, true, Pen{});
-    return true;
 }
 
 bool EntityDrawer::Resolve(const EntityTags& t, const Context& ctx, Props& p) const {
@@ -176,8 +129,9 @@ bool EntityDrawer::Resolve(const EntityTags& t, const Context& ctx, Props& p) co
     const dxf::Tag *visibility = tagAt(common.visibility), *layerTag = tagAt(common.layer), *colorTag = tagAt(common.color),
                    *trueColor = tagAt(common.trueColor), *typeTag = tagAt(common.linetype), *scaleTag = tagAt(common.linetypeScale),
                    *weightTag = tagAt(common.lineweight);
+    using E = dxf::entities::Entity;
     if (visibility && visibility->IntOr(0) == 1) return false;  // invisible
-    const std::string_view layerName = layerTag ? layerTag->Value() : std::string_view("0");
+    const std::string_view layerName = layerTag ? layerTag->Value() : E::layer.fallback;
     const LayerInfo* layer = (ctx.blockLayer && layerName == "0") ? ctx.blockLayer : FindLayer(layerName);
     if (layer) {
         if (layer->off || layer->frozen) return false;
@@ -186,17 +140,17 @@ bool EntityDrawer::Resolve(const EntityTags& t, const Context& ctx, Props& p) co
     }
     p.layer = layer;
     DrawingColor color;
-    color.index = colorTag ? static_cast<int>(colorTag->IntOr(256)) : 256;
+    color.index = static_cast<int>(colorTag ? colorTag->IntOr(E::color.fallback) : E::color.fallback);
     if (trueColor) color.isTrue = true, color.rgb = static_cast<std::uint32_t>(trueColor->IntOr(0)) & 0xFFFFFF;
     p.color = ColorOf(color, ctx, layer);
-    const std::string_view type = typeTag ? typeTag->Value() : std::string_view("BYLAYER");
+    const std::string_view type = typeTag ? typeTag->Value() : E::linetype.fallback;
     if (!typeTag || dxf::SameName(type, "BYLAYER")) p.linetype = layer ? LayerLinetype(*layer) : nullptr;
     else if (dxf::SameName(type, "BYBLOCK")) p.linetype = ctx.byBlock.linetype;
     else p.linetype = drawing.FindLinetype(type);
     if (p.linetype && p.linetype->elements.empty()) p.linetype = nullptr;
-    p.linetypeScale = scaleTag ? scaleTag->DoubleOr(1) : 1;
+    p.linetypeScale = scaleTag ? scaleTag->DoubleOr(E::linetypeScale.fallback) : E::linetypeScale.fallback;
     if (!(p.linetypeScale > 0) || !std::isfinite(p.linetypeScale)) p.linetypeScale = 1;
-    int weight = weightTag ? static_cast<int>(weightTag->IntOr(-1)) : -1;
+    int weight = static_cast<int>(weightTag ? weightTag->IntOr(E::lineweight.fallback) : E::lineweight.fallback);
     if (weight == -1) weight = layer ? layer->lineweight : -3;
     else if (weight == -2) weight = ctx.byBlock.lineweight;
     p.lineweight = weight < 0 ? 25 : weight;

@@ -1,13 +1,16 @@
 #pragma once
 // The renderer's traversal (internal): each entity's tags become the canvas's primitives, in
-// world coordinates, with its colour, line type and line weight resolved. Block references,
-// dimensions, tables and viewports draw other entities through a context that says where
-// (the transformation) and on whose behalf (what ByBlock and layer 0 mean there).
+// world coordinates, with its colour, line type and line weight resolved, by the drawing
+// function registered for its type. Block references, dimensions, tables and viewports draw
+// other entities through a context that says where (the transformation) and on whose behalf
+// (what ByBlock and layer 0 mean there).
 #include <QPointF>
+#include <initializer_list>
 #include <string_view>
 #include <unordered_set>
 #include <vector>
 
+#include "dxf/EntityType.h"
 #include "view/Canvas.h"
 #include "view/Drawing.h"
 #include "view/EntityTags.h"
@@ -17,8 +20,6 @@
 namespace platform::view {
 
 // An entity's resolved appearance.
-struct MTextRun;
-
 struct Props {
     QColor color;
     const LinetypeInfo* linetype = nullptr;  // null: continuous
@@ -55,18 +56,42 @@ class EntityRange {
 public:
     explicit EntityRange(const std::vector<const dxf::DxfObject*>& list) : m_pointers(list.data()), m_size(list.size()) {}
     explicit EntityRange(const std::vector<dxf::DxfObject>& list) : m_objects(list.data()), m_size(list.size()) {}
-    EntityRange(const dxf::DxfObject* objects, size_t size, const EntityTags::Prepared* prepared = nullptr)
-        : m_objects(objects), m_prepared(prepared), m_size(size) {}
+    EntityRange(const dxf::DxfObject* objects, size_t size) : m_objects(objects), m_size(size) {}
     size_t size() const { return m_size; }
     const dxf::DxfObject& operator[](size_t i) const { return m_pointers ? *m_pointers[i] : m_objects[i]; }
-    // How the entity at i was prepared, or null.
-    const EntityTags::Prepared* PreparedAt(size_t i) const { return m_prepared ? &m_prepared[i] : nullptr; }
 
 private:
     const dxf::DxfObject* const* m_pointers = nullptr;
     const dxf::DxfObject* m_objects = nullptr;
-    const EntityTags::Prepared* m_prepared = nullptr;
     size_t m_size = 0;
+};
+
+// Where a point (entity coordinates, mapped by m) lands in the plan of the world.
+inline QPointF Plan(const Matrix& m, const Vec3& p) {
+    const Vec3 w = m.Apply(p);
+    return {w.x, w.y};
+}
+
+// The entities that follow one in a range and belong to it: a polyline's vertices, a block
+// reference's attributes (up to their SEQEND).
+struct Parts {
+    const EntityRange& range;
+    size_t begin, end;
+};
+
+class EntityDrawer;
+
+// Draws an entity of the types it is registered for: its values, its resolved look, where, and
+// the entities that belong to it. False when it could not (its block is missing): the entity is
+// counted as skipped.
+using DrawFunction = bool (*)(EntityDrawer& d, const EntityTags& t, const Props& p, const Context& ctx, const Parts& parts);
+
+// A drawing function registered for the entity types it draws (described in dxf/EntityTypes.h),
+// beside its definition:
+//   const DrawerRegistration kCircles({&Circle::type, &Arc::type}, DrawCircle);
+// A type without one is skipped and counted (RenderStats::skipped).
+struct DrawerRegistration {
+    DrawerRegistration(std::initializer_list<const dxf::EntityType*> types, DrawFunction draw);
 };
 
 class EntityDrawer {
@@ -79,62 +104,21 @@ public:
     // returns the index after what it drew.
     size_t DrawAt(const EntityRange& range, size_t i, const Context& ctx);
     void DrawRange(const EntityRange& range, const Context& ctx);
-    // Where a deferred block's text may be cut in two to be drawn on two threads (on a canvas
-    // that forks); 0 where it is not.
-    static size_t HalfwayMark(const dxf::DeferredEntities& deferred);
 
-    // Parts used by the entity drawers of every file.
+    // What the drawing functions of every file use.
     bool Resolve(const EntityTags& tags, const Context& ctx, Props& props) const;
     QColor ColorOf(const DrawingColor& color, const Context& ctx, const LayerInfo* layer) const;
     // Tolerance for curves in the entity's own units.
     double Tolerance(const Context& ctx) const;
-    static QPointF Plan(const Matrix& m, const Vec3& p) {
-        const Vec3 w = m.Apply(p);
-        return {w.x, w.y};
-    }
     // Strokes the points (entity coordinates) with the entity's line type and weight.
     void Stroke(const std::vector<Vec3>& points, bool closed, const Props& props, const Context& ctx);
     void StrokeWorld(std::vector<QPointF>& points, bool closed, const Props& props, double patternScale);
     void FillWorld(const std::vector<QPointF>& ring, const QColor& color);
     Pen PenOf(const Props& props) const;
-
-    const Drawing& drawing;
-    const RenderOptions& options;
-    Fonts& fonts;
-    Canvas& canvas;
-    RenderStats& stats;
-
-private:
-    void DrawEntity(const EntityRange& range, size_t i, size_t end, const Context& ctx);
-    void Skip(std::string_view type);
-    // Counts entities of a repeat against the budget; false (and counted as left out) when
-    // they are past it.
-    bool Charge(std::size_t entities);
-
-    // Entity kinds (one file each for the larger ones).
-    void DrawLine(const EntityTags& t, const Props& p, const Context& ctx);
-    void DrawConstructionLine(const EntityTags& t, const Props& p, const Context& ctx, bool ray);
-    void DrawCircle(const EntityTags& t, const Props& p, const Context& ctx, bool arc);
-    void DrawEllipse(const EntityTags& t, const Props& p, const Context& ctx);
-    void DrawLwPolyline(const EntityTags& t, const Props& p, const Context& ctx);
-    void DrawPolyline(const EntityRange& range, size_t i, size_t end, const Props& p, const Context& ctx);
-    void DrawSpline(const EntityTags& t, const Props& p, const Context& ctx);
-    void DrawPoint(const EntityTags& t, const Props& p, const Context& ctx);
-    void DrawSolid(const EntityTags& t, const Props& p, const Context& ctx);
-    void Draw3dFace(const EntityTags& t, const Props& p, const Context& ctx);
-    void DrawImageFrame(const EntityTags& t, const Props& p, const Context& ctx, bool wipeout);
-    void DrawLeader(const EntityTags& t, const Props& p, const Context& ctx);
-    void DrawMultiLeader(const EntityTags& t, const Props& p, const Context& ctx);
-    void DrawMesh(const EntityTags& t, const Props& p, const Context& ctx);
-    void DrawHatch(const EntityTags& t, const Props& p, const Context& ctx);
-    void DrawText(const EntityTags& t, const Props& p, const Context& ctx);
-    void DrawMText(const EntityTags& t, const Props& p, const Context& ctx);
-    // Parts of DrawMText: a stacked fraction at (x, y) of the given width, and the rules under,
-    // over and through a run of text from x0 to x1 on the baseline y.
-    void DrawMTextStack(const MTextRun& run, const FontFace& face, double x, double y, double width, const QColor& color,
-                        const Props& p, const Context& local);
-    void DrawMTextRules(const MTextRun& run, double x0, double x1, double y, const QColor& color, const Props& p,
-                        const Context& local);
+    // The drawing's text style of that name; texts come in runs of one style.
+    const TextStyleInfo& TextStyle(std::string_view name) const;
+    // The text as UTF-16, in one string reused from text to text; valid until the next call.
+    const QString& Utf16(std::string_view text);
     // Whether text of the face at k entity units a font unit is too small to show at all on
     // the device (a raster one; on a vector device every text is kept), where the entity's
     // coordinates stretch by at most planScale into the world.
@@ -145,33 +129,54 @@ private:
     // The same, with the text's advance (font units) measured already.
     void EmitText(const QString& text, double advance, const FontFace& face, const QTransform& toEntity, double elevation,
                   const QColor& color, const Context& ctx);
-    void DrawInsert(const EntityRange& range, size_t i, size_t end, const Props& p, const Context& ctx);
-    // A dimension's or table's block, placed by a transformation.
-    void DrawBlock(const dxf::Block& block, const Matrix& placement, const Props& p, const Context& ctx,
-                   const LayerInfo* layer, bool drawnOnce = false);
+    // Single-line text (TEXT, ATTRIB, ATTDEF) and multi-line text, which other entities draw too
+    // (a reference its attributes, a multileader its text).
+    void DrawText(const EntityTags& t, const Props& p, const Context& ctx);
+    void DrawMText(const EntityTags& t, const Props& p, const Context& ctx);
+    // A block's entities, placed by a transformation (a reference's, a dimension's, a table's);
+    // drawnOnce: the block is drawn once only (a plot), so one the reader left unparsed is read
+    // as it is drawn, not kept.
+    void DrawBlock(const dxf::Block& block, const Matrix& placement, const Props& p, const Context& ctx, const LayerInfo* layer,
+                   bool drawnOnce = false);
+    // Model space, as a viewport of a layout shows it (inner: model space to the paper, the
+    // layers it freezes); null where viewports show nothing (in model space, or a viewport).
+    const Layout* ModelForViewports() const { return m_inViewport ? nullptr : m_model; }
+    void DrawModelInViewport(const Context& inner);
+
+    const Drawing& drawing;
+    const RenderOptions& options;
+    Fonts& fonts;
+    Canvas& canvas;
+    RenderStats& stats;
+
+private:
+    // What the drawer knows of a type: its description and its drawing function (null where
+    // there is none).
+    struct TypeDrawing {
+        std::string_view name;
+        const dxf::EntityType* type = nullptr;
+        DrawFunction draw = nullptr;
+    };
+    // Entities come in runs of a type or two: the last two looked up are kept.
+    const TypeDrawing& DrawingOf(std::string_view type);
+    // Whether entities of the type belong to the one before them (a vertex, an attribute).
+    bool IsPartType(std::string_view type) {
+        const dxf::EntityType* described = DrawingOf(type).type;
+        return described && described->part;
+    }
+    void DrawEntity(const EntityRange& range, size_t i, size_t end, const Context& ctx, DrawFunction draw);
+    // Counts entities of a repeat against the budget; false (and counted as left out) when
+    // they are past it.
+    bool Charge(std::size_t entities);
     // The block's sketch, when it can stand for the block at this size; false when not.
     bool DrawSketch(const dxf::BlockSketch& sketch, const Context& ctx);
     // The entities of a block the reader left unparsed, read and drawn a part at a time.
     void DrawDeferred(const dxf::DeferredEntities& deferred, const Context& ctx);
-    // Entities of such a block's text (or of a part that begins at an entity); text of
-    // aheadFrom bytes or more is read ahead on a thread.
-    void DrawDeferredText(std::string_view text, const Context& ctx, size_t aheadFrom);
-    static constexpr size_t kNoThread = static_cast<size_t>(-1);
-    void DrawViewport(const EntityTags& t, const Props& p, const Context& ctx);
-    // A table's extent from its grid (entity coordinates of its block); false when the table
-    // does not give its rows and columns.
-    bool MeasureTableGrid(const EntityTags& t, const Context& ctx);
-    // A wide polyline as filled quadrilaterals: its points (entity coordinates) with the width at each.
-    void FillWide(const std::vector<Vec3>& points, const std::vector<double>& widths, const Props& p, const Context& ctx);
 
     const LayerInfo* FindLayer(std::string_view name) const;
-    // The drawing's text style of that name; texts come in runs of one style.
-    const TextStyleInfo& TextStyle(std::string_view name) const;
     const LinetypeInfo* LayerLinetype(const LayerInfo& layer) const;
 
     QColor m_foreground;
-    // The text as UTF-16, in one string reused from text to text; valid until the next call.
-    const QString& Utf16(std::string_view text);
     QString m_utf16;
     mutable std::string m_lastStyleName;
     mutable const TextStyleInfo* m_lastStyle = nullptr;
@@ -182,6 +187,8 @@ private:
     mutable bool m_lastLayerLinetypeKnown = false;
     const Layout* m_model = nullptr;
     bool m_inViewport = false;
+    TypeDrawing m_recent[2];
+    TypeDrawing m_unknown;
     // Blocks drawn once already, and viewports' views of model space: what comes again is a repeat.
     std::unordered_set<const dxf::Block*> m_drawnBlocks;
     int m_viewportsDrawn = 0;

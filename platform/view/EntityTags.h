@@ -5,11 +5,10 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
-#include <limits>
 #include <string_view>
-#include <vector>
 
 #include "dxf/DxfDocument.h"
+#include "dxf/EntityTypes.h"
 #include "view/Geometry3.h"
 
 namespace platform::view {
@@ -29,45 +28,23 @@ public:
                lineweight = kNone;
     };
 
-    // What the tags are worked out into before their values are asked for, made ahead for the
-    // entities of a large block on the thread that reads them, so that drawing does not pay
-    // for it: where the entity's own codes end, where each code first stands, its real values
-    // parsed, and where its common values stand. Reused from entity to entity.
-    struct Prepared {
-        bool ready = false;  // false for a large entity: it is worked out as it is asked
-        size_t end = 0;
-        std::array<std::uint8_t, kIndexed> first;
-        std::vector<double> reals;  // by tag: a real code's value, NaN for one that is not a finite number
-        Common common;
-    };
-    static void Prepare(const dxf::DxfObject& object, Prepared& out) {
-        // As the constructor indexes, and each real value parsed.
-        const std::vector<dxf::Tag>& tags = object.tags;
-        const size_t limit = std::min<size_t>(tags.size(), kAbsent);
-        const size_t end = IndexInto(tags, limit, out.first);
-        out.ready = end < limit || end == tags.size();
-        if (!out.ready) return;
-        out.end = end;
-        if (out.reals.size() < end) out.reals.resize(end);
-        for (size_t i = 0; i < end; ++i) {
-            const dxf::Tag& tag = tags[i];
-            out.reals[i] = IsReal(tag.code) ? Finite(tag.DoubleOr(kNotReal), kNotReal) : kNotReal;
+    explicit EntityTags(const dxf::DxfObject& object) : m_tags(object.tags), m_end(object.tags.size()) {
+        // Where its own codes end (at its extended data or an embedded object, which repeats
+        // the entity's codes with other meanings), and for an entity of a few tags (nearly all)
+        // where each code below kIndexed first stands: each value is asked for once or more.
+        // A large entity (a table's, of millions of tags) is not looked through here: its end
+        // is found by the first lookup that passes it, or when asked for.
+        m_first.fill(kAbsent);
+        const size_t indexed = std::min<size_t>(m_end, kAbsent);
+        size_t i = 0;
+        for (; i < indexed; ++i) {
+            const int code = m_tags[i].code;
+            if (IsEnd(code)) break;
+            if (code >= 0 && code < kIndexed && m_first[static_cast<size_t>(code)] == kAbsent)
+                m_first[static_cast<size_t>(code)] = static_cast<std::uint8_t>(i);
         }
-        out.common = FindCommon(tags, [end](size_t k) { return k >= end; });
-    }
-
-    explicit EntityTags(const dxf::DxfObject& object) : m_tags(object.tags), m_end(object.tags.size()) { Index(); }
-    // The entity as prepared (where it was): nothing is worked out again.
-    EntityTags(const dxf::DxfObject& object, const Prepared* prepared) : m_tags(object.tags), m_end(object.tags.size()) {
-        if (!prepared || !prepared->ready) {
-            Index();
-            return;
-        }
-        m_end = prepared->end;
-        m_endKnown = m_indexed = true;
-        m_first = prepared->first.data();
-        m_reals = prepared->reals.data();
-        m_common = &prepared->common;
+        if (i < indexed || i == m_end) m_end = i, m_endKnown = true;
+        m_indexed = m_endKnown;
     }
     EntityTags(const EntityTags&) = delete;
     EntityTags& operator=(const EntityTags&) = delete;
@@ -113,7 +90,25 @@ public:
     }
     Common CommonValues() const {
         // The walk stops at the subclass after AcDbEntity: a large entity's end is not sought.
-        return m_common ? *m_common : FindCommon(m_tags, [this](size_t i) { return Ends(i); });
+        using E = dxf::entities::Entity;
+        Common c;
+        bool inEntity = false;
+        for (size_t i = 1; !Ends(i); ++i) {
+            const dxf::Tag& tag = m_tags[i];
+            if (tag.code == 100 && inEntity) break;
+            switch (tag.code) {
+            case 100: inEntity = tag.Value() == E::kMarker; break;
+            case E::invisible.code: if (c.visibility == kNone) c.visibility = i; break;
+            case E::layer.code: if (c.layer == kNone) c.layer = i; break;
+            case E::color.code: if (c.color == kNone) c.color = i; break;
+            case E::trueColor.code: if (c.trueColor == kNone) c.trueColor = i; break;
+            case E::linetype.code: if (c.linetype == kNone) c.linetype = i; break;
+            case E::linetypeScale.code: if (c.linetypeScale == kNone) c.linetypeScale = i; break;
+            case E::lineweight.code: if (c.lineweight == kNone) c.lineweight = i; break;
+            default: break;
+            }
+        }
+        return c;
     }
 
     double Double(int code, double fallback = 0, size_t start = 0) const {
@@ -142,35 +137,28 @@ public:
         if (j < m_end && m_tags[j].code == code + 20) p.z = RealAt(j, 0);
         return p;
     }
-    Vec3 Extrusion() const { return Point(210, {0, 0, 1}); }
+    // A described value (dxf/EntityTypes.h): the first of its code among the entity's own
+    // values, after its subclass's marker where it names one; else its default, or the
+    // fallback given.
+    double Get(const dxf::RealField& f) const { return Double(f.code, f.fallback, StartOf(f)); }
+    double Get(const dxf::RealField& f, double fallback) const { return Double(f.code, fallback, StartOf(f)); }
+    std::int64_t Get(const dxf::IntField& f) const { return Int(f.code, f.fallback, StartOf(f)); }
+    std::int64_t Get(const dxf::IntField& f, std::int64_t fallback) const { return Int(f.code, fallback, StartOf(f)); }
+    std::string_view Get(const dxf::TextField& f) const { return String(f.code, f.fallback, StartOf(f)); }
+    dxf::Handle Get(const dxf::HandleField& f) const {
+        const size_t i = Find(f.code, StartOf(f));
+        return i < m_end ? m_tags[i].AsHandle().value_or(f.fallback) : f.fallback;
+    }
+    Vec3 Get(const dxf::PointField& f) const { return Point(f.code, {f.fallback.x, f.fallback.y, f.fallback.z}, StartOf(f)); }
+    Vec3 Get(const dxf::PointField& f, Vec3 fallback) const { return Point(f.code, fallback, StartOf(f)); }
+    bool Has(const dxf::Field& f) const { return Has(f.code, StartOf(f)); }
+    // The first tag of the value's code at or after start (End() when there is none).
+    size_t Find(const dxf::Field& f, size_t start) const { return Find(f.code, start); }
+    bool Is(size_t i, const dxf::Field& f) const { return m_tags[i].code == f.code; }
 
 private:
-    void Index() {
-        // Where its own codes end (at its extended data or an embedded object, which repeats
-        // the entity's codes with other meanings), and for an entity of a few tags (nearly all)
-        // where each code below kIndexed first stands: each value is asked for once or more.
-        // A large entity (a table's, of millions of tags) is not looked through here: its end
-        // is found by the first lookup that passes it, or when asked for.
-        const size_t indexed = std::min<size_t>(m_end, kAbsent);
-        const size_t i = IndexInto(m_tags, indexed, m_own);
-        if (i < indexed || i == m_end) m_end = i, m_endKnown = true;
-        m_indexed = m_endKnown;
-    }
-    // Where each code below kIndexed first stands among the first `limit` tags, up to the end
-    // of the entity's own codes; returns where that end is (limit when it was not reached).
-    static size_t IndexInto(const std::vector<dxf::Tag>& tags, size_t limit, std::array<std::uint8_t, kIndexed>& first) {
-        first.fill(kAbsent);
-        size_t i = 0;
-        for (; i < limit; ++i) {
-            const int code = tags[i].code;
-            if (IsEnd(code)) break;
-            if (code >= 0 && code < kIndexed && first[static_cast<size_t>(code)] == kAbsent)
-                first[static_cast<size_t>(code)] = static_cast<std::uint8_t>(i);
-        }
-        return i;
-    }
+    size_t StartOf(const dxf::Field& f) const { return f.subclass.empty() ? 0 : After(f.subclass); }
     static bool IsEnd(int code) { return code == 1001 || code == 101; }
-    static bool IsReal(int code) { return dxf::TagTypeOf(code) == dxf::TagType::Double; }
     size_t SetEnd(size_t i) const {
         m_end = i;
         m_endKnown = true;
@@ -178,46 +166,15 @@ private:
     }
     static double Finite(double v, double fallback) { return std::isfinite(v) ? v : fallback; }
     // The value of the tag at i (below the end) as a finite number, else the fallback.
-    double RealAt(size_t i, double fallback) const {
-        if (m_reals && IsReal(m_tags[i].code)) {
-            const double v = m_reals[i];
-            return std::isnan(v) ? fallback : v;
-        }
-        return Finite(m_tags[i].DoubleOr(fallback), fallback);
-    }
-    template <class Ends>
-    static Common FindCommon(const std::vector<dxf::Tag>& tags, Ends ends) {
-        Common c;
-        bool inEntity = false;
-        for (size_t i = 1; !ends(i); ++i) {
-            const dxf::Tag& tag = tags[i];
-            if (tag.code == 100 && inEntity) break;
-            switch (tag.code) {
-            case 100: inEntity = tag.Value() == "AcDbEntity"; break;
-            case 60: if (c.visibility == kNone) c.visibility = i; break;
-            case 8: if (c.layer == kNone) c.layer = i; break;
-            case 62: if (c.color == kNone) c.color = i; break;
-            case 420: if (c.trueColor == kNone) c.trueColor = i; break;
-            case 6: if (c.linetype == kNone) c.linetype = i; break;
-            case 48: if (c.linetypeScale == kNone) c.linetypeScale = i; break;
-            case 370: if (c.lineweight == kNone) c.lineweight = i; break;
-            default: break;
-            }
-        }
-        return c;
-    }
+    double RealAt(size_t i, double fallback) const { return Finite(m_tags[i].DoubleOr(fallback), fallback); }
 
     static constexpr std::uint8_t kAbsent = 255;
-    static constexpr double kNotReal = std::numeric_limits<double>::quiet_NaN();
 
     const std::vector<dxf::Tag>& m_tags;
     mutable size_t m_end;
     mutable bool m_endKnown = false;
     bool m_indexed = false;
-    std::array<std::uint8_t, kIndexed> m_own;  // where each code first stands, unless prepared
-    const std::uint8_t* m_first = m_own.data();
-    const double* m_reals = nullptr;
-    const Common* m_common = nullptr;
+    std::array<std::uint8_t, kIndexed> m_first;  // where each code first stands
 };
 
 }  // namespace platform::view

@@ -45,58 +45,10 @@ PdfCanvas::PdfCanvas(const QTransform& worldToDevice, const Box& visible, const 
     m_content.Raw("0 0 ").Num(pixels.width()).Num(pixels.height()).Raw("re f\n");
 }
 
-PdfCanvas::PdfCanvas(const PdfCanvas& parent, int fork)
-    : m_toDevice(parent.m_toDevice), m_visible(parent.m_visible), m_pixels(parent.m_pixels), m_dpi(parent.m_dpi),
-      m_device(parent.m_device), m_safe(parent.m_safe), m_pixel(parent.m_pixel),
-      m_deflate(std::make_unique<DeflateThread>(kContentLevel)) {
-    m_content.Reserve(kPiece + 4096);
-    m_fontPrefix = "F" + std::to_string(fork) + "_";
-    m_isFork = true;
-    // The state at the point it goes in is whatever the parent has then.
-    m_state.alpha = -1;
-}
-
 PdfCanvas::~PdfCanvas() = default;
 
-std::unique_ptr<Canvas> PdfCanvas::Fork() {
-    if (m_isFork) return nullptr;
-    return std::unique_ptr<Canvas>(new PdfCanvas(*this, ++m_forks));
-}
-
-void PdfCanvas::Splice(Canvas& other) {
-    auto* fork = dynamic_cast<PdfCanvas*>(&other);
-    if (!fork || fork == this) return;
-    std::vector<std::string> packed;
-    const bool ok = fork->CloseContent(packed);
-    // What this canvas has written goes first, then the fork's streams.
-    EndText();
-    if (m_content.Size() > 0) HandOver();
-    m_deflate->AddPacked(std::move(packed), ok);
-    for (size_t i = 0; i < fork->m_fonts.size(); ++i) {
-        PdfFont*& mine = m_fontsByName[fork->m_fontKeys[i]];
-        if (mine) {
-            mine->Absorb(*fork->m_fonts[i]);
-            continue;
-        }
-        mine = fork->m_fonts[i].get();
-        m_fonts.push_back(std::move(fork->m_fonts[i]));
-        m_fontKeys.push_back(fork->m_fontKeys[i]);
-    }
-    for (size_t a = 0; a < m_alphaUsed.size(); ++a) m_alphaUsed[a] = m_alphaUsed[a] || fork->m_alphaUsed[a];
-    // The state the fork's content leaves: what it set, and this one's for what it did not.
-    const State& left = fork->m_state;
-    if (left.fillSet) m_state.fill = left.fill, m_state.fillSet = true;
-    if (left.strokeSet) m_state.stroke = left.stroke, m_state.strokeSet = true;
-    if (left.width >= 0) m_state.width = left.width;
-    if (left.alpha >= 0) m_state.alpha = left.alpha;
-    m_state.font = nullptr, m_state.fontSize = 0;
-}
-
 void PdfCanvas::MaybeHandOver() {
-    if (m_content.Size() >= kPiece) HandOver();
-}
-
-void PdfCanvas::HandOver() {
+    if (m_content.Size() < kPiece) return;
     PdfBuffer piece;
     piece.Reserve(kPiece + 4096);
     std::swap(piece, m_content);
@@ -257,11 +209,9 @@ void PdfCanvas::PopClip() {
 PdfFont& PdfCanvas::FontOf(const QRawFont& raw) {
     const QString name = raw.familyName() + QLatin1Char('|') + raw.styleName() + QLatin1Char('|') + QString::number(raw.weight()) +
                          QLatin1Char('|') + QString::number(static_cast<int>(raw.style()));
-    std::string key = name.toStdString();
-    PdfFont*& font = m_fontsByName[key];
+    PdfFont*& font = m_fontsByName[name.toStdString()];
     if (!font) {
-        m_fonts.push_back(std::make_unique<PdfFont>(raw, m_fontPrefix + std::to_string(m_fonts.size() + 1)));
-        m_fontKeys.push_back(std::move(key));
+        m_fonts.push_back(std::make_unique<PdfFont>(raw, "F" + std::to_string(m_fonts.size() + 1)));
         font = m_fonts.back().get();
     }
     return *font;
@@ -486,17 +436,13 @@ void PdfCanvas::ShapedText(const QString& text, const FontFace& face, const QTra
     if (!oneToOne) m_content.Raw("EMC\n");
 }
 
-bool PdfCanvas::CloseContent(std::vector<std::string>& streams) {
+bool PdfCanvas::Finish(std::string& pdf, std::string& error) {
     EndText();
     while (!m_saved.empty()) PopClip();
     m_deflate->Add(std::move(m_content));
     m_content.Clear();
-    return m_deflate->Finish(streams);
-}
-
-bool PdfCanvas::Finish(std::string& pdf, std::string& error) {
     std::vector<std::string> content;
-    if (!CloseContent(content)) {
+    if (!m_deflate->Finish(content)) {
         error = "the page could not be compressed";
         return false;
     }
@@ -527,11 +473,8 @@ bool PdfCanvas::Finish(std::string& pdf, std::string& error) {
         p.Char(']');
     }
     p.Raw("/Resources<</Font<<");
-    for (const auto& font : m_fonts) {
-        if (!font->Embeddable()) continue;
-        p.Char('/').Raw(font->Resource()).Char(' ').Int(font->Id()).Raw(" 0 R");
-        for (const std::string& alias : font->Aliases()) p.Char('/').Raw(alias).Char(' ').Int(font->Id()).Raw(" 0 R");
-    }
+    for (const auto& font : m_fonts)
+        if (font->Embeddable()) p.Char('/').Raw(font->Resource()).Char(' ').Int(font->Id()).Raw(" 0 R");
     p.Raw(">>/ExtGState<<");
     for (int alpha = 0; alpha < 256; ++alpha)
         if (m_alphaUsed[static_cast<size_t>(alpha)])

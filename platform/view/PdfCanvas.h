@@ -38,19 +38,11 @@ public:
     void Text(const QString& text, const FontFace& face, const QRectF& box, const QTransform& toWorld, const QColor& color) override;
     void PushClip(const QPainterPath& area) override;
     void PopClip() override;
-    // A fork writes its own content (compressed on its own thread) and fonts, assuming nothing
-    // of the graphics state it starts in; spliced, its streams follow this one's so far, and
-    // its fonts become this one's (the same font under both names where both used it).
-    std::unique_ptr<Canvas> Fork() override;
-    void Splice(Canvas& fork) override;
 
     // The document whole, once everything is drawn; false with the reason.
     bool Finish(std::string& pdf, std::string& error);
 
 private:
-    // A fork of the parent's page: no page set-up of its own, its fonts named apart.
-    PdfCanvas(const PdfCanvas& parent, int fork);
-
     // What the content has set and q ... Q restores.
     struct State {
         QRgb fill = 0, stroke = 0;
@@ -77,12 +69,8 @@ private:
     void ShapedText(const QString& text, const FontFace& face, const QTransform& toDevice, const QColor& color);
     PdfFont& FontOf(const FontFace& face);
     PdfFont& FontOf(const QRawFont& raw);
-    // The content so far to the compressing thread (when it has grown to a piece).
+    // The content so far to the compressing thread, when it has grown to a piece.
     void MaybeHandOver();
-    void HandOver();
-    // Ends the content (its text object and clips closed) and gives its compressed streams;
-    // false when compression failed.
-    bool CloseContent(std::vector<std::string>& streams);
 
     QTransform m_toDevice;
     Box m_visible;
@@ -107,11 +95,7 @@ private:
         int sizeDecimals = 2;
     } m_matrix;
 
-    std::string m_fontPrefix = "F";
-    int m_forks = 0;
-    bool m_isFork = false;
     std::vector<std::unique_ptr<PdfFont>> m_fonts;
-    std::vector<std::string> m_fontKeys;  // by font, as m_fontsByName has it
     std::unordered_map<std::string, PdfFont*> m_fontsByName;
     std::unordered_map<const FontFace*, PdfFont*> m_fontsByFace;
     const FontFace* m_lastFace = nullptr;

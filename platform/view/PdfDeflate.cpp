@@ -65,19 +65,8 @@ void DeflateThread::Add(PdfBuffer piece) {
     }
     {
         std::lock_guard<std::mutex> lock(m_mutex);
-        m_queue.push_back({std::move(piece), {}});
+        m_queue.push_back(std::move(piece));
     }
-    m_wake.notify_one();
-}
-
-void DeflateThread::AddPacked(std::vector<std::string> packed, bool ok) {
-    std::lock_guard<std::mutex> lock(m_mutex);
-    if (!ok) m_failed = true;
-    if (!m_thread.joinable()) {
-        for (std::string& p : packed) m_packed.push_back(std::move(p));
-        return;
-    }
-    m_queue.push_back({PdfBuffer(), std::move(packed)});
     m_wake.notify_one();
 }
 
@@ -86,14 +75,10 @@ void DeflateThread::Work() {
     while (true) {
         m_wake.wait(lock, [this] { return m_done || !m_queue.empty(); });
         if (m_queue.empty()) return;
-        Entry entry = std::move(m_queue.front());
+        PdfBuffer piece = std::move(m_queue.front());
         m_queue.pop_front();
         lock.unlock();
-        if (entry.packed.empty()) {
-            Compress(entry.piece.View());
-        } else {
-            for (std::string& p : entry.packed) m_packed.push_back(std::move(p));
-        }
+        Compress(piece.View());
         lock.lock();
     }
 }
@@ -107,7 +92,7 @@ bool DeflateThread::Finish(std::vector<std::string>& out) {
     if (m_thread.joinable()) m_thread.join();
     out = std::move(m_packed);
     m_packed.clear();
-    return m_ok && !m_failed;
+    return m_ok;
 }
 
 }  // namespace platform::view

@@ -47,9 +47,6 @@ public:
 
     // Compressed on the thread, or at once where no thread could be started.
     void Add(PdfBuffer piece);
-    // Pieces compressed elsewhere, to follow those given so far; false when their compression
-    // had failed.
-    void AddPacked(std::vector<std::string> packed, bool ok);
     // Waits for the pieces given so far: each compressed, in order; false when compression
     // failed.
     bool Finish(std::vector<std::string>& out);
@@ -61,14 +58,9 @@ private:
     Compressor m_compressor;
     std::vector<std::string> m_packed;  // written by the thread until it is joined
     bool m_ok = true;
-    bool m_failed = false;  // pieces compressed elsewhere had failed (under m_mutex)
     std::mutex m_mutex;
     std::condition_variable m_wake;
-    struct Entry {
-        PdfBuffer piece;
-        std::vector<std::string> packed;  // when the piece is compressed already
-    };
-    std::deque<Entry> m_queue;
+    std::deque<PdfBuffer> m_queue;
     bool m_done = false;
     std::thread m_thread;  // not joinable: compression happens in Add
 };

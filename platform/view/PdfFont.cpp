@@ -41,13 +41,6 @@ void PdfFont::Add(uint32_t glyph, double width, char16_t character) {
     m_characters[glyph] = character;
 }
 
-void PdfFont::Absorb(const PdfFont& other) {
-    for (size_t g = 0; g < other.m_used.size(); ++g)
-        if (other.m_used[g]) Add(static_cast<uint32_t>(g), other.m_widths[g], other.m_characters[g]);
-    m_aliases.push_back(other.m_resource);
-    m_aliases.insert(m_aliases.end(), other.m_aliases.begin(), other.m_aliases.end());
-}
-
 std::string PdfFont::BaseName() const {
     std::string name;
     for (QChar c : m_font.familyName() + QLatin1Char('-') + m_font.styleName())

@@ -25,15 +25,10 @@ public:
     int Id() const { return m_id; }
     void SetId(int id) { m_id = id; }
 
-    // Other names content drawn elsewhere uses for the same font (its resources name them all).
-    const std::vector<std::string>& Aliases() const { return m_aliases; }
-
     bool Uses(uint32_t glyph) const { return glyph < m_used.size() && m_used[glyph]; }
     // The glyph's advance in thousandths of an em, and the character it shows (0: none of its own,
     // as a ligature's glyph).
     void Add(uint32_t glyph, double width, char16_t character);
-    // The glyphs the other (the same font, used under another name) uses, and its names.
-    void Absorb(const PdfFont& other);
 
     // Writes the font's objects; the font's object is the number given with SetId.
     bool Write(PdfFile& file, std::string& error) const;
@@ -43,7 +38,6 @@ private:
 
     QRawFont m_font;
     std::string m_resource;
-    std::vector<std::string> m_aliases;
     int m_id = 0;
     bool m_embeddable = false;
     TrueTypeMetrics m_metrics;

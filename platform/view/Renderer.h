@@ -61,7 +61,6 @@ struct RenderStats {
     std::size_t tooDeep = 0;
     std::size_t overBudget = 0;
     bool CutShort() const { return tooDeep > 0 || overBudget > 0; }
-    void Add(const RenderStats& other);
 };
 
 // What the limits of the options left out of a traversal, in words for the user ("" when nothing was).

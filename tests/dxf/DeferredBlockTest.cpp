@@ -24,8 +24,8 @@ std::string WithCrlf(const std::string& text) {
     return out;
 }
 
-std::unique_ptr<Document> ReadText(const std::string& text) {
-    ReadResult r = ReadDxfText(text, "test.dxf");
+std::unique_ptr<Document> ReadText(const std::string& text, ReadOptions options = {}) {
+    ReadResult r = ReadDxfText(text, "test.dxf", options);
     EXPECT_TRUE(r) << (r.error ? r.error->Message() : "");
     return std::move(r.document);
 }
@@ -62,7 +62,7 @@ const std::string kLine = "  0\nLINE\n  5\n31\n330\n30\n100\nAcDbEntity\n  8\n0\
 TEST(DeferredBlocks, FixtureTableBlockReadsWritesAndParsesAsWhenParsedAtOnce) {
     const std::string text = dxftest::Slurp(dxftest::Fixture());
     auto deferred = ReadText(text);
-    auto eager = ReadText(WithCrlf(text));  // carriage returns: parsed at once
+    auto eager = ReadText(text, {.keepText = false});
     ASSERT_TRUE(deferred && eager);
     Block* block = deferred->FindBlock("*T1");
     ASSERT_NE(block, nullptr);
@@ -83,10 +83,10 @@ TEST(DeferredBlocks, FixtureTableBlockReadsWritesAndParsesAsWhenParsedAtOnce) {
 }
 
 // The entities of the named block streamed from the deferred read of the text, checked against
-// an eager read of the same text (carriage returns: parsed at once).
+// an eager read of the same text.
 std::vector<DxfObject> StreamAgainstEagerRead(const std::string& text, const std::string& name) {
     auto deferred = ReadText(text);
-    auto eager = ReadText(WithCrlf(text));
+    auto eager = ReadText(text, {.keepText = false});
     if (!deferred || !eager) return {};
     const Block* block = deferred->FindBlock(name);
     EXPECT_NE(block, nullptr);
@@ -106,20 +106,25 @@ std::vector<DxfObject> StreamAgainstEagerRead(const std::string& text, const std
 
 // Read one at a time, a deferred block's entities are the ones an eager read gives, and the
 // block stays unparsed: the fixture's table block, and a block of codes of one to four digits,
-// groups, extended data, empty and padded values.
+// groups, extended data, empty and padded values; with LF line ends and with CR LF.
 TEST(DeferredBlocks, AStreamOfTheEntitiesGivesWhatAnEagerReadGives) {
-    EXPECT_FALSE(StreamAgainstEagerRead(dxftest::Slurp(dxftest::Fixture()), "*T1").empty());
-    const std::vector<DxfObject> streamed = StreamAgainstEagerRead(
+    const std::string door =
         DrawingWithBlock("AC1027", kLine + "  0\nTEXT\n  5\n32\n102\n{ACAD_REACTORS\n330\n30\n102\n}\n330\n30\n100\nAcDbEntity\n  8\n0\n"
                                            "100\nAcDbText\n 10\n1.0\n 20\n2.0\n 30\n0.0\n 40\n2.5\n  1\n\n  7\n  Standard  \n"
-                                           "1001\nVELLORIA\n1000\n padded \n1070\n    12\n1040\n-0.5\n" + kLine),
-        "DOOR");
-    ASSERT_EQ(streamed.size(), 3u);
-    EXPECT_EQ(streamed[1].Value(1000), " padded ");
+                                           "1001\nVELLORIA\n1000\n padded \n1070\n    12\n1040\n-0.5\n" + kLine);
+    for (const bool crlf : {false, true}) {
+        SCOPED_TRACE(crlf ? "CR LF" : "LF");
+        const auto form = [crlf](const std::string& text) { return crlf ? WithCrlf(text) : text; };
+        EXPECT_FALSE(StreamAgainstEagerRead(form(dxftest::Slurp(dxftest::Fixture())), "*T1").empty());
+        const std::vector<DxfObject> streamed = StreamAgainstEagerRead(form(door), "DOOR");
+        ASSERT_EQ(streamed.size(), 3u);
+        EXPECT_EQ(streamed[1].Value(1000), " padded ");
+        EXPECT_EQ(streamed[1].Value(1), "");
+    }
 }
 
-// Only text the writer would write the same way is deferred; anything else is parsed at once,
-// and either way the block reads and writes the same.
+// Only text the writer would write the same way (but for CR LF line ends) is deferred; anything
+// else is parsed at once, and either way the block reads and writes the same, with LF line ends.
 TEST(DeferredBlocks, OnlyTextWrittenAsTheWriterWritesItIsDeferred) {
     struct Case {
         const char* what;
@@ -132,7 +137,9 @@ TEST(DeferredBlocks, OnlyTextWrittenAsTheWriterWritesItIsDeferred) {
         {"codes aligned left", DrawingWithBlock("AC1027", "0\nLINE\n5\n31\n8\n0\n10\n0.0\n20\n0.0\n"), false},
         {"code with a leading zero", DrawingWithBlock("AC1027", "  0\nLINE\n  5\n31\n008\n0\n"), false},
         {"escaped text", DrawingWithBlock("AC1027", "  0\nTEXT\n  5\n31\n  8\n0\n  1\ncaf\\U+00E9\n"), false},
-        {"carriage returns", WithCrlf(DrawingWithBlock("AC1027", kLine)), false},
+        {"carriage returns", WithCrlf(DrawingWithBlock("AC1027", kLine)), true},
+        {"carriage returns on some lines", DrawingWithBlock("AC1027", "  0\r\nLINE\n  5\n31\r\n  8\r\n0\n 10\n0.0\r\n"), true},
+        {"a carriage return in a value", DrawingWithBlock("AC1027", "  0\nTEXT\n  5\n31\n  8\n0\n  1\na\rb\n"), false},
         {"no entities", DrawingWithBlock("AC1027", ""), false},
     };
     for (const Case& c : cases) {
@@ -144,7 +151,9 @@ TEST(DeferredBlocks, OnlyTextWrittenAsTheWriterWritesItIsDeferred) {
         ASSERT_NE(block, nullptr);
         EXPECT_EQ(block->Deferred() != nullptr, c.deferred);
         parsed->FindBlock("DOOR")->Entities();  // parsed before writing
-        EXPECT_EQ(WriteDxfToString(*doc), WriteDxfToString(*parsed));
+        const std::string written = WriteDxfToString(*doc);
+        EXPECT_EQ(written, WriteDxfToString(*parsed));
+        EXPECT_EQ(written.find('\r'), std::string::npos);
         EXPECT_EQ(TagsText(doc->FindBlock("DOOR")->Entities()), TagsText(parsed->FindBlock("DOOR")->Entities()));
     }
     auto escaped = ReadText(DrawingWithBlock("AC1027", "  0\nTEXT\n  5\n31\n  8\n0\n  1\ncaf\\U+00E9\n"));
@@ -204,47 +213,6 @@ TEST(DeferredBlocks, ABlockOfLinesAndTextsIsSketchedWhenAskedAndOnlyThen) {
     }
 }
 
-// A large block is marked where it may be read from: at entities that stand on their own (not
-// inside a polyline), read from there giving what a read from the start gives from there on.
-TEST(DeferredBlocks, ALargeBlockIsMarkedWhereItCanBeReadFromTheMiddle) {
-    std::string entities;
-    for (size_t i = 0; i < 3 * DeferredEntities::kMarkEvery; ++i) {
-        if (i % 5 == 0) {
-            entities += "  0\nPOLYLINE\n  5\n40\n330\n30\n100\nAcDbEntity\n  8\n0\n100\nAcDb2dPolyline\n 66\n     1\n";
-            for (int v = 0; v < 3; ++v)
-                entities += "  0\nVERTEX\n  5\n41\n330\n40\n100\nAcDbEntity\n  8\n0\n100\nAcDbVertex\n 10\n" + std::to_string(v) + ".0\n";
-            entities += "  0\nSEQEND\n  5\n42\n330\n40\n100\nAcDbEntity\n  8\n0\n";
-        } else {
-            entities += kLine;
-        }
-    }
-    auto doc = ReadText(DrawingWithBlock("AC1027", entities));
-    ASSERT_TRUE(doc);
-    const DeferredEntities* deferred = doc->FindBlock("DOOR")->Deferred();
-    ASSERT_NE(deferred, nullptr);
-    EXPECT_FALSE(deferred->refersToBlocks);
-    ASSERT_GE(deferred->marks.size(), 4u);
-    std::vector<std::string> whole;
-    DeferredEntityStream stream(*deferred);
-    for (DxfObject entity; stream.Next(entity);) whole.push_back(TagsText({entity}));
-    for (const size_t mark : deferred->marks) {
-        SCOPED_TRACE(mark);
-        ASSERT_LT(mark, deferred->text.size());
-        const std::string_view from = deferred->text.substr(mark);
-        EXPECT_TRUE(from.substr(0, 12) == "  0\nPOLYLINE" || from.substr(0, 8) == "  0\nLINE") << from.substr(0, 12);
-        std::vector<std::string> tail;
-        DeferredEntityStream part(from);
-        for (DxfObject entity; part.Next(entity);) tail.push_back(TagsText({entity}));
-        ASSERT_LE(tail.size(), whole.size());
-        EXPECT_TRUE(std::equal(tail.begin(), tail.end(), whole.end() - static_cast<std::ptrdiff_t>(tail.size())));
-    }
-    // A reference among the entities draws another block.
-    auto referring = ReadText(DrawingWithBlock("AC1027", entities + "  0\nINSERT\n  5\n43\n330\n30\n100\nAcDbEntity\n  8\n0\n"
-                                                                    "100\nAcDbBlockReference\n  2\nDOOR\n"));
-    ASSERT_TRUE(referring && referring->FindBlock("DOOR")->Deferred());
-    EXPECT_TRUE(referring->FindBlock("DOOR")->Deferred()->refersToBlocks);
-}
-
 // What saving needs of deferred entities without parsing them: the highest handle, the
 // applications their extended data names, whether a table is among them.
 TEST(DeferredBlocks, SavingKnowsHandlesApplicationsAndTablesOfDeferredEntities) {
@@ -295,20 +263,25 @@ TEST(VerbatimObjects, ALargeObjectIsWrittenAsReadUntilItsTagsChange) {
     const std::string text = WriteDxfToString(*made);
 
     auto doc = ReadText(text);
-    auto eager = ReadText(WithCrlf(text));  // carriage returns: nothing kept as read
-    ASSERT_TRUE(doc && eager);
+    auto eager = ReadText(text, {.keepText = false});
+    auto windows = ReadText(WithCrlf(text));
+    ASSERT_TRUE(doc && eager && windows);
     ASSERT_EQ(FindTableEntities(*doc).size(), 1u);
     auto* entity = const_cast<DxfObject*>(FindTableEntities(*doc).front());
     ASSERT_GE(entity->tags.size(), 256u);
-    EXPECT_FALSE(doc->VerbatimOf(*entity).empty());
-    EXPECT_TRUE(eager->VerbatimOf(*FindTableEntities(*eager).front()).empty());
+    EXPECT_NE(doc->VerbatimOf(*entity), nullptr);
+    EXPECT_EQ(eager->VerbatimOf(*FindTableEntities(*eager).front()), nullptr);
+    const VerbatimText* crlf = windows->VerbatimOf(*FindTableEntities(*windows).front());
+    ASSERT_NE(crlf, nullptr);
+    EXPECT_TRUE(crlf->carriageReturns);
     EXPECT_EQ(WriteDxfToString(*doc), WriteDxfToString(*eager));
+    EXPECT_EQ(WriteDxfToString(*windows), WriteDxfToString(*eager)) << "written with LF alone";
 
     // The same value from other storage: no longer the tags read, and written alike.
     const auto cell = std::find_if(entity->tags.begin(), entity->tags.end(), [](const Tag& t) { return t.Is(1, "17,3"); });
     ASSERT_NE(cell, entity->tags.end());
     cell->SetValue(doc->Keep("17,3"));
-    EXPECT_TRUE(doc->VerbatimOf(*entity).empty());
+    EXPECT_EQ(doc->VerbatimOf(*entity), nullptr);
     EXPECT_EQ(WriteDxfToString(*doc), WriteDxfToString(*eager));
 
     // Rewritten in place (its tag list reused) with one cell changed: the change is written.
@@ -318,7 +291,7 @@ TEST(VerbatimObjects, ALargeObjectIsWrittenAsReadUntilItsTagsChange) {
     ASSERT_TRUE(parsed);
     parsed->Cell(17, 3).text = "changed";
     AcadTableToObject(*parsed, *again, *rewritten);
-    EXPECT_TRUE(again->VerbatimOf(*rewritten).empty());
+    EXPECT_EQ(again->VerbatimOf(*rewritten), nullptr);
     auto reread = ReadText(WriteDxfToString(*again));
     ASSERT_TRUE(reread);
     const auto written = ParseAcadTable(*FindTableEntities(*reread).front());

@@ -6,7 +6,8 @@
 #include "dxf/DxfReader.h"
 #include "DxfTestUtil.h"
 #include "dxf/DxfWriter.h"
-#include "dxf/EntityCodec.h"
+#include "dxf/EntityTypes.h"
+#include "dxf/EntityValues.h"
 
 using namespace platform::dxf;
 
@@ -45,11 +46,9 @@ for version in ['R12', 'R2000', 'R2004', 'R2007', 'R2010', 'R2013', 'R2018']:
         // Every modelled entity goes through its codec and back, as a changed one would.
         Document& doc = *r.document;
         int rewritten = 0;
-        for (DxfObject& e : doc.entities) {
-            if (auto line = ParseLine(e)) e = LineToObject(*line, doc), ++rewritten;
-            else if (auto insert = ParseInsert(e)) e = InsertToObject(*insert, doc), ++rewritten;
-            else if (auto mtext = ParseMText(e)) e = MTextToObject(*mtext, doc), ++rewritten;
-        }
+        for (DxfObject& e : doc.entities)
+            for (const EntityType* type : {&entities::Line::type, &entities::Insert::type, &entities::MText::type})
+                if (auto values = EntityValues::Read(*type, e)) e = values->Write(doc), ++rewritten;
         EXPECT_GE(rewritten, 2) << version;
         const auto err = SaveDxfFile(*r.document, out);
         ASSERT_FALSE(err) << err->Message();

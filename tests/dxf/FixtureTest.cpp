@@ -10,7 +10,8 @@
 #include "dxf/DxfReader.h"
 #include "DxfTestUtil.h"
 #include "dxf/DxfWriter.h"
-#include "dxf/EntityCodec.h"
+#include "dxf/EntityTypes.h"
+#include "dxf/EntityValues.h"
 #include "dxf/TableBlock.h"
 
 using namespace platform::dxf;
@@ -201,27 +202,29 @@ TEST(DxfFixture, EntityCodecsReadAndKeepTheBlocksEntities) {
     ASSERT_TRUE(doc);
     const Block* block = doc->FindBlock("*T1");
     ASSERT_TRUE(block);
-    const auto title = ParseMText(block->Entities()[0]);
+    using namespace entities;
+    const auto title = EntityValues::Read(MText::type, block->Entities()[0]);
     ASSERT_TRUE(title);
-    EXPECT_EQ(title->text, "Title");
-    EXPECT_EQ(title->position[0], 228.0);
-    EXPECT_EQ(title->position[1], -5.5);
-    EXPECT_EQ(title->height, 6.0);
-    EXPECT_EQ(title->width, 453.0);
-    EXPECT_EQ(title->attachment, 5);
+    EXPECT_EQ(title->Get(MText::text), "Title");
+    EXPECT_EQ(title->Get(MText::insert), (Point3{228.0, -5.5, 0}));
+    EXPECT_EQ(title->Get(MText::height), 6.0);
+    EXPECT_EQ(title->Get(MText::width), 453.0);
+    EXPECT_EQ(title->Get(MText::attachment), 5);
+    EXPECT_EQ(title->Get(MText::style), "Standard");
     EXPECT_EQ(title->owner, 0x9Du);
     const DxfObject* lineObject = nullptr;
     for (const DxfObject& e : block->Entities())
         if (e.Type() == "LINE") lineObject = lineObject ? lineObject : &e;
     ASSERT_TRUE(lineObject);
-    const auto line = ParseLine(*lineObject);
+    const auto line = EntityValues::Read(Line::type, *lineObject);
     ASSERT_TRUE(line);
-    EXPECT_EQ(line->end[0], 456.0);
-    EXPECT_FALSE(ParseLine(block->Entities()[0]));  // an MTEXT is no line
+    EXPECT_EQ(line->Get(Line::end).x, 456.0);
+    EXPECT_FALSE(EntityValues::Read(Line::type, block->Entities()[0]));  // an MTEXT is no line
 
     for (const DxfObject& original : block->Entities()) {
-        DxfObject again = original.Type() == "LINE" ? LineToObject(*ParseLine(original), *doc)
-                                                    : MTextToObject(*ParseMText(original), *doc);
+        const auto values = EntityValues::Read(original.Type() == "LINE" ? Line::type : MText::type, original);
+        ASSERT_TRUE(values);
+        const DxfObject again = values->Write(*doc);
         for (const Tag& t : original.tags) {
             const bool kept = std::any_of(again.tags.begin(), again.tags.end(), [&t](const Tag& u) {
                 if (u.code != t.code) return false;

@@ -9,7 +9,7 @@
 #include "dxf/AcadTable.h"
 #include "dxf/DxfReader.h"
 #include "dxf/DxfWriter.h"
-#include "dxf/EntityCodec.h"
+#include "dxf/EntityValues.h"
 #include "dxf/TableBlock.h"
 
 VELLORIA_FUZZ_TARGET(DxfReader) {
@@ -46,11 +46,9 @@ VELLORIA_FUZZ_TARGET(DxfReader) {
             }
         }
     }
-    for (DxfObject& e : r.document->entities) {
-        if (auto line = ParseLine(e)) e = LineToObject(*line, *r.document);
-        else if (auto insert = ParseInsert(e)) e = InsertToObject(*insert, *r.document);
-        else if (auto mtext = ParseMText(e)) e = MTextToObject(*mtext, *r.document);
-    }
+    for (DxfObject& e : r.document->entities)
+        if (const EntityType* type = FindEntityType(e.Type()))
+            if (auto values = EntityValues::Read(*type, e)) e = values->Write(*r.document);
     PrepareForSave(*r.document);
     const std::string written = WriteDxfToString(*r.document);
     FUZZ_CHECK(ReadDxfText(written, "rewritten.dxf"));  // what we write we read

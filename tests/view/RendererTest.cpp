@@ -8,6 +8,7 @@
 
 #include "ViewTestUtil.h"
 #include "testing/TempDir.h"
+#include "view/EntityDrawer.h"
 #include "view/Plot.h"
 
 namespace {
@@ -158,6 +159,48 @@ TEST_F(Renderer, ExtentsOfEachEntityCountAPolylineWithItsVerticesAsOne) {
     EXPECT_EQ(renderer.Stats().skipped.at("MESHLIKE"), 1u);
 }
 
+// A type the renderer did not know is its description and a drawing function registered for
+// it: the renderer finds the function by the type's name and gives it the values the description
+// names and the entities that belong to it (here vertices up to a SEQEND, when its flag says so).
+struct Probe {
+    static constexpr platform::dxf::PointField from{10};
+    static constexpr platform::dxf::PointField to{11, {90, 90, 0}};
+    static constexpr platform::dxf::IntField partsFollow{66};
+    static constexpr const platform::dxf::Field* kProbe[] = {&from, &to};
+    static constexpr platform::dxf::Subclass kSubclasses[] = {{"AcDbProbe", kProbe}};
+    static constexpr platform::dxf::EntityType type{"VELLORIA_PROBE", kSubclasses, "VERTEX", &partsFollow};
+};
+std::vector<size_t> g_probeParts;
+bool DrawProbe(platform::view::EntityDrawer& d, const platform::view::EntityTags& t, const platform::view::Props& p,
+               const platform::view::Context& ctx, const platform::view::Parts& parts) {
+    g_probeParts.push_back(parts.end - parts.begin);
+    d.Stroke({t.Get(Probe::from), t.Get(Probe::to)}, false, p, ctx);
+    return true;
+}
+const platform::view::DrawerRegistration kProbes({&Probe::type}, DrawProbe);
+
+TEST_F(Renderer, ANewTypeIsDrawnByTheFunctionRegisteredForItsDescription) {
+    DxfText dxf;
+    dxf.Entity("VELLORIA_PROBE", "8\n0\n66\n1\n10\n10\n20\n50\n30\n0\n11\n90\n21\n50\n31\n0\n");
+    dxf.Entity("VERTEX", "8\n0\n10\n1\n20\n1\n30\n0\n");
+    dxf.Entity("VERTEX", "8\n0\n10\n2\n20\n2\n30\n0\n");
+    dxf.Entity("SEQEND", "8\n0\n");
+    dxf.Entity("VELLORIA_PROBE", "8\n0\n10\n10\n20\n10\n30\n0\n");  // to its default end, (90, 90)
+    dxf.Entity("VELLORIA_PROBE_UNREGISTERED", "8\n0\n");
+    const Drawing drawing(Parse(dxf.Text()));
+    g_probeParts.clear();
+    const QImage image = Picture(drawing, 0, 0, 100, 100);
+    EXPECT_EQ(g_probeParts, (std::vector<size_t>{3, 0})) << "its two vertices and their SEQEND, then none";
+    EXPECT_TRUE(Inked(image, Px(70), Py(50))) << "from (10, 50) to (90, 50)";
+    EXPECT_TRUE(Inked(image, Px(30), Py(30))) << "from (10, 10) to its default end";
+    EXPECT_FALSE(Inked(image, Px(70), Py(30)));
+    platform::view::Renderer renderer(drawing);
+    renderer.Extents(*drawing.FindLayout("Model"));
+    EXPECT_EQ(renderer.Stats().drawn, 2u);
+    EXPECT_EQ(renderer.Stats().skipped.size(), 1u);
+    EXPECT_EQ(renderer.Stats().skipped.count("VELLORIA_PROBE_UNREGISTERED"), 1u);
+}
+
 TEST_F(Renderer, TextIsPlacedByItsAlignmentPoint) {
     DxfText dxf;
     // Right-aligned at (90, 50), and centred on the middle at (50, 20).
@@ -219,24 +262,31 @@ TEST_F(Renderer, ATableMeasuresByItsGridWithoutReadingItsBlock) {
     EXPECT_TRUE(Inked(image, 140, 80, 1)) << "bottom right corner";
 }
 
+// Read as it is drawn, with the writer's LF line ends or a Windows program's CR LF.
 TEST_F(Renderer, APlotReadsATableBlockAsItDrawsItAndDrawsWhatTheParsedBlockDraws) {
     const std::string text = LargeTableDrawing();
-    std::string crlf;  // carriage returns: the reader parses the block at once
+    std::string crlf;
     for (char c : text) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
-    const Drawing streamed(Parse(text)), parsed(Parse(crlf));
+    const Drawing parsed(Parse(text, {.keepText = false}));
     platform::view::PlotSettings settings;
     settings.width = 300, settings.height = 1500;
-    platform::view::PlotResult first, second;
-    const QImage a = platform::view::PlotImage(streamed, settings, first);
-    const QImage b = platform::view::PlotImage(parsed, settings, second);
-    ASSERT_TRUE(first.ok && second.ok);
-    EXPECT_EQ(first.stats.drawn, second.stats.drawn);
-    EXPECT_TRUE(a == b) << "the pictures differ";
-    EXPECT_TRUE(Inked(a, 150, 750, 150)) << "the table is drawn";
-    for (const platform::dxf::Block& block : streamed.Document().blocks)
-        if (block.Name().substr(0, 2) == "*T") {
-            EXPECT_NE(block.Deferred(), nullptr) << "the plot kept the block parsed";
-        }
+    platform::view::PlotResult expected;
+    const QImage b = platform::view::PlotImage(parsed, settings, expected);
+    ASSERT_TRUE(expected.ok);
+    EXPECT_TRUE(Inked(b, 150, 750, 150)) << "the table is drawn";
+    for (const std::string* form : {&text, static_cast<const std::string*>(&crlf)}) {
+        SCOPED_TRACE(form == &text ? "LF" : "CR LF");
+        const Drawing streamed(Parse(*form));
+        platform::view::PlotResult result;
+        const QImage a = platform::view::PlotImage(streamed, settings, result);
+        ASSERT_TRUE(result.ok);
+        EXPECT_EQ(result.stats.drawn, expected.stats.drawn);
+        EXPECT_TRUE(a == b) << "the pictures differ";
+        for (const platform::dxf::Block& block : streamed.Document().blocks)
+            if (block.Name().substr(0, 2) == "*T") {
+                EXPECT_NE(block.Deferred(), nullptr) << "the plot kept the block parsed";
+            }
+    }
 }
 
 TEST_F(Renderer, ATableTooSmallForItsTextsIsDrawnFromItsSketchWithTheSamePixels) {

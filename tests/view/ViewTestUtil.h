@@ -56,8 +56,8 @@ private:
     std::string m_layers, m_linetypes, m_blocks, m_entities;
 };
 
-inline std::shared_ptr<const platform::dxf::Document> Parse(const std::string& text) {
-    platform::dxf::ReadResult read = platform::dxf::ReadDxfText(text, "test.dxf");
+inline std::shared_ptr<const platform::dxf::Document> Parse(const std::string& text, platform::dxf::ReadOptions options = {}) {
+    platform::dxf::ReadResult read = platform::dxf::ReadDxfText(text, "test.dxf", options);
     if (!read) throw std::runtime_error(read.error->Message());
     return std::shared_ptr<const platform::dxf::Document>(std::move(read.document));
 }

@@ -150,7 +150,9 @@ std::uint32_t CatalogChild(OpenFile& file, const std::vector<TableColumns>& rows
         w.MaybeFlush();
     }
     w.U8('E');
-    for (const auto& [name, wanted] : rowsOf) {
+    for (const auto& [tableName, wanted] : rowsOf) {
+        // clang 14 cannot capture a structured binding in a lambda: give the name a plain reference.
+        const std::string& name = tableName;
         const auto it = std::find_if(entries.begin(), entries.end(), [&](MdbCatalogEntry* e) {
             return e->object_type == MDB_TABLE && name == e->object_name;
         });

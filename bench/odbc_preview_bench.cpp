@@ -4,59 +4,19 @@
 // Goals: the preview within 1.5 times psql's time, and within twice its peak memory.
 //
 // The server is a throwaway cluster of the benchmark's own (as the tests start theirs).
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <fcntl.h>
 #include <unistd.h>
 
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include "ProcessMeasure.h"
 #include "testing/OdbcDrivers.h"
 #include "testing/PostgresServer.h"
 
-namespace {
-
-struct Sample {
-    double seconds = 0;
-    long peakKb = 0;
-    int status = -1;
-};
-
-// Runs argv with its output thrown away; its wall time and peak resident memory.
-Sample Measure(const std::vector<std::string>& argv) {
-    const auto start = std::chrono::steady_clock::now();
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        const int null = ::open("/dev/null", O_WRONLY);
-        ::dup2(null, 1);
-        std::vector<char*> args;
-        for (const std::string& a : argv) args.push_back(const_cast<char*>(a.c_str()));
-        args.push_back(nullptr);
-        ::execvp(args[0], args.data());
-        ::_exit(127);
-    }
-    int raw = 0;
-    rusage usage{};
-    ::wait4(pid, &raw, 0, &usage);
-    Sample sample;
-    sample.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    sample.peakKb = usage.ru_maxrss;
-    sample.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    return sample;
-}
-
-template <class T>
-T Median(std::vector<T> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-}  // namespace
+using bench::Measure;
+using bench::Median;
 
 int main() {
     const std::filesystem::path bin = std::filesystem::canonical("/proc/self/exe").parent_path().parent_path() / "bin";
@@ -89,7 +49,7 @@ int main() {
     std::vector<double> psqlSeconds, previewSeconds, ratios, oneRowSeconds;
     std::vector<long> psqlPeak, previewPeak, oneRowPeak;
     for (int round = 0; round < kRounds; ++round) {
-        const Sample a = Measure(psql), b = Measure(preview), c = Measure(oneRow);
+        const bench::Sample a = Measure(psql), b = Measure(preview), c = Measure(oneRow);
         psqlSeconds.push_back(a.seconds);
         previewSeconds.push_back(b.seconds);
         ratios.push_back(b.seconds / a.seconds);

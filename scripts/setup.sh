@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libgmock-dev
   mdbtools mdbtools-dev
   libsqlite3-dev
+  liborcus-dev libixion-dev libxlsxwriter-dev xlsx2csv
   libssl-dev
   unixodbc-dev odbc-postgresql libsqliteodbc postgresql
   libcurl4-openssl-dev

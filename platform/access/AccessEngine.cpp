@@ -347,16 +347,7 @@ std::shared_ptr<Database> Database::Open(const ConnectTarget& target, const prov
     case mdb::Status::UnsupportedEncryption: RaiseEncryptedFile(target.route, target.database, FromUtf8(reader.Scheme()), FromUtf8(reader.Missing()));
     case mdb::Status::NoReader: RaiseNoReader(target.route);
     }
-    if (sqlite3_open_v2(":memory:", &db->m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr) != SQLITE_OK)
-        RaiseEngineError(target.route, L"Not enough memory resources are available to complete this operation.");
-    // "..." is a name, never text that SQLite guesses at.
-    sqlite3_db_config(db->m_db, SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
-    sqlite3_db_config(db->m_db, SQLITE_DBCONFIG_DQS_DDL, 0, nullptr);
-    RegisterAccessFunctions(db->m_db, &db->m_running);
-    // Sorts and temporary tables stay in memory, where the statement's memory limit counts
-    // them, instead of spilling into files that nothing bounds.
-    sqlite3_exec(db->m_db, "PRAGMA temp_store = MEMORY", nullptr, nullptr, nullptr);
-    db->m_policy = std::make_unique<ReadOnlyPolicy>(db->m_db);
+    db->StartEngine();
     const ReadOnlyPolicy::Trusted building(*db->m_policy);
     db->CreateTables(objects ? objects->Links() : std::vector<LinkedTable>{}, objects ? objects->ComplexColumns() : std::vector<ComplexColumn>{});
     if (objects) db->m_odbcLinks = objects->OdbcLinks();
@@ -366,6 +357,32 @@ std::shared_ptr<Database> Database::Open(const ConnectTarget& target, const prov
         saved = collector->TakeQueries();
     db->CreateViews(saved);
     return db;
+}
+
+std::shared_ptr<Database> Database::Open(std::shared_ptr<TableSource> source, Route route, std::wstring_view displayPath) {
+    std::shared_ptr<Database> db(new Database());
+    db->m_route = route;
+    db->m_displayPath = displayPath;
+    db->m_source = std::move(source);
+    db->m_catalog = db->m_source->Catalog();
+    db->StartEngine();
+    const ReadOnlyPolicy::Trusted building(*db->m_policy);
+    db->CreateTables({}, {});
+    db->CreateViews({});
+    return db;
+}
+
+void Database::StartEngine() {
+    if (sqlite3_open_v2(":memory:", &m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr) != SQLITE_OK)
+        RaiseOutOfMemory(m_route);
+    // "..." is a name, never text that SQLite guesses at.
+    sqlite3_db_config(m_db, SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
+    sqlite3_db_config(m_db, SQLITE_DBCONFIG_DQS_DDL, 0, nullptr);
+    RegisterAccessFunctions(m_db, &m_running);
+    // Sorts and temporary tables stay in memory, where the statement's memory limit counts
+    // them, instead of spilling into files that nothing bounds.
+    sqlite3_exec(m_db, "PRAGMA temp_store = MEMORY", nullptr, nullptr, nullptr);
+    m_policy = std::make_unique<ReadOnlyPolicy>(m_db);
 }
 
 Database::~Database() {
@@ -379,7 +396,7 @@ void Database::CreateTables(const std::vector<LinkedTable>& links, const std::ve
     for (const auto& table : m_catalog.tables) {
         TableState state;
         state.definition = table;
-        state.source = m_readers.front().get();
+        state.source = m_readers.empty() ? nullptr : m_readers.front().get();  // none: the tables come from m_source
         state.sourceName = table.name;
         if (table.kind == mdb::TableKind::Linked) {
             const auto link = std::find_if(links.begin(), links.end(), [&](const LinkedTable& l) { return l.name == table.name; });
@@ -390,20 +407,38 @@ void Database::CreateTables(const std::vector<LinkedTable>& links, const std::ve
             if (c.table == table.name && table.kind != mdb::TableKind::Linked)
                 for (size_t k = 0; k < table.columns.size(); ++k)
                     if (table.columns[k].name == c.column && table.columns[k].type == mdb::kComplex) state.complex.emplace_back(k, c.flatTable);
-        const auto& columns = state.definition.columns;
-        if (!columns.empty() && state.linkStatus == mdb::Status::Ok && !state.linkedTableMissing) {
-            std::string sql = "CREATE TABLE " + Quoted(table.name) + " (";
-            for (size_t c = 0; c < columns.size(); ++c) {
-                if (c) sql += ", ";
-                sql += Quoted(columns[c].name) + " " + DeclaredTypeOf(columns[c].type);
-            }
-            sql += ")";
-            state.created = sqlite3_exec(m_db, sql.c_str(), nullptr, nullptr, nullptr) == SQLITE_OK;
-            if (state.created) m_policy->MakeVisible(table.name);
-        }
-        m_byName.emplace(LowerAscii(table.name), m_tables.size());
-        m_tables.push_back(std::move(state));
+        AddTable(std::move(state));
     }
+}
+
+void Database::AddTable(TableState state) {
+    const auto& columns = state.definition.columns;
+    const std::string& name = state.definition.name;
+    if (!columns.empty() && state.linkStatus == mdb::Status::Ok && !state.linkedTableMissing) {
+        std::string sql = "CREATE TABLE " + Quoted(name) + " (";
+        for (size_t c = 0; c < columns.size(); ++c) {
+            if (c) sql += ", ";
+            sql += Quoted(columns[c].name) + " " + DeclaredTypeOf(columns[c].type);
+        }
+        sql += ")";
+        state.created = sqlite3_exec(m_db, sql.c_str(), nullptr, nullptr, nullptr) == SQLITE_OK;
+        if (state.created) m_policy->MakeVisible(name);
+    }
+    m_byName.emplace(LowerAscii(name), m_tables.size());
+    m_tables.push_back(std::move(state));
+}
+
+bool Database::AddSourceTable(std::string_view sqliteName) {
+    if (!m_source || FindTable(sqliteName)) return false;
+    std::optional<mdb::Table> table = m_source->TableNamed(sqliteName);
+    if (!table) return false;
+    const ReadOnlyPolicy::Trusted building(*m_policy);
+    TableState state;
+    state.definition = std::move(*table);
+    state.sourceName = state.definition.name;
+    m_catalog.tables.push_back(state.definition);
+    AddTable(std::move(state));
+    return true;
 }
 
 mdb::FileReader& Database::ReaderOf(const std::string& hostPath, const std::string& password) {
@@ -484,7 +519,7 @@ void Database::Load(TableState& table, const StatementLimits& limits) {
     untimed.cancelled = limits.cancelled;
     StatementBudget breaks(untimed);
     size_t missing = 0;
-    const mdb::Status status = table.source->ReadRowsOfTables(reads, [&](size_t which, const std::vector<mdb::Value>& row) {
+    const auto onRow = [&](size_t which, const std::vector<mdb::Value>& row) {
         if (which < own) {
             for (size_t k = 0; k < complex.size(); ++k)
                 if (table.complex[k].second == reads[which].first) complex[k].OnFlatRow(row);
@@ -512,7 +547,10 @@ void Database::Load(TableState& table, const StatementLimits& limits) {
         }
         sqlite3_step(insert.stmt);
         sqlite3_reset(insert.stmt);
-    }, &missing, [&] { return !breaks.GoOn(); });
+    };
+    const auto stop = [&] { return !breaks.GoOn(); };
+    const mdb::Status status = m_source ? m_source->ReadRows(table.sourceName, [&](const std::vector<mdb::Value>& row) { onRow(own, row); }, stop)
+                                        : table.source->ReadRowsOfTables(reads, onRow, &missing, stop);
     if (status != mdb::Status::Ok || missing) {
         sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
         const std::wstring file = table.linkedFile.empty() ? m_displayPath : table.linkedFile;
@@ -616,7 +654,9 @@ int Database::TryPrepare(const std::string& sql, sqlite3_stmt*& stmt, const char
     // A table linked through ODBC exists in the engine once a statement has named it.
     for (constexpr std::string_view missing = "no such table: "; rc != SQLITE_OK && m_policy->Refused().empty();) {
         const std::string message = sqlite3_errmsg(m_db);
-        if (message.rfind(missing, 0) != 0 || !ReadOdbcLink(std::string_view(message).substr(missing.size()))) break;
+        if (message.rfind(missing, 0) != 0) break;
+        const std::string_view name = std::string_view(message).substr(missing.size());
+        if (!ReadOdbcLink(name) && !AddSourceTable(name)) break;
         m_policy->Reset();
         rc = prepare();
     }
@@ -628,9 +668,7 @@ void Database::CheckPrepared(std::wstring_view sqlText, int rc, sqlite3_stmt* st
     if (rc != SQLITE_OK) RaiseSqlError(sqlText);
     if (!stmt) RaiseNoCommand(m_route);
     if (tail && std::string_view(tail).find_first_not_of(" \t\r\n;") != std::string_view::npos)
-        _com_issue_errorex(DB_E_ERRORSINCOMMAND, m_route == Route::Odbc ? L"Microsoft OLE DB Provider for ODBC Drivers" : L"Microsoft Access Database Engine",
-                           m_route == Route::Odbc ? L"[Microsoft][ODBC Microsoft Access Driver] Characters found after end of SQL statement."
-                                                  : L"Characters found after end of SQL statement.");
+        RaiseCharactersAfterEnd(m_route);
     // The policy refuses every change; this stays as a second line behind it.
     if (!sqlite3_stmt_readonly(stmt)) RaiseEngineError(m_route, L"Operation must use an updateable query.");
 }

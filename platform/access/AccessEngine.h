@@ -24,6 +24,7 @@
 #include "access/ReadOnlyPolicy.h"
 #include "access/SavedQueries.h"
 #include "access/StatementBudget.h"
+#include "access/TableSource.h"
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -46,6 +47,9 @@ public:
     // Throws _com_error when the file is missing, not an Access file, or damaged. The context
     // opens the sources of the file's tables linked through ODBC, when a statement reads one.
     static std::shared_ptr<Database> Open(const ConnectTarget& target, const provider::OpenContext& context = {});
+    // The tables of another source (a workbook, a folder of text files), worded as route words
+    // errors; displayPath names the source in them.
+    static std::shared_ptr<Database> Open(std::shared_ptr<TableSource> source, Route route, std::wstring_view displayPath);
     ~Database();
     Database(const Database&) = delete;
     Database& operator=(const Database&) = delete;
@@ -106,6 +110,12 @@ private:
     std::vector<const sql::Token*> ValuesInOrder(const PreparedStatement& prepared);
 
     Database() = default;
+    // The in-memory SQLite database with the engine's functions and its read-only policy.
+    void StartEngine();
+    void AddTable(TableState state);
+    // A table the source gives by its name alone (a range of cells), added the first time a
+    // statement names it; false when the source has no such table.
+    bool AddSourceTable(std::string_view sqliteName);
     void CreateTables(const std::vector<LinkedTable>& links, const std::vector<ComplexColumn>& complex);
     // A linked table's definition, from the file it links to.
     void ResolveLink(TableState& state, const LinkedTable& link, std::vector<std::pair<mdb::FileReader*, mdb::Catalog>>& read);
@@ -171,6 +181,7 @@ private:
     std::unordered_map<std::string, size_t> m_byName;  // lower-case ASCII name -> table
     std::vector<ViewState> m_views;                    // saved select queries, in catalogue order
     std::vector<OdbcLink> m_odbcLinks;                 // tables linked through ODBC
+    std::shared_ptr<TableSource> m_source;             // where the tables come from, when not a file
     provider::OpenContext m_context;
     StatementLimits m_limits;                          // of the statement that runs
     sqlite3* m_db = nullptr;

@@ -11,7 +11,9 @@ namespace {
 
 const wchar_t* SourceOf(Route route) {
     switch (route) {
-    case Route::Odbc: return L"Microsoft OLE DB Provider for ODBC Drivers";
+    case Route::Odbc:
+    case Route::ExcelOdbc:
+    case Route::TextOdbc: return L"Microsoft OLE DB Provider for ODBC Drivers";
     case Route::JetOleDb: return L"Microsoft JET Database Engine";
     case Route::AceOleDb: break;
     }
@@ -19,7 +21,10 @@ const wchar_t* SourceOf(Route route) {
 }
 
 std::wstring Worded(Route route, std::wstring_view text) {
-    std::wstring out = route == Route::Odbc ? L"[Microsoft][ODBC Microsoft Access Driver] " : L"";
+    std::wstring out = route == Route::Odbc        ? L"[Microsoft][ODBC Microsoft Access Driver] "
+                       : route == Route::ExcelOdbc ? L"[Microsoft][ODBC Excel Driver] "
+                       : route == Route::TextOdbc  ? L"[Microsoft][ODBC Text Driver] "
+                                                   : L"";
     out += text;
     return out;
 }
@@ -52,7 +57,7 @@ void RaiseDamagedRows(Route route, std::wstring_view path, std::wstring_view tab
               L" on damaged pages. The database '" + std::wstring(path) + L"' needs to be repaired.");
 }
 
-void RaiseInvalidPassword(Route route) { Raise(route, route == Route::Odbc ? E_FAIL : DB_SEC_E_AUTH_FAILED, L"Not a valid password."); }
+void RaiseInvalidPassword(Route route) { Raise(route, ThroughOdbc(route) ? E_FAIL : DB_SEC_E_AUTH_FAILED, L"Not a valid password."); }
 
 void RaiseEncryptedFile(Route route, std::wstring_view path, std::wstring_view scheme, std::wstring_view missing) {
     Raise(route, E_FAIL,
@@ -74,7 +79,7 @@ void RaiseNoTable(Route route, std::wstring_view name) {
 void RaiseMissingParameters(Route route, int count, std::wstring_view names, std::wstring_view hint) {
     const std::wstring list = names.empty() ? std::wstring(L".") : L": " + std::wstring(names) + L".";
     const std::wstring more = hint.empty() ? std::wstring() : L" " + std::wstring(hint);
-    if (route == Route::Odbc) Raise(route, DB_E_PARAMNOTOPTIONAL, L"Too few parameters. Expected " + std::to_wstring(count) + list + more);
+    if (ThroughOdbc(route)) Raise(route, DB_E_PARAMNOTOPTIONAL, L"Too few parameters. Expected " + std::to_wstring(count) + list + more);
     Raise(route, DB_E_PARAMNOTOPTIONAL, L"No value given for one or more required parameters" + list + more);
 }
 
@@ -85,6 +90,8 @@ void RaiseSyntaxError(Route route, std::wstring_view near) {
 void RaiseIncompleteQuery(Route route) { Raise(route, DB_E_ERRORSINCOMMAND, L"Syntax error in query. Incomplete query clause."); }
 
 void RaiseNoCommand(Route route) { Raise(route, DB_E_NOCOMMAND, L"Command text was not set for the command object."); }
+
+void RaiseCharactersAfterEnd(Route route) { Raise(route, DB_E_ERRORSINCOMMAND, L"Characters found after end of SQL statement."); }
 
 void RaiseAmbiguousField(Route route, std::wstring_view field) {
     Raise(route, DB_E_ERRORSINCOMMAND,

@@ -26,6 +26,8 @@ namespace platform::access {
 [[noreturn]] void RaiseSyntaxError(Route route, std::wstring_view near);
 [[noreturn]] void RaiseIncompleteQuery(Route route);
 [[noreturn]] void RaiseNoCommand(Route route);
+// A second statement after the first (only one statement runs).
+[[noreturn]] void RaiseCharactersAfterEnd(Route route);
 [[noreturn]] void RaiseAmbiguousField(Route route, std::wstring_view field);
 [[noreturn]] void RaiseEngineError(Route route, std::wstring_view message);
 // A statement stopped at one of its limits (see StatementLimits).

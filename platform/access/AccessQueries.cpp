@@ -138,7 +138,7 @@ void Database::BindValues(const PreparedStatement& prepared, sqlite3_stmt* stmt)
 
 void Database::PrepareStatement(std::wstring_view sqlText, PreparedStatement& prepared, const StatementLimits& limits) {
     std::string definition = ToUtf8(sqlText);
-    bool ansi89 = m_route == Route::Odbc;
+    bool ansi89 = ThroughOdbc(m_route);
     std::string_view body;
     bool crosstab = false;
     try {

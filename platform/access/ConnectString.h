@@ -8,8 +8,12 @@
 namespace platform::access {
 
 // How errors are worded: through the ODBC driver (behind the OLE DB provider for ODBC) or
-// straight from the Access database engine's OLE DB provider.
-enum class Route { Odbc, AceOleDb, JetOleDb };
+// straight from the Access database engine's OLE DB provider. The engine's Excel and text
+// drivers are ODBC drivers of the same engine, each with its own name in messages.
+enum class Route { Odbc, AceOleDb, JetOleDb, ExcelOdbc, TextOdbc };
+
+// Whether statements come through an ODBC driver of the engine (its wildcards, its wording).
+inline bool ThroughOdbc(Route route) { return route == Route::Odbc || route == Route::ExcelOdbc || route == Route::TextOdbc; }
 
 struct ConnectTarget {
     Route route = Route::Odbc;

@@ -3,14 +3,17 @@
 #include "access/AccessProvider.h"
 #include "odbc/OdbcProvider.h"
 #include "provider/ComponentErrors.h"
+#include "sheets/SheetsProvider.h"
 
 namespace platform::ado {
 namespace {
 
 // The one registration of providers, in the order they are asked. The Access engine comes
 // first: it takes the Access driver's and providers' names, so Access files are never read
-// through an ODBC driver of their own.
+// through an ODBC driver of their own. Workbooks and text files come before it: they take the
+// engine's Excel and text drivers, and its providers when their extended properties say so.
 const provider::Provider* const kProviders[] = {
+    &sheets::SheetsProvider(),
     &access::AccessProvider(),
     &odbc::OdbcProvider(),
 };

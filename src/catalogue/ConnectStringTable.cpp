@@ -17,6 +17,12 @@ constexpr const wchar_t* kServerTemplate = L"Driver={%DRIVER%};Server=%HOST%;Por
 // Microsoft's own SQL Server drivers take the port after the host.
 constexpr const wchar_t* kSqlServerTemplate = L"Driver={%DRIVER%};Server=%HOST%,%PORT%;Database=%DATABASE%;Uid=%USER%;Pwd=%PASSWORD%;";
 
+constexpr const wchar_t* kAccessFilter = L"Microsoft Office Access(*.mdb;*.accdb)|*.mdb;*.accdb|All Files(*.*)|*.*||";
+constexpr const wchar_t* kSqliteFilter = L"SQLite databases(*.db;*.sqlite;*.sqlite3)|*.db;*.sqlite;*.sqlite3|All Files(*.*)|*.*||";
+constexpr const wchar_t* kWorkbookFilter =
+    L"Workbooks(*.xlsx;*.xlsm;*.ods)|*.xlsx;*.xlsm;*.ods|All Files(*.*)|*.*||";
+constexpr const wchar_t* kTextFilter = L"Text files(*.csv;*.txt;*.tab;*.asc)|*.csv;*.txt;*.tab;*.asc|All Files(*.*)|*.*||";
+
 // The rows, in no order of their own: the dialog sorts them.
 std::vector<CDriverRow> Rows() {
     using K = CLocationKind;
@@ -38,9 +44,17 @@ std::vector<CDriverRow> Rows() {
          L"odbc-postgresql"},
         {L"MySQL ODBC 8.0 Unicode Driver", K::Server, false, kServerTemplate, mySql, L"odbc-mariadb"},
         {L"MariaDB ODBC 3.1 Driver", K::Server, false, kServerTemplate, mariaDb, L"odbc-mariadb"},
-        {L"SQLite3 ODBC Driver", K::File, false, L"Driver={%DRIVER%};Database=%FILE%;NoCreat=1;", {L"SQLite3 ODBC Driver", L"SQLite3"},
-         L"libsqliteodbc"},
         {L"ODBC Data Source", K::DataSource, false, L"DSN=%DSN%;Uid=%USER%;Pwd=%PASSWORD%;", {}, L"unixodbc"},
+        {L"SQLite3 ODBC Driver", K::File, false, L"Driver={%DRIVER%};Database=%FILE%;NoCreat=1;", {L"SQLite3 ODBC Driver", L"SQLite3"},
+         L"libsqliteodbc", false, kSqliteFilter},
+        // Workbooks and text files, read by our own provider under the engine's driver names.
+        {L"Microsoft Excel Driver (*.xls, *.xlsx, *.xlsm, *.xlsb)", K::File, false,
+         L"Driver={Microsoft Excel Driver (*.xls, *.xlsx, *.xlsm, *.xlsb)};DBQ=%FILE%;", {}, L"", true, kWorkbookFilter},
+        {L"Microsoft Excel Driver (*.xls)", K::File, false, L"Driver={Microsoft Excel Driver (*.xls)};DBQ=%FILE%;", {}, L"", true, kWorkbookFilter},
+        {L"Microsoft Access Text Driver (*.txt, *.csv)", K::File, false, L"Driver={Microsoft Access Text Driver (*.txt, *.csv)};DBQ=%FILE%;", {},
+         L"", true, kTextFilter, true},
+        {L"Microsoft Text Driver (*.txt; *.csv)", K::File, false, L"Driver={Microsoft Text Driver (*.txt; *.csv)};DBQ=%FILE%;", {}, L"", true,
+         kTextFilter, true},
     };
 }
 
@@ -128,7 +142,7 @@ constexpr const wchar_t* kInstalledMark = L" (installed)";
 
 CString GetDriverLabel(const CDriverRow& row) {
     CString label(row.m_szName);
-    if (!row.m_bAccessEngine && row.m_kind != CLocationKind::DataSource && IsDriverAvailable(row)) label += kInstalledMark;
+    if (!row.m_bAccessEngine && !row.m_bBuiltIn && row.m_kind != CLocationKind::DataSource && IsDriverAvailable(row)) label += kInstalledMark;
     return label;
 }
 
@@ -139,7 +153,7 @@ CString DriverNameOfLabel(const CString& label) {
 }
 
 CString GetDriverStatus(const CDriverRow& row) {
-    if (row.m_bAccessEngine) return L"built in";
+    if (row.m_bAccessEngine || row.m_bBuiltIn) return L"built in";
     if (row.m_kind == CLocationKind::DataSource) {
         CString names;
         for (const auto& source : platform::odbc::DataSources()) names += (names.IsEmpty() ? L"" : L", ") + CString(source.name);
@@ -148,6 +162,14 @@ CString GetDriverStatus(const CDriverRow& row) {
     const CString installed = GetInstalledDriver(row);
     if (!installed.IsEmpty()) return L"installed as " + installed;
     return L"not installed (Debian package " + CString(row.m_szPackage) + L")";
+}
+
+CString GetBrowseFilter(const CDriverRow* row) { return row && row->m_szFilter ? row->m_szFilter : kAccessFilter; }
+
+CString LocationOfChosenFile(const CDriverRow* row, const CString& file) {
+    if (!row || !row->m_bFolder) return file;
+    const int slash = std::max(file.ReverseFind(L'\\'), file.ReverseFind(L'/'));
+    return slash > 0 ? file.Left(slash) : file;
 }
 
 CString GetInstalledDriver(const CDriverRow& row) {
@@ -160,7 +182,7 @@ CString GetInstalledDriver(const CDriverRow& row) {
 }
 
 bool IsDriverAvailable(const CDriverRow& row) {
-    if (row.m_bAccessEngine) return true;
+    if (row.m_bAccessEngine || row.m_bBuiltIn) return true;
     // A data source names its own driver; the driver manager is what it needs.
     if (row.m_kind == CLocationKind::DataSource) return true;
     return !GetInstalledDriver(row).IsEmpty();

@@ -3,7 +3,8 @@
 //
 // Two rows open Access files on our own engine, with the templates of the Access ODBC driver
 // and the ACE provider ("%s" for the resolved location, the user and the password, in that
-// order). The others reach databases through an ODBC driver of this machine: their names are
+// order). The engine's Excel and text drivers, under their Windows names, open workbooks and
+// folders of text files with our own reader. The others reach databases through an ODBC driver of this machine: their names are
 // the drivers' own names on Windows and on Linux, so a drawing linked on Windows refreshes
 // here, and each maps to the installed drivers that serve it. Their templates name the parts
 // they fill (%DRIVER%, %HOST%, %PORT%, %DATABASE%, %FILE%, %DSN%, %USER%, %PASSWORD%); each
@@ -30,6 +31,12 @@ struct CDriverRow {
     // first installed one used.
     std::vector<const wchar_t*> m_linuxDrivers;
     const wchar_t* m_szPackage;  // the Debian package that installs a driver for it
+    // Read by a provider of our own (workbooks, text files): nothing to install.
+    bool m_bBuiltIn = false;
+    // The browse dialog's filter for the row's files; null: Access files.
+    const wchar_t* m_szFilter = nullptr;
+    // The location is the folder of the files the row reads (the text driver's DBQ), not a file.
+    bool m_bFolder = false;
 };
 
 // Fills the table (adding or overwriting); called when the module loads.
@@ -53,6 +60,11 @@ CString DriverNameOfLabel(const CString& label);
 // Whether the row works here, in words: "built in", "installed as NAME", the data source
 // names defined, or the Debian package that installs a driver for it.
 CString GetDriverStatus(const CDriverRow& row);
+
+// The browse dialog's filter for a row's files (Access files for none), and the location a file
+// chosen there stands for: the file, or its folder for a row that reads a folder.
+CString GetBrowseFilter(const CDriverRow* row);
+CString LocationOfChosenFile(const CDriverRow* row, const CString& file);
 
 // The ODBC driver installed here that serves the row; empty when none is (and for the Access
 // rows, which need none).

@@ -1,14 +1,14 @@
 #include "catalogue/MyDatabase.h"
 
-#include "catalogue/NearestNames.h"
-#include "editor/Alert.h"
-
+#include <dirent.h>
 #include <sys/stat.h>
 
 #include <algorithm>
 #include <string_view>
 #include <utility>
 
+#include "catalogue/NearestNames.h"
+#include "editor/Alert.h"
 #include "editor/Print.h"
 #include "catalogue/ConnectStringTable.h"
 #include "catalogue/Location.h"
@@ -22,13 +22,30 @@
 namespace {
 
 bool StampOf(const CString& location, CMyDatabase::CFileStamp& stamp) {
+    const std::string path = platform::ToHostPath(location.str());
     struct stat st {};
-    if (platform::posix::Sys().stat(platform::ToHostPath(location.str()).c_str(), &st) != 0) return false;
+    if (platform::posix::Sys().stat(path.c_str(), &st) != 0) return false;
     stamp.m_dev = st.st_dev;
     stamp.m_ino = st.st_ino;
     stamp.m_size = static_cast<unsigned long long>(st.st_size);
     stamp.m_mtimeSec = st.st_mtim.tv_sec;
     stamp.m_mtimeNsec = st.st_mtim.tv_nsec;
+    if (!S_ISDIR(st.st_mode)) return true;
+    // A folder of text files: a file written in place changes neither the folder nor its
+    // list, so the stamp is also every file's size and the newest file's time.
+    DIR* dir = platform::posix::Sys().opendir(path.c_str());
+    if (!dir) return true;
+    while (const dirent* entry = readdir(dir)) {
+        struct stat file {};
+        if (platform::posix::Sys().stat((path + "/" + entry->d_name).c_str(), &file) != 0 || !S_ISREG(file.st_mode)) continue;
+        stamp.m_size += static_cast<unsigned long long>(file.st_size);
+        const long long sec = file.st_mtim.tv_sec, nsec = file.st_mtim.tv_nsec;
+        if (sec > stamp.m_mtimeSec || (sec == stamp.m_mtimeSec && nsec > stamp.m_mtimeNsec)) {
+            stamp.m_mtimeSec = file.st_mtim.tv_sec;
+            stamp.m_mtimeNsec = file.st_mtim.tv_nsec;
+        }
+    }
+    closedir(dir);
     return true;
 }
 

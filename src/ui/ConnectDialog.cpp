@@ -8,13 +8,6 @@
 #include "support/Registry.h"
 #include "ui/Resource.h"
 
-namespace {
-
-constexpr const wchar_t* kDatabaseFilter = L"Microsoft Office Access(*.mdb;*.accdb)|*.mdb;*.accdb|All Files(*.*)|*.*||";
-constexpr const wchar_t* kSqliteFilter = L"SQLite databases(*.db;*.sqlite;*.sqlite3)|*.db;*.sqlite;*.sqlite3|All Files(*.*)|*.*||";
-
-}  // namespace
-
 CConnectDialog::CConnectDialog(CWnd* pParent) : CDialog(IDD_CONNECTDIALOG, pParent) {}
 
 void CConnectDialog::DoDataExchange(CDataExchange* pDX) {
@@ -83,10 +76,9 @@ void CConnectDialog::OnDriverChanged() {
 void CConnectDialog::OnBrowse() {
     UpdateData(TRUE);
     const CDriverRow* row = SelectedRow();
-    const bool sqlite = row && !row->m_bAccessEngine;
-    CFileDialog dlg(TRUE, sqlite ? L"db" : L"mdb", nullptr, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, sqlite ? kSqliteFilter : kDatabaseFilter, this);
+    CFileDialog dlg(TRUE, nullptr, nullptr, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, GetBrowseFilter(row), this);
     if (dlg.DoModal() != IDOK) return;
-    m_strDatabase = dlg.GetPathName();
+    m_strDatabase = LocationOfChosenFile(row, dlg.GetPathName());
     if (m_bRelativePath) m_strDatabase = MakeRelativePath(GetCurrentDrawingPath(), m_strDatabase);
     UpdateData(FALSE);
 }

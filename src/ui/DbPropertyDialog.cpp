@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr const wchar_t* kDatabaseFilter = L"Microsoft Office Access(*.mdb;*.accdb)|*.mdb;*.accdb|All Files(*.*)|*.*||";
 constexpr const wchar_t* kCaption = L"Velloria";
 
 }  // namespace
@@ -54,9 +53,12 @@ BOOL CDbPropertyDialog::OnInitDialog() {
 
 void CDbPropertyDialog::OnBrowse() {
     UpdateData(TRUE);
-    CFileDialog dlg(TRUE, L"mdb", nullptr, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, kDatabaseFilter, this);
+    CString label;
+    m_cbConnectString.GetWindowText(label);
+    const CDriverRow* row = FindDriverRow(DriverNameOfLabel(label));
+    CFileDialog dlg(TRUE, nullptr, nullptr, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, GetBrowseFilter(row), this);
     if (dlg.DoModal() != IDOK) return;
-    m_strDatabase = dlg.GetPathName();
+    m_strDatabase = LocationOfChosenFile(row, dlg.GetPathName());
     UpdateData(FALSE);
 }
 

@@ -5,6 +5,7 @@
 #include <condition_variable>
 #include <future>
 #include <mutex>
+#include <optional>
 #include <thread>
 #include <vector>
 
@@ -28,7 +29,8 @@ class Watchdog {
 public:
     Watchdog(Statement& statement, long seconds) {
         if (seconds <= 0) return;
-        m_thread = std::thread([this, &statement, deadline = std::chrono::steady_clock::now() + std::chrono::seconds(seconds)] {
+        m_deadline = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
+        m_thread = std::thread([this, &statement, deadline = *m_deadline] {
             std::unique_lock<std::mutex> lock(m_mutex);
             if (m_done.wait_until(lock, deadline, [this] { return m_finished; })) return;
             m_expired = true;
@@ -46,8 +48,12 @@ public:
     Watchdog(const Watchdog&) = delete;
     Watchdog& operator=(const Watchdog&) = delete;
     bool Expired() const { return m_expired; }
+    // Whether the statement's time is up, though this thread may not have woken yet: a
+    // server that keeps the driver's query time-out cancels the statement itself.
+    bool PastDeadline() const { return m_expired || (m_deadline && std::chrono::steady_clock::now() >= *m_deadline); }
 
 private:
+    std::optional<std::chrono::steady_clock::time_point> m_deadline;
     std::mutex m_mutex;
     std::condition_variable m_done;
     bool m_finished = false;
@@ -189,7 +195,11 @@ private:
             step();
         } catch (const OdbcFailure& failure) {
             if (m_broken) RaiseCancelled();
-            if (m_watchdog->Expired() || failure.State() == L"HYT00") RaiseTimeout(m_limits.seconds);
+            // HYT00: the driver's time-out; 57014: the server cancelled it (PostgreSQL's
+            // statement time-out, which the driver sets from the query time-out).
+            const bool serverCancelled = failure.State() == L"57014";
+            if (m_watchdog->Expired() || failure.State() == L"HYT00" || (serverCancelled && m_watchdog->PastDeadline()))
+                RaiseTimeout(m_limits.seconds);
             RaiseFailure(failure);
         }
     }

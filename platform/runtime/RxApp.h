@@ -9,7 +9,9 @@
 
 namespace AcRx {
 
-enum AppMsgCode {
+// A fixed underlying type: a host may send codes this list does not name, and they must pass
+// through the entry point as values, not as undefined behaviour.
+enum AppMsgCode : int {
     kNullMsg = 0,
     kInitAppMsg = 1,
     kUnloadAppMsg = 2,

@@ -81,6 +81,8 @@ void DateAdd(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     Parts p;
     if (interval == Interval::Bad) return Error(ctx, "Invalid procedure call or argument");
     if (!Number(argv[1], n) || !DateOf(argv[2], d) || !Split(d, p)) return Error(ctx, "Type mismatch");
+    // No count this large lands on a date (and it would not fit the count of months).
+    if (!std::isfinite(n) || std::fabs(n) > 1e15) return Error(ctx, "Invalid procedure call or argument");
     const long long k = static_cast<long long>(std::trunc(n));
     auto months = [&](long long count) {
         // The day is kept, or the last day of a shorter month.

@@ -3,6 +3,7 @@
 // column, the drawing is written, and what was written reads back with every table as it was
 // left, each with the block that draws it.
 #include <algorithm>
+#include <cstdio>
 #include <memory>
 #include <optional>
 #include <string>
@@ -102,6 +103,10 @@ VELLORIA_FUZZ_TARGET(TableEntity) {
         FUZZ_CHECK(table);
         const TableState after = StateOf(*table.object());
         FUZZ_CHECK(after.rows == before.rows && after.columns == before.columns);
+        if (after.texts != before.texts)  // say which cell, for whoever reads the failing input
+            for (size_t i = 0; i < std::min(after.texts.size(), before.texts.size()); ++i)
+                if (after.texts[i] != before.texts[i])
+                    std::fprintf(stderr, "cell %zu: \"%s\" was read back as \"%s\"\n", i, before.texts[i].c_str(), after.texts[i].c_str());
         FUZZ_CHECK(after.texts == before.texts);
     }
     return 0;

@@ -11,6 +11,7 @@
 
 #include "testing/PseudoTerminal.h"
 #include "testing/TempDir.h"
+#include "testing/ToolRun.h"
 
 namespace {
 
@@ -18,17 +19,9 @@ using testing_support::PseudoTerminal;
 using testing_support::ReadFile;
 using testing_support::WriteFile;
 
-struct HostRun {
-    int status = -1;
-    std::string out, err;
-};
-
-bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
-int Count(const std::string& text, const std::string& part) {
-    int n = 0;
-    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + part.size())) ++n;
-    return n;
-}
+using HostRun = testing_support::ToolRun;
+using testing_support::Count;
+using testing_support::Has;
 
 // Lines that open the main dialog, open the sample database and create a table of Shippers
 // at 5,5.

@@ -18,6 +18,12 @@ struct ToolRun {
 };
 
 inline bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+// How many times part stands in text, not overlapping.
+inline int Count(const std::string& text, const std::string& part) {
+    int n = 0;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + part.size())) ++n;
+    return n;
+}
 
 // Runs command with sh in folder; what it prints goes through out.txt and err.txt there.
 inline ToolRun RunIn(const std::filesystem::path& folder, const std::string& command, const std::string& input = "/dev/null") {

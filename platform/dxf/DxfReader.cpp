@@ -111,8 +111,8 @@ public:
     const Source& LastSource() const { return m_source; }
 
     // How a text value stands: as the writer writes it, with a control character (which the
-    // writer writes as ^X), or in need of decoding (escapes; any byte past ASCII in a file of a
-    // code page). One pass over its bytes.
+    // writer writes as ^X), or in need of decoding (escapes, caret codes; any byte past ASCII in
+    // a file of a code page). One pass over its bytes.
     enum class TextForm { Written, Controls, Decode };
     static TextForm FormOf(std::string_view value, bool utf8) {
         // Eight bytes at a time first: nearly every text holds none of the bytes that matter.
@@ -121,8 +121,9 @@ public:
         for (size_t i = 0; i < value.size() && plain; i += 8) {
             std::uint64_t word = kOnes * ' ';  // blanks past the end change nothing
             std::memcpy(&word, value.data() + i, std::min<size_t>(8, value.size() - i));
-            const std::uint64_t backslash = word ^ (kOnes * '\\');
-            const std::uint64_t special = (word & kHighs) | ((word - kOnes * 0x20) & ~word & kHighs) | ((backslash - kOnes) & ~backslash & kHighs);
+            const std::uint64_t backslash = word ^ (kOnes * '\\'), caret = word ^ (kOnes * '^');
+            const std::uint64_t special = (word & kHighs) | ((word - kOnes * 0x20) & ~word & kHighs) |
+                                          ((backslash - kOnes) & ~backslash & kHighs) | ((caret - kOnes) & ~caret & kHighs);
             plain = special == 0;
         }
         if (plain) return TextForm::Written;
@@ -135,6 +136,8 @@ public:
                 form = TextForm::Controls;
             } else if (c == '\\') {
                 if (end - p > 2 && (p[1] == 'U' || p[1] == 'M') && p[2] == '+') return TextForm::Decode;
+            } else if (c == '^') {
+                if (end - p > 1 && (p[1] == ' ' || (p[1] >= 0x40 && p[1] <= 0x5F))) return TextForm::Decode;
             } else if (c >= 0x80 && !utf8) {
                 return TextForm::Decode;
             }

@@ -23,6 +23,24 @@ int Hex(char c) {
 }
 
 // Reads exactly four hex digits at text[pos]; -1 when they are not there.
+// Text as the file writes it, with its caret notation undone: ^X stands for the control
+// character X - 0x40 (^J a line feed) and "^ " for a caret. Any other caret is itself.
+void AppendCaretDecoded(std::string& out, std::string_view text) {
+    size_t start = 0;
+    for (size_t i = text.find('^'); i != std::string_view::npos && i + 1 < text.size(); i = text.find('^', i)) {
+        const auto next = static_cast<unsigned char>(text[i + 1]);
+        if (next != ' ' && (next < 0x40 || next > 0x5F)) {
+            ++i;
+            continue;
+        }
+        out.append(text.substr(start, i - start));
+        out += next == ' ' ? '^' : static_cast<char>(next - 0x40);
+        i += 2;
+        start = i;
+    }
+    out.append(text.substr(start));
+}
+
 long Hex4(std::string_view text, size_t pos) {
     if (pos + 4 > text.size()) return -1;
     long v = 0;
@@ -117,9 +135,18 @@ TextDecoder::Converter& TextDecoder::ConverterFor(const std::string& charset) {
     return *slot;
 }
 
+bool HasCaretCode(std::string_view value) {
+    for (size_t i = value.find('^'); i != std::string_view::npos && i + 1 < value.size(); i = value.find('^', i + 1)) {
+        const auto next = static_cast<unsigned char>(value[i + 1]);
+        if (next == ' ' || (next >= 0x40 && next <= 0x5F)) return true;
+    }
+    return false;
+}
+
 bool TextDecoder::NeedsDecoding(std::string_view value) const {
+    if (HasCaretCode(value)) return true;
     if (m_utf8) {
-        // Only the \U+ and \M+ escapes change UTF-8 text.
+        // Only the \U+ and \M+ escapes and caret codes change UTF-8 text.
         for (size_t i = value.find('\\'); i != std::string_view::npos; i = value.find('\\', i + 1))
             if (i + 2 < value.size() && (value[i + 1] == 'U' || value[i + 1] == 'M') && value[i + 2] == '+') return true;
         return false;
@@ -142,10 +169,15 @@ std::string TextDecoder::Decode(std::string_view value) {
     auto flush = [&](size_t end) {
         if (end <= runStart) return;
         const std::string_view run = value.substr(runStart, end - runStart);
-        if (m_utf8)
-            out.append(run);
-        else
-            ConverterFor(m_charset).Append(out, run);
+        // Carets are undone after the code page: in a double-byte page a character's second
+        // byte may be the caret's.
+        if (m_utf8) {
+            AppendCaretDecoded(out, run);
+        } else {
+            std::string converted;
+            ConverterFor(m_charset).Append(converted, run);
+            AppendCaretDecoded(out, converted);
+        }
     };
     for (size_t i = 0; i < value.size();) {
         if (value[i] == '\\' && i + 2 < value.size() && value[i + 2] == '+') {

@@ -12,6 +12,10 @@ namespace platform::dxf {
 // The iconv name of a $DWGCODEPAGE value ("ANSI_1252" -> "CP1252"); CP1252 when unknown.
 std::string CodePageCharset(std::string_view dwgCodePage);
 
+// Whether the value holds a caret code of the file's text (^J for a line feed, "^ " for a
+// caret), which reading undoes and writing makes again.
+bool HasCaretCode(std::string_view value);
+
 class TextDecoder {
 public:
     // utf8: the file's bytes are UTF-8; otherwise they are in the given code page.

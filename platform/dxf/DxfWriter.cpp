@@ -163,7 +163,8 @@ private:
         size_t i = 0;
         if (m_utf8) {
             // Eight bytes at a time: a byte below 0x20 borrows in the subtraction, and only such
-            // a byte (or one above it, after it) leaves its high bit set in the result.
+            // a byte (or one above it, after it) leaves its high bit set in the result. Carets
+            // are looked for after.
             constexpr std::uint64_t kSpaces = 0x2020202020202020ULL, kHighs = 0x8080808080808080ULL;
             for (; i + 8 <= v.size(); i += 8) {
                 std::uint64_t word;
@@ -175,11 +176,12 @@ private:
             const auto c = static_cast<unsigned char>(ch);
             if (c < 0x20 || (c >= 0x80 && !m_utf8)) return true;
         }
-        return false;
+        return v.find('^') != std::string_view::npos;
     }
 
-    // Control characters as ^X (a line end inside a value would break the file); outside UTF-8
-    // files, other characters in the drawing's code page or as \U+XXXX.
+    // Control characters as ^X (a line end inside a value would break the file) and a caret as
+    // "^ ", so that reading gives back the text; outside UTF-8 files, other characters in the
+    // drawing's code page or as \U+XXXX.
     std::string Escape(std::string_view v) {
         std::string out;
         if (m_utf8) {
@@ -188,6 +190,8 @@ private:
                 if (c < 0x20) {
                     out += '^';
                     out += static_cast<char>(c + 0x40);
+                } else if (c == '^') {
+                    out += "^ ";
                 } else {
                     out += ch;
                 }
@@ -199,6 +203,8 @@ private:
             if (c < 0x20) {
                 out += '^';
                 out += static_cast<char>(c + 0x40);
+            } else if (c == '^') {
+                out += "^ ";
             } else {
                 m_encoder->Append(out, c);
             }

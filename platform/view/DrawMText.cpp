@@ -32,7 +32,8 @@ double Scale(const MTextRun& run, const FontFace& face) { return run.style.heigh
 // line: a text without them is drawn as it stands.
 constexpr std::array<bool, 256> kCoding = [] {
     std::array<bool, 256> coding{};
-    for (const unsigned char c : {'\\', '{', '}', '^', '%', '\t', '\n'}) coding[c] = true;
+    for (const unsigned char c : {'\\', '{', '}', '^', '%'}) coding[c] = true;
+    for (unsigned char c = 0; c < 0x20; ++c) coding[c] = true;
     return coding;
 }();
 

@@ -70,7 +70,9 @@ void EntityDrawer::DrawText(const EntityTags& t, const Props& p, const Context& 
     const Context local = ctx.Within(OcsMatrix(t.Get(Text::extrusion)));
     // Aligned and fit text take their size from their length: only the others are known small.
     if (!fitted && TooSmallToShow(face, k, widthFactor, local.m.PlanScale())) return;
-    const QString text = DecodeTextCodes(raw);
+    QString text = DecodeTextCodes(raw);
+    // A single line: a control character in it (a line feed from ^J) draws nothing.
+    text.removeIf([](QChar c) { return c.unicode() < 0x20; });
     if (text.isEmpty()) return;
     const double oblique = Radians(t.Has(Text::oblique) ? t.Get(Text::oblique) : style.oblique);
     double rotation = Radians(t.Get(Text::rotation));

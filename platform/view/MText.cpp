@@ -207,22 +207,17 @@ private:
             ++m_i;
             FlushText();
             if (m_stack.size() > 1) m_stack.pop_back();
-        } else if (c == '^' && m_i + 1 < m_text.size()) {
-            const char n = m_text[m_i + 1];
-            m_i += 2;
-            if (n == 'J' || n == 'M') Push(MTextRun::Paragraph);
-            else if (n == 'I') Push(MTextRun::Tab);
-            else if (n == ' ') m_pending += QChar('^');
-            else if (n < '@' || n > '_') m_pending += QChar('^'), m_i -= 1;
         } else if (c == ' ') {
             ++m_i;
             Push(MTextRun::Space);
         } else if (c == '\t') {
             ++m_i;
             Push(MTextRun::Tab);
-        } else if (c == '\n') {
+        } else if (c == '\n' || c == '\r') {
             ++m_i;
             Push(MTextRun::Paragraph);
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            ++m_i;  // other control characters draw nothing
         } else if (c == '%' && m_i + 2 < m_text.size() && m_text[m_i + 1] == '%') {
             // The single-line text codes hold here too.
             const size_t start = m_i;
@@ -233,7 +228,7 @@ private:
         } else {
             // Plain characters up to the next special one.
             size_t end = m_i + 1;
-            while (end < m_text.size() && !std::strchr("\\{}^ \t\n%", m_text[end])) ++end;
+            while (end < m_text.size() && static_cast<unsigned char>(m_text[end]) >= 0x20 && !std::strchr("\\{} %", m_text[end])) ++end;
             m_pending += QString::fromUtf8(m_text.data() + m_i, static_cast<qsizetype>(end - m_i));
             m_i = end;
         }

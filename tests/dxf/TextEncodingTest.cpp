@@ -51,6 +51,12 @@ TEST(DxfText, DecodesEveryEncodingToTheSameCharacters) {
         {"UTF-8 bytes in an old file", Drawing("AC1015", "ANSI_1252", "\xC3\xA4"), "\xC3\xA4"},
         {"broken escape stays", Drawing("AC1015", "ANSI_1252", "\\U+00G4"), "\\U+00G4"},
         {"BOM and CRLF", "\xEF\xBB\xBF" + Drawing("AC1027", "ANSI_1252", "\xC3\xA4 x", "\r\n"), "\xC3\xA4 x"},
+        // Caret codes: ^J is a line feed, "^ " a caret; any other caret is itself.
+        {"caret codes, UTF-8 file", Drawing("AC1027", "ANSI_1252", "a^Jb^Mc^Id^@e^_f"), std::string("a\nb\rc\td") + '\0' + "e\x1F""f"},
+        {"caret codes, old file", Drawing("AC1015", "ANSI_1252", "\xE4^J^ "), "\xC3\xA4\n^"},
+        {"carets that are themselves", Drawing("AC1027", "ANSI_1252", "x^2 ^a ^? ^"), "x^2 ^a ^? ^"},
+        {"a caret coded, then a letter", Drawing("AC1027", "ANSI_1252", "^ J^^J"), "^J\x1E""J"},
+        {"caret codes in a long text", Drawing("AC1027", "ANSI_1252", "abcdefghijklmnopqrstuvwxyz^J"), "abcdefghijklmnopqrstuvwxyz\n"},
     };
     for (const Case& c : cases) EXPECT_EQ(TextOf(c.dxf), c.expected) << c.what;
 }
@@ -95,6 +101,30 @@ TEST(DxfText, ControlCharactersNeverBreakALine) {
         expected.replace(at, 1, "^A");
         EXPECT_NE(WriteDxfToString(doc).find("\n" + expected + "\n"), std::string::npos) << at;
     }
+}
+
+// Found by fuzzing: a cell holding a control character was written as ^X and read back with
+// the caret code in it. Every text goes through the file and back as it was, carets included,
+// whatever stands around them.
+TEST(DxfText, CaretsAndControlCharactersReadBackAsTheyWere) {
+    const std::string texts[] = {"o\x06""d", "x^2", "^J is not a line feed", "^", "a^^ b", "\x1E^", "tab\there", "\\S1^2;"};
+    for (const char* version : {"AC1027", "AC1015"}) {
+        ReadResult r = ReadDxfText(Drawing(version, "ANSI_1252", "x"), "e.dxf");
+        ASSERT_TRUE(r);
+        Document& doc = *r.document;
+        for (const std::string& text : texts) {
+            for (Tag& t : doc.entities[0].tags)
+                if (t.code == 1) t.SetValue(doc.Keep(text));
+            const std::string written = WriteDxfToString(doc);
+            EXPECT_EQ(TextOf(written), text) << version << " " << text;
+        }
+    }
+    // A caret is written as the file format has it, caret and blank, so other readers agree.
+    ReadResult r = ReadDxfText(Drawing("AC1027", "ANSI_1252", "x"), "f.dxf");
+    ASSERT_TRUE(r);
+    for (Tag& t : r.document->entities[0].tags)
+        if (t.code == 1) t.SetValue(r.document->Keep("x^2"));
+    EXPECT_NE(WriteDxfToString(*r.document).find("\nx^ 2\n"), std::string::npos);
 }
 
 // Found by fuzzing: header values were decoded again for every further HEADER section, so

@@ -58,7 +58,7 @@ long Hex4(std::string_view text, size_t pos) {
 class TextDecoder::Converter {
 public:
     explicit Converter(const std::string& charset)
-        : m_cd(iconv_open("UTF-8", charset.c_str())) {
+        : m_cd(iconv_open("UTF-8", charset.c_str())), m_wonIsBackslash(charset == "JOHAB") {
         if (m_cd == reinterpret_cast<iconv_t>(-1)) m_cd = iconv_open("UTF-8", "CP1252");
     }
     ~Converter() {
@@ -73,6 +73,7 @@ public:
             return;
         }
         iconv(m_cd, nullptr, nullptr, nullptr, nullptr);
+        const size_t start = out.size();
         char* in = const_cast<char*>(bytes.data());
         size_t inLeft = bytes.size();
         char buf[1024];
@@ -88,10 +89,16 @@ public:
                 --inLeft;
             }
         }
+        // iconv's Johab reads the byte 0x5C as the won sign; the drawing's code page, as every
+        // one of them, keeps ASCII as it is, and a backslash begins a text's formatting codes.
+        if (m_wonIsBackslash)
+            for (size_t at = out.find("\xE2\x82\xA9", start); at != std::string::npos; at = out.find("\xE2\x82\xA9", at + 1))
+                out.replace(at, 3, "\\");
     }
 
 private:
     iconv_t m_cd;
+    bool m_wonIsBackslash;
 };
 
 std::string CodePageCharset(std::string_view cp) {
@@ -241,8 +248,10 @@ void TextEncoder::Append(std::string& out, char32_t c) {
         char* dst = buf;
         size_t dstLeft = sizeof buf;
         iconv(static_cast<iconv_t>(m_cd), nullptr, nullptr, nullptr, nullptr);
+        // A character that becomes an ASCII byte (iconv's Johab writes the won sign as 0x5C)
+        // would read back as that byte's own character: it is escaped instead.
         if (iconv(static_cast<iconv_t>(m_cd), &src, &srcLeft, &dst, &dstLeft) != static_cast<size_t>(-1) &&
-            srcLeft == 0) {
+            srcLeft == 0 && !(dst - buf == 1 && static_cast<unsigned char>(buf[0]) < 0x80)) {
             out.append(buf, static_cast<size_t>(dst - buf));
             return;
         }

@@ -42,6 +42,8 @@ TEST(DxfText, DecodesEveryEncodingToTheSameCharacters) {
         {"no code page means 1252", Drawing("AC1018", "", "\xE4"), "\xC3\xA4"},
         {"ANSI_1251 byte", Drawing("AC1015", "ANSI_1251", "\xE4"), "\xD0\xB4"},            // д
         {"ANSI_932 double bytes", Drawing("AC1015", "ANSI_932", "\x93\xFA\x96\x7B"), "\xE6\x97\xA5\xE6\x9C\xAC"},
+        // Found by fuzzing: iconv's Johab reads 0x5C as the won sign, so "\P" lost its meaning.
+        {"Johab keeps ASCII", Drawing("AC1015", "ANSI_1361", "\x88\x61\\P\\"), "\xEA\xB0\x80\\P\\"},
         {"\\U+ escape, old file", Drawing("AC1015", "ANSI_1252", "a\\U+00E4b"), "a\xC3\xA4""b"},
         {"\\U+ escape, R12", Drawing("AC1009", "ANSI_1252", "\\U+20AC"), "\xE2\x82\xAC"},
         {"\\U+ escape, UTF-8 file", Drawing("AC1027", "ANSI_1252", "\\U+00e4"), "\xC3\xA4"},
@@ -107,16 +109,17 @@ TEST(DxfText, ControlCharactersNeverBreakALine) {
 // the caret code in it. Every text goes through the file and back as it was, carets included,
 // whatever stands around them.
 TEST(DxfText, CaretsAndControlCharactersReadBackAsTheyWere) {
-    const std::string texts[] = {"o\x06""d", "x^2", "^J is not a line feed", "^", "a^^ b", "\x1E^", "tab\there", "\\S1^2;"};
-    for (const char* version : {"AC1027", "AC1015"}) {
-        ReadResult r = ReadDxfText(Drawing(version, "ANSI_1252", "x"), "e.dxf");
+    const std::string texts[] = {"o\x06""d", "x^2", "^J is not a line feed", "^", "a^^ b", "\x1E^", "tab\there", "\\S1^2;",
+                                 "\xC3\xA9\\Pline \xE2\x82\xA9"};
+    for (const char* version : {"AC1027", "AC1015", "AC1009"}) for (const char* codePage : {"ANSI_1252", "ANSI_1361"}) {
+        ReadResult r = ReadDxfText(Drawing(version, codePage, "x"), "e.dxf");
         ASSERT_TRUE(r);
         Document& doc = *r.document;
         for (const std::string& text : texts) {
             for (Tag& t : doc.entities[0].tags)
                 if (t.code == 1) t.SetValue(doc.Keep(text));
             const std::string written = WriteDxfToString(doc);
-            EXPECT_EQ(TextOf(written), text) << version << " " << text;
+            EXPECT_EQ(TextOf(written), text) << version << " " << codePage << " " << text;
         }
     }
     // A caret is written as the file format has it, caret and blank, so other readers agree.

@@ -1,5 +1,6 @@
 // `velloria tables DB` and `velloria cells DRAWING`: what a database offers to link, and what
 // a drawing's tables hold, without the drawing editor.
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -14,7 +15,9 @@
 #include "db/DbTable.h"
 #include "editor/Console.h"
 #include "editor/EntityList.h"
+#include "posix/PasswordSources.h"
 #include "text/CommandLineOptions.h"
+#include "text/DelimitedText.h"
 #include "text/JsonText.h"
 #include "text/TextCase.h"
 #include "text/Utf8.h"
@@ -23,19 +26,26 @@ namespace {
 
 int Tables(const std::vector<std::string>& args) {
     std::string database, driver, user, password, format = "text";
+    platform::posix::PasswordOptions passwords;
     bool columns = false;
     platform::OptionParser parser("velloria tables", "Every table, view (saved select query) and linked table of the database, one a line:\n"
                                                      "name, type (TABLE, VIEW or LINK) and row count, separated by tabs.");
     parser.Positional("DB", database);
     parser.Text("--driver", "NAME", driver, "the driver or provider (default: the Access ODBC driver)");
     parser.Text("--user", "U", user, "the user name");
-    parser.Text("--password", "P", password, "the database password");
+    platform::posix::DeclarePasswordOptions(parser, passwords);
     parser.Flag("--columns", columns, "each one's columns with their Access types, indented below it");
     parser.Choice("--format", {"text", "json"}, format, "text (the default) or json");
-    parser.SetEpilogue("A count that cannot be made (a linked table whose file is missing) shows ? and its reason\n"
+    parser.SetEpilogue("Without a password option, VELLORIA_PASSWORD gives the password.\n"
+                       "A count that cannot be made (a linked table whose file is missing) shows ? and its reason\n"
                        "on standard error. Exit status: 0; 1 when the database cannot be opened or a count failed;\n"
                        "2 for wrong arguments or an unknown driver.");
     if (const int status = parser.Parse(args); status >= 0) return status;
+    std::string error;
+    if (!platform::posix::ResolvePassword(passwords, "velloria tables", password, error)) {
+        std::fprintf(stderr, "velloria tables: %s\n", error.c_str());
+        return 1;
+    }
 
     ToolModule module("tables");
     auto tables = module.Entry<VelloriaTablesFunc>(kVelloriaTablesSymbol);
@@ -74,32 +84,12 @@ std::vector<TableCells> ReadTables(AcDbDatabase* db) {
     return found;
 }
 
-// A CSV field as RFC 4180 writes it: quoted when it holds a comma, a quote or a line end.
-std::string CsvField(const std::string& text) {
-    if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
-    std::string out = "\"";
-    for (char c : text) out += c == '"' ? std::string("\"\"") : std::string(1, c);
-    return out + "\"";
-}
-
-// A TSV field: tabs and line ends would split it, so they are written as \t, \n and \r (and
-// a backslash as \\), as mdb-export and sqlite3 leave the choice to the reader.
-std::string TsvField(const std::string& text) {
-    if (text.find_first_of("\t\r\n\\") == std::string::npos) return text;
+// The cells in the tabular format. One table is its rows alone, as `preview` prints them; with
+// several, each row starts with its table's handle and the rows of narrower tables are padded
+// with empty fields, so that the whole is one rectangular table a CSV reader takes as it is.
+std::string Render(const std::vector<TableCells>& tables, platform::TableFormat format) {
     std::string out;
-    for (char c : text) {
-        if (c == '\t') out += "\\t";
-        else if (c == '\n') out += "\\n";
-        else if (c == '\r') out += "\\r";
-        else if (c == '\\') out += "\\\\";
-        else out += c;
-    }
-    return out;
-}
-
-std::string Render(const std::vector<TableCells>& tables, const std::string& format) {
-    std::string out;
-    if (format == "json") {
+    if (format == platform::TableFormat::Json) {
         out = "[";
         for (size_t i = 0; i < tables.size(); ++i) {
             const TableCells& t = tables[i];
@@ -114,16 +104,16 @@ std::string Render(const std::vector<TableCells>& tables, const std::string& for
         }
         return out + (tables.empty() ? "]\n" : "\n]\n");
     }
-    const bool csv = format == "csv";
+    const bool tableColumn = tables.size() > 1;
+    int widest = 0;
+    for (const TableCells& t : tables) widest = std::max(widest, t.columns);
     for (const TableCells& t : tables) {
-        // With several tables each starts with its handle; one table prints its rows alone,
-        // as `preview` prints them.
-        if (tables.size() > 1) out += (csv ? "# table " : "# table ") + t.handle + "\n";
         for (int r = 0; r < t.rows; ++r) {
-            for (int c = 0; c < t.columns; ++c) {
-                const std::string& text = t.cells[static_cast<size_t>(r * t.columns + c)];
-                out += (c ? (csv ? "," : "\t") : "") + (csv ? CsvField(text) : TsvField(text));
-            }
+            if (tableColumn) platform::AppendField(out, format, true, t.handle);
+            for (int c = 0; c < t.columns; ++c)
+                platform::AppendField(out, format, c == 0 && !tableColumn, t.cells[static_cast<size_t>(r * t.columns + c)]);
+            if (tableColumn)
+                for (int c = t.columns; c < widest; ++c) platform::AppendField(out, format, false, "");
             out += "\n";
         }
     }
@@ -137,9 +127,11 @@ int Cells(const std::vector<std::string>& args) {
                                                     "shows the handles of the linked ones), as the drawing holds them after a refresh.");
     parser.Positional("DRAWING", drawing);
     parser.Positionals("HANDLE", handles);
-    parser.Choice("--format", {"tsv", "csv", "json"}, format, "tsv (the default), csv or json");
-    parser.SetEpilogue("One row a line. With more than one table, each starts with a line \"# table HANDLE\".\n"
-                       "In tsv a tab, line end or backslash inside a cell is written \\t, \\n, \\r or \\\\.\n"
+    parser.Choice("--format", {"tsv", "text", "csv", "json"}, format, "tsv (the default; text is the same), csv or json");
+    parser.SetEpilogue("One row a line. With more than one table, the first field of each row is its table's handle,\n"
+                       "and rows of narrower tables end in empty fields up to the widest (one table: its cells alone).\n"
+                       "In tsv a tab, line end or backslash inside a cell is written \\t, \\n, \\r or \\\\; csv is RFC 4180;\n"
+                       "json is an array of {\"handle\", \"rows\", \"columns\", \"cells\": [[TEXT...]...]}.\n"
                        "Exit status: 0; 1 when the drawing cannot be read or a handle names no table;\n"
                        "2 for wrong arguments.");
     if (const int status = parser.Parse(args); status >= 0) return status;
@@ -165,7 +157,7 @@ int Cells(const std::vector<std::string>& args) {
         }
         tables = std::move(chosen);
     }
-    const std::string out = Render(tables, format);
+    const std::string out = Render(tables, platform::TableFormatNamed(format));
     std::fwrite(out.data(), 1, out.size(), stdout);
     std::fflush(stdout);
     return 0;

@@ -20,7 +20,8 @@ int Links(const std::vector<std::string>& args) {
     std::string format = "text";
     bool check = false;
     platform::OptionParser parser("velloria links", "Every linked table of the drawing: handle, driver, database, table or SQL, header flag,\n"
-                                                    "start cell, stored size, headings and widths. The password is never shown.\n"
+                                                    "start cell, the size stored at the last refresh and the table's size now, headings and\n"
+                                                    "widths. The password is never shown.\n"
                                                     "With --check, for each linked table of each drawing: does the database open, does the\n"
                                                     "table or view exist or the SQL run, how many rows and columns a refresh would write and\n"
                                                     "whether any cell would change; one line a table and a summary.");

@@ -15,6 +15,7 @@
 #include "WindowHost.h"
 #include "support/Version.h"
 #include "text/CommandLineOptions.h"
+#include "text/NearestName.h"
 #include "text/Utf8.h"
 
 namespace {
@@ -65,6 +66,14 @@ struct HostArguments {
     }
 };
 
+// "; did you mean NAME?" when the word looks like a subcommand mistyped.
+std::string Suggestion(const std::string& word) {
+    std::vector<std::string> names{"help"};
+    for (const Subcommand& s : Subcommands()) names.push_back(s.name);
+    const std::string nearest = platform::NearestName(word, names);
+    return nearest.empty() ? std::string() : "; did you mean " + nearest + "?";
+}
+
 int UsageError(const std::string& message) {
     HostArguments arguments;
     std::fprintf(stderr, "velloria: %s\n%s\nThe subcommands: %s (velloria help SUBCOMMAND for one).\n", message.c_str(),
@@ -82,7 +91,7 @@ int Help(const std::vector<std::string>& args) {
     if (args.size() > 1) return UsageError("help takes one subcommand");
     if (args[0] == "help" || args[0] == "-h" || args[0] == "--help") return Help({});
     const Subcommand* tool = FindSubcommand(args[0]);
-    if (!tool) return UsageError("no subcommand " + args[0]);
+    if (!tool) return UsageError("no subcommand " + args[0] + Suggestion(args[0]));
     return tool->run({"--help"});
 }
 
@@ -112,7 +121,10 @@ int main(int argc, char** argv) {
     }
     for (const std::string& arg : args) {
         if (arg == "--") break;
-        if (!arg.empty() && arg[0] != '-' && !NamesADrawing(arg)) return UsageError(arg + " is neither a subcommand nor a drawing");
+        if (!arg.empty() && arg[0] != '-' && !NamesADrawing(arg)) {
+            if (FindSubcommand(arg) || arg == "help") return UsageError("the subcommand " + arg + " comes first, before any option");
+            return UsageError(arg + " is neither a subcommand nor a drawing" + Suggestion(arg));
+        }
         if (arg == "-s" || arg == "--script") break;  // the script's name may be any word
     }
     HostArguments arguments;

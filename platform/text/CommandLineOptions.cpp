@@ -1,5 +1,7 @@
 #include "text/CommandLineOptions.h"
 
+#include "text/NearestName.h"
+
 #include <algorithm>
 #include <cstdio>
 
@@ -141,7 +143,14 @@ int OptionParser::Parse(const std::vector<std::string>& args) {
                     inlineValue = true;
                 }
             }
-            if (!option) return Fail("unknown option " + name);
+            if (!option) {
+                std::vector<std::string> known;
+                for (const Option& o : m_options)
+                    for (const std::string& n : o.names)
+                        if (n.rfind("--", 0) == 0) known.push_back(n);
+                const std::string nearest = name.rfind("--", 0) == 0 ? NearestName(name, known) : std::string();
+                return Fail("unknown option " + name + (nearest.empty() ? "" : "; did you mean " + nearest + "?"));
+            }
             if (option->flag) {
                 if (inlineValue) return Fail(name + " takes no value");
                 *option->flag = true;

@@ -10,6 +10,15 @@ _velloria_options() {
     "$@" --help 2>/dev/null | grep -o -- '--\?-[A-Za-z][A-Za-z-]*' | sort -u
 }
 
+# The values an option of a subcommand takes when its help page lists them ("--format
+# text|json"), so each tool is offered only its own.
+_velloria_choices() {
+    local prog=$1 sub=$2 option=$3
+    "$prog" ${sub:+"$sub"} --help 2>/dev/null |
+        sed -n "s/^  \(-[A-Za-z], \)\{0,1\}$option \([a-z][a-z0-9]*\(|[a-z][a-z0-9]*\)\{1,\}\)  .*/\2/p" |
+        head -n 1 | tr '|' ' '
+}
+
 _velloria() {
     local cur prev prog sub i
     COMPREPLY=()
@@ -26,12 +35,14 @@ _velloria() {
     done
 
     case $prev in
-        -o|--output|--report|--from-list|-s|--script)
+        -o|--output|--report|--from-list|--password-file|-s|--script)
             COMPREPLY=($(compgen -f -- "$cur")); return ;;
-        --format)
-            COMPREPLY=($(compgen -W "text tsv csv json" -- "$cur")); return ;;
-        --background)
-            COMPREPLY=($(compgen -W "white black" -- "$cur")); return ;;
+        -*)
+            local choices
+            choices=$(_velloria_choices "$prog" "$sub" "$prev")
+            if [[ -n $choices ]]; then
+                COMPREPLY=($(compgen -W "$choices" -- "$cur")); return
+            fi ;;
     esac
 
     if [[ -z $sub ]]; then

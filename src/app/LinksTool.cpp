@@ -14,6 +14,13 @@ namespace {
 
 std::string Utf8(const CString& text) { return text.ToUtf8(); }
 
+// The size the table has now, beside the size the record stored at its last refresh: the two
+// differ when someone added or removed rows by hand since.
+std::string TableSize(const CLinkedEntity& entity) {
+    if (entity.m_nTableRows < 0) return "-";
+    return std::to_string(entity.m_nTableRows) + " x " + std::to_string(entity.m_nTableCols);
+}
+
 std::string Describe(const CLinkedEntity& entity) {
     const CTableLink& link = entity.m_link;
     std::string out = CString(entity.m_id.handle().text().c_str()).ToUtf8() + "  " + Utf8(entity.m_strType) + "\n";
@@ -25,7 +32,7 @@ std::string Describe(const CLinkedEntity& entity) {
     if (!link.m_strUser.IsEmpty()) out += "    user:     " + Utf8(link.m_strUser) + "\n";
     out += "    header:   " + std::to_string(link.m_bIncludeHeader) + "   start cell: row " + std::to_string(link.m_nStartRow) +
            ", column " + std::to_string(link.m_nStartCol) + "   stored: " + std::to_string(link.m_nRows) + " x " +
-           std::to_string(link.m_nCols) + "\n";
+           std::to_string(link.m_nCols) + "   table: " + TableSize(entity) + "\n";
     out += "    headings: " + Utf8(JoinStringList(link.m_arrHeadings)) + "\n";
     out += "    widths:   " + Utf8(JoinDoubleList(link.m_arrWidths)) + "\n";
     if (!entity.m_strDamage.IsEmpty()) out += "    damaged:  " + Utf8(entity.m_strDamage) + "\n";
@@ -45,6 +52,9 @@ std::string DescribeJson(const CLinkedEntity& entity) {
     out += ", \"header\": " + std::string(link.m_bIncludeHeader ? "true" : "false");
     out += ", \"startRow\": " + std::to_string(link.m_nStartRow) + ", \"startColumn\": " + std::to_string(link.m_nStartCol);
     out += ", \"rows\": " + std::to_string(link.m_nRows) + ", \"columns\": " + std::to_string(link.m_nCols);
+    // The table's size now; null for an entity that is no table.
+    out += ", \"tableRows\": " + (entity.m_nTableRows < 0 ? std::string("null") : std::to_string(entity.m_nTableRows));
+    out += ", \"tableColumns\": " + (entity.m_nTableCols < 0 ? std::string("null") : std::to_string(entity.m_nTableCols));
     out += ", \"headings\": [";
     for (INT_PTR i = 0; i < link.m_arrHeadings.GetSize(); ++i) out += (i ? ", " : "") + Json(link.m_arrHeadings[i]);
     out += "], \"widths\": [";

@@ -1,5 +1,6 @@
 #include "app/PreviewCommand.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -16,8 +17,11 @@
 #include "data/ADOError.h"
 #include "data/ADORecordset.h"
 #include "data/QueryLimits.h"
+#include "posix/FileIo.h"
+#include "posix/PasswordSources.h"
 #include "text/CommandLineOptions.h"
-#include "text/Utf8.h"
+#include "text/DelimitedText.h"
+#include "text/JsonText.h"
 #include "types/TableLink.h"
 
 namespace {
@@ -28,17 +32,44 @@ int Fail(const std::string& message, int status) {
 }
 
 // Standard output in blocks, as the rows come: the preview holds no more of a result than one
-// row and one block of text.
+// row and one block of text. TSV and CSV write a row a line; JSON writes
+// {"columns": [...], "rows": [[...], ...]}, closed only when every row came, so that a
+// result stopped on the way is never taken for a whole one.
 class CRowWriter {
 public:
+    explicit CRowWriter(platform::TableFormat format) : m_format(format) {}
     ~CRowWriter() { Flush(); }
+    void Columns(const std::vector<std::string>& names, bool header) {
+        if (m_format == platform::TableFormat::Json) {
+            m_out += "{\"columns\": [";
+            for (size_t i = 0; i < names.size(); ++i) m_out += (i ? ", " : "") + platform::JsonQuoted(names[i]);
+            m_out += "], \"rows\": [";
+            return;
+        }
+        if (!header) return;
+        for (size_t i = 0; i < names.size(); ++i) platform::AppendField(m_out, m_format, i == 0, names[i]);
+        m_out += '\n';
+    }
+    void BeginRow() {
+        if (m_format == platform::TableFormat::Json) m_out += m_rows ? ",\n  [" : "\n  [";
+    }
     void Cell(int column, const CString& text) {
-        if (column) m_out += '\t';
-        platform::AppendUtf8(m_out, text.str());
+        m_cell.clear();
+        platform::AppendUtf8(m_cell, text.str());
+        if (m_format == platform::TableFormat::Json) {
+            if (column) m_out += ", ";
+            m_out += platform::JsonQuoted(m_cell);
+        } else {
+            platform::AppendField(m_out, m_format, column == 0, m_cell);
+        }
     }
     void EndRow() {
-        m_out += '\n';
+        m_out += m_format == platform::TableFormat::Json ? "]" : "\n";
+        ++m_rows;
         if (m_out.size() > 65536) Flush();
+    }
+    void End() {
+        if (m_format == platform::TableFormat::Json) m_out += m_rows ? "\n]}\n" : "]}\n";
     }
     void Flush() {
         std::fwrite(m_out.data(), 1, m_out.size(), stdout);
@@ -47,27 +78,29 @@ public:
     }
 
 private:
-    std::string m_out;
+    platform::TableFormat m_format;
+    std::string m_out, m_cell;
+    long long m_rows = 0;
 };
 
 // Writes the rows of the statement, a heading row first when asked; false when the statement
 // does not run or stops on the way (the data layer or the error says why on standard error).
-bool WriteRows(CADORecordset& recordset, const CString& sql, bool header, std::wstring& report) {
+bool WriteRows(CADORecordset& recordset, const CString& sql, bool header, platform::TableFormat format, std::wstring& report) {
     if (!recordset.OpenForwardOnly(sql)) return false;
-    CRowWriter writer;
+    CRowWriter writer(format);
     const int columns = recordset.GetFieldCount();
-    if (header) {
-        // The headings a refresh writes: the field names as the fetch reads them.
-        for (int i = 0; i < columns; ++i) {
-            CADOFieldInfo info{};
-            recordset.GetFieldInfo(i, &info);
-            writer.Cell(i, CString(info.m_strName));
-        }
-        writer.EndRow();
+    // The headings a refresh writes: the field names as the fetch reads them.
+    std::vector<std::string> names;
+    for (int i = 0; i < columns; ++i) {
+        CADOFieldInfo info{};
+        recordset.GetFieldInfo(i, &info);
+        names.push_back(CString(info.m_strName).ToUtf8());
     }
+    writer.Columns(names, header);
     try {
         CString text;
         for (; !recordset.IsEof(); recordset.MoveNext()) {
+            writer.BeginRow();
             for (int i = 0; i < columns; ++i) {
                 if (!recordset.GetFieldValue(i, text, L"")) text.Empty();
                 writer.Cell(i, text);
@@ -81,13 +114,15 @@ bool WriteRows(CADORecordset& recordset, const CString& sql, bool header, std::w
         report = (L"Query = " + recordset.GetQuery() + L"\n" + FormatComErrorBody(L"CADORecordset Error", e)).str();
         return false;
     }
+    writer.End();
     recordset.Close();
     return true;
 }
 
 // The subcommand's arguments.
 struct CPreviewArgs {
-    std::string database, table, sql, user, password, driver;
+    std::string database, table, sql, user, password, driver, format = "tsv";
+    platform::posix::PasswordOptions passwords;
     bool header = false;
     long long timeLimit = -1, rowLimit = -1;
     std::vector<std::pair<std::string, std::string>> params;  // --param NAME=VALUE, in order
@@ -121,31 +156,52 @@ std::string ExecuteWithParams(const CPreviewArgs& args) {
 int ParsePreviewArgs(int argc, char** argv, CPreviewArgs& args) {
     bool haveTable = false, haveSql = false;
     platform::OptionParser parser("velloria preview", "The cell grid a refresh would write from a table, saved query or SQL statement of DB:\n"
-                                                      "one row a line, cells separated by tabs.");
-    parser.SetSynopsis("DB (--table T [--param NAME=VALUE]... | --sql S) [--header] [--driver NAME] [--user U] [--password P]\n"
+                                                      "one row a line, cells separated by tabs (or CSV, or JSON).");
+    parser.SetSynopsis("DB (--table T [--param NAME=VALUE]... | --sql S|-) [--header] [--format tsv|csv|json]\n"
+                       "                        [--driver NAME] [--user U] [--password-file F | --ask-password | --password P]\n"
+                       "                        [--time-limit SECONDS] [--row-limit ROWS]\n"
                        "                        DB: a file, HOST[:PORT]/DATABASE or a data source name for --driver,\n"
-                       "                        or a server URL (postgresql://USER@HOST:PORT/DATABASE)\n"
-                       "                        [--time-limit SECONDS] [--row-limit ROWS]");
+                       "                        or a server URL (postgresql://USER@HOST:PORT/DATABASE)");
     parser.Positional("DB", args.database);
     parser.Value("--table", "T", "a table or saved query of the file", [&](const std::string& v) { return args.table = v, haveTable = true; });
-    parser.Value("--sql", "S", "an SQL statement in Access's dialect", [&](const std::string& v) { return args.sql = v, haveSql = true; });
-    parser.Flag("--header", args.header, "the first row holds the column names");
+    parser.Value("--sql", "S", "an SQL statement in Access's dialect; - reads it from standard input", [&](const std::string& v) { return args.sql = v, haveSql = true; });
+    parser.Flag("--header", args.header, "the first row holds the column names (tsv, csv; json always has them)");
+    parser.Choice("--format", {"tsv", "text", "csv", "json"}, args.format, "tsv (the default; text is the same), csv or json");
     parser.Value("--param", "NAME=VALUE", "a value for a parameter of the saved query T (repeatable)",
                  [&](const std::string& v) { return ReadParam(v, args); });
     parser.Text("--driver", "NAME", args.driver, "a driver of `velloria drivers` (default: the Access ODBC driver, or the one a server URL names)");
     parser.Text("--user", "U", args.user, "the user name");
-    parser.Text("--password", "P", args.password, "the database password");
+    platform::posix::DeclarePasswordOptions(parser, args.passwords);
     parser.Count("--time-limit", "SECONDS", 1000000, args.timeLimit, "the statement's time limit (0: none)");
     parser.Count("--row-limit", "ROWS", 1LL << 40, args.rowLimit, "the statement's row limit (0: none)");
     parser.Rule([&] { return haveTable == haveSql ? std::string("give either --table or --sql") : std::string(); });
     parser.Rule([&] { return args.params.empty() || haveTable ? std::string() : std::string("--param gives values to the saved query of --table"); });
     parser.Rule([&] { return args.table.find(']') == std::string::npos || args.params.empty() ? std::string() : std::string("a query name holds no ]"); });
-    parser.SetEpilogue("A query that finds no records prints nothing (with --header: the header row) and exits 0.\n"
+    parser.SetEpilogue("tsv: a tab, line end or backslash inside a cell is written \\t, \\n, \\r or \\\\, so a row is one line.\n"
+                       "csv: RFC 4180. json: {\"columns\": [NAME...], \"rows\": [[TEXT...]...]}, every cell a string as a\n"
+                       "refresh writes it; the object is closed only when every row came.\n"
+                       "Without a password option, VELLORIA_PASSWORD gives the password.\n"
+                       "A query that finds no records prints nothing (with --header: the header row) and exits 0.\n"
                        "Rows are printed as they are read; a statement stopped on the way (its time or row limit, or\n"
                        "the source) leaves the rows before it printed and exits 1.\n"
                        "Exit status: 1 when the database cannot be opened or the query fails; 2 for wrong arguments.");
     const int status = parser.Parse(argc, argv);
     return status >= 0 ? status : -1;
+}
+
+// --sql -: the statement is what standard input holds, whole (a here-document, a file, a pipe).
+bool ReadSqlFromInput(CPreviewArgs& args, std::string& error) {
+    if (args.sql != "-") return true;
+    args.sql.clear();
+    if (!platform::posix::ReadAll(0, args.sql)) {
+        error = std::string("cannot read the SQL from standard input: ") + std::strerror(errno);
+        return false;
+    }
+    if (args.sql.find_first_not_of(" \t\r\n") == std::string::npos) {
+        error = "--sql -: standard input holds no SQL";
+        return false;
+    }
+    return true;
 }
 
 // The link a refresh of such a table would hold.
@@ -167,6 +223,9 @@ extern "C" int velloriaPreview(int argc, char** argv) {
     // argv[0] may be the subcommand's own name; the database is the first plain argument.
     CPreviewArgs args;
     if (const int status = ParsePreviewArgs(argc, argv, args); status >= 0) return status;
+    std::string inputError;
+    if (!ReadSqlFromInput(args, inputError)) return Fail(inputError, 2);
+    if (!platform::posix::ResolvePassword(args.passwords, "velloria preview", args.password, inputError)) return Fail(inputError, 1);
 
     InitConnectStringTable();
     SetQueryLimitOverrides(static_cast<int>(args.timeLimit), args.rowLimit);
@@ -194,7 +253,8 @@ extern "C" int velloriaPreview(int argc, char** argv) {
         // The statement a refresh runs, its rows written as they come: a large table is never
         // held whole (a refresh holds it, for the table it fills).
         CADORecordset recordset(db.m_Database);
-        written = WriteRows(recordset, link.m_strSQL.IsEmpty() ? db.TableQuery(link.m_strTable) : link.m_strSQL, args.header, report);
+        written = WriteRows(recordset, link.m_strSQL.IsEmpty() ? db.TableQuery(link.m_strTable) : link.m_strSQL, args.header,
+                             platform::TableFormatNamed(args.format), report);
         if (!written) reason = db.ReasonOfReport(CString(report.c_str()), link).ToUtf8();
     }
     platform::SetAlertHandler(previous);

@@ -37,7 +37,8 @@ void AddIfLinked(AcDbObjectId id, std::vector<CLinkedEntity>& entities) {
     const bool bHasLayout = ReadTableLink(linked.m_link, pEntity);
     const bool bHasDatabase = HasApp(*pEntity, L"Database");
     linked.m_bSelected = bHasDatabase && (linked.m_strType == L"ACAD_TABLE" || linked.m_strType == L"INSERT");
-    int nRows = -1, nCols = -1;
+    int& nRows = linked.m_nTableRows;
+    int& nCols = linked.m_nTableCols;
     if (AcDbTable* pTable = AcDbTable::cast(pEntity)) {
         nRows = pTable->numRows();
         nCols = pTable->numColumns();

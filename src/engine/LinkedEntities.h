@@ -14,6 +14,8 @@ struct CLinkedEntity {
     CTableLink m_link;     // as far as it could be read
     bool m_bSelected = false;  // found by the linked-table selection filter (the updater sees it)
     CString m_strDamage;   // why the record cannot be refreshed as written; empty when it can
+    int m_nTableRows = -1;     // the table's size as it stands now (-1: the entity is no table)
+    int m_nTableCols = -1;
 };
 
 // The linked entities of the drawing: those of model space and the layouts, in the order LIST,

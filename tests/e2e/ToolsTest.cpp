@@ -265,11 +265,17 @@ TEST_F(Tools, CellsOfARefreshedTableAreWhatPreviewPrints) {
     EXPECT_EQ(joined.out, Velloria("preview nwind.mdb --header --sql " + Quote(sql)).out);
     EXPECT_EQ(std::count(joined.out.begin(), joined.out.end(), '\n'), 13);
 
-    // Every table: each headed by its handle, in drawing order.
-    const ToolRun all = Velloria("cells " + drawing);
+    // Every table in one table: each row starts with its table's handle, in drawing order, and
+    // narrower tables are padded to the widest, so a CSV reader takes it as one rectangle.
+    const ToolRun all = Velloria("cells " + drawing + " --format csv");
     EXPECT_EQ(all.status, 0);
-    EXPECT_EQ(all.out.rfind("# table D\n" + shippers.out + "# table 15\n", 0), 0u) << all.out;
-    EXPECT_TRUE(Has(all.out, "# table 16\n") && Has(all.out, "# table 17\n")) << all.out;
+    EXPECT_FALSE(Has(all.out, "# table")) << all.out;
+    WriteFile(dir / "all.csv", all.out);
+    EXPECT_EQ(Shell("python3 -c " + Quote("import csv; rows = list(csv.reader(open('all.csv', newline='')));"
+                                          "print(sorted({r[0] for r in rows}), sorted({len(r) for r in rows}), rows[0], rows[4], sep=', ')"))
+                  .out,
+              "['15', '16', '17', 'D'], [5], ['D', 'ShipperID', 'CompanyName', 'Phone', ''], ['15', 'ProductName', 'CategoryName', 'UnitPrice', '']\n");
+    EXPECT_TRUE(Has(Velloria("cells " + drawing).out, "D\t1\tSpeedy Express\t(503) 555-9831\t\n"));
 
     // CSV quotes what holds a comma; JSON keeps every cell as it is.
     const ToolRun csv = Velloria("cells " + drawing + " 16 --format csv");
@@ -298,6 +304,11 @@ TEST_F(Tools, LinksInJsonForScriptsAndTextAsBefore) {
     EXPECT_EQ(JsonPath(json.out, "(d[0]['table'], d[0]['header'], d[0]['columns'], 'sql' in d[0])"), "('Shippers', True, 3, False)");
     EXPECT_EQ(JsonPath(json.out, "(d[2]['headings'], d[2]['widths'])"), "(['No.', 'Category', 'What it holds'], [0.8, 2.5, 7])");
     EXPECT_EQ(JsonPath(json.out, "(d[3]['startRow'], d[3]['startColumn'], d[3]['damaged'])"), "(2, 1, None)");
+    // The size the record stored when the table was built beside the table's size now, after
+    // the refresh added rows (and for 17, whose data block starts inside a larger table).
+    EXPECT_EQ(JsonPath(json.out, "[(l['rows'], l['columns'], l['tableRows'], l['tableColumns']) for l in d]"),
+              "[(2, 3, 4, 3), (3, 3, 13, 3), (2, 3, 9, 3), (4, 3, 11, 4)]");
+    EXPECT_TRUE(Has(text.out, "start cell: row 2, column 1   stored: 4 x 3   table: 11 x 4\n")) << text.out;
     EXPECT_FALSE(Has(json.out, "password"));
 }
 
@@ -343,6 +354,12 @@ TEST_F(Tools, TheInstalledTreeRunsAndCompletes) {
     EXPECT_EQ(complete("velloria update --dr"), "--dry-run\n");
     EXPECT_TRUE(Has(complete("velloria links --"), "--check\n"));
     EXPECT_EQ(complete("velloria cells x.dxf --format j"), "json\n");
+    // Each tool is offered the values it takes, and only those.
+    EXPECT_EQ(complete("velloria cells x.dxf --format ''"), "tsv\ntext\ncsv\njson\n");
+    EXPECT_EQ(complete("velloria links x.dxf --format ''"), "text\njson\n");
+    EXPECT_EQ(complete("velloria preview db --format c"), "csv\n");
+    EXPECT_EQ(complete("velloria plot x.dxf --background ''"), "white\nblack\n");
+    EXPECT_TRUE(Has(complete("velloria preview db --"), "--password-file\n"));
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "runtime/DetachedProgram.h"
 
 #include <cerrno>
+#include <fcntl.h>
 #include <cstdlib>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -31,6 +32,15 @@ bool StartDetached(const std::string& program, const std::string& argument, cons
     if (child == 0) {
         if (posix::Sys().fork() != 0) ::_exit(0);
         ::setsid();
+        // A program of its own (a viewer, a browser): what it says on its way does not belong
+        // in the command line it was started from, and it must not read the terminal's keys.
+        const int null = ::open("/dev/null", O_RDWR);
+        if (null >= 0) {
+            ::dup2(null, 0);
+            ::dup2(null, 1);
+            ::dup2(null, 2);
+            if (null > 2) ::close(null);
+        }
         if (!directory.empty() && ::chdir(directory.c_str()) != 0) ::_exit(127);
         std::vector<char*> argv{const_cast<char*>(program.c_str()), const_cast<char*>(argument.c_str()), nullptr};
         ::execv(program.c_str(), argv.data());

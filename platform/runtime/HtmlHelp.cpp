@@ -22,7 +22,15 @@ std::string FirstViewer() {
     return {};
 }
 
+bool HasDisplay() {
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY"})
+        if (const char* value = std::getenv(name); value && *value) return true;
+    return false;
+}
+
 // The browser programs to try, $BROWSER's first (each entry's first word, as in "firefox %s").
+// The desktop's openers only where there is a display: on a bare console they find no browser
+// or start a text one that fights the command line for the terminal.
 std::vector<std::string> BrowserNames() {
     std::vector<std::string> names;
     if (const char* browser = std::getenv("BROWSER"); browser && *browser) {
@@ -36,7 +44,7 @@ std::vector<std::string> BrowserNames() {
             start = end + 1;
         }
     }
-    names.insert(names.end(), std::begin(kBrowsers), std::end(kBrowsers));
+    if (HasDisplay()) names.insert(names.end(), std::begin(kBrowsers), std::end(kBrowsers));
     return names;
 }
 
@@ -50,9 +58,10 @@ HWND ShowPages(const std::string& pages) {
         return Shown();
     }
     const char* browser = std::getenv("BROWSER");
-    platform::WriteOutput("\nCannot show the help: no CHM viewer (xchm, kchmviewer, chmsee) and no web browser was found (" +
-                          std::string(browser && *browser ? "$BROWSER names none that is there" : "$BROWSER is not set") +
-                          ", and none of xdg-open, sensible-browser, x-www-browser is on PATH). The help pages are " + pages + ".");
+    const std::string why = std::string(browser && *browser ? "$BROWSER names none that is there" : "$BROWSER is not set") +
+                            (HasDisplay() ? ", and none of xdg-open, sensible-browser, x-www-browser is on PATH" : ", and there is no display");
+    platform::WriteOutput("\nCannot show the help: no CHM viewer (xchm, kchmviewer, chmsee) and no web browser was found (" + why +
+                          "). The help pages are " + pages + "; HELP NAME prints a command's page here.");
     return nullptr;
 }
 

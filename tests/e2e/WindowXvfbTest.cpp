@@ -50,17 +50,24 @@ bool WaitFor(Condition condition, std::chrono::milliseconds limit) {
 
 class XServer {
 public:
+    // The server picks a free display itself and names it once it accepts clients
+    // (-displayfd): tests that run at once never share or race for one.
     explicit XServer(const std::string& folder) {
-        for (int n = 90 + ::getpid() % 50; n < 200 && display.empty(); ++n) {
-            if (std::filesystem::exists("/tmp/.X11-unix/X" + std::to_string(n)) || std::filesystem::exists("/tmp/.X" + std::to_string(n) + "-lock"))
-                continue;
-            const std::string pidFile = folder + "/xvfb.pid";
-            std::system(("(Xvfb :" + std::to_string(n) + " -screen 0 1280x1024x24 -nolisten tcp >'" + folder + "/xvfb.log' 2>&1 & echo $! >'" +
-                         pidFile + "')").c_str());
-            pid = ReadPid(pidFile);
-            const std::string socket = "/tmp/.X11-unix/X" + std::to_string(n);
-            if (WaitFor([&] { return std::filesystem::exists(socket) || !Alive(pid); }, 5s) && Alive(pid)) display = ":" + std::to_string(n);
-            else if (Alive(pid)) ::kill(pid, SIGTERM);
+        const std::string pidFile = folder + "/xvfb.pid", numberFile = folder + "/xvfb.display";
+        std::filesystem::remove(numberFile);
+        std::system(("(Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>'" + numberFile + "' >'" + folder +
+                     "/xvfb.log' 2>&1 & echo $! >'" + pidFile + "')").c_str());
+        pid = ReadPid(pidFile);
+        const auto named = [&] {
+            const std::string text = testing_support::ReadFile(numberFile);
+            return !text.empty() && text.back() == '\n';
+        };
+        if (WaitFor([&] { return named() || !Alive(pid); }, 10s) && Alive(pid)) {
+            std::string number = testing_support::ReadFile(numberFile);
+            number.pop_back();
+            display = ":" + number;
+        } else if (Alive(pid)) {
+            ::kill(pid, SIGTERM);
         }
     }
     ~XServer() {

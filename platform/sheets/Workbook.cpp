@@ -1,12 +1,12 @@
 #include "sheets/Workbook.h"
 
 #include <algorithm>
-#include <cctype>
 #include <map>
 #include <optional>
 
 #include "access/SqliteText.h"
 #include "posix/FileIo.h"
+#include "sheets/CellAddress.h"
 #include "sheets/CellValues.h"
 #include "sheets/FileKinds.h"
 #include "sheets/ModelReader.h"
@@ -17,21 +17,6 @@ namespace platform::sheets {
 namespace {
 
 using access::sqlite_text::LowerAscii;
-// "B7" as row 6, column 1; none when it is no cell address.
-std::optional<std::pair<int, int>> ParseCell(std::string_view text) {
-    size_t i = 0;
-    long col = 0, row = 0;
-    if (i < text.size() && text[i] == '$') ++i;
-    const size_t letters = i;
-    for (; i < text.size() && std::isalpha(static_cast<unsigned char>(text[i])); ++i) col = col * 26 + (std::toupper(text[i]) - 'A' + 1);
-    if (i == letters || i - letters > 3) return std::nullopt;
-    if (i < text.size() && text[i] == '$') ++i;
-    const size_t digits = i;
-    for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i) row = row * 10 + (text[i] - '0');
-    if (i == digits || i != text.size() || i - digits > 7 || row < 1 || col > 16384 || row > 1048576) return std::nullopt;
-    return std::make_pair(static_cast<int>(row - 1), static_cast<int>(col - 1));
-}
-
 class WorkbookSource : public access::TableSource {
 public:
     WorkbookSource(const std::string& path, bool header) : m_header(header) {
@@ -48,13 +33,13 @@ public:
         if (dollar == std::string_view::npos) return std::nullopt;
         const std::string_view sheetName = name.substr(0, dollar), ref = name.substr(dollar + 1);
         const size_t colon = ref.find(':');
-        const auto first = ParseCell(ref.substr(0, colon));
-        const auto last = colon == std::string_view::npos ? first : ParseCell(ref.substr(colon + 1));
+        const auto first = ParseCellAddress(ref.substr(0, colon));
+        const auto last = colon == std::string_view::npos ? first : ParseCellAddress(ref.substr(colon + 1));
         if (!first || !last) return std::nullopt;
         for (size_t s = 0; s < m_cells.SheetCount(); ++s) {
             if (LowerAscii(m_cells.SheetName(s)) != LowerAscii(sheetName)) continue;
-            const Area area{s, std::min(first->first, last->first), std::max(first->first, last->first), std::min(first->second, last->second),
-                            std::max(first->second, last->second)};
+            const Area area{s, std::min(first->row, last->row), std::max(first->row, last->row), std::min(first->col, last->col),
+                            std::max(first->col, last->col)};
             return AddTable(std::string(name), area);
         }
         return std::nullopt;

@@ -37,6 +37,8 @@ public:
     // but any order is accepted: Finish sorts them, and a cell given twice keeps the last value.
     void Put(size_t sheet, int row, int col, const Cell& cell);
     void PutText(size_t sheet, int row, int col, uint32_t text);
+    // Room for a sheet's cells when the file says how many to expect.
+    void Reserve(size_t sheet, size_t cells) { m_sheets.at(sheet).cells.reserve(cells); }
     void Finish();
 
     // The rectangle a sheet's cells fill; empty when it has none.

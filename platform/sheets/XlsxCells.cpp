@@ -3,10 +3,13 @@
 #include <orcus/zip_archive.hpp>
 #include <orcus/zip_archive_stream.hpp>
 
+#include <algorithm>
 #include <charconv>
+#include <cstdlib>
 #include <map>
 #include <vector>
 
+#include "sheets/CellAddress.h"
 #include "sheets/XlsxParts.h"
 #include "sheets/XmlScanner.h"
 
@@ -27,20 +30,6 @@ std::optional<long> Integer(std::string_view text) {
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
     return value;
-}
-
-// "B7" as row 6, column 1; a reference with no row ("B") leaves row as it is.
-bool ParseReference(std::string_view ref, int& row, int& col) {
-    size_t i = 0;
-    long c = 0;
-    for (; i < ref.size() && i < 4 && ref[i] >= 'A' && ref[i] <= 'Z'; ++i) c = c * 26 + (ref[i] - 'A' + 1);
-    if (i == 0 || c > kCols) return false;
-    col = static_cast<int>(c - 1);
-    if (i == ref.size()) return true;
-    const auto r = Integer(ref.substr(i));
-    if (!r || *r < 1 || *r > kRows) return false;
-    row = static_cast<int>(*r - 1);
-    return true;
 }
 
 // "2024-03-05T14:07:00" (a cell of type d) as an OLE date.
@@ -155,15 +144,26 @@ private:
             if (t == XmlScanner::End && xml.Name() == "sheetData") break;
             if (t != XmlScanner::Start) continue;
             const std::string_view name = xml.Name();
-            if (name == "sheetData") {
+            if (name == "dimension") {
+                // The used range the sheet claims gives room for its cells at once, no more
+                // than the XML can hold (a cell takes at least sixteen bytes of it).
+                const std::string_view ref = xml.RawAttribute("ref");
+                const size_t colon = ref.find(':');
+                const auto first = ParseCellAddress(ref.substr(0, colon));
+                const auto last = colon == std::string_view::npos ? first : ParseCellAddress(ref.substr(colon + 1));
+                if (first && last)
+                    m_cells.Reserve(sheet, std::min(static_cast<size_t>(std::abs(last->row - first->row) + 1) * static_cast<size_t>(std::abs(last->col - first->col) + 1),
+                                                    data.size() / 16));
+            } else if (name == "sheetData") {
                 inData = true;
             } else if (inData && name == "row") {
                 const auto r = Integer(xml.RawAttribute("r"));
                 row = r && *r >= 1 && *r <= kRows ? static_cast<int>(*r - 1) : row + 1;
                 col = -1;
             } else if (inData && name == "c") {
-                const std::string_view ref = xml.RawAttribute("r");
-                if (ref.empty() || !ParseReference(ref, row, col)) ++col;
+                // A cell without its address follows the one before it.
+                if (const auto at = ParseCellAddress(xml.RawAttribute("r"))) row = at->row, col = at->col;
+                else ++col;
                 if (row < 0 || row >= kRows || col < 0 || col >= kCols) {
                     xml.SkipElement();
                     continue;
@@ -243,17 +243,15 @@ private:
             sheetName = sheetName.substr(1, sheetName.size() - 2);
             for (size_t q = sheetName.find("''"); q != std::string::npos; q = sheetName.find("''", q + 1)) sheetName.erase(q, 1);
         }
-        std::string range;
-        for (char c : refersTo.substr(bang + 1))
-            if (c != '$') range += c;
+        const std::string_view range = refersTo.substr(bang + 1);
         const size_t colon = range.find(':');
-        int r1 = -1, c1 = -1, r2 = -1, c2 = -1;
-        if (!ParseReference(range.substr(0, colon), r1, c1) || r1 < 0) return;
-        if (colon == std::string::npos) r2 = r1, c2 = c1;
-        else if (!ParseReference(range.substr(colon + 1), r2, c2) || r2 < 0) return;
+        const auto first = ParseCellAddress(range.substr(0, colon));
+        const auto last = colon == std::string_view::npos ? first : ParseCellAddress(range.substr(colon + 1));
+        if (!first || !last) return;
         for (size_t s = 0; s < m_cells.SheetCount(); ++s)
             if (m_cells.SheetName(s) == sheetName) {
-                m_cells.Names().push_back({name, {s, std::min(r1, r2), std::max(r1, r2), std::min(c1, c2), std::max(c1, c2)}});
+                m_cells.Names().push_back(
+                    {name, {s, std::min(first->row, last->row), std::max(first->row, last->row), std::min(first->col, last->col), std::max(first->col, last->col)}});
                 return;
             }
     }

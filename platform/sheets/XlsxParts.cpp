@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <map>
 
+#include "sheets/CellAddress.h"
 #include "text/Utf8.h"
 
 namespace platform::sheets {
@@ -23,20 +24,6 @@ std::string Entry(const orcus::zip_archive& archive, std::string_view name) {
 
 std::string_view View(const std::vector<unsigned char>& bytes) { return std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()); }
 
-// "B7" as row 6, column 1.
-bool CellOf(const std::string& ref, int& row, int& col) {
-    size_t i = 0;
-    col = 0;
-    for (; i < ref.size() && i < 3 && ref[i] >= 'A' && ref[i] <= 'Z'; ++i) col = col * 26 + (ref[i] - 'A' + 1);
-    if (i == 0 || i == ref.size() || ref.size() - i > 7) return false;
-    char* end = nullptr;
-    const long number = std::strtol(ref.c_str() + i, &end, 10);
-    if (*end != '\0' || number < 1 || number > 1048576 || col > 16384) return false;
-    row = static_cast<int>(number) - 1;
-    --col;
-    return true;
-}
-
 void ReadInlineStrings(std::string_view xml, size_t sheet, std::vector<InlineString>& out) {
     for (size_t pos = xml.find("t=\"inlineStr\""); pos != std::string_view::npos; pos = xml.find("t=\"inlineStr\"", pos + 1)) {
         const size_t cell = xml.rfind("<c ", pos);
@@ -44,7 +31,10 @@ void ReadInlineStrings(std::string_view xml, size_t sheet, std::vector<InlineStr
         if (cell == std::string_view::npos || end == std::string_view::npos) continue;
         InlineString s;
         s.sheet = sheet;
-        if (!CellOf(XmlAttribute(xml, cell, "r"), s.row, s.col)) continue;
+        const auto at = ParseCellAddress(XmlAttribute(xml, cell, "r"));
+        if (!at) continue;
+        s.row = at->row;
+        s.col = at->col;
         // Every run's text; phonetic runs (<rPh>) are a reading aid, not the text.
         std::string body(xml.substr(pos, end - pos));
         for (size_t ph = body.find("<rPh"); ph != std::string::npos; ph = body.find("<rPh", ph)) {

@@ -25,7 +25,8 @@ XmlScanner::Token XmlScanner::Next() {
             return Text;
         }
         const std::string_view rest = m_xml.substr(m_pos);
-        if (rest.compare(0, 9, "<![CDATA[") == 0) {
+        const char second = rest.size() > 1 ? rest[1] : '\0';
+        if (second == '!' && rest.compare(0, 9, "<![CDATA[") == 0) {
             const size_t close = m_xml.find("]]>", m_pos + 9);
             const size_t end = close == std::string_view::npos ? m_xml.size() : close;
             m_text = m_xml.substr(m_pos + 9, end - m_pos - 9);
@@ -33,14 +34,14 @@ XmlScanner::Token XmlScanner::Next() {
             m_pos = close == std::string_view::npos ? m_xml.size() : close + 3;
             return Text;
         }
-        if (rest.compare(0, 4, "<!--") == 0) {
+        if (second == '!' && rest.compare(0, 4, "<!--") == 0) {
             const size_t close = m_xml.find("-->", m_pos + 4);
             m_pos = close == std::string_view::npos ? m_xml.size() : close + 3;
             continue;
         }
-        const size_t gt = m_xml.find('>', m_pos);
-        if (gt == std::string_view::npos) break;  // cut short: the document ends here
-        if (rest.size() > 1 && (rest[1] == '?' || rest[1] == '!')) {
+        if (second == '?' || second == '!') {
+            const size_t gt = m_xml.find('>', m_pos);
+            if (gt == std::string_view::npos) break;  // cut short: the document ends here
             m_pos = gt + 1;
             continue;
         }

@@ -1,5 +1,7 @@
 #include "sheets/XmlScanner.h"
 
+#include <charconv>
+
 #include "sheets/XlsxParts.h"
 
 namespace platform::sheets {
@@ -13,6 +15,13 @@ std::string_view LocalName(std::string_view name) {
 }
 
 }  // namespace
+
+std::optional<long> XmlInteger(std::string_view text) {
+    long value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    return value;
+}
 
 XmlScanner::Token XmlScanner::Next() {
     while (m_pos < m_xml.size()) {

@@ -3,10 +3,14 @@
 // character data at a time, straight over the bytes, with nothing built. Names are given
 // without their namespace prefix (<x:row> is "row"), as writers differ in the prefixes they
 // use. Comments, processing instructions and the document type are passed over.
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace platform::sheets {
+
+// A whole number written as text ("164"); none when the text is no such number.
+std::optional<long> XmlInteger(std::string_view text);
 
 class XmlScanner {
 public:

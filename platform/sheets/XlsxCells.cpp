@@ -4,14 +4,12 @@
 #include <orcus/zip_archive_stream.hpp>
 
 #include <algorithm>
-#include <charconv>
-#include <cstdlib>
 #include <map>
 #include <vector>
 
 #include "sheets/CellAddress.h"
-#include "sheets/XlsxParts.h"
 #include "sheets/SheetXml.h"
+#include "sheets/XlsxParts.h"
 #include "sheets/XmlScanner.h"
 
 namespace platform::sheets {
@@ -32,9 +30,10 @@ public:
     }
 
     std::optional<WorkbookCells> Read() {
-        const std::string workbookPart = "xl/workbook.xml";
+        // Where workbooks keep it; a package that keeps it elsewhere is left to the document
+        // model, which follows the package's relationships.
         std::vector<unsigned char> bytes;
-        if (!m_archive.read_file_entry(workbookPart, bytes)) throw std::runtime_error("the package holds no workbook");
+        if (!m_archive.read_file_entry("xl/workbook.xml", bytes)) return std::nullopt;
         std::map<std::string, std::string, std::less<>> targets;  // relationship id -> worksheet part
         std::string sharedStrings = "xl/sharedStrings.xml", styles = "xl/styles.xml";
         std::vector<unsigned char> relBytes;

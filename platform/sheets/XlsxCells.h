@@ -11,7 +11,8 @@ namespace platform::sheets {
 
 // The cells of the workbook whose bytes content holds; none when it has formulas to compute
 // (one saved without its value, or any formula of a workbook that asks to be computed when
-// opened), which the document model does. Throws std::exception when the file is no such package.
+// opened) or keeps its workbook part where workbooks do not: the document model reads those.
+// Throws std::exception when the file is no such package.
 std::optional<WorkbookCells> ReadXlsxCells(std::string_view content);
 
 }  // namespace platform::sheets

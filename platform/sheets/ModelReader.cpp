@@ -6,6 +6,8 @@
 #include <orcus/spreadsheet/factory.hpp>
 #include <orcus/spreadsheet/sheet.hpp>
 #include <orcus/spreadsheet/styles.hpp>
+#include <orcus/zip_archive.hpp>
+#include <orcus/zip_archive_stream.hpp>
 
 #include <ixion/address.hpp>
 #include <ixion/cell.hpp>
@@ -25,6 +27,7 @@
 #include <unordered_map>
 
 #include "sheets/OdsParts.h"
+#include "sheets/StoredZip.h"
 #include "sheets/XlsxParts.h"
 
 namespace platform::sheets {
@@ -32,17 +35,59 @@ namespace {
 
 namespace ss = orcus::spreadsheet;
 
+// liborcus finds a package's parts by relationship targets relative to the part that names
+// them, and reads a sheet named by an absolute one ("/xl/worksheets/sheet1.xml", as several
+// programs write them) as empty. Such a package is handed to it as a copy whose targets are
+// relative, its parts stored uncompressed; empty when no target needs it.
+std::string WithRelativeTargets(std::string_view content) {
+    orcus::zip_archive_stream_blob stream(reinterpret_cast<const uint8_t*>(content.data()), content.size());
+    orcus::zip_archive archive(&stream);
+    archive.load();
+    std::vector<std::pair<std::string, std::string>> parts;
+    bool changed = false;
+    for (size_t i = 0; i < archive.get_file_entry_count(); ++i) {
+        std::string name(archive.get_file_entry_name(i));
+        std::vector<unsigned char> bytes;
+        if (!archive.read_file_entry(name, bytes)) continue;
+        std::string text(bytes.begin(), bytes.end());
+        const size_t rels = name.rfind("_rels/");
+        if (rels != std::string::npos && name.size() > 5 && name.compare(name.size() - 5, 5, ".rels") == 0) {
+            // xl/_rels/workbook.xml.rels names parts from xl/: "/xl/styles.xml" is "styles.xml".
+            const std::string absolute = "Target=\"/" + name.substr(0, rels);
+            for (size_t at = text.find(absolute); at != std::string::npos; at = text.find(absolute, at)) {
+                text.replace(at, absolute.size(), "Target=\"");
+                changed = true;
+            }
+        }
+        parts.emplace_back(std::move(name), std::move(text));
+    }
+    return changed ? StoredZip(parts) : std::string();
+}
+
+// A text already unescaped, escaped again where it could be read as an _xHHHH_ escape, so that
+// the one unescaping every text of the model gets leaves it as it is.
+std::string Escaped(const std::string& text) {
+    std::string out;
+    for (size_t i = 0; i < text.size(); ++i) {
+        out += text[i];
+        if (text[i] == '_' && i + 1 < text.size() && text[i + 1] == 'x') out += "x005F_";
+    }
+    return out;
+}
+
 class ModelWorkbook {
 public:
     ModelWorkbook() : m_doc({1048576, 16384}) {}
 
     void Load(std::string_view content, FileKind kind) {
         ss::import_factory factory(m_doc);
-        if (kind == FileKind::Xlsx) {
+        m_xlsx = kind == FileKind::Xlsx;
+        if (m_xlsx) {
             // Read first, so what it unpacks is let go before the document grows.
             const XlsxParts parts = ReadXlsxParts(content);
+            const std::string copy = WithRelativeTargets(content);
             orcus::orcus_xlsx loader(&factory);
-            loader.read_stream(content);
+            loader.read_stream(copy.empty() ? content : std::string_view(copy));
             TakeXlsxParts(parts);
         } else {
             orcus::orcus_ods loader(&factory);
@@ -88,7 +133,7 @@ private:
         ixion::model_context& cx = m_doc.get_model_context();
         for (const InlineString& s : parts.inlineStrings)
             if (s.sheet < m_doc.get_sheet_count())
-                cx.set_string_cell(ixion::abs_address_t(static_cast<ixion::sheet_t>(s.sheet), s.row, s.col), s.text);
+                cx.set_string_cell(ixion::abs_address_t(static_cast<ixion::sheet_t>(s.sheet), s.row, s.col), Escaped(s.text));
     }
 
     // The cells the import library reads short in an OpenDocument file, as the file has them;
@@ -212,7 +257,8 @@ private:
             case ixion::celltype_t::numeric: cell = ShownNumber(std::get<double>(c.value), sheet, c.row, c.col); break;
             case ixion::celltype_t::string:
                 cell.kind = Cell::Text;
-                if (const std::string* s = cx.get_string(std::get<ixion::string_id_t>(c.value))) cell.text = *s;
+                // The import library keeps _x000D_ and the like as they are written.
+                if (const std::string* s = cx.get_string(std::get<ixion::string_id_t>(c.value))) cell.text = m_xlsx ? UnescapeXlsxText(*s) : *s;
                 break;
             case ixion::celltype_t::boolean:
                 cell.kind = Cell::Bool;
@@ -246,6 +292,7 @@ private:
 
 
     ss::document m_doc;
+    bool m_xlsx = false;
     bool m_system1904 = false;
     bool m_recalculate = false;  // the workbook asks to be computed whole
     std::set<ixion::abs_address_t> m_oleDates;  // cells that hold an OLE date (OpenDocument dates)

@@ -89,14 +89,16 @@ TEST_F(SavedWorkbook, AnExcel97WorkbookIsRefusedWithAWayForward) {
     EXPECT_NE(why.find(L"'values.xls' is an Excel 97-2003 workbook (.xls), which is not read here. Save it as .xlsx"), std::wstring::npos) << why;
 }
 
-// A package as programs that write with namespace prefixes and without cell addresses save it
-// (x:row, x:c), in the 1904 date system, with rich and inline text and values saved with
-// their formulas.
-TEST_F(SavedWorkbook, APackageWrittenWithPrefixesAndWithoutAddressesReadsTheSame) {
+// A package as programs that write with namespace prefixes, absolute part names and without
+// cell addresses save it (x:row, x:c), in the 1904 date system, with rich and inline text and
+// values saved with their formulas; and the same with a formula saved without its value,
+// which is computed.
+TEST_F(SavedWorkbook, APackageWithPrefixesAbsoluteNamesAndNoAddressesReads) {
     const std::string ns = R"(xmlns:x="http://schemas.openxmlformats.org/spreadsheetml/2006/main" )"
                            R"(xmlns:r="http://schemas.openxmlformats.org/officeDocument/2006/relationships")";
     const std::string rel = "http://schemas.openxmlformats.org/officeDocument/2006/relationships/";
-    const std::vector<std::pair<std::string, std::string>> parts = {
+    const auto parts = [&](const std::string& formulaCell) -> std::vector<std::pair<std::string, std::string>> {
+        return {
             {"[Content_Types].xml",
              R"(<?xml version="1.0" encoding="UTF-8"?><Types xmlns="http://schemas.openxmlformats.org/package/2006/content-types">)"
              R"(<Default Extension="rels" ContentType="application/vnd.openxmlformats-package.relationships+xml"/>)"
@@ -126,26 +128,30 @@ TEST_F(SavedWorkbook, APackageWrittenWithPrefixesAndWithoutAddressesReadsTheSame
              R"(<?xml version="1.0"?><x:worksheet )" + ns + R"(><x:sheetData>)"
              R"(<x:row><x:c t="inlineStr"><x:is><x:t>Label</x:t></x:is></x:c><x:c t="s"><x:v>0</x:v></x:c>)"
              R"(<x:c t="inlineStr"><x:is><x:r><x:t>Fl</x:t></x:r><x:r><x:t>ag</x:t></x:r></x:is></x:c><x:c t="inlineStr"><x:is><x:t>Value</x:t></x:is></x:c></x:row>)"
-             R"(<x:row><x:c t="s"><x:v>1</x:v></x:c><x:c s="1"><x:v>1</x:v></x:c><x:c t="b"><x:v>1</x:v></x:c><x:c><x:f>1+1</x:f><x:v>2</x:v></x:c></x:row>)"
+             R"(<x:row><x:c t="s"><x:v>1</x:v></x:c><x:c s="1"><x:v>1</x:v></x:c><x:c t="b"><x:v>1</x:v></x:c>)" + formulaCell + R"(</x:row>)"
              R"(<x:row r="5"><x:c t="str"><x:f>"a "&amp;"&amp; b"</x:f><x:v>a &amp; b</x:v></x:c><x:c s="2"><x:v>0.5</x:v></x:c>)"
              R"(<x:c t="b"><x:v>0</x:v></x:c><x:c><x:v>3</x:v></x:c></x:row><x:row><x:c t="e"><x:v>#REF!</x:v></x:c></x:row>)"
              R"(</x:sheetData></x:worksheet>)"},
+        };
     };
-    const ResultSet rs = Select(ExcelConnect(Package("prefixed.xlsx", parts)), L"SELECT * FROM [R&D$]");
-    EXPECT_EQ(Names(rs), (std::vector<std::wstring>{L"Label", L"When", L"Flag", L"Value"}));
-    ASSERT_EQ(rs.RowCount(), 5u);
-    EXPECT_EQ(Str(rs.At(0, 0)), L"Line one\ntwo");
-    EXPECT_EQ(rs.At(0, 1).date, 1463.0);  // day 1 of the 1904 system: 2 January 1904
-    EXPECT_EQ(rs.At(0, 2).boolVal, VARIANT_TRUE);
-    EXPECT_EQ(rs.At(0, 3).dblVal, 2.0);
-    // The rows the file skips are empty rows of the table.
-    EXPECT_EQ(rs.At(1, 0).vt, VT_NULL);
-    EXPECT_EQ(rs.At(2, 3).vt, VT_NULL);
-    EXPECT_EQ(Str(rs.At(3, 0)), L"a & b");
-    EXPECT_EQ(rs.At(3, 1).date, 1462.5);  // noon of 1 January 1904
-    EXPECT_EQ(rs.At(3, 2).boolVal, VARIANT_FALSE);
-    EXPECT_EQ(rs.At(3, 3).dblVal, 3.0);
-    EXPECT_EQ(Str(rs.At(4, 0)), L"#REF!");
+    for (const std::string& formulaCell : {std::string("<x:c><x:f>1+1</x:f><x:v>2</x:v></x:c>"), std::string("<x:c><x:f>1+1</x:f></x:c>")}) {
+        SCOPED_TRACE(formulaCell);
+        const ResultSet rs = Select(ExcelConnect(Package("prefixed.xlsx", parts(formulaCell))), L"SELECT * FROM [R&D$]");
+        EXPECT_EQ(Names(rs), (std::vector<std::wstring>{L"Label", L"When", L"Flag", L"Value"}));
+        ASSERT_EQ(rs.RowCount(), 5u);
+        EXPECT_EQ(Str(rs.At(0, 0)), L"Line one\ntwo");
+        EXPECT_EQ(rs.At(0, 1).date, 1463.0);  // day 1 of the 1904 system: 2 January 1904
+        EXPECT_EQ(rs.At(0, 2).boolVal, VARIANT_TRUE);
+        EXPECT_EQ(rs.At(0, 3).dblVal, 2.0);
+        // The rows the file skips are empty rows of the table.
+        EXPECT_EQ(rs.At(1, 0).vt, VT_NULL);
+        EXPECT_EQ(rs.At(2, 3).vt, VT_NULL);
+        EXPECT_EQ(Str(rs.At(3, 0)), L"a & b");
+        EXPECT_EQ(rs.At(3, 1).date, 1462.5);  // noon of 1 January 1904
+        EXPECT_EQ(rs.At(3, 2).boolVal, VARIANT_FALSE);
+        EXPECT_EQ(rs.At(3, 3).dblVal, 3.0);
+        EXPECT_EQ(Str(rs.At(4, 0)), L"#REF!");
+    }
 }
 
 }  // namespace

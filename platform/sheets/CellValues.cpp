@@ -50,6 +50,22 @@ bool IsDateFormat(size_t builtinId, std::string_view code) {
     return false;
 }
 
+Cell NumberCell(double value, bool dateFormat, bool system1904) {
+    Cell cell;
+    cell.kind = Cell::Number;
+    cell.number = value;
+    if (!dateFormat) return cell;
+    if (const auto date = OleDateOfSerial(value, system1904)) {
+        cell.kind = Cell::Date;
+        cell.number = *date;
+        return cell;
+    }
+    cell.kind = Cell::Text;
+    cell.number = 0;
+    cell.text = value >= 60 && value < 61 && !system1904 ? "1900-02-29" : "#####";
+    return cell;
+}
+
 std::optional<double> OleDateOfSerial(double serial, bool system1904) {
     // Past 31 December 9999, or before the system's first day, a spreadsheet shows no date.
     if (!std::isfinite(serial) || serial < 0 || serial >= (system1904 ? 2957004 : 2958466)) return std::nullopt;

@@ -27,6 +27,11 @@ bool IsDateFormat(size_t builtinId, std::string_view code);
 // system counts from 1 January 1904.
 std::optional<double> OleDateOfSerial(double serial, bool system1904);
 
+// A number as its cell shows it: a date when its cell format is a date format, a number
+// otherwise. A date-formatted serial that is no date shows as the spreadsheet shows it: the
+// day the 1900 system invents as 1900-02-29, anything else as #####.
+Cell NumberCell(double value, bool dateFormat, bool system1904);
+
 // The OLE date of a calendar day and a time of day (seconds since midnight).
 double OleDateOf(int year, int month, int day, double seconds);
 

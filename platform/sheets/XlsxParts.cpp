@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <map>
 
+#include "sheets/CellAddress.h"
+#include "sheets/XmlScanner.h"
 #include "text/Utf8.h"
 
 namespace platform::sheets {
@@ -23,42 +25,43 @@ std::string Entry(const orcus::zip_archive& archive, std::string_view name) {
 
 std::string_view View(const std::vector<unsigned char>& bytes) { return std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()); }
 
-// "B7" as row 6, column 1.
-bool CellOf(const std::string& ref, int& row, int& col) {
-    size_t i = 0;
-    col = 0;
-    for (; i < ref.size() && i < 3 && ref[i] >= 'A' && ref[i] <= 'Z'; ++i) col = col * 26 + (ref[i] - 'A' + 1);
-    if (i == 0 || i == ref.size() || ref.size() - i > 7) return false;
-    char* end = nullptr;
-    const long number = std::strtol(ref.c_str() + i, &end, 10);
-    if (*end != '\0' || number < 1 || number > 1048576 || col > 16384) return false;
-    row = static_cast<int>(number) - 1;
-    --col;
-    return true;
-}
-
-void ReadInlineStrings(std::string_view xml, size_t sheet, std::vector<InlineString>& out) {
-    for (size_t pos = xml.find("t=\"inlineStr\""); pos != std::string_view::npos; pos = xml.find("t=\"inlineStr\"", pos + 1)) {
-        const size_t cell = xml.rfind("<c ", pos);
-        const size_t end = xml.find("</c>", pos);
-        if (cell == std::string_view::npos || end == std::string_view::npos) continue;
-        InlineString s;
-        s.sheet = sheet;
-        if (!CellOf(XmlAttribute(xml, cell, "r"), s.row, s.col)) continue;
-        // Every run's text; phonetic runs (<rPh>) are a reading aid, not the text.
-        std::string body(xml.substr(pos, end - pos));
-        for (size_t ph = body.find("<rPh"); ph != std::string::npos; ph = body.find("<rPh", ph)) {
-            const size_t phEnd = body.find("</rPh>", ph);
-            body.erase(ph, phEnd == std::string::npos ? std::string::npos : phEnd + 6 - ph);
+// The cells of a sheet whose text is written in the cell, and the error values written as
+// values (not by formulas), where they are: rows and cells without their addresses follow the
+// ones before them.
+void ReadInlineStrings(std::string_view data, size_t sheet, std::vector<InlineString>& out) {
+    XmlScanner xml(data);
+    int row = -1, col = -1;
+    for (auto t = xml.Next(); t != XmlScanner::Done; t = xml.Next()) {
+        if (t != XmlScanner::Start) continue;
+        if (xml.Name() == "row") {
+            const auto r = XmlInteger(xml.RawAttribute("r"));
+            row = r && *r >= 1 && *r <= 1048576 ? static_cast<int>(*r - 1) : row + 1;
+            col = -1;
+        } else if (xml.Name() == "c") {
+            if (const auto at = ParseCellAddress(xml.RawAttribute("r"))) row = at->row, col = at->col;
+            else ++col;
+            const std::string_view type = xml.RawAttribute("t");
+            if ((type != "inlineStr" && type != "e") || xml.SelfClosing() || row < 0 || col < 0 || col >= 16384) continue;
+            InlineString cell{sheet, row, col, {}};
+            bool formula = false, found = false;
+            for (auto u = xml.Next(); u != XmlScanner::Done && u != XmlScanner::End; u = xml.Next()) {
+                if (u != XmlScanner::Start) continue;
+                if (xml.Name() == "is") {
+                    cell.text = xml.ElementText();
+                    found = true;
+                } else if (xml.Name() == "v" && type == "e" && !xml.SelfClosing()) {
+                    if (xml.Next() == XmlScanner::Text) {
+                        cell.text = XmlText(xml.RawText());
+                        xml.Next();  // </v>
+                    }
+                    found = true;
+                } else {
+                    formula = formula || xml.Name() == "f";
+                    xml.SkipElement();
+                }
+            }
+            if (found && !formula) out.push_back(std::move(cell));
         }
-        for (size_t t = body.find("<t"); t != std::string::npos; t = body.find("<t", t + 2)) {
-            if (body.compare(t, 3, "<t>") != 0 && body.compare(t, 3, "<t ") != 0) continue;
-            const size_t open = body.find('>', t);
-            const size_t close = body.find("</t>", open);
-            if (open == std::string::npos || close == std::string::npos) break;
-            s.text += XmlText(std::string_view(body).substr(open + 1, close - open - 1));
-        }
-        out.push_back(std::move(s));
     }
 }
 
@@ -79,12 +82,14 @@ std::string XmlAttribute(std::string_view xml, size_t tagStart, std::string_view
     return {};
 }
 
-std::string XmlText(std::string_view data) {
+namespace {
+
+std::string Decode(std::string_view data, bool entities) {
     std::string out;
     out.reserve(data.size());
     for (size_t i = 0; i < data.size(); ++i) {
         const char c = data[i];
-        if (c == '&') {
+        if (c == '&' && entities) {
             const size_t semi = data.find(';', i);
             if (semi != std::string_view::npos) {
                 const std::string_view name = data.substr(i + 1, semi - i - 1);
@@ -119,28 +124,43 @@ std::string XmlText(std::string_view data) {
     return out;
 }
 
+}  // namespace
+
+std::string XmlText(std::string_view data) { return Decode(data, true); }
+
+std::string UnescapeXlsxText(std::string_view text) { return text.find("_x") == std::string_view::npos ? std::string(text) : Decode(text, false); }
+
 XlsxParts ReadXlsxParts(std::string_view content) {
     XlsxParts parts;
     orcus::zip_archive_stream_blob stream(reinterpret_cast<const uint8_t*>(content.data()), content.size());
     orcus::zip_archive archive(&stream);
     archive.load();
     const std::string workbook = Entry(archive, "xl/workbook.xml");
-    if (const size_t pr = workbook.find("<workbookPr"); pr != std::string::npos) parts.date1904 = IsTrue(XmlAttribute(workbook, pr, "date1904"));
-    if (const size_t calc = workbook.find("<calcPr"); calc != std::string::npos) parts.fullCalcOnLoad = IsTrue(XmlAttribute(workbook, calc, "fullCalcOnLoad"));
     // The sheets in the workbook's order, each found through its relationship.
     const std::string rels = Entry(archive, "xl/_rels/workbook.xml.rels");
-    std::map<std::string, std::string> targets;
-    for (size_t pos = rels.find("<Relationship "); pos != std::string::npos; pos = rels.find("<Relationship ", pos + 1))
-        targets[XmlAttribute(rels, pos, "Id")] = XmlAttribute(rels, pos, "Target");
-    size_t index = 0;
-    for (size_t pos = workbook.find("<sheet "); pos != std::string::npos; pos = workbook.find("<sheet ", pos + 1), ++index) {
-        std::string target = targets[XmlAttribute(workbook, pos, "r:id")];
+    std::map<std::string, std::string, std::less<>> targets;
+    XmlScanner relsXml(rels);
+    for (auto t = relsXml.Next(); t != XmlScanner::Done; t = relsXml.Next())
+        if (t == XmlScanner::Start && relsXml.Name() == "Relationship") targets[std::string(relsXml.RawAttribute("Id"))] = relsXml.Attribute("Target");
+    std::vector<std::string> sheets;
+    XmlScanner xml(workbook);
+    for (auto t = xml.Next(); t != XmlScanner::Done; t = xml.Next()) {
+        if (t != XmlScanner::Start) continue;
+        if (xml.Name() == "workbookPr") parts.date1904 = IsTrue(std::string(xml.RawAttribute("date1904")));
+        else if (xml.Name() == "calcPr") parts.fullCalcOnLoad = IsTrue(std::string(xml.RawAttribute("fullCalcOnLoad")));
+        else if (xml.Name() == "sheet") {
+            const auto target = targets.find(xml.RawAttribute("id"));
+            sheets.push_back(target == targets.end() ? std::string() : target->second);
+        }
+    }
+    for (size_t index = 0; index < sheets.size(); ++index) {
+        const std::string& target = sheets[index];
         if (target.empty()) continue;
-        target = target[0] == '/' ? target.substr(1) : "xl/" + target;
         // A sheet is the workbook's largest part: looked at where it was unpacked, and let go.
         std::vector<unsigned char> sheet;
-        if (!archive.read_file_entry(target, sheet)) continue;
-        if (View(sheet).find("t=\"inlineStr\"") != std::string_view::npos) ReadInlineStrings(View(sheet), index, parts.inlineStrings);
+        if (!archive.read_file_entry(target[0] == '/' ? target.substr(1) : "xl/" + target, sheet)) continue;
+        if (View(sheet).find("inlineStr") != std::string_view::npos || View(sheet).find("t=\"e\"") != std::string_view::npos)
+            ReadInlineStrings(View(sheet), index, parts.inlineStrings);
     }
     return parts;
 }

@@ -17,7 +17,7 @@ struct InlineString {
 struct XlsxParts {
     bool date1904 = false;        // workbookPr date1904
     bool fullCalcOnLoad = false;  // calcPr fullCalcOnLoad
-    std::vector<InlineString> inlineStrings;
+    std::vector<InlineString> inlineStrings;  // and error values, by their texts
 };
 
 // Reads them from the bytes of an .xlsx or .xlsm file; throws std::exception when the file
@@ -31,5 +31,8 @@ std::string XmlAttribute(std::string_view xml, size_t tagStart, std::string_view
 // XML character data as text: the five entities, character references, and the file format's
 // _xHHHH_ escapes.
 std::string XmlText(std::string_view data);
+
+// Text whose XML entities are already replaced, with the file format's _xHHHH_ escapes too.
+std::string UnescapeXlsxText(std::string_view text);
 
 }  // namespace platform::sheets

@@ -130,12 +130,14 @@ bool PromptForPassword(const std::string& prompt, std::string& password, std::st
         error = "--ask-password needs a terminal (use --password-file or VELLORIA_PASSWORD in scripts)";
         return false;
     }
-    WriteAll(tty.Get(), prompt);
+    // Echo goes off before the prompt shows: turning it off discards what was typed ahead, so
+    // a password typed as soon as the prompt appears must find it off already.
     EchoOff quiet(tty.Get());
     if (!quiet.Active()) {
         error = "cannot turn off the terminal's echo to ask for the password";
         return false;
     }
+    WriteAll(tty.Get(), prompt);
     std::string line;
     char c = 0;
     for (;;) {

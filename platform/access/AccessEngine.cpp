@@ -355,7 +355,7 @@ std::shared_ptr<Database> Database::Open(const ConnectTarget& target, const prov
     if (collector && collector->Usable() && !ColumnNames(db->m_catalog, "MSysObjects").empty() &&
         !ColumnNames(db->m_catalog, "MSysQueries").empty())
         saved = collector->TakeQueries();
-    db->CreateViews(saved);
+    db->m_savedQueries = std::move(saved);
     return db;
 }
 
@@ -368,7 +368,6 @@ std::shared_ptr<Database> Database::Open(std::shared_ptr<TableSource> source, Ro
     db->StartEngine();
     const ReadOnlyPolicy::Trusted building(*db->m_policy);
     db->CreateTables({}, {});
-    db->CreateViews({});
     return db;
 }
 
@@ -610,6 +609,7 @@ ResultSet Database::Query(std::wstring_view sqlText, const StatementLimits& limi
 ResultSet Database::Run(std::wstring_view sqlText, const StatementLimits& limits) {
     m_limits = limits;
     if (std::wstring_view(sqlText).find_first_not_of(L" \t\r\n") == std::wstring_view::npos) RaiseNoCommand(m_route);
+    if (!m_viewsMade && NamesASavedQuery(sqlText)) MakeViews();
     PreparedStatement prepared;
     PrepareStatement(sqlText, prepared, limits);
     LoadTablesRead(limits);
@@ -771,7 +771,8 @@ void Database::RaiseStopped(const StatementBudget& budget) {
     RaiseEngineError(m_route, L"The statement was stopped.");
 }
 
-ResultSet Database::Tables() const {
+ResultSet Database::Tables() {
+    MakeViews();
     std::vector<provider::TableEntry> rows;
     for (const auto& table : m_tables) {
         const auto kind = table.definition.kind;

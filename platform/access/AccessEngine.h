@@ -59,7 +59,7 @@ public:
     // failure, also when a limit is passed.
     ResultSet Query(std::wstring_view sql, const StatementLimits& limits = {});
     // The tables schema: one row per table (TABLE_NAME, TABLE_TYPE ...).
-    ResultSet Tables() const;
+    ResultSet Tables();
 
 private:
     struct TableState {
@@ -124,6 +124,12 @@ private:
     [[noreturn]] void RaiseLinkError(const TableState& table);
     // The saved select queries as views.
     void CreateViews(const std::vector<SavedQuery>& saved);
+    // The saved queries are made views when first needed: by the schema, or by a statement
+    // that names one. Translating every query of a file costs more than a small statement
+    // that reads a table.
+    void MakeViews();
+    // Whether the statement names a saved query (or cannot be read well enough to tell).
+    bool NamesASavedQuery(std::wstring_view sqlText) const;
     ValueType ColumnType(std::string_view qualifier, std::string_view column) const;
     // parameters, when given: see TranslateAccess.
     Translation Translate(std::string_view sql, bool ansi89, std::vector<QueryParameter>* parameters = nullptr) const;
@@ -180,6 +186,8 @@ private:
     std::vector<TableState> m_tables;
     std::unordered_map<std::string, size_t> m_byName;  // lower-case ASCII name -> table
     std::vector<ViewState> m_views;                    // saved select queries, in catalogue order
+    std::vector<SavedQuery> m_savedQueries;            // read from the file, until made views
+    bool m_viewsMade = false;
     std::vector<OdbcLink> m_odbcLinks;                 // tables linked through ODBC
     std::shared_ptr<TableSource> m_source;             // where the tables come from, when not a file
     provider::OpenContext m_context;

@@ -32,7 +32,8 @@ const GuiEntryPoints* Load() {
     static std::optional<platform::posix::SharedLibrary> library;
     const std::string path = GuiLibraryPath();
     std::string error;
-    library = platform::posix::SharedLibrary::Open(path, &error);
+    // The toolkit's application object lives until the process ends: so does the library.
+    library = platform::posix::SharedLibrary::Open(path, &error, platform::posix::SharedLibrary::Unload::Never);
     if (!library) {
         std::fprintf(stderr, "velloria: the window and the plots are not available: %s\n", error.c_str());
         return nullptr;

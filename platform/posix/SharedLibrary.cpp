@@ -4,9 +4,9 @@
 
 namespace platform::posix {
 
-std::optional<SharedLibrary> SharedLibrary::Open(const std::string& path, std::string* error) {
+std::optional<SharedLibrary> SharedLibrary::Open(const std::string& path, std::string* error, Unload unload) {
     ::dlerror();
-    void* handle = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    void* handle = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL | (unload == Unload::Never ? RTLD_NODELETE : 0));
     if (!handle) {
         const char* reason = ::dlerror();
         if (error) *error = reason ? reason : "cannot load " + path;

@@ -8,9 +8,12 @@ namespace platform::posix {
 
 class SharedLibrary {
 public:
+    // Whether closing the handle unloads the library. A library that starts process-wide state
+    // (a toolkit's application object) stays until the process ends.
+    enum class Unload { WhenClosed, Never };
     // The library at path, its symbols resolved now and kept to itself; nothing, with the
     // loader's reason in *error, when it cannot be loaded.
-    static std::optional<SharedLibrary> Open(const std::string& path, std::string* error);
+    static std::optional<SharedLibrary> Open(const std::string& path, std::string* error, Unload unload = Unload::WhenClosed);
 
     SharedLibrary(SharedLibrary&& other) noexcept : m_handle(other.m_handle) { other.m_handle = nullptr; }
     SharedLibrary& operator=(SharedLibrary&& other) noexcept;

@@ -2,6 +2,8 @@
 // cannot be loaded gives the loader's reason, and the handle moves with its owner.
 #include <gtest/gtest.h>
 
+#include <dlfcn.h>
+
 #include <optional>
 #include <string>
 #include <utility>
@@ -28,6 +30,29 @@ TEST(SharedLibrary, FindsFunctionsAndSaysWhyALibraryCannotBeLoaded) {
 
     EXPECT_FALSE(SharedLibrary::Open("/nonexistent/libnothing.so", &error));
     EXPECT_NE(error.find("/nonexistent/libnothing.so"), std::string::npos) << error;
+}
+
+// A library kept for the process stays when its handle is closed; another one goes. libdeflate
+// is one the setup installs and this program does not otherwise load.
+TEST(SharedLibrary, ALibraryKeptForTheProcessStaysAfterItsHandleCloses) {
+    const auto loaded = [] {
+        void* handle = ::dlopen("libdeflate.so.0", RTLD_NOW | RTLD_NOLOAD);
+        if (handle) ::dlclose(handle);
+        return handle != nullptr;
+    };
+    ASSERT_FALSE(loaded());
+    std::string error;
+    {
+        std::optional<SharedLibrary> library = SharedLibrary::Open("libdeflate.so.0", &error);
+        ASSERT_TRUE(library) << error;
+        EXPECT_TRUE(loaded());
+    }
+    EXPECT_FALSE(loaded());
+    {
+        std::optional<SharedLibrary> library = SharedLibrary::Open("libdeflate.so.0", &error, SharedLibrary::Unload::Never);
+        ASSERT_TRUE(library) << error;
+    }
+    EXPECT_TRUE(loaded());
 }
 
 }  // namespace

@@ -420,11 +420,30 @@ void Database::AddTable(TableState state) {
             sql += Quoted(columns[c].name) + " " + DeclaredTypeOf(columns[c].type);
         }
         sql += ")";
-        state.created = sqlite3_exec(m_db, sql.c_str(), nullptr, nullptr, nullptr) == SQLITE_OK;
-        if (state.created) m_policy->MakeVisible(name);
+        state.created = true;
+        state.createSql = std::move(sql);
+        m_policy->MakeVisible(name);
     }
     m_byName.emplace(LowerAscii(name), m_tables.size());
     m_tables.push_back(std::move(state));
+}
+
+bool Database::MakeTable(std::string_view sqliteName) {
+    std::string_view name = sqliteName;
+    if (name.rfind("main.", 0) == 0) name.remove_prefix(5);
+    TableState* table = FindTable(name);
+    if (!table || table->createSql.empty()) return false;
+    const ReadOnlyPolicy::Trusted building(*m_policy);
+    const std::string sql = std::move(table->createSql);
+    table->createSql.clear();
+    // A table SQLite cannot make (names it takes for the same) is no table of the engine.
+    table->created = sqlite3_exec(m_db, sql.c_str(), nullptr, nullptr, nullptr) == SQLITE_OK;
+    return table->created;
+}
+
+void Database::MakeAllTables() {
+    for (TableState& table : m_tables)
+        if (!table.createSql.empty()) MakeTable(table.definition.name);
 }
 
 bool Database::AddSourceTable(std::string_view sqliteName) {
@@ -489,7 +508,7 @@ Database::TableState* Database::FindTable(std::string_view sqliteName) {
 }
 
 void Database::Load(TableState& table, const StatementLimits& limits) {
-    if (table.loaded || !table.created) return;
+    if (table.loaded || !table.created || !table.createSql.empty()) return;
     const ReadOnlyPolicy::Trusted loading(*m_policy);
     const auto& columns = table.definition.columns;
     std::string sql = "INSERT INTO " + Quoted(table.definition.name) + " VALUES (";
@@ -656,7 +675,7 @@ int Database::TryPrepare(const std::string& sql, sqlite3_stmt*& stmt, const char
         const std::string message = sqlite3_errmsg(m_db);
         if (message.rfind(missing, 0) != 0) break;
         const std::string_view name = std::string_view(message).substr(missing.size());
-        if (!ReadOdbcLink(name) && !AddSourceTable(name)) break;
+        if (!MakeTable(name) && !ReadOdbcLink(name) && !AddSourceTable(name)) break;
         m_policy->Reset();
         rc = prepare();
     }

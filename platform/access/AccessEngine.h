@@ -64,7 +64,10 @@ public:
 private:
     struct TableState {
         mdb::Table definition;  // a linked table: the definition of the table it links to
-        bool created = false;   // has a table in SQLite (a linked table only once its file was read)
+        bool created = false;   // a table of the engine (a linked table only once its file was read)
+        // Its CREATE TABLE, until a statement first names it: a file's tables are made in
+        // SQLite when first read, not all at open.
+        std::string createSql;
         bool loaded = false;
         // Where the rows are: this file, or the file of a linked table.
         mdb::FileReader* source = nullptr;
@@ -113,6 +116,9 @@ private:
     // The in-memory SQLite database with the engine's functions and its read-only policy.
     void StartEngine();
     void AddTable(TableState state);
+    // Makes the table of the engine by that name in SQLite, when it is one not made yet.
+    bool MakeTable(std::string_view sqliteName);
+    void MakeAllTables();
     // A table the source gives by its name alone (a range of cells), added the first time a
     // statement names it; false when the source has no such table.
     bool AddSourceTable(std::string_view sqliteName);

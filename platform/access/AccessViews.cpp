@@ -85,6 +85,8 @@ void Database::MakeViews() {
     if (m_viewsMade) return;
     m_viewsMade = true;
     const ReadOnlyPolicy::Trusted building(*m_policy);
+    // A view is checked by reading it, which needs the tables it reads.
+    MakeAllTables();
     CreateViews(m_savedQueries);
     m_savedQueries.clear();
 }

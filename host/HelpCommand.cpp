@@ -14,7 +14,7 @@
 #include "posix/FileIo.h"
 #include "text/TextCase.h"
 #include "text/Utf8.h"
-#include "view/Plot.h"
+#include "view/PlotFormat.h"
 
 namespace {
 

@@ -10,9 +10,7 @@
 #include "db/DbDatabase.h"
 #include "Documents.h"
 #include "dxf/DxfReader.h"
-#include "HostCommands.h"
 #include "view/Plot.h"
-#include "Subcommands.h"
 #include "text/CommandLineOptions.h"
 #include "text/Utf8.h"
 
@@ -126,12 +124,13 @@ void PlotCommand() {
     else platform::WriteOutput("\nNot plotted: " + result.error + ".\n");
 }
 
-SubcommandRegistration s_plot("plot", &Plot, ("a layout of a drawing to " + PlotFormatNames()).c_str());
-HostCommandRegistration s_plotCommand(L"PLOT", &PlotCommand);
-
 }  // namespace
 
-bool PlotDocument(AcApDocument* document, const std::string& path, std::string* summary, std::string* error) {
+int PlotToolMain(const std::vector<std::string>& args) { return Plot(args); }
+
+void PlotCommandMain() { PlotCommand(); }
+
+bool PlotDocumentHere(AcApDocument* document, const std::string& path, std::string* summary, std::string* error) {
     if (!document || !document->database()) return false;
     if (!platform::view::IsPlotFileName(path)) {
         if (error) *error = NotAPlotFileName(path);

@@ -1,10 +1,17 @@
 #pragma once
 // Plotting from the host: `velloria plot`, the command PLOT and `velloria update --plot`.
 #include <string>
+#include <vector>
 
 #include "runtime/DocManager.h"
-#include "view/Plot.h"
+#include "view/PlotFormat.h"
 
 // Plots the document's drawing as it stands (unsaved changes too), model space at the default
 // sheet, to path; false with the reason in *error.
 bool PlotDocument(AcApDocument* document, const std::string& path, std::string* summary, std::string* error);
+
+// The same over the renderer, in the window library (GuiLibrary.h), which the host calls them
+// through: `velloria plot`, PLOT and PlotDocument.
+int PlotToolMain(const std::vector<std::string>& args);
+void PlotCommandMain();
+bool PlotDocumentHere(AcApDocument* document, const std::string& path, std::string* summary, std::string* error);

@@ -12,7 +12,7 @@
 #include "runtime/Menus.h"
 #include "ModuleLoader.h"
 #include "Session.h"
-#include "WindowHost.h"
+#include "GuiLibrary.h"
 #include "text/Utf8.h"
 #include "win/RegistryStore.h"
 
@@ -40,7 +40,7 @@ int RunInteractiveSession(const SessionOptions& options) {
     Session().ClearQuit();
     // Input: the script alone when one is given (its end ends the session), else the window
     // or the terminal.
-    std::unique_ptr<WindowHost> window;
+    std::unique_ptr<GuiWindow> window;
     if (!options.script.empty()) {
         auto script = platform::MakeFileSource(options.script);
         if (!script) {
@@ -48,7 +48,7 @@ int RunInteractiveSession(const SessionOptions& options) {
             return 1;
         }
         platform::PushLineSource(std::move(script));
-    } else if (options.window && (window = WindowHost::Open())) {
+    } else if (options.window && (window = GuiWindow::Open())) {
         // The window's command line gives the lines.
     } else if (platform::StdinIsTerminal()) {
         platform::PushLineSource(MakeLineEditor(&CompletionsAt, HistoryFilePath(), kCommandPrompt));

@@ -13,11 +13,6 @@
 
 namespace {
 
-bool Set(const char* name) {
-    const char* value = std::getenv(name);
-    return value && *value;
-}
-
 bool OffscreenAsked() {
     const char* platform = std::getenv("QT_QPA_PLATFORM");
     return platform && std::string(platform) == "offscreen";
@@ -33,12 +28,6 @@ void CloseCommand() {
 }
 
 }  // namespace
-
-bool WindowWanted(bool consoleAsked) {
-    if (consoleAsked) return false;
-    if (Set("VELLORIA_CONSOLE_DIALOGS") && std::string(std::getenv("VELLORIA_CONSOLE_DIALOGS")) != "0") return false;
-    return OffscreenAsked() || Set("DISPLAY") || Set("WAYLAND_DISPLAY");
-}
 
 std::unique_ptr<WindowHost> WindowHost::Open() {
     const bool offscreen = OffscreenAsked();

@@ -8,11 +8,6 @@ namespace window {
 class MainWindow;
 }
 
-// Whether `velloria` without a script opens its window: a display is there (or the offscreen
-// platform was asked for by QT_QPA_PLATFORM), and neither --console nor
-// VELLORIA_CONSOLE_DIALOGS asks for the console.
-bool WindowWanted(bool consoleAsked);
-
 class WindowHost {
 public:
     // The window, shown and attached; null when no display could be opened after all (the

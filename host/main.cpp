@@ -12,7 +12,7 @@
 #include "Subcommands.h"
 #include "editor/Alert.h"
 #include "Startup.h"
-#include "WindowHost.h"
+#include "GuiLibrary.h"
 #include "support/Version.h"
 #include "text/CommandLineOptions.h"
 #include "text/NearestName.h"

@@ -355,7 +355,7 @@ std::shared_ptr<Database> Database::Open(const ConnectTarget& target, const prov
     if (collector && collector->Usable() && !ColumnNames(db->m_catalog, "MSysObjects").empty() &&
         !ColumnNames(db->m_catalog, "MSysQueries").empty())
         saved = collector->TakeQueries();
-    db->CreateViews(saved);
+    db->m_savedQueries = std::move(saved);
     return db;
 }
 
@@ -368,7 +368,6 @@ std::shared_ptr<Database> Database::Open(std::shared_ptr<TableSource> source, Ro
     db->StartEngine();
     const ReadOnlyPolicy::Trusted building(*db->m_policy);
     db->CreateTables({}, {});
-    db->CreateViews({});
     return db;
 }
 
@@ -421,11 +420,30 @@ void Database::AddTable(TableState state) {
             sql += Quoted(columns[c].name) + " " + DeclaredTypeOf(columns[c].type);
         }
         sql += ")";
-        state.created = sqlite3_exec(m_db, sql.c_str(), nullptr, nullptr, nullptr) == SQLITE_OK;
-        if (state.created) m_policy->MakeVisible(name);
+        state.created = true;
+        state.createSql = std::move(sql);
+        m_policy->MakeVisible(name);
     }
     m_byName.emplace(LowerAscii(name), m_tables.size());
     m_tables.push_back(std::move(state));
+}
+
+bool Database::MakeTable(std::string_view sqliteName) {
+    std::string_view name = sqliteName;
+    if (name.rfind("main.", 0) == 0) name.remove_prefix(5);
+    TableState* table = FindTable(name);
+    if (!table || table->createSql.empty()) return false;
+    const ReadOnlyPolicy::Trusted building(*m_policy);
+    const std::string sql = std::move(table->createSql);
+    table->createSql.clear();
+    // A table SQLite cannot make (names it takes for the same) is no table of the engine.
+    table->created = sqlite3_exec(m_db, sql.c_str(), nullptr, nullptr, nullptr) == SQLITE_OK;
+    return table->created;
+}
+
+void Database::MakeAllTables() {
+    for (TableState& table : m_tables)
+        if (!table.createSql.empty()) MakeTable(table.definition.name);
 }
 
 bool Database::AddSourceTable(std::string_view sqliteName) {
@@ -490,7 +508,7 @@ Database::TableState* Database::FindTable(std::string_view sqliteName) {
 }
 
 void Database::Load(TableState& table, const StatementLimits& limits) {
-    if (table.loaded || !table.created) return;
+    if (table.loaded || !table.created || !table.createSql.empty()) return;
     const ReadOnlyPolicy::Trusted loading(*m_policy);
     const auto& columns = table.definition.columns;
     std::string sql = "INSERT INTO " + Quoted(table.definition.name) + " VALUES (";
@@ -610,6 +628,7 @@ ResultSet Database::Query(std::wstring_view sqlText, const StatementLimits& limi
 ResultSet Database::Run(std::wstring_view sqlText, const StatementLimits& limits) {
     m_limits = limits;
     if (std::wstring_view(sqlText).find_first_not_of(L" \t\r\n") == std::wstring_view::npos) RaiseNoCommand(m_route);
+    if (!m_viewsMade && NamesASavedQuery(sqlText)) MakeViews();
     PreparedStatement prepared;
     PrepareStatement(sqlText, prepared, limits);
     LoadTablesRead(limits);
@@ -656,7 +675,7 @@ int Database::TryPrepare(const std::string& sql, sqlite3_stmt*& stmt, const char
         const std::string message = sqlite3_errmsg(m_db);
         if (message.rfind(missing, 0) != 0) break;
         const std::string_view name = std::string_view(message).substr(missing.size());
-        if (!ReadOdbcLink(name) && !AddSourceTable(name)) break;
+        if (!MakeTable(name) && !ReadOdbcLink(name) && !AddSourceTable(name)) break;
         m_policy->Reset();
         rc = prepare();
     }
@@ -771,7 +790,8 @@ void Database::RaiseStopped(const StatementBudget& budget) {
     RaiseEngineError(m_route, L"The statement was stopped.");
 }
 
-ResultSet Database::Tables() const {
+ResultSet Database::Tables() {
+    MakeViews();
     std::vector<provider::TableEntry> rows;
     for (const auto& table : m_tables) {
         const auto kind = table.definition.kind;

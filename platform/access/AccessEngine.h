@@ -59,12 +59,15 @@ public:
     // failure, also when a limit is passed.
     ResultSet Query(std::wstring_view sql, const StatementLimits& limits = {});
     // The tables schema: one row per table (TABLE_NAME, TABLE_TYPE ...).
-    ResultSet Tables() const;
+    ResultSet Tables();
 
 private:
     struct TableState {
         mdb::Table definition;  // a linked table: the definition of the table it links to
-        bool created = false;   // has a table in SQLite (a linked table only once its file was read)
+        bool created = false;   // a table of the engine (a linked table only once its file was read)
+        // Its CREATE TABLE, until a statement first names it: a file's tables are made in
+        // SQLite when first read, not all at open.
+        std::string createSql;
         bool loaded = false;
         // Where the rows are: this file, or the file of a linked table.
         mdb::FileReader* source = nullptr;
@@ -113,6 +116,9 @@ private:
     // The in-memory SQLite database with the engine's functions and its read-only policy.
     void StartEngine();
     void AddTable(TableState state);
+    // Makes the table of the engine by that name in SQLite, when it is one not made yet.
+    bool MakeTable(std::string_view sqliteName);
+    void MakeAllTables();
     // A table the source gives by its name alone (a range of cells), added the first time a
     // statement names it; false when the source has no such table.
     bool AddSourceTable(std::string_view sqliteName);
@@ -124,6 +130,12 @@ private:
     [[noreturn]] void RaiseLinkError(const TableState& table);
     // The saved select queries as views.
     void CreateViews(const std::vector<SavedQuery>& saved);
+    // The saved queries are made views when first needed: by the schema, or by a statement
+    // that names one. Translating every query of a file costs more than a small statement
+    // that reads a table.
+    void MakeViews();
+    // Whether the statement names a saved query (or cannot be read well enough to tell).
+    bool NamesASavedQuery(std::wstring_view sqlText) const;
     ValueType ColumnType(std::string_view qualifier, std::string_view column) const;
     // parameters, when given: see TranslateAccess.
     Translation Translate(std::string_view sql, bool ansi89, std::vector<QueryParameter>* parameters = nullptr) const;
@@ -180,6 +192,8 @@ private:
     std::vector<TableState> m_tables;
     std::unordered_map<std::string, size_t> m_byName;  // lower-case ASCII name -> table
     std::vector<ViewState> m_views;                    // saved select queries, in catalogue order
+    std::vector<SavedQuery> m_savedQueries;            // read from the file, until made views
+    bool m_viewsMade = false;
     std::vector<OdbcLink> m_odbcLinks;                 // tables linked through ODBC
     std::shared_ptr<TableSource> m_source;             // where the tables come from, when not a file
     provider::OpenContext m_context;

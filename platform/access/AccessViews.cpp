@@ -81,6 +81,33 @@ Translation Database::Translate(std::string_view sql, bool ansi89, std::vector<Q
     }
 }
 
+void Database::MakeViews() {
+    if (m_viewsMade) return;
+    m_viewsMade = true;
+    const ReadOnlyPolicy::Trusted building(*m_policy);
+    // A view is checked by reading it, which needs the tables it reads.
+    MakeAllTables();
+    CreateViews(m_savedQueries);
+    m_savedQueries.clear();
+}
+
+bool Database::NamesASavedQuery(std::wstring_view sqlText) const {
+    if (m_savedQueries.empty()) return false;
+    std::vector<sql::Token> tokens;
+    try {
+        tokens = sql::Tokenize(ToUtf8(sqlText));
+    } catch (const SqlSyntaxError&) {
+        return true;  // the statement's own error is reported as it always was
+    }
+    for (const sql::Token& token : tokens) {
+        if (token.kind != sql::Token::Word && token.kind != sql::Token::Name) continue;
+        const std::string name = LowerAscii(token.text);
+        for (const SavedQuery& query : m_savedQueries)
+            if (LowerAscii(query.name) == name) return true;
+    }
+    return false;
+}
+
 void Database::CreateViews(const std::vector<SavedQuery>& saved) {
     for (const auto& query : saved) {
         if (!query.isView) continue;

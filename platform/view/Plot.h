@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "view/PlotFormat.h"
 #include "view/Renderer.h"
 
 class AcDbDatabase;
@@ -29,21 +30,6 @@ struct PlotResult {
     Box extents;
     RenderStats stats;
 };
-
-// The kinds of file a plot writes, chosen by the file name's extension (any case). Every
-// option, prompt and message that names them is made from this one list.
-enum class PlotFormat { Pdf, Svg, Png };
-std::optional<PlotFormat> PlotFormatOf(const std::string& path);
-// ".pdf, .svg or .png"
-const std::string& PlotExtensions();
-// "PDF, SVG or PNG"
-const std::string& PlotFormatNames();
-// "PATH: the plot file's name must end in .pdf, .svg or .png"
-std::string NotAPlotFileName(const std::string& path);
-
-inline bool IsPlotFileName(const std::string& path) { return PlotFormatOf(path).has_value(); }
-// A plot to this file is a picture (".png"): its text is drawn only as large as it shows.
-inline bool IsPicturePlotFileName(const std::string& path) { return PlotFormatOf(path) == PlotFormat::Png; }
 
 // The sheet a layout's extents go on: the size given, or the long side of an A3 sheet at the
 // resolution with the short side from the extents' proportions.

@@ -6,6 +6,7 @@
 #include "runtime/Menus.h"
 #include "win/WinRegistry.h"
 #include "app/MenuLoad.h"
+#include "app/ModuleDialogs.h"
 #include "app/VeloCommands.h"
 #include "catalogue/ConnectStringTable.h"
 #include "catalogue/DatabasePtrArray.h"
@@ -66,6 +67,7 @@ AcRx::AppRetCode CVelloriaApp::On_kUnloadAppMsg(void* pkt) {
     AcRx::AppRetCode retCode = AcRxArxApp::On_kUnloadAppMsg(pkt);
 
     CloseAllDatabases();
+    ReleaseModuleDialogs();
 
     return retCode;
 }

@@ -16,11 +16,7 @@
 #include "engine/TableSize.h"
 #include "engine/LinkLayoutFit.h"
 #include "engine/TableLinkIO.h"
-#include "ui/DbDialog.h"
-#include "ui/AboutDlg.h"
-#include "ui/DbPropertyDialog.h"
-#include "ui/LiveUpdateDlg.h"
-#include "ui/Resource.h"
+#include "app/ModuleDialogs.h"
 
 namespace {
 
@@ -91,9 +87,7 @@ void OpenLinkedDatabases() {
 
 void DbTable_Create() {
     OpenLinkedDatabases();
-    CAcModuleResourceOverride resOverride(VelloriaResourceHandle());
-    CDbDialog dlg;
-    dlg.DoModal();
+    if (const CDialogTable* pDialogs = ModuleDialogs()) pDialogs->pfnCreateTable();
 }
 
 void DbTable_Properties() {
@@ -109,20 +103,13 @@ void DbTable_Properties() {
         return;
     }
 
-    CString driver, database, table, sql, user, password;
-    int bUpdateTable = 0;
-    {
-        CAcModuleResourceOverride resOverride(VelloriaResourceHandle());
-        CDbPropertyDialog dlg(link.m_strConnectDriver, link.m_strDatabase, link.m_strTable, link.m_strSQL, link.m_strUser, link.m_strPassword);
-        if (dlg.DoModal() != IDOK) return;
-        driver = dlg.m_strDriver;
-        database = dlg.m_strDatabase;
-        table = dlg.m_strTable;
-        sql = dlg.m_strSQL;
-        user = dlg.m_strUser;
-        password = dlg.m_strPassword;
-        bUpdateTable = dlg.m_bUpdateTable;
-    }
+    const CDialogTable* pDialogs = ModuleDialogs();
+    if (!pDialogs) return;
+    CLinkSourceFields fields{link.m_strConnectDriver, link.m_strDatabase, link.m_strTable, link.m_strSQL, link.m_strUser, link.m_strPassword};
+    if (!pDialogs->pfnEditLinkSource(fields)) return;
+    const CString &driver = fields.strDriver, &database = fields.strDatabase, &table = fields.strTable, &sql = fields.strSQL,
+                  &user = fields.strUser, &password = fields.strPassword;
+    const int bUpdateTable = fields.bUpdateTable;
 
     if (driver.CompareNoCase(link.m_strConnectDriver) == 0 && database.CompareNoCase(link.m_strDatabase) == 0 &&
         table.CompareNoCase(link.m_strTable) == 0 && sql.CompareNoCase(link.m_strSQL) == 0 && user.CompareNoCase(link.m_strUser) == 0 &&
@@ -177,15 +164,11 @@ void Velo_Help() {
 }
 
 void Velo_About() {
-    CAcModuleResourceOverride resOverride(VelloriaResourceHandle());
-    CAboutDlg dlg;
-    dlg.DoModal();
+    if (const CDialogTable* pDialogs = ModuleDialogs()) pDialogs->pfnAbout();
 }
 
 void Velo_Live_Update() {
-    CAcModuleResourceOverride resOverride(VelloriaResourceHandle());
-    CLiveUpdateDlg dlg;
-    dlg.DoModal();
+    if (const CDialogTable* pDialogs = ModuleDialogs()) pDialogs->pfnLiveUpdate();
 }
 void Velo_Website() { OpenWithShell(kWebsiteUrl); }
 void Velo_Support() { OpenWithShell(kSupportMail); }

@@ -69,6 +69,7 @@ CMyDatabase::~CMyDatabase() { DeleteTables(); }
 void CMyDatabase::DeleteTables() {
     for (CMyDbTable* table : m_arrTables) delete table;
     m_arrTables.RemoveAll();
+    m_bTablesListed = false;
 }
 
 CString CMyDatabase::GetConnectString() const {
@@ -94,13 +95,17 @@ bool CMyDatabase::Open(const CString& driverName, const CString& location, const
     m_bStamped = IsFileDriver(driverName) && StampOf(resolved, m_stamp);
     m_Database.SetConnectionString(GetConnectString());
     m_Database.SetTrustedSources(GetTrustedSources());
-    if (!m_Database.Open()) return false;
+    return m_Database.Open();
+}
 
+CArray<CMyDbTable*, CMyDbTable*>& CMyDatabase::Tables() {
+    if (m_bTablesListed || (!m_Database.IsOpen() && !m_Database.Open())) return m_arrTables;
+    m_bTablesListed = true;
     CADORecordset recordset(m_Database);
-    if (!recordset.OpenSchema(20, L"")) return true;
+    if (!recordset.OpenSchema(20, L"")) return m_arrTables;
     if (recordset.GetRecordCount() == 0) {
         recordset.Close();
-        return true;
+        return m_arrTables;
     }
     WalkSchema(recordset, [this](const CString& type, const CString& name) {
         int kind;
@@ -114,7 +119,7 @@ bool CMyDatabase::Open(const CString& driverName, const CString& location, const
         m_arrTables.Add(table);
     });
     recordset.Close();
-    return true;
+    return m_arrTables;
 }
 
 CString CMyDatabase::QuoteName(const CString& name) {
@@ -203,7 +208,8 @@ void ShapeLinkedGrid(const CTableLink& link, CCellGrid&& fetched, CCellGrid& gri
 
 const CCellGrid* CMyDatabase::FetchWholeTable(const CString& name, const CString& sql, bool& bRan) {
     bRan = false;
-    const bool bTable = std::any_of(m_arrTables.begin(), m_arrTables.end(), [&](const CMyDbTable* table) {
+    const CArray<CMyDbTable*, CMyDbTable*>& tables = Tables();
+    const bool bTable = std::any_of(tables.begin(), tables.end(), [&](const CMyDbTable* table) {
         return table && table->m_nKind == 0 && table->m_strName.CompareNoCase(name) == 0;
     });
     if (!bTable) return nullptr;

@@ -24,7 +24,7 @@ public:
     CMyDatabase() = default;
     ~CMyDatabase() override;
 
-    // Stores the four texts, opens the connection and reads the tables schema.
+    // Stores the four texts and opens the connection.
     bool Open(const CString& driverName, const CString& location, const CString& user, const CString& password);
     CString GetConnectString() const;
     // The statement that reads a whole table or view: its name quoted as the database quotes
@@ -54,7 +54,10 @@ public:
     // size and time of its last change. False when it was never opened or the file is gone.
     bool FileUnchanged() const;
 
-    CArray<CMyDbTable*, CMyDbTable*> m_arrTables;
+    // The tables, views and queries of the database, its schema read when first asked for: a
+    // preview or a refresh that names its table needs none of it, and for an Access file the
+    // schema means translating every saved query.
+    CArray<CMyDbTable*, CMyDbTable*>& Tables();
     CString m_strOpenedLocation;  // the location resolved when it was opened
     struct CFileStamp {
         unsigned long long m_dev = 0, m_ino = 0, m_size = 0;
@@ -79,6 +82,10 @@ private:
     void ReopenIfFileChanged();
     std::map<std::wstring, CCellGrid> m_fetchedTables;
     CString m_strLastError;  // the data layer's report of the last fetch that failed
+
+private:
+    CArray<CMyDbTable*, CMyDbTable*> m_arrTables;
+    bool m_bTablesListed = false;
 };
 
 // The grid a linked table shows of fetched records (FetchRecords): the heading row when the

@@ -112,7 +112,7 @@ bool CDbDialog::ShowDatabase(CMyDatabase* pDatabase) {
                 else continue;
                 // A database shown before keeps its records: each table or view is listed once.
                 CMyDbTable* pTable = nullptr;
-                for (CMyDbTable* existing : pDatabase->m_arrTables) {
+                for (CMyDbTable* existing : pDatabase->Tables()) {
                     if (existing && existing->m_nKind == kind && existing->m_strName == name) pTable = existing;
                 }
                 if (!pTable) {
@@ -120,7 +120,7 @@ bool CDbDialog::ShowDatabase(CMyDatabase* pDatabase) {
                     pTable->m_strName = name;
                     pTable->m_nKind = kind;
                     pTable->m_pDatabase = pDatabase;
-                    pDatabase->m_arrTables.Add(pTable);
+                    pDatabase->Tables().Add(pTable);
                 }
                 const int image = kind == 0 ? 1 : 2;
                 HTREEITEM hItem = m_tree.InsertItem(name, image, image, hDatabase);
@@ -252,7 +252,7 @@ void CDbDialog::OnNewQuery() {
     pQuery->m_strSQL = dlg.m_strSQL;
     pQuery->m_nKind = 2;
     pQuery->m_pDatabase = pDatabase;
-    pDatabase->m_arrTables.Add(pQuery);
+    pDatabase->Tables().Add(pQuery);
     HTREEITEM hQuery = m_tree.InsertItem(pQuery->m_strName, 2, 2, hItem);
     m_tree.SetItemData(hQuery, reinterpret_cast<DWORD_PTR>(pQuery));
     m_tree.SelectItem(hQuery);

@@ -22,7 +22,7 @@ void CQueryDialog::DeclareMessageMap() {
 BOOL CQueryDialog::OnInitDialog() {
     CDialog::OnInitDialog();
     if (m_pDatabase) {
-        for (CMyDbTable* table : m_pDatabase->m_arrTables) {
+        for (CMyDbTable* table : m_pDatabase->Tables()) {
             if (!table || (table->m_nKind != 0 && table->m_nKind != 1)) continue;
             const int index = m_lbTables.AddString(table->m_strName);
             m_lbTables.SetItemDataPtr(index, table);

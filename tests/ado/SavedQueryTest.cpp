@@ -196,6 +196,18 @@ TEST_F(SavedQueries, TopWithOrderingMatchesTheTable) {
     EXPECT_EQ(view[0], (std::vector<std::wstring>{L"Côte de Blaye", L"263.5000"}));
 }
 
+// The queries are made when a statement first names one, in any case, also after statements
+// that read tables alone; the schema lists them all the same.
+TEST_F(SavedQueries, AStatementFindsAQueryAfterOthersReadTablesOnly) {
+    const _ConnectionPtr nwind = Connect(L"nwind.mdb");
+    EXPECT_EQ(Rows(Query(nwind, L"SELECT Count(*) FROM Shippers")), (std::vector<std::vector<std::wstring>>{{L"3"}}));
+    const auto view = Rows(Query(nwind, L"SELECT * FROM [ten most EXPENSIVE products]"));
+    ASSERT_EQ(view.size(), 10u);
+    EXPECT_EQ(view[0], (std::vector<std::wstring>{L"Côte de Blaye", L"263.5000"}));
+    EXPECT_EQ(Views(nwind), Views(Connect(L"nwind.mdb")));
+    EXPECT_GE(Views(nwind).size(), 10u);
+}
+
 TEST_F(SavedQueries, GroupingMatchesTheSumsByHand) {
     const _ConnectionPtr nwind = Connect(L"nwind.mdb");
     // Order Subtotals: per order, the sum of each line rounded to the cent as currency.

@@ -44,7 +44,8 @@ protected:
     std::string InstallCopy(const std::string& menuText) {
         std::string folder = dir / "install";
         std::filesystem::create_directories(folder);
-        for (const char* name : {"velloria", "Velloria.so", "libvelloria_platform.so", "libvelloria_ui.so"})
+        for (const char* name : {"velloria", "Velloria.so", "VelloriaDialogs.so", "libvelloria_platform.so", "libvelloria_ui.so", "libvelloria_gui.so",
+                                 "libvelloria_view.so"})
             std::filesystem::copy_file(binDir + "/" + name, folder + "/" + name);
         if (!menuText.empty()) WriteFile(folder + "/Velloria.cuix", menuText);
         return folder;

@@ -109,8 +109,8 @@ TEST_F(AccessCorpus, EveryTableOfEveryFileHoldsWhatAnIndependentReaderReads) {
         CMyDatabase db;
         ASSERT_TRUE(db.Open(kOdbc, path, L"", NeedsPassword(file) ? kPassword : CString())) << m_console.Output();
         std::vector<std::string> listed;
-        for (INT_PTR i = 0; i < db.m_arrTables.GetSize(); ++i)
-            if (db.m_arrTables[i]->m_nKind == 0) listed.push_back(db.m_arrTables[i]->m_strName.ToUtf8());
+        for (INT_PTR i = 0; i < db.Tables().GetSize(); ++i)
+            if (db.Tables()[i]->m_nKind == 0) listed.push_back(db.Tables()[i]->m_strName.ToUtf8());
         std::vector<std::string> names;
         for (const auto& table : expected) names.push_back(table.name);
         std::sort(listed.begin(), listed.end());

@@ -204,7 +204,7 @@ TEST_F(Catalogue, OpenListsTablesInSchemaOrder) {
     CMyDatabase* db = list[0];
     CStringArray names;
     int views = 0;
-    for (CMyDbTable* table : db->m_arrTables) {
+    for (CMyDbTable* table : db->Tables()) {
         // The tables, then the saved queries that are views.
         EXPECT_EQ(table->m_nKind, names.GetSize() < 9 ? 0 : 1);
         views += table->m_nKind == 1;
@@ -240,10 +240,10 @@ TEST_F(Catalogue, OpenListsTablesInSchemaOrder) {
     EXPECT_NE(m_console.Output().find("Could not find file"), std::string::npos);
 
     ASSERT_TRUE(list.AddDatabase(kAce, kSample, L"", L""));
-    ASSERT_EQ(list[1]->m_arrTables.GetSize(), 4);
-    EXPECT_EQ(list[1]->m_arrTables[0]->m_strName, L"Asset Items");
-    EXPECT_EQ(list[1]->m_arrTables[1]->m_strName, L"qryComputerHardwareInOwnerOrder");
-    EXPECT_EQ(list[1]->m_arrTables[3]->m_nKind, 1);
+    ASSERT_EQ(list[1]->Tables().GetSize(), 4);
+    EXPECT_EQ(list[1]->Tables()[0]->m_strName, L"Asset Items");
+    EXPECT_EQ(list[1]->Tables()[1]->m_strName, L"qryComputerHardwareInOwnerOrder");
+    EXPECT_EQ(list[1]->Tables()[3]->m_nKind, 1);
 }
 
 TEST_F(Catalogue, ReadRecordsOfASavedQuery) {

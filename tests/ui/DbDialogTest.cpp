@@ -162,14 +162,14 @@ TEST_F(DbDialogTest, TheGridHasTheHeadingsRowOnlyWithTheHeader) {
 TEST_F(DbDialogTest, ShowingADatabaseAgainReusesItsRecordsAndCloseRemovesIt) {
     CMyDatabase* db = OpenNwind();
     ASSERT_NE(db, nullptr);
-    const INT_PTR records = db->m_arrTables.GetSize();
+    const INT_PTR records = db->Tables().GetSize();
     {
         CDbDialog first;
         ASSERT_TRUE(first.Create());
     }
     CDbDialog dlg;
     ASSERT_TRUE(dlg.Create());
-    EXPECT_EQ(db->m_arrTables.GetSize(), records);
+    EXPECT_EQ(db->Tables().GetSize(), records);
     EXPECT_EQ(dlg.m_tree.GetCount(), static_cast<UINT>(records + 1));
 
     Act(dlg, "select \"Data Source\" \"" + Db() + "\"");

@@ -206,7 +206,7 @@ TEST_F(QueryDialogTest, NamesGoInAtTheCaretAsOneUndoableEdit) {
     query->m_strSQL = L"SELECT 1";
     query->m_nKind = 2;
     query->m_pDatabase = db;
-    db->m_arrTables.Add(query);
+    db->Tables().Add(query);
 
     CQueryDialog dlg(db);
     ASSERT_TRUE(dlg.Create());

@@ -487,7 +487,6 @@ public:
         });
         m_timer.start();
     }
-    bool Done() const { return m_answers.empty(); }
     std::vector<std::string> titles, folders;
 
 private:
@@ -502,8 +501,8 @@ void Keys(window::MainWindow& main, QKeyCombination keys) {
 }
 
 // Ctrl+Shift+S and Ctrl+O ask in the file dialog, which starts in the drawing's folder; Ctrl+S
-// saves to the drawing's own file. A dialog cancelled saves nothing. With FILEDIA 0 the name is
-// typed, as in a script.
+// saves to the drawing's own file. A dialog cancelled saves nothing. A script, and FILEDIA 0,
+// type the name.
 TEST(HostWindow, TheFileCommandsAskInTheFileDialogUnlessFiledialogIsOff) {
     testing_support::TempDir dir;
     const std::string plan = dir / "plan.dxf", other = dir / "other.dxf";
@@ -521,6 +520,8 @@ TEST(HostWindow, TheFileCommandsAskInTheFileDialogUnlessFiledialogIsOff) {
                                    d.selectFile(QString::fromStdString(other));
                                    static_cast<QDialog&>(d).accept();
                                },
+                               [&](QFileDialog& d) { d.reject(); },
+                               // Only should the script's SAVEAS ask here (it must not).
                                [&](QFileDialog& d) { d.reject(); }});
 
     User user;
@@ -542,6 +543,13 @@ TEST(HostWindow, TheFileCommandsAskInTheFileDialogUnlessFiledialogIsOff) {
     user.When(PromptKind::Command, [&](window::MainWindow& main) {
         const std::string transcript = main.Commands()->Transcript();
         EXPECT_NE(transcript.find("*Cancel*", transcript.rfind("Enter name of drawing to save")), std::string::npos) << transcript;
+        // A script types its file names, FILEDIA on or not.
+        testing_support::WriteFile(dir / "save.scr", "SAVEAS\n" + (dir / "scripted.dxf") + "\n");
+        Type(main, "SCRIPT");
+        Type(main, dir / "save.scr");
+    });
+    user.When(PromptKind::Command, [&](window::MainWindow& main) {
+        EXPECT_TRUE(std::filesystem::exists(dir / "scripted.dxf")) << main.Commands()->Transcript();
         Type(main, "FILEDIA");
         Type(main, "0");
         Type(main, "SAVEAS");
@@ -550,7 +558,6 @@ TEST(HostWindow, TheFileCommandsAskInTheFileDialogUnlessFiledialogIsOff) {
     user.When(PromptKind::Command, [&](window::MainWindow& main) { Type(main, "QUIT"); });
     EXPECT_EQ(RunInWindow(user, plan), 0);
     EXPECT_TRUE(user.Done());
-    EXPECT_TRUE(dialogs.Done());
     EXPECT_EQ(dialogs.titles, (std::vector<std::string>{"Save Drawing As", "Open Drawing", "Save Drawing As"}));
     EXPECT_EQ(dialogs.folders, (std::vector<std::string>{folder, folder, folder}));
     EXPECT_TRUE(std::filesystem::exists(dir / "typed.dxf"));

@@ -9,13 +9,19 @@
 #include "dxf/DwgFile.h"
 #include "FileCommands.h"
 #include "HostCommands.h"
+#include "SaveSettings.h"
 #include "text/Utf8.h"
 
 namespace {
 
+FileDialog& Dialog() {
+    static FileDialog dialog;
+    return dialog;
+}
+
 // The answer to a file prompt without blanks or quotes; nothing when cancelled, or when empty
 // without a fallback.
-std::optional<std::wstring> AskFileName(const std::wstring& prompt, const std::wstring& fallback = {}) {
+std::optional<std::wstring> AskTypedFileName(const std::wstring& prompt, const std::wstring& fallback) {
     auto answer = platform::ReadPromptedLine(prompt.c_str());
     if (!answer || *answer == "^C") {
         platform::WriteOutput(std::string_view("*Cancel*\n"));
@@ -28,6 +34,28 @@ std::optional<std::wstring> AskFileName(const std::wstring& prompt, const std::w
     if (text.empty()) return fallback.empty() ? std::nullopt : std::optional(fallback);
     return text;
 }
+
+// The file name from the window's dialog where it is set, FILEDIA is on and a person runs the
+// command; else typed at the prompt. offered is what the dialog shows first (and, typed, the
+// name Enter takes when fallback is set).
+// *confirmed tells that the dialog asked already about replacing the file it names.
+std::optional<std::wstring> AskFileName(FileDialogKind kind, const std::wstring& prompt, const std::wstring& offered,
+                                        const std::wstring& fallback = {}, bool* confirmed = nullptr) {
+    if (confirmed) *confirmed = false;
+    if (!Dialog() || !FileDialogsEnabled() || !platform::LastLineWasTyped()) return AskTypedFileName(prompt, fallback);
+    platform::WriteOutput(std::wstring_view(prompt));
+    auto chosen = Dialog()(kind, offered);
+    if (!chosen) {
+        platform::WriteOutput(std::string_view("*Cancel*\n"));
+        return std::nullopt;
+    }
+    platform::WriteOutput(*chosen + L"\n");
+    if (confirmed) *confirmed = true;
+    return chosen;
+}
+
+// Where a document's dialog starts: its own file, or the working folder for a new drawing.
+std::wstring OfferedFor(const AcApDocument* document) { return document ? std::wstring(document->fileName()) : std::wstring(); }
 
 bool HasExtension(const std::wstring& path, const wchar_t* extension) {
     if (path.size() < 4) return false;
@@ -61,7 +89,7 @@ void AddCurrent(AcApDocument* added) {
 }
 
 void OpenCommand() {
-    auto name = AskFileName(L"\nEnter name of drawing to open: ");
+    auto name = AskFileName(FileDialogKind::Open, L"\nEnter name of drawing to open: ", OfferedFor(acDocManagerPtr()->curDocument()));
     if (!name) return;
     if (DrawingsInTabs()) {
         // A drawing open already is shown, not read a second time beside its changes.
@@ -103,16 +131,20 @@ void SaveAs(AcApDocument* document, bool* saved = nullptr) {
     // A drawing read from a DWG file offers the DXF beside it.
     std::wstring offered;
     if (ReadFromDwg(document)) offered = InPlaceSavePath(std::wstring(document->fileName()));
-    auto name = AskFileName(offered.empty() ? L"\nEnter name of drawing to save: " : L"\nEnter name of drawing to save <" + offered + L">: ",
-                            offered);
+    bool confirmed = false;
+    auto name = AskFileName(FileDialogKind::Save,
+                            offered.empty() ? L"\nEnter name of drawing to save: " : L"\nEnter name of drawing to save <" + offered + L">: ",
+                            offered.empty() ? OfferedFor(document) : offered, offered, &confirmed);
     if (!name) return;
+    const std::wstring answered = *name;
     if (HasExtension(*name, L".dwg")) {
         *name = platform::FromUtf8(platform::dxf::DxfPathFor(platform::ToUtf8(*name)));
         platform::WriteOutput(L"\nDrawings are saved as DXF, never as DWG: the name is " + *name + L".");
     } else if (!HasExtension(*name, L".dxf")) {
         *name += L".dxf";
     }
-    if (!MayReplace(document, *name)) return;
+    // The dialog asked already about the file it named; a name changed since is asked about here.
+    if (!(confirmed && *name == answered) && !MayReplace(document, *name)) return;
     if (SaveDrawingDocument(document, *name)) {
         platform::WriteOutput(L"\nSaved " + std::wstring(document->fileName()) + L".\n");
         if (saved) *saved = true;
@@ -151,3 +183,5 @@ bool SaveDocumentAsked(AcApDocument* document) {
     platform::WriteOutput(L"\nSaved " + path + L".\n");
     return true;
 }
+
+void SetFileDialog(FileDialog dialog) { Dialog() = std::move(dialog); }

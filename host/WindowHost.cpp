@@ -7,6 +7,8 @@
 #include <string>
 
 #include "Documents.h"
+#include "FileCommands.h"
+#include "FileDialogs.h"
 #include "MainWindow.h"
 #include "editor/CommandStack.h"
 #include "view/GuiApplication.h"
@@ -52,11 +54,15 @@ std::unique_ptr<WindowHost> WindowHost::Open() {
                                                   QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
         return answer == QMessageBox::Yes ? SaveAnswer::Yes : answer == QMessageBox::No ? SaveAnswer::No : SaveAnswer::Cancel;
     });
+    SetFileDialog([shown](FileDialogKind kind, const std::wstring& offered) {
+        return window::AskDrawingFile(shown, kind == FileDialogKind::Save, offered);
+    });
     return host;
 }
 
 WindowHost::~WindowHost() {
     SetSaveQuestion({});
+    SetFileDialog({});
     SetDrawingsInTabs(false);
     if (AcEdCommandStack* stack = acedRegCmds) stack->removeCmd(L"ACAD", L"CLOSE");
     m_window->Detach();

@@ -1,7 +1,8 @@
 #pragma once
 // The host as a desktop program: the main window is the command line of the session, each
-// open drawing has its tab there (OPEN and NEW add one, CLOSE closes the current one), and the
-// question whether to save a changed drawing is asked in a message box over it.
+// open drawing has its tab there (OPEN and NEW add one, CLOSE closes the current one), the
+// question whether to save a changed drawing is asked in a message box over it, and OPEN and
+// SAVEAS ask for the file in the file dialog (FILEDIA).
 #include <memory>
 
 namespace window {

@@ -86,6 +86,7 @@ CommandLine::CommandLine(QWidget* parent) : QWidget(parent) {
     m_input->onEscape = [this] {
         m_input->clear();
         if (!AtCommandPrompt() && m_submit) m_submit("^C");
+        else if (AtCommandPrompt() && m_escape) m_escape();
     };
     setFocusProxy(m_input);
 }

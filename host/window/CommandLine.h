@@ -43,6 +43,8 @@ public:
     void Write(std::string_view utf8);
     // Where a line typed and entered goes.
     void SetSubmitHandler(std::function<void(const std::string&)> submit) { m_submit = std::move(submit); }
+    // Called on Escape at "Command: ", where there is no command to cancel.
+    void SetEscapeHandler(std::function<void()> escape) { m_escape = std::move(escape); }
     // The command names Tab completes.
     void SetCommandNames(const std::vector<std::string>& names);
 
@@ -64,6 +66,7 @@ private:
     size_t m_recalled = 0;
     std::string m_lastLine;  // the unfinished last line of the output: the prompt
     std::function<void(const std::string&)> m_submit;
+    std::function<void()> m_escape;
 };
 
 }  // namespace window

@@ -12,6 +12,7 @@
 #include "editor/Console.h"
 #include "editor/EditorSelection.h"
 #include "editor/EntityNames.h"
+#include "editor/PickFirst.h"
 #include "editor/PromptInput.h"
 #include "text/Utf8.h"
 
@@ -24,6 +25,7 @@ using platform::PromptKind;
 constexpr double kWheelStep = 1.2;     // zoom factor of one notch of the wheel
 constexpr int kDragThreshold = 4;      // pixels a press moves before it is a drag
 constexpr double kPickAperture = 4;    // pixels around the cursor that pick an entity
+constexpr double kGripSize = 7;        // pixels a side of a picked object's grips
 const QColor kBackground(255, 255, 255);
 const QColor kHighlight(0, 120, 215);
 const QColor kStale(230, 140, 0);
@@ -181,7 +183,11 @@ void DrawingView::Invalidate() {
 
 void DrawingView::FollowPrompt() {
     const platform::PromptRequest& prompt = platform::CurrentPrompt();
-    auto highlighted = prompt.kind == PromptKind::Selection && prompt.chosen ? HandlesOf(*prompt.chosen) : std::set<platform::dxf::Handle>();
+    // Selecting, the objects chosen so far; at "Command: " those picked for the next command.
+    auto highlighted = prompt.kind == PromptKind::Selection && prompt.chosen ? HandlesOf(*prompt.chosen)
+                       : prompt.kind == PromptKind::Command              ? HandlesOf(platform::PickFirst())
+                                                                         : std::set<platform::dxf::Handle>();
+    m_grips = prompt.kind == PromptKind::Command && !highlighted.empty();
     auto dragged = prompt.kind == PromptKind::Drag ? HandlesOfSet(prompt.dragSet) : std::set<platform::dxf::Handle>();
     if (dragged != m_dragged) {
         m_dragged = std::move(dragged);
@@ -269,6 +275,7 @@ void DrawingView::paintEvent(QPaintEvent*) {
     if (!CurrentLayout()) return;
     const QTransform toDevice = View().WorldToDevice(size());
     if (!m_highlighted.empty()) DrawTinted(painter, Subset(m_highlighted, true), toDevice, kHighlight);
+    if (m_grips) DrawGrips(painter, toDevice);
     const platform::PromptRequest& prompt = platform::CurrentPrompt();
     if (!m_dragged.empty() && m_dragAt && prompt.kind == PromptKind::Drag) {
         ads_matrix m;
@@ -297,6 +304,23 @@ void DrawingView::paintEvent(QPaintEvent*) {
         if (prompt.kind == PromptKind::Corner) painter.drawRect(QRectF(base, m_mouse).normalized());
         else painter.drawLine(base, m_mouse);
     }
+}
+
+void DrawingView::DrawGrips(QPainter& painter, const QTransform& toDevice) {
+    // A picked object shows grips at the corners of its extents, as in a CAD program.
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(QPen(Qt::white, 1));
+    painter.setBrush(kHighlight);
+    for (const platform::view::EntityExtent& extent : Picker().Extents()) {
+        if (!m_highlighted.count(extent.handle)) continue;
+        const platform::view::Box& b = extent.box;
+        for (const QPointF corner : {QPointF(b.x0, b.y0), QPointF(b.x1, b.y0), QPointF(b.x1, b.y1), QPointF(b.x0, b.y1)}) {
+            const QPointF at = toDevice.map(corner);
+            painter.drawRect(QRectF(at.x() - kGripSize / 2, at.y() - kGripSize / 2, kGripSize, kGripSize));
+        }
+    }
+    painter.restore();
 }
 
 void DrawingView::resizeEvent(QResizeEvent*) {
@@ -376,6 +400,14 @@ void DrawingView::ClickAt(QPointF device) {
         const platform::dxf::Handle hit = Picker().PickAt(m_database, world.x(), world.y(), Aperture());
         // A miss answers with the point, which picks nothing, as a typed point would.
         Answer(hit ? "#" + platform::ToUtf8(AcDbHandle(hit).text()) : PointText(world, View().Scale()));
+    } else if (kind == PromptKind::Command) {
+        // Picked at "Command: ", an object is what the next command works on; a click on
+        // nothing lets the picked one go.
+        const platform::dxf::Handle hit = Picker().PickAt(m_database, world.x(), world.y(), Aperture());
+        AcDbObjectId id;
+        if (hit && m_database && m_database->getAcDbObjectId(id, false, AcDbHandle(hit)) == Acad::eOk) platform::SetPickFirst({id});
+        else platform::ClearPickFirst();
+        FollowPrompt();
     }
 }
 

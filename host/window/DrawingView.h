@@ -3,7 +3,8 @@
 // The drawing on screen: one layout of the current drawing through the plot renderer, zoomed
 // with the wheel around the cursor and panned by dragging with the middle button. What the
 // mouse does on the left button follows the prompt being read: a click answers a point
-// prompt with the point under the cursor, picks the entity under it at "Select objects:",
+// prompt with the point under the cursor, picks the entity under it at "Select objects:" (and
+// at "Command: ", for the command named next: it is highlighted, with grips),
 // and a drag there selects by window (left to right) or crossing (right to left). The
 // answers go out as the lines a user would type.
 #include <QImage>
@@ -81,6 +82,7 @@ private:
     // The layout's entities whose handles are in the set (or not in it).
     platform::view::Layout Subset(const std::set<platform::dxf::Handle>& handles, bool inside) const;
     void DrawTinted(QPainter& painter, const platform::view::Layout& part, const QTransform& toDevice, QColor color);
+    void DrawGrips(QPainter& painter, const QTransform& toDevice);
     void Answer(const std::string& line);
     void ClickAt(QPointF device);
     void SelectBox(QPointF from, QPointF to);
@@ -106,6 +108,7 @@ private:
     double m_redrawMs = 0;
 
     std::set<platform::dxf::Handle> m_highlighted;
+    bool m_grips = false;  // the highlighted objects were picked at "Command: "
     std::set<platform::dxf::Handle> m_dragged;
     std::optional<QPointF> m_dragAt;  // world point the dragged set follows
 

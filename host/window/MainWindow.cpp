@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QDockWidget>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QStackedWidget>
@@ -13,6 +14,7 @@
 
 #include "CommandLine.h"
 #include "DrawingView.h"
+#include "HostMenus.h"
 #include "ViewCommands.h"
 #include "db/DbDatabase.h"
 #include "db/UndoHistory.h"
@@ -20,6 +22,7 @@
 #include "editor/StaleTables.h"
 #include "dxf/DrawingIo.h"
 #include "editor/CommandStack.h"
+#include "editor/PickFirst.h"
 #include "editor/PromptInput.h"
 #include "runtime/DocManager.h"
 #include "text/Utf8.h"
@@ -41,18 +44,6 @@ private:
 };
 
 QString ToQ(const std::wstring& text) { return QString::fromStdWString(text); }
-
-// The host's own pull-downs get the items the window offers itself.
-std::vector<platform::MenuItem> HostItems(const std::wstring& title) {
-    if (title == L"File")
-        return {{L"&New", L"^C^C_NEW"}, {L"&Open...", L"^C^C_OPEN"}, {L"&Save", L"^C^C_QSAVE"},
-                {L"Save &As...", L"^C^C_SAVEAS"}, {L"--", L""}, {L"E&xit", L"^C^C_QUIT"}};
-    if (title == L"Edit") return {{L"&Undo", L"^C^C_U"}, {L"&Redo", L"^C^C_REDO"}};
-    if (title == L"View")
-        return {{L"Zoom &Extents", L"^C^C_ZOOM;_Extents"}, {L"Zoom &Window", L"^C^C_ZOOM;_Window"}, {L"&Pan", L"^C^C_PAN"}};
-    if (title == L"Tools") return {{L"&Load Menu...", L"^C^C_MENULOAD"}, {L"&Commands", L"^C^C_COMMANDS;"}};
-    return {};
-}
 
 bool SameBar(const std::vector<platform::MenuBarEntry>& a, const std::vector<platform::MenuBarEntry>& b) {
     if (a.size() != b.size()) return false;
@@ -105,6 +96,11 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     statusBar()->addPermanentWidget(m_progress);
 
     m_commandLine->SetSubmitHandler([this](const std::string& line) { m_input.Submit(line); });
+    // Escape at "Command: " lets go of the objects picked there.
+    m_commandLine->SetEscapeHandler([this] {
+        platform::ClearPickFirst();
+        View()->FollowPrompt();
+    });
     QObject::connect(m_documentTabs, &QTabBar::currentChanged, this, [this](int index) { DocumentChosen(index); });
     QObject::connect(m_documentTabs, &QTabBar::tabCloseRequested, this, [this](int index) { CloseRequested(index); });
     m_input.SetBeforeWait([this] {
@@ -396,18 +392,23 @@ void MainWindow::RebuildLayoutTabs(Page& page) {
 void MainWindow::RebuildMenus() {
     const std::vector<platform::MenuBarEntry> bar = platform::MenuBar();
     const std::vector<std::wstring> groups = platform::LoadedMenuGroups();
-    if (SameBar(bar, m_menuBar) && groups == m_menuGroups) return;
+    if (SameBar(bar, m_menuBar) && groups == m_menuGroups) {
+        UpdateHostItems();
+        return;
+    }
     m_menuBar = bar;
     m_menuGroups = groups;
     menuBar()->clear();
     m_undoAction = m_redoAction = nullptr;
+    m_hostActions.clear();
     for (const platform::MenuBarEntry& entry : bar) {
+        if (entry.group.empty()) {
+            AddHostMenu(entry.title);
+            continue;
+        }
         std::vector<platform::MenuItem> items;
         QString title = ToQ(entry.title);
-        if (entry.group.empty()) {
-            items = HostItems(entry.title);
-            title = QStringLiteral("&") + title;
-        } else if (const platform::MenuGroup* group = platform::FindMenuGroup(entry.group)) {
+        if (const platform::MenuGroup* group = platform::FindMenuGroup(entry.group)) {
             if (const platform::PullDownMenu* pullDown = group->FindPullDown(entry.alias)) {
                 items = pullDown->items;
                 title = ToQ(pullDown->title);
@@ -422,17 +423,49 @@ void MainWindow::RebuildMenus() {
             const std::wstring macro = item.macro;
             QAction* action = menu->addAction(ToQ(item.label));
             QObject::connect(action, &QAction::triggered, this, [this, macro] { RunMacro(macro); });
-            if (entry.group.empty() && macro == L"^C^C_U") {
-                m_undoAction = action;
-                action->setShortcut(UndoKeys());
-            } else if (entry.group.empty() && macro == L"^C^C_REDO") {
-                m_redoAction = action;
-                action->setShortcuts(RedoKeys());
-            }
         }
         menu->setEnabled(!items.empty());
     }
+    UpdateHostItems();
     UpdateEditItems(Current().database);
+}
+
+void MainWindow::AddHostMenu(const std::wstring& title) {
+    // Alt and the underlined letter open a pull-down: Format takes its o, File has the F.
+    QMenu* menu = menuBar()->addMenu(title == L"Format" ? QStringLiteral("F&ormat") : QStringLiteral("&") + ToQ(title));
+    for (const HostItem& item : HostItems(title)) {
+        if (item.label == QStringLiteral("--")) {
+            menu->addSeparator();
+            continue;
+        }
+        const std::wstring macro = item.macro;
+        QAction* action = menu->addAction(item.label);
+        action->setShortcuts(item.keys);
+        QObject::connect(action, &QAction::triggered, this, [this, macro] { RunMacro(macro); });
+        m_hostActions.push_back({action, macro});
+        if (macro == L"^C^C_U") m_undoAction = action;
+        else if (macro == L"^C^C_REDO") m_redoAction = action;
+    }
+    // Window lists the open drawings after its items; choosing one shows it.
+    if (title == L"Window") {
+        QAction* drawingsStart = menu->addSeparator();
+        QObject::connect(menu, &QMenu::aboutToShow, this, [this, menu, drawingsStart] {
+            const QList<QAction*> actions = menu->actions();
+            for (qsizetype i = actions.indexOf(drawingsStart) + 1; i < actions.size(); ++i) menu->removeAction(actions[i]), actions[i]->deleteLater();
+            for (int i = 0; i < m_documentTabs->count(); ++i) {
+                QAction* drawing = menu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(m_documentTabs->tabText(i)));
+                drawing->setCheckable(true);
+                drawing->setChecked(i == m_documentTabs->currentIndex());
+                QObject::connect(drawing, &QAction::triggered, this, [this, i] { m_documentTabs->setCurrentIndex(i); });
+            }
+        });
+    }
+}
+
+void MainWindow::UpdateHostItems() {
+    // The module's commands come and go with it; the host's own are always there.
+    for (const auto& [action, macro] : m_hostActions)
+        if (action != m_undoAction && action != m_redoAction) action->setEnabled(MacroCommandRegistered(macro));
 }
 
 void MainWindow::UpdateEditItems(AcDbDatabase* database) {

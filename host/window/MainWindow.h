@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "editor/Console.h"
@@ -92,6 +93,9 @@ private:
     void CloseRequested(int index);
     bool AtCommandPrompt() const;
     void RebuildMenus();
+    void AddHostMenu(const std::wstring& title);
+    // The host's items greyed out while their commands are not registered.
+    void UpdateHostItems();
     // Edit > Undo and Redo name the step they take, and are greyed out without one.
     void UpdateEditItems(AcDbDatabase* database);
     // The notice naming the tables a refresh left stale, and their frames in the view.
@@ -119,6 +123,7 @@ private:
     QLabel* m_staleNotice = nullptr;
     QAction* m_undoAction = nullptr;
     QAction* m_redoAction = nullptr;
+    std::vector<std::pair<QAction*, std::wstring>> m_hostActions;  // each with its macro
     size_t m_commandCount = 0;
 };
 

@@ -14,6 +14,7 @@
 #include "db/Geometry.h"
 #include "editor/EditorSelection.h"
 #include "editor/EntityNames.h"
+#include "editor/PickFirst.h"
 #include "editor/PromptInput.h"
 #include "db/HostServices.h"
 #include "mfc/String.h"
@@ -269,8 +270,19 @@ int acedGetCorner(const ads_point base, const wchar_t* prompt, ads_point result)
 
 int acedEntSel(const wchar_t* prompt, ads_name entity, ads_point point) {
     const CallSettings settings;
-    const platform::ScopedPrompt reading(platform::PromptKind::Entity);
     platform::NameClear(entity);
+    // One object picked before the command is the object asked for.
+    if (const auto picked = platform::PickFirst(); picked.size() == 1) {
+        platform::ClearPickFirst();
+        if (acdbGetAdsName(entity, picked.front()) == Acad::eOk) {
+            AcDbExtents ext;
+            const auto* ent = AcDbEntity::cast(picked.front().stub()->object);
+            const AcGePoint3d at = ent && ent->getGeomExtents(ext) == Acad::eOk ? ext.minPoint : AcGePoint3d::kOrigin;
+            point[0] = at.x, point[1] = at.y, point[2] = at.z;
+            return RTNORM;
+        }
+    }
+    const platform::ScopedPrompt reading(platform::PromptKind::Entity);
     std::string line;
     while (Read(prompt ? prompt : L"\nSelect object: ", line) == Answer::Line) {
         if (line.empty()) return RTERROR;

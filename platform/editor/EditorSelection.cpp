@@ -16,6 +16,7 @@
 #include "editor/EditorPrompts.h"
 #include "editor/EntityList.h"
 #include "editor/EntityNames.h"
+#include "editor/PickFirst.h"
 #include "editor/PromptInput.h"
 #include "db/HostServices.h"
 #include "editor/SelectionFilter.h"
@@ -250,7 +251,11 @@ int acedSSGet(const wchar_t* mode, const void* pt1, const void* pt2, const resbu
     if (!m.empty() && m[0] == L'_') m.erase(0, 1);
     for (auto& ch : m) ch = platform::ToUpperChar(ch);
 
-    if (m.empty()) return Interactive(db, filter.get(), ss);
+    if (m.empty()) {
+        // Objects picked before the command are its selection, as far as its filter takes them.
+        if (const auto picked = Filtered(platform::TakePickFirst(), filter.get()); !picked.empty()) return Finish(picked, ss);
+        return Interactive(db, filter.get(), ss);
+    }
     // Everything: model space and the layouts, as LIST and the tools take the drawing's entities.
     if (m == L"X") return Finish(Filtered(platform::LayoutEntities(db), filter.get()), ss);
     if (m == L"L") {

@@ -106,13 +106,18 @@ struct PolylineVertex {
     double startWidth = 0, endWidth = 0, bulge = 0;
 };
 
-// The points of a 2D polyline (bulges as arcs) and the width at each point.
+// The points of a 2D polyline (bulges as arcs) and the widths of each piece between two
+// points. A segment runs from its start vertex's start width to that vertex's end width; the
+// next segment starts again at its own vertex's start width, so the width at a shared point
+// belongs to the piece, not to the point.
+struct PieceWidth {
+    double start = 0, end = 0;
+};
 void Flatten(const std::vector<PolylineVertex>& vertices, bool closed, double tolerance, std::vector<Vec3>& points,
-             std::vector<double>& widths) {
+             std::vector<PieceWidth>& widths) {
     const size_t n = vertices.size();
     if (n == 0) return;
     points.push_back(vertices[0].point);
-    widths.push_back(vertices[0].startWidth);
     const size_t segments = closed ? n : n - 1;
     for (size_t i = 0; i < segments; ++i) {
         const PolylineVertex& a = vertices[i];
@@ -120,7 +125,8 @@ void Flatten(const std::vector<PolylineVertex>& vertices, bool closed, double to
         const size_t before = points.size();
         AppendBulge(points, a.point, b.point, a.bulge, tolerance);
         const size_t added = points.size() - before;
-        for (size_t k = 1; k <= added; ++k) widths.push_back(a.startWidth + (a.endWidth - a.startWidth) * k / added);
+        const auto at = [&](size_t k) { return a.startWidth + (a.endWidth - a.startWidth) * static_cast<double>(k) / static_cast<double>(added); };
+        for (size_t k = 1; k <= added; ++k) widths.push_back({at(k - 1), at(k)});
     }
 }
 
@@ -130,16 +136,17 @@ bool AnyWidth(const std::vector<PolylineVertex>& vertices) {
     return false;
 }
 
-// A wide polyline as filled quadrilaterals: its points (entity coordinates) with the width at each.
-void FillWide(EntityDrawer& d, const std::vector<Vec3>& points, const std::vector<double>& widths, const Props& p,
+// A wide polyline as filled quadrilaterals: its points (entity coordinates) with the widths
+// of each piece between them.
+void FillWide(EntityDrawer& d, const std::vector<Vec3>& points, const std::vector<PieceWidth>& widths, const Props& p,
               const Context& ctx) {
-    for (size_t i = 1; i < points.size(); ++i) {
+    for (size_t i = 1; i < points.size() && i - 1 < widths.size(); ++i) {
         const Vec3 a = points[i - 1], b = points[i];
         const Vec3 along = b - a;
         const double len = std::hypot(along.x, along.y);
         if (len == 0) continue;
         const Vec3 n{-along.y / len, along.x / len, 0};
-        const double wa = widths[i - 1] / 2, wb = widths[i] / 2;
+        const double wa = widths[i - 1].start / 2, wb = widths[i - 1].end / 2;
         const std::vector<QPointF> quad{Plan(ctx.m, a + n * wa), Plan(ctx.m, b + n * wb), Plan(ctx.m, b - n * wb),
                                         Plan(ctx.m, a - n * wa)};
         d.FillWorld(quad, p.color);
@@ -167,7 +174,7 @@ bool DrawLwPolyline(EntityDrawer& d, const EntityTags& t, const Props& p, const 
     const Context local = ctx.Within(OcsMatrix(t.Get(LwPolyline::extrusion)));
     const bool closed = (flags & 1) != 0;
     std::vector<Vec3> points;
-    std::vector<double> widths;
+    std::vector<PieceWidth> widths;
     Flatten(vertices, closed, d.Tolerance(local), points, widths);
     if (points.size() == 1) points.push_back(points[0]);
     if (AnyWidth(vertices)) FillWide(d, points, widths, p, local);
@@ -235,7 +242,7 @@ bool DrawPolyline(EntityDrawer& d, const EntityTags& head, const Props& p, const
     for (PolylineVertex& v : vertices) v.point.z = elevation;
     const Context local = ctx.Within(OcsMatrix(head.Get(Polyline::extrusion)));
     std::vector<Vec3> points;
-    std::vector<double> widths;
+    std::vector<PieceWidth> widths;
     Flatten(vertices, closed, d.Tolerance(local), points, widths);
     if (AnyWidth(vertices)) FillWide(d, points, widths, p, local);
     d.Stroke(points, closed && points.size() > 2, p, local);

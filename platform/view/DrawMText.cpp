@@ -105,23 +105,64 @@ std::vector<Line> LayOutLines(const std::vector<MTextRun>& runs, Fonts& fonts, d
     return lines;
 }
 
+// How a text flows into columns. Files of 2018 and later keep it in the entity's own codes
+// (75 and on); older ones in the extended data of ACAD, between ACAD_MTEXT_COLUMN_INFO_BEGIN and
+// _END, as pairs of a code and its value, with the text's further columns (empty for a
+// dynamic flow, each a text of its own for static columns) as entities of their own.
+struct Columns {
+    int type = 0;  // 0 none, 1 static, 2 dynamic
+    int count = 1;
+    double width = 0, gutter = 0, definedHeight = 0;
+    std::vector<double> heights;  // a column's each, where they are given
+};
+
+Columns ReadColumns(const EntityTags& t) {
+    Columns c;
+    c.definedHeight = t.Get(MText::definedHeight);
+    if (t.Has(MText::columnType)) {
+        c.type = static_cast<int>(t.Get(MText::columnType));
+        c.count = static_cast<int>(t.Get(MText::columnCount));
+        c.width = t.Get(MText::columnWidth);
+        c.gutter = t.Get(MText::gutter);
+        for (size_t i = t.Find(MText::columnHeight, t.Find(MText::columnType, 0)); i < t.End(); i = t.Find(MText::columnHeight, i + 1))
+            c.heights.push_back(t[i].DoubleOr(0));
+        return c;
+    }
+    const std::vector<dxf::Tag>& tags = t.Tags();
+    size_t i = t.End();
+    while (i < tags.size() && !(tags[i].code == 1001 && tags[i].Value() == "ACAD")) ++i;
+    for (++i; i < tags.size() && !(tags[i].code == 1000 && tags[i].Value() == "ACAD_MTEXT_COLUMN_INFO_BEGIN"); ++i)
+        if (tags[i].code == 1001) return c;  // another application's data: ACAD's has none
+    for (++i; i + 1 < tags.size() && tags[i].code == 1070; i += 2) {
+        const int code = static_cast<int>(tags[i].IntOr(0));
+        const dxf::Tag& value = tags[i + 1];
+        if (code == 75) c.type = static_cast<int>(value.IntOr(0));
+        else if (code == 76) c.count = static_cast<int>(value.IntOr(1));
+        else if (code == 48) c.width = value.DoubleOr(0);
+        else if (code == 49) c.gutter = value.DoubleOr(0);
+        else if (code == 50)
+            for (int k = 0, n = static_cast<int>(value.IntOr(0)); k < n && i + 2 < tags.size() && tags[i + 2].code == 1040; ++k, ++i)
+                c.heights.push_back(tags[i + 2].DoubleOr(0));
+    }
+    return c;
+}
+
 // Where the lines go: each line's column offset and baseline, and the lowest baseline.
 struct Placement {
     std::vector<std::pair<double, double>> place;  // column offset, baseline
     double bottom = 0;
 };
 
-// Baselines, flowing into columns where the text has them (their heights in the 50s after
-// the 75, else the defined height 46).
-Placement PlaceLines(const EntityTags& t, const std::vector<Line>& lines, bool columns, double referenceWidth) {
-    const int columnCount = static_cast<int>(t.Get(MText::columnCount));
-    const double gutter = t.Get(MText::gutter);
-    const double definedHeight = t.Get(MText::definedHeight);
+// Baselines, flowing into columns where the text has them (each column's own height where
+// given, else the defined height).
+Placement PlaceLines(const EntityTags& t, const std::vector<Line>& lines, const Columns* columns, double referenceWidth) {
+    const int columnCount = columns ? columns->count : 1;
+    const double gutter = columns ? columns->gutter : 0;
+    const double definedHeight = columns ? columns->definedHeight : 0;
     double spacing = t.Get(MText::lineSpacing);
     if (!(spacing > 0)) spacing = 1;
-    std::vector<double> heights;
-    for (size_t i = t.Find(MText::columnHeight, t.Find(MText::columnType, 0)); columns && i < t.End(); i = t.Find(MText::columnHeight, i + 1))
-        heights.push_back(t[i].DoubleOr(0));
+    static const std::vector<double> none;
+    const std::vector<double>& heights = columns ? columns->heights : none;
     Placement out;
     out.place.resize(lines.size());
     double baseline = 0, column = 0;
@@ -227,9 +268,9 @@ void EntityDrawer::DrawMText(const EntityTags& t, const Props& p, const Context&
     base.width = entityStyle.width;
     base.oblique = entityStyle.oblique;
     const int attachment = std::clamp(static_cast<int>(t.Get(MText::attachment)), 1, 9);
-    const int columnType = static_cast<int>(t.Get(MText::columnType));
-    const bool columns = (columnType == 1 || columnType == 2) && t.Get(MText::columnWidth) > 0;
-    const double referenceWidth = columns ? t.Get(MText::columnWidth) : t.Get(MText::width);
+    const Columns flow = ReadColumns(t);
+    const bool columns = (flow.type == 1 || flow.type == 2) && flow.width > 0;
+    const double referenceWidth = columns ? flow.width : t.Get(MText::width);
     const bool plain = !columns && std::none_of(contents.begin(), contents.end(), [](char c) { return kCoding[static_cast<unsigned char>(c)]; });
     const FontFace* plainFace = nullptr;
     if (plain) {
@@ -279,7 +320,7 @@ void EntityDrawer::DrawMText(const EntityTags& t, const Props& p, const Context&
     std::vector<MTextRun> runs = ParseMText(contents, base);
     MapRunFonts(runs, base);
     const std::vector<Line> lines = LayOutLines(runs, fonts, referenceWidth, base.height);
-    const Placement placement = PlaceLines(t, lines, columns, referenceWidth);
+    const Placement placement = PlaceLines(t, lines, columns ? &flow : nullptr, referenceWidth);
     const std::vector<std::pair<double, double>>& place = placement.place;
     double blockWidth = referenceWidth;
     if (!(blockWidth > 0))

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <unordered_map>
 
 #include "view/EntityTags.h"
 
@@ -43,6 +44,53 @@ void MapFont(const DxfObject& record, TextStyleInfo& style) {
 
 bool IsLayoutBlock(std::string_view name) {
     return dxf::SameName(name, "*Model_Space") || (name.size() >= 12 && dxf::SameName(name.substr(0, 12), "*Paper_Space"));
+}
+
+// The draw order a SORTENTSTABLE gives the entities of one space: each listed entity is drawn
+// as if its handle were the sort handle paired with it; the others keep their own handles.
+using SortHandles = std::unordered_map<Handle, Handle>;
+
+std::unordered_map<Handle, SortHandles> SortTables(const dxf::Document& doc) {
+    std::unordered_map<Handle, SortHandles> tables;
+    for (const DxfObject& o : doc.objects) {
+        if (o.Type() != "SORTENTSTABLE") continue;
+        EntityTags t(o);
+        const size_t sub = t.After("AcDbSortentsTable");
+        const size_t record = t.Find(330, sub);
+        if (record >= t.End()) continue;
+        SortHandles& order = tables[t[record].AsHandle().value_or(0)];
+        for (size_t i = t.Find(331, record); i + 1 < t.End(); i = t.Find(331, i + 1))
+            if (t[i + 1].code == 5)
+                if (const auto entity = t[i].AsHandle(), sort = t[i + 1].AsHandle(); entity && sort) order[*entity] = *sort;
+    }
+    return tables;
+}
+
+// Puts a space's entities in the order its table gives: by sort handle, each entity with the
+// vertices, attributes and end marker that follow it. Without a table the file's order stands.
+void ApplyDrawOrder(std::vector<const DxfObject*>& entities, const SortHandles& order) {
+    if (order.empty()) return;
+    struct Group {
+        Handle key;
+        size_t begin, end;
+    };
+    std::vector<Group> groups;
+    for (size_t i = 0; i < entities.size();) {
+        size_t end = i + 1;
+        while (end < entities.size() && (entities[end]->Type() == "VERTEX" || entities[end]->Type() == "ATTRIB" ||
+                                         entities[end]->Type() == "SEQEND"))
+            ++end;
+        const Handle own = entities[i]->GetHandle();
+        const auto sorted = order.find(own);
+        groups.push_back({sorted == order.end() ? own : sorted->second, i, end});
+        i = end;
+    }
+    std::stable_sort(groups.begin(), groups.end(), [](const Group& a, const Group& b) { return a.key < b.key; });
+    std::vector<const DxfObject*> ordered;
+    ordered.reserve(entities.size());
+    for (const Group& g : groups) ordered.insert(ordered.end(), entities.begin() + static_cast<std::ptrdiff_t>(g.begin),
+                                                 entities.begin() + static_cast<std::ptrdiff_t>(g.end));
+    entities = std::move(ordered);
 }
 
 }  // namespace
@@ -182,6 +230,11 @@ void Drawing::IndexLayouts() {
     }
     m_layouts.push_back(std::move(model));
     for (PaperLayout& p : papers) m_layouts.push_back(std::move(p.layout));
+    // The draw order the user set (DRAWORDER: a hatch sent behind its texts) is the order drawn.
+    const std::unordered_map<Handle, SortHandles> tables = SortTables(doc);
+    if (tables.empty()) return;
+    for (Layout& layout : m_layouts)
+        if (const auto it = tables.find(layout.record); layout.record != 0 && it != tables.end()) ApplyDrawOrder(layout.entities, it->second);
 }
 
 const LayerInfo* Drawing::FindLayer(std::string_view name) const {

@@ -60,6 +60,8 @@ public:
     // finding the end of a large entity first.
     bool Ends(size_t i) const { return i >= m_end || (!m_endKnown && IsEnd(m_tags[i].code) && SetEnd(i) == i); }
     const dxf::Tag& operator[](size_t i) const { return m_tags[i]; }
+    // All the tags, the extended data after End() included.
+    const std::vector<dxf::Tag>& Tags() const { return m_tags; }
 
     // Index of the first tag with the code at or after start (End() when there is none).
     size_t Find(int code, size_t start = 0) const {

@@ -117,10 +117,21 @@ bool Prepare(const Drawing& drawing, const PlotSettings& settings, Renderer& ren
         result.error = text;
         return false;
     }
-    if (result.width <= 0 || result.height <= 0 || result.width > kMaxSide || result.height > kMaxSide ||
-        static_cast<double>(result.width) * result.height > kMaxPixels) {
-        result.error = "a sheet of " + std::to_string(result.width) + " x " + std::to_string(result.height) +
-                       " pixels is too large (at most " + std::to_string(kMaxSide) + " a side)";
+    // Two limits: a side (what the toolkit's images take) and the pixels in all (the memory of
+    // the picture); the message names the one the sheet passes.
+    const std::string sheet = "a sheet of " + std::to_string(result.width) + " x " + std::to_string(result.height) + " pixels";
+    if (result.width <= 0 || result.height <= 0) {
+        result.error = sheet + " is empty";
+        return false;
+    }
+    if (result.width > kMaxSide || result.height > kMaxSide) {
+        result.error = sheet + " is too large (at most " + std::to_string(kMaxSide) + " pixels a side)";
+        return false;
+    }
+    if (const double pixels = static_cast<double>(result.width) * result.height; pixels > kMaxPixels) {
+        char text[160];
+        std::snprintf(text, sizeof text, " is too large (%.1f million pixels; at most %.0f million in all)", pixels / 1e6, kMaxPixels / 1e6);
+        result.error = sheet + text;
         return false;
     }
     return true;

@@ -1,7 +1,9 @@
 // The host's window on a real X server (Xvfb), driven by xdotool as a user would: keys typed
-// into the command line, the File menu opened with the mouse, a drawing saved, the session
-// ended from the menu; a table created from the Velloria pull-down through its dialogs, placed
-// by a click and saved, with a screenshot of the screen.
+// into the command line, the File menu opened with the mouse, drawings saved and opened through
+// the file dialog (or typed with FILEDIA 0), the keys of File, the pull-downs opened by Alt and
+// their letter, the session ended from the menu; a table created from the Velloria pull-down
+// through its dialogs, placed by a click, picked and its link edited from Format, and saved,
+// with screenshots of the screen.
 #include <gtest/gtest.h>
 
 #include <signal.h>
@@ -207,21 +209,77 @@ TEST(WindowOnX, TheMenuAndTheCommandLineAnswerTheMouseAndTheKeyboard) {
     run("mousemove --window " + main->id + " " + std::to_string(main->width / 2) + " " + std::to_string(main->height / 2));
     ASSERT_TRUE(WaitFor([&] { return screen.KeysGoTo(main->id); }, 10s));
 
-    // Typed into the command line: SAVEAS and its file name.
-    run("type --delay 15 SAVEAS");
-    run("key Return");
-    run("type --delay 15 typed.dxf");
-    run("key Return");
+    auto typeLine = [&](const std::string& line) {
+        run("type --delay 15 '" + line + "'");
+        run("key Return");
+    };
+    // In a file dialog once it is up and has the keys: the file's name, then Enter.
+    auto answerFileDialog = [&](const std::string& title, const std::string& name, const std::string& screenshot = {}) {
+        const auto dialog = screen.Find("^" + title + "$");
+        if (!dialog) return false;
+        if (!WaitFor([&] { return screen.KeysGoTo(dialog->id); }, 10s)) return false;
+        if (!screenshot.empty()) {
+            const std::string grab = "env DISPLAY=" + server.display + " import -window root '" + screenshot + "'";
+            EXPECT_EQ(std::system(grab.c_str()), 0);
+            std::cout << "screenshot: " << screenshot << "\n";
+        }
+        typeLine(name);
+        return WaitFor([&] { return !screen.Shown(dialog->id) && screen.KeysGoTo(main->id); }, 10s);
+    };
+
+    // Typed into the command line with the file dialogs off (FILEDIA 0): SAVEAS and its name.
+    typeLine("FILEDIA");
+    typeLine("0");
+    typeLine("SAVEAS");
+    typeLine("typed.dxf");
     EXPECT_TRUE(WaitFor([&] { return std::filesystem::exists(dir / "typed.dxf"); }, 10s)) << testing_support::ReadFile(dir / "err.txt");
+    typeLine("FILEDIA");
+    typeLine("1");
+
+    // Ctrl+Shift+S: the file dialog, in the drawing's folder.
+    // A click in the command line makes the window the active one, whose keys the menus take
+    // (without a window manager nothing else does).
+    run("mousemove --window " + main->id + " 200 " + std::to_string(main->height - 40) + " click 1");
+    run("key ctrl+shift+s");
+    const std::string dialogShot = (std::filesystem::path(VELLORIA_BIN_DIR).parent_path() / "tests" / "window-xvfb-file-dialog.png").string();
+    ASSERT_TRUE(answerFileDialog("Save Drawing As", "keys.dxf", dialogShot)) << "no file dialog for Ctrl+Shift+S";
+    EXPECT_TRUE(WaitFor([&] { return std::filesystem::exists(dir / "keys.dxf"); }, 10s));
 
     // File > Save As... by the mouse on the menu bar, then the keys of the menu, once it is open.
     run("mousemove --window " + main->id + " 18 10 click 1");
     ASSERT_TRUE(WaitFor([&] { return screen.MenuOpen(); }, 10s)) << "the File menu did not open";
     run("key Down Down Down Down Return");
-    ASSERT_TRUE(WaitFor([&] { return !screen.MenuOpen() && screen.KeysGoTo(main->id); }, 10s));
-    run("type --delay 15 menu.dxf");
-    run("key Return");
+    ASSERT_TRUE(answerFileDialog("Save Drawing As", "menu.dxf")) << "no file dialog for File > Save As";
     EXPECT_TRUE(WaitFor([&] { return std::filesystem::exists(dir / "menu.dxf"); }, 10s));
+
+    // Ctrl+O: the drawing opens in a tab of its own; Ctrl+S saves it to its file.
+    run("key ctrl+o");
+    ASSERT_TRUE(answerFileDialog("Open Drawing", "typed.dxf")) << "no file dialog for Ctrl+O";
+    ASSERT_TRUE(screen.Find("^Velloria - typed.dxf$")) << testing_support::ReadFile(dir / "err.txt");
+    std::filesystem::remove(dir / "typed.dxf");
+    run("key ctrl+s");
+    EXPECT_TRUE(WaitFor([&] { return std::filesystem::exists(dir / "typed.dxf"); }, 10s)) << "Ctrl+S saved nothing";
+
+    // Window lists both drawings (a screenshot of it open); Help and Insert open.
+    const std::filesystem::path shots = std::filesystem::path(VELLORIA_BIN_DIR).parent_path() / "tests";
+    std::filesystem::create_directories(shots);
+    for (const char* menu : {"alt+i", "alt+h", "alt+w"}) {
+        run(std::string("key ") + menu);
+        EXPECT_TRUE(WaitFor([&] { return screen.MenuOpen(); }, 10s)) << menu << " opened no menu";
+        if (std::string(menu) == "alt+w") {
+            const std::string grab = "env DISPLAY=" + server.display + " import -window root '" + (shots / "window-xvfb-menus.png").string() + "'";
+            EXPECT_EQ(std::system(grab.c_str()), 0);
+        }
+        run("key Escape");
+        ASSERT_TRUE(WaitFor([&] { return !screen.MenuOpen() && screen.KeysGoTo(main->id); }, 10s));
+    }
+    std::cout << "screenshot: " << (shots / "window-xvfb-menus.png").string() << "\n";
+
+    // File > Close closes it: the other drawing is shown again.
+    run("mousemove --window " + main->id + " 18 10 click 1");
+    ASSERT_TRUE(WaitFor([&] { return screen.MenuOpen(); }, 10s)) << "the File menu did not open";
+    run("key Down Down Down Down Down Return");
+    EXPECT_TRUE(screen.Find("^Velloria - menu.dxf$")) << "File > Close left typed.dxf";
 
     // File > Exit ends the session (nothing is unsaved, so nothing is asked).
     run("mousemove --window " + main->id + " 18 10 click 1");
@@ -294,12 +352,17 @@ TEST(WindowOnX, ATableIsCreatedFromTheMenuThroughItsDialogsAndPlacedByAClick) {
     run("click 1");
     ASSERT_TRUE(focused(*main));
 
-    run("type --delay 15 SAVEAS");
-    run("key Return");
-    run("type --delay 15 table.dxf");
-    run("key Return");
-    ASSERT_TRUE(WaitFor([&] { return std::filesystem::exists(dir / "table.dxf"); }, 10s))
-        << testing_support::ReadFile(dir / "out.txt") << testing_support::ReadFile(dir / "err.txt");
+    // Saved by Ctrl+Shift+S, its name typed in the file dialog.
+    auto saveAs = [&](const std::string& name) {
+        run("key ctrl+shift+s");
+        const auto files = screen.Find("^Save Drawing As$");
+        if (!files || !focused(*files)) return false;
+        run("type --delay 15 " + name);
+        run("key Return");
+        return gone(*files) && WaitFor([&] { return std::filesystem::exists(dir / name); }, 10s);
+    };
+    ASSERT_TRUE(saveAs("table.dxf")) << testing_support::ReadFile(dir / "out.txt") << testing_support::ReadFile(dir / "err.txt");
+    ASSERT_TRUE(focused(*main));
 
     // What the user sees now, beside the build's other outputs.
     const std::filesystem::path shot = std::filesystem::path(VELLORIA_BIN_DIR).parent_path() / "tests" / "window-xvfb.png";
@@ -308,17 +371,33 @@ TEST(WindowOnX, ATableIsCreatedFromTheMenuThroughItsDialogsAndPlacedByAClick) {
     EXPECT_GT(std::filesystem::exists(shot) ? std::filesystem::file_size(shot) : 0u, 1000u);
     std::cout << "screenshot: " << shot.string() << "\n";
 
+    // A click on the new table's corner at "Command: " picks it (grips show it); Format > Table
+    // Link Properties then edits its link without asking for a table.
+    run("mousemove --window " + main->id + " " + std::to_string(main->width / 3 + 10) + " " + std::to_string(main->height / 2 + 10) + " click 1");
+    std::this_thread::sleep_for(300ms);
+    const std::filesystem::path picked = shot.parent_path() / "window-xvfb-picked.png";
+    EXPECT_EQ(std::system(("env DISPLAY=" + server.display + " import -window root '" + picked.string() + "'").c_str()), 0);
+    std::cout << "picked: " << picked.string() << "\n";
+    run("key alt+o");
+    ASSERT_TRUE(WaitFor([&] { return screen.MenuOpen(); }, 10s)) << "the Format menu did not open";
+    run("key l");
+    const auto properties = screen.Find("^Properties$");
+    ASSERT_TRUE(properties) << "the picked table's properties did not come up";
+    ASSERT_TRUE(focused(*properties));
+    run("key Escape");
+    ASSERT_TRUE(gone(*properties));
+    // A click in the command line gives the window the keys again.
+    run("mousemove --window " + main->id + " 200 " + std::to_string(main->height - 40) + " click 1");
+    ASSERT_TRUE(focused(*main));
+
     // Ctrl+Z takes the table back out (Edit > Undo), as the screen shows.
     run("key ctrl+z");
     std::this_thread::sleep_for(700ms);
     const std::filesystem::path undone = shot.parent_path() / "window-xvfb-undone.png";
     EXPECT_EQ(std::system(("env DISPLAY=" + server.display + " import -window root '" + undone.string() + "'").c_str()), 0);
     std::cout << "after Ctrl+Z: " << undone.string() << "\n";
-    run("type --delay 15 SAVEAS");
-    run("key Return");
-    run("type --delay 15 undone.dxf");
-    run("key Return");
-    ASSERT_TRUE(WaitFor([&] { return std::filesystem::exists(dir / "undone.dxf"); }, 10s)) << testing_support::ReadFile(dir / "out.txt");
+    ASSERT_TRUE(saveAs("undone.dxf")) << testing_support::ReadFile(dir / "out.txt");
+    ASSERT_TRUE(focused(*main));
     run("type --delay 15 QUIT");
     run("key Return");
     EXPECT_TRUE(WaitFor([&] { return !Alive(host) && std::filesystem::exists(dir / "status"); }, 20s));

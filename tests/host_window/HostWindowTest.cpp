@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QFileDialog>
 #include <QApplication>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -21,6 +22,7 @@
 #include "CommandLine.h"
 #include "DrawingView.h"
 #include "MainWindow.h"
+#include "SaveSettings.h"
 #include "Startup.h"
 #include "db/DbDatabase.h"
 #include "db/DbEntities.h"
@@ -118,6 +120,8 @@ void PrepareModuleSession(const testing_support::TempDir& dir, const std::string
     ::setenv("VELLORIA_MODULE", VELLORIA_BIN_DIR "/Velloria.so", 1);
     ::setenv("VELLORIA_OPENER", "/bin/true", 1);
     ::setenv("VELLORIA_REGISTRY", (dir / "registry.reg").c_str(), 1);
+    // File names are typed here (FILEDIA 0); the file dialog has its own test.
+    SetFileDialogsEnabled(false);
     platform::view::EnsureGuiApplication();
 }
 
@@ -272,6 +276,7 @@ TEST(HostWindow, EachDrawingHasItsTabAndTheActiveTabIsTheCurrentDocument) {
     const auto size = std::filesystem::file_size(plan);
     ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
     ::setenv("VELLORIA_REGISTRY", (dir / "registry.reg").c_str(), 1);
+    SetFileDialogsEnabled(false);
     platform::view::EnsureGuiApplication();
     MessageBoxAnswers boxes({QMessageBox::Cancel, QMessageBox::No});
 
@@ -463,4 +468,97 @@ TEST(HostWindow, EscapeStopsARefreshAndWhatWasTypedMeanwhileWaitsForThePrompt) {
     const std::string file = testing_support::ReadFile(saved);
     EXPECT_NE(file.find("Federal Shipping"), std::string::npos);
     EXPECT_EQ(file.find("Beverages"), std::string::npos);
+}
+
+// The file dialogs of the window's file commands, each answered as a user would: the file
+// chosen (or the dialog cancelled) once it is up, with what it offered kept.
+class FileDialogAnswers {
+public:
+    explicit FileDialogAnswers(std::vector<std::function<void(QFileDialog&)>> answers) : m_answers(std::move(answers)) {
+        m_timer.setInterval(5);
+        QObject::connect(&m_timer, &QTimer::timeout, [this] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (!dialog || !dialog->isVisible() || m_answers.empty()) return;
+            titles.push_back(dialog->windowTitle().toStdString());
+            folders.push_back(dialog->directory().absolutePath().toStdString());
+            auto answer = std::move(m_answers.front());
+            m_answers.erase(m_answers.begin());
+            answer(*dialog);
+        });
+        m_timer.start();
+    }
+    std::vector<std::string> titles, folders;
+
+private:
+    std::vector<std::function<void(QFileDialog&)>> m_answers;
+    QTimer m_timer;
+};
+
+// The keys pressed in the window, made the active one (as a dialog closing leaves it).
+void Keys(window::MainWindow& main, QKeyCombination keys) {
+    QApplication::setActiveWindow(&main);
+    QTest::keyClick(main.Commands()->Input(), keys.key(), keys.keyboardModifiers());
+}
+
+// Ctrl+Shift+S and Ctrl+O ask in the file dialog, which starts in the drawing's folder; Ctrl+S
+// saves to the drawing's own file. A dialog cancelled saves nothing. A script, and FILEDIA 0,
+// type the name.
+TEST(HostWindow, TheFileCommandsAskInTheFileDialogUnlessFiledialogIsOff) {
+    testing_support::TempDir dir;
+    const std::string plan = dir / "plan.dxf", other = dir / "other.dxf";
+    std::filesystem::copy_file(VELLORIA_TEST_DATA "/acad_table_simple.dxf", plan);
+    std::filesystem::copy_file(VELLORIA_TEST_DATA "/dxf-corpus/VP4.dxf", other);
+    ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    ::setenv("VELLORIA_REGISTRY", (dir / "registry.reg").c_str(), 1);
+    platform::view::EnsureGuiApplication();
+    const std::string folder = std::filesystem::canonical(dir.path()).string();
+    FileDialogAnswers dialogs({[&](QFileDialog& d) {
+                                   d.selectFile(QString::fromStdString(folder + "/saved"));  // the dialog adds .dxf
+                                   static_cast<QDialog&>(d).accept();
+                               },
+                               [&](QFileDialog& d) {
+                                   d.selectFile(QString::fromStdString(other));
+                                   static_cast<QDialog&>(d).accept();
+                               },
+                               [&](QFileDialog& d) { d.reject(); },
+                               // Only should the script's SAVEAS ask here (it must not).
+                               [&](QFileDialog& d) { d.reject(); }});
+
+    User user;
+    user.When(PromptKind::Command, [&](window::MainWindow& main) { Keys(main, Qt::CTRL | Qt::SHIFT | Qt::Key_S); });
+    user.When(PromptKind::Command, [&](window::MainWindow& main) {
+        EXPECT_TRUE(std::filesystem::exists(dir / "saved.dxf")) << main.Commands()->Transcript();
+        EXPECT_EQ(TabNames(*main.DocumentTabs()), std::vector<std::string>{"saved.dxf"});
+        Keys(main, Qt::CTRL | Qt::Key_O);
+    });
+    user.When(PromptKind::Command, [&](window::MainWindow& main) {
+        EXPECT_EQ(TabNames(*main.DocumentTabs()), (std::vector<std::string>{"saved.dxf", "other.dxf"}));
+        std::filesystem::remove(other);
+        Keys(main, Qt::CTRL | Qt::Key_S);
+    });
+    user.When(PromptKind::Command, [&](window::MainWindow& main) {
+        EXPECT_TRUE(std::filesystem::exists(other));  // saved again by Ctrl+S
+        Keys(main, Qt::CTRL | Qt::SHIFT | Qt::Key_S);  // and cancelled
+    });
+    user.When(PromptKind::Command, [&](window::MainWindow& main) {
+        const std::string transcript = main.Commands()->Transcript();
+        EXPECT_NE(transcript.find("*Cancel*", transcript.rfind("Enter name of drawing to save")), std::string::npos) << transcript;
+        // A script types its file names, FILEDIA on or not.
+        testing_support::WriteFile(dir / "save.scr", "SAVEAS\n" + (dir / "scripted.dxf") + "\n");
+        Type(main, "SCRIPT");
+        Type(main, dir / "save.scr");
+    });
+    user.When(PromptKind::Command, [&](window::MainWindow& main) {
+        EXPECT_TRUE(std::filesystem::exists(dir / "scripted.dxf")) << main.Commands()->Transcript();
+        Type(main, "FILEDIA");
+        Type(main, "0");
+        Type(main, "SAVEAS");
+    });
+    user.When(PromptKind::Text, [&](window::MainWindow& main) { Type(main, dir / "typed.dxf"); });
+    user.When(PromptKind::Command, [&](window::MainWindow& main) { Type(main, "QUIT"); });
+    EXPECT_EQ(RunInWindow(user, plan), 0);
+    EXPECT_TRUE(user.Done());
+    EXPECT_EQ(dialogs.titles, (std::vector<std::string>{"Save Drawing As", "Open Drawing", "Save Drawing As"}));
+    EXPECT_EQ(dialogs.folders, (std::vector<std::string>{folder, folder, folder}));
+    EXPECT_TRUE(std::filesystem::exists(dir / "typed.dxf"));
 }

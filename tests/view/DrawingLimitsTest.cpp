@@ -166,4 +166,30 @@ TEST(ExtremeSheets, ExtentsNoSheetCanShowAreRefusedWithTheirCoordinates) {
     }
 }
 
+// A sheet is refused by the limit it passes: the pixels in all (a fine resolution, both sides
+// within the toolkit's), or a side.
+TEST(ExtremeSheets, ASheetTooLargeIsRefusedByTheLimitItPasses) {
+    viewtest::UseOffscreenToolkit();
+    // A circle: a square sheet, 14882 pixels a side at 900 dots an inch.
+    DxfText circle;
+    circle.Entity("CIRCLE", "8\n0\n10\n0\n20\n0\n30\n0\n40\n10\n");
+    const Drawing drawing(Parse(circle.Text()));
+    platform::view::PlotSettings fine;
+    fine.dpi = 900;
+    platform::view::PlotResult result;
+    EXPECT_TRUE(platform::view::PlotImage(drawing, fine, result).isNull());
+    EXPECT_FALSE(result.ok);
+    EXPECT_LT(result.width, 16384);
+    EXPECT_LT(result.height, 16384);
+    char pixels[32];
+    std::snprintf(pixels, sizeof pixels, "%.1f", result.width * static_cast<double>(result.height) / 1e6);
+    EXPECT_EQ(result.error, "a sheet of " + std::to_string(result.width) + " x " + std::to_string(result.height) + " pixels is too large (" +
+                                pixels + " million pixels; at most 160 million in all)");
+
+    platform::view::PlotSettings narrow;
+    narrow.width = 20000, narrow.height = 100;
+    EXPECT_TRUE(platform::view::PlotImage(drawing, narrow, result).isNull());
+    EXPECT_EQ(result.error, "a sheet of 20000 x 100 pixels is too large (at most 16384 pixels a side)");
+}
+
 }  // namespace

@@ -1,8 +1,12 @@
 // The menu bar from the loaded menus, and what a menu item or closing the window types.
 #include <QMenuBar>
+#include <algorithm>
 #include <fstream>
+#include <memory>
+#include <utility>
 
 #include "WindowFixture.h"
+#include "editor/CommandStack.h"
 #include "editor/EditorPrompts.h"
 #include "editor/PromptInput.h"
 #include "runtime/Menus.h"
@@ -27,7 +31,64 @@ QAction* FindAction(QMenuBar* bar, const QString& menu, const QString& item) {
     return nullptr;
 }
 
+QMenu* FindMenu(QMenuBar* bar, const QString& title) {
+    for (QAction* top : bar->actions())
+        if (top->text() == title) return top->menu();
+    return nullptr;
+}
+
+void Nothing() {}
+
 }  // namespace
+
+// The host's pull-downs hold their commands, each greyed out while its command is not there
+// (the module's come with the module), and the keys of File run theirs.
+TEST_F(WindowTest, TheHostsPullDownsHoldTheirCommandsAndTheirKeysRunThem) {
+    Open(std::string(VELLORIA_TEST_DATA) + "/acad_table_simple.dxf");
+    QMenuBar* bar = window->menuBar();
+    QAction* create = FindAction(bar, QStringLiteral("&Insert"), QStringLiteral("&Table from Database..."));
+    QAction* properties = FindAction(bar, QStringLiteral("F&ormat"), QStringLiteral("Table &Link Properties..."));
+    QAction* open = FindAction(bar, QStringLiteral("&File"), QStringLiteral("&Open..."));
+    ASSERT_TRUE(create && properties && open);
+    EXPECT_FALSE(create->isEnabled());
+    EXPECT_FALSE(open->isEnabled());
+    for (const wchar_t* name : {L"LIST", L"OPEN", L"QSAVE", L"SAVEAS", L"CLOSE", L"DbTable_Create", L"DbTable_Properties", L"Velo_Help", L"HELP"})
+        ASSERT_EQ(acedRegCmds->addCommand(L"MENUTEST", name, name, ACRX_CMD_MODAL, &Nothing), Acad::eOk);
+    window->Refresh();
+    EXPECT_TRUE(create->isEnabled());
+    EXPECT_TRUE(properties->isEnabled());
+    for (const QString& title : {QStringLiteral("&File"), QStringLiteral("&Edit"), QStringLiteral("&Insert"), QStringLiteral("F&ormat"),
+                                QStringLiteral("&Window"), QStringLiteral("&Help")}) {
+        QMenu* menu = FindMenu(bar, title);
+        ASSERT_NE(menu, nullptr) << title.toStdString();
+        EXPECT_TRUE(menu->isEnabled()) << title.toStdString();
+        const QList<QAction*> items = menu->actions();
+        EXPECT_TRUE(std::any_of(items.begin(), items.end(), [](QAction* a) { return !a->isSeparator() && a->isEnabled(); })) << title.toStdString();
+    }
+    // Window lists the open drawings, the current one checked.
+    QMenu* windows = FindMenu(bar, QStringLiteral("&Window"));
+    emit windows->aboutToShow();
+    QAction* listed = windows->actions().back();
+    EXPECT_EQ(listed->text(), QStringLiteral("&1 acad_table_simple.dxf"));
+    EXPECT_TRUE(listed->isChecked());
+
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    for (const auto& [key, macro] : {std::pair{QKeyCombination(Qt::CTRL, Qt::Key_O), "_OPEN"}, {QKeyCombination(Qt::CTRL, Qt::Key_S), "_QSAVE"},
+                                     {QKeyCombination(Qt::CTRL | Qt::SHIFT, Qt::Key_S), "_SAVEAS"}}) {
+        // Keys that run nothing leave the prompt waiting: it is given a line after a while.
+        auto read = std::make_shared<bool>(false);
+        Then([&, read] {
+            QTest::keyClick(window->Commands()->Input(), key.key(), key.keyboardModifiers());
+            QTimer::singleShot(200, [this, read] {
+                if (!*read) window->Input().Submit("(nothing ran)");
+            });
+        });
+        EXPECT_EQ(AtCommandPrompt(), macro);
+        *read = true;
+    }
+    acedRegCmds->removeGroup(L"MENUTEST");
+}
 
 TEST_F(WindowTest, TheMenuBarShowsTheLoadedPullDownAndItsItemsRunTheirMacros) {
     testing_support::TempDir dir;

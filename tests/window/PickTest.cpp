@@ -6,6 +6,9 @@
 #include "editor/EditorPrompts.h"
 #include "editor/EditorSelection.h"
 #include "editor/EntityNames.h"
+#include "editor/PickFirst.h"
+#include "editor/PromptInput.h"
+#include "db/ResBuf.h"
 
 namespace window_test {
 
@@ -46,6 +49,36 @@ protected:
         return Members(ss);
     }
 
+    // Pixels in the highlight's colour (edges are smoothed into the background: a pixel
+    // counts by its hue).
+    int HighlightedPixels() {
+        const QImage image = View().grab().toImage();
+        int count = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (const QColor c = image.pixelColor(x, y); c.blue() > c.red() + 60) ++count;
+        return count;
+    }
+
+    // The line "Command: " reads, the steps run while it waits.
+    static std::string AtCommandPrompt(std::vector<std::function<void()>> steps) {
+        Steps(std::move(steps));
+        const platform::ScopedPrompt waiting(platform::PromptKind::Command);
+        return platform::ReadPromptedLine(L"\nCommand: ").value_or("(end)");
+    }
+
+    // Cancels the prompt of that kind should one be asked.
+    void CancelIfAsked(platform::PromptKind kind) {
+        QTimer::singleShot(0, [this, kind] {
+            if (platform::CurrentPrompt().kind == kind) window->Input().Submit("^C");
+        });
+    }
+
+    void TearDown() override {
+        platform::ClearPickFirst();
+        WindowTest::TearDown();
+    }
+
     AcDbObjectId shortLine, slanted, longLine;
 };
 
@@ -71,19 +104,57 @@ TEST_F(Picking, DraggingLeftToRightSelectsByWindowRightToLeftByCrossing) {
 }
 
 TEST_F(Picking, TheChosenEntitiesAreShownHighlighted) {
-    // Edges are smoothed into the background: a pixel counts by its hue.
-    auto highlightedPixels = [&] {
-        const QImage image = View().grab().toImage();
-        int count = 0;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                if (const QColor c = image.pixelColor(x, y); c.blue() > c.red() + 60) ++count;
-        return count;
-    };
     int before = -1, after = -1;
-    Select({[&] { before = highlightedPixels(); }, [&] { Click(Device(15, 20)); }, [&] { after = highlightedPixels(); }});
+    Select({[&] { before = HighlightedPixels(); }, [&] { Click(Device(15, 20)); }, [&] { after = HighlightedPixels(); }});
     EXPECT_EQ(before, 0);
     EXPECT_GT(after, 100);  // the long line, in the highlight's colour
+}
+
+// Noun first, then the verb: an object clicked at "Command: " is shown picked, and the command
+// named next takes it instead of asking: a prompt for one object, or "Select objects:" as far
+// as the command's filter lets it through. It is taken once.
+TEST_F(Picking, AnObjectPickedAtTheCommandPromptIsWhatTheNextCommandWorksOn) {
+    int highlighted = -1;
+    EXPECT_EQ(AtCommandPrompt({[&] { Click(Device(15, 20)); }, [&] { highlighted = HighlightedPixels(); },
+                               [&] { window->Input().Submit("LIST"); }}),
+              "LIST");
+    EXPECT_GT(highlighted, 100);  // the long line and its grips
+    EXPECT_EQ(platform::PickFirst(), Ids{longLine});
+    ads_name entity;
+    ads_point at;
+    CancelIfAsked(platform::PromptKind::Entity);
+    ASSERT_EQ(acedEntSel(L"\nSelect object: ", entity, at), RTNORM);
+    AcDbObjectId taken;
+    ASSERT_EQ(acdbGetObjectId(taken, entity), Acad::eOk);
+    EXPECT_EQ(taken, longLine);
+    EXPECT_TRUE(platform::PickFirst().empty());
+
+    // Selecting objects takes all that was picked (here by a second click, which picks anew).
+    AtCommandPrompt({[&] { Click(Device(5, 0)); }, [&] { window->Input().Submit("ERASE"); }});
+    CancelIfAsked(platform::PromptKind::Selection);
+    ads_name ss;
+    ASSERT_EQ(acedSSGet(nullptr, nullptr, nullptr, nullptr, ss), RTNORM);
+    EXPECT_EQ(Members(ss), Ids{shortLine});
+
+    // What the filter keeps out is not taken: the command asks, and here gets nothing.
+    AtCommandPrompt({[&] { Click(Device(5, 0)); }, [&] { window->Input().Submit("LIST"); }});
+    resbuf* tablesOnly = acutBuildList(RTDXF0, L"ACAD_TABLE", RTNONE);
+    Steps({[&] { Click(Device(0, 0), Qt::RightButton); }});
+    EXPECT_EQ(acedSSGet(nullptr, nullptr, nullptr, tablesOnly, ss), RTERROR);
+    acutRelRb(tablesOnly);
+}
+
+TEST_F(Picking, EscapeOrAClickOnNothingLetsThePickedObjectGo) {
+    int picked = -1, afterEscape = -1;
+    AtCommandPrompt({[&] { Click(Device(15, 20)); }, [&] { picked = HighlightedPixels(); },
+                     [&] { QTest::keyClick(window->Commands()->Input(), Qt::Key_Escape); }, [&] { afterEscape = HighlightedPixels(); },
+                     [&] { window->Input().Submit("X"); }});
+    EXPECT_GT(picked, 100);
+    EXPECT_EQ(afterEscape, 0);
+    EXPECT_TRUE(platform::PickFirst().empty());
+    AtCommandPrompt({[&] { Click(Device(15, 20)); }, [&] { Click(Device(15, 10)); }, [&] { window->Input().Submit("X"); }});
+    EXPECT_TRUE(platform::PickFirst().empty());
+    EXPECT_EQ(HighlightedPixels(), 0);
 }
 
 TEST_F(Picking, ADraggedSetFollowsTheCursorUntilTheClick) {

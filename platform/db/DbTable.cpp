@@ -131,6 +131,20 @@ Acad::ErrorStatus AcDbTable::setColumnWidth(int col, double width) {
     return Acad::eOk;
 }
 
+Acad::ErrorStatus AcDbTable::setStoredRowHeight(int row, double height) {
+    if (const auto es = setRowHeight(row, height); es != Acad::eOk) return es;
+    layout();
+    if (height > m_needed[static_cast<size_t>(row)] * (1 + 1e-9)) return Acad::eOk;
+    const AcDbTableStyle* style = StyleOf(m_style);
+    if (!style) style = &DefaultStyle();
+    const double oneLine = platform::TextBlockHeight(1, style->textHeight(rowType(row))) + 2 * style->vertCellMargin();
+    if (oneLine < height && IsSize(oneLine)) {
+        m_heights[static_cast<size_t>(row)] = oneLine;
+        touch();
+    }
+    return Acad::eOk;
+}
+
 Acad::ErrorStatus AcDbTable::setRowHeight(double height) {
     if (const auto es = assertWriteEnabled(); es != Acad::eOk) return es;
     if (!IsSize(height)) return Acad::eInvalidInput;
@@ -343,11 +357,17 @@ void AcDbTable::shiftMerges(bool rows, int at, int count) {
                 hi += count;
             }
         } else {
+            // Deleting rows or columns inside a range shrinks it by those it loses, as the CAD
+            // program's own deletion does; a range that loses all of them, or is left with a
+            // single cell, is gone.
             const int end = at - count;  // deleted: [at, end)
-            if (hi >= at && lo < end) continue;
             if (lo >= end) {
                 lo += count;
                 hi += count;
+            } else if (hi >= at) {
+                hi -= std::min(hi + 1, end) - at;
+                lo = std::min(lo, at);
+                if (hi < lo || (r.minRow == r.maxRow && r.minCol == r.maxCol)) continue;
             }
         }
         kept.push_back(r);

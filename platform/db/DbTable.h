@@ -40,6 +40,12 @@ public:
     double columnWidth(int col) const;
     Acad::ErrorStatus setRowHeight(int row, double height);
     Acad::ErrorStatus setColumnWidth(int col, double width);
+    // A row height as a drawing file stores it, which is the row as it was drawn: a row that
+    // is no higher than its content needs was grown to fit that content, and its least height
+    // is one line of its row kind's text (never more than stored), so that it shrinks again
+    // when its content does; a row stored higher than its content needs keeps that height as
+    // its least. Call once the row's texts and the table's style are in place.
+    Acad::ErrorStatus setStoredRowHeight(int row, double height);
     // Every row or column at once.
     Acad::ErrorStatus setRowHeight(double height);
     Acad::ErrorStatus setColumnWidth(double width);
@@ -77,6 +83,7 @@ public:
 
     // Inserts nRows rows before row (row == numRows() appends), each of the given height.
     Acad::ErrorStatus insertRows(int row, double height, int nRows = 1);
+    // Rows or columns inserted inside a merged range extend it, deleted ones shrink it.
     Acad::ErrorStatus deleteRows(int row, int nRows = 1);
     Acad::ErrorStatus insertColumns(int col, double width, int nCols = 1);
     Acad::ErrorStatus deleteColumns(int col, int nCols = 1);

@@ -216,6 +216,27 @@ bool BuildTable(const CCellGrid& grid, const CTableLink& link, AcDbTable* pTable
     return pTable ? RefillTable(grid, link, pTable) : BuildNewTable(grid, link);
 }
 
+bool ReplaceExistingLink(AcDbTable* pTable) {
+    CTableLink old;
+    if (!ReadTableLink(old, pTable)) return true;
+    CString strSource;
+    strSource.Format(L"%s in %s", old.m_strTable.IsEmpty() ? L"a query" : old.m_strTable.GetString(), old.m_strDatabase.GetString());
+    CString strPrompt;
+    strPrompt.Format(L"\nThis table is linked to %s. Replace its link? [Yes/No] <No>: ", strSource.GetString());
+    wchar_t szAnswer[8] = L"";
+    acedInitGet(0, L"Yes No");
+    if (acedGetKword(strPrompt, szAnswer) != RTNORM || CString(szAnswer).CompareNoCase(L"Yes") != 0) {
+        acutPrintf(L"\nThe table keeps its link to %s; nothing was filled.", strSource.GetString());
+        return false;
+    }
+    for (int r = 0; r < old.m_nRows; ++r)
+        for (int c = 0; c < old.m_nCols; ++c) {
+            const int row = old.m_nStartRow + r, col = old.m_nStartCol + c;
+            if (row >= 0 && row < pTable->numRows() && col >= 0 && col < pTable->numColumns()) pTable->setTextString(row, col, L"");
+        }
+    return true;
+}
+
 bool PickStartCell(AcDbObjectId& tableId, int& nRow, int& nCol) {
     ads_point pt;
     if (acedGetPoint(nullptr, L"\nPlease select the start cell:", pt) != RTNORM) return false;

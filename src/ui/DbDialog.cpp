@@ -381,6 +381,11 @@ void CDbDialog::CreateTableFromPreview(CMyDbTable* pTable) {
         if (pExisting) pExisting->close();
         return;
     }
+    // Asked last, once the table can be filled: a link replaced is one whose old data goes.
+    if (pExisting && !ReplaceExistingLink(pExisting)) {
+        pExisting->close();
+        return;
+    }
     BuildTable(grid, link, pExisting);
     if (pExisting) {
         WriteTableLink(link, pExisting);

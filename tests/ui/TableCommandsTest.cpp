@@ -101,7 +101,7 @@ TEST_F(TableCommands, CreatesATableFromANewQueryWithoutHeader) {
     ASSERT_EQ(tables.size(), 1u) << Output();
     EXPECT_EQ(Link(tables[0]), (Items{L"1000:" + kOdbc.str(), L"1000:" + m_nwind.str(), L"1000:Cheap",
                                       L"1000:SELECT ProductName, UnitPrice FROM Products WHERE UnitPrice < 5", L"1000:", L"1000:", L"1070:1",
-                                      L"1070:0", L"1070:0", L"1070:0", L"1000:ProductName,UnitPrice", L"1000:", L"1071:2", L"1071:2"}));
+                                      L"1070:0", L"1070:0", L"1070:0", L"1000:", L"1000:", L"1071:2", L"1071:2"}));  // no custom headings
     EXPECT_EQ(Rows(tables[0]), 2);
     EXPECT_EQ(CRegistry::GetProfileInt(L"Velloria", L"Inc Header", 9), 0);
 

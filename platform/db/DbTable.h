@@ -35,6 +35,8 @@ public:
 
     // The row's height as drawn: at least the height set, and what its content needs.
     double rowHeight(int row) const;
+    // The height set: the least the row is drawn with, whatever its content.
+    double leastRowHeight(int row) const { return validRow(row) ? m_heights[static_cast<size_t>(row)] : 0.0; }
     // What the row's content needs (its tallest cell), whatever height was set.
     double minimumRowHeight(int row) const;
     double columnWidth(int col) const;

@@ -160,11 +160,12 @@ bool RefillTable(const CCellGrid& grid, const CTableLink& link, AcDbTable* pTabl
     const int C = grid.GetCols();
 
     // Rows come and go at the end of the table: every row above keeps its cells where they
-    // are, those outside the written columns (blocks, merged ranges) included.
+    // are, those outside the written columns (blocks, merged ranges) included. New rows take
+    // the last row's least height, not what its text made of it, or they would never shrink.
     if (R < N - s)
         pTable->deleteRows(s + R, N - s - R);
     else if (R > N - s)
-        pTable->insertRows(N, pTable->rowHeight(N - 1), s + R - N);
+        pTable->insertRows(N, pTable->leastRowHeight(N - 1), s + R - N);
     if (t <= M && C > M - t) pTable->insertColumns(M - 1, pTable->columnWidth(M - 1), t + C - M);
 
     for (int r = 0; r < R; ++r)

@@ -259,6 +259,28 @@ TEST(RefillTable, FitsRowsFromTheStartRowOn) {
     }
 }
 
+// Rows added after a last row that its long text made tall start from that row's own height,
+// so that they are no taller than their own texts need.
+TEST(RefillTable, AddedRowsTakeTheLastRowsLeastHeight) {
+    TestDrawing d;
+    const AcDbObjectId id = OldTable(d, 3, 1);
+    {
+        AcDbTable* t = nullptr;
+        ASSERT_EQ(acdbOpenObject(t, id, AcDb::kForWrite), Acad::eOk);
+        std::wstring words;
+        for (int i = 0; i < 200; ++i) words += L"word ";
+        t->setTextString(2, 0, words.c_str());
+        ASSERT_GT(t->rowHeight(2), 4.0);
+        t->close();
+    }
+    Refill(id, Grid(5, 1), 0, 0);
+    AcDbTable* t = nullptr;
+    acdbOpenObject(t, id, AcDb::kForRead);
+    ASSERT_EQ(t->numRows(), 5);
+    for (int r = 2; r < 5; ++r) EXPECT_DOUBLE_EQ(t->rowHeight(r), 3.0) << r;
+    t->close();
+}
+
 TEST(RefillTable, AddsColumnsWhenNeededButNeverRemovesThem) {
     {
         TestDrawing d;

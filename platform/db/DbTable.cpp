@@ -131,18 +131,21 @@ Acad::ErrorStatus AcDbTable::setColumnWidth(int col, double width) {
     return Acad::eOk;
 }
 
-Acad::ErrorStatus AcDbTable::setStoredRowHeight(int row, double height) {
-    if (const auto es = setRowHeight(row, height); es != Acad::eOk) return es;
+void AcDbTable::fitStoredRowHeights() {
     layout();
-    if (height > m_needed[static_cast<size_t>(row)] * (1 + 1e-9)) return Acad::eOk;
     const AcDbTableStyle* style = StyleOf(m_style);
     if (!style) style = &DefaultStyle();
-    const double oneLine = platform::TextBlockHeight(1, style->textHeight(rowType(row))) + 2 * style->vertCellMargin();
-    if (oneLine < height && IsSize(oneLine)) {
-        m_heights[static_cast<size_t>(row)] = oneLine;
-        touch();
+    bool changed = false;
+    for (int r = 0; r < numRows(); ++r) {
+        double& height = m_heights[static_cast<size_t>(r)];
+        if (height > m_needed[static_cast<size_t>(r)] * (1 + 1e-9)) continue;
+        const double oneLine = platform::TextBlockHeight(1, style->textHeight(rowType(r))) + 2 * style->vertCellMargin();
+        if (oneLine < height && IsSize(oneLine)) {
+            height = oneLine;
+            changed = true;
+        }
     }
-    return Acad::eOk;
+    if (changed) touch();
 }
 
 Acad::ErrorStatus AcDbTable::setRowHeight(double height) {

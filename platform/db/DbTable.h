@@ -42,12 +42,12 @@ public:
     double columnWidth(int col) const;
     Acad::ErrorStatus setRowHeight(int row, double height);
     Acad::ErrorStatus setColumnWidth(int col, double width);
-    // A row height as a drawing file stores it, which is the row as it was drawn: a row that
-    // is no higher than its content needs was grown to fit that content, and its least height
-    // is one line of its row kind's text (never more than stored), so that it shrinks again
-    // when its content does; a row stored higher than its content needs keeps that height as
-    // its least. Call once the row's texts and the table's style are in place.
-    Acad::ErrorStatus setStoredRowHeight(int row, double height);
+    // Row heights as a drawing file stores them are the rows as drawn: a row whose height is
+    // no more than its content needs was grown to fit that content, and its least height is
+    // one line of its row kind's text (never more than stored), so that it shrinks again when
+    // its content does; a row stored higher than its content needs keeps that height as its
+    // least. Call once the heights, the texts and the table's style are in place.
+    void fitStoredRowHeights();
     // Every row or column at once.
     Acad::ErrorStatus setRowHeight(double height);
     Acad::ErrorStatus setColumnWidth(double width);

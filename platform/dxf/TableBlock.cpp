@@ -229,6 +229,8 @@ TableStyleInfo StyleOfTable(Document& doc, const AcadTable& table) {
 }  // namespace
 
 void ReadBlockPlacements(Document& doc, AcadTable& table) {
+    // Most tables hold no block cell: their block is not looked through.
+    if (std::none_of(table.cells.begin(), table.cells.end(), [](const TableCell& c) { return c.type == 2; })) return;
     Block* block = table.blockName.empty() ? nullptr : doc.FindBlock(table.blockName);
     if (!block || table.rows == 0 || table.columns == 0) return;
     const TableStyleInfo style = StyleOfTable(doc, table);

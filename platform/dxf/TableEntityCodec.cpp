@@ -36,7 +36,8 @@ AcDbTable* MakeTable(const AcadTable& source, EntityLoadContext& context) {
     table->setDirection(AcGeVector3d(source.direction[0], source.direction[1], source.direction[2]));
     if (AcDbObjectId style = context.ObjectOf(source.tableStyle); !style.isNull()) table->setTableStyle(style);
     // Heights last: what a row's content needs decides whether its stored height is its least.
-    for (int r = 0; r < source.rows; ++r) table->setStoredRowHeight(r, source.rowHeights[static_cast<size_t>(r)]);
+    for (int r = 0; r < source.rows; ++r) table->setRowHeight(r, source.rowHeights[static_cast<size_t>(r)]);
+    table->fitStoredRowHeights();
     table->setFileOrigin();
     return table;
 }

@@ -131,6 +131,23 @@ Acad::ErrorStatus AcDbTable::setColumnWidth(int col, double width) {
     return Acad::eOk;
 }
 
+void AcDbTable::fitStoredRowHeights() {
+    layout();
+    const AcDbTableStyle* style = StyleOf(m_style);
+    if (!style) style = &DefaultStyle();
+    bool changed = false;
+    for (int r = 0; r < numRows(); ++r) {
+        double& height = m_heights[static_cast<size_t>(r)];
+        if (height > m_needed[static_cast<size_t>(r)] * (1 + 1e-9)) continue;
+        const double oneLine = platform::TextBlockHeight(1, style->textHeight(rowType(r))) + 2 * style->vertCellMargin();
+        if (oneLine < height && IsSize(oneLine)) {
+            height = oneLine;
+            changed = true;
+        }
+    }
+    if (changed) touch();
+}
+
 Acad::ErrorStatus AcDbTable::setRowHeight(double height) {
     if (const auto es = assertWriteEnabled(); es != Acad::eOk) return es;
     if (!IsSize(height)) return Acad::eInvalidInput;
@@ -343,11 +360,17 @@ void AcDbTable::shiftMerges(bool rows, int at, int count) {
                 hi += count;
             }
         } else {
+            // Deleting rows or columns inside a range shrinks it by those it loses, as the CAD
+            // program's own deletion does; a range that loses all of them, or is left with a
+            // single cell, is gone.
             const int end = at - count;  // deleted: [at, end)
-            if (hi >= at && lo < end) continue;
             if (lo >= end) {
                 lo += count;
                 hi += count;
+            } else if (hi >= at) {
+                hi -= std::min(hi + 1, end) - at;
+                lo = std::min(lo, at);
+                if (hi < lo || (r.minRow == r.maxRow && r.minCol == r.maxCol)) continue;
             }
         }
         kept.push_back(r);

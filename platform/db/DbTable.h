@@ -35,11 +35,19 @@ public:
 
     // The row's height as drawn: at least the height set, and what its content needs.
     double rowHeight(int row) const;
+    // The height set: the least the row is drawn with, whatever its content.
+    double leastRowHeight(int row) const { return validRow(row) ? m_heights[static_cast<size_t>(row)] : 0.0; }
     // What the row's content needs (its tallest cell), whatever height was set.
     double minimumRowHeight(int row) const;
     double columnWidth(int col) const;
     Acad::ErrorStatus setRowHeight(int row, double height);
     Acad::ErrorStatus setColumnWidth(int col, double width);
+    // Row heights as a drawing file stores them are the rows as drawn: a row whose height is
+    // no more than its content needs was grown to fit that content, and its least height is
+    // one line of its row kind's text (never more than stored), so that it shrinks again when
+    // its content does; a row stored higher than its content needs keeps that height as its
+    // least. Call once the heights, the texts and the table's style are in place.
+    void fitStoredRowHeights();
     // Every row or column at once.
     Acad::ErrorStatus setRowHeight(double height);
     Acad::ErrorStatus setColumnWidth(double width);
@@ -77,6 +85,7 @@ public:
 
     // Inserts nRows rows before row (row == numRows() appends), each of the given height.
     Acad::ErrorStatus insertRows(int row, double height, int nRows = 1);
+    // Rows or columns inserted inside a merged range extend it, deleted ones shrink it.
     Acad::ErrorStatus deleteRows(int row, int nRows = 1);
     Acad::ErrorStatus insertColumns(int col, double width, int nCols = 1);
     Acad::ErrorStatus deleteColumns(int col, int nCols = 1);

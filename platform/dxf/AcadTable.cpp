@@ -72,6 +72,7 @@ void ReadCell(const std::vector<Tag>& tags, size_t begin, size_t end, TableCell&
         case 174: cell.autofit = IntOf(t); break;
         case 175: cell.spanColumns = IntOf(t); break;
         case 176: cell.spanRows = IntOf(t); break;
+        case 177: cell.legacyOverrides = IntOf(t); break;
         case 178: cell.virtualEdge = IntOf(t); break;
         case 91:
             if (!sawOverride91) cell.overrides = IntOf(t);

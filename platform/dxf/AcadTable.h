@@ -19,6 +19,7 @@ struct TableCell {
     int spanColumns = 1;  // 175: columns the cell covers (merged cells)
     int spanRows = 1;     // 176: rows the cell covers
     int overrides = 0;    // 91: override flags
+    int legacyOverrides = 0;  // 177: the same, as files before 2007 hold them
     int virtualEdge = 0;  // 178
     double rotation = 0;  // 145
     std::string text;     // UTF-8, MTEXT formatting; long texts were stored in chunks
@@ -29,12 +30,27 @@ struct TableCell {
     // A block cell's block (340, its BLOCK_RECORD) and scale (144).
     Handle block = 0;
     double blockScale = 1;
+    // Where the program that drew the table's block put a block cell's reference: its offset
+    // from the cell's alignment point and its scale there (it fits the block's extents into
+    // the cell, which the block's base point alone does not tell). Not stored in the entity.
+    bool blockPlaced = false;
+    double blockOffset[2] = {0, 0};
+    double blockShownScale = 1;
     // The cell's tags as read when they are not in this writer's own form (a CAD program's
     // cell, with formatting this model does not hold). Written back as read while the fields
     // above are still what the tags say; when they are not, the cell is written anew with
     // the formatting tags of the record kept.
     std::vector<Tag> record;
 };
+
+// The cell's own text height, or 0 when its row kind's in the table style applies. A CAD
+// program shows the height a cell stores only when the cell's override flags say its height
+// is its own (bit 0x20, after alignment, fill, fill colour, content colour and text style):
+// empty cells often carry a stale height that nothing shows.
+constexpr int kTextHeightOverride = 0x20;
+inline double TextHeightOf(const TableCell& cell) {
+    return ((cell.overrides | cell.legacyOverrides) & kTextHeightOverride) ? cell.textHeight : 0.0;
+}
 
 struct AcadTable : EntityBase {
     std::string blockName;  // 2: the anonymous *T block that draws the table

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cmath>
 #include <cstdint>
 #include <unordered_map>
 
@@ -185,7 +186,81 @@ void DropStaleContentCopy(Document& doc, const AcadTable& table) {
     });
 }
 
+// Where rows and columns start, in the table's own coordinates (rows run down from 0).
+struct GridLines {
+    std::vector<double> xs, ys;
+    explicit GridLines(const AcadTable& table)
+        : xs(static_cast<size_t>(table.columns) + 1, 0.0), ys(static_cast<size_t>(table.rows) + 1, 0.0) {
+        for (int r = 0; r < table.rows; ++r) ys[static_cast<size_t>(r) + 1] = ys[static_cast<size_t>(r)] - table.rowHeights[static_cast<size_t>(r)];
+        for (int c = 0; c < table.columns; ++c)
+            xs[static_cast<size_t>(c) + 1] = xs[static_cast<size_t>(c)] + table.columnWidths[static_cast<size_t>(c)];
+    }
+};
+
+// A cell's rectangle (across its merged range), its alignment and the point its content is
+// aligned at, and the style of its row kind.
+struct CellFrame {
+    double left, right, top, bottom, x, y;
+    int align;
+    const CellStyleInfo* rowStyle;
+};
+
+CellFrame FrameOf(const AcadTable& table, const GridLines& grid, const TableStyleInfo& style, int r, int c) {
+    const int titleRow = style.titleSuppressed ? -1 : 0;
+    const int headerRow = style.headerSuppressed ? -1 : (style.titleSuppressed ? 0 : 1);
+    const CellStyleInfo& rowStyle = r == titleRow ? style.title : r == headerRow ? style.header : style.data;
+    const TableCell& cell = table.Cell(r, c);
+    const int r2 = r + std::min(cell.spanRows, table.rows - r), c2 = c + std::min(cell.spanColumns, table.columns - c);
+    CellFrame f{grid.xs[static_cast<size_t>(c)], grid.xs[static_cast<size_t>(c2)], grid.ys[static_cast<size_t>(r)],
+                grid.ys[static_cast<size_t>(r2)], 0, 0, 0, &rowStyle};
+    f.align = (cell.alignment >= 1 && cell.alignment <= 9) ? cell.alignment : rowStyle.alignment;
+    const int column = (f.align - 1) % 3, line = (f.align - 1) / 3;
+    const double hm = style.horizontalMargin, vm = style.verticalMargin;
+    f.x = column == 0 ? f.left + hm : column == 1 ? (f.left + f.right) / 2 : f.right - hm;
+    f.y = line == 0 ? f.top - vm : line == 1 ? (f.top + f.bottom) / 2 : f.bottom + vm;
+    return f;
+}
+
+TableStyleInfo StyleOfTable(Document& doc, const AcadTable& table) {
+    const DxfObject* s = table.tableStyle ? doc.FindObject(table.tableStyle) : nullptr;
+    return s ? ParseTableStyle(*s) : TableStyleInfo{};
+}
+
 }  // namespace
+
+void ReadBlockPlacements(Document& doc, AcadTable& table) {
+    // Most tables hold no block cell: their block is not looked through.
+    if (std::none_of(table.cells.begin(), table.cells.end(), [](const TableCell& c) { return c.type == 2; })) return;
+    Block* block = table.blockName.empty() ? nullptr : doc.FindBlock(table.blockName);
+    if (!block || table.rows == 0 || table.columns == 0) return;
+    const TableStyleInfo style = StyleOfTable(doc, table);
+    const GridLines grid(table);
+    const double eps = 1e-9 * (std::abs(grid.xs.back()) + std::abs(grid.ys.back()) + 1);
+    for (const DxfObject& e : block->Entities()) {
+        if (e.Type() != entities::Insert::type.name) continue;
+        const Tag* x = e.Find(entities::Insert::insert.code);
+        const Tag* y = e.Find(entities::Insert::insert.code + 10);
+        if (!x || !y) continue;
+        const double ix = x->DoubleOr(0), iy = y->DoubleOr(0);
+        const Tag* sx = e.Find(entities::Insert::scaleX.code);
+        const std::string_view name = e.Value(entities::Insert::block.code);
+        for (int r = 0; r < table.rows; ++r)
+            for (int c = 0; c < table.columns; ++c) {
+                TableCell& cell = table.Cell(r, c);
+                if (cell.type != 2 || cell.merged != 0 || cell.blockPlaced) continue;
+                const DxfObject* record = cell.block ? doc.FindObject(cell.block) : nullptr;
+                if (!record || record->Type() != "BLOCK_RECORD" || !SameName(record->Value(2), name)) continue;
+                const CellFrame f = FrameOf(table, grid, style, r, c);
+                if (ix < f.left - eps || ix > f.right + eps || iy > f.top + eps || iy < f.bottom - eps) continue;
+                cell.blockPlaced = true;
+                cell.blockOffset[0] = ix - f.x;
+                cell.blockOffset[1] = iy - f.y;
+                cell.blockShownScale = sx ? sx->DoubleOr(1) : 1;
+                r = table.rows;  // this reference is placed
+                break;
+            }
+    }
+}
 
 TableStyleInfo ParseTableStyle(const DxfObject& style, std::string* beyond) {
     TableStyleInfo info;
@@ -229,35 +304,29 @@ Handle FindTableStyle(Document& doc, std::string_view name) {
 void BuildTableBlock(Document& doc, const AcadTable& table, const TableStyleInfo& style, Block& block) {
     BlockBuilder out(doc, block, table.blockRecord);
     const int rows = table.rows, cols = table.columns;
-    std::vector<double> ys(static_cast<size_t>(rows) + 1, 0.0), xs(static_cast<size_t>(cols) + 1, 0.0);
-    for (int r = 0; r < rows; ++r) ys[static_cast<size_t>(r) + 1] = ys[static_cast<size_t>(r)] - table.rowHeights[static_cast<size_t>(r)];
-    for (int c = 0; c < cols; ++c) xs[static_cast<size_t>(c) + 1] = xs[static_cast<size_t>(c)] + table.columnWidths[static_cast<size_t>(c)];
-
-    const int titleRow = style.titleSuppressed ? -1 : 0;
-    const int headerRow = style.headerSuppressed ? -1 : (style.titleSuppressed ? 0 : 1);
-    const double hm = style.horizontalMargin, vm = style.verticalMargin;
+    const GridLines lines(table);
+    const std::vector<double>&xs = lines.xs, &ys = lines.ys;
+    const double hm = style.horizontalMargin;
     for (int r = 0; r < rows; ++r) {
-        const CellStyleInfo& rowStyle = r == titleRow ? style.title : r == headerRow ? style.header : style.data;
         for (int c = 0; c < cols; ++c) {
             const TableCell& cell = table.Cell(r, c);
             if (cell.merged != 0 || (cell.text.empty() && cell.type != 2)) continue;
-            const int r2 = r + std::min(cell.spanRows, rows - r), c2 = c + std::min(cell.spanColumns, cols - c);
-            const double left = xs[static_cast<size_t>(c)], right = xs[static_cast<size_t>(c2)];
-            const double top = ys[static_cast<size_t>(r)], bottom = ys[static_cast<size_t>(r2)];
-            const int align = (cell.alignment >= 1 && cell.alignment <= 9) ? cell.alignment : rowStyle.alignment;
-            const int column = (align - 1) % 3, line = (align - 1) / 3;
-            const double x = column == 0 ? left + hm : column == 1 ? (left + right) / 2 : right - hm;
-            const double y = line == 0 ? top - vm : line == 1 ? (top + bottom) / 2 : bottom + vm;
-            const double height = cell.textHeight > 0 ? cell.textHeight : rowStyle.textHeight;
+            const CellFrame f = FrameOf(table, lines, style, r, c);
             if (cell.type == 2) {
-                // A block cell shows its block at the cell's alignment point.
+                // A block cell shows its block where the program that drew the table put it in
+                // the cell, or else at the cell's alignment point.
                 const DxfObject* record = cell.block ? doc.FindObject(cell.block) : nullptr;
-                if (record && record->Type() == "BLOCK_RECORD") out.Insert(record->Value(2), x, y, cell.blockScale);
+                if (!record || record->Type() != "BLOCK_RECORD") continue;
+                if (cell.blockPlaced)
+                    out.Insert(record->Value(2), f.x + cell.blockOffset[0], f.y + cell.blockOffset[1], cell.blockShownScale);
+                else
+                    out.Insert(record->Value(2), f.x, f.y, cell.blockScale);
                 continue;
             }
-            const std::string_view textStyle = cell.textStyle.empty() ? rowStyle.textStyle : cell.textStyle;
-            const double width = std::max(0.0, right - left - 2 * hm);
-            out.Text(x, y, height, width, align, textStyle, BreakLongWords(cell.text, height, width));
+            const double height = TextHeightOf(cell) > 0 ? TextHeightOf(cell) : f.rowStyle->textHeight;
+            const std::string_view textStyle = cell.textStyle.empty() ? f.rowStyle->textStyle : cell.textStyle;
+            const double width = std::max(0.0, f.right - f.left - 2 * hm);
+            out.Text(f.x, f.y, height, width, f.align, textStyle, BreakLongWords(cell.text, height, width));
         }
     }
     if (rows == 0 || cols == 0) return;
@@ -312,9 +381,7 @@ Handle StoreTable(Document& doc, AcadTable& table) {
         block->end.tags = {{0, "ENDBLK"}, doc.MakeHandle(5, doc.NewHandle()), doc.MakeHandle(330, table.blockRecord),
                            {100, "AcDbEntity"}, {8, "0"}, {100, "AcDbBlockEnd"}};
     }
-    TableStyleInfo style;
-    if (const DxfObject* s = doc.FindObject(table.tableStyle)) style = ParseTableStyle(*s);
-    BuildTableBlock(doc, table, style, *block);
+    BuildTableBlock(doc, table, StyleOfTable(doc, table), *block);
 
     // The entity goes where its owner's entities are: model space in the ENTITIES section,
     // any other block record (paper space layouts) in its block.

@@ -35,6 +35,11 @@ Handle FindTableStyle(Document& doc, std::string_view name);
 // BLOCK and ENDBLK must already carry their handles; new entities get new handles.
 void BuildTableBlock(Document& doc, const AcadTable& table, const TableStyleInfo& style, Block& block);
 
+// Notes in each block cell of the table where its block's reference stands in the table's
+// block as the document holds it (TableCell::blockPlaced), so that a block rebuilt after the
+// table's rows or texts changed shows the block where the program that drew it put it.
+void ReadBlockPlacements(Document& doc, AcadTable& table);
+
 // Puts the table into the document: assigns what is missing (handle, owner = model space,
 // table style "Standard", block record and *T name), regenerates the anonymous block and adds
 // or replaces the ACAD_TABLE entity in its owner's entity list. A stale copy of the content in

@@ -1,6 +1,7 @@
 #include "dxf/TableEntityCodec.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "db/DbEntities.h"
 #include "db/DbTable.h"
@@ -18,14 +19,13 @@ AcDbTable* MakeTable(const AcadTable& source, EntityLoadContext& context) {
     table->setNumColumns(source.columns);
     table->setNumRows(source.rows);
     if (source.rows > 0 && source.columns > 0) table->unmergeCells(0, source.rows - 1, 0, source.columns - 1);
-    for (int r = 0; r < source.rows; ++r) table->setRowHeight(r, source.rowHeights[static_cast<size_t>(r)]);
     for (int c = 0; c < source.columns; ++c) table->setColumnWidth(c, source.columnWidths[static_cast<size_t>(c)]);
     for (int r = 0; r < source.rows; ++r)
         for (int c = 0; c < source.columns; ++c) {
             const TableCell& cell = source.Cell(r, c);
             if (!cell.text.empty()) table->setTextUtf8(r, c, cell.text);
             if (cell.type == 2) table->setCellType(r, c, AcDb::kBlockCell);
-            if (cell.textHeight > 0) table->setTextHeight(r, c, cell.textHeight);
+            if (TextHeightOf(cell) > 0) table->setTextHeight(r, c, TextHeightOf(cell));
             if (cell.alignment >= 1 && cell.alignment <= 9)
                 table->setAlignment(r, c, static_cast<AcDb::CellAlignment>(cell.alignment));
             if (!cell.merged && (cell.spanRows > 1 || cell.spanColumns > 1))
@@ -35,6 +35,9 @@ AcDbTable* MakeTable(const AcadTable& source, EntityLoadContext& context) {
     table->setPosition(AcGePoint3d(source.insertion[0], source.insertion[1], source.insertion[2]));
     table->setDirection(AcGeVector3d(source.direction[0], source.direction[1], source.direction[2]));
     if (AcDbObjectId style = context.ObjectOf(source.tableStyle); !style.isNull()) table->setTableStyle(style);
+    // Heights last: what a row's content needs decides whether its stored height is its least.
+    for (int r = 0; r < source.rows; ++r) table->setRowHeight(r, source.rowHeights[static_cast<size_t>(r)]);
+    table->fitStoredRowHeights();
     table->setFileOrigin();
     return table;
 }
@@ -70,7 +73,11 @@ bool Fill(const AcDbTable& table, AcadTable& t) {
     t.columns = cols;
     t.rowHeights.resize(static_cast<size_t>(rows), 1.0);
     t.columnWidths.resize(static_cast<size_t>(cols), 1.0);
-    for (int r = 0; r < rows; ++r) set(t.rowHeights[static_cast<size_t>(r)], table.rowHeight(r));
+    // A row drawn as high as the file says, give or take the last digits of a computed height,
+    // keeps the file's number.
+    for (int r = 0; r < rows; ++r)
+        if (double& stored = t.rowHeights[static_cast<size_t>(r)]; std::abs(stored - table.rowHeight(r)) > 1e-9 * stored)
+            set(stored, table.rowHeight(r));
     for (int c = 0; c < cols; ++c) set(t.columnWidths[static_cast<size_t>(c)], table.columnWidth(c));
     // A cell that was given a text holds text, and no longer its block.
     for (int r = 0; r < rows; ++r)
@@ -134,6 +141,8 @@ void SaveAcadTable(const AcDbEntity& entity, EntitySaveContext& context) {
     std::optional<AcadTable> original = existing ? ParseAcadTable(*existing) : std::nullopt;
     const bool read = original.has_value();
     AcadTable t = read ? std::move(*original) : AcadTable{};
+    // Where the block cells' blocks stand in the block as read, before the cells move.
+    if (read) ReadBlockPlacements(context.Doc(), t);
     const bool changed = context.Common(t) | Fill(table, t);
     // A table whose content is what the file holds keeps its entity and its block as read:
     // same bytes, same handles, and whatever the program that drew the block put in it. That

@@ -159,10 +159,13 @@ bool RefillTable(const CCellGrid& grid, const CTableLink& link, AcDbTable* pTabl
     const int R = grid.GetRows();
     const int C = grid.GetCols();
 
+    // Rows come and go at the end of the table: every row above keeps its cells where they
+    // are, those outside the written columns (blocks, merged ranges) included. New rows take
+    // the last row's least height, not what its text made of it, or they would never shrink.
     if (R < N - s)
         pTable->deleteRows(s + R, N - s - R);
     else if (R > N - s)
-        pTable->insertRows(N - 1, pTable->rowHeight(N - 1), s + R - N);
+        pTable->insertRows(N, pTable->leastRowHeight(N - 1), s + R - N);
     if (t <= M && C > M - t) pTable->insertColumns(M - 1, pTable->columnWidth(M - 1), t + C - M);
 
     for (int r = 0; r < R; ++r)
@@ -212,6 +215,27 @@ bool TableHoldsGrid(const CCellGrid& grid, const CTableLink& link, const AcDbTab
 
 bool BuildTable(const CCellGrid& grid, const CTableLink& link, AcDbTable* pTable) {
     return pTable ? RefillTable(grid, link, pTable) : BuildNewTable(grid, link);
+}
+
+bool ReplaceExistingLink(AcDbTable* pTable) {
+    CTableLink old;
+    if (!ReadTableLink(old, pTable)) return true;
+    CString strSource;
+    strSource.Format(L"%s in %s", old.m_strTable.IsEmpty() ? L"a query" : old.m_strTable.GetString(), old.m_strDatabase.GetString());
+    CString strPrompt;
+    strPrompt.Format(L"\nThis table is linked to %s. Replace its link? [Yes/No] <No>: ", strSource.GetString());
+    wchar_t szAnswer[8] = L"";
+    acedInitGet(0, L"Yes No");
+    if (acedGetKword(strPrompt, szAnswer) != RTNORM || CString(szAnswer).CompareNoCase(L"Yes") != 0) {
+        acutPrintf(L"\nThe table keeps its link to %s; nothing was filled.", strSource.GetString());
+        return false;
+    }
+    for (int r = 0; r < old.m_nRows; ++r)
+        for (int c = 0; c < old.m_nCols; ++c) {
+            const int row = old.m_nStartRow + r, col = old.m_nStartCol + c;
+            if (row >= 0 && row < pTable->numRows() && col >= 0 && col < pTable->numColumns()) pTable->setTextString(row, col, L"");
+        }
+    return true;
 }
 
 bool PickStartCell(AcDbObjectId& tableId, int& nRow, int& nCol) {

@@ -12,6 +12,13 @@
 // also when the user cancels the insertion point (the table is erased).
 bool BuildTable(const CCellGrid& grid, const CTableLink& link, AcDbTable* pTable);
 
+// Before a table (open for write) is filled from a source the user chose: a table that
+// already carries a link is filled only when the user agrees to replace that link at the
+// prompt "This table is linked to X. Replace its link?" (No unless "Yes" is answered), and
+// then the cells the old link's data block wrote are emptied first, so that none of the old
+// data is left behind. True to go on filling; a table without a link goes on at once.
+bool ReplaceExistingLink(AcDbTable* pTable);
+
 // True when refilling the table (open for read at least) from the grid would change nothing:
 // its rows already fit the grid, no column would be added, and every cell the grid covers
 // holds the grid's text.

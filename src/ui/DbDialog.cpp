@@ -147,6 +147,7 @@ void CDbDialog::ClearPreview() {
     while (m_listData.DeleteColumn(0)) {
     }
     m_arrHeadings.RemoveAll();
+    m_bHeadingsCustomised = false;
     m_arrWidths.RemoveAll();
     m_fetched.SetGridSize(0, 0);
 }
@@ -300,6 +301,7 @@ void CDbDialog::OnCustomizeHeading() {
     for (INT_PTR i = 0; i < dlg.m_arrValues.GetSize() && i < m_arrHeadings.GetSize(); ++i) {
         const CString& value = dlg.m_arrValues[i];
         if (value.IsEmpty()) continue;
+        if (value != m_arrHeadings[i]) m_bHeadingsCustomised = true;
         m_arrHeadings[i] = value;
         SetHeaderText(static_cast<int>(i), value);
     }
@@ -347,7 +349,7 @@ void CDbDialog::CreateTableFromPreview(CMyDbTable* pTable) {
     }
     link.m_strTable = pTable->m_strName;
     link.m_strSQL = pTable->m_strSQL;
-    link.m_arrHeadings.Copy(m_arrHeadings);
+    if (m_bHeadingsCustomised) link.m_arrHeadings.Copy(m_arrHeadings);
     link.m_arrWidths.Copy(m_arrWidths);
 
     CCellGrid grid;
@@ -379,6 +381,11 @@ void CDbDialog::CreateTableFromPreview(CMyDbTable* pTable) {
     if (const CString strTooLarge = CheckTableSize(grid, link, pExisting, limits.m_nCellLimit, limits.m_nMemoryLimitBytes); !strTooLarge.IsEmpty()) {
         acutPrintf(pExisting ? L"\nThe table was not filled: %s." : L"\nNo table was created: %s.", strTooLarge.GetString());
         if (pExisting) pExisting->close();
+        return;
+    }
+    // Asked last, once the table can be filled: a link replaced is one whose old data goes.
+    if (pExisting && !ReplaceExistingLink(pExisting)) {
+        pExisting->close();
         return;
     }
     BuildTable(grid, link, pExisting);

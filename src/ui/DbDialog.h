@@ -18,6 +18,9 @@ public:
     CComboBox m_cbTableStyle;
     CString m_strTableStyle;
     CStringArray m_arrHeadings;
+    // Whether the user gave any column a heading of his own: only then are the headings part
+    // of the link (field names are what a refresh reads anyway, from whatever the source is).
+    bool m_bHeadingsCustomised = false;
     CArray<double, double> m_arrWidths;
     int m_bIncludeHeader = 1;
     int m_bInsertIntoExisting = 0;

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <limits>
 #include <string>
+#include <tuple>
+#include <vector>
 
 #include "db/DrawingDatabase.h"
 #include "text/Utf8.h"
@@ -95,6 +97,39 @@ TEST(Table, TitleRowStartsMergedUntilUnmerged) {
     EXPECT_TRUE(t.mergedRanges().empty());
     t.setNumColumns(5);
     EXPECT_TRUE(t.mergedRanges().empty());
+}
+
+// Rows and columns deleted inside a merged range shrink it and inserted ones extend it; the
+// range goes only with the last of its rows, and its text stays in its first cell.
+TEST(Table, MergedRangesShrinkAndGrowWithTheirRowsAndColumns) {
+    using Range = std::tuple<int, int, int, int>;
+    auto ranges = [](const AcDbTable& t) {
+        std::vector<Range> out;
+        for (const auto& m : t.mergedRanges()) out.emplace_back(m.minRow, m.maxRow, m.minCol, m.maxCol);
+        return out;
+    };
+    AcDbTable t;
+    Fill(t, 8, 5);
+    t.unmergeCells(0, 0, 0, 4);
+    ASSERT_EQ(t.mergeCells(3, 5, 2, 3), Acad::eOk);
+    t.setTextString(3, 2, L"merged");
+    ASSERT_EQ(t.deleteRows(4, 1), Acad::eOk);  // inside, below its first row
+    EXPECT_EQ(ranges(t), (std::vector<Range>{{3, 4, 2, 3}}));
+    EXPECT_EQ(Text(t, 3, 2), L"merged");
+    ASSERT_EQ(t.insertRows(4, 1.0, 2), Acad::eOk);  // inside: extends
+    EXPECT_EQ(ranges(t), (std::vector<Range>{{3, 6, 2, 3}}));
+    ASSERT_EQ(t.deleteRows(1, 3), Acad::eOk);  // across its top: starts where the deletion did
+    EXPECT_EQ(ranges(t), (std::vector<Range>{{1, 3, 2, 3}}));
+    ASSERT_EQ(t.deleteRows(5, 1), Acad::eOk);  // below it: untouched
+    EXPECT_EQ(ranges(t), (std::vector<Range>{{1, 3, 2, 3}}));
+    ASSERT_EQ(t.deleteColumns(3, 1), Acad::eOk);  // one column left, three rows: still a range
+    EXPECT_EQ(ranges(t), (std::vector<Range>{{1, 3, 2, 2}}));
+    ASSERT_EQ(t.deleteRows(2, 2), Acad::eOk);  // one cell left: no range
+    EXPECT_TRUE(t.mergedRanges().empty());
+    ASSERT_EQ(t.mergeCells(0, 1, 0, 1), Acad::eOk);
+    ASSERT_EQ(t.deleteRows(0, 2), Acad::eOk);  // all its rows: gone
+    EXPECT_TRUE(t.mergedRanges().empty());
+    EXPECT_EQ(t.numRows(), 1);
 }
 
 TEST(Table, HitTestFindsTheCellUnderThePointWhereverTheTableIs) {

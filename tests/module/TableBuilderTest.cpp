@@ -259,6 +259,28 @@ TEST(RefillTable, FitsRowsFromTheStartRowOn) {
     }
 }
 
+// Rows added after a last row that its long text made tall start from that row's own height,
+// so that they are no taller than their own texts need.
+TEST(RefillTable, AddedRowsTakeTheLastRowsLeastHeight) {
+    TestDrawing d;
+    const AcDbObjectId id = OldTable(d, 3, 1);
+    {
+        AcDbTable* t = nullptr;
+        ASSERT_EQ(acdbOpenObject(t, id, AcDb::kForWrite), Acad::eOk);
+        std::wstring words;
+        for (int i = 0; i < 200; ++i) words += L"word ";
+        t->setTextString(2, 0, words.c_str());
+        ASSERT_GT(t->rowHeight(2), 4.0);
+        t->close();
+    }
+    Refill(id, Grid(5, 1), 0, 0);
+    AcDbTable* t = nullptr;
+    acdbOpenObject(t, id, AcDb::kForRead);
+    ASSERT_EQ(t->numRows(), 5);
+    for (int r = 2; r < 5; ++r) EXPECT_DOUBLE_EQ(t->rowHeight(r), 3.0) << r;
+    t->close();
+}
+
 TEST(RefillTable, AddsColumnsWhenNeededButNeverRemovesThem) {
     {
         TestDrawing d;
@@ -313,4 +335,57 @@ TEST(PickStartCell, AnswersByWhatLiesUnderThePoint) {
     TestDrawing empty;
     platform::ScopedConsole noTables({"1,1"});
     EXPECT_FALSE(PickStartCell(picked, row, col));
+}
+
+// Filling a table that carries a link asks first; No (the default) leaves table and link as
+// they are, Yes empties the old link's data block, so that no old data is left beside the new.
+TEST(ReplaceExistingLink, AsksAndClearsTheOldDataBlockOnlyOnYes) {
+    TestDrawing d;
+    const AcDbObjectId id = OldTable(d, 6, 4);
+    CTableLink old;
+    old.m_strConnectDriver = L"Microsoft Access Driver (*.mdb)";
+    old.m_strDatabase = L"plant.mdb";
+    old.m_strTable = L"Pumps";
+    old.m_nStartRow = 1;
+    old.m_nStartCol = 1;
+    old.m_nRows = 3;
+    old.m_nCols = 2;
+    ASSERT_TRUE(WriteTableLinkById(old, id));
+    auto ask = [&](const char* answer, std::string& output) {
+        platform::ScopedConsole console({answer});
+        AcDbTable* t = nullptr;
+        EXPECT_EQ(acdbOpenObject(t, id, AcDb::kForWrite), Acad::eOk);
+        const bool go = ReplaceExistingLink(t);
+        t->close();
+        output = console.Output();
+        return go;
+    };
+    auto cell = [&](int r, int c) {
+        AcDbTable* t = nullptr;
+        acdbOpenObject(t, id, AcDb::kForRead);
+        const std::wstring s = Cell(t, r, c);
+        t->close();
+        return s;
+    };
+    std::string said;
+    EXPECT_FALSE(ask("", said));
+    EXPECT_NE(said.find("This table is linked to Pumps in plant.mdb. Replace its link?"), std::string::npos) << said;
+    EXPECT_EQ(cell(2, 2), L"old 2,2");
+    EXPECT_FALSE(ask("No", said));
+    EXPECT_EQ(cell(1, 1), L"old 1,1");
+    EXPECT_TRUE(ask("Yes", said));
+    for (int r = 0; r < 6; ++r)
+        for (int c = 0; c < 4; ++c) {
+            const bool inBlock = r >= 1 && r <= 3 && c >= 1 && c <= 2;
+            EXPECT_EQ(cell(r, c), inBlock ? L"" : L"old " + std::to_wstring(r) + L"," + std::to_wstring(c)) << r << "," << c;
+        }
+    // A table without a link is filled without a question.
+    TestDrawing other;
+    const AcDbObjectId plain = OldTable(other, 2, 2);
+    platform::ScopedConsole console;
+    AcDbTable* t = nullptr;
+    ASSERT_EQ(acdbOpenObject(t, plain, AcDb::kForWrite), Acad::eOk);
+    EXPECT_TRUE(ReplaceExistingLink(t));
+    t->close();
+    EXPECT_EQ(console.Output().find("Replace"), std::string::npos);
 }

@@ -91,7 +91,7 @@ TEST_F(ServerLink, TablesFromATableAndAViewAreStoredAsEveryLinkAndRefreshToTheSe
                            "SQL [(1000, '')]\n"
                            "User [(1000, 'postgres')]\n"
                            "Password [(1000, 's3cret;pw}')]\n"
-                           "4E679C82-0FD2-43e8-8D7F-465BF47E479F [(1070, 1), (1070, 1), (1070, 0), (1070, 0), (1000, 'id,name,price'), (1000, ''), "
+                           "4E679C82-0FD2-43e8-8D7F-465BF47E479F [(1070, 1), (1070, 1), (1070, 0), (1070, 0), (1000, ''), (1000, ''), "
                            "(1071, 4), (1071, 3)]\n"))
         << links;
     EXPECT_TRUE(Has(links, "Table [(1000, 'cheap_parts')]\n")) << links;

@@ -3,6 +3,8 @@
 #include "UiFixture.h"
 #include "types/CellGrid.h"
 #include "ui/DbDialog.h"
+#include "app/VeloCommands.h"
+#include "engine/TableLinkIO.h"
 
 using namespace ui_test;
 
@@ -157,6 +159,31 @@ TEST_F(DbDialogTest, TheGridHasTheHeadingsRowOnlyWithTheHeader) {
     EXPECT_EQ(with.GetCell(0, 1), L"CompanyName");
     EXPECT_EQ(with.GetCell(1, 1), L"Speedy Express");
     EXPECT_EQ(without.GetCell(0, 1), L"Speedy Express");
+}
+
+// The field names are no custom headings: a table made without customising keeps none in its
+// link (another source later heads it with its own names); headings the user typed are kept.
+TEST_F(DbDialogTest, OnlyHeadingsTheUserTypedGoWithTheLink) {
+    OpenNwind();
+    Drawing(m_dir / "drawing.dxf");
+    auto lastLink = [&] {
+        CTableLink link;
+        const auto ids = m_drawing.ModelSpace();
+        EXPECT_TRUE(!ids.empty() && ReadTableLinkById(link, ids.back()));
+        return link;
+    };
+    const std::string shippers = "select \"Data Source\" \"" + Db() + "/Shippers\"";
+    Input({shippers, "click \"Create Table ...\"", "0,0"});
+    DbTable_Create();
+    EXPECT_EQ(lastLink().m_arrHeadings.GetSize(), 0) << Output();
+
+    Input({shippers, "click \"Customize Column Heading\"", "dblclick 142 0 1", "set 3456 Company", "key Enter", "click OK",
+           "click \"Create Table ...\"", "200,0"});
+    DbTable_Create();
+    const CTableLink custom = lastLink();
+    ASSERT_EQ(custom.m_arrHeadings.GetSize(), 3) << Output();
+    EXPECT_EQ(custom.m_arrHeadings[0], L"ShipperID");
+    EXPECT_EQ(custom.m_arrHeadings[1], L"Company");
 }
 
 TEST_F(DbDialogTest, ShowingADatabaseAgainReusesItsRecordsAndCloseRemovesIt) {

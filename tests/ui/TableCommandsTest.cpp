@@ -101,7 +101,7 @@ TEST_F(TableCommands, CreatesATableFromANewQueryWithoutHeader) {
     ASSERT_EQ(tables.size(), 1u) << Output();
     EXPECT_EQ(Link(tables[0]), (Items{L"1000:" + kOdbc.str(), L"1000:" + m_nwind.str(), L"1000:Cheap",
                                       L"1000:SELECT ProductName, UnitPrice FROM Products WHERE UnitPrice < 5", L"1000:", L"1000:", L"1070:1",
-                                      L"1070:0", L"1070:0", L"1070:0", L"1000:ProductName,UnitPrice", L"1000:", L"1071:2", L"1071:2"}));
+                                      L"1070:0", L"1070:0", L"1070:0", L"1000:", L"1000:", L"1071:2", L"1071:2"}));  // no custom headings
     EXPECT_EQ(Rows(tables[0]), 2);
     EXPECT_EQ(CRegistry::GetProfileInt(L"Velloria", L"Inc Header", 9), 0);
 
@@ -152,17 +152,27 @@ TEST_F(TableCommands, FillsAnExistingTableFromThePickedCellAndReopensLinkedDatab
     table->close();
 
     CloseAllDatabases();
-    Input({"check 130", "show", "select \"Data Source\" \"" + Db() + "/Categories\"", "click \"Insert ...\"", std::to_string(x) + "," + std::to_string(y)});
+    const std::string point = std::to_string(x) + "," + std::to_string(y);
+    // The table carries a link: Enter keeps it, and nothing is filled.
+    Input({"check 130", "show", "select \"Data Source\" \"" + Db() + "/Categories\"", "click \"Insert ...\"", point, ""});
     DbTable_Create();
     EXPECT_TRUE(Printed("[105] button \"Insert ...\"")) << Output();
     EXPECT_EQ(GetOpenDatabases().GetSize(), 1);  // opened from the drawing's link
+    EXPECT_TRUE(Printed("\nThis table is linked to Shippers in " + Db() + ". Replace its link?")) << Output();
+    EXPECT_EQ(Link(target)[2], L"1000:Shippers");
+    EXPECT_EQ(Cell(target, 1, 2), L"(503) 555-9831");
+
+    Input({"check 130", "select \"Data Source\" \"" + Db() + "/Categories\"", "click \"Insert ...\"", point, "Yes"});
+    DbTable_Create();
     ASSERT_EQ(Tables().size(), 1u);
     Items link = Link(target);
     EXPECT_EQ(link[2], L"1000:Categories") << Output();
     EXPECT_EQ(link[8], L"1070:1");  // start row
     EXPECT_EQ(link[9], L"1070:1");  // start column
     EXPECT_EQ(Cell(target, 1, 2), L"CategoryName");
-    EXPECT_EQ(Cell(target, 1, 0), L"1");  // left of the start cell: as it was
+    // The old link's data block is emptied where the new one does not cover it.
+    EXPECT_EQ(Cell(target, 0, 0), L"");
+    EXPECT_EQ(Cell(target, 1, 0), L"");
 }
 
 TEST_F(TableCommands, PropertiesWriteOnlyRealChanges) {

@@ -1,14 +1,18 @@
-// `velloria plot DRAWING -o OUT [--layout NAME] [--size WxH | --dpi N] [--background white|black]`
-// and the command PLOT: a layout's extents onto a sheet, as PDF, SVG or PNG.
+// `velloria plot DRAWING -o OUT|- [--layout NAME] [--paper ...] [--size WxH | --dpi N] ...` and
+// the command PLOT: a layout onto paper or a pixel sheet, as PDF, SVG or PNG.
 #include "PlotTool.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "editor/Console.h"
 #include "db/DbDatabase.h"
 #include "Documents.h"
+#include "dxf/DxfDocument.h"
 #include "dxf/DxfReader.h"
 #include "HostCommands.h"
 #include "view/Plot.h"
@@ -20,17 +24,24 @@ namespace {
 
 using platform::view::NotAPlotFileName;
 using platform::view::PlotExtensions;
+using platform::view::PlotFormat;
 using platform::view::PlotFormatNames;
 using platform::view::PlotResult;
 using platform::view::PlotSettings;
 
-const char kUsage[] = "plot DRAWING -o OUT [--layout NAME] [--size WxH | --dpi N] [--background white|black]";
+const char kUsage[] = "plot DRAWING -o OUT|- [--format pdf|svg|png] [--layout NAME] [--paper SIZE] [--landscape|--portrait]\n"
+                      "                     [--margins MM] [--scale 1:N|fit] [--area extents|window X1,Y1,X2,Y2|layout NAME]\n"
+                      "                     [--size WxH | --dpi N] [--background white|black]";
+
+using platform::view::AreaKind;
+using platform::view::PaperRequest;
 
 // "plotted Model to OUT (1587 x 1123 pixels, 120 entities; not drawn: MESH 1)"
 std::string Summary(const PlotResult& result, const std::string& layout, const std::string& out) {
     std::string text = "plotted " + (layout.empty() ? std::string("Model") : layout) + " to " + out + " (" +
                        std::to_string(result.width) + " x " + std::to_string(result.height) + " pixels, " +
                        std::to_string(result.stats.drawn) + " entities";
+    if (result.sheet.onPaper) text += "; " + result.sheet.Describe();
     if (!result.stats.skipped.empty()) {
         text += "; not drawn:";
         for (const auto& [type, count] : result.stats.skipped) text += " " + type + " " + std::to_string(count) + ",";
@@ -51,41 +62,78 @@ bool ParseSize(const std::string& text, int& width, int& height) {
 }
 
 int Plot(const std::vector<std::string>& args) {
-    std::string drawingPath, outPath, size, background;
+    std::string drawingPath, outPath, size, background, format;
     long long dpi = -1;
     PlotSettings settings;
-    platform::OptionParser parser("velloria plot", "Draws a layout's extents (model space unless --layout names a paper space layout) onto a\n"
-                                                   "sheet and writes it by the file name's extension: " + PlotExtensions() + ".");
+    platform::OptionParser parser("velloria plot", "Plots a layout of a drawing (model space unless --layout names a paper space layout) and\n"
+                                                   "writes it by the file name's extension: " + PlotExtensions() + ". A paper layout plots on the\n"
+                                                   "paper, at the scale and with the margins its page setup stores; --paper, --scale and\n"
+                                                   "--area change them. Without them model space is fitted to a sheet of pixels.");
     parser.SetSynopsis(std::string(kUsage).substr(sizeof "plot"));
     parser.Positional("DRAWING", drawingPath);
-    parser.Text("-o, --output", "OUT", outPath, "the plot file (" + PlotExtensions() + ")");
+    parser.Text("-o, --output", "OUT", outPath, "the plot file (" + PlotExtensions() + "), or - for standard output");
+    parser.Choice("--format", {"pdf", "svg", "png"}, format, "the format, when OUT does not say it (pdf for -)");
     parser.Value("--layout", "NAME", "a paper space layout (default: model space)", [&](const std::string& v) { return !v.empty() && (settings.layout = v, true); });
-    parser.Text("--size", "WxH", size, "the sheet in pixels");
+    DeclarePaperOptions(parser, settings.paper);
+    parser.Text("--size", "WxH", size, "a sheet of pixels (for PNG; not with --paper)");
     parser.Count("--dpi", "N", 99999, dpi, "the resolution (default 96)");
     parser.Choice("--background", {"white", "black"}, background, "the sheet's colour");
     parser.Rule([&] { return outPath.empty() ? "missing -o OUT" : ""; });
     parser.Rule([&] { return !size.empty() && dpi >= 0 ? "give either --size or --dpi" : ""; });
     parser.Rule([&] { return size.empty() || ParseSize(size, settings.width, settings.height) ? "" : "--size takes WIDTHxHEIGHT in pixels"; });
+    parser.Rule([&] { return size.empty() || !settings.paper.paper ? "" : "give either --size (pixels) or --paper"; });
     parser.Rule([&] { return dpi != 0 ? "" : "--dpi takes a resolution of 1 or more"; });
-    parser.SetEpilogue("Exit status: 1, with one line on standard error, for a drawing that cannot be read, a layout\n"
+    parser.Rule([&] {
+        const platform::view::PlotArea& area = settings.paper.area;
+        if (area.kind != AreaKind::Layout || settings.layout.empty() || platform::dxf::SameName(settings.layout, area.layout)) return "";
+        return "--layout and --area layout name two layouts";
+    });
+    parser.SetEpilogue("Paper: " + platform::view::PaperNames() + "; upright unless --landscape. Margins in millimetres:\n"
+                       "one for every side, or top,right,bottom,left (default 10). A scale of 1:50 puts one millimetre\n"
+                       "on paper for fifty drawing units; fit (the default) fills the paper.\n"
+                       "Exit status: 1, with one line on standard error, for a drawing that cannot be read, a layout\n"
                        "that does not exist or a file that cannot be written; 2 for wrong arguments.");
-    if (const int status = parser.Parse(args); status >= 0) return status;
+    if (const int status = parser.Parse(JoinAreaWords(args)); status >= 0) return status;
+    if (settings.paper.area.kind == AreaKind::Layout) settings.layout = settings.paper.area.layout;
     if (dpi > 0) settings.dpi = static_cast<int>(dpi);
     if (!background.empty()) settings.background = background == "white" ? QColor(Qt::white) : QColor(Qt::black);
-    if (!platform::view::IsPlotFileName(outPath)) {
+    const bool toStdout = outPath == "-";
+    std::optional<PlotFormat> plotFormat = format.empty() ? std::nullopt : platform::view::PlotFormatOf("." + format);
+    if (!plotFormat) plotFormat = toStdout ? std::optional(PlotFormat::Pdf) : platform::view::PlotFormatOf(outPath);
+    if (!plotFormat) {
         std::fprintf(stderr, "velloria plot: %s\n", NotAPlotFileName(outPath).c_str());
         return 2;
     }
     // The plot needs the file's document only, not a drawing database built from it. A picture
     // draws a large table seen from afar from its block's sketch; vector output keeps every text.
     platform::dxf::ReadResult read = platform::dxf::ReadDxfFile(DrawingFilePath(platform::FromUtf8(drawingPath)), {},
-                                                                {.sketches = platform::view::IsPicturePlotFileName(outPath)});
+                                                                {.sketches = *plotFormat == PlotFormat::Png});
     if (!read) {
         std::fprintf(stderr, "velloria plot: %s\n", read.error->Message().c_str());
         return 1;
     }
     for (const std::string& note : read.notes) std::fprintf(stderr, "velloria plot: %s.\n", note.c_str());
     const platform::view::Drawing drawing(std::shared_ptr<const platform::dxf::Document>(std::move(read.document)));
+    if (toStdout) {
+        std::string bytes;
+        const PlotResult result = platform::view::PlotBytes(drawing, settings, *plotFormat, "standard output", bytes);
+        if (!result.ok) {
+            std::fprintf(stderr, "velloria plot: %s\n", result.error.c_str());
+            return 1;
+        }
+        // The plot is the output: what it says of itself goes to standard error.
+        if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size() || std::fflush(stdout) != 0) {
+            std::fprintf(stderr, "velloria plot: standard output: %s\n", std::strerror(errno));
+            return 1;
+        }
+        std::fprintf(stderr, "%s\n", Summary(result, settings.layout, "standard output").c_str());
+        if (!result.note.empty()) std::fprintf(stderr, "velloria plot: %s\n", result.note.c_str());
+        return 0;
+    }
+    if (!platform::view::IsPlotFileName(outPath) || platform::view::PlotFormatOf(outPath) != plotFormat) {
+        std::fprintf(stderr, "velloria plot: %s: the file's extension and --format disagree\n", outPath.c_str());
+        return 2;
+    }
     const std::string target = DrawingFilePath(platform::FromUtf8(outPath));
     const PlotResult result = platform::view::PlotDrawing(drawing, settings, target);
     if (!result.ok) {
@@ -131,18 +179,71 @@ HostCommandRegistration s_plotCommand(L"PLOT", &PlotCommand);
 
 }  // namespace
 
-bool PlotDocument(AcApDocument* document, const std::string& path, std::string* summary, std::string* error) {
+bool PlotDocument(AcApDocument* document, const std::string& path, const PaperRequest& request, std::string* summary, std::string* error) {
     if (!document || !document->database()) return false;
     if (!platform::view::IsPlotFileName(path)) {
         if (error) *error = NotAPlotFileName(path);
         return false;
     }
     const std::string target = DrawingFilePath(platform::FromUtf8(path));
-    const PlotResult result = platform::view::PlotDatabase(*document->database(), PlotSettings{}, target);
+    PlotSettings settings;
+    settings.paper = request;
+    if (request.area.kind == AreaKind::Layout) settings.layout = request.area.layout;
+    const PlotResult result = platform::view::PlotDatabase(*document->database(), settings, target);
     if (!result.ok) {
         if (error) *error = result.error;
         return false;
     }
-    if (summary) *summary = Summary(result, "", target) + (result.note.empty() ? "" : "; " + result.note);
+    if (summary) *summary = Summary(result, settings.layout, target) + (result.note.empty() ? "" : "; " + result.note);
     return true;
+}
+
+void DeclarePaperOptions(platform::OptionParser& parser, PaperRequest& request) {
+    using namespace platform::view;
+    parser.Value("--paper", "SIZE", "the paper: " + PaperNames(), [&request](const std::string& v) {
+        request.paper = ParsePaper(v);
+        return request.paper.has_value();
+    });
+    // Flags set plain booleans: the orientation is settled once the arguments are read.
+    auto landscape = std::make_shared<bool>(false), portrait = std::make_shared<bool>(false);
+    parser.Flag("--landscape", *landscape, "the paper's long side across");
+    parser.Flag("--portrait", *portrait, "the paper's long side up (as a named paper is)");
+    parser.Rule([&request, landscape, portrait] {
+        if (*landscape && *portrait) return "give either --landscape or --portrait";
+        if (*landscape) request.orientation = Orientation::Landscape;
+        if (*portrait) request.orientation = Orientation::Portrait;
+        return "";
+    });
+    parser.Value("--margins", "MM", "the margins in millimetres", [&request](const std::string& v) {
+        request.margins = ParseMargins(v);
+        return request.margins.has_value();
+    });
+    parser.Value("--scale", "1:N|fit", "millimetres on paper to drawing units, or fit", [&request](const std::string& v) {
+        request.scale = ParseScale(v);
+        return request.scale.has_value();
+    });
+    auto areaError = std::make_shared<std::string>();
+    parser.Value("--area", "extents|window X1,Y1,X2,Y2|layout NAME", "what to plot (default: as the layout sets it up, else extents)",
+                 [&request, areaError](const std::string& v) {
+                     if (std::optional<PlotArea> parsed = ParseArea(v, *areaError)) request.area = *parsed;
+                     return true;
+                 });
+    parser.Rule([areaError] { return *areaError; });
+}
+
+std::vector<std::string> JoinAreaWords(const std::vector<std::string>& args) {
+    std::vector<std::string> joined;
+    for (size_t i = 0; i < args.size(); ++i) {
+        joined.push_back(args[i]);
+        if (args[i] == "--") {
+            joined.insert(joined.end(), args.begin() + static_cast<long>(i) + 1, args.end());
+            break;
+        }
+        const bool areaWord = args[i] == "--area" && i + 2 < args.size() && (args[i + 1] == "window" || args[i + 1] == "layout");
+        if (areaWord) {
+            joined.push_back(args[i + 1] + " " + args[i + 2]);
+            i += 2;
+        }
+    }
+    return joined;
 }

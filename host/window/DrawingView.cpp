@@ -196,7 +196,7 @@ void DrawingView::FollowPrompt() {
 
 platform::view::Layout DrawingView::Subset(const std::set<platform::dxf::Handle>& handles, bool inside) const {
     const platform::view::Layout& layout = *CurrentLayout();
-    platform::view::Layout part{layout.name, layout.paper, layout.tabOrder, {}, layout.record};
+    platform::view::Layout part{layout.name, layout.paper, layout.tabOrder, {}, layout.record, layout.plot};
     for (const platform::dxf::DxfObject* entity : layout.entities)
         if ((handles.count(entity->GetHandle()) != 0) == inside) part.entities.push_back(entity);
     return part;

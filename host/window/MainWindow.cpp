@@ -13,6 +13,7 @@
 
 #include "CommandLine.h"
 #include "DrawingView.h"
+#include "PlotDialog.h"
 #include "ViewCommands.h"
 #include "db/DbDatabase.h"
 #include "db/UndoHistory.h"
@@ -46,7 +47,7 @@ QString ToQ(const std::wstring& text) { return QString::fromStdWString(text); }
 std::vector<platform::MenuItem> HostItems(const std::wstring& title) {
     if (title == L"File")
         return {{L"&New", L"^C^C_NEW"}, {L"&Open...", L"^C^C_OPEN"}, {L"&Save", L"^C^C_QSAVE"},
-                {L"Save &As...", L"^C^C_SAVEAS"}, {L"--", L""}, {L"E&xit", L"^C^C_QUIT"}};
+                {L"Save &As...", L"^C^C_SAVEAS"}, {L"--", L""}, {L"&Plot...", L"^C^C_PLOT"}, {L"--", L""}, {L"E&xit", L"^C^C_QUIT"}};
     if (title == L"Edit") return {{L"&Undo", L"^C^C_U"}, {L"&Redo", L"^C^C_REDO"}};
     if (title == L"View")
         return {{L"Zoom &Extents", L"^C^C_ZOOM;_Extents"}, {L"Zoom &Window", L"^C^C_ZOOM;_Window"}, {L"&Pan", L"^C^C_PAN"}};
@@ -150,12 +151,14 @@ void MainWindow::Attach() {
     // A command asking for the user's break runs the window's events: Escape stops it.
     m_previousBreakPoll = platform::SetUserBreakPoll([this] { return !m_input.Waiting() && m_busyInput.Poll(); });
     RegisterViewCommands(this);
+    RegisterPlotCommand(this);
     m_commandLine->setFocus();
 }
 
 void MainWindow::Detach() {
     if (!m_attached) return;
     m_attached = false;
+    UnregisterPlotCommand();
     UnregisterViewCommands();
     platform::SetUserBreakPoll(std::move(m_previousBreakPoll));
     platform::SetProgressDisplay(m_previousDisplay);
@@ -428,6 +431,8 @@ void MainWindow::RebuildMenus() {
             } else if (entry.group.empty() && macro == L"^C^C_REDO") {
                 m_redoAction = action;
                 action->setShortcuts(RedoKeys());
+            } else if (entry.group.empty() && macro == L"^C^C_PLOT") {
+                action->setShortcut(QKeySequence::Print);
             }
         }
         menu->setEnabled(!items.empty());

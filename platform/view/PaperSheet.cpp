@@ -247,9 +247,13 @@ bool PlanSheet(const PaperRequest& request, const LayoutPlotSettings* stored, co
     else if (storedPaper) plan.margins = stored->TurnedMargins();
     else if (plan.onPaper) plan.margins = {kDefaultMargin, kDefaultMargin, kDefaultMargin, kDefaultMargin};
     else plan.margins = {pixelMargin, pixelMargin, pixelMargin, pixelMargin};
+    Orientation orientation = request.orientation;
+    // Another paper for a layout lies the way the layout's own does, unless told otherwise.
+    if (orientation == Orientation::AsSet && request.paper && useStored)
+        orientation = stored->Paper().width > stored->Paper().height ? Orientation::Landscape : Orientation::Portrait;
     const bool wide = plan.paper.width > plan.paper.height;
     bool turned = false;
-    if ((request.orientation == Orientation::Landscape && !wide) || (request.orientation == Orientation::Portrait && wide)) {
+    if ((orientation == Orientation::Landscape && !wide) || (orientation == Orientation::Portrait && wide)) {
         std::swap(plan.paper.width, plan.paper.height);
         // The printer's margins turn with its paper; the ones asked for are of the sheet as it lies.
         const Margins m = plan.margins;

@@ -339,6 +339,26 @@ PlotResult PlotDrawing(const Drawing& drawing, const PlotSettings& settings, con
     return result;
 }
 
+std::optional<LayoutPaper> PaperOfLayout(const Layout& layout) {
+    if (!layout.paper) return std::nullopt;
+    const LayoutPlotSettings& stored = layout.plot;
+    if (!stored.HasPaper()) {
+        if (!(stored.limits.Width() > 0 && stored.limits.Height() > 0)) return std::nullopt;
+        return LayoutPaper{stored.limits, stored.limits};
+    }
+    PaperRequest request;
+    request.area.kind = AreaKind::Layout;
+    SheetPlan plan;
+    std::string error;
+    if (!PlanSheet(request, &stored, Box::Of(0, 0, 1, 1), {}, 0, plan, error)) return std::nullopt;
+    const double unit = stored.units == 0 ? 25.4 : 1;
+    const Margins m = stored.TurnedMargins();
+    const Box& sheet = plan.area;
+    LayoutPaper paper{sheet, Box::Of(sheet.x0 + m.left / unit, sheet.y0 + m.bottom / unit, sheet.x1 - m.right / unit, sheet.y1 - m.top / unit)};
+    if (paper.printable.Empty()) paper.printable = sheet;
+    return paper;
+}
+
 PlotResult PlotDatabase(AcDbDatabase& database, const PlotSettings& settings, const std::string& path) {
     const Drawing drawing(dxf::CurrentDocument(database));
     return PlotDrawing(drawing, settings, path);

@@ -57,6 +57,14 @@ void SheetSize(const Box& extents, const PlotSettings& settings, int& width, int
 // The sheet as a picture (the PNG a plot writes), with what a plot reports.
 QImage PlotImage(const Drawing& drawing, const PlotSettings& settings, PlotResult& result);
 
+// The paper a paper layout is laid out on, in the layout's units: the sheet and the part of it a
+// plot prints (inside the margins). Nothing for model space, nor for a layout that sets up
+// neither a paper nor limits.
+struct LayoutPaper {
+    Box sheet, printable;
+};
+std::optional<LayoutPaper> PaperOfLayout(const Layout& layout);
+
 PlotResult PlotDrawing(const Drawing& drawing, const PlotSettings& settings, const std::string& path);
 // The plot file's bytes in `format`, for standard output or a file; `target` names where they
 // go in what the errors of writing say.

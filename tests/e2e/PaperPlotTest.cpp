@@ -100,13 +100,17 @@ TEST_F(PaperPlot, APaperLayoutPlotsOnThePaperItsPageSetupStores) {
     ASSERT_EQ(pdf.status, 0) << pdf.err;
     EXPECT_TRUE(Has(pdf.out, "A4 landscape (297 x 210 mm), 1:1")) << pdf.out;
     EXPECT_TRUE(Has(PageSize("vp4.pdf"), "841.89 x 595.276 pts (A4)")) << PageSize("vp4.pdf");
-    // At 100 dpi a PNG of the same page; a paper given on the command line wins.
+    // At 100 dpi a PNG of the same page; a paper given on the command line wins, and lies the
+    // way the layout's does.
     const ToolRun png = Velloria("plot '" + data + "/dxf-corpus/VP4.dxf' --layout Layout1 -o vp4.png --dpi 100");
     ASSERT_EQ(png.status, 0) << png.err;
     EXPECT_TRUE(Has(png.out, "1169 x 827 pixels")) << png.out;
     const ToolRun a3 = Velloria("plot '" + data + "/dxf-corpus/VP4.dxf' --area layout Layout1 --paper a3 -o vp4-a3.pdf");
     ASSERT_EQ(a3.status, 0) << a3.err;
-    EXPECT_TRUE(Has(PageSize("vp4-a3.pdf"), "841.89 x 1190.55 pts (A3)")) << PageSize("vp4-a3.pdf");
+    EXPECT_TRUE(Has(PageSize("vp4-a3.pdf"), "1190.55 x 841.89 pts (A3)")) << PageSize("vp4-a3.pdf");
+    const ToolRun upright = Velloria("plot '" + data + "/dxf-corpus/VP4.dxf' --area layout Layout1 --paper a3 --portrait -o up.pdf");
+    ASSERT_EQ(upright.status, 0) << upright.err;
+    EXPECT_TRUE(Has(PageSize("up.pdf"), "841.89 x 1190.55 pts (A3)")) << PageSize("up.pdf");
     // A pixel sheet still fits the layout's extents to its pixels.
     const ToolRun sheet = Velloria("plot '" + data + "/dxf-corpus/VP4.dxf' --layout Layout1 -o sheet.png --size 300x200");
     ASSERT_EQ(sheet.status, 0) << sheet.err;

@@ -183,12 +183,14 @@ TEST(PaperPlan, StoredScaleAndWindowAreRead) {
     // Not centred: the window's corner at the printable area's.
     EXPECT_NEAR(OnPaper(plan, 0, 0).x(), 20, 1e-9);
     EXPECT_NEAR(OnPaper(plan, 0, 0).y(), 5, 1e-9);
-    // Asking for another paper centres the same window at the same scale.
+    // Asking for another paper centres the same window at the same scale, on the paper laid
+    // the way the layout's lies.
     PaperRequest request;
     request.paper = ParsePaper("A3");
     ASSERT_TRUE(PlanSheet(request, &stored, Box::Of(0, 0, 1, 1), {}, 0, plan, error)) << error;
     EXPECT_DOUBLE_EQ(plan.scale, 0.05);
-    EXPECT_NEAR(OnPaper(plan, 1000, 500).x(), 297 / 2.0, 1e-9);
+    EXPECT_EQ(plan.paper.width, 420);
+    EXPECT_NEAR(OnPaper(plan, 1000, 500).x(), 420 / 2.0, 1e-9);
 }
 
 }  // namespace

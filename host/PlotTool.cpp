@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -145,28 +146,99 @@ int Plot(const std::vector<std::string>& args) {
     return 0;
 }
 
-// PLOT: the current drawing, to a file named at the prompt, one layout.
+// A line read at a prompt, trimmed; nothing when the prompt was cancelled (and *Cancel* said).
+std::optional<std::string> PromptedLine(const std::wstring& prompt) {
+    auto line = platform::ReadPromptedLine(prompt);
+    if (!line || *line == "^C") {
+        platform::WriteOutput(std::string_view("*Cancel*\n"));
+        return std::nullopt;
+    }
+    std::string text = *line;
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back()))) text.pop_back();
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front()))) text.erase(text.begin());
+    return text;
+}
+
+bool IsKeyword(const std::string& answer, const char* keyword) {
+    if (answer.empty() || answer.size() > std::strlen(keyword)) return false;
+    for (size_t i = 0; i < answer.size(); ++i)
+        if (std::toupper(static_cast<unsigned char>(answer[i])) != std::toupper(static_cast<unsigned char>(keyword[i]))) return false;
+    return true;
+}
+
+// One of PLOT's settings asked for at its prompt; an empty answer keeps it as the layout sets it
+// up. False when the prompt was cancelled.
+bool AskSetting(const std::string& keyword, PaperRequest& request) {
+    using namespace platform::view;
+    if (keyword == "Paper") {
+        const auto answer = PromptedLine(L"\nEnter paper size (" + platform::FromUtf8(PaperNames()) + L") <As set up>: ");
+        if (!answer) return false;
+        if (answer->empty()) request.paper.reset();
+        else if (const auto paper = ParsePaper(*answer)) request.paper = paper;
+        else platform::WriteOutput("\nNo such paper: the paper is " + PaperNames() + ".\n");
+    } else if (keyword == "Orientation") {
+        const auto answer = PromptedLine(L"\nEnter orientation [Portrait/Landscape] <As set up>: ");
+        if (!answer) return false;
+        request.orientation = answer->empty() ? Orientation::AsSet
+                              : IsKeyword(*answer, "Landscape") ? Orientation::Landscape
+                              : IsKeyword(*answer, "Portrait") ? Orientation::Portrait
+                                                               : request.orientation;
+    } else if (keyword == "Scale") {
+        const auto answer = PromptedLine(L"\nEnter plot scale (plotted millimetres:drawing units) or [Fit] <As set up>: ");
+        if (!answer) return false;
+        if (answer->empty()) request.scale.reset();
+        else if (const auto scale = ParseScale(*answer)) request.scale = scale;
+        else platform::WriteOutput(std::string_view("\nThe scale is millimetres on paper to drawing units (1:50), or Fit.\n"));
+    } else if (keyword == "Area") {
+        const auto answer = PromptedLine(L"\nEnter plot area [Extents/Window/Layout] <As set up>: ");
+        if (!answer) return false;
+        if (answer->empty()) request.area = {};
+        else if (IsKeyword(*answer, "Extents")) request.area = {AreaKind::Extents, {}, {}};
+        else if (IsKeyword(*answer, "Layout")) request.area = {AreaKind::Layout, {}, {}};
+        else if (IsKeyword(*answer, "Window")) {
+            const auto corners = PromptedLine(L"\nEnter window corners X1,Y1,X2,Y2: ");
+            if (!corners) return false;
+            std::string error;
+            if (const auto area = ParseArea("window " + *corners, error)) request.area = *area;
+            else platform::WriteOutput("\n" + error + ".\n");
+        }
+    } else if (keyword == "Margins") {
+        const auto answer = PromptedLine(L"\nEnter margins in millimetres (all, or top,right,bottom,left) <As set up>: ");
+        if (!answer) return false;
+        if (answer->empty()) request.margins.reset();
+        else if (const auto margins = ParseMargins(*answer)) request.margins = margins;
+        else platform::WriteOutput(std::string_view("\nThe margins are millimetres: one for every side, or top,right,bottom,left.\n"));
+    }
+    return true;
+}
+
+// PLOT: the current drawing, to a file named at the prompt, one layout; the keywords at the
+// file's prompt set the paper, orientation, scale, area and margins first.
 void PlotCommand() {
     AcApDocument* document = acDocManagerPtr()->curDocument();
     if (!document || !document->database()) return;
-    auto name = platform::ReadPromptedLine(L"\nEnter plot file name (" + platform::FromUtf8(PlotExtensions()) + L"): ");
-    if (!name || *name == "^C") {
-        platform::WriteOutput(std::string_view("*Cancel*\n"));
-        return;
+    PlotSettings settings;
+    std::string file;
+    while (file.empty()) {
+        const auto name = PromptedLine(L"\nEnter plot file name (" + platform::FromUtf8(PlotExtensions()) +
+                                       L") or [Paper/Orientation/Scale/Area/Margins]: ");
+        if (!name) return;
+        if (name->empty()) return;
+        const char* keyword = nullptr;
+        for (const char* k : {"Paper", "Orientation", "Scale", "Area", "Margins"})
+            if (IsKeyword(*name, k)) keyword = k;
+        if (!keyword) {
+            file = *name;
+            break;
+        }
+        if (!AskSetting(keyword, settings.paper)) return;
     }
-    std::string file = *name;
-    while (!file.empty() && std::isspace(static_cast<unsigned char>(file.back()))) file.pop_back();
-    while (!file.empty() && std::isspace(static_cast<unsigned char>(file.front()))) file.erase(file.begin());
     if (file.size() >= 2 && file.front() == '"' && file.back() == '"') file = file.substr(1, file.size() - 2);
     if (file.empty()) return;
-    auto layout = platform::ReadPromptedLine(L"\nEnter layout name <Model>: ");
-    if (!layout || *layout == "^C") {
-        platform::WriteOutput(std::string_view("*Cancel*\n"));
-        return;
-    }
-    PlotSettings settings;
+    const auto layout = PromptedLine(L"\nEnter layout name <Model>: ");
+    if (!layout) return;
     settings.layout = *layout;
-    while (!settings.layout.empty() && std::isspace(static_cast<unsigned char>(settings.layout.back()))) settings.layout.pop_back();
+    if (settings.paper.area.kind == AreaKind::Layout) settings.paper.area.layout = settings.layout;
     const std::string target = DrawingFilePath(platform::FromUtf8(file));
     const PlotResult result = platform::view::PlotDatabase(*document->database(), settings, target);
     if (result.ok) platform::WriteOutput("\nP" + Summary(result, settings.layout, target).substr(1) + ".\n" +

@@ -129,6 +129,24 @@ TEST_F(PaperPlot, StandardOutputTakesThePlotAndStandardErrorWhatItSays) {
     EXPECT_EQ(pdf.out.substr(0, 5), "%PDF-");
 }
 
+TEST_F(PaperPlot, TheTypedPlotCommandTakesThePaperAndScaleByItsKeywords) {
+    // Keywords at the file's prompt, each with its own prompt; a paper no one makes is said so
+    // and changes nothing.
+    WriteFile(dir / "script.txt", "OPEN\n" + data + "/dxf-corpus/VP4.dxf\nPLOT\nP\nB9\nP\nA3\nO\nL\nS\n1:50\nm\n5\nsheet.pdf\n\n"
+                                  "PLOT\nArea\nLayout\nlayout.pdf\nLayout1\nQUIT\nN\n");
+    const ToolRun run = testing_support::RunIn(dir.path(), "env -u DISPLAY -u WAYLAND_DISPLAY VELLORIA_CONSOLE_DIALOGS=1 '" +
+                                                               std::string(VELLORIA_BIN_DIR) + "/velloria' -s /dev/stdin",
+                                                 dir / "script.txt");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(Has(run.out, "No such paper")) << run.out;
+    EXPECT_TRUE(Has(run.out, "Plotted Model to ")) << run.out;
+    EXPECT_TRUE(Has(run.out, "A3 landscape (420 x 297 mm), 1:50)")) << run.out;
+    EXPECT_TRUE(Has(PageSize("sheet.pdf"), "1190.55 x 841.89 pts (A3)")) << PageSize("sheet.pdf");
+    // The layout as its page setup has it.
+    EXPECT_TRUE(Has(run.out, "Plotted Layout1 to ")) << run.out;
+    EXPECT_TRUE(Has(PageSize("layout.pdf"), "841.89 x 595.276 pts (A4)")) << PageSize("layout.pdf");
+}
+
 TEST_F(PaperPlot, SettingsThatCannotMakeAPlotAreRefused) {
     const std::string drawing = "'" + data + "/acad_table_simple.dxf'";
     for (const std::string args : {"--paper B7", "--scale 50", "--scale 1:0", "--margins 1,2,3", "--landscape --portrait",

@@ -89,9 +89,10 @@ int Plot(const std::vector<std::string>& args) {
         if (area.kind != AreaKind::Layout || settings.layout.empty() || platform::dxf::SameName(settings.layout, area.layout)) return "";
         return "--layout and --area layout name two layouts";
     });
-    parser.SetEpilogue("Paper: " + platform::view::PaperNames() + "; upright unless --landscape. Margins in millimetres:\n"
-                       "one for every side, or top,right,bottom,left (default 10). A scale of 1:50 puts one millimetre\n"
-                       "on paper for fifty drawing units; fit (the default) fills the paper.\n"
+    parser.SetEpilogue("Paper: " + platform::view::PaperNames() + "; upright unless --landscape (another paper for a\n"
+                       "layout lies as the layout's does). Margins in millimetres: one for every side, or\n"
+                       "top,right,bottom,left (default 10). A scale of 1:50 puts one millimetre on paper for fifty\n"
+                       "drawing units; fit (the default) fills the paper.\n"
                        "Exit status: 1, with one line on standard error, for a drawing that cannot be read, a layout\n"
                        "that does not exist or a file that cannot be written; 2 for wrong arguments.");
     if (const int status = parser.Parse(JoinAreaWords(args)); status >= 0) return status;

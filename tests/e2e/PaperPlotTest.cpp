@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <sstream>
 #include <string>
 #include <utility>
@@ -145,6 +146,15 @@ TEST_F(PaperPlot, TheTypedPlotCommandTakesThePaperAndScaleByItsKeywords) {
     // The layout as its page setup has it.
     EXPECT_TRUE(Has(run.out, "Plotted Layout1 to ")) << run.out;
     EXPECT_TRUE(Has(PageSize("layout.pdf"), "841.89 x 595.276 pts (A4)")) << PageSize("layout.pdf");
+}
+
+TEST_F(PaperPlot, UpdatePlotsTheRefreshedDrawingOnThePaperAsked) {
+    std::filesystem::copy_file(std::string(VELLORIA_SOURCE_DIR) + "/samples/linked-tables.dxf", dir / "linked.dxf");
+    std::filesystem::copy_file(std::string(VELLORIA_SOURCE_DIR) + "/samples/nwind.mdb", dir / "nwind.mdb");
+    const ToolRun run = Velloria("update linked.dxf -o fresh.dxf --plot sheet.pdf --paper A4 --landscape --margins 5");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(Has(run.out, "A4 landscape (297 x 210 mm), fitted at ")) << run.out;
+    EXPECT_TRUE(Has(PageSize("sheet.pdf"), "841.89 x 595.276 pts (A4)")) << PageSize("sheet.pdf");
 }
 
 TEST_F(PaperPlot, SettingsThatCannotMakeAPlotAreRefused) {

@@ -37,11 +37,12 @@ const char kUsage[] = "plot DRAWING -o OUT|- [--format pdf|svg|png] [--layout NA
 using platform::view::AreaKind;
 using platform::view::PaperRequest;
 
-// "plotted Model to OUT (1587 x 1123 pixels, 120 entities; not drawn: MESH 1)"
-std::string Summary(const PlotResult& result, const std::string& layout, const std::string& out) {
-    std::string text = "plotted " + (layout.empty() ? std::string("Model") : layout) + " to " + out + " (" +
-                       std::to_string(result.width) + " x " + std::to_string(result.height) + " pixels, " +
-                       std::to_string(result.stats.drawn) + " entities";
+// "plotted Model to OUT (1587 x 1123 pixels, 120 entities; not drawn: MESH 1)"; on paper, the
+// paper and scale instead of the pixels, which a PDF or SVG does not have.
+std::string Summary(const PlotResult& result, const std::string& layout, const std::string& out, bool picture) {
+    std::string text = "plotted " + (layout.empty() ? std::string("Model") : layout) + " to " + out + " (";
+    if (picture || !result.sheet.onPaper) text += std::to_string(result.width) + " x " + std::to_string(result.height) + " pixels, ";
+    text += std::to_string(result.stats.drawn) + " entities";
     if (result.sheet.onPaper) text += "; " + result.sheet.Describe();
     if (!result.stats.skipped.empty()) {
         text += "; not drawn:";
@@ -128,7 +129,7 @@ int Plot(const std::vector<std::string>& args) {
             std::fprintf(stderr, "velloria plot: standard output: %s\n", std::strerror(errno));
             return 1;
         }
-        std::fprintf(stderr, "%s\n", Summary(result, settings.layout, "standard output").c_str());
+        std::fprintf(stderr, "%s\n", Summary(result, settings.layout, "standard output", *plotFormat == PlotFormat::Png).c_str());
         if (!result.note.empty()) std::fprintf(stderr, "velloria plot: %s\n", result.note.c_str());
         return 0;
     }
@@ -142,7 +143,7 @@ int Plot(const std::vector<std::string>& args) {
         std::fprintf(stderr, "velloria plot: %s\n", result.error.c_str());
         return 1;
     }
-    std::printf("%s\n", Summary(result, settings.layout, target).c_str());
+    std::printf("%s\n", Summary(result, settings.layout, target, *plotFormat == PlotFormat::Png).c_str());
     if (!result.note.empty()) std::fprintf(stderr, "velloria plot: %s\n", result.note.c_str());
     return 0;
 }
@@ -242,7 +243,7 @@ void PlotCommand() {
     if (settings.paper.area.kind == AreaKind::Layout) settings.paper.area.layout = settings.layout;
     const std::string target = DrawingFilePath(platform::FromUtf8(file));
     const PlotResult result = platform::view::PlotDatabase(*document->database(), settings, target);
-    if (result.ok) platform::WriteOutput("\nP" + Summary(result, settings.layout, target).substr(1) + ".\n" +
+    if (result.ok) platform::WriteOutput("\nP" + Summary(result, settings.layout, target, platform::view::IsPicturePlotFileName(target)).substr(1) + ".\n" +
                                          (result.note.empty() ? std::string() : "Note: " + result.note + ".\n"));
     else platform::WriteOutput("\nNot plotted: " + result.error + ".\n");
 }
@@ -267,7 +268,7 @@ bool PlotDocument(AcApDocument* document, const std::string& path, const PaperRe
         if (error) *error = result.error;
         return false;
     }
-    if (summary) *summary = Summary(result, settings.layout, target) + (result.note.empty() ? "" : "; " + result.note);
+    if (summary) *summary = Summary(result, settings.layout, target, platform::view::IsPicturePlotFileName(target)) + (result.note.empty() ? "" : "; " + result.note);
     return true;
 }
 

@@ -238,7 +238,7 @@ bool PlanSheet(const PaperRequest& request, const LayoutPlotSettings* stored, co
         plan.paper = *request.paper, plan.onPaper = true;
     } else if (useStored) {
         plan.paper = stored->Paper(), plan.onPaper = storedPaper = true;
-    } else if (request.scale || request.margins || request.orientation != Orientation::AsSet) {
+    } else if (!request.pixelSheet && (request.scale || request.margins || request.orientation != Orientation::AsSet)) {
         plan.paper = *ParsePaper("A3"), plan.onPaper = true;  // asked for a plot on paper, of no size
     } else {
         plan.paper = pixelSheet;

@@ -92,6 +92,7 @@ struct PaperRequest {
     std::optional<Margins> margins;
     std::optional<double> scale;  // millimetres per unit; 0 fit
     PlotArea area;
+    bool pixelSheet = false;  // a sheet of pixels was given: a scale or margins go on it, not on paper
     bool Any() const { return paper || orientation != Orientation::AsSet || margins || scale || area.kind != AreaKind::Default; }
 };
 

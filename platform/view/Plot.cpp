@@ -167,7 +167,9 @@ bool Prepare(const Drawing& drawing, const PlotSettings& settings, Renderer& ren
     // on a sheet of pixels given; its limits still serve an area.
     LayoutPlotSettings stored = layout->plot;
     if (!layout->paper || (settings.width > 0 && settings.height > 0)) stored.paperWidth = stored.paperHeight = 0;
-    if (!PlanSheet(settings.paper, &stored, extents, pixelSheet, pixelMargin, result.sheet, result.error)) return false;
+    PaperRequest request = settings.paper;
+    request.pixelSheet = settings.width > 0 && settings.height > 0;
+    if (!PlanSheet(request, &stored, extents, pixelSheet, pixelMargin, result.sheet, result.error)) return false;
     const SheetPlan& plan = result.sheet;
     if (!plan.onPaper && plan.fit && plan.kind == AreaKind::Extents) {
         // The pixel sheet with the extents fitted to it, as it always was.

@@ -117,6 +117,10 @@ TEST_F(PaperPlot, APaperLayoutPlotsOnThePaperItsPageSetupStores) {
     ASSERT_EQ(sheet.status, 0) << sheet.err;
     EXPECT_TRUE(Has(sheet.out, "(300 x 200 pixels, ")) << sheet.out;
     EXPECT_FALSE(Has(sheet.out, " mm)")) << sheet.out;
+    // A scale on a pixel sheet keeps the sheet's pixels.
+    const ToolRun scaled = Velloria("plot '" + data + "/dxf-corpus/VP4.dxf' -o scaled.png --size 320x240 --scale 1:2");
+    ASSERT_EQ(scaled.status, 0) << scaled.err;
+    EXPECT_TRUE(Has(scaled.out, "(320 x 240 pixels, ")) << scaled.out;
 }
 
 TEST_F(PaperPlot, StandardOutputTakesThePlotAndStandardErrorWhatItSays) {

@@ -225,8 +225,9 @@ Box SheetPlan::Printable() const {
 }
 
 std::string SheetPlan::Describe() const {
-    return PaperName(paper) + (paper.width > paper.height ? " landscape" : " portrait") + " (" + Decimal(paper.width) + " x " +
-           Decimal(paper.height) + " mm), " + (fit ? "fitted at " : "") + ScaleName(scale);
+    const std::string name = PaperName(paper), size = Decimal(paper.width) + " x " + Decimal(paper.height) + " mm";
+    const char* lies = paper.width > paper.height ? " landscape" : " portrait";
+    return (name == size ? size + lies : name + lies + " (" + size + ")") + ", " + (fit ? "fitted at " : "") + ScaleName(scale);
 }
 
 bool PlanSheet(const PaperRequest& request, const LayoutPlotSettings* stored, const Box& extents, const PaperSize& pixelSheet,

@@ -187,7 +187,7 @@ private:
         const double saveSeconds = Since(saveStart);
         // The nightly job's sheet: the drawing as saved (or as it was, when nothing changed).
         std::string plotted, plotError;
-        const bool plotFailed = (saved || !save) && !m_options.plot.empty() && !PlotDocument(document, m_options.plot, &plotted, &plotError);
+        const bool plotFailed = (saved || !save) && !m_options.plot.empty() && !PlotDocument(document, m_options.plot, m_options.plotPaper, &plotted, &plotError);
         const auto closeStart = std::chrono::steady_clock::now();
         if (m_single) {
             // The process ends next, and the system takes the drawing's memory back at once.

@@ -7,6 +7,7 @@
 
 #include "app/ToolEntryPoints.h"
 #include "text/CommandLineOptions.h"
+#include "view/PaperSheet.h"
 
 // The drawings of a run: named ones and folders, lists of them, and how many at a time.
 struct ManyDrawings {
@@ -28,6 +29,7 @@ struct UpdateOptions {
     std::string report;    // FILE.json or FILE.html: every changed cell
     std::string out;       // save the one drawing here instead of in place
     std::string plot;      // plot the one drawing as saved to this sheet
+    platform::view::PaperRequest plotPaper;  // on this paper, at this scale
     bool noBackup = false; // keep no NAME.bak of a file replaced, whatever ISAVEBAK says
     VelloriaQueryLimits limits;
 };

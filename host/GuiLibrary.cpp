@@ -90,11 +90,12 @@ std::unique_ptr<GuiWindow> GuiWindow::Open() {
 
 GuiWindow::~GuiWindow() { m_gui->closeWindow(m_window); }
 
-bool PlotDocument(AcApDocument* document, const std::string& path, std::string* summary, std::string* error) {
+bool PlotDocument(AcApDocument* document, const std::string& path, const platform::view::PaperRequest& request, std::string* summary,
+                  std::string* error) {
     const GuiEntryPoints* gui = Gui();
     if (!gui) {
         if (error) *error = "the plot renderer cannot be loaded";
         return false;
     }
-    return gui->plotDocument(document, path, summary, error);
+    return gui->plotDocument(document, path, request, summary, error);
 }

@@ -10,6 +10,9 @@
 
 class AcApDocument;
 class WindowHost;
+namespace platform::view {
+struct PaperRequest;
+}
 
 struct GuiEntryPoints {
     // Changes whenever the table does: a library of another build is refused.
@@ -19,13 +22,14 @@ struct GuiEntryPoints {
     // The command PLOT.
     void (*plotCommand)();
     // PlotDocument (PlotTool.h).
-    bool (*plotDocument)(AcApDocument* document, const std::string& path, std::string* summary, std::string* error);
+    bool (*plotDocument)(AcApDocument* document, const std::string& path, const platform::view::PaperRequest& request, std::string* summary,
+                         std::string* error);
     // The main window, shown, or null when no display could be opened.
     WindowHost* (*openWindow)();
     void (*closeWindow)(WindowHost* window);
 };
 
-constexpr int kGuiEntryPointsVersion = 1;
+constexpr int kGuiEntryPointsVersion = 2;
 #define VELLORIA_GUI_ENTRY_SYMBOL "VelloriaGuiEntryPoints"
 extern "C" const GuiEntryPoints* VelloriaGuiEntryPoints();
 

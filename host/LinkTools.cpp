@@ -7,6 +7,7 @@
 #include "Documents.h"
 #include "db/DbDatabase.h"
 #include "ModuleLoader.h"
+#include "PaperOptions.h"
 #include "PlotTool.h"
 #include "Subcommands.h"
 #include "app/ToolEntryPoints.h"
@@ -59,12 +60,14 @@ int Update(const std::vector<std::string>& args) {
                                                      "it (DWG is never written). One line per table and a summary; with several drawings,\n"
                                                      "a folder or a list, a line per drawing and a total.");
     parser.SetSynopsis("DRAWING|FOLDER... [-r] [--from-list FILE|-] [-j N] [-o OUT] [--dry-run] [--report FILE.json|FILE.html]\n"
-                       "                       [--plot SHEET] [--timing] [--no-backup] [--time-limit SECONDS] [--row-limit ROWS]");
+                       "                       [--plot SHEET [--paper SIZE] [--landscape] [--scale 1:N|fit] ...] [--timing] [--no-backup] [--time-limit SECONDS] [--row-limit ROWS]");
     DeclareManyDrawings(parser, many);
     parser.Text("-o, --output", "OUT", options.out, "save the refreshed drawing to OUT (always written; one drawing)");
     parser.Flag("--dry-run", options.dryRun, "save nothing; print how many cells of which tables a refresh would change");
     parser.Text("--report", "FILE.json|FILE.html", options.report, "write every changed cell, added and removed row to FILE");
     parser.Text("--plot", "SHEET", options.plot, "plot the saved drawing to SHEET (" + platform::view::PlotExtensions() + "; one drawing)");
+    DeclarePaperOptions(parser, options.plotPaper);
+    parser.Rule([&] { return options.plot.empty() && options.plotPaper.Any() ? "--paper, --scale, --margins, --area and the orientation are --plot's" : ""; });
     parser.Flag("--timing", options.timing, "add a line with the time spent in each step (one drawing)");
     parser.Flag("--no-backup", options.noBackup, "keep no NAME.bak of a drawing replaced (kept by default, as ISAVEBAK says)");
     parser.Count("--time-limit", "SECONDS", 1000000, timeLimit, "the time limit of each statement (0: none)");
@@ -81,7 +84,7 @@ int Update(const std::vector<std::string>& args) {
     parser.SetEpilogue("Exit status: 0 when every linked table was refreshed; 1 when one could not be (the others\n"
                        "are refreshed and saved) or a drawing cannot be read or written; 2 for wrong arguments.\n"
                        "A failure in one drawing of many never stops or changes the others.");
-    if (const int status = parser.Parse(args); status >= 0) return status;
+    if (const int status = parser.Parse(JoinAreaWords(args)); status >= 0) return status;
     if (timeLimit >= 0) options.limits.timeLimitSeconds = static_cast<int>(timeLimit);
     if (rowLimit >= 0) options.limits.rowLimit = rowLimit;
     return UpdateDrawings(many, options);

@@ -15,6 +15,7 @@
 #include "editor/PickFirst.h"
 #include "editor/PromptInput.h"
 #include "text/Utf8.h"
+#include "view/Plot.h"
 
 namespace window {
 
@@ -30,6 +31,27 @@ const QColor kBackground(255, 255, 255);
 const QColor kHighlight(0, 120, 215);
 const QColor kStale(230, 140, 0);
 const QColor kDragged(200, 60, 0);
+// A paper layout shows its sheet on a grey desk, with a shadow, its edge and its margins.
+const QColor kDesk(128, 128, 128);
+const QColor kShadow(64, 64, 64);
+const QColor kPaperEdge(0, 0, 0);
+const QColor kMargin(110, 110, 110);
+
+void DrawPaper(QPainter& painter, const platform::view::LayoutPaper& paper, const QTransform& toDevice, const QRectF& widget) {
+    const auto rect = [&](const platform::view::Box& b) { return toDevice.mapRect(QRectF(QPointF(b.x0, b.y0), QPointF(b.x1, b.y1))).normalized(); };
+    const QRectF sheet = rect(paper.sheet);
+    painter.fillRect(widget, kDesk);
+    painter.fillRect(sheet.translated(4, 4), kShadow);
+    painter.fillRect(sheet, kBackground);
+    painter.setPen(QPen(kPaperEdge, 1));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(sheet);
+    if (paper.printable.x0 != paper.sheet.x0 || paper.printable.y0 != paper.sheet.y0 || paper.printable.x1 != paper.sheet.x1 ||
+        paper.printable.y1 != paper.sheet.y1) {
+        painter.setPen(QPen(kMargin, 1, Qt::DashLine));
+        painter.drawRect(rect(paper.printable));
+    }
+}
 
 // Decimals enough for a hundredth of a pixel, without trailing zeros.
 std::string Number(double v, double scale) {
@@ -149,7 +171,10 @@ const platform::view::Box& DrawingView::LayoutExtents() {
 
 void DrawingView::ZoomExtents() {
     if (!CurrentLayout()) return;
-    m_views[static_cast<size_t>(m_layout)].Fit(LayoutExtents(), size());
+    // A paper layout's extents take in its whole sheet.
+    platform::view::Box extents = LayoutExtents();
+    if (const auto paper = platform::view::PaperOfLayout(*CurrentLayout())) extents.Add(paper->sheet);
+    m_views[static_cast<size_t>(m_layout)].Fit(extents, size());
     m_fitted[static_cast<size_t>(m_layout)] = true;
     m_shown[static_cast<size_t>(m_layout)] = true;
     Invalidate();
@@ -202,7 +227,7 @@ void DrawingView::FollowPrompt() {
 
 platform::view::Layout DrawingView::Subset(const std::set<platform::dxf::Handle>& handles, bool inside) const {
     const platform::view::Layout& layout = *CurrentLayout();
-    platform::view::Layout part{layout.name, layout.paper, layout.tabOrder, {}, layout.record};
+    platform::view::Layout part{layout.name, layout.paper, layout.tabOrder, {}, layout.record, layout.plot};
     for (const platform::dxf::DxfObject* entity : layout.entities)
         if ((handles.count(entity->GetHandle()) != 0) == inside) part.entities.push_back(entity);
     return part;
@@ -220,6 +245,7 @@ void DrawingView::RenderCache() {
         QPainter painter(&m_cache);
         painter.setRenderHint(QPainter::Antialiasing);
         const QTransform toDevice = View().WorldToDevice(size());
+        if (const auto paper = platform::view::PaperOfLayout(*layout)) DrawPaper(painter, *paper, toDevice, QRectF(rect()));
         const platform::view::Box seen = View().Visible(size());
         const platform::view::Box& all = LayoutExtents();
         const bool whole = seen.x0 <= all.x0 && seen.y0 <= all.y0 && seen.x1 >= all.x1 && seen.y1 >= all.y1;

@@ -14,6 +14,8 @@ std::vector<HostItem> HostItems(const std::wstring& title) {
                 {QStringLiteral("Save &As..."), L"^C^C_SAVEAS", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}},
                 {QStringLiteral("&Close"), L"^C^C_CLOSE", {QKeySequence(Qt::CTRL | Qt::Key_F4)}},
                 {QStringLiteral("--"), L"", none},
+                {QStringLiteral("&Plot..."), L"^C^C_PLOT", {QKeySequence(QKeySequence::Print)}},
+                {QStringLiteral("--"), L"", none},
                 {QStringLiteral("E&xit"), L"^C^C_QUIT", none}};
     if (title == L"Edit")
         return {{QStringLiteral("&Undo"), L"^C^C_U", {UndoKeys()}},

@@ -15,6 +15,7 @@
 #include "CommandLine.h"
 #include "DrawingView.h"
 #include "HostMenus.h"
+#include "PlotDialog.h"
 #include "ViewCommands.h"
 #include "db/DbDatabase.h"
 #include "db/UndoHistory.h"
@@ -146,12 +147,14 @@ void MainWindow::Attach() {
     // A command asking for the user's break runs the window's events: Escape stops it.
     m_previousBreakPoll = platform::SetUserBreakPoll([this] { return !m_input.Waiting() && m_busyInput.Poll(); });
     RegisterViewCommands(this);
+    RegisterPlotCommand(this);
     m_commandLine->setFocus();
 }
 
 void MainWindow::Detach() {
     if (!m_attached) return;
     m_attached = false;
+    UnregisterPlotCommand();
     UnregisterViewCommands();
     platform::SetUserBreakPoll(std::move(m_previousBreakPoll));
     platform::SetProgressDisplay(m_previousDisplay);

@@ -54,7 +54,7 @@ void SpatialIndex::CellRange(const platform::view::Box& box, int& x0, int& y0, i
 }
 
 platform::view::Layout SpatialIndex::Query(const platform::view::Box& box) const {
-    platform::view::Layout part{m_layout.name, m_layout.paper, m_layout.tabOrder, {}, m_layout.record};
+    platform::view::Layout part{m_layout.name, m_layout.paper, m_layout.tabOrder, {}, m_layout.record, m_layout.plot};
     if (!box.Intersects(m_bounds)) return part;
     if (++m_stamp == 0) {
         std::fill(m_seen.begin(), m_seen.end(), 0);

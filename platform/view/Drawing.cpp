@@ -181,7 +181,7 @@ void Drawing::IndexBlocks() {
 
 void Drawing::IndexLayouts() {
     const dxf::Document& doc = *m_document;
-    Layout model{"Model", false, 0, {}, 0};
+    Layout model{"Model", false, 0, {}, 0, {}};
     if (const dxf::SymbolTable* records = doc.FindTable("BLOCK_RECORD"))
         if (const DxfObject* r = records->FindRecord("*Model_Space")) model.record = r->GetHandle();
     // Paper space layouts by the block that holds their entities.
@@ -197,12 +197,15 @@ void Drawing::IndexLayouts() {
         const std::string name(t.String(1, {}, sub));
         const size_t record = t.Find(330, sub);
         const dxf::Block* block = record < t.End() ? BlockOfRecord(t[record].AsHandle().value_or(0)) : nullptr;
-        if (!block || dxf::SameName(block->Name(), "*Model_Space") || dxf::SameName(name, "Model")) continue;
-        papers.push_back({Layout{name, true, static_cast<int>(t.Int(71, 1, sub)), {}, t[record].AsHandle().value_or(0)},
+        if (!block || dxf::SameName(block->Name(), "*Model_Space") || dxf::SameName(name, "Model")) {
+            if (block && dxf::SameName(block->Name(), "*Model_Space")) model.plot = ReadLayoutPlotSettings(o);
+            continue;
+        }
+        papers.push_back({Layout{name, true, static_cast<int>(t.Int(71, 1, sub)), {}, t[record].AsHandle().value_or(0), ReadLayoutPlotSettings(o)},
                           NameKey(block->Name())});
     }
     // Files without layout objects (R12) have one paper space.
-    if (papers.empty()) papers.push_back({Layout{"Layout1", true, 1, {}, 0}, "*PAPER_SPACE"});
+    if (papers.empty()) papers.push_back({Layout{"Layout1", true, 1, {}, 0, {}}, "*PAPER_SPACE"});
     std::stable_sort(papers.begin(), papers.end(), [](const PaperLayout& a, const PaperLayout& b) {
         return a.layout.tabOrder < b.layout.tabOrder;
     });

@@ -11,6 +11,7 @@
 
 #include "dxf/DxfDocument.h"
 #include "view/Geometry3.h"
+#include "view/PaperSheet.h"
 
 namespace platform::view {
 
@@ -51,6 +52,7 @@ struct Layout {
     int tabOrder = 0;
     std::vector<const dxf::DxfObject*> entities;  // in drawing order
     dxf::Handle record = 0;  // the block record of its space; 0 when the file has none (R12)
+    LayoutPlotSettings plot;  // what its layout object stores of its plot (no paper when it has none)
 };
 
 // Names that DXF compares without regard to case, looked up without making a string.

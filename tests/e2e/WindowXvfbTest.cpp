@@ -427,3 +427,73 @@ TEST(WindowOnX, ATableIsCreatedFromTheMenuThroughItsDialogsAndPlacedByAClick) {
     EXPECT_EQ(std::count(afterUndo.begin(), afterUndo.end(), shippers), 0);
     EXPECT_EQ(afterUndo.size() + 1, created.size());  // the plan's own table stays
 }
+
+// Ctrl+P opens the plot dialog; its keys choose the layout, the paper, the orientation, the
+// scale and the file, and Enter writes the PDF. File > Plot opens the same dialog.
+TEST(WindowOnX, CtrlPAndFilePlotOpenThePlotDialogWhichWritesAPdf) {
+    ASSERT_TRUE(OnPath("Xvfb")) << "Xvfb is not installed (scripts/setup.sh installs it)";
+    ASSERT_TRUE(OnPath("xdotool")) << "xdotool is not installed (scripts/setup.sh installs it)";
+    ASSERT_TRUE(OnPath("xwininfo")) << "xwininfo is not installed (scripts/setup.sh installs it)";
+    ASSERT_TRUE(OnPath("import")) << "ImageMagick's import is not installed (scripts/setup.sh installs it)";
+    ASSERT_TRUE(OnPath("pdfinfo")) << "pdfinfo is not installed (scripts/setup.sh installs poppler-utils)";
+    testing_support::TempDir dir;
+    XServer server(dir.path().string());
+    if (server.display.empty()) GTEST_SKIP() << "Xvfb cannot start here:\n" << testing_support::ReadFile(dir / "xvfb.log");
+    // A drawing with a paper layout set up on ISO A4, turned a quarter.
+    std::filesystem::copy_file(VELLORIA_TEST_DATA "/dxf-corpus/VP4.dxf", dir / "plan.dxf");
+    const HostOnX session(dir.path().string(), server);
+    const XScreen screen(server.display, dir.path().string());
+    auto run = [&](const std::string& args) { return session.run(args); };
+    auto focused = [&](const XWindow& w) { return WaitFor([&] { return screen.KeysGoTo(w.id); }, 10s); };
+    const std::filesystem::path shots = std::filesystem::path(VELLORIA_BIN_DIR).parent_path() / "tests";
+    std::filesystem::create_directories(shots);
+
+    const auto main = screen.Find("^Velloria - plan.dxf");
+    ASSERT_TRUE(main) << testing_support::ReadFile(dir / "err.txt");
+    // A click on the status bar makes the window the active one, whose shortcuts the keys reach.
+    run("mousemove --window " + main->id + " " + std::to_string(main->width / 2) + " " + std::to_string(main->height - 8) + " click 1");
+    ASSERT_TRUE(focused(*main));
+    run("key ctrl+p");
+    const auto dialog = screen.Find("^Plot$");
+    ASSERT_TRUE(dialog) << "Ctrl+P did not open the plot dialog\n" << testing_support::ReadFile(dir / "err.txt");
+    ASSERT_TRUE(focused(*dialog));
+    run("key alt+l");
+    run("type --delay 20 Layout1");
+    run("key alt+e ctrl+a");
+    run("type --delay 20 A3");
+    run("key alt+o");
+    run("type --delay 20 Portrait");
+    run("key alt+i ctrl+a");
+    run("type --delay 15 sheet.pdf");
+    std::this_thread::sleep_for(700ms);
+    const std::filesystem::path shot = shots / "plot-dialog-xvfb.png";
+    EXPECT_EQ(std::system(("env DISPLAY=" + server.display + " import -window root '" + shot.string() + "'").c_str()), 0);
+    std::cout << "the plot dialog: " << shot.string() << "\n";
+    run("key Return");
+    ASSERT_TRUE(WaitFor([&] { return !screen.Shown(dialog->id); }, 10s)) << "the plot dialog did not close";
+    ASSERT_TRUE(WaitFor([&] { return std::filesystem::exists(dir / "sheet.pdf"); }, 10s)) << testing_support::ReadFile(dir / "err.txt");
+    const std::optional<std::string> info = Output("pdfinfo '" + (dir / "sheet.pdf") + "'", dir.path().string());
+    ASSERT_TRUE(info);
+    EXPECT_NE(info->find("841.89 x 1190.55 pts (A3)"), std::string::npos) << *info;
+
+    // File > Plot... by the menu's key; Escape leaves the dialog and writes nothing.
+    run("mousemove --window " + main->id + " 18 10 click 1");
+    ASSERT_TRUE(WaitFor([&] { return screen.MenuOpen(); }, 10s)) << "the File menu did not open";
+    run("key p");
+    const auto again = screen.Find("^Plot$");
+    ASSERT_TRUE(again) << "File > Plot did not open the plot dialog";
+    ASSERT_TRUE(focused(*again));
+    run("key alt+i ctrl+a");
+    run("type --delay 15 never.pdf");
+    run("key Escape");
+    ASSERT_TRUE(WaitFor([&] { return !screen.Shown(again->id); }, 10s)) << "Escape did not close the plot dialog";
+    run("mousemove --window " + main->id + " " + std::to_string(main->width / 2) + " " + std::to_string(main->height - 8) + " click 1");
+    ASSERT_TRUE(focused(*main));
+    const std::filesystem::path after = shots / "plot-dialog-xvfb-after.png";
+    EXPECT_EQ(std::system(("env DISPLAY=" + server.display + " import -window root '" + after.string() + "'").c_str()), 0);
+    std::cout << "after the plot: " << after.string() << "\n";
+    EXPECT_FALSE(std::filesystem::exists(dir / "never.pdf"));
+    run("type --delay 15 QUIT");
+    run("key Return");
+    EXPECT_TRUE(WaitFor([&] { return !Alive(session.pid) && std::filesystem::exists(dir / "status"); }, 20s));
+}

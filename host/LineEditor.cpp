@@ -7,6 +7,7 @@
 #include <fstream>
 #include <map>
 #include <optional>
+#include <type_traits>
 #include <poll.h>
 #include <pthread.h>
 #include <signal.h>
@@ -275,6 +276,8 @@ private:
 
 }  // namespace
 
-std::unique_ptr<platform::LineSource> MakeLineEditor(CompletionWords words, std::string historyFile, std::string savedPrompt) {
-    return std::make_unique<ReadlineEditor>(std::move(words), std::move(historyFile), std::move(savedPrompt));
+extern "C" __attribute__((visibility("default"))) void velloriaMakeLineEditor(CompletionWords words, std::string historyFile, std::string savedPrompt,
+                                                                             std::unique_ptr<platform::LineSource>* editor) {
+    static_assert(std::is_same_v<decltype(&velloriaMakeLineEditor), MakeLineEditorFn*>);
+    *editor = std::make_unique<ReadlineEditor>(std::move(words), std::move(historyFile), std::move(savedPrompt));
 }

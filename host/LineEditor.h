@@ -17,4 +17,11 @@ using CompletionWords = std::function<std::vector<std::string>(std::string_view 
 // Reads standard input, which must be a terminal. The lines typed at each prompt are kept for
 // recall at that prompt; those of savedPrompt are also appended to historyFile when it is not
 // empty, and its last 1000 lines are recalled from the start.
+// The editor is libvelloria_lineeditor.so beside the program, loaded here: a run that reads no
+// terminal never loads Readline. When that library cannot be loaded, a line saying why goes to
+// standard error and the terminal is read as plain lines.
 std::unique_ptr<platform::LineSource> MakeLineEditor(CompletionWords words, std::string historyFile, std::string savedPrompt);
+
+// The one function the library exports, by this name.
+inline constexpr const char* kLineEditorEntry = "velloriaMakeLineEditor";
+using MakeLineEditorFn = void(CompletionWords words, std::string historyFile, std::string savedPrompt, std::unique_ptr<platform::LineSource>* editor);

@@ -1,8 +1,6 @@
 #include "odbc/OdbcApi.h"
 
-#include <sql.h>
-#include <sqlext.h>
-#include <sqlucode.h>
+#include "odbc/sql/DriverManager.h"
 
 #include <cstring>
 
@@ -20,9 +18,9 @@ std::vector<Diagnostic> ReadDiagnostics(SQLSMALLINT type, SQLHANDLE handle) {
         SQLWCHAR state[6] = {};
         SQLINTEGER native = 0;
         SQLSMALLINT length = 0;
-        if (!SQL_SUCCEEDED(SQLGetDiagRecW(type, handle, i, state, &native, nullptr, 0, &length))) break;
+        if (!SQL_SUCCEEDED(DriverManager().SQLGetDiagRecW(type, handle, i, state, &native, nullptr, 0, &length))) break;
         std::u16string message(static_cast<size_t>(length) + 1, u'\0');
-        if (!SQL_SUCCEEDED(SQLGetDiagRecW(type, handle, i, state, &native, Wide(message), static_cast<SQLSMALLINT>(message.size()), &length))) break;
+        if (!SQL_SUCCEEDED(DriverManager().SQLGetDiagRecW(type, handle, i, state, &native, Wide(message), static_cast<SQLSMALLINT>(message.size()), &length))) break;
         message.resize(std::min(static_cast<size_t>(length), message.size() - 1));
         records.push_back({FromUtf16(std::u16string_view(reinterpret_cast<const char16_t*>(state), 5)), static_cast<long>(native),
                            FromUtf16(message)});
@@ -39,7 +37,7 @@ void Check(SQLRETURN rc, SQLSMALLINT type, SQLHANDLE handle, const char* call) {
 
 SQLHANDLE Allocate(SQLSMALLINT type, SQLHANDLE parent, SQLSMALLINT parentType, const char* what) {
     SQLHANDLE handle = SQL_NULL_HANDLE;
-    const SQLRETURN rc = SQLAllocHandle(type, parent, &handle);
+    const SQLRETURN rc = DriverManager().SQLAllocHandle(type, parent, &handle);
     if (!SQL_SUCCEEDED(rc) || !handle) throw OdbcFailure(what, ReadDiagnostics(parentType, parent));
     return handle;
 }
@@ -55,7 +53,7 @@ bool GetPieces(SQLHSTMT stmt, int column, SQLSMALLINT cType, Container& out) {
     const size_t terminator = cType == SQL_C_BINARY ? 0 : 1;
     for (;;) {
         SQLLEN indicator = 0;
-        const SQLRETURN rc = SQLGetData(stmt, static_cast<SQLUSMALLINT>(column), cType, buffer, sizeof buffer, &indicator);
+        const SQLRETURN rc = DriverManager().SQLGetData(stmt, static_cast<SQLUSMALLINT>(column), cType, buffer, sizeof buffer, &indicator);
         if (rc == SQL_NO_DATA) return true;
         Check(rc, SQL_HANDLE_STMT, stmt, "SQLGetData");
         if (indicator == SQL_NULL_DATA) return false;
@@ -70,7 +68,7 @@ bool GetPieces(SQLHSTMT stmt, int column, SQLSMALLINT cType, Container& out) {
 template <class T>
 bool GetFixed(SQLHSTMT stmt, int column, SQLSMALLINT cType, T& value) {
     SQLLEN indicator = 0;
-    Check(SQLGetData(stmt, static_cast<SQLUSMALLINT>(column), cType, &value, sizeof value, &indicator), SQL_HANDLE_STMT, stmt, "SQLGetData");
+    Check(DriverManager().SQLGetData(stmt, static_cast<SQLUSMALLINT>(column), cType, &value, sizeof value, &indicator), SQL_HANDLE_STMT, stmt, "SQLGetData");
     return indicator != SQL_NULL_DATA;
 }
 
@@ -114,12 +112,12 @@ std::u16string ToUtf16(std::wstring_view text) {
 
 Environment::Environment() {
     m_handle = Allocate(SQL_HANDLE_ENV, SQL_NULL_HANDLE, SQL_HANDLE_ENV, "SQLAllocHandle(SQL_HANDLE_ENV)");
-    Check(SQLSetEnvAttr(m_handle, SQL_ATTR_ODBC_VERSION, reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3), 0), SQL_HANDLE_ENV, m_handle,
+    Check(DriverManager().SQLSetEnvAttr(m_handle, SQL_ATTR_ODBC_VERSION, reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3), 0), SQL_HANDLE_ENV, m_handle,
           "SQLSetEnvAttr(SQL_ATTR_ODBC_VERSION)");
 }
 
 Environment::~Environment() {
-    if (m_handle) SQLFreeHandle(SQL_HANDLE_ENV, m_handle);
+    if (m_handle) DriverManager().SQLFreeHandle(SQL_HANDLE_ENV, m_handle);
 }
 
 std::vector<InstalledDriver> Environment::Drivers() {
@@ -129,7 +127,7 @@ std::vector<InstalledDriver> Environment::Drivers() {
         SQLWCHAR name[512] = {};
         SQLWCHAR attributes[4096] = {};
         SQLSMALLINT nameLength = 0, attributesLength = 0;
-        const SQLRETURN rc = SQLDriversW(m_handle, direction, name, 512, &nameLength, attributes, 4096, &attributesLength);
+        const SQLRETURN rc = DriverManager().SQLDriversW(m_handle, direction, name, 512, &nameLength, attributes, 4096, &attributesLength);
         if (rc == SQL_NO_DATA || !SQL_SUCCEEDED(rc)) break;
         direction = SQL_FETCH_NEXT;
         InstalledDriver driver;
@@ -151,7 +149,7 @@ std::vector<DataSource> Environment::DataSources() {
         SQLWCHAR name[SQL_MAX_DSN_LENGTH + 1] = {};
         SQLWCHAR description[512] = {};
         SQLSMALLINT nameLength = 0, descriptionLength = 0;
-        const SQLRETURN rc = SQLDataSourcesW(m_handle, direction, name, SQL_MAX_DSN_LENGTH + 1, &nameLength, description, 512, &descriptionLength);
+        const SQLRETURN rc = DriverManager().SQLDataSourcesW(m_handle, direction, name, SQL_MAX_DSN_LENGTH + 1, &nameLength, description, 512, &descriptionLength);
         if (rc == SQL_NO_DATA || !SQL_SUCCEEDED(rc)) break;
         direction = SQL_FETCH_NEXT;
         sources.push_back({FromUtf16(reinterpret_cast<const char16_t*>(name)), FromUtf16(reinterpret_cast<const char16_t*>(description))});
@@ -180,13 +178,13 @@ std::vector<DataSource> DataSources() {
 Connection::Connection(Environment& environment, std::wstring_view connectString, long loginSeconds) {
     m_handle = Allocate(SQL_HANDLE_DBC, environment.Handle(), SQL_HANDLE_ENV, "SQLAllocHandle(SQL_HANDLE_DBC)");
     if (loginSeconds > 0)
-        SQLSetConnectAttr(m_handle, SQL_ATTR_LOGIN_TIMEOUT, reinterpret_cast<SQLPOINTER>(static_cast<SQLULEN>(loginSeconds)), 0);
+        DriverManager().SQLSetConnectAttr(m_handle, SQL_ATTR_LOGIN_TIMEOUT, reinterpret_cast<SQLPOINTER>(static_cast<SQLULEN>(loginSeconds)), 0);
     std::u16string text = ToUtf16(connectString);
-    const SQLRETURN rc = SQLDriverConnectW(m_handle, nullptr, Wide(text), static_cast<SQLSMALLINT>(text.size()), nullptr, 0, nullptr,
+    const SQLRETURN rc = DriverManager().SQLDriverConnectW(m_handle, nullptr, Wide(text), static_cast<SQLSMALLINT>(text.size()), nullptr, 0, nullptr,
                                            SQL_DRIVER_NOPROMPT);
     if (!SQL_SUCCEEDED(rc)) {
         std::vector<Diagnostic> diagnostics = ReadDiagnostics(SQL_HANDLE_DBC, m_handle);
-        SQLFreeHandle(SQL_HANDLE_DBC, m_handle);
+        DriverManager().SQLFreeHandle(SQL_HANDLE_DBC, m_handle);
         m_handle = nullptr;
         throw OdbcFailure("SQLDriverConnect", std::move(diagnostics));
     }
@@ -196,57 +194,57 @@ Connection::Connection(Environment& environment, std::wstring_view connectString
 Connection::~Connection() {
     if (!m_handle) return;
     if (m_connected) {
-        SQLEndTran(SQL_HANDLE_DBC, m_handle, SQL_ROLLBACK);
-        SQLDisconnect(m_handle);
+        DriverManager().SQLEndTran(SQL_HANDLE_DBC, m_handle, SQL_ROLLBACK);
+        DriverManager().SQLDisconnect(m_handle);
     }
-    SQLFreeHandle(SQL_HANDLE_DBC, m_handle);
+    DriverManager().SQLFreeHandle(SQL_HANDLE_DBC, m_handle);
 }
 
 std::wstring Connection::InfoText(InfoType info) {
     SQLWCHAR buffer[256] = {};
     SQLSMALLINT length = 0;
-    Check(SQLGetInfoW(m_handle, static_cast<SQLUSMALLINT>(info), buffer, sizeof buffer, &length), SQL_HANDLE_DBC, m_handle, "SQLGetInfo");
+    Check(DriverManager().SQLGetInfoW(m_handle, static_cast<SQLUSMALLINT>(info), buffer, sizeof buffer, &length), SQL_HANDLE_DBC, m_handle, "SQLGetInfo");
     return FromUtf16(reinterpret_cast<const char16_t*>(buffer));
 }
 
 bool Connection::SetReadOnly() {
-    return SQL_SUCCEEDED(SQLSetConnectAttr(m_handle, SQL_ATTR_ACCESS_MODE, reinterpret_cast<SQLPOINTER>(SQL_MODE_READ_ONLY), 0));
+    return SQL_SUCCEEDED(DriverManager().SQLSetConnectAttr(m_handle, SQL_ATTR_ACCESS_MODE, reinterpret_cast<SQLPOINTER>(SQL_MODE_READ_ONLY), 0));
 }
 
 void Connection::SetAutocommit(bool on) {
-    Check(SQLSetConnectAttr(m_handle, SQL_ATTR_AUTOCOMMIT, reinterpret_cast<SQLPOINTER>(on ? SQL_AUTOCOMMIT_ON : SQL_AUTOCOMMIT_OFF), 0),
+    Check(DriverManager().SQLSetConnectAttr(m_handle, SQL_ATTR_AUTOCOMMIT, reinterpret_cast<SQLPOINTER>(on ? SQL_AUTOCOMMIT_ON : SQL_AUTOCOMMIT_OFF), 0),
           SQL_HANDLE_DBC, m_handle, "SQLSetConnectAttr(SQL_ATTR_AUTOCOMMIT)");
 }
 
-void Connection::Rollback() { Check(SQLEndTran(SQL_HANDLE_DBC, m_handle, SQL_ROLLBACK), SQL_HANDLE_DBC, m_handle, "SQLEndTran"); }
+void Connection::Rollback() { Check(DriverManager().SQLEndTran(SQL_HANDLE_DBC, m_handle, SQL_ROLLBACK), SQL_HANDLE_DBC, m_handle, "SQLEndTran"); }
 
 Statement::Statement(Connection& connection) {
     m_handle = Allocate(SQL_HANDLE_STMT, connection.Handle(), SQL_HANDLE_DBC, "SQLAllocHandle(SQL_HANDLE_STMT)");
 }
 
 Statement::~Statement() {
-    if (m_handle) SQLFreeHandle(SQL_HANDLE_STMT, m_handle);
+    if (m_handle) DriverManager().SQLFreeHandle(SQL_HANDLE_STMT, m_handle);
 }
 
 bool Statement::SetQueryTimeout(long seconds) {
-    return SQL_SUCCEEDED(SQLSetStmtAttr(m_handle, SQL_ATTR_QUERY_TIMEOUT, reinterpret_cast<SQLPOINTER>(static_cast<SQLULEN>(seconds)), 0));
+    return SQL_SUCCEEDED(DriverManager().SQLSetStmtAttr(m_handle, SQL_ATTR_QUERY_TIMEOUT, reinterpret_cast<SQLPOINTER>(static_cast<SQLULEN>(seconds)), 0));
 }
 
 void Statement::ExecDirect(std::wstring_view sql) {
     std::u16string text = ToUtf16(sql);
-    Check(SQLExecDirectW(m_handle, Wide(text), static_cast<SQLINTEGER>(text.size())), SQL_HANDLE_STMT, m_handle, "SQLExecDirect");
+    Check(DriverManager().SQLExecDirectW(m_handle, Wide(text), static_cast<SQLINTEGER>(text.size())), SQL_HANDLE_STMT, m_handle, "SQLExecDirect");
 }
 
 void Statement::Tables(std::wstring_view schema, std::wstring_view types) {
     std::u16string schemaText = ToUtf16(schema), typesText = ToUtf16(types), all = u"%";
-    Check(SQLTablesW(m_handle, nullptr, 0, schema.empty() ? nullptr : Wide(schemaText), static_cast<SQLSMALLINT>(schemaText.size()), Wide(all),
+    Check(DriverManager().SQLTablesW(m_handle, nullptr, 0, schema.empty() ? nullptr : Wide(schemaText), static_cast<SQLSMALLINT>(schemaText.size()), Wide(all),
                      static_cast<SQLSMALLINT>(all.size()), Wide(typesText), static_cast<SQLSMALLINT>(typesText.size())),
           SQL_HANDLE_STMT, m_handle, "SQLTables");
 }
 
 int Statement::ColumnCount() {
     SQLSMALLINT count = 0;
-    Check(SQLNumResultCols(m_handle, &count), SQL_HANDLE_STMT, m_handle, "SQLNumResultCols");
+    Check(DriverManager().SQLNumResultCols(m_handle, &count), SQL_HANDLE_STMT, m_handle, "SQLNumResultCols");
     return count;
 }
 
@@ -255,7 +253,7 @@ ColumnInfo Statement::Describe(int column) {
     SQLWCHAR name[512] = {};
     SQLSMALLINT nameLength = 0, type = 0, digits = 0, nullable = SQL_NULLABLE_UNKNOWN;
     SQLULEN size = 0;
-    Check(SQLDescribeColW(m_handle, static_cast<SQLUSMALLINT>(column), name, 512, &nameLength, &type, &size, &digits, &nullable), SQL_HANDLE_STMT,
+    Check(DriverManager().SQLDescribeColW(m_handle, static_cast<SQLUSMALLINT>(column), name, 512, &nameLength, &type, &size, &digits, &nullable), SQL_HANDLE_STMT,
           m_handle, "SQLDescribeCol");
     info.name = FromUtf16(reinterpret_cast<const char16_t*>(name));
     info.type = type;
@@ -263,26 +261,26 @@ ColumnInfo Statement::Describe(int column) {
     info.digits = digits;
     info.nullable = nullable != SQL_NO_NULLS;
     SQLLEN isUnsigned = SQL_FALSE;
-    if (SQL_SUCCEEDED(SQLColAttributeW(m_handle, static_cast<SQLUSMALLINT>(column), SQL_DESC_UNSIGNED, nullptr, 0, nullptr, &isUnsigned)))
+    if (SQL_SUCCEEDED(DriverManager().SQLColAttributeW(m_handle, static_cast<SQLUSMALLINT>(column), SQL_DESC_UNSIGNED, nullptr, 0, nullptr, &isUnsigned)))
         info.isUnsigned = isUnsigned == SQL_TRUE;
     SQLWCHAR typeName[128] = {};
     SQLSMALLINT typeNameLength = 0;
-    if (SQL_SUCCEEDED(SQLColAttributeW(m_handle, static_cast<SQLUSMALLINT>(column), SQL_DESC_TYPE_NAME, typeName, sizeof typeName, &typeNameLength,
+    if (SQL_SUCCEEDED(DriverManager().SQLColAttributeW(m_handle, static_cast<SQLUSMALLINT>(column), SQL_DESC_TYPE_NAME, typeName, sizeof typeName, &typeNameLength,
                                        nullptr)))
         info.typeName = FromUtf16(reinterpret_cast<const char16_t*>(typeName));
     return info;
 }
 
 bool Statement::Fetch() {
-    const SQLRETURN rc = SQLFetch(m_handle);
+    const SQLRETURN rc = DriverManager().SQLFetch(m_handle);
     if (rc == SQL_NO_DATA) return false;
     Check(rc, SQL_HANDLE_STMT, m_handle, "SQLFetch");
     return true;
 }
 
-void Statement::CloseCursor() { SQLFreeStmt(m_handle, SQL_CLOSE); }
+void Statement::CloseCursor() { DriverManager().SQLFreeStmt(m_handle, SQL_CLOSE); }
 
-void Statement::Cancel() { SQLCancel(m_handle); }
+void Statement::Cancel() { DriverManager().SQLCancel(m_handle); }
 
 bool Statement::GetInt64(int column, std::int64_t& value) {
     SQLBIGINT v = 0;

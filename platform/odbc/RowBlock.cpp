@@ -1,8 +1,6 @@
 #include "odbc/RowBlock.h"
 
-#include <sql.h>
-#include <sqlext.h>
-#include <sqlucode.h>
+#include "odbc/sql/DriverManager.h"
 
 #include <algorithm>
 
@@ -51,7 +49,7 @@ SQLPOINTER Integer(SQLULEN value) { return reinterpret_cast<SQLPOINTER>(value); 
 
 bool RowBlock::Supported(Connection& connection) {
     SQLUINTEGER extensions = 0;
-    if (!SQL_SUCCEEDED(SQLGetInfo(connection.Handle(), SQL_GETDATA_EXTENSIONS, &extensions, sizeof extensions, nullptr))) return false;
+    if (!SQL_SUCCEEDED(DriverManager().SQLGetInfo(connection.Handle(), SQL_GETDATA_EXTENSIONS, &extensions, sizeof extensions, nullptr))) return false;
     constexpr SQLUINTEGER kNeeded = SQL_GD_ANY_COLUMN | SQL_GD_ANY_ORDER | SQL_GD_BLOCK | SQL_GD_BOUND;
     return (extensions & kNeeded) == kNeeded;
 }
@@ -61,10 +59,10 @@ RowBlock::RowBlock(Statement& statement, std::vector<BoundColumn> columns, std::
     const SQLHSTMT stmt = statement.Handle();
     m_columns.resize(columns.size());
     try {
-        CheckStatementCall(SQLSetStmtAttr(stmt, SQL_ATTR_ROW_BIND_TYPE, Integer(SQL_BIND_BY_COLUMN), 0), stmt, "SQLSetStmtAttr(SQL_ATTR_ROW_BIND_TYPE)");
-        CheckStatementCall(SQLSetStmtAttr(stmt, SQL_ATTR_ROW_ARRAY_SIZE, Integer(rows), 0), stmt, "SQLSetStmtAttr(SQL_ATTR_ROW_ARRAY_SIZE)");
-        CheckStatementCall(SQLSetStmtAttr(stmt, SQL_ATTR_ROW_STATUS_PTR, m_status.data(), 0), stmt, "SQLSetStmtAttr(SQL_ATTR_ROW_STATUS_PTR)");
-        CheckStatementCall(SQLSetStmtAttr(stmt, SQL_ATTR_ROWS_FETCHED_PTR, &m_fetched, 0), stmt, "SQLSetStmtAttr(SQL_ATTR_ROWS_FETCHED_PTR)");
+        CheckStatementCall(DriverManager().SQLSetStmtAttr(stmt, SQL_ATTR_ROW_BIND_TYPE, Integer(SQL_BIND_BY_COLUMN), 0), stmt, "SQLSetStmtAttr(SQL_ATTR_ROW_BIND_TYPE)");
+        CheckStatementCall(DriverManager().SQLSetStmtAttr(stmt, SQL_ATTR_ROW_ARRAY_SIZE, Integer(rows), 0), stmt, "SQLSetStmtAttr(SQL_ATTR_ROW_ARRAY_SIZE)");
+        CheckStatementCall(DriverManager().SQLSetStmtAttr(stmt, SQL_ATTR_ROW_STATUS_PTR, m_status.data(), 0), stmt, "SQLSetStmtAttr(SQL_ATTR_ROW_STATUS_PTR)");
+        CheckStatementCall(DriverManager().SQLSetStmtAttr(stmt, SQL_ATTR_ROWS_FETCHED_PTR, &m_fetched, 0), stmt, "SQLSetStmtAttr(SQL_ATTR_ROWS_FETCHED_PTR)");
         for (std::size_t i = 0; i < columns.size(); ++i) {
             Buffer& buffer = m_columns[i];
             buffer.bound = columns[i];
@@ -72,7 +70,7 @@ RowBlock::RowBlock(Statement& statement, std::vector<BoundColumn> columns, std::
             if (buffer.bound.type == BoundType::None) continue;
             buffer.width = WidthOf(buffer.bound);
             buffer.data.resize(buffer.width * rows);
-            CheckStatementCall(SQLBindCol(stmt, static_cast<SQLUSMALLINT>(i + 1), CTypeOf(buffer.bound.type), buffer.data.data(),
+            CheckStatementCall(DriverManager().SQLBindCol(stmt, static_cast<SQLUSMALLINT>(i + 1), CTypeOf(buffer.bound.type), buffer.data.data(),
                                           static_cast<SQLLEN>(buffer.width), reinterpret_cast<SQLLEN*>(buffer.indicators.data())),
                                stmt, "SQLBindCol");
         }
@@ -87,16 +85,16 @@ RowBlock::~RowBlock() { Release(); }
 void RowBlock::Release() {
     // The statement must not keep pointers into buffers that go with this object.
     const SQLHSTMT stmt = m_statement.Handle();
-    SQLFreeStmt(stmt, SQL_UNBIND);
-    SQLSetStmtAttr(stmt, SQL_ATTR_ROW_STATUS_PTR, nullptr, 0);
-    SQLSetStmtAttr(stmt, SQL_ATTR_ROWS_FETCHED_PTR, nullptr, 0);
-    SQLSetStmtAttr(stmt, SQL_ATTR_ROW_ARRAY_SIZE, Integer(1), 0);
+    DriverManager().SQLFreeStmt(stmt, SQL_UNBIND);
+    DriverManager().SQLSetStmtAttr(stmt, SQL_ATTR_ROW_STATUS_PTR, nullptr, 0);
+    DriverManager().SQLSetStmtAttr(stmt, SQL_ATTR_ROWS_FETCHED_PTR, nullptr, 0);
+    DriverManager().SQLSetStmtAttr(stmt, SQL_ATTR_ROW_ARRAY_SIZE, Integer(1), 0);
 }
 
 std::size_t RowBlock::Fetch() {
     const SQLHSTMT stmt = m_statement.Handle();
     m_fetched = 0;
-    const SQLRETURN rc = SQLFetch(stmt);
+    const SQLRETURN rc = DriverManager().SQLFetch(stmt);
     if (rc == SQL_NO_DATA) return 0;
     CheckStatementCall(rc, stmt, "SQLFetch");
     const std::size_t fetched = std::min<std::size_t>(m_fetched, m_rows);
@@ -109,7 +107,7 @@ std::size_t RowBlock::Fetch() {
 
 void RowBlock::Position(std::size_t row) {
     const SQLHSTMT stmt = m_statement.Handle();
-    CheckStatementCall(SQLSetPos(stmt, static_cast<SQLSETPOSIROW>(row + 1), SQL_POSITION, SQL_LOCK_NO_CHANGE), stmt, "SQLSetPos");
+    CheckStatementCall(DriverManager().SQLSetPos(stmt, static_cast<SQLSETPOSIROW>(row + 1), SQL_POSITION, SQL_LOCK_NO_CHANGE), stmt, "SQLSetPos");
 }
 
 bool RowBlock::Truncated(std::size_t column, std::size_t row) const {

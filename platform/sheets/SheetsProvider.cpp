@@ -13,6 +13,7 @@
 #include "posix/FileIo.h"
 #include "sheets/TextFolder.h"
 #include "sheets/Workbook.h"
+#include "sheets/WorkbookLibrary.h"
 #include "text/Utf8.h"
 #include "win/HostPath.h"
 
@@ -138,7 +139,7 @@ private:
         std::shared_ptr<access::TableSource> source;
         try {
             if (m_target.route == Route::TextOdbc) source = OpenTextFolder(m_hostPath, {m_target.header, m_target.delimiter});
-            else source = OpenWorkbook(m_hostPath, m_target.header);
+            else source = OpenWorkbookFile(m_hostPath, m_target.header);
         } catch (const UnreadableFile& e) {
             access::RaiseEngineError(m_target.route, FromUtf8(e.what()));
         } catch (const std::bad_alloc&) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <map>
 #include <optional>
+#include <type_traits>
 
 #include "access/SqliteText.h"
 #include "posix/FileIo.h"
@@ -11,6 +12,7 @@
 #include "sheets/FileKinds.h"
 #include "sheets/ModelReader.h"
 #include "sheets/WorkbookCells.h"
+#include "sheets/WorkbookLibrary.h"
 #include "sheets/XlsxCells.h"
 
 namespace platform::sheets {
@@ -139,3 +141,10 @@ std::shared_ptr<access::TableSource> OpenWorkbook(const std::string& hostPath, b
 }
 
 }  // namespace platform::sheets
+
+// The entry point of the workbook reader library (WorkbookLibrary.h).
+extern "C" __attribute__((visibility("default"))) void velloriaOpenWorkbook(const std::string& hostPath, bool header,
+                                                                           std::shared_ptr<platform::access::TableSource>* result) {
+    static_assert(std::is_same_v<decltype(&velloriaOpenWorkbook), platform::sheets::OpenWorkbookFn*>);
+    *result = platform::sheets::OpenWorkbook(hostPath, header);
+}

@@ -1,11 +1,12 @@
 #pragma once
 // The hashes and ciphers the reader needs, from OpenSSL's libcrypto: nothing here is written
-// by hand. RC4 lives in OpenSSL's legacy provider, which is loaded into a library context of
+// by hand. libcrypto is opened when first needed; without it every function here fails. RC4 lives in OpenSSL's legacy provider, which is loaded into a library context of
 // the reader's own, so the default context of the process stays as it was.
 #include <cstddef>
 #include <initializer_list>
 #include <memory>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -15,6 +16,13 @@ namespace platform::mdb::crypto {
 
 using Bytes = std::vector<unsigned char>;
 using ByteSpan = std::span<const unsigned char>;
+
+// Why files cannot be decrypted ("decryption without libcrypto.so.3 (it cannot be loaded: ...)"),
+// or empty when they can.
+std::string Unavailable();
+
+// Base64 text decoded; empty when it is not Base64.
+Bytes Base64(std::string_view text);
 
 // Whether the hash is one libcrypto has under that name ("SHA1", "SHA512", "MD5" ...).
 bool HasHash(std::string_view algorithm);

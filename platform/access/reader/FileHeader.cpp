@@ -10,7 +10,6 @@
 #include <cstdint>
 #include <cstring>
 
-#include "access/reader/Crypto.h"
 
 namespace platform::mdb {
 namespace {
@@ -49,8 +48,8 @@ std::optional<FileHeader> ParseFileHeader(const unsigned char* bytes, size_t siz
     const unsigned char version = page[0x14];
     header.engine = version == 0 ? FileHeader::Engine::Jet3 : version == 1 ? FileHeader::Engine::Jet4 : FileHeader::Engine::Ace;
     const bool jet3 = header.engine == FileHeader::Engine::Jet3;
-    crypto::Rc4 scramble(std::array<unsigned char, 4>{0xC7, 0xDA, 0x39, 0x6B});
-    if (!scramble.Apply(page + kScrambledAt, jet3 ? 126 : 128)) return std::nullopt;
+    const size_t scrambled = jet3 ? 126 : 128;
+    for (size_t i = 0; i < scrambled; ++i) page[kScrambledAt + i] ^= kHeaderKeyStream[i];
     std::memcpy(header.encodingKey.data(), page + kEncodingKeyAt, 4);
 
     if (header.engine == FileHeader::Engine::Ace) {

@@ -2,8 +2,6 @@
 // MS-OFFCRYPTO.
 #include "access/reader/OfficeEncryption.h"
 
-#include <openssl/evp.h>
-
 #include <algorithm>
 #include <cstring>
 
@@ -73,17 +71,6 @@ std::string Attribute(std::string_view xml, std::string_view element, std::strin
         return close == std::string_view::npos ? std::string() : std::string(tag.substr(k, close - k));
     }
     return {};
-}
-
-Bytes Base64(const std::string& text) {
-    if (text.empty() || text.size() % 4 != 0) return {};
-    Bytes out(text.size() / 4 * 3);
-    const int n = EVP_DecodeBlock(out.data(), reinterpret_cast<const unsigned char*>(text.data()), static_cast<int>(text.size()));
-    if (n < 0) return {};
-    std::size_t padding = 0;
-    for (std::size_t i = text.size(); i > 0 && text[i - 1] == '='; --i) ++padding;
-    out.resize(static_cast<std::size_t>(n) - std::min<std::size_t>(padding, static_cast<std::size_t>(n)));
-    return out;
 }
 
 long Number(const std::string& text) {
@@ -357,6 +344,12 @@ std::string SchemeName(ByteSpan info) {
 }
 
 Unlocked UnlockPages(ByteSpan info, const std::array<unsigned char, 4>& encodingKey, std::u16string_view password) {
+    if (std::string missing = Unavailable(); !missing.empty()) {
+        Unlocked result;
+        result.scheme = SchemeName(info);
+        result.why = std::move(missing);
+        return result;
+    }
     const Bytes passwordBytes = PasswordBytes(password);
     if (info.size() >= 4) {
         const unsigned major = U16(info, 0), minor = U16(info, 2);

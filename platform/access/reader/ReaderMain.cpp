@@ -3,7 +3,6 @@
 // or loop costs this process, which its parent kills or replaces, and never the host. Requests
 // come on standard input and answers go to standard output (ReaderProtocol.h); the process
 // ends when its input does.
-#include <openssl/crypto.h>
 #include <unistd.h>
 
 #include <cstdint>
@@ -69,8 +68,6 @@ std::uint32_t Serve(std::string_view request, std::unique_ptr<OpenFile>& file, w
 }  // namespace
 
 int main() {
-    // The system's OpenSSL configuration has no say in how a file is read.
-    OPENSSL_init_crypto(OPENSSL_INIT_NO_LOAD_CONFIG, nullptr);
     std::unique_ptr<OpenFile> file;
     for (;;) {
         std::uint8_t tag = 0;

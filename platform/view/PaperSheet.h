@@ -10,7 +10,7 @@
 class QTransform;
 
 namespace platform::dxf {
-class DxfObject;
+struct DxfObject;
 }
 
 namespace platform::view {

@@ -168,7 +168,9 @@ bool Prepare(const Drawing& drawing, const PlotSettings& settings, Renderer& ren
     if (plan.onPaper) {
         const double w = plan.paper.width * pixelsPerMm, h = plan.paper.height * pixelsPerMm;
         char named[160];
-        std::snprintf(named, sizeof named, "a %s sheet at %g dpi", PaperName(plan.paper).c_str(), dpi);
+        const std::string paper = PaperName(plan.paper);
+        const bool vowel = !paper.empty() && std::strchr("AEIOaeio8", paper[0]);
+        std::snprintf(named, sizeof named, "%s %s sheet at %g dpi", vowel ? "an" : "a", paper.c_str(), dpi);
         if (!SheetFits(named, w, h, result.error)) {
             result.error += "; lower --dpi";
             return false;

@@ -7,10 +7,9 @@
 #include "HostCommands.h"
 #include "PlotTool.h"
 #include "Subcommands.h"
+#include "ProgramFolder.h"
 #include "posix/SharedLibrary.h"
-#include "text/Utf8.h"
 #include "view/PlotFormat.h"
-#include "win/ModuleFile.h"
 
 // Defined where the toolkit's parts are built into the program itself (the tests of the
 // window); the host leaves it out, so the reference stays null there.
@@ -20,17 +19,9 @@ namespace {
 
 constexpr const char* kGuiLibrary = "libvelloria_gui.so";
 
-std::string GuiLibraryPath() {
-    wchar_t exe[4096];
-    const DWORD length = GetModuleFileNameW(nullptr, exe, 4096);
-    std::string path = platform::ToUtf8(std::wstring_view(exe, length));
-    const size_t slash = path.find_last_of('/');
-    return (slash == std::string::npos ? std::string() : path.substr(0, slash + 1)) + kGuiLibrary;
-}
-
 const GuiEntryPoints* Load() {
     static std::optional<platform::posix::SharedLibrary> library;
-    const std::string path = GuiLibraryPath();
+    const std::string path = BesideProgram(kGuiLibrary);
     std::string error;
     // The toolkit's application object lives until the process ends: so does the library.
     library = platform::posix::SharedLibrary::Open(path, &error, platform::posix::SharedLibrary::Unload::Never);

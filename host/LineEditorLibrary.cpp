@@ -2,26 +2,17 @@
 #include <optional>
 
 #include "LineEditor.h"
+#include "ProgramFolder.h"
 #include "posix/SharedLibrary.h"
-#include "text/Utf8.h"
-#include "win/ModuleFile.h"
 
 namespace {
 
 constexpr const char* kLineEditorLibrary = "libvelloria_lineeditor.so";
 
-std::string LineEditorLibraryPath() {
-    wchar_t exe[4096];
-    const DWORD length = GetModuleFileNameW(nullptr, exe, 4096);
-    std::string path = platform::ToUtf8(std::wstring_view(exe, length));
-    const size_t slash = path.find_last_of('/');
-    return (slash == std::string::npos ? std::string() : path.substr(0, slash + 1)) + kLineEditorLibrary;
-}
-
 MakeLineEditorFn* LoadEntry() {
     // Readline keeps the terminal's state until the process ends: so does the library.
     static std::optional<platform::posix::SharedLibrary> library;
-    const std::string path = LineEditorLibraryPath();
+    const std::string path = BesideProgram(kLineEditorLibrary);
     std::string error;
     library = platform::posix::SharedLibrary::Open(path, &error, platform::posix::SharedLibrary::Unload::Never);
     if (!library) {

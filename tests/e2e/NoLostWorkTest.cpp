@@ -148,7 +148,7 @@ TEST_F(NoLostWork, CtrlCAndEscapeStopARefreshBetweenTablesAndKeepWhatItDid) {
         ASSERT_TRUE(t->WaitFor("Command: ")) << t->Transcript();
         t->Type("DbTable_Update\rALL\r\r");
         ASSERT_TRUE(t->WaitFor("Preparing for table update...")) << t->Transcript();
-        ::usleep(300000);  // Shippers is refreshed by now, and the long statement runs
+        ::usleep(1500000);  // Shippers is refreshed by now, even on a busy machine, and the long statement runs
         t->Type(key);
         ::usleep(50000);
         t->Type(key);

@@ -110,8 +110,8 @@ public:
     }
     const Source& LastSource() const { return m_source; }
 
-    // How a text value stands: as the writer writes it, with a control character (which the
-    // writer writes as ^X), or in need of decoding (escapes, caret codes; any byte past ASCII in
+    // How a text value stands: as the writer writes it, with a control character or a caret
+    // (which the writer writes as ^X and "^ "), or in need of decoding (escapes, caret codes; any byte past ASCII in
     // a file of a code page). One pass over its bytes.
     enum class TextForm { Written, Controls, Decode };
     static TextForm FormOf(std::string_view value, bool utf8) {
@@ -138,6 +138,7 @@ public:
                 if (end - p > 2 && (p[1] == 'U' || p[1] == 'M') && p[2] == '+') return TextForm::Decode;
             } else if (c == '^') {
                 if (end - p > 1 && (p[1] == ' ' || (p[1] >= 0x40 && p[1] <= 0x5F))) return TextForm::Decode;
+                form = TextForm::Controls;  // the writer writes every caret as "^ "
             } else if (c >= 0x80 && !utf8) {
                 return TextForm::Decode;
             }
@@ -387,11 +388,11 @@ private:
     // Whether the tag pulled last stands in the text exactly as the writer would write it.
     bool AsWritten(const Tag& tag) const { return m_source.asWritten && PlainControls(tag); }
 
-    // The writer writes control characters in text as ^X.
+    // The writer writes control characters in text as ^X and a caret as "^ ".
     static bool PlainControls(const Tag& tag) {
         const TagType type = tag.Type();
         return (type != TagType::String && type != TagType::Unknown) ||
-               std::none_of(tag.Value().begin(), tag.Value().end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; });
+               std::none_of(tag.Value().begin(), tag.Value().end(), [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == '^'; });
     }
 
 

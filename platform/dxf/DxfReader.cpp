@@ -530,7 +530,10 @@ private:
     }
 
     void StartDecoding() {
-        const std::string_view version = m_doc.Version();
+        // The version as the writer will see it, decoded: a caret code in it must not make it
+        // compare otherwise than it did when the writer chose the file's encoding.
+        std::string version(m_doc.Version());
+        if (HasCaretCode(version)) version = TextDecoder(true, "ANSI_1252").Decode(version);
         const Tag* cp = m_doc.HeaderValue("$DWGCODEPAGE", 3);
         // From R2007 on strings are UTF-8. Older files are in their code page, unless the whole
         // file is valid UTF-8 with non-ASCII bytes: other programs write such files.

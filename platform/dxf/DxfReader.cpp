@@ -111,8 +111,8 @@ public:
     const Source& LastSource() const { return m_source; }
 
     // How a text value stands: as the writer writes it, with a control character or a caret
-    // (which the writer writes as ^X and "^ "), or in need of decoding (escapes, caret codes; any byte past ASCII in
-    // a file of a code page). One pass over its bytes.
+    // (which the writer writes as ^X and "^ "), or in need of decoding (escapes, caret codes;
+    // any byte past ASCII in a file of a code page). One pass over its bytes.
     enum class TextForm { Written, Controls, Decode };
     static TextForm FormOf(std::string_view value, bool utf8) {
         // Eight bytes at a time first: nearly every text holds none of the bytes that matter.
@@ -137,7 +137,7 @@ public:
             } else if (c == '\\') {
                 if (end - p > 2 && (p[1] == 'U' || p[1] == 'M') && p[2] == '+') return TextForm::Decode;
             } else if (c == '^') {
-                if (end - p > 1 && (p[1] == ' ' || (p[1] >= 0x40 && p[1] <= 0x5F))) return TextForm::Decode;
+                if (end - p > 1 && EndsCaretCode(p[1])) return TextForm::Decode;
                 form = TextForm::Controls;  // the writer writes every caret as "^ "
             } else if (c >= 0x80 && !utf8) {
                 return TextForm::Decode;

@@ -22,14 +22,13 @@ int Hex(char c) {
     return -1;
 }
 
-// Reads exactly four hex digits at text[pos]; -1 when they are not there.
 // Text as the file writes it, with its caret notation undone: ^X stands for the control
 // character X - 0x40 (^J a line feed) and "^ " for a caret. Any other caret is itself.
 void AppendCaretDecoded(std::string& out, std::string_view text) {
     size_t start = 0;
     for (size_t i = text.find('^'); i != std::string_view::npos && i + 1 < text.size(); i = text.find('^', i)) {
         const auto next = static_cast<unsigned char>(text[i + 1]);
-        if (next != ' ' && (next < 0x40 || next > 0x5F)) {
+        if (!EndsCaretCode(next)) {
             ++i;
             continue;
         }
@@ -41,6 +40,7 @@ void AppendCaretDecoded(std::string& out, std::string_view text) {
     out.append(text.substr(start));
 }
 
+// Reads exactly four hex digits at text[pos]; -1 when they are not there.
 long Hex4(std::string_view text, size_t pos) {
     if (pos + 4 > text.size()) return -1;
     long v = 0;
@@ -144,8 +144,7 @@ TextDecoder::Converter& TextDecoder::ConverterFor(const std::string& charset) {
 
 bool HasCaretCode(std::string_view value) {
     for (size_t i = value.find('^'); i != std::string_view::npos && i + 1 < value.size(); i = value.find('^', i + 1)) {
-        const auto next = static_cast<unsigned char>(value[i + 1]);
-        if (next == ' ' || (next >= 0x40 && next <= 0x5F)) return true;
+        if (EndsCaretCode(static_cast<unsigned char>(value[i + 1]))) return true;
     }
     return false;
 }

@@ -12,8 +12,10 @@ namespace platform::dxf {
 // The iconv name of a $DWGCODEPAGE value ("ANSI_1252" -> "CP1252"); CP1252 when unknown.
 std::string CodePageCharset(std::string_view dwgCodePage);
 
-// Whether the value holds a caret code of the file's text (^J for a line feed, "^ " for a
-// caret), which reading undoes and writing makes again.
+// Whether a caret followed by c is a caret code of the file's text (^J for a line feed, "^ "
+// for a caret), which reading undoes and writing makes again.
+constexpr bool EndsCaretCode(unsigned char c) { return c == ' ' || (c >= 0x40 && c <= 0x5F); }
+// Whether the value holds such a code.
 bool HasCaretCode(std::string_view value);
 
 class TextDecoder {

@@ -49,14 +49,7 @@ protected:
     HostRun Shell(const std::string& args, const std::string& input = "/dev/null") {
         std::string env;
         for (const std::string& e : Environment()) env += "'" + e + "' ";
-        const std::string command = "cd '" + dir.path().string() + "' && env " + env + "timeout 60 '" + bin + "/velloria' " + args +
-                                    " >'" + (dir / "out.txt") + "' 2>'" + (dir / "err.txt") + "' <" + input;
-        HostRun run;
-        const int raw = std::system(command.c_str());
-        run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        run.out = ReadFile(dir / "out.txt");
-        run.err = ReadFile(dir / "err.txt");
-        return run;
+        return testing_support::RunIn(dir.path(), "env " + env + "timeout 60 '" + bin + "/velloria' " + args, input);
     }
     HostRun Script(const std::string& lines, const std::string& drawing = "") {
         WriteFile(dir / "run.scr", lines);

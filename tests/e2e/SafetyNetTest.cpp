@@ -45,14 +45,7 @@ protected:
     HostRun Shell(const std::string& args) {
         std::string env;
         for (const std::string& e : Environment()) env += "'" + e + "' ";
-        const std::string command = "cd '" + dir.path().string() + "' && env " + env + "timeout 60 '" + bin + "/velloria' " + args +
-                                    " >'" + (dir / "out.txt") + "' 2>'" + (dir / "err.txt") + "' </dev/null";
-        HostRun run;
-        const int raw = std::system(command.c_str());
-        run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        run.out = ReadFile(dir / "out.txt");
-        run.err = ReadFile(dir / "err.txt");
-        return run;
+        return testing_support::RunIn(dir.path(), "env " + env + "timeout 60 '" + bin + "/velloria' " + args);
     }
     HostRun Script(const std::string& lines, const std::string& drawing = "") {
         WriteFile(dir / "run.scr", lines);

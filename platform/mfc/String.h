@@ -74,6 +74,13 @@ public:
     wchar_t* GetBuffer(int minLength = 0);
     void ReleaseBuffer(int newLength = -1);
 
+    // Replaces the text, keeping the storage already held: for text set once a value, as a
+    // cell's is, in a loop.
+    void SetString(const wchar_t* text, int length) {
+        if (text && length > 0) m_text.assign(text, static_cast<size_t>(length));
+        else m_text.clear();
+    }
+    void SetString(const wchar_t* text) { m_text.assign(text ? text : L""); }
     CString& operator=(const wchar_t* text) { m_text = text ? text : L""; return *this; }
     CString& operator=(wchar_t ch) { m_text.assign(1, ch); return *this; }
     CString& operator+=(const CString& other) { m_text += other.m_text; return *this; }

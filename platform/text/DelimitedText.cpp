@@ -2,30 +2,54 @@
 
 namespace platform {
 
-std::string TsvField(std::string_view text) {
-    if (text.find_first_of("\t\r\n\\") == std::string_view::npos) return std::string(text);
-    std::string out;
-    out.reserve(text.size() + 8);
-    for (char c : text) {
-        switch (c) {
-        case '\t': out += "\\t"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\\': out += "\\\\"; break;
-        default: out += c;
-        }
+namespace {
+
+// The field escaped onto the end of out: each run of characters that needs no escape goes
+// over at once.
+void AppendTsv(std::string& out, std::string_view text) {
+    size_t plain = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c != '\t' && c != '\n' && c != '\r' && c != '\\') continue;
+        out.append(text.substr(plain, i - plain));
+        out += '\\';
+        out += c == '\t' ? 't' : c == '\n' ? 'n' : c == '\r' ? 'r' : '\\';
+        plain = i + 1;
     }
-    return out;
+    out.append(text.substr(plain));
 }
 
-std::string CsvField(std::string_view text) {
-    if (text.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(text);
-    std::string out = "\"";
+void AppendCsv(std::string& out, std::string_view text) {
+    bool quoted = false;
+    for (char c : text)
+        if (c == ',' || c == '"' || c == '\r' || c == '\n') {
+            quoted = true;
+            break;
+        }
+    if (!quoted) {
+        out.append(text);
+        return;
+    }
+    out += '"';
     for (char c : text) {
         if (c == '"') out += '"';
         out += c;
     }
-    return out + "\"";
+    out += '"';
+}
+
+}  // namespace
+
+std::string TsvField(std::string_view text) {
+    std::string out;
+    AppendTsv(out, text);
+    return out;
+}
+
+std::string CsvField(std::string_view text) {
+    std::string out;
+    AppendCsv(out, text);
+    return out;
 }
 
 TableFormat TableFormatNamed(std::string_view name) {
@@ -35,13 +59,10 @@ TableFormat TableFormatNamed(std::string_view name) {
 }
 
 void AppendField(std::string& out, TableFormat format, bool first, std::string_view text) {
-    if (format == TableFormat::Csv) {
-        if (!first) out += ',';
-        out += CsvField(text);
-    } else {
-        if (!first) out += '\t';
-        out += TsvField(text);
-    }
+    // Straight into the output, with no string of its own: this runs for every cell of a preview.
+    if (!first) out += format == TableFormat::Csv ? ',' : '\t';
+    if (format == TableFormat::Csv) AppendCsv(out, text);
+    else AppendTsv(out, text);
 }
 
 }  // namespace platform

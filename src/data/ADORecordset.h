@@ -1,6 +1,8 @@
 #pragma once
 // CADORecordset: a cursor over the rows of a query or of the tables schema, and the one
 // rule by which a field value becomes text (GetFieldValue).
+#include <vector>
+
 #include "mfc/Afx.h"
 #include "ado/Ado.h"
 #include "data/ADODatabase.h"
@@ -49,9 +51,14 @@ protected:
     bool OpenWith(LPCTSTR source, CursorTypeEnum cursorType, CursorLocationEnum location, LockTypeEnum lock);
     bool GetFieldValue(const _variant_t& index, CString& value, const CString& dateFormat);
     void dump_com_error(const _com_error& e);
+    // The field at index of the open recordset, held from the first read of a value until the
+    // recordset closes: its fields stay the same objects while it is open. Null for an index
+    // out of range, which the general lookup reports.
+    Field* CachedField(int index);
 
     _RecordsetPtr m_pRecordset;
     _ConnectionPtr m_pConnection;
     CString m_strLastError;
     CString m_strQuery;
+    std::vector<FieldPtr> m_fieldCache;
 };

@@ -3,8 +3,12 @@
 
 #include <stdlib.h>
 
+#include <cmath>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <random>
+#include <vector>
 
 #include "ado/Ado.h"
 #include "editor/Console.h"
@@ -74,6 +78,33 @@ TEST(FieldValueText, NumbersBooleansAndStrings) {
         {_variant_t(18446744073709551615ULL), L"18446744073709551615"},
     };
     for (const auto& row : rows) EXPECT_EQ(TextOf(row.value), CString(row.text)) << "vt " << row.value.vt;
+}
+
+// Doubles are written as C's "%g" writes them, through a shortcut for the common range: the
+// shortcut must agree with "%g" everywhere, on the edges of its range, on values whose seventh
+// digit is a 5, and on values spread over every magnitude.
+TEST(FieldValueText, DoublesAreWrittenAsPrintfGWritesThem) {
+    std::vector<double> values = {0.0, -0.0, 1e-4, 9.99999e-5, 0.000099999949, 0.00009999995, 999999.0, 999999.4999, 999999.5, 999999.5000001,
+                                  1e6, 100000.0, 99999.95, 99999.949999, 0.1, 0.2, 0.3, 1.0 / 3.0, 2.0 / 3.0, 123456.5, 123457.5, 0.1234565,
+                                  1.0000005, 1.0000015, 2.5e-4, 0.0012345, 12.3450, 1e-300, 1e300, -1234.5678};
+    std::mt19937_64 random(20261209);
+    std::uniform_real_distribution<double> mantissa(1.0, 10.0);
+    std::uniform_int_distribution<int> exponent(-7, 8);
+    for (int i = 0; i < 200000; ++i) {
+        double v = mantissa(random) * std::pow(10.0, exponent(random));
+        if (i % 3 == 0) v = std::round(v * 1e6) / 1e6;  // short decimals, where ties live
+        if (i % 5 == 0) v = std::nextafter(std::round(v * 100) / 100 + 0.000005, 0.0);
+        values.push_back(i % 2 ? v : -v);
+    }
+    int wrong = 0;
+    for (const double v : values) {
+        char expected[64];
+        std::snprintf(expected, sizeof expected, "%g", v);
+        CString text;
+        ASSERT_TRUE(CADORecordset::FormatFieldValue(_variant_t(v), text, L""));
+        if (text.ToUtf8() != expected && ++wrong <= 5) ADD_FAILURE() << "%g of " << std::hexfloat << v << " is " << expected << ", written " << text.ToUtf8();
+    }
+    EXPECT_EQ(wrong, 0);
 }
 
 TEST(FieldValueText, BinaryAndOtherTypesFailAndLeaveTheText) {

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "access/ReaderProtocol.h"
+#include "access/reader/Catalogue.h"
 #include "access/reader/FileHeader.h"
 #include "access/reader/OfficeEncryption.h"
 #include "text/Utf8.h"
@@ -102,7 +103,7 @@ OpenFile::~OpenFile() {
 }
 
 bool OpenFile::ReadCatalog() {
-    if (!m_catalog) m_catalog = mdb_read_catalog(m_mdb, MDB_ANY) != nullptr;
+    if (!m_catalog) m_catalog = ReadCatalogue(m_mdb);
     return m_catalog;
 }
 

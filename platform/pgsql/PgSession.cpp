@@ -125,11 +125,13 @@ public:
         const PGresult* block = m_block.get();
         for (size_t i = 0; i < m_kinds.size(); ++i) {
             const int column = static_cast<int>(i);
-            if (pq.PQgetisnull(block, m_row, column)) {
+            const int length = pq.PQgetlength(block, m_row, column);
+            // Only an empty value can be a NULL: the call is saved for every other.
+            if (length == 0 && pq.PQgetisnull(block, m_row, column)) {
                 VariantClear(&row[i]);
                 row[i].vt = VT_NULL;
             } else {
-                ReadPgValue(m_kinds[i], pq.PQgetvalue(block, m_row, column), static_cast<size_t>(pq.PQgetlength(block, m_row, column)), row[i]);
+                ReadPgValue(m_kinds[i], pq.PQgetvalue(block, m_row, column), static_cast<size_t>(length), row[i]);
             }
         }
         ++m_row;

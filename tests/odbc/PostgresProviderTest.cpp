@@ -10,6 +10,7 @@
 #include <string>
 
 #include "odbc/OdbcTesting.h"
+#include "odbc/OdbcValues.h"
 #include "pgsql/PgConnectString.h"
 #include "pgsql/PgSession.h"
 #include "pgsql/PgValues.h"
@@ -97,6 +98,27 @@ TEST(PostgresDateText, IsoDatesTimesAndTimestampsParseExactly) {
     EXPECT_FALSE(platform::pgsql::ParseIsoDate("0150-01-01 BC", p));
     EXPECT_FALSE(platform::pgsql::ParseIsoDate("2024-03-05 10:00:00", p));
     EXPECT_FALSE(platform::pgsql::ParseIsoTime("14:07", p));
+}
+
+// numeric's text as a decimal: the digits whole on either side of the 18 that fit 64 bits.
+TEST(PostgresNumericText, BecomesAnExactDecimalOrNone) {
+    const auto decimal = [](const char* text) {
+        DECIMAL d{};
+        if (!platform::odbc::DecimalFromText(text, d)) return std::string("none");
+        const unsigned __int128 m = (static_cast<unsigned __int128>(d.Hi32) << 64) | (static_cast<unsigned __int128>(d.Mid32) << 32) | d.Lo32;
+        std::string digits;
+        for (unsigned __int128 v = m; v > 0 || digits.empty(); v /= 10) digits.insert(digits.begin(), static_cast<char>('0' + static_cast<int>(v % 10)));
+        return std::string(d.sign ? "-" : "") + digits + "e-" + std::to_string(d.scale);
+    };
+    EXPECT_EQ(decimal("123456789012345678"), "123456789012345678e-0");
+    EXPECT_EQ(decimal("1234567890123456789"), "1234567890123456789e-0");
+    EXPECT_EQ(decimal("-12345678901234567.89"), "-1234567890123456789e-2");
+    EXPECT_EQ(decimal("0.1234567890123456789"), "1234567890123456789e-19");
+    EXPECT_EQ(decimal("79228162514264337593543950335"), "79228162514264337593543950335e-0");
+    EXPECT_EQ(decimal("79228162514264337593543950336"), "none");
+    EXPECT_EQ(decimal("-0.000"), "0e-3");
+    EXPECT_EQ(decimal("1.00000000000000000000000000005"), "10000000000000000000000000001e-28");
+    for (const char* notOne : {"NaN", "Infinity", "", "-", "1e5", "1.2.3", "12345678901234567x"}) EXPECT_EQ(decimal(notOne), "none") << notOne;
 }
 
 TEST(PostgresLibrary, LoadedOnlyWhenASessionOpens) {

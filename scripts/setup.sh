@@ -10,7 +10,7 @@ packages=(
   libsqlite3-dev
   liborcus-dev libixion-dev libxlsxwriter-dev xlsx2csv
   libssl-dev
-  unixodbc-dev odbc-postgresql libsqliteodbc postgresql
+  unixodbc-dev odbc-postgresql libsqliteodbc postgresql libpq-dev
   libcurl4-openssl-dev
   python3 python3-ezdxf python3-matplotlib
   qt6-base-dev qt6-svg-dev libgl-dev fonts-dejavu-core

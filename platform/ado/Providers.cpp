@@ -2,6 +2,7 @@
 
 #include "access/AccessProvider.h"
 #include "odbc/OdbcProvider.h"
+#include "pgsql/PgProvider.h"
 #include "provider/ComponentErrors.h"
 #include "sheets/SheetsProvider.h"
 
@@ -12,9 +13,11 @@ namespace {
 // first: it takes the Access driver's and providers' names, so Access files are never read
 // through an ODBC driver of their own. Workbooks and text files come before it: they take the
 // engine's Excel and text drivers, and its providers when their extended properties say so.
+// PostgreSQL's own comes before ODBC: it takes the strings that name PostgreSQL's driver.
 const provider::Provider* const kProviders[] = {
     &sheets::SheetsProvider(),
     &access::AccessProvider(),
+    &pgsql::PgProvider(),
     &odbc::OdbcProvider(),
 };
 

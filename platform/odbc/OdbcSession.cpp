@@ -13,6 +13,7 @@
 #include "odbc/OdbcValues.h"
 #include "odbc/RowBlock.h"
 #include "odbc/StatementGate.h"
+#include "odbc/WholeResult.h"
 #include "provider/TablesSchema.h"
 #include "text/TextCase.h"
 
@@ -248,25 +249,8 @@ std::unique_ptr<provider::Cursor> OdbcSession::Stream(std::wstring_view sql, con
 }
 
 provider::ResultSet OdbcSession::Query(std::wstring_view sql, const provider::StatementLimits& limits) {
-    try {
-        const std::unique_ptr<provider::Cursor> cursor = Stream(sql, limits);
-        provider::ResultSet result;
-        result.columns = cursor->Columns();
-        const size_t count = result.columns.size();
-        std::vector<_variant_t> row(count);
-        size_t bytes = 0;
-        while (cursor->Next(row.data())) {
-            _variant_t* cells = result.AppendRow();
-            for (size_t i = 0; i < count; ++i) cells[i] = std::move(row[i]);
-            if (limits.bytes > 0) {
-                bytes += provider::RowBytes(cells, count);
-                if (static_cast<long long>(bytes) > limits.bytes) RaiseMemoryLimit(limits.bytes);
-            }
-        }
-        return result;
-    } catch (const std::bad_alloc&) {
-        RaiseOutOfMemory();
-    }
+    const std::unique_ptr<provider::Cursor> cursor = Stream(sql, limits);
+    return WholeResult(*cursor, limits);
 }
 
 provider::ResultSet OdbcSession::Tables() {

@@ -87,9 +87,23 @@ bool DecimalFromText(std::string_view text, DECIMAL& out) {
     size_t i = 0;
     bool negative = false;
     if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
-    unsigned __int128 magnitude = 0;
-    int scale = 0;
+    // Up to 18 digits, the usual number, in 64 bits; a longer one goes on in 128.
+    std::uint64_t small = 0;
+    int scale = 0, digits = 0;
     bool point = false, any = false;
+    for (; i < text.size() && digits < 18; ++i) {
+        const char c = text[i];
+        if (c == '.' && !point) {
+            point = true;
+            continue;
+        }
+        if (c < '0' || c > '9') return false;
+        small = small * 10 + static_cast<unsigned>(c - '0');
+        any = true;
+        ++digits;
+        if (point) ++scale;
+    }
+    unsigned __int128 magnitude = small;
     const unsigned __int128 limit = static_cast<unsigned __int128>(1) << 96;
     bool dropped = false;  // digits past the 28th decimal, rounded away
     int roundDigit = -1;

@@ -87,7 +87,8 @@ TEST_F(BlockFetch, PostgresRowsOfEveryLengthArriveWholeAndInOrder) {
         " g / 8.0,"
         " CASE WHEN g % 11 = 0 THEN g * 10::numeric ^ 59 ELSE g + 0.25 END"
         " FROM generate_series(1, 1100) AS g;");
-    const _ConnectionPtr connection = Connect(PostgresConnect());
+    // Through the ODBC driver: its blocks are the subject here.
+    const _ConnectionPtr connection = Connect(L"Provider=MSDASQL;" + PostgresConnect());
     EXPECT_EQ(CheckRows(Query(connection, L"SELECT * FROM blocks ORDER BY id"), true), kRows);
 }
 

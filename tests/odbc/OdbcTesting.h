@@ -40,6 +40,20 @@ inline std::wstring PostgresConnect(const std::string& database = testing_suppor
                               ";Database=" + database + ";Uid=postgres;Pwd={s3cret;pw}}};");
 }
 
+// The two ways to a PostgreSQL server: its provider of its own over libpq, which the module's
+// connect strings reach, and PostgreSQL's ODBC driver, which naming the OLE DB provider for
+// ODBC keeps them on. Tests of values and behaviour run through both.
+struct PostgresRoute {
+    const char* name;
+    const wchar_t* prefix;  // what goes before the connect string
+};
+inline constexpr PostgresRoute kPostgresRoutes[] = {{"Libpq", L""}, {"Odbc", L"Provider=MSDASQL;"}};
+inline std::string RouteName(const ::testing::TestParamInfo<PostgresRoute>& info) { return info.param.name; }
+
+inline std::wstring PostgresConnect(const PostgresRoute& route, const std::string& database = testing_support::PostgresServer::kDatabase) {
+    return route.prefix + PostgresConnect(database);
+}
+
 inline std::wstring SqliteConnect(const std::string& file) {
     Drivers();
     return platform::FromUtf8("Driver={SQLite3};Database=" + file + ";NoCreat=1;");

@@ -15,8 +15,9 @@ using odbc_testing::Server;
 
 std::wstring TextOf(const _variant_t& v) { return v.vt == VT_BSTR ? std::wstring(v.bstrVal, SysStringLen(v.bstrVal)) : L""; }
 
-class PostgresSession : public AdoTest {
+class PostgresSession : public AdoTest, public ::testing::WithParamInterface<odbc_testing::PostgresRoute> {
 protected:
+    std::wstring RouteConnect() const { return PostgresConnect(GetParam()); }
     static void SetUpTestSuite() {
         Server().Psql(
             "DROP SCHEMA IF EXISTS other CASCADE; DROP TABLE IF EXISTS parts, \"Odd \"\"Name\"\"\" CASCADE;"
@@ -29,8 +30,8 @@ protected:
     static std::string Count() { return Server().Psql("SELECT count(*) FROM parts"); }
 };
 
-TEST_F(PostgresSession, ListsTheTablesAndViewsOfTheCurrentSchema) {
-    const _ConnectionPtr connection = Connect(PostgresConnect());
+TEST_P(PostgresSession, ListsTheTablesAndViewsOfTheCurrentSchema) {
+    const _ConnectionPtr connection = Connect(RouteConnect());
     const _RecordsetPtr rs = connection->OpenSchema(adSchemaTables, _variant_t::Missing(), _variant_t::Missing());
     std::wstring listed;
     for (rs->MoveFirst(); !rs->GetadoEOF(); rs->MoveNext())
@@ -43,8 +44,8 @@ TEST_F(PostgresSession, ListsTheTablesAndViewsOfTheCurrentSchema) {
     EXPECT_EQ(listed.find(L"pg_"), std::wstring::npos) << platform::ToUtf8(listed);
 }
 
-TEST_F(PostgresSession, NamesAreQuotedAsTheServerQuotesThem) {
-    const _ConnectionPtr connection = Connect(PostgresConnect());
+TEST_P(PostgresSession, NamesAreQuotedAsTheServerQuotesThem) {
+    const _ConnectionPtr connection = Connect(RouteConnect());
     EXPECT_EQ(std::wstring(connection->GetIdentifierQuote()), L"\"");
     // A table opened by its name: the quote inside the name doubled.
     _RecordsetPtr rs;
@@ -54,8 +55,8 @@ TEST_F(PostgresSession, NamesAreQuotedAsTheServerQuotesThem) {
     EXPECT_EQ(rs->GetFields()->GetItem(_variant_t(L"x"))->GetValue().lVal, 7);
 }
 
-TEST_F(PostgresSession, NothingAStatementAsksChangesTheServer) {
-    const _ConnectionPtr connection = Connect(PostgresConnect());
+TEST_P(PostgresSession, NothingAStatementAsksChangesTheServer) {
+    const _ConnectionPtr connection = Connect(RouteConnect());
     const std::string before = Count();
     for (const wchar_t* sql : {L"DELETE FROM parts", L"UPDATE parts SET name = 'x'", L"CREATE TABLE evil (a int)", L"SELECT 1; DROP TABLE parts",
                                L"WITH d AS (DELETE FROM parts RETURNING *) SELECT * FROM d"}) {
@@ -78,8 +79,8 @@ TEST_F(PostgresSession, NothingAStatementAsksChangesTheServer) {
     EXPECT_EQ(Query(connection, L"SELECT count(*) AS n FROM parts")->GetFields()->GetItem(_variant_t(L"n"))->GetValue().llVal, 3);
 }
 
-TEST_F(PostgresSession, AStatementStopsAtItsTimeAndItsResultAtItsSize) {
-    const _ConnectionPtr connection = Connect(PostgresConnect());
+TEST_P(PostgresSession, AStatementStopsAtItsTimeAndItsResultAtItsSize) {
+    const _ConnectionPtr connection = Connect(RouteConnect());
     const auto start = std::chrono::steady_clock::now();
     const auto [code, text] = Failure(connection, L"SELECT pg_sleep(30)", 1);
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
@@ -104,8 +105,8 @@ TEST_F(PostgresSession, AStatementStopsAtItsTimeAndItsResultAtItsSize) {
 
 // The user's break (Escape, ^C) stops a statement that waits on the server, asked for on the
 // thread that runs the statement.
-TEST_F(PostgresSession, TheUsersBreakStopsAStatementThatWaitsOnTheServer) {
-    const _ConnectionPtr connection = Connect(PostgresConnect());
+TEST_P(PostgresSession, TheUsersBreakStopsAStatementThatWaitsOnTheServer) {
+    const _ConnectionPtr connection = Connect(RouteConnect());
     const auto start = std::chrono::steady_clock::now();
     const std::thread::id caller = std::this_thread::get_id();
     bool askedElsewhere = false;
@@ -124,8 +125,8 @@ TEST_F(PostgresSession, TheUsersBreakStopsAStatementThatWaitsOnTheServer) {
 
 // A forward-only cursor on the server side holds one row: it reads as it moves, cannot go
 // back, and stops at the row limit on the way.
-TEST_F(PostgresSession, AForwardOnlyCursorReadsTheRowsAsItMoves) {
-    const _ConnectionPtr connection = Connect(PostgresConnect());
+TEST_P(PostgresSession, AForwardOnlyCursorReadsTheRowsAsItMoves) {
+    const _ConnectionPtr connection = Connect(RouteConnect());
     auto open = [&](const wchar_t* sql) {
         _RecordsetPtr rs;
         rs.CreateInstance(CLSID_Recordset);
@@ -155,8 +156,8 @@ TEST_F(PostgresSession, AForwardOnlyCursorReadsTheRowsAsItMoves) {
     EXPECT_EQ(read, 500);
 }
 
-TEST_F(PostgresSession, TheServersOwnErrorsComeBackWithTheirState) {
-    const _ConnectionPtr connection = Connect(PostgresConnect());
+TEST_P(PostgresSession, TheServersOwnErrorsComeBackWithTheirState) {
+    const _ConnectionPtr connection = Connect(RouteConnect());
     const auto [code, text] = Failure(connection, L"SELECT * FROM nowhere");
     EXPECT_EQ(code, 0x80040E14u);
     EXPECT_EQ(text.rfind(L"SQLSTATE 42P01: ERROR: relation \"nowhere\" does not exist", 0), 0u) << platform::ToUtf8(text);
@@ -164,17 +165,19 @@ TEST_F(PostgresSession, TheServersOwnErrorsComeBackWithTheirState) {
     _ConnectionPtr refused;
     refused.CreateInstance(CLSID_Connection);
     try {
-        refused->Open(_bstr_t(L"Driver={PostgreSQL Unicode};Server=127.0.0.1;Port=" + std::to_wstring(Server().Port()) +
+        refused->Open(_bstr_t(GetParam().prefix + std::wstring(L"Driver={PostgreSQL Unicode};Server=127.0.0.1;Port=") + std::to_wstring(Server().Port()) +
                               L";Database=velloria;Uid=postgres;Pwd=wrong-horse;"),
                       _bstr_t(L""), _bstr_t(L""), 0);
         ADD_FAILURE() << "a wrong password opened the database";
     } catch (const _com_error& e) {
         const std::wstring description(e.Description());
-        // psqlodbc reports a refused login as a failed connection (08001), with the server's reason.
+        // A refused login is a failed connection (08001), with the server's reason.
         EXPECT_EQ(description.rfind(L"SQLSTATE 08001: ", 0), 0u) << platform::ToUtf8(description);
         EXPECT_NE(description.find(L"password authentication failed for user \"postgres\""), std::wstring::npos) << platform::ToUtf8(description);
         EXPECT_EQ(description.find(L"wrong-horse"), std::wstring::npos);
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(BothRoutes, PostgresSession, ::testing::ValuesIn(odbc_testing::kPostgresRoutes), odbc_testing::RouteName);
 
 }  // namespace

@@ -1,4 +1,4 @@
-// Values from a real PostgreSQL server through the ODBC provider: each column type arrives with
+// Values from a real PostgreSQL server through either provider: each column type arrives with
 // the VARIANT type the Access engine uses for the same kind of value, and the value exactly.
 #include <cmath>
 #include <cstring>
@@ -12,7 +12,7 @@ using odbc_testing::AdoTest;
 using odbc_testing::PostgresConnect;
 using odbc_testing::Server;
 
-class PostgresValues : public AdoTest {
+class PostgresValues : public AdoTest, public ::testing::WithParamInterface<odbc_testing::PostgresRoute> {
 protected:
     static void SetUpTestSuite() {
         Server().Psql(
@@ -27,7 +27,7 @@ protected:
     }
 
     _RecordsetPtr Row(int id) {
-        m_connection = Connect(PostgresConnect());
+        m_connection = Connect(PostgresConnect(GetParam()));
         _RecordsetPtr rs = Query(m_connection, L"SELECT * FROM kinds WHERE id = " + std::to_wstring(id));
         EXPECT_EQ(rs->GetRecordCount(), 1);
         return rs;
@@ -39,7 +39,7 @@ protected:
 
 std::wstring Text(const _variant_t& v) { return v.vt == VT_BSTR ? std::wstring(v.bstrVal, SysStringLen(v.bstrVal)) : L"<not text>"; }
 
-TEST_F(PostgresValues, EachTypeArrivesAsItsVariantType) {
+TEST_P(PostgresValues, EachTypeArrivesAsItsVariantType) {
     const _RecordsetPtr rs = Row(1);
     const _variant_t i = Value(rs, L"i");
     EXPECT_EQ(i.vt, VT_I4);
@@ -79,7 +79,7 @@ TEST_F(PostgresValues, EachTypeArrivesAsItsVariantType) {
     EXPECT_EQ(std::memcmp(bin.parray->pvData, "\x00\xff\x10", 3), 0);
 }
 
-TEST_F(PostgresValues, TextOfAnyLengthAndOutsideTheBasicPlaneIsWhole) {
+TEST_P(PostgresValues, TextOfAnyLengthAndOutsideTheBasicPlaneIsWhole) {
     const _RecordsetPtr rs = Row(1);
     std::wstring expected;
     for (int k = 0; k < 5000; ++k) expected += L"abcd";
@@ -93,14 +93,14 @@ TEST_F(PostgresValues, TextOfAnyLengthAndOutsideTheBasicPlaneIsWhole) {
     EXPECT_EQ(v->GetDefinedSize(), 40);
 }
 
-TEST_F(PostgresValues, NullsAreNullWhateverTheType) {
+TEST_P(PostgresValues, NullsAreNullWhateverTheType) {
     const _RecordsetPtr rs = Row(2);
     const FieldsPtr fields = rs->GetFields();
     for (long c = 1; c < fields->GetCount(); ++c)
         EXPECT_EQ(fields->GetItem(_variant_t(static_cast<short>(c)))->GetValue().vt, VT_NULL) << fields->GetItem(_variant_t(static_cast<short>(c)))->GetName().ToUtf8();
 }
 
-TEST_F(PostgresValues, EdgesOfEachRangeAreKept) {
+TEST_P(PostgresValues, EdgesOfEachRangeAreKept) {
     const _RecordsetPtr rs = Row(3);
     EXPECT_EQ(Value(rs, L"b").llVal, INT64_MIN);
     const _variant_t n = Value(rs, L"n");
@@ -120,8 +120,8 @@ TEST_F(PostgresValues, EdgesOfEachRangeAreKept) {
     EXPECT_EQ(Value(rs, L"s").iVal, 32767);
 }
 
-TEST_F(PostgresValues, ComputedColumnsAndWideNumericsKeepTheirValues) {
-    m_connection = Connect(PostgresConnect());
+TEST_P(PostgresValues, ComputedColumnsAndWideNumericsKeepTheirValues) {
+    m_connection = Connect(PostgresConnect(GetParam()));
     const _RecordsetPtr rs = Query(m_connection,
                                    L"SELECT 1.5::numeric(30,10) AS small, 123456789012345678901234567890::numeric AS huge,"
                                    L" 'NaN'::numeric AS nan, 1 + 1 AS two, now() - now() AS span");
@@ -138,5 +138,7 @@ TEST_F(PostgresValues, ComputedColumnsAndWideNumericsKeepTheirValues) {
     // An interval has no VARIANT of its own: its text.
     EXPECT_EQ(Text(Value(rs, L"span")), L"00:00:00");
 }
+
+INSTANTIATE_TEST_SUITE_P(BothRoutes, PostgresValues, ::testing::ValuesIn(odbc_testing::kPostgresRoutes), odbc_testing::RouteName);
 
 }  // namespace

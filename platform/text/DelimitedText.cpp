@@ -1,41 +1,60 @@
 #include "text/DelimitedText.h"
 
+#include <algorithm>
+#include <cstdint>
+
+#include "text/Utf8.h"
+
 namespace platform {
 
 namespace {
 
-// The field escaped onto the end of out: each run of characters that needs no escape goes
-// over at once.
-void AppendTsv(std::string& out, std::string_view text) {
-    size_t plain = 0;
-    for (size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c != '\t' && c != '\n' && c != '\r' && c != '\\') continue;
-        out.append(text.substr(plain, i - plain));
-        out += '\\';
-        out += c == '\t' ? 't' : c == '\n' ? 'n' : c == '\r' ? 'r' : '\\';
-        plain = i + 1;
+// The field escaped onto the end of out, written in place. Char is char for UTF-8 text, or a
+// wide character for text known to be ASCII, each character then one byte.
+template <class Char>
+void AppendTsv(std::string& out, std::basic_string_view<Char> text) {
+    const size_t start = out.size();
+    out.resize(start + text.size() * 2);  // room for every character escaped
+    char* p = out.data() + start;
+    for (const Char ch : text) {
+        const auto c = static_cast<char>(ch);
+        switch (c) {
+        case '\t': *p++ = '\\', *p++ = 't'; break;
+        case '\n': *p++ = '\\', *p++ = 'n'; break;
+        case '\r': *p++ = '\\', *p++ = 'r'; break;
+        case '\\': *p++ = '\\', *p++ = '\\'; break;
+        default: *p++ = c;
+        }
     }
-    out.append(text.substr(plain));
+    out.resize(static_cast<size_t>(p - out.data()));
 }
 
-void AppendCsv(std::string& out, std::string_view text) {
+template <class Char>
+void AppendCsv(std::string& out, std::basic_string_view<Char> text) {
     bool quoted = false;
-    for (char c : text)
+    for (const Char c : text)
         if (c == ',' || c == '"' || c == '\r' || c == '\n') {
             quoted = true;
             break;
         }
-    if (!quoted) {
-        out.append(text);
-        return;
+    const size_t start = out.size();
+    out.resize(start + text.size() * 2 + 2);  // room for every quote doubled, and the field's
+    char* p = out.data() + start;
+    if (quoted) *p++ = '"';
+    for (const Char ch : text) {
+        const auto c = static_cast<char>(ch);
+        if (c == '"') *p++ = '"';
+        *p++ = c;
     }
-    out += '"';
-    for (char c : text) {
-        if (c == '"') out += '"';
-        out += c;
-    }
-    out += '"';
+    if (quoted) *p++ = '"';
+    out.resize(static_cast<size_t>(p - out.data()));
+}
+
+template <class Char>
+void AppendEscaped(std::string& out, TableFormat format, bool first, std::basic_string_view<Char> text) {
+    if (!first) out += format == TableFormat::Csv ? ',' : '\t';
+    if (format == TableFormat::Csv) AppendCsv(out, text);
+    else AppendTsv(out, text);
 }
 
 }  // namespace
@@ -59,10 +78,17 @@ TableFormat TableFormatNamed(std::string_view name) {
 }
 
 void AppendField(std::string& out, TableFormat format, bool first, std::string_view text) {
-    // Straight into the output, with no string of its own: this runs for every cell of a preview.
-    if (!first) out += format == TableFormat::Csv ? ',' : '\t';
-    if (format == TableFormat::Csv) AppendCsv(out, text);
-    else AppendTsv(out, text);
+    AppendEscaped(out, format, first, text);
+}
+
+void AppendField(std::string& out, TableFormat format, bool first, std::wstring_view text) {
+    // Straight into the output when the text is ASCII, as most cells are; through UTF-8 first
+    // when not.
+    if (const auto ascii = [](wchar_t c) { return static_cast<std::uint32_t>(c) < 0x80; }; std::all_of(text.begin(), text.end(), ascii))
+        return AppendEscaped(out, format, first, text);
+    std::string utf8;
+    AppendUtf8(utf8, text);
+    AppendEscaped(out, format, first, std::string_view(utf8));
 }
 
 }  // namespace platform

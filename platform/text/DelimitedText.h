@@ -20,5 +20,7 @@ TableFormat TableFormatNamed(std::string_view name);
 // Appends one field of a row in the format (not JSON): the separator before every field but
 // the first, then the field escaped.
 void AppendField(std::string& out, TableFormat format, bool first, std::string_view text);
+// The same for wide text, written in UTF-8.
+void AppendField(std::string& out, TableFormat format, bool first, std::wstring_view text);
 
 }  // namespace platform

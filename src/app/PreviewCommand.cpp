@@ -54,14 +54,11 @@ public:
         if (m_format == platform::TableFormat::Json) m_out += m_rows ? ",\n  [" : "\n  [";
     }
     void Cell(int column, const CString& text) {
+        if (m_format != platform::TableFormat::Json) return platform::AppendField(m_out, m_format, column == 0, std::wstring_view(text.str()));
         m_cell.clear();
         platform::AppendUtf8(m_cell, text.str());
-        if (m_format == platform::TableFormat::Json) {
-            if (column) m_out += ", ";
-            m_out += platform::JsonQuoted(m_cell);
-        } else {
-            platform::AppendField(m_out, m_format, column == 0, m_cell);
-        }
+        if (column) m_out += ", ";
+        m_out += platform::JsonQuoted(m_cell);
     }
     void EndRow() {
         m_out += m_format == platform::TableFormat::Json ? "]" : "\n";

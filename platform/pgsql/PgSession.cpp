@@ -22,7 +22,7 @@ constexpr long kLoginSeconds = 20;
 // to about kBlockBytes of result each, within kMaxBlockRows.
 constexpr int kFirstBlockRows = 256;
 constexpr int kMaxBlockRows = 16384;
-constexpr size_t kBlockBytes = 4u << 20;
+constexpr size_t kBlockBytes = 1u << 20;
 // While a block is converted, what the server has sent of the next is taken in every so many
 // rows, so the server is not held up by a full socket.
 constexpr int kAbsorbEvery = 512;

@@ -156,6 +156,43 @@ TEST_P(PostgresSession, AForwardOnlyCursorReadsTheRowsAsItMoves) {
     EXPECT_EQ(read, 500);
 }
 
+// Many blocks of a cursor: every row comes once and in order with its values, and an error
+// the server meets on the way comes after the rows before it, with its own state.
+TEST_P(PostgresSession, ALongResultComesWholeAndAnErrorOnTheWayAfterItsRows) {
+    const _ConnectionPtr connection = Connect(RouteConnect());
+    auto open = [&](const wchar_t* sql) {
+        _RecordsetPtr rs;
+        rs.CreateInstance(CLSID_Recordset);
+        rs->Open(_variant_t(sql), _variant_t(static_cast<IUnknown*>(connection.GetInterfacePtr())), adOpenForwardOnly, adLockReadOnly, adCmdText);
+        return rs;
+    };
+    const _RecordsetPtr rs = open(L"SELECT g, 'row ' || g, CASE WHEN g % 1000 = 0 THEN NULL ELSE g * 0.5 END FROM generate_series(1, 70000) AS g");
+    long expected = 1, wrong = 0;
+    for (; rs->GetadoEOF() != VARIANT_TRUE; rs->MoveNext(), ++expected) {
+        const FieldsPtr fields = rs->GetFields();
+        const _variant_t id = fields->GetItem(_variant_t(0L))->GetValue();
+        const _variant_t half = fields->GetItem(_variant_t(2L))->GetValue();
+        const bool right = id.vt == VT_I4 && id.lVal == expected && TextOf(fields->GetItem(_variant_t(1L))->GetValue()) == L"row " + std::to_wstring(expected) &&
+                           (expected % 1000 == 0 ? half.vt == VT_NULL : half.vt == VT_DECIMAL);
+        if (!right && ++wrong <= 3) ADD_FAILURE() << "row " << expected << " came wrong";
+    }
+    EXPECT_EQ(expected, 70001);
+    EXPECT_EQ(wrong, 0);
+    rs->Close();
+
+    const _RecordsetPtr failing = open(L"SELECT 1 / (40000 - g) FROM generate_series(1, 50000) AS g");
+    long read = 0;
+    try {
+        for (; failing->GetadoEOF() != VARIANT_TRUE; failing->MoveNext()) ++read;
+        ADD_FAILURE() << "a division by zero on the way went unreported";
+    } catch (const _com_error& e) {
+        const std::wstring text(e.Description());
+        EXPECT_EQ(text.rfind(L"SQLSTATE 22012: ", 0), 0u) << platform::ToUtf8(text);
+    }
+    EXPECT_GT(read, 0);
+    EXPECT_LT(read, 40000);
+}
+
 TEST_P(PostgresSession, TheServersOwnErrorsComeBackWithTheirState) {
     const _ConnectionPtr connection = Connect(RouteConnect());
     const auto [code, text] = Failure(connection, L"SELECT * FROM nowhere");

@@ -15,6 +15,7 @@
 #include "odbc/StatementGate.h"
 #include "odbc/WholeResult.h"
 #include "provider/TablesSchema.h"
+#include "provider/Watchdog.h"
 #include "text/TextCase.h"
 
 namespace platform::odbc {
@@ -23,44 +24,6 @@ namespace {
 constexpr long kLoginSeconds = 20;
 // Rows fetched in one call into the driver.
 constexpr size_t kBlockRows = 256;
-
-// Cancels a statement that runs past its time, from a thread of its own: the driver's own
-// query time-out covers the execution at most, and not every driver keeps it.
-class Watchdog {
-public:
-    Watchdog(Statement& statement, long seconds) {
-        if (seconds <= 0) return;
-        m_deadline = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
-        m_thread = std::thread([this, &statement, deadline = *m_deadline] {
-            std::unique_lock<std::mutex> lock(m_mutex);
-            if (m_done.wait_until(lock, deadline, [this] { return m_finished; })) return;
-            m_expired = true;
-            statement.Cancel();
-        });
-    }
-    ~Watchdog() {
-        {
-            std::lock_guard<std::mutex> lock(m_mutex);
-            m_finished = true;
-        }
-        m_done.notify_all();
-        if (m_thread.joinable()) m_thread.join();
-    }
-    Watchdog(const Watchdog&) = delete;
-    Watchdog& operator=(const Watchdog&) = delete;
-    bool Expired() const { return m_expired; }
-    // Whether the statement's time is up, though this thread may not have woken yet: a
-    // server that keeps the driver's query time-out cancels the statement itself.
-    bool PastDeadline() const { return m_expired || (m_deadline && std::chrono::steady_clock::now() >= *m_deadline); }
-
-private:
-    std::optional<std::chrono::steady_clock::time_point> m_deadline;
-    std::mutex m_mutex;
-    std::condition_variable m_done;
-    bool m_finished = false;
-    std::atomic<bool> m_expired{false};
-    std::thread m_thread;
-};
 
 std::wstring SchemaTableType(const std::wstring& type) {
     if (type == L"BASE TABLE" || type == L"FOREIGN TABLE") return L"TABLE";
@@ -132,7 +95,7 @@ public:
     OdbcCursor(Connection& connection, std::wstring_view sql, const provider::StatementLimits& limits)
         : m_connection(connection), m_statement(connection), m_limits(limits) {
         if (limits.seconds > 0) m_statement.SetQueryTimeout(limits.seconds);
-        m_watchdog = std::make_unique<Watchdog>(m_statement, limits.seconds);
+        m_watchdog = std::make_unique<provider::Watchdog>(limits.seconds, [this] { m_statement.Cancel(); });
         Guarded([&] { Breakable([&] { m_statement.ExecDirect(sql); }); });
         Guarded([&] {
             const int count = m_statement.ColumnCount();
@@ -230,7 +193,7 @@ private:
     Connection& m_connection;
     Statement m_statement;
     provider::StatementLimits m_limits;
-    std::unique_ptr<Watchdog> m_watchdog;  // goes before the statement it watches
+    std::unique_ptr<provider::Watchdog> m_watchdog;  // goes before the statement it watches
     std::vector<provider::ResultColumn> m_columns;
     std::vector<ValueKind> m_kinds;
     ValueReader m_reader;

@@ -10,7 +10,7 @@
 #include "odbc/WholeResult.h"
 #include "pgsql/PgErrors.h"
 #include "pgsql/PgValues.h"
-#include "pgsql/Watchdog.h"
+#include "provider/Watchdog.h"
 #include "provider/TablesSchema.h"
 #include "text/Utf8.h"
 
@@ -262,7 +262,7 @@ private:
     PgConnection& m_connection;
     provider::StatementLimits m_limits;
     RolledBack m_transaction;
-    Watchdog m_watchdog;  // stops before the transaction is rolled back
+    provider::Watchdog m_watchdog;  // stops before the transaction is rolled back
     bool m_cursor = false;
     bool m_pending = false;  // a result is on its way
     int m_asked = 0;         // rows the last FETCH asked for

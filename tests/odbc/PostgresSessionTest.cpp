@@ -15,6 +15,33 @@ using odbc_testing::Server;
 
 std::wstring TextOf(const _variant_t& v) { return v.vt == VT_BSTR ? std::wstring(v.bstrVal, SysStringLen(v.bstrVal)) : L""; }
 
+_RecordsetPtr OpenForwardOnly(const _ConnectionPtr& connection, const wchar_t* sql) {
+    _RecordsetPtr rs;
+    rs.CreateInstance(CLSID_Recordset);
+    rs->PutCursorType(adOpenForwardOnly);
+    rs->PutCursorLocation(adUseServer);
+    rs->Open(_variant_t(sql), _variant_t(static_cast<IUnknown*>(connection.GetInterfacePtr())), adOpenForwardOnly, adLockReadOnly, adCmdText);
+    return rs;
+}
+
+// Moves through the rows until an error stops the cursor: the rows read before it, and the
+// error's code and text (0 and empty when none came).
+struct Stopped {
+    long read = 0;
+    std::uint32_t code = 0;
+    std::wstring text;
+};
+Stopped ReadUntilStopped(const _RecordsetPtr& rs) {
+    Stopped stopped;
+    try {
+        for (; rs->GetadoEOF() != VARIANT_TRUE; rs->MoveNext()) ++stopped.read;
+    } catch (const _com_error& e) {
+        stopped.code = static_cast<std::uint32_t>(e.Error());
+        stopped.text = std::wstring(e.Description());
+    }
+    return stopped;
+}
+
 class PostgresSession : public AdoTest, public ::testing::WithParamInterface<odbc_testing::PostgresRoute> {
 protected:
     std::wstring RouteConnect() const { return PostgresConnect(GetParam()); }
@@ -127,14 +154,7 @@ TEST_P(PostgresSession, TheUsersBreakStopsAStatementThatWaitsOnTheServer) {
 // back, and stops at the row limit on the way.
 TEST_P(PostgresSession, AForwardOnlyCursorReadsTheRowsAsItMoves) {
     const _ConnectionPtr connection = Connect(RouteConnect());
-    auto open = [&](const wchar_t* sql) {
-        _RecordsetPtr rs;
-        rs.CreateInstance(CLSID_Recordset);
-        rs->PutCursorType(adOpenForwardOnly);
-        rs->PutCursorLocation(adUseServer);
-        rs->Open(_variant_t(sql), _variant_t(static_cast<IUnknown*>(connection.GetInterfacePtr())), adOpenForwardOnly, adLockReadOnly, adCmdText);
-        return rs;
-    };
+    auto open = [&](const wchar_t* sql) { return OpenForwardOnly(connection, sql); };
     const _RecordsetPtr rs = open(L"SELECT id, name FROM parts ORDER BY id");
     EXPECT_EQ(rs->GetRecordCount(), -1);
     std::wstring names;
@@ -146,27 +166,16 @@ TEST_P(PostgresSession, AForwardOnlyCursorReadsTheRowsAsItMoves) {
 
     connection->PutRowLimit(500);
     const _RecordsetPtr limited = open(L"SELECT g FROM generate_series(1, 1000) AS g");
-    long read = 0;
-    try {
-        for (; limited->GetadoEOF() != VARIANT_TRUE; limited->MoveNext()) ++read;
-        ADD_FAILURE() << "the row limit did not stop the cursor";
-    } catch (const _com_error& e) {
-        EXPECT_EQ(static_cast<std::uint32_t>(e.Error()), 0x80040E31u);
-    }
-    EXPECT_EQ(read, 500);
+    const Stopped stopped = ReadUntilStopped(limited);
+    EXPECT_EQ(stopped.code, 0x80040E31u) << "the row limit did not stop the cursor";
+    EXPECT_EQ(stopped.read, 500);
 }
 
 // Many blocks of a cursor: every row comes once and in order with its values, and an error
 // the server meets on the way comes after the rows before it, with its own state.
 TEST_P(PostgresSession, ALongResultComesWholeAndAnErrorOnTheWayAfterItsRows) {
     const _ConnectionPtr connection = Connect(RouteConnect());
-    auto open = [&](const wchar_t* sql) {
-        _RecordsetPtr rs;
-        rs.CreateInstance(CLSID_Recordset);
-        rs->Open(_variant_t(sql), _variant_t(static_cast<IUnknown*>(connection.GetInterfacePtr())), adOpenForwardOnly, adLockReadOnly, adCmdText);
-        return rs;
-    };
-    const _RecordsetPtr rs = open(L"SELECT g, 'row ' || g, CASE WHEN g % 1000 = 0 THEN NULL ELSE g * 0.5 END FROM generate_series(1, 70000) AS g");
+    const _RecordsetPtr rs = OpenForwardOnly(connection, L"SELECT g, 'row ' || g, CASE WHEN g % 1000 = 0 THEN NULL ELSE g * 0.5 END FROM generate_series(1, 70000) AS g");
     long expected = 1, wrong = 0;
     for (; rs->GetadoEOF() != VARIANT_TRUE; rs->MoveNext(), ++expected) {
         const FieldsPtr fields = rs->GetFields();
@@ -180,17 +189,10 @@ TEST_P(PostgresSession, ALongResultComesWholeAndAnErrorOnTheWayAfterItsRows) {
     EXPECT_EQ(wrong, 0);
     rs->Close();
 
-    const _RecordsetPtr failing = open(L"SELECT 1 / (40000 - g) FROM generate_series(1, 50000) AS g");
-    long read = 0;
-    try {
-        for (; failing->GetadoEOF() != VARIANT_TRUE; failing->MoveNext()) ++read;
-        ADD_FAILURE() << "a division by zero on the way went unreported";
-    } catch (const _com_error& e) {
-        const std::wstring text(e.Description());
-        EXPECT_EQ(text.rfind(L"SQLSTATE 22012: ", 0), 0u) << platform::ToUtf8(text);
-    }
-    EXPECT_GT(read, 0);
-    EXPECT_LT(read, 40000);
+    const Stopped stopped = ReadUntilStopped(OpenForwardOnly(connection, L"SELECT 1 / (40000 - g) FROM generate_series(1, 50000) AS g"));
+    EXPECT_EQ(stopped.text.rfind(L"SQLSTATE 22012: ", 0), 0u) << "a division by zero on the way: " << platform::ToUtf8(stopped.text);
+    EXPECT_GT(stopped.read, 0);
+    EXPECT_LT(stopped.read, 40000);
 }
 
 TEST_P(PostgresSession, TheServersOwnErrorsComeBackWithTheirState) {

@@ -1,6 +1,7 @@
 #pragma once
-// Cancels a statement that runs past its time, from a thread of its own: the server's
-// statement_timeout bounds each statement the provider sends, not the time of all of them.
+// Cancels a statement that runs past its time, from a thread of its own: a driver's or a
+// server's own time-out bounds one execution at most (and not every driver keeps one), not the
+// time of all a provider sends and reads for the statement.
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
@@ -9,7 +10,7 @@
 #include <optional>
 #include <thread>
 
-namespace platform::pgsql {
+namespace platform::provider {
 
 class Watchdog {
 public:
@@ -32,4 +33,4 @@ private:
     std::thread m_thread;
 };
 
-}  // namespace platform::pgsql
+}  // namespace platform::provider

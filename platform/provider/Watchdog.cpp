@@ -1,6 +1,6 @@
-#include "pgsql/Watchdog.h"
+#include "provider/Watchdog.h"
 
-namespace platform::pgsql {
+namespace platform::provider {
 
 Watchdog::Watchdog(long seconds, std::function<void()> cancel) {
     if (seconds <= 0) return;
@@ -22,4 +22,4 @@ Watchdog::~Watchdog() {
     if (m_thread.joinable()) m_thread.join();
 }
 
-}  // namespace platform::pgsql
+}  // namespace platform::provider

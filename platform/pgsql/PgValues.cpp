@@ -1,5 +1,6 @@
 #include "pgsql/PgValues.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <cstdint>
@@ -124,30 +125,20 @@ void SetText(VARIANT& out, std::wstring_view text) {
     out.vt = VT_BSTR;
 }
 
-// UTF-8 (the session's encoding, so always well formed) into a BSTR.
+// UTF-8 (the session's encoding) into a BSTR: ASCII, the common case, straight over; other
+// text through the one decoder, which takes a malformed sequence for U+FFFD.
 void SetUtf8(VARIANT& out, const char* text, size_t length) {
     const auto* bytes = reinterpret_cast<const unsigned char*>(text);
-    size_t count = 0;
-    for (size_t i = 0; i < length; ++i) count += (bytes[i] & 0xC0) != 0x80;
-    BSTR value = SysAllocStringLen(nullptr, static_cast<UINT>(count));
-    wchar_t* to = value;
-    if (count == length) {
-        for (size_t i = 0; i < length; ++i) to[i] = static_cast<wchar_t>(bytes[i]);
+    size_t ascii = 0;
+    while (ascii < length && bytes[ascii] < 0x80) ++ascii;
+    if (ascii == length) {
+        BSTR value = SysAllocStringLen(nullptr, static_cast<UINT>(length));
+        for (size_t i = 0; i < length; ++i) value[i] = static_cast<wchar_t>(bytes[i]);
+        out.bstrVal = value;
     } else {
-        for (size_t i = 0; i < length;) {
-            const unsigned char b = bytes[i];
-            char32_t c;
-            int extra;
-            if (b < 0x80) c = b, extra = 0;
-            else if (b >= 0xF0) c = b & 0x07, extra = 3;
-            else if (b >= 0xE0) c = b & 0x0F, extra = 2;
-            else c = b & 0x1F, extra = 1;
-            ++i;
-            for (; extra > 0 && i < length && (bytes[i] & 0xC0) == 0x80; --extra, ++i) c = (c << 6) | (bytes[i] & 0x3F);
-            *to++ = static_cast<wchar_t>(c);
-        }
+        const std::wstring wide = FromUtf8(std::string_view(text, length));
+        out.bstrVal = SysAllocStringLen(wide.data(), static_cast<UINT>(wide.size()));
     }
-    out.bstrVal = value;
     out.vt = VT_BSTR;
 }
 
@@ -298,7 +289,9 @@ void ReadPgValue(PgKind kind, const char* text, size_t length, VARIANT& out) {
         const size_t bytes = length >= 2 ? (length - 2) / 2 : 0;
         SAFEARRAY* array = SafeArrayCreateVector(VT_UI1, 0, static_cast<ULONG>(bytes));
         auto* data = static_cast<unsigned char*>(array->pvData);
-        for (size_t i = 0; i < bytes; ++i) data[i] = static_cast<unsigned char>(HexDigit(text[2 + 2 * i]) << 4 | HexDigit(text[3 + 2 * i]));
+        // The server writes hex digits only; anything else stands for 0 rather than for undefined bits.
+        const auto nibble = [](char c) { return static_cast<unsigned>(std::max(HexDigit(c), 0)); };
+        for (size_t i = 0; i < bytes; ++i) data[i] = static_cast<unsigned char>(nibble(text[2 + 2 * i]) << 4 | nibble(text[3 + 2 * i]));
         out.parray = array;
         out.vt = VT_ARRAY | VT_UI1;
         return;

@@ -11,7 +11,7 @@
 //   interval, timetz, json, arrays, any other type: text
 //   uuid              "{UPPER-CASE}" text
 //   bytea             VT_ARRAY | VT_UI1
-// Nothing is allocated per value but the value itself.
+// Nothing is allocated per value but the value itself, except for text that is not ASCII.
 #include <cstddef>
 #include <string_view>
 

@@ -21,8 +21,11 @@ std::wstring Folded(const std::wstring& name) {
 bool IsPostgresConnect(const provider::ConnectPairs& pairs) {
     if (provider::FindConnectValue(pairs, {L"Provider"})) return false;
     const std::wstring* driver = provider::FindConnectValue(pairs, {L"Driver"});
-    if (!driver) return false;
-    const std::wstring name = Folded(*driver);
+    return driver && IsPostgresDriverName(*driver);
+}
+
+bool IsPostgresDriverName(const std::wstring& driver) {
+    const std::wstring name = Folded(driver);
     for (const wchar_t* known : {L"postgresqlunicode", L"postgresqlansi", L"postgresqlunicode(x64)", L"postgresqlansi(x64)"})
         if (name == known) return true;
     return false;

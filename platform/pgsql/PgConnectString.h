@@ -12,6 +12,8 @@
 namespace platform::pgsql {
 
 bool IsPostgresConnect(const provider::ConnectPairs& pairs);
+// Whether the name is one of PostgreSQL's ODBC driver (any case and spacing).
+bool IsPostgresDriverName(const std::wstring& name);
 
 using ConnectParameters = std::vector<std::pair<std::string, std::string>>;
 

@@ -35,4 +35,13 @@ const PqFunctions& Pq() {
     return loaded.functions;
 }
 
+bool PqAvailable() {
+    try {
+        Pq();
+        return true;
+    } catch (const PgFailure&) {
+        return false;
+    }
+}
+
 }  // namespace platform::pgsql

@@ -28,6 +28,9 @@ inline constexpr const char* kPqLibrary = "libpq.so.5";
 // naming the library when it cannot be loaded or lacks a function.
 const PqFunctions& Pq();
 
+// Whether libpq loads here (loading it, when it was not).
+bool PqAvailable();
+
 // Loads the library by that name into functions; the reason it cannot, or empty.
 std::string LoadPq(const char* library, PqFunctions& functions);
 

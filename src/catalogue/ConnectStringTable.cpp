@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "odbc/OdbcApi.h"
+#include "pgsql/PgConnectString.h"
+#include "pgsql/PqLibrary.h"
 #include "provider/ConnectString.h"
 #include "provider/SourceName.h"
 #include "text/Utf8.h"
@@ -138,6 +140,11 @@ namespace {
 
 constexpr const wchar_t* kInstalledMark = L" (installed)";
 
+// A PostgreSQL row whose servers the PostgreSQL provider reads, through libpq.
+bool ReadThroughLibpq(const CDriverRow& row) {
+    return !row.m_bAccessEngine && platform::pgsql::IsPostgresDriverName(row.m_szName) && platform::pgsql::PqAvailable();
+}
+
 }  // namespace
 
 CString GetDriverLabel(const CDriverRow& row) {
@@ -159,6 +166,8 @@ CString GetDriverStatus(const CDriverRow& row) {
         for (const auto& source : platform::odbc::DataSources()) names += (names.IsEmpty() ? L"" : L", ") + CString(source.name);
         return names.IsEmpty() ? CString(L"no data source names defined (odbc.ini)") : L"data sources: " + names;
     }
+    // PostgreSQL servers are read through their own client library, with or without the driver.
+    if (ReadThroughLibpq(row)) return L"built in (libpq)";
     const CString installed = GetInstalledDriver(row);
     if (!installed.IsEmpty()) return L"installed as " + installed;
     return L"not installed (Debian package " + CString(row.m_szPackage) + L")";
@@ -185,7 +194,7 @@ bool IsDriverAvailable(const CDriverRow& row) {
     if (row.m_bAccessEngine || row.m_bBuiltIn) return true;
     // A data source names its own driver; the driver manager is what it needs.
     if (row.m_kind == CLocationKind::DataSource) return true;
-    return !GetInstalledDriver(row).IsEmpty();
+    return ReadThroughLibpq(row) || !GetInstalledDriver(row).IsEmpty();
 }
 
 CString BuildConnectString(const CString& driverName, const CString& location, const CString& user, const CString& password) {

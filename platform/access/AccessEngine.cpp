@@ -351,10 +351,10 @@ std::shared_ptr<Database> Database::Open(const ConnectTarget& target, const prov
     const ReadOnlyPolicy::Trusted building(*db->m_policy);
     db->CreateTables(objects ? objects->Links() : std::vector<LinkedTable>{}, objects ? objects->ComplexColumns() : std::vector<ComplexColumn>{});
     if (objects) db->m_odbcLinks = objects->OdbcLinks();
-    std::vector<SavedQuery> saved;
+    std::vector<StoredQuery> saved;
     if (collector && collector->Usable() && !ColumnNames(db->m_catalog, "MSysObjects").empty() &&
         !ColumnNames(db->m_catalog, "MSysQueries").empty())
-        saved = collector->TakeQueries();
+        saved = collector->TakeStored();
     db->m_savedQueries = std::move(saved);
     return db;
 }

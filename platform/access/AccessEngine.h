@@ -192,7 +192,7 @@ private:
     std::vector<TableState> m_tables;
     std::unordered_map<std::string, size_t> m_byName;  // lower-case ASCII name -> table
     std::vector<ViewState> m_views;                    // saved select queries, in catalogue order
-    std::vector<SavedQuery> m_savedQueries;            // read from the file, until made views
+    std::vector<StoredQuery> m_savedQueries;           // read from the file, until made views
     bool m_viewsMade = false;
     std::vector<OdbcLink> m_odbcLinks;                 // tables linked through ODBC
     std::shared_ptr<TableSource> m_source;             // where the tables come from, when not a file

@@ -87,8 +87,11 @@ void Database::MakeViews() {
     const ReadOnlyPolicy::Trusted building(*m_policy);
     // A view is checked by reading it, which needs the tables it reads.
     MakeAllTables();
-    CreateViews(m_savedQueries);
+    // Rebuilt into SQL only now: a statement that names no saved query never needs them.
+    std::vector<SavedQuery> saved;
+    for (StoredQuery& query : m_savedQueries) saved.push_back(BuildSavedQuery(query.name, query.flags, std::move(query.rows)));
     m_savedQueries.clear();
+    CreateViews(saved);
 }
 
 bool Database::NamesASavedQuery(std::wstring_view sqlText) const {
@@ -102,7 +105,7 @@ bool Database::NamesASavedQuery(std::wstring_view sqlText) const {
     for (const sql::Token& token : tokens) {
         if (token.kind != sql::Token::Word && token.kind != sql::Token::Name) continue;
         const std::string name = LowerAscii(token.text);
-        for (const SavedQuery& query : m_savedQueries)
+        for (const StoredQuery& query : m_savedQueries)
             if (LowerAscii(query.name) == name) return true;
     }
     return false;

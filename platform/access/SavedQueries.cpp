@@ -302,14 +302,20 @@ void SavedQueryCollector::OnRow(size_t table, const std::vector<mdb::Value>& row
     m_definitions[IntegerOf(at(m_qId))].push_back(std::move(q));
 }
 
-std::vector<SavedQuery> SavedQueryCollector::TakeQueries() {
-    std::vector<SavedQuery> queries;
+std::vector<StoredQuery> SavedQueryCollector::TakeStored() {
+    std::vector<StoredQuery> stored;
     for (std::int64_t id : m_order) {
         const Object& object = m_objects[id];
         // "~sq_" queries are the record sources of forms and reports, kept out of sight.
         if (object.name.empty() || object.name[0] == '~') continue;
-        queries.push_back(BuildSavedQuery(object.name, object.flags, std::move(m_definitions[id])));
+        stored.push_back({object.name, object.flags, std::move(m_definitions[id])});
     }
+    return stored;
+}
+
+std::vector<SavedQuery> SavedQueryCollector::TakeQueries() {
+    std::vector<SavedQuery> queries;
+    for (StoredQuery& query : TakeStored()) queries.push_back(BuildSavedQuery(query.name, query.flags, std::move(query.rows)));
     return queries;
 }
 

@@ -52,6 +52,13 @@ struct SavedQuery {
 // MSysObjects row, which tells the type when the definition has no type row.
 SavedQuery BuildSavedQuery(const std::string& name, int objectFlags, std::vector<QueryRow> rows);
 
+// A saved query as the catalogue holds it: its rows, rebuilt into SQL when first needed.
+struct StoredQuery {
+    std::string name;  // UTF-8
+    int flags = 0;     // of its MSysObjects row
+    std::vector<QueryRow> rows;
+};
+
 // Gathers saved queries from the rows of MSysObjects (table 0) and MSysQueries (table 1), as
 // the reader hands them over, whichever read brings them.
 class SavedQueryCollector {
@@ -60,7 +67,9 @@ public:
     // False when the catalogue tables lack a column the queries are rebuilt from.
     bool Usable() const;
     void OnRow(size_t table, const std::vector<mdb::Value>& row);
-    // The queries in catalogue order, forms' and reports' own record sources left out.
+    // The queries in catalogue order, forms' and reports' own record sources left out: as
+    // stored, or rebuilt.
+    std::vector<StoredQuery> TakeStored();
     std::vector<SavedQuery> TakeQueries();
 
 private:
